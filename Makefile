@@ -1,0 +1,40 @@
+# The two commands: `make run` and `make test`. Everything else is CMake presets.
+.PHONY: all deps build run test test-asan bench format clean
+
+PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@$(call PRESET_BUILD,dev)
+
+# Starts the program; without a display it runs the command-line tool on the
+# example ship instead.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  exec build/dev/src/shell/hullcalc; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running hullcalc-cli on the example ship instead."; \
+	  echo; \
+	  build/dev/src/cli/hullcalc-cli; \
+	fi
+
+test: build
+	@ctest --preset dev
+
+test-asan: deps
+	@$(call PRESET_BUILD,asan)
+	@ctest --preset asan
+
+bench: deps
+	@$(call PRESET_BUILD,release)
+	@for b in build/release/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

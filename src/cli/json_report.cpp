@@ -1,0 +1,99 @@
+#include "cli/json_report.h"
+
+#include "cli/json_writer.h"
+
+#include <string_view>
+
+namespace hullcalc {
+
+namespace {
+
+// A grid is its rows, each row all its cell texts, headers included.
+void writeGrid(JsonWriter& json, const TextGrid& grid)
+{
+    json.beginArray();
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        json.beginArray();
+        for (int column = 0; column < grid.columnCount(); ++column)
+            json.value(grid.cell(column, row));
+        json.endArray();
+    }
+    json.endArray();
+}
+
+void writeChart(JsonWriter& json, const ChartModel& chart)
+{
+    json.beginArray();
+    for (const ChartSeries& series : chart.series) {
+        json.beginObject();
+        json.key("title");
+        json.value(series.title());
+        json.key("points");
+        json.beginArray();
+        for (const ChartPoint& point : series.points()) {
+            json.beginArray();
+            json.value(point.x);
+            json.value(point.y);
+            if (!point.label.empty())
+                json.value(point.label);
+            json.endArray();
+        }
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void writeChartsOf(JsonWriter& json, TrimSheet& sheet, std::string_view window)
+{
+    for (const TrimSheet::NamedChart& named : sheet.charts()) {
+        if (named.window != window)
+            continue;
+        json.key(named.name);
+        writeChart(json, *named.chart);
+    }
+}
+
+}  // namespace
+
+void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars& particulars,
+                     const std::optional<std::string>& error)
+{
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("error");
+    if (error)
+        json.value(*error);
+    else
+        json.null();
+
+    json.key("MainForm");
+    json.beginObject();
+    for (const std::string_view name : ShipParticulars::names) {
+        json.key(name);
+        json.value(*particulars.text(name));
+    }
+    json.key("WaterDensity");
+    json.value(particulars.WaterDensity);
+    json.endObject();
+
+    json.key("UdifForm");
+    json.beginObject();
+    for (const TrimSheet::NamedGrid& named : sheet.grids()) {
+        json.key(named.name);
+        writeGrid(json, *named.grid);
+    }
+    writeChartsOf(json, sheet, "UdifForm");
+    json.endObject();
+
+    for (const std::string_view window :
+         {"OrdinatGraphForm", "MBGraphForm", "SSpGraphForm", "StatMomGraphForm", "ResGraphForm"}) {
+        json.key(window);
+        json.beginObject();
+        writeChartsOf(json, sheet, window);
+        json.endObject();
+    }
+    json.endObject();
+}
+
+}  // namespace hullcalc

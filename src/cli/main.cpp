@@ -1,0 +1,11 @@
+// Entry point of hullcalc-cli.
+#include "cli/cli.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return hullcalc::runCli(args, std::cout, std::cerr);
+}

@@ -1,0 +1,27 @@
+#include "common/grid_values.h"
+
+#include "common/number_text.h"
+
+namespace hullcalc {
+
+double cellValue(const TextGrid& grid, int column, int row)
+{
+    return parseNumber(grid.cell(column, row));
+}
+
+void setGeneral(TextGrid& grid, int column, int row, double value)
+{
+    grid.setCell(column, row, formatGeneral(value));
+}
+
+void setFixed2(TextGrid& grid, int column, int row, double value)
+{
+    grid.setCell(column, row, formatF(value));
+}
+
+void setFixed84(TextGrid& grid, int column, int row, double value)
+{
+    grid.setCell(column, row, format84(value));
+}
+
+}  // namespace hullcalc

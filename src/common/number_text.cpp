@@ -1,0 +1,220 @@
+#include "common/number_text.h"
+
+#include "common/checked_math.h"
+#include "common/error.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+namespace hullcalc {
+
+namespace messages {
+std::string notANumber(std::string_view text)
+{
+    std::string message = "'";
+    message += text;
+    message += "' is not a valid floating point value";
+    return message;
+}
+}  // namespace messages
+
+namespace {
+
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The digits of |value| rounded to 15 significant digits, and the decimal
+// exponent of the first one: value = d.dddddddddddddd x 10^exponent.
+struct Digits15 {
+    std::array<char, 15> digits{};
+    int exponent = 0;
+};
+
+Digits15 digits15(double value)
+{
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    // "d.ddddddddddddddde+XX"
+    Digits15 out;
+    const char* p = buffer.data();
+    out.digits[0] = *p;
+    p += 2;
+    for (std::size_t i = 1; i < out.digits.size(); ++i)
+        out.digits[i] = *p++;
+    ++p;  // 'e'
+    std::from_chars(*p == '+' ? p + 1 : p, result.ptr, out.exponent);
+    return out;
+}
+
+}  // namespace
+
+double parseNumber(std::string_view original)
+{
+    const std::string_view text = trimmed(original);
+    const auto fail = [&] { return Error(messages::notANumber(original)); };
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t integerStart = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    const std::string_view integerDigits = text.substr(integerStart, i - integerStart);
+    std::string_view fractionDigits;
+    if (i < text.size() && text[i] == ',') {
+        const std::size_t fractionStart = ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        fractionDigits = text.substr(fractionStart, i - fractionStart);
+    }
+    if (integerDigits.empty() && fractionDigits.empty())
+        throw fail();
+
+    long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negativeExponent = text[i] == '-';
+            ++i;
+        }
+        const std::size_t exponentStart = i;
+        while (i < text.size() && isDigit(text[i])) {
+            // Far beyond any double either way; stop growing to avoid overflow.
+            if (exponent < 100000)
+                exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (i == exponentStart)
+            throw fail();
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        throw fail();
+
+    // std::from_chars reads the C form whatever the locale: rebuild it with a point.
+    std::string plain;
+    plain.reserve(text.size() + 8);
+    plain.append(integerDigits.empty() ? std::string_view("0") : integerDigits);
+    if (!fractionDigits.empty()) {
+        plain += '.';
+        plain.append(fractionDigits);
+    }
+    if (exponent != 0) {
+        plain += 'e';
+        plain += std::to_string(exponent);
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large is not a number; too small to represent is zero.
+        long magnitude = exponent;
+        const std::size_t firstNonZero = integerDigits.find_first_not_of('0');
+        if (firstNonZero != std::string_view::npos) {
+            magnitude += static_cast<long>(integerDigits.size() - firstNonZero) - 1;
+        } else {
+            const std::size_t leading = fractionDigits.find_first_not_of('0');
+            magnitude -= static_cast<long>(leading == std::string_view::npos ? 0 : leading) + 1;
+        }
+        if (magnitude > 0)
+            throw fail();
+        value = 0.0;
+    } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {
+        throw fail();
+    }
+    return negative ? -value : value;
+}
+
+std::string formatGeneral(double value)
+{
+    requireFinite(value);
+    if (value == 0.0)
+        return "0";
+    // std::to_chars with a precision behaves as printf("%.15g") but ignores the locale.
+    std::array<char, 40> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    std::string text;
+    for (const char* p = buffer.data(); p != result.ptr; ++p) {
+        if (*p == '.') {
+            text += ',';
+        } else if (*p == 'e') {
+            // "e+20" -> "E20", "e-05" -> "E-5"
+            text += 'E';
+            ++p;
+            if (*p == '-')
+                text += '-';
+            ++p;
+            while (p + 1 != result.ptr && *p == '0')
+                ++p;
+            text.append(p, static_cast<std::size_t>(result.ptr - p));
+            break;
+        } else {
+            text += *p;
+        }
+    }
+    return text;
+}
+
+std::string formatFixed(double value, int decimals, int width)
+{
+    requireFinite(value);
+    std::string whole;     // digits of round(|value| * 10^decimals)
+    if (value != 0.0) {
+        const Digits15 d = digits15(value);
+        // Number of leading digits that lie at or above the last decimal place.
+        const int kept = d.exponent + 1 + decimals;
+        if (kept >= static_cast<int>(d.digits.size())) {
+            whole.assign(d.digits.begin(), d.digits.end());
+            whole.append(static_cast<std::size_t>(kept) - d.digits.size(), '0');
+        } else if (kept >= 0) {
+            whole.assign(d.digits.begin(), d.digits.begin() + kept);
+            // Ties away from zero: rounding the magnitude's digits half up.
+            if (d.digits[static_cast<std::size_t>(kept)] >= '5') {
+                int k = kept - 1;
+                while (k >= 0 && whole[static_cast<std::size_t>(k)] == '9')
+                    whole[static_cast<std::size_t>(k--)] = '0';
+                if (k >= 0)
+                    ++whole[static_cast<std::size_t>(k)];
+                else
+                    whole.insert(whole.begin(), '1');
+            }
+        }
+    }
+    const std::size_t firstNonZero = whole.find_first_not_of('0');
+    const bool zero = firstNonZero == std::string::npos;
+    whole = zero ? std::string() : whole.substr(firstNonZero);
+    if (whole.size() < static_cast<std::size_t>(decimals) + 1)
+        whole.insert(0, static_cast<std::size_t>(decimals) + 1 - whole.size(), '0');
+
+    std::string text;
+    if (value < 0.0 && !zero)
+        text += '-';
+    text.append(whole, 0, whole.size() - static_cast<std::size_t>(decimals));
+    if (decimals > 0) {
+        text += ',';
+        text.append(whole, whole.size() - static_cast<std::size_t>(decimals));
+    }
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,35 @@
+// Numbers as the user types and reads them: decimal comma, no group separator,
+// the same on every platform whatever locale the process runs in.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hullcalc {
+
+// Converts a typed or stored text to a number. Leading and trailing blanks are
+// skipped; the text is an optional sign, digits with an optional decimal comma
+// (at least one digit: "1," and ",5" are numbers) and an optional exponent
+// ("E-5", "e+3"). Anything else - empty text, a decimal point, "inf", "nan", a
+// magnitude beyond the double range - throws Error("'<text>' is not a valid
+// floating point value").
+double parseNumber(std::string_view text);
+
+// The general text of a value, as the trim calculation writes it: rounded to
+// 15 significant digits, trailing zeros dropped, decimal comma; scientific form
+// ("5E-5", "1,5E20") for magnitudes below 0,0001 or with 16 or more integer
+// digits. Zero is "0". Throws for infinity or NaN (no grid ever holds them).
+std::string formatGeneral(double value);
+
+// Fixed texts: the value is rounded to 15 significant digits, then to
+// `decimals` places with ties away from zero, and padded with blanks on the
+// left to `width` characters. A result of zero carries no minus sign.
+std::string formatFixed(double value, int decimals, int width = 0);
+
+// "%f": two decimals, as the results tables and the summary show them.
+inline std::string formatF(double value) { return formatFixed(value, 2); }
+
+// "%8.4f": four decimals in at least eight characters, as the vibration table.
+inline std::string format84(double value) { return formatFixed(value, 4, 8); }
+
+}  // namespace hullcalc

@@ -1,0 +1,120 @@
+// Text grids, checked arithmetic, chart series and the Windows-1251 code page.
+#include "common/chart_model.h"
+#include "common/checked_math.h"
+#include "common/cp1251.h"
+#include "common/error.h"
+#include "common/text_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace hullcalc {
+namespace {
+
+TEST(TextGrid, GrowingKeepsCellsAndShrinkingDropsRowsForGood)
+{
+    TextGrid grid(3, 4);
+    grid.setCell(2, 3, "last");
+    grid.setCell(1, 1, "kept");
+    grid.setRowCount(6);
+    EXPECT_EQ(grid.cell(2, 3), "last");
+    EXPECT_EQ(grid.cell(2, 5), "");
+    grid.setRowCount(2);
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.cell(1, 1), "kept");
+    grid.setRowCount(4);
+    EXPECT_EQ(grid.cell(2, 3), "") << "a dropped row must not come back";
+}
+
+TEST(TextGrid, ColumnCountChangeKeepsEachCellInItsColumn)
+{
+    TextGrid grid(3, 2);
+    grid.setCell(0, 1, "a");
+    grid.setCell(1, 1, "b");
+    grid.setCell(2, 1, "c");
+    grid.setColumnCount(5);
+    EXPECT_EQ(grid.cell(1, 1), "b");
+    EXPECT_EQ(grid.cell(2, 1), "c");
+    grid.setColumnCount(2);
+    EXPECT_EQ(grid.cell(0, 1), "a");
+    EXPECT_EQ(grid.cell(1, 1), "b");
+}
+
+TEST(TextGrid, CellsOutsideTheGridAreAProgramFault)
+{
+    TextGrid grid(2, 2);
+    EXPECT_THROW(grid.cell(2, 0), std::out_of_range);
+    EXPECT_THROW(grid.setCell(0, -1, "x"), std::out_of_range);
+    EXPECT_FALSE(grid.contains(0, 2));
+}
+
+std::string messageOf(auto&& action)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(CheckedMath, RaisesTheSystemMessages)
+{
+    EXPECT_EQ(messageOf([] { divide(1.0, 0.0); }), "Floating point division by zero");
+    EXPECT_EQ(messageOf([] { divide(-3.0, -0.0); }), "Floating point division by zero");
+    EXPECT_EQ(messageOf([] { divide(0.0, 0.0); }), "Invalid floating point operation");
+    EXPECT_EQ(messageOf([] { divide(1e308, 1e-308); }), "Floating point overflow");
+    EXPECT_EQ(messageOf([] { squareRoot(-1e-12); }), "Invalid floating point operation");
+    EXPECT_EQ(divide(1.0, 4.0), 0.25);
+    EXPECT_EQ(squareRoot(2.25), 1.5);
+}
+
+TEST(ChartSeries, AscendingSeriesInsertsAfterEqualAbscissae)
+{
+    ChartSeries series("", colours::red, SeriesKind::Line, PointOrder::AscendingX);
+    series.append(5.5, 0.0);
+    series.append(4.875, 0.39);
+    series.append(5.5, 0.78);
+    series.append(-1.0, 1.17);
+    ASSERT_EQ(series.points().size(), 4u);
+    EXPECT_EQ(series.points()[0].y, 1.17);
+    EXPECT_EQ(series.points()[1].y, 0.39);
+    EXPECT_EQ(series.points()[2].y, 0.0);
+    EXPECT_EQ(series.points()[3].y, 0.78);
+}
+
+TEST(ChartSeries, PlainSeriesKeepsTheOrderOfAdding)
+{
+    ChartSeries series("", colours::purple, SeriesKind::Bar);
+    series.append(2.0, 1.0, "2-3");
+    series.append(1.0, 2.0, "1-2");
+    EXPECT_EQ(series.points()[0].label, "2-3");
+    series.clear();
+    EXPECT_TRUE(series.points().empty());
+}
+
+TEST(Cp1251, EncodesTheFileTitles)
+{
+    EXPECT_EQ(encodeCp1251("Таблица масс"), "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xEC\xE0\xF1\xF1");
+    EXPECT_EQ(encodeCp1251("№ Ёё"), "\xB9 \xA8\xB8");
+    EXPECT_EQ(decodeCp1251("\xCD\xE0\xE3\xF0\xF3\xE7\xEA\xE0"), "Нагрузка");
+}
+
+TEST(Cp1251, EveryByteSurvivesDecodeAndEncode)
+{
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    EXPECT_EQ(encodeCp1251(decodeCp1251(bytes)), bytes);
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks)
+{
+    EXPECT_EQ(encodeCp1251("a中b😀c"), "a?b?c");
+    EXPECT_EQ(encodeCp1251("x\xC3"), "x?") << "a truncated sequence";
+    EXPECT_EQ(encodeCp1251("\xFF\x80y"), "??y") << "bytes that start no sequence";
+}
+
+}  // namespace
+}  // namespace hullcalc

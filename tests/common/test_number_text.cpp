@@ -1,0 +1,141 @@
+// Number texts: parsing with the decimal comma and the general and fixed forms
+// at their edges. Reference texts are what printf("%.15g") and a correctly
+// rounded "%f" / "%8.4f" give, with a comma and ties away from zero.
+#include "common/error.h"
+#include "common/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace hullcalc {
+namespace {
+
+struct ParseCase {
+    const char* text;
+    double value;
+};
+
+class ParsesNumber : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParsesNumber, ToItsValue)
+{
+    EXPECT_EQ(parseNumber(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParsesNumber,
+                         testing::Values(ParseCase{"3,75", 3.75}, ParseCase{"  2,25 ", 2.25},
+                                         ParseCase{"\t-3,72", -3.72}, ParseCase{"+5", 5.0}, ParseCase{"1,", 1.0},
+                                         ParseCase{",5", 0.5}, ParseCase{"-,5", -0.5}, ParseCase{"1E3", 1000.0},
+                                         ParseCase{"1,5e-2", 0.015}, ParseCase{"5E-5", 5e-5},
+                                         ParseCase{"2,5E+2", 250.0}, ParseCase{"  8,0000", 8.0},
+                                         ParseCase{"007", 7.0}, ParseCase{"1E-400", 0.0},
+                                         ParseCase{"0,000000000000000000000000000001E-300", 0.0},
+                                         ParseCase{"1,7976931348623157E308", std::numeric_limits<double>::max()}));
+
+TEST(ParseNumber, NegativeZeroIsZero)
+{
+    const double value = parseNumber("-0");
+    EXPECT_EQ(value, 0.0);
+    EXPECT_EQ(formatGeneral(value), "0");
+    EXPECT_EQ(formatF(value), "0,00");
+}
+
+class RejectsText : public testing::TestWithParam<const char*> {};
+
+TEST_P(RejectsText, WithTheOriginalTextInTheMessage)
+{
+    const std::string text = GetParam();
+    try {
+        parseNumber(text);
+        FAIL() << "accepted '" << text << "'";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(NotNumbers, RejectsText,
+                         testing::Values("", "   ", "1.5", " 1.5 ", "1 000", "1.000,5", "inf", "-inf", "nan",
+                                         "INF", "1E999", "-2E400", "1E99999999999999999999", ",", "-", "+",
+                                         "E5", "1E", "1e+", "1,2,3", "0x10", "1,5 м", "--1", "٣"));
+
+struct FormatCase {
+    double value;
+    const char* text;
+};
+
+class GeneralText : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(GeneralText, MatchesPercentDot15g)
+{
+    EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, GeneralText,
+    testing::Values(FormatCase{0.0, "0"}, FormatCase{4.29, "4,29"}, FormatCase{-2.5, "-2,5"},
+                    FormatCase{0.1 + 0.2, "0,3"}, FormatCase{1.0 / 3.0, "0,333333333333333"},
+                    FormatCase{0.0001, "0,0001"}, FormatCase{0.00009, "9E-5"}, FormatCase{5e-5, "5E-5"},
+                    FormatCase{-1.5e-7, "-1,5E-7"}, FormatCase{123456789012345.0, "123456789012345"},
+                    FormatCase{1234567890123456.0, "1,23456789012346E15"}, FormatCase{1e15, "1E15"},
+                    FormatCase{999999999999999.5, "1E15"}, FormatCase{1.5e20, "1,5E20"},
+                    FormatCase{2595.8278125, "2595,8278125"}, FormatCase{1e-100, "1E-100"},
+                    FormatCase{12.0, "12"}));
+
+class FixedText : public testing::TestWithParam<std::tuple<double, int, int, const char*>> {};
+
+TEST_P(FixedText, RoundsTiesAwayFromZero)
+{
+    const auto [value, decimals, width, text] = GetParam();
+    EXPECT_EQ(formatFixed(value, decimals, width), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FixedText,
+    testing::Values(std::make_tuple(1234.5, 2, 0, "1234,50"), std::make_tuple(-0.001, 2, 0, "0,00"),
+                    std::make_tuple(-0.005, 2, 0, "-0,01"), std::make_tuple(0.125, 2, 0, "0,13"),
+                    std::make_tuple(2.675, 2, 0, "2,68"), std::make_tuple(9.995, 2, 0, "10,00"),
+                    std::make_tuple(-9.995, 2, 0, "-10,00"), std::make_tuple(999.999, 2, 0, "1000,00"),
+                    std::make_tuple(1e20, 2, 0, "100000000000000000000,00"), std::make_tuple(0.0, 2, 0, "0,00"),
+                    std::make_tuple(1.23455, 4, 8, "  1,2346"), std::make_tuple(12.3, 4, 8, " 12,3000"),
+                    std::make_tuple(-0.7005, 4, 8, " -0,7005"), std::make_tuple(123456.789, 4, 8, "123456,7890"),
+                    std::make_tuple(0.00004, 4, 8, "  0,0000"), std::make_tuple(-0.00004, 4, 8, "  0,0000"),
+                    std::make_tuple(0.00005, 4, 8, "  0,0001"), std::make_tuple(-0.00005, 4, 8, " -0,0001"),
+                    std::make_tuple(0.0005, 2, 0, "0,00"), std::make_tuple(5e-300, 4, 8, "  0,0000"),
+                    // Rounded to 15 digits first: 807,445000000000 is a tie, 807,44499999999 is not.
+                    std::make_tuple(807.4449999999999, 2, 0, "807,45"),
+                    std::make_tuple(807.44499999999, 2, 0, "807,44")));
+
+TEST(FormatF, IsFormatFixedWithTwoDecimals)
+{
+    EXPECT_EQ(formatF(-785.123), "-785,12");
+    EXPECT_EQ(format84(199.5), "199,5000");
+}
+
+TEST(Formats, RefuseInfinityAndNaN)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_THROW(formatGeneral(inf), Error);
+    EXPECT_THROW(formatF(-inf), Error);
+    EXPECT_THROW(format84(std::nan("")), Error);
+}
+
+// What a later stage reads back from a cell is the value rounded to 15
+// significant digits: within half a unit of the 15th digit, over many scales.
+TEST(GeneralText, ReadsBackWithin15SignificantDigits)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        const double back = parseNumber(formatGeneral(value));
+        ASSERT_LE(std::fabs(back - value), std::fabs(value) * 5.1e-15) << formatGeneral(value);
+        ASSERT_EQ(formatGeneral(back), formatGeneral(value));
+    }
+}
+
+}  // namespace
+}  // namespace hullcalc
