@@ -114,6 +114,12 @@ void printReport(std::ostream& out, const TrimSheet& sheet)
 {
     printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.UWAGrid);
     printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.StatMomGrid);
+    printTable(out, "Нагрузка на шпацию", sheet.NagrGrid);
+    printTable(out, "Перерезывающая сила", sheet.ForceGrid);
+    printTable(out, "Изгибающий момент", sheet.MomGrid);
+    out << "Результаты\n";
+    for (std::size_t i = 0; i < summaryLines.size(); ++i)
+        out << summaryLines[i].caption << ' ' << sheet.summary[i] << '\n';
 }
 
 }  // namespace

@@ -54,6 +54,36 @@ void writeChartsOf(JsonWriter& json, TrimSheet& sheet, std::string_view window)
     }
 }
 
+// What the last trim run leaves for the vibration calculation, as numbers;
+// the arrays hold entries 1.. of the kept values, as the grids number them.
+void writeKept(JsonWriter& json, const KeptValues& kept)
+{
+    const auto writeFromOne = [&](const auto& values, int count) {
+        json.beginArray();
+        for (int i = 1; i <= count; ++i)
+            json.value(values[static_cast<std::size_t>(i)]);
+        json.endArray();
+    };
+    json.beginObject();
+    json.key("Tn");
+    json.value(kept.Tn);
+    json.key("Tk");
+    json.value(kept.Tk);
+    json.key("TrimSlope");
+    json.value(kept.TrimSlope);
+    json.key("TFrame");
+    writeFromOne(kept.TFrame, frameCount);
+    json.key("z");
+    writeFromOne(kept.z, waterlineCount + 1);
+    json.key("L");
+    json.value(kept.L);
+    json.key("dL");
+    json.value(kept.dL);
+    json.key("approximations");
+    json.value(kept.approximations);
+    json.endObject();
+}
+
 }  // namespace
 
 void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars& particulars,
@@ -83,6 +113,10 @@ void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars&
         json.key(named.name);
         writeGrid(json, *named.grid);
     }
+    for (std::size_t i = 0; i < summaryLines.size(); ++i) {
+        json.key(summaryLines[i].label);
+        json.value(sheet.summary[i]);
+    }
     writeChartsOf(json, sheet, "UdifForm");
     json.endObject();
 
@@ -93,6 +127,9 @@ void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars&
         writeChartsOf(json, sheet, window);
         json.endObject();
     }
+
+    json.key("kept");
+    writeKept(json, sheet.kept);
     json.endObject();
 }
 

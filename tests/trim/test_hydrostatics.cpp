@@ -1,0 +1,195 @@
+// The hydrostatic curves per waterline: the example ship's worked values, a box
+// barge against its closed forms, the special "0" and empty cells, and where a
+// failure stops the run. Repeat runs are compared in test_trim_table.cpp.
+#include "trim_fixture.h"
+
+#include "common/number_text.h"
+#include "trim/bonjean.h"
+#include "trim/hydrostatics.h"
+#include "trim/trim_calculation.h"
+
+#include <cmath>
+
+namespace hullcalc {
+namespace {
+
+class Hydrostatics : public ExampleShip {
+protected:
+    // Stages 1 to 5: the Bonjean scale, then the curves of form.
+    void computeCurves()
+    {
+        resetWaterlineHeights(sheet, particulars);
+        drawBodyPlan(sheet);
+        computeBonjeanScale(sheet, particulars);
+        drawBonjeanCurves(sheet);
+        computeHydrostaticCurves(sheet, particulars);
+    }
+
+    void setOffsets(int fromRow, int toRow, int fromColumn, int toColumn, const char* text)
+    {
+        for (int row = fromRow; row <= toRow; ++row)
+            for (int column = fromColumn; column <= toColumn; ++column)
+                sheet.OrdinatGrid.setCell(column, row, text);
+    }
+
+    double value(const TextGrid& grid, int waterline) { return parseNumber(grid.cell(waterline, 0)); }
+};
+
+struct WorkedValue {
+    const char* grid;
+    int waterline;
+    double expected;
+    double tolerance;  // half a unit of the last digit quoted
+};
+
+// The example ship's worked values (75 m in 20 spacings of 3,75 m, waterlines
+// 0,39 m apart): waterline 1 is the flat bottom, 2 is z = 0,39 m, 5 is
+// z = 1,56 m and 10 is z = 3,51 m.
+const WorkedValue exampleValues[] = {
+    {"WLGrid", 1, 678.1875, 1e-9},
+    {"XcfGrid", 1, -1.43385, 5e-6},
+    {"IyGrid", 1, 626937.23, 5e-3},
+    {"IzGrid", 1, 3091.59, 5e-3},
+    {"VGrid", 2, 270.27, 1e-9},
+    {"WLGrid", 2, 707.8125, 1e-9},
+    {"VGrid", 5, 1118.0446875, 1e-9},
+    {"XcvGrid", 5, -1.62366, 5e-6},
+    {"WLGrid", 5, 737.25, 1e-9},
+    {"XcfGrid", 5, -1.52308, 5e-6},
+    {"smallRGrid", 5, 6.19470, 5e-6},
+    {"RGrid", 5, 254.918, 5e-4},
+    {"VGrid", 10, 2595.8278125, 1e-9},
+    {"RGrid", 10, 127.740, 5e-4},
+};
+
+TEST_F(Hydrostatics, ExampleShipWorkedValues)
+{
+    computeCurves();
+    for (const WorkedValue& row : exampleValues) {
+        const TextGrid* grid = nullptr;
+        for (const TrimSheet::NamedGrid& named : sheet.grids())
+            if (named.name == row.grid)
+                grid = named.grid;
+        ASSERT_NE(grid, nullptr) << row.grid;
+        EXPECT_NEAR(value(*grid, row.waterline), row.expected, row.tolerance) << row.grid << " " << row.waterline;
+    }
+    EXPECT_EQ(sheet.kept.L, 75.0);
+    EXPECT_EQ(sheet.kept.dL, 3.75);
+}
+
+TEST_F(Hydrostatics, BaseLineHasNoVolumeAndNoRadii)
+{
+    computeCurves();
+    EXPECT_EQ(sheet.VGrid.cell(1, 0), "0");
+    EXPECT_EQ(sheet.XcvGrid.cell(1, 0), "0");
+    EXPECT_EQ(sheet.smallRGrid.cell(1, 0), "");
+    EXPECT_EQ(sheet.RGrid.cell(1, 0), "0");
+    for (const ChartModel* chart : {&sheet.VGraphResults, &sheet.XcvGraph, &sheet.WLGraph, &sheet.XcfGraph,
+                                    &sheet.IyGraph, &sheet.IzGraph})
+        EXPECT_EQ(chart->series[0].points().size(), 10u);
+    ASSERT_EQ(sheet.smallRGraph.series[0].points().size(), 9u);
+    ASSERT_EQ(sheet.RGraph.series[0].points().size(), 9u);
+    // The first radius belongs to waterline 2, drawn at its height.
+    EXPECT_EQ(sheet.RGraph.series[0].points().front().y, sheet.kept.z[2]);
+    EXPECT_EQ(sheet.RGraph.series[0].points().front().x, value(sheet.RGrid, 2));
+}
+
+// A box barge 75 × 11 m: every offset 5,5 m. The trapezoidal rule is exact for
+// it, so V = L·B·T, S = L·B, Xcv = Xcf = 0, Iz = b³·L/3 and Iy = b·L³/3 per
+// side (b = B/2, Iy about frame 0), r = B²/12T and R = L²/12T. The texts carry
+// 15 significant digits: relative tolerance 1e-12 (abscissae 1e-12 m).
+TEST_F(Hydrostatics, BoxBargeMatchesClosedForms)
+{
+    setOffsets(1, frameCount, 1, waterlineCount, "5,5");
+    computeCurves();
+    const double L = 75.0;
+    const double B = 11.0;
+    const double b = B / 2;
+    const auto near = [](double actual, double expected) {
+        EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected));
+    };
+    for (int j = 1; j <= waterlineCount; ++j) {
+        SCOPED_TRACE(j);
+        const double T = sheet.kept.z[static_cast<std::size_t>(j)];
+        near(value(sheet.VGrid, j), L * B * T);
+        near(value(sheet.WLGrid, j), L * B);
+        EXPECT_NEAR(value(sheet.XcfGrid, j), 0.0, 1e-12);
+        EXPECT_NEAR(value(sheet.XcvGrid, j), 0.0, 1e-12);
+        near(value(sheet.IzGrid, j), b * b * b * L / 3);
+        near(value(sheet.IyGrid, j), b * L * L * L / 3);
+        if (j == 1)
+            continue;
+        near(value(sheet.smallRGrid, j), B * B / (12 * T));
+        near(value(sheet.RGrid, j), L * L / (12 * T));
+    }
+}
+
+// Frames 19 and 20 without breadth below waterline 7: the last strip of
+// waterlines 1..6 is empty, so their centre of buoyancy and moments of inertia
+// read "0" while the volume, the area and the centre of flotation cover the
+// whole hull.
+TEST_F(Hydrostatics, EmptyLastStripWritesZeroCells)
+{
+    setOffsets(20, 21, 1, 6, "0");
+    computeCurves();
+    for (int j = 2; j <= 6; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_EQ(sheet.XcvGrid.cell(j, 0), "0");
+        EXPECT_GT(value(sheet.VGrid, j), 0.0);
+    }
+    for (int j = 1; j <= 6; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_EQ(sheet.IyGrid.cell(j, 0), "0");
+        EXPECT_EQ(sheet.IzGrid.cell(j, 0), "0");
+        EXPECT_GT(value(sheet.WLGrid, j), 0.0);
+        EXPECT_NE(sheet.XcfGrid.cell(j, 0), "0");
+        EXPECT_FALSE(sheet.XcfGrid.cell(j, 0).empty());
+    }
+    EXPECT_NE(sheet.XcvGrid.cell(7, 0), "0");
+    EXPECT_NE(sheet.IyGrid.cell(7, 0), "0");
+}
+
+// A waterline of zero breadth everywhere has no waterplane: its area and
+// moments read "0" and its centre of flotation stays as it was, drawn only
+// when it is not empty.
+TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
+{
+    setOffsets(1, frameCount, 1, 1, "0");
+    for (const char* before : {"7,5", ""}) {
+        SCOPED_TRACE(before);
+        sheet.XcfGrid.setCell(1, 0, before);
+        computeCurves();
+        EXPECT_EQ(sheet.WLGrid.cell(1, 0), "0");
+        EXPECT_EQ(sheet.IyGrid.cell(1, 0), "0");
+        EXPECT_EQ(sheet.IzGrid.cell(1, 0), "0");
+        EXPECT_EQ(sheet.XcfGrid.cell(1, 0), before);
+        EXPECT_EQ(sheet.XcfGraph.series[0].points().size(), *before ? 10u : 9u);
+    }
+}
+
+// A bad length or spacing stops at the first strip: the Bonjean scale and its
+// charts are complete, the curves keep what they held.
+TEST_F(Hydrostatics, BadLengthStopsAfterTheBonjeanScale)
+{
+    for (std::string ShipParticulars::*edit : {&ShipParticulars::ShipL, &ShipParticulars::ShipdL}) {
+        TrimSheet fresh;
+        setUpGrids(fresh);
+        fillExampleShip(fresh);
+        sheet = fresh;
+        particulars = ShipParticulars{};
+        particulars.WaterDensity = riverWaterDensity;
+        particulars.*edit = "75.0";
+        EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }),
+                  "'75.0' is not a valid floating point value");
+        for (int row = 1; row <= frameCount; ++row)
+            for (int column = 1; column <= waterlineCount; ++column)
+                ASSERT_FALSE(sheet.UWAGrid.cell(column, row).empty()) << column << " " << row;
+        EXPECT_EQ(sheet.SSpGraphResults.series[9].points().size(), 21u);
+        EXPECT_EQ(sheet.VGrid, fresh.VGrid);
+        EXPECT_EQ(sheet.XcvGrid, fresh.XcvGrid);
+        EXPECT_FALSE(sheet.kept.complete);
+    }
+}
+
+}  // namespace
+}  // namespace hullcalc

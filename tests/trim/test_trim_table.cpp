@@ -1,0 +1,226 @@
+// The trim table and the hull-girder loads: the example ship's totals and
+// extremes, the summary of the accepted waterline, the closure corrections, a
+// balanced box barge, the results charts, a bad masses cell, and repeat runs.
+#include "trim_fixture.h"
+
+#include "common/number_text.h"
+#include "trim/trim_calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace hullcalc {
+namespace {
+
+class TrimTable : public ExampleShip {
+protected:
+    double udif(int column, int row) { return parseNumber(sheet.UdifGrid.cell(column, row)); }
+
+    // Column 1 of a results grid as numbers, row r for frame (or spacing) r.
+    static std::vector<double> resultColumn(const TextGrid& grid)
+    {
+        std::vector<double> values;
+        for (int row = 0; row < grid.rowCount(); ++row)
+            values.push_back(parseNumber(grid.cell(1, row)));
+        return values;
+    }
+
+    static int frameOfMaximum(const std::vector<double>& v)
+    {
+        return static_cast<int>(std::max_element(v.begin(), v.end()) - v.begin());
+    }
+    static int frameOfMinimum(const std::vector<double>& v)
+    {
+        return static_cast<int>(std::min_element(v.begin(), v.end()) - v.begin());
+    }
+};
+
+// The worked example on river water: weight 886,7447 t × 9,81 = 8698,97 kN;
+// shear force largest ≈ 807 kN at frame 3 and smallest ≈ −785 kN at frame 15;
+// bending moment largest ≈ 19 230 kN·m at frame 9 (tolerances: half a unit
+// of the last digit quoted).
+TEST_F(TrimTable, ExampleShipLoads)
+{
+    runTrimCalculation(sheet, particulars);
+    EXPECT_NEAR(udif(4, 21), 886.7447 * 9.81, 1e-9);
+    EXPECT_NEAR(udif(4, 21), 8698.97, 5e-3);
+
+    const std::vector<double> shear = resultColumn(sheet.ForceGrid);
+    EXPECT_EQ(frameOfMaximum(shear), 3);
+    EXPECT_NEAR(shear[3], 807.0, 0.5);
+    EXPECT_EQ(frameOfMinimum(shear), 15);
+    EXPECT_NEAR(shear[15], -785.0, 0.5);
+    const std::vector<double> moment = resultColumn(sheet.MomGrid);
+    EXPECT_EQ(frameOfMaximum(moment), 9);
+    EXPECT_NEAR(moment[9], 19230.0, 5.0);
+
+    // The corrections leave nothing at the ends.
+    for (const TextGrid* grid : {&sheet.ForceGrid, &sheet.MomGrid}) {
+        EXPECT_EQ(grid->cell(1, 0), "0,00");
+        EXPECT_EQ(grid->cell(1, 20), "0,00");
+    }
+    EXPECT_TRUE(sheet.kept.complete);
+}
+
+// The totals balance: the shear force left at the stern is the total weight
+// minus the total buoyancy, and the buoyancy total is ρg·V of the accepted
+// waterline (both sums of the same trapezoids: 1e-6 kN). The trim table starts
+// from the design sectional areas; the totals row carries no load.
+TEST_F(TrimTable, TotalsBalanceWeightAgainstBuoyancy)
+{
+    runTrimCalculation(sheet, particulars);
+    EXPECT_NEAR(udif(6, 21), udif(4, 21) - udif(3, 21), 1e-9);
+    EXPECT_NEAR(udif(3, 21), 9.81 * udif(2, 21), 1e-6);
+    EXPECT_EQ(sheet.UdifGrid.cell(2, 21), sheet.StringGrid1.cell(1, 3)) << "V of the accepted approximation";
+    for (int i = 1; i <= frameCount; ++i)
+        EXPECT_EQ(sheet.UdifGrid.cell(1, i), sheet.WrGrid.cell(i, 1)) << i;
+    EXPECT_EQ(sheet.UdifGrid.cell(5, 21), "");
+    // Row 0 holds spacing 0-1: its 42,8898 t less its buoyancy (two decimals).
+    EXPECT_NEAR(parseNumber(sheet.NagrGrid.cell(1, 0)), 42.8898 * 9.81 - udif(3, 1), 0.005);
+    EXPECT_EQ(sheet.UdifGrid.cell(10, 1), "");
+}
+
+// The summary of the accepted waterline (approximation 2, Tn 0,978 and Tk
+// 1,487 m, mean 1,233 m). XF, R and S are the curves at that mean draft,
+// between waterlines 4 (1,17 m) and 5 (1,56 m) at 0,1615 of the way:
+// XF −1,6466 → −1,5231 gives −1,627; R 332,98 → 254,92 gives 320,37;
+// S 729,75 → 737,25 gives 730,96. The closures are UdifGrid N_21 and Σ_21.
+TEST_F(TrimTable, SummaryDescribesTheAcceptedWaterline)
+{
+    runTrimCalculation(sheet, particulars);
+    const std::array<std::string, TrimSheet::summaryCount> expected = {
+        "886,77", "-3,72", "-3,72", "-1,63", "320,37", "730,96", "0,98", "1,49", "1,23", "-0,26", "-14,61"};
+    for (int i = 0; i < TrimSheet::summaryCount; ++i)
+        EXPECT_EQ(sheet.summary[i], expected[i]) << summaryLines[i].caption;
+    EXPECT_EQ(sheet.summary[9], formatF(udif(6, 21)));
+    EXPECT_EQ(sheet.summary[10], formatF(udif(7, 21))) << "the integral sum, without ΔL/2";
+    // StringGrid1 keeps the first approximation in rows 1 and 2.
+    EXPECT_EQ(formatF(parseNumber(sheet.StringGrid1.cell(1, 2))), "0,99");
+    EXPECT_EQ(formatF(parseNumber(sheet.StringGrid1.cell(4, 1))), "318,04");
+}
+
+// XG −1,8 m: the first approximation (Tn 1,2243, Tk 1,2633 m) is accepted, so
+// no correction wrote an area. The summary looks S and R up at the mean draft
+// 1,2438 m, 0,1893 of the way from waterline 4 to 5: S 729,75 → 737,25 gives
+// 731,17 and R 332,98 → 254,92 gives 318,20 - not the even-keel draft's
+// 731,19 and 318,04.
+TEST_F(TrimTable, FirstApproximationAcceptedLooksUpTheMeanDraft)
+{
+    particulars.ShipXct = "-1,8";
+    runTrimCalculation(sheet, particulars);
+    EXPECT_EQ(sheet.kept.approximations, 1);
+    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "");
+    EXPECT_EQ(formatF(parseNumber(sheet.StringGrid1.cell(4, 1))), "318,04");
+    EXPECT_EQ(sheet.summary[4], "318,20");
+    EXPECT_EQ(sheet.summary[5], "731,17");
+    EXPECT_EQ(sheet.summary[6], "1,22");
+    EXPECT_EQ(sheet.summary[7], "1,26");
+    EXPECT_EQ(sheet.summary[8], "1,24");
+}
+
+// A box barge 75 × 11 m on an even keel at waterline 5 (T = 1,56 m, V =
+// 1287 m³) with 1287/20 t in every spacing: weight and buoyancy balance in
+// every spacing, so the loads, the shear force and the bending moment vanish
+// up to the rounding of the texts. The first approximation is accepted and the
+// summary's S is the waterplane L·B = 825 m², R = L²/12T = 300,48 m.
+TEST_F(TrimTable, BalancedBoxBargeCarriesNoLoad)
+{
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= waterlineCount; ++column)
+            sheet.OrdinatGrid.setCell(column, row, "5,5");
+    for (int row = 1; row <= spacingCount; ++row)
+        sheet.MassaGrid.setCell(1, row, "64,35");
+    particulars.ShipDr = "1287";
+    particulars.ShipXct = "0";
+    runTrimCalculation(sheet, particulars);
+
+    EXPECT_EQ(sheet.kept.approximations, 1);
+    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "");
+    EXPECT_NEAR(udif(6, 21), 0.0, 1e-9);
+    for (int row = 0; row < spacingCount; ++row)
+        EXPECT_EQ(sheet.NagrGrid.cell(1, row), "0,00") << row;
+    for (int row = 0; row < frameCount; ++row) {
+        EXPECT_EQ(sheet.ForceGrid.cell(1, row), "0,00") << row;
+        EXPECT_EQ(sheet.MomGrid.cell(1, row), "0,00") << row;
+    }
+    const std::array<std::string, TrimSheet::summaryCount> expected = {
+        "1287,00", "0,00", "0,00", "0,00", "300,48", "825,00", "1,56", "1,56", "1,56", "0,00", "0,00"};
+    for (int i = 0; i < TrimSheet::summaryCount; ++i)
+        EXPECT_EQ(sheet.summary[i], expected[i]) << summaryLines[i].caption;
+}
+
+// An empty spacing carries only its buoyancy: a load below the axis.
+TEST_F(TrimTable, ResultsChartsFollowTheTables)
+{
+    sheet.MassaGrid.setCell(1, 1, "0");
+    runTrimCalculation(sheet, particulars);
+    EXPECT_EQ(sheet.NagrGrid.cell(1, 0), formatF(-udif(3, 1)));
+
+    const auto& bars = sheet.NagrGraph.series[0].points();
+    ASSERT_EQ(bars.size(), 20u);
+    EXPECT_EQ(bars.front().label, "0-1");
+    EXPECT_EQ(bars.back().label, "19-20");
+    EXPECT_LT(bars.front().y, 0.0);
+    EXPECT_EQ(bars.front().y, parseNumber(sheet.NagrGrid.cell(1, 0)));
+    for (const ChartModel* chart : {&sheet.ForceGraph, &sheet.MomGraph}) {
+        const auto& points = chart->series[0].points();
+        ASSERT_EQ(points.size(), 21u);
+        for (int r = 0; r < frameCount; ++r) {
+            EXPECT_EQ(points[r].x, r);
+            EXPECT_EQ(points[r].label, "");
+        }
+    }
+    EXPECT_EQ(sheet.ForceGraph.series[0].points()[3].y, parseNumber(sheet.ForceGrid.cell(1, 3)));
+    EXPECT_EQ(sheet.MomGraph.series[0].points()[9].y, parseNumber(sheet.MomGrid.cell(1, 9)));
+}
+
+// A bad masses cell stops at the weights: buoyancy with its total and the
+// weights above the bad cell are written, the results keep the earlier run.
+TEST_F(TrimTable, BadMassStopsAtTheWeights)
+{
+    runTrimCalculation(sheet, particulars);
+    const TrimSheet before = sheet;
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= 9; ++column)
+            sheet.UdifGrid.setCell(column, row, {});
+    sheet.MassaGrid.setCell(1, 7, "22,7412 т");
+    EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }),
+              "'22,7412 т' is not a valid floating point value");
+
+    for (int column = 1; column <= 3; ++column)
+        for (int row = 1; row <= frameCount; ++row)
+            EXPECT_EQ(sheet.UdifGrid.cell(column, row), before.UdifGrid.cell(column, row)) << column << " " << row;
+    for (int row = 1; row <= frameCount; ++row)
+        EXPECT_EQ(sheet.UdifGrid.cell(4, row), row < 7 ? before.UdifGrid.cell(4, row) : "") << row;
+    for (int column = 5; column <= 9; ++column)
+        EXPECT_EQ(sheet.UdifGrid.cell(column, 1), "") << column;
+    EXPECT_EQ(sheet.NagrGrid, before.NagrGrid);
+    EXPECT_EQ(sheet.ForceGrid, before.ForceGrid);
+    EXPECT_EQ(sheet.MomGrid, before.MomGrid);
+    EXPECT_EQ(sheet.summary, before.summary);
+    EXPECT_EQ(sheet.MomGraph.series[0].points(), before.MomGraph.series[0].points());
+    EXPECT_FALSE(sheet.kept.complete);
+}
+
+TEST_F(TrimTable, SecondRunGivesIdenticalTexts)
+{
+    runTrimCalculation(sheet, particulars);
+    TrimSheet first = sheet;
+    runTrimCalculation(sheet, particulars);
+    const auto grids = sheet.grids();
+    const auto firstGrids = first.grids();
+    for (std::size_t i = 0; i < grids.size(); ++i)
+        EXPECT_EQ(*grids[i].grid, *firstGrids[i].grid) << grids[i].name;
+    const auto charts = sheet.charts();
+    const auto firstCharts = first.charts();
+    for (std::size_t i = 0; i < charts.size(); ++i)
+        for (std::size_t s = 0; s < charts[i].chart->series.size(); ++s)
+            EXPECT_EQ(charts[i].chart->series[s].points(), firstCharts[i].chart->series[s].points()) << charts[i].name;
+    EXPECT_EQ(sheet.summary, first.summary);
+    EXPECT_EQ(sheet.kept.TFrame, first.kept.TFrame);
+    EXPECT_EQ(sheet.kept.approximations, first.kept.approximations);
+}
+
+}  // namespace
+}  // namespace hullcalc
