@@ -1,0 +1,234 @@
+// Whole-file reading and safe saving over C stdio, so that every failure carries
+// the system's error code; on Windows the paths are opened as wide strings.
+#include "common/file_io.h"
+
+#include "common/error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+
+namespace hullcalc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* fileNotFound = "File not found";
+constexpr const char* accessDenied = "File access denied";
+constexpr const char* diskFull = "Disk full";
+constexpr const char* invalidFilename = "Invalid filename";
+constexpr const char* tooManyOpenFiles = "Too many open files";
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { static_cast<void>(std::fclose(file)); }
+};
+// Closes the file on every path out of a function, errors included.
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// The error the last C library call reported; a call that failed without
+// setting errno is an unspecified input/output error.
+std::error_code lastError()
+{
+    const int code = errno;
+    return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
+}
+
+[[noreturn]] void fail(std::error_code error) { throw Error(fileErrorMessage(error)); }
+
+// Opens `path` with a C stdio mode ("rb", "wb", "ab", "wbx"); null and `error`
+// set on failure.
+FileHandle openFile(const fs::path& path, const char* mode, std::error_code& error)
+{
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    std::FILE* file = nullptr;
+    const errno_t code = _wfopen_s(&file, path.c_str(), wideMode.c_str());
+    if (code != 0 || file == nullptr) {
+        error = code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
+        return nullptr;
+    }
+    return FileHandle(file);
+#else
+    errno = 0;
+    FileHandle file(std::fopen(path.c_str(), mode));
+    if (!file)
+        error = lastError();
+    return file;
+#endif
+}
+
+FileHandle openOrFail(const fs::path& path, const char* mode)
+{
+    std::error_code error;
+    FileHandle file = openFile(path, mode, error);
+    if (!file)
+        fail(error);
+    return file;
+}
+
+// Writes every byte and pushes them out of the stdio buffer, so that a full disk
+// is reported here rather than lost in a close nobody checks.
+void writeAll(std::FILE* file, std::string_view bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        fail(lastError());
+    errno = 0;
+    if (std::fflush(file) != 0)
+        fail(lastError());
+}
+
+void closeOrFail(FileHandle& file)
+{
+    errno = 0;
+    if (std::fclose(file.release()) != 0)
+        fail(lastError());
+}
+
+// A new file beside the one it will replace, removed again unless kept.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const fs::path& destination)
+    {
+        std::random_device random;
+        std::error_code error;
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            char name[40];
+            std::snprintf(name, sizeof name, ".hullcalc-%08x%08x.tmp", random(), random());
+            path_ = destination.parent_path() / name;
+            // "x": created here or not at all, never an existing file reused.
+            file_ = openFile(path_, "wbx", error);
+            if (file_)
+                return;
+            if (error != std::errc::file_exists)
+                break;
+        }
+        path_.clear();
+        fail(error);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    ~TemporaryFile()
+    {
+        file_.reset();
+        if (!kept_) {
+            std::error_code ignored;
+            fs::remove(path_, ignored);
+        }
+    }
+
+    const fs::path& path() const { return path_; }
+    FileHandle& file() { return file_; }
+    void keep() { kept_ = true; }
+
+private:
+    fs::path path_;
+    FileHandle file_;
+    bool kept_ = false;
+};
+
+void writeDirectly(const fs::path& target, std::string_view bytes)
+{
+    FileHandle file = openOrFail(target, "wb");
+    writeAll(file.get(), bytes);
+    closeOrFail(file);
+}
+
+}  // namespace
+
+std::string fileErrorMessage(std::error_code error)
+{
+    using std::errc;
+    if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
+        return fileNotFound;
+    if (error == errc::permission_denied || error == errc::operation_not_permitted
+        || error == errc::read_only_file_system || error == errc::is_a_directory)
+        return accessDenied;
+    if (error == errc::no_space_on_device)
+        return diskFull;
+    if (error == errc::invalid_argument || error == errc::filename_too_long)
+        return invalidFilename;
+    if (error == errc::too_many_files_open || error == errc::too_many_files_open_in_system)
+        return tooManyOpenFiles;
+    return "I/O error " + std::to_string(error.value());
+}
+
+void saveFileSafely(const fs::path& target, std::string_view bytes)
+{
+    if (target.empty())
+        throw Error(invalidFilename);
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (fs::is_directory(status))
+        throw Error(accessDenied);
+    if (status.type() == fs::file_type::none)
+        fail(error);
+    if (!target.has_filename())
+        throw Error(invalidFilename);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A device or a pipe is the file itself: renaming over it would put a
+        // plain file in its place.
+        writeDirectly(target, bytes);
+        return;
+    }
+
+    fs::path destination = target;
+    if (fs::is_regular_file(status)) {
+        // Refuse a file the user may not write, as writing in place would;
+        // appending nothing leaves it untouched.
+        static_cast<void>(openOrFail(target, "ab"));
+        if (fs::is_symlink(fs::symlink_status(target, error))) {
+            destination = fs::canonical(target, error);
+            if (error)
+                fail(error);
+        }
+    }
+
+    TemporaryFile temporary(destination);
+    writeAll(temporary.file().get(), bytes);
+    closeOrFail(temporary.file());
+    if (fs::is_regular_file(status)) {
+        // The replacement keeps the old file's permissions; failing to copy them
+        // does not make the new content any less saved.
+        std::error_code ignored;
+        fs::permissions(temporary.path(), status.permissions(), ignored);
+    }
+    fs::rename(temporary.path(), destination, error);
+    if (error)
+        fail(error);
+    temporary.keep();
+}
+
+std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
+{
+    if (path.empty())
+        throw Error(invalidFilename);
+    std::error_code error;
+    if (fs::is_directory(fs::status(path, error)))
+        throw Error(accessDenied);
+    FileHandle file = openOrFail(path, "rb");
+
+    std::string bytes;
+    char chunk[65536];
+    for (;;) {
+        // One byte more than allowed is enough to tell that the file is too long.
+        const std::size_t room = maxBytes - bytes.size();
+        const std::size_t wanted = room >= sizeof chunk ? sizeof chunk : room + 1;
+        errno = 0;
+        const std::size_t got = std::fread(chunk, 1, wanted, file.get());
+        bytes.append(chunk, got);
+        if (bytes.size() > maxBytes)
+            fail(std::make_error_code(std::errc::file_too_large));
+        if (got < wanted) {
+            if (std::ferror(file.get()))
+                fail(lastError());
+            return bytes;
+        }
+    }
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,225 @@
+// Writing and reading the trim window's data files byte by byte, as the program
+// has always laid them out.
+#include "trim/data_files.h"
+
+#include "common/cp1251.h"
+#include "common/error.h"
+#include "common/file_io.h"
+
+#include <array>
+#include <cstdint>
+#include <sstream>
+#include <string_view>
+#include <system_error>
+
+namespace hullcalc {
+
+namespace {
+
+constexpr std::string_view lineEnd = "\r\n";
+// An empty line with a stray CR before its end; reading drops the CR.
+constexpr std::string_view separatorLine = "\r\r\n";
+
+constexpr std::string_view offsetsTitle = "Таблица ординат";
+constexpr std::string_view massesTitle = "Таблица масс";
+
+void appendTitle(std::string& out, std::string_view utf8)
+{
+    out += encodeCp1251(utf8);
+    out += lineEnd;
+}
+
+// A cell's text in the file's code page. A TAB, NUL, LF or CR LF inside it would
+// split the cell or the row when read back and shift every cell after it, so
+// each of these characters is written as a blank.
+std::string fieldText(std::string_view utf8)
+{
+    std::string text = encodeCp1251(utf8);
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    return text;
+}
+
+// One line per row from firstRow, each cell from firstColumn followed by a TAB.
+void appendTable(std::string& out, const TextGrid& grid, int firstColumn, int firstRow)
+{
+    for (int row = firstRow; row < grid.rowCount(); ++row) {
+        for (int column = firstColumn; column < grid.columnCount(); ++column) {
+            out += fieldText(grid.cell(column, row));
+            out += '\t';
+        }
+        out += lineEnd;
+    }
+}
+
+// A control character other than the separators a text file holds (TAB, CR,
+// LF, and NUL, which the reading rules take as a cell separator) marks a file
+// that is not text: loading it would fill the tables with garbage.
+bool isBinary(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\0';
+}
+
+constexpr std::string_view binaryFileMessage = "Файл содержит двоичные данные и не является файлом исходных данных";
+
+// The input file, one line at a time, as the reading rules see it.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : in_(in), buffer_(1u << 16, '\0') {}
+
+    bool atEnd() { return !fill(); }
+
+    // Reads one line and splits it into cells: each TAB or NUL ends a cell, handed
+    // to cellEnded(column, text) with columns from 1. Returns the text after the
+    // last cell, which is not a cell. At the end of the input the line is empty.
+    template<typename CellEnded>
+    std::string readLine(CellEnded&& cellEnded)
+    {
+        std::string text;
+        std::int64_t column = 1;
+        while (fill()) {
+            const char c = buffer_[position_++];
+            if (c == '\n')
+                break;
+            if (c == '\r') {
+                if (fill() && buffer_[position_] == '\n') {
+                    ++position_;
+                    break;
+                }
+                continue;  // a CR that does not end the line is dropped
+            }
+            if (isBinary(c))
+                throw Error(std::string(binaryFileMessage));
+            if (c == '\t' || c == '\0') {
+                cellEnded(column++, text);
+                text.clear();
+            } else if (text.size() < maxCellBytes) {
+                text += c;
+            }
+        }
+        return text;
+    }
+
+private:
+    // Whether a byte is available at position_; reads the next block if needed.
+    bool fill()
+    {
+        if (position_ < size_)
+            return true;
+        position_ = 0;
+        size_ = 0;
+        if (!in_.good())
+            return false;
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        if (in_.bad())
+            throw Error(fileErrorMessage(std::make_error_code(std::errc::io_error)));
+        size_ = static_cast<std::size_t>(in_.gcount());
+        return size_ > 0;
+    }
+
+    std::istream& in_;
+    std::string buffer_;
+    std::size_t position_ = 0;
+    std::size_t size_ = 0;
+};
+
+// Cells the file holds beyond the table cannot be shown, so they are not kept.
+void storeCell(TextGrid& grid, std::int64_t column, std::int64_t row, const std::string& text)
+{
+    if (column < grid.columnCount() && row < grid.rowCount())
+        grid.setCell(static_cast<int>(column), static_cast<int>(row), decodeCp1251(text));
+}
+
+}  // namespace
+
+std::string inputFileBytes(const TrimSheet& sheet)
+{
+    std::string out;
+    appendTitle(out, offsetsTitle);
+    appendTable(out, sheet.OrdinatGrid, 1, 1);
+    out += separatorLine;
+    appendTitle(out, massesTitle);
+    appendTable(out, sheet.MassaGrid, 1, 1);
+    return out;
+}
+
+std::string resultsFileBytes(const TrimSheet& sheet)
+{
+    struct Section {
+        std::string_view title;
+        const TextGrid& grid;
+    };
+    const std::array<Section, 3> sections = {{
+        {"Нагрузка на шпацию", sheet.NagrGrid},
+        {"Перерезывающая сила", sheet.ForceGrid},
+        {"Изгибающий момент", sheet.MomGrid},
+    }};
+    std::string out;
+    for (const Section& section : sections) {
+        appendTitle(out, section.title);
+        appendTable(out, section.grid, 0, 0);
+        out += separatorLine;
+    }
+    for (std::size_t i = 0; i < summaryLines.size(); ++i) {
+        out += fieldText(summaryLines[i].caption);
+        out += '\t';
+        out += fieldText(sheet.summary[i]);
+        out += lineEnd;
+    }
+    return out;
+}
+
+void readInputFile(std::istream& in, TrimSheet& sheet)
+{
+    if (in.fail())
+        throw Error(fileErrorMessage(std::make_error_code(std::errc::io_error)));
+    // Read into copies, so that a failing stream leaves the tables as they were.
+    TextGrid offsets = sheet.OrdinatGrid;
+    TextGrid masses = sheet.MassaGrid;
+    const std::string massesTitleBytes = encodeCp1251(massesTitle);
+    const auto ignoreCell = [](std::int64_t, const std::string&) {};
+
+    LineReader reader(in);
+    reader.readLine(ignoreCell);  // the title, whatever it says
+
+    // row: the offsets row the next line fills; once the masses title has been
+    // read, row - 1 counts every line after the first, separator and title included.
+    std::int64_t row = 1;
+    std::string pending;
+    while (!reader.atEnd()) {
+        if (pending == massesTitleBytes) {
+            // Reads past the end of the input give empty lines that store
+            // nothing, so the section may stop there.
+            for (std::int64_t m = 1; m <= row - 1 && !reader.atEnd(); ++m)
+                pending = reader.readLine(
+                    [&](std::int64_t, const std::string& text) { storeCell(masses, 1, m, text); });
+            continue;
+        }
+        pending = reader.readLine(
+            [&](std::int64_t column, const std::string& text) { storeCell(offsets, column, row, text); });
+        ++row;
+    }
+
+    sheet.OrdinatGrid = std::move(offsets);
+    sheet.MassaGrid = std::move(masses);
+}
+
+void saveInputFile(const std::filesystem::path& path, const TrimSheet& sheet)
+{
+    saveFileSafely(path, inputFileBytes(sheet));
+}
+
+void saveResultsFile(const std::filesystem::path& path, const TrimSheet& sheet)
+{
+    saveFileSafely(path, resultsFileBytes(sheet));
+}
+
+void loadInputFile(const std::filesystem::path& path, TrimSheet& sheet)
+{
+    std::istringstream in(readFileBytes(path, maxInputFileBytes));
+    readInputFile(in, sheet);
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,54 @@
+// The data files of the trim window: the input file with the offsets and masses
+// tables, written and read back, and the results file with the load, shear-force
+// and bending-moment tables and the result summary, written only. Both hold the
+// cell texts as they stand, tab-separated, in Windows-1251 with CR LF line ends.
+#pragma once
+
+#include "trim/trim_sheet.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <istream>
+#include <string>
+
+namespace hullcalc {
+
+// An input file for 21 frames is about 1,5 KB; anything beyond this is not one.
+inline constexpr std::size_t maxInputFileBytes = 16u << 20;
+// Reading keeps at most this many bytes of a cell: a half-breadth or a mass is a
+// short number, and a garbage file must not fill the memory with one cell.
+inline constexpr std::size_t maxCellBytes = 4096;
+
+// The bytes of the input file: the title "Таблица ординат", one line per frame
+// row of OrdinatGrid with its waterline cells, a separator line (CR CR LF), the
+// title "Таблица масс" and one line per spacing row of MassaGrid. A TAB follows
+// every cell; a TAB, CR, LF or NUL inside a cell is written as a blank, since
+// it would otherwise split the cell or the line when read back.
+std::string inputFileBytes(const TrimSheet& sheet);
+
+// The bytes of the results file: NagrGrid, ForceGrid and MomGrid with their row
+// labels, each under its title and followed by a separator line, then the eleven
+// summary lines "caption TAB value" without a separator after them.
+std::string resultsFileBytes(const TrimSheet& sheet);
+
+// Reads an input file into the data cells of OrdinatGrid and MassaGrid. The first
+// line is skipped; each further line fills the next offsets row, one cell per
+// TAB (or NUL) it holds, until the text after a line's last TAB is exactly
+// "Таблица масс"; then as many lines as offsets lines were read (the separator
+// and the title included) give the masses, line m to row m. Lines end at CR LF
+// or at a lone LF; a lone CR is dropped. Text after a line's last TAB is not a
+// cell. Lines still left after the masses read as further offsets rows. Cells
+// outside a table are skipped and the table sizes never change; cells the file
+// does not reach keep their texts. Any byte sequence is accepted without a
+// message; a stream that fails to read throws Error and leaves both tables as
+// they were.
+void readInputFile(std::istream& in, TrimSheet& sheet);
+
+// The three file operations on a path, for callers without a save of their own.
+// Saving replaces the file only once it is complete (saveFileSafely); loading
+// refuses a file longer than maxInputFileBytes. Throw Error on failure.
+void saveInputFile(const std::filesystem::path& path, const TrimSheet& sheet);
+void saveResultsFile(const std::filesystem::path& path, const TrimSheet& sheet);
+void loadInputFile(const std::filesystem::path& path, TrimSheet& sheet);
+
+}  // namespace hullcalc

@@ -1,0 +1,161 @@
+// Whole-file reading and safe saving: the messages of each failure, and that a
+// failed save leaves the old file's bytes exactly as they were.
+#include "common/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace hullcalc {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+template<typename Action>
+std::string errorOf(Action&& action)
+{
+    try {
+        action();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// A fresh directory per test, removed with everything in it afterwards.
+class FileIo : public testing::Test {
+protected:
+    FileIo()
+    {
+        dir = fs::temp_directory_path() / ("hullcalc-file-io-" + std::to_string(counter++) + "-"
+                                           + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~FileIo() override
+    {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+
+    void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
+
+    static inline int counter = 0;
+    fs::path dir;
+    // Bytes a text stream would mangle: NUL, CR, LF, a lone CR, the high half.
+    const std::string binary{"a\0b\r\n\rc\xFF\xD2"s};
+};
+
+TEST_F(FileIo, SaveCreatesThenReplacesAndLeavesNoTemporaryFile)
+{
+    const fs::path file = dir / "data.txt";
+    saveFileSafely(file, "first version, longer than the second");
+    saveFileSafely(file, binary);
+    EXPECT_EQ(readFileBytes(file, 1000), binary);
+    EXPECT_EQ(entries(), 1u);
+    saveFileSafely(file, "");
+    EXPECT_EQ(fs::file_size(file), 0u);
+}
+
+TEST_F(FileIo, SaveFailuresNameTheCauseAndHarmNothing)
+{
+    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "missing" / "data.txt", "x"); }), "File not found");
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+    EXPECT_EQ(errorOf([&] { saveFileSafely({}, "x"); }), "Invalid filename");
+
+    fs::create_directory(dir / "folder");
+    put(dir / "folder" / "inside.txt", "kept");
+    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "folder", "x"); }), "File access denied");
+    EXPECT_EQ(readFileBytes(dir / "folder" / "inside.txt", 100), "kept");
+    EXPECT_EQ(entries(), 1u) << "no temporary file left beside the directory";
+}
+
+TEST_F(FileIo, ReadingRefusesMissingFilesDirectoriesAndOverlongFiles)
+{
+    EXPECT_EQ(errorOf([&] { readFileBytes(dir / "missing.txt", 100); }), "File not found");
+    EXPECT_EQ(errorOf([&] { readFileBytes(dir, 100); }), "File access denied");
+    // The limit is inclusive: a file of exactly maxBytes is read whole.
+    put(dir / "ten.txt", "0123456789");
+    EXPECT_EQ(readFileBytes(dir / "ten.txt", 10), "0123456789");
+    EXPECT_EQ(errorOf([&] { readFileBytes(dir / "ten.txt", 9); }),
+              "I/O error " + std::to_string(std::make_error_code(std::errc::file_too_large).value()));
+}
+
+#ifndef _WIN32
+
+TEST_F(FileIo, DeviceIsWrittenInPlaceNeverReplaced)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    EXPECT_EQ(errorOf([] { saveFileSafely("/dev/full", "x"); }), "Disk full");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+    saveFileSafely("/dev/null", "x");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    // An endless device stops at the limit instead of filling the memory.
+    EXPECT_NE(errorOf([] { readFileBytes("/dev/zero", 1 << 20); }), "no error");
+}
+
+TEST_F(FileIo, FailedWriteKeepsTheOldBytes)
+{
+    // A file size limit makes the write fail after a few blocks, as a full disk
+    // would, also for root; the signal it raises is ignored so write() reports it.
+    const fs::path file = dir / "data.txt";
+    put(file, binary);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string message = errorOf([&] { saveFileSafely(file, std::string(1 << 20, 'x')); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(readFileBytes(file, 1000), binary);
+    EXPECT_EQ(entries(), 1u) << "the temporary file is removed";
+}
+
+TEST_F(FileIo, ReadOnlyFolderOrFileIsRefused)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root is not held back by permissions";
+    const fs::path file = dir / "data.txt";
+    put(file, binary);
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(errorOf([&] { saveFileSafely(file, "new"); }), "File access denied");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(errorOf([&] { saveFileSafely(file, "new"); }), "File access denied");
+    EXPECT_EQ(readFileBytes(file, 1000), binary);
+}
+
+TEST_F(FileIo, LinkStaysALinkAndPermissionsStay)
+{
+    const fs::path file = dir / "data.txt";
+    const fs::path link = dir / "link.txt";
+    put(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("data.txt", link);
+    saveFileSafely(link, "new");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(readFileBytes(file, 100), "new");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), 2u);
+}
+
+#endif
+
+}  // namespace
+}  // namespace hullcalc
