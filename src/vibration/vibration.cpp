@@ -1,0 +1,275 @@
+// The vibration table of the energy method: masses per metre along the hull,
+// the assumed mode shape corrected for rigid-body motion, and the generalized
+// stiffness and mass whose ratio gives the natural frequency.
+#include "vibration/vibration.h"
+
+#include "common/checked_math.h"
+#include "common/error.h"
+#include "common/grid_values.h"
+#include "common/number_text.h"
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+
+namespace hullcalc {
+
+namespace {
+
+// Columns of Vibr1Grid. Rows 1..20 are the spacings from the bow; row 21 holds
+// the column's sum (or, for halfBreadth, the stern frame).
+namespace column {
+constexpr int halfBreadth = 1;        // y at the local waterline, per frame, m
+constexpr int meanHalfBreadth = 2;    // b, m
+constexpr int meanDraft = 3;          // T, m
+constexpr int meanArea = 4;           // ω, immersed sectional area, m²
+constexpr int addedMass = 5;          // added water mass, t/m
+constexpr int hullMass = 6;           // t/m
+constexpr int totalMass = 7;          // m, t/m
+constexpr int reducedMass = 8;        // m′ = m/10
+constexpr int massIntegral = 9;       // running sum of m′
+constexpr int lever = 10;             // ξ, abscissa from midship in lengths
+constexpr int massMoment = 11;        // m′·ξ
+constexpr int massMomentIntegral = 12;
+constexpr int assumedShape = 13;      // s = sin(π·n·X)
+constexpr int shapeLoad = 14;         // m′·s
+constexpr int shapeLoadIntegral = 15;
+constexpr int turn = 16;              // ξ·β
+constexpr int correctedShape = 17;    // w = s + δ + β·ξ
+constexpr int checkLoad = 18;         // m′·w
+constexpr int checkLoadIntegral = 19;
+constexpr int inertia = 20;           // i, sectional moment of inertia, m⁴
+constexpr int stiffnessTerm = 21;     // i·s²
+constexpr int massTerm = 22;          // m′·w²
+}  // namespace column
+
+// Abscissae of the spacings' middles from midship, in ship lengths.
+constexpr std::array<const char*, spacingCount> leverTexts = {
+    "-0,475", "-0,425", "-0,375", "-0,325", "-0,275", "-0,225", "-0,175", "-0,125", "-0,075", "-0,025",
+    "0,025",  "0,075",  "0,125",  "0,175",  "0,225",  "0,275",  "0,325",  "0,375",  "0,425",  "0,475"};
+
+// Sectional moments of inertia of the hull girder per spacing from the bow, m⁴.
+constexpr std::array<const char*, spacingCount> inertiaTexts = {
+    "0,120", "0,168", "0,170", "0,177", "0,195", "0,210", "0,220", "0,230", "0,236", "0,236",
+    "0,236", "0,236", "0,232", "0,225", "0,215", "0,207", "0,200", "0,136", "0,075", "0,042"};
+
+int sumRow(const TextGrid& table) { return table.rowCount() - 1; }
+int lastSpacingRow(const TextGrid& table) { return table.rowCount() - 2; }
+
+// Writes value(r) into rows 1..20 of the column, row by row, so that a value
+// may read the rows written before it.
+void fillColumn(TextGrid& table, int target, const std::function<double(int)>& value)
+{
+    for (int r = 1; r <= lastSpacingRow(table); ++r)
+        setFixed84(table, target, r, value(r));
+}
+
+void writeColumnSum(TextGrid& table, int target)
+{
+    double sum = 0.0;
+    for (int r = 1; r <= lastSpacingRow(table); ++r)
+        sum += cellValue(table, target, r);
+    setFixed84(table, target, sumRow(table), sum);
+}
+
+void writeFixedList(TextGrid& table, int target, const std::array<const char*, spacingCount>& texts)
+{
+    for (int r = 1; r <= lastSpacingRow(table); ++r)
+        table.setCell(target, r, texts.at(static_cast<std::size_t>(r - 1)));
+}
+
+// A draft for a message: three decimals at most, trailing zeros dropped.
+std::string draftText(double draft) { return formatGeneral(std::round(draft * 1000) / 1000); }
+
+// Draft of each frame row along the trimmed waterline, accumulated from the
+// bow as the trim calculation did. Every draft must lie within the waterlines
+// of the offsets table, where the half-breadth can be interpolated.
+std::array<double, frameCount + 1> localDrafts(const KeptValues& kept, int topWaterline)
+{
+    const double lowest = kept.z[1];
+    const double highest = kept.z.at(static_cast<std::size_t>(topWaterline));
+    std::array<double, frameCount + 1> drafts{};
+    drafts[1] = kept.Tn;
+    for (std::size_t k = 2; k <= frameCount; ++k)
+        drafts[k] = drafts[k - 1] + kept.TrimSlope * kept.dL;
+    for (int k = 1; k <= frameCount; ++k) {
+        const double draft = requireFinite(drafts[static_cast<std::size_t>(k)]);
+        if (draft < lowest || draft > highest)
+            throw Error("Осадка " + draftText(draft) + " м на шпангоуте " + std::to_string(k - 1)
+                        + " шп вне диапазона ватерлиний " + draftText(lowest) + " – " + draftText(highest) + " м");
+    }
+    return drafts;
+}
+
+// Half-breadth of frame row k at the draft, interpolated linearly between the
+// last waterline below the draft and the first at or above it; waterlines
+// above that one are not read. A draft on a waterline takes its offset, the
+// lowest waterline included (where no waterline lies below). The draft lies
+// within the waterlines (localDrafts).
+double halfBreadthAt(const TextGrid& offsets, const std::array<double, 12>& z, int k, double draft)
+{
+    double lowerLevel = 0.0;
+    double lowerOffset = 0.0;
+    for (int j = 1; j < offsets.columnCount(); ++j) {
+        const double level = z.at(static_cast<std::size_t>(j));
+        const double offset = cellValue(offsets, j, k);
+        if (level < draft) {
+            lowerLevel = level;
+            lowerOffset = offset;
+            continue;
+        }
+        if (level == draft || offset == lowerOffset)
+            return offset;
+        const double q = divide(level - lowerLevel, offset - lowerOffset);
+        return divide(draft - lowerLevel, q) + lowerOffset;
+    }
+    throw std::logic_error("draft above the waterlines passed the range check");
+}
+
+}  // namespace
+
+void writeRunningSum(TextGrid& table, int source, int target)
+{
+    const int last = lastSpacingRow(table);
+    table.setCell(target, 1, table.cell(source, 1));
+    for (int r = 2; r <= last; ++r)
+        setFixed84(table, target, r, cellValue(table, target, r - 1) + cellValue(table, source, r));
+    double sum = 0.0;
+    for (int r = 1; r <= last; ++r)
+        sum += cellValue(table, target, r);
+    const double ends = cellValue(table, target, 1) + cellValue(table, target, last);
+    setFixed84(table, target, sumRow(table), sum - divide(ends, 2));
+}
+
+VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars)
+{
+    const KeptValues& kept = trim.kept;
+    if (!kept.complete)
+        throw Error("Сначала выполните расчет удифферентовки");
+    const TextGrid& offsets = trim.OrdinatGrid;
+    const auto drafts = localDrafts(kept, offsets.columnCount() - 1);
+
+    TextGrid& table = sheet.Vibr1Grid;
+    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
+    const double L = kept.L;
+    const double dL = kept.dL;
+    const double n = sheet.ToneNumber;
+    const double k = sheet.ToneCoef;
+    const int sums = sumRow(table);
+
+    for (int frameRow = 1; frameRow <= frameCount; ++frameRow)
+        setFixed84(table, column::halfBreadth, frameRow,
+                   halfBreadthAt(offsets, kept.z, frameRow, drafts[static_cast<std::size_t>(frameRow)]));
+
+    // Spacing r lies between frame rows r and r + 1.
+    fillColumn(table, column::meanHalfBreadth,
+               [&](int r) { return (value(column::halfBreadth, r) + value(column::halfBreadth, r + 1)) * 0.5; });
+    fillColumn(table, column::meanDraft,
+               [&](int r) { return (cellValue(trim.TGrid, r, 1) + cellValue(trim.TGrid, r + 1, 1)) * 0.5; });
+    fillColumn(table, column::meanArea,
+               [&](int r) { return (cellValue(trim.WrGrid, r, 1) + cellValue(trim.WrGrid, r + 1, 1)) * 0.5; });
+    writeColumnSum(table, column::meanArea);
+
+    // Water moving with the vibrating hull, per metre of length: an empirical
+    // estimate from the immersed area, the breadth and the draft, with the
+    // factor 1 + k·L/B of the tone (k falls from tone I to IV).
+    fillColumn(table, column::addedMass, [&](int r) {
+        const double area = value(column::meanArea, r);
+        const double breadth = value(column::meanHalfBreadth, r);
+        const double Le = parseNumber(particulars.ShipL);
+        const double Be = parseNumber(particulars.ShipB);
+        const double draft = value(column::meanDraft, r);
+        return divide(area * (0.4 * particulars.WaterDensity) * breadth * (1 + divide(Le * k, Be)), draft);
+    });
+    writeColumnSum(table, column::addedMass);
+    fillColumn(table, column::hullMass, [&](int r) { return divide(cellValue(trim.MassaGrid, 1, r), dL); });
+    writeColumnSum(table, column::hullMass);
+    fillColumn(table, column::totalMass,
+               [&](int r) { return value(column::addedMass, r) + value(column::hullMass, r); });
+    writeColumnSum(table, column::totalMass);
+    fillColumn(table, column::reducedMass, [&](int r) { return divide(value(column::totalMass, r), 10); });
+    writeColumnSum(table, column::reducedMass);
+    writeRunningSum(table, column::reducedMass, column::massIntegral);
+
+    writeFixedList(table, column::lever, leverTexts);
+    fillColumn(table, column::massMoment,
+               [&](int r) { return value(column::reducedMass, r) * value(column::lever, r); });
+    writeColumnSum(table, column::massMoment);
+    writeRunningSum(table, column::massMoment, column::massMomentIntegral);
+
+    // n half-waves of a sine over the length, taken at the middle of each
+    // spacing: X = (2r − 1)/40 from the bow end, in lengths.
+    fillColumn(table, column::assumedShape, [&](int r) {
+        const double X = divide(2 * r - 1, 40);
+        return std::sin(std::numbers::pi * n * X);
+    });
+    fillColumn(table, column::shapeLoad,
+               [&](int r) { return value(column::reducedMass, r) * value(column::assumedShape, r); });
+    writeColumnSum(table, column::shapeLoad);
+    writeRunningSum(table, column::shapeLoad, column::shapeLoadIntegral);
+
+    // The hull floats free, without supports: the shift δ and the turn β make the
+    // inertia forces of the shape s + δ + β·ξ add up to zero force (first
+    // equation) and zero moment (second, from the doubly integrated loads).
+    const double A1 = value(column::reducedMass, sums);
+    const double B1 = value(column::massMoment, sums);
+    const double F1 = -value(column::shapeLoad, sums);
+    const double A2 = value(column::massIntegral, sums);
+    const double B2 = value(column::massMomentIntegral, sums);
+    const double F2 = -value(column::shapeLoadIntegral, sums);
+    const double D = A1 * B2 - B1 * A2;
+    VibrationResults results;
+    results.delta = divide(F1 * B2 - F2 * B1, D);
+    results.beta = divide(A1 * F2 - A2 * F1, D);
+
+    fillColumn(table, column::turn, [&](int r) { return value(column::lever, r) * results.beta; });
+    ChartSeries& modeShape = sheet.Chart1.series.at(0);
+    modeShape.clear();
+    for (int r = 1; r <= lastSpacingRow(table); ++r) {
+        setFixed84(table, column::correctedShape, r,
+                   (value(column::turn, r) + results.delta) + value(column::assumedShape, r));
+        modeShape.append(r, value(column::correctedShape, r));
+    }
+
+    // The balance achieved: zero but for the rounding of the table's texts.
+    fillColumn(table, column::checkLoad,
+               [&](int r) { return value(column::reducedMass, r) * value(column::correctedShape, r); });
+    writeColumnSum(table, column::checkLoad);
+    writeRunningSum(table, column::checkLoad, column::checkLoadIntegral);
+
+    // Strain energy goes with E·i·(s″)², and s″ = −(nπ/L)²·s for the sine;
+    // kinetic energy with m·w².
+    writeFixedList(table, column::inertia, inertiaTexts);
+    fillColumn(table, column::stiffnessTerm, [&](int r) {
+        const double s = value(column::assumedShape, r);
+        return value(column::inertia, r) * (s * s);
+    });
+    writeColumnSum(table, column::stiffnessTerm);
+    fillColumn(table, column::massTerm, [&](int r) {
+        const double w = value(column::correctedShape, r);
+        return value(column::reducedMass, r) * (w * w);
+    });
+    writeColumnSum(table, column::massTerm);
+
+    // E = 1,96·10⁸ kN/m² is the modulus of elasticity of the hull material:
+    // with i in m⁴ the stiffness comes out in kN/m.
+    constexpr double pi = std::numbers::pi;
+    const double stiffnessFactor =
+        divide(n * n * n * n * pi * pi * pi * pi * 1.96 * 1e8 * 1.0 * dL, L * L * L * L);
+    results.stiffness = value(column::stiffnessTerm, sums) * stiffnessFactor;
+    // Column 8 holds a tenth of the mass per metre.
+    results.mass = value(column::massTerm, sums) * (10 * dL);
+    results.frequency = squareRoot(divide(results.stiffness, results.mass));
+
+    sheet.Label4 = format84(results.stiffness);
+    sheet.Label5 = format84(results.mass);
+    sheet.Label6 = format84(results.frequency);
+    sheet.Label7 = "delta   " + format84(results.delta);
+    sheet.Label8 = "betta   " + format84(results.beta);
+    return results;
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,46 @@
+// What the vibration window shows and its calculation works on: the calculation
+// table, the five result label texts, the mode-shape chart and the chosen tone.
+#pragma once
+
+#include "common/chart_model.h"
+#include "common/text_grid.h"
+
+#include <string>
+
+namespace hullcalc {
+
+// Tones of vertical hull-girder vibration the calculation offers: I to IV.
+inline constexpr int lowestTone = 1;
+inline constexpr int highestTone = 4;
+
+struct VibrationSheet {
+    VibrationSheet();
+
+    // 20 spacing rows and the sums row 21, below a header row; a header column,
+    // then the 22 columns of the calculation.
+    TextGrid Vibr1Grid{23, 22};
+
+    std::string Label4;  // generalized stiffness, kN/m
+    std::string Label5;  // generalized mass, t
+    std::string Label6;  // natural frequency, 1/s
+    std::string Label7;  // "delta   " and the shift δ of the mode shape
+    std::string Label8;  // "betta   " and its turn β
+
+    ChartModel Chart1;  // the corrected mode shape along the hull, spacing by spacing
+
+    // The assumed mode shape has ToneNumber half-waves along the hull; ToneCoef
+    // enters the added water mass. Both 0 until a tone is chosen.
+    double ToneNumber = 0.0;
+    double ToneCoef = 0.0;
+};
+
+// The table headers written each time the window becomes active: spacings
+// "0-1" .. "20-21" down column 0 (the sums row too reads "20-21") and the
+// column numbers "1" .. "22" across row 0. Touches no other cell.
+void writeVibrationHeaders(VibrationSheet& sheet);
+
+// Sets ToneNumber and ToneCoef for tone 1..4 (I: 1 and 0,1; II: 2 and 0,07;
+// III: 3 and 0,05; IV: 4 and 0,04). Throws std::out_of_range for another tone.
+void selectTone(VibrationSheet& sheet, int tone);
+
+}  // namespace hullcalc
