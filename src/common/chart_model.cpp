@@ -7,8 +7,7 @@ namespace hullcalc {
 
 ChartSeries::ChartSeries(std::string title, Colour colour, SeriesKind kind, PointOrder order)
     : title_(std::move(title)), colour_(colour), kind_(kind), order_(order)
-{
-}
+{}
 
 void ChartSeries::append(double x, double y, std::string label)
 {

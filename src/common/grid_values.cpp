@@ -4,24 +4,12 @@
 
 namespace hullcalc {
 
-double cellValue(const TextGrid& grid, int column, int row)
-{
-    return parseNumber(grid.cell(column, row));
-}
+double cellValue(const TextGrid& grid, int column, int row) { return parseNumber(grid.cell(column, row)); }
 
-void setGeneral(TextGrid& grid, int column, int row, double value)
-{
-    grid.setCell(column, row, formatGeneral(value));
-}
+void setGeneral(TextGrid& grid, int column, int row, double value) { grid.setCell(column, row, formatGeneral(value)); }
 
-void setFixed2(TextGrid& grid, int column, int row, double value)
-{
-    grid.setCell(column, row, formatF(value));
-}
+void setFixed2(TextGrid& grid, int column, int row, double value) { grid.setCell(column, row, formatF(value)); }
 
-void setFixed84(TextGrid& grid, int column, int row, double value)
-{
-    grid.setCell(column, row, format84(value));
-}
+void setFixed84(TextGrid& grid, int column, int row, double value) { grid.setCell(column, row, format84(value)); }
 
 }  // namespace hullcalc

@@ -176,7 +176,7 @@ std::string formatGeneral(double value)
 std::string formatFixed(double value, int decimals, int width)
 {
     requireFinite(value);
-    std::string whole;     // digits of round(|value| * 10^decimals)
+    std::string whole;  // digits of round(|value| * 10^decimals)
     if (value != 0.0) {
         const Digits15 d = digits15(value);
         // Number of leading digits that lie at or above the last decimal place.

@@ -52,14 +52,8 @@ std::size_t TextGrid::index(int column, int row) const
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
 }
 
-const std::string& TextGrid::cell(int column, int row) const
-{
-    return cells_[index(column, row)];
-}
+const std::string& TextGrid::cell(int column, int row) const { return cells_[index(column, row)]; }
 
-void TextGrid::setCell(int column, int row, std::string text)
-{
-    cells_[index(column, row)] = std::move(text);
-}
+void TextGrid::setCell(int column, int row, std::string text) { cells_[index(column, row)] = std::move(text); }
 
 }  // namespace hullcalc

@@ -193,8 +193,8 @@ void readInputFile(std::istream& in, TrimSheet& sheet)
             // Reads past the end of the input give empty lines that store
             // nothing, so the section may stop there.
             for (std::int64_t m = 1; m <= row - 1 && !reader.atEnd(); ++m)
-                pending = reader.readLine(
-                    [&](std::int64_t, const std::string& text) { storeCell(masses, 1, m, text); });
+                pending =
+                    reader.readLine([&](std::int64_t, const std::string& text) { storeCell(masses, 1, m, text); });
             continue;
         }
         pending = reader.readLine(

@@ -19,9 +19,9 @@ ChartSeries& seriesOf(ChartModel& chart) { return chart.series.at(0); }
 void integrateVolumes(TrimSheet& sheet, const ShipParticulars& particulars, int waterlines, int frames)
 {
     KeptValues& kept = sheet.kept;
-    std::vector<double> area(static_cast<std::size_t>(frames) + 2);    // a[r], m²
-    std::vector<double> volume(area.size());                          // from frame row 1 to r, m³
-    std::vector<double> volumeMoment(area.size());                    // about frame row 1, m⁴
+    std::vector<double> area(static_cast<std::size_t>(frames) + 2);  // a[r], m²
+    std::vector<double> volume(area.size());                         // from frame row 1 to r, m³
+    std::vector<double> volumeMoment(area.size());                   // about frame row 1, m⁴
     for (int j = 1; j <= waterlines; ++j) {
         for (int r = 1; r <= frames; ++r)
             area[r] = cellValue(sheet.UWAGrid, j, r);
@@ -56,10 +56,10 @@ void integrateWaterplanes(TrimSheet& sheet, const ShipParticulars& particulars, 
 {
     KeptValues& kept = sheet.kept;
     std::vector<double> halfBreadth(static_cast<std::size_t>(frames) + 2);  // b[r], m
-    std::vector<double> halfArea(halfBreadth.size());                      // m²
-    std::vector<double> momentX(halfBreadth.size());                       // about frame row 1, m³
-    std::vector<double> inertiaZ(halfBreadth.size());                      // about the centre line, m⁴
-    std::vector<double> inertiaY(halfBreadth.size());                      // about frame row 1, m⁴
+    std::vector<double> halfArea(halfBreadth.size());                       // m²
+    std::vector<double> momentX(halfBreadth.size());                        // about frame row 1, m³
+    std::vector<double> inertiaZ(halfBreadth.size());                       // about the centre line, m⁴
+    std::vector<double> inertiaY(halfBreadth.size());                       // about frame row 1, m⁴
     for (int j = 1; j <= waterlines; ++j) {
         for (int r = 1; r <= frames; ++r)
             halfBreadth[r] = cellValue(sheet.OrdinatGrid, j, r);
@@ -90,16 +90,17 @@ void integrateWaterplanes(TrimSheet& sheet, const ShipParticulars& particulars, 
 
             // The strip is a rectangle of height b1 with a right triangle of
             // height d on it, standing at frame row r + 1.
-            const double triangleLever = 2.0 * b1 + b2;  // three times the triangle centroid's distance from the centre line
+            const double triangleLever =
+                2.0 * b1 + b2;  // three times the triangle centroid's distance from the centre line
             inertiaZ[r + 1] = b1 * b1 * b1 * 1 / 3 * dL + d * d * d * 1 / 36 * dL
                               + d * 1 / 18 * triangleLever * triangleLever * dL + inertiaZ[r];
             setGeneral(sheet.IzGrid, j, 0, inertiaZ[r + 1]);
 
             const double dL3 = dL * dL * dL;
-            const double p = r * dL - 0.5 * dL;        // rectangle's centre from frame row 1
-            const double q = r * dL - 2.0 / 3 * dL;    // triangle's centroid from frame row 1
-            inertiaY[r + 1] = (b1 * dL3 * 1 / 12 + p * b1 * p * dL) + (d * dL3 * 1 / 36 + d * 0.5 * q * q * dL)
-                              + inertiaY[r];
+            const double p = r * dL - 0.5 * dL;      // rectangle's centre from frame row 1
+            const double q = r * dL - 2.0 / 3 * dL;  // triangle's centroid from frame row 1
+            inertiaY[r + 1] =
+                (b1 * dL3 * 1 / 12 + p * b1 * p * dL) + (d * dL3 * 1 / 36 + d * 0.5 * q * q * dL) + inertiaY[r];
             setGeneral(sheet.IyGrid, j, 0, inertiaY[r + 1]);
         }
     }

@@ -89,10 +89,10 @@ double sectionalAreaAt(const TextGrid& bonjeanAreas, int frameRow, double draft,
 
 // The even-keel waterline of the design volume, with the hydrostatics there.
 struct EvenKeel {
-    double meanDraft = 0.0;          // Tsr, m
-    double centreOfFlotation = 0.0;  // XF, m
-    double centreOfBuoyancy = 0.0;   // XC0, m
-    double longitudinalRadius = 0.0; // R, m
+    double meanDraft = 0.0;           // Tsr, m
+    double centreOfFlotation = 0.0;   // XF, m
+    double centreOfBuoyancy = 0.0;    // XC0, m
+    double longitudinalRadius = 0.0;  // R, m
 };
 
 EvenKeel evenKeelWaterline(const TrimSheet& sheet, double designVolume)
@@ -100,8 +100,8 @@ EvenKeel evenKeelWaterline(const TrimSheet& sheet, double designVolume)
     const Levels& z = sheet.kept.z;
     const int top = sheet.VGrid.columnCount() - 1;
     const auto at = [&](int k) {
-        return EvenKeel{z[static_cast<std::size_t>(k)], cellValue(sheet.XcfGrid, k, 0),
-                        cellValue(sheet.XcvGrid, k, 0), cellValue(sheet.RGrid, k, 0)};
+        return EvenKeel{z[static_cast<std::size_t>(k)], cellValue(sheet.XcfGrid, k, 0), cellValue(sheet.XcvGrid, k, 0),
+                        cellValue(sheet.RGrid, k, 0)};
     };
     for (int k = 1; k <= top; ++k)
         if (cellValue(sheet.VGrid, k, 0) == designVolume)
@@ -121,8 +121,8 @@ EvenKeel evenKeelWaterline(const TrimSheet& sheet, double designVolume)
     }
     if (lower == 0 || upper == 0)
         throw Error("Объемное водоизмещение " + roundedText(designVolume, 2)
-                    + " куб. м вне диапазона грузового размера " + roundedText(cellValue(sheet.VGrid, 1, 0), 2)
-                    + " – " + roundedText(cellValue(sheet.VGrid, top, 0), 2) + " куб. м");
+                    + " куб. м вне диапазона грузового размера " + roundedText(cellValue(sheet.VGrid, 1, 0), 2) + " – "
+                    + roundedText(cellValue(sheet.VGrid, top, 0), 2) + " куб. м");
 
     const double z1 = z[static_cast<std::size_t>(lower)];
     const double z2 = z[static_cast<std::size_t>(upper)];
@@ -271,8 +271,7 @@ DesignWaterline findDesignWaterline(TrimSheet& sheet, const ShipParticulars& par
         const double waterplaneArea = hydrostaticAt(sheet.WLGrid, meanDraft, z);
         const double sinkage = divide(designVolume - volume, waterplaneArea);
         const double nextForward =
-            forwardDraft + sinkage
-            + divide((L / 2 - centreOfFlotation) * (centreOfGravity - centreOfBuoyancy), radius);
+            forwardDraft + sinkage + divide((L / 2 - centreOfFlotation) * (centreOfGravity - centreOfBuoyancy), radius);
         const double nextAft =
             aftDraft + sinkage - divide((L / 2 + centreOfFlotation) * (centreOfGravity - centreOfBuoyancy), radius);
         forwardDraft = nextForward;

@@ -14,11 +14,11 @@ inline constexpr int maxApproximations = 100;
 // The accepted waterline, as the trim table and the result summary need it.
 // Abscissae are from midship, positive towards the bow.
 struct DesignWaterline {
-    double volume = 0.0;              // V of the accepted approximation, m³
-    double centreOfBuoyancy = 0.0;    // XC of the accepted approximation, m
-    double forwardDraft = 0.0;        // Tn at frame 0, m
-    double aftDraft = 0.0;            // Tk at frame 20, m
-    double meanDraft = 0.0;           // (Tn + Tk) / 2, m
+    double volume = 0.0;            // V of the accepted approximation, m³
+    double centreOfBuoyancy = 0.0;  // XC of the accepted approximation, m
+    double forwardDraft = 0.0;      // Tn at frame 0, m
+    double aftDraft = 0.0;          // Tk at frame 20, m
+    double meanDraft = 0.0;         // (Tn + Tk) / 2, m
     // Hydrostatics of the even-keel waterline at the mean draft.
     double centreOfFlotation = 0.0;   // XF, m
     double longitudinalRadius = 0.0;  // R, m

@@ -22,10 +22,9 @@ namespace {
 
 // Colours of the multi-series charts, in list order.
 constexpr std::array<Colour, 21> frameColours = {
-    colours::red,    colours::green,  colours::yellow, colours::blue,   colours::white, colours::grey,
-    colours::fuchsia, colours::teal,  colours::navy,   colours::maroon, colours::lime,  colours::olive,
-    colours::purple, colours::silver, colours::aqua,   colours::black,  colours::red,   colours::red,
-    colours::red,    colours::red,    colours::red};
+    colours::red,  colours::green, colours::yellow, colours::blue, colours::white, colours::grey,   colours::fuchsia,
+    colours::teal, colours::navy,  colours::maroon, colours::lime, colours::olive, colours::purple, colours::silver,
+    colours::aqua, colours::black, colours::red,    colours::red,  colours::red,   colours::red,    colours::red};
 
 // The body plan keeps its own titles and colours; note "№4" before "№3".
 struct TitledColour {
@@ -33,11 +32,11 @@ struct TitledColour {
     Colour colour;
 };
 constexpr std::array<TitledColour, 21> bodyPlanSeries = {{
-    {"№1", colours::red},     {"№2", colours::green},       {"№4", colours::blue},   {"№3", colours::yellow},
-    {"№5", colours::darkPurple}, {"№6", colours::grey},     {"№7", colours::fuchsia}, {"№8", colours::teal},
-    {"№9", colours::navy},    {"№10", colours::maroon},     {"№11", colours::white}, {"№12", colours::lime},
-    {"№13", colours::olive},  {"№14", colours::purple},     {"№15", colours::silver}, {"№16", colours::aqua},
-    {"№17", colours::black},  {"№18", colours::red},        {"№19", colours::red},   {"№20", colours::red},
+    {"№1", colours::red},        {"№2", colours::green},   {"№4", colours::blue},    {"№3", colours::yellow},
+    {"№5", colours::darkPurple}, {"№6", colours::grey},    {"№7", colours::fuchsia}, {"№8", colours::teal},
+    {"№9", colours::navy},       {"№10", colours::maroon}, {"№11", colours::white},  {"№12", colours::lime},
+    {"№13", colours::olive},     {"№14", colours::purple}, {"№15", colours::silver}, {"№16", colours::aqua},
+    {"№17", colours::black},     {"№18", colours::red},    {"№19", colours::red},    {"№20", colours::red},
     {"№21", colours::red},
 }};
 
@@ -68,7 +67,8 @@ TrimSheet::TrimSheet()
     SSpGraphResults = multiSeriesChart("Строевая по шпангоутам", waterlineCount);
     StatMomGraphResults = multiSeriesChart("Статический момент", frameCount);
 
-    for (ChartModel* chart : {&VGraphResults, &XcvGraph, &WLGraph, &XcfGraph, &IyGraph, &IzGraph, &smallRGraph, &RGraph})
+    for (ChartModel* chart :
+         {&VGraphResults, &XcvGraph, &WLGraph, &XcfGraph, &IyGraph, &IzGraph, &smallRGraph, &RGraph})
         *chart = singleSeriesChart("", colours::red);
     TGraph = singleSeriesChart("Расчётные ватерлинии в приближениях", colours::red);
     WrGraph = singleSeriesChart("", colours::red);

@@ -37,11 +37,11 @@ struct TrimSheet {
     TrimSheet();
 
     // Input page "Исходные данные".
-    TextGrid OrdinatGrid{waterlineCount + 1, frameCount + 1};   // half-breadths, m
-    TextGrid MassaGrid{2, frameCount};                          // masses per spacing, t
+    TextGrid OrdinatGrid{waterlineCount + 1, frameCount + 1};  // half-breadths, m
+    TextGrid MassaGrid{2, frameCount};                         // masses per spacing, t
     // Bonjean scale.
-    TextGrid UWAGrid{waterlineCount + 1, frameCount + 1};       // immersed section areas, m²
-    TextGrid StatMomGrid{waterlineCount + 1, frameCount + 1};   // their static moments, m³
+    TextGrid UWAGrid{waterlineCount + 1, frameCount + 1};      // immersed section areas, m²
+    TextGrid StatMomGrid{waterlineCount + 1, frameCount + 1};  // their static moments, m³
     // Hydrostatic curves: one row, column k for waterline k.
     TextGrid VGrid{waterlineCount + 1, 1, 1, 0};
     TextGrid XcvGrid{waterlineCount + 1, 1, 1, 0};

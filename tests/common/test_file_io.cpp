@@ -10,9 +10,9 @@
 #include <string>
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace hullcalc {
@@ -37,8 +37,9 @@ class FileIo : public testing::Test {
 protected:
     FileIo()
     {
-        dir = fs::temp_directory_path() / ("hullcalc-file-io-" + std::to_string(counter++) + "-"
-                                           + testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path()
+              / ("hullcalc-file-io-" + std::to_string(counter++) + "-"
+                 + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

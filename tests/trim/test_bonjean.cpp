@@ -27,9 +27,8 @@ TEST_F(Bonjean, MidshipFrameIsARectangle)
 {
     runTrimCalculation(sheet, particulars);
     const int frame10 = 11;
-    EXPECT_EQ(rowOf(sheet.UWAGrid, frame10),
-              (std::vector<std::string>{"0", "4,29", "8,58", "12,87", "17,16", "21,45", "25,74", "30,03", "34,32",
-                                        "38,61"}));
+    EXPECT_EQ(rowOf(sheet.UWAGrid, frame10), (std::vector<std::string>{"0", "4,29", "8,58", "12,87", "17,16", "21,45",
+                                                                       "25,74", "30,03", "34,32", "38,61"}));
     for (int j = 1; j <= waterlineCount; ++j)
         EXPECT_NEAR(parseNumber(sheet.StatMomGrid.cell(j, frame10)), 0.83655 * (j - 1) * (j - 1), 1e-12) << j;
     EXPECT_EQ(sheet.StatMomGrid.cell(10, frame10), "67,76055");

@@ -46,20 +46,11 @@ struct WorkedValue {
 // 0,39 m apart): waterline 1 is the flat bottom, 2 is z = 0,39 m, 5 is
 // z = 1,56 m and 10 is z = 3,51 m.
 const WorkedValue exampleValues[] = {
-    {"WLGrid", 1, 678.1875, 1e-9},
-    {"XcfGrid", 1, -1.43385, 5e-6},
-    {"IyGrid", 1, 626937.23, 5e-3},
-    {"IzGrid", 1, 3091.59, 5e-3},
-    {"VGrid", 2, 270.27, 1e-9},
-    {"WLGrid", 2, 707.8125, 1e-9},
-    {"VGrid", 5, 1118.0446875, 1e-9},
-    {"XcvGrid", 5, -1.62366, 5e-6},
-    {"WLGrid", 5, 737.25, 1e-9},
-    {"XcfGrid", 5, -1.52308, 5e-6},
-    {"smallRGrid", 5, 6.19470, 5e-6},
-    {"RGrid", 5, 254.918, 5e-4},
-    {"VGrid", 10, 2595.8278125, 1e-9},
-    {"RGrid", 10, 127.740, 5e-4},
+    {"WLGrid", 1, 678.1875, 1e-9},     {"XcfGrid", 1, -1.43385, 5e-6},   {"IyGrid", 1, 626937.23, 5e-3},
+    {"IzGrid", 1, 3091.59, 5e-3},      {"VGrid", 2, 270.27, 1e-9},       {"WLGrid", 2, 707.8125, 1e-9},
+    {"VGrid", 5, 1118.0446875, 1e-9},  {"XcvGrid", 5, -1.62366, 5e-6},   {"WLGrid", 5, 737.25, 1e-9},
+    {"XcfGrid", 5, -1.52308, 5e-6},    {"smallRGrid", 5, 6.19470, 5e-6}, {"RGrid", 5, 254.918, 5e-4},
+    {"VGrid", 10, 2595.8278125, 1e-9}, {"RGrid", 10, 127.740, 5e-4},
 };
 
 TEST_F(Hydrostatics, ExampleShipWorkedValues)
@@ -84,8 +75,8 @@ TEST_F(Hydrostatics, BaseLineHasNoVolumeAndNoRadii)
     EXPECT_EQ(sheet.XcvGrid.cell(1, 0), "0");
     EXPECT_EQ(sheet.smallRGrid.cell(1, 0), "");
     EXPECT_EQ(sheet.RGrid.cell(1, 0), "0");
-    for (const ChartModel* chart : {&sheet.VGraphResults, &sheet.XcvGraph, &sheet.WLGraph, &sheet.XcfGraph,
-                                    &sheet.IyGraph, &sheet.IzGraph})
+    for (const ChartModel* chart :
+         {&sheet.VGraphResults, &sheet.XcvGraph, &sheet.WLGraph, &sheet.XcfGraph, &sheet.IyGraph, &sheet.IzGraph})
         EXPECT_EQ(chart->series[0].points().size(), 10u);
     ASSERT_EQ(sheet.smallRGraph.series[0].points().size(), 9u);
     ASSERT_EQ(sheet.RGraph.series[0].points().size(), 9u);

@@ -54,7 +54,10 @@ TEST(VibrationSheet, HeadersAndTones)
     EXPECT_EQ(sheet.Vibr1Grid.cell(5, 5), "  1,0000");
 
     EXPECT_EQ(sheet.ToneNumber, 0.0);
-    const struct { int tone; double number, coefficient; } tones[] = {{1, 1, 0.1}, {2, 2, 0.07}, {3, 3, 0.05}, {4, 4, 0.04}};
+    const struct {
+        int tone;
+        double number, coefficient;
+    } tones[] = {{1, 1, 0.1}, {2, 2, 0.07}, {3, 3, 0.05}, {4, 4, 0.04}};
     for (const auto& t : tones) {
         selectTone(sheet, t.tone);
         EXPECT_EQ(sheet.ToneNumber, t.number) << t.tone;
@@ -172,7 +175,12 @@ TEST_F(Vibration, FrequencyLabelIsPaddedToEightCharacters)
 // 1,625 on 4, 3,5 on 10. Halfway between 2 and 3 is their mean, 1,15.
 TEST_F(Vibration, HalfBreadthAtTheLocalWaterline)
 {
-    const struct { const char* name; int lower; double fraction; const char* frameOne; } cases[] = {
+    const struct {
+        const char* name;
+        int lower;
+        double fraction;
+        const char* frameOne;
+    } cases[] = {
         {"on the base line", 1, 0.0, "  0,4000"},
         {"halfway from 2 to 3", 2, 0.5, "  1,1500"},
         {"on waterline 4", 4, 0.0, "  1,6250"},
@@ -211,7 +219,10 @@ TEST_F(Vibration, WithoutACompletedTrimRunNothingIsWritten)
 // The first frame outside is named, and the last results stay as they were.
 TEST_F(Vibration, DraftOutsideTheWaterlinesIsRefused)
 {
-    const struct { double bow, slope; const char* message; } cases[] = {
+    const struct {
+        double bow, slope;
+        const char* message;
+    } cases[] = {
         {-0.05, 0.0, "Осадка -0,05 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
         {4.12, 0.0, "Осадка 4,12 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
         // 0,078 m per spacing: frame 19 at 3,482 m is still within, frame 20 is not.
@@ -243,9 +254,10 @@ TEST_F(Vibration, FailureStopsAtTheFailingCell)
          "'' is not a valid floating point value", 1, 2, 1, 3},
         {"bad design draft", [](TrimSheet& s, ShipParticulars&) { s.TGrid.setCell(5, 1, "x"); },
          "'x' is not a valid floating point value", 3, 3, 3, 4},
-        {"zero breadth", [](TrimSheet&, ShipParticulars& p) { p.ShipB = "0"; }, "Floating point division by zero", 4, 21, 5, 1},
-        {"bad length", [](TrimSheet&, ShipParticulars& p) { p.ShipL = "75 м"; }, "'75 м' is not a valid floating point value",
-         4, 21, 5, 1},
+        {"zero breadth", [](TrimSheet&, ShipParticulars& p) { p.ShipB = "0"; }, "Floating point division by zero", 4,
+         21, 5, 1},
+        {"bad length", [](TrimSheet&, ShipParticulars& p) { p.ShipL = "75 м"; },
+         "'75 м' is not a valid floating point value", 4, 21, 5, 1},
         {"empty mass", [](TrimSheet& s, ShipParticulars&) { s.MassaGrid.setCell(1, 7, ""); },
          "'' is not a valid floating point value", 6, 6, 6, 7},
     };
