@@ -1,0 +1,15 @@
+// The window of the static moments of the immersed sections about the base line against height, one curve per frame.
+#pragma once
+
+#include "widgets/graph_window.h"
+
+namespace hullcalc {
+
+class TStatMomGraphForm : public GraphWindow {
+    Q_OBJECT
+
+public:
+    explicit TStatMomGraphForm(const ChartModel& StatMomGraphResults, QWidget* parent = nullptr);
+};
+
+}  // namespace hullcalc

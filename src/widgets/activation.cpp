@@ -1,0 +1,22 @@
+#include "widgets/activation.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+
+namespace hullcalc {
+
+namespace {
+QPointer<QWidget> lastActivatedForm;
+}
+
+bool isActivationFromAnotherForm(QWidget* form, QEvent* event)
+{
+    if (event->type() != QEvent::WindowActivate)
+        return false;
+    const bool fromAnother = lastActivatedForm != form;
+    lastActivatedForm = form;
+    return fromAnother;
+}
+
+}  // namespace hullcalc

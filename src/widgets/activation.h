@@ -1,0 +1,16 @@
+// Activation of the program's windows. A window's activation action (the trim
+// window's grid set-up, the vibration window's tone reset) runs when the user
+// comes to it from another window of the program - not when one of its own
+// message boxes or file dialogs closes and hands the focus back.
+#pragma once
+
+class QEvent;
+class QWidget;
+
+namespace hullcalc {
+
+// True when `event` activates `form` and the form last activated before was a
+// different one (or none). Call it from the form's event().
+bool isActivationFromAnotherForm(QWidget* form, QEvent* event);
+
+}  // namespace hullcalc

@@ -1,0 +1,20 @@
+// Printing a chart alone on one landscape page, as a document of its own.
+#pragma once
+
+class QPrinter;
+
+namespace hullcalc {
+
+class ChartView;
+
+// Whether the system has a printer to print on. Qt's default printer object
+// stays "valid" without any printer installed, so the list is what tells.
+bool printerInstalled();
+
+// Prints the chart of `view` on one landscape page of `printer`, laid out at
+// the page's size (not copied from the screen), as one document. The printer's
+// orientation is restored afterwards, also when printing fails; a failure
+// throws Error with the message the user sees.
+void printChartLandscape(const ChartView& view, QPrinter& printer);
+
+}  // namespace hullcalc

@@ -1,0 +1,47 @@
+// The application's general error display: a failed action's message in a
+// message box. The action stops where it failed and keeps what it had written.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <exception>
+#include <utility>
+
+namespace hullcalc {
+
+// Shows the message in a modal message box over `parent`.
+void showError(QWidget* parent, const QString& message);
+
+// Runs a window action and returns the message of the exception it threw, or
+// an empty text when it succeeded. No exception may cross Qt's event loop, so
+// every handler that calls the core goes through here or runAction().
+template<typename Action>
+QString failureOf(Action&& action)
+{
+    try {
+        std::forward<Action>(action)();
+        return {};
+    } catch (const std::exception& e) {
+        const QString message = QString::fromUtf8(e.what());
+        return message.isEmpty() ? QStringLiteral("Ошибка") : message;
+    }
+}
+
+// Runs a window action and shows its failure. Returns whether it succeeded.
+template<typename Action>
+bool runAction(QWidget* parent, Action&& action)
+{
+    const QString message = failureOf(std::forward<Action>(action));
+    if (message.isEmpty())
+        return true;
+    showError(parent, message);
+    return false;
+}
+
+// Where the general error display sends its messages. The default shows a
+// message box; tests replace it to see what the user would read.
+using ErrorSink = void (*)(QWidget* parent, const QString& message);
+ErrorSink setErrorSink(ErrorSink sink);
+
+}  // namespace hullcalc

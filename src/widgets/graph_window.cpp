@@ -1,0 +1,51 @@
+#include "widgets/graph_window.h"
+
+#include "widgets/activation.h"
+
+#include <QVBoxLayout>
+
+namespace hullcalc {
+
+GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSize size, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    resize(size);
+}
+
+void GraphWindow::showAndRaise()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+bool GraphWindow::event(QEvent* event)
+{
+    // A graph window has no activation action of its own, but coming from it
+    // to another window counts as returning to that window.
+    isActivationFromAnotherForm(this, event);
+    return QWidget::event(event);
+}
+
+void GraphWindow::refresh()
+{
+    for (ChartView* chart : charts_)
+        chart->refresh();
+}
+
+ChartView* GraphWindow::addChart(const ChartModel& model, const ChartLook& look, QWidget* container)
+{
+    QWidget* host = container ? container : this;
+    auto* view = new ChartView(model, look, host);
+    if (!host->layout()) {
+        auto* layout = new QVBoxLayout(host);
+        layout->setContentsMargins(4, 4, 4, 4);
+    }
+    host->layout()->addWidget(view);
+    charts_.push_back(view);
+    return view;
+}
+
+}  // namespace hullcalc

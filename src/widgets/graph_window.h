@@ -1,0 +1,35 @@
+// The base of the graph windows: a top-level window around chart views that
+// closing only hides, keeping its charts.
+#pragma once
+
+#include "widgets/chart_view.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace hullcalc {
+
+class GraphWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    GraphWindow(const QString& objectName, const QString& caption, QSize size, QWidget* parent = nullptr);
+
+    // Shows the window and brings it to the front.
+    void showAndRaise();
+
+public slots:
+    // Redraws every chart from its model.
+    void refresh();
+
+protected:
+    bool event(QEvent* event) override;
+
+    // Adds a chart view that fills the window (or `container`, when given).
+    ChartView* addChart(const ChartModel& model, const ChartLook& look, QWidget* container = nullptr);
+
+    std::vector<ChartView*> charts_;
+};
+
+}  // namespace hullcalc

@@ -1,0 +1,344 @@
+// The windows as the user meets them: start-up, activation, tabs, buttons and
+// the general error display. Widgets are found by their object names.
+#include "shell/Main.h"
+#include "shell/forms.h"
+#include "trim/Udif.h"
+#include "trim/graphs/OTCh.h"
+#include "trim/graphs/UResGr.h"
+#include "vibration/Vibr.h"
+#include "widgets/chart_printing.h"
+#include "widgets/chart_view.h"
+#include "widgets/error_display.h"
+#include "widgets/grid_view.h"
+#include "widgets/legend_widget.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace hullcalc;
+
+namespace {
+
+QStringList shownErrors;
+void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// Makes `window` the active window, as the user's click on it would.
+void activate(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+QStringList visibleTabs(QTabWidget* tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->isTabVisible(i))
+            titles.append(tabs->tabText(i));
+    return titles;
+}
+
+template<typename T>
+T* child(QWidget* window, const QString& name)
+{
+    T* widget = window->findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+// The text a grid view shows in a data cell (column, row of the grid).
+QString shownCell(GridView* view, int column, int row)
+{
+    const TextGrid& grid = view->gridModel()->grid();
+    return view->model()->index(row - grid.fixedRows(), column - grid.fixedColumns()).data().toString();
+}
+
+GridView* gridViewOf(TUdifForm* form, const TextGrid& grid)
+{
+    for (GridView* view : form->findChildren<GridView*>())
+        if (&view->gridModel()->grid() == &grid)
+            return view;
+    qFatal("no view of that grid");
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        shownErrors.clear();
+        setErrorSink(&recordError);
+        createForms();
+        forms().MainForm->show();
+    }
+
+    void cleanup()
+    {
+        destroyForms();
+        setErrorSink(nullptr);
+    }
+
+    void startUpCreatesEightWindowsAndShowsOnlyTheMain()
+    {
+        const QStringList names = {"MainForm",     "UdifForm",         "OrdinatGraphForm", "MBGraphForm",
+                                   "SSpGraphForm", "StatMomGraphForm", "ResGraphForm",     "VibrForm"};
+        QStringList visible;
+        for (const QString& name : names) {
+            QWidget* found = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == name)
+                    found = w;
+            QVERIFY2(found, qPrintable(name));
+            if (found->isVisible())
+                visible.append(name);
+        }
+        QCOMPARE(visible, QStringList{"MainForm"});
+        QCOMPARE(forms().MainForm->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация"));
+    }
+
+    void mainFormHoldsTheExampleParticularsOnRiverWater()
+    {
+        TMainForm* main = forms().MainForm;
+        const std::pair<const char*, const char*> starts[] = {
+            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"},    {"ShipH", "3,5"},  {"ShipT", "2,25"},
+            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
+        for (const auto& [name, text] : starts)
+            QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
+        QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
+        QCOMPARE(main->waterDensity(), 1.0);
+        // Tab order runs down the edits to the two ship types.
+        QWidget* w = child<QLineEdit>(main, "ShipD");
+        for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipdL", "ShipdT",
+                                 "RadioButton1", "RadioButton2"}) {
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            QCOMPARE(w->objectName(), QString(next));
+        }
+    }
+
+    // Returning to the main window must not undo the choice of sea water.
+    void seaWaterSurvivesReturningToTheMainWindow()
+    {
+        TMainForm* main = forms().MainForm;
+        activate(main);
+        child<QRadioButton>(main, "RadioButton1")->click();
+        QCOMPARE(main->waterDensity(), 1.025);
+        activate(forms().UdifForm);
+        activate(main);
+        QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
+        QCOMPARE(main->particulars().WaterDensity, 1.025);
+    }
+
+    void trimWindowShowsTwoTabsUntilAskedForTheIntermediateOnes()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        QTabWidget* pages = udif->pageControl();
+        QCOMPARE(visibleTabs(pages), (QStringList{"Исходные данные", "Результаты"}));
+        QCOMPARE(pages->currentIndex(), 0);
+        udif->ShowIntermediateClick();
+        QCOMPARE(visibleTabs(pages),
+                 (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
+                              "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
+                              "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
+                              "Результаты"}));
+        pages->setCurrentIndex(1);
+        udif->HideIntermediateClick();
+        QCOMPARE(visibleTabs(pages).size(), 2);
+        QVERIFY(pages->isTabVisible(pages->currentIndex()));
+    }
+
+    void exampleThenCalculateFillsTheBonjeanTable()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        GridView* offsets = gridViewOf(udif, udif->sheet().OrdinatGrid);
+        QCOMPARE(offsets->model()->headerData(0, Qt::Vertical).toString(), QString("0 шп"));
+        QCOMPARE(offsets->model()->headerData(9, Qt::Horizontal).toString(), QString("10"));
+        QCOMPARE(shownCell(offsets, 1, 5), QString());
+        child<QPushButton>(udif, "ExampleButton")->click();
+        QCOMPARE(shownCell(offsets, 3, 2), QString("1,35"));
+        QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().MassaGrid), 1, 5), QString("43,5400"));
+
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QVERIFY(shownErrors.isEmpty());
+        GridView* areas = gridViewOf(udif, udif->sheet().UWAGrid);
+        QCOMPARE(shownCell(areas, 2, 11), QString("4,29"));
+        QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
+        // The graph windows show the new series.
+        child<QPushButton>(udif, "OrdinatGraphButton")->click();
+        auto* bodyPlan = child<ChartView>(forms().OrdinatGraphForm, "OTChGraphResults");
+        const auto lines = bodyPlan->chart()->series();
+        QCOMPARE(lines.size(), 21);
+        QCOMPARE(static_cast<QLineSeries*>(lines[0])->count(), 10);
+    }
+
+    void inputTablesEditWithTabAndKeepHeadersFixed()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        GridView* offsets = gridViewOf(udif, udif->sheet().OrdinatGrid);
+        QVERIFY(offsets->model()->flags(offsets->model()->index(0, 0)) & Qt::ItemIsEditable);
+        QVERIFY(offsets->model()->setData(offsets->model()->index(4, 2), "2,5", Qt::EditRole));
+        QCOMPARE(udif->sheet().OrdinatGrid.cell(3, 5), std::string("2,5"));
+        offsets->setCurrentIndex(offsets->model()->index(0, 0));
+        QTest::keyClick(offsets, Qt::Key_Tab);
+        QCOMPARE(offsets->currentIndex().column(), 1);
+        // Result grids are shown, not edited.
+        GridView* areas = gridViewOf(udif, udif->sheet().UWAGrid);
+        QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
+    }
+
+    void returningToTheTrimWindowKeepsDataAndSelectsTheInputPage()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        udif->sheet().OrdinatGrid.setCell(2, 2, "7,7");
+        udif->ShowIntermediateClick();
+        udif->pageControl()->setCurrentIndex(5);
+        activate(forms().MainForm);
+        activate(udif);
+        QCOMPARE(udif->pageControl()->currentIndex(), 0);
+        QCOMPARE(udif->sheet().OrdinatGrid.cell(2, 2), std::string("7,7"));
+    }
+
+    void failureIsShownAndPartialResultsStay()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        udif->sheet().OrdinatGrid.setCell(3, 5, "5.5");
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value"});
+        // The body plan up to the bad cell is drawn.
+        child<QPushButton>(udif, "OrdinatGraphButton")->click();
+        auto* bodyPlan = child<ChartView>(forms().OrdinatGraphForm, "OTChGraphResults");
+        QCOMPARE(static_cast<QLineSeries*>(bodyPlan->chart()->series()[4])->count(), 2);
+
+        shownErrors.clear();
+        child<QLineEdit>(forms().MainForm, "ShipdT")->setText("");
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QCOMPARE(shownErrors, QStringList{"'' is not a valid floating point value"});
+    }
+
+    void graphWindowsHideOnCloseAndKeepTheirCharts()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        // Opened before any calculation: empty; after one, filled without reopening.
+        child<QPushButton>(udif, "OrdinatGraphButton")->click();
+        TOrdinatGraphForm* bodyPlan = forms().OrdinatGraphForm;
+        QVERIFY(bodyPlan->isVisible());
+        auto* firstFrame =
+            static_cast<QLineSeries*>(child<ChartView>(bodyPlan, "OTChGraphResults")->chart()->series()[0]);
+        QCOMPARE(firstFrame->count(), 0);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QCOMPARE(firstFrame->count(), 10);
+        bodyPlan->close();
+        QVERIFY(!bodyPlan->isVisible());
+        QVERIFY(forms().OrdinatGraphForm == bodyPlan);
+        child<QPushButton>(udif, "OrdinatGraphButton")->click();
+        auto* chart = child<ChartView>(bodyPlan, "OTChGraphResults");
+        QCOMPARE(static_cast<QLineSeries*>(chart->chart()->series()[20])->count(), 10);
+        // Every frame is listed in the legend, in list order.
+        QStringList expected = {"№1", "№2", "№4", "№3"};
+        for (int i = 5; i <= 21; ++i)
+            expected.append(QString("№%1").arg(i));
+        QCOMPARE(child<LegendWidget>(bodyPlan, "OTChLegend")->titles(), expected);
+    }
+
+    void vibrationFollowsTheTrimCalculationAndResetsToToneI()
+    {
+        TVibrForm* vibr = forms().VibrForm;
+        activate(vibr);
+        QCOMPARE(visibleTabs(vibr->pageControl()), QStringList{"Исходные данные"});
+        child<QPushButton>(vibr, "SpeedButton8")->click();
+        QCOMPARE(shownErrors, QStringList{"Сначала выполните расчет удифферентовки"});
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString());
+
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        activate(vibr);
+        child<QRadioButton>(vibr, "RadioButton3")->click();
+        QCOMPARE(vibr->sheet().ToneNumber, 3.0);
+        // Coming back from another window checks tone I again, and computes it.
+        activate(forms().MainForm);
+        activate(vibr);
+        QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
+        child<QPushButton>(vibr, "SpeedButton8")->click();
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString("  4,6946"));
+        QCOMPARE(child<QLabel>(vibr, "Label7")->text(), QString("delta    -0,7005"));
+        auto* shape = child<ChartView>(vibr, "Chart1");
+        QCOMPARE(static_cast<QLineSeries*>(shape->chart()->series()[0])->count(), 20);
+    }
+
+    void fileMenuSavesAndLoadsTheInputTables()
+    {
+        QTemporaryDir dir;
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        QString chosen = dir.filePath("судно.txt");
+        udif->setFileChooser([&](QWidget*, TUdifForm::FileDialog) { return chosen; });
+        child<QPushButton>(udif, "ExampleButton")->click();
+        udif->N7Click();
+        QVERIFY(QFileInfo::exists(chosen));
+
+        child<QPushButton>(udif, "ClearButton")->click();
+        udif->N9Click();
+        GridView* masses = gridViewOf(udif, udif->sheet().MassaGrid);
+        QCOMPARE(shownCell(masses, 1, 5), QString("43,5400"));
+
+        // A cancelled dialog changes nothing; a failed load says why and keeps the tables.
+        chosen.clear();
+        child<QPushButton>(udif, "ClearButton")->click();
+        udif->N9Click();
+        QCOMPARE(shownCell(masses, 1, 5), QString());
+        QVERIFY(shownErrors.isEmpty());
+        chosen = dir.path();
+        udif->N9Click();
+        QCOMPARE(shownErrors, QStringList{"File access denied"});
+        QCOMPARE(shownCell(masses, 1, 5), QString());
+    }
+
+    void resultsWindowOpensOnItsFirstPage()
+    {
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        child<QPushButton>(udif, "ResGraphButton")->click();
+        TResGraphForm* results = forms().ResGraphForm;
+        QVERIFY(results->isVisible());
+        QCOMPARE(child<QTabWidget>(results, "PageControl1")->currentIndex(), 0);
+        QCOMPARE(results->charts().size(), std::size_t(3));
+    }
+
+    void printingWithoutAPrinterSaysSo()
+    {
+        if (printerInstalled())
+            QSKIP("a printer is installed here");
+        TUdifForm* udif = forms().UdifForm;
+        activate(udif);
+        child<QPushButton>(udif, "PrintGraphsButton")->click();
+        child<QPushButton>(forms().VibrForm, "Button1")->click();
+        QCOMPARE(shownErrors, (QStringList{"Принтер не установлен", "Принтер не установлен"}));
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"
