@@ -87,7 +87,7 @@ void writeKept(JsonWriter& json, const KeptValues& kept)
 }  // namespace
 
 void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars& particulars,
-                     const std::optional<std::string>& error)
+                     const VibrationSheet* vibration, const std::optional<std::string>& error)
 {
     JsonWriter json(out);
     json.beginObject();
@@ -125,6 +125,25 @@ void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars&
         json.key(window);
         json.beginObject();
         writeChartsOf(json, sheet, window);
+        json.endObject();
+    }
+
+    if (vibration) {
+        json.key("VibrForm");
+        json.beginObject();
+        json.key("Vibr1Grid");
+        writeGrid(json, vibration->Vibr1Grid);
+        const std::pair<const char*, const std::string&> labels[] = {{"Label4", vibration->Label4},
+                                                                     {"Label5", vibration->Label5},
+                                                                     {"Label6", vibration->Label6},
+                                                                     {"Label7", vibration->Label7},
+                                                                     {"Label8", vibration->Label8}};
+        for (const auto& [name, text] : labels) {
+            json.key(name);
+            json.value(text);
+        }
+        json.key("Chart1");
+        writeChart(json, vibration->Chart1);
         json.endObject();
     }
 

@@ -4,6 +4,7 @@
 
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
+#include "vibration/vibration_sheet.h"
 
 #include <optional>
 #include <ostream>
@@ -11,7 +12,8 @@
 
 namespace hullcalc {
 
+// `vibration` is null when no vibration calculation ran.
 void writeJsonReport(std::ostream& out, TrimSheet& sheet, const ShipParticulars& particulars,
-                     const std::optional<std::string>& error);
+                     const VibrationSheet* vibration, const std::optional<std::string>& error);
 
 }  // namespace hullcalc

@@ -19,7 +19,7 @@ using namespace std::string_literals;
 
 // Windows-1251 bytes of the titles, taken from the code page's table by hand.
 const std::string offsetsTitle = "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xEE\xF0\xE4\xE8\xED\xE0\xF2";  // Таблица ординат
-const std::string massesTitle = "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xEC\xE0\xF1\xF1";                // Таблица масс
+const std::string massesTitle = "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xEC\xE0\xF1\xF1";  // Таблица масс
 const std::string loadTitle = "\xCD\xE0\xE3\xF0\xF3\xE7\xEA\xE0 \xED\xE0 \xF8\xEF\xE0\xF6\xE8\xFE";
 const std::string shearTitle = "\xCF\xE5\xF0\xE5\xF0\xE5\xE7\xFB\xE2\xE0\xFE\xF9\xE0\xFF \xF1\xE8\xEB\xE0";
 const std::string momentTitle = "\xC8\xE7\xE3\xE8\xE1\xE0\xFE\xF9\xE8\xE9 \xEC\xEE\xEC\xE5\xED\xF2";
@@ -116,23 +116,28 @@ TEST_F(DataFiles, ResultsFileHasTheExactBytes)
         sheet.NagrGrid.setCell(1, row, std::to_string(row) + ",50");
     for (int row = 0; row < frameCount; ++row) {
         sheet.ForceGrid.setCell(1, row, std::to_string(row) + ",25");
-        sheet.MomGrid.setCell(1, row, "-" + std::to_string(row) + ",75");
+        sheet.MomGrid.setCell(1, row, std::to_string(-row) + ",75");
     }
     for (std::size_t i = 0; i < sheet.summary.size(); ++i)
         sheet.summary[i] = std::to_string(i) + ",00";
     const std::string bytes = resultsFileBytes(sheet);
 
     EXPECT_TRUE(bytes.starts_with(loadTitle + "\r\n0-1\t0,50\t\r\n1-2\t1,50\t\r\n"));
-    EXPECT_NE(bytes.find("19-20\t19,50\t\r\n\r\r\n" + shearTitle + "\r\n0" + frame + "\t0,25\t\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("20" + frame + "\t20,25\t\r\n\r\r\n" + momentTitle + "\r\n0" + frame + "\t-0,75\t\r\n"),
+    EXPECT_NE(bytes.find("19-20\t19,50\t\r\n\r\r\n" + shearTitle + "\r\n0" + frame + "\t0,25\t\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("20" + frame + "\t20,25\t\r\n\r\r\n" + momentTitle + "\r\n0" + frame + "\t0,75\t\r\n"),
               std::string::npos);
     // Водоизмещение по ГВЛ, куб. м.   V = (three blanks kept)
-    EXPECT_NE(bytes.find("20" + frame + "\t-20,75\t\r\n\r\r\n"
-                         "\xC2\xEE\xE4\xEE\xE8\xE7\xEC\xE5\xF9\xE5\xED\xE8\xE5 \xEF\xEE \xC3\xC2\xCB, \xEA\xF3\xE1. \xEC.   V =\t0,00\r\n"),
+    EXPECT_NE(bytes.find(
+                  "20" + frame
+                  + "\t-20,75\t\r\n\r\r\n"
+                    "\xC2\xEE\xE4\xEE\xE8\xE7\xEC\xE5\xF9\xE5\xED\xE8\xE5 \xEF\xEE \xC3\xC2\xCB, \xEA\xF3\xE1. \xEC.   "
+                    "V =\t0,00\r\n"),
               std::string::npos);
     // Невязка по изгибающему моменту, and nothing after it.
-    EXPECT_TRUE(bytes.ends_with("\xCD\xE5\xE2\xFF\xE7\xEA\xE0 \xEF\xEE \xE8\xE7\xE3\xE8\xE1\xE0\xFE\xF9\xE5\xEC\xF3 "
-                                "\xEC\xEE\xEC\xE5\xED\xF2\xF3\t10,00\r\n"));
+    EXPECT_TRUE(
+        bytes.ends_with("\xCD\xE5\xE2\xFF\xE7\xEA\xE0 \xEF\xEE \xE8\xE7\xE3\xE8\xE1\xE0\xFE\xF9\xE5\xEC\xF3 "
+                        "\xEC\xEE\xEC\xE5\xED\xF2\xF3\t10,00\r\n"));
 
     // 3 titles, 20 + 21 + 21 rows of label and value, 3 separators, 11 summary lines.
     const std::vector<std::string> lines = linesOf(bytes);
@@ -166,11 +171,12 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
     const std::string h = "any first line\r\n";
     std::string manyRows = h;
     for (int row = 1; row <= 30; ++row)
-        manyRows += "r" + std::to_string(row) + "\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t\r\n";
+        manyRows.append("r").append(std::to_string(row)).append("\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t\r\n");
 
     const std::vector<OddFile> cases = {
         {"the first line is skipped even with cells", "1\t2\t\r\n3\t\r\n", {{'O', 1, 1, "3"}, {'O', 2, 1, "old"}}},
-        {"a line without a final TAB loses its last cell", h + "1\t2\t3\r\n",
+        {"a line without a final TAB loses its last cell",
+         h + "1\t2\t3\r\n",
          {{'O', 1, 1, "1"}, {'O', 2, 1, "2"}, {'O', 3, 1, "old"}}},
         {"empty cells are stored empty", h + "\t\t7\t\r\n", {{'O', 1, 1, ""}, {'O', 2, 1, ""}, {'O', 3, 1, "7"}}},
         {"the separator reads as an empty line", h + "\r\r\n5\t\r\n", {{'O', 1, 1, "old"}, {'O', 1, 2, "5"}}},
@@ -178,21 +184,29 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         {"a lone LF ends a line", h + "1\t\n2\t\n", {{'O', 1, 1, "1"}, {'O', 1, 2, "2"}}},
         {"a NUL ends a cell like a TAB", h + "1\0"s + "2\t", {{'O', 1, 1, "1"}, {'O', 2, 1, "2"}}},
         {"cells are decoded from Windows-1251", h + "\xEF\xFF\xF2\xFC\t", {{'O', 1, 1, "пять"}}},
-        {"rows and columns beyond the tables are skipped", manyRows,
+        {"rows and columns beyond the tables are skipped",
+         manyRows,
          {{'O', 1, 1, "r1"}, {'O', 10, 1, "9"}, {'O', 1, 21, "r21"}, {'M', 1, 1, "old"}}},
-        {"masses after the separator and the title", h + "1\t\r\n\r\r\n" + massesTitle + "\r\nm1\t\r\nm2\t\r\n",
+        {"masses after the separator and the title",
+         h + "1\t\r\n\r\r\n" + massesTitle + "\r\nm1\t\r\nm2\t\r\n",
          {{'O', 1, 1, "1"}, {'O', 1, 3, "old"}, {'M', 1, 1, "m1"}, {'M', 1, 2, "m2"}, {'M', 1, 3, "old"}}},
-        {"the title is the text after the last TAB", h + "x\t" + massesTitle + "\r\nm1\t\r\n",
+        {"the title is the text after the last TAB",
+         h + "x\t" + massesTitle + "\r\nm1\t\r\n",
          {{'O', 1, 1, "x"}, {'M', 1, 1, "m1"}, {'O', 1, 2, "old"}}},
-        {"a title followed by a TAB is an offsets cell", h + massesTitle + "\t\r\nm1\t\r\n",
+        {"a title followed by a TAB is an offsets cell",
+         h + massesTitle + "\t\r\nm1\t\r\n",
          {{'O', 1, 1, "Таблица масс"}, {'O', 1, 2, "m1"}, {'M', 1, 1, "old"}}},
-        {"a title with a trailing blank is not recognised", h + massesTitle + " \r\nm1\t\r\n",
+        {"a title with a trailing blank is not recognised",
+         h + massesTitle + " \r\nm1\t\r\n",
          {{'O', 1, 2, "m1"}, {'M', 1, 1, "old"}}},
-        {"the title on the first line is skipped", massesTitle + "\r\nm1\t\r\n", {{'O', 1, 1, "m1"}, {'M', 1, 1, "old"}}},
+        {"the title on the first line is skipped",
+         massesTitle + "\r\nm1\t\r\n",
+         {{'O', 1, 1, "m1"}, {'M', 1, 1, "old"}}},
         {"a masses line keeps its last cell", h + massesTitle + "\r\na\tb\t\r\n", {{'M', 1, 1, "b"}}},
         // One line before the title, so the section is one line long; the rest
         // continues the offsets rows where they stopped.
-        {"masses lines beyond the count are offsets rows", h + massesTitle + "\r\nm1\t\r\nx\t\r\n",
+        {"masses lines beyond the count are offsets rows",
+         h + massesTitle + "\r\nm1\t\r\nx\t\r\n",
          {{'M', 1, 1, "m1"}, {'M', 1, 2, "old"}, {'O', 1, 1, "old"}, {'O', 1, 2, "x"}}},
         {"an empty file changes nothing", "", {{'O', 1, 1, "old"}, {'M', 1, 1, "old"}}},
     };
@@ -241,7 +255,8 @@ TEST_F(DataFiles, OddTextIsReadWithoutHarm)
         {"one enormous cell", "title\r\n" + std::string(20u << 20, 'x') + "\t"},
         {"NUL bytes only", "title\r\n" + std::string(1u << 20, '\0')},
         {"no line end at all", tabsWithoutLineEnd},
-        {"millions of empty lines before the masses title", "title\r\n" + std::string(3'000'000, '\n') + massesTitle + "\r\nm\t"},
+        {"millions of empty lines before the masses title",
+         "title\r\n" + std::string(3'000'000, '\n') + massesTitle + "\r\nm\t"},
     };
     for (const auto& file : cases) {
         SCOPED_TRACE(file.name);
