@@ -6,6 +6,7 @@
 #include "trim/Udif.h"
 #include "trim/graphs/OTCh.h"
 #include "trim/graphs/UResGr.h"
+#include "widgets/activation.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -42,8 +43,8 @@ BENCHMARK(CalculateInTrimWindow)->Unit(benchmark::kMillisecond);
 // With the body plan and the results charts open beside it.
 void CalculateWithGraphWindowsOpen(benchmark::State& state)
 {
-    forms().OrdinatGraphForm->showAndRaise();
-    forms().ResGraphForm->showAndRaise();
+    showAndRaise(forms().OrdinatGraphForm);
+    showAndRaise(forms().ResGraphForm);
     QCoreApplication::processEvents();
     calculateAndPaint(state);
 }
@@ -63,7 +64,7 @@ int main(int argc, char** argv)
     f.MainForm->show();
     // The user's view: example ship typed in, the intermediate pages shown and
     // the results page selected.
-    f.UdifForm->showAndRaise();
+    showAndRaise(f.UdifForm);
     f.UdifForm->findChild<QPushButton*>("ExampleButton")->click();
     f.UdifForm->ShowIntermediateClick();
     f.UdifForm->pageControl()->setCurrentIndex(f.UdifForm->pageControl()->count() - 1);

@@ -180,8 +180,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void TMainForm::udifClick() { forms().UdifForm->showAndRaise(); }
+void TMainForm::udifClick() { showAndRaise(forms().UdifForm); }
 
-void TMainForm::vibrClick() { forms().VibrForm->showAndRaise(); }
+void TMainForm::vibrClick() { showAndRaise(forms().VibrForm); }
 
 }  // namespace hullcalc

@@ -1,6 +1,5 @@
 #include "trim/Udif.h"
 
-#include "common/error.h"
 #include "shell/Main.h"
 #include "shell/forms.h"
 #include "trim/data_files.h"
@@ -23,9 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -128,12 +125,12 @@ void TUdifForm::createPages()
     QPushButton* bonjean = button("MBGraphButton", "Мастаб Бонжана");
     bonjean->setVisible(false);  // the Bonjean-scale window is not offered
     QPushButton* sectionalAreas = button("SSpGraphButton", "Строевая по шпантгоутам");
-    connect(sectionalAreas, &QPushButton::clicked, this, [] { forms().SSpGraphForm->showAndRaise(); });
+    connect(sectionalAreas, &QPushButton::clicked, this, [] { showAndRaise(forms().SSpGraphForm); });
     PageControl1->addTab(gridPage(sheet_.UWAGrid, 55, buttonBar(this, {bonjean, sectionalAreas})),
                          "Погруженные площади");
 
     QPushButton* moments = button("StatMomGraphButton", "Графический вид");
-    connect(moments, &QPushButton::clicked, this, [] { forms().StatMomGraphForm->showAndRaise(); });
+    connect(moments, &QPushButton::clicked, this, [] { showAndRaise(forms().StatMomGraphForm); });
     PageControl1->addTab(gridPage(sheet_.StatMomGrid, 55, buttonBar(this, {moments})), "Статический момент");
 
     // The hydrostatic curves: a one-row grid over its chart, value against draft.
@@ -195,7 +192,7 @@ QWidget* TUdifForm::inputPage()
     calculate->setFont(bold);
     connect(calculate, &QPushButton::clicked, this, &TUdifForm::SpeedButton8Click);
     QPushButton* bodyPlan = button("OrdinatGraphButton", "Графический вид");
-    connect(bodyPlan, &QPushButton::clicked, this, [] { forms().OrdinatGraphForm->showAndRaise(); });
+    connect(bodyPlan, &QPushButton::clicked, this, [] { showAndRaise(forms().OrdinatGraphForm); });
     QPushButton* clear = button("ClearButton", "Очистка");
     connect(clear, &QPushButton::clicked, this, &TUdifForm::ClearClick);
     QPushButton* example = button("ExampleButton", "Пример");
@@ -247,7 +244,7 @@ QWidget* TUdifForm::resultsPage()
     auto* page = new QWidget(this);
     page->setObjectName("TabSheet16");
     QPushButton* graphs = button("ResGraphButton", "Графический вид");
-    connect(graphs, &QPushButton::clicked, this, [] { forms().ResGraphForm->showAndRaise(); });
+    connect(graphs, &QPushButton::clicked, this, [] { showAndRaise(forms().ResGraphForm); });
     QPushButton* print = button("PrintGraphsButton", "Печать графиков");
     connect(print, &QPushButton::clicked, this, &TUdifForm::PrintGraphsClick);
 
@@ -334,13 +331,6 @@ void TUdifForm::createMenus()
     service->setObjectName("ServiceMenu");
     service->addAction(showIntermediate_);
     service->addAction(hideIntermediate_);
-}
-
-void TUdifForm::showAndRaise()
-{
-    show();
-    raise();
-    activateWindow();
 }
 
 void TUdifForm::setIntermediatePagesVisible(bool visible)
@@ -450,13 +440,8 @@ void TUdifForm::N9Click()
 // its own, on the default printer.
 void TUdifForm::PrintGraphsClick()
 {
-    runAction(this, [&] {
-        if (!printerInstalled())
-            throw Error("Принтер не установлен");
-        QPrinter printer(QPrinter::HighResolution);
-        for (const ChartView* chart : forms().ResGraphForm->charts())
-            printChartLandscape(*chart, printer);
-    });
+    const std::vector<ChartView*>& charts = forms().ResGraphForm->charts();
+    runAction(this, [&] { printOnDefaultPrinter({charts.begin(), charts.end()}); });
 }
 
 }  // namespace hullcalc

@@ -29,7 +29,6 @@ public:
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pageControl() const { return PageControl1; }
-    void showAndRaise();
 
     // Redraws every grid, chart and label of the window from the sheet, and
     // tells the graph windows.

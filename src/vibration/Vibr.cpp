@@ -1,6 +1,5 @@
 #include "vibration/Vibr.h"
 
-#include "common/error.h"
 #include "shell/Main.h"
 #include "shell/forms.h"
 #include "vibration/vibration.h"
@@ -12,7 +11,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -123,13 +121,6 @@ QWidget* TVibrForm::inputPage()
     return page;
 }
 
-void TVibrForm::showAndRaise()
-{
-    show();
-    raise();
-    activateWindow();
-}
-
 // Each time the user comes to the window: the table headers are written and
 // tone I is checked, so that the tone shown and the tone computed agree.
 void TVibrForm::FormShow()
@@ -180,12 +171,7 @@ void TVibrForm::SpeedButton8Click()
 
 void TVibrForm::Button1Click()
 {
-    runAction(this, [&] {
-        if (!printerInstalled())
-            throw Error("Принтер не установлен");
-        QPrinter printer(QPrinter::HighResolution);
-        printChartLandscape(*Chart1, printer);
-    });
+    runAction(this, [&] { printOnDefaultPrinter({Chart1}); });
 }
 
 }  // namespace hullcalc

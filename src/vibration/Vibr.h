@@ -28,7 +28,6 @@ public:
 
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pageControl() const { return PageControl1; }
-    void showAndRaise();
 
     // Handlers, public so that tests can press them.
     void SpeedButton8Click();  // "Расчет"

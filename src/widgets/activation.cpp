@@ -10,6 +10,13 @@ namespace {
 QPointer<QWidget> lastActivatedForm;
 }
 
+void showAndRaise(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 bool isActivationFromAnotherForm(QWidget* form, QEvent* event)
 {
     if (event->type() != QEvent::WindowActivate)

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace hullcalc {
 
+// Shows a window and brings it to the front; a window already open only comes
+// to the front.
+void showAndRaise(QWidget* window);
+
 // True when `event` activates `form` and the form last activated before was a
 // different one (or none). Call it from the form's event().
 bool isActivationFromAnotherForm(QWidget* form, QEvent* event);

@@ -53,3 +53,16 @@ void printChartLandscape(const ChartView& view, QPrinter& printer)
 }
 
 }  // namespace hullcalc
+
+namespace hullcalc {
+
+void printOnDefaultPrinter(const std::vector<const ChartView*>& charts)
+{
+    if (!printerInstalled())
+        throw Error("Принтер не установлен");
+    QPrinter printer(QPrinter::HighResolution);
+    for (const ChartView* chart : charts)
+        printChartLandscape(*chart, printer);
+}
+
+}  // namespace hullcalc

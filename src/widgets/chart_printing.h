@@ -1,6 +1,8 @@
 // Printing a chart alone on one landscape page, as a document of its own.
 #pragma once
 
+#include <vector>
+
 class QPrinter;
 
 namespace hullcalc {
@@ -16,5 +18,10 @@ bool printerInstalled();
 // orientation is restored afterwards, also when printing fails; a failure
 // throws Error with the message the user sees.
 void printChartLandscape(const ChartView& view, QPrinter& printer);
+
+// Prints each chart in turn, each alone on a landscape page as a document of
+// its own, on the system's default printer. Throws Error("Принтер не
+// установлен") when there is no printer.
+void printOnDefaultPrinter(const std::vector<const ChartView*>& charts);
 
 }  // namespace hullcalc

@@ -14,13 +14,6 @@ GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSiz
     resize(size);
 }
 
-void GraphWindow::showAndRaise()
-{
-    show();
-    raise();
-    activateWindow();
-}
-
 bool GraphWindow::event(QEvent* event)
 {
     // A graph window has no activation action of its own, but coming from it

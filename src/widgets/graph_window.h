@@ -16,9 +16,6 @@ class GraphWindow : public QWidget {
 public:
     GraphWindow(const QString& objectName, const QString& caption, QSize size, QWidget* parent = nullptr);
 
-    // Shows the window and brings it to the front.
-    void showAndRaise();
-
 public slots:
     // Redraws every chart from its model.
     void refresh();

@@ -15,16 +15,6 @@ namespace {
 
 class Hydrostatics : public ExampleShip {
 protected:
-    // Stages 1 to 5: the Bonjean scale, then the curves of form.
-    void computeCurves()
-    {
-        resetWaterlineHeights(sheet, particulars);
-        drawBodyPlan(sheet);
-        computeBonjeanScale(sheet, particulars);
-        drawBonjeanCurves(sheet);
-        computeHydrostaticCurves(sheet, particulars);
-    }
-
     void setOffsets(int fromRow, int toRow, int fromColumn, int toColumn, const char* text)
     {
         for (int row = fromRow; row <= toRow; ++row)

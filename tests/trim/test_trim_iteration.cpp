@@ -15,16 +15,6 @@ namespace {
 
 class TrimIteration : public ExampleShip {
 protected:
-    // Stages 1 to 5, which the iteration reads.
-    void computeCurves()
-    {
-        resetWaterlineHeights(sheet, particulars);
-        drawBodyPlan(sheet);
-        computeBonjeanScale(sheet, particulars);
-        drawBonjeanCurves(sheet);
-        computeHydrostaticCurves(sheet, particulars);
-    }
-
     DesignWaterline iterate() { return findDesignWaterline(sheet, particulars); }
 
     double intermediate(int column, int row) { return parseNumber(sheet.StringGrid1.cell(column, row)); }

@@ -2,6 +2,8 @@
 // the starting point of most core tests.
 #pragma once
 
+#include "trim/bonjean.h"
+#include "trim/hydrostatics.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -19,6 +21,17 @@ protected:
         particulars.WaterDensity = riverWaterDensity;
         setUpGrids(sheet);
         fillExampleShip(sheet);
+    }
+
+    // Stages 1 to 5: the Bonjean scale, then the curves of form, which the
+    // trim iteration reads.
+    void computeCurves()
+    {
+        resetWaterlineHeights(sheet, particulars);
+        drawBodyPlan(sheet);
+        computeBonjeanScale(sheet, particulars);
+        drawBonjeanCurves(sheet);
+        computeHydrostaticCurves(sheet, particulars);
     }
 
     // The message of the Error that `action` throws, or "no error".
