@@ -98,6 +98,10 @@ TUdifForm::TUdifForm(QWidget* parent) : QMainWindow(parent), chooseFile_(&choose
     setIntermediatePagesVisible(false);
 }
 
+// The views read the sheet until they are gone, so they go before it (the
+// widget base would destroy them only after the sheet member).
+TUdifForm::~TUdifForm() { delete PageControl1; }
+
 QPushButton* TUdifForm::button(const QString& objectName, const QString& caption)
 {
     auto* b = new QPushButton(caption, this);

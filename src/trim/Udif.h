@@ -26,6 +26,7 @@ class TUdifForm : public QMainWindow {
 
 public:
     explicit TUdifForm(QWidget* parent = nullptr);
+    ~TUdifForm() override;
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pageControl() const { return PageControl1; }

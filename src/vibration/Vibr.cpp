@@ -58,6 +58,9 @@ TVibrForm::TVibrForm(const TrimSheet& trim, QWidget* parent)
     PageControl1->setTabVisible(2, false);
 }
 
+// The views read the sheet until they are gone, so they go before it.
+TVibrForm::~TVibrForm() { delete PageControl1; }
+
 QWidget* TVibrForm::inputPage()
 {
     auto* page = new QWidget(PageControl1);

@@ -25,6 +25,7 @@ class TVibrForm : public QWidget {
 
 public:
     explicit TVibrForm(const TrimSheet& trim, QWidget* parent = nullptr);
+    ~TVibrForm() override;
 
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pageControl() const { return PageControl1; }
