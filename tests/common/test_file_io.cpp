@@ -38,21 +38,15 @@ protected:
     FileIo()
     {
         dir = fs::temp_directory_path()
-              / ("hullcalc-file-io-" + std::to_string(counter++) + "-"
-                 + testing::UnitTest::GetInstance()->current_test_info()->name());
+              / ("hullcalc-file-io-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
-    ~FileIo() override
-    {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
+    ~FileIo() override { fs::remove_all(dir); }
 
     void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
-    static inline int counter = 0;
     fs::path dir;
     // Bytes a text stream would mangle: NUL, CR, LF, a lone CR, the high half.
     const std::string binary{"a\0b\r\n\rc\xFF\xD2"s};
@@ -65,25 +59,19 @@ TEST_F(FileIo, SaveCreatesThenReplacesAndLeavesNoTemporaryFile)
     saveFileSafely(file, binary);
     EXPECT_EQ(readFileBytes(file, 1000), binary);
     EXPECT_EQ(entries(), 1u);
-    saveFileSafely(file, "");
-    EXPECT_EQ(fs::file_size(file), 0u);
 }
 
-TEST_F(FileIo, SaveFailuresNameTheCauseAndHarmNothing)
+TEST_F(FileIo, FailuresNameTheCauseAndHarmNothing)
 {
     EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "missing" / "data.txt", "x"); }), "File not found");
     EXPECT_FALSE(fs::exists(dir / "missing"));
     EXPECT_EQ(errorOf([&] { saveFileSafely({}, "x"); }), "Invalid filename");
-
     fs::create_directory(dir / "folder");
     put(dir / "folder" / "inside.txt", "kept");
     EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "folder", "x"); }), "File access denied");
     EXPECT_EQ(readFileBytes(dir / "folder" / "inside.txt", 100), "kept");
     EXPECT_EQ(entries(), 1u) << "no temporary file left beside the directory";
-}
 
-TEST_F(FileIo, ReadingRefusesMissingFilesDirectoriesAndOverlongFiles)
-{
     EXPECT_EQ(errorOf([&] { readFileBytes(dir / "missing.txt", 100); }), "File not found");
     EXPECT_EQ(errorOf([&] { readFileBytes(dir, 100); }), "File access denied");
     // The limit is inclusive: a file of exactly maxBytes is read whole.
@@ -101,18 +89,18 @@ TEST_F(FileIo, DeviceIsWrittenInPlaceNeverReplaced)
         GTEST_SKIP() << "no /dev/full";
     EXPECT_EQ(errorOf([] { saveFileSafely("/dev/full", "x"); }), "Disk full");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    saveFileSafely("/dev/null", "x");
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
     // An endless device stops at the limit instead of filling the memory.
     EXPECT_NE(errorOf([] { readFileBytes("/dev/zero", 1 << 20); }), "no error");
 }
 
-TEST_F(FileIo, FailedWriteKeepsTheOldBytes)
+TEST_F(FileIo, FailedWriteKeepsTheOldBytesAndClosesEveryFile)
 {
     // A file size limit makes the write fail after a few blocks, as a full disk
     // would, also for root; the signal it raises is ignored so write() reports it.
     const fs::path file = dir / "data.txt";
     put(file, binary);
+    const auto openFiles = [] { return std::distance(fs::directory_iterator("/dev/fd"), {}); };
+    const auto openBefore = openFiles();
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -126,34 +114,30 @@ TEST_F(FileIo, FailedWriteKeepsTheOldBytes)
     EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
     EXPECT_EQ(readFileBytes(file, 1000), binary);
     EXPECT_EQ(entries(), 1u) << "the temporary file is removed";
+    EXPECT_NE(errorOf([&] { readFileBytes(file, 1); }), "no error");
+    EXPECT_EQ(openFiles(), openBefore) << "a failed save or read leaves no file open";
 }
 
-TEST_F(FileIo, ReadOnlyFolderOrFileIsRefused)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root is not held back by permissions";
-    const fs::path file = dir / "data.txt";
-    put(file, binary);
-    fs::permissions(file, fs::perms::owner_read);
-    EXPECT_EQ(errorOf([&] { saveFileSafely(file, "new"); }), "File access denied");
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(errorOf([&] { saveFileSafely(file, "new"); }), "File access denied");
-    EXPECT_EQ(readFileBytes(file, 1000), binary);
-}
-
-TEST_F(FileIo, LinkStaysALinkAndPermissionsStay)
+// A link stays a link to the file it names, and the file keeps its
+// permissions; a file the user may not write is refused as writing in place
+// would refuse it (root is not held back by permissions).
+TEST_F(FileIo, ExistingFileKeepsItsLinkAndPermissions)
 {
     const fs::path file = dir / "data.txt";
-    const fs::path link = dir / "link.txt";
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     put(file, "old");
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink("data.txt", link);
-    saveFileSafely(link, "new");
-    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    fs::permissions(file, perms);
+    fs::create_symlink("data.txt", dir / "link.txt");
+    saveFileSafely(dir / "link.txt", "new");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.txt")));
     EXPECT_EQ(readFileBytes(file, 100), "new");
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(file).permissions(), perms);
     EXPECT_EQ(entries(), 2u);
+    if (geteuid() != 0) {
+        fs::permissions(file, fs::perms::owner_read);
+        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), "File access denied");
+        EXPECT_EQ(readFileBytes(file, 100), "new");
+    }
 }
 
 #endif

@@ -78,38 +78,6 @@ TEST_F(DataFiles, InputFileOfTheExampleShipHasTheExactBytes)
         EXPECT_TRUE(tabsIn(lines[i]) == 1 && lines[i].ends_with('\t')) << lines[i];
 }
 
-TEST_F(DataFiles, InputFileRestoresBothTablesExactlyEmptyCellsIncluded)
-{
-    sheet.OrdinatGrid.setCell(1, 1, "");    // the file's first cell
-    sheet.OrdinatGrid.setCell(10, 21, "");  // the last cell before the separator
-    sheet.OrdinatGrid.setCell(5, 8, "пять");
-    sheet.MassaGrid.setCell(1, 1, "");
-    sheet.MassaGrid.setCell(1, 20, "");  // the file's last cell
-    const TextGrid offsets = sheet.OrdinatGrid;
-    const TextGrid masses = sheet.MassaGrid;
-    const std::string bytes = inputFileBytes(sheet);
-    EXPECT_TRUE(bytes.starts_with(offsetsTitle + "\r\n\t0\t0\t"));
-
-    fillDataCells(sheet, "junk");  // an empty cell of the file must overwrite it
-    read(bytes, sheet);
-    EXPECT_EQ(sheet.OrdinatGrid, offsets);
-    EXPECT_EQ(sheet.MassaGrid, masses);
-}
-
-TEST_F(DataFiles, SeparatorsTypedIntoACellDoNotShiftTheOthers)
-{
-    // The file cannot hold a TAB or a line end inside a cell: each becomes a blank.
-    sheet.OrdinatGrid.setCell(2, 3, "1\t2\r\n3");
-    TextGrid expected = sheet.OrdinatGrid;
-    expected.setCell(2, 3, "1 2  3");
-    const TextGrid masses = sheet.MassaGrid;
-    const std::string bytes = inputFileBytes(sheet);
-    fillDataCells(sheet, "junk");
-    read(bytes, sheet);
-    EXPECT_EQ(sheet.OrdinatGrid, expected);
-    EXPECT_EQ(sheet.MassaGrid, masses);
-}
-
 TEST_F(DataFiles, ResultsFileHasTheExactBytes)
 {
     for (int row = 0; row < spacingCount; ++row)
@@ -121,7 +89,6 @@ TEST_F(DataFiles, ResultsFileHasTheExactBytes)
     for (std::size_t i = 0; i < sheet.summary.size(); ++i)
         sheet.summary[i] = std::to_string(i) + ",00";
     const std::string bytes = resultsFileBytes(sheet);
-
     EXPECT_TRUE(bytes.starts_with(loadTitle + "\r\n0-1\t0,50\t\r\n1-2\t1,50\t\r\n"));
     EXPECT_NE(bytes.find("19-20\t19,50\t\r\n\r\r\n" + shearTitle + "\r\n0" + frame + "\t0,25\t\r\n"),
               std::string::npos);
@@ -142,9 +109,6 @@ TEST_F(DataFiles, ResultsFileHasTheExactBytes)
     // 3 titles, 20 + 21 + 21 rows of label and value, 3 separators, 11 summary lines.
     const std::vector<std::string> lines = linesOf(bytes);
     ASSERT_EQ(lines.size(), 79u);
-    for (const std::size_t separator : {21u, 44u, 67u})
-        EXPECT_EQ(lines[separator], "\r");
-    EXPECT_EQ(lines[24], "1" + frame + "\t1,25\t");
     // "Большой" and "метацентрический радиус, м  R =" joined with nothing between.
     EXPECT_TRUE(lines[72].starts_with("\xC1\xEE\xEB\xFC\xF8\xEE\xE9\xEC\xE5\xF2"));
     EXPECT_TRUE(lines[72].ends_with(", \xEC  R =\t4,00"));
@@ -156,8 +120,7 @@ TEST_F(DataFiles, ResultsFileHasTheExactBytes)
 // offsets ('O') or masses ('M') table. Every data cell holds "old" before.
 struct Expected {
     char table;
-    int column;
-    int row;
+    int column, row;
     std::string text;
 };
 struct OddFile {
@@ -178,30 +141,19 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         {"a line without a final TAB loses its last cell",
          h + "1\t2\t3\r\n",
          {{'O', 1, 1, "1"}, {'O', 2, 1, "2"}, {'O', 3, 1, "old"}}},
-        {"empty cells are stored empty", h + "\t\t7\t\r\n", {{'O', 1, 1, ""}, {'O', 2, 1, ""}, {'O', 3, 1, "7"}}},
         {"the separator reads as an empty line", h + "\r\r\n5\t\r\n", {{'O', 1, 1, "old"}, {'O', 1, 2, "5"}}},
         {"a lone CR is dropped", h + "1\r2\t\r\r\r\n3\t\r", {{'O', 1, 1, "12"}, {'O', 1, 2, "3"}}},
         {"a lone LF ends a line", h + "1\t\n2\t\n", {{'O', 1, 1, "1"}, {'O', 1, 2, "2"}}},
         {"a NUL ends a cell like a TAB", h + "1\0"s + "2\t", {{'O', 1, 1, "1"}, {'O', 2, 1, "2"}}},
-        {"cells are decoded from Windows-1251", h + "\xEF\xFF\xF2\xFC\t", {{'O', 1, 1, "пять"}}},
         {"rows and columns beyond the tables are skipped",
          manyRows,
          {{'O', 1, 1, "r1"}, {'O', 10, 1, "9"}, {'O', 1, 21, "r21"}, {'M', 1, 1, "old"}}},
-        {"masses after the separator and the title",
-         h + "1\t\r\n\r\r\n" + massesTitle + "\r\nm1\t\r\nm2\t\r\n",
-         {{'O', 1, 1, "1"}, {'O', 1, 3, "old"}, {'M', 1, 1, "m1"}, {'M', 1, 2, "m2"}, {'M', 1, 3, "old"}}},
         {"the title is the text after the last TAB",
          h + "x\t" + massesTitle + "\r\nm1\t\r\n",
          {{'O', 1, 1, "x"}, {'M', 1, 1, "m1"}, {'O', 1, 2, "old"}}},
         {"a title followed by a TAB is an offsets cell",
          h + massesTitle + "\t\r\nm1\t\r\n",
          {{'O', 1, 1, "Таблица масс"}, {'O', 1, 2, "m1"}, {'M', 1, 1, "old"}}},
-        {"a title with a trailing blank is not recognised",
-         h + massesTitle + " \r\nm1\t\r\n",
-         {{'O', 1, 2, "m1"}, {'M', 1, 1, "old"}}},
-        {"the title on the first line is skipped",
-         massesTitle + "\r\nm1\t\r\n",
-         {{'O', 1, 1, "m1"}, {'M', 1, 1, "old"}}},
         {"a masses line keeps its last cell", h + massesTitle + "\r\na\tb\t\r\n", {{'M', 1, 1, "b"}}},
         // One line before the title, so the section is one line long; the rest
         // continues the offsets rows where they stopped.
@@ -209,6 +161,9 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
          h + massesTitle + "\r\nm1\t\r\nx\t\r\n",
          {{'M', 1, 1, "m1"}, {'M', 1, 2, "old"}, {'O', 1, 1, "old"}, {'O', 1, 2, "x"}}},
         {"an empty file changes nothing", "", {{'O', 1, 1, "old"}, {'M', 1, 1, "old"}}},
+        {"a cell is cut to maxCellBytes",
+         h + std::string(20u << 20, 'x') + "\t",
+         {{'O', 1, 1, std::string(maxCellBytes, 'x')}}},
     };
     for (const OddFile& file : cases) {
         SCOPED_TRACE(file.name);
@@ -219,93 +174,55 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
             const TextGrid& grid = cell.table == 'O' ? loaded.OrdinatGrid : loaded.MassaGrid;
             EXPECT_EQ(grid.cell(cell.column, cell.row), cell.text) << cell.table << cell.column << "," << cell.row;
         }
-        EXPECT_EQ(loaded.OrdinatGrid.rowCount(), 22);
-        EXPECT_EQ(loaded.OrdinatGrid.columnCount(), 11);
-        EXPECT_EQ(loaded.MassaGrid.rowCount(), 21);
-        EXPECT_EQ(loaded.OrdinatGrid.cell(0, 21), "20 шп");
-        EXPECT_EQ(loaded.OrdinatGrid.cell(1, 0), "1");
+        EXPECT_TRUE(loaded.OrdinatGrid.rowCount() == 22 && loaded.OrdinatGrid.columnCount() == 11
+                    && loaded.MassaGrid.rowCount() == 21)
+            << "the table sizes never change";
     }
 }
 
-TEST_F(DataFiles, BinaryFileIsRefusedAndChangesNothing)
+// Hands out its bytes, then fails as a broken disk would.
+struct FailingBuffer : std::stringbuf {
+    using std::stringbuf::stringbuf;
+    int_type underflow() override { throw std::runtime_error("read error"); }
+};
+
+// Neither a binary file nor a stream that fails half-way changes a table.
+TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
 {
     std::mt19937 random(1251);
     std::string noise(4u << 20, '\0');
     for (char& c : noise)
         c = static_cast<char>(random());
-    for (const std::string& bytes : {noise, "title\r\n1\t2\t\r\n3\x01\t\r\n"s}) {
-        TrimSheet loaded = sheet;
-        EXPECT_EQ(errorOf([&] { read(bytes, loaded); }),
-                  "Файл содержит двоичные данные и не является файлом исходных данных");
-        EXPECT_EQ(loaded.OrdinatGrid, sheet.OrdinatGrid);
-        EXPECT_EQ(loaded.MassaGrid, sheet.MassaGrid);
-    }
-}
-
-TEST_F(DataFiles, OddTextIsReadWithoutHarm)
-{
-    std::string tabsWithoutLineEnd;
-    for (int i = 0; i < 500000; ++i)
-        tabsWithoutLineEnd += "1\t";
-
-    const struct {
-        const char* name;
-        std::string bytes;
-    } cases[] = {
-        {"one enormous cell", "title\r\n" + std::string(20u << 20, 'x') + "\t"},
-        {"NUL bytes only", "title\r\n" + std::string(1u << 20, '\0')},
-        {"no line end at all", tabsWithoutLineEnd},
-        {"millions of empty lines before the masses title",
-         "title\r\n" + std::string(3'000'000, '\n') + massesTitle + "\r\nm\t"},
-    };
-    for (const auto& file : cases) {
-        SCOPED_TRACE(file.name);
-        TrimSheet loaded = sheet;
-        read(file.bytes, loaded);
-        EXPECT_EQ(loaded.OrdinatGrid.rowCount(), 22);
-        EXPECT_EQ(loaded.MassaGrid.rowCount(), 21);
-        EXPECT_EQ(loaded.OrdinatGrid.cell(0, 1), "0 шп");
-        // A kept cell has at most maxCellBytes bytes, each at most 3 in UTF-8.
-        for (int row = 1; row <= frameCount; ++row)
-            for (int column = 1; column <= waterlineCount; ++column)
-                EXPECT_LE(loaded.OrdinatGrid.cell(column, row).size(), 3 * maxCellBytes);
-    }
-    TrimSheet loaded = sheet;
-    read(cases[0].bytes, loaded);
-    EXPECT_EQ(loaded.OrdinatGrid.cell(1, 1), std::string(maxCellBytes, 'x'));
-    loaded = sheet;
-    read(cases[2].bytes, loaded);
-    EXPECT_EQ(loaded.OrdinatGrid, sheet.OrdinatGrid) << "a file that is all first line holds nothing";
-}
-
-// Hands out its bytes, then fails as a broken disk would.
-class FailingBuffer : public std::streambuf {
-public:
-    explicit FailingBuffer(std::string bytes) : bytes_(std::move(bytes))
-    {
-        setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
-    }
-
-protected:
-    int_type underflow() override { throw std::runtime_error("read error"); }
-
-private:
-    std::string bytes_;
-};
-
-TEST_F(DataFiles, FailingStreamLeavesBothTablesAsTheyWere)
-{
+    std::istringstream binary(noise);
+    std::istringstream controlCharacter("title\r\n1\t2\t\r\n3\x01\t\r\n");
+    // Long enough that the reading has stored cells when the disk fails.
+    FailingBuffer failing("title\r\n1\t2\t\r\n" + std::string(1u << 17, ' '), std::ios::in);
+    std::istream broken(&failing);
+    const std::string binaryData = "Файл содержит двоичные данные и не является файлом исходных данных";
+    const std::string ioError = "I/O error " + std::to_string(std::make_error_code(std::errc::io_error).value());
     const TrimSheet before = sheet;
-    FailingBuffer buffer("title\r\n1\t2\t\r\n\r\r\n" + massesTitle + "\r\n3\t\r\n");
-    std::istream in(&buffer);
-    EXPECT_EQ(errorOf([&] { readInputFile(in, sheet); }),
-              "I/O error " + std::to_string(std::make_error_code(std::errc::io_error).value()));
-    EXPECT_EQ(sheet.OrdinatGrid, before.OrdinatGrid);
-    EXPECT_EQ(sheet.MassaGrid, before.MassaGrid);
+    for (const auto& [in, message] : {std::pair<std::istream*, std::string>{&broken, ioError},
+                                      {&binary, binaryData},
+                                      {&controlCharacter, binaryData}}) {
+        EXPECT_EQ(errorOf([&] { readInputFile(*in, sheet); }), message);
+        EXPECT_EQ(sheet.OrdinatGrid, before.OrdinatGrid) << message;
+        EXPECT_EQ(sheet.MassaGrid, before.MassaGrid) << message;
+    }
 }
 
+// The round trip through the disk, with empty cells at the ends of both tables
+// and TAB, CR and LF typed into a cell, which the file cannot hold: each is
+// written as a blank instead of shifting the cells after it.
 TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
 {
+    sheet.OrdinatGrid.setCell(1, 1, "");    // the file's first cell
+    sheet.OrdinatGrid.setCell(10, 21, "");  // the last cell before the separator
+    sheet.OrdinatGrid.setCell(5, 8, "пять");
+    sheet.OrdinatGrid.setCell(2, 3, "1\t2\r\n3");
+    sheet.MassaGrid.setCell(1, 20, "");  // the file's last cell
+    TrimSheet expected = sheet;
+    expected.OrdinatGrid.setCell(2, 3, "1 2  3");
+
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "hullcalc-test-data-files";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
@@ -313,14 +230,13 @@ TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
     saveResultsFile(dir / "results.txt", sheet);
     EXPECT_EQ(readFileBytes(dir / "results.txt", 1u << 20), resultsFileBytes(sheet));
 
-    const TrimSheet saved = sheet;
-    fillDataCells(sheet, "junk");
+    fillDataCells(sheet, "junk");  // an empty cell of the file must overwrite it
     EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet); }), "File not found");
     EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet); }), "File access denied");
     EXPECT_EQ(sheet.MassaGrid.cell(1, 1), "junk");
     loadInputFile(dir / "input.txt", sheet);
-    EXPECT_EQ(sheet.OrdinatGrid, saved.OrdinatGrid);
-    EXPECT_EQ(sheet.MassaGrid, saved.MassaGrid);
+    EXPECT_EQ(sheet.OrdinatGrid, expected.OrdinatGrid);
+    EXPECT_EQ(sheet.MassaGrid, expected.MassaGrid);
     std::filesystem::remove_all(dir);
 }
 
