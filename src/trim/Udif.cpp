@@ -301,24 +301,22 @@ QWidget* TUdifForm::resultsPage()
     return page;
 }
 
+QAction* TUdifForm::action(const QString& caption, const QString& objectName, void (TUdifForm::*handler)())
+{
+    auto* created = new QAction(caption, this);
+    created->setObjectName(objectName);
+    connect(created, &QAction::triggered, this, handler);
+    return created;
+}
+
 void TUdifForm::createActions()
 {
-    N7 = new QAction("Исходные данные", this);
-    N7->setObjectName("N7");
-    connect(N7, &QAction::triggered, this, &TUdifForm::N7Click);
-    N8 = new QAction("Результат", this);
-    N8->setObjectName("N8");
-    connect(N8, &QAction::triggered, this, &TUdifForm::N8Click);
-    N9 = new QAction("Исходные данные", this);
-    N9->setObjectName("N9");
-    connect(N9, &QAction::triggered, this, &TUdifForm::N9Click);
-
-    showIntermediate_ = new QAction("Показать промежуточные значения", this);
-    showIntermediate_->setObjectName("ShowIntermediate");
-    connect(showIntermediate_, &QAction::triggered, this, &TUdifForm::ShowIntermediateClick);
-    hideIntermediate_ = new QAction("Скрыть промежуточные значения", this);
-    hideIntermediate_->setObjectName("HideIntermediate");
-    connect(hideIntermediate_, &QAction::triggered, this, &TUdifForm::HideIntermediateClick);
+    N7 = action("Исходные данные", "N7", &TUdifForm::N7Click);
+    N8 = action("Результат", "N8", &TUdifForm::N8Click);
+    N9 = action("Исходные данные", "N9", &TUdifForm::N9Click);
+    showIntermediate_ =
+        action("Показать промежуточные значения", "ShowIntermediate", &TUdifForm::ShowIntermediateClick);
+    hideIntermediate_ = action("Скрыть промежуточные значения", "HideIntermediate", &TUdifForm::HideIntermediateClick);
 }
 
 void TUdifForm::createMenus()

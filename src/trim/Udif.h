@@ -62,6 +62,7 @@ protected:
 
 private:
     void createPages();
+    QAction* action(const QString& caption, const QString& objectName, void (TUdifForm::*handler)());
     void createActions();
     void createMenus();
     QWidget* inputPage();

@@ -102,12 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                     std::make_tuple(807.4449999999999, 2, 0, "807,45"),
                     std::make_tuple(807.44499999999, 2, 0, "807,44")));
 
-TEST(FormatF, IsFormatFixedWithTwoDecimals)
-{
-    EXPECT_EQ(formatF(-785.123), "-785,12");
-    EXPECT_EQ(format84(199.5), "199,5000");
-}
-
 TEST(Formats, RefuseInfinityAndNaN)
 {
     const double inf = std::numeric_limits<double>::infinity();
