@@ -91,7 +91,10 @@ TUdifForm::TUdifForm(QWidget* parent) : QMainWindow(parent), chooseFile_(&choose
     createPages();
     createActions();
     createMenus();
-    resize(647, 740);
+    // 647 x 740 right of the main window, or wider where the results page needs
+    // it with this platform's fonts: growing later, when first shown, would
+    // place the window by its client area and push its title bar off the screen.
+    resize(QSize(647, 740).expandedTo(minimumSizeHint()));
     move(382, 0);
     // Creation hides the intermediate pages: only "Исходные данные" and
     // "Результаты" have tabs until the user asks for the others.
