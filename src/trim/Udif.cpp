@@ -126,6 +126,7 @@ void TUdifForm::createPages()
     PageControl1->setObjectName("PageControl1");
     PageControl1->setUsesScrollButtons(true);
     PageControl1->setElideMode(Qt::ElideNone);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TUdifForm::keepSelectionOnShownTab);
 
     PageControl1->addTab(inputPage(), "Исходные данные");
 
@@ -342,6 +343,25 @@ void TUdifForm::setIntermediatePagesVisible(bool visible)
 {
     for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page)
         PageControl1->setTabVisible(page, visible);
+}
+
+// Ctrl+Tab and the mouse wheel step over disabled tabs only, not hidden ones:
+// a page whose tab is hidden would be selected with no tab to show for it. The
+// selection goes on in the same direction to the next page that has a tab.
+void TUdifForm::keepSelectionOnShownTab(int page)
+{
+    const int count = PageControl1->count();
+    if (page < 0 || PageControl1->isTabVisible(page)) {
+        selectedPage_ = page;
+        return;
+    }
+    const bool backwards = page == selectedPage_ - 1 || (selectedPage_ == 0 && page == count - 1);
+    const int step = backwards ? count - 1 : 1;
+    int next = page;
+    do
+        next = (next + step) % count;
+    while (!PageControl1->isTabVisible(next));
+    PageControl1->setCurrentIndex(next);
 }
 
 void TUdifForm::ShowIntermediateClick() { setIntermediatePagesVisible(true); }

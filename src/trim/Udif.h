@@ -73,9 +73,11 @@ private:
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
     void FormActivate();
     void setIntermediatePagesVisible(bool visible);
+    void keepSelectionOnShownTab(int page);
 
     TrimSheet sheet_;
     QTabWidget* PageControl1 = nullptr;
+    int selectedPage_ = 0;
     std::vector<GridView*> grids_;
     std::vector<ChartView*> charts_;
     std::vector<QLabel*> summaryLabels_;  // Label19 .. Label29

@@ -160,6 +160,13 @@ private slots:
         udif->HideIntermediateClick();
         QCOMPARE(visibleTabs(pages).size(), 2);
         QVERIFY(pages->isTabVisible(pages->currentIndex()));
+
+        // Ctrl+Tab steps from tab to tab, never onto a page whose tab is hidden.
+        pages->setCurrentIndex(0);
+        QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->tabText(pages->currentIndex()), QString("Результаты"));
+        QTest::keyClick(pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pages->currentIndex(), 0);
     }
 
     void exampleThenCalculateFillsTheBonjeanTable()
