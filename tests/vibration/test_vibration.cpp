@@ -1,9 +1,9 @@
 // The vibration calculation: headers and tones, the running and trapezoid sums,
 // the example ship's results, what a change of tone changes, the half-breadth
 // at the local waterline, and where a failure stops and what it leaves.
-// Reference: the worked example on river water (issue 4's independent check,
-// tone I): stiffness 5001,6425, mass 226,9425, frequency 4,6946, δ −0,7005,
-// β 0,1612, all as exact texts.
+// Reference: the example ship on river water, tone I, worked independently by
+// hand from the same table: stiffness 5001,6425, mass 226,9425, frequency
+// 4,6946, δ −0,7005, β 0,1612, all as exact texts.
 #include "../trim/trim_fixture.h"
 
 #include "common/grid_values.h"
