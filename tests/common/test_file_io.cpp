@@ -137,6 +137,12 @@ TEST_F(FileIo, ExistingFileKeepsItsLinkAndPermissions)
         fs::permissions(file, fs::perms::owner_read);
         EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), "File access denied");
         EXPECT_EQ(readFileBytes(file, 100), "new");
+        // A read-only folder takes no temporary file, so its file stays as it was.
+        fs::permissions(file, perms);
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), "File access denied");
+        fs::permissions(dir, fs::perms::owner_all);
+        EXPECT_EQ(readFileBytes(file, 100), "new");
     }
 }
 
