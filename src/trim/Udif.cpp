@@ -427,10 +427,6 @@ void TUdifForm::ExampleClick()
     refreshViews();
 }
 
-}  // namespace hullcalc
-
-namespace hullcalc {
-
 void TUdifForm::setFileChooser(FileChooser chooser)
 {
     chooseFile_ = chooser ? std::move(chooser) : FileChooser(&chooseWithDialog);

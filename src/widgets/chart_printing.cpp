@@ -52,10 +52,6 @@ void printChartLandscape(const ChartView& view, QPrinter& printer)
         throw Error("Не удалось завершить печать");
 }
 
-}  // namespace hullcalc
-
-namespace hullcalc {
-
 void printOnDefaultPrinter(const std::vector<const ChartView*>& charts)
 {
     if (!printerInstalled())
