@@ -1,6 +1,5 @@
 #include "common/text_grid.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -22,21 +21,6 @@ void TextGrid::setRowCount(int rows)
     // cells of the rows that remain where they are.
     cells_.resize(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows));
     rows_ = rows;
-}
-
-void TextGrid::setColumnCount(int columns)
-{
-    if (columns < 0)
-        throw std::invalid_argument("TextGrid: negative column count");
-    if (columns == columns_)
-        return;
-    std::vector<std::string> cells(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows_));
-    const int kept = std::min(columns, columns_);
-    for (int row = 0; row < rows_; ++row)
-        for (int column = 0; column < kept; ++column)
-            cells[static_cast<std::size_t>(row) * columns + column] = std::move(cells_[index(column, row)]);
-    cells_ = std::move(cells);
-    columns_ = columns;
 }
 
 bool TextGrid::contains(int column, int row) const

@@ -19,10 +19,9 @@ public:
     int fixedColumns() const { return fixedColumns_; }
     int fixedRows() const { return fixedRows_; }
 
-    // A larger count keeps every cell; a smaller one drops the rows (columns)
-    // beyond it. Setting the count the grid already has changes nothing.
+    // A larger count keeps every cell; a smaller one drops the rows beyond it.
+    // Setting the count the grid already has changes nothing.
     void setRowCount(int rows);
-    void setColumnCount(int columns);
 
     bool contains(int column, int row) const;
 

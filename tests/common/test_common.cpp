@@ -27,28 +27,6 @@ TEST(TextGrid, GrowingKeepsCellsAndShrinkingDropsRowsForGood)
     EXPECT_EQ(grid.cell(2, 3), "") << "a dropped row must not come back";
 }
 
-TEST(TextGrid, ColumnCountChangeKeepsEachCellInItsColumn)
-{
-    TextGrid grid(3, 2);
-    grid.setCell(0, 1, "a");
-    grid.setCell(1, 1, "b");
-    grid.setCell(2, 1, "c");
-    grid.setColumnCount(5);
-    EXPECT_EQ(grid.cell(1, 1), "b");
-    EXPECT_EQ(grid.cell(2, 1), "c");
-    grid.setColumnCount(2);
-    EXPECT_EQ(grid.cell(0, 1), "a");
-    EXPECT_EQ(grid.cell(1, 1), "b");
-}
-
-TEST(TextGrid, CellsOutsideTheGridAreAProgramFault)
-{
-    TextGrid grid(2, 2);
-    EXPECT_THROW(grid.cell(2, 0), std::out_of_range);
-    EXPECT_THROW(grid.setCell(0, -1, "x"), std::out_of_range);
-    EXPECT_FALSE(grid.contains(0, 2));
-}
-
 std::string messageOf(auto&& action)
 {
     try {
@@ -82,16 +60,6 @@ TEST(ChartSeries, AscendingSeriesInsertsAfterEqualAbscissae)
     EXPECT_EQ(series.points()[1].y, 0.39);
     EXPECT_EQ(series.points()[2].y, 0.0);
     EXPECT_EQ(series.points()[3].y, 0.78);
-}
-
-TEST(ChartSeries, PlainSeriesKeepsTheOrderOfAdding)
-{
-    ChartSeries series("", colours::purple, SeriesKind::Bar);
-    series.append(2.0, 1.0, "2-3");
-    series.append(1.0, 2.0, "1-2");
-    EXPECT_EQ(series.points()[0].label, "2-3");
-    series.clear();
-    EXPECT_TRUE(series.points().empty());
 }
 
 TEST(Cp1251, EncodesTheFileTitles)

@@ -1,4 +1,4 @@
-// The vibration calculation: headers and tones, the running and trapezoid sums,
+// The vibration calculation: the running and trapezoid sums,
 // the example ship's results, what a change of tone changes, the half-breadth
 // at the local waterline, and where a failure stops and what it leaves.
 // Reference: the example ship on river water, tone I, worked independently by
@@ -12,7 +12,6 @@
 #include "vibration/vibration.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <tuple>
 
 namespace hullcalc {
@@ -32,19 +31,6 @@ protected:
 
     VibrationSheet vibration;
 };
-
-TEST(VibrationSheet, HeadersAndTones)
-{
-    VibrationSheet sheet;
-    writeVibrationHeaders(sheet);
-    EXPECT_EQ(sheet.Vibr1Grid.cell(0, 21), "20-21") << "the sums row is labelled as the last spacing";
-    const double coefficients[] = {0.1, 0.07, 0.05, 0.04};
-    for (int tone = 1; tone <= 4; ++tone) {
-        selectTone(sheet, tone);
-        EXPECT_TRUE(sheet.ToneNumber == tone && sheet.ToneCoef == coefficients[tone - 1]) << tone;
-    }
-    EXPECT_THROW(selectTone(sheet, 5), std::out_of_range);
-}
 
 // Closed form: running sums of ones are 1..20, their trapezoid sum
 // 210 − (1 + 20)/2; row 1 takes the source text as typed, not in "%8.4f".
