@@ -357,11 +357,12 @@ void TUdifForm::keepSelectionOnShownTab(int page)
     }
     const bool backwards = page == selectedPage_ - 1 || (selectedPage_ == 0 && page == count - 1);
     const int step = backwards ? count - 1 : 1;
-    int next = page;
-    do
-        next = (next + step) % count;
-    while (!PageControl1->isTabVisible(next));
-    PageControl1->setCurrentIndex(next);
+    for (int next = (page + step) % count; next != page; next = (next + step) % count) {
+        if (PageControl1->isTabVisible(next)) {
+            PageControl1->setCurrentIndex(next);
+            return;
+        }
+    }
 }
 
 void TUdifForm::ShowIntermediateClick() { setIntermediatePagesVisible(true); }
