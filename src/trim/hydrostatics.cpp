@@ -98,7 +98,7 @@ void integrateWaterplanes(TrimSheet& sheet, const ShipParticulars& particulars, 
 
             const double dL3 = dL * dL * dL;
             const double p = r * dL - 0.5 * dL;      // rectangle's centre from frame row 1
-            const double q = r * dL - 2.0 / 3 * dL;  // triangle's centroid from frame row 1
+            const double q = r * dL - 1.0 / 3 * dL;  // triangle's centroid from frame row 1
             inertiaY[r + 1] =
                 (b1 * dL3 * 1 / 12 + p * b1 * p * dL) + (d * dL3 * 1 / 36 + d * 0.5 * q * q * dL) + inertiaY[r];
             setGeneral(sheet.IyGrid, j, 0, inertiaY[r + 1]);

@@ -290,7 +290,7 @@ private slots:
         activate(vibr);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
         child<QPushButton>(vibr, "SpeedButton8")->click();
-        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString("  4,6946"));
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString("  4,6944"));
         QCOMPARE(child<QLabel>(vibr, "Label7")->text(), QString("delta    -0,7005"));
         auto* shape = child<ChartView>(vibr, "Chart1");
         QCOMPARE(static_cast<QLineSeries*>(shape->chart()->series()[0])->count(), 20);

