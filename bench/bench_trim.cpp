@@ -1,7 +1,7 @@
 // How long "Расчет" of the trim window takes in the core on the example ship:
-// the Bonjean stages alone, and the whole calculation with every text written
+// the Bonjean scale alone, and the whole calculation with every text written
 // to a grid and read back, as the window runs it.
-#include "trim/bonjean.h"
+#include "trim/bonjean_scale.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 
@@ -13,37 +13,38 @@ namespace {
 struct ExampleRun {
     ExampleRun()
     {
-        particulars.WaterDensity = riverWaterDensity;
-        setUpGrids(sheet);
-        fillExampleShip(sheet);
+        particulars.waterDensity = riverWaterDensity;
+        writeHeaders(sheet);
+        fillExampleShip(sheet.input);
     }
     TrimSheet sheet;
     ShipParticulars particulars;
 };
 
-// Stages 1 to 4: waterline heights, body plan, Bonjean tables and their charts.
-void BonjeanStages(benchmark::State& state)
+// The Bonjean scale: waterline heights, body plan, Bonjean tables and their charts.
+void BonjeanScaleOnly(benchmark::State& state)
 {
     ExampleRun run;
+    BonjeanScale& bonjean = run.sheet.bonjean;
     for (auto _ : state) {
-        resetWaterlineHeights(run.sheet, run.particulars);
-        drawBodyPlan(run.sheet);
-        computeBonjeanScale(run.sheet, run.particulars);
-        drawBonjeanCurves(run.sheet);
-        benchmark::DoNotOptimize(run.sheet.UWAGrid.cell(10, 21).data());
+        buildWaterlineHeights(run.particulars, bonjean.waterlineHeights);
+        drawBodyPlan(run.sheet.input, bonjean.waterlineHeights, bonjean.bodyPlan);
+        computeBonjeanScale(run.sheet.input, run.particulars, bonjean);
+        drawBonjeanCurves(bonjean);
+        benchmark::DoNotOptimize(run.sheet.bonjean.sectionAreas.cell(10, 21).data());
     }
 }
-BENCHMARK(BonjeanStages)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BonjeanScaleOnly)->Unit(benchmark::kMicrosecond);
 
-// All six stages, repeated on the same sheet as a user pressing "Расчет" again.
+// The whole calculation, repeated on the same sheet as a user pressing "Расчет" again.
 void WholeTrimCalculation(benchmark::State& state)
 {
     ExampleRun run;
     for (auto _ : state) {
         runTrimCalculation(run.sheet, run.particulars);
-        benchmark::DoNotOptimize(run.sheet.summary[10].data());
+        benchmark::DoNotOptimize(run.sheet.results.summary[10].data());
     }
-    state.counters["approximations"] = run.sheet.kept.approximations;
+    state.counters["approximations"] = run.sheet.iteration.approximations;
 }
 BENCHMARK(WholeTrimCalculation)->Unit(benchmark::kMicrosecond);
 

@@ -14,16 +14,16 @@ void BM_VibrationToneOne(benchmark::State& state)
 {
     TrimSheet trim;
     ShipParticulars particulars;
-    particulars.WaterDensity = riverWaterDensity;
-    setUpGrids(trim);
-    fillExampleShip(trim);
+    particulars.waterDensity = riverWaterDensity;
+    writeHeaders(trim);
+    fillExampleShip(trim.input);
     runTrimCalculation(trim, particulars);
 
     VibrationSheet vibration;
     writeVibrationHeaders(vibration);
     selectTone(vibration, 1);
     for (auto _ : state) {
-        const VibrationResults results = computeVibration(vibration, trim, particulars);
+        const VibrationResults results = computeVibration(trimmedHull(trim), particulars, vibration);
         benchmark::DoNotOptimize(results);
     }
 }

@@ -1,12 +1,14 @@
 // "Расчет" in the trim window from the click until every view shows the new
 // results: the calculation, every grid and chart refreshed, and the trim window
 // and the open graph windows repainted. Runs without a display.
-#include "shell/Main.h"
-#include "shell/forms.h"
-#include "trim/Udif.h"
-#include "trim/graphs/OTCh.h"
-#include "trim/graphs/UResGr.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/results_window.h"
+#include "trim/trim_window.h"
 #include "widgets/activation.h"
+
+#include <memory>
 
 #include <QApplication>
 #include <QPushButton>
@@ -17,11 +19,12 @@
 namespace hullcalc {
 namespace {
 
+std::unique_ptr<Application> application;
+
 // Clicks "Расчет" and waits until every window shown has painted the results.
 void calculateAndPaint(benchmark::State& state)
 {
-    Forms& f = forms();
-    auto* calculate = f.UdifForm->findChild<QPushButton*>("SpeedButton8");
+    auto* calculate = application->trimWindow().findChild<QPushButton*>("SpeedButton8");
     for (auto _ : state) {
         calculate->click();
         QCoreApplication::processEvents();
@@ -34,8 +37,8 @@ void calculateAndPaint(benchmark::State& state)
 // The trim window alone, on its results page.
 void CalculateInTrimWindow(benchmark::State& state)
 {
-    forms().OrdinatGraphForm->hide();
-    forms().ResGraphForm->hide();
+    application->bodyPlanWindow().hide();
+    application->resultsWindow().hide();
     calculateAndPaint(state);
 }
 BENCHMARK(CalculateInTrimWindow)->Unit(benchmark::kMillisecond);
@@ -43,8 +46,8 @@ BENCHMARK(CalculateInTrimWindow)->Unit(benchmark::kMillisecond);
 // With the body plan and the results charts open beside it.
 void CalculateWithGraphWindowsOpen(benchmark::State& state)
 {
-    showAndRaise(forms().OrdinatGraphForm);
-    showAndRaise(forms().ResGraphForm);
+    showAndRaise(&application->bodyPlanWindow());
+    showAndRaise(&application->resultsWindow());
     QCoreApplication::processEvents();
     calculateAndPaint(state);
 }
@@ -59,20 +62,20 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     using namespace hullcalc;
-    createForms();
-    Forms& f = forms();
-    f.MainForm->show();
+    application = std::make_unique<Application>();
+    application->mainWindow().show();
     // The user's view: example ship typed in, the intermediate pages shown and
     // the results page selected.
-    showAndRaise(f.UdifForm);
-    f.UdifForm->findChild<QPushButton*>("ExampleButton")->click();
-    f.UdifForm->ShowIntermediateClick();
-    f.UdifForm->pageControl()->setCurrentIndex(f.UdifForm->pageControl()->count() - 1);
+    TrimWindow& trim = application->trimWindow();
+    showAndRaise(&trim);
+    trim.findChild<QPushButton*>("ExampleButton")->click();
+    trim.showIntermediatePages();
+    trim.pages()->setCurrentIndex(trim.pages()->count() - 1);
     QCoreApplication::processEvents();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    destroyForms();
+    application.reset();
     return 0;
 }

@@ -1,12 +1,12 @@
 #include "cli/cli.h"
 
-#include "cli/json_report.h"
-#include "cli/print_pdf.h"
+#include "cli/component_dump.h"
 #include "common/error.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 #include "vibration/vibration.h"
+#include "widgets/results_charts.h"
 
 #include <charconv>
 #include <fstream>
@@ -17,23 +17,33 @@ namespace hullcalc {
 
 namespace {
 
-constexpr const char* usage =
-    "usage: hullcalc-cli [INPUT] [--sea] [--set NAME=TEXT]... [--offset COL,ROW=TEXT]...\n"
-    "                    [--mass ROW=TEXT]... [--tone N] [--json FILE] [--results FILE]\n"
-    "                    [--save-input FILE] [--print-pdf DIR]\n"
-    "\n"
-    "Runs the trim calculation of the example ship (or of the input data file INPUT)\n"
-    "on river water.\n"
-    "  --sea                   sea-going ship (water density 1,025 t/m3)\n"
-    "  --set NAME=TEXT         particular's text; NAME is one of ShipD ShipL ShipB ShipH\n"
-    "                          ShipT ShipDr ShipXct ShipdL ShipdT (decimal comma: 0,4)\n"
-    "  --offset COL,ROW=TEXT   offsets cell: waterline COL 1..10, frame row ROW 1..21\n"
-    "  --mass ROW=TEXT         mass of spacing ROW 1..20, t\n"
-    "  --tone N                then the vibration calculation for tone N (1..4)\n"
-    "  --json FILE             write everything the windows show as JSON (- for stdout)\n"
-    "  --results FILE          write the results file\n"
-    "  --save-input FILE       write the input data file\n"
-    "  --print-pdf DIR         print the three results charts to DIR/1.pdf, 2.pdf, 3.pdf\n";
+std::string usage()
+{
+    std::string text =
+        "usage: hullcalc-cli [INPUT] [--sea] [--set NAME=TEXT]... [--offset COL,ROW=TEXT]...\n"
+        "                    [--mass ROW=TEXT]... [--tone N] [--json FILE] [--results FILE]\n"
+        "                    [--save-input FILE] [--print-pdf DIR]\n"
+        "\n"
+        "Runs the trim calculation of the example ship (or of the input data file INPUT)\n"
+        "on river water.\n"
+        "  --sea                   sea-going ship (water density 1,025 t/m3)\n"
+        "  --set NAME=TEXT         particular's text (decimal comma: 0,4); NAME is one of\n";
+    for (const ParticularField& field : particularFields) {
+        std::string names =
+            "                            " + std::string(field.key) + " or " + std::string(field.optionName);
+        text += names + '\n';
+    }
+    text +=
+        "  --offset COL,ROW=TEXT   offsets cell: waterline COL 1..10, frame row ROW 1..21\n"
+        "  --mass ROW=TEXT         mass of spacing ROW 1..20, t\n"
+        "  --tone N                then the vibration calculation for tone N (1..4)\n"
+        "  --json FILE             write everything the windows show as JSON (- for stdout)\n"
+        "  --results FILE          write the results file\n"
+        "  --save-input FILE       write the input data file\n"
+        "  --print-pdf DIR         print the three results charts to DIR/1.pdf, 2.pdf, 3.pdf\n"
+        "  --help                  this text\n";
+    return text;
+}
 
 struct UsageError {
     std::string message;
@@ -73,16 +83,17 @@ std::filesystem::path toPath(const std::string& utf8)
 }
 
 struct CellEdit {
-    TextGrid TrimSheet::*grid;
+    TextGrid InputTables::*table;
     int column;
     int row;
     std::string text;
 };
 
 struct Options {
+    bool help = false;
     std::optional<std::string> inputFile;
     bool sea = false;
-    std::vector<std::pair<std::string, std::string>> particulars;
+    std::vector<std::pair<const ParticularField*, std::string>> particulars;
     std::vector<CellEdit> cells;  // in the order given
     std::optional<int> tone;
     std::optional<std::string> jsonFile;
@@ -101,13 +112,16 @@ Options parseArguments(const std::vector<std::string>& args)
                 throw UsageError{option + " needs an argument"};
             return args[++i];
         };
-        if (option == "--sea") {
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+        } else if (option == "--sea") {
             options.sea = true;
         } else if (option == "--set") {
-            auto assignment = splitAssignment(option, argument());
-            if (!ShipParticulars().text(assignment.first))
-                throw UsageError{"--set: unknown particular '" + assignment.first + "'"};
-            options.particulars.push_back(std::move(assignment));
+            auto [name, text] = splitAssignment(option, argument());
+            const ParticularField* field = findParticular(name);
+            if (!field)
+                throw UsageError{"--set: unknown particular '" + name + "'"};
+            options.particulars.emplace_back(field, std::move(text));
         } else if (option == "--offset") {
             const auto [cell, text] = splitAssignment(option, argument());
             const auto comma = cell.find(',');
@@ -115,10 +129,10 @@ Options parseArguments(const std::vector<std::string>& args)
                 throw UsageError{"--offset expects COL,ROW=TEXT, got '" + cell + "'"};
             const int column = requireInRange(option, std::string_view(cell).substr(0, comma), 1, waterlineCount);
             const int row = requireInRange(option, std::string_view(cell).substr(comma + 1), 1, frameCount);
-            options.cells.push_back({&TrimSheet::OrdinatGrid, column, row, text});
+            options.cells.push_back({&InputTables::offsets, column, row, text});
         } else if (option == "--mass") {
             const auto [row, text] = splitAssignment(option, argument());
-            options.cells.push_back({&TrimSheet::MassaGrid, 1, requireInRange(option, row, 1, spacingCount), text});
+            options.cells.push_back({&InputTables::masses, 1, requireInRange(option, row, 1, spacingCount), text});
         } else if (option == "--tone") {
             options.tone = requireInRange(option, argument(), lowestTone, highestTone);
         } else if (option == "--json") {
@@ -138,35 +152,6 @@ Options parseArguments(const std::vector<std::string>& args)
     return options;
 }
 
-void printTable(std::ostream& out, const std::string& title, const TextGrid& grid)
-{
-    out << title << '\n';
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        for (int column = 0; column < grid.columnCount(); ++column)
-            out << std::setw(column == 0 ? 7 : 11) << grid.cell(column, row);
-        out << '\n';
-    }
-    out << '\n';
-}
-
-void printReport(std::ostream& out, const TrimSheet& sheet, const VibrationSheet* vibration)
-{
-    printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.UWAGrid);
-    printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.StatMomGrid);
-    printTable(out, "Нагрузка на шпацию", sheet.NagrGrid);
-    printTable(out, "Перерезывающая сила", sheet.ForceGrid);
-    printTable(out, "Изгибающий момент", sheet.MomGrid);
-    out << "Результаты\n";
-    for (std::size_t i = 0; i < summaryLines.size(); ++i)
-        out << summaryLines[i].caption << ' ' << sheet.summary[i] << '\n';
-    if (vibration) {
-        out << "\nВибрация\nЖесткость " << vibration->Label4 << "\nМасса     " << vibration->Label5 << "\nЧастота   "
-            << vibration->Label6 << '\n'
-            << vibration->Label7 << '\n'
-            << vibration->Label8 << '\n';
-    }
-}
-
 // Runs one step; its failure is remembered (the first one counts) and reported.
 template<typename Step>
 bool attempt(std::optional<std::string>& error, std::ostream& err, Step&& step)
@@ -182,6 +167,111 @@ bool attempt(std::optional<std::string>& error, std::ostream& err, Step&& step)
     }
 }
 
+// One run of the tool: what the windows would hold after the user's actions.
+struct Run {
+    ShipParticulars particulars;
+    TrimSheet sheet;
+    std::optional<VibrationSheet> vibration;
+    std::optional<std::string> error;  // the first failure of the calculation
+};
+
+// The program's start state: river water selected (sea on request), the
+// example ship typed in or the input file loaded, then the user's edits.
+bool prepareInput(const Options& options, Run& run, std::ostream& err)
+{
+    run.particulars.waterDensity = options.sea ? seaWaterDensity : riverWaterDensity;
+    for (const auto& [field, text] : options.particulars)
+        run.particulars.*field->text = text;
+    writeHeaders(run.sheet);
+
+    bool loaded = true;
+    if (options.inputFile)
+        loaded = attempt(run.error, err, [&] { loadInputFile(toPath(*options.inputFile), run.sheet.input); });
+    else
+        fillExampleShip(run.sheet.input);
+    for (const CellEdit& edit : options.cells)
+        (run.sheet.input.*edit.table).setCell(edit.column, edit.row, edit.text);
+    return loaded;
+}
+
+// "Расчет" in the trim window, then in the vibration window for the tone asked for.
+void calculate(const Options& options, Run& run, std::ostream& err)
+{
+    if (!attempt(run.error, err, [&] { runTrimCalculation(run.sheet, run.particulars); }) || !options.tone)
+        return;
+    VibrationSheet& vibration = run.vibration.emplace();
+    writeVibrationHeaders(vibration);
+    selectTone(vibration, *options.tone);
+    attempt(run.error, err, [&] { computeVibration(trimmedHull(run.sheet), run.particulars, vibration); });
+}
+
+// What the windows would let the user save or print, also after a failure.
+// Returns whether every file was written.
+bool writeFiles(const Options& options, const Run& run, std::ostream& err)
+{
+    bool written = true;
+    std::optional<std::string> error;
+    const TrimTable& results = run.sheet.results;
+    if (options.saveInputFile)
+        written &= attempt(error, err, [&] { saveInputFile(toPath(*options.saveInputFile), run.sheet.input); });
+    if (options.resultsFile)
+        written &= attempt(error, err, [&] { saveResultsFile(toPath(*options.resultsFile), results); });
+    if (options.printDirectory)
+        written &= attempt(error, err, [&] {
+            printChartsToPdf(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),
+                             toPath(*options.printDirectory));
+        });
+    return written;
+}
+
+bool writeDump(const std::string& target, const Run& run, std::ostream& out, std::ostream& err)
+{
+    const VibrationSheet* vibration = run.vibration ? &*run.vibration : nullptr;
+    if (target == "-") {
+        writeComponentDump(out, run.sheet, run.particulars, vibration, run.error);
+        out << '\n';
+        return true;
+    }
+    std::ofstream file(toPath(target), std::ios::binary);
+    writeComponentDump(file, run.sheet, run.particulars, vibration, run.error);
+    file << '\n';
+    file.close();
+    if (file)
+        return true;
+    err << "hullcalc-cli: cannot write '" << target << "'\n";
+    return false;
+}
+
+void printTable(std::ostream& out, const std::string& title, const TextGrid& grid)
+{
+    out << title << '\n';
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        for (int column = 0; column < grid.columnCount(); ++column)
+            out << std::setw(column == 0 ? 7 : 11) << grid.cell(column, row);
+        out << '\n';
+    }
+    out << '\n';
+}
+
+void printReport(std::ostream& out, const Run& run)
+{
+    const TrimSheet& sheet = run.sheet;
+    printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.bonjean.sectionAreas);
+    printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.bonjean.sectionMoments);
+    printTable(out, "Нагрузка на шпацию", sheet.results.loads);
+    printTable(out, "Перерезывающая сила", sheet.results.shearForce);
+    printTable(out, "Изгибающий момент", sheet.results.bendingMoment);
+    out << "Результаты\n";
+    for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
+        out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
+    if (const auto& vibration = run.vibration) {
+        out << "\nВибрация\nЖесткость " << vibration->stiffness << "\nМасса     " << vibration->mass << "\nЧастота   "
+            << vibration->frequency << '\n'
+            << vibration->shift << '\n'
+            << vibration->turn << '\n';
+    }
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -190,65 +280,23 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     try {
         options = parseArguments(args);
     } catch (const UsageError& e) {
-        err << "hullcalc-cli: " << e.message << "\n\n" << usage;
+        err << "hullcalc-cli: " << e.message << "\n\n" << usage();
         return 2;
     }
-
-    // The program's start state: river water selected (sea on request), the
-    // example ship typed in or the input file loaded.
-    TrimSheet sheet;
-    ShipParticulars particulars;
-    particulars.WaterDensity = options.sea ? seaWaterDensity : riverWaterDensity;
-    for (const auto& [name, text] : options.particulars)
-        *particulars.text(name) = text;
-    setUpGrids(sheet);
-
-    std::optional<std::string> error;
-    bool loaded = true;
-    if (options.inputFile)
-        loaded = attempt(error, err, [&] { loadInputFile(toPath(*options.inputFile), sheet); });
-    else
-        fillExampleShip(sheet);
-    for (const CellEdit& edit : options.cells)
-        (sheet.*edit.grid).setCell(edit.column, edit.row, edit.text);
-
-    std::optional<VibrationSheet> vibration;
-    if (loaded && attempt(error, err, [&] { runTrimCalculation(sheet, particulars); }) && options.tone) {
-        vibration.emplace();
-        writeVibrationHeaders(*vibration);
-        selectTone(*vibration, *options.tone);
-        attempt(error, err, [&] { computeVibration(*vibration, sheet, particulars); });
+    if (options.help) {
+        out << usage();
+        return 0;
     }
 
-    // What the windows would let the user save or print, also after a failure.
-    bool outputsWritten = true;
-    std::optional<std::string> outputError;
-    if (options.saveInputFile)
-        outputsWritten &= attempt(outputError, err, [&] { saveInputFile(toPath(*options.saveInputFile), sheet); });
-    if (options.resultsFile)
-        outputsWritten &= attempt(outputError, err, [&] { saveResultsFile(toPath(*options.resultsFile), sheet); });
-    if (options.printDirectory)
-        outputsWritten &= attempt(outputError, err, [&] { printResultsPdf(sheet, toPath(*options.printDirectory)); });
-
-    const VibrationSheet* vibrationShown = vibration ? &*vibration : nullptr;
-    if (options.jsonFile) {
-        if (*options.jsonFile == "-") {
-            writeJsonReport(out, sheet, particulars, vibrationShown, error);
-            out << '\n';
-        } else {
-            std::ofstream file(toPath(*options.jsonFile), std::ios::binary);
-            writeJsonReport(file, sheet, particulars, vibrationShown, error);
-            file << '\n';
-            file.close();
-            if (!file) {
-                err << "hullcalc-cli: cannot write '" << *options.jsonFile << "'\n";
-                outputsWritten = false;
-            }
-        }
-    } else if (!error) {
-        printReport(out, sheet, vibrationShown);
-    }
-    return error || !outputsWritten ? 1 : 0;
+    Run run;
+    if (prepareInput(options, run, err))
+        calculate(options, run, err);
+    bool written = writeFiles(options, run, err);
+    if (options.jsonFile)
+        written &= writeDump(*options.jsonFile, run, out, err);
+    else if (!run.error)
+        printReport(out, run);
+    return run.error || !written ? 1 : 0;
 }
 
 }  // namespace hullcalc

@@ -23,4 +23,17 @@ void ChartSeries::append(double x, double y, std::string label)
     points_.insert(at, std::move(point));
 }
 
+void ChartModel::clear()
+{
+    for (ChartSeries& s : series)
+        s.clear();
+}
+
+ChartModel singleSeriesChart(std::string title, Colour colour, SeriesKind kind)
+{
+    ChartModel chart{std::move(title), {}};
+    chart.series.emplace_back("", colour, kind, PointOrder::AsAdded);
+    return chart;
+}
+
 }  // namespace hullcalc

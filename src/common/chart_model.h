@@ -64,6 +64,8 @@ public:
     void clear() { points_.clear(); }
     void append(double x, double y, std::string label = {});
 
+    bool operator==(const ChartSeries&) const = default;
+
 private:
     std::string title_;
     Colour colour_;
@@ -75,6 +77,14 @@ private:
 struct ChartModel {
     std::string title;
     std::vector<ChartSeries> series;
+
+    // Empties every series; titles and colours stay.
+    void clear();
+
+    bool operator==(const ChartModel&) const = default;
 };
+
+// A chart of one untitled series, its points in the order they are added.
+ChartModel singleSeriesChart(std::string title, Colour colour, SeriesKind kind = SeriesKind::Line);
 
 }  // namespace hullcalc

@@ -134,27 +134,27 @@ void storeCell(TextGrid& grid, std::int64_t column, std::int64_t row, const std:
 
 }  // namespace
 
-std::string inputFileBytes(const TrimSheet& sheet)
+std::string inputFileBytes(const InputTables& input)
 {
     std::string out;
     appendTitle(out, offsetsTitle);
-    appendTable(out, sheet.OrdinatGrid, 1, 1);
+    appendTable(out, input.offsets, 1, 1);
     out += separatorLine;
     appendTitle(out, massesTitle);
-    appendTable(out, sheet.MassaGrid, 1, 1);
+    appendTable(out, input.masses, 1, 1);
     return out;
 }
 
-std::string resultsFileBytes(const TrimSheet& sheet)
+std::string resultsFileBytes(const TrimTable& results)
 {
     struct Section {
         std::string_view title;
         const TextGrid& grid;
     };
     const std::array<Section, 3> sections = {{
-        {"Нагрузка на шпацию", sheet.NagrGrid},
-        {"Перерезывающая сила", sheet.ForceGrid},
-        {"Изгибающий момент", sheet.MomGrid},
+        {"Нагрузка на шпацию", results.loads},
+        {"Перерезывающая сила", results.shearForce},
+        {"Изгибающий момент", results.bendingMoment},
     }};
     std::string out;
     for (const Section& section : sections) {
@@ -162,22 +162,22 @@ std::string resultsFileBytes(const TrimSheet& sheet)
         appendTable(out, section.grid, 0, 0);
         out += separatorLine;
     }
-    for (std::size_t i = 0; i < summaryLines.size(); ++i) {
-        out += fieldText(summaryLines[i].caption);
+    for (std::size_t i = 0; i < summaryCaptions.size(); ++i) {
+        out += fieldText(summaryCaptions[i]);
         out += '\t';
-        out += fieldText(sheet.summary[i]);
+        out += fieldText(results.summary[i]);
         out += lineEnd;
     }
     return out;
 }
 
-void readInputFile(std::istream& in, TrimSheet& sheet)
+void readInputFile(std::istream& in, InputTables& input)
 {
     if (in.fail())
         throw Error(fileErrorMessage(std::make_error_code(std::errc::io_error)));
     // Read into copies, so that a failing stream leaves the tables as they were.
-    TextGrid offsets = sheet.OrdinatGrid;
-    TextGrid masses = sheet.MassaGrid;
+    TextGrid offsets = input.offsets;
+    TextGrid masses = input.masses;
     const std::string massesTitleBytes = encodeCp1251(massesTitle);
     const auto ignoreCell = [](std::int64_t, const std::string&) {};
 
@@ -202,24 +202,24 @@ void readInputFile(std::istream& in, TrimSheet& sheet)
         ++row;
     }
 
-    sheet.OrdinatGrid = std::move(offsets);
-    sheet.MassaGrid = std::move(masses);
+    input.offsets = std::move(offsets);
+    input.masses = std::move(masses);
 }
 
-void saveInputFile(const std::filesystem::path& path, const TrimSheet& sheet)
+void saveInputFile(const std::filesystem::path& path, const InputTables& input)
 {
-    saveFileSafely(path, inputFileBytes(sheet));
+    saveFileSafely(path, inputFileBytes(input));
 }
 
-void saveResultsFile(const std::filesystem::path& path, const TrimSheet& sheet)
+void saveResultsFile(const std::filesystem::path& path, const TrimTable& results)
 {
-    saveFileSafely(path, resultsFileBytes(sheet));
+    saveFileSafely(path, resultsFileBytes(results));
 }
 
-void loadInputFile(const std::filesystem::path& path, TrimSheet& sheet)
+void loadInputFile(const std::filesystem::path& path, InputTables& input)
 {
     std::istringstream in(readFileBytes(path, maxInputFileBytes));
-    readInputFile(in, sheet);
+    readInputFile(in, input);
 }
 
 }  // namespace hullcalc

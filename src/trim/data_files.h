@@ -4,7 +4,8 @@
 // cell texts as they stand, tab-separated, in Windows-1251 with CR LF line ends.
 #pragma once
 
-#include "trim/trim_sheet.h"
+#include "trim/input_tables.h"
+#include "trim/trim_table.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -20,18 +21,18 @@ inline constexpr std::size_t maxInputFileBytes = 16u << 20;
 inline constexpr std::size_t maxCellBytes = 4096;
 
 // The bytes of the input file: the title "Таблица ординат", one line per frame
-// row of OrdinatGrid with its waterline cells, a separator line (CR CR LF), the
-// title "Таблица масс" and one line per spacing row of MassaGrid. A TAB follows
+// row of the offsets with its waterline cells, a separator line (CR CR LF), the
+// title "Таблица масс" and one line per spacing row of the masses. A TAB follows
 // every cell; a TAB, CR, LF or NUL inside a cell is written as a blank, since
 // it would otherwise split the cell or the line when read back.
-std::string inputFileBytes(const TrimSheet& sheet);
+std::string inputFileBytes(const InputTables& input);
 
-// The bytes of the results file: NagrGrid, ForceGrid and MomGrid with their row
+// The bytes of the results file: the loads, shear-force and bending-moment tables with their row
 // labels, each under its title and followed by a separator line, then the eleven
 // summary lines "caption TAB value" without a separator after them.
-std::string resultsFileBytes(const TrimSheet& sheet);
+std::string resultsFileBytes(const TrimTable& results);
 
-// Reads an input file into the data cells of OrdinatGrid and MassaGrid. The first
+// Reads an input file into the data cells of the offsets and masses tables. The first
 // line is skipped; each further line fills the next offsets row, one cell per
 // TAB (or NUL) it holds, until the text after a line's last TAB is exactly
 // "Таблица масс"; then as many lines as offsets lines were read (the separator
@@ -42,13 +43,13 @@ std::string resultsFileBytes(const TrimSheet& sheet);
 // does not reach keep their texts. Any byte sequence is accepted without a
 // message; a stream that fails to read throws Error and leaves both tables as
 // they were.
-void readInputFile(std::istream& in, TrimSheet& sheet);
+void readInputFile(std::istream& in, InputTables& input);
 
 // The three file operations on a path, for callers without a save of their own.
 // Saving replaces the file only once it is complete (saveFileSafely); loading
 // refuses a file longer than maxInputFileBytes. Throw Error on failure.
-void saveInputFile(const std::filesystem::path& path, const TrimSheet& sheet);
-void saveResultsFile(const std::filesystem::path& path, const TrimSheet& sheet);
-void loadInputFile(const std::filesystem::path& path, TrimSheet& sheet);
+void saveInputFile(const std::filesystem::path& path, const InputTables& input);
+void saveResultsFile(const std::filesystem::path& path, const TrimTable& results);
+void loadInputFile(const std::filesystem::path& path, InputTables& input);
 
 }  // namespace hullcalc

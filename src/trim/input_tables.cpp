@@ -7,20 +7,6 @@ namespace hullcalc {
 
 namespace {
 
-std::string frameLabel(int frame) { return std::to_string(frame) + " шп"; }
-
-std::string spacingLabel(int fromFrame) { return std::to_string(fromFrame) + "-" + std::to_string(fromFrame + 1); }
-
-// Headers of a frame-by-waterline table: "1".."10" across, "0 шп".."20 шп" down.
-void setUpFrameTable(TextGrid& grid)
-{
-    grid.setRowCount(frameCount + 1);
-    for (int column = 1; column <= waterlineCount; ++column)
-        grid.setCell(column, 0, std::to_string(column));
-    for (int row = 1; row <= frameCount; ++row)
-        grid.setCell(0, row, frameLabel(row - 1));
-}
-
 // Half-breadths (m) of the example ship, frame 0 to frame 20, waterline 1 to 10.
 using OffsetRow = std::array<const char*, waterlineCount>;
 constexpr OffsetRow midbody = {"5,5", "5,5", "5,5", "5,5", "5,5", "5,5", "5,5", "5,5", "5,5", "5,5"};
@@ -55,49 +41,39 @@ constexpr std::array<const char*, spacingCount> exampleMasses = {
 
 }  // namespace
 
-void setUpGrids(TrimSheet& sheet)
+void writeFrameTableHeaders(TextGrid& grid)
 {
-    setUpFrameTable(sheet.OrdinatGrid);
-
-    sheet.MassaGrid.setRowCount(frameCount);
-    for (int row = 1; row <= spacingCount; ++row)
-        sheet.MassaGrid.setCell(0, row, spacingLabel(row - 1));
-
-    setUpFrameTable(sheet.UWAGrid);
-    setUpFrameTable(sheet.StatMomGrid);
-
-    sheet.TGrid.setCell(0, 0, "Шп");
-    sheet.TGrid.setCell(0, 1, "Осадка");
-    for (int column = 1; column <= frameCount; ++column)
-        sheet.TGrid.setCell(column, 0, std::to_string(column));
-
-    sheet.NagrGrid.setRowCount(spacingCount);
-    for (int row = 0; row < spacingCount; ++row)
-        sheet.NagrGrid.setCell(0, row, spacingLabel(row));
-
-    for (TextGrid* grid : {&sheet.ForceGrid, &sheet.MomGrid}) {
-        grid->setRowCount(frameCount);
-        for (int row = 0; row < frameCount; ++row)
-            grid->setCell(0, row, frameLabel(row));
-    }
+    grid.setRowCount(frameCount + 1);
+    for (int column = 1; column <= waterlineCount; ++column)
+        grid.setCell(column, 0, std::to_string(column));
+    for (int row = 1; row <= frameCount; ++row)
+        grid.setCell(0, row, frameLabel(row - 1));
 }
 
-void clearInputTables(TrimSheet& sheet)
+void writeInputHeaders(InputTables& input)
+{
+    writeFrameTableHeaders(input.offsets);
+    input.masses.setRowCount(frameCount);
+    for (int row = 1; row <= spacingCount; ++row)
+        input.masses.setCell(0, row, spacingLabel(row - 1));
+}
+
+void clearInputTables(InputTables& input)
 {
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= waterlineCount; ++column)
-            sheet.OrdinatGrid.setCell(column, row, {});
+            input.offsets.setCell(column, row, {});
     for (int row = 1; row <= spacingCount; ++row)
-        sheet.MassaGrid.setCell(1, row, {});
+        input.masses.setCell(1, row, {});
 }
 
-void fillExampleShip(TrimSheet& sheet)
+void fillExampleShip(InputTables& input)
 {
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= waterlineCount; ++column)
-            sheet.OrdinatGrid.setCell(column, row, exampleOffsets[row - 1][column - 1]);
+            input.offsets.setCell(column, row, exampleOffsets[row - 1][column - 1]);
     for (int row = 1; row <= spacingCount; ++row)
-        sheet.MassaGrid.setCell(1, row, exampleMasses[row - 1]);
+        input.masses.setCell(1, row, exampleMasses[row - 1]);
 }
 
 }  // namespace hullcalc

@@ -1,6 +1,6 @@
-// The ship's main particulars as the main window holds them: the texts of its
-// edits, converted to numbers only by a calculation when it runs, and the water
-// density chosen by the ship type.
+// The ship's main particulars as the user types them: texts, converted to
+// numbers only by a calculation when it runs, and the water density chosen by
+// the ship type. The example ship's texts are the defaults.
 #pragma once
 
 #include <array>
@@ -13,23 +13,45 @@ inline constexpr double seaWaterDensity = 1.025;  // t/m³
 inline constexpr double riverWaterDensity = 1.0;  // t/m³
 
 struct ShipParticulars {
-    std::string ShipD = "1503";     // displacement D, t (read by no calculation)
-    std::string ShipL = "75";       // design length L, m
-    std::string ShipB = "11";       // design breadth B, m
-    std::string ShipH = "3,5";      // depth H, m (read by no calculation)
-    std::string ShipT = "2,25";     // draft T, m (read by no calculation)
-    std::string ShipDr = "886,74";  // displacement in the design loading case, t
-    std::string ShipXct = "-3,72";  // abscissa of the centre of gravity from midship, m
-    std::string ShipdL = "3,75";    // theoretical frame spacing ΔL, m
-    std::string ShipdT = "0,39";    // distance ΔT between the waterlines of the offsets, m
-    double WaterDensity = 0.0;      // t/m³; set by the ship type
-
-    static constexpr std::array<std::string_view, 9> names = {"ShipD",  "ShipL",   "ShipB",  "ShipH", "ShipT",
-                                                              "ShipDr", "ShipXct", "ShipdL", "ShipdT"};
-
-    // The text of the edit with that name, or nullptr for an unknown name.
-    std::string* text(std::string_view name);
-    const std::string* text(std::string_view name) const;
+    std::string displacement = "1503";          // D, t (read by no calculation)
+    std::string length = "75";                  // design length L, m
+    std::string breadth = "11";                 // design breadth B, m
+    std::string depth = "3,5";                  // depth H, m (read by no calculation)
+    std::string draft = "2,25";                 // draft T, m (read by no calculation)
+    std::string designDisplacement = "886,74";  // displacement in the design loading case, t
+    std::string centreOfGravity = "-3,72";      // abscissa XG of the centre of gravity from midship, m
+    std::string frameSpacing = "3,75";          // theoretical frame spacing ΔL, m
+    std::string waterlineSpacing = "0,39";      // distance ΔT between the waterlines of the offsets, m
+    double waterDensity = 0.0;                  // t/m³; set by the ship type, 0 until one is chosen
 };
+
+// One particular as the outside world knows it.
+struct ParticularField {
+    std::string ShipParticulars::*text;
+    // The name scripts, tests and the command line's --set know it by (the
+    // main window's edit has the same object name).
+    std::string_view key;
+    // The self-explaining name the command line also accepts.
+    std::string_view optionName;
+    // The caption the main window shows beside its edit.
+    std::string_view caption;
+};
+
+// Top to bottom as the main window lists them.
+inline const std::array<ParticularField, 9> particularFields = {{
+    {&ShipParticulars::displacement, "ShipD", "displacement", "Водоизмещение D, т"},
+    {&ShipParticulars::length, "ShipL", "length", "Длина расчетная L, м"},
+    {&ShipParticulars::breadth, "ShipB", "breadth", "Ширина расчетная B, м"},
+    {&ShipParticulars::depth, "ShipH", "depth", "Высота борта H, м"},
+    {&ShipParticulars::draft, "ShipT", "draft", "Осадка Т, м"},
+    {&ShipParticulars::designDisplacement, "ShipDr", "design-displacement", "Водоизмещение\nв расчетном случае, т"},
+    {&ShipParticulars::centreOfGravity, "ShipXct", "centre-of-gravity", "Центр тяжести судна, м"},
+    // "Теоретическая  шпация" with two blanks and "Растояние" as users know them.
+    {&ShipParticulars::frameSpacing, "ShipdL", "frame-spacing", "Теоретическая  шпация ΔL, м"},
+    {&ShipParticulars::waterlineSpacing, "ShipdT", "waterline-spacing", "Растояние между ватерлиниями ΔT, м"},
+}};
+
+// The field with that key or option name, or nullptr.
+const ParticularField* findParticular(std::string_view name);
 
 }  // namespace hullcalc

@@ -1,23 +1,21 @@
 #include "trim/trim_calculation.h"
 
-#include "trim/bonjean.h"
-#include "trim/hydrostatics.h"
-#include "trim/trim_iteration.h"
-#include "trim/trim_table.h"
-
 namespace hullcalc {
 
 void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
 {
-    sheet.kept.complete = false;
-    resetWaterlineHeights(sheet, particulars);
-    drawBodyPlan(sheet);
-    computeBonjeanScale(sheet, particulars);
-    drawBonjeanCurves(sheet);
-    computeHydrostaticCurves(sheet, particulars);
-    const DesignWaterline waterline = findDesignWaterline(sheet, particulars);
-    buildTrimTable(sheet, particulars, waterline);
-    sheet.kept.complete = true;
+    sheet.complete = false;
+    sheet.iteration.frameDraft.fill(0.0);
+    buildWaterlineHeights(particulars, sheet.bonjean.waterlineHeights);
+    drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
+    computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
+    drawBonjeanCurves(sheet.bonjean);
+    computeHydrostaticCurves(sheet.input, sheet.bonjean, particulars, sheet.hydrostatics);
+    const DesignWaterline waterline =
+        findDesignWaterline(sheet.bonjean, sheet.hydrostatics, particulars, sheet.iteration);
+    buildTrimTable(sheet.input, sheet.iteration, sheet.hydrostatics.frameSpacing, particulars, waterline,
+                   sheet.results);
+    sheet.complete = true;
 }
 
 }  // namespace hullcalc

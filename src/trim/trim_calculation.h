@@ -1,6 +1,6 @@
-// "Расчет" of the trim window: the stages of the trim calculation in their fixed
-// order. Each stage reads its inputs afresh from the particulars' texts and the
-// grids and leaves its results as grid texts that the later stages read back.
+// "Расчет" of the trim window: the steps of the trim calculation in their fixed
+// order. Each step reads its inputs afresh from the particulars' texts and the
+// grids and leaves its results as grid texts that the later steps read back.
 #pragma once
 
 #include "trim/ship_particulars.h"
@@ -8,8 +8,10 @@
 
 namespace hullcalc {
 
-// Runs every stage. A failure throws Error with the user's message; what the
-// stages wrote before it stays, and the run does not count as complete.
+// Runs every step: waterline heights, body plan, Bonjean scale and its curves,
+// hydrostatic curves, design waterline, trim table. A failure throws Error with
+// the user's message; what the steps wrote before it stays, and the run does
+// not count as complete.
 void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars);
 
 }  // namespace hullcalc

@@ -1,5 +1,3 @@
-// Stage 6, second half: still-water loads of the hull girder on the design
-// waterline, from the design sectional areas and the masses per spacing.
 #include "trim/trim_table.h"
 
 #include "common/grid_values.h"
@@ -9,132 +7,145 @@
 
 namespace hullcalc {
 
+namespace column = trimTableColumn;
+
 namespace {
 
 constexpr double gravity = 9.81;  // weight of one tonne, kN
 
-// UdifGrid columns.
-enum TrimTableColumn {
-    sectionArea = 1,      // ω at frame row i, m²
-    areaSum = 2,          // ω_i + ω_(i+1) per spacing, m²; V in the totals row
-    buoyancy = 3,         // kN
-    weight = 4,           // kN
-    load = 5,             // weight minus buoyancy, kN
-    shearForce = 6,       // running sum of the loads from the bow, kN
-    shearIntegral = 7,    // trapezoid sums of the shear force without the factor ΔL/2, kN
-    correctedShear = 8,   // kN
-    correctedMoment = 9,  // kN·m
-};
-
-void fillTrimTable(TrimSheet& sheet, const ShipParticulars& particulars, const DesignWaterline& waterline)
+void fillTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
+               const ShipParticulars& particulars, const DesignWaterline& waterline, TextGrid& table)
 {
-    TextGrid& table = sheet.UdifGrid;
-    const TextGrid& areas = sheet.WrGrid;
+    const TextGrid& areas = iteration.designSectionAreas;
     const int lastFrame = table.rowCount() - 1;    // frame rows 1..21; row 21 also holds totals
     const int lastSpacing = table.rowCount() - 2;  // spacings 1..20
-    const double halfSpacing = sheet.kept.dL / 2;
-    const auto value = [&](int column, int row) { return cellValue(table, column, row); };
+    const double halfSpacing = frameSpacing / 2;
+    const auto value = [&](int c, int row) { return cellValue(table, c, row); };
 
     for (int i = 1; i <= lastFrame; ++i)
-        table.setCell(sectionArea, i, areas.cell(i, 1));
+        table.setCell(column::sectionArea, i, areas.cell(i, 1));
 
-    setGeneral(table, areaSum, lastFrame, waterline.volume);
+    setGeneral(table, column::areaSum, lastFrame, waterline.volume);
     for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, areaSum, i, cellValue(areas, i, 1) + cellValue(areas, i + 1, 1));
+        setGeneral(table, column::areaSum, i, cellValue(areas, i, 1) + cellValue(areas, i + 1, 1));
 
     // Weight of one cubic metre of the water, kN.
-    const double rhoG = gravity * particulars.WaterDensity;
+    const double rhoG = gravity * particulars.waterDensity;
     for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, buoyancy, i, value(areaSum, i) * rhoG * halfSpacing);
+        setGeneral(table, column::buoyancy, i, value(column::areaSum, i) * rhoG * halfSpacing);
     double totalBuoyancy = 0.0;
     for (int i = 1; i <= lastSpacing; ++i)
-        totalBuoyancy += value(buoyancy, i);
-    setGeneral(table, buoyancy, lastFrame, totalBuoyancy);
+        totalBuoyancy += value(column::buoyancy, i);
+    setGeneral(table, column::buoyancy, lastFrame, totalBuoyancy);
 
     for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, weight, i, cellValue(sheet.MassaGrid, 1, i) * gravity);
+        setGeneral(table, column::weight, i, cellValue(input.masses, 1, i) * gravity);
     double totalWeight = 0.0;
     for (int i = 1; i <= lastSpacing; ++i)
-        totalWeight += value(weight, i);
-    setGeneral(table, weight, lastFrame, totalWeight);
+        totalWeight += value(column::weight, i);
+    setGeneral(table, column::weight, lastFrame, totalWeight);
 
     for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, load, i, value(weight, i) - value(buoyancy, i));
+        setGeneral(table, column::load, i, value(column::weight, i) - value(column::buoyancy, i));
 
-    table.setCell(shearForce, 1, "0");
+    table.setCell(column::shearForce, 1, "0");
     for (int i = 2; i <= lastFrame; ++i)
-        setGeneral(table, shearForce, i, value(shearForce, i - 1) + value(load, i - 1));
+        setGeneral(table, column::shearForce, i, value(column::shearForce, i - 1) + value(column::load, i - 1));
 
     // The moment is the integral of the uncorrected shear force.
-    table.setCell(shearIntegral, 1, "0");
+    table.setCell(column::shearIntegral, 1, "0");
     for (int i = 2; i <= lastFrame; ++i)
-        setGeneral(table, shearIntegral, i,
-                   (value(shearIntegral, i - 1) + value(shearForce, i - 1)) + value(shearForce, i));
+        setGeneral(
+            table, column::shearIntegral, i,
+            (value(column::shearIntegral, i - 1) + value(column::shearForce, i - 1)) + value(column::shearForce, i));
 
     // What is left at the stern is the closure error; it is taken out linearly,
     // none at the bow and all of it at the stern.
-    const double shearClosure = value(shearForce, lastFrame);
+    const double shearClosure = value(column::shearForce, lastFrame);
     for (int i = 1; i <= lastFrame; ++i)
-        setGeneral(table, correctedShear, i, value(shearForce, i) - (i - 1) * shearClosure / spacingCount);
-    const double momentClosure = value(shearIntegral, lastFrame);
+        setGeneral(table, column::correctedShear, i,
+                   value(column::shearForce, i) - (i - 1) * shearClosure / spacingCount);
+    const double momentClosure = value(column::shearIntegral, lastFrame);
     for (int i = 1; i <= lastFrame; ++i)
-        setGeneral(table, correctedMoment, i,
-                   (value(shearIntegral, i) - (i - 1) * momentClosure / spacingCount) * halfSpacing);
+        setGeneral(table, column::correctedMoment, i,
+                   (value(column::shearIntegral, i) - (i - 1) * momentClosure / spacingCount) * halfSpacing);
 }
 
-void fillResultTables(TrimSheet& sheet)
+void fillResultTables(TrimTable& results)
 {
-    const TextGrid& table = sheet.UdifGrid;
-    for (int row = 0; row < sheet.NagrGrid.rowCount(); ++row)
-        setFixed2(sheet.NagrGrid, 1, row, cellValue(table, load, row + 1));
-    for (int row = 0; row < sheet.ForceGrid.rowCount(); ++row) {
-        setFixed2(sheet.ForceGrid, 1, row, cellValue(table, correctedShear, row + 1));
-        setFixed2(sheet.MomGrid, 1, row, cellValue(table, correctedMoment, row + 1));
+    const TextGrid& table = results.table;
+    for (int row = 0; row < results.loads.rowCount(); ++row)
+        setFixed2(results.loads, 1, row, cellValue(table, column::load, row + 1));
+    for (int row = 0; row < results.shearForce.rowCount(); ++row) {
+        setFixed2(results.shearForce, 1, row, cellValue(table, column::correctedShear, row + 1));
+        setFixed2(results.bendingMoment, 1, row, cellValue(table, column::correctedMoment, row + 1));
     }
 }
 
-// The floating condition on the accepted waterline (Label19 .. Label29).
-void writeSummary(TrimSheet& sheet, const ShipParticulars& particulars, const DesignWaterline& waterline)
+// The floating condition on the accepted waterline.
+void writeSummary(const WaterlineIteration& iteration, const ShipParticulars& particulars,
+                  const DesignWaterline& waterline, TrimTable& results)
 {
-    const int lastFrame = sheet.UdifGrid.rowCount() - 1;
-    auto& summary = sheet.summary;
-    summary[0] = formatF(cellValue(sheet.StringGrid1, 1, 3));
-    summary[1] = formatF(parseNumber(particulars.ShipXct));
-    summary[2] = formatF(cellValue(sheet.StringGrid1, 2, 3));
-    summary[3] = formatF(waterline.centreOfFlotation);
-    summary[4] = formatF(waterline.longitudinalRadius);
-    summary[5] = formatF(waterline.waterplaneArea);
-    summary[6] = formatF(waterline.forwardDraft);
-    summary[7] = formatF(waterline.aftDraft);
-    summary[8] = formatF(waterline.meanDraft);
-    summary[9] = formatF(cellValue(sheet.UdifGrid, shearForce, lastFrame));
-    summary[10] = formatF(cellValue(sheet.UdifGrid, shearIntegral, lastFrame));
+    namespace log = approximationsLog;
+    const TextGrid& table = results.table;
+    const int lastFrame = table.rowCount() - 1;
+    results[SummaryLine::volume] = formatF(cellValue(iteration.log, log::currentVolume.column, log::currentVolume.row));
+    results[SummaryLine::centreOfGravity] = formatF(parseNumber(particulars.centreOfGravity));
+    results[SummaryLine::centreOfBuoyancy] =
+        formatF(cellValue(iteration.log, log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
+    results[SummaryLine::centreOfFlotation] = formatF(waterline.centreOfFlotation);
+    results[SummaryLine::longitudinalRadius] = formatF(waterline.longitudinalRadius);
+    results[SummaryLine::waterplaneArea] = formatF(waterline.waterplaneArea);
+    results[SummaryLine::forwardDraft] = formatF(waterline.forwardDraft);
+    results[SummaryLine::aftDraft] = formatF(waterline.aftDraft);
+    results[SummaryLine::meanDraft] = formatF(waterline.meanDraft);
+    results[SummaryLine::shearForceClosure] = formatF(cellValue(table, column::shearForce, lastFrame));
+    results[SummaryLine::bendingMomentClosure] = formatF(cellValue(table, column::shearIntegral, lastFrame));
 }
 
-void drawResults(TrimSheet& sheet)
+void drawResults(TrimTable& results)
 {
-    ChartSeries& loads = sheet.NagrGraph.series.at(0);
-    ChartSeries& forces = sheet.ForceGraph.series.at(0);
-    ChartSeries& moments = sheet.MomGraph.series.at(0);
+    ChartSeries& loads = results.loadChart.series.at(0);
+    ChartSeries& forces = results.shearForceChart.series.at(0);
+    ChartSeries& moments = results.bendingMomentChart.series.at(0);
     loads.clear();
     forces.clear();
     moments.clear();
-    for (int r = 0; r < sheet.NagrGrid.rowCount(); ++r)
-        loads.append(r, cellValue(sheet.NagrGrid, 1, r), std::to_string(r) + "-" + std::to_string(r + 1));
-    for (int r = 0; r < sheet.ForceGrid.rowCount(); ++r)
-        forces.append(r, cellValue(sheet.ForceGrid, 1, r));
-    for (int r = 0; r < sheet.MomGrid.rowCount(); ++r)
-        moments.append(r, cellValue(sheet.MomGrid, 1, r));
+    for (int r = 0; r < results.loads.rowCount(); ++r)
+        loads.append(r, cellValue(results.loads, 1, r), spacingLabel(r));
+    for (int r = 0; r < results.shearForce.rowCount(); ++r)
+        forces.append(r, cellValue(results.shearForce, 1, r));
+    for (int r = 0; r < results.bendingMoment.rowCount(); ++r)
+        moments.append(r, cellValue(results.bendingMoment, 1, r));
 }
 
 }  // namespace
 
-void buildTrimTable(TrimSheet& sheet, const ShipParticulars& particulars, const DesignWaterline& waterline)
+TrimTable::TrimTable()
+    : loadChart(singleSeriesChart("Нагрузка на шпацию", colours::purple, SeriesKind::Bar)),
+      shearForceChart(singleSeriesChart("Перерезывающая сила", colours::blue)),
+      bendingMomentChart(singleSeriesChart("Изгибающий момент", colours::red))
+{}
+
+void writeTrimTableHeaders(TrimTable& results)
 {
-    fillTrimTable(sheet, particulars, waterline);
-    fillResultTables(sheet);
-    writeSummary(sheet, particulars, waterline);
-    drawResults(sheet);
+    results.loads.setRowCount(spacingCount);
+    for (int row = 0; row < spacingCount; ++row)
+        results.loads.setCell(0, row, spacingLabel(row));
+    for (TextGrid* grid : {&results.shearForce, &results.bendingMoment}) {
+        grid->setRowCount(frameCount);
+        for (int row = 0; row < frameCount; ++row)
+            grid->setCell(0, row, frameLabel(row));
+    }
+}
+
+void buildTrimTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
+                    const ShipParticulars& particulars, const DesignWaterline& waterline, TrimTable& results)
+{
+    fillTable(input, iteration, frameSpacing, particulars, waterline, results.table);
+    fillResultTables(results);
+    writeSummary(iteration, particulars, waterline, results);
+    drawResults(results);
 }
 
 }  // namespace hullcalc

@@ -7,6 +7,7 @@
 #include "common/error.h"
 #include "common/grid_values.h"
 #include "common/number_text.h"
+#include "trim/waterline_interpolation.h"
 
 #include <array>
 #include <cmath>
@@ -19,7 +20,7 @@ namespace hullcalc {
 
 namespace {
 
-// Columns of Vibr1Grid. Rows 1..20 are the spacings from the bow; row 21 holds
+// Columns of the vibration table. Rows 1..20 are the spacings from the bow; row 21 holds
 // the column's sum (or, for halfBreadth, the stern frame).
 namespace column {
 constexpr int halfBreadth = 1;      // y at the local waterline, per frame, m
@@ -81,26 +82,18 @@ void writeFixedList(TextGrid& table, int target, const std::array<const char*, s
         table.setCell(target, r, texts.at(static_cast<std::size_t>(r - 1)));
 }
 
-// A draft for a message: three decimals at most, trailing zeros dropped.
-std::string draftText(double draft) { return formatGeneral(std::round(draft * 1000) / 1000); }
-
 // Draft of each frame row along the trimmed waterline, accumulated from the
 // bow as the trim calculation did. Every draft must lie within the waterlines
 // of the offsets table, where the half-breadth can be interpolated.
-std::array<double, frameCount + 1> localDrafts(const KeptValues& kept, int topWaterline)
+std::array<double, frameCount + 1> localDrafts(const TrimmedHull& hull, int topWaterline)
 {
-    const double lowest = kept.z[1];
-    const double highest = kept.z.at(static_cast<std::size_t>(topWaterline));
     std::array<double, frameCount + 1> drafts{};
-    drafts[1] = kept.Tn;
+    drafts[1] = hull.waterline.forwardDraft;
     for (std::size_t k = 2; k <= frameCount; ++k)
-        drafts[k] = drafts[k - 1] + kept.TrimSlope * kept.dL;
-    for (int k = 1; k <= frameCount; ++k) {
-        const double draft = requireFinite(drafts[static_cast<std::size_t>(k)]);
-        if (draft < lowest || draft > highest)
-            throw Error("Осадка " + draftText(draft) + " м на шпангоуте " + std::to_string(k - 1)
-                        + " шп вне диапазона ватерлиний " + draftText(lowest) + " – " + draftText(highest) + " м");
-    }
+        drafts[k] = drafts[k - 1] + hull.waterline.trimSlope * hull.frameSpacing;
+    for (int k = 1; k <= frameCount; ++k)
+        requireDraftWithinWaterlines(drafts[static_cast<std::size_t>(k)], hull.waterlineHeights, topWaterline, "Осадка",
+                                     k);
     return drafts;
 }
 
@@ -109,7 +102,7 @@ std::array<double, frameCount + 1> localDrafts(const KeptValues& kept, int topWa
 // above that one are not read. A draft on a waterline takes its offset, the
 // lowest waterline included (where no waterline lies below). The draft lies
 // within the waterlines (localDrafts).
-double halfBreadthAt(const TextGrid& offsets, const std::array<double, 12>& z, int k, double draft)
+double halfBreadthAt(const TextGrid& offsets, const WaterlineHeights& z, int k, double draft)
 {
     double lowerLevel = 0.0;
     double lowerOffset = 0.0;
@@ -121,56 +114,39 @@ double halfBreadthAt(const TextGrid& offsets, const std::array<double, 12>& z, i
             lowerOffset = offset;
             continue;
         }
-        if (level == draft || offset == lowerOffset)
+        if (level == draft)
             return offset;
-        const double q = divide(level - lowerLevel, offset - lowerOffset);
-        return divide(draft - lowerLevel, q) + lowerOffset;
+        return interpolate(draft, lowerLevel, lowerOffset, level, offset);
     }
     throw std::logic_error("draft above the waterlines passed the range check");
 }
 
-}  // namespace
-
-void writeRunningSum(TextGrid& table, int source, int target)
+// The half-breadth at the local waterline of every frame.
+void writeLocalHalfBreadths(const TrimmedHull& hull, const std::array<double, frameCount + 1>& drafts, TextGrid& table)
 {
-    const int last = lastSpacingRow(table);
-    table.setCell(target, 1, table.cell(source, 1));
-    for (int r = 2; r <= last; ++r)
-        setFixed84(table, target, r, cellValue(table, target, r - 1) + cellValue(table, source, r));
-    double sum = 0.0;
-    for (int r = 1; r <= last; ++r)
-        sum += cellValue(table, target, r);
-    const double ends = cellValue(table, target, 1) + cellValue(table, target, last);
-    setFixed84(table, target, sumRow(table), sum - divide(ends, 2));
-}
-
-VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars)
-{
-    const KeptValues& kept = trim.kept;
-    if (!kept.complete)
-        throw Error("Сначала выполните расчет удифферентовки");
-    const TextGrid& offsets = trim.OrdinatGrid;
-    const auto drafts = localDrafts(kept, offsets.columnCount() - 1);
-
-    TextGrid& table = sheet.Vibr1Grid;
-    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
-    const double L = kept.L;
-    const double dL = kept.dL;
-    const double n = sheet.ToneNumber;
-    const double k = sheet.ToneCoef;
-    const int sums = sumRow(table);
-
     for (int frameRow = 1; frameRow <= frameCount; ++frameRow)
         setFixed84(table, column::halfBreadth, frameRow,
-                   halfBreadthAt(offsets, kept.z, frameRow, drafts[static_cast<std::size_t>(frameRow)]));
+                   halfBreadthAt(hull.input.offsets, hull.waterlineHeights, frameRow,
+                                 drafts[static_cast<std::size_t>(frameRow)]));
+}
+
+// Hull and added water masses per metre, spacing by spacing, and their
+// running sums and moments about midship.
+void writeMassesPerMetre(const TrimmedHull& hull, const ShipParticulars& particulars, double addedMassCoefficient,
+                         TextGrid& table)
+{
+    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
+    const TextGrid& frameDrafts = hull.waterline.frameDrafts;
+    const TextGrid& designAreas = hull.waterline.designSectionAreas;
+    const double k = addedMassCoefficient;
 
     // Spacing r lies between frame rows r and r + 1.
     fillColumn(table, column::meanHalfBreadth,
                [&](int r) { return (value(column::halfBreadth, r) + value(column::halfBreadth, r + 1)) * 0.5; });
     fillColumn(table, column::meanDraft,
-               [&](int r) { return (cellValue(trim.TGrid, r, 1) + cellValue(trim.TGrid, r + 1, 1)) * 0.5; });
+               [&](int r) { return (cellValue(frameDrafts, r, 1) + cellValue(frameDrafts, r + 1, 1)) * 0.5; });
     fillColumn(table, column::meanArea,
-               [&](int r) { return (cellValue(trim.WrGrid, r, 1) + cellValue(trim.WrGrid, r + 1, 1)) * 0.5; });
+               [&](int r) { return (cellValue(designAreas, r, 1) + cellValue(designAreas, r + 1, 1)) * 0.5; });
     writeColumnSum(table, column::meanArea);
 
     // Water moving with the vibrating hull, per metre of length: an empirical
@@ -179,13 +155,14 @@ VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, 
     fillColumn(table, column::addedMass, [&](int r) {
         const double area = value(column::meanArea, r);
         const double breadth = value(column::meanHalfBreadth, r);
-        const double Le = parseNumber(particulars.ShipL);
-        const double Be = parseNumber(particulars.ShipB);
+        const double Le = parseNumber(particulars.length);
+        const double Be = parseNumber(particulars.breadth);
         const double draft = value(column::meanDraft, r);
-        return divide(area * (0.4 * particulars.WaterDensity) * breadth * (1 + divide(Le * k, Be)), draft);
+        return divide(area * (0.4 * particulars.waterDensity) * breadth * (1 + divide(Le * k, Be)), draft);
     });
     writeColumnSum(table, column::addedMass);
-    fillColumn(table, column::hullMass, [&](int r) { return divide(cellValue(trim.MassaGrid, 1, r), dL); });
+    fillColumn(table, column::hullMass,
+               [&](int r) { return divide(cellValue(hull.input.masses, 1, r), hull.frameSpacing); });
     writeColumnSum(table, column::hullMass);
     fillColumn(table, column::totalMass,
                [&](int r) { return value(column::addedMass, r) + value(column::hullMass, r); });
@@ -199,21 +176,30 @@ VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, 
                [&](int r) { return value(column::reducedMass, r) * value(column::lever, r); });
     writeColumnSum(table, column::massMoment);
     writeRunningSum(table, column::massMoment, column::massMomentIntegral);
+}
 
-    // n half-waves of a sine over the length, taken at the middle of each
-    // spacing: X = (2r − 1)/40 from the bow end, in lengths.
+// n half-waves of a sine over the length, taken at the middle of each
+// spacing: X = (2r − 1)/40 from the bow end, in lengths.
+void writeAssumedShape(double halfWaves, TextGrid& table)
+{
+    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
     fillColumn(table, column::assumedShape, [&](int r) {
         const double X = divide(2 * r - 1, 40);
-        return std::sin(std::numbers::pi * n * X);
+        return std::sin(std::numbers::pi * halfWaves * X);
     });
     fillColumn(table, column::shapeLoad,
                [&](int r) { return value(column::reducedMass, r) * value(column::assumedShape, r); });
     writeColumnSum(table, column::shapeLoad);
     writeRunningSum(table, column::shapeLoad, column::shapeLoadIntegral);
+}
 
-    // The hull floats free, without supports: the shift δ and the turn β make the
-    // inertia forces of the shape s + δ + β·ξ add up to zero force (first
-    // equation) and zero moment (second, from the doubly integrated loads).
+// The hull floats free, without supports: the shift δ and the turn β make the
+// inertia forces of the shape s + δ + β·ξ add up to zero force (first
+// equation) and zero moment (second, from the doubly integrated loads).
+void correctForRigidBodyMotion(TextGrid& table, ChartModel& modeShape, VibrationResults& results)
+{
+    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
+    const int sums = sumRow(table);
     const double A1 = value(column::reducedMass, sums);
     const double B1 = value(column::massMoment, sums);
     const double F1 = -value(column::shapeLoad, sums);
@@ -221,17 +207,16 @@ VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, 
     const double B2 = value(column::massMomentIntegral, sums);
     const double F2 = -value(column::shapeLoadIntegral, sums);
     const double D = A1 * B2 - B1 * A2;
-    VibrationResults results;
-    results.delta = divide(F1 * B2 - F2 * B1, D);
-    results.beta = divide(A1 * F2 - A2 * F1, D);
+    results.shift = divide(F1 * B2 - F2 * B1, D);
+    results.turn = divide(A1 * F2 - A2 * F1, D);
 
-    fillColumn(table, column::turn, [&](int r) { return value(column::lever, r) * results.beta; });
-    ChartSeries& modeShape = sheet.Chart1.series.at(0);
-    modeShape.clear();
+    fillColumn(table, column::turn, [&](int r) { return value(column::lever, r) * results.turn; });
+    ChartSeries& shape = modeShape.series.at(0);
+    shape.clear();
     for (int r = 1; r <= lastSpacingRow(table); ++r) {
         setFixed84(table, column::correctedShape, r,
-                   (value(column::turn, r) + results.delta) + value(column::assumedShape, r));
-        modeShape.append(r, value(column::correctedShape, r));
+                   (value(column::turn, r) + results.shift) + value(column::assumedShape, r));
+        shape.append(r, value(column::correctedShape, r));
     }
 
     // The balance achieved: zero but for the rounding of the table's texts.
@@ -239,9 +224,15 @@ VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, 
                [&](int r) { return value(column::reducedMass, r) * value(column::correctedShape, r); });
     writeColumnSum(table, column::checkLoad);
     writeRunningSum(table, column::checkLoad, column::checkLoadIntegral);
+}
 
-    // Strain energy goes with E·i·(s″)², and s″ = −(nπ/L)²·s for the sine;
-    // kinetic energy with m·w².
+// Strain energy goes with E·i·(s″)², and s″ = −(nπ/L)²·s for the sine;
+// kinetic energy with m·w². Their ratio is the square of the frequency.
+void computeGeneralizedStiffnessAndMass(double halfWaves, double L, double dL, TextGrid& table,
+                                        VibrationResults& results)
+{
+    const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
+    const int sums = sumRow(table);
     writeFixedList(table, column::inertia, inertiaTexts);
     fillColumn(table, column::stiffnessTerm, [&](int r) {
         const double s = value(column::assumedShape, r);
@@ -257,17 +248,53 @@ VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, 
     // E = 1,96·10⁸ kN/m² is the modulus of elasticity of the hull material:
     // with i in m⁴ the stiffness comes out in kN/m.
     constexpr double pi = std::numbers::pi;
+    const double n = halfWaves;
     const double stiffnessFactor = divide(n * n * n * n * pi * pi * pi * pi * 1.96 * 1e8 * 1.0 * dL, L * L * L * L);
     results.stiffness = value(column::stiffnessTerm, sums) * stiffnessFactor;
     // Column 8 holds a tenth of the mass per metre.
     results.mass = value(column::massTerm, sums) * (10 * dL);
     results.frequency = squareRoot(divide(results.stiffness, results.mass));
+}
 
-    sheet.Label4 = format84(results.stiffness);
-    sheet.Label5 = format84(results.mass);
-    sheet.Label6 = format84(results.frequency);
-    sheet.Label7 = "delta   " + format84(results.delta);
-    sheet.Label8 = "betta   " + format84(results.beta);
+}  // namespace
+
+TrimmedHull trimmedHull(const TrimSheet& trim)
+{
+    if (!trim.complete)
+        throw Error("Сначала выполните расчет удифферентовки");
+    return TrimmedHull{trim.input, trim.bonjean.waterlineHeights, trim.hydrostatics.length,
+                       trim.hydrostatics.frameSpacing, trim.iteration};
+}
+
+void writeRunningSum(TextGrid& table, int source, int target)
+{
+    const int last = lastSpacingRow(table);
+    table.setCell(target, 1, table.cell(source, 1));
+    for (int r = 2; r <= last; ++r)
+        setFixed84(table, target, r, cellValue(table, target, r - 1) + cellValue(table, source, r));
+    double sum = 0.0;
+    for (int r = 1; r <= last; ++r)
+        sum += cellValue(table, target, r);
+    const double ends = cellValue(table, target, 1) + cellValue(table, target, last);
+    setFixed84(table, target, sumRow(table), sum - divide(ends, 2));
+}
+
+VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet)
+{
+    const auto drafts = localDrafts(hull, hull.input.offsets.columnCount() - 1);
+    TextGrid& table = sheet.table;
+    VibrationResults results;
+    writeLocalHalfBreadths(hull, drafts, table);
+    writeMassesPerMetre(hull, particulars, sheet.addedMassCoefficient, table);
+    writeAssumedShape(sheet.halfWaves, table);
+    correctForRigidBodyMotion(table, sheet.modeShape, results);
+    computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, table, results);
+
+    sheet.stiffness = format84(results.stiffness);
+    sheet.mass = format84(results.mass);
+    sheet.frequency = format84(results.frequency);
+    sheet.shift = "delta   " + format84(results.shift);
+    sheet.turn = "betta   " + format84(results.turn);
     return results;
 }
 

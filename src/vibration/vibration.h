@@ -9,26 +9,38 @@
 
 namespace hullcalc {
 
+// What the vibration calculation reads of the trim sheet: the input tables,
+// and the waterline heights, length, frame spacing and drafts the last
+// completed trim run left.
+struct TrimmedHull {
+    const InputTables& input;
+    const WaterlineHeights& waterlineHeights;
+    double length;        // L, m
+    double frameSpacing;  // ΔL, m
+    const WaterlineIteration& waterline;
+};
+
+// The trimmed hull of the sheet. Throws Error when no trim run has completed.
+TrimmedHull trimmedHull(const TrimSheet& trim);
+
 // The results as doubles, before they become label texts.
 struct VibrationResults {
     double stiffness = 0.0;  // generalized stiffness Cg, kN/m
     double mass = 0.0;       // generalized mass Mg, t
     double frequency = 0.0;  // sqrt(Cg / Mg), 1/s
-    double delta = 0.0;      // shift δ of the corrected mode shape
-    double beta = 0.0;       // turn β of the corrected mode shape
+    double shift = 0.0;      // shift δ of the corrected mode shape
+    double turn = 0.0;       // turn β of the corrected mode shape
 };
 
-// Fills Vibr1Grid column by column for the tone in sheet.ToneNumber/ToneCoef,
+// Fills the vibration table column by column for the tone chosen in `sheet`,
 // each value written as "%8.4f" text and read back from it by the columns that
-// follow; draws the corrected mode shape into Chart1 and writes Label4..Label8.
-// Reads the drafts, waterline levels, L and ΔL kept by the last trim run, its
-// TGrid and WrGrid, the offsets and masses tables, and ShipL, ShipB and the
-// water density of the particulars.
-// Throws Error, writing nothing, when no trim run has completed or a frame's
-// draft lies outside the waterlines of the offsets table; any later failure
-// (a text that is not a number, a division by zero) stops it where it occurs
-// and what was written stays.
-VibrationResults computeVibration(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars);
+// follow; draws the corrected mode shape and writes the five result texts.
+// Reads L and B of the particulars' texts and the water density.
+// Throws Error, writing nothing, when a frame's draft lies outside the
+// waterlines of the offsets table; any later failure (a text that is not a
+// number, a division by zero) stops it where it occurs and what was written
+// stays.
+VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet);
 
 // Running sum of `source` into `column` over the spacing rows 1..20: row 1
 // takes the source text as it stands, row r the sum of its own row r − 1 and

@@ -1,5 +1,7 @@
 #include "vibration/vibration_sheet.h"
 
+#include "common/hull_frames.h"
+
 #include <array>
 #include <stdexcept>
 
@@ -8,7 +10,7 @@ namespace hullcalc {
 namespace {
 
 struct ToneParameters {
-    double number;       // half-waves of the assumed mode shape
+    double halfWaves;    // of the assumed mode shape along the hull
     double coefficient;  // k of the added water mass term 1 + k·L/B
 };
 
@@ -18,15 +20,15 @@ constexpr std::array<ToneParameters, highestTone> tones = {{{1.0, 0.1}, {2.0, 0.
 
 VibrationSheet::VibrationSheet()
 {
-    Chart1.title = "Форма колебаний";
-    Chart1.series.emplace_back("", colours::black, SeriesKind::Line, PointOrder::AscendingX);
+    modeShape.title = "Форма колебаний";
+    modeShape.series.emplace_back("", colours::black, SeriesKind::Line, PointOrder::AscendingX);
 }
 
 void writeVibrationHeaders(VibrationSheet& sheet)
 {
-    TextGrid& table = sheet.Vibr1Grid;
+    TextGrid& table = sheet.table;
     for (int row = 1; row < table.rowCount(); ++row)
-        table.setCell(0, row, std::to_string(row - 1) + "-" + std::to_string(row));
+        table.setCell(0, row, spacingLabel(row - 1));
     for (int column = 1; column < table.columnCount(); ++column)
         table.setCell(column, 0, std::to_string(column));
 }
@@ -36,8 +38,9 @@ void selectTone(VibrationSheet& sheet, int tone)
     if (tone < lowestTone || tone > highestTone)
         throw std::out_of_range("tone " + std::to_string(tone) + " is not one of I to IV");
     const ToneParameters& parameters = tones[static_cast<std::size_t>(tone - lowestTone)];
-    sheet.ToneNumber = parameters.number;
-    sheet.ToneCoef = parameters.coefficient;
+    sheet.tone = tone;
+    sheet.halfWaves = parameters.halfWaves;
+    sheet.addedMassCoefficient = parameters.coefficient;
 }
 
 }  // namespace hullcalc

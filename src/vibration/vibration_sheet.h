@@ -1,5 +1,5 @@
 // What the vibration window shows and its calculation works on: the calculation
-// table, the five result label texts, the mode-shape chart and the chosen tone.
+// table, the five result texts, the mode-shape chart and the chosen tone.
 #pragma once
 
 #include "common/chart_model.h"
@@ -18,20 +18,22 @@ struct VibrationSheet {
 
     // 20 spacing rows and the sums row 21, below a header row; a header column,
     // then the 22 columns of the calculation.
-    TextGrid Vibr1Grid{23, 22};
+    TextGrid table{23, 22};
 
-    std::string Label4;  // generalized stiffness, kN/m
-    std::string Label5;  // generalized mass, t
-    std::string Label6;  // natural frequency, 1/s
-    std::string Label7;  // "delta   " and the shift δ of the mode shape
-    std::string Label8;  // "betta   " and its turn β
+    std::string stiffness;  // generalized stiffness, kN/m
+    std::string mass;       // generalized mass, t
+    std::string frequency;  // natural frequency, 1/s
+    std::string shift;      // "delta   " and the shift δ of the mode shape
+    std::string turn;       // "betta   " and its turn β
 
-    ChartModel Chart1;  // the corrected mode shape along the hull, spacing by spacing
+    ChartModel modeShape;  // the corrected mode shape along the hull, spacing by spacing
 
-    // The assumed mode shape has ToneNumber half-waves along the hull; ToneCoef
-    // enters the added water mass. Both 0 until a tone is chosen.
-    double ToneNumber = 0.0;
-    double ToneCoef = 0.0;
+    // The tone chosen (1..4; 0 until one is). The assumed mode shape has
+    // halfWaves half-waves along the hull; addedMassCoefficient enters the
+    // added water mass. Both 0 until a tone is chosen.
+    int tone = 0;
+    double halfWaves = 0.0;
+    double addedMassCoefficient = 0.0;
 };
 
 // The table headers written each time the window becomes active: spacings
@@ -39,8 +41,8 @@ struct VibrationSheet {
 // column numbers "1" .. "22" across row 0. Touches no other cell.
 void writeVibrationHeaders(VibrationSheet& sheet);
 
-// Sets ToneNumber and ToneCoef for tone 1..4 (I: 1 and 0,1; II: 2 and 0,07;
-// III: 3 and 0,05; IV: 4 and 0,04). Throws std::out_of_range for another tone.
+// Chooses tone 1..4 (I: 1 half-wave and 0,1; II: 2 and 0,07; III: 3 and 0,05;
+// IV: 4 and 0,04). Throws std::out_of_range for another tone.
 void selectTone(VibrationSheet& sheet, int tone);
 
 }  // namespace hullcalc

@@ -7,7 +7,7 @@
 namespace hullcalc {
 
 namespace {
-QPointer<QWidget> lastActivatedForm;
+QPointer<QWidget> lastActivatedWindow;
 }
 
 void showAndRaise(QWidget* window)
@@ -17,12 +17,12 @@ void showAndRaise(QWidget* window)
     window->activateWindow();
 }
 
-bool isActivationFromAnotherForm(QWidget* form, QEvent* event)
+bool isActivationFromAnotherWindow(QWidget* window, QEvent* event)
 {
     if (event->type() != QEvent::WindowActivate)
         return false;
-    const bool fromAnother = lastActivatedForm != form;
-    lastActivatedForm = form;
+    const bool fromAnother = lastActivatedWindow != window;
+    lastActivatedWindow = window;
     return fromAnother;
 }
 

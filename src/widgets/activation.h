@@ -13,8 +13,8 @@ namespace hullcalc {
 // to the front.
 void showAndRaise(QWidget* window);
 
-// True when `event` activates `form` and the form last activated before was a
-// different one (or none). Call it from the form's event().
-bool isActivationFromAnotherForm(QWidget* form, QEvent* event);
+// True when `event` activates `window` and the window last activated before
+// was a different one (or none). Call it from the window's event().
+bool isActivationFromAnotherWindow(QWidget* window, QEvent* event);
 
 }  // namespace hullcalc

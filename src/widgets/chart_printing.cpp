@@ -1,7 +1,6 @@
 #include "widgets/chart_printing.h"
 
 #include "common/error.h"
-#include "widgets/chart_view.h"
 
 #include <QGraphicsLayout>
 #include <QPainter>
@@ -29,14 +28,14 @@ private:
 
 bool printerInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
-void printChartLandscape(const ChartView& view, QPrinter& printer)
+void printChartLandscape(const PrintedChart& chart, QPrinter& printer)
 {
     OrientationGuard orientation(printer);
     printer.setPageOrientation(QPageLayout::Landscape);
 
     // A chart of its own, laid out at the page's size in points, so that fonts
     // and lines keep their proportions whatever the printer's resolution.
-    ChartView page(view.model(), view.look());
+    ChartView page(chart.model, chart.look);
     const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);
     page.chart()->resize(paper.size());
     if (QGraphicsLayout* layout = page.chart()->layout())
@@ -52,13 +51,13 @@ void printChartLandscape(const ChartView& view, QPrinter& printer)
         throw Error("Не удалось завершить печать");
 }
 
-void printOnDefaultPrinter(const std::vector<const ChartView*>& charts)
+void printOnDefaultPrinter(const std::vector<PrintedChart>& charts)
 {
     if (!printerInstalled())
         throw Error("Принтер не установлен");
     QPrinter printer(QPrinter::HighResolution);
-    for (const ChartView* chart : charts)
-        printChartLandscape(*chart, printer);
+    for (const PrintedChart& chart : charts)
+        printChartLandscape(chart, printer);
 }
 
 }  // namespace hullcalc

@@ -1,27 +1,33 @@
 // Printing a chart alone on one landscape page, as a document of its own.
 #pragma once
 
+#include "widgets/chart_view.h"
+
 #include <vector>
 
 class QPrinter;
 
 namespace hullcalc {
 
-class ChartView;
+// A chart to print: what it shows and how it looks.
+struct PrintedChart {
+    const ChartModel& model;
+    ChartLook look;
+};
 
 // Whether the system has a printer to print on. Qt's default printer object
 // stays "valid" without any printer installed, so the list is what tells.
 bool printerInstalled();
 
-// Prints the chart of `view` on one landscape page of `printer`, laid out at
-// the page's size (not copied from the screen), as one document. The printer's
+// Prints the chart on one landscape page of `printer`, laid out at the page's
+// size (not copied from the screen), as one document. The printer's
 // orientation is restored afterwards, also when printing fails; a failure
 // throws Error with the message the user sees.
-void printChartLandscape(const ChartView& view, QPrinter& printer);
+void printChartLandscape(const PrintedChart& chart, QPrinter& printer);
 
 // Prints each chart in turn, each alone on a landscape page as a document of
 // its own, on the system's default printer. Throws Error("Принтер не
 // установлен") when there is no printer.
-void printOnDefaultPrinter(const std::vector<const ChartView*>& charts);
+void printOnDefaultPrinter(const std::vector<PrintedChart>& charts);
 
 }  // namespace hullcalc

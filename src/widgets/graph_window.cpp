@@ -18,7 +18,7 @@ bool GraphWindow::event(QEvent* event)
 {
     // A graph window has no activation action of its own, but coming from it
     // to another window counts as returning to that window.
-    isActivationFromAnotherForm(this, event);
+    isActivationFromAnotherWindow(this, event);
     return QWidget::event(event);
 }
 

@@ -1,8 +1,10 @@
 // hullcalc-cli as a batch user runs it: exit statuses, the JSON of what the
 // windows show, the data files and the printed charts.
 #include "cli/cli.h"
+#include "test_directory.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
+#include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -38,13 +40,8 @@ std::string bytesOf(const fs::path& file)
 
 class Cli : public testing::Test {
 protected:
-    Cli() : dir(fs::temp_directory_path() / "hullcalc-test-cli")
-    {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~Cli() override { fs::remove_all(dir); }
-    fs::path dir;
+    TestDirectory directory;
+    const fs::path& dir = directory.path();
 };
 
 TEST_F(Cli, JsonHoldsTheExampleShipAsTheWindowsShowIt)
@@ -92,7 +89,7 @@ TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("'' is not a valid floating point value"), std::string::npos);
     EXPECT_NE(r.out.find(R"({"error":"'' is not a valid floating point value",)"), std::string::npos);
-    // Stage 5 stopped at its first strip: the Bonjean table is complete.
+    // The hydrostatic curves stopped at their first strip: the Bonjean table is complete.
     EXPECT_NE(r.out.find(R"(["20 шп","0","0","0","0","0","0","0,2925",)"), std::string::npos);
     // No vibration after a failed trim calculation.
     EXPECT_EQ(run({"--set", "ShipL=", "--tone", "1"}).status, 1);
@@ -118,10 +115,10 @@ TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
 {
     const fs::path input = dir / "вход.txt";
     ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string(), "--results", (dir / "r.txt").string()}).status, 0);
-    TrimSheet example;
-    setUpGrids(example);
+    InputTables example;
+    writeInputHeaders(example);
     fillExampleShip(example);
-    example.MassaGrid.setCell(1, 1, "50");
+    example.masses.setCell(1, 1, "50");
     EXPECT_EQ(bytesOf(input), inputFileBytes(example));
 
     // The file replaces the example ship: its changed mass is in the results.

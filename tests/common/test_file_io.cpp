@@ -2,6 +2,8 @@
 // failed save leaves the old file's bytes exactly as they were.
 #include "common/file_io.h"
 
+#include "test_directory.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -35,19 +37,11 @@ std::string errorOf(Action&& action)
 // A fresh directory per test, removed with everything in it afterwards.
 class FileIo : public testing::Test {
 protected:
-    FileIo()
-    {
-        dir = fs::temp_directory_path()
-              / ("hullcalc-file-io-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~FileIo() override { fs::remove_all(dir); }
-
     void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
-    fs::path dir;
+    TestDirectory directory;
+    const fs::path& dir = directory.path();
     // Bytes a text stream would mangle: NUL, CR, LF, a lone CR, the high half.
     const std::string binary{"a\0b\r\n\rc\xFF\xD2"s};
 };

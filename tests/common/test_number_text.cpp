@@ -110,7 +110,7 @@ TEST(Formats, RefuseInfinityAndNaN)
     EXPECT_THROW(format84(std::nan("")), Error);
 }
 
-// What a later stage reads back from a cell is the value rounded to 15
+// What a later step reads back from a cell is the value rounded to 15
 // significant digits: within half a unit of the 15th digit, over many scales.
 TEST(GeneralText, ReadsBackWithin15SignificantDigits)
 {

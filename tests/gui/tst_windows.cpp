@@ -1,11 +1,11 @@
 // The windows as the user meets them: start-up, activation, tabs, buttons and
 // the general error display. Widgets are found by their object names.
-#include "shell/Main.h"
-#include "shell/forms.h"
-#include "trim/Udif.h"
-#include "trim/graphs/OTCh.h"
-#include "trim/graphs/UResGr.h"
-#include "vibration/Vibr.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/results_window.h"
+#include "trim/trim_window.h"
+#include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
@@ -34,7 +34,6 @@ void activate(QWidget* window)
 {
     window->show();
     window->activateWindow();
-    QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
@@ -63,7 +62,7 @@ QString shownCell(GridView* view, int column, int row)
     return view->model()->index(row - grid.fixedRows(), column - grid.fixedColumns()).data().toString();
 }
 
-GridView* gridViewOf(TUdifForm* form, const TextGrid& grid)
+GridView* gridViewOf(TrimWindow* form, const TextGrid& grid)
 {
     for (GridView* view : form->findChildren<GridView*>())
         if (&view->gridModel()->grid() == &grid)
@@ -76,18 +75,20 @@ GridView* gridViewOf(TUdifForm* form, const TextGrid& grid)
 class WindowsTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<Application> app;
+
 private slots:
     void init()
     {
         shownErrors.clear();
         setErrorSink(&recordError);
-        createForms();
-        forms().MainForm->show();
+        app = std::make_unique<Application>();
+        app->mainWindow().show();
     }
 
     void cleanup()
     {
-        destroyForms();
+        app.reset();
         setErrorSink(nullptr);
     }
 
@@ -106,19 +107,19 @@ private slots:
                 visible.append(name);
         }
         QCOMPARE(visible, QStringList{"MainForm"});
-        QCOMPARE(forms().MainForm->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация"));
+        QCOMPARE(app->mainWindow().windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация"));
     }
 
     void mainFormHoldsTheExampleParticularsOnRiverWater()
     {
-        TMainForm* main = forms().MainForm;
+        MainWindow* main = &app->mainWindow();
         const std::pair<const char*, const char*> starts[] = {
             {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"},    {"ShipH", "3,5"},  {"ShipT", "2,25"},
             {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
         QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
-        QCOMPARE(main->waterDensity(), 1.0);
+        QCOMPARE(app->document().particulars.waterDensity, 1.0);
         // Tab order runs down the edits to the two ship types.
         QWidget* w = child<QLineEdit>(main, "ShipD");
         for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipdL", "ShipdT",
@@ -133,31 +134,31 @@ private slots:
     // Returning to the main window must not undo the choice of sea water.
     void seaWaterSurvivesReturningToTheMainWindow()
     {
-        TMainForm* main = forms().MainForm;
+        MainWindow* main = &app->mainWindow();
         activate(main);
         child<QRadioButton>(main, "RadioButton1")->click();
-        QCOMPARE(main->waterDensity(), 1.025);
-        activate(forms().UdifForm);
+        QCOMPARE(app->document().particulars.waterDensity, 1.025);
+        activate(&app->trimWindow());
         activate(main);
         QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
-        QCOMPARE(main->particulars().WaterDensity, 1.025);
+        QCOMPARE(app->document().particulars.waterDensity, 1.025);
     }
 
     void trimWindowShowsTwoTabsUntilAskedForTheIntermediateOnes()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        QTabWidget* pages = udif->pageControl();
+        QTabWidget* pages = udif->pages();
         QCOMPARE(visibleTabs(pages), (QStringList{"Исходные данные", "Результаты"}));
         QCOMPARE(pages->currentIndex(), 0);
-        udif->ShowIntermediateClick();
+        udif->showIntermediatePages();
         QCOMPARE(visibleTabs(pages),
                  (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
                               "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
                               "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
                               "Результаты"}));
         pages->setCurrentIndex(1);
-        udif->HideIntermediateClick();
+        udif->hideIntermediatePages();
         QCOMPARE(visibleTabs(pages).size(), 2);
         QVERIFY(pages->isTabVisible(pages->currentIndex()));
 
@@ -171,24 +172,24 @@ private slots:
 
     void exampleThenCalculateFillsTheBonjeanTable()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        GridView* offsets = gridViewOf(udif, udif->sheet().OrdinatGrid);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         QCOMPARE(offsets->model()->headerData(0, Qt::Vertical).toString(), QString("0 шп"));
         QCOMPARE(offsets->model()->headerData(9, Qt::Horizontal).toString(), QString("10"));
         QCOMPARE(shownCell(offsets, 1, 5), QString());
         child<QPushButton>(udif, "ExampleButton")->click();
         QCOMPARE(shownCell(offsets, 3, 2), QString("1,35"));
-        QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().MassaGrid), 1, 5), QString("43,5400"));
+        QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
 
         child<QPushButton>(udif, "SpeedButton8")->click();
         QVERIFY(shownErrors.isEmpty());
-        GridView* areas = gridViewOf(udif, udif->sheet().UWAGrid);
+        GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QCOMPARE(shownCell(areas, 2, 11), QString("4,29"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
         // The graph windows show the new series.
         child<QPushButton>(udif, "OrdinatGraphButton")->click();
-        auto* bodyPlan = child<ChartView>(forms().OrdinatGraphForm, "OTChGraphResults");
+        auto* bodyPlan = child<ChartView>(&app->bodyPlanWindow(), "OTChGraphResults");
         const auto lines = bodyPlan->chart()->series();
         QCOMPARE(lines.size(), 21);
         QCOMPARE(static_cast<QLineSeries*>(lines[0])->count(), 10);
@@ -196,59 +197,59 @@ private slots:
 
     void inputTablesEditWithTabAndKeepHeadersFixed()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        GridView* offsets = gridViewOf(udif, udif->sheet().OrdinatGrid);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         QVERIFY(offsets->model()->flags(offsets->model()->index(0, 0)) & Qt::ItemIsEditable);
         QVERIFY(offsets->model()->setData(offsets->model()->index(4, 2), "2,5", Qt::EditRole));
-        QCOMPARE(udif->sheet().OrdinatGrid.cell(3, 5), std::string("2,5"));
+        QCOMPARE(udif->sheet().input.offsets.cell(3, 5), std::string("2,5"));
         offsets->setCurrentIndex(offsets->model()->index(0, 0));
         QTest::keyClick(offsets, Qt::Key_Tab);
         QCOMPARE(offsets->currentIndex().column(), 1);
         // Result grids are shown, not edited.
-        GridView* areas = gridViewOf(udif, udif->sheet().UWAGrid);
+        GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
     }
 
     void returningToTheTrimWindowKeepsDataAndSelectsTheInputPage()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        udif->sheet().OrdinatGrid.setCell(2, 2, "7,7");
-        udif->ShowIntermediateClick();
-        udif->pageControl()->setCurrentIndex(5);
-        activate(forms().MainForm);
+        udif->sheet().input.offsets.setCell(2, 2, "7,7");
+        udif->showIntermediatePages();
+        udif->pages()->setCurrentIndex(5);
+        activate(&app->mainWindow());
         activate(udif);
-        QCOMPARE(udif->pageControl()->currentIndex(), 0);
-        QCOMPARE(udif->sheet().OrdinatGrid.cell(2, 2), std::string("7,7"));
+        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
     void failureIsShownAndPartialResultsStay()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         child<QPushButton>(udif, "ExampleButton")->click();
-        udif->sheet().OrdinatGrid.setCell(3, 5, "5.5");
+        udif->sheet().input.offsets.setCell(3, 5, "5.5");
         child<QPushButton>(udif, "SpeedButton8")->click();
         QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value"});
         // The body plan up to the bad cell is drawn.
         child<QPushButton>(udif, "OrdinatGraphButton")->click();
-        auto* bodyPlan = child<ChartView>(forms().OrdinatGraphForm, "OTChGraphResults");
+        auto* bodyPlan = child<ChartView>(&app->bodyPlanWindow(), "OTChGraphResults");
         QCOMPARE(static_cast<QLineSeries*>(bodyPlan->chart()->series()[4])->count(), 2);
 
         shownErrors.clear();
-        child<QLineEdit>(forms().MainForm, "ShipdT")->setText("");
+        child<QLineEdit>(&app->mainWindow(), "ShipdT")->setText("");
         child<QPushButton>(udif, "SpeedButton8")->click();
         QCOMPARE(shownErrors, QStringList{"'' is not a valid floating point value"});
     }
 
     void graphWindowsHideOnCloseAndKeepTheirCharts()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         // Opened before any calculation: empty; after one, filled without reopening.
         child<QPushButton>(udif, "OrdinatGraphButton")->click();
-        TOrdinatGraphForm* bodyPlan = forms().OrdinatGraphForm;
+        BodyPlanWindow* bodyPlan = &app->bodyPlanWindow();
         QVERIFY(bodyPlan->isVisible());
         auto* firstFrame =
             static_cast<QLineSeries*>(child<ChartView>(bodyPlan, "OTChGraphResults")->chart()->series()[0]);
@@ -258,7 +259,7 @@ private slots:
         QCOMPARE(firstFrame->count(), 10);
         bodyPlan->close();
         QVERIFY(!bodyPlan->isVisible());
-        QVERIFY(forms().OrdinatGraphForm == bodyPlan);
+        QVERIFY(&app->bodyPlanWindow() == bodyPlan);
         child<QPushButton>(udif, "OrdinatGraphButton")->click();
         auto* chart = child<ChartView>(bodyPlan, "OTChGraphResults");
         QCOMPARE(static_cast<QLineSeries*>(chart->chart()->series()[20])->count(), 10);
@@ -271,22 +272,22 @@ private slots:
 
     void vibrationFollowsTheTrimCalculationAndResetsToToneI()
     {
-        TVibrForm* vibr = forms().VibrForm;
+        VibrationWindow* vibr = &app->vibrationWindow();
         activate(vibr);
-        QCOMPARE(visibleTabs(vibr->pageControl()), QStringList{"Исходные данные"});
+        QCOMPARE(visibleTabs(vibr->pages()), QStringList{"Исходные данные"});
         child<QPushButton>(vibr, "SpeedButton8")->click();
         QCOMPARE(shownErrors, QStringList{"Сначала выполните расчет удифферентовки"});
         QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString());
 
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         child<QPushButton>(udif, "ExampleButton")->click();
         child<QPushButton>(udif, "SpeedButton8")->click();
         activate(vibr);
         child<QRadioButton>(vibr, "RadioButton3")->click();
-        QCOMPARE(vibr->sheet().ToneNumber, 3.0);
+        QCOMPARE(vibr->sheet().halfWaves, 3.0);
         // Coming back from another window checks tone I again, and computes it.
-        activate(forms().MainForm);
+        activate(&app->mainWindow());
         activate(vibr);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
         child<QPushButton>(vibr, "SpeedButton8")->click();
@@ -299,50 +300,50 @@ private slots:
     void fileMenuSavesAndLoadsTheInputTables()
     {
         QTemporaryDir dir;
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         QString chosen = dir.filePath("судно.txt");
-        udif->setFileChooser([&](QWidget*, TUdifForm::FileDialog) { return chosen; });
+        udif->setFileChooser([&](QWidget*, TrimWindow::FileDialog) { return chosen; });
         child<QPushButton>(udif, "ExampleButton")->click();
-        udif->N7Click();
+        udif->saveInput();
         QVERIFY(QFileInfo::exists(chosen));
 
         child<QPushButton>(udif, "ClearButton")->click();
-        udif->N9Click();
-        GridView* masses = gridViewOf(udif, udif->sheet().MassaGrid);
+        udif->loadInput();
+        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         QCOMPARE(shownCell(masses, 1, 5), QString("43,5400"));
 
         // A cancelled dialog changes nothing; a failed load says why and keeps the tables.
         chosen.clear();
         child<QPushButton>(udif, "ClearButton")->click();
-        udif->N9Click();
+        udif->loadInput();
         QCOMPARE(shownCell(masses, 1, 5), QString());
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
-        udif->N9Click();
+        udif->loadInput();
         QCOMPARE(shownErrors, QStringList{"File access denied"});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 
     void resultsWindowOpensOnItsFirstPage()
     {
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         child<QPushButton>(udif, "ResGraphButton")->click();
-        TResGraphForm* results = forms().ResGraphForm;
+        ResultsWindow* results = &app->resultsWindow();
         QVERIFY(results->isVisible());
         QCOMPARE(child<QTabWidget>(results, "PageControl1")->currentIndex(), 0);
-        QCOMPARE(results->charts().size(), std::size_t(3));
+        QCOMPARE(results->findChildren<ChartView*>().size(), 3);
     }
 
     void printingWithoutAPrinterSaysSo()
     {
         if (printerInstalled())
             QSKIP("a printer is installed here");
-        TUdifForm* udif = forms().UdifForm;
+        TrimWindow* udif = &app->trimWindow();
         activate(udif);
         child<QPushButton>(udif, "PrintGraphsButton")->click();
-        child<QPushButton>(forms().VibrForm, "Button1")->click();
+        child<QPushButton>(&app->vibrationWindow(), "Button1")->click();
         QCOMPARE(shownErrors, (QStringList{"Принтер не установлен", "Принтер не установлен"}));
     }
 };

@@ -5,7 +5,7 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
-#include "trim/bonjean.h"
+#include "trim/bonjean_scale.h"
 #include "trim/trim_calculation.h"
 
 #include <vector>
@@ -27,17 +27,19 @@ TEST_F(Bonjean, MidshipFrameIsARectangle)
 {
     runTrimCalculation(sheet, particulars);
     const int frame10 = 11;
-    EXPECT_EQ(rowOf(sheet.UWAGrid, frame10), (std::vector<std::string>{"0", "4,29", "8,58", "12,87", "17,16", "21,45",
-                                                                       "25,74", "30,03", "34,32", "38,61"}));
+    EXPECT_EQ(
+        rowOf(sheet.bonjean.sectionAreas, frame10),
+        (std::vector<std::string>{"0", "4,29", "8,58", "12,87", "17,16", "21,45", "25,74", "30,03", "34,32", "38,61"}));
     for (int j = 1; j <= waterlineCount; ++j)
-        EXPECT_NEAR(parseNumber(sheet.StatMomGrid.cell(j, frame10)), 0.83655 * (j - 1) * (j - 1), 1e-12) << j;
-    EXPECT_EQ(sheet.StatMomGrid.cell(10, frame10), "67,76055");
+        EXPECT_NEAR(parseNumber(sheet.bonjean.sectionMoments.cell(j, frame10)), 0.83655 * (j - 1) * (j - 1), 1e-12)
+            << j;
+    EXPECT_EQ(sheet.bonjean.sectionMoments.cell(10, frame10), "67,76055");
 }
 
 TEST_F(Bonjean, BowFrameStartsAboveTheSixthWaterline)
 {
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(rowOf(sheet.UWAGrid, 1),
+    EXPECT_EQ(rowOf(sheet.bonjean.sectionAreas, 1),
               (std::vector<std::string>{"0", "0", "0", "0", "0", "0", "0,0585", "0,22425", "0,507", "0,9555"}));
 }
 
@@ -45,19 +47,19 @@ TEST_F(Bonjean, BaseLineColumnIsZeroInEveryRow)
 {
     runTrimCalculation(sheet, particulars);
     for (int row = 1; row <= frameCount; ++row) {
-        EXPECT_EQ(sheet.UWAGrid.cell(1, row), "0") << row;
-        EXPECT_EQ(sheet.StatMomGrid.cell(1, row), "0") << row;
+        EXPECT_EQ(sheet.bonjean.sectionAreas.cell(1, row), "0") << row;
+        EXPECT_EQ(sheet.bonjean.sectionMoments.cell(1, row), "0") << row;
     }
 }
 
 TEST_F(Bonjean, FrameOfZeroBreadthLiesOnTheAxis)
 {
     for (int j = 1; j <= waterlineCount; ++j)
-        sheet.OrdinatGrid.setCell(j, 6, "0");
+        sheet.input.offsets.setCell(j, 6, "0");
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(rowOf(sheet.UWAGrid, 6), std::vector<std::string>(10, "0"));
-    EXPECT_EQ(rowOf(sheet.StatMomGrid, 6), std::vector<std::string>(10, "0"));
-    for (const ChartPoint& p : sheet.OTChGraphResults.series[5].points())
+    EXPECT_EQ(rowOf(sheet.bonjean.sectionAreas, 6), std::vector<std::string>(10, "0"));
+    EXPECT_EQ(rowOf(sheet.bonjean.sectionMoments, 6), std::vector<std::string>(10, "0"));
+    for (const ChartPoint& p : sheet.bonjean.bodyPlan.series[5].points())
         EXPECT_EQ(p.x, 0.0);
 }
 
@@ -67,14 +69,14 @@ TEST_F(Bonjean, SumsRestartAboveAStripOfZeroBreadth)
 {
     const char* offsets[] = {"2", "2", "0", "0", "2", "2", "2", "2", "2", "2"};
     for (int j = 1; j <= waterlineCount; ++j)
-        sheet.OrdinatGrid.setCell(j, 6, offsets[j - 1]);
+        sheet.input.offsets.setCell(j, 6, offsets[j - 1]);
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(rowOf(sheet.UWAGrid, 6),
+    EXPECT_EQ(rowOf(sheet.bonjean.sectionAreas, 6),
               (std::vector<std::string>{"0", "1,56", "0", "0", "0,78", "2,34", "3,9", "5,46", "7,02", "8,58"}));
-    EXPECT_EQ(sheet.StatMomGrid.cell(3, 6), "0");
-    EXPECT_EQ(sheet.StatMomGrid.cell(4, 6), "0");
+    EXPECT_EQ(sheet.bonjean.sectionMoments.cell(3, 6), "0");
+    EXPECT_EQ(sheet.bonjean.sectionMoments.cell(4, 6), "0");
     // The triangle's centroid lies 2/3 of a spacing above waterline 4 (1,17 m).
-    EXPECT_NEAR(parseNumber(sheet.StatMomGrid.cell(5, 6)), 0.78 * (1.17 + 0.26), 1e-12);
+    EXPECT_NEAR(parseNumber(sheet.bonjean.sectionMoments.cell(5, 6)), 0.78 * (1.17 + 0.26), 1e-12);
 }
 
 TEST_F(Bonjean, WaterlineHeightsAreBuiltByRepeatedAddition)
@@ -82,10 +84,10 @@ TEST_F(Bonjean, WaterlineHeightsAreBuiltByRepeatedAddition)
     runTrimCalculation(sheet, particulars);
     double z = 0.0;
     for (int k = 1; k <= 11; ++k) {
-        EXPECT_EQ(sheet.kept.z[k], z) << k;
+        EXPECT_EQ(sheet.bonjean.waterlineHeights[k], z) << k;
         z = 0.39 + z;
     }
-    EXPECT_NE(sheet.kept.z[10], 9 * 0.39) << "3,51 by multiplication differs in the last bit";
+    EXPECT_NE(sheet.bonjean.waterlineHeights[10], 9 * 0.39) << "3,51 by multiplication differs in the last bit";
 }
 
 TEST_F(Bonjean, ChartsHoldEachPointOnceAfterTwoRuns)
@@ -93,17 +95,17 @@ TEST_F(Bonjean, ChartsHoldEachPointOnceAfterTwoRuns)
     runTrimCalculation(sheet, particulars);
     const TrimSheet first = sheet;
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(sheet.UWAGrid, first.UWAGrid);
-    EXPECT_EQ(sheet.StatMomGrid, first.StatMomGrid);
-    for (const ChartSeries& s : sheet.OTChGraphResults.series)
+    EXPECT_EQ(sheet.bonjean.sectionAreas, first.bonjean.sectionAreas);
+    EXPECT_EQ(sheet.bonjean.sectionMoments, first.bonjean.sectionMoments);
+    for (const ChartSeries& s : sheet.bonjean.bodyPlan.series)
         EXPECT_EQ(s.points().size(), 10u);
-    for (const ChartSeries& s : sheet.StatMomGraphResults.series)
+    for (const ChartSeries& s : sheet.bonjean.staticMomentCurves.series)
         EXPECT_EQ(s.points().size(), 10u);
-    ASSERT_EQ(sheet.SSpGraphResults.series.size(), 10u);
-    for (const ChartSeries& s : sheet.SSpGraphResults.series)
+    ASSERT_EQ(sheet.bonjean.sectionalAreaCurves.series.size(), 10u);
+    for (const ChartSeries& s : sheet.bonjean.sectionalAreaCurves.series)
         ASSERT_EQ(s.points().size(), 21u);
     // Sectional areas along the hull: x is the frame row 1..21, not the frame.
-    const auto& waterline10 = sheet.SSpGraphResults.series[9].points();
+    const auto& waterline10 = sheet.bonjean.sectionalAreaCurves.series[9].points();
     EXPECT_EQ(waterline10.front().x, 1.0);
     EXPECT_EQ(waterline10.front().y, 0.9555);
     EXPECT_EQ(waterline10.back().x, 21.0);
@@ -114,44 +116,44 @@ TEST_F(Bonjean, BodyPlanMirrorsTheAftBody)
 {
     runTrimCalculation(sheet, particulars);
     // Frame 9 on the positive side, frame 10 (the middle one) on the negative.
-    EXPECT_EQ(sheet.OTChGraphResults.series[9].points().back().x, 5.5);
-    EXPECT_EQ(sheet.OTChGraphResults.series[10].points().front().x, -5.5);
+    EXPECT_EQ(sheet.bonjean.bodyPlan.series[9].points().back().x, 5.5);
+    EXPECT_EQ(sheet.bonjean.bodyPlan.series[10].points().front().x, -5.5);
     // Points are kept by ascending x: frame 20's top waterline (-3,1) first.
-    const auto& frame20 = sheet.OTChGraphResults.series[20].points();
+    const auto& frame20 = sheet.bonjean.bodyPlan.series[20].points();
     EXPECT_EQ(frame20.front().x, -3.1);
-    EXPECT_EQ(frame20.front().y, sheet.kept.z[10]);
+    EXPECT_EQ(frame20.front().y, sheet.bonjean.waterlineHeights[10]);
     EXPECT_EQ(frame20.back().x, 0.0);
-    EXPECT_EQ(frame20.back().y, sheet.kept.z[6]) << "equal abscissae keep the order of adding";
+    EXPECT_EQ(frame20.back().y, sheet.bonjean.waterlineHeights[6]) << "equal abscissae keep the order of adding";
 }
 
 TEST_F(Bonjean, BadWaterlineSpacingTouchesNothing)
 {
     runTrimCalculation(sheet, particulars);
     const TrimSheet before = sheet;
-    particulars.ShipdT = "0.39";
+    particulars.waterlineSpacing = "0.39";
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'0.39' is not a valid floating point value");
-    EXPECT_EQ(sheet.UWAGrid, before.UWAGrid);
-    EXPECT_EQ(sheet.OTChGraphResults.series[0].points(), before.OTChGraphResults.series[0].points());
-    EXPECT_FALSE(sheet.kept.complete);
+    EXPECT_EQ(sheet.bonjean.sectionAreas, before.bonjean.sectionAreas);
+    EXPECT_EQ(sheet.bonjean.bodyPlan.series[0].points(), before.bonjean.bodyPlan.series[0].points());
+    EXPECT_FALSE(sheet.complete);
 }
 
 TEST_F(Bonjean, BadOffsetStopsTheBodyPlanAndKeepsThePreviousTables)
 {
     runTrimCalculation(sheet, particulars);
     const TrimSheet before = sheet;
-    sheet.OrdinatGrid.setCell(3, 5, "5,5x");
+    sheet.input.offsets.setCell(3, 5, "5,5x");
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'5,5x' is not a valid floating point value");
-    const auto& series = sheet.OTChGraphResults.series;
+    const auto& series = sheet.bonjean.bodyPlan.series;
     EXPECT_EQ(series[3].points().size(), 10u);
     EXPECT_EQ(series[4].points().size(), 2u) << "frame 4 up to the bad cell";
     EXPECT_TRUE(series[5].points().empty());
-    EXPECT_EQ(sheet.UWAGrid, before.UWAGrid);
-    EXPECT_EQ(sheet.StatMomGrid, before.StatMomGrid);
+    EXPECT_EQ(sheet.bonjean.sectionAreas, before.bonjean.sectionAreas);
+    EXPECT_EQ(sheet.bonjean.sectionMoments, before.bonjean.sectionMoments);
 }
 
 TEST_F(Bonjean, AfterClearingTheFirstEmptyCellStops)
 {
-    clearInputTables(sheet);
+    clearInputTables(sheet.input);
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'' is not a valid floating point value");
 }
 

@@ -5,6 +5,8 @@
 #include "common/file_io.h"
 #include "trim_fixture.h"
 
+#include "test_directory.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -44,22 +46,22 @@ void fillDataCells(TrimSheet& sheet, const std::string& text)
 {
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= waterlineCount; ++column)
-            sheet.OrdinatGrid.setCell(column, row, text);
+            sheet.input.offsets.setCell(column, row, text);
     for (int row = 1; row <= spacingCount; ++row)
-        sheet.MassaGrid.setCell(1, row, text);
+        sheet.input.masses.setCell(1, row, text);
 }
 
 void read(const std::string& bytes, TrimSheet& sheet)
 {
     std::istringstream in(bytes);
-    readInputFile(in, sheet);
+    readInputFile(in, sheet.input);
 }
 
 using DataFiles = ExampleShip;
 
 TEST_F(DataFiles, InputFileOfTheExampleShipHasTheExactBytes)
 {
-    const std::string bytes = inputFileBytes(sheet);
+    const std::string bytes = inputFileBytes(sheet.input);
     EXPECT_TRUE(bytes.starts_with(offsetsTitle + "\r\n"
                                   + "0\t0\t0\t0\t0\t0\t0,15\t0,275\t0,45\t0,7\t\r\n"
                                     "0,4\t0,95\t1,35\t1,625\t1,925\t2,2\t2,5\t2,85\t3,15\t3,5\t\r\n"));
@@ -81,14 +83,14 @@ TEST_F(DataFiles, InputFileOfTheExampleShipHasTheExactBytes)
 TEST_F(DataFiles, ResultsFileHasTheExactBytes)
 {
     for (int row = 0; row < spacingCount; ++row)
-        sheet.NagrGrid.setCell(1, row, std::to_string(row) + ",50");
+        sheet.results.loads.setCell(1, row, std::to_string(row) + ",50");
     for (int row = 0; row < frameCount; ++row) {
-        sheet.ForceGrid.setCell(1, row, std::to_string(row) + ",25");
-        sheet.MomGrid.setCell(1, row, std::to_string(-row) + ",75");
+        sheet.results.shearForce.setCell(1, row, std::to_string(row) + ",25");
+        sheet.results.bendingMoment.setCell(1, row, std::to_string(-row) + ",75");
     }
-    for (std::size_t i = 0; i < sheet.summary.size(); ++i)
-        sheet.summary[i] = std::to_string(i) + ",00";
-    const std::string bytes = resultsFileBytes(sheet);
+    for (std::size_t i = 0; i < sheet.results.summary.size(); ++i)
+        sheet.results.summary[i] = std::to_string(i) + ",00";
+    const std::string bytes = resultsFileBytes(sheet.results);
     EXPECT_TRUE(bytes.starts_with(loadTitle + "\r\n0-1\t0,50\t\r\n1-2\t1,50\t\r\n"));
     EXPECT_NE(bytes.find("19-20\t19,50\t\r\n\r\r\n" + shearTitle + "\r\n0" + frame + "\t0,25\t\r\n"),
               std::string::npos);
@@ -171,11 +173,11 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         fillDataCells(loaded, "old");
         read(file.bytes, loaded);
         for (const Expected& cell : file.cells) {
-            const TextGrid& grid = cell.table == 'O' ? loaded.OrdinatGrid : loaded.MassaGrid;
+            const TextGrid& grid = cell.table == 'O' ? loaded.input.offsets : loaded.input.masses;
             EXPECT_EQ(grid.cell(cell.column, cell.row), cell.text) << cell.table << cell.column << "," << cell.row;
         }
-        EXPECT_TRUE(loaded.OrdinatGrid.rowCount() == 22 && loaded.OrdinatGrid.columnCount() == 11
-                    && loaded.MassaGrid.rowCount() == 21)
+        EXPECT_TRUE(loaded.input.offsets.rowCount() == 22 && loaded.input.offsets.columnCount() == 11
+                    && loaded.input.masses.rowCount() == 21)
             << "the table sizes never change";
     }
 }
@@ -204,9 +206,9 @@ TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
     for (const auto& [in, message] : {std::pair<std::istream*, std::string>{&broken, ioError},
                                       {&binary, binaryData},
                                       {&controlCharacter, binaryData}}) {
-        EXPECT_EQ(errorOf([&] { readInputFile(*in, sheet); }), message);
-        EXPECT_EQ(sheet.OrdinatGrid, before.OrdinatGrid) << message;
-        EXPECT_EQ(sheet.MassaGrid, before.MassaGrid) << message;
+        EXPECT_EQ(errorOf([&] { readInputFile(*in, sheet.input); }), message);
+        EXPECT_EQ(sheet.input.offsets, before.input.offsets) << message;
+        EXPECT_EQ(sheet.input.masses, before.input.masses) << message;
     }
 }
 
@@ -215,29 +217,27 @@ TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
 // written as a blank instead of shifting the cells after it.
 TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
 {
-    sheet.OrdinatGrid.setCell(1, 1, "");    // the file's first cell
-    sheet.OrdinatGrid.setCell(10, 21, "");  // the last cell before the separator
-    sheet.OrdinatGrid.setCell(5, 8, "пять");
-    sheet.OrdinatGrid.setCell(2, 3, "1\t2\r\n3");
-    sheet.MassaGrid.setCell(1, 20, "");  // the file's last cell
+    sheet.input.offsets.setCell(1, 1, "");    // the file's first cell
+    sheet.input.offsets.setCell(10, 21, "");  // the last cell before the separator
+    sheet.input.offsets.setCell(5, 8, "пять");
+    sheet.input.offsets.setCell(2, 3, "1\t2\r\n3");
+    sheet.input.masses.setCell(1, 20, "");  // the file's last cell
     TrimSheet expected = sheet;
-    expected.OrdinatGrid.setCell(2, 3, "1 2  3");
+    expected.input.offsets.setCell(2, 3, "1 2  3");
 
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "hullcalc-test-data-files";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    saveInputFile(dir / "input.txt", sheet);
-    saveResultsFile(dir / "results.txt", sheet);
-    EXPECT_EQ(readFileBytes(dir / "results.txt", 1u << 20), resultsFileBytes(sheet));
+    const TestDirectory directory;
+    const std::filesystem::path& dir = directory.path();
+    saveInputFile(dir / "input.txt", sheet.input);
+    saveResultsFile(dir / "results.txt", sheet.results);
+    EXPECT_EQ(readFileBytes(dir / "results.txt", 1u << 20), resultsFileBytes(sheet.results));
 
     fillDataCells(sheet, "junk");  // an empty cell of the file must overwrite it
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet); }), "File not found");
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet); }), "File access denied");
-    EXPECT_EQ(sheet.MassaGrid.cell(1, 1), "junk");
-    loadInputFile(dir / "input.txt", sheet);
-    EXPECT_EQ(sheet.OrdinatGrid, expected.OrdinatGrid);
-    EXPECT_EQ(sheet.MassaGrid, expected.MassaGrid);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet.input); }), "File not found");
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet.input); }), "File access denied");
+    EXPECT_EQ(sheet.input.masses.cell(1, 1), "junk");
+    loadInputFile(dir / "input.txt", sheet.input);
+    EXPECT_EQ(sheet.input.offsets, expected.input.offsets);
+    EXPECT_EQ(sheet.input.masses, expected.input.masses);
 }
 
 }  // namespace

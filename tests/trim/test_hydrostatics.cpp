@@ -4,11 +4,10 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
-#include "trim/bonjean.h"
-#include "trim/hydrostatics.h"
+#include "trim/bonjean_scale.h"
+#include "trim/hydrostatic_curves.h"
 #include "trim/trim_calculation.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace hullcalc {
@@ -20,7 +19,7 @@ protected:
     {
         for (int row = fromRow; row <= toRow; ++row)
             for (int column = fromColumn; column <= toColumn; ++column)
-                sheet.OrdinatGrid.setCell(column, row, text);
+                sheet.input.offsets.setCell(column, row, text);
     }
 
     double value(const TextGrid& grid, int waterline) { return parseNumber(grid.cell(waterline, 0)); }
@@ -35,32 +34,43 @@ protected:
 // quoted, 1e-9 where the value is exact.
 TEST_F(Hydrostatics, ExampleShipWorkedValues)
 {
+    using C = HydrostaticCurves;
     const struct {
-        const char* grid;
+        HydrostaticCurve C::*curve;
+        const char* name;
         int waterline;
         double expected, tolerance;
     } exampleValues[] = {
-        {"WLGrid", 1, 678.1875, 1e-9},     {"XcfGrid", 1, -1.43385, 5e-6},   {"IyGrid", 1, 625347.7294921875, 1e-9},
-        {"IzGrid", 1, 3091.59, 5e-3},      {"VGrid", 2, 270.27, 1e-9},       {"WLGrid", 2, 707.8125, 1e-9},
-        {"VGrid", 5, 1118.0446875, 1e-9},  {"XcvGrid", 5, -1.62366, 5e-6},   {"WLGrid", 5, 737.25, 1e-9},
-        {"XcfGrid", 5, -1.52308, 5e-6},    {"smallRGrid", 5, 6.19470, 5e-6}, {"RGrid", 5, 251.8265, 5e-4},
-        {"VGrid", 10, 2595.8278125, 1e-9}, {"RGrid", 10, 127.1718, 5e-4},
+        {&C::waterplaneArea, "S", 1, 678.1875, 1e-9},
+        {&C::centreOfFlotation, "XF", 1, -1.43385, 5e-6},
+        {&C::longitudinalInertia, "Iy", 1, 625347.7294921875, 1e-9},
+        {&C::transverseInertia, "Iz", 1, 3091.59, 5e-3},
+        {&C::volume, "V", 2, 270.27, 1e-9},
+        {&C::waterplaneArea, "S", 2, 707.8125, 1e-9},
+        {&C::volume, "V", 5, 1118.0446875, 1e-9},
+        {&C::centreOfBuoyancy, "XC", 5, -1.62366, 5e-6},
+        {&C::waterplaneArea, "S", 5, 737.25, 1e-9},
+        {&C::centreOfFlotation, "XF", 5, -1.52308, 5e-6},
+        {&C::transverseRadius, "r", 5, 6.19470, 5e-6},
+        {&C::longitudinalRadius, "R", 5, 251.8265, 5e-4},
+        {&C::volume, "V", 10, 2595.8278125, 1e-9},
+        {&C::longitudinalRadius, "R", 10, 127.1718, 5e-4},
     };
     computeCurves();
-    const auto grids = sheet.grids();
-    for (const auto& row : exampleValues) {
-        const auto named = std::ranges::find_if(grids, [&](const auto& g) { return g.name == row.grid; });
-        ASSERT_NE(named, grids.end()) << row.grid;
-        EXPECT_NEAR(value(*named->grid, row.waterline), row.expected, row.tolerance)
-            << row.grid << " " << row.waterline;
-    }
+    for (const auto& row : exampleValues)
+        EXPECT_NEAR(value((sheet.hydrostatics.*row.curve).values, row.waterline), row.expected, row.tolerance)
+            << row.name << " " << row.waterline;
     // The base line has no volume and no radii: no point of R on its chart, whose
     // first point belongs to waterline 2, drawn at its height.
-    EXPECT_EQ(sheet.VGrid.cell(1, 0) + sheet.XcvGrid.cell(1, 0) + sheet.RGrid.cell(1, 0), "000");
-    EXPECT_EQ(sheet.smallRGrid.cell(1, 0), "");
-    ASSERT_EQ(sheet.RGraph.series[0].points().size(), 9u);
-    EXPECT_EQ(sheet.RGraph.series[0].points().front().y, sheet.kept.z[2]);
-    EXPECT_EQ(sheet.RGraph.series[0].points().front().x, value(sheet.RGrid, 2));
+    EXPECT_EQ(sheet.hydrostatics.volume.values.cell(1, 0) + sheet.hydrostatics.centreOfBuoyancy.values.cell(1, 0)
+                  + sheet.hydrostatics.longitudinalRadius.values.cell(1, 0),
+              "000");
+    EXPECT_EQ(sheet.hydrostatics.transverseRadius.values.cell(1, 0), "");
+    ASSERT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().size(), 9u);
+    EXPECT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().front().y,
+              sheet.bonjean.waterlineHeights[2]);
+    EXPECT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().front().x,
+              value(sheet.hydrostatics.longitudinalRadius.values, 2));
 }
 
 // A box barge 75 × 11 m: every offset 5,5 m. The trapezoidal rule is exact for
@@ -79,17 +89,17 @@ TEST_F(Hydrostatics, BoxBargeMatchesClosedForms)
     };
     for (int j = 1; j <= waterlineCount; ++j) {
         SCOPED_TRACE(j);
-        const double T = sheet.kept.z[static_cast<std::size_t>(j)];
-        near(value(sheet.VGrid, j), L * B * T);
-        near(value(sheet.WLGrid, j), L * B);
-        EXPECT_NEAR(value(sheet.XcfGrid, j), 0.0, 1e-12);
-        EXPECT_NEAR(value(sheet.XcvGrid, j), 0.0, 1e-12);
-        near(value(sheet.IzGrid, j), b * b * b * L / 3);
-        near(value(sheet.IyGrid, j), b * L * L * L / 3);
+        const double T = sheet.bonjean.waterlineHeights[static_cast<std::size_t>(j)];
+        near(value(sheet.hydrostatics.volume.values, j), L * B * T);
+        near(value(sheet.hydrostatics.waterplaneArea.values, j), L * B);
+        EXPECT_NEAR(value(sheet.hydrostatics.centreOfFlotation.values, j), 0.0, 1e-12);
+        EXPECT_NEAR(value(sheet.hydrostatics.centreOfBuoyancy.values, j), 0.0, 1e-12);
+        near(value(sheet.hydrostatics.transverseInertia.values, j), b * b * b * L / 3);
+        near(value(sheet.hydrostatics.longitudinalInertia.values, j), b * L * L * L / 3);
         if (j == 1)
             continue;
-        near(value(sheet.smallRGrid, j), B * B / (12 * T));
-        near(value(sheet.RGrid, j), L * L / (12 * T));
+        near(value(sheet.hydrostatics.transverseRadius.values, j), B * B / (12 * T));
+        near(value(sheet.hydrostatics.longitudinalRadius.values, j), L * L / (12 * T));
     }
 }
 
@@ -107,7 +117,7 @@ TEST_F(Hydrostatics, RhombicWaterplaneInertiaIsExact)
     }
     computeCurves();
     for (int j = 1; j <= waterlineCount; ++j)
-        EXPECT_NEAR(value(sheet.IyGrid, j), 338378.90625, 1e-9 * 338378.90625) << j;
+        EXPECT_NEAR(value(sheet.hydrostatics.longitudinalInertia.values, j), 338378.90625, 1e-9 * 338378.90625) << j;
 }
 
 // Frames 19 and 20 without breadth below waterline 7: the last strip of
@@ -119,9 +129,15 @@ TEST_F(Hydrostatics, EmptyLastStripWritesZeroCells)
     computeCurves();
     for (int j = 1; j <= 7; ++j) {
         const bool empty = j <= 6;
-        EXPECT_EQ(sheet.XcvGrid.cell(j, 0) == "0", empty) << j;
-        EXPECT_EQ(sheet.IyGrid.cell(j, 0) == "0" && sheet.IzGrid.cell(j, 0) == "0", empty) << j;
-        EXPECT_NE(value(sheet.WLGrid, j) * value(sheet.XcfGrid, j), 0.0) << j;
+        EXPECT_EQ(sheet.hydrostatics.centreOfBuoyancy.values.cell(j, 0) == "0", empty) << j;
+        EXPECT_EQ(sheet.hydrostatics.longitudinalInertia.values.cell(j, 0) == "0"
+                      && sheet.hydrostatics.transverseInertia.values.cell(j, 0) == "0",
+                  empty)
+            << j;
+        EXPECT_NE(
+            value(sheet.hydrostatics.waterplaneArea.values, j) * value(sheet.hydrostatics.centreOfFlotation.values, j),
+            0.0)
+            << j;
     }
 }
 
@@ -132,11 +148,14 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
 {
     setOffsets(1, frameCount, 1, 1, "0");
     for (const char* before : {"7,5", ""}) {
-        sheet.XcfGrid.setCell(1, 0, before);
+        sheet.hydrostatics.centreOfFlotation.values.setCell(1, 0, before);
         computeCurves();
-        EXPECT_EQ(sheet.WLGrid.cell(1, 0) + sheet.IyGrid.cell(1, 0) + sheet.IzGrid.cell(1, 0), "000");
-        EXPECT_EQ(sheet.XcfGrid.cell(1, 0), before);
-        EXPECT_EQ(sheet.XcfGraph.series[0].points().size(), *before ? 10u : 9u);
+        EXPECT_EQ(sheet.hydrostatics.waterplaneArea.values.cell(1, 0)
+                      + sheet.hydrostatics.longitudinalInertia.values.cell(1, 0)
+                      + sheet.hydrostatics.transverseInertia.values.cell(1, 0),
+                  "000");
+        EXPECT_EQ(sheet.hydrostatics.centreOfFlotation.values.cell(1, 0), before);
+        EXPECT_EQ(sheet.hydrostatics.centreOfFlotation.chart.series[0].points().size(), *before ? 10u : 9u);
     }
 }
 
@@ -145,12 +164,12 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
 TEST_F(Hydrostatics, BadSpacingStopsAfterTheBonjeanScale)
 {
     const TrimSheet fresh = sheet;
-    particulars.ShipdL = "75.0";
+    particulars.frameSpacing = "75.0";
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'75.0' is not a valid floating point value");
-    EXPECT_FALSE(sheet.UWAGrid.cell(waterlineCount, frameCount).empty()) << "the last Bonjean area";
-    EXPECT_EQ(sheet.SSpGraphResults.series[9].points().size(), 21u);
-    EXPECT_EQ(sheet.VGrid, fresh.VGrid);
-    EXPECT_FALSE(sheet.kept.complete);
+    EXPECT_FALSE(sheet.bonjean.sectionAreas.cell(waterlineCount, frameCount).empty()) << "the last Bonjean area";
+    EXPECT_EQ(sheet.bonjean.sectionalAreaCurves.series[9].points().size(), 21u);
+    EXPECT_EQ(sheet.hydrostatics.volume.values, fresh.hydrostatics.volume.values);
+    EXPECT_FALSE(sheet.complete);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
-#include "trim/bonjean.h"
-#include "trim/hydrostatics.h"
-#include "trim/trim_iteration.h"
+#include "trim/bonjean_scale.h"
+#include "trim/hydrostatic_curves.h"
+#include "trim/waterline_iteration.h"
 
 #include <cmath>
 
@@ -15,9 +15,12 @@ namespace {
 
 class TrimIteration : public ExampleShip {
 protected:
-    DesignWaterline iterate() { return findDesignWaterline(sheet, particulars); }
+    DesignWaterline iterate()
+    {
+        return findDesignWaterline(sheet.bonjean, sheet.hydrostatics, particulars, sheet.iteration);
+    }
 
-    double intermediate(int column, int row) { return parseNumber(sheet.StringGrid1.cell(column, row)); }
+    double intermediate(int column, int row) { return parseNumber(sheet.iteration.log.cell(column, row)); }
 
     void setCurve(TextGrid& curve, int fromColumn, int toColumn, const char* text)
     {
@@ -36,7 +39,7 @@ protected:
 // |XG − XC| ≤ 0,0001·L.
 TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
 {
-    TextGrid& grid = sheet.StringGrid1;  // holding an earlier run's results
+    TextGrid& grid = sheet.iteration.log;  // holding an earlier run's results
     for (int row = 1; row < grid.rowCount(); ++row)
         for (int column = 1; column < grid.columnCount(); ++column)
             grid.setCell(column, row, "старое");
@@ -50,21 +53,22 @@ TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
     EXPECT_NEAR(intermediate(1, 2), 0.985, 5e-4);
     EXPECT_NEAR(intermediate(2, 2), 1.483, 5e-4);
     EXPECT_GT(std::fabs(intermediate(6, 1) + 3.72), 0.0001 * 75) << "approximation 1 fails the XC test";
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 4), "2");
-    EXPECT_EQ(sheet.StringGrid1.cell(4, 4), "Готово");
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 3), sheet.StringGrid1.cell(5, 2)) << "V of the current approximation";
+    EXPECT_EQ(sheet.iteration.log.cell(1, 4), "2");
+    EXPECT_EQ(sheet.iteration.log.cell(4, 4), "Готово");
+    EXPECT_EQ(sheet.iteration.log.cell(1, 3), sheet.iteration.log.cell(5, 2)) << "V of the current approximation";
     EXPECT_LE(std::fabs(intermediate(1, 3) - 886.74), 0.004 * 886.74);
     EXPECT_LE(std::fabs(intermediate(2, 3) + 3.72), 0.0001 * 75);
 
-    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(1, 1)), 0.98, 5e-3);
-    EXPECT_NEAR(parseNumber(sheet.TGrid.cell(21, 1)), 1.49, 5e-3);
-    EXPECT_NEAR(sheet.kept.TFrame[21], accepted.aftDraft, 1e-12) << "frame drafts accumulate to the aft draft";
+    EXPECT_NEAR(parseNumber(sheet.iteration.frameDrafts.cell(1, 1)), 0.98, 5e-3);
+    EXPECT_NEAR(parseNumber(sheet.iteration.frameDrafts.cell(21, 1)), 1.49, 5e-3);
+    EXPECT_NEAR(sheet.iteration.frameDraft[21], accepted.aftDraft, 1e-12) << "frame drafts accumulate to the aft draft";
     // Frame 20 has no breadth below waterline 7: zero area at both brackets.
-    EXPECT_EQ(sheet.WrGrid.cell(21, 1), "0");
+    EXPECT_EQ(sheet.iteration.designSectionAreas.cell(21, 1), "0");
     // The charts show the last approximation, one point per frame row.
-    ASSERT_EQ(sheet.TGraph.series[0].points().size(), 21u);
-    EXPECT_EQ(sheet.TGraph.series[0].points()[20].y, parseNumber(sheet.TGrid.cell(21, 1)));
-    EXPECT_EQ(sheet.WrGraph.series[0].points().size(), 21u);
+    ASSERT_EQ(sheet.iteration.frameDraftChart.series[0].points().size(), 21u);
+    EXPECT_EQ(sheet.iteration.frameDraftChart.series[0].points()[20].y,
+              parseNumber(sheet.iteration.frameDrafts.cell(21, 1)));
+    EXPECT_EQ(sheet.iteration.designSectionAreaChart.series[0].points().size(), 21u);
 }
 
 // Dr equal to the volume of waterline 5 (river water) takes z5 and that
@@ -76,20 +80,20 @@ TEST_F(TrimIteration, ExampleShipAcceptsTheSecondApproximation)
 TEST_F(TrimIteration, DesignVolumeOnAWaterline)
 {
     computeCurves();
-    particulars.ShipDr = sheet.VGrid.cell(5, 0);
-    particulars.ShipXct = sheet.XcvGrid.cell(5, 0);
+    particulars.designDisplacement = sheet.hydrostatics.volume.values.cell(5, 0);
+    particulars.centreOfGravity = sheet.hydrostatics.centreOfBuoyancy.values.cell(5, 0);
     const DesignWaterline accepted = iterate();
-    EXPECT_EQ(intermediate(1, 1), sheet.kept.z[5]);
-    EXPECT_EQ(sheet.StringGrid1.cell(4, 1), sheet.RGrid.cell(5, 0));
-    EXPECT_EQ(sheet.kept.TrimSlope, 0.0);
-    EXPECT_EQ(sheet.kept.approximations, 1);
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "") << "written by corrections only";
+    EXPECT_EQ(intermediate(1, 1), sheet.bonjean.waterlineHeights[5]);
+    EXPECT_EQ(sheet.iteration.log.cell(4, 1), sheet.hydrostatics.longitudinalRadius.values.cell(5, 0));
+    EXPECT_EQ(sheet.iteration.trimSlope, 0.0);
+    EXPECT_EQ(sheet.iteration.approximations, 1);
+    EXPECT_EQ(sheet.iteration.log.cell(1, 5), "") << "written by corrections only";
     EXPECT_EQ(accepted.waterplaneArea, 737.25);
 
-    particulars.ShipXct = "-3,72";
+    particulars.centreOfGravity = "-3,72";
     iterate();
-    EXPECT_EQ(sheet.kept.approximations, 2);
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "737,25");
+    EXPECT_EQ(sheet.iteration.approximations, 2);
+    EXPECT_EQ(sheet.iteration.log.cell(1, 5), "737,25");
 }
 
 // R ten times too large turns the waterline a tenth of the way each time: the
@@ -98,17 +102,17 @@ TEST_F(TrimIteration, DesignVolumeOnAWaterline)
 TEST_F(TrimIteration, ApproximationsBeyondTheGridAndTheBound)
 {
     computeCurves();
-    setCurve(sheet.RGrid, 2, 10, "1000");
+    setCurve(sheet.hydrostatics.longitudinalRadius.values, 2, 10, "1000");
     iterate();
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 4), "16");
-    EXPECT_EQ(sheet.StringGrid1.rowCount(), 10);
-    EXPECT_FALSE(sheet.StringGrid1.cell(5, 9).empty());
+    EXPECT_EQ(sheet.iteration.log.cell(1, 4), "16");
+    EXPECT_EQ(sheet.iteration.log.rowCount(), 10);
+    EXPECT_FALSE(sheet.iteration.log.cell(5, 9).empty());
     EXPECT_LE(std::fabs(intermediate(2, 3) + 3.72), 0.0001 * 75);
 
-    setCurve(sheet.RGrid, 2, 10, "1000000");
+    setCurve(sheet.hydrostatics.longitudinalRadius.values, 2, 10, "1000000");
     EXPECT_EQ(errorOf([&] { iterate(); }), "Удифферентовка не сошлась за 100 приближений");
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 4), "100");
-    EXPECT_EQ(sheet.StringGrid1.cell(4, 4), "");
+    EXPECT_EQ(sheet.iteration.log.cell(1, 4), "100");
+    EXPECT_EQ(sheet.iteration.log.cell(4, 4), "");
 }
 
 // Reference drafts: Tn = Tsr + (L/2 − XF)·(XG − XC0)/R with Tsr 1,2447,
@@ -116,7 +120,7 @@ TEST_F(TrimIteration, ApproximationsBeyondTheGridAndTheBound)
 TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
 {
     const struct {
-        const char *ShipDr, *ShipXct, *message;
+        const char *designDisplacement, *centreOfGravity, *message;
     } cases[] = {
         {"3000", "-3,72", "Объемное водоизмещение 3000 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
         {"-5", "-3,72", "Объемное водоизмещение -5 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
@@ -125,20 +129,20 @@ TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
     };
     computeCurves();
     for (const auto& c : cases) {
-        particulars.ShipDr = c.ShipDr;
-        particulars.ShipXct = c.ShipXct;
+        particulars.designDisplacement = c.designDisplacement;
+        particulars.centreOfGravity = c.centreOfGravity;
         EXPECT_EQ(errorOf([&] { iterate(); }), c.message);
-        EXPECT_EQ(sheet.StringGrid1.cell(1, 4), "") << "no approximation was completed";
+        EXPECT_EQ(sheet.iteration.log.cell(1, 4), "") << "no approximation was completed";
     }
 
     // A waterplane area far too small sinks the ship by metres: the next mean
     // draft leaves the table before any frame draft is taken.
-    particulars.ShipXct = "-3,72";
-    setCurve(sheet.WLGrid, 1, 10, "0,001");
+    particulars.centreOfGravity = "-3,72";
+    setCurve(sheet.hydrostatics.waterplaneArea.values, 1, 10, "0,001");
     const std::string message = errorOf([&] { iterate(); });
     EXPECT_TRUE(message.starts_with("Осадка средняя ") && message.ends_with(" м вне диапазона ватерлиний 0 – 3,51 м"))
         << message;
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "0,001");
+    EXPECT_EQ(sheet.iteration.log.cell(1, 5), "0,001");
 }
 
 // The example's mean drafts (1,245 and 1,233 m) lie between waterlines 4 and
@@ -146,13 +150,13 @@ TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
 TEST_F(TrimIteration, LevelTableGivesItsCommonValue)
 {
     computeCurves();
-    setCurve(sheet.XcfGrid, 4, 5, "-1,5");
-    setCurve(sheet.RGrid, 4, 5, "300");
-    setCurve(sheet.WLGrid, 4, 5, "730");
+    setCurve(sheet.hydrostatics.centreOfFlotation.values, 4, 5, "-1,5");
+    setCurve(sheet.hydrostatics.longitudinalRadius.values, 4, 5, "300");
+    setCurve(sheet.hydrostatics.waterplaneArea.values, 4, 5, "730");
     const DesignWaterline accepted = iterate();
-    EXPECT_EQ(sheet.StringGrid1.cell(2, 1), "-1,5");
-    EXPECT_EQ(sheet.StringGrid1.cell(4, 1), "300");
-    EXPECT_EQ(sheet.StringGrid1.cell(1, 5), "730");
+    EXPECT_EQ(sheet.iteration.log.cell(2, 1), "-1,5");
+    EXPECT_EQ(sheet.iteration.log.cell(4, 1), "300");
+    EXPECT_EQ(sheet.iteration.log.cell(1, 5), "730");
     EXPECT_EQ(accepted.centreOfFlotation, -1.5);
     EXPECT_EQ(accepted.longitudinalRadius, 300.0);
 }

@@ -15,7 +15,7 @@ namespace {
 
 class TrimTable : public ExampleShip {
 protected:
-    double udif(int column, int row) { return parseNumber(sheet.UdifGrid.cell(column, row)); }
+    double udif(int column, int row) { return parseNumber(sheet.results.table.cell(column, row)); }
 };
 
 // The worked example on river water: weight 886,7447 t × 9,81 = 8698,97 kN;
@@ -30,13 +30,14 @@ TEST_F(TrimTable, ExampleShipLoadsAndSummary)
     EXPECT_NEAR(udif(4, 21), 8698.97, 5e-3);
     EXPECT_NEAR(udif(6, 21), udif(4, 21) - udif(3, 21), 1e-9);
     EXPECT_NEAR(udif(3, 21), 9.81 * udif(2, 21), 1e-6);
-    EXPECT_EQ(sheet.UdifGrid.cell(2, 21), sheet.StringGrid1.cell(1, 3)) << "V of the accepted approximation";
-    EXPECT_EQ(sheet.UdifGrid.cell(1, 21), sheet.WrGrid.cell(21, 1)) << "starts from the design sectional areas";
+    EXPECT_EQ(sheet.results.table.cell(2, 21), sheet.iteration.log.cell(1, 3)) << "V of the accepted approximation";
+    EXPECT_EQ(sheet.results.table.cell(1, 21), sheet.iteration.designSectionAreas.cell(21, 1))
+        << "starts from the design sectional areas";
 
     std::vector<double> shear, moment;
     for (int row = 0; row < frameCount; ++row) {
-        shear.push_back(parseNumber(sheet.ForceGrid.cell(1, row)));
-        moment.push_back(parseNumber(sheet.MomGrid.cell(1, row)));
+        shear.push_back(parseNumber(sheet.results.shearForce.cell(1, row)));
+        moment.push_back(parseNumber(sheet.results.bendingMoment.cell(1, row)));
     }
     EXPECT_EQ(std::max_element(shear.begin(), shear.end()) - shear.begin(), 3);
     EXPECT_NEAR(shear[3], 808.0, 0.5);
@@ -45,13 +46,13 @@ TEST_F(TrimTable, ExampleShipLoadsAndSummary)
     EXPECT_EQ(std::max_element(moment.begin(), moment.end()) - moment.begin(), 9);
     EXPECT_NEAR(moment[9], 19228.0, 0.5);
     // The corrections leave nothing at the ends.
-    for (const TextGrid* grid : {&sheet.ForceGrid, &sheet.MomGrid})
+    for (const TextGrid* grid : {&sheet.results.shearForce, &sheet.results.bendingMoment})
         EXPECT_TRUE(grid->cell(1, 0) == "0,00" && grid->cell(1, 20) == "0,00");
 
     // The charts follow the tables.
-    EXPECT_EQ(sheet.NagrGraph.series[0].points().at(19).label, "19-20");
-    EXPECT_EQ(sheet.ForceGraph.series[0].points().at(3).y, shear[3]);
-    EXPECT_EQ(sheet.MomGraph.series[0].points().at(9).y, moment[9]);
+    EXPECT_EQ(sheet.results.loadChart.series[0].points().at(19).label, "19-20");
+    EXPECT_EQ(sheet.results.shearForceChart.series[0].points().at(3).y, shear[3]);
+    EXPECT_EQ(sheet.results.bendingMomentChart.series[0].points().at(9).y, moment[9]);
 
     // The summary of the accepted waterline (approximation 2, mean draft
     // 1,23 m). XF, R and S are the curves at that mean draft, between
@@ -60,10 +61,10 @@ TEST_F(TrimTable, ExampleShipLoadsAndSummary)
     // S 729,75 → 737,25 gives 730,96. The closures are UdifGrid N_21 and Σ_21
     // (the integral sum, without ΔL/2): −0,16 kN and −5,27, an independent
     // check of the example ship.
-    const std::array<std::string, TrimSheet::summaryCount> expected = {
-        "886,76", "-3,72", "-3,72", "-1,63", "316,43", "730,96", "0,98", "1,49", "1,23", "-0,16", "-5,27"};
-    for (int i = 0; i < TrimSheet::summaryCount; ++i)
-        EXPECT_EQ(sheet.summary[i], expected[i]) << summaryLines[i].caption;
+    const std::array<std::string, summaryLineCount> expected = {"886,76", "-3,72", "-3,72", "-1,63", "316,43", "730,96",
+                                                                "0,98",   "1,49",  "1,23",  "-0,16", "-5,27"};
+    for (int i = 0; i < summaryLineCount; ++i)
+        EXPECT_EQ(sheet.results.summary[i], expected[i]) << summaryCaptions[i];
 }
 
 // XG −1,8 m: the first approximation (Tn 1,2240, Tk 1,2636 m) is accepted, so
@@ -73,12 +74,12 @@ TEST_F(TrimTable, ExampleShipLoadsAndSummary)
 // 731,19 and 314,12 (R by exact integration of the offsets).
 TEST_F(TrimTable, FirstApproximationAcceptedLooksUpTheMeanDraft)
 {
-    particulars.ShipXct = "-1,8";
+    particulars.centreOfGravity = "-1,8";
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(sheet.kept.approximations, 1);
-    EXPECT_EQ(formatF(parseNumber(sheet.StringGrid1.cell(4, 1))), "314,12");
+    EXPECT_EQ(sheet.iteration.approximations, 1);
+    EXPECT_EQ(formatF(parseNumber(sheet.iteration.log.cell(4, 1))), "314,12");
     const std::vector<std::string> expected = {"314,29", "731,17", "1,22", "1,26", "1,24"};
-    EXPECT_EQ(std::vector<std::string>(sheet.summary.begin() + 4, sheet.summary.begin() + 9), expected);
+    EXPECT_EQ(std::vector<std::string>(sheet.results.summary.begin() + 4, sheet.results.summary.begin() + 9), expected);
 }
 
 // A box barge 75 × 11 m on an even keel at waterline 5 (T = 1,56 m, V =
@@ -90,22 +91,22 @@ TEST_F(TrimTable, BalancedBoxBargeCarriesNoLoad)
 {
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= waterlineCount; ++column)
-            sheet.OrdinatGrid.setCell(column, row, "5,5");
+            sheet.input.offsets.setCell(column, row, "5,5");
     for (int row = 1; row <= spacingCount; ++row)
-        sheet.MassaGrid.setCell(1, row, "64,35");
-    particulars.ShipDr = "1287";
-    particulars.ShipXct = "0";
+        sheet.input.masses.setCell(1, row, "64,35");
+    particulars.designDisplacement = "1287";
+    particulars.centreOfGravity = "0";
     runTrimCalculation(sheet, particulars);
 
-    EXPECT_EQ(sheet.kept.approximations, 1);
+    EXPECT_EQ(sheet.iteration.approximations, 1);
     EXPECT_NEAR(udif(6, 21), 0.0, 1e-9);
-    for (const TextGrid* grid : {&sheet.NagrGrid, &sheet.ForceGrid, &sheet.MomGrid})
+    for (const TextGrid* grid : {&sheet.results.loads, &sheet.results.shearForce, &sheet.results.bendingMoment})
         for (int row = 0; row < grid->rowCount(); ++row)
             EXPECT_EQ(grid->cell(1, row), "0,00") << row;
-    const std::array<std::string, TrimSheet::summaryCount> expected = {
-        "1287,00", "0,00", "0,00", "0,00", "300,48", "825,00", "1,56", "1,56", "1,56", "0,00", "0,00"};
-    for (int i = 0; i < TrimSheet::summaryCount; ++i)
-        EXPECT_EQ(sheet.summary[i], expected[i]) << summaryLines[i].caption;
+    const std::array<std::string, summaryLineCount> expected = {"1287,00", "0,00", "0,00", "0,00", "300,48", "825,00",
+                                                                "1,56",    "1,56", "1,56", "0,00", "0,00"};
+    for (int i = 0; i < summaryLineCount; ++i)
+        EXPECT_EQ(sheet.results.summary[i], expected[i]) << summaryCaptions[i];
 }
 
 // A bad masses cell stops at the weights: buoyancy with its total and the
@@ -116,17 +117,17 @@ TEST_F(TrimTable, BadMassStopsAtTheWeights)
     const TrimSheet before = sheet;
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= 9; ++column)
-            sheet.UdifGrid.setCell(column, row, {});
-    sheet.MassaGrid.setCell(1, 7, "22,7412 т");
+            sheet.results.table.setCell(column, row, {});
+    sheet.input.masses.setCell(1, 7, "22,7412 т");
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }),
               "'22,7412 т' is not a valid floating point value");
-    EXPECT_EQ(sheet.UdifGrid.cell(3, 21), before.UdifGrid.cell(3, 21)) << "buoyancy with its total";
-    EXPECT_EQ(sheet.UdifGrid.cell(4, 6), before.UdifGrid.cell(4, 6)) << "the weight above the bad cell";
-    EXPECT_EQ(sheet.UdifGrid.cell(4, 7), "");
-    EXPECT_EQ(sheet.UdifGrid.cell(5, 1), "");
-    EXPECT_EQ(sheet.MomGrid, before.MomGrid);
-    EXPECT_EQ(sheet.summary, before.summary);
-    EXPECT_FALSE(sheet.kept.complete);
+    EXPECT_EQ(sheet.results.table.cell(3, 21), before.results.table.cell(3, 21)) << "buoyancy with its total";
+    EXPECT_EQ(sheet.results.table.cell(4, 6), before.results.table.cell(4, 6)) << "the weight above the bad cell";
+    EXPECT_EQ(sheet.results.table.cell(4, 7), "");
+    EXPECT_EQ(sheet.results.table.cell(5, 1), "");
+    EXPECT_EQ(sheet.results.bendingMoment, before.results.bendingMoment);
+    EXPECT_EQ(sheet.results.summary, before.results.summary);
+    EXPECT_FALSE(sheet.complete);
 }
 
 // A repeat run rewrites every grid and chart rather than adding to them.
@@ -135,13 +136,10 @@ TEST_F(TrimTable, SecondRunGivesIdenticalTexts)
     runTrimCalculation(sheet, particulars);
     TrimSheet first = sheet;
     runTrimCalculation(sheet, particulars);
-    for (std::size_t i = 0; i < sheet.grids().size(); ++i)
-        EXPECT_EQ(*sheet.grids()[i].grid, *first.grids()[i].grid) << sheet.grids()[i].name;
-    for (std::size_t i = 0; i < sheet.charts().size(); ++i)
-        for (std::size_t s = 0; s < sheet.charts()[i].chart->series.size(); ++s)
-            EXPECT_EQ(sheet.charts()[i].chart->series[s].points(), first.charts()[i].chart->series[s].points())
-                << sheet.charts()[i].name;
-    EXPECT_EQ(sheet.summary, first.summary);
+    EXPECT_TRUE(sheet.bonjean == first.bonjean);
+    EXPECT_TRUE(sheet.hydrostatics == first.hydrostatics);
+    EXPECT_TRUE(sheet.iteration == first.iteration);
+    EXPECT_TRUE(sheet.results == first.results);
 }
 
 }  // namespace

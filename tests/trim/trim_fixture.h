@@ -2,8 +2,8 @@
 // the starting point of most core tests.
 #pragma once
 
-#include "trim/bonjean.h"
-#include "trim/hydrostatics.h"
+#include "trim/bonjean_scale.h"
+#include "trim/hydrostatic_curves.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -18,20 +18,19 @@ class ExampleShip : public testing::Test {
 protected:
     ExampleShip()
     {
-        particulars.WaterDensity = riverWaterDensity;
-        setUpGrids(sheet);
-        fillExampleShip(sheet);
+        particulars.waterDensity = riverWaterDensity;
+        writeHeaders(sheet);
+        fillExampleShip(sheet.input);
     }
 
-    // Stages 1 to 5: the Bonjean scale, then the curves of form, which the
-    // trim iteration reads.
+    // The Bonjean scale, then the curves of form, which the trim iteration reads.
     void computeCurves()
     {
-        resetWaterlineHeights(sheet, particulars);
-        drawBodyPlan(sheet);
-        computeBonjeanScale(sheet, particulars);
-        drawBonjeanCurves(sheet);
-        computeHydrostaticCurves(sheet, particulars);
+        buildWaterlineHeights(particulars, sheet.bonjean.waterlineHeights);
+        drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
+        computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
+        drawBonjeanCurves(sheet.bonjean);
+        computeHydrostaticCurves(sheet.input, sheet.bonjean, particulars, sheet.hydrostatics);
     }
 
     // The message of the Error that `action` throws, or "no error".

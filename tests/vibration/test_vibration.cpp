@@ -24,10 +24,10 @@ protected:
     VibrationResults compute(int tone)
     {
         selectTone(vibration, tone);
-        return computeVibration(vibration, sheet, particulars);
+        return computeVibration(trimmedHull(sheet), particulars, vibration);
     }
 
-    const std::string& cell(int column, int row) const { return vibration.Vibr1Grid.cell(column, row); }
+    const std::string& cell(int column, int row) const { return vibration.table.cell(column, row); }
 
     VibrationSheet vibration;
 };
@@ -51,31 +51,31 @@ TEST_F(Vibration, ExampleShipToneOne)
 {
     runTrimCalculation(sheet, particulars);
     for (int frameRow = 1; frameRow <= 21; ++frameRow)
-        sheet.OrdinatGrid.setCell(10, frameRow, "");
+        sheet.input.offsets.setCell(10, frameRow, "");
     const VibrationResults results = compute(1);
-    EXPECT_EQ(vibration.Label4, "5001,6425") << "longer than 8 characters, not cut";
+    EXPECT_EQ(vibration.stiffness, "5001,6425") << "longer than 8 characters, not cut";
     // The generalized mass and the frequency follow the accepted waterline's
     // drafts through the added water mass (the independent check's 226,9425 t
     // and 4,6946 1/s were for the waterline before the waterplane's Iy was
     // mended); stiffness and the rigid-body correction do not move.
-    EXPECT_EQ(vibration.Label5, "226,9575");
-    EXPECT_EQ(vibration.Label6, "  4,6944");
+    EXPECT_EQ(vibration.mass, "226,9575");
+    EXPECT_EQ(vibration.frequency, "  4,6944");
     EXPECT_NEAR(results.frequency, std::sqrt(5001.6425 / 226.9575), 5e-5);
-    EXPECT_EQ(vibration.Label7, "delta    -0,7005");
-    EXPECT_EQ(vibration.Label8, "betta     0,1612");
+    EXPECT_EQ(vibration.shift, "delta    -0,7005");
+    EXPECT_EQ(vibration.turn, "betta     0,1612");
     // The masses add up to 886,7447 t over 20 spacings of 3,75 m; each of the
     // 20 rows is rounded to half a unit of the 4th decimal.
     EXPECT_NEAR(parseNumber(cell(6, 21)), 886.7447 / 3.75, 20 * 5e-5);
-    const auto& points = vibration.Chart1.series.at(0).points();
+    const auto& points = vibration.modeShape.series.at(0).points();
     ASSERT_EQ(points.size(), 20u);
     EXPECT_TRUE(points[19].x == 20 && points[19].y == parseNumber(cell(17, 20)));
 
     // Shortening L by the square root of f/12,3 scales the stiffness by (f/12,3)²
     // (it goes with 1/L⁴; local drafts and masses do not depend on L): the
     // frequency label is padded to eight characters.
-    sheet.kept.L *= std::sqrt(results.frequency / 12.3);
+    sheet.hydrostatics.length *= std::sqrt(results.frequency / 12.3);
     compute(1);
-    EXPECT_EQ(vibration.Label6, " 12,3000");
+    EXPECT_EQ(vibration.frequency, " 12,3000");
 }
 
 // Columns 18 and 19 check the balance that δ and β achieve: they miss zero only
@@ -100,15 +100,15 @@ TEST_F(Vibration, TonesChangeWhatDependsOnThem)
         for (int column = 1; column <= 22; ++column) {
             bool same = true;
             for (int row = 1; row <= 21; ++row)
-                same = same && cell(column, row) == toneOne.Vibr1Grid.cell(column, row);
+                same = same && cell(column, row) == toneOne.table.cell(column, row);
             const bool independent = column <= 4 || column == 6 || column == 10 || column == 20;
             EXPECT_EQ(same, independent) << "tone " << tone << ", column " << column;
         }
     }
     // Every cell and the chart are rewritten, not added to.
     compute(1);
-    EXPECT_EQ(vibration.Vibr1Grid, toneOne.Vibr1Grid);
-    EXPECT_EQ(vibration.Chart1.series[0].points(), toneOne.Chart1.series[0].points());
+    EXPECT_EQ(vibration.table, toneOne.table);
+    EXPECT_EQ(vibration.modeShape.series[0].points(), toneOne.modeShape.series[0].points());
 }
 
 // Offsets of frame 1 (row 2): 0,4 on waterline 1, 0,95 and 1,35 on 2 and 3,
@@ -122,14 +122,14 @@ TEST_F(Vibration, HalfBreadthAtTheLocalWaterline)
         const char* frameOne;
     } cases[] = {{1, 0.0, "  0,4000"}, {2, 0.5, "  1,1500"}, {10, 0.0, "  3,5000"}};
     runTrimCalculation(sheet, particulars);
-    const auto& z = sheet.kept.z;
+    const auto& z = sheet.bonjean.waterlineHeights;
     for (const auto& c : cases) {
-        sheet.kept.Tn = z[c.lower] + c.fraction * (z[c.lower + 1] - z[c.lower]);
-        sheet.kept.TrimSlope = 0.0;
+        sheet.iteration.forwardDraft = z[c.lower] + c.fraction * (z[c.lower + 1] - z[c.lower]);
+        sheet.iteration.trimSlope = 0.0;
         compute(1);
         EXPECT_EQ(cell(1, 2), c.frameOne) << c.lower;
         for (int frameRow = 1; frameRow <= 21 && c.fraction == 0.0; ++frameRow)
-            EXPECT_EQ(cell(1, frameRow), format84(cellValue(sheet.OrdinatGrid, c.lower, frameRow))) << frameRow;
+            EXPECT_EQ(cell(1, frameRow), format84(cellValue(sheet.input.offsets, c.lower, frameRow))) << frameRow;
     }
 }
 
@@ -138,19 +138,20 @@ TEST_F(Vibration, HalfBreadthAtTheLocalWaterline)
 // and the frequency is undefined.
 TEST_F(Vibration, WithoutACompletedTrimRunNothingIsWritten)
 {
-    EXPECT_EQ(errorOf([&] { computeVibration(vibration, sheet, particulars); }),
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
               "Сначала выполните расчет удифферентовки");
     EXPECT_EQ(cell(1, 1), "");
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(errorOf([&] { computeVibration(vibration, sheet, particulars); }), "Invalid floating point operation");
-    EXPECT_EQ(vibration.Label4, "");
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
+              "Invalid floating point operation");
+    EXPECT_EQ(vibration.stiffness, "");
     compute(1);
     const VibrationSheet before = vibration;
-    particulars.ShipdT = "0.39";
+    particulars.waterlineSpacing = "0.39";
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'0.39' is not a valid floating point value");
     EXPECT_EQ(errorOf([&] { compute(2); }), "Сначала выполните расчет удифферентовки");
-    EXPECT_EQ(vibration.Vibr1Grid, before.Vibr1Grid);
-    EXPECT_EQ(vibration.Label6, before.Label6);
+    EXPECT_EQ(vibration.table, before.table);
+    EXPECT_EQ(vibration.frequency, before.frequency);
 }
 
 // The first frame outside is named, and the last results stay as they were.
@@ -164,11 +165,11 @@ TEST_F(Vibration, DraftOutsideTheWaterlinesIsRefused)
     for (const auto& [bow, slope, message] :
          {std::tuple{-0.05, 0.0, "Осадка -0,05 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
           std::tuple{2.0, 1.56 / 75, "Осадка 3,56 м на шпангоуте 20 шп вне диапазона ватерлиний 0 – 3,51 м"}}) {
-        sheet.kept.Tn = bow;
-        sheet.kept.TrimSlope = slope;
+        sheet.iteration.forwardDraft = bow;
+        sheet.iteration.trimSlope = slope;
         EXPECT_EQ(errorOf([&] { compute(2); }), message);
-        EXPECT_EQ(vibration.Vibr1Grid, before.Vibr1Grid) << message;
-        EXPECT_EQ(vibration.Label4, before.Label4);
+        EXPECT_EQ(vibration.table, before.table) << message;
+        EXPECT_EQ(vibration.stiffness, before.stiffness);
     }
 }
 
@@ -185,15 +186,16 @@ TEST_F(Vibration, FailureStopsAtTheFailingCell)
         EXPECT_EQ(errorOf([&] { compute(1); }), message);
         EXPECT_NE(cell(writtenColumn, writtenRow), "") << message;
         EXPECT_EQ(cell(failedColumn, failedRow), "") << message;
-        EXPECT_TRUE(cell(22, 21).empty() && vibration.Label4.empty() && vibration.Chart1.series[0].points().empty());
+        EXPECT_TRUE(cell(22, 21).empty() && vibration.stiffness.empty()
+                    && vibration.modeShape.series[0].points().empty());
         sheet = trimmed;
         particulars = typed;
     };
-    sheet.OrdinatGrid.setCell(2, 3, "");  // an offset below the waterline
+    sheet.input.offsets.setCell(2, 3, "");  // an offset below the waterline
     expectStop("'' is not a valid floating point value", 1, 2, 1, 3);
-    particulars.ShipB = "0";
+    particulars.breadth = "0";
     expectStop("Floating point division by zero", 4, 21, 5, 1);
-    sheet.MassaGrid.setCell(1, 7, "");
+    sheet.input.masses.setCell(1, 7, "");
     expectStop("'' is not a valid floating point value", 6, 6, 6, 7);
 }
 

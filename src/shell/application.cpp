@@ -1,0 +1,54 @@
+#include "shell/application.h"
+
+#include "shell/main_window.h"
+#include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/bonjean_window.h"
+#include "trim/graphs/results_window.h"
+#include "trim/graphs/sectional_area_window.h"
+#include "trim/graphs/static_moment_window.h"
+#include "trim/trim_window.h"
+#include "vibration/vibration_window.h"
+#include "widgets/activation.h"
+
+namespace hullcalc {
+
+Application::Application()
+{
+    TrimSheet& trim = document_.trim;
+    mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
+    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars);
+    bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
+    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
+    sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
+    staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
+    resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
+    vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars);
+    connectWindows();
+}
+
+// The members go in the reverse order of their declaration: the windows from
+// the last created to the first, then the document.
+Application::~Application() = default;
+
+void Application::connectWindows()
+{
+    const auto opens = [](QWidget* window) { return [window] { showAndRaise(window); }; };
+    QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), opens(trimWindow_.get()));
+    QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, vibrationWindow_.get(),
+                     opens(vibrationWindow_.get()));
+    TrimWindow* trim = trimWindow_.get();
+    QObject::connect(trim, &TrimWindow::bodyPlanRequested, bodyPlanWindow_.get(), opens(bodyPlanWindow_.get()));
+    QObject::connect(trim, &TrimWindow::sectionalAreasRequested, sectionalAreaWindow_.get(),
+                     opens(sectionalAreaWindow_.get()));
+    QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
+                     opens(staticMomentWindow_.get()));
+    QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opens(resultsWindow_.get()));
+
+    // A calculation, a load or "Пример" refills the charts of the graph windows.
+    for (GraphWindow* window :
+         std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
+                                             staticMomentWindow_.get(), resultsWindow_.get()})
+        QObject::connect(trim, &TrimWindow::sheetChanged, window, &GraphWindow::refresh);
+}
+
+}  // namespace hullcalc

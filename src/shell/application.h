@@ -1,0 +1,55 @@
+// The running program: the document and the eight windows that show it,
+// created in their order at start-up and connected to each other.
+#pragma once
+
+#include "shell/document.h"
+
+#include <memory>
+
+namespace hullcalc {
+
+class MainWindow;
+class TrimWindow;
+class BodyPlanWindow;
+class BonjeanWindow;
+class SectionalAreaWindow;
+class StaticMomentWindow;
+class ResultsWindow;
+class VibrationWindow;
+
+class Application {
+public:
+    // Creates the windows, all hidden: the main window, the trim window, the
+    // body plan, Bonjean scale, sectional-area, static-moment and results
+    // windows, the vibration window. Needs a QApplication.
+    Application();
+    // Destroys the windows in the reverse order, before the document they show.
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Document& document() { return document_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    TrimWindow& trimWindow() { return *trimWindow_; }
+    BodyPlanWindow& bodyPlanWindow() { return *bodyPlanWindow_; }
+    BonjeanWindow& bonjeanWindow() { return *bonjeanWindow_; }
+    SectionalAreaWindow& sectionalAreaWindow() { return *sectionalAreaWindow_; }
+    StaticMomentWindow& staticMomentWindow() { return *staticMomentWindow_; }
+    ResultsWindow& resultsWindow() { return *resultsWindow_; }
+    VibrationWindow& vibrationWindow() { return *vibrationWindow_; }
+
+private:
+    void connectWindows();
+
+    Document document_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<TrimWindow> trimWindow_;
+    std::unique_ptr<BodyPlanWindow> bodyPlanWindow_;
+    std::unique_ptr<BonjeanWindow> bonjeanWindow_;
+    std::unique_ptr<SectionalAreaWindow> sectionalAreaWindow_;
+    std::unique_ptr<StaticMomentWindow> staticMomentWindow_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<VibrationWindow> vibrationWindow_;
+};
+
+}  // namespace hullcalc

@@ -1,0 +1,170 @@
+#include "shell/main_window.h"
+
+#include "widgets/activation.h"
+#include "widgets/qt_text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace hullcalc {
+
+namespace {
+
+// The object names tests and scripts find the window's parts by (the edits are
+// named by their particular's key).
+namespace names {
+constexpr const char* window = "MainForm";
+constexpr const char* seaGoing = "RadioButton1";
+constexpr const char* river = "RadioButton2";
+constexpr const char* trimAction = "udif";
+constexpr const char* vibrationAction = "vibr";
+constexpr const char* quitAction = "quit";
+}  // namespace names
+
+QFrame* separatorLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// A line separates the main dimensions from the loading case, and that from
+// the grid of the lines drawing.
+bool separatorBefore(const ParticularField& field)
+{
+    return field.text == &ShipParticulars::designDisplacement || field.text == &ShipParticulars::frameSpacing;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent) : QMainWindow(parent), particulars_(particulars)
+{
+    setObjectName(names::window);
+    setWindowTitle("Удифферентовка судна на тихой воде и вибрация");
+    createEdits();
+    createActions();
+    // A fixed window with a client area of 353 x 410 below its menu, at the
+    // top left of the screen.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(353, 410 + menuBar()->sizeHint().height());
+    move(3, 0);
+}
+
+void MainWindow::createEdits()
+{
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    auto* group = new QGroupBox("Главные размерения судна", central);
+    outer->addWidget(group);
+    auto* grid = new QGridLayout(group);
+    grid->setColumnStretch(0, 1);
+
+    int row = 0;
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < particularFields.size(); ++i) {
+        const ParticularField& field = particularFields[i];
+        if (separatorBefore(field))
+            grid->addWidget(separatorLine(group), row++, 0, 1, 2);
+        auto* edit = new QLineEdit(QString::fromStdString(particulars_.*field.text), group);
+        edit->setObjectName(toQString(field.key));
+        edit->setFixedWidth(80);
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, &field](const QString& text) { particulars_.*field.text = text.toStdString(); });
+        auto* label = new QLabel(toQString(field.caption), group);
+        label->setBuddy(edit);
+        label->setWordWrap(true);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row++, 1);
+        edits_[i] = edit;
+        if (previous)
+            setTabOrder(previous, edit);
+        previous = edit;
+    }
+    grid->addWidget(separatorLine(group), row++, 0, 1, 2);
+
+    grid->addWidget(new QLabel("Тип судна:", group), row++, 0, 1, 2);
+    auto* types = new QHBoxLayout;
+    seaGoing_ = new QRadioButton("Морское", group);
+    seaGoing_->setObjectName(names::seaGoing);
+    river_ = new QRadioButton("Речное", group);
+    river_->setObjectName(names::river);
+    types->addWidget(seaGoing_);
+    types->addStretch();
+    types->addWidget(river_);
+    types->addStretch();
+    grid->addLayout(types, row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    setTabOrder(previous, seaGoing_);
+    setTabOrder(seaGoing_, river_);
+
+    // The ship type sets the density of the water the ship floats in. The
+    // buttons act only when their state changes, also when set by program.
+    connect(seaGoing_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            particulars_.waterDensity = seaWaterDensity;
+    });
+    connect(river_, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            particulars_.waterDensity = riverWaterDensity;
+    });
+    setCentralWidget(central);
+}
+
+void MainWindow::createActions()
+{
+    QAction* trim = menuBar()->addAction("Удифферентовка");
+    trim->setObjectName(names::trimAction);
+    connect(trim, &QAction::triggered, this, &MainWindow::trimWindowRequested);
+    QAction* vibration = menuBar()->addAction("Вибрация");
+    vibration->setObjectName(names::vibrationAction);
+    connect(vibration, &QAction::triggered, this, &MainWindow::vibrationWindowRequested);
+    QAction* quit = menuBar()->addAction("Выход");
+    quit->setObjectName(names::quitAction);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+// River water is the ship type at start-up. Only the first activation selects
+// it: selecting it again on every return to this window would silently undo
+// the user's choice of sea water before the next calculation.
+void MainWindow::activate()
+{
+    if (activated_)
+        return;
+    activated_ = true;
+    river_->setChecked(true);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (isActivationFromAnotherWindow(this, event))
+        activate();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // Shown at start-up before the user can act, also where no window manager
+    // activates it.
+    activate();
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program, whatever else is open.
+    event->accept();
+    QApplication::quit();
+}
+
+}  // namespace hullcalc

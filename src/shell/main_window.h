@@ -1,0 +1,44 @@
+// The main window: the ship's main particulars and the ship type, which both
+// calculations read, and the menu that opens the two calculation windows.
+#pragma once
+
+#include "trim/ship_particulars.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLineEdit;
+class QRadioButton;
+
+namespace hullcalc {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The edits show `particulars` and write every change into it at once.
+    explicit MainWindow(ShipParticulars& particulars, QWidget* parent = nullptr);
+
+signals:
+    void trimWindowRequested();       // "Удифферентовка"
+    void vibrationWindowRequested();  // "Вибрация"
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createEdits();
+    void createActions();
+    void activate();
+
+    ShipParticulars& particulars_;
+    std::array<QLineEdit*, particularFields.size()> edits_{};
+    QRadioButton* seaGoing_ = nullptr;  // "Морское"
+    QRadioButton* river_ = nullptr;     // "Речное"
+    bool activated_ = false;
+};
+
+}  // namespace hullcalc

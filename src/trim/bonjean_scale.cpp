@@ -1,0 +1,133 @@
+#include "trim/bonjean_scale.h"
+
+#include "common/checked_math.h"
+#include "common/grid_values.h"
+#include "common/number_text.h"
+
+#include <array>
+
+namespace hullcalc {
+
+namespace {
+
+// Colours of the multi-series charts, in list order.
+constexpr std::array<Colour, frameCount> seriesColours = {
+    colours::red,  colours::green, colours::yellow, colours::blue, colours::white, colours::grey,   colours::fuchsia,
+    colours::teal, colours::navy,  colours::maroon, colours::lime, colours::olive, colours::purple, colours::silver,
+    colours::aqua, colours::black, colours::red,    colours::red,  colours::red,   colours::red,    colours::red};
+
+// The body plan keeps its own titles and colours; note "№4" before "№3".
+struct TitledColour {
+    const char* title;
+    Colour colour;
+};
+constexpr std::array<TitledColour, frameCount> bodyPlanSeries = {{
+    {"№1", colours::red},        {"№2", colours::green},   {"№4", colours::blue},    {"№3", colours::yellow},
+    {"№5", colours::darkPurple}, {"№6", colours::grey},    {"№7", colours::fuchsia}, {"№8", colours::teal},
+    {"№9", colours::navy},       {"№10", colours::maroon}, {"№11", colours::white},  {"№12", colours::lime},
+    {"№13", colours::olive},     {"№14", colours::purple}, {"№15", colours::silver}, {"№16", colours::aqua},
+    {"№17", colours::black},     {"№18", colours::red},    {"№19", colours::red},    {"№20", colours::red},
+    {"№21", colours::red},
+}};
+
+ChartModel multiSeriesChart(std::string title, int count)
+{
+    ChartModel chart{std::move(title), {}};
+    for (int i = 0; i < count; ++i)
+        chart.series.emplace_back("", seriesColours[static_cast<std::size_t>(i)], SeriesKind::Line,
+                                  PointOrder::AscendingX);
+    return chart;
+}
+
+}  // namespace
+
+BonjeanScale::BonjeanScale()
+{
+    bodyPlan.title = "Проекция мидель";
+    for (const TitledColour& s : bodyPlanSeries)
+        bodyPlan.series.emplace_back(s.title, s.colour, SeriesKind::Line, PointOrder::AscendingX);
+    bonjeanCurves = multiSeriesChart("Масштаб Бонжана", frameCount);
+    sectionalAreaCurves = multiSeriesChart("Строевая по шпангоутам", waterlineCount);
+    staticMomentCurves = multiSeriesChart("Статический момент", frameCount);
+}
+
+void writeBonjeanHeaders(BonjeanScale& scale)
+{
+    writeFrameTableHeaders(scale.sectionAreas);
+    writeFrameTableHeaders(scale.sectionMoments);
+}
+
+void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights& z)
+{
+    z[1] = 0.0;
+    for (int k = 1; k <= waterlineCount; ++k)
+        z[k + 1] = parseNumber(particulars.waterlineSpacing) + z[k];
+}
+
+void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartModel& bodyPlan)
+{
+    const TextGrid& offsets = input.offsets;
+    bodyPlan.clear();
+    for (int row = 1; row < offsets.rowCount(); ++row) {
+        for (int column = 1; column < offsets.columnCount(); ++column) {
+            const double halfBreadth = cellValue(offsets, column, row);
+            // The fore body (frames 0..9) to the right, the aft body to the left.
+            const double x = row <= 10 ? halfBreadth : -halfBreadth;
+            bodyPlan.series.at(static_cast<std::size_t>(row - 1)).append(x, z[static_cast<std::size_t>(column)]);
+        }
+    }
+}
+
+void computeBonjeanScale(const InputTables& input, const ShipParticulars& particulars, BonjeanScale& scale)
+{
+    const TextGrid& offsets = input.offsets;
+    const WaterlineHeights& z = scale.waterlineHeights;
+    const int waterlines = offsets.columnCount() - 1;
+
+    for (int row = 1; row < offsets.rowCount(); ++row) {
+        // y[j]: half-breadth on waterline j; y[waterlines + 1] = 0 closes the
+        // section above the top waterline.
+        std::array<double, waterlineCount + 2> y{};
+        std::array<double, waterlineCount + 2> halfArea{};    // one side, base line to waterline j, m²
+        std::array<double, waterlineCount + 2> halfMoment{};  // its moment about the base line, m³
+        for (int j = 1; j <= waterlines; ++j)
+            y[j] = cellValue(offsets, j, row);
+
+        for (int j = 1; j <= waterlines; ++j) {
+            if (y[j] + y[j + 1] == 0.0) {
+                // A strip of zero breadth: the sums start again from zero above it.
+                scale.sectionAreas.setCell(j, row, "0");
+                scale.sectionMoments.setCell(j, row, "0");
+                continue;
+            }
+            const double dT = parseNumber(particulars.waterlineSpacing);
+            // The strip between waterlines j and j + 1 is a trapezoid of height ΔT.
+            const double stripArea = (y[j] + y[j + 1]) * 0.5 * dT;
+            halfArea[j + 1] = halfArea[j] + stripArea;
+            setGeneral(scale.sectionAreas, j, row, 2.0 * halfArea[j]);
+            // Height of the trapezoid's centroid above its lower side.
+            const double stripLever = divide(2.0 * y[j + 1] + y[j], y[j] + y[j + 1]) * 1 / 3 * dT;
+            halfMoment[j + 1] = (stripLever + z[j]) * stripArea + halfMoment[j];
+            setGeneral(scale.sectionMoments, j, row, 2.0 * halfMoment[j]);
+        }
+    }
+}
+
+void drawBonjeanCurves(BonjeanScale& scale)
+{
+    const TextGrid& areas = scale.sectionAreas;
+    scale.sectionalAreaCurves.clear();
+    for (int column = 1; column < areas.columnCount(); ++column)
+        for (int row = 1; row < areas.rowCount(); ++row)
+            scale.sectionalAreaCurves.series.at(static_cast<std::size_t>(column - 1))
+                .append(row, cellValue(areas, column, row));
+
+    const TextGrid& moments = scale.sectionMoments;
+    scale.staticMomentCurves.clear();
+    for (int row = 1; row < moments.rowCount(); ++row)
+        for (int column = 1; column < moments.columnCount(); ++column)
+            scale.staticMomentCurves.series.at(static_cast<std::size_t>(row - 1))
+                .append(cellValue(moments, column, row), scale.waterlineHeights[static_cast<std::size_t>(column)]);
+}
+
+}  // namespace hullcalc

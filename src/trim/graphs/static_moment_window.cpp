@@ -1,0 +1,16 @@
+#include "trim/graphs/static_moment_window.h"
+
+#include "trim/trim_window_names.h"
+#include "widgets/qt_text.h"
+
+namespace hullcalc {
+
+namespace names = graphWindowNames;
+
+StaticMomentWindow::StaticMomentWindow(const ChartModel& staticMomentCurves, QWidget* parent)
+    : GraphWindow(toQString(names::staticMomentWindow), "Статический момент", QSize(700, 500), parent)
+{
+    addChart(staticMomentCurves, ChartLook{})->setObjectName(toQString(names::staticMomentChart));
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,49 @@
+// The hydrostatic curves: for each waterline of the offsets table, the volume of
+// displacement and its centre of buoyancy, the waterplane with its centre of
+// flotation and moments of inertia, and the metacentric radii r and R.
+#pragma once
+
+#include "common/chart_model.h"
+#include "common/text_grid.h"
+#include "trim/bonjean_scale.h"
+#include "trim/input_tables.h"
+#include "trim/ship_particulars.h"
+
+namespace hullcalc {
+
+// One curve of form: its value on each waterline (column k, from 1) and the
+// value drawn against the waterline's height.
+struct HydrostaticCurve {
+    TextGrid values{waterlineCount + 1, 1, 1, 0};
+    ChartModel chart = singleSeriesChart("", colours::red);
+
+    bool operator==(const HydrostaticCurve&) const = default;
+};
+
+// Abscissae are from midship, positive towards the bow; the waterplane's
+// moments of inertia are of one side.
+struct HydrostaticCurves {
+    HydrostaticCurve volume;               // V, m³
+    HydrostaticCurve centreOfBuoyancy;     // XC, m
+    HydrostaticCurve waterplaneArea;       // S, m²
+    HydrostaticCurve centreOfFlotation;    // XF, m
+    HydrostaticCurve longitudinalInertia;  // Iy about frame 0, m⁴
+    HydrostaticCurve transverseInertia;    // Iz about the centre line, m⁴
+    HydrostaticCurve transverseRadius;     // r, m
+    HydrostaticCurve longitudinalRadius;   // R, m
+
+    // The design length L and the frame spacing ΔL of the last run, m, kept
+    // for the later steps and the vibration calculation.
+    double length = 0.0;
+    double frameSpacing = 0.0;
+
+    bool operator==(const HydrostaticCurves&) const = default;
+};
+
+// Integrates along the hull, frame spacing by frame spacing (trapezoidal rule,
+// each strip's moment at its own centroid): the volumes from the Bonjean
+// areas, the waterplanes from the half-breadths.
+void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
+                              HydrostaticCurves& curves);
+
+}  // namespace hullcalc

@@ -1,0 +1,473 @@
+#include "trim/trim_window.h"
+
+#include "trim/data_files.h"
+#include "trim/input_tables.h"
+#include "trim/trim_calculation.h"
+#include "trim/trim_window_names.h"
+#include "widgets/activation.h"
+#include "widgets/chart_printing.h"
+#include "widgets/chart_view.h"
+#include "widgets/error_display.h"
+#include "widgets/grid_view.h"
+#include "widgets/qt_text.h"
+#include "widgets/results_charts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace hullcalc {
+
+namespace names = trimWindowNames;
+
+namespace {
+
+// Pages 2 to 15 hold the intermediate results; their tabs are hidden at start.
+constexpr int firstIntermediatePage = 1;
+constexpr int lastIntermediatePage = 14;
+
+QWidget* buttonBar(QWidget* parent, std::initializer_list<QWidget*> buttons)
+{
+    auto* bar = new QWidget(parent);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* b : buttons) {
+        b->setParent(bar);
+        layout->addWidget(b);
+    }
+    layout->addStretch();
+    return bar;
+}
+
+// The dialogs' filter: text files.
+const QString textFiles = QStringLiteral("Текстовые файлы (*.txt)");
+
+QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
+{
+    // The folder of the last file chosen in this session.
+    static QString folder;
+    QString name;
+    switch (dialog) {
+    case TrimWindow::FileDialog::SaveInput:
+        name = QFileDialog::getSaveFileName(parent, "Сохранить исходные данные", folder, textFiles);
+        break;
+    case TrimWindow::FileDialog::SaveResults:
+        name = QFileDialog::getSaveFileName(parent, "Сохранить результат", folder, textFiles);
+        break;
+    case TrimWindow::FileDialog::OpenInput:
+        name = QFileDialog::getOpenFileName(parent, "Загрузить исходные данные", folder, textFiles);
+        break;
+    }
+    if (!name.isEmpty())
+        folder = QFileInfo(name).absolutePath();
+    return name;
+}
+
+std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWidget* parent)
+    : QMainWindow(parent), sheet_(sheet), particulars_(particulars), chooseFile_(&chooseWithDialog)
+{
+    setObjectName(toQString(names::window));
+    setWindowTitle("Удифферентовка");
+    createPages();
+    createActions();
+    createMenus();
+    // 647 x 740 right of the main window, or wider where the results page needs
+    // it with this platform's fonts: growing later, when first shown, would
+    // place the window by its client area and push its title bar off the screen.
+    resize(QSize(647, 740).expandedTo(minimumSizeHint()));
+    move(382, 0);
+    // Creation hides the intermediate pages: only "Исходные данные" and
+    // "Результаты" have tabs until the user asks for the others.
+    setIntermediatePagesVisible(false);
+}
+
+QPushButton* TrimWindow::button(std::string_view objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(toQString(objectName));
+    b->setAutoDefault(false);
+    return b;
+}
+
+GridView* TrimWindow::addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent)
+{
+    auto* view = new GridView(grid, GridLook{columnWidth, 25, editable}, parent);
+    grids_.push_back(view);
+    return view;
+}
+
+void TrimWindow::createPages()
+{
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(toQString(names::pages));
+    pages_->setUsesScrollButtons(true);
+    pages_->setElideMode(Qt::ElideNone);
+    connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::keepSelectionOnShownTab);
+
+    pages_->addTab(inputPage(), "Исходные данные");
+
+    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана");  // "Мастаб" as the button has always read
+    bonjean->setVisible(false);                                             // the Bonjean-scale window is not offered
+    // "шпантгоутам" as the button has always read.
+    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
+    connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
+    pages_->addTab(gridPage(sheet_.bonjean.sectionAreas, 55, buttonBar(this, {bonjean, sectionalAreas})),
+                   "Погруженные площади");
+
+    QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
+    connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
+    pages_->addTab(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), "Статический момент");
+
+    // The hydrostatic curves: a one-row grid over its chart, value against draft.
+    ChartLook curve;
+    curve.showTitle = false;
+    ChartLook marked = curve;
+    marked.pointMarks = true;
+    marked.markSize = 3;
+    ChartLook labelled = curve;
+    labelled.pointLabels = true;
+    struct CurvePage {
+        HydrostaticCurve& curve;
+        const ChartLook& look;
+        const char* title;
+    };
+    HydrostaticCurves& curves = sheet_.hydrostatics;
+    const CurvePage curvePages[] = {
+        {curves.volume, marked, "Грузовой размер"},
+        {curves.centreOfBuoyancy, labelled, "Xцв"},
+        {curves.waterplaneArea, curve, "Площадь ватерлинии"},
+        {curves.centreOfFlotation, curve, "Xcf"},
+        {curves.longitudinalInertia, curve, "Iy"},
+        {curves.transverseInertia, curve, "Iz"},
+        {curves.transverseRadius, curve, "r"},
+        {curves.longitudinalRadius, curve, "R"},
+    };
+    for (const CurvePage& page : curvePages)
+        pages_->addTab(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), page.title);
+
+    pages_->addTab(gridPage(sheet_.iteration.log, 64), "Промежуточные результаты");
+
+    ChartLook drafts;
+    drafts.boldTitle = true;
+    drafts.shadedBackground = true;
+    drafts.pointMarks = true;
+    drafts.markSize = 3;
+    drafts.yMinimum = 0.0;
+    drafts.frameAxis = std::pair(1, frameCount);
+    pages_->addTab(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts),
+                   "Расчетная осадка");
+    ChartLook areas;
+    areas.pointMarks = true;
+    areas.markSize = 3;
+    areas.frameAxis = std::pair(1, frameCount);
+    pages_->addTab(
+        chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas),
+        "Расчетная строевая по шпангоутам");
+
+    pages_->addTab(gridPage(sheet_.results.table, 64), "Таблица удифферентовки");
+    pages_->addTab(resultsPage(), "Результаты");
+    setCentralWidget(pages_);
+}
+
+QWidget* TrimWindow::inputPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName(toQString(names::inputPage));
+
+    QPushButton* calculateButton = button(names::calculate, "Расчет");
+    QFont bold = calculateButton->font();
+    bold.setBold(true);
+    calculateButton->setFont(bold);
+    connect(calculateButton, &QPushButton::clicked, this, &TrimWindow::calculate);
+    QPushButton* bodyPlan = button(names::bodyPlanButton, "Графический вид");
+    connect(bodyPlan, &QPushButton::clicked, this, &TrimWindow::bodyPlanRequested);
+    QPushButton* clear = button(names::clearButton, "Очистка");
+    connect(clear, &QPushButton::clicked, this, &TrimWindow::clearInput);
+    QPushButton* example = button(names::exampleButton, "Пример");
+    connect(example, &QPushButton::clicked, this, &TrimWindow::fillExample);
+
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(buttonBar(page, {calculateButton, bodyPlan, clear, example}), 0, 0, 1, 2);
+    layout->addWidget(caption("Ординаты теоретического чертежа", page), 1, 0);
+    layout->addWidget(caption("Массы по шпациям", page), 1, 1);
+    layout->addWidget(addGrid(sheet_.input.offsets, 45, true, page), 2, 0);
+    GridView* masses = addGrid(sheet_.input.masses, 45, true, page);
+    masses->setFixedWidth(150);
+    layout->addWidget(masses, 2, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget* TrimWindow::gridPage(TextGrid& grid, int columnWidth, QWidget* bar)
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    if (bar) {
+        bar->setParent(page);
+        layout->addWidget(bar);
+    }
+    layout->addWidget(addGrid(grid, columnWidth, false, page));
+    return page;
+}
+
+QWidget* TrimWindow::chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart,
+                               const ChartLook& look)
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    GridView* view = addGrid(grid, columnWidth, false, page);
+    // Tall enough for its rows and a scroll bar, no more: the chart takes the rest.
+    const int headerHeight = grid.fixedRows() > 0 ? 25 : 0;
+    view->setFixedHeight(headerHeight + rowHeight * (grid.rowCount() - grid.fixedRows()) + 22);
+    layout->addWidget(view);
+    auto* chartView = new ChartView(chart, look, page);
+    charts_.push_back(chartView);
+    layout->addWidget(chartView, 1);
+    return page;
+}
+
+QWidget* TrimWindow::resultsPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName(toQString(names::resultsPage));
+    QPushButton* graphs = button(names::resultsChartsButton, "Графический вид");
+    connect(graphs, &QPushButton::clicked, this, &TrimWindow::resultsChartsRequested);
+    QPushButton* print = button(names::printChartsButton, "Печать графиков");
+    connect(print, &QPushButton::clicked, this, &TrimWindow::printCharts);
+
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(buttonBar(page, {graphs, print}), 0, 0, 1, 4);
+    const std::pair<TextGrid*, const char*> tables[] = {
+        {&sheet_.results.loads, "Нагрузка на шпацию"},
+        {&sheet_.results.shearForce, "Перерезывающая сила"},
+        {&sheet_.results.bendingMoment, "Изгибающий момент"},
+    };
+    int column = 0;
+    for (const auto& [grid, title] : tables) {
+        auto* label = new QLabel(title, page);
+        label->setWordWrap(true);
+        layout->addWidget(label, 1, column);
+        GridView* view = addGrid(*grid, 72, false, page);
+        view->setFixedWidth(140);
+        layout->addWidget(view, 2, column++);
+    }
+
+    // The summary of the floating condition and the closure errors.
+    auto* summary = new QFrame(page);
+    summary->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(summary);
+    int row = 0;
+    for (int i = 0; i < summaryLineCount; ++i) {
+        const auto line = static_cast<SummaryLine>(i);
+        if (line == SummaryLine::forwardDraft || line == SummaryLine::shearForceClosure) {
+            auto* line = new QFrame(summary);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(line, row++, 0, 1, 2);
+        }
+        // "R =" has its caption on two lines: "Большой" over the rest.
+        const QString text = line == SummaryLine::longitudinalRadius
+                                 ? QString("Большой\nметацентрический радиус, м  R =")
+                                 : toQString(summaryCaptions[static_cast<std::size_t>(i)]);
+        auto* captionLabel = new QLabel(text, summary);
+        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* value = new QLabel(summary);
+        value->setObjectName(toQString(names::summaryLabels[static_cast<std::size_t>(i)]));
+        value->setMinimumWidth(70);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(captionLabel, row, 0);
+        grid->addWidget(value, row++, 1);
+        summaryLabels_.push_back(value);
+    }
+    grid->setRowStretch(row, 1);
+    layout->addWidget(summary, 2, 3);
+    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(2, 1);
+    return page;
+}
+
+QAction* TrimWindow::action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)())
+{
+    auto* created = new QAction(caption, this);
+    created->setObjectName(toQString(objectName));
+    connect(created, &QAction::triggered, this, handler);
+    return created;
+}
+
+void TrimWindow::createActions()
+{
+    saveInput_ = action("Исходные данные", names::saveInputAction, &TrimWindow::saveInput);
+    saveResults_ = action("Результат", names::saveResultsAction, &TrimWindow::saveResults);
+    loadInput_ = action("Исходные данные", names::loadInputAction, &TrimWindow::loadInput);
+    showIntermediate_ =
+        action("Показать промежуточные значения", names::showIntermediateAction, &TrimWindow::showIntermediatePages);
+    hideIntermediate_ =
+        action("Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
+}
+
+void TrimWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu("Файл");
+    file->setObjectName(toQString(names::fileMenu));
+    QMenu* save = file->addMenu("Сохранить");
+    save->addAction(saveInput_);
+    save->addAction(saveResults_);
+    QMenu* load = file->addMenu("Загрузить");
+    load->addAction(loadInput_);
+
+    QMenu* service = menuBar()->addMenu("Сервис");
+    service->setObjectName(toQString(names::serviceMenu));
+    service->addAction(showIntermediate_);
+    service->addAction(hideIntermediate_);
+}
+
+void TrimWindow::setIntermediatePagesVisible(bool visible)
+{
+    for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page)
+        pages_->setTabVisible(page, visible);
+}
+
+// Ctrl+Tab and the mouse wheel step over disabled tabs only, not hidden ones:
+// a page whose tab is hidden would be selected with no tab to show for it. The
+// selection goes on in the same direction to the next page that has a tab.
+void TrimWindow::keepSelectionOnShownTab(int page)
+{
+    const int count = pages_->count();
+    if (page < 0 || pages_->isTabVisible(page)) {
+        selectedPage_ = page;
+        return;
+    }
+    const bool backwards = page == selectedPage_ - 1 || (selectedPage_ == 0 && page == count - 1);
+    const int step = backwards ? count - 1 : 1;
+    for (int next = (page + step) % count; next != page; next = (next + step) % count) {
+        if (pages_->isTabVisible(next)) {
+            pages_->setCurrentIndex(next);
+            return;
+        }
+    }
+}
+
+void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }
+
+void TrimWindow::hideIntermediatePages() { setIntermediatePagesVisible(false); }
+
+// The grid set-up writes the headers of every grid and selects the input page;
+// it runs each time the user comes to this window.
+void TrimWindow::activate()
+{
+    writeHeaders(sheet_);
+    pages_->setCurrentIndex(0);
+    for (GridView* grid : grids_)
+        grid->refresh();
+}
+
+bool TrimWindow::event(QEvent* event)
+{
+    if (isActivationFromAnotherWindow(this, event))
+        activate();
+    return QMainWindow::event(event);
+}
+
+void TrimWindow::showEvent(QShowEvent* event)
+{
+    // The first showing sets the grids up also where no window manager
+    // activates a window that is shown.
+    if (sheet_.input.offsets.cell(1, 0).empty())
+        activate();
+    QMainWindow::showEvent(event);
+}
+
+void TrimWindow::refreshViews()
+{
+    for (GridView* grid : grids_)
+        grid->refresh();
+    for (ChartView* chart : charts_)
+        chart->refresh();
+    for (std::size_t i = 0; i < summaryLabels_.size(); ++i)
+        summaryLabels_[i]->setText(QString::fromStdString(sheet_.results.summary[i]));
+    emit sheetChanged();
+}
+
+void TrimWindow::calculate()
+{
+    const QString error = failureOf([&] { runTrimCalculation(sheet_, particulars_); });
+    // Also after a failure: what the steps wrote before it is shown.
+    refreshViews();
+    if (!error.isEmpty())
+        showError(this, error);
+}
+
+void TrimWindow::clearInput()
+{
+    clearInputTables(sheet_.input);
+    refreshViews();
+}
+
+void TrimWindow::fillExample()
+{
+    fillExampleShip(sheet_.input);
+    refreshViews();
+}
+
+void TrimWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFile_ = chooser ? std::move(chooser) : FileChooser(&chooseWithDialog);
+}
+
+void TrimWindow::saveInput()
+{
+    const QString name = chooseFile_(this, FileDialog::SaveInput);
+    if (!name.isEmpty())
+        runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); });
+}
+
+void TrimWindow::saveResults()
+{
+    const QString name = chooseFile_(this, FileDialog::SaveResults);
+    if (!name.isEmpty())
+        runAction(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
+}
+
+void TrimWindow::loadInput()
+{
+    const QString name = chooseFile_(this, FileDialog::OpenInput);
+    if (name.isEmpty())
+        return;
+    const QString error = failureOf([&] { loadInputFile(toPath(name), sheet_.input); });
+    refreshViews();
+    if (!error.isEmpty())
+        showError(this, error);
+}
+
+// The three results charts, each alone on one landscape page as a document of
+// its own, on the default printer.
+void TrimWindow::printCharts()
+{
+    const TrimTable& results = sheet_.results;
+    runAction(this, [&] {
+        printOnDefaultPrinter(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart));
+    });
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,99 @@
+// The trim window: the input tables, every intermediate and final result of
+// the trim calculation on its sixteen pages, the summary, the file menu and
+// the buttons that run the calculation and open the graph windows.
+#pragma once
+
+#include "trim/ship_particulars.h"
+#include "trim/trim_sheet.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace hullcalc {
+
+class ChartView;
+struct ChartLook;
+class GridView;
+
+class TrimWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The window shows and edits `sheet` and reads the particulars when it calculates.
+    TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWidget* parent = nullptr);
+
+    TrimSheet& sheet() { return sheet_; }
+    QTabWidget* pages() const { return pages_; }
+
+    // Redraws every grid, chart and label of the window from the sheet, and
+    // tells the graph windows.
+    void refreshViews();
+
+    // Button and menu handlers, public so that tests can press them.
+    void calculate();              // "Расчет"
+    void clearInput();             // "Очистка"
+    void fillExample();            // "Пример"
+    void showIntermediatePages();  // "Показать промежуточные значения"
+    void hideIntermediatePages();  // "Скрыть промежуточные значения"
+    void saveInput();              // "Файл" → "Сохранить" → "Исходные данные"
+    void saveResults();            // "Файл" → "Сохранить" → "Результат"
+    void loadInput();              // "Файл" → "Загрузить" → "Исходные данные"
+    void printCharts();            // "Печать графиков"
+
+    // Asks the user for a file name; an empty name means the dialog was
+    // cancelled. Tests replace it to answer without a dialog.
+    enum class FileDialog { SaveInput, SaveResults, OpenInput };
+    using FileChooser = std::function<QString(QWidget* parent, FileDialog dialog)>;
+    void setFileChooser(FileChooser chooser);
+
+signals:
+    // The sheet's charts changed: the graph windows redraw.
+    void sheetChanged();
+    // The user asks for a graph window.
+    void bodyPlanRequested();
+    void sectionalAreasRequested();
+    void staticMomentsRequested();
+    void resultsChartsRequested();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createPages();
+    QAction* action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)());
+    void createActions();
+    void createMenus();
+    QWidget* inputPage();
+    QWidget* gridPage(TextGrid& grid, int columnWidth, QWidget* buttonBar = nullptr);
+    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look);
+    QWidget* resultsPage();
+    QPushButton* button(std::string_view objectName, const QString& caption);
+    GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
+    void activate();
+    void setIntermediatePagesVisible(bool visible);
+    void keepSelectionOnShownTab(int page);
+
+    TrimSheet& sheet_;
+    const ShipParticulars& particulars_;
+    QTabWidget* pages_ = nullptr;
+    int selectedPage_ = 0;
+    std::vector<GridView*> grids_;
+    std::vector<ChartView*> charts_;
+    std::vector<QLabel*> summaryLabels_;  // in the order of SummaryLine
+    QAction* showIntermediate_ = nullptr;
+    QAction* hideIntermediate_ = nullptr;
+    QAction* saveInput_ = nullptr;
+    QAction* saveResults_ = nullptr;
+    QAction* loadInput_ = nullptr;
+    FileChooser chooseFile_;
+};
+
+}  // namespace hullcalc

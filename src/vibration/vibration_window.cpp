@@ -1,0 +1,185 @@
+#include "vibration/vibration_window.h"
+
+#include "vibration/vibration.h"
+#include "vibration/vibration_window_names.h"
+#include "widgets/activation.h"
+#include "widgets/chart_printing.h"
+#include "widgets/chart_view.h"
+#include "widgets/error_display.h"
+#include "widgets/grid_view.h"
+#include "widgets/qt_text.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace hullcalc {
+
+namespace names = vibrationWindowNames;
+
+namespace {
+
+ChartLook modeShapeLook()
+{
+    ChartLook look;
+    look.pointMarks = true;
+    look.markSize = 3;
+    look.frameAxis = std::pair(1, spacingCount);
+    return look;
+}
+
+}  // namespace
+
+VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window), sheet_(sheet), trim_(trim), particulars_(particulars), pages_(new QTabWidget(this))
+{
+    setObjectName(toQString(names::window));
+    setWindowTitle("Вибрация");
+    resize(1005, 565);
+    move(12, 44);
+    pages_->setObjectName(toQString(names::pages));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pages_);
+
+    pages_->addTab(inputPage(), "Исходные данные");
+
+    auto* tablePage = new QWidget(pages_);
+    tablePage->setObjectName(toQString(names::tablePage));
+    table_ = new GridView(sheet_.table, GridLook{43, 25, false}, tablePage);
+    table_->setObjectName(toQString(names::table));
+    auto* tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->addWidget(table_);
+    pages_->addTab(tablePage, "Таблица расчета");
+
+    // The shift and turn of the mode shape.
+    auto* results = new QWidget(pages_);
+    results->setObjectName(toQString(names::resultsPage));
+    for (std::size_t i = 3; i < 5; ++i) {
+        auto* label = new QLabel(results);
+        label->setObjectName(toQString(names::resultLabels[i].name));
+        label->move(8, i == 3 ? 88 : 112);
+        label->setMinimumWidth(300);
+        resultLabels_[i] = label;
+    }
+    pages_->addTab(results, "Результаты");
+
+    // The table and the correction coefficients are kept out of sight; every
+    // calculation fills them all the same.
+    pages_->setTabVisible(1, false);
+    pages_->setTabVisible(2, false);
+}
+
+QWidget* VibrationWindow::inputPage()
+{
+    auto* page = new QWidget(pages_);
+    page->setObjectName(toQString(names::inputPage));
+    auto* layout = new QGridLayout(page);
+
+    const char* tones[] = {"I тон колебаний", "II тон колебаний", "III тон колебаний", "IV тон колебаний"};
+    for (int i = 0; i < highestTone; ++i) {
+        auto* button = new QRadioButton(tones[i], page);
+        button->setObjectName(toQString(names::toneButtons[static_cast<std::size_t>(i)]));
+        // The tone's parameters follow the button whenever it becomes checked,
+        // by the user or by the activation.
+        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                selectTone(sheet_, i + 1);
+        });
+        layout->addWidget(button, i, 0, 1, 2);
+        toneButtons_[static_cast<std::size_t>(i)] = button;
+    }
+    layout->setRowMinimumHeight(4, 24);
+
+    const char* captions[] = {"Жесткость", "Масса", "Частота"};
+    int row = 5;
+    for (std::size_t i = 0; i < 3; ++i) {
+        layout->addWidget(new QLabel(captions[i], page), row, 0);
+        auto* value = new QLabel(page);
+        value->setObjectName(toQString(names::resultLabels[i].name));
+        value->setMinimumWidth(90);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(value, row++, 1);
+        resultLabels_[i] = value;
+    }
+    layout->setRowStretch(row++, 1);
+
+    auto* calculateButton = new QPushButton("Расчет", page);
+    calculateButton->setObjectName(toQString(names::calculate));
+    QFont bold = calculateButton->font();
+    bold.setBold(true);
+    calculateButton->setFont(bold);
+    calculateButton->setFocusPolicy(Qt::NoFocus);
+    connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
+    layout->addWidget(calculateButton, row, 0, 1, 2);
+
+    modeShape_ = new ChartView(sheet_.modeShape, modeShapeLook(), page);
+    modeShape_->setObjectName(toQString(names::modeShape));
+    modeShape_->setMinimumSize(500, 360);
+    layout->addWidget(modeShape_, 0, 2, row, 1);
+    auto* print = new QPushButton("Печать графика", page);
+    print->setObjectName(toQString(names::printChart));
+    connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
+    layout->addWidget(print, row, 2, Qt::AlignRight);
+    layout->setColumnStretch(2, 1);
+
+    // The tone buttons, the chart, the print button.
+    setTabOrder(toneButtons_[3], modeShape_);
+    setTabOrder(modeShape_, print);
+    return page;
+}
+
+// Each time the user comes to the window: the table headers are written and
+// tone I is checked, so that the tone shown and the tone computed agree.
+void VibrationWindow::activate()
+{
+    writeVibrationHeaders(sheet_);
+    toneButtons_[0]->setChecked(true);
+    table_->refresh();
+}
+
+bool VibrationWindow::event(QEvent* event)
+{
+    if (isActivationFromAnotherWindow(this, event))
+        activate();
+    return QWidget::event(event);
+}
+
+void VibrationWindow::showEvent(QShowEvent* event)
+{
+    // The first showing sets the window up also where no window manager
+    // activates a window that is shown.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        activate();
+    }
+    QWidget::showEvent(event);
+}
+
+void VibrationWindow::refreshViews()
+{
+    table_->refresh();
+    modeShape_->refresh();
+    for (std::size_t i = 0; i < resultLabels_.size(); ++i)
+        resultLabels_[i]->setText(QString::fromStdString(sheet_.*names::resultLabels[i].text));
+}
+
+void VibrationWindow::calculate()
+{
+    const QString error = failureOf([&] { computeVibration(trimmedHull(trim_), particulars_, sheet_); });
+    // Also after a failure: what the calculation wrote before it is shown.
+    refreshViews();
+    if (!error.isEmpty())
+        showError(this, error);
+}
+
+void VibrationWindow::printChart()
+{
+    runAction(this, [&] { printOnDefaultPrinter({{sheet_.modeShape, modeShapeLook()}}); });
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,39 @@
+// The names the world outside the C++ knows the vibration window's parts by:
+// the object names tests find widgets by, and the keys of the command line's
+// dump of every component's text. Kept here and nowhere else.
+#pragma once
+
+#include "vibration/vibration_sheet.h"
+
+#include <array>
+#include <string_view>
+
+namespace hullcalc::vibrationWindowNames {
+
+inline constexpr std::string_view window = "VibrForm";
+inline constexpr std::string_view pages = "PageControl1";
+inline constexpr std::string_view inputPage = "TabSheet1";
+inline constexpr std::string_view tablePage = "TabSheet2";
+inline constexpr std::string_view resultsPage = "TabSheet3";
+inline constexpr std::string_view table = "Vibr1Grid";
+inline constexpr std::string_view modeShape = "Chart1";
+inline constexpr std::string_view calculate = "SpeedButton8";
+inline constexpr std::string_view printChart = "Button1";
+// Tones I to IV.
+inline constexpr std::array<std::string_view, highestTone> toneButtons = {"RadioButton1", "RadioButton2",
+                                                                          "RadioButton3", "RadioButton4"};
+
+// The five result labels and the sheet's text each shows.
+struct NamedText {
+    std::string_view name;
+    std::string VibrationSheet::*text;
+};
+inline const std::array<NamedText, 5> resultLabels = {{
+    {"Label4", &VibrationSheet::stiffness},
+    {"Label5", &VibrationSheet::mass},
+    {"Label6", &VibrationSheet::frequency},
+    {"Label7", &VibrationSheet::shift},
+    {"Label8", &VibrationSheet::turn},
+}};
+
+}  // namespace hullcalc::vibrationWindowNames
