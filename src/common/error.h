@@ -14,6 +14,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+class TextGrid;
+
+// A failure in one cell of a grid, such as a text that is not a number. The
+// window or tool that shows the grid names the cell beside the message and
+// can select it.
+class CellError : public Error {
+public:
+    CellError(const std::string& message, const TextGrid& grid, int column, int row)
+        : Error(message), grid_(&grid), column_(column), row_(row)
+    {}
+
+    const TextGrid& grid() const { return *grid_; }
+    int column() const { return column_; }
+    int row() const { return row_; }
+
+private:
+    const TextGrid* grid_;
+    int column_;
+    int row_;
+};
+
 namespace messages {
 inline constexpr std::string_view divisionByZero = "Floating point division by zero";
 inline constexpr std::string_view invalidOperation = "Invalid floating point operation";

@@ -1,10 +1,18 @@
 #include "common/grid_values.h"
 
+#include "common/error.h"
 #include "common/number_text.h"
 
 namespace hullcalc {
 
-double cellValue(const TextGrid& grid, int column, int row) { return parseNumber(grid.cell(column, row)); }
+double cellValue(const TextGrid& grid, int column, int row)
+{
+    try {
+        return parseNumber(grid.cell(column, row));
+    } catch (const Error& e) {
+        throw CellError(e.what(), grid, column, row);
+    }
+}
 
 void setGeneral(TextGrid& grid, int column, int row, double value) { grid.setCell(column, row, formatGeneral(value)); }
 

@@ -6,7 +6,8 @@
 
 namespace hullcalc {
 
-// The cell's text converted to a number (decimal comma; blanks skipped).
+// The cell's text converted to a number (decimal comma; blanks skipped). A text
+// that is not a number throws CellError naming the cell.
 double cellValue(const TextGrid& grid, int column, int row);
 
 // The cell receives the general text of the value (15 significant digits).

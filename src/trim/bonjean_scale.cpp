@@ -61,7 +61,7 @@ void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights&
 {
     z[1] = 0.0;
     for (int k = 1; k <= waterlineCount; ++k)
-        z[k + 1] = parseNumber(particulars.waterlineSpacing) + z[k];
+        z[k + 1] = particularValue(particulars, &ShipParticulars::waterlineSpacing) + z[k];
 }
 
 void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartModel& bodyPlan)
@@ -100,7 +100,7 @@ void computeBonjeanScale(const InputTables& input, const ShipParticulars& partic
                 scale.sectionMoments.setCell(j, row, "0");
                 continue;
             }
-            const double dT = parseNumber(particulars.waterlineSpacing);
+            const double dT = particularValue(particulars, &ShipParticulars::waterlineSpacing);
             // The strip between waterlines j and j + 1 is a trapezoid of height ΔT.
             const double stripArea = (y[j] + y[j + 1]) * 0.5 * dT;
             halfArea[j + 1] = halfArea[j] + stripArea;

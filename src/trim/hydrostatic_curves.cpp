@@ -30,8 +30,8 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
         for (int r = 1; r <= frames; ++r)
             area[r] = cellValue(areas, j, r);
         for (int r = 1; r + 1 < areas.rowCount(); ++r) {
-            curves.length = parseNumber(particulars.length);
-            curves.frameSpacing = parseNumber(particulars.frameSpacing);
+            curves.length = particularValue(particulars, &ShipParticulars::length);
+            curves.frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
             const double dL = curves.frameSpacing;
             const double stripVolume = (area[r] + area[r + 1]) * 0.5 * dL;
             volume[r + 1] = volume[r] + stripVolume;
@@ -72,7 +72,7 @@ void integrateWaterplanes(const InputTables& input, const ShipParticulars& parti
             const double b1 = halfBreadth[r];
             const double b2 = halfBreadth[r + 1];
             const double d = b2 - b1;
-            curves.frameSpacing = parseNumber(particulars.frameSpacing);
+            curves.frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
             const double dL = curves.frameSpacing;
             const double stripArea = (b1 + b2) * 0.5 * dL;
             halfArea[r + 1] = halfArea[r] + stripArea;

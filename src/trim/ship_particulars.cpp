@@ -1,5 +1,10 @@
 #include "trim/ship_particulars.h"
 
+#include "common/number_text.h"
+
+#include <cmath>
+#include <stdexcept>
+
 namespace hullcalc {
 
 const ParticularField* findParticular(std::string_view name)
@@ -8,6 +13,43 @@ const ParticularField* findParticular(std::string_view name)
         if (field.key == name || field.optionName == name)
             return &field;
     return nullptr;
+}
+
+const ParticularField& fieldOf(std::string ShipParticulars::*text)
+{
+    for (const ParticularField& field : particularFields)
+        if (field.text == text)
+            return field;
+    throw std::logic_error("a particular without a field");
+}
+
+std::string captionOf(const ParticularField& field)
+{
+    std::string caption(field.caption);
+    for (char& c : caption)
+        if (c == '\n')
+            c = ' ';
+    return caption;
+}
+
+double particularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    try {
+        return parseNumber(particulars.*text);
+    } catch (const Error& e) {
+        throw ParticularError(e.what(), fieldOf(text));
+    }
+}
+
+void requirePositiveParticulars(const ShipParticulars& particulars)
+{
+    for (std::string ShipParticulars::*text :
+         {&ShipParticulars::length, &ShipParticulars::breadth, &ShipParticulars::designDisplacement,
+          &ShipParticulars::frameSpacing, &ShipParticulars::waterlineSpacing}) {
+        const double value = particularValue(particulars, text);
+        if (!(value > 0.0) || !std::isfinite(value))
+            throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
+    }
 }
 
 }  // namespace hullcalc

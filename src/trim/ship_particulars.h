@@ -3,6 +3,8 @@
 // the ship type. The example ship's texts are the defaults.
 #pragma once
 
+#include "common/error.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -53,5 +55,31 @@ inline const std::array<ParticularField, 9> particularFields = {{
 
 // The field with that key or option name, or nullptr.
 const ParticularField* findParticular(std::string_view name);
+
+// The field of that member.
+const ParticularField& fieldOf(std::string ShipParticulars::*text);
+
+// The caption on one line, as messages name the particular.
+std::string captionOf(const ParticularField& field);
+
+// A failure caused by one particular. The window or tool names it beside the
+// message and can focus its edit.
+class ParticularError : public Error {
+public:
+    ParticularError(const std::string& message, const ParticularField& field) : Error(message), field_(&field) {}
+    const ParticularField& field() const { return *field_; }
+
+private:
+    const ParticularField* field_;
+};
+
+// The particular's text as a number; a text that is not one throws
+// ParticularError with the conversion's message.
+double particularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text);
+
+// L, B, ΔL, ΔT and the design displacement, which the calculations divide by
+// or integrate with, must be positive numbers: otherwise ParticularError
+// names the first that is not, before any step writes a result.
+void requirePositiveParticulars(const ShipParticulars& particulars);
 
 }  // namespace hullcalc

@@ -4,8 +4,8 @@ namespace hullcalc {
 
 void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
 {
-    sheet.complete = false;
-    sheet.iteration.frameDraft.fill(0.0);
+    clearTrimResults(sheet);
+    requirePositiveParticulars(particulars);
     buildWaterlineHeights(particulars, sheet.bonjean.waterlineHeights);
     drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
     computeBonjeanScale(sheet.input, particulars, sheet.bonjean);

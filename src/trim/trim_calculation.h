@@ -8,10 +8,12 @@
 
 namespace hullcalc {
 
-// Runs every step: waterline heights, body plan, Bonjean scale and its curves,
-// hydrostatic curves, design waterline, trim table. A failure throws Error with
-// the user's message; what the steps wrote before it stays, and the run does
-// not count as complete.
+// Empties every result of an earlier run, checks the particulars the steps
+// divide by, then runs every step: waterline heights, body plan, Bonjean scale
+// and its curves, hydrostatic curves, design waterline, trim table. A failure
+// throws Error with the user's message (CellError or ParticularError where one
+// cell or particular is the cause); what the steps of this run wrote before it
+// stays, and the run does not count as complete.
 void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars);
 
 }  // namespace hullcalc

@@ -27,4 +27,9 @@ struct TrimSheet {
 // what was computed.
 void writeHeaders(TrimSheet& sheet);
 
+// Empties every result the trim calculation writes - the data cells of its
+// grids, its charts, the summary and the values it keeps - so that after a
+// stopped run nothing of an earlier one is left to be taken for current.
+void clearTrimResults(TrimSheet& sheet);
+
 }  // namespace hullcalc

@@ -90,7 +90,7 @@ void writeSummary(const WaterlineIteration& iteration, const ShipParticulars& pa
     const TextGrid& table = results.table;
     const int lastFrame = table.rowCount() - 1;
     results[SummaryLine::volume] = formatF(cellValue(iteration.log, log::currentVolume.column, log::currentVolume.row));
-    results[SummaryLine::centreOfGravity] = formatF(parseNumber(particulars.centreOfGravity));
+    results[SummaryLine::centreOfGravity] = formatF(particularValue(particulars, &ShipParticulars::centreOfGravity));
     results[SummaryLine::centreOfBuoyancy] =
         formatF(cellValue(iteration.log, log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
     results[SummaryLine::centreOfFlotation] = formatF(waterline.centreOfFlotation);

@@ -232,14 +232,15 @@ DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const Hydrostat
     const double L = curves.length;
     const double dL = curves.frameSpacing;
 
-    const double designVolume = divide(parseNumber(particulars.designDisplacement), particulars.waterDensity);
+    const double designVolume =
+        divide(particularValue(particulars, &ShipParticulars::designDisplacement), particulars.waterDensity);
     const EvenKeel evenKeel = evenKeelWaterline(curves, z, designVolume);
     setLogCell(grid, log::evenKeelDraft, evenKeel.meanDraft);
     setLogCell(grid, log::evenKeelCentreOfFlotation, evenKeel.centreOfFlotation);
     setLogCell(grid, log::evenKeelCentreOfBuoyancy, evenKeel.centreOfBuoyancy);
     setLogCell(grid, log::evenKeelRadius, evenKeel.longitudinalRadius);
 
-    const double centreOfGravity = parseNumber(particulars.centreOfGravity);
+    const double centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
     Approximation current = firstApproximation(evenKeel, centreOfGravity, L);
     setLogCell(grid, log::firstForwardDraft, current.forwardDraft);
     setLogCell(grid, log::firstAftDraft, current.aftDraft);

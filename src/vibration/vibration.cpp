@@ -52,11 +52,6 @@ constexpr std::array<const char*, spacingCount> leverTexts = {
     "-0,475", "-0,425", "-0,375", "-0,325", "-0,275", "-0,225", "-0,175", "-0,125", "-0,075", "-0,025",
     "0,025",  "0,075",  "0,125",  "0,175",  "0,225",  "0,275",  "0,325",  "0,375",  "0,425",  "0,475"};
 
-// Sectional moments of inertia of the hull girder per spacing from the bow, m⁴.
-constexpr std::array<const char*, spacingCount> inertiaTexts = {
-    "0,120", "0,168", "0,170", "0,177", "0,195", "0,210", "0,220", "0,230", "0,236", "0,236",
-    "0,236", "0,236", "0,232", "0,225", "0,215", "0,207", "0,200", "0,136", "0,075", "0,042"};
-
 int sumRow(const TextGrid& table) { return table.rowCount() - 1; }
 int lastSpacingRow(const TextGrid& table) { return table.rowCount() - 2; }
 
@@ -155,8 +150,8 @@ void writeMassesPerMetre(const TrimmedHull& hull, const ShipParticulars& particu
     fillColumn(table, column::addedMass, [&](int r) {
         const double area = value(column::meanArea, r);
         const double breadth = value(column::meanHalfBreadth, r);
-        const double Le = parseNumber(particulars.length);
-        const double Be = parseNumber(particulars.breadth);
+        const double Le = particularValue(particulars, &ShipParticulars::length);
+        const double Be = particularValue(particulars, &ShipParticulars::breadth);
         const double draft = value(column::meanDraft, r);
         return divide(area * (0.4 * particulars.waterDensity) * breadth * (1 + divide(Le * k, Be)), draft);
     });
@@ -228,12 +223,16 @@ void correctForRigidBodyMotion(TextGrid& table, ChartModel& modeShape, Vibration
 
 // Strain energy goes with E·i·(s″)², and s″ = −(nπ/L)²·s for the sine;
 // kinetic energy with m·w². Their ratio is the square of the frequency.
-void computeGeneralizedStiffnessAndMass(double halfWaves, double L, double dL, TextGrid& table,
-                                        VibrationResults& results)
+void computeGeneralizedStiffnessAndMass(double halfWaves, double L, double dL, const TextGrid& sectionInertia,
+                                        TextGrid& table, VibrationResults& results)
 {
     const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
     const int sums = sumRow(table);
-    writeFixedList(table, column::inertia, inertiaTexts);
+    // The inertias as typed; a text that is not a number is named in the input.
+    for (int r = 1; r <= lastSpacingRow(table); ++r) {
+        cellValue(sectionInertia, 1, r);
+        table.setCell(column::inertia, r, sectionInertia.cell(1, r));
+    }
     fillColumn(table, column::stiffnessTerm, [&](int r) {
         const double s = value(column::assumedShape, r);
         return value(column::inertia, r) * (s * s);
@@ -288,7 +287,8 @@ VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars
     writeMassesPerMetre(hull, particulars, sheet.addedMassCoefficient, table);
     writeAssumedShape(sheet.halfWaves, table);
     correctForRigidBodyMotion(table, sheet.modeShape, results);
-    computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, table, results);
+    computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, sheet.sectionInertia, table,
+                                       results);
 
     sheet.stiffness = format84(results.stiffness);
     sheet.mass = format84(results.mass);

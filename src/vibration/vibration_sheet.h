@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/chart_model.h"
+#include "common/hull_frames.h"
 #include "common/text_grid.h"
 
 #include <string>
@@ -15,6 +16,11 @@ inline constexpr int highestTone = 4;
 
 struct VibrationSheet {
     VibrationSheet();
+
+    // Input: the moment of inertia of the hull girder's midship-like section
+    // in each spacing, m⁴ (spacing row i from the bow, column 1; the example
+    // ship's values until the user types others).
+    TextGrid sectionInertia{2, spacingCount + 1};
 
     // 20 spacing rows and the sums row 21, below a header row; a header column,
     // then the 22 columns of the calculation.
@@ -38,8 +44,16 @@ struct VibrationSheet {
 
 // The table headers written each time the window becomes active: spacings
 // "0-1" .. "20-21" down column 0 (the sums row too reads "20-21") and the
-// column numbers "1" .. "22" across row 0. Touches no other cell.
+// column numbers "1" .. "22" across row 0, and the spacings down the section
+// inertia. Touches no other cell.
 void writeVibrationHeaders(VibrationSheet& sheet);
+
+// The example ship's section moments of inertia, spacing by spacing.
+void fillExampleInertia(VibrationSheet& sheet);
+
+// Empties every result of the calculation - the table's data cells, the five
+// result texts and the mode shape - and keeps the inputs and the tone.
+void clearVibrationResults(VibrationSheet& sheet);
 
 // Chooses tone 1..4 (I: 1 half-wave and 0,1; II: 2 and 0,07; III: 3 and 0,05;
 // IV: 4 and 0,04). Throws std::out_of_range for another tone.

@@ -85,11 +85,11 @@ TEST_F(Cli, ChangedInputAndSeaWater)
 
 TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
 {
-    const Outcome r = run({"--set", "ShipL=", "--json", "-"});
+    const Outcome r = run({"--mass", "7=abc", "--json", "-"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("'' is not a valid floating point value"), std::string::npos);
-    EXPECT_NE(r.out.find(R"({"error":"'' is not a valid floating point value",)"), std::string::npos);
-    // The hydrostatic curves stopped at their first strip: the Bonjean table is complete.
+    EXPECT_NE(r.err.find("'abc' is not a valid floating point value"), std::string::npos);
+    EXPECT_NE(r.out.find(R"({"error":"'abc' is not a valid floating point value",)"), std::string::npos);
+    // The trim table stopped at the weights: the Bonjean table is complete.
     EXPECT_NE(r.out.find(R"(["20 шп","0","0","0","0","0","0","0,2925",)"), std::string::npos);
     // No vibration after a failed trim calculation.
     EXPECT_EQ(run({"--set", "ShipL=", "--tone", "1"}).status, 1);

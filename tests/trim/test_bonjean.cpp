@@ -126,31 +126,6 @@ TEST_F(Bonjean, BodyPlanMirrorsTheAftBody)
     EXPECT_EQ(frame20.back().y, sheet.bonjean.waterlineHeights[6]) << "equal abscissae keep the order of adding";
 }
 
-TEST_F(Bonjean, BadWaterlineSpacingTouchesNothing)
-{
-    runTrimCalculation(sheet, particulars);
-    const TrimSheet before = sheet;
-    particulars.waterlineSpacing = "0.39";
-    EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'0.39' is not a valid floating point value");
-    EXPECT_EQ(sheet.bonjean.sectionAreas, before.bonjean.sectionAreas);
-    EXPECT_EQ(sheet.bonjean.bodyPlan.series[0].points(), before.bonjean.bodyPlan.series[0].points());
-    EXPECT_FALSE(sheet.complete);
-}
-
-TEST_F(Bonjean, BadOffsetStopsTheBodyPlanAndKeepsThePreviousTables)
-{
-    runTrimCalculation(sheet, particulars);
-    const TrimSheet before = sheet;
-    sheet.input.offsets.setCell(3, 5, "5,5x");
-    EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'5,5x' is not a valid floating point value");
-    const auto& series = sheet.bonjean.bodyPlan.series;
-    EXPECT_EQ(series[3].points().size(), 10u);
-    EXPECT_EQ(series[4].points().size(), 2u) << "frame 4 up to the bad cell";
-    EXPECT_TRUE(series[5].points().empty());
-    EXPECT_EQ(sheet.bonjean.sectionAreas, before.bonjean.sectionAreas);
-    EXPECT_EQ(sheet.bonjean.sectionMoments, before.bonjean.sectionMoments);
-}
-
 TEST_F(Bonjean, AfterClearingTheFirstEmptyCellStops)
 {
     clearInputTables(sheet.input);

@@ -159,18 +159,5 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
     }
 }
 
-// A bad spacing stops at the first strip: the Bonjean scale and its charts are
-// complete, the curves keep what they held.
-TEST_F(Hydrostatics, BadSpacingStopsAfterTheBonjeanScale)
-{
-    const TrimSheet fresh = sheet;
-    particulars.frameSpacing = "75.0";
-    EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'75.0' is not a valid floating point value");
-    EXPECT_FALSE(sheet.bonjean.sectionAreas.cell(waterlineCount, frameCount).empty()) << "the last Bonjean area";
-    EXPECT_EQ(sheet.bonjean.sectionalAreaCurves.series[9].points().size(), 21u);
-    EXPECT_EQ(sheet.hydrostatics.volume.values, fresh.hydrostatics.volume.values);
-    EXPECT_FALSE(sheet.complete);
-}
-
 }  // namespace
 }  // namespace hullcalc

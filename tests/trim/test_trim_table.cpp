@@ -109,27 +109,6 @@ TEST_F(TrimTable, BalancedBoxBargeCarriesNoLoad)
         EXPECT_EQ(sheet.results.summary[i], expected[i]) << summaryCaptions[i];
 }
 
-// A bad masses cell stops at the weights: buoyancy with its total and the
-// weights above the bad cell are written, the results keep the earlier run.
-TEST_F(TrimTable, BadMassStopsAtTheWeights)
-{
-    runTrimCalculation(sheet, particulars);
-    const TrimSheet before = sheet;
-    for (int row = 1; row <= frameCount; ++row)
-        for (int column = 1; column <= 9; ++column)
-            sheet.results.table.setCell(column, row, {});
-    sheet.input.masses.setCell(1, 7, "22,7412 т");
-    EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }),
-              "'22,7412 т' is not a valid floating point value");
-    EXPECT_EQ(sheet.results.table.cell(3, 21), before.results.table.cell(3, 21)) << "buoyancy with its total";
-    EXPECT_EQ(sheet.results.table.cell(4, 6), before.results.table.cell(4, 6)) << "the weight above the bad cell";
-    EXPECT_EQ(sheet.results.table.cell(4, 7), "");
-    EXPECT_EQ(sheet.results.table.cell(5, 1), "");
-    EXPECT_EQ(sheet.results.bendingMoment, before.results.bendingMoment);
-    EXPECT_EQ(sheet.results.summary, before.results.summary);
-    EXPECT_FALSE(sheet.complete);
-}
-
 // A repeat run rewrites every grid and chart rather than adding to them.
 TEST_F(TrimTable, SecondRunGivesIdenticalTexts)
 {
