@@ -72,6 +72,8 @@ QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
 
 std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
+QString pageCaption(int page) { return toQString(names::pageCaptions.at(static_cast<std::size_t>(page))); }
+
 QLabel* caption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -124,7 +126,7 @@ void TrimWindow::createPages()
     pages_->setElideMode(Qt::ElideNone);
     connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::keepSelectionOnShownTab);
 
-    pages_->addTab(inputPage(), "Исходные данные");
+    pages_->addTab(inputPage(), pageCaption(0));
 
     QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана");  // "Мастаб" as the button has always read
     bonjean->setVisible(false);                                             // the Bonjean-scale window is not offered
@@ -132,11 +134,11 @@ void TrimWindow::createPages()
     QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
     pages_->addTab(gridPage(sheet_.bonjean.sectionAreas, 55, buttonBar(this, {bonjean, sectionalAreas})),
-                   "Погруженные площади");
+                   pageCaption(1));
 
     QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
     connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
-    pages_->addTab(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), "Статический момент");
+    pages_->addTab(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), pageCaption(2));
 
     // The hydrostatic curves: a one-row grid over its chart, value against draft.
     ChartLook curve;
@@ -149,23 +151,23 @@ void TrimWindow::createPages()
     struct CurvePage {
         HydrostaticCurve& curve;
         const ChartLook& look;
-        const char* title;
+        int page;
     };
     HydrostaticCurves& curves = sheet_.hydrostatics;
     const CurvePage curvePages[] = {
-        {curves.volume, marked, "Грузовой размер"},
-        {curves.centreOfBuoyancy, labelled, "Xцв"},
-        {curves.waterplaneArea, curve, "Площадь ватерлинии"},
-        {curves.centreOfFlotation, curve, "Xcf"},
-        {curves.longitudinalInertia, curve, "Iy"},
-        {curves.transverseInertia, curve, "Iz"},
-        {curves.transverseRadius, curve, "r"},
-        {curves.longitudinalRadius, curve, "R"},
+        {curves.volume, marked, 3},
+        {curves.centreOfBuoyancy, labelled, 4},
+        {curves.waterplaneArea, curve, 5},
+        {curves.centreOfFlotation, curve, 6},
+        {curves.longitudinalInertia, curve, 7},
+        {curves.transverseInertia, curve, 8},
+        {curves.transverseRadius, curve, 9},
+        {curves.longitudinalRadius, curve, 10},
     };
     for (const CurvePage& page : curvePages)
-        pages_->addTab(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), page.title);
+        pages_->addTab(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), pageCaption(page.page));
 
-    pages_->addTab(gridPage(sheet_.iteration.log, 64), "Промежуточные результаты");
+    pages_->addTab(gridPage(sheet_.iteration.log, 64), pageCaption(11));
 
     ChartLook drafts;
     drafts.boldTitle = true;
@@ -175,17 +177,17 @@ void TrimWindow::createPages()
     drafts.yMinimum = 0.0;
     drafts.frameAxis = std::pair(1, frameCount);
     pages_->addTab(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts),
-                   "Расчетная осадка");
+                   pageCaption(12));
     ChartLook areas;
     areas.pointMarks = true;
     areas.markSize = 3;
     areas.frameAxis = std::pair(1, frameCount);
     pages_->addTab(
         chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas),
-        "Расчетная строевая по шпангоутам");
+        pageCaption(13));
 
-    pages_->addTab(gridPage(sheet_.results.table, 64), "Таблица удифферентовки");
-    pages_->addTab(resultsPage(), "Результаты");
+    pages_->addTab(gridPage(sheet_.results.table, 64), pageCaption(14));
+    pages_->addTab(resultsPage(), pageCaption(15));
     setCentralWidget(pages_);
 }
 

@@ -5,7 +5,11 @@
 
 #include "trim/trim_sheet.h"
 
+#include "common/error.h"
+
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +40,27 @@ inline constexpr std::string_view serviceMenu = "ServiceMenu";
 inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = {
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
     "Label25", "Label26", "Label27", "Label28", "Label29"};
+
+// The captions of the window's sixteen pages, in their order; pages 2 to 15
+// hold the intermediate results.
+inline constexpr std::array<std::string_view, 16> pageCaptions = {"Исходные данные",
+                                                                  "Погруженные площади",
+                                                                  "Статический момент",
+                                                                  "Грузовой размер",
+                                                                  "Xцв",
+                                                                  "Площадь ватерлинии",
+                                                                  "Xcf",
+                                                                  "Iy",
+                                                                  "Iz",
+                                                                  "r",
+                                                                  "R",
+                                                                  "Промежуточные результаты",
+                                                                  "Расчетная осадка",
+                                                                  "Расчетная строевая по шпангоутам",
+                                                                  "Таблица удифферентовки",
+                                                                  "Результаты"};
+inline constexpr int inputPageIndex = 0;
+inline constexpr int resultsPageIndex = 15;
 }  // namespace trimWindowNames
 
 namespace graphWindowNames {
@@ -117,6 +142,66 @@ inline std::vector<NamedChart> trimCharts(const TrimSheet& sheet)
         {graphs::resultsWindow, graphs::resultsCharts[1], sheet.results.shearForceChart},
         {graphs::resultsWindow, graphs::resultsCharts[2], sheet.results.bendingMomentChart},
     };
+}
+
+// The page of the trim window that shows `grid`, or nullopt for a grid it does not show.
+inline std::optional<int> pageShowing(const TrimSheet& sheet, const TextGrid& grid)
+{
+    const HydrostaticCurves& curves = sheet.hydrostatics;
+    const TextGrid* pages[][3] = {
+        {&sheet.input.offsets, &sheet.input.masses, nullptr},
+        {&sheet.bonjean.sectionAreas, nullptr, nullptr},
+        {&sheet.bonjean.sectionMoments, nullptr, nullptr},
+        {&curves.volume.values, nullptr, nullptr},
+        {&curves.centreOfBuoyancy.values, nullptr, nullptr},
+        {&curves.waterplaneArea.values, nullptr, nullptr},
+        {&curves.centreOfFlotation.values, nullptr, nullptr},
+        {&curves.longitudinalInertia.values, nullptr, nullptr},
+        {&curves.transverseInertia.values, nullptr, nullptr},
+        {&curves.transverseRadius.values, nullptr, nullptr},
+        {&curves.longitudinalRadius.values, nullptr, nullptr},
+        {&sheet.iteration.log, nullptr, nullptr},
+        {&sheet.iteration.frameDrafts, nullptr, nullptr},
+        {&sheet.iteration.designSectionAreas, nullptr, nullptr},
+        {&sheet.results.table, nullptr, nullptr},
+        {&sheet.results.loads, &sheet.results.shearForce, &sheet.results.bendingMoment},
+    };
+    for (int page = 0; page < static_cast<int>(std::size(pages)); ++page)
+        for (const TextGrid* shown : pages[page])
+            if (shown == &grid)
+                return page;
+    return std::nullopt;
+}
+
+// Where a failing cell of the trim sheet stands, as the user reads the window:
+// «Исходные данные», шпангоут «2 шп», ватерлиния «5» for an offset,
+// «Исходные данные», шпация «3-4» for a mass, and the page with the cell's row
+// and column headers for any other grid. Empty for a grid the window does not show.
+inline std::string cellLocation(const TrimSheet& sheet, const CellError& error)
+{
+    const TextGrid& grid = error.grid();
+    const std::optional<int> page = pageShowing(sheet, grid);
+    if (!page)
+        return {};
+    std::string where = "«" + std::string(trimWindowNames::pageCaptions[static_cast<std::size_t>(*page)]) + "»";
+    const auto header = [&](int column, int row) {
+        return grid.contains(column, row) ? "«" + grid.cell(column, row) + "»" : std::string("«»");
+    };
+    if (&grid == &sheet.input.offsets)
+        return where + ", шпангоут " + header(0, error.row()) + ", ватерлиния " + header(error.column(), 0);
+    if (&grid == &sheet.input.masses)
+        return where + ", шпация " + header(0, error.row());
+    if (grid.fixedColumns() > 0)
+        where += ", строка " + header(0, error.row());
+    if (grid.fixedRows() > 0)
+        where += ", столбец " + header(error.column(), 0);
+    return where;
+}
+
+// Where a failing particular stands: «Главные размерения судна», «Длина расчетная L, м».
+inline std::string particularLocation(const ParticularError& error)
+{
+    return "«Главные размерения судна», «" + captionOf(error.field()) + "»";
 }
 
 }  // namespace hullcalc
