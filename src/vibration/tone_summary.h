@@ -1,0 +1,16 @@
+// One tone of vertical hull-girder vibration as the comparison of all tones
+// shows it: the energy method's frequency and the beam model's beside it.
+#pragma once
+
+#include <vector>
+
+namespace hullcalc {
+
+struct ToneSummary {
+    int tone = 0;                   // 1..4
+    double energyFrequency = 0.0;   // energy method, ω, 1/s
+    double beamFrequency = 0.0;     // finite-element beam model, ω, 1/s
+    std::vector<double> beamShape;  // beam model's deflection at frames 0..20, largest |value| 1
+};
+
+}  // namespace hullcalc
