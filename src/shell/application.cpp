@@ -44,6 +44,13 @@ void Application::connectWindows()
                      opens(staticMomentWindow_.get()));
     QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opens(resultsWindow_.get()));
 
+    // A new trim calculation invalidates the vibration results resting on the last.
+    QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
+    // A particular that stops a calculation is shown where it is typed.
+    QObject::connect(trim, &TrimWindow::particularFailed, mainWindow_.get(), &MainWindow::showParticular);
+    QObject::connect(vibrationWindow_.get(), &VibrationWindow::particularFailed, mainWindow_.get(),
+                     &MainWindow::showParticular);
+
     // A calculation, a load or "Пример" refills the charts of the graph windows.
     for (GraphWindow* window :
          std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),

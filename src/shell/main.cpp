@@ -1,15 +1,12 @@
-// Start-up of the program: the application object, the document and its
-// windows, the main window shown, then the message loop until it closes.
-#include "shell/application.h"
-#include "shell/main_window.h"
+// The program: the application object, start-up, then the message loop until
+// the main window closes.
+#include "shell/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication qtApplication(argc, argv);
-    QApplication::setApplicationName("hullcalc");
-    hullcalc::Application application;
-    application.mainWindow().show();
+    const auto application = hullcalc::startUp(qtApplication, QApplication::arguments().mid(1));
     return QApplication::exec();
 }

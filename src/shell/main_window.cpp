@@ -134,6 +134,17 @@ void MainWindow::createActions()
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
+void MainWindow::showParticular(const ParticularField* field)
+{
+    showAndRaise(this);
+    for (std::size_t i = 0; i < particularFields.size(); ++i) {
+        if (&particularFields[i] != field)
+            continue;
+        edits_[i]->setFocus();
+        edits_[i]->selectAll();
+    }
+}
+
 // River water is the ship type at start-up. Only the first activation selects
 // it: selecting it again on every return to this window would silently undo
 // the user's choice of sea water before the next calculation.

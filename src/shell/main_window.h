@@ -20,6 +20,9 @@ public:
     // The edits show `particulars` and write every change into it at once.
     explicit MainWindow(ShipParticulars& particulars, QWidget* parent = nullptr);
 
+    // Brings the window to the front with the particular's edit selected.
+    void showParticular(const ParticularField* field);
+
 signals:
     void trimWindowRequested();       // "Удифферентовка"
     void vibrationWindowRequested();  // "Вибрация"

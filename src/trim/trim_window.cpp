@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -93,6 +94,9 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWi
     createPages();
     createActions();
     createMenus();
+    status_ = new QLabel(this);
+    status_->setObjectName("calculationStatus");
+    statusBar()->addWidget(status_, 1);
     // 647 x 740 right of the main window, or wider where the results page needs
     // it with this platform's fonts: growing later, when first shown, would
     // place the window by its client area and push its title bar off the screen.
@@ -413,11 +417,52 @@ void TrimWindow::refreshViews()
 
 void TrimWindow::calculate()
 {
-    const QString error = failureOf([&] { runTrimCalculation(sheet_, particulars_); });
-    // Also after a failure: what the steps wrote before it is shown.
+    const Failure failure = catchFailure([&] { runTrimCalculation(sheet_, particulars_); });
+    // Also after a failure: what this run wrote before it is shown, and
+    // nothing of an earlier run.
     refreshViews();
-    if (!error.isEmpty())
-        showError(this, error);
+    emit calculated();
+    if (!failure) {
+        status_->setText(QString("Расчет выполнен: принято приближение %1").arg(sheet_.iteration.approximations));
+        return;
+    }
+    status_->setText("Расчет остановлен: " + failure.message);
+    const QString place = pointAt(failure);
+    showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+}
+
+// Where the failure's cause stands, as a line for the message; the page with
+// a failing cell is shown and the cell selected, a failing particular's edit
+// is shown by the main window.
+QString TrimWindow::pointAt(const Failure& failure)
+{
+    try {
+        std::rethrow_exception(failure.exception);
+    } catch (const CellError& e) {
+        selectCell(e.grid(), e.column(), e.row());
+        return toQString(cellLocation(sheet_, e));
+    } catch (const ParticularError& e) {
+        emit particularFailed(&e.field());
+        return toQString(particularLocation(e));
+    } catch (...) {
+    }
+    return {};
+}
+
+void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
+{
+    const std::optional<int> page = pageShowing(sheet_, grid);
+    if (!page)
+        return;
+    if (!pages_->isTabVisible(*page))
+        setIntermediatePagesVisible(true);
+    pages_->setCurrentIndex(*page);
+    for (GridView* view : grids_) {
+        if (&view->gridModel()->grid() != &grid)
+            continue;
+        view->setCurrentIndex(view->model()->index(row - grid.fixedRows(), column - grid.fixedColumns()));
+        view->setFocus();
+    }
 }
 
 void TrimWindow::clearInput()

@@ -20,6 +20,7 @@ namespace hullcalc {
 
 class ChartView;
 struct ChartLook;
+struct Failure;
 class GridView;
 
 class TrimWindow : public QMainWindow {
@@ -56,6 +57,11 @@ public:
 signals:
     // The sheet's charts changed: the graph windows redraw.
     void sheetChanged();
+    // A trim calculation ran, whether it completed or stopped: results that
+    // rest on the previous one are no longer valid.
+    void calculated();
+    // A particular stopped the calculation: the main window shows its edit.
+    void particularFailed(const hullcalc::ParticularField* field);
     // The user asks for a graph window.
     void bodyPlanRequested();
     void sectionalAreasRequested();
@@ -80,6 +86,8 @@ private:
     void activate();
     void setIntermediatePagesVisible(bool visible);
     void keepSelectionOnShownTab(int page);
+    QString pointAt(const Failure& failure);
+    void selectCell(const TextGrid& grid, int column, int row);
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
@@ -93,6 +101,7 @@ private:
     QAction* saveInput_ = nullptr;
     QAction* saveResults_ = nullptr;
     QAction* loadInput_ = nullptr;
+    QLabel* status_ = nullptr;  // how the last "Расчет" ended
     FileChooser chooseFile_;
 };
 

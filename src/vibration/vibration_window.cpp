@@ -1,5 +1,6 @@
 #include "vibration/vibration_window.h"
 
+#include "trim/trim_window_names.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
 #include "widgets/activation.h"
@@ -106,6 +107,13 @@ QWidget* VibrationWindow::inputPage()
         layout->addWidget(value, row++, 1);
         resultLabels_[i] = value;
     }
+    auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
+    inertiaCaption->setWordWrap(true);
+    layout->addWidget(inertiaCaption, row++, 0, 1, 2);
+    inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
+    inertia_->setObjectName("sectionInertia");
+    inertia_->setMinimumHeight(160);
+    layout->addWidget(inertia_, row, 0, 1, 2);
     layout->setRowStretch(row++, 1);
 
     auto* calculateButton = new QPushButton("Расчет", page);
@@ -127,19 +135,23 @@ QWidget* VibrationWindow::inputPage()
     layout->addWidget(print, row, 2, Qt::AlignRight);
     layout->setColumnStretch(2, 1);
 
-    // The tone buttons, the chart, the print button.
-    setTabOrder(toneButtons_[3], modeShape_);
+    // The tone buttons, the inertias, the chart, the print button.
+    setTabOrder(toneButtons_[3], inertia_);
+    setTabOrder(inertia_, modeShape_);
     setTabOrder(modeShape_, print);
     return page;
 }
 
-// Each time the user comes to the window: the table headers are written and
-// tone I is checked, so that the tone shown and the tone computed agree.
+// Each time the user comes to the window the table headers are written. Tone I
+// is checked the first time; later the tone the user chose stays, so that the
+// tone shown and the results shown always agree.
 void VibrationWindow::activate()
 {
     writeVibrationHeaders(sheet_);
-    toneButtons_[0]->setChecked(true);
+    if (sheet_.tone == 0)
+        toneButtons_[0]->setChecked(true);
     table_->refresh();
+    inertia_->refresh();
 }
 
 bool VibrationWindow::event(QEvent* event)
@@ -170,11 +182,41 @@ void VibrationWindow::refreshViews()
 
 void VibrationWindow::calculate()
 {
-    const QString error = failureOf([&] { computeVibration(trimmedHull(trim_), particulars_, sheet_); });
-    // Also after a failure: what the calculation wrote before it is shown.
+    clearVibrationResults(sheet_);
+    const Failure failure = catchFailure([&] { computeVibration(trimmedHull(trim_), particulars_, sheet_); });
+    // Also after a failure: what this run wrote before it is shown.
     refreshViews();
-    if (!error.isEmpty())
-        showError(this, error);
+    if (!failure)
+        return;
+    const QString place = pointAt(failure);
+    showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+}
+
+void VibrationWindow::clearResults()
+{
+    clearVibrationResults(sheet_);
+    refreshViews();
+}
+
+// Where the failure's cause stands, as a line for the message: an inertia of
+// this window is selected; a particular's edit is shown by the main window.
+QString VibrationWindow::pointAt(const Failure& failure)
+{
+    try {
+        std::rethrow_exception(failure.exception);
+    } catch (const CellError& e) {
+        if (&e.grid() == &sheet_.sectionInertia) {
+            inertia_->setCurrentIndex(inertia_->model()->index(e.row() - 1, e.column() - 1));
+            inertia_->setFocus();
+            return "«Вибрация», шпация «" + toQString(sheet_.sectionInertia.cell(0, e.row())) + "»";
+        }
+        return toQString(cellLocation(trim_, e));
+    } catch (const ParticularError& e) {
+        emit particularFailed(&e.field());
+        return toQString(particularLocation(e));
+    } catch (...) {
+    }
+    return {};
 }
 
 void VibrationWindow::printChart()

@@ -18,6 +18,7 @@ class QTabWidget;
 namespace hullcalc {
 
 class ChartView;
+struct Failure;
 class GridView;
 
 class VibrationWindow : public QWidget {
@@ -35,6 +36,14 @@ public:
     void calculate();   // "Расчет"
     void printChart();  // "Печать графика"
 
+    // The trim calculation ran again: the results resting on the previous one
+    // are emptied.
+    void clearResults();
+
+signals:
+    // A particular stopped the calculation: the main window shows its edit.
+    void particularFailed(const hullcalc::ParticularField* field);
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -43,6 +52,7 @@ private:
     QWidget* inputPage();
     void activate();
     void refreshViews();
+    QString pointAt(const Failure& failure);
 
     VibrationSheet& sheet_;
     const TrimSheet& trim_;
@@ -52,6 +62,7 @@ private:
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
+    GridView* inertia_ = nullptr;  // the section moments of inertia, an input
     bool shownBefore_ = false;
 };
 

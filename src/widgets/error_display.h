@@ -28,6 +28,27 @@ QString failureOf(Action&& action)
     }
 }
 
+// A failed action: the message the user reads and the exception itself, so
+// that the window can point at the cell or the particular that caused it.
+struct Failure {
+    QString message;
+    std::exception_ptr exception;
+    explicit operator bool() const { return static_cast<bool>(exception); }
+};
+
+// Runs a window action; the failure it threw, or an empty Failure.
+template<typename Action>
+Failure catchFailure(Action&& action)
+{
+    try {
+        std::forward<Action>(action)();
+        return {};
+    } catch (const std::exception& e) {
+        const QString message = QString::fromUtf8(e.what());
+        return {message.isEmpty() ? QStringLiteral("Ошибка") : message, std::current_exception()};
+    }
+}
+
 // Runs a window action and shows its failure. Returns whether it succeeded.
 template<typename Action>
 bool runAction(QWidget* parent, Action&& action)

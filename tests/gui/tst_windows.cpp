@@ -224,23 +224,44 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
-    void failureIsShownAndPartialResultsStay()
+    // A failed run after a good one: nothing of the good run is left on screen,
+    // the status says the run stopped, and the message points at the cell, which
+    // is selected, or at the particular, whose edit is shown.
+    void failedRunAfterAGoodOneLeavesNothingStaleAndPointsAtTheCause()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
         child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QCOMPARE(child<QLabel>(udif, "calculationStatus")->text(), QString("Расчет выполнен: принято приближение 2"));
+        QCOMPARE(child<QLabel>(udif, "Label19")->text(), QString("886,76"));
+
+        udif->pages()->setCurrentIndex(15);
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
         child<QPushButton>(udif, "SpeedButton8")->click();
-        QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value"});
+        QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value\n"
+                                          "«Исходные данные», шпангоут «4 шп», ватерлиния «3»"});
+        QCOMPARE(child<QLabel>(udif, "calculationStatus")->text(),
+                 QString("Расчет остановлен: '5.5' is not a valid floating point value"));
+        QCOMPARE(child<QLabel>(udif, "Label19")->text(), QString());
+        QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().results.bendingMoment), 1, 9), QString());
+        QCOMPARE(udif->pages()->currentIndex(), 0);
+        const QModelIndex current = gridViewOf(udif, udif->sheet().input.offsets)->currentIndex();
+        QCOMPARE(std::pair(current.row(), current.column()), std::pair(4, 2));
         // The body plan up to the bad cell is drawn.
         child<QPushButton>(udif, "OrdinatGraphButton")->click();
         auto* bodyPlan = child<ChartView>(&app->bodyPlanWindow(), "OTChGraphResults");
         QCOMPARE(static_cast<QLineSeries*>(bodyPlan->chart()->series()[4])->count(), 2);
 
         shownErrors.clear();
-        child<QLineEdit>(&app->mainWindow(), "ShipdT")->setText("");
+        udif->sheet().input.offsets.setCell(3, 5, "5,5");
+        auto* spacing = child<QLineEdit>(&app->mainWindow(), "ShipdT");
+        spacing->setText("0");
         child<QPushButton>(udif, "SpeedButton8")->click();
-        QCOMPARE(shownErrors, QStringList{"'' is not a valid floating point value"});
+        QCOMPARE(shownErrors, QStringList{"Значение должно быть больше нуля: «0»\n"
+                                          "«Главные размерения судна», «Растояние между ватерлиниями ΔT, м»"});
+        QVERIFY(app->mainWindow().isVisible());
+        QCOMPARE(app->mainWindow().focusWidget(), spacing);
     }
 
     void graphWindowsHideOnCloseAndKeepTheirCharts()
@@ -270,11 +291,15 @@ private slots:
         QCOMPARE(child<LegendWidget>(bodyPlan, "OTChLegend")->titles(), expected);
     }
 
-    void vibrationFollowsTheTrimCalculationAndResetsToToneI()
+    // The tone shown and the results shown always agree: coming back keeps the
+    // tone the user chose, and a new trim calculation empties the vibration
+    // results that rested on the old one.
+    void vibrationKeepsItsToneAndDropsResultsOfAnOldTrim()
     {
         VibrationWindow* vibr = &app->vibrationWindow();
         activate(vibr);
         QCOMPARE(visibleTabs(vibr->pages()), QStringList{"Исходные данные"});
+        QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
         child<QPushButton>(vibr, "SpeedButton8")->click();
         QCOMPARE(shownErrors, QStringList{"Сначала выполните расчет удифферентовки"});
         QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString());
@@ -284,17 +309,24 @@ private slots:
         child<QPushButton>(udif, "ExampleButton")->click();
         child<QPushButton>(udif, "SpeedButton8")->click();
         activate(vibr);
-        child<QRadioButton>(vibr, "RadioButton3")->click();
-        QCOMPARE(vibr->sheet().halfWaves, 3.0);
-        // Coming back from another window checks tone I again, and computes it.
-        activate(&app->mainWindow());
-        activate(vibr);
-        QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
         child<QPushButton>(vibr, "SpeedButton8")->click();
         QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString("  4,6944"));
         QCOMPARE(child<QLabel>(vibr, "Label7")->text(), QString("delta    -0,7005"));
         auto* shape = child<ChartView>(vibr, "Chart1");
         QCOMPARE(static_cast<QLineSeries*>(shape->chart()->series()[0])->count(), 20);
+
+        child<QRadioButton>(vibr, "RadioButton3")->click();
+        child<QPushButton>(vibr, "SpeedButton8")->click();
+        const QString toneThree = child<QLabel>(vibr, "Label6")->text();
+        activate(&app->mainWindow());
+        activate(vibr);
+        QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), toneThree);
+
+        activate(udif);
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), QString());
+        QCOMPARE(static_cast<QLineSeries*>(shape->chart()->series()[0])->count(), 0);
     }
 
     void fileMenuSavesAndLoadsTheInputTables()

@@ -1,0 +1,32 @@
+#include "shell/startup.h"
+
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace hullcalc {
+
+void installRussianTranslations(QApplication& qtApplication)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto* translator = new QTranslator(&qtApplication);
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_", folder))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+std::unique_ptr<Application> startUp(QApplication& qtApplication, const QStringList& arguments)
+{
+    static_cast<void>(arguments);
+    QApplication::setApplicationName("hullcalc");
+    installRussianTranslations(qtApplication);
+    auto application = std::make_unique<Application>();
+    application->mainWindow().show();
+    return application;
+}
+
+}  // namespace hullcalc
