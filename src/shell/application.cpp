@@ -9,6 +9,10 @@
 #include "trim/trim_window.h"
 #include "vibration/vibration_window.h"
 #include "widgets/activation.h"
+#include "widgets/help_window.h"
+#include "widgets/window_placement.h"
+
+#include <algorithm>
 
 namespace hullcalc {
 
@@ -23,6 +27,7 @@ Application::Application()
     staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
     resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
     vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars);
+    helpWindow_ = std::make_unique<HelpWindow>();
     connectWindows();
 }
 
@@ -33,16 +38,29 @@ Application::~Application() = default;
 void Application::connectWindows()
 {
     const auto opens = [](QWidget* window) { return [window] { showAndRaise(window); }; };
-    QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), opens(trimWindow_.get()));
+    // The trim window opens right of the main window the first time.
+    QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), [this] {
+        if (!trimWindowPlaced_) {
+            trimWindowPlaced_ = true;
+            placeOnScreen(trimWindow_.get(), QPoint(mainWindow_->frameGeometry().right() + 8, 0));
+        }
+        showAndRaise(trimWindow_.get());
+    });
     QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, vibrationWindow_.get(),
                      opens(vibrationWindow_.get()));
     TrimWindow* trim = trimWindow_.get();
-    QObject::connect(trim, &TrimWindow::bodyPlanRequested, bodyPlanWindow_.get(), opens(bodyPlanWindow_.get()));
+    const auto opensGraph = [this](QWidget* window) { return [this, window] { openGraphWindow(window); }; };
+    QObject::connect(trim, &TrimWindow::bodyPlanRequested, bodyPlanWindow_.get(), opensGraph(bodyPlanWindow_.get()));
     QObject::connect(trim, &TrimWindow::sectionalAreasRequested, sectionalAreaWindow_.get(),
-                     opens(sectionalAreaWindow_.get()));
+                     opensGraph(sectionalAreaWindow_.get()));
     QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
-                     opens(staticMomentWindow_.get()));
-    QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opens(resultsWindow_.get()));
+                     opensGraph(staticMomentWindow_.get()));
+    QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opensGraph(resultsWindow_.get()));
+
+    HelpWindow* help = helpWindow_.get();
+    QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, help, &HelpWindow::showTopic);
+    QObject::connect(trim, &TrimWindow::helpRequested, help, &HelpWindow::showTopic);
+    QObject::connect(vibrationWindow_.get(), &VibrationWindow::helpRequested, help, &HelpWindow::showTopic);
 
     // A new trim calculation invalidates the vibration results resting on the last.
     QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
@@ -56,6 +74,16 @@ void Application::connectWindows()
          std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
                                              staticMomentWindow_.get(), resultsWindow_.get()})
         QObject::connect(trim, &TrimWindow::sheetChanged, window, &GraphWindow::refresh);
+}
+
+void Application::openGraphWindow(QWidget* window)
+{
+    if (std::find(placedGraphWindows_.begin(), placedGraphWindows_.end(), window) == placedGraphWindows_.end()) {
+        const int step = 30 * static_cast<int>(placedGraphWindows_.size());
+        placeOnScreen(window, trimWindow_->pos() + QPoint(40 + step, 40 + step));
+        placedGraphWindows_.push_back(window);
+    }
+    showAndRaise(window);
 }
 
 }  // namespace hullcalc

@@ -5,6 +5,9 @@
 #include "shell/document.h"
 
 #include <memory>
+#include <vector>
+
+class QWidget;
 
 namespace hullcalc {
 
@@ -16,6 +19,7 @@ class SectionalAreaWindow;
 class StaticMomentWindow;
 class ResultsWindow;
 class VibrationWindow;
+class HelpWindow;
 
 class Application {
 public:
@@ -38,8 +42,13 @@ public:
     ResultsWindow& resultsWindow() { return *resultsWindow_; }
     VibrationWindow& vibrationWindow() { return *vibrationWindow_; }
 
+    HelpWindow& helpWindow() { return *helpWindow_; }
+
 private:
     void connectWindows();
+    // Shows a graph window; the first time beside the trim window, each one
+    // a step further down and right, so that none covers the main window.
+    void openGraphWindow(QWidget* window);
 
     Document document_;
     std::unique_ptr<MainWindow> mainWindow_;
@@ -50,6 +59,9 @@ private:
     std::unique_ptr<StaticMomentWindow> staticMomentWindow_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
     std::unique_ptr<VibrationWindow> vibrationWindow_;
+    std::unique_ptr<HelpWindow> helpWindow_;
+    std::vector<QWidget*> placedGraphWindows_;
+    bool trimWindowPlaced_ = false;
 };
 
 }  // namespace hullcalc

@@ -2,6 +2,7 @@
 
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +15,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace hullcalc {
 
@@ -38,6 +41,25 @@ QFrame* separatorLine(QWidget* parent)
     return line;
 }
 
+// What a particular is, its unit and its sign, for the edit's tooltip.
+std::string_view particularHint(const ParticularField& field)
+{
+    if (field.text == &ShipParticulars::centreOfGravity)
+        return "Абсцисса центра тяжести от миделя, м; положительна в нос";
+    if (field.text == &ShipParticulars::designDisplacement)
+        return "Масса судна в расчетном случае нагрузки, т; объемное водоизмещение — она же, деленная на "
+               "плотность воды";
+    if (field.text == &ShipParticulars::frameSpacing)
+        return "Расстояние между теоретическими шпангоутами, м; L = 20·ΔL";
+    if (field.text == &ShipParticulars::waterlineSpacing)
+        return "Расстояние между ватерлиниями таблицы ординат, м; ватерлиния 1 — основная";
+    if (field.text == &ShipParticulars::displacement || field.text == &ShipParticulars::depth)
+        return "Справочная величина: в расчетах не используется";
+    if (field.text == &ShipParticulars::draft)
+        return "Осадка по конструктивную ватерлинию, м";
+    return "Десятичная запятая: 2,25";
+}
+
 // A line separates the main dimensions from the loading case, and that from
 // the grid of the lines drawing.
 bool separatorBefore(const ParticularField& field)
@@ -54,11 +76,15 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent) : QMainWin
     createEdits();
     createActions();
     // A fixed window with a client area of 353 x 410 below its menu, at the
-    // top left of the screen.
+    // top left of the screen; wider where the title needs it to be read whole
+    // beside the window's buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(353, 410 + menuBar()->sizeHint().height());
-    move(3, 0);
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle());
+    setFixedSize(std::max(353, titleWidth + 190), 410 + menuBar()->sizeHint().height());
+    placeOnScreen(this, QPoint(3, 0));
 }
 
 void MainWindow::createEdits()
@@ -79,6 +105,7 @@ void MainWindow::createEdits()
         auto* edit = new QLineEdit(QString::fromStdString(particulars_.*field.text), group);
         edit->setObjectName(toQString(field.key));
         edit->setFixedWidth(80);
+        edit->setToolTip(toQString(particularHint(field)));
         connect(edit, &QLineEdit::textChanged, this,
                 [this, &field](const QString& text) { particulars_.*field.text = text.toStdString(); });
         auto* label = new QLabel(toQString(field.caption), group);
@@ -123,13 +150,19 @@ void MainWindow::createEdits()
 
 void MainWindow::createActions()
 {
-    QAction* trim = menuBar()->addAction("Удифферентовка");
+    QAction* trim = menuBar()->addAction("&Удифферентовка");
     trim->setObjectName(names::trimAction);
+    trim->setToolTip("Таблицы ординат и масс, расчет удифферентовки и нагрузок");
     connect(trim, &QAction::triggered, this, &MainWindow::trimWindowRequested);
-    QAction* vibration = menuBar()->addAction("Вибрация");
+    QAction* vibration = menuBar()->addAction("&Вибрация");
     vibration->setObjectName(names::vibrationAction);
     connect(vibration, &QAction::triggered, this, &MainWindow::vibrationWindowRequested);
-    QAction* quit = menuBar()->addAction("Выход");
+    QAction* help = menuBar()->addAction("&Справка");
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] { emit helpRequested("particulars"); });
+    QAction* quit = menuBar()->addAction("Вы&ход");
     quit->setObjectName(names::quitAction);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }

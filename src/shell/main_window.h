@@ -26,6 +26,7 @@ public:
 signals:
     void trimWindowRequested();       // "Удифферентовка"
     void vibrationWindowRequested();  // "Вибрация"
+    void helpRequested(const QString& topic);
 
 protected:
     bool event(QEvent* event) override;

@@ -11,6 +11,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
+#include "widgets/window_placement.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,9 +19,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -97,14 +103,26 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWi
     status_ = new QLabel(this);
     status_->setObjectName("calculationStatus");
     statusBar()->addWidget(status_, 1);
-    // 647 x 740 right of the main window, or wider where the results page needs
-    // it with this platform's fonts: growing later, when first shown, would
-    // place the window by its client area and push its title bar off the screen.
-    resize(QSize(647, 740).expandedTo(minimumSizeHint()));
-    move(382, 0);
+    // 647 x 740 for the pages, with the page list beside them, right of the
+    // main window; smaller where the screen is, the pages scrolling. Sized
+    // before it is placed: growing later, when first shown, would place the
+    // window by its client area and push its title bar off the screen.
+    resize(647 + pageList_->width(), 740);
+    placeOnScreen(this, QPoint(382, 0));
     // Creation hides the intermediate pages: only "Исходные данные" and
     // "Результаты" have tabs until the user asks for the others.
     setIntermediatePagesVisible(false);
+}
+
+// Each page scrolls when the window is smaller than the page needs, so that
+// the window fits any screen.
+void TrimWindow::addPage(QWidget* page, const QString& caption)
+{
+    auto* scrolled = new QScrollArea(pages_);
+    scrolled->setWidget(page);
+    scrolled->setWidgetResizable(true);
+    scrolled->setFrameShape(QFrame::NoFrame);
+    pages_->addTab(scrolled, caption);
 }
 
 QPushButton* TrimWindow::button(std::string_view objectName, const QString& caption)
@@ -124,25 +142,24 @@ GridView* TrimWindow::addGrid(TextGrid& grid, int columnWidth, bool editable, QW
 
 void TrimWindow::createPages()
 {
+    // Sixteen pages do not fit in one row of tabs: a list beside the pages
+    // names every page, each a click away, and the tabs themselves are hidden.
     pages_ = new QTabWidget(this);
     pages_->setObjectName(toQString(names::pages));
-    pages_->setUsesScrollButtons(true);
-    pages_->setElideMode(Qt::ElideNone);
-    connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::keepSelectionOnShownTab);
+    pages_->tabBar()->hide();
 
-    pages_->addTab(inputPage(), pageCaption(0));
+    addPage(inputPage(), pageCaption(0));
 
     QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана");  // "Мастаб" as the button has always read
     bonjean->setVisible(false);                                             // the Bonjean-scale window is not offered
     // "шпантгоутам" as the button has always read.
     QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
-    pages_->addTab(gridPage(sheet_.bonjean.sectionAreas, 55, buttonBar(this, {bonjean, sectionalAreas})),
-                   pageCaption(1));
+    addPage(gridPage(sheet_.bonjean.sectionAreas, 55, buttonBar(this, {bonjean, sectionalAreas})), pageCaption(1));
 
     QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
     connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
-    pages_->addTab(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), pageCaption(2));
+    addPage(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), pageCaption(2));
 
     // The hydrostatic curves: a one-row grid over its chart, value against draft.
     ChartLook curve;
@@ -169,9 +186,9 @@ void TrimWindow::createPages()
         {curves.longitudinalRadius, curve, 10},
     };
     for (const CurvePage& page : curvePages)
-        pages_->addTab(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), pageCaption(page.page));
+        addPage(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), pageCaption(page.page));
 
-    pages_->addTab(gridPage(sheet_.iteration.log, 64), pageCaption(11));
+    addPage(gridPage(sheet_.iteration.log, 64), pageCaption(11));
 
     ChartLook drafts;
     drafts.boldTitle = true;
@@ -180,19 +197,43 @@ void TrimWindow::createPages()
     drafts.markSize = 3;
     drafts.yMinimum = 0.0;
     drafts.frameAxis = std::pair(1, frameCount);
-    pages_->addTab(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts),
-                   pageCaption(12));
+    addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts), pageCaption(12));
     ChartLook areas;
     areas.pointMarks = true;
     areas.markSize = 3;
     areas.frameAxis = std::pair(1, frameCount);
-    pages_->addTab(
-        chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas),
-        pageCaption(13));
+    addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas),
+            pageCaption(13));
 
-    pages_->addTab(gridPage(sheet_.results.table, 64), pageCaption(14));
-    pages_->addTab(resultsPage(), pageCaption(15));
-    setCentralWidget(pages_);
+    addPage(gridPage(sheet_.results.table, 64), pageCaption(14));
+    addPage(resultsPage(), pageCaption(15));
+
+    pageList_ = new QListWidget(this);
+    pageList_->setObjectName("pageList");
+    for (int page = 0; page < pages_->count(); ++page)
+        pageList_->addItem(pages_->tabText(page));
+    pageList_->setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
+    // Narrow beside the tables: the longest captions take two lines.
+    pageList_->setWordWrap(true);
+    pageList_->setTextElideMode(Qt::ElideNone);
+    pageList_->setSpacing(1);
+    pageList_->setFixedWidth(pageList_->fontMetrics().horizontalAdvance("Площадь ватерлинии") + 24);
+    connect(pageList_, &QListWidget::currentRowChanged, pages_, &QTabWidget::setCurrentIndex);
+    connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::showSelectedPageInList);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(pageList_);
+    layout->addWidget(pages_, 1);
+    setCentralWidget(central);
+
+    // From anywhere in the window, the grids included.
+    const auto stepPages = [this](int step) { return [this, step] { selectNextShownPage(step); }; };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this, stepPages(1));
+    for (const QKeySequence& back :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
+        connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
 QWidget* TrimWindow::inputPage()
@@ -323,55 +364,71 @@ QAction* TrimWindow::action(const QString& caption, std::string_view objectName,
 
 void TrimWindow::createActions()
 {
-    saveInput_ = action("Исходные данные", names::saveInputAction, &TrimWindow::saveInput);
-    saveResults_ = action("Результат", names::saveResultsAction, &TrimWindow::saveResults);
-    loadInput_ = action("Исходные данные", names::loadInputAction, &TrimWindow::loadInput);
+    saveInput_ = action("&Исходные данные", names::saveInputAction, &TrimWindow::saveInput);
+    saveResults_ = action("&Результат", names::saveResultsAction, &TrimWindow::saveResults);
+    loadInput_ = action("&Исходные данные", names::loadInputAction, &TrimWindow::loadInput);
     showIntermediate_ =
-        action("Показать промежуточные значения", names::showIntermediateAction, &TrimWindow::showIntermediatePages);
+        action("&Показать промежуточные значения", names::showIntermediateAction, &TrimWindow::showIntermediatePages);
     hideIntermediate_ =
-        action("Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
+        action("&Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
+    help_ = new QAction("Справка", this);
+    help_->setShortcut(QKeySequence::HelpContents);
+    connect(help_, &QAction::triggered, this,
+            [this] { emit helpRequested(pages_->currentIndex() == 0 ? "offsets" : "pages"); });
 }
 
 void TrimWindow::createMenus()
 {
-    QMenu* file = menuBar()->addMenu("Файл");
+    QMenu* file = menuBar()->addMenu("&Файл");
     file->setObjectName(toQString(names::fileMenu));
-    QMenu* save = file->addMenu("Сохранить");
+    QMenu* save = file->addMenu("&Сохранить");
     save->addAction(saveInput_);
     save->addAction(saveResults_);
-    QMenu* load = file->addMenu("Загрузить");
+    QMenu* load = file->addMenu("&Загрузить");
     load->addAction(loadInput_);
 
-    QMenu* service = menuBar()->addMenu("Сервис");
+    QMenu* service = menuBar()->addMenu("С&ервис");
     service->setObjectName(toQString(names::serviceMenu));
     service->addAction(showIntermediate_);
     service->addAction(hideIntermediate_);
+
+    QMenu* help = menuBar()->addMenu("Спр&авка");
+    help->addAction(help_);
 }
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page)
+    for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page) {
         pages_->setTabVisible(page, visible);
+        pageList_->item(page)->setHidden(!visible);
+    }
+    if (!pages_->isTabVisible(pages_->currentIndex()))
+        pages_->setCurrentIndex(0);
+    // Each command only where it changes something.
+    showIntermediate_->setEnabled(!visible);
+    hideIntermediate_->setEnabled(visible);
 }
 
-// Ctrl+Tab and the mouse wheel step over disabled tabs only, not hidden ones:
-// a page whose tab is hidden would be selected with no tab to show for it. The
-// selection goes on in the same direction to the next page that has a tab.
-void TrimWindow::keepSelectionOnShownTab(int page)
+// The page after (step 1) or before (step −1) the current one among those the
+// list shows, going round.
+void TrimWindow::selectNextShownPage(int step)
 {
     const int count = pages_->count();
-    if (page < 0 || pages_->isTabVisible(page)) {
-        selectedPage_ = page;
-        return;
-    }
-    const bool backwards = page == selectedPage_ - 1 || (selectedPage_ == 0 && page == count - 1);
-    const int step = backwards ? count - 1 : 1;
-    for (int next = (page + step) % count; next != page; next = (next + step) % count) {
+    for (int next = (pages_->currentIndex() + step + count) % count; next != pages_->currentIndex();
+         next = (next + step + count) % count) {
         if (pages_->isTabVisible(next)) {
             pages_->setCurrentIndex(next);
             return;
         }
     }
+}
+
+void TrimWindow::showSelectedPageInList(int page)
+{
+    const QSignalBlocker quiet(pageList_);
+    pageList_->setCurrentRow(page);
+    if (QListWidgetItem* item = pageList_->item(page))
+        pageList_->scrollToItem(item);
 }
 
 void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }

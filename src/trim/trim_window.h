@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTabWidget;
 
@@ -62,6 +63,8 @@ signals:
     void calculated();
     // A particular stopped the calculation: the main window shows its edit.
     void particularFailed(const hullcalc::ParticularField* field);
+    // F1 or "Справка": the help at a section (an anchor of the help page).
+    void helpRequested(const QString& topic);
     // The user asks for a graph window.
     void bodyPlanRequested();
     void sectionalAreasRequested();
@@ -74,6 +77,7 @@ protected:
 
 private:
     void createPages();
+    void addPage(QWidget* page, const QString& caption);
     QAction* action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)());
     void createActions();
     void createMenus();
@@ -85,14 +89,15 @@ private:
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
     void activate();
     void setIntermediatePagesVisible(bool visible);
-    void keepSelectionOnShownTab(int page);
+    void selectNextShownPage(int step);
+    void showSelectedPageInList(int page);
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
     QTabWidget* pages_ = nullptr;
-    int selectedPage_ = 0;
+    QListWidget* pageList_ = nullptr;
     std::vector<GridView*> grids_;
     std::vector<ChartView*> charts_;
     std::vector<QLabel*> summaryLabels_;  // in the order of SummaryLine
@@ -101,6 +106,7 @@ private:
     QAction* saveInput_ = nullptr;
     QAction* saveResults_ = nullptr;
     QAction* loadInput_ = nullptr;
+    QAction* help_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     FileChooser chooseFile_;
 };

@@ -9,11 +9,13 @@
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
+#include "widgets/window_placement.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -41,7 +43,9 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
     resize(1005, 565);
-    move(12, 44);
+    placeOnScreen(this, QPoint(12, 44));
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { emit helpRequested("vibration"); });
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -43,6 +43,8 @@ public:
 signals:
     // A particular stopped the calculation: the main window shows its edit.
     void particularFailed(const hullcalc::ParticularField* field);
+    // F1: the help on vibration.
+    void helpRequested(const QString& topic);
 
 protected:
     bool event(QEvent* event) override;

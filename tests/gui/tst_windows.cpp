@@ -16,8 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -366,6 +368,54 @@ private slots:
         QVERIFY(results->isVisible());
         QCOMPARE(child<QTabWidget>(results, "PageControl1")->currentIndex(), 0);
         QCOMPARE(results->findChildren<ChartView*>().size(), 3);
+    }
+
+    // The offscreen screen is 800 × 600: every window, opened as the user opens
+    // it, fits in its available area with the title bar on the screen, and the
+    // graph windows do not cover the main window.
+    void windowsOpenWithinTheScreen()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        child<QPushButton>(udif, "ResGraphButton")->click();
+        child<QPushButton>(udif, "OrdinatGraphButton")->click();
+        app->mainWindow().findChild<QAction*>("vibr")->trigger();
+        const QRect screen = app->mainWindow().screen()->availableGeometry();
+        for (QWidget* window : std::initializer_list<QWidget*>{&app->mainWindow(), udif, &app->resultsWindow(),
+                                                               &app->bodyPlanWindow(), &app->vibrationWindow()}) {
+            QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
+            QVERIFY2(screen.contains(window->frameGeometry().topLeft()), qPrintable(window->objectName()));
+            QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+                     qPrintable(window->objectName()));
+        }
+        QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
+    }
+
+    // Ctrl+Tab changes pages from anywhere in the window, a grid included; the
+    // page list shows every page the window offers, the selected one current.
+    void pagesChangeFromAnywhereAndTheListFollows()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        auto* list = child<QListWidget>(udif, "pageList");
+        QAction* show = udif->findChild<QAction*>("ShowIntermediate");
+        QAction* hide = udif->findChild<QAction*>("HideIntermediate");
+        QVERIFY(show->isEnabled() && !hide->isEnabled());
+        udif->showIntermediatePages();
+        QVERIFY(!show->isEnabled() && hide->isEnabled());
+        int listed = 0;
+        for (int row = 0; row < list->count(); ++row)
+            listed += list->item(row)->isHidden() ? 0 : 1;
+        QCOMPARE(listed, 16);
+
+        QTest::keyClick(udif, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(udif->pages()->currentIndex(), 1);
+        QCOMPARE(list->currentRow(), 1);
+        list->setCurrentRow(15);
+        QCOMPARE(udif->pages()->currentIndex(), 15);
+        udif->hideIntermediatePages();
+        QTest::keyClick(udif, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(udif->pages()->currentIndex(), 0);
     }
 
     void printingWithoutAPrinterSaysSo()
