@@ -81,6 +81,15 @@ std::filesystem::path toPath(const QString& name) { return std::filesystem::path
 
 QString pageCaption(int page) { return toQString(names::pageCaptions.at(static_cast<std::size_t>(page))); }
 
+// A line above a table saying what it holds and in which unit.
+QLabel* description(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setStyleSheet("color: #404040");
+    return label;
+}
+
 QLabel* caption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -155,11 +164,19 @@ void TrimWindow::createPages()
     // "шпантгоутам" as the button has always read.
     QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
-    addPage(gridPage(sheet_.bonjean.sectionAreas, 55, buttonBar(this, {bonjean, sectionalAreas})), pageCaption(1));
+    addPage(gridPage(sheet_.bonjean.sectionAreas, 55,
+                     "Площадь погруженной части шпангоута (оба борта) от основной плоскости до ватерлинии, кв. м; "
+                     "строки — шпангоуты, столбцы — ватерлинии",
+                     buttonBar(this, {bonjean, sectionalAreas})),
+            pageCaption(1));
 
     QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
     connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
-    addPage(gridPage(sheet_.bonjean.sectionMoments, 55, buttonBar(this, {moments})), pageCaption(2));
+    addPage(gridPage(sheet_.bonjean.sectionMoments, 55,
+                     "Статический момент погруженной площади шпангоута относительно основной плоскости, куб. м; "
+                     "строки — шпангоуты, столбцы — ватерлинии",
+                     buttonBar(this, {moments})),
+            pageCaption(2));
 
     // The hydrostatic curves: a one-row grid over its chart, value against draft.
     ChartLook curve;
@@ -173,22 +190,33 @@ void TrimWindow::createPages()
         HydrostaticCurve& curve;
         const ChartLook& look;
         int page;
+        const char* quantity;  // with its unit, as the chart's axis and the line above the table name it
     };
     HydrostaticCurves& curves = sheet_.hydrostatics;
     const CurvePage curvePages[] = {
-        {curves.volume, marked, 3},
-        {curves.centreOfBuoyancy, labelled, 4},
-        {curves.waterplaneArea, curve, 5},
-        {curves.centreOfFlotation, curve, 6},
-        {curves.longitudinalInertia, curve, 7},
-        {curves.transverseInertia, curve, 8},
-        {curves.transverseRadius, curve, 9},
-        {curves.longitudinalRadius, curve, 10},
+        {curves.volume, marked, 3, "Объемное водоизмещение V, куб. м"},
+        {curves.centreOfBuoyancy, labelled, 4, "Абсцисса центра величины Xc от миделя, м"},
+        {curves.waterplaneArea, curve, 5, "Площадь ватерлинии S, кв. м"},
+        {curves.centreOfFlotation, curve, 6, "Абсцисса центра тяжести ватерлинии Xf от миделя, м"},
+        {curves.longitudinalInertia, curve, 7, "Момент инерции площади ватерлинии Iy (один борт, от 0 шп), м⁴"},
+        {curves.transverseInertia, curve, 8, "Момент инерции площади ватерлинии Iz (один борт, от ДП), м⁴"},
+        {curves.transverseRadius, curve, 9, "Поперечный метацентрический радиус r, м"},
+        {curves.longitudinalRadius, curve, 10, "Продольный метацентрический радиус R, м"},
     };
-    for (const CurvePage& page : curvePages)
-        addPage(chartPage(page.curve.values, 50, 25, page.curve.chart, page.look), pageCaption(page.page));
+    for (const CurvePage& page : curvePages) {
+        ChartLook look = page.look;
+        look.xTitle = page.quantity;
+        look.yTitle = "Осадка, м";
+        addPage(chartPage(page.curve.values, 50, 25, page.curve.chart, look,
+                          QString(page.quantity) + " по ватерлиниям 1–10 (столбцы)"),
+                pageCaption(page.page));
+    }
 
-    addPage(gridPage(sheet_.iteration.log, 64), pageCaption(11));
+    addPage(gridPage(sheet_.iteration.log, 64,
+                     "Последовательные приближения: осадка и гидростатика на ровный киль (строка «Ровный киль»), "
+                     "осадки первого приближения, текущее приближение; справа по строкам — V, Xc и сумма площадей "
+                     "каждого приближения"),
+            pageCaption(11));
 
     ChartLook drafts;
     drafts.boldTitle = true;
@@ -197,15 +225,25 @@ void TrimWindow::createPages()
     drafts.markSize = 3;
     drafts.yMinimum = 0.0;
     drafts.frameAxis = std::pair(1, frameCount);
-    addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts), pageCaption(12));
+    drafts.xTitle = "Шпангоут";
+    drafts.yTitle = "Осадка, м";
+    addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts,
+                      "Осадка на шпангоутах 0–20 по расчетной ватерлинии последнего приближения, м"),
+            pageCaption(12));
     ChartLook areas;
     areas.pointMarks = true;
     areas.markSize = 3;
     areas.frameAxis = std::pair(1, frameCount);
-    addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas),
+    areas.xTitle = "Шпангоут";
+    areas.yTitle = "Площадь шпангоута, кв. м";
+    addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas,
+                      "Погруженная площадь шпангоутов 0–20 по расчетной ватерлинии, кв. м"),
             pageCaption(13));
 
-    addPage(gridPage(sheet_.results.table, 64), pageCaption(14));
+    addPage(gridPage(sheet_.results.table, 64,
+                     "Таблица удифферентовки по шпациям (строка шпации — у ее носового шпангоута, строка 20 шп — "
+                     "итоги): площади, кв. м; силы, кН; момент, кН·м"),
+            pageCaption(14));
     addPage(resultsPage(), pageCaption(15));
 
     pageList_ = new QListWidget(this);
@@ -257,16 +295,19 @@ QWidget* TrimWindow::inputPage()
     layout->addWidget(buttonBar(page, {calculateButton, bodyPlan, clear, example}), 0, 0, 1, 2);
     layout->addWidget(caption("Ординаты теоретического чертежа", page), 1, 0);
     layout->addWidget(caption("Массы по шпациям", page), 1, 1);
-    layout->addWidget(addGrid(sheet_.input.offsets, 45, true, page), 2, 0);
+    layout->addWidget(description("Полуширины, м: строки — шпангоуты от носа, столбцы — ватерлинии от основной", page),
+                      2, 0);
+    layout->addWidget(description("т", page), 2, 1);
+    layout->addWidget(addGrid(sheet_.input.offsets, 45, true, page), 3, 0);
     GridView* masses = addGrid(sheet_.input.masses, 45, true, page);
     masses->setFixedWidth(150);
-    layout->addWidget(masses, 2, 1);
+    layout->addWidget(masses, 3, 1);
     layout->setColumnStretch(0, 1);
-    layout->setRowStretch(2, 1);
+    layout->setRowStretch(3, 1);
     return page;
 }
 
-QWidget* TrimWindow::gridPage(TextGrid& grid, int columnWidth, QWidget* bar)
+QWidget* TrimWindow::gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* bar)
 {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
@@ -274,15 +315,17 @@ QWidget* TrimWindow::gridPage(TextGrid& grid, int columnWidth, QWidget* bar)
         bar->setParent(page);
         layout->addWidget(bar);
     }
+    layout->addWidget(description(contents, page));
     layout->addWidget(addGrid(grid, columnWidth, false, page));
     return page;
 }
 
 QWidget* TrimWindow::chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart,
-                               const ChartLook& look)
+                               const ChartLook& look, const QString& contents)
 {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
+    layout->addWidget(description(contents, page));
     GridView* view = addGrid(grid, columnWidth, false, page);
     // Tall enough for its rows and a scroll bar, no more: the chart takes the rest.
     const int headerHeight = grid.fixedRows() > 0 ? 25 : 0;
@@ -305,14 +348,18 @@ QWidget* TrimWindow::resultsPage()
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(buttonBar(page, {graphs, print}), 0, 0, 1, 4);
-    const std::pair<TextGrid*, const char*> tables[] = {
-        {&sheet_.results.loads, "Нагрузка на шпацию"},
-        {&sheet_.results.shearForce, "Перерезывающая сила"},
-        {&sheet_.results.bendingMoment, "Изгибающий момент"},
+    const struct {
+        TextGrid* grid;
+        const char* title;
+        const char* unit;
+    } tables[] = {
+        {&sheet_.results.loads, "Нагрузка на шпацию", "кН"},
+        {&sheet_.results.shearForce, "Перерезывающая сила", "кН"},
+        {&sheet_.results.bendingMoment, "Изгибающий момент", "кН·м"},
     };
     int column = 0;
-    for (const auto& [grid, title] : tables) {
-        auto* label = new QLabel(title, page);
+    for (const auto& [grid, title, unit] : tables) {
+        auto* label = new QLabel(QString("%1, %2").arg(title, unit), page);
         label->setWordWrap(true);
         layout->addWidget(label, 1, column);
         GridView* view = addGrid(*grid, 72, false, page);
@@ -331,7 +378,7 @@ QWidget* TrimWindow::resultsPage()
             auto* line = new QFrame(summary);
             line->setFrameShape(QFrame::HLine);
             line->setFrameShadow(QFrame::Sunken);
-            grid->addWidget(line, row++, 0, 1, 2);
+            grid->addWidget(line, row++, 0, 1, 3);
         }
         // "R =" has its caption on two lines: "Большой" over the rest.
         const QString text = line == SummaryLine::longitudinalRadius
@@ -344,7 +391,14 @@ QWidget* TrimWindow::resultsPage()
         value->setMinimumWidth(70);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(captionLabel, row, 0);
-        grid->addWidget(value, row++, 1);
+        grid->addWidget(value, row, 1);
+        // The closures carry no unit in their captions. The moment's is the
+        // integral sum of the shear force, without the factor ΔL/2.
+        if (line == SummaryLine::shearForceClosure)
+            grid->addWidget(new QLabel("кН", summary), row, 2);
+        else if (line == SummaryLine::bendingMomentClosure)
+            grid->addWidget(new QLabel("кН (× ΔL/2 = кН·м)", summary), row, 2);
+        ++row;
         summaryLabels_.push_back(value);
     }
     grid->setRowStretch(row, 1);

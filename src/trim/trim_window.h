@@ -82,8 +82,9 @@ private:
     void createActions();
     void createMenus();
     QWidget* inputPage();
-    QWidget* gridPage(TextGrid& grid, int columnWidth, QWidget* buttonBar = nullptr);
-    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look);
+    QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);
+    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look,
+                       const QString& contents);
     QWidget* resultsPage();
     QPushButton* button(std::string_view objectName, const QString& caption);
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);

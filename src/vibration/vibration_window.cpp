@@ -1,6 +1,8 @@
 #include "vibration/vibration_window.h"
 
+#include "common/number_text.h"
 #include "trim/trim_window_names.h"
+#include "vibration/beam_model.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
 #include "widgets/activation.h"
@@ -24,6 +26,21 @@ namespace hullcalc {
 namespace names = vibrationWindowNames;
 
 namespace {
+
+// The circular frequency's text (1/s) also in hertz and in cycles per minute,
+// the units vibration limits and measurements use.
+QString frequencyInOtherUnits(const std::string& perSecond)
+{
+    if (perSecond.empty())
+        return {};
+    try {
+        const Frequency frequency = frequencyOf(parseNumber(perSecond));
+        return QString("= %1 Гц = %2 кол/мин")
+            .arg(toQString(formatFixed(frequency.hertz, 3)), toQString(formatFixed(frequency.perMinute, 1)));
+    } catch (const Error&) {
+        return {};
+    }
+}
 
 ChartLook modeShapeLook()
 {
@@ -100,7 +117,10 @@ QWidget* VibrationWindow::inputPage()
     }
     layout->setRowMinimumHeight(4, 24);
 
+    // Generalized stiffness and mass of the energy method, and the natural
+    // (circular) frequency ω = √(C/M).
     const char* captions[] = {"Жесткость", "Масса", "Частота"};
+    const char* units[] = {"кН/м", "т", "1/с"};
     int row = 5;
     for (std::size_t i = 0; i < 3; ++i) {
         layout->addWidget(new QLabel(captions[i], page), row, 0);
@@ -108,16 +128,21 @@ QWidget* VibrationWindow::inputPage()
         value->setObjectName(toQString(names::resultLabels[i].name));
         value->setMinimumWidth(90);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(value, row++, 1);
+        layout->addWidget(value, row, 1);
+        layout->addWidget(new QLabel(units[i], page), row++, 2);
         resultLabels_[i] = value;
     }
+    frequencyUnits_ = new QLabel(page);
+    frequencyUnits_->setObjectName("frequencyInOtherUnits");
+    frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(frequencyUnits_, row++, 0, 1, 3);
     auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
     inertiaCaption->setWordWrap(true);
-    layout->addWidget(inertiaCaption, row++, 0, 1, 2);
+    layout->addWidget(inertiaCaption, row++, 0, 1, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName("sectionInertia");
     inertia_->setMinimumHeight(160);
-    layout->addWidget(inertia_, row, 0, 1, 2);
+    layout->addWidget(inertia_, row, 0, 1, 3);
     layout->setRowStretch(row++, 1);
 
     auto* calculateButton = new QPushButton("Расчет", page);
@@ -127,17 +152,17 @@ QWidget* VibrationWindow::inputPage()
     calculateButton->setFont(bold);
     calculateButton->setFocusPolicy(Qt::NoFocus);
     connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
-    layout->addWidget(calculateButton, row, 0, 1, 2);
+    layout->addWidget(calculateButton, row, 0, 1, 3);
 
     modeShape_ = new ChartView(sheet_.modeShape, modeShapeLook(), page);
     modeShape_->setObjectName(toQString(names::modeShape));
     modeShape_->setMinimumSize(500, 360);
-    layout->addWidget(modeShape_, 0, 2, row, 1);
+    layout->addWidget(modeShape_, 0, 3, row, 1);
     auto* print = new QPushButton("Печать графика", page);
     print->setObjectName(toQString(names::printChart));
     connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
-    layout->addWidget(print, row, 2, Qt::AlignRight);
-    layout->setColumnStretch(2, 1);
+    layout->addWidget(print, row, 3, Qt::AlignRight);
+    layout->setColumnStretch(3, 1);
 
     // The tone buttons, the inertias, the chart, the print button.
     setTabOrder(toneButtons_[3], inertia_);
@@ -182,6 +207,7 @@ void VibrationWindow::refreshViews()
     modeShape_->refresh();
     for (std::size_t i = 0; i < resultLabels_.size(); ++i)
         resultLabels_[i]->setText(QString::fromStdString(sheet_.*names::resultLabels[i].text));
+    frequencyUnits_->setText(frequencyInOtherUnits(sheet_.frequency));
 }
 
 void VibrationWindow::calculate()

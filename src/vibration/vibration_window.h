@@ -65,6 +65,7 @@ private:
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
+    QLabel* frequencyUnits_ = nullptr;
     bool shownBefore_ = false;
 };
 

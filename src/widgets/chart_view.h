@@ -33,6 +33,8 @@ struct ChartLook {
     // and is labelled with whole numbers.
     std::optional<std::pair<int, int>> frameAxis;
     qreal barWidth = 0.8;  // share of the slot a bar takes
+    QString xTitle;        // quantity and unit along each axis
+    QString yTitle;
 };
 
 // Numbers with a decimal comma and without group separators, for axis labels.
