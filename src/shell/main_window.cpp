@@ -83,7 +83,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent) : QMainWin
     QFont titleFont = font();
     titleFont.setBold(true);
     const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle());
-    setFixedSize(std::max(353, titleWidth + 190), 410 + menuBar()->sizeHint().height());
+    setFixedSize(std::max(353, titleWidth + 125), 410 + menuBar()->sizeHint().height());
     placeOnScreen(this, QPoint(3, 0));
 }
 

@@ -30,6 +30,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace hullcalc {
 
 namespace names = trimWindowNames;
@@ -112,11 +114,16 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWi
     status_ = new QLabel(this);
     status_->setObjectName("calculationStatus");
     statusBar()->addWidget(status_, 1);
-    // 647 x 740 for the pages, with the page list beside them, right of the
-    // main window; smaller where the screen is, the pages scrolling. Sized
+    // 647 x 740 right of the main window, or wider where the results page needs
+    // it with this platform's fonts; smaller where the screen is, the pages
+    // scrolling. Sized
     // before it is placed: growing later, when first shown, would place the
     // window by its client area and push its title bar off the screen.
-    resize(647 + pageList_->width(), 740);
+    QSize needed(647, 740);
+    for (int page : {names::inputPageIndex, names::resultsPageIndex})
+        needed =
+            needed.expandedTo(static_cast<QScrollArea*>(pages_->widget(page))->widget()->sizeHint() + QSize(40, 0));
+    resize(needed.width(), 740);
     placeOnScreen(this, QPoint(382, 0));
     // Creation hides the intermediate pages: only "Исходные данные" and
     // "Результаты" have tabs until the user asks for the others.
@@ -246,21 +253,25 @@ void TrimWindow::createPages()
             pageCaption(14));
     addPage(resultsPage(), pageCaption(15));
 
+    // The page captions flow in rows above the pages, as many rows as the
+    // window's width needs, so that the pages keep the whole width.
     pageList_ = new QListWidget(this);
     pageList_->setObjectName("pageList");
     for (int page = 0; page < pages_->count(); ++page)
         pageList_->addItem(pages_->tabText(page));
     pageList_->setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
-    // Narrow beside the tables: the longest captions take two lines.
-    pageList_->setWordWrap(true);
-    pageList_->setTextElideMode(Qt::ElideNone);
-    pageList_->setSpacing(1);
-    pageList_->setFixedWidth(pageList_->fontMetrics().horizontalAdvance("Площадь ватерлинии") + 24);
+    pageList_->setFlow(QListView::LeftToRight);
+    pageList_->setWrapping(true);
+    pageList_->setResizeMode(QListView::Adjust);
+    pageList_->setSpacing(2);
+    pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pageList_->installEventFilter(this);
     connect(pageList_, &QListWidget::currentRowChanged, pages_, &QTabWidget::setCurrentIndex);
     connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::showSelectedPageInList);
 
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
+    auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageList_);
     layout->addWidget(pages_, 1);
@@ -386,6 +397,9 @@ QWidget* TrimWindow::resultsPage()
                                  : toQString(summaryCaptions[static_cast<std::size_t>(i)]);
         auto* captionLabel = new QLabel(text, summary);
         captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Long captions take two lines, so that the results fit beside the main window.
+        captionLabel->setWordWrap(true);
+        captionLabel->setMaximumWidth(captionLabel->fontMetrics().horizontalAdvance("Абцисса ЦТ ГВЛ, м   XF =") + 16);
         auto* value = new QLabel(summary);
         value->setObjectName(toQString(names::summaryLabels[static_cast<std::size_t>(i)]));
         value->setMinimumWidth(70);
@@ -458,6 +472,7 @@ void TrimWindow::setIntermediatePagesVisible(bool visible)
     }
     if (!pages_->isTabVisible(pages_->currentIndex()))
         pages_->setCurrentIndex(0);
+    fitPageListHeight();
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
@@ -475,6 +490,36 @@ void TrimWindow::selectNextShownPage(int step)
             return;
         }
     }
+}
+
+// The list is as tall as the rows its shown captions flow into at its width.
+void TrimWindow::fitPageListHeight()
+{
+    const int width = pageList_->viewport()->width();
+    const int spacing = pageList_->spacing();
+    int rows = 1;
+    int x = 0;
+    int rowHeight = 0;
+    for (int page = 0; page < pageList_->count(); ++page) {
+        if (pageList_->item(page)->isHidden())
+            continue;
+        const QSize item =
+            pageList_->sizeHintForIndex(pageList_->model()->index(page, 0)) + QSize(2 * spacing, 2 * spacing);
+        rowHeight = std::max(rowHeight, item.height());
+        if (x > 0 && x + item.width() > width) {
+            ++rows;
+            x = 0;
+        }
+        x += item.width();
+    }
+    pageList_->setFixedHeight(rows * rowHeight + 2 * pageList_->frameWidth() + spacing);
+}
+
+bool TrimWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pageList_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fitPageListHeight();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TrimWindow::showSelectedPageInList(int page)

@@ -73,6 +73,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -92,6 +93,7 @@ private:
     void setIntermediatePagesVisible(bool visible);
     void selectNextShownPage(int step);
     void showSelectedPageInList(int page);
+    void fitPageListHeight();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
 
