@@ -20,32 +20,7 @@ namespace hullcalc {
 
 namespace {
 
-// Columns of the vibration table. Rows 1..20 are the spacings from the bow; row 21 holds
-// the column's sum (or, for halfBreadth, the stern frame).
-namespace column {
-constexpr int halfBreadth = 1;      // y at the local waterline, per frame, m
-constexpr int meanHalfBreadth = 2;  // b, m
-constexpr int meanDraft = 3;        // T, m
-constexpr int meanArea = 4;         // ω, immersed sectional area, m²
-constexpr int addedMass = 5;        // added water mass, t/m
-constexpr int hullMass = 6;         // t/m
-constexpr int totalMass = 7;        // m, t/m
-constexpr int reducedMass = 8;      // m′ = m/10
-constexpr int massIntegral = 9;     // running sum of m′
-constexpr int lever = 10;           // ξ, abscissa from midship in lengths
-constexpr int massMoment = 11;      // m′·ξ
-constexpr int massMomentIntegral = 12;
-constexpr int assumedShape = 13;  // s = sin(π·n·X)
-constexpr int shapeLoad = 14;     // m′·s
-constexpr int shapeLoadIntegral = 15;
-constexpr int turn = 16;            // ξ·β
-constexpr int correctedShape = 17;  // w = s + δ + β·ξ
-constexpr int checkLoad = 18;       // m′·w
-constexpr int checkLoadIntegral = 19;
-constexpr int inertia = 20;        // i, sectional moment of inertia, m⁴
-constexpr int stiffnessTerm = 21;  // i·s²
-constexpr int massTerm = 22;       // m′·w²
-}  // namespace column
+namespace column = vibrationTableColumn;
 
 // Abscissae of the spacings' middles from midship, in ship lengths.
 constexpr std::array<const char*, spacingCount> leverTexts = {

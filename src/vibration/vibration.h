@@ -9,6 +9,33 @@
 
 namespace hullcalc {
 
+// The columns of the vibration table. Rows 1..20 are the spacings from the bow;
+// row 21 holds the column's sum (or, for halfBreadth, the stern frame).
+namespace vibrationTableColumn {
+inline constexpr int halfBreadth = 1;      // y at the local waterline, per frame, m
+inline constexpr int meanHalfBreadth = 2;  // b, m
+inline constexpr int meanDraft = 3;        // T, m
+inline constexpr int meanArea = 4;         // ω, immersed sectional area, m²
+inline constexpr int addedMass = 5;        // added water mass, t/m
+inline constexpr int hullMass = 6;         // t/m
+inline constexpr int totalMass = 7;        // m, hull and added water, t/m
+inline constexpr int reducedMass = 8;      // m′ = m/10
+inline constexpr int massIntegral = 9;     // running sum of m′
+inline constexpr int lever = 10;           // ξ, abscissa from midship in lengths
+inline constexpr int massMoment = 11;      // m′·ξ
+inline constexpr int massMomentIntegral = 12;
+inline constexpr int assumedShape = 13;  // s = sin(π·n·X)
+inline constexpr int shapeLoad = 14;     // m′·s
+inline constexpr int shapeLoadIntegral = 15;
+inline constexpr int turn = 16;            // ξ·β
+inline constexpr int correctedShape = 17;  // w = s + δ + β·ξ
+inline constexpr int checkLoad = 18;       // m′·w
+inline constexpr int checkLoadIntegral = 19;
+inline constexpr int inertia = 20;        // i, sectional moment of inertia as typed, m⁴
+inline constexpr int stiffnessTerm = 21;  // i·s²
+inline constexpr int massTerm = 22;       // m′·w²
+}  // namespace vibrationTableColumn
+
 // What the vibration calculation reads of the trim sheet: the input tables,
 // and the waterline heights, length, frame spacing and drafts the last
 // completed trim run left.

@@ -40,6 +40,8 @@ struct VibrationSheet {
     int tone = 0;
     double halfWaves = 0.0;
     double addedMassCoefficient = 0.0;
+
+    bool operator==(const VibrationSheet&) const = default;
 };
 
 // The table headers written each time the window becomes active: spacings

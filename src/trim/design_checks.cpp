@@ -1,0 +1,219 @@
+// The checks read the particulars' and the grids' texts as the calculation
+// would, and say in the user's terms what looks wrong and where.
+#include "trim/design_checks.h"
+
+#include "common/error.h"
+#include "common/hull_frames.h"
+#include "common/number_text.h"
+#include "trim/bonjean_scale.h"
+#include "trim/trim_table.h"
+#include "trim/waterline_iteration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace hullcalc {
+
+namespace {
+
+std::optional<double> numberIn(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<double> particularNumber(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    return numberIn(particulars.*text);
+}
+
+// A particular the calculation divides by or integrates with: only a positive
+// number makes a check of it meaningful (anything else the calculation refuses).
+std::optional<double> positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    const std::optional<double> value = particularNumber(particulars, text);
+    return value && *value > 0.0 ? value : std::nullopt;
+}
+
+Warning particularWarning(std::string message, std::string ShipParticulars::*text)
+{
+    Warning warning;
+    warning.message = std::move(message);
+    warning.place = Warning::Place::Particular;
+    warning.particular = text;
+    return warning;
+}
+
+// Numbers so large that a check's arithmetic overflows are left to the
+// calculation, which stops on them; the check says nothing.
+bool allFinite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+std::string percent(double value) { return formatFixed(value, 2) + " %"; }
+
+void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<Warning>& warnings)
+{
+    const auto L = positiveParticular(particulars, &ShipParticulars::length);
+    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    if (!L || !dL)
+        return;
+    const double spacings = spacingCount * *dL;
+    const double mismatch = std::fabs(*L - spacings) / *L;
+    if (!allFinite({spacings, mismatch}) || mismatch <= designLimits::lengthMismatch)
+        return;
+    warnings.push_back(particularWarning(
+        "Длина L = " + formatGeneral(*L) + " м не равна 20·ΔL = " + formatGeneral(spacings) + " м: расхождение "
+            + percent(mismatch * 100) + ", больше " + formatGeneral(designLimits::lengthMismatch * 100) + " %",
+        &ShipParticulars::frameSpacing));
+}
+
+// The heights the calculation builds, the top one by the same repeated addition.
+void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<Warning>& warnings)
+{
+    const auto draft = positiveParticular(particulars, &ShipParticulars::draft);
+    if (!draft || !positiveParticular(particulars, &ShipParticulars::waterlineSpacing))
+        return;
+    WaterlineHeights z{};
+    buildWaterlineHeights(particulars, z);
+    const double top = z[waterlineCount];
+    if (top >= *draft)
+        return;
+    warnings.push_back(particularWarning(
+        "Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния 9·ΔT = " + formatGeneral(top)
+            + " м ниже осадки T = " + formatGeneral(*draft) + " м",
+        &ShipParticulars::waterlineSpacing));
+}
+
+void checkOffsets(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
+{
+    const auto breadth = positiveParticular(particulars, &ShipParticulars::breadth);
+    for (int row = 1; row <= frameCount; ++row) {
+        for (int column = 1; column <= waterlineCount; ++column) {
+            const auto y = numberIn(input.offsets.cell(column, row));
+            if (!y)
+                continue;
+            const std::string where = ": шпангоут «" + frameLabel(row - 1) + "», ватерлиния " + std::to_string(column);
+            std::string message;
+            if (*y < 0)
+                message = "Отрицательная полуширина " + formatGeneral(*y) + " м" + where;
+            else if (breadth && 2 * *y > *breadth)
+                message = "Полуширина " + formatGeneral(*y)
+                          + " м больше половины ширины B/2 = " + formatGeneral(*breadth / 2) + " м" + where;
+            if (!message.empty())
+                warnings.push_back({message, Warning::Place::Offset, column, row, nullptr});
+        }
+    }
+}
+
+void checkMasses(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
+{
+    double sum = 0.0;
+    bool allNumbers = true;
+    for (int row = 1; row <= spacingCount; ++row) {
+        const auto mass = numberIn(input.masses.cell(1, row));
+        if (!mass) {
+            allNumbers = false;
+            continue;
+        }
+        sum += *mass;
+    }
+    // A sum without a mass that is not a number would only repeat that error.
+    const auto displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);
+    if (!allNumbers || !displacement)
+        return;
+    const double mismatch = std::fabs(sum - *displacement) / *displacement;
+    if (!allFinite({sum, mismatch}) || mismatch <= designLimits::massSumMismatch)
+        return;
+    warnings.push_back({"Сумма масс шпаций " + formatFixed(sum, 2)
+                            + " т отличается от водоизмещения в расчетном случае " + formatGeneral(*displacement)
+                            + " т на " + percent(mismatch * 100) + ", больше "
+                            + formatGeneral(designLimits::massSumMismatch * 100) + " %",
+                        Warning::Place::Mass, 1, 0, nullptr});
+}
+
+// The largest |value| of a column of the trim table over the frame rows.
+double largestMagnitude(const TextGrid& table, int column)
+{
+    double largest = 0.0;
+    for (int row = 1; row < table.rowCount(); ++row)
+        if (const auto value = numberIn(table.cell(column, row)))
+            largest = std::max(largest, std::fabs(*value));
+    return largest;
+}
+
+// `closure` and `largest` in `unit`; `caption` is the summary line's, and
+// `largestName` names the largest value in the genitive.
+void checkClosure(double closure, double largest, double limitPercent, const std::string& caption,
+                  const std::string& largestName, const std::string& unit, std::vector<Warning>& warnings)
+{
+    if (!(largest > 0.0))
+        return;
+    const double share = std::fabs(closure) / largest * 100;
+    if (!std::isfinite(share) || share <= limitPercent)
+        return;
+    warnings.push_back({caption + " " + formatFixed(closure, 2) + " " + unit + " — " + percent(share) + " "
+                            + largestName + " " + formatFixed(largest, 2) + " " + unit + ", больше "
+                            + formatGeneral(limitPercent) + " %",
+                        Warning::Place::None, 0, 0, nullptr});
+}
+
+}  // namespace
+
+std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
+{
+    std::vector<Warning> warnings;
+    checkLengthAgainstSpacing(particulars, warnings);
+    checkWaterlinesReachDraft(particulars, warnings);
+    checkOffsets(particulars, input, warnings);
+    checkMasses(particulars, input, warnings);
+    return warnings;
+}
+
+std::vector<Warning> checkResults(const ShipParticulars& particulars, const TrimSheet& sheet)
+{
+    std::vector<Warning> warnings;
+    if (!sheet.complete)
+        return warnings;
+    const TrimTable& results = sheet.results;
+    namespace column = trimTableColumn;
+
+    // The summary keeps the moment's closure as the trapezoid sum of the shear
+    // force without the factor ΔL/2 that makes it kN·m.
+    const auto shearClosure = numberIn(results[SummaryLine::shearForceClosure]);
+    if (shearClosure)
+        checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
+                     designLimits::shearForceClosurePercent, "Невязка по перерезывающей силе",
+                     "наибольшей перерезывающей силы", "кН", warnings);
+    const auto momentSum = numberIn(results[SummaryLine::bendingMomentClosure]);
+    if (momentSum)
+        checkClosure(*momentSum * sheet.hydrostatics.frameSpacing / 2,
+                     largestMagnitude(results.table, column::correctedMoment),
+                     designLimits::bendingMomentClosurePercent, "Невязка по изгибающему моменту",
+                     "наибольшего изгибающего момента", "кН·м", warnings);
+
+    namespace log = approximationsLog;
+    const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
+    const auto xc =
+        numberIn(sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
+    const double limit = designLimits::equilibriumMismatch * sheet.hydrostatics.length;
+    if (xg && xc && std::fabs(*xg - *xc) > limit)
+        warnings.push_back(particularWarning(
+            "Абсцисса ЦТ XG = " + formatGeneral(*xg) + " м отстоит от абсциссы ЦВ XC = " + formatFixed(*xc, 3)
+                + " м на " + formatFixed(std::fabs(*xg - *xc), 3) + " м, больше "
+                + formatGeneral(designLimits::equilibriumMismatch) + "·L = " + formatGeneral(limit)
+                + " м: результаты получены для другого XG, повторите расчет",
+            &ShipParticulars::centreOfGravity));
+    return warnings;
+}
+
+}  // namespace hullcalc

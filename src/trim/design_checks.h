@@ -1,0 +1,69 @@
+// Engineering checks of the trim calculation's input before a run and of its
+// results after one: warnings the user may act on, never a reason to stop.
+#pragma once
+
+#include "trim/input_tables.h"
+#include "trim/ship_particulars.h"
+#include "trim/trim_sheet.h"
+
+#include <string>
+#include <vector>
+
+namespace hullcalc {
+
+// One finding and the place a window can point at.
+struct Warning {
+    enum class Place {
+        None,        // the results as a whole
+        Offset,      // the offsets cell (column, row): waterline column 1..10, frame row 1..21
+        Mass,        // the masses cell (1, row), spacing row 1..20; row 0 for the whole column
+        Particular,  // the particular `particular`
+    };
+
+    std::string message;  // Russian, numbers with a decimal comma
+    Place place = Place::None;
+    int column = 0;
+    int row = 0;
+    std::string ShipParticulars::*particular = nullptr;
+
+    bool operator==(const Warning&) const = default;
+};
+
+namespace designLimits {
+// |L − 20·ΔL| / L: a frame spacing L/20 typed to the millimetre passes for any
+// length above 10 m, a real mismatch of levers and integrals does not.
+inline constexpr double lengthMismatch = 0.001;
+// |Σm − Δ| / Δ of the spacing masses against the design displacement. The
+// iteration accepts a volume within 0,4 %; masses further off than 0,5 % leave
+// a shear force at the stern that the closure correction spreads over the hull.
+inline constexpr double massSumMismatch = 0.005;
+// Closures at the stern in % of the largest |value| along the hull after the
+// correction. Customary practice, not a classification rule: the table method
+// of the still-water load calculation (loads integrated from the bow, the
+// closure spread linearly) is taken as sound when the shear force closes within
+// about 3 % of its largest value and the bending moment within 5-6 %, as taught
+// in Russian ship structural mechanics courses (Курдюмов А. А., «Прочность
+// корабля»). Of the 5-6 % the stricter 5 % is kept.
+inline constexpr double shearForceClosurePercent = 3.0;
+inline constexpr double bendingMomentClosurePercent = 5.0;
+// |XG − XC| / L at the accepted waterline. The iteration accepts only within
+// 0,0001·L, so after a normal run the gap is never larger; beyond ten times
+// that the results no longer belong to the XG now typed (it was changed after
+// the run). 0,001·L is where it matters: the trim is off by (XG − XC)·L/R, for
+// the example ship (R ≈ 316 m) about 2 cm, over the drafts' shown precision.
+inline constexpr double equilibriumMismatch = 0.001;
+}  // namespace designLimits
+
+// Before the calculation: half-breadths below zero or above B/2, L against
+// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, and
+// the sum of the spacing masses against the design displacement. Never throws:
+// a text that is not a number is skipped (the calculation names it), and a
+// check whose particulars are not numbers is not made.
+std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
+
+// After a completed calculation (none for an incomplete sheet): the shear-force
+// and bending-moment closures against the largest corrected values, and the
+// XG now typed against the XC of the accepted waterline.
+std::vector<Warning> checkResults(const ShipParticulars& particulars, const TrimSheet& sheet);
+
+}  // namespace hullcalc

@@ -1,0 +1,62 @@
+// The beam model beside the energy method, tone by tone, on the masses per metre
+// and section inertias the energy method used.
+#include "vibration/tone_comparison.h"
+
+#include "common/error.h"
+#include "common/grid_values.h"
+#include "common/number_text.h"
+#include "vibration/beam_model.h"
+
+#include <cstddef>
+
+namespace hullcalc {
+
+ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing)
+{
+    if (computedSheet.tone < lowestTone || computedSheet.tone > highestTone || computedSheet.frequency.empty())
+        throw Error("Сначала выполните расчет вибрации");
+
+    namespace column = vibrationTableColumn;
+    const TextGrid& table = computedSheet.table;
+    std::vector<double> inertia;
+    std::vector<double> massPerMetre;
+    for (int r = 1; r <= spacingCount; ++r) {
+        inertia.push_back(cellValue(table, column::inertia, r));
+        massPerMetre.push_back(cellValue(table, column::totalMass, r));
+    }
+    // The added water mass depends on the tone, so each tone has its own
+    // masses and only the n-th mode of these masses is tone n.
+    const int tone = computedSheet.tone;
+    const std::vector<BeamMode> modes = freeFreeBeamModes(inertia, massPerMetre, frameSpacing, hullModulus, tone);
+    const BeamMode& mode = modes.at(static_cast<std::size_t>(tone - 1));
+
+    ToneSummary summary;
+    summary.tone = tone;
+    summary.energyStiffness = parseNumber(computedSheet.stiffness);
+    summary.energyMass = parseNumber(computedSheet.mass);
+    summary.energyFrequency = parseNumber(computedSheet.frequency);
+    summary.beamFrequency = mode.circularFrequency;
+    summary.beamShape = mode.deflection;
+    return summary;
+}
+
+std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticulars& particulars,
+                                      const VibrationSheet& sheet)
+{
+    // The energy method names a section inertia that is not a number by the
+    // grid it reads; read here first, that is the caller's grid, not the
+    // scratch copy that is gone once the error is caught.
+    for (int r = 1; r <= spacingCount; ++r)
+        cellValue(sheet.sectionInertia, 1, r);
+
+    VibrationSheet scratch = sheet;
+    std::vector<ToneSummary> tones;
+    for (int tone = lowestTone; tone <= highestTone; ++tone) {
+        selectTone(scratch, tone);
+        computeVibration(hull, particulars, scratch);
+        tones.push_back(beamModelOf(scratch, hull.frameSpacing));
+    }
+    return tones;
+}
+
+}  // namespace hullcalc

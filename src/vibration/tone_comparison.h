@@ -1,0 +1,33 @@
+// Tones I to IV of vertical hull-girder vibration side by side: the energy
+// method's frequency and the finite-element beam model's on the same masses.
+#pragma once
+
+#include "trim/ship_particulars.h"
+#include "vibration/tone_summary.h"
+#include "vibration/vibration.h"
+#include "vibration/vibration_sheet.h"
+
+#include <vector>
+
+namespace hullcalc {
+
+// The beam model of the tone the energy method has just computed in
+// `computedSheet`: one element per spacing, frameSpacing m long (ΔL of the
+// trimmed hull), with the section inertia (column 20, m⁴) and the mass per
+// metre of hull and added water (column 7, t/m) of the sheet's table as that
+// run left them, and the modulus hullModulus. The tone is the sheet's tone,
+// the n-th elastic mode of the beam; the energy method's stiffness, mass and
+// frequency are read back from the sheet's result texts. Throws Error when the
+// sheet holds no completed run, and the beam model's Error on a value that is
+// not positive.
+ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing);
+
+// Tones I to IV one after another, each by the energy method (computeVibration)
+// and then by beamModelOf, on a scratch copy of `sheet`: the caller's sheet -
+// its section inertias are used - keeps its table, chart, texts and tone.
+// Throws what the two calculations throw; a section inertia that is not a
+// number is named in the caller's sheet.
+std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticulars& particulars,
+                                      const VibrationSheet& sheet);
+
+}  // namespace hullcalc

@@ -1,0 +1,126 @@
+// Tones I to IV by the energy method and the beam model: the example ship, a
+// uniform box barge against the closed form, and the Kumai estimate by hand.
+#include "../trim/trim_fixture.h"
+
+#include "common/number_text.h"
+#include "trim/trim_calculation.h"
+#include "vibration/beam_model.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace hullcalc {
+namespace {
+
+class ToneComparison : public ExampleShip {
+protected:
+    ToneComparison() { writeVibrationHeaders(vibration); }
+
+    VibrationSheet computed(int tone) const
+    {
+        VibrationSheet alone = vibration;
+        selectTone(alone, tone);
+        computeVibration(trimmedHull(sheet), particulars, alone);
+        return alone;
+    }
+
+    VibrationSheet vibration;
+};
+
+int signChanges(const std::vector<double>& w)
+{
+    int changes = 0;
+    for (std::size_t i = 1; i < w.size(); ++i)
+        changes += (w[i - 1] < 0) != (w[i] < 0);
+    return changes;
+}
+
+// Each tone's energy frequency is the one computeVibration gives for that tone
+// alone (tone I: 4,6944 1/s, test_vibration.cpp); the beam's tone n has n + 1
+// nodes. Tone I's sine is close to the mode, so the energy method (a Rayleigh
+// quotient, above the exact value) lies 1-2 % above the beam (1,8 % on the
+// barge below): within 3 %.
+TEST_F(ToneComparison, ExampleShipAllTones)
+{
+    runTrimCalculation(sheet, particulars);
+    vibration = computed(2);
+    const VibrationSheet before = vibration;
+    const std::vector<ToneSummary> tones = compareTones(trimmedHull(sheet), particulars, vibration);
+    EXPECT_EQ(vibration, before) << "the caller's sheet, table and tone stay";
+    ASSERT_EQ(tones.size(), 4u);
+    EXPECT_EQ(format84(tones[0].energyFrequency), "  4,6944");
+    for (int n = 1; n <= 4; ++n) {
+        const ToneSummary& tone = tones[static_cast<std::size_t>(n - 1)];
+        const VibrationSheet alone = computed(n);
+        EXPECT_EQ(tone.tone, n);
+        EXPECT_EQ(format84(tone.energyFrequency), alone.frequency) << n;
+        EXPECT_EQ(format84(tone.energyStiffness), alone.stiffness) << n;
+        EXPECT_EQ(signChanges(tone.beamShape), n + 1) << n;
+        if (n > 1) {
+            EXPECT_GT(tone.beamFrequency, tones[static_cast<std::size_t>(n - 2)].beamFrequency) << n;
+        }
+    }
+    EXPECT_NEAR(tones[0].beamFrequency / tones[0].energyFrequency, 1.0, 0.03);
+
+    // The window's call reads the inertias the energy method used (column 20),
+    // not the input typed since.
+    vibration.sectionInertia.setCell(1, 5, "9");
+    EXPECT_EQ(beamModelOf(vibration, sheet.hydrostatics.frameSpacing).beamFrequency, tones[1].beamFrequency);
+    EXPECT_EQ(errorOf([&] { beamModelOf(VibrationSheet{}, 3.75); }), "Сначала выполните расчет вибрации");
+}
+
+// The uniform box barge: L 75 m, B 11 m, every offset 5,5 m, 20 × 49,5 t,
+// XG 0, river water, I 0,2 m⁴; it floats on an even keel at T = 990/825 = 1,2 m.
+// Mass per metre by hand: hull 49,5/3,75 = 13,2 t/m; added water
+// ω·0,4·b·(1 + k·L/B)/T = 13,2·0,4·5,5/1,2·(1 + 75k/11) = 24,2·(1 + 75k/11),
+// k = 0,1; 0,07; 0,05; 0,04. The beam against ω = (βL)²·√(E·I/(m·L⁴)) within
+// 0,5 % and not below it (a Rayleigh–Ritz model). The energy method is not
+// held to it: its assumed sines are not the free-free beam's modes.
+TEST_F(ToneComparison, UniformBoxBargeMatchesTheClosedForm)
+{
+    particulars.length = "75";
+    particulars.breadth = "11";
+    particulars.designDisplacement = "990";
+    particulars.centreOfGravity = "0";
+    for (int row = 1; row <= 21; ++row)
+        for (int column = 1; column <= 10; ++column)
+            sheet.input.offsets.setCell(column, row, "5,5");
+    for (int row = 1; row <= 20; ++row) {
+        sheet.input.masses.setCell(1, row, "49,5");
+        vibration.sectionInertia.setCell(1, row, "0,2");
+    }
+    runTrimCalculation(sheet, particulars);
+    const std::vector<ToneSummary> tones = compareTones(trimmedHull(sheet), particulars, vibration);
+
+    const struct {
+        double betaL, massPerMetre;
+    } exact[] = {{4.730040744862704, 13.2 + 24.2 * (1 + 7.5 / 11)},
+                 {7.853204624095838, 13.2 + 24.2 * (1 + 5.25 / 11)},
+                 {10.995607838001671, 13.2 + 24.2 * (1 + 3.75 / 11)},
+                 {14.137165491257463, 13.2 + 24.2 * (1 + 3.0 / 11)}};
+    ASSERT_EQ(tones.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double unit = std::sqrt(hullModulus * 0.2 / (exact[i].massPerMetre * std::pow(75.0, 4)));
+        const double ratio = tones[i].beamFrequency / (exact[i].betaL * exact[i].betaL * unit);
+        EXPECT_TRUE(ratio > 1 - 1e-9 && ratio < 1.005) << "tone " << i + 1 << ": " << ratio;
+    }
+}
+
+// By hand for the example ship: I = 0,236 m⁴ (spacings 8-9 to 11-12),
+// B/(3T) = 11/6,75 = 1,62963, Δᵢ = (1,2 + 1,62963)·886,74 = 2509,146 t,
+// Δᵢ·L³ = 2509,146·421875 = 1,058546·10⁹ t·m³, √(0,236/1,058546·10⁹) =
+// 1,493142·10⁻⁵, N = 3,07·10⁶·1,493142·10⁻⁵ = 45,839 кол/мин. The energy
+// method's 4,6944 1/s is 4,6944·60/2π = 44,828 кол/мин, 2,21 % below.
+TEST_F(ToneComparison, KumaiEstimateByHand)
+{
+    const double kumai = kumaiTwoNodeFrequency(particulars, vibration);
+    EXPECT_NEAR(kumai, 45.839, 1e-3);
+    EXPECT_NEAR(differenceFromKumai(4.6944, kumai), -2.206, 1e-3);
+    particulars.draft = "0";
+    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(particulars, vibration); }), "Значение должно быть больше нуля: «0»");
+}
+
+}  // namespace
+}  // namespace hullcalc
