@@ -65,8 +65,8 @@ void Application::connectWindows()
     // A new trim calculation invalidates the vibration results resting on the last.
     QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
     // A particular that stops a calculation is shown where it is typed.
-    QObject::connect(trim, &TrimWindow::particularFailed, mainWindow_.get(), &MainWindow::showParticular);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::particularFailed, mainWindow_.get(),
+    QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
+    QObject::connect(vibrationWindow_.get(), &VibrationWindow::particularToShow, mainWindow_.get(),
                      &MainWindow::showParticular);
 
     // A calculation, a load or "Пример" refills the charts of the graph windows.

@@ -1,6 +1,7 @@
 #include "trim/trim_window.h"
 
 #include "trim/data_files.h"
+#include "trim/design_checks.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 #include "trim/trim_window_names.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -128,6 +130,58 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWi
     // Creation hides the intermediate pages: only "Исходные данные" and
     // "Результаты" have tabs until the user asks for the others.
     setIntermediatePagesVisible(false);
+}
+
+// The engineering checks of the input and the results: warnings, never
+// errors. A click on one shows its cell or particular.
+QWidget* TrimWindow::checksPanel()
+{
+    auto* panel = new QGroupBox("Проверка данных", this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(4, 2, 4, 4);
+    checks_ = new QListWidget(panel);
+    checks_->setObjectName("designChecks");
+    checks_->setWordWrap(true);
+    checks_->setMaximumHeight(checks_->fontMetrics().lineSpacing() * 4 + 8);
+    layout->addWidget(checks_);
+    connect(checks_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showWarning(checks_->row(item)); });
+    return panel;
+}
+
+void TrimWindow::updateChecks()
+{
+    warnings_ = checkInput(particulars_, sheet_.input);
+    const std::vector<Warning> results = checkResults(particulars_, sheet_);
+    warnings_.insert(warnings_.end(), results.begin(), results.end());
+    checks_->clear();
+    for (const Warning& warning : warnings_)
+        checks_->addItem("Предупреждение: " + toQString(warning.message));
+    if (warnings_.empty()) {
+        checks_->addItem("Замечаний нет");
+        checks_->item(0)->setFlags(Qt::NoItemFlags);
+    }
+}
+
+void TrimWindow::showWarning(int index)
+{
+    if (index < 0 || index >= static_cast<int>(warnings_.size()))
+        return;
+    const Warning& warning = warnings_[static_cast<std::size_t>(index)];
+    switch (warning.place) {
+    case Warning::Place::Offset:
+        selectCell(sheet_.input.offsets, warning.column, warning.row);
+        break;
+    case Warning::Place::Mass:
+        selectCell(sheet_.input.masses, 1, std::max(warning.row, 1));
+        break;
+    case Warning::Place::Particular:
+        emit particularToShow(&fieldOf(warning.particular));
+        break;
+    case Warning::Place::None:
+        pages_->setCurrentIndex(names::resultsPageIndex);
+        break;
+    }
 }
 
 // Each page scrolls when the window is smaller than the page needs, so that
@@ -275,6 +329,7 @@ void TrimWindow::createPages()
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageList_);
     layout->addWidget(pages_, 1);
+    layout->addWidget(checksPanel());
     setCentralWidget(central);
 
     // From anywhere in the window, the grids included.
@@ -542,6 +597,8 @@ void TrimWindow::activate()
     pages_->setCurrentIndex(0);
     for (GridView* grid : grids_)
         grid->refresh();
+    // The particulars may have changed in the main window meanwhile.
+    updateChecks();
 }
 
 bool TrimWindow::event(QEvent* event)
@@ -568,6 +625,7 @@ void TrimWindow::refreshViews()
         chart->refresh();
     for (std::size_t i = 0; i < summaryLabels_.size(); ++i)
         summaryLabels_[i]->setText(QString::fromStdString(sheet_.results.summary[i]));
+    updateChecks();
     emit sheetChanged();
 }
 
@@ -598,7 +656,7 @@ QString TrimWindow::pointAt(const Failure& failure)
         selectCell(e.grid(), e.column(), e.row());
         return toQString(cellLocation(sheet_, e));
     } catch (const ParticularError& e) {
-        emit particularFailed(&e.field());
+        emit particularToShow(&e.field());
         return toQString(particularLocation(e));
     } catch (...) {
     }

@@ -3,6 +3,7 @@
 // the buttons that run the calculation and open the graph windows.
 #pragma once
 
+#include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
@@ -61,8 +62,9 @@ signals:
     // A trim calculation ran, whether it completed or stopped: results that
     // rest on the previous one are no longer valid.
     void calculated();
-    // A particular stopped the calculation: the main window shows its edit.
-    void particularFailed(const hullcalc::ParticularField* field);
+    // A particular stopped the calculation or is warned about: the main window
+    // shows its edit.
+    void particularToShow(const hullcalc::ParticularField* field);
     // F1 or "Справка": the help at a section (an anchor of the help page).
     void helpRequested(const QString& topic);
     // The user asks for a graph window.
@@ -94,6 +96,9 @@ private:
     void selectNextShownPage(int step);
     void showSelectedPageInList(int page);
     void fitPageListHeight();
+    QWidget* checksPanel();
+    void updateChecks();
+    void showWarning(int index);
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
 
@@ -111,6 +116,8 @@ private:
     QAction* loadInput_ = nullptr;
     QAction* help_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
+    QListWidget* checks_ = nullptr;
+    std::vector<Warning> warnings_;  // in the order checks_ lists them
     FileChooser chooseFile_;
 };
 

@@ -242,7 +242,7 @@ QString VibrationWindow::pointAt(const Failure& failure)
         }
         return toQString(cellLocation(trim_, e));
     } catch (const ParticularError& e) {
-        emit particularFailed(&e.field());
+        emit particularToShow(&e.field());
         return toQString(particularLocation(e));
     } catch (...) {
     }

@@ -41,8 +41,9 @@ public:
     void clearResults();
 
 signals:
-    // A particular stopped the calculation: the main window shows its edit.
-    void particularFailed(const hullcalc::ParticularField* field);
+    // A particular stopped the calculation or is warned about: the main window
+    // shows its edit.
+    void particularToShow(const hullcalc::ParticularField* field);
     // F1: the help on vibration.
     void helpRequested(const QString& topic);
 

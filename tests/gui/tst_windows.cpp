@@ -418,6 +418,31 @@ private slots:
         QCOMPARE(udif->pages()->currentIndex(), 0);
     }
 
+    // The checks warn and never stop: the calculation still runs, the warning
+    // names the cell and a click on it selects the cell.
+    void designChecksWarnAndPointAtTheCell()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        auto* checks = child<QListWidget>(udif, "designChecks");
+        QCOMPARE(checks->count(), 1);
+        QCOMPARE(checks->item(0)->text(), QString("Замечаний нет"));
+
+        udif->sheet().input.offsets.setCell(5, 10, "-5");
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        QVERIFY(shownErrors.isEmpty());
+        QCOMPARE(checks->count(), 1);
+        QVERIFY(checks->item(0)->text().contains("«9 шп»"));
+        udif->pages()->setCurrentIndex(15);
+        const QRect item = checks->visualItemRect(checks->item(0));
+        QTest::mouseClick(checks->viewport(), Qt::LeftButton, {}, item.center());
+        QCOMPARE(udif->pages()->currentIndex(), 0);
+        const QModelIndex current = gridViewOf(udif, udif->sheet().input.offsets)->currentIndex();
+        QCOMPARE(std::pair(current.row(), current.column()), std::pair(9, 4));
+    }
+
     void printingWithoutAPrinterSaysSo()
     {
         if (printerInstalled())
