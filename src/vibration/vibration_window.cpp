@@ -3,6 +3,8 @@
 #include "common/number_text.h"
 #include "trim/trim_window_names.h"
 #include "vibration/beam_model.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
 #include "widgets/activation.h"
@@ -14,12 +16,18 @@
 #include "widgets/window_placement.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace hullcalc {
 
@@ -47,9 +55,23 @@ ChartLook modeShapeLook()
     ChartLook look;
     look.pointMarks = true;
     look.markSize = 3;
+    look.legend = true;
     look.frameAxis = std::pair(1, spacingCount);
+    look.xTitle = "Шпация";
+    look.yTitle = "Прогиб, доли наибольшего";
     return look;
 }
+
+QString frequencyText(double circularFrequency)
+{
+    const Frequency f = frequencyOf(circularFrequency);
+    return QString("%1 1/с = %2 Гц = %3 кол/мин")
+        .arg(toQString(formatFixed(f.perSecond, 4)), toQString(formatFixed(f.hertz, 3)),
+             toQString(formatFixed(f.perMinute, 1)));
+}
+
+// (beam − energy) / energy, %.
+double differencePercent(double beam, double energy) { return (beam - energy) / energy * 100.0; }
 
 }  // namespace
 
@@ -154,14 +176,50 @@ QWidget* VibrationWindow::inputPage()
     connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
     layout->addWidget(calculateButton, row, 0, 1, 3);
 
-    modeShape_ = new ChartView(sheet_.modeShape, modeShapeLook(), page);
+    // The chart shows the energy method's mode shape and the beam model's
+    // beside it; the sheet keeps the energy method's alone.
+    shownShapes_.title = sheet_.modeShape.title;
+    shownShapes_.series.emplace_back("Энергетический метод", colours::black, SeriesKind::Line, PointOrder::AscendingX);
+    shownShapes_.series.emplace_back("Балочная модель", colours::blue, SeriesKind::Line, PointOrder::AscendingX);
+    modeShape_ = new ChartView(shownShapes_, modeShapeLook(), page);
     modeShape_->setObjectName(toQString(names::modeShape));
-    modeShape_->setMinimumSize(500, 360);
-    layout->addWidget(modeShape_, 0, 3, row, 1);
+    modeShape_->setMinimumSize(500, 300);
+    beamModel_ = new QLabel(page);
+    beamModel_->setObjectName("beamModel");
+    beamModel_->setWordWrap(true);
+    beamModel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tones_ = new QTableWidget(0, 9, page);
+    tones_->setObjectName("allTones");
+    tones_->setHorizontalHeaderLabels(
+        {"Тон", "ω, 1/с", "Гц", "кол/мин", "к I тону", "Балочная\nмодель ω, 1/с", "Гц", "кол/мин", "Разница, %"});
+    tones_->verticalHeader()->hide();
+    tones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tones_->setMaximumHeight(tones_->horizontalHeader()->sizeHint().height()
+                             + 4 * tones_->verticalHeader()->defaultSectionSize() + 2 * tones_->frameWidth() + 2);
+    tones_->setToolTip("Тоны I–IV: энергетический метод и конечно-элементная балочная модель корпуса");
+    kumai_ = new QLabel(page);
+    kumai_->setObjectName("kumaiEstimate");
+    kumai_->setWordWrap(true);
+    kumai_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* chartColumn = new QVBoxLayout;
+    chartColumn->addWidget(modeShape_, 1);
+    chartColumn->addWidget(beamModel_);
+    chartColumn->addWidget(tones_);
+    chartColumn->addWidget(kumai_);
+    layout->addLayout(chartColumn, 0, 3, row, 1);
+    auto* allTones = new QPushButton("Все тоны", page);
+    allTones->setObjectName("allTonesButton");
+    allTones->setToolTip("Рассчитать тоны I–IV обоими методами; выбранный тон и его график не меняются");
+    connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
     auto* print = new QPushButton("Печать графика", page);
     print->setObjectName(toQString(names::printChart));
     connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
-    layout->addWidget(print, row, 3, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(allTones);
+    buttons->addStretch();
+    buttons->addWidget(print);
+    layout->addLayout(buttons, row, 3);
     layout->setColumnStretch(3, 1);
 
     // The tone buttons, the inertias, the chart, the print button.
@@ -208,12 +266,18 @@ void VibrationWindow::refreshViews()
     for (std::size_t i = 0; i < resultLabels_.size(); ++i)
         resultLabels_[i]->setText(QString::fromStdString(sheet_.*names::resultLabels[i].text));
     frequencyUnits_->setText(frequencyInOtherUnits(sheet_.frequency));
+    showModeShapes();
 }
 
 void VibrationWindow::calculate()
 {
     clearVibrationResults(sheet_);
-    const Failure failure = catchFailure([&] { computeVibration(trimmedHull(trim_), particulars_, sheet_); });
+    beam_.reset();
+    const Failure failure = catchFailure([&] {
+        const TrimmedHull hull = trimmedHull(trim_);
+        computeVibration(hull, particulars_, sheet_);
+        beam_ = beamModelOf(sheet_, hull.frameSpacing);
+    });
     // Also after a failure: what this run wrote before it is shown.
     refreshViews();
     if (!failure)
@@ -225,7 +289,55 @@ void VibrationWindow::calculate()
 void VibrationWindow::clearResults()
 {
     clearVibrationResults(sheet_);
+    beam_.reset();
+    tones_->setRowCount(0);
+    kumai_->clear();
     refreshViews();
+}
+
+// Tones I to IV by both methods, on a copy: the chosen tone's table and chart
+// stay as they are.
+void VibrationWindow::compareAllTones()
+{
+    std::vector<ToneSummary> tones;
+    double kumai = 0.0;
+    const Failure failure = catchFailure([&] {
+        tones = compareTones(trimmedHull(trim_), particulars_, sheet_);
+        kumai = kumaiTwoNodeFrequency(particulars_, sheet_);
+    });
+    tones_->setRowCount(0);
+    kumai_->clear();
+    if (failure) {
+        const QString place = pointAt(failure);
+        showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+        return;
+    }
+    const char* numerals[] = {"I", "II", "III", "IV"};
+    const auto cell = [](const std::string& text) {
+        auto* item = new QTableWidgetItem(toQString(text));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return item;
+    };
+    tones_->setRowCount(static_cast<int>(tones.size()));
+    for (int row = 0; row < static_cast<int>(tones.size()); ++row) {
+        const ToneSummary& tone = tones[static_cast<std::size_t>(row)];
+        const Frequency energy = frequencyOf(tone.energyFrequency);
+        const Frequency beam = frequencyOf(tone.beamFrequency);
+        tones_->setItem(row, 0, new QTableWidgetItem(numerals[std::clamp(tone.tone, 1, 4) - 1]));
+        tones_->setItem(row, 1, cell(formatFixed(energy.perSecond, 4)));
+        tones_->setItem(row, 2, cell(formatFixed(energy.hertz, 3)));
+        tones_->setItem(row, 3, cell(formatFixed(energy.perMinute, 1)));
+        tones_->setItem(row, 4, cell(formatFixed(tone.energyFrequency / tones.front().energyFrequency, 3)));
+        tones_->setItem(row, 5, cell(formatFixed(beam.perSecond, 4)));
+        tones_->setItem(row, 6, cell(formatFixed(beam.hertz, 3)));
+        tones_->setItem(row, 7, cell(formatFixed(beam.perMinute, 1)));
+        tones_->setItem(row, 8, cell(formatFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
+    }
+    tones_->resizeColumnsToContents();
+    kumai_->setText(QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на "
+                            "%2 %")
+                        .arg(toQString(formatFixed(kumai, 1)),
+                             toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai), 1))));
 }
 
 // Where the failure's cause stands, as a line for the message: an inertia of
@@ -249,9 +361,44 @@ QString VibrationWindow::pointAt(const Failure& failure)
     return {};
 }
 
+// The energy method's shape as the sheet holds it, at the spacings' middles,
+// and the beam model's at the same points - the mean of the deflections of the
+// spacing's two frames - scaled to the same largest deflection and turned to
+// the same sign at the bow, so that the two shapes can be compared.
+void VibrationWindow::showModeShapes()
+{
+    shownShapes_.clear();
+    const std::vector<ChartPoint>& energy = sheet_.modeShape.series.at(0).points();
+    for (const ChartPoint& point : energy)
+        shownShapes_.series[0].append(point.x, point.y);
+    if (beam_ && !energy.empty() && beam_->beamShape.size() > energy.size()) {
+        std::vector<double> middles;
+        for (std::size_t spacing = 1; spacing < beam_->beamShape.size(); ++spacing)
+            middles.push_back((beam_->beamShape[spacing - 1] + beam_->beamShape[spacing]) / 2);
+        double largestEnergy = 0.0;
+        for (const ChartPoint& point : energy)
+            largestEnergy = std::max(largestEnergy, std::fabs(point.y));
+        double largestBeam = 0.0;
+        for (const double w : middles)
+            largestBeam = std::max(largestBeam, std::fabs(w));
+        const double sign = (energy.front().y < 0) == (middles.front() < 0) ? 1.0 : -1.0;
+        const double scale = largestBeam > 0 ? sign * largestEnergy / largestBeam : 0.0;
+        for (std::size_t spacing = 0; spacing < middles.size(); ++spacing)
+            shownShapes_.series[1].append(static_cast<double>(spacing + 1), scale * middles[spacing]);
+    }
+    modeShape_->refresh();
+    if (!beam_) {
+        beamModel_->clear();
+        return;
+    }
+    beamModel_->setText(
+        "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
+        + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %");
+}
+
 void VibrationWindow::printChart()
 {
-    runAction(this, [&] { printOnDefaultPrinter({{sheet_.modeShape, modeShapeLook()}}); });
+    runAction(this, [&] { printOnDefaultPrinter({{shownShapes_, modeShapeLook()}}); });
 }
 
 }  // namespace hullcalc

@@ -5,15 +5,18 @@
 
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
+#include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QRadioButton;
 class QTabWidget;
+class QTableWidget;
 
 namespace hullcalc {
 
@@ -33,8 +36,9 @@ public:
     QTabWidget* pages() const { return pages_; }
 
     // Handlers, public so that tests can press them.
-    void calculate();   // "Расчет"
-    void printChart();  // "Печать графика"
+    void calculate();        // "Расчет"
+    void printChart();       // "Печать графика"
+    void compareAllTones();  // "Все тоны"
 
     // The trim calculation ran again: the results resting on the previous one
     // are emptied.
@@ -56,6 +60,7 @@ private:
     void activate();
     void refreshViews();
     QString pointAt(const Failure& failure);
+    void showModeShapes();
 
     VibrationSheet& sheet_;
     const TrimSheet& trim_;
@@ -67,6 +72,11 @@ private:
     GridView* table_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
     QLabel* frequencyUnits_ = nullptr;
+    QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
+    QTableWidget* tones_ = nullptr;  // all tones by both methods
+    QLabel* kumai_ = nullptr;
+    ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
+    std::optional<ToneSummary> beam_;
     bool shownBefore_ = false;
 };
 

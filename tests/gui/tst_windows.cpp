@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -441,6 +442,36 @@ private slots:
         QCOMPARE(udif->pages()->currentIndex(), 0);
         const QModelIndex current = gridViewOf(udif, udif->sheet().input.offsets)->currentIndex();
         QCOMPARE(std::pair(current.row(), current.column()), std::pair(9, 4));
+    }
+
+    // Tone III by both methods: the chart shows the two mode shapes; "Все тоны"
+    // lists four tones with the beam model beside the energy method and the
+    // Kumai estimate, and leaves the chosen tone's results as they were.
+    void vibrationComparesTheEnergyMethodWithTheBeamModel()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        activate(vibr);
+        child<QRadioButton>(vibr, "RadioButton3")->click();
+        child<QPushButton>(vibr, "SpeedButton8")->click();
+        const auto series = child<ChartView>(vibr, "Chart1")->chart()->series();
+        QCOMPARE(series.size(), 2);
+        QCOMPARE(static_cast<QLineSeries*>(series[1])->count(), 20);
+        QVERIFY(child<QLabel>(vibr, "beamModel")->text().contains("Гц"));
+        const QString toneThree = child<QLabel>(vibr, "Label6")->text();
+
+        child<QPushButton>(vibr, "allTonesButton")->click();
+        QVERIFY(shownErrors.isEmpty());
+        auto* tones = child<QTableWidget>(vibr, "allTones");
+        QCOMPARE(tones->rowCount(), 4);
+        QCOMPARE(tones->item(0, 1)->text(), QString("4,6944"));
+        QCOMPARE(tones->item(2, 1)->text().trimmed(), toneThree.trimmed());
+        QVERIFY(child<QLabel>(vibr, "kumaiEstimate")->text().contains("Кумаи"));
+        QCOMPARE(child<QLabel>(vibr, "Label6")->text(), toneThree);
+        QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
     }
 
     void printingWithoutAPrinterSaysSo()
