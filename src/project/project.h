@@ -1,0 +1,25 @@
+// Everything the user typed for one ship, as a project file keeps it: the main
+// particulars and the ship type, the offsets and masses, the section inertias.
+#pragma once
+
+#include "common/text_grid.h"
+#include "trim/input_tables.h"
+#include "trim/ship_particulars.h"
+
+#include <optional>
+
+namespace hullcalc {
+
+struct Project {
+    // The particulars' texts as typed. waterDensity stands for the ship type:
+    // seaWaterDensity for a sea ship, riverWaterDensity for a river ship, 0 while
+    // none is chosen (any other density is kept as none chosen).
+    ShipParticulars particulars;
+    // The data cells of the offsets and masses tables.
+    InputTables input;
+    // The vibration calculation's section moments of inertia, shaped as
+    // VibrationSheet::sectionInertia; absent when the project has none.
+    std::optional<TextGrid> sectionInertia;
+};
+
+}  // namespace hullcalc

@@ -1,0 +1,356 @@
+// Writing the project file in a fixed, readable layout, and reading it back with
+// a message that names what is wrong and where for any file that is not one.
+#include "project/project_file.h"
+
+#include "common/error.h"
+#include "common/file_io.h"
+#include "common/hull_frames.h"
+#include "vibration/vibration_sheet.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace hullcalc {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The file's keys.
+constexpr std::string_view formatKey = "format";
+constexpr std::string_view versionKey = "version";
+constexpr std::string_view particularsKey = "particulars";
+constexpr std::string_view shipTypeKey = "shipType";
+constexpr std::string_view offsetsKey = "offsets";
+constexpr std::string_view massesKey = "masses";
+constexpr std::string_view sectionInertiaKey = "sectionInertia";
+
+constexpr std::string_view seaShip = "sea";
+constexpr std::string_view riverShip = "river";
+
+// The project's parts use three levels (the file, a table, a row); deeper
+// nesting only comes from a damaged or hostile file, and refusing it early keeps
+// such a file from building a huge tree in memory.
+constexpr int maxNesting = 16;
+
+// A text as a JSON string: UTF-8 as it is, only quotes, backslashes and control
+// characters escaped, invalid UTF-8 replaced.
+std::string jsonString(std::string_view text)
+{
+    return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// `"key": [` with one element per line; a comma follows unless it is the last key.
+void appendArray(std::string& out, std::string_view key, const std::vector<std::string>& elements, bool lastKey)
+{
+    out += "  " + jsonString(key) + ": [\n";
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        out += "    " + elements[i];
+        out += i + 1 < elements.size() ? ",\n" : "\n";
+    }
+    out += lastKey ? "  ]\n" : "  ],\n";
+}
+
+// The texts of column 1 of a table with one row per spacing.
+std::vector<std::string> spacingTexts(const TextGrid& grid)
+{
+    std::vector<std::string> texts;
+    for (int row = 1; row <= spacingCount; ++row)
+        texts.push_back(jsonString(grid.cell(1, row)));
+    return texts;
+}
+
+std::string shipTypeText(double waterDensity)
+{
+    if (waterDensity == seaWaterDensity)
+        return jsonString(seaShip);
+    if (waterDensity == riverWaterDensity)
+        return jsonString(riverShip);
+    return "null";
+}
+
+// --- Reading ---
+
+[[noreturn]] void refuseDamaged(const std::string& cause) { throw Error("Файл проекта поврежден: " + cause); }
+
+[[noreturn]] void refuseNotAProject(const std::string& cause)
+{
+    throw Error("Файл не является файлом проекта: " + cause);
+}
+
+// A text for a message, cut after 40 characters so that a huge cell cannot
+// flood it. The parser has checked that the text is UTF-8, so the cut falls
+// between characters.
+std::string shortened(const std::string& text)
+{
+    constexpr std::size_t maxCharacters = 40;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == maxCharacters)
+            return jsonString(text.substr(0, i) + "…");
+    }
+    return jsonString(text);
+}
+
+// What the file holds where something else was expected.
+std::string described(const Json* value)
+{
+    if (value == nullptr)
+        return "его нет";
+    switch (value->type()) {
+    case Json::value_t::string:
+        return "текст " + shortened(value->get_ref<const std::string&>());
+    case Json::value_t::number_integer:
+    case Json::value_t::number_unsigned:
+    case Json::value_t::number_float:
+        return "число " + value->dump();
+    case Json::value_t::boolean:
+        return "логическое значение " + value->dump();
+    case Json::value_t::null:
+        return "null";
+    case Json::value_t::array:
+        return "массив";
+    case Json::value_t::object:
+        return "объект";
+    default:
+        return "значение другого рода";
+    }
+}
+
+[[noreturn]] void refuseValue(const std::string& place, std::string_view expected, const Json* found)
+{
+    refuseDamaged(place + " - ожидается " + std::string(expected) + ", в файле " + described(found));
+}
+
+// The value of `key` in an object, or nullptr when it has none.
+const Json* member(const Json& object, std::string_view key)
+{
+    const auto found = object.find(std::string(key));
+    return found == object.end() ? nullptr : &*found;
+}
+
+// A part of the file as messages name it: its caption, and its key in the file
+// for whoever looks into the file itself.
+std::string partPlace(std::string_view caption, std::string_view key)
+{
+    return "«" + std::string(caption) + "» (" + jsonString(key) + ")";
+}
+
+// The array at `place`, which must have exactly `count` elements (`what`: the
+// genitive plural of what they are, "строк" or "ячеек").
+const Json& sizedArray(const Json* value, const std::string& place, int count, std::string_view what)
+{
+    if (value == nullptr || !value->is_array())
+        refuseValue(place, "массив", value);
+    if (value->size() != static_cast<std::size_t>(count))
+        refuseDamaged(place + " - " + std::string(what) + " " + std::to_string(value->size()) + " вместо "
+                      + std::to_string(count));
+    return *value;
+}
+
+std::string textAt(const Json& value, const std::string& place)
+{
+    if (!value.is_string())
+        refuseValue(place, "текст", &value);
+    return value.get<std::string>();
+}
+
+// Where the parser stopped, as a person finds it in an editor: line and
+// character (not byte) in that line. `byte` counts from 1 and lies past the end
+// when the file ends too early.
+std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
+{
+    const std::size_t stop = std::min(std::max<std::size_t>(byte, 1) - 1, bytes.size());
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < stop; ++i) {
+        if (bytes[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    if (byte > bytes.size())
+        return "запись JSON обрывается в строке " + std::to_string(line);
+    return "ошибка в записи JSON в строке " + std::to_string(line) + ", символ " + std::to_string(column);
+}
+
+Json parsed(std::string_view bytes)
+{
+    const auto limitNesting = [](int depth, Json::parse_event_t event, Json&) {
+        if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start)
+            && depth >= maxNesting)
+            refuseDamaged("в записи JSON больше " + std::to_string(maxNesting) + " уровней вложенности");
+        return true;
+    };
+    try {
+        return Json::parse(bytes.begin(), bytes.end(), limitNesting);
+    } catch (const Json::parse_error& error) {
+        refuseDamaged(syntaxErrorPlace(bytes, error.byte));
+    } catch (const Json::out_of_range&) {
+        refuseDamaged("в записи JSON число вне допустимого диапазона");
+    } catch (const Json::exception&) {
+        refuseDamaged("ошибка в записи JSON");
+    }
+}
+
+void readVersion(const Json& root)
+{
+    const Json* version = member(root, versionKey);
+    if (version != nullptr && version->is_number_unsigned() && version->get<std::uint64_t>() >= 1) {
+        if (version->get<std::uint64_t>() <= static_cast<std::uint64_t>(projectFormatVersion))
+            return;
+        throw Error("Файл проекта создан более новой версией программы (версия " + version->dump()
+                    + "); эта программа читает версии до " + std::to_string(projectFormatVersion));
+    }
+    refuseValue(jsonString(versionKey), "целое число от 1", version);
+}
+
+void readParticulars(const Json& root, ShipParticulars& particulars)
+{
+    const Json* texts = member(root, particularsKey);
+    if (texts == nullptr)
+        return;
+    const std::string place = partPlace("Главные размерения судна", particularsKey);
+    if (!texts->is_object())
+        refuseValue(place, "объект", texts);
+    for (const ParticularField& field : particularFields)
+        if (const Json* text = member(*texts, field.key))
+            particulars.*field.text =
+                textAt(*text, place + ", «" + captionOf(field) + "» (" + jsonString(field.key) + ")");
+}
+
+double waterDensityOf(const Json& root)
+{
+    const Json* type = member(root, shipTypeKey);
+    if (type == nullptr || type->is_null())
+        return 0.0;
+    if (type->is_string() && type->get_ref<const std::string&>() == seaShip)
+        return seaWaterDensity;
+    if (type->is_string() && type->get_ref<const std::string&>() == riverShip)
+        return riverWaterDensity;
+    refuseValue(partPlace("Тип судна", shipTypeKey),
+                jsonString(seaShip) + " (морское), " + jsonString(riverShip) + " (речное) или null", type);
+}
+
+void readOffsets(const Json& root, TextGrid& offsets)
+{
+    const std::string table = partPlace("Таблица ординат", offsetsKey);
+    const Json& rows = sizedArray(member(root, offsetsKey), table, frameCount, "строк");
+    for (int frame = 0; frame < frameCount; ++frame) {
+        const std::string row = table + ", шпангоут «" + frameLabel(frame) + "»";
+        const Json& cells = sizedArray(&rows[static_cast<std::size_t>(frame)], row, waterlineCount, "ячеек");
+        for (int waterline = 1; waterline <= waterlineCount; ++waterline)
+            offsets.setCell(waterline, frame + 1,
+                            textAt(cells[static_cast<std::size_t>(waterline - 1)],
+                                   row + ", ватерлиния «" + std::to_string(waterline) + "»"));
+    }
+}
+
+// A table with one text per spacing into column 1 of `grid`.
+void readSpacingTexts(const Json* value, const std::string& table, TextGrid& grid)
+{
+    const Json& cells = sizedArray(value, table, spacingCount, "строк");
+    for (int spacing = 0; spacing < spacingCount; ++spacing)
+        grid.setCell(
+            1, spacing + 1,
+            textAt(cells[static_cast<std::size_t>(spacing)], table + ", шпация «" + spacingLabel(spacing) + "»"));
+}
+
+}  // namespace
+
+std::string projectFileBytes(const Project& project)
+{
+    std::string out = "{\n";
+    out += "  " + jsonString(formatKey) + ": " + jsonString(projectFormatName) + ",\n";
+    out += "  " + jsonString(versionKey) + ": " + std::to_string(projectFormatVersion) + ",\n";
+
+    out += "  " + jsonString(particularsKey) + ": {\n";
+    for (std::size_t i = 0; i < particularFields.size(); ++i) {
+        const ParticularField& field = particularFields[i];
+        out += "    " + jsonString(field.key) + ": " + jsonString(project.particulars.*field.text);
+        out += i + 1 < particularFields.size() ? ",\n" : "\n";
+    }
+    out += "  },\n";
+    out += "  " + jsonString(shipTypeKey) + ": " + shipTypeText(project.particulars.waterDensity) + ",\n";
+
+    std::vector<std::string> frameRows;
+    for (int row = 1; row <= frameCount; ++row) {
+        std::string line = "[";
+        for (int column = 1; column <= waterlineCount; ++column)
+            line += (column > 1 ? ", " : "") + jsonString(project.input.offsets.cell(column, row));
+        frameRows.push_back(line + "]");
+    }
+    appendArray(out, offsetsKey, frameRows, false);
+    appendArray(out, massesKey, spacingTexts(project.input.masses), !project.sectionInertia);
+    if (project.sectionInertia)
+        appendArray(out, sectionInertiaKey, spacingTexts(*project.sectionInertia), true);
+    out += "}\n";
+    return out;
+}
+
+Project readProject(std::string_view bytes)
+{
+    if (!looksLikeProject(bytes))
+        refuseNotAProject("файл проекта - это запись JSON, начинающаяся с «{»");
+    const Json root = parsed(bytes);
+    // A text that starts with '{' and parses is an object.
+    const Json* format = member(root, formatKey);
+    if (format == nullptr || !format->is_string())
+        refuseNotAProject("в нем нет записи " + jsonString(formatKey) + ": " + jsonString(projectFormatName));
+    if (format->get_ref<const std::string&>() != projectFormatName)
+        refuseNotAProject("в нем " + jsonString(formatKey) + ": " + shortened(format->get<std::string>()) + " вместо "
+                          + jsonString(projectFormatName));
+    readVersion(root);
+
+    Project project;
+    readParticulars(root, project.particulars);
+    project.particulars.waterDensity = waterDensityOf(root);
+    writeInputHeaders(project.input);
+    readOffsets(root, project.input.offsets);
+    readSpacingTexts(member(root, massesKey), partPlace("Таблица масс", massesKey), project.input.masses);
+    const Json* inertia = member(root, sectionInertiaKey);
+    if (inertia != nullptr && !inertia->is_null()) {
+        VibrationSheet sheet;  // the shape and headers of its section inertia table
+        writeVibrationHeaders(sheet);
+        readSpacingTexts(inertia, partPlace("Моменты инерции сечений", sectionInertiaKey), sheet.sectionInertia);
+        project.sectionInertia = std::move(sheet.sectionInertia);
+    }
+    return project;
+}
+
+void saveProjectFile(const std::filesystem::path& path, const Project& project)
+{
+    saveFileSafely(path, projectFileBytes(project));
+}
+
+Project loadProjectFile(const std::filesystem::path& path)
+{
+    // readFileBytes refuses a long file with the system's "file too large" code;
+    // a regular file's size is known beforehand, so it gets a plain message.
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) {
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (!error && size > maxProjectFileBytes)
+            throw Error("Файл слишком велик для файла проекта: " + std::to_string(size)
+                        + " байт, а файл проекта не бывает больше " + std::to_string(maxProjectFileBytes >> 20)
+                        + " МБ");
+    }
+    return readProject(readFileBytes(path, maxProjectFileBytes));
+}
+
+bool looksLikeProject(std::string_view bytes)
+{
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(byteOrderMark))
+        bytes.remove_prefix(byteOrderMark.size());
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] == '{';
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,179 @@
+// The project file: every text survives a save and a load unchanged, the bytes
+// are fixed, and a broken or foreign file is refused with its cause named.
+#include "project/project_file.h"
+
+#include "common/file_io.h"
+#include "trim/data_files.h"
+#include "vibration/vibration_sheet.h"
+
+#include "test_directory.h"
+#include "trim/trim_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <cerrno>
+#include <csignal>
+#endif
+
+namespace hullcalc {
+namespace {
+
+// The example ship in sea water after a user changed a few texts: Cyrillic,
+// blanks, commas and the characters JSON has to escape.
+class ProjectFile : public ExampleShip {
+protected:
+    ProjectFile()
+    {
+        changed.input = sheet.input;
+        changed.input.offsets.setCell(4, 3, "1,5 (уточнить)");
+        changed.particulars.waterDensity = seaWaterDensity;
+        changed.particulars.length = "75,5";
+        changed.particulars.draft = " 2,3 ";
+        changed.particulars.centreOfGravity = "-3,72\t\"в корму\"\\";
+        VibrationSheet vibration;
+        writeVibrationHeaders(vibration);
+        vibration.sectionInertia.setCell(1, 7, "0,2 5");
+        changed.sectionInertia = vibration.sectionInertia;
+    }
+
+    Project changed;
+    TestDirectory directory;
+};
+
+void expectSameProject(const Project& loaded, const Project& saved)
+{
+    for (const ParticularField& field : particularFields)
+        EXPECT_EQ(loaded.particulars.*field.text, saved.particulars.*field.text) << field.key;
+    EXPECT_EQ(loaded.particulars.waterDensity, saved.particulars.waterDensity);
+    EXPECT_TRUE(loaded.input == saved.input);
+    EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
+}
+
+std::string replaced(std::string bytes, const std::string& from, const std::string& to)
+{
+    const std::size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? bytes : bytes.replace(at, from.size(), to);
+}
+
+TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
+{
+    Project riverWithoutInertia = changed;
+    riverWithoutInertia.particulars.waterDensity = riverWaterDensity;
+    riverWithoutInertia.sectionInertia.reset();
+    Project emptyWithoutShipType;
+    writeInputHeaders(emptyWithoutShipType.input);
+    for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType}) {
+        const std::filesystem::path path = directory.path() / "ship.json";
+        saveProjectFile(path, *saved);
+        expectSameProject(loadProjectFile(path), *saved);
+    }
+}
+
+TEST_F(ProjectFile, BytesAreFixedAndReadable)
+{
+    const std::string bytes = projectFileBytes(changed);
+    EXPECT_EQ(projectFileBytes(readProject(bytes)), bytes) << "the same project, the same bytes";
+    EXPECT_TRUE(
+        bytes.starts_with("{\n  \"format\": \"hullcalc-project\",\n  \"version\": 1,\n"
+                          "  \"particulars\": {\n    \"ShipD\": \"1503\",\n    \"ShipL\": \"75,5\",\n"));
+    EXPECT_NE(bytes.find("    \"ShipXct\": \"-3,72\\t\\\"в корму\\\"\\\\\",\n"), std::string::npos);
+    EXPECT_NE(bytes.find("  \"shipType\": \"sea\",\n  \"offsets\": [\n"
+                         "    [\"0\", \"0\", \"0\", \"0\", \"0\", \"0\", \"0,15\", \"0,275\", \"0,45\", \"0,7\"],\n"),
+              std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("    \"0,042\"\n  ]\n}\n"));
+    EXPECT_TRUE(looksLikeProject("\xEF\xBB\xBF \r\n" + bytes));
+    EXPECT_FALSE(looksLikeProject(inputFileBytes(changed.input)));
+}
+
+TEST_F(ProjectFile, UnknownKeysAreIgnoredAndMissingPartsKeepDefaults)
+{
+    Project saved = changed;
+    saved.sectionInertia.reset();
+    std::string bytes = projectFileBytes(saved);
+    bytes = replaced(bytes, "  \"particulars\": {\n",
+                     "  \"comment\": {\"by\": [\"hand\", 1]},\n  \"particulars\": {\n    \"ShipW\": 5,\n");
+    bytes = replaced(bytes, "    \"ShipL\": \"75,5\",\n", "");
+    bytes = replaced(bytes, "  \"shipType\": \"sea\",\n", "");
+
+    const Project loaded = readProject(bytes);
+    saved.particulars.length = ShipParticulars{}.length;
+    saved.particulars.waterDensity = 0.0;
+    expectSameProject(loaded, saved);
+}
+
+TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
+{
+    const std::string good = projectFileBytes(changed);
+    const std::string offsets = "«Таблица ординат» (\"offsets\")";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {replaced(good, "\"version\": 1", "\"version\": 2"),
+         "Файл проекта создан более новой версией программы (версия 2); эта программа читает версии до 1"},
+        {replaced(good, "hullcalc-project", "other-program"),
+         "Файл не является файлом проекта: в нем \"format\": \"other-program\" вместо \"hullcalc-project\""},
+        {"[1, 2]", "Файл не является файлом проекта: файл проекта - это запись JSON, начинающаяся с «{»"},
+        {replaced(good, "\"ShipL\": \"75,5\",", "\"ShipL\": \"75,5\""),
+         "Файл проекта поврежден: ошибка в записи JSON в строке 7, символ 11"},
+        {good.substr(0, good.find("\"ShipXct\"")), "Файл проекта поврежден: запись JSON обрывается в строке 11"},
+        {replaced(good, "\"0,15\"", "0.15"),
+         "Файл проекта поврежден: " + offsets
+             + ", шпангоут «0 шп», ватерлиния «7» - ожидается текст, в файле число 0.15"},
+        {replaced(good, ", \"0,7\"]", "]"),
+         "Файл проекта поврежден: " + offsets + ", шпангоут «0 шп» - ячеек 9 вместо 10"},
+        {replaced(good, "\"sea\"", "\"lake\""),
+         "Файл проекта поврежден: «Тип судна» (\"shipType\") - ожидается \"sea\" (морское), \"river\" (речное)"
+         " или null, в файле текст \"lake\""},
+        {replaced(good, "    \"0,120\",\n", ""),
+         "Файл проекта поврежден: «Моменты инерции сечений» (\"sectionInertia\") - строк 19 вместо 20"},
+        {"{\"deep\": " + std::string(100000, '['),
+         "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
+    };
+    for (const auto& [bytes, message] : cases)
+        EXPECT_EQ(errorOf([&] { readProject(bytes); }), message);
+}
+
+TEST_F(ProjectFile, LoadRefusesAnInputDataFileAndAHugeFile)
+{
+    const std::filesystem::path path = directory.path() / "ship.txt";
+    saveInputFile(path, changed.input);
+    EXPECT_EQ(errorOf([&] { loadProjectFile(path); }),
+              "Файл не является файлом проекта: файл проекта - это запись JSON, начинающаяся с «{»");
+    std::ofstream(path, std::ios::binary) << "{\"format\": \"" << std::string(maxProjectFileBytes, 'x');
+    EXPECT_EQ(errorOf([&] { loadProjectFile(path); }),
+              "Файл слишком велик для файла проекта: " + std::to_string(maxProjectFileBytes + 12)
+                  + " байт, а файл проекта не бывает больше 1 МБ");
+}
+
+TEST_F(ProjectFile, FailedSaveKeepsTheOldFile)
+{
+    const std::filesystem::path path = directory.path() / "ship.json";
+    saveProjectFile(path, changed);
+    const std::string oldBytes = readFileBytes(path, maxProjectFileBytes);
+    changed.particulars.length = "80";
+
+    EXPECT_NE(errorOf([&] { saveProjectFile(path / "inside-a-file.json", changed); }), "no error");
+#ifndef _WIN32
+    // A file size limit makes the write fail half-way as a full disk would, for
+    // root too; the signal it raises is ignored so that write() reports it.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string message = errorOf([&] { saveProjectFile(path, changed); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+#endif
+    EXPECT_EQ(readFileBytes(path, maxProjectFileBytes), oldBytes);
+}
+
+}  // namespace
+}  // namespace hullcalc
