@@ -19,8 +19,9 @@ namespace hullcalc {
 Application::Application()
 {
     TrimSheet& trim = document_.trim;
+    session_ = std::make_unique<ProjectSession>(document_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
-    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars);
+    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack());
     bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
     bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
     sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
@@ -29,6 +30,7 @@ Application::Application()
     vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars);
     helpWindow_ = std::make_unique<HelpWindow>();
     connectWindows();
+    connectSession();
 }
 
 // The members go in the reverse order of their declaration: the windows from
@@ -74,6 +76,46 @@ void Application::connectWindows()
          std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
                                              staticMomentWindow_.get(), resultsWindow_.get()})
         QObject::connect(trim, &TrimWindow::sheetChanged, window, &GraphWindow::refresh);
+}
+
+void Application::connectSession()
+{
+    ProjectSession* session = session_.get();
+    TrimWindow* trim = trimWindow_.get();
+    MainWindow* main = mainWindow_.get();
+    const auto mayDiscard = [session](QWidget* parent) { return session->mayDiscardChanges(parent); };
+    trim->setDiscardGuard(mayDiscard);
+    main->setCloseGuard(mayDiscard);
+
+    QObject::connect(trim, &TrimWindow::openProjectRequested, session,
+                     [session, trim] { session->openWithDialog(trim); });
+    QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
+    QObject::connect(trim, &TrimWindow::saveProjectAsRequested, session, [session, trim] { session->saveAs(trim); });
+    QObject::connect(trim, &TrimWindow::recentFileRequested, session, [session, trim](const QString& file) {
+        if (session->mayDiscardChanges(trim))
+            session->open(file, trim);
+    });
+    QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
+    QObject::connect(vibrationWindow_.get(), &VibrationWindow::inputEdited, session, &ProjectSession::markChanged);
+
+    QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
+    QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
+        mainWindow_->showDocument();
+        trimWindow_->refreshViews();
+        vibrationWindow_->clearResults();
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
+    trim->setRecentFiles(session->recentFiles());
+    showSessionState();
+}
+
+void Application::showSessionState()
+{
+    const QString name = session_->fileName();
+    // "[*]" is where the mark of unsaved changes appears.
+    trimWindow_->setWindowTitle(name.isEmpty() ? "Удифферентовка[*]" : "Удифферентовка — " + name + "[*]");
+    for (QWidget* window : std::initializer_list<QWidget*>{mainWindow_.get(), trimWindow_.get()})
+        window->setWindowModified(session_->isModified());
 }
 
 void Application::openGraphWindow(QWidget* window)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/document.h"
+#include "shell/project_session.h"
 
 #include <memory>
 #include <vector>
@@ -43,14 +44,19 @@ public:
     VibrationWindow& vibrationWindow() { return *vibrationWindow_; }
 
     HelpWindow& helpWindow() { return *helpWindow_; }
+    ProjectSession& session() { return *session_; }
 
 private:
     void connectWindows();
     // Shows a graph window; the first time beside the trim window, each one
     // a step further down and right, so that none covers the main window.
     void openGraphWindow(QWidget* window);
+    void connectSession();
+    // The file name and the mark of unsaved changes in the titles.
+    void showSessionState();
 
     Document document_;
+    std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<TrimWindow> trimWindow_;
     std::unique_ptr<BodyPlanWindow> bodyPlanWindow_;

@@ -69,10 +69,12 @@ bool separatorBefore(const ParticularField& field)
 
 }  // namespace
 
-MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent) : QMainWindow(parent), particulars_(particulars)
+MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
+    : QMainWindow(parent), particulars_(particulars), mayClose_([](QWidget*) { return true; })
 {
     setObjectName(names::window);
-    setWindowTitle("Удифферентовка судна на тихой воде и вибрация");
+    // "[*]" is where the mark of unsaved changes appears.
+    setWindowTitle("Удифферентовка судна на тихой воде и вибрация[*]");
     createEdits();
     createActions();
     // A fixed window with a client area of 353 x 410 below its menu, at the
@@ -82,7 +84,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent) : QMainWin
                    | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     QFont titleFont = font();
     titleFont.setBold(true);
-    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle());
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle().remove("[*]") + "*");
     setFixedSize(std::max(353, titleWidth + 125), 410 + menuBar()->sizeHint().height());
     placeOnScreen(this, QPoint(3, 0));
 }
@@ -108,6 +110,7 @@ void MainWindow::createEdits()
         edit->setToolTip(toQString(particularHint(field)));
         connect(edit, &QLineEdit::textChanged, this,
                 [this, &field](const QString& text) { particulars_.*field.text = text.toStdString(); });
+        connect(edit, &QLineEdit::textEdited, this, &MainWindow::particularsEdited);
         auto* label = new QLabel(toQString(field.caption), group);
         label->setBuddy(edit);
         label->setWordWrap(true);
@@ -145,6 +148,8 @@ void MainWindow::createEdits()
         if (checked)
             particulars_.waterDensity = riverWaterDensity;
     });
+    connect(seaGoing_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
+    connect(river_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
     setCentralWidget(central);
 }
 
@@ -206,9 +211,33 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program, whatever else is open.
+    // Closing the main window ends the program, whatever else is open - once
+    // the changes not yet saved are saved or given up.
+    if (!mayClose_(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
+}
+
+void MainWindow::setCloseGuard(CloseGuard guard)
+{
+    mayClose_ = guard ? std::move(guard) : CloseGuard([](QWidget*) { return true; });
+}
+
+void MainWindow::showDocument()
+{
+    const ShipParticulars shown = particulars_;
+    for (std::size_t i = 0; i < particularFields.size(); ++i)
+        edits_[i]->setText(QString::fromStdString(shown.*particularFields[i].text));
+    if (shown.waterDensity == seaWaterDensity)
+        seaGoing_->setChecked(true);
+    else if (shown.waterDensity == riverWaterDensity)
+        river_->setChecked(true);
+    else if (seaGoing_->isChecked() || river_->isChecked())
+        particulars_.waterDensity = seaGoing_->isChecked() ? seaWaterDensity : riverWaterDensity;
+    activated_ = true;
 }
 
 }  // namespace hullcalc

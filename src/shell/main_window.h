@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QRadioButton;
@@ -23,10 +24,22 @@ public:
     // Brings the window to the front with the particular's edit selected.
     void showParticular(const ParticularField* field);
 
+    // Shows the particulars and the ship type anew, after the document was
+    // replaced (a project opened). A project without a ship type keeps the one
+    // chosen.
+    void showDocument();
+
+    // Asked before the window closes and the program ends: whether it may
+    // (the application asks the user whether to save changes). By default it may.
+    using CloseGuard = std::function<bool(QWidget* parent)>;
+    void setCloseGuard(CloseGuard guard);
+
 signals:
     void trimWindowRequested();       // "Удифферентовка"
     void vibrationWindowRequested();  // "Вибрация"
     void helpRequested(const QString& topic);
+    // The user typed in a particular or chose a ship type.
+    void particularsEdited();
 
 protected:
     bool event(QEvent* event) override;
@@ -43,6 +56,7 @@ private:
     QRadioButton* seaGoing_ = nullptr;  // "Морское"
     QRadioButton* river_ = nullptr;     // "Речное"
     bool activated_ = false;
+    CloseGuard mayClose_;
 };
 
 }  // namespace hullcalc

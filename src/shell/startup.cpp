@@ -21,11 +21,13 @@ void installRussianTranslations(QApplication& qtApplication)
 
 std::unique_ptr<Application> startUp(QApplication& qtApplication, const QStringList& arguments)
 {
-    static_cast<void>(arguments);
     QApplication::setApplicationName("hullcalc");
     installRussianTranslations(qtApplication);
     auto application = std::make_unique<Application>();
     application->mainWindow().show();
+    // `hullcalc FILE` opens a project or an input data file.
+    if (!arguments.isEmpty())
+        application->session().open(arguments.front(), &application->mainWindow());
     return application;
 }
 

@@ -12,6 +12,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
+#include "widgets/snapshot_command.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,8 +59,16 @@ QWidget* buttonBar(QWidget* parent, std::initializer_list<QWidget*> buttons)
     return bar;
 }
 
-// The dialogs' filter: text files.
-const QString textFiles = QStringLiteral("Текстовые файлы (*.txt)");
+// The dialogs offer text files first and any file beside them.
+const QString textFiles = QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)");
+
+// A name typed without an extension gets ".txt", as the filter suggests.
+QString withTextExtension(const QString& name)
+{
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + ".txt";
+}
 
 QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
 {
@@ -67,10 +77,10 @@ QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
     QString name;
     switch (dialog) {
     case TrimWindow::FileDialog::SaveInput:
-        name = QFileDialog::getSaveFileName(parent, "Сохранить исходные данные", folder, textFiles);
+        name = withTextExtension(QFileDialog::getSaveFileName(parent, "Сохранить исходные данные", folder, textFiles));
         break;
     case TrimWindow::FileDialog::SaveResults:
-        name = QFileDialog::getSaveFileName(parent, "Сохранить результат", folder, textFiles);
+        name = withTextExtension(QFileDialog::getSaveFileName(parent, "Сохранить результат", folder, textFiles));
         break;
     case TrimWindow::FileDialog::OpenInput:
         name = QFileDialog::getOpenFileName(parent, "Загрузить исходные данные", folder, textFiles);
@@ -105,11 +115,16 @@ QLabel* caption(const QString& text, QWidget* parent)
 
 }  // namespace
 
-TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWidget* parent)
-    : QMainWindow(parent), sheet_(sheet), particulars_(particulars), chooseFile_(&chooseWithDialog)
+TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
+    : QMainWindow(parent),
+      sheet_(sheet),
+      particulars_(particulars),
+      undo_(undo),
+      chooseFile_(&chooseWithDialog),
+      mayDiscardChanges_([](QWidget*) { return true; })
 {
     setObjectName(toQString(names::window));
-    setWindowTitle("Удифферентовка");
+    setWindowTitle("Удифферентовка[*]");
     createPages();
     createActions();
     createMenus();
@@ -504,11 +519,43 @@ void TrimWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu("&Файл");
     file->setObjectName(toQString(names::fileMenu));
+    const auto request = [this, file](const QString& caption, const char* objectName, void (TrimWindow::*signal)(),
+                                      const QKeySequence& keys = {}) {
+        QAction* created = file->addAction(caption, this, signal);
+        created->setObjectName(objectName);
+        created->setShortcut(keys);
+        return created;
+    };
+    request("&Открыть проект…", "openProject", &TrimWindow::openProjectRequested, QKeySequence::Open);
+    request("Сохранить &проект", "saveProject", &TrimWindow::saveProjectRequested, QKeySequence::Save);
+    request("Сохранить проект &как…", "saveProjectAs", &TrimWindow::saveProjectAsRequested, QKeySequence::SaveAs);
+    recentFiles_ = file->addMenu("Последние &файлы");
+    recentFiles_->setObjectName("recentFiles");
+    recentFiles_->setEnabled(false);
+    file->addSeparator();
     QMenu* save = file->addMenu("&Сохранить");
     save->addAction(saveInput_);
     save->addAction(saveResults_);
     QMenu* load = file->addMenu("&Загрузить");
     load->addAction(loadInput_);
+    file->addSeparator();
+    request("&Отчет…", "report", &TrimWindow::reportRequested, QKeySequence::Print);
+    request("&Экспорт в Excel…", "exportWorkbook", &TrimWindow::workbookRequested);
+
+    QMenu* edit = menuBar()->addMenu("&Правка");
+    edit->setObjectName("EditMenu");
+    QAction* undo = undo_.createUndoAction(this, "Отменить");
+    undo->setObjectName("undo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = undo_.createRedoAction(this, "Повторить");
+    redo->setObjectName("redo");
+    // Ctrl+Y as spreadsheets have it, and the platform's own (which may be the same).
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setShortcuts(redoKeys);
+    edit->addAction(undo);
+    edit->addAction(redo);
 
     QMenu* service = menuBar()->addMenu("С&ервис");
     service->setObjectName(toQString(names::serviceMenu));
@@ -679,16 +726,46 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     }
 }
 
+// Every change of the input tables as one undo step; nothing is recorded when
+// the tables stay as they were.
+void TrimWindow::changeInput(const QString& description, const std::function<void()>& change)
+{
+    InputTables before = sheet_.input;
+    change();
+    if (sheet_.input == before) {
+        refreshViews();
+        return;
+    }
+    undo_.push(new SnapshotCommand<InputTables>(description, sheet_.input, std::move(before), sheet_.input,
+                                                [this] { refreshViews(); }));
+}
+
 void TrimWindow::clearInput()
 {
-    clearInputTables(sheet_.input);
-    refreshViews();
+    if (!mayDiscardChanges_(this))
+        return;
+    changeInput("Очистка", [this] { clearInputTables(sheet_.input); });
 }
 
 void TrimWindow::fillExample()
 {
-    fillExampleShip(sheet_.input);
-    refreshViews();
+    if (!mayDiscardChanges_(this))
+        return;
+    changeInput("Пример", [this] { fillExampleShip(sheet_.input); });
+}
+
+void TrimWindow::setRecentFiles(const QStringList& files)
+{
+    recentFiles_->clear();
+    for (const QString& file : files)
+        recentFiles_->addAction(QFileInfo(file).fileName(), this, [this, file] { emit recentFileRequested(file); })
+            ->setToolTip(file);
+    recentFiles_->setEnabled(!files.isEmpty());
+}
+
+void TrimWindow::setDiscardGuard(DiscardGuard guard)
+{
+    mayDiscardChanges_ = guard ? std::move(guard) : DiscardGuard([](QWidget*) { return true; });
 }
 
 void TrimWindow::setFileChooser(FileChooser chooser)
@@ -699,12 +776,16 @@ void TrimWindow::setFileChooser(FileChooser chooser)
 void TrimWindow::saveInput()
 {
     const QString name = chooseFile_(this, FileDialog::SaveInput);
-    if (!name.isEmpty())
-        runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); });
+    if (!name.isEmpty() && runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
+        emit inputSaved();
 }
 
 void TrimWindow::saveResults()
 {
+    if (!sheet_.complete) {
+        showError(this, "Результатов еще нет: сначала выполните расчет");
+        return;
+    }
     const QString name = chooseFile_(this, FileDialog::SaveResults);
     if (!name.isEmpty())
         runAction(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
@@ -712,13 +793,15 @@ void TrimWindow::saveResults()
 
 void TrimWindow::loadInput()
 {
+    if (!mayDiscardChanges_(this))
+        return;
     const QString name = chooseFile_(this, FileDialog::OpenInput);
     if (name.isEmpty())
         return;
-    const QString error = failureOf([&] { loadInputFile(toPath(name), sheet_.input); });
-    refreshViews();
-    if (!error.isEmpty())
-        showError(this, error);
+    InputTables loaded = sheet_.input;
+    if (!runAction(this, [&] { loadInputFile(toPath(name), loaded); }))
+        return;
+    changeInput("Загрузка " + QFileInfo(name).fileName(), [&] { sheet_.input = std::move(loaded); });
 }
 
 // The three results charts, each alone on one landscape page as a document of

@@ -15,8 +15,10 @@
 class QAction;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
 
 namespace hullcalc {
 
@@ -29,8 +31,9 @@ class TrimWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The window shows and edits `sheet` and reads the particulars when it calculates.
-    TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QWidget* parent = nullptr);
+    // The window shows and edits `sheet`, reads the particulars when it
+    // calculates, and records every change of the input tables on `undo`.
+    TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent = nullptr);
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
@@ -56,6 +59,18 @@ public:
     using FileChooser = std::function<QString(QWidget* parent, FileDialog dialog)>;
     void setFileChooser(FileChooser chooser);
 
+    // Asked before "Очистка", "Пример" and "Загрузить" replace the tables:
+    // whether the changes not yet saved may go (the application asks the user
+    // whether to save them). By default they may.
+    using DiscardGuard = std::function<bool(QWidget* parent)>;
+    void setDiscardGuard(DiscardGuard guard);
+
+    // The project and data files opened last, newest first, for "Файл".
+    void setRecentFiles(const QStringList& files);
+
+    // Replaces the input tables as one undo step.
+    void changeInput(const QString& description, const std::function<void()>& change);
+
 signals:
     // The sheet's charts changed: the graph windows redraw.
     void sheetChanged();
@@ -65,6 +80,15 @@ signals:
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.
     void particularToShow(const hullcalc::ParticularField* field);
+    // The input tables were saved to a data file.
+    void inputSaved();
+    // "Файл": the project, a recent file, the report, the workbook.
+    void openProjectRequested();
+    void saveProjectRequested();
+    void saveProjectAsRequested();
+    void recentFileRequested(const QString& file);
+    void reportRequested();
+    void workbookRequested();
     // F1 or "Справка": the help at a section (an anchor of the help page).
     void helpRequested(const QString& topic);
     // The user asks for a graph window.
@@ -104,6 +128,7 @@ private:
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
+    QUndoStack& undo_;
     QTabWidget* pages_ = nullptr;
     QListWidget* pageList_ = nullptr;
     std::vector<GridView*> grids_;
@@ -115,10 +140,12 @@ private:
     QAction* saveResults_ = nullptr;
     QAction* loadInput_ = nullptr;
     QAction* help_ = nullptr;
+    QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     QListWidget* checks_ = nullptr;
     std::vector<Warning> warnings_;  // in the order checks_ lists them
     FileChooser chooseFile_;
+    DiscardGuard mayDiscardChanges_;
 };
 
 }  // namespace hullcalc

@@ -48,6 +48,8 @@ signals:
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.
     void particularToShow(const hullcalc::ParticularField* field);
+    // The user changed a section inertia.
+    void inputEdited();
     // F1: the help on vibration.
     void helpRequested(const QString& topic);
 

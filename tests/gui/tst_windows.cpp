@@ -13,6 +13,7 @@
 #include "widgets/legend_widget.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -30,6 +31,8 @@ using namespace hullcalc;
 namespace {
 
 QStringList shownErrors;
+int questionsAsked = 0;
+ProjectSession::Answer answer = ProjectSession::Answer::Discard;
 void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
 
 // Makes `window` the active window, as the user's click on it would.
@@ -79,13 +82,23 @@ class WindowsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Application> app;
+    QTemporaryDir settings;
 
 private slots:
+    // The recent files go to the settings: here, a folder of the test's own.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", settings.path().toUtf8()); }
+
     void init()
     {
         shownErrors.clear();
         setErrorSink(&recordError);
         app = std::make_unique<Application>();
+        questionsAsked = 0;
+        answer = ProjectSession::Answer::Discard;
+        app->session().setQuestion([](QWidget*) {
+            ++questionsAsked;
+            return answer;
+        });
         app->mainWindow().show();
     }
 
@@ -110,7 +123,7 @@ private slots:
                 visible.append(name);
         }
         QCOMPARE(visible, QStringList{"MainForm"});
-        QCOMPARE(app->mainWindow().windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация"));
+        QCOMPARE(app->mainWindow().windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
     }
 
     void mainFormHoldsTheExampleParticularsOnRiverWater()
@@ -472,6 +485,87 @@ private slots:
         QVERIFY(child<QLabel>(vibr, "kumaiEstimate")->text().contains("Кумаи"));
         QCOMPARE(child<QLabel>(vibr, "Label6")->text(), toneThree);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
+    }
+
+    // "Очистка" is one undo step: Ctrl+Z brings the tables back, Ctrl+Y clears
+    // them again; the title marks the changes not yet saved.
+    void clearingIsUndoneWithCtrlZ()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        QVERIFY(udif->isWindowModified());
+        child<QPushButton>(udif, "ClearButton")->click();
+        QCOMPARE(questionsAsked, 1);  // the example is a change not yet saved
+        QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+        QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string("43,5400"));
+        QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
+        QTest::keyClick(udif, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+    }
+
+    // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
+    // program running, Не сохранять ends it, Сохранить saves the project first.
+    void exitWithUnsavedChangesAsks()
+    {
+        QTemporaryDir dir;
+        child<QLineEdit>(&app->mainWindow(), "ShipL")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&app->mainWindow(), "ShipL"), "0");
+        QVERIFY(app->mainWindow().isWindowModified());
+        answer = ProjectSession::Answer::Cancel;
+        QVERIFY(!app->mainWindow().close());
+        QCOMPARE(questionsAsked, 1);
+        QVERIFY(app->mainWindow().isVisible());
+
+        answer = ProjectSession::Answer::Save;
+        const QString file = dir.filePath("судно.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool forSaving) { return forSaving ? file : QString(); });
+        QVERIFY(app->mainWindow().close());
+        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(!app->mainWindow().isWindowModified());
+    }
+
+    // A project keeps what the user typed: particulars, sea water, offsets,
+    // masses and section inertias come back in a fresh program; a project of a
+    // newer version is refused and changes nothing.
+    void projectRoundTripAndNewerVersion()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("project.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        TrimWindow* udif = &app->trimWindow();
+        activate(&app->mainWindow());
+        child<QRadioButton>(&app->mainWindow(), "RadioButton1")->click();
+        child<QLineEdit>(&app->mainWindow(), "ShipDr")->setText("905,5");
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        udif->sheet().input.offsets.setCell(5, 3, "2,5");
+        app->document().vibration.sectionInertia.setCell(1, 4, "0,3");
+        QVERIFY(app->session().save(udif));
+        QVERIFY(udif->windowTitle().contains("project.hullcalc"));
+
+        app = std::make_unique<Application>();
+        app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
+        app->mainWindow().show();
+        QVERIFY(app->session().open(file, &app->mainWindow()));
+        QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
+        QCOMPARE(app->document().particulars.waterDensity, 1.025);
+        QVERIFY(child<QRadioButton>(&app->mainWindow(), "RadioButton1")->isChecked());
+        QCOMPARE(child<QLineEdit>(&app->mainWindow(), "ShipDr")->text(), QString("905,5"));
+        QCOMPARE(app->document().trim.input.offsets.cell(5, 3), std::string("2,5"));
+        QCOMPARE(app->document().vibration.sectionInertia.cell(1, 4), std::string("0,3"));
+        QVERIFY(!app->mainWindow().isWindowModified());
+
+        QFile newer(dir.filePath("newer.hullcalc"));
+        QVERIFY(newer.open(QIODevice::WriteOnly));
+        newer.write(R"({"format": "hullcalc-project", "version": 2})");
+        newer.close();
+        setErrorSink(&recordError);
+        QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY(shownErrors[0].contains("более новой версией"));
+        QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
     }
 
     void printingWithoutAPrinterSaysSo()

@@ -1,0 +1,183 @@
+#include "shell/project_session.h"
+
+#include "common/file_io.h"
+#include "project/project_file.h"
+#include "trim/data_files.h"
+#include "widgets/error_display.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+#include <filesystem>
+
+namespace hullcalc {
+
+namespace {
+
+constexpr int recentFileCount = 5;
+const char* const recentFilesKey = "recentFiles";
+const QString projectFiles = QStringLiteral("Проекты (*.hullcalc);;Текстовые файлы (*.txt);;Все файлы (*)");
+
+std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
+ProjectSession::Answer askWithMessageBox(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, "Удифферентовка", "Сохранить изменения?", QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton("Сохранить", QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton("Не сохранять", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton("Отмена", QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return ProjectSession::Answer::Save;
+    return box.clickedButton() == discard ? ProjectSession::Answer::Discard : ProjectSession::Answer::Cancel;
+}
+
+QString chooseWithDialog(QWidget* parent, bool forSaving)
+{
+    if (!forSaving)
+        return QFileDialog::getOpenFileName(parent, "Открыть проект", {}, projectFiles);
+    QString name = QFileDialog::getSaveFileName(parent, "Сохранить проект", {}, projectFiles);
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += ".hullcalc";
+    return name;
+}
+
+}  // namespace
+
+ProjectSession::ProjectSession(Document& document, QObject* parent)
+    : QObject(parent), document_(document), ask_(&askWithMessageBox), chooseFile_(&chooseWithDialog)
+{
+    connect(&undo_, &QUndoStack::cleanChanged, this, &ProjectSession::stateChanged);
+}
+
+QString ProjectSession::fileName() const { return path_.isEmpty() ? QString() : QFileInfo(path_).fileName(); }
+
+void ProjectSession::markChanged()
+{
+    if (otherChanges_)
+        return;
+    otherChanges_ = true;
+    emit stateChanged();
+}
+
+bool ProjectSession::mayDiscardChanges(QWidget* parent)
+{
+    if (!isModified())
+        return true;
+    switch (ask_(parent)) {
+    case Answer::Save:
+        return save(parent);
+    case Answer::Discard:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void ProjectSession::openWithDialog(QWidget* parent)
+{
+    if (!mayDiscardChanges(parent))
+        return;
+    const QString name = chooseFile_(parent, false);
+    if (!name.isEmpty())
+        open(name, parent);
+}
+
+bool ProjectSession::open(const QString& path, QWidget* parent)
+{
+    // Read everything first: a file that fails changes nothing.
+    Project project;
+    bool isProject = false;
+    const bool read = runAction(parent, [&] {
+        const std::string bytes = readFileBytes(toPath(path), maxInputFileBytes);
+        isProject = looksLikeProject(bytes);
+        if (isProject) {
+            project = readProject(bytes);
+        } else {
+            project.input = document_.trim.input;
+            loadInputFile(toPath(path), project.input);
+        }
+    });
+    if (!read)
+        return false;
+
+    if (isProject) {
+        const double chosenDensity = document_.particulars.waterDensity;
+        document_.particulars = project.particulars;
+        if (document_.particulars.waterDensity == 0.0)
+            document_.particulars.waterDensity = chosenDensity;
+        if (project.sectionInertia)
+            document_.vibration.sectionInertia = *project.sectionInertia;
+    }
+    document_.trim.input = project.input;
+    clearTrimResults(document_.trim);
+    clearVibrationResults(document_.vibration);
+    undo_.clear();
+    otherChanges_ = false;
+    setPath(isProject ? path : QString());
+    rememberRecent(path);
+    emit documentReplaced();
+    emit stateChanged();
+    return true;
+}
+
+bool ProjectSession::save(QWidget* parent) { return path_.isEmpty() ? saveAs(parent) : saveTo(path_, parent); }
+
+bool ProjectSession::saveAs(QWidget* parent)
+{
+    const QString name = chooseFile_(parent, true);
+    return !name.isEmpty() && saveTo(name, parent);
+}
+
+bool ProjectSession::saveTo(const QString& path, QWidget* parent)
+{
+    Project project;
+    project.particulars = document_.particulars;
+    project.input = document_.trim.input;
+    project.sectionInertia = document_.vibration.sectionInertia;
+    if (!runAction(parent, [&] { saveProjectFile(toPath(path), project); }))
+        return false;
+    undo_.setClean();
+    otherChanges_ = false;
+    setPath(path);
+    rememberRecent(path);
+    emit stateChanged();
+    return true;
+}
+
+void ProjectSession::setPath(const QString& path)
+{
+    path_ = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+QStringList ProjectSession::recentFiles() const { return QSettings().value(recentFilesKey).toStringList(); }
+
+void ProjectSession::rememberRecent(const QString& path)
+{
+    QStringList files = recentFiles();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > recentFileCount)
+        files.removeLast();
+    QSettings().setValue(recentFilesKey, files);
+    emit recentFilesChanged(files);
+}
+
+void ProjectSession::setQuestion(Question question)
+{
+    ask_ = question ? std::move(question) : Question(&askWithMessageBox);
+}
+
+void ProjectSession::setFileChooser(FileChooser chooser)
+{
+    chooseFile_ = chooser ? std::move(chooser) : FileChooser(&chooseWithDialog);
+}
+
+}  // namespace hullcalc
