@@ -1,25 +1,18 @@
+// Number texts with the decimal comma: read exactly at any length, written
+// rounded to 15 significant digits.
 #include "common/number_text.h"
 
 #include "common/checked_math.h"
 #include "common/error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <system_error>
 
 namespace hullcalc {
-
-namespace messages {
-std::string notANumber(std::string_view text)
-{
-    std::string message = "'";
-    message += text;
-    message += "' is not a valid floating point value";
-    return message;
-}
-}  // namespace messages
 
 namespace {
 
@@ -86,7 +79,10 @@ double parseNumber(std::string_view original)
     if (integerDigits.empty() && fractionDigits.empty())
         throw fail();
 
-    long exponent = 0;
+    // An exponent beyond the text's length plus the double range decides the
+    // result whatever the digits are, so it stops growing there and cannot overflow.
+    const auto exponentLimit = static_cast<std::int64_t>(text.size()) + 1000;
+    std::int64_t exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negativeExponent = false;
@@ -95,12 +91,8 @@ double parseNumber(std::string_view original)
             ++i;
         }
         const std::size_t exponentStart = i;
-        while (i < text.size() && isDigit(text[i])) {
-            // Far beyond any double either way; stop growing to avoid overflow.
-            if (exponent < 100000)
-                exponent = exponent * 10 + (text[i] - '0');
-            ++i;
-        }
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), exponentLimit);
         if (i == exponentStart)
             throw fail();
         if (negativeExponent)
@@ -109,31 +101,38 @@ double parseNumber(std::string_view original)
     if (i != text.size())
         throw fail();
 
-    // std::from_chars reads the C form whatever the locale: rebuild it with a point.
+    // Normalised to d.ddd...e<n>: the significant digits without the zeros
+    // around them, and the decimal exponent of the first one.
+    std::string significant;
+    significant.reserve(integerDigits.size() + fractionDigits.size() + 1);
+    significant.append(integerDigits).append(fractionDigits);
+    const std::size_t first = significant.find_first_not_of('0');
+    if (first == std::string::npos)
+        return negative ? -0.0 : 0.0;
+    significant.erase(significant.find_last_not_of('0') + 1);
+    const std::int64_t leadingExponent =
+        exponent + static_cast<std::int64_t>(integerDigits.size()) - static_cast<std::int64_t>(first) - 1;
+    // 10^309 is beyond the largest double; below 10^-324 lies under half the
+    // smallest subnormal (4,9E-324), which rounds to zero.
+    if (leadingExponent > 308)
+        throw fail();
+    if (leadingExponent < -325)
+        return negative ? -0.0 : 0.0;
+
+    // std::from_chars reads the C form whatever the locale, correctly rounded
+    // for any number of digits.
     std::string plain;
-    plain.reserve(text.size() + 8);
-    plain.append(integerDigits.empty() ? std::string_view("0") : integerDigits);
-    if (!fractionDigits.empty()) {
-        plain += '.';
-        plain.append(fractionDigits);
-    }
-    if (exponent != 0) {
-        plain += 'e';
-        plain += std::to_string(exponent);
-    }
+    plain.reserve(significant.size() - first + 8);
+    plain += significant[first];
+    plain += '.';
+    plain.append(significant, first + 1);
+    plain += 'e';
+    plain += std::to_string(leadingExponent);
     double value = 0.0;
     const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large is not a number; too small to represent is zero.
-        long magnitude = exponent;
-        const std::size_t firstNonZero = integerDigits.find_first_not_of('0');
-        if (firstNonZero != std::string_view::npos) {
-            magnitude += static_cast<long>(integerDigits.size() - firstNonZero) - 1;
-        } else {
-            const std::size_t leading = fractionDigits.find_first_not_of('0');
-            magnitude -= static_cast<long>(leading == std::string_view::npos ? 0 : leading) + 1;
-        }
-        if (magnitude > 0)
+        if (leadingExponent > 0)
             throw fail();
         value = 0.0;
     } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {

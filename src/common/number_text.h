@@ -10,9 +10,11 @@ namespace hullcalc {
 // Converts a typed or stored text to a number. Leading and trailing blanks are
 // skipped; the text is an optional sign, digits with an optional decimal comma
 // (at least one digit: "1," and ",5" are numbers) and an optional exponent
-// ("E-5", "e+3"). Anything else - empty text, a decimal point, "inf", "nan", a
-// magnitude beyond the double range - throws Error("'<text>' is not a valid
-// floating point value").
+// ("E-5", "e+3"). The value is the text's correctly rounded double whatever the
+// number of digits; one too small for any double reads as zero. Anything
+// else - empty text, a decimal point, "inf", "nan", a magnitude beyond the
+// double range - throws Error("'<text>' is not a valid floating point value"),
+// the text cut to 100 characters and "…" when longer.
 double parseNumber(std::string_view text);
 
 // The general text of a value, as the trim calculation writes it: rounded to
