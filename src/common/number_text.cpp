@@ -35,11 +35,23 @@ struct Digits15 {
     int exponent = 0;
 };
 
+// The largest doubles round at 15 significant digits to 1,79769313486232E308,
+// beyond the double range: a text no cell could be read back from. Throws
+// Error("Floating point overflow") when `rounded`, the C text of `value`'s
+// rounding, lies beyond the range.
+void requireReadableRounding(double value, const char* rounded, const char* end)
+{
+    double back = 0.0;
+    if (std::fabs(value) > 1e308 && std::from_chars(rounded, end, back).ec == std::errc::result_out_of_range)
+        throw Error(std::string(messages::overflow));
+}
+
 Digits15 digits15(double value)
 {
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                       std::chars_format::scientific, 14);
+    requireReadableRounding(value, buffer.data(), result.ptr);
     // "d.ddddddddddddddde+XX"
     Digits15 out;
     const char* p = buffer.data();
@@ -150,6 +162,7 @@ std::string formatGeneral(double value)
     std::array<char, 40> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    requireReadableRounding(value, buffer.data(), result.ptr);
     std::string text;
     for (const char* p = buffer.data(); p != result.ptr; ++p) {
         if (*p == '.') {

@@ -178,6 +178,29 @@ TEST(Formats, RefuseInfinityAndNaN)
     EXPECT_THROW(format84(std::nan("")), Error);
 }
 
+// The largest double, 1,7976931348623157E308, rounds at 15 digits to
+// 1,79769313486232E308, beyond the range: writing it would leave a text that
+// reads back as no number, so it is an overflow. The first double to round so is
+// the one above 1,797693134862315E308 (which itself lies at ...3149E308).
+TEST(Formats, NoTextBeyondTheDoubleRangeIsWritten)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const double highestInRange = 1.797693134862315e308;
+    EXPECT_EQ(formatGeneral(highestInRange), "1,79769313486231E308");
+    for (const double value : {largest, -largest, std::nextafter(highestInRange, largest)}) {
+        for (const auto& format : {+[](double v) { return formatGeneral(v); }, +[](double v) { return formatF(v); }}) {
+            try {
+                format(value);
+                ADD_FAILURE() << "wrote a text for " << value;
+            } catch (const Error& e) {
+                EXPECT_EQ(std::string(e.what()), "Floating point overflow");
+            }
+        }
+    }
+    EXPECT_EQ(formatGeneral(-highestInRange), "-1,79769313486231E308");
+    EXPECT_EQ(parseNumber(formatF(highestInRange)), 1.79769313486231e308);
+}
+
 // What a later stage reads back from a cell is the value rounded to 15
 // significant digits: within half a unit of the 15th digit, over many scales.
 TEST(GeneralText, ReadsBackWithin15SignificantDigits)
