@@ -86,6 +86,8 @@ struct EncodedText {
     std::string cp1251;
 };
 
+void PrintTo(const EncodedText& c, std::ostream* out) { *out << c.name; }
+
 class Cp1251Encoding : public testing::TestWithParam<EncodedText> {};
 
 TEST_P(Cp1251Encoding, GivesOneQuestionMarkPerUnreadablePart)

@@ -50,6 +50,8 @@ struct LongText {
     std::optional<double> value;  // none: refused as not a number
 };
 
+void PrintTo(const LongText& c, std::ostream* out) { *out << c.name; }
+
 class LongNumberText : public testing::TestWithParam<LongText> {};
 
 TEST_P(LongNumberText, ReadsExactlyWhateverItsDigitCount)
