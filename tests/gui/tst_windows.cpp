@@ -320,7 +320,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
         udif->N9Click();
-        QCOMPARE(shownErrors, QStringList{"File access denied"});
+        QCOMPARE(shownErrors, QStringList{"File access denied\nФайл: " + dir.path()});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 

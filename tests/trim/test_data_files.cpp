@@ -238,8 +238,9 @@ TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
     EXPECT_EQ(readFileBytes(dir / "results.txt", 1u << 20), resultsFileBytes(sheet));
 
     fillDataCells(sheet, "junk");  // an empty cell of the file must overwrite it
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet); }), "File not found");
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet); }), "File access denied");
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet); }),
+              "File not found\nФайл: " + (dir / "missing.txt").string());
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet); }), "File access denied\nФайл: " + dir.string());
     EXPECT_EQ(sheet.MassaGrid.cell(1, 1), "junk");
     loadInputFile(dir / "input.txt", sheet);
     EXPECT_EQ(sheet.OrdinatGrid, expected.OrdinatGrid);
