@@ -16,11 +16,16 @@ std::string notANumber(std::string_view text)
 std::string messageExcerpt(std::string_view text, std::size_t maxCharacters)
 {
     // A character starts at every byte that is not a UTF-8 continuation byte
-    // (10xxxxxx); bytes of malformed text count one each in the same way.
+    // (10xxxxxx). A character has at most three of them, so in malformed text a
+    // longer run of continuation bytes counts as further characters.
     std::size_t characters = 0;
+    std::size_t continuationBytes = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 && i > 0 && continuationBytes < 3) {
+            ++continuationBytes;
             continue;
+        }
+        continuationBytes = 0;
         if (characters++ == maxCharacters)
             return std::string(text.substr(0, i)) + "…";
     }

@@ -108,6 +108,8 @@ TEST(ParseNumber, QuotesAtMost100CharactersOfARefusedText)
     for (int i = 0; i < 150; ++i)
         cyrillic += "ж";
     EXPECT_EQ(messageOf(cyrillic), "'" + cyrillic.substr(0, 200) + "…" + suffix);
+    // Malformed text: a run of continuation bytes counts one character per four.
+    EXPECT_EQ(messageOf(std::string(131072, '\x80')), "'" + std::string(400, '\x80') + "…" + suffix);
 }
 
 class RejectsText : public testing::TestWithParam<const char*> {};
