@@ -73,9 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         LongText{"ExponentBeyondALongFraction", "0," + zeros + "75E1000000", std::nullopt},
         LongText{"LongFractionBroughtBackByItsExponent", "0," + zeros + "75E99999", 7.5},
         LongText{"TrailingZerosCancelledByTheExponent", "1" + zeros + "E-99998", 1.0},
-        LongText{"ExponentWithManyDigits", "1E" + zeros + "5", 1e5},
         LongText{"ExponentBeyondEveryIntegerType", "1E-99999999999999999999", 0.0},
-        LongText{"ManyDigitsBeyondTheLargestDouble", std::string(400, '9'), std::nullopt},
         // 2^53 + 1 lies halfway between two doubles and rounds to even; any
         // further non-zero digit, however far on, rounds it up.
         LongText{"HalfwayTieRoundsToEven", "9007199254740993," + zeros, 9007199254740992.0},
