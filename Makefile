@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Everything else is CMake presets.
-.PHONY: all deps build run test test-asan bench format clean
+.PHONY: all deps build run test test-asan fuzz bench format clean
 
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
@@ -28,6 +28,14 @@ test: build
 test-asan: deps
 	@$(call PRESET_BUILD,asan)
 	@ctest --preset asan
+
+# The libFuzzer targets of the core (clang, sanitizers): FUZZ_SECONDS each (60
+# unless given), or FUZZ_RUNS inputs each when that is given, as CI does.
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?=
+fuzz: deps
+	@$(call PRESET_BUILD,fuzz)
+	@FUZZ_SECONDS="$(FUZZ_SECONDS)" FUZZ_RUNS="$(FUZZ_RUNS)" scripts/run-fuzzers
 
 bench: deps
 	@$(call PRESET_BUILD,release)

@@ -1,3 +1,4 @@
+// Conversion between UTF-8 and the Windows-1251 code page, byte by byte.
 #include "common/cp1251.h"
 
 #include <array>
@@ -41,43 +42,53 @@ void appendUtf8(std::string& out, std::uint32_t codePoint)
     }
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; returns 0xFFFFFFFF when
-// the sequence is malformed (i then moves past its first byte).
+constexpr std::uint32_t malformed = 0xFFFFFFFF;
+
+// Decodes the UTF-8 sequence at text[i] and moves i past it. A malformed
+// sequence gives `malformed` once for its maximal subpart, as the Unicode
+// Standard recommends (chapter 3, "U+FFFD Substitution of Maximal Subparts"):
+// the longest start of a well-formed sequence, or else the single byte. So an
+// overlong form, a surrogate or a code point beyond U+10FFFF is refused at the
+// byte that makes it so ("C0 80" is two malformed bytes, "ED A0 80" three), a
+// truncated sequence counts once ("E2 82" before "z"), and no character that
+// follows a broken one is ever swallowed.
 std::uint32_t nextCodePoint(std::string_view text, std::size_t& i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    int length = 0;
-    std::uint32_t codePoint = 0;
-    if (lead < 0x80) {
-        ++i;
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
         return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        codePoint = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        codePoint = lead & 0x07;
+    // The well-formed sequences (Table 3-7): the number of continuation bytes
+    // and the range the first of them must lie in; the others lie in 80..BF.
+    int continuation = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        continuation = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        continuation = 2;
+        if (lead == 0xE0)
+            low = 0xA0;  // below: an overlong form of U+0000..U+07FF
+        else if (lead == 0xED)
+            high = 0x9F;  // above: the surrogates U+D800..U+DFFF
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        continuation = 3;
+        if (lead == 0xF0)
+            low = 0x90;  // below: an overlong form of U+0000..U+FFFF
+        else if (lead == 0xF4)
+            high = 0x8F;  // above: beyond U+10FFFF
     } else {
+        return malformed;  // a continuation byte, C0, C1 or F5..FF: starts nothing
+    }
+    std::uint32_t codePoint = lead & (0x3Fu >> continuation);
+    for (int k = 0; k < continuation; ++k, low = 0x80, high = 0xBF) {
+        if (i == text.size())
+            return malformed;
+        const auto next = static_cast<unsigned char>(text[i]);
+        if (next < low || next > high)
+            return malformed;  // the byte is not consumed: it may start the next sequence
+        codePoint = (codePoint << 6) | (next & 0x3Fu);
         ++i;
-        return 0xFFFFFFFF;
     }
-    if (i + static_cast<std::size_t>(length) > text.size()) {
-        ++i;
-        return 0xFFFFFFFF;
-    }
-    for (int k = 1; k < length; ++k) {
-        const unsigned char next = byte(i + static_cast<std::size_t>(k));
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFFFFFF;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    i += static_cast<std::size_t>(length);
     return codePoint;
 }
 

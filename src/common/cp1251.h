@@ -7,8 +7,9 @@
 
 namespace hullcalc {
 
-// UTF-8 text to Windows-1251 bytes; a character the code page lacks (or a
-// malformed UTF-8 sequence) becomes '?'.
+// UTF-8 text to Windows-1251 bytes; a character the code page lacks becomes
+// '?', and so does each maximal subpart of a malformed UTF-8 sequence (the
+// Unicode practice: "C0 80" gives "??", a truncated "E2 82" one '?').
 std::string encodeCp1251(std::string_view utf8);
 
 // Windows-1251 bytes to UTF-8 text. Every byte has a character.

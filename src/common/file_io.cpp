@@ -1,5 +1,6 @@
 // Whole-file reading and safe saving over C stdio, so that every failure carries
-// the system's error code; on Windows the paths are opened as wide strings.
+// the system's error code and the file's name; on Windows the paths are opened as
+// wide strings.
 #include "common/file_io.h"
 
 #include "common/error.h"
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <system_error>
 
 namespace hullcalc {
 
@@ -21,6 +23,9 @@ constexpr const char* accessDenied = "File access denied";
 constexpr const char* diskFull = "Disk full";
 constexpr const char* invalidFilename = "Invalid filename";
 constexpr const char* tooManyOpenFiles = "Too many open files";
+
+// Enough for any real path; a garbage argument is not echoed whole.
+constexpr std::size_t maxFileNameCharacters = 1000;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { static_cast<void>(std::fclose(file)); }
@@ -36,7 +41,19 @@ std::error_code lastError()
     return code != 0 ? std::error_code(code, std::generic_category()) : std::make_error_code(std::errc::io_error);
 }
 
-[[noreturn]] void fail(std::error_code error) { throw Error(fileErrorMessage(error)); }
+// The steps below report a failure with its code alone; saveFileSafely and
+// readFileBytes turn it into the message that names their file.
+[[noreturn]] void fail(std::error_code error) { throw std::system_error(error); }
+
+template<typename Operation>
+auto namingTheFile(const fs::path& file, Operation&& operation)
+{
+    try {
+        return operation();
+    } catch (const std::system_error& e) {
+        throw Error(fileErrorMessage(e.code(), file));
+    }
+}
 
 // Opens `path` with a C stdio mode ("rb", "wb", "ab", "wbx"); null and `error`
 // set on failure.
@@ -138,37 +155,18 @@ void writeDirectly(const fs::path& target, std::string_view bytes)
     closeOrFail(file);
 }
 
-}  // namespace
-
-std::string fileErrorMessage(std::error_code error)
-{
-    using std::errc;
-    if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
-        return fileNotFound;
-    if (error == errc::permission_denied || error == errc::operation_not_permitted
-        || error == errc::read_only_file_system || error == errc::is_a_directory)
-        return accessDenied;
-    if (error == errc::no_space_on_device)
-        return diskFull;
-    if (error == errc::invalid_argument || error == errc::filename_too_long)
-        return invalidFilename;
-    if (error == errc::too_many_files_open || error == errc::too_many_files_open_in_system)
-        return tooManyOpenFiles;
-    return "I/O error " + std::to_string(error.value());
-}
-
-void saveFileSafely(const fs::path& target, std::string_view bytes)
+void saveFile(const fs::path& target, std::string_view bytes)
 {
     if (target.empty())
-        throw Error(invalidFilename);
+        fail(std::make_error_code(std::errc::invalid_argument));
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     if (fs::is_directory(status))
-        throw Error(accessDenied);
+        fail(std::make_error_code(std::errc::is_a_directory));
     if (status.type() == fs::file_type::none)
         fail(error);
     if (!target.has_filename())
-        throw Error(invalidFilename);
+        fail(std::make_error_code(std::errc::invalid_argument));
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A device or a pipe is the file itself: renaming over it would put a
         // plain file in its place.
@@ -203,13 +201,20 @@ void saveFileSafely(const fs::path& target, std::string_view bytes)
     temporary.keep();
 }
 
-std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
+std::string readFile(const fs::path& path, std::size_t maxBytes)
 {
     if (path.empty())
-        throw Error(invalidFilename);
+        fail(std::make_error_code(std::errc::invalid_argument));
     std::error_code error;
-    if (fs::is_directory(fs::status(path, error)))
-        throw Error(accessDenied);
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found || status.type() == fs::file_type::none)
+        fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
+    // A directory, device or pipe is no data file, and is never opened: a pipe
+    // without a writer would keep the open waiting for ever.
+    if (fs::is_directory(status))
+        fail(std::make_error_code(std::errc::is_a_directory));
+    if (!fs::is_regular_file(status))
+        fail(std::make_error_code(std::errc::permission_denied));
     FileHandle file = openOrFail(path, "rb");
 
     std::string bytes;
@@ -229,6 +234,52 @@ std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
             return bytes;
         }
     }
+}
+
+}  // namespace
+
+std::string fileErrorMessage(std::error_code error)
+{
+    using std::errc;
+    if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
+        return fileNotFound;
+    if (error == errc::permission_denied || error == errc::operation_not_permitted
+        || error == errc::read_only_file_system || error == errc::is_a_directory)
+        return accessDenied;
+    if (error == errc::no_space_on_device)
+        return diskFull;
+    if (error == errc::invalid_argument || error == errc::filename_too_long)
+        return invalidFilename;
+    if (error == errc::too_many_files_open || error == errc::too_many_files_open_in_system)
+        return tooManyOpenFiles;
+    return "I/O error " + std::to_string(error.value());
+}
+
+std::string fileErrorMessage(std::error_code error, const fs::path& file)
+{
+    std::string message = fileErrorMessage(error);
+    if (file.empty())
+        return message;
+    std::string name;
+    try {
+        const std::u8string utf8 = file.u8string();
+        name.assign(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+    } catch (const std::exception&) {
+        name = "?";  // a Windows name that is no valid UTF-16
+    }
+    message += "\nФайл: ";
+    message += messageExcerpt(name, maxFileNameCharacters);
+    return message;
+}
+
+void saveFileSafely(const fs::path& target, std::string_view bytes)
+{
+    namingTheFile(target, [&] { saveFile(target, bytes); });
+}
+
+std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
+{
+    return namingTheFile(path, [&] { return readFile(path, maxBytes); });
 }
 
 }  // namespace hullcalc

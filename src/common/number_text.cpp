@@ -1,25 +1,18 @@
+// Number texts with the decimal comma: read exactly at any length, written
+// rounded to 15 significant digits.
 #include "common/number_text.h"
 
 #include "common/checked_math.h"
 #include "common/error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <system_error>
 
 namespace hullcalc {
-
-namespace messages {
-std::string notANumber(std::string_view text)
-{
-    std::string message = "'";
-    message += text;
-    message += "' is not a valid floating point value";
-    return message;
-}
-}  // namespace messages
 
 namespace {
 
@@ -42,11 +35,23 @@ struct Digits15 {
     int exponent = 0;
 };
 
+// The largest doubles round at 15 significant digits to 1,79769313486232E308,
+// beyond the double range: a text no cell could be read back from. Throws
+// Error("Floating point overflow") when `rounded`, the C text of `value`'s
+// rounding, lies beyond the range.
+void requireReadableRounding(double value, const char* rounded, const char* end)
+{
+    double back = 0.0;
+    if (std::fabs(value) > 1e308 && std::from_chars(rounded, end, back).ec == std::errc::result_out_of_range)
+        throw Error(std::string(messages::overflow));
+}
+
 Digits15 digits15(double value)
 {
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                       std::chars_format::scientific, 14);
+    requireReadableRounding(value, buffer.data(), result.ptr);
     // "d.ddddddddddddddde+XX"
     Digits15 out;
     const char* p = buffer.data();
@@ -86,7 +91,10 @@ double parseNumber(std::string_view original)
     if (integerDigits.empty() && fractionDigits.empty())
         throw fail();
 
-    long exponent = 0;
+    // An exponent beyond the text's length plus the double range decides the
+    // result whatever the digits are, so it stops growing there and cannot overflow.
+    const auto exponentLimit = static_cast<std::int64_t>(text.size()) + 1000;
+    std::int64_t exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negativeExponent = false;
@@ -95,12 +103,8 @@ double parseNumber(std::string_view original)
             ++i;
         }
         const std::size_t exponentStart = i;
-        while (i < text.size() && isDigit(text[i])) {
-            // Far beyond any double either way; stop growing to avoid overflow.
-            if (exponent < 100000)
-                exponent = exponent * 10 + (text[i] - '0');
-            ++i;
-        }
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), exponentLimit);
         if (i == exponentStart)
             throw fail();
         if (negativeExponent)
@@ -109,31 +113,38 @@ double parseNumber(std::string_view original)
     if (i != text.size())
         throw fail();
 
-    // std::from_chars reads the C form whatever the locale: rebuild it with a point.
+    // Normalised to d.ddd...e<n>: the significant digits without the zeros
+    // around them, and the decimal exponent of the first one.
+    std::string significant;
+    significant.reserve(integerDigits.size() + fractionDigits.size() + 1);
+    significant.append(integerDigits).append(fractionDigits);
+    const std::size_t first = significant.find_first_not_of('0');
+    if (first == std::string::npos)
+        return negative ? -0.0 : 0.0;
+    significant.erase(significant.find_last_not_of('0') + 1);
+    const std::int64_t leadingExponent =
+        exponent + static_cast<std::int64_t>(integerDigits.size()) - static_cast<std::int64_t>(first) - 1;
+    // 10^309 is beyond the largest double; below 10^-324 lies under half the
+    // smallest subnormal (4,9E-324), which rounds to zero.
+    if (leadingExponent > 308)
+        throw fail();
+    if (leadingExponent < -325)
+        return negative ? -0.0 : 0.0;
+
+    // std::from_chars reads the C form whatever the locale, correctly rounded
+    // for any number of digits.
     std::string plain;
-    plain.reserve(text.size() + 8);
-    plain.append(integerDigits.empty() ? std::string_view("0") : integerDigits);
-    if (!fractionDigits.empty()) {
-        plain += '.';
-        plain.append(fractionDigits);
-    }
-    if (exponent != 0) {
-        plain += 'e';
-        plain += std::to_string(exponent);
-    }
+    plain.reserve(significant.size() - first + 8);
+    plain += significant[first];
+    plain += '.';
+    plain.append(significant, first + 1);
+    plain += 'e';
+    plain += std::to_string(leadingExponent);
     double value = 0.0;
     const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large is not a number; too small to represent is zero.
-        long magnitude = exponent;
-        const std::size_t firstNonZero = integerDigits.find_first_not_of('0');
-        if (firstNonZero != std::string_view::npos) {
-            magnitude += static_cast<long>(integerDigits.size() - firstNonZero) - 1;
-        } else {
-            const std::size_t leading = fractionDigits.find_first_not_of('0');
-            magnitude -= static_cast<long>(leading == std::string_view::npos ? 0 : leading) + 1;
-        }
-        if (magnitude > 0)
+        if (leadingExponent > 0)
             throw fail();
         value = 0.0;
     } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {
@@ -151,6 +162,7 @@ std::string formatGeneral(double value)
     std::array<char, 40> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    requireReadableRounding(value, buffer.data(), result.ptr);
     std::string text;
     for (const char* p = buffer.data(); p != result.ptr; ++p) {
         if (*p == '.') {

@@ -10,20 +10,25 @@ namespace hullcalc {
 // Converts a typed or stored text to a number. Leading and trailing blanks are
 // skipped; the text is an optional sign, digits with an optional decimal comma
 // (at least one digit: "1," and ",5" are numbers) and an optional exponent
-// ("E-5", "e+3"). Anything else - empty text, a decimal point, "inf", "nan", a
-// magnitude beyond the double range - throws Error("'<text>' is not a valid
-// floating point value").
+// ("E-5", "e+3"). The value is the text's correctly rounded double whatever the
+// number of digits; one too small for any double reads as zero. Anything
+// else - empty text, a decimal point, "inf", "nan", a magnitude beyond the
+// double range - throws Error("'<text>' is not a valid floating point value"),
+// the text cut to 100 characters and "…" when longer.
 double parseNumber(std::string_view text);
 
 // The general text of a value, as the trim calculation writes it: rounded to
 // 15 significant digits, trailing zeros dropped, decimal comma; scientific form
 // ("5E-5", "1,5E20") for magnitudes below 0,0001 or with 16 or more integer
-// digits. Zero is "0". Throws for infinity or NaN (no grid ever holds them).
+// digits. Zero is "0". Throws for infinity or NaN (no grid ever holds them), and
+// Error("Floating point overflow") for a value whose rounding lies beyond the
+// double range (above 1,797693134862315E308), so every text reads back.
 std::string formatGeneral(double value);
 
 // Fixed texts: the value is rounded to 15 significant digits, then to
 // `decimals` places with ties away from zero, and padded with blanks on the
-// left to `width` characters. A result of zero carries no minus sign.
+// left to `width` characters. A result of zero carries no minus sign. Throws as
+// formatGeneral for infinity, NaN and a rounding beyond the double range.
 std::string formatFixed(double value, int decimals, int width = 0);
 
 // "%f": two decimals, as the results tables and the summary show them.

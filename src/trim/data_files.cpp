@@ -90,6 +90,10 @@ public:
                 }
                 continue;  // a CR that does not end the line is dropped
             }
+            // DOS editors ended a text file with ^Z; as the very last byte it
+            // ends the text, anywhere else it is a control character like any other.
+            if (c == '\x1A' && !fill())
+                break;
             if (isBinary(c))
                 throw Error(std::string(binaryFileMessage));
             if (c == '\t' || c == '\0') {

@@ -40,9 +40,10 @@ std::string resultsFileBytes(const TrimTable& results);
 // or at a lone LF; a lone CR is dropped. Text after a line's last TAB is not a
 // cell. Lines still left after the masses read as further offsets rows. Cells
 // outside a table are skipped and the table sizes never change; cells the file
-// does not reach keep their texts. Any byte sequence is accepted without a
-// message; a stream that fails to read throws Error and leaves both tables as
-// they were.
+// does not reach keep their texts. A ^Z (0x1A) as the very last byte ends the
+// text, as DOS editors wrote it. A control character other than TAB, CR, LF
+// and NUL marks a binary file, and it and a stream that fails to read throw
+// Error and leave both tables as they were.
 void readInputFile(std::istream& in, InputTables& input);
 
 // The three file operations on a path, for callers without a save of their own.

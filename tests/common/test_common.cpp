@@ -77,12 +77,37 @@ TEST(Cp1251, EveryByteSurvivesDecodeAndEncode)
     EXPECT_EQ(encodeCp1251(decodeCp1251(bytes)), bytes);
 }
 
-TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks)
+// Characters the code page lacks, and malformed UTF-8: one '?' per maximal
+// subpart of a malformed sequence, as the Unicode Standard's chapter 3 lays out
+// (its Table 3-8 example is the last row).
+struct EncodedText {
+    const char* name;
+    std::string utf8;
+    std::string cp1251;
+};
+
+void PrintTo(const EncodedText& c, std::ostream* out) { *out << c.name; }
+
+class Cp1251Encoding : public testing::TestWithParam<EncodedText> {};
+
+TEST_P(Cp1251Encoding, GivesOneQuestionMarkPerUnreadablePart)
 {
-    EXPECT_EQ(encodeCp1251("a中b😀c"), "a?b?c");
-    EXPECT_EQ(encodeCp1251("x\xC3"), "x?") << "a truncated sequence";
-    EXPECT_EQ(encodeCp1251("\xFF\x80y"), "??y") << "bytes that start no sequence";
+    EXPECT_EQ(encodeCp1251(GetParam().utf8), GetParam().cp1251);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Cp1251Encoding,
+    testing::Values(EncodedText{"OutsideTheCodePage", "a中b😀c\U0010FFFF", "a?b?c?"},
+                    EncodedText{"EuroSignAndNonBreakingSpace", "€\u00A0\u0098", "\x88\xA0\x98"},
+                    EncodedText{"OverlongNulIsNoNul", "a\xC0\x80z", "a??z"},
+                    EncodedText{"OverlongThreeAndFourBytes", "\xE0\x80\xAF|\xF0\x8F\xBF\xBF|", "???|????|"},
+                    EncodedText{"SurrogateAndBeyondU10FFFF", "\xED\xA0\x80|\xF4\x90\x80\x80|\xF5\x80|", "???|????|??|"},
+                    EncodedText{"TruncatedBeforeAnotherCharacter", "\xE2\x82z\xF0\x9F\x98\xD0\x96", "?z?\xC6"},
+                    EncodedText{"TruncatedAtTheEnd", "x\xC3", "x?"},
+                    EncodedText{"StrayContinuationBytes", "\xFF\x80\xBFy", "???y"},
+                    EncodedText{"UnicodeTable3_8", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
+                                "a???b?c??d"}),
+    [](const testing::TestParamInfo<EncodedText>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace hullcalc

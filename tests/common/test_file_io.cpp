@@ -1,5 +1,5 @@
-// Whole-file reading and safe saving: the messages of each failure, and that a
-// failed save leaves the old file's bytes exactly as they were.
+// Whole-file reading and safe saving: the messages of each failure with the file
+// they name, and that a failed save leaves the old file's bytes as they were.
 #include "common/file_io.h"
 
 #include "test_directory.h"
@@ -7,12 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
 #endif
@@ -38,6 +41,11 @@ std::string errorOf(Action&& action)
 class FileIo : public testing::Test {
 protected:
     void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    // The system's text, then the file on a line of its own.
+    static std::string naming(const std::string& message, const fs::path& file)
+    {
+        return message + "\nФайл: " + file.string();
+    }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
     TestDirectory directory;
@@ -55,36 +63,63 @@ TEST_F(FileIo, SaveCreatesThenReplacesAndLeavesNoTemporaryFile)
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(FileIo, FailuresNameTheCauseAndHarmNothing)
+TEST_F(FileIo, FailuresNameTheCauseAndTheFileAndHarmNothing)
 {
-    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "missing" / "data.txt", "x"); }), "File not found");
+    const fs::path missing = dir / "missing" / "data.txt";
+    EXPECT_EQ(errorOf([&] { saveFileSafely(missing, "x"); }), naming("File not found", missing));
     EXPECT_FALSE(fs::exists(dir / "missing"));
     EXPECT_EQ(errorOf([&] { saveFileSafely({}, "x"); }), "Invalid filename");
     fs::create_directory(dir / "folder");
     put(dir / "folder" / "inside.txt", "kept");
-    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "folder", "x"); }), "File access denied");
+    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "folder", "x"); }), naming("File access denied", dir / "folder"));
     EXPECT_EQ(readFileBytes(dir / "folder" / "inside.txt", 100), "kept");
     EXPECT_EQ(entries(), 1u) << "no temporary file left beside the directory";
 
-    EXPECT_EQ(errorOf([&] { readFileBytes(dir / "missing.txt", 100); }), "File not found");
-    EXPECT_EQ(errorOf([&] { readFileBytes(dir, 100); }), "File access denied");
+    EXPECT_EQ(errorOf([&] { readFileBytes(dir / "missing.txt", 100); }), naming("File not found", dir / "missing.txt"));
+    EXPECT_EQ(errorOf([&] { readFileBytes(dir, 100); }), naming("File access denied", dir));
     // The limit is inclusive: a file of exactly maxBytes is read whole.
     put(dir / "ten.txt", "0123456789");
     EXPECT_EQ(readFileBytes(dir / "ten.txt", 10), "0123456789");
     EXPECT_EQ(errorOf([&] { readFileBytes(dir / "ten.txt", 9); }),
-              "I/O error " + std::to_string(std::make_error_code(std::errc::file_too_large).value()));
+              naming("I/O error " + std::to_string(std::make_error_code(std::errc::file_too_large).value()),
+                     dir / "ten.txt"));
+}
+
+// The name line: Cyrillic names stay readable, a garbage name is not echoed whole.
+TEST(FileErrorMessage, NamesTheFileOnASecondLine)
+{
+    const auto notFound = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(fileErrorMessage(notFound, fs::path(u8"судно.txt")), "File not found\nФайл: судно.txt");
+    EXPECT_EQ(fileErrorMessage(notFound, {}), "File not found");
+    const std::string longName(5000, 'x');
+    EXPECT_EQ(fileErrorMessage(std::make_error_code(std::errc::filename_too_long), longName),
+              "Invalid filename\nФайл: " + longName.substr(0, 1000) + "…");
 }
 
 #ifndef _WIN32
 
-TEST_F(FileIo, DeviceIsWrittenInPlaceNeverReplaced)
+TEST_F(FileIo, DeviceIsWrittenInPlaceNeverReplacedNorRead)
 {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    EXPECT_EQ(errorOf([] { saveFileSafely("/dev/full", "x"); }), "Disk full");
+    if (!fs::exists("/dev/full") || !fs::exists("/dev/zero"))
+        GTEST_SKIP() << "no /dev/full or /dev/zero";
+    EXPECT_EQ(errorOf([] { saveFileSafely("/dev/full", "x"); }), naming("Disk full", "/dev/full"));
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    // An endless device stops at the limit instead of filling the memory.
-    EXPECT_NE(errorOf([] { readFileBytes("/dev/zero", 1 << 20); }), "no error");
+    EXPECT_EQ(errorOf([] { readFileBytes("/dev/zero", 1 << 20); }), naming("File access denied", "/dev/zero"));
+}
+
+// Opening a pipe that has no writer waits until one comes: reading must refuse
+// it without opening it. Should it open the pipe, the test opens the writing
+// end itself after a while to set it free.
+TEST_F(FileIo, PipeIsRefusedWithoutWaitingForAWriter)
+{
+    const fs::path pipe = dir / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return errorOf([&] { readFileBytes(pipe, 100); }); });
+    if (reading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        std::ofstream writer(pipe);
+        FAIL() << "readFileBytes waited for a writer";
+    }
+    EXPECT_EQ(reading.get(), naming("File access denied", pipe));
 }
 
 TEST_F(FileIo, FailedWriteKeepsTheOldBytesAndClosesEveryFile)
@@ -105,7 +140,7 @@ TEST_F(FileIo, FailedWriteKeepsTheOldBytesAndClosesEveryFile)
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(message, naming("I/O error " + std::to_string(EFBIG), file));
     EXPECT_EQ(readFileBytes(file, 1000), binary);
     EXPECT_EQ(entries(), 1u) << "the temporary file is removed";
     EXPECT_NE(errorOf([&] { readFileBytes(file, 1); }), "no error");
@@ -129,12 +164,12 @@ TEST_F(FileIo, ExistingFileKeepsItsLinkAndPermissions)
     EXPECT_EQ(entries(), 2u);
     if (geteuid() != 0) {
         fs::permissions(file, fs::perms::owner_read);
-        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), "File access denied");
+        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), naming("File access denied", file));
         EXPECT_EQ(readFileBytes(file, 100), "new");
         // A read-only folder takes no temporary file, so its file stays as it was.
         fs::permissions(file, perms);
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), "File access denied");
+        EXPECT_EQ(errorOf([&] { saveFileSafely(file, "newer"); }), naming("File access denied", file));
         fs::permissions(dir, fs::perms::owner_all);
         EXPECT_EQ(readFileBytes(file, 100), "new");
     }

@@ -8,7 +8,9 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
+#include <string>
 
 namespace hullcalc {
 namespace {
@@ -38,6 +40,74 @@ TEST(ParseNumber, NegativeZeroIsZero)
     EXPECT_EQ(value, 0.0);
     EXPECT_EQ(formatGeneral(value), "0");
     EXPECT_EQ(formatF(value), "0,00");
+}
+
+// Texts of any length read as their correctly rounded value: exact decimal
+// arithmetic on the digits gives each reference value.
+struct LongText {
+    const char* name;
+    std::string text;
+    std::optional<double> value;  // none: refused as not a number
+};
+
+void PrintTo(const LongText& c, std::ostream* out) { *out << c.name; }
+
+class LongNumberText : public testing::TestWithParam<LongText> {};
+
+TEST_P(LongNumberText, ReadsExactlyWhateverItsDigitCount)
+{
+    const LongText& c = GetParam();
+    if (c.value) {
+        EXPECT_EQ(parseNumber(c.text), *c.value);
+    } else {
+        EXPECT_THROW(parseNumber(c.text), Error);
+    }
+}
+
+const std::string zeros(99998, '0');
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LongNumberText,
+    testing::Values(
+        // 7,5 x 10^900001, far beyond the double range.
+        LongText{"ExponentBeyondALongFraction", "0," + zeros + "75E1000000", std::nullopt},
+        LongText{"LongFractionBroughtBackByItsExponent", "0," + zeros + "75E99999", 7.5},
+        LongText{"TrailingZerosCancelledByTheExponent", "1" + zeros + "E-99998", 1.0},
+        LongText{"ExponentBeyondEveryIntegerType", "1E-99999999999999999999", 0.0},
+        // 2^53 + 1 lies halfway between two doubles and rounds to even; any
+        // further non-zero digit, however far on, rounds it up.
+        LongText{"HalfwayTieRoundsToEven", "9007199254740993," + zeros, 9007199254740992.0},
+        LongText{"DigitFarBeyondTheTieRoundsUp", "9007199254740993," + zeros + "1", 9007199254740994.0},
+        LongText{"SmallestSubnormal", "4,9406564584124654E-324", std::numeric_limits<double>::denorm_min()},
+        // Half the smallest subnormal is 2,4703282292062327...E-324.
+        LongText{"JustAboveHalfTheSmallestSubnormal", "2,4703282292062328E-324",
+                 std::numeric_limits<double>::denorm_min()},
+        LongText{"BelowHalfTheSmallestSubnormalIsZero", "0,00" + zeros + "247E-224", 0.0}),
+    [](const testing::TestParamInfo<LongText>& info) { return std::string(info.param.name); });
+
+// A refused text is quoted in the message, but a huge one only by its start.
+TEST(ParseNumber, QuotesAtMost100CharactersOfARefusedText)
+{
+    const auto messageOf = [](const std::string& text) {
+        try {
+            parseNumber(text);
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    const std::string suffix = "' is not a valid floating point value";
+    const std::string hundred = "1.5" + std::string(97, '0');
+    EXPECT_EQ(messageOf(hundred), "'" + hundred + suffix);
+    EXPECT_EQ(messageOf(hundred + "9"), "'" + hundred + "…" + suffix);
+    EXPECT_EQ(messageOf(std::string(131072, '9')), "'" + std::string(100, '9') + "…" + suffix);
+    // Characters, not bytes: the cut never splits a Cyrillic letter.
+    std::string cyrillic;
+    for (int i = 0; i < 150; ++i)
+        cyrillic += "ж";
+    EXPECT_EQ(messageOf(cyrillic), "'" + cyrillic.substr(0, 200) + "…" + suffix);
+    // Malformed text: a run of continuation bytes counts one character per four.
+    EXPECT_EQ(messageOf(std::string(131072, '\x80')), "'" + std::string(400, '\x80') + "…" + suffix);
 }
 
 class RejectsText : public testing::TestWithParam<const char*> {};
@@ -108,6 +178,29 @@ TEST(Formats, RefuseInfinityAndNaN)
     EXPECT_THROW(formatGeneral(inf), Error);
     EXPECT_THROW(formatF(-inf), Error);
     EXPECT_THROW(format84(std::nan("")), Error);
+}
+
+// The largest double, 1,7976931348623157E308, rounds at 15 digits to
+// 1,79769313486232E308, beyond the range: writing it would leave a text that
+// reads back as no number, so it is an overflow. The first double to round so is
+// the one above 1,797693134862315E308 (which itself lies at ...3149E308).
+TEST(Formats, NoTextBeyondTheDoubleRangeIsWritten)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const double highestInRange = 1.797693134862315e308;
+    EXPECT_EQ(formatGeneral(highestInRange), "1,79769313486231E308");
+    for (const double value : {largest, -largest, std::nextafter(highestInRange, largest)}) {
+        for (const auto& format : {+[](double v) { return formatGeneral(v); }, +[](double v) { return formatF(v); }}) {
+            try {
+                format(value);
+                ADD_FAILURE() << "wrote a text for " << value;
+            } catch (const Error& e) {
+                EXPECT_EQ(std::string(e.what()), "Floating point overflow");
+            }
+        }
+    }
+    EXPECT_EQ(formatGeneral(-highestInRange), "-1,79769313486231E308");
+    EXPECT_EQ(parseNumber(formatF(highestInRange)), 1.79769313486231e308);
 }
 
 // What a later step reads back from a cell is the value rounded to 15

@@ -369,7 +369,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
         udif->loadInput();
-        QCOMPARE(shownErrors, QStringList{"File access denied"});
+        QCOMPARE(shownErrors, QStringList{"File access denied\nФайл: " + dir.path()});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 

@@ -170,7 +170,7 @@ TEST_F(ProjectFile, FailedSaveKeepsTheOldFile)
     const std::string message = errorOf([&] { saveProjectFile(path, changed); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG) + "\nФайл: " + path.string());
 #endif
     EXPECT_EQ(readFileBytes(path, maxProjectFileBytes), oldBytes);
 }

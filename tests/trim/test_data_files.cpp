@@ -162,6 +162,10 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         {"masses lines beyond the count are offsets rows",
          h + massesTitle + "\r\nm1\t\r\nx\t\r\n",
          {{'M', 1, 1, "m1"}, {'M', 1, 2, "old"}, {'O', 1, 1, "old"}, {'O', 1, 2, "x"}}},
+        {"a ^Z ending the file ends the text", h + "1\t\r\n\x1A", {{'O', 1, 1, "1"}, {'O', 1, 2, "old"}}},
+        {"a ^Z right after the last cell ends the text",
+         h + massesTitle + "\r\nm1\t\x1A",
+         {{'M', 1, 1, "m1"}, {'O', 1, 1, "old"}}},
         {"an empty file changes nothing", "", {{'O', 1, 1, "old"}, {'M', 1, 1, "old"}}},
         {"a cell is cut to maxCellBytes",
          h + std::string(20u << 20, 'x') + "\t",
@@ -197,6 +201,8 @@ TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
         c = static_cast<char>(random());
     std::istringstream binary(noise);
     std::istringstream controlCharacter("title\r\n1\t2\t\r\n3\x01\t\r\n");
+    // Only the very last byte may be the DOS end-of-file mark.
+    std::istringstream endMarkInside("title\r\n1\t2\t\x1A\r\n");
     // Long enough that the reading has stored cells when the disk fails.
     FailingBuffer failing("title\r\n1\t2\t\r\n" + std::string(1u << 17, ' '), std::ios::in);
     std::istream broken(&failing);
@@ -205,7 +211,8 @@ TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
     const TrimSheet before = sheet;
     for (const auto& [in, message] : {std::pair<std::istream*, std::string>{&broken, ioError},
                                       {&binary, binaryData},
-                                      {&controlCharacter, binaryData}}) {
+                                      {&controlCharacter, binaryData},
+                                      {&endMarkInside, binaryData}}) {
         EXPECT_EQ(errorOf([&] { readInputFile(*in, sheet.input); }), message);
         EXPECT_EQ(sheet.input.offsets, before.input.offsets) << message;
         EXPECT_EQ(sheet.input.masses, before.input.masses) << message;
@@ -232,8 +239,9 @@ TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
     EXPECT_EQ(readFileBytes(dir / "results.txt", 1u << 20), resultsFileBytes(sheet.results));
 
     fillDataCells(sheet, "junk");  // an empty cell of the file must overwrite it
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet.input); }), "File not found");
-    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet.input); }), "File access denied");
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir / "missing.txt", sheet.input); }),
+              "File not found\nФайл: " + (dir / "missing.txt").string());
+    EXPECT_EQ(errorOf([&] { loadInputFile(dir, sheet.input); }), "File access denied\nФайл: " + dir.string());
     EXPECT_EQ(sheet.input.masses.cell(1, 1), "junk");
     loadInputFile(dir / "input.txt", sheet.input);
     EXPECT_EQ(sheet.input.offsets, expected.input.offsets);
