@@ -15,8 +15,8 @@ std::vector<PrintedChart> resultsCharts(const ChartModel& loads, const ChartMode
                                         const ChartModel& bendingMoment);
 
 // Writes directory/1.pdf, 2.pdf and 3.pdf, each chart alone on a landscape
-// page, exactly as they are printed. Creates the Qt application it needs when
-// there is none, without a display. Throws Error when a file cannot be written.
+// page, exactly as they are printed, each saved safely (the old file stays
+// until the new one is complete). Throws Error when a file cannot be written.
 void printChartsToPdf(const std::vector<PrintedChart>& charts, const std::filesystem::path& directory);
 
 }  // namespace hullcalc
