@@ -19,12 +19,17 @@ namespace hullcalc {
 
 namespace {
 
-// The failure on standard error: the message's first line as it stands, the
+// The run's warnings and its failure on standard error, each line under the
+// input's name when there is one: the failure's first line as it stands, the
 // place of its cause on the next, then any further lines of the message.
-void reportFailure(std::ostream& err, const ShipRun& run)
+void reportMessages(std::ostream& err, const ShipRun& run)
 {
-    const ShipRun::Failure& failure = *run.failure;
     const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
+    for (const std::string& warning : run.warnings)
+        err << prefix << "warning: " << warning << '\n';
+    if (!run.failure)
+        return;
+    const ShipRun::Failure& failure = *run.failure;
     err << prefix << firstLine(failure.message) << '\n';
     if (!failure.location.empty())
         err << prefix << "at " << failure.location << '\n';
@@ -97,10 +102,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<QJsonObject> results;
     for (const std::optional<std::string>& input : inputs) {
         const ShipRun run = runShip(options, input);
-        if (run.failure) {
-            reportFailure(err, run);
-            succeeded = false;
-        }
+        reportMessages(err, run);
+        succeeded &= !run.failure;
         if (!run.inputLoaded)
             writer.protect(*input);
         succeeded &= writeShipFiles(options, run, writer);
