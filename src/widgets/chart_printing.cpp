@@ -2,10 +2,16 @@
 
 #include "common/error.h"
 
+#include <QApplication>
+#include <QBuffer>
 #include <QGraphicsLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <memory>
 
 namespace hullcalc {
 
@@ -14,21 +20,37 @@ namespace {
 // Puts the printer's orientation back when the printing scope ends, whichever way.
 class OrientationGuard {
 public:
-    explicit OrientationGuard(QPrinter& printer) : printer_(printer), saved_(printer.pageLayout().orientation()) {}
+    explicit OrientationGuard(QPagedPaintDevice& printer)
+        : printer_(printer), saved_(printer.pageLayout().orientation())
+    {}
     ~OrientationGuard() { printer_.setPageOrientation(saved_); }
     OrientationGuard(const OrientationGuard&) = delete;
     OrientationGuard& operator=(const OrientationGuard&) = delete;
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     QPageLayout::Orientation saved_;
 };
+
+// Charts are widgets: they need an application, not a screen. The one made
+// here lives as long as the object that holds it.
+std::unique_ptr<QApplication> applicationForCharts()
+{
+    if (QApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "hullcalc";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
 
 }  // namespace
 
 bool printerInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
-void printChartLandscape(const PrintedChart& chart, QPrinter& printer)
+void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer)
 {
     OrientationGuard orientation(printer);
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -49,6 +71,29 @@ void printChartLandscape(const PrintedChart& chart, QPrinter& printer)
     page.scene()->render(&painter, QRectF(target), QRectF(QPointF(0, 0), paper.size()), Qt::KeepAspectRatio);
     if (!painter.end())
         throw Error("Не удалось завершить печать");
+}
+
+std::vector<std::string> chartsAsPdf(const std::vector<PrintedChart>& charts)
+{
+    const std::unique_ptr<QApplication> application = applicationForCharts();
+    std::vector<std::string> documents;
+    for (const PrintedChart& chart : charts) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            // The page a PDF printer offers by default: A4 with 10 pt margins,
+            // at 1200 dpi as a high-resolution printer. The document is
+            // complete once the writer is gone.
+            QPdfWriter writer(&buffer);
+            writer.setResolution(1200);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                             QPageLayout::Point));
+            printChartLandscape(chart, writer);
+        }
+        const QByteArray& bytes = buffer.data();
+        documents.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    return documents;
 }
 
 void printOnDefaultPrinter(const std::vector<PrintedChart>& charts)

@@ -1,13 +1,6 @@
 #include "widgets/results_charts.h"
 
-#include "common/error.h"
 #include "common/hull_frames.h"
-
-#include <QApplication>
-#include <QPrinter>
-
-#include <memory>
-#include <string>
 
 namespace hullcalc {
 
@@ -22,32 +15,6 @@ std::vector<PrintedChart> resultsCharts(const ChartModel& loads, const ChartMode
     marked.markSize = 3;
     marked.frameAxis = std::pair(0, frameCount - 1);
     return {{loads, look}, {shearForce, marked}, {bendingMoment, marked}};
-}
-
-void printChartsToPdf(const std::vector<PrintedChart>& charts, const std::filesystem::path& directory)
-{
-    std::unique_ptr<QApplication> application;
-    if (!QApplication::instance()) {
-        // Charts are widgets: they need an application, not a screen.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "hullcalc-cli";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QApplication>(argc, argv);
-    }
-    std::error_code error;
-    if (!std::filesystem::is_directory(directory, error))
-        throw Error("File not found");
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    int number = 1;
-    for (const PrintedChart& chart : charts) {
-        const std::filesystem::path file = directory / (std::to_string(number++) + ".pdf");
-        printer.setOutputFileName(QString::fromStdU16String(file.u16string()));
-        printChartLandscape(chart, printer);
-    }
 }
 
 }  // namespace hullcalc

@@ -1,12 +1,19 @@
-// hullcalc-cli as a batch user runs it: exit statuses, the JSON of what the
-// windows show, the data files and the printed charts.
+// hullcalc-cli as a batch user runs it: the command line and its exit statuses,
+// the dump of what the windows show, failures named at their cause, several
+// input files in one call, the data files and the printed charts.
 #include "cli/cli.h"
+#include "qt_json_printers.h"
 #include "test_directory.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
+#include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <filesystem>
 #include <fstream>
@@ -38,83 +45,198 @@ std::string bytesOf(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+void writeBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+
+QJsonObject jsonOf(const std::string& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 class Cli : public testing::Test {
 protected:
     TestDirectory directory;
     const fs::path& dir = directory.path();
+    std::string path(const char* name) const { return (dir / name).string(); }
 };
 
-TEST_F(Cli, JsonHoldsTheExampleShipAsTheWindowsShowIt)
+TEST_F(Cli, DumpHoldsTheExampleShipAsTheWindowsShowIt)
 {
-    const Outcome r = run({"--json", "-"});
+    const Outcome r = run({"--dump", "-"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string& json = r.out;
-    EXPECT_NE(json.find(R"({"error":null,"MainForm":{"ShipD":"1503",)"), std::string::npos);
-    EXPECT_NE(json.find(R"("WaterDensity":1.0})"), std::string::npos);
-    EXPECT_NE(json.find(R"("OrdinatGrid":[["","1","2","3","4","5","6","7","8","9","10"],["0 шп","0",)"),
-              std::string::npos);
+    EXPECT_EQ(json.substr(0, 41), R"({"error":null,"MainForm":{"ShipD":"1503",)");
+    EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+    EXPECT_TRUE(contains(json, R"("WaterDensity":1.0})"));
+    EXPECT_TRUE(contains(json, R"("OrdinatGrid":[["","1","2","3","4","5","6","7","8","9","10"],["0 шп","0",)"));
     // Midship frame of the Bonjean table, as its row is written.
-    EXPECT_NE(json.find(R"(["10 шп","0","4,29","8,58","12,87","17,16","21,45","25,74","30,03","34,32","38,61"])"),
-              std::string::npos);
-    EXPECT_NE(json.find(R"("Label25":"0,98","Label26":"1,49","Label27":"1,23")"), std::string::npos);
-    EXPECT_NE(json.find(R"("OTChGraphResults":[{"title":"№1","points":[[0.0,0.0],)"), std::string::npos);
-    EXPECT_NE(json.find(R"("NagrGraph":[{"title":"","points":[[0.0,382.32,"0-1"],)"), std::string::npos);
-    EXPECT_NE(json.find(R"("approximations":2})"), std::string::npos);
-    EXPECT_EQ(json.find("VibrForm"), std::string::npos) << "no vibration without --tone";
+    EXPECT_TRUE(
+        contains(json, R"(["10 шп","0","4,29","8,58","12,87","17,16","21,45","25,74","30,03","34,32","38,61"])"));
+    EXPECT_TRUE(contains(json, R"("Label25":"0,98","Label26":"1,49","Label27":"1,23")"));
+    EXPECT_TRUE(contains(json, R"("OTChGraphResults":[{"title":"№1","points":[[0.0,0.0],)"));
+    EXPECT_TRUE(contains(json, R"("NagrGraph":[{"title":"","points":[[0.0,382.32,"0-1"],)"));
+    EXPECT_TRUE(contains(json, R"("approximations":2})"));
+    EXPECT_FALSE(contains(json, "VibrForm")) << "no vibration without --tone";
 }
 
-TEST_F(Cli, ToneAddsTheVibrationWindow)
+TEST_F(Cli, ToneAddsTheVibrationWindowToTheDump)
 {
     // Tone II (two half-waves, added-mass coefficient 0,07); the texts were
     // taken from a run reviewed in the window and pin the tone's parameters.
-    const Outcome r = run({"--tone", "2", "--json", "-"});
+    const Outcome r = run({"--tone", "2", "--dump", "-"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find(R"("Label4":"72629,7145","Label5":"464,8125","Label6":" 12,5002",)"), std::string::npos);
-    EXPECT_NE(r.out.find(R"("VibrForm":{"Vibr1Grid":[)"), std::string::npos);
+    EXPECT_TRUE(contains(r.out, R"("Label4":"72629,7145","Label5":"464,8125","Label6":" 12,5002",)"));
+    EXPECT_TRUE(contains(r.out, R"("VibrForm":{"Vibr1Grid":[)"));
 }
 
 TEST_F(Cli, ChangedInputAndSeaWater)
 {
-    const Outcome r = run({"--sea", "--set", "ShipXct=-3,5", "--offset", "3,5=5,3", "--mass", "4=40", "--json", "-"});
+    const Outcome r = run({"--sea", "--set", "centre-of-gravity=-3,5", "--offset", "3,5=5,3", "--mass", "4=40",
+                           "--inertia", "2=0,2", "--tone", "1", "--dump", "-"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find(R"("ShipXct":"-3,5")"), std::string::npos);
-    EXPECT_NE(r.out.find(R"("WaterDensity":1.025})"), std::string::npos);
-    EXPECT_NE(r.out.find(R"(["4 шп","5,35","5,5","5,3",)"), std::string::npos);
-    EXPECT_NE(r.out.find(R"(["3-4","40"])"), std::string::npos);
+    EXPECT_TRUE(contains(r.out, R"("ShipXct":"-3,5")"));
+    EXPECT_TRUE(contains(r.out, R"("WaterDensity":1.025})"));
+    EXPECT_TRUE(contains(r.out, R"(["4 шп","5,35","5,5","5,3",)"));
+    EXPECT_TRUE(contains(r.out, R"(["3-4","40"])"));
+    // The typed inertia goes into column 20 of the spacing's row.
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\["1-2",("[^"]*",){19}"0,2",)")));
+}
+
+TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
+{
+    const Outcome r = run({"--help"});
+    ASSERT_EQ(r.status, 0);
+    for (const char* option : {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone",
+                               "--json", "--dump", "--results", "--save-input", "--print-pdf", "INPUT"})
+        EXPECT_TRUE(contains(r.out, option)) << option;
+    for (const ParticularField& field : particularFields)
+        EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
+    EXPECT_EQ(r.out.substr(0, 41), "Usage: hullcalc-cli [options] [INPUT...]\n");
+
+    const Outcome version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("hullcalc-cli ")) << version.out;
+}
+
+TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
+{
+    const std::string output = path("out.json");
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' is not a number from 1 to 10"},
+        {"semicolon", {"--offset", "3;5=1"}, "--offset expects COL,ROW=TEXT, got '3;5=1'"},
+        {"spacing_21", {"--mass", "21=1"}, "--mass: '21' is not a number from 1 to 20"},
+        {"inertia_0", {"--inertia", "0=1"}, "--inertia: '0' is not a number from 1 to 20"},
+        {"inertia_no_text", {"--inertia", "3"}, "--inertia expects ROW=TEXT, got '3'"},
+        {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
+        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4"},
+        {"json_without_file", {"--json"}, "Missing value after '--json'."},
+        {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
+        {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
+        {"two_outputs_one_file", {"--dump", output, "--results", output}, "--dump and --results name the same file"},
+        {"results_of_two_inputs", {"a.txt", "b.txt", "--results", output}, "--results writes the files of one input"},
+        {"pdfs_of_two_inputs", {"a.txt", "b.txt", "--print-pdf", path("pdf")}, "--print-pdf writes the files"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.name;
+        EXPECT_TRUE(r.err.starts_with("hullcalc-cli: " + c.message)) << c.name << ": " << r.err;
+        EXPECT_TRUE(contains(r.err, "Try 'hullcalc-cli --help'")) << c.name;
+        EXPECT_EQ(r.out, "") << c.name;
+    }
+    EXPECT_FALSE(fs::exists(output)) << "nothing is written on bad usage";
+}
+
+TEST_F(Cli, MessagesEchoAtMostAHundredCharactersOfAnArgument)
+{
+    std::string cyrillic;
+    for (int i = 0; i < 150; ++i)
+        cyrillic += "ш";
+    for (const std::string& name : {std::string(300, 'x'), cyrillic}) {
+        const Outcome r = run({"--set", name + "=1"});
+        ASSERT_EQ(r.status, 2);
+        std::string expected = name.substr(0, name[0] == 'x' ? 100 : 200) + "…'";
+        EXPECT_TRUE(contains(r.err, "'" + expected)) << r.err;
+    }
+    const Outcome option = run({"--" + std::string(500, 'y')});
+    EXPECT_TRUE(contains(option.err, "'--" + std::string(98, 'y') + "…'")) << option.err;
+}
+
+// Each reproducer names the cell or particular at fault as the windows label
+// it, after the message's first line as the core wrote it; the JSON keeps both.
+TEST_F(Cli, FailureNamesItsCause)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;
+        std::string location;
+    };
+    const std::string notPositive = "Значение должно быть больше нуля: ";
+    const std::string particulars = "«Главные размерения судна», ";
+    const Case cases[] = {
+        {"offset_with_a_point",
+         {"--offset", "5,3=1.5"},
+         "'1.5' is not a valid floating point value",
+         "«Исходные данные», шпангоут «2 шп», ватерлиния «5»"},
+        {"mass_not_a_number",
+         {"--mass", "4=abc"},
+         "'abc' is not a valid floating point value",
+         "«Исходные данные», шпация «3-4»"},
+        {"inertia_not_a_number",
+         {"--tone", "2", "--inertia", "4=0.2"},
+         "'0.2' is not a valid floating point value",
+         "«Вибрация», шпация «3-4»"},
+        {"frame_spacing_zero",
+         {"--set", "ShipdL=0"},
+         notPositive + "«0»",
+         particulars + "«Теоретическая  шпация ΔL, м»"},
+        {"waterline_spacing_zero",
+         {"--set", "ShipdT=0"},
+         notPositive + "«0»",
+         particulars + "«Растояние между ватерлиниями ΔT, м»"},
+        {"length_negative", {"--set", "ShipL=-75"}, notPositive + "«-75»", particulars + "«Длина расчетная L, м»"},
+        {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
+        {"design_displacement_zero",
+         {"--set", "ShipDr=0"},
+         notPositive + "«0»",
+         particulars + "«Водоизмещение в расчетном случае, т»"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--json", path("r.json")});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, "hullcalc-cli: " + c.message + "\nhullcalc-cli: at " + c.location + "\n") << c.name;
+        const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
+        EXPECT_EQ(json["error"].toString().toStdString(), c.message) << c.name;
+        EXPECT_EQ(json["error_location"].toString().toStdString(), c.location) << c.name;
+    }
 }
 
 TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
 {
-    const Outcome r = run({"--mass", "7=abc", "--json", "-"});
+    const Outcome r = run({"--mass", "7=abc", "--dump", "-"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("'abc' is not a valid floating point value"), std::string::npos);
-    EXPECT_NE(r.out.find(R"({"error":"'abc' is not a valid floating point value",)"), std::string::npos);
+    EXPECT_TRUE(contains(r.out, R"({"error":"'abc' is not a valid floating point value",)"));
     // The trim table stopped at the weights: the Bonjean table is complete.
-    EXPECT_NE(r.out.find(R"(["20 шп","0","0","0","0","0","0","0,2925",)"), std::string::npos);
+    EXPECT_TRUE(contains(r.out, R"(["20 шп","0","0","0","0","0","0","0,2925",)"));
     // No vibration after a failed trim calculation.
     EXPECT_EQ(run({"--set", "ShipL=", "--tone", "1"}).status, 1);
-}
-
-TEST_F(Cli, BadUsageExitsWithTwo)
-{
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--offset", "0,5=1"},
-                                                                                      {"--offset", "3;5=1"},
-                                                                                      {"--mass", "21=1"},
-                                                                                      {"--set", "ShipX=1"},
-                                                                                      {"--tone", "5"},
-                                                                                      {"--json"},
-                                                                                      {"--frobnicate"},
-                                                                                      {"one.txt", "two.txt"}}) {
-        const Outcome r = run(args);
-        EXPECT_EQ(r.status, 2) << args[0];
-        EXPECT_NE(r.err.find("usage: hullcalc-cli"), std::string::npos);
-    }
 }
 
 TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
 {
     const fs::path input = dir / "вход.txt";
-    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string(), "--results", (dir / "r.txt").string()}).status, 0);
+    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string(), "--results", path("r.txt")}).status, 0);
     InputTables example;
     writeInputHeaders(example);
     fillExampleShip(example);
@@ -122,32 +244,103 @@ TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
     EXPECT_EQ(bytesOf(input), inputFileBytes(example));
 
     // The file replaces the example ship: its changed mass is in the results.
-    const Outcome loaded = run({input.string(), "--json", "-"});
+    const Outcome loaded = run({input.string(), "--dump", "-"});
     ASSERT_EQ(loaded.status, 0) << loaded.err;
-    EXPECT_NE(loaded.out.find(R"(["0-1","50"])"), std::string::npos);
+    EXPECT_TRUE(contains(loaded.out, R"(["0-1","50"])"));
     EXPECT_EQ(bytesOf(dir / "r.txt").substr(0, 22),
               "\xCD\xE0\xE3\xF0\xF3\xE7\xEA\xE0 \xED\xE0 \xF8\xEF\xE0\xF6\xE8\xFE\r\n0-");
-
-    const Outcome missing = run({(dir / "нет.txt").string()});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("File not found"), std::string::npos);
 }
 
-// "Печать графиков": three documents, one landscape page each.
+// Each file on its own with the same options; a failed one stops neither the
+// others nor the JSON, which lists them all in their order.
+TEST_F(Cli, SeveralInputsAreComputedOneByOne)
+{
+    const std::string first = path("первый.txt"), second = path("second.txt"), missing = path("missing.txt");
+    ASSERT_EQ(run({"--save-input", first}).status, 0);
+    ASSERT_EQ(run({"--mass", "1=50", "--save-input", second}).status, 0);
+
+    const Outcome r = run({first, missing, second, "--sea", "--tone", "1", "--json", "-"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "hullcalc-cli: " + missing + ": File not found\nФайл: " + missing + "\n");
+    const QJsonObject json = jsonOf(r.out);
+    EXPECT_EQ(json["schema"].toString(), "hullcalc-result/1");
+    const QJsonArray results = json["results"].toArray();
+    ASSERT_EQ(results.size(), 3);
+    EXPECT_EQ(results[0]["input_file"].toString().toStdString(), first);
+    EXPECT_EQ(results[1]["input_file"].toString().toStdString(), missing);
+    EXPECT_EQ(results[1]["error"].toString(), "File not found");
+    EXPECT_TRUE(results[1]["summary"]["displacement_volume"].isNull());
+    EXPECT_EQ(results[2]["input"]["masses"][0].toDouble(), 50);
+    for (const int i : {0, 2}) {
+        EXPECT_TRUE(results[i]["error"].isNull()) << i;
+        EXPECT_EQ(results[i]["input"]["water_density"].toDouble(), 1.025) << i;
+        EXPECT_EQ(results[i]["vibration"][0]["tone"].toInt(), 1) << i;
+    }
+    EXPECT_NE(results[0]["load_per_spacing"][0], results[2]["load_per_spacing"][0]);
+
+    // Without --json each computed file prints its report under its name.
+    const Outcome report = run({first, second});
+    EXPECT_EQ(report.status, 0);
+    EXPECT_TRUE(contains(report.out, "== " + first + " ==\n"));
+    EXPECT_TRUE(contains(report.out, "== " + second + " ==\n"));
+}
+
+TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
+{
+    const std::string missing = path("ship.txt");
+    const std::string sameFile = (dir / "sub" / ".." / "ship.txt").string();
+    fs::create_directory(dir / "sub");
+    for (const std::vector<std::string>& outputs : std::vector<std::vector<std::string>>{
+             {"--save-input", missing}, {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing}}) {
+        std::vector<std::string> args = {missing};
+        args.insert(args.end(), outputs.begin(), outputs.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 1) << outputs[0];
+        EXPECT_TRUE(contains(r.err, "not writing '" + outputs[1] + "': it is an input file that could not be read"))
+            << r.err;
+        EXPECT_FALSE(fs::exists(missing)) << outputs[0];
+    }
+}
+
+TEST_F(Cli, FailedWriteNamesTheFileAndKeepsGoing)
+{
+    const Outcome r = run({"--json", path("no/such/folder/r.json"), "--results", path("r.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "hullcalc-cli: cannot write '" + path("no/such/folder/r.json") + "': File not found\n");
+    EXPECT_TRUE(fs::exists(dir / "r.txt")) << "the other outputs are written";
+}
+
+TEST_F(Cli, StandardOutputThatFailsExitsWithOne)
+{
+    std::ostringstream err;
+    std::ostream broken(nullptr);
+    EXPECT_EQ(runCli({"--json", "-"}, broken, err), 1);
+    EXPECT_EQ(err.str(), "hullcalc-cli: cannot write to standard output\n");
+}
+
+// "Печать графиков": three documents, one landscape page each, into a folder
+// made when missing.
 TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
 {
-    ASSERT_EQ(run({"--print-pdf", dir.string()}).status, 0);
+    const fs::path charts = dir / "графики" / "пример";
+    ASSERT_EQ(run({"--print-pdf", charts.string()}).status, 0);
     const std::regex page(R"(/Type\s*/Page[^s])");
     const std::regex box(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])");
     for (const char* name : {"1.pdf", "2.pdf", "3.pdf"}) {
-        const std::string pdf = bytesOf(dir / name);
+        const std::string pdf = bytesOf(charts / name);
         ASSERT_EQ(pdf.substr(0, 5), "%PDF-") << name;
+        EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n") << name << " is complete";
         EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 1) << name;
         std::smatch size;
         ASSERT_TRUE(std::regex_search(pdf, size, box)) << name;
         EXPECT_GT(std::stod(size[1]), std::stod(size[2])) << name << " is not landscape";
     }
-    EXPECT_EQ(run({"--print-pdf", (dir / "missing").string()}).status, 1);
+
+    writeBytes(dir / "file", "old");
+    const Outcome blocked = run({"--print-pdf", path("file")});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_TRUE(contains(blocked.err, "cannot create the folder '" + path("file") + "'")) << blocked.err;
+    EXPECT_EQ(bytesOf(dir / "file"), "old");
 }
 
 }  // namespace

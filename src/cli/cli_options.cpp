@@ -1,0 +1,278 @@
+// The command line of hullcalc-cli read with Qt's parser: its options, its help
+// text, and the checks of each value before anything is computed or written.
+#include "cli/cli_options.h"
+
+#include "cli/file_names.h"
+#include "cli/usage_error.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+#ifndef HULLCALC_VERSION
+#define HULLCALC_VERSION "unknown"
+#endif
+
+namespace hullcalc {
+
+namespace {
+
+constexpr const char* programName = "hullcalc-cli";
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+std::string echoed(const std::string& text) { return "'" + shortened(text) + "'"; }
+
+// Every option; kept in one place so that the help text and the parsing never differ.
+struct OptionTable {
+    QCommandLineOption help{{"h", "help"}, "Shows this text and exits."};
+    QCommandLineOption version{{"v", "version"}, "Shows the version and exits."};
+    QCommandLineOption sea{"sea", "Sea-going ship: water density 1,025 t/m³ (river water, 1,0 t/m³, otherwise)."};
+    QCommandLineOption set{"set", "Types TEXT into the main particular NAME (names listed below).", "NAME=TEXT"};
+    QCommandLineOption offset{"offset",
+                              "Types TEXT into the offsets table (half-breadth, m): waterline COL 1..10, frame "
+                              "row ROW 1..21 (frame ROW-1).",
+                              "COL,ROW=TEXT"};
+    QCommandLineOption mass{"mass", "Types TEXT into the masses table (t): spacing ROW 1..20, from frame ROW-1 to ROW.",
+                            "ROW=TEXT"};
+    QCommandLineOption inertia{"inertia",
+                               "Types TEXT into the vibration input: the moment of inertia of the hull girder's "
+                               "section (m⁴) in spacing ROW 1..20.",
+                               "ROW=TEXT"};
+    QCommandLineOption tone{"tone", "Then the vibration calculation for tone N (1..4).", "N"};
+    QCommandLineOption json{"json",
+                            "Writes the results as JSON (schema hullcalc-result/1, described in "
+                            "docs/json-schema.md); - for standard output.",
+                            "FILE"};
+    QCommandLineOption dump{
+        "dump", "Writes every component's text as the windows show it, as JSON; - for standard output.", "FILE"};
+    QCommandLineOption results{"results", "Writes the results file, as \"Файл → Сохранить\" in the trim window.",
+                               "FILE"};
+    QCommandLineOption saveInput{"save-input", "Writes the input data file, as \"Файл → Сохранить\".", "FILE"};
+    QCommandLineOption printPdf{"print-pdf",
+                                "Prints the three results charts to DIR/1.pdf, 2.pdf and 3.pdf; DIR is created "
+                                "when missing.",
+                                "DIR"};
+
+    void addTo(QCommandLineParser& parser) const
+    {
+        for (const QCommandLineOption* option : {&help, &version, &sea, &set, &offset, &mass, &inertia, &tone, &json,
+                                                 &dump, &results, &saveInput, &printPdf})
+            parser.addOption(*option);
+        parser.addPositionalArgument(
+            "INPUT", "Input data files, as \"Файл → Загрузить\" reads them; each is computed on its own.",
+            "[INPUT...]");
+    }
+};
+
+void setUp(QCommandLineParser& parser, const OptionTable& options)
+{
+    parser.setApplicationDescription(
+        "Runs the trim calculation (\"Расчет\" of the trim window) of the example ship, or of each INPUT,\n"
+        "on river water. Numbers are typed with a decimal comma: 0,4.\n"
+        "Exit status: 0 success, 1 a calculation or an output failed, 2 bad usage.");
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    options.addTo(parser);
+}
+
+std::optional<int> toInt(std::string_view text)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// Splits "KEY=TEXT" at the first '='.
+std::pair<std::string, std::string> splitAssignment(const std::string& option, const std::string& argument,
+                                                    const char* form)
+{
+    const auto equals = argument.find('=');
+    if (equals == std::string::npos)
+        throw UsageError("--" + option + " expects " + form + ", got " + echoed(argument));
+    return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+int requireInRange(const std::string& option, const std::string& text, int low, int high)
+{
+    const std::optional<int> value = toInt(text);
+    if (!value || *value < low || *value > high)
+        throw UsageError("--" + option + ": " + echoed(text) + " is not a number from " + std::to_string(low) + " to "
+                         + std::to_string(high));
+    return *value;
+}
+
+std::vector<std::string> valuesOf(const QCommandLineParser& parser, const QCommandLineOption& option)
+{
+    std::vector<std::string> values;
+    for (const QString& value : parser.values(option))
+        values.push_back(value.toStdString());
+    return values;
+}
+
+// The last value given: an output or a tone named twice takes the later one.
+std::optional<std::string> lastValueOf(const QCommandLineParser& parser, const QCommandLineOption& option)
+{
+    const QStringList values = parser.values(option);
+    if (values.isEmpty())
+        return std::nullopt;
+    return values.constLast().toStdString();
+}
+
+// Qt gives the names without their dashes; one letter is a short option.
+std::string unknownOptionsMessage(const QStringList& names)
+{
+    std::string list;
+    for (const QString& name : names)
+        list += (list.empty() ? "" : ", ") + echoed((name.size() == 1 ? "-" : "--") + name.toStdString());
+    return (names.size() == 1 ? "unknown option " : "unknown options ") + list;
+}
+
+// Two outputs naming one file would overwrite each other; one file named by
+// two spellings ("a.json", "./a.json") is the same file.
+void requireDistinctTargets(const CliOptions& options)
+{
+    std::vector<std::pair<std::string, std::string>> targets;  // option, file
+    const auto add = [&](const char* option, const std::optional<std::string>& file) {
+        if (file)
+            targets.emplace_back(option, *file);
+    };
+    add("--json", options.jsonFile);
+    add("--dump", options.dumpFile);
+    add("--results", options.resultsFile);
+    add("--save-input", options.saveInputFile);
+    if (options.printDirectory)
+        for (int chart = 1; chart <= printedChartCount; ++chart)
+            targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
+
+    for (std::size_t i = 0; i < targets.size(); ++i)
+        for (std::size_t j = i + 1; j < targets.size(); ++j)
+            if (namesSameFile(targets[i].second, targets[j].second))
+                throw UsageError(targets[i].first + " and " + targets[j].first
+                                 + (targets[i].second == "-" ? " both write to standard output"
+                                                             : " name the same file " + echoed(targets[j].second)));
+}
+
+// Outputs that hold one input's files cannot hold those of several.
+void requireOneInputForFileOutputs(const CliOptions& options)
+{
+    if (options.inputFiles.size() < 2)
+        return;
+    for (const auto& [option, value] :
+         {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
+          std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory}})
+        if (*value)
+            throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
+}
+
+}  // namespace
+
+std::string shortened(const std::string& text, std::size_t limit)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character starts at every byte that is not a UTF-8 continuation byte.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == limit)
+            return text.substr(0, i) + "…";
+    }
+    return text;
+}
+
+CliOptions parseCliOptions(const std::vector<std::string>& args)
+{
+    const OptionTable table;
+    QCommandLineParser parser;
+    setUp(parser, table);
+    QStringList arguments{programName};
+    for (const std::string& arg : args)
+        arguments.append(fromUtf8(arg));
+    if (!parser.parse(arguments)) {
+        // Qt's message quotes an unknown option whole; a pasted text must not fill the screen.
+        if (!parser.unknownOptionNames().isEmpty())
+            throw UsageError(unknownOptionsMessage(parser.unknownOptionNames()));
+        throw UsageError(parser.errorText().toStdString());
+    }
+
+    CliOptions options;
+    options.help = parser.isSet(table.help);
+    options.version = parser.isSet(table.version);
+    if (options.help || options.version)
+        return options;
+
+    options.sea = parser.isSet(table.sea);
+    for (const std::string& value : valuesOf(parser, table.set)) {
+        auto [name, text] = splitAssignment("set", value, "NAME=TEXT");
+        const ParticularField* field = findParticular(name);
+        if (!field)
+            throw UsageError("--set: unknown particular " + echoed(name) + " (--help lists them)");
+        options.particulars.emplace_back(field, std::move(text));
+    }
+    for (const std::string& value : valuesOf(parser, table.offset)) {
+        auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
+        const auto comma = cell.find(',');
+        if (comma == std::string::npos)
+            throw UsageError("--offset expects COL,ROW=TEXT, got " + echoed(value));
+        const int column = requireInRange("offset", cell.substr(0, comma), 1, waterlineCount);
+        const int row = requireInRange("offset", cell.substr(comma + 1), 1, frameCount);
+        options.cells.push_back({&InputTables::offsets, column, row, std::move(text)});
+    }
+    for (const std::string& value : valuesOf(parser, table.mass)) {
+        auto [row, text] = splitAssignment("mass", value, "ROW=TEXT");
+        options.cells.push_back(
+            {&InputTables::masses, 1, requireInRange("mass", row, 1, spacingCount), std::move(text)});
+    }
+    for (const std::string& value : valuesOf(parser, table.inertia)) {
+        auto [row, text] = splitAssignment("inertia", value, "ROW=TEXT");
+        options.vibrationCells.push_back(
+            {&VibrationSheet::sectionInertia, 1, requireInRange("inertia", row, 1, spacingCount), std::move(text)});
+    }
+    if (const auto tone = lastValueOf(parser, table.tone))
+        options.tones = {requireInRange("tone", *tone, lowestTone, highestTone)};
+
+    options.jsonFile = lastValueOf(parser, table.json);
+    options.dumpFile = lastValueOf(parser, table.dump);
+    options.resultsFile = lastValueOf(parser, table.results);
+    options.saveInputFile = lastValueOf(parser, table.saveInput);
+    options.printDirectory = lastValueOf(parser, table.printPdf);
+    for (const QString& input : parser.positionalArguments())
+        options.inputFiles.push_back(input.toStdString());
+
+    requireOneInputForFileOutputs(options);
+    requireDistinctTargets(options);
+    return options;
+}
+
+std::string cliHelpText()
+{
+    const OptionTable table;
+    QCommandLineParser parser;
+    setUp(parser, table);
+    // Without a Qt application the parser does not know the program's name.
+    std::string text = parser.helpText().replace("<executable_name>", programName).toStdString();
+    text += "\nMain particulars for --set NAME=TEXT (either name):\n";
+    for (const ParticularField& field : particularFields) {
+        std::string names = "  " + std::string(field.key) + ", " + std::string(field.optionName);
+        names.resize(std::max<std::size_t>(names.size() + 2, 32), ' ');
+        text += names + captionOf(field) + '\n';
+    }
+    text +=
+        "\nExamples:\n"
+        "  hullcalc-cli --json -\n"
+        "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
+        "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n";
+    return text;
+}
+
+std::string cliVersionText() { return std::string(programName) + " " + HULLCALC_VERSION + "\n"; }
+
+std::string cliUsageHint()
+{
+    return std::string("Usage: ") + programName + " [options] [INPUT...]\nTry '" + programName
+           + " --help' for more information.\n";
+}
+
+}  // namespace hullcalc

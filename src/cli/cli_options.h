@@ -1,0 +1,63 @@
+// What one call of hullcalc-cli asks for: the command line read into the input
+// edits, the calculations and the outputs, or the reason it cannot be read.
+#pragma once
+
+#include "common/text_grid.h"
+#include "trim/input_tables.h"
+#include "trim/ship_particulars.h"
+#include "vibration/vibration_sheet.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace hullcalc {
+
+struct CliOptions {
+    // One cell the user types into before the calculation.
+    template<typename Sheet>
+    struct CellEdit {
+        TextGrid Sheet::*table;
+        int column;
+        int row;
+        std::string text;
+    };
+
+    bool help = false;
+    bool version = false;
+
+    // Each input data file is computed on its own; none means the example ship.
+    std::vector<std::string> inputFiles;
+    bool sea = false;
+    std::vector<std::pair<const ParticularField*, std::string>> particulars;  // in the order given
+    std::vector<CellEdit<InputTables>> cells;
+    std::vector<CellEdit<VibrationSheet>> vibrationCells;
+    // The tones whose vibration is computed after the trim calculation.
+    std::vector<int> tones;
+
+    // Outputs: a file name, or "-" for standard output where allowed.
+    std::optional<std::string> jsonFile;
+    std::optional<std::string> dumpFile;
+    std::optional<std::string> resultsFile;
+    std::optional<std::string> saveInputFile;
+    std::optional<std::string> printDirectory;
+};
+
+// Reads the arguments (without the program name). Throws UsageError naming
+// the option or argument at fault.
+CliOptions parseCliOptions(const std::vector<std::string>& args);
+
+// The text of --help and of --version.
+std::string cliHelpText();
+std::string cliVersionText();
+
+// The short usage lines shown after a usage error.
+std::string cliUsageHint();
+
+// At most `limit` characters of `text` (UTF-8), cut with "…", so that a
+// message never echoes a whole pasted file.
+std::string shortened(const std::string& text, std::size_t limit = 100);
+
+}  // namespace hullcalc

@@ -1,0 +1,62 @@
+// Safe saving of the tool's outputs and the report of each failure.
+#include "cli/output_writer.h"
+
+#include "cli/ship_run.h"
+
+#include "cli/file_names.h"
+#include "common/error.h"
+#include "common/file_io.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace hullcalc {
+
+void OutputWriter::protect(const std::string& file) { protected_.push_back(file); }
+
+bool OutputWriter::write(const std::string& target, std::string_view bytes)
+{
+    if (target == "-") {
+        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return true;
+    }
+    const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
+    if (std::any_of(protected_.begin(), protected_.end(), isProtected)) {
+        err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+        return false;
+    }
+    try {
+        saveFileSafely(utf8Path(target), bytes);
+        return true;
+    } catch (const Error& e) {
+        // The target is named here; the message's own line naming it is left out.
+        err_ << "hullcalc-cli: cannot write '" << target << "': " << firstLine(e.what()) << '\n';
+        return false;
+    }
+}
+
+bool OutputWriter::makeDirectory(const std::string& directory)
+{
+    std::error_code error;
+    const std::filesystem::path path = utf8Path(directory);
+    std::filesystem::create_directories(path, error);
+    // What counts is a folder to write into, whatever create_directories said
+    // of one that was there already.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return true;
+    err_ << "hullcalc-cli: cannot create the folder '" << directory
+         << "': " << (error ? fileErrorMessage(error) : "a file of that name is in the way") << '\n';
+    return false;
+}
+
+bool OutputWriter::finishStandardOutput()
+{
+    out_.flush();
+    if (out_)
+        return true;
+    err_ << "hullcalc-cli: cannot write to standard output\n";
+    return false;
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,132 @@
+// The calculations of one ship for the command line, and the place of a failure
+// named as the windows label their cells and edits.
+#include "cli/ship_run.h"
+
+#include "cli/file_names.h"
+#include "common/error.h"
+#include "common/number_text.h"
+#include "trim/data_files.h"
+#include "trim/input_tables.h"
+#include "trim/trim_calculation.h"
+#include "trim/trim_window_names.h"
+#include "vibration/beam_model.h"
+#include "vibration/vibration.h"
+
+#include <exception>
+#include <vector>
+
+namespace hullcalc {
+
+namespace {
+
+std::string vibrationCellLocation(const VibrationSheet& sheet, const CellError& error)
+{
+    const TextGrid& grid = error.grid();
+    const auto header = [&](int column, int row) {
+        return grid.contains(column, row) ? "«" + grid.cell(column, row) + "»" : std::string("«»");
+    };
+    if (&grid == &sheet.sectionInertia)
+        return "«Вибрация», шпация " + header(0, error.row());
+    if (&grid == &sheet.table)
+        return "«Вибрация», «Таблица расчета», строка " + header(0, error.row()) + ", столбец "
+               + header(error.column(), 0);
+    return {};
+}
+
+// Where the cause of `error` stands; `tone` is the vibration sheet being computed, if any.
+std::string locationOf(const std::exception& error, const ShipRun& run, const VibrationSheet* tone)
+{
+    if (const auto* particular = dynamic_cast<const ParticularError*>(&error))
+        return particularLocation(*particular);
+    if (const auto* cell = dynamic_cast<const CellError*>(&error)) {
+        if (tone)
+            if (std::string where = vibrationCellLocation(*tone, *cell); !where.empty())
+                return where;
+        if (std::string where = vibrationCellLocation(run.vibrationInput, *cell); !where.empty())
+            return where;
+        return cellLocation(run.sheet, *cell);
+    }
+    return {};
+}
+
+// Runs one step; a failure is recorded (the first one counts). Returns whether the step completed.
+template<typename Step>
+bool attempt(ShipRun& run, const VibrationSheet* tone, Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        // Error is what bad input throws; anything else still stops this ship
+        // only, with its message, never the whole run.
+        if (!run.failure)
+            run.failure = ShipRun::Failure{e.what(), locationOf(e, run, tone)};
+        return false;
+    }
+}
+
+std::vector<double> columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
+{
+    std::vector<double> values;
+    for (int row = firstRow; row <= lastRow; ++row)
+        values.push_back(parseNumber(grid.cell(column, row)));
+    return values;
+}
+
+// The beam model on the masses per metre the energy method found for this tone
+// and the section inertias it used; its mode `tone` is the same tone.
+void computeBeamFrequency(ShipRun::Tone& tone, double frameSpacing)
+{
+    try {
+        const std::vector<double> masses =
+            columnValues(tone.sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount);
+        const std::vector<double> inertias = columnValues(tone.sheet.sectionInertia, 1, 1, spacingCount);
+        const std::vector<BeamMode> modes =
+            freeFreeBeamModes(inertias, masses, frameSpacing, hullModulus, tone.sheet.tone);
+        tone.beamFrequency = modes.at(static_cast<std::size_t>(tone.sheet.tone - 1)).circularFrequency;
+    } catch (const Error& e) {
+        tone.beamError = e.what();
+    }
+}
+
+template<typename Sheet>
+void applyEdits(const std::vector<CliOptions::CellEdit<Sheet>>& edits, Sheet& sheet)
+{
+    for (const auto& edit : edits)
+        (sheet.*edit.table).setCell(edit.column, edit.row, edit.text);
+}
+
+}  // namespace
+
+std::string firstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
+
+ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile)
+{
+    ShipRun run;
+    run.inputFile = inputFile;
+    run.particulars.waterDensity = options.sea ? seaWaterDensity : riverWaterDensity;
+    for (const auto& [field, text] : options.particulars)
+        run.particulars.*field->text = text;
+    writeHeaders(run.sheet);
+    if (inputFile)
+        run.inputLoaded = attempt(run, nullptr, [&] { loadInputFile(utf8Path(*inputFile), run.sheet.input); });
+    else
+        fillExampleShip(run.sheet.input);
+    applyEdits(options.cells, run.sheet.input);
+    writeVibrationHeaders(run.vibrationInput);
+    applyEdits(options.vibrationCells, run.vibrationInput);
+
+    if (!run.inputLoaded || !attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); }))
+        return run;
+    for (const int tone : options.tones) {
+        ShipRun::Tone& computed = run.tones.emplace_back(ShipRun::Tone{run.vibrationInput, {}, {}});
+        selectTone(computed.sheet, tone);
+        if (!attempt(run, &computed.sheet,
+                     [&] { computeVibration(trimmedHull(run.sheet), run.particulars, computed.sheet); }))
+            break;
+        computeBeamFrequency(computed, run.sheet.hydrostatics.frameSpacing);
+    }
+    return run;
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,60 @@
+// One ship as hullcalc-cli computes it: the example ship or one input data
+// file, the user's edits, "Расчет" of the trim window and of the vibration
+// window for each tone asked for, and where a failure stopped it.
+#pragma once
+
+#include "cli/cli_options.h"
+#include "trim/ship_particulars.h"
+#include "trim/trim_sheet.h"
+#include "vibration/vibration_sheet.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hullcalc {
+
+// The columns of the vibration table the command line reads, rows 1..20 the spacings.
+namespace vibrationTableColumn {
+inline constexpr int massPerMetre = 7;  // hull and added water, t/m
+inline constexpr int modeShape = 17;    // the corrected mode shape w
+}  // namespace vibrationTableColumn
+
+struct ShipRun {
+    // One tone of the vibration calculation, as the vibration window holds it
+    // after "Расчет", with the finite-element beam model's frequency beside it.
+    struct Tone {
+        VibrationSheet sheet;
+        std::optional<double> beamFrequency;   // ω of the beam model's elastic mode of this tone, 1/s
+        std::optional<std::string> beamError;  // why there is none, when the energy method completed
+    };
+
+    // The calculation or the loading stopped: the message the windows would
+    // show, and where its cause stands as the windows label it («page», the
+    // row and column; empty when no one cell or particular is the cause).
+    struct Failure {
+        std::string message;
+        std::string location;
+    };
+
+    std::optional<std::string> inputFile;  // as given; none for the example ship
+    bool inputLoaded = true;               // false when the input file could not be read
+    ShipParticulars particulars;
+    TrimSheet sheet;
+    // The vibration window's input (the section moments of inertia), before a tone is chosen.
+    VibrationSheet vibrationInput;
+    std::vector<Tone> tones;  // those attempted: none after a failed trim calculation
+    std::vector<std::string> warnings;
+    std::optional<Failure> failure;  // the first
+};
+
+// Prepares the input as the program starts (river water unless --sea, the
+// example ship or the input file, then the user's edits), runs the trim
+// calculation, then the vibration calculation for each tone. Never throws for
+// bad input: a failure is recorded and stops the calculation.
+ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile);
+
+// The first line of a message: what the JSON and the first line on standard error hold.
+std::string firstLine(const std::string& message);
+
+}  // namespace hullcalc

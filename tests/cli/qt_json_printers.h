@@ -1,0 +1,22 @@
+// Qt's JSON values in GoogleTest's failure messages as the JSON text they hold.
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <ostream>
+
+// GoogleTest finds these beside the types, in the global namespace.
+inline void PrintTo(const QJsonValue& value, std::ostream* out)
+{
+    if (value.isArray())
+        *out << QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact).toStdString();
+    else if (value.isObject())
+        *out << QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact).toStdString();
+    else
+        *out << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+}
+inline void PrintTo(const QJsonArray& value, std::ostream* out) { PrintTo(QJsonValue(value), out); }
+inline void PrintTo(const QJsonObject& value, std::ostream* out) { PrintTo(QJsonValue(value), out); }

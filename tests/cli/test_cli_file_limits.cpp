@@ -1,0 +1,125 @@
+// The real hullcalc-cli under a file-size limit and with standard output on a
+// full device: a failed write exits 1, names the file and leaves the old one
+// byte for byte. POSIX only: the limit and the device are what make writes fail.
+#include "test_directory.h"
+
+#include <gtest/gtest.h>
+
+#if !defined(_WIN32)
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+namespace hullcalc {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Exit {
+    int status;
+    std::string err;
+};
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs the tool with files limited to `maxFileBytes` (SIGXFSZ ignored, so that
+// a write past the limit fails instead of killing it), standard output to
+// `stdoutFile`, standard error collected in `errFile`.
+Exit runLimited(std::vector<std::string> args, rlim_t maxFileBytes, const fs::path& errFile,
+                const char* stdoutFile = "/dev/null")
+{
+    args.insert(args.begin(), HULLCALC_CLI_PATH);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        // Only async-signal-safe calls between fork and exec.
+        const int out = open(stdoutFile, O_WRONLY);
+        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
+            _exit(126);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{maxFileBytes, maxFileBytes};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(126);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, bytesOf(errFile)};
+}
+
+class CliFileLimits : public testing::Test {
+protected:
+    TestDirectory directory;
+    const fs::path& dir = directory.path();
+    const fs::path errFile = dir / "stderr.txt";
+
+    // The files of `folder` other than the standard error's.
+    std::vector<fs::path> filesIn(const fs::path& folder) const
+    {
+        std::vector<fs::path> files;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            if (entry.path() != errFile)
+                files.push_back(entry.path().filename());
+        return files;
+    }
+};
+
+// The result is some 30 KB, the dump 33 KB, each chart 12 KB or more: a limit of
+// 4 KB stops every one of them part-way.
+TEST_F(CliFileLimits, WriteCutShortKeepsTheOldFile)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        fs::path file;
+    };
+    const Case cases[] = {
+        {"json", {"--json", (dir / "r.json").string()}, dir / "r.json"},
+        {"dump", {"--tone", "1", "--dump", (dir / "d.json").string()}, dir / "d.json"},
+        {"pdf", {"--print-pdf", dir.string()}, dir / "1.pdf"},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(c.file, std::ios::binary) << "old bytes";
+        const Exit r = runLimited(c.options, 4096, errFile);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_TRUE(r.err.find("hullcalc-cli: cannot write '" + c.file.string() + "': I/O error") != std::string::npos)
+            << c.name << ": " << r.err;
+        EXPECT_EQ(bytesOf(c.file), "old bytes") << c.name;
+        EXPECT_EQ(filesIn(dir), std::vector<fs::path>{c.file.filename()}) << c.name << ": a temporary file is left";
+        fs::remove(c.file);
+    }
+}
+
+TEST_F(CliFileLimits, FullStandardOutputExitsWithOne)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    for (const char* what : {"--version", "--json"}) {
+        std::vector<std::string> args = {what};
+        if (std::string(what) == "--json")
+            args.push_back("-");
+        const Exit r = runLimited(args, RLIM_INFINITY, errFile, "/dev/full");
+        EXPECT_EQ(r.status, 1) << what;
+        EXPECT_EQ(r.err, "hullcalc-cli: cannot write to standard output\n") << what;
+    }
+}
+
+}  // namespace
+}  // namespace hullcalc
+
+#endif

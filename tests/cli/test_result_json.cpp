@@ -1,0 +1,196 @@
+// The documented JSON result of hullcalc-cli: its numbers are the values of the
+// texts the windows show, laid out as docs/json-schema.md describes them.
+#include "cli/cli.h"
+#include "common/number_text.h"
+#include "qt_json_printers.h"
+#include "test_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+
+namespace hullcalc {
+namespace {
+
+namespace fs = std::filesystem;
+
+QJsonObject jsonOf(const std::string& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}
+
+QJsonObject resultOf(const std::vector<std::string>& args)
+{
+    std::vector<std::string> all = args;
+    all.insert(all.end(), {"--json", "-"});
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli(all, out, err), 0) << err.str();
+    return jsonOf(out.str());
+}
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+double valueOfText(const QJsonValue& text) { return parseNumber(text.toString().toStdString()); }
+
+TEST(ResultJson, ExampleShip)
+{
+    const QJsonObject json = resultOf({});
+    EXPECT_EQ(json["schema"].toString(), "hullcalc-result/1");
+    EXPECT_TRUE(json["input_file"].isNull());
+    EXPECT_TRUE(json["error"].isNull());
+    EXPECT_TRUE(json["error_location"].isNull());
+    EXPECT_EQ(json["warnings"], QJsonArray());
+    EXPECT_EQ(json["vibration"], QJsonArray()) << "no vibration without --tone";
+
+    const QJsonValue input = json["input"];
+    EXPECT_EQ(input["particulars"]["design_displacement"], QJsonObject({{"text", "886,74"}, {"value", 886.74}}));
+    EXPECT_EQ(input["particulars"]["frame_spacing"]["value"].toDouble(), 3.75);
+    EXPECT_EQ(input["water_density"].toDouble(), 1.0);
+    EXPECT_EQ(input["offsets"][20], QJsonArray({0, 0, 0, 0, 0, 0, 0.75, 1.6, 2.4, 3.1}));
+    EXPECT_EQ(input["section_inertia"][0].toDouble(), 0.12);
+
+    const QJsonValue summary = json["summary"];
+    const std::pair<const char*, double> lines[] = {
+        {"displacement_volume", 886.76},
+        {"centre_of_gravity", -3.72},
+        {"centre_of_buoyancy", -3.72},
+        {"centre_of_flotation", -1.63},
+        {"longitudinal_metacentric_radius", 316.43},
+        {"waterplane_area", 730.96},
+        {"forward_draft", 0.98},
+        {"aft_draft", 1.49},
+        {"mean_draft", 1.23},
+        {"shear_force_closure", -0.16},
+        {"bending_moment_closure", -5.27},
+    };
+    for (const auto& [key, value] : lines)
+        EXPECT_EQ(summary[key].toDouble(), value) << key;
+    EXPECT_EQ(summary.toObject().size(), 11);
+
+    const QJsonValue curves = json["hydrostatic_curves"];
+    EXPECT_EQ(curves["waterline_height"], QJsonArray({0, 0.39, 0.78, 1.17, 1.56, 1.95, 2.34, 2.73, 3.12, 3.51}));
+    EXPECT_EQ(curves["volume"][1].toDouble(), 270.27);
+    EXPECT_TRUE(curves["transverse_radius"][0].isNull()) << "r has no value on the keel, where V is 0";
+
+    const QJsonValue waterline = json["design_waterline"];
+    EXPECT_EQ(waterline["approximation_count"].toInt(), 2);
+    EXPECT_EQ(waterline["approximations"].toArray().size(), 2);
+    EXPECT_EQ(waterline["approximations"][1]["volume"].toDouble(), 886.761434762059);
+    EXPECT_TRUE(waterline["accepted"].toBool());
+    EXPECT_EQ(waterline["forward_draft"], waterline["frame_drafts"][0]);
+    EXPECT_EQ(waterline["aft_draft"], waterline["frame_drafts"][20]);
+
+    const QJsonValue table = json["trim_table"];
+    for (const char* perFrame :
+         {"section_area", "uncorrected_shear_force", "shear_force_sum", "shear_force", "bending_moment"})
+        EXPECT_EQ(table[perFrame].toArray().size(), 21) << perFrame;
+    for (const char* perSpacing : {"area_sum", "buoyancy", "weight", "load"})
+        EXPECT_EQ(table[perSpacing].toArray().size(), 20) << perSpacing;
+    EXPECT_EQ(table["totals"]["volume"], waterline["approximations"][1]["volume"]);
+
+    EXPECT_EQ(json["load_per_spacing"][0].toDouble(), 382.32);
+    EXPECT_EQ(json["shear_force"].toArray().size(), 21);
+    EXPECT_EQ(json["bending_moment"][9].toDouble(), 19227.52);
+}
+
+// Written together, the JSON's numbers are the dump's texts read as numbers.
+TEST(ResultJson, NumbersAreTheShownTexts)
+{
+    TestDirectory directory;
+    const fs::path json = directory.path() / "r.json", dump = directory.path() / "d.json";
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        runCli({"--sea", "--set", "ShipDr=905,5", "--tone", "3", "--json", json.string(), "--dump", dump.string()}, out,
+               err),
+        0)
+        << err.str();
+    EXPECT_EQ(out.str(), "") << "no report when files are asked for";
+    const QJsonObject result = jsonOf(bytesOf(json));
+    const QJsonObject shown = jsonOf(bytesOf(dump));
+    const QJsonValue trim = shown["UdifForm"];
+
+    const char* summaryKeys[] = {"displacement_volume",
+                                 "centre_of_gravity",
+                                 "centre_of_buoyancy",
+                                 "centre_of_flotation",
+                                 "longitudinal_metacentric_radius",
+                                 "waterplane_area",
+                                 "forward_draft",
+                                 "aft_draft",
+                                 "mean_draft",
+                                 "shear_force_closure",
+                                 "bending_moment_closure"};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(result["summary"][summaryKeys[i]].toDouble(), valueOfText(trim["Label" + QString::number(19 + i)]))
+            << summaryKeys[i];
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(result["load_per_spacing"][i].toDouble(), valueOfText(trim["NagrGrid"][i][1])) << i;
+    for (int i = 0; i < 21; ++i) {
+        EXPECT_EQ(result["bending_moment"][i].toDouble(), valueOfText(trim["MomGrid"][i][1])) << i;
+        EXPECT_EQ(result["trim_table"]["weight"][std::min(i, 19)].toDouble(),
+                  valueOfText(trim["UdifGrid"][std::min(i, 19) + 1][4]));
+    }
+    EXPECT_EQ(result["input"]["water_density"].toDouble(), 1.025);
+
+    const QJsonValue tone = result["vibration"][0];
+    const QJsonValue window = shown["VibrForm"];
+    EXPECT_EQ(tone["tone"].toInt(), 3);
+    EXPECT_EQ(tone["half_waves"].toDouble(), 3);
+    EXPECT_EQ(tone["stiffness"].toDouble(), valueOfText(window["Label4"]));
+    EXPECT_EQ(tone["mass"].toDouble(), valueOfText(window["Label5"]));
+    const double omega = valueOfText(window["Label6"]);
+    EXPECT_EQ(tone["frequency"]["per_second"].toDouble(), omega);
+    EXPECT_DOUBLE_EQ(tone["frequency"]["hertz"].toDouble(), omega / (2 * std::numbers::pi));
+    EXPECT_DOUBLE_EQ(tone["frequency"]["per_minute"].toDouble(), omega * 60 / (2 * std::numbers::pi));
+    EXPECT_EQ(tone["shift"].toDouble(), -0.22);  // "delta    -0,2200"
+    EXPECT_EQ(tone["turn"].toDouble(), -0.2296);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(tone["mass_per_metre"][i].toDouble(), valueOfText(window["Vibr1Grid"][i + 1][7])) << i;
+        EXPECT_EQ(tone["mode_shape"][i].toDouble(), valueOfText(window["Vibr1Grid"][i + 1][17])) << i;
+    }
+}
+
+// The beam model takes the tone's own elastic mode: for tones I and II, where
+// the energy method's sine is close to the free-free mode, both methods agree.
+TEST(ResultJson, BeamFrequencyIsTheSameTone)
+{
+    for (const char* tone : {"1", "2"}) {
+        const QJsonValue vibration = resultOf({"--tone", tone})["vibration"][0];
+        const double energy = vibration["frequency"]["per_second"].toDouble();
+        const double beam = vibration["beam_frequency"].toDouble();
+        EXPECT_NEAR(beam / energy, 1, 0.03) << "tone " << tone << ": " << beam << " against " << energy;
+        EXPECT_TRUE(vibration["beam_error"].isNull());
+    }
+}
+
+TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
+{
+    // A zero inertia passes the energy method but not the beam model, and the
+    // displacement D is read by no calculation: neither stops the run.
+    const QJsonObject json = resultOf({"--set", "displacement=abc", "--inertia", "5=0", "--tone", "2"});
+    EXPECT_EQ(json["input"]["particulars"]["displacement"], QJsonObject({{"text", "abc"}, {"value", QJsonValue()}}));
+    EXPECT_EQ(json["input"]["section_inertia"][4].toDouble(), 0);
+    const QJsonValue tone = json["vibration"][0];
+    EXPECT_TRUE(tone["beam_frequency"].isNull());
+    EXPECT_EQ(tone["beam_error"].toString(), "Момент инерции сечения шпации 5 должен быть положительным");
+    EXPECT_GT(tone["frequency"]["per_second"].toDouble(), 0);
+    EXPECT_TRUE(json["error"].isNull());
+}
+
+}  // namespace
+}  // namespace hullcalc
