@@ -2,8 +2,8 @@
 
 #include "common/error.h"
 #include "common/hull_frames.h"
+#include "widgets/drawing_application.h"
 
-#include <QApplication>
 #include <QPrinter>
 
 #include <memory>
@@ -26,16 +26,7 @@ std::vector<PrintedChart> resultsCharts(const ChartModel& loads, const ChartMode
 
 void printChartsToPdf(const std::vector<PrintedChart>& charts, const std::filesystem::path& directory)
 {
-    std::unique_ptr<QApplication> application;
-    if (!QApplication::instance()) {
-        // Charts are widgets: they need an application, not a screen.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "hullcalc-cli";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QApplication>(argc, argv);
-    }
+    const std::unique_ptr<QApplication> application = applicationForDrawing();
     std::error_code error;
     if (!std::filesystem::is_directory(directory, error))
         throw Error("File not found");
