@@ -13,6 +13,7 @@
 #include "common/file_io.h"
 #include "trim/data_files.h"
 
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -168,6 +169,21 @@ TEST_F(Report, PrinterOfAnyResolutionGetsTheSamePages)
     const int pages = renderReport(printer, example.content());
     EXPECT_EQ(pages, pageCount(readFileBytes(dir / "writer.pdf", 64 << 20)));
     EXPECT_EQ(pages, pageCount(readFileBytes(dir / "printer.pdf", 64 << 20)));
+}
+
+// "Файл → Отчет…" paints into the print preview's printer on request.
+TEST_F(Report, PrintPreviewShowsEveryPage)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&printer);
+    const ReportContent content = example.content();
+    int painted = 0;
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* device) { painted = renderReport(*device, content); });
+    preview.updatePreview();
+    EXPECT_GE(painted, 8);
+    EXPECT_EQ(preview.pageCount(), painted);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
 }
 
 // Before "Расчет" every table but the inputs is empty and no chart has a point.
