@@ -1,8 +1,9 @@
 #include "widgets/chart_printing.h"
 
+#include "widgets/drawing_application.h"
+
 #include "common/error.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QGraphicsLayout>
 #include <QPagedPaintDevice>
@@ -31,20 +32,6 @@ private:
     QPagedPaintDevice& printer_;
     QPageLayout::Orientation saved_;
 };
-
-// Charts are widgets: they need an application, not a screen. The one made
-// here lives as long as the object that holds it.
-std::unique_ptr<QApplication> applicationForCharts()
-{
-    if (QApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "hullcalc";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 }  // namespace
 
@@ -75,7 +62,7 @@ void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer)
 
 std::vector<std::string> chartsAsPdf(const std::vector<PrintedChart>& charts)
 {
-    const std::unique_ptr<QApplication> application = applicationForCharts();
+    const std::unique_ptr<QApplication> application = applicationForDrawing();
     std::vector<std::string> documents;
     for (const PrintedChart& chart : charts) {
         QBuffer buffer;

@@ -1,0 +1,238 @@
+#include "report/calculation_report.h"
+
+#include "common/error.h"
+#include "common/file_io.h"
+#include "common/hull_frames.h"
+#include "report/report_document.h"
+#include "report/save_failure.h"
+#include "report/trim_tables.h"
+#include "report/vibration_tables.h"
+#include "widgets/drawing_application.h"
+#include "widgets/results_charts.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+namespace hullcalc {
+
+namespace {
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+// The section headings, in their order; the contents lists those printed.
+const QString inputSection = "1. Исходные данные";
+const QString bonjeanSection = "2. Масштаб Бонжана";
+const QString hydrostaticsSection = "3. Кривые элементов теоретического чертежа";
+const QString waterlineSection = "4. Посадка судна на тихой воде";
+const QString trimTableSection = "5. Таблица удифферентовки";
+const QString strengthSection = "6. Нагрузка, перерезывающая сила и изгибающий момент";
+const QString summarySection = "7. Результаты удифферентовки";
+const QString remarksSection = "8. Замечания";
+const QString vibrationSection = "9. Вибрация корпуса";
+
+bool hasVibration(const ReportContent& content) { return content.vibration || !content.tones.empty(); }
+
+ChartLook plainLook()
+{
+    ChartLook look;
+    look.showTitle = false;
+    look.pointMarks = true;
+    look.markSize = 3;
+    return look;
+}
+
+ChartLook frameLook(int first, int last)
+{
+    ChartLook look = plainLook();
+    look.frameAxis = std::pair(first, last);
+    return look;
+}
+
+// A table, or the words that its step has not run.
+void tableOrNothing(ReportDocument& document, const ReportTable& table)
+{
+    if (hasValues(table)) {
+        document.table(table);
+    } else {
+        document.subheading(qText(table.title));
+        document.paragraph("Не рассчитано.");
+    }
+}
+
+void chartsWithPoints(ReportDocument& document, const std::vector<ReportChart>& charts, int perRow, double height)
+{
+    std::vector<ReportChart> drawn;
+    for (const ReportChart& chart : charts)
+        if (hasPoints(chart.model))
+            drawn.push_back(chart);
+    if (!drawn.empty())
+        document.charts(drawn, perRow, height);
+}
+
+void titlePage(ReportDocument& document, const ReportContent& content)
+{
+    document.title(hasVibration(content) ? "Расчет удифферентовки и общей вибрации корпуса судна"
+                                         : "Расчет удифферентовки корпуса судна");
+    if (!content.fileName.empty())
+        document.paragraph("Файл: " + qText(content.fileName));
+    if (!content.date.empty())
+        document.paragraph("Дата: " + qText(content.date));
+    document.subheading("Главные размерения и тип судна");
+    document.captionedValues(particularLines(content.particulars));
+    if (!content.trim.complete)
+        document.paragraph(
+            "Расчет удифферентовки не завершен: в отчете то, что успели записать выполненные шаги расчета.");
+    std::vector<QString> sections = {inputSection,     bonjeanSection,  hydrostaticsSection, waterlineSection,
+                                     trimTableSection, strengthSection, summarySection,      remarksSection};
+    if (hasVibration(content))
+        sections.push_back(vibrationSection);
+    document.contents(sections);
+}
+
+void trimSections(ReportDocument& document, const TrimSheet& trim)
+{
+    document.heading(inputSection);
+    document.table(offsetsTable(trim.input));
+    document.table(massesTable(trim.input));
+
+    document.heading(bonjeanSection);
+    tableOrNothing(document, sectionAreasTable(trim.bonjean));
+    tableOrNothing(document, sectionMomentsTable(trim.bonjean));
+
+    document.heading(hydrostaticsSection);
+    tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
+    const HydrostaticCurves& curves = trim.hydrostatics;
+    const ChartLook look = plainLook();
+    if (hasPoints(curves.volume.chart)) {
+        document.subheading("Графики кривых элементов");
+        document.paragraph("По горизонтали — величина, по вертикали — осадка z, м.");
+    }
+    chartsWithPoints(document,
+                     {{curves.volume.chart, look, "Объемное водоизмещение V, куб. м"},
+                      {curves.centreOfBuoyancy.chart, look, "Абсцисса центра величины XC, м"},
+                      {curves.waterplaneArea.chart, look, "Площадь ватерлинии S, кв. м"},
+                      {curves.centreOfFlotation.chart, look, "Абсцисса центра тяжести ватерлинии XF, м"},
+                      {curves.longitudinalInertia.chart, look, "Момент инерции ватерлинии Iy, м⁴"},
+                      {curves.transverseInertia.chart, look, "Момент инерции ватерлинии Iz, м⁴"},
+                      {curves.transverseRadius.chart, look, "Поперечный метацентрический радиус r, м"},
+                      {curves.longitudinalRadius.chart, look, "Продольный метацентрический радиус R, м"}},
+                     2, 150);
+
+    document.heading(waterlineSection);
+    document.subheading("Начальное и последнее приближения");
+    document.captionedValues(iterationLines(trim.iteration));
+    tableOrNothing(document, approximationsTable(trim.iteration));
+    tableOrNothing(document, designWaterlineTable(trim.iteration));
+    ChartLook drafts = frameLook(1, frameCount);
+    drafts.yMinimum = 0.0;
+    chartsWithPoints(document,
+                     {{trim.iteration.frameDraftChart, drafts, "Осадки по шпангоутам (строки 1–21), м"},
+                      {trim.iteration.designSectionAreaChart, frameLook(1, frameCount),
+                       "Погруженные площади шпангоутов (строки 1–21), кв. м"}},
+                     1, 150);
+
+    document.heading(trimTableSection);
+    tableOrNothing(document, trimCalculationTable(trim.results));
+
+    document.heading(strengthSection);
+    const TrimTable& results = trim.results;
+    tableOrNothing(document, loadsTable(results));
+    tableOrNothing(document, internalForcesTable(results));
+    std::vector<PrintedChart> printed =
+        resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart);
+    const char* captions[] = {"Нагрузка на шпацию, кН", "Перерезывающая сила, кН", "Изгибающий момент, кН·м"};
+    std::vector<ReportChart> charts;
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        ChartLook chartLook = printed[i].look;
+        chartLook.showTitle = false;
+        charts.push_back({printed[i].model, chartLook, captions[i]});
+    }
+    chartsWithPoints(document, charts, 1, 190);
+
+    document.heading(summarySection);
+    document.captionedValues(summaryLines(results));
+}
+
+void remarks(ReportDocument& document, const std::vector<std::string>& warnings)
+{
+    document.heading(remarksSection, false);
+    if (warnings.empty())
+        document.paragraph("Замечаний нет");
+    for (const std::string& warning : warnings)
+        document.paragraph("• " + qText(warning));
+}
+
+void vibrationSections(ReportDocument& document, const ReportContent& content)
+{
+    if (!hasVibration(content))
+        return;
+    document.heading(vibrationSection);
+    const VibrationSheet* vibration = content.vibration;
+    if (vibration) {
+        document.subheading("Частота свободных колебаний (энергетический метод)");
+        document.captionedValues(vibrationResultLines(*vibration));
+    }
+    if (!content.tones.empty())
+        document.table(toneComparisonTable(content.tones));
+    const std::vector<CaptionedValue> kumai = kumaiLines(content.kumaiPerMinute, vibration, content.tones);
+    if (!kumai.empty()) {
+        document.subheading("Сравнение с оценкой частоты по Кумаи");
+        document.captionedValues(kumai);
+    }
+    std::vector<ReportChart> charts;
+    if (vibration)
+        charts.push_back({vibration->modeShape, frameLook(1, spacingCount),
+                          "Форма колебаний, тон " + qText(toneName(vibration->tone)) + " (энергетический метод)"});
+    if (!content.tones.empty()) {
+        ChartLook look = frameLook(0, frameCount - 1);
+        look.legend = true;
+        charts.push_back(
+            {document.keep(beamShapesChart(content.tones)), look, "Формы колебаний балочной модели по шпангоутам"});
+    }
+    chartsWithPoints(document, charts, 1, 200);
+    if (vibration) {
+        document.table(sectionInertiaTable(*vibration));
+        tableOrNothing(document, vibrationCalculationTable(*vibration));
+    }
+}
+
+}  // namespace
+
+int renderReport(QPagedPaintDevice& device, const ReportContent& content)
+{
+    ReportDocument document(device);
+    titlePage(document, content);
+    trimSections(document, content.trim);
+    remarks(document, content.warnings);
+    vibrationSections(document, content);
+    QString footer = "Расчет корпуса судна";
+    if (!content.fileName.empty())
+        footer += " · " + qText(content.fileName);
+    if (!content.date.empty())
+        footer += " · " + qText(content.date);
+    return document.paint(footer);
+}
+
+void saveReportPdf(const std::filesystem::path& path, const ReportContent& content)
+{
+    const std::unique_ptr<QApplication> application = applicationForDrawing();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        QPdfWriter writer(&buffer);
+        writer.setCreator("hullcalc");
+        writer.setTitle("Расчет корпуса судна");
+        renderReport(writer, content);
+    } catch (const Error& e) {
+        throw Error(saveFailure(path, e.what()));
+    }
+    buffer.close();
+    const QByteArray& bytes = buffer.data();
+    try {
+        saveFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const Error& e) {
+        throw Error(saveFailure(path, e.what()));
+    }
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,28 @@
+// Everything the calculation report and the Excel workbook are made from: the
+// sheets as the windows hold them after a calculation, and what the caller
+// knows besides (the tones compared, the checks' remarks, the file and date).
+#pragma once
+
+#include "trim/ship_particulars.h"
+#include "trim/trim_sheet.h"
+#include "vibration/tone_summary.h"
+#include "vibration/vibration_sheet.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hullcalc {
+
+struct ReportContent {
+    const ShipParticulars& particulars;         // with the water density of the ship type
+    const TrimSheet& trim;                      // after a calculation, complete or not
+    const VibrationSheet* vibration = nullptr;  // the last vibration run, or null
+    std::vector<ToneSummary> tones;             // every tone compared, or empty
+    std::optional<double> kumaiPerMinute;       // the Kumai estimate of tone I, кол/мин, when known
+    std::vector<std::string> warnings;          // the remarks of the input and result checks, Russian
+    std::string fileName;                       // of the project or data file, or empty
+    std::string date;                           // as it is to be printed
+};
+
+}  // namespace hullcalc

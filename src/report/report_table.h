@@ -1,0 +1,31 @@
+// One table as the printed report and the Excel workbook both lay it out: a
+// title with its unit, the column captions and the rows of cell texts exactly
+// as the sheet holds them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hullcalc {
+
+struct ReportTable {
+    std::string title;
+    std::string note;  // what the symbols of the captions mean, or empty
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;  // each as long as the header
+    // The leading columns name the row (a frame, a spacing, a waterline): they
+    // stay text in the workbook and are repeated when a table too wide for the
+    // page is printed in parts.
+    int labelColumns = 1;
+    // The numbers are written with a chosen count of decimals (the "%f" and
+    // "%8.4f" results, the typed inputs): the workbook shows each with as many
+    // decimals as its text. Otherwise they are the 15-digit general texts and
+    // the workbook uses its general format.
+    bool fixedDecimals = false;
+};
+
+// Whether any cell right of the labels holds a text: a step that has not run
+// leaves its table empty.
+bool hasValues(const ReportTable& table);
+
+}  // namespace hullcalc

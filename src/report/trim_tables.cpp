@@ -1,0 +1,241 @@
+#include "report/trim_tables.h"
+
+#include "common/hull_frames.h"
+#include "common/number_text.h"
+
+#include <array>
+#include <string>
+
+namespace hullcalc {
+
+namespace {
+
+namespace log = approximationsLog;
+namespace column = trimTableColumn;
+
+// A table laid out by frames (rows 1..21) and waterlines (columns 1..10).
+ReportTable frameByWaterline(const TextGrid& grid, std::string title)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.header.push_back("Шп \\ ВЛ");
+    for (int waterline = 1; waterline <= waterlineCount; ++waterline)
+        table.header.push_back(std::to_string(waterline));
+    for (int row = 1; row <= frameCount; ++row) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        cells.push_back(frameLabel(row - 1));
+        for (int waterline = 1; waterline <= waterlineCount; ++waterline)
+            cells.push_back(grid.cell(waterline, row));
+    }
+    return table;
+}
+
+// A table of one value per frame or spacing from column 1 of `grid`, whose
+// rows from `firstRow` on are the frames or spacings in order.
+ReportTable alongTheHull(const TextGrid& grid, int firstRow, bool spacings, std::string title, std::string caption)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.header = {spacings ? "Шпация" : "Шп", std::move(caption)};
+    table.fixedDecimals = true;
+    const int count = spacings ? spacingCount : frameCount;
+    for (int i = 0; i < count; ++i)
+        table.rows.push_back({spacings ? spacingLabel(i) : frameLabel(i), grid.cell(1, firstRow + i)});
+    return table;
+}
+
+const std::string& logCell(const WaterlineIteration& iteration, log::Cell cell)
+{
+    return iteration.log.cell(cell.column, cell.row);
+}
+
+}  // namespace
+
+std::string shipTypeName(double waterDensity)
+{
+    if (waterDensity == seaWaterDensity)
+        return "Морское";
+    if (waterDensity == riverWaterDensity)
+        return "Речное";
+    return "не выбран";
+}
+
+std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
+{
+    std::vector<CaptionedValue> lines;
+    for (const ParticularField& field : particularFields)
+        lines.push_back({captionOf(field), particulars.*field.text, true});
+    lines.push_back({"Тип судна", shipTypeName(particulars.waterDensity)});
+    lines.push_back({"Плотность воды, т/куб. м",
+                     particulars.waterDensity > 0 ? formatFixed(particulars.waterDensity, 3) : std::string(), true});
+    return lines;
+}
+
+ReportTable offsetsTable(const InputTables& input)
+{
+    ReportTable table = frameByWaterline(input.offsets, "Ординаты теоретического чертежа (полуширины), м");
+    table.fixedDecimals = true;
+    return table;
+}
+
+ReportTable massesTable(const InputTables& input)
+{
+    return alongTheHull(input.masses, 1, true, "Массы по шпациям", "Масса, т");
+}
+
+ReportTable sectionAreasTable(const BonjeanScale& bonjean)
+{
+    ReportTable table = frameByWaterline(bonjean.sectionAreas, "Погруженные площади шпангоутов, кв. м");
+    table.note = "Площадь обоих бортов шпангоута ниже ватерлинии.";
+    return table;
+}
+
+ReportTable sectionMomentsTable(const BonjeanScale& bonjean)
+{
+    ReportTable table = frameByWaterline(bonjean.sectionMoments, "Статические моменты площадей шпангоутов, куб. м");
+    table.note = "Момент погруженной площади обоих бортов относительно основной плоскости.";
+    return table;
+}
+
+ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurves& curves)
+{
+    const std::array<const HydrostaticCurve*, 8> columns = {&curves.volume,
+                                                            &curves.centreOfBuoyancy,
+                                                            &curves.waterplaneArea,
+                                                            &curves.centreOfFlotation,
+                                                            &curves.longitudinalInertia,
+                                                            &curves.transverseInertia,
+                                                            &curves.transverseRadius,
+                                                            &curves.longitudinalRadius};
+    ReportTable table;
+    table.title = "Кривые элементов теоретического чертежа";
+    table.note =
+        "z — высота ватерлинии над основной плоскостью; V — объемное водоизмещение; XC — абсцисса центра величины; "
+        "S — площадь ватерлинии; XF — абсцисса ее центра тяжести; Iy, Iz — моменты инерции площади ватерлинии "
+        "(одного борта) относительно 0 шп и относительно диаметральной плоскости; r, R — поперечный и продольный "
+        "метацентрические радиусы. Абсциссы отсчитываются от миделя, в нос положительные.";
+    table.header = {"ВЛ", "z, м", "V, куб. м", "XC, м", "S, кв. м", "XF, м", "Iy, м⁴", "Iz, м⁴", "r, м", "R, м"};
+    for (int waterline = 1; waterline <= waterlineCount; ++waterline) {
+        std::vector<std::string> cells = {std::to_string(waterline), ""};
+        bool computed = false;
+        for (const HydrostaticCurve* curve : columns) {
+            cells.push_back(curve->values.cell(waterline, 0));
+            computed = computed || !cells.back().empty();
+        }
+        // The height stands beside the curves it belongs to, not alone.
+        if (computed)
+            cells[1] = formatGeneral(bonjean.waterlineHeights[static_cast<std::size_t>(waterline)]);
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+std::vector<CaptionedValue> iterationLines(const WaterlineIteration& iteration)
+{
+    return {
+        {"Осадка на ровный киль, м   T =", logCell(iteration, log::evenKeelDraft)},
+        {"Абсцисса центра тяжести ватерлинии на ровный киль, м   XF =",
+         logCell(iteration, log::evenKeelCentreOfFlotation)},
+        {"Абсцисса центра величины на ровный киль, м   XC0 =", logCell(iteration, log::evenKeelCentreOfBuoyancy)},
+        {"Продольный метацентрический радиус на ровный киль, м   R =", logCell(iteration, log::evenKeelRadius)},
+        {"Осадка носом в первом приближении, м   Тн =", logCell(iteration, log::firstForwardDraft)},
+        {"Осадка кормой в первом приближении, м   Тк =", logCell(iteration, log::firstAftDraft)},
+        {"Номер последнего приближения", logCell(iteration, log::approximationNumber)},
+        {"Водоизмещение в последнем приближении, куб. м   V =", logCell(iteration, log::currentVolume)},
+        {"Абсцисса центра величины в последнем приближении, м   XC =",
+         logCell(iteration, log::currentCentreOfBuoyancy)},
+        {"Площадь ватерлинии последней поправки, кв. м   S =", logCell(iteration, log::correctionArea)},
+        {"Приближение принято", logCell(iteration, log::accepted)},
+    };
+}
+
+ReportTable approximationsTable(const WaterlineIteration& iteration)
+{
+    ReportTable table;
+    table.title = "Последовательные приближения";
+    table.header = {"Приближение", "V, куб. м", "XC, м", "Сумма площадей шпангоутов, кв. м"};
+    const TextGrid& grid = iteration.log;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        std::vector<std::string> cells = {std::to_string(row), grid.cell(log::volumeColumn, row),
+                                          grid.cell(log::centreOfBuoyancyColumn, row),
+                                          grid.cell(log::areaSumColumn, row)};
+        if (!cells[1].empty() || !cells[2].empty() || !cells[3].empty())
+            table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+ReportTable designWaterlineTable(const WaterlineIteration& iteration)
+{
+    ReportTable table;
+    table.title = "Расчетная ватерлиния";
+    table.header = {"Шп", "Осадка, м", "Погруженная площадь, кв. м"};
+    for (int row = 1; row <= frameCount; ++row)
+        table.rows.push_back(
+            {frameLabel(row - 1), iteration.frameDrafts.cell(row, 1), iteration.designSectionAreas.cell(row, 1)});
+    return table;
+}
+
+ReportTable trimCalculationTable(const TrimTable& results)
+{
+    ReportTable table;
+    table.title = "Таблица удифферентовки";
+    table.note =
+        "Значения шпации стоят в строке ее носового шпангоута; в строке «Итого» — объемное водоизмещение V и суммы "
+        "сил поддержания и веса. Интегральные суммы перерезывающей силы — без множителя ΔL/2.";
+    table.labelColumns = 2;
+    table.header = {"Шп",
+                    "Шпация",
+                    "ω, кв. м",
+                    "ωi + ωi+1, кв. м",
+                    "Сила поддержания, кН",
+                    "Вес, кН",
+                    "Нагрузка, кН",
+                    "Перерезывающая сила, кН",
+                    "Интегральная сумма, кН",
+                    "Исправленная перерезывающая сила, кН",
+                    "Изгибающий момент, кН·м"};
+    const TextGrid& grid = results.table;
+    for (int row = 1; row <= frameCount; ++row) {
+        std::vector<std::string> cells = {frameLabel(row - 1), row < frameCount ? spacingLabel(row - 1) : "Итого"};
+        for (int c = column::sectionArea; c <= column::correctedMoment; ++c)
+            cells.push_back(grid.cell(c, row));
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+ReportTable loadsTable(const TrimTable& results)
+{
+    return alongTheHull(results.loads, 0, true, "Нагрузка на шпацию", "Нагрузка, кН");
+}
+
+ReportTable shearForceTable(const TrimTable& results)
+{
+    return alongTheHull(results.shearForce, 0, false, "Перерезывающая сила", "Перерезывающая сила, кН");
+}
+
+ReportTable bendingMomentTable(const TrimTable& results)
+{
+    return alongTheHull(results.bendingMoment, 0, false, "Изгибающий момент", "Изгибающий момент, кН·м");
+}
+
+ReportTable internalForcesTable(const TrimTable& results)
+{
+    ReportTable table = shearForceTable(results);
+    table.title = "Перерезывающая сила и изгибающий момент";
+    table.header.push_back("Изгибающий момент, кН·м");
+    for (int frame = 0; frame < frameCount; ++frame)
+        table.rows[static_cast<std::size_t>(frame)].push_back(results.bendingMoment.cell(1, frame));
+    return table;
+}
+
+std::vector<CaptionedValue> summaryLines(const TrimTable& results)
+{
+    std::vector<CaptionedValue> lines;
+    for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
+        lines.push_back({std::string(summaryCaptions[i]), results.summary[i], true});
+    return lines;
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,204 @@
+#include "report/vibration_tables.h"
+
+#include "common/error.h"
+#include "common/hull_frames.h"
+#include "common/number_text.h"
+#include "vibration/beam_model.h"
+
+#include <array>
+
+namespace hullcalc {
+
+namespace {
+
+// The number of a text, or nothing for an empty text or one that is not a number.
+std::optional<double> numberOf(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// "delta    -0,7005" as the window shows it: the value after the name.
+std::string valueAfterName(std::string_view text)
+{
+    const std::string line = trimmed(text);
+    const auto blank = line.find_last_of(' ');
+    return blank == std::string::npos ? line : line.substr(blank + 1);
+}
+
+std::string perCent(double value, double reference)
+{
+    return reference != 0.0 ? formatFixed((value - reference) / reference * 100.0, 1) : std::string();
+}
+
+constexpr std::array<Colour, 4> toneColours = {colours::red, colours::blue, colours::green, colours::purple};
+
+}  // namespace
+
+std::string toneName(int tone)
+{
+    constexpr std::array<const char*, 4> names = {"I", "II", "III", "IV"};
+    return tone >= 1 && tone <= 4 ? names[static_cast<std::size_t>(tone - 1)] : std::to_string(tone);
+}
+
+std::vector<CaptionedValue> vibrationResultLines(const VibrationSheet& vibration)
+{
+    std::vector<CaptionedValue> lines = {
+        {"Тон колебаний", vibration.tone > 0 ? toneName(vibration.tone) : std::string()},
+        {"Обобщенная жесткость, кН/м", trimmed(vibration.stiffness), true},
+        {"Обобщенная масса, т", trimmed(vibration.mass), true},
+        {"Частота ω, 1/с", trimmed(vibration.frequency), true},
+    };
+    const std::optional<double> omega = numberOf(vibration.frequency);
+    const Frequency frequency = frequencyOf(omega.value_or(0.0));
+    lines.push_back({"Частота, Гц", omega ? formatFixed(frequency.hertz, 4) : std::string(), true});
+    lines.push_back({"Частота, кол/мин", omega ? formatFixed(frequency.perMinute, 2) : std::string(), true});
+    lines.push_back({"Смещение формы колебаний δ", valueAfterName(vibration.shift), true});
+    lines.push_back({"Поворот формы колебаний β", valueAfterName(vibration.turn), true});
+    return lines;
+}
+
+ReportTable sectionInertiaTable(const VibrationSheet& vibration)
+{
+    ReportTable table;
+    table.title = "Моменты инерции поперечных сечений корпуса";
+    table.header = {"Шпация", "I, м⁴"};
+    table.fixedDecimals = true;
+    for (int row = 1; row <= spacingCount; ++row)
+        table.rows.push_back({spacingLabel(row - 1), vibration.sectionInertia.cell(1, row)});
+    return table;
+}
+
+ReportTable vibrationCalculationTable(const VibrationSheet& vibration)
+{
+    const TextGrid& grid = vibration.table;
+    ReportTable table;
+    table.title = "Таблица расчета вибрации";
+    if (vibration.tone > 0)
+        table.title += ", тон " + toneName(vibration.tone);
+    table.fixedDecimals = true;
+    table.header.push_back("Шпация");
+    for (int column = 1; column < grid.columnCount(); ++column)
+        table.header.push_back(std::to_string(column));
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        // The last row holds the sums of the columns.
+        cells.push_back(row < grid.rowCount() - 1 ? spacingLabel(row - 1) : "Сумма");
+        for (int column = 1; column < grid.columnCount(); ++column)
+            cells.push_back(trimmed(grid.cell(column, row)));
+    }
+    return table;
+}
+
+ReportTable modeShapeTable(const VibrationSheet& vibration)
+{
+    ReportTable table;
+    table.title = "Форма колебаний (энергетический метод)";
+    table.header = {"Шпация", "Ордината"};
+    table.fixedDecimals = true;
+    for (const ChartSeries& series : vibration.modeShape.series)
+        for (const ChartPoint& point : series.points())
+            table.rows.push_back({formatGeneral(point.x), formatFixed(point.y, 4)});
+    return table;
+}
+
+ReportTable toneComparisonTable(const std::vector<ToneSummary>& tones)
+{
+    ReportTable table;
+    table.title = "Частоты свободных колебаний по тонам";
+    table.note =
+        "Энергетический метод — по таблице расчета вибрации; балочная модель — конечно-элементная модель корпуса "
+        "как свободной балки. Расхождение — балочной модели от энергетического метода.";
+    table.fixedDecimals = true;
+    table.header = {"Тон",
+                    "Энергетический метод, 1/с",
+                    "Энергетический метод, Гц",
+                    "Энергетический метод, кол/мин",
+                    "Балочная модель, 1/с",
+                    "Балочная модель, Гц",
+                    "Балочная модель, кол/мин",
+                    "Расхождение, %"};
+    for (const ToneSummary& tone : tones) {
+        const Frequency energy = frequencyOf(tone.energyFrequency);
+        const Frequency beam = frequencyOf(tone.beamFrequency);
+        table.rows.push_back({toneName(tone.tone), formatFixed(energy.perSecond, 4), formatFixed(energy.hertz, 4),
+                              formatFixed(energy.perMinute, 2), formatFixed(beam.perSecond, 4),
+                              formatFixed(beam.hertz, 4), formatFixed(beam.perMinute, 2),
+                              perCent(tone.beamFrequency, tone.energyFrequency)});
+    }
+    return table;
+}
+
+ReportTable beamShapesTable(const std::vector<ToneSummary>& tones)
+{
+    ReportTable table;
+    table.title = "Формы колебаний балочной модели";
+    table.fixedDecimals = true;
+    table.header.push_back("Шп");
+    for (const ToneSummary& tone : tones)
+        table.header.push_back("Тон " + toneName(tone.tone));
+    for (int frame = 0; frame < frameCount; ++frame) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        cells.push_back(frameLabel(frame));
+        for (const ToneSummary& tone : tones) {
+            const auto node = static_cast<std::size_t>(frame);
+            cells.push_back(node < tone.beamShape.size() ? formatFixed(tone.beamShape[node], 4) : std::string());
+        }
+    }
+    return table;
+}
+
+ChartModel beamShapesChart(const std::vector<ToneSummary>& tones)
+{
+    ChartModel chart;
+    chart.title = "Формы колебаний балочной модели";
+    for (std::size_t i = 0; i < tones.size(); ++i) {
+        ChartSeries& series =
+            chart.series.emplace_back("Тон " + toneName(tones[i].tone), toneColours[i % toneColours.size()]);
+        for (std::size_t node = 0; node < tones[i].beamShape.size(); ++node)
+            series.append(static_cast<double>(node), tones[i].beamShape[node]);
+    }
+    return chart;
+}
+
+std::vector<CaptionedValue> kumaiLines(std::optional<double> kumaiPerMinute, const VibrationSheet* vibration,
+                                       const std::vector<ToneSummary>& tones)
+{
+    if (!kumaiPerMinute)
+        return {};
+    const double kumai = *kumaiPerMinute;
+    std::vector<CaptionedValue> lines = {{"Оценка по Кумаи, тон I, кол/мин", formatFixed(kumai, 2), true}};
+    std::optional<double> energy;
+    std::optional<double> beam;
+    for (const ToneSummary& tone : tones) {
+        if (tone.tone == 1) {
+            energy = tone.energyFrequency;
+            beam = tone.beamFrequency;
+        }
+    }
+    if (!energy && vibration && vibration->tone == 1)
+        energy = numberOf(vibration->frequency);
+    const auto compare = [&](std::optional<double> omega, const std::string& method) {
+        if (!omega)
+            return;
+        const double perMinute = frequencyOf(*omega).perMinute;
+        lines.push_back({method + ", тон I, кол/мин", formatFixed(perMinute, 2), true});
+        lines.push_back({"Отличие от оценки по Кумаи, %", perCent(perMinute, kumai), true});
+    };
+    compare(energy, "Энергетический метод");
+    compare(beam, "Балочная модель");
+    return lines;
+}
+
+}  // namespace hullcalc

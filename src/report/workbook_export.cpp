@@ -1,0 +1,346 @@
+#include "report/workbook_export.h"
+
+#include "common/error.h"
+#include "common/file_io.h"
+#include "common/number_text.h"
+#include "report/save_failure.h"
+#include "report/trim_tables.h"
+#include "report/vibration_tables.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <optional>
+#include <random>
+
+namespace hullcalc {
+
+namespace {
+
+// A workbook larger than this is not one of ours: reading it back stops.
+constexpr std::size_t maxWorkbookBytes = 256u << 20;
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// Characters, not bytes, of a UTF-8 text: the width of a column.
+std::size_t lengthOf(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// The decimals a fixed-point text shows ("-3,72": 2), or nothing for a text in
+// exponent form.
+std::optional<int> decimalsOf(std::string_view text)
+{
+    if (text.find_first_of("Ee") != std::string_view::npos)
+        return std::nullopt;
+    const auto comma = text.find(',');
+    return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
+}
+
+std::optional<double> numberOf(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+// The formats of one workbook, made once each.
+class Formats {
+public:
+    explicit Formats(lxw_workbook* workbook) : workbook_(workbook)
+    {
+        title = workbook_add_format(workbook);
+        format_set_bold(title);
+        format_set_font_size(title, 13);
+        heading = workbook_add_format(workbook);
+        format_set_bold(heading);
+        note = workbook_add_format(workbook);
+        format_set_italic(note);
+        header = workbook_add_format(workbook);
+        format_set_bold(header);
+        format_set_text_wrap(header);
+        format_set_align(header, LXW_ALIGN_CENTER);
+        format_set_align(header, LXW_ALIGN_VERTICAL_CENTER);
+        format_set_bg_color(header, 0xE2E7EE);
+        format_set_border(header, LXW_BORDER_THIN);
+    }
+
+    // Numbers with this many decimals; nullptr (general) for none given.
+    lxw_format* number(std::optional<int> decimals)
+    {
+        if (!decimals)
+            return nullptr;
+        auto [place, inserted] = numbers_.try_emplace(*decimals, nullptr);
+        if (inserted) {
+            place->second = workbook_add_format(workbook_);
+            const std::string code = *decimals > 0 ? "0." + std::string(static_cast<std::size_t>(*decimals), '0') : "0";
+            format_set_num_format(place->second, code.c_str());
+        }
+        return place->second;
+    }
+
+    lxw_format* title;
+    lxw_format* heading;
+    lxw_format* note;
+    lxw_format* header;
+
+private:
+    lxw_workbook* workbook_;
+    std::map<int, lxw_format*> numbers_;
+};
+
+// Writes blocks one under another on a sheet and sizes its columns to them.
+class SheetWriter {
+public:
+    SheetWriter(lxw_workbook* workbook, Formats& formats, const char* name)
+        : sheet_(workbook_add_worksheet(workbook, name)), formats_(formats)
+    {
+        if (!sheet_)
+            throw Error(std::string("the sheet «") + name + "» cannot be added");
+    }
+    SheetWriter(const SheetWriter&) = delete;
+    SheetWriter& operator=(const SheetWriter&) = delete;
+    ~SheetWriter()
+    {
+        for (const auto& [column, width] : widths_)
+            worksheet_set_column(sheet_, column, column, width, nullptr);
+    }
+
+    void text(const std::string& value, lxw_format* format = nullptr)
+    {
+        if (!value.empty())
+            worksheet_write_string(sheet_, row_, 0, value.c_str(), format);
+        ++row_;
+    }
+
+    void skip() { ++row_; }
+
+    void captionedValues(const std::vector<CaptionedValue>& lines)
+    {
+        for (const CaptionedValue& line : lines) {
+            worksheet_write_string(sheet_, row_, 0, line.caption.c_str(), nullptr);
+            widen(0, line.caption, 60);
+            cell(1, line.value, line.fixedDecimals, false);
+            ++row_;
+        }
+    }
+
+    // The title, the note, the header row and the rows; with `freeze` the
+    // header and the labels stay in sight when scrolling.
+    void table(const ReportTable& table, bool freeze)
+    {
+        text(table.title, formats_.heading);
+        if (!table.note.empty())
+            text(table.note, formats_.note);
+        const lxw_row_t headerRow = row_;
+        for (std::size_t i = 0; i < table.rows.size(); ++i)
+            for (std::size_t column = 0; column < table.header.size(); ++column)
+                widen(static_cast<lxw_col_t>(column), trimmed(table.rows[i][column]), 30);
+        std::size_t lines = 1;
+        for (std::size_t column = 0; column < table.header.size(); ++column) {
+            const std::string& caption = table.header[column];
+            worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), caption.c_str(), formats_.header);
+            const double width = widen(static_cast<lxw_col_t>(column), std::string(8, ' '), 30);
+            lines = std::max(lines, static_cast<std::size_t>(std::ceil(lengthOf(caption) / (width - 1))));
+        }
+        worksheet_set_row(sheet_, row_, 15.0 * static_cast<double>(lines), nullptr);
+        ++row_;
+        for (const std::vector<std::string>& cells : table.rows) {
+            for (std::size_t column = 0; column < cells.size(); ++column)
+                cell(static_cast<lxw_col_t>(column), cells[column], table.fixedDecimals,
+                     static_cast<int>(column) < table.labelColumns);
+            ++row_;
+        }
+        if (freeze)
+            worksheet_freeze_panes(sheet_, headerRow + 1, static_cast<lxw_col_t>(table.labelColumns));
+    }
+
+private:
+    // A number where the text is one, else the text; nothing for an empty text.
+    void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label)
+    {
+        const std::string text = trimmed(value);
+        if (text.empty())
+            return;
+        const std::optional<double> number = label ? std::nullopt : numberOf(text);
+        if (number)
+            worksheet_write_number(sheet_, row_, column, *number,
+                                   formats_.number(fixedDecimals ? decimalsOf(text) : std::nullopt));
+        else
+            worksheet_write_string(sheet_, row_, column, text.c_str(), nullptr);
+        widen(column, text, 30);
+    }
+
+    // Widens the column to the text (up to `most` characters); returns the width.
+    double widen(lxw_col_t column, const std::string& text, double most)
+    {
+        double& width = widths_.try_emplace(column, 8.0).first->second;
+        width = std::max(width, std::min(most, static_cast<double>(lengthOf(text)) + 2));
+        return width;
+    }
+
+    lxw_worksheet* sheet_;
+    Formats& formats_;
+    lxw_row_t row_ = 0;
+    std::map<lxw_col_t, double> widths_;
+};
+
+// A sheet holding one table under its header.
+void tableSheet(lxw_workbook* workbook, Formats& formats, const char* name, const ReportTable& table)
+{
+    SheetWriter(workbook, formats, name).table(table, true);
+}
+
+void summarySheet(lxw_workbook* workbook, Formats& formats, const ReportContent& content)
+{
+    SheetWriter sheet(workbook, formats, "Сводка");
+    const bool vibration = content.vibration || !content.tones.empty();
+    sheet.text(
+        vibration ? "Расчет удифферентовки и общей вибрации корпуса судна" : "Расчет удифферентовки корпуса судна",
+        formats.title);
+    sheet.captionedValues({{"Файл", content.fileName}, {"Дата", content.date}});
+    sheet.skip();
+    sheet.text("Главные размерения и тип судна", formats.heading);
+    sheet.captionedValues(particularLines(content.particulars));
+    sheet.skip();
+    sheet.text("Результаты удифферентовки", formats.heading);
+    if (!content.trim.complete)
+        sheet.text("Расчет удифферентовки не завершен.", formats.note);
+    sheet.captionedValues(summaryLines(content.trim.results));
+    if (vibration) {
+        sheet.skip();
+        sheet.text("Вибрация корпуса", formats.heading);
+        if (content.vibration)
+            sheet.captionedValues(vibrationResultLines(*content.vibration));
+        sheet.captionedValues(kumaiLines(content.kumaiPerMinute, content.vibration, content.tones));
+    }
+    sheet.skip();
+    sheet.text("Замечания", formats.heading);
+    if (content.warnings.empty())
+        sheet.text("Замечаний нет");
+    for (const std::string& warning : content.warnings)
+        sheet.text(warning);
+}
+
+void vibrationSheets(lxw_workbook* workbook, Formats& formats, const ReportContent& content)
+{
+    const VibrationSheet* vibration = content.vibration;
+    if (!vibration && content.tones.empty())
+        return;
+    {
+        SheetWriter sheet(workbook, formats, "Вибрация");
+        if (vibration) {
+            sheet.text("Частота свободных колебаний (энергетический метод)", formats.heading);
+            sheet.captionedValues(vibrationResultLines(*vibration));
+            sheet.skip();
+        }
+        if (!content.tones.empty()) {
+            sheet.table(toneComparisonTable(content.tones), false);
+            sheet.skip();
+        }
+        const std::vector<CaptionedValue> kumai = kumaiLines(content.kumaiPerMinute, vibration, content.tones);
+        if (!kumai.empty()) {
+            sheet.text("Сравнение с оценкой частоты по Кумаи", formats.heading);
+            sheet.captionedValues(kumai);
+            sheet.skip();
+        }
+        if (vibration) {
+            sheet.table(modeShapeTable(*vibration), false);
+            sheet.skip();
+        }
+        if (!content.tones.empty()) {
+            sheet.table(beamShapesTable(content.tones), false);
+            sheet.skip();
+        }
+        if (vibration)
+            sheet.table(sectionInertiaTable(*vibration), false);
+    }
+    if (vibration)
+        tableSheet(workbook, formats, "Таблица вибрации", vibrationCalculationTable(*vibration));
+}
+
+void writeSheets(lxw_workbook* workbook, const ReportContent& content)
+{
+    Formats formats(workbook);
+    const TrimSheet& trim = content.trim;
+    summarySheet(workbook, formats, content);
+    tableSheet(workbook, formats, "Ординаты", offsetsTable(trim.input));
+    tableSheet(workbook, formats, "Массы", massesTable(trim.input));
+    tableSheet(workbook, formats, "Площади Бонжана", sectionAreasTable(trim.bonjean));
+    tableSheet(workbook, formats, "Статические моменты", sectionMomentsTable(trim.bonjean));
+    tableSheet(workbook, formats, "Кривые элементов", hydrostaticsTable(trim.bonjean, trim.hydrostatics));
+    {
+        SheetWriter sheet(workbook, formats, "Приближения");
+        sheet.text("Начальное и последнее приближения", formats.heading);
+        sheet.captionedValues(iterationLines(trim.iteration));
+        sheet.skip();
+        sheet.table(approximationsTable(trim.iteration), false);
+    }
+    tableSheet(workbook, formats, "Расчетная ватерлиния", designWaterlineTable(trim.iteration));
+    tableSheet(workbook, formats, "Таблица удифферентовки", trimCalculationTable(trim.results));
+    tableSheet(workbook, formats, "Нагрузка", loadsTable(trim.results));
+    tableSheet(workbook, formats, "Перерезывающая сила", shearForceTable(trim.results));
+    tableSheet(workbook, formats, "Изгибающий момент", bendingMomentTable(trim.results));
+    vibrationSheets(workbook, formats, content);
+}
+
+// A name beside the target that no other save uses at the same time.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target)
+{
+    std::random_device random;
+    std::filesystem::path name = target.filename();
+    name += "." + std::to_string(random()) + ".tmp";
+    return target.parent_path() / name;
+}
+
+struct WorkbookDeleter {
+    void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
+};
+
+}  // namespace
+
+void saveWorkbook(const std::filesystem::path& path, const ReportContent& content)
+{
+    if (path.filename().empty())
+        throw Error(saveFailure(path, "Invalid filename"));
+    // The library writes to a file name: a temporary one beside the target,
+    // whose bytes replace the target only once the workbook is complete.
+    const std::filesystem::path temporary = temporaryBeside(path);
+    const std::u8string temporaryName = temporary.u8string();
+    const auto removeTemporary = [&] {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+    };
+    try {
+        std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
+            workbook_new(reinterpret_cast<const char*>(temporaryName.c_str())));
+        if (!workbook)
+            throw Error(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+        writeSheets(workbook.get(), content);
+        // Closing writes the file and frees the workbook, also on failure.
+        const lxw_error error = workbook_close(workbook.release());
+        if (error != LXW_NO_ERROR)
+            throw Error(lxw_strerror(error));
+        const std::string bytes = readFileBytes(temporary, maxWorkbookBytes);
+        removeTemporary();
+        saveFileSafely(path, bytes);
+    } catch (const Error& e) {
+        removeTemporary();
+        throw Error(saveFailure(path, e.what()));
+    }
+}
+
+}  // namespace hullcalc

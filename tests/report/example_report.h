@@ -1,0 +1,44 @@
+// The example ship after "Пример" and "Расчет" on river water, with tone I
+// computed in the vibration window, all four tones compared by both methods
+// and the Kumai estimate, as the content of a report.
+#pragma once
+
+#include "common/number_text.h"
+#include "report/report_content.h"
+#include "trim/trim_calculation.h"
+#include "vibration/beam_model.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
+#include "vibration/vibration.h"
+
+#include <vector>
+
+namespace hullcalc {
+
+struct ExampleReport {
+    ShipParticulars particulars;
+    TrimSheet trim;
+    VibrationSheet vibration;
+    std::vector<ToneSummary> tones;
+    double kumai = 0.0;
+
+    ExampleReport()
+    {
+        particulars.waterDensity = riverWaterDensity;
+        writeHeaders(trim);
+        fillExampleShip(trim.input);
+        runTrimCalculation(trim, particulars);
+        writeVibrationHeaders(vibration);
+        selectTone(vibration, 1);
+        computeVibration(trimmedHull(trim), particulars, vibration);
+        tones = compareTones(trimmedHull(trim), particulars, vibration);
+        kumai = kumaiTwoNodeFrequency(particulars, vibration);
+    }
+
+    ReportContent content() const
+    {
+        return {particulars, trim, &vibration, tones, kumai, {}, "пример.txt", "07.12.2026"};
+    }
+};
+
+}  // namespace hullcalc
