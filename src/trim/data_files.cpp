@@ -130,10 +130,13 @@ private:
 };
 
 // Cells the file holds beyond the table cannot be shown, so they are not kept.
-void storeCell(TextGrid& grid, std::int64_t column, std::int64_t row, const std::string& text)
+// Returns whether the cell was a cell of the table.
+bool storeCell(TextGrid& grid, std::int64_t column, std::int64_t row, const std::string& text)
 {
-    if (column < grid.columnCount() && row < grid.rowCount())
-        grid.setCell(static_cast<int>(column), static_cast<int>(row), decodeCp1251(text));
+    if (column >= grid.columnCount() || row >= grid.rowCount())
+        return false;
+    grid.setCell(static_cast<int>(column), static_cast<int>(row), decodeCp1251(text));
+    return true;
 }
 
 }  // namespace
@@ -175,7 +178,7 @@ std::string resultsFileBytes(const TrimTable& results)
     return out;
 }
 
-void readInputFile(std::istream& in, InputTables& input)
+InputFileContents readInputFile(std::istream& in, InputTables& input)
 {
     if (in.fail())
         throw Error(fileErrorMessage(std::make_error_code(std::errc::io_error)));
@@ -192,22 +195,27 @@ void readInputFile(std::istream& in, InputTables& input)
     // read, row - 1 counts every line after the first, separator and title included.
     std::int64_t row = 1;
     std::string pending;
+    int offsetCells = 0;
+    int massCells = 0;
+    bool utf8MassesTitle = false;
     while (!reader.atEnd()) {
         if (pending == massesTitleBytes) {
             // Reads past the end of the input give empty lines that store
             // nothing, so the section may stop there.
             for (std::int64_t m = 1; m <= row - 1 && !reader.atEnd(); ++m)
-                pending =
-                    reader.readLine([&](std::int64_t, const std::string& text) { storeCell(masses, 1, m, text); });
+                pending = reader.readLine(
+                    [&](std::int64_t, const std::string& text) { massCells += storeCell(masses, 1, m, text); });
             continue;
         }
-        pending = reader.readLine(
-            [&](std::int64_t column, const std::string& text) { storeCell(offsets, column, row, text); });
+        utf8MassesTitle = utf8MassesTitle || pending == massesTitle;
+        pending = reader.readLine([&](std::int64_t column, const std::string& text) {
+            offsetCells += storeCell(offsets, column, row, text);
+        });
         ++row;
     }
-
     input.offsets = std::move(offsets);
     input.masses = std::move(masses);
+    return {offsetCells, massCells, utf8MassesTitle};
 }
 
 void saveInputFile(const std::filesystem::path& path, const InputTables& input)
@@ -223,7 +231,18 @@ void saveResultsFile(const std::filesystem::path& path, const TrimTable& results
 void loadInputFile(const std::filesystem::path& path, InputTables& input)
 {
     std::istringstream in(readFileBytes(path, maxInputFileBytes));
-    readInputFile(in, input);
+    InputTables read = input;
+    const InputFileContents contents = readInputFile(in, read);
+    // A text file that is not a data file, or a copy whose masses title is not
+    // in the file's code page, fills no cell of one table: the tables stay.
+    if (contents.offsetCells == 0)
+        throw Error("В файле нет таблицы ординат: это не файл исходных данных; таблицы не изменены");
+    if (contents.massCells == 0)
+        throw Error(
+            contents.utf8MassesTitle
+                ? "В файле нет таблицы масс в кодировке Windows-1251 (файл сохранен в UTF-8?); таблицы не изменены"
+                : "В файле нет таблицы масс (строки «Таблица масс» и масс под ней); таблицы не изменены");
+    input = std::move(read);
 }
 
 }  // namespace hullcalc

@@ -44,11 +44,20 @@ std::string resultsFileBytes(const TrimTable& results);
 // text, as DOS editors wrote it. A control character other than TAB, CR, LF
 // and NUL marks a binary file, and it and a stream that fails to read throw
 // Error and leave both tables as they were.
-void readInputFile(std::istream& in, InputTables& input);
+// Returns how many cells of each table the file filled.
+struct InputFileContents {
+    int offsetCells = 0;
+    int massCells = 0;
+    bool utf8MassesTitle = false;  // the masses title was there, but in UTF-8
+};
+InputFileContents readInputFile(std::istream& in, InputTables& input);
 
 // The three file operations on a path, for callers without a save of their own.
 // Saving replaces the file only once it is complete (saveFileSafely); loading
-// refuses a file longer than maxInputFileBytes. Throw Error on failure.
+// refuses a file longer than maxInputFileBytes, and a file that fills no cell
+// of the offsets or of the masses (it is not a data file, or its masses are
+// missing), saying which; the tables change only when it loads. Throw Error on
+// failure.
 void saveInputFile(const std::filesystem::path& path, const InputTables& input);
 void saveResultsFile(const std::filesystem::path& path, const TrimTable& results);
 void loadInputFile(const std::filesystem::path& path, InputTables& input);

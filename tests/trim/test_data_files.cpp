@@ -5,10 +5,13 @@
 #include "common/file_io.h"
 #include "trim_fixture.h"
 
+#include "common/cp1251.h"
+
 #include "test_directory.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -130,6 +133,40 @@ struct OddFile {
     std::string bytes;
     std::vector<Expected> cells;
 };
+
+// Loading refuses what is not a data file, naming the table it lacks, and
+// keeps the tables: an empty or unrelated text file, a file without masses, a
+// UTF-8 copy whose masses title is not in the data files' code page.
+TEST_F(DataFiles, LoadingAFileWithoutATableSaysWhichAndChangesNothing)
+{
+    const TestDirectory directory;
+    const std::string complete = inputFileBytes(sheet.input);
+    const std::string offsetsOnly = complete.substr(0, complete.find("\r\r\n"));
+    std::string utf8Copy = complete;
+    const std::string titleBytes = encodeCp1251("Таблица масс");
+    utf8Copy.replace(utf8Copy.find(titleBytes), titleBytes.size(), "Таблица масс");
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"empty", "", "В файле нет таблицы ординат: это не файл исходных данных; таблицы не изменены"},
+        {"unrelated", "Список покупок\nхлеб\nмолоко\n",
+         "В файле нет таблицы ординат: это не файл исходных данных; таблицы не изменены"},
+        {"offsets only", offsetsOnly,
+         "В файле нет таблицы масс (строки «Таблица масс» и масс под ней); таблицы не изменены"},
+        {"UTF-8 copy", utf8Copy,
+         "В файле нет таблицы масс в кодировке Windows-1251 (файл сохранен в UTF-8?); таблицы не изменены"},
+    };
+    clearInputTables(sheet.input);
+    const InputTables cleared = sheet.input;
+    for (const auto& c : cases) {
+        const std::filesystem::path file = directory.path() / (std::string(c.name) + ".txt");
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        EXPECT_EQ(errorOf([&] { loadInputFile(file, sheet.input); }), c.message) << c.name;
+        EXPECT_TRUE(sheet.input == cleared) << c.name;
+    }
+}
 
 TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
 {
