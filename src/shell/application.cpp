@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "shell/main_window.h"
+#include "shell/report_requests.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
@@ -29,6 +30,7 @@ Application::Application()
     resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
     vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars);
     helpWindow_ = std::make_unique<HelpWindow>();
+    setWorkbookFileChooser(nullptr);
     connectWindows();
     connectSession();
 }
@@ -95,6 +97,14 @@ void Application::connectSession()
         if (session->mayDiscardChanges(trim))
             session->open(file, trim);
     });
+    QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
+        const ReportExtras extras = reportExtrasOf(document_);
+        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
+    });
+    QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
+        const ReportExtras extras = reportExtrasOf(document_);
+        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
+    });
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
     QObject::connect(vibrationWindow_.get(), &VibrationWindow::inputEdited, session, &ProjectSession::markChanged);
 
@@ -107,6 +117,11 @@ void Application::connectSession()
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());
     showSessionState();
+}
+
+void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> chooser)
+{
+    chooseWorkbook_ = chooser ? std::move(chooser) : std::function<QString(QWidget*)>(&chooseWorkbookFile);
 }
 
 void Application::showSessionState()

@@ -5,6 +5,9 @@
 #include "shell/document.h"
 #include "shell/project_session.h"
 
+#include <QString>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +48,8 @@ public:
 
     HelpWindow& helpWindow() { return *helpWindow_; }
     ProjectSession& session() { return *session_; }
+    // The file "Экспорт в Excel…" writes; tests answer without a dialog.
+    void setWorkbookFileChooser(std::function<QString(QWidget*)> chooser);
 
 private:
     void connectWindows();
@@ -68,6 +73,7 @@ private:
     std::unique_ptr<HelpWindow> helpWindow_;
     std::vector<QWidget*> placedGraphWindows_;
     bool trimWindowPlaced_ = false;
+    std::function<QString(QWidget*)> chooseWorkbook_;
 };
 
 }  // namespace hullcalc

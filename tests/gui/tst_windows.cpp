@@ -568,6 +568,23 @@ private slots:
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
     }
 
+    // "Файл → Экспорт в Excel…" writes the workbook of what the windows hold.
+    void excelExportWritesTheWorkbook()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("судно");
+        app->setWorkbookFileChooser([&](QWidget*) { return file + ".xlsx"; });
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        child<QPushButton>(udif, "ExampleButton")->click();
+        child<QPushButton>(udif, "SpeedButton8")->click();
+        udif->findChild<QAction*>("exportWorkbook")->trigger();
+        QVERIFY(shownErrors.isEmpty());
+        QFile workbook(file + ".xlsx");
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        QCOMPARE(workbook.read(2), QByteArray("PK"));
+    }
+
     void printingWithoutAPrinterSaysSo()
     {
         if (printerInstalled())

@@ -1,0 +1,79 @@
+#include "shell/report_requests.h"
+
+#include "report/calculation_report.h"
+#include "report/workbook_export.h"
+#include "trim/design_checks.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
+#include "widgets/error_display.h"
+
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <filesystem>
+
+namespace hullcalc {
+
+ReportExtras reportExtrasOf(const Document& document)
+{
+    ReportExtras extras;
+    for (const std::vector<Warning>& warnings :
+         {checkInput(document.particulars, document.trim.input), checkResults(document.particulars, document.trim)})
+        for (const Warning& warning : warnings)
+            extras.warnings.push_back(warning.message);
+    if (!document.trim.complete)
+        return extras;
+    // The comparison is part of the report where it can be made; where it
+    // cannot (an inertia that is not a number), the report goes without it.
+    try {
+        extras.tones = compareTones(trimmedHull(document.trim), document.particulars, document.vibration);
+        extras.kumaiPerMinute = kumaiTwoNodeFrequency(document.particulars, document.vibration);
+    } catch (const Error&) {
+        extras.tones.clear();
+        extras.kumaiPerMinute.reset();
+    }
+    return extras;
+}
+
+ReportContent reportContentOf(const Document& document, const ReportExtras& extras, const QString& fileName)
+{
+    const VibrationSheet* vibration = document.vibration.frequency.empty() ? nullptr : &document.vibration;
+    return {document.particulars,
+            document.trim,
+            vibration,
+            extras.tones,
+            extras.kumaiPerMinute,
+            extras.warnings,
+            fileName.toStdString(),
+            QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
+}
+
+void showReportPreview(QWidget* parent, const ReportContent& content)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle("Отчет о расчете");
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
+                     [&](QPrinter* device) { runAction(parent, [&] { renderReport(*device, content); }); });
+    preview.exec();
+}
+
+QString chooseWorkbookFile(QWidget* parent)
+{
+    QString name = QFileDialog::getSaveFileName(parent, "Экспорт в Excel", {}, "Книги Excel (*.xlsx);;Все файлы (*)");
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += ".xlsx";
+    return name;
+}
+
+void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose)
+{
+    const QString name = choose(parent);
+    if (!name.isEmpty())
+        runAction(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); });
+}
+
+}  // namespace hullcalc
