@@ -39,7 +39,10 @@ fuzz: deps
 
 bench: deps
 	@$(call PRESET_BUILD,release)
-	@for b in build/release/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@for b in build/release/bench/bench_trim build/release/bench/bench_vibration build/release/bench/bench_window; do \
+	  echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@echo "== build/release/bench/bench_startup"
+	@scripts/time-startup
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
