@@ -15,6 +15,30 @@
 namespace hullcalc {
 namespace {
 
+// A test row's name made of its text, so that the test list says what each row
+// holds: letters and digits as they are, a comma as "c", a point as "p", a minus
+// as "m", a blank as "_", any other character as "x"; the row's number keeps
+// the names apart.
+std::string rowName(std::string_view text, std::size_t index)
+{
+    std::string name = "r" + std::to_string(index) + "_";
+    for (const char c : text) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            name += c;
+        else if (c == ',')
+            name += 'c';
+        else if (c == '.')
+            name += 'p';
+        else if (c == '-')
+            name += 'm';
+        else if (c == ' ')
+            name += '_';
+        else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            name += 'x';
+    }
+    return name;
+}
+
 struct ParseCase {
     const char* text;
     double value;
@@ -24,15 +48,15 @@ class ParsesNumber : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParsesNumber, ToItsValue) { EXPECT_EQ(parseNumber(GetParam().text), GetParam().value); }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParsesNumber,
-                         testing::Values(ParseCase{"3,75", 3.75}, ParseCase{"  2,25 ", 2.25},
-                                         ParseCase{"\t-3,72", -3.72}, ParseCase{"+5", 5.0}, ParseCase{"1,", 1.0},
-                                         ParseCase{",5", 0.5}, ParseCase{"-,5", -0.5}, ParseCase{"1E3", 1000.0},
-                                         ParseCase{"1,5e-2", 0.015}, ParseCase{"5E-5", 5e-5},
-                                         ParseCase{"2,5E+2", 250.0}, ParseCase{"  8,0000", 8.0}, ParseCase{"007", 7.0},
-                                         ParseCase{"1E-400", 0.0},
-                                         ParseCase{"0,000000000000000000000000000001E-300", 0.0},
-                                         ParseCase{"1,7976931348623157E308", std::numeric_limits<double>::max()}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParsesNumber,
+    testing::Values(ParseCase{"3,75", 3.75}, ParseCase{"  2,25 ", 2.25}, ParseCase{"\t-3,72", -3.72},
+                    ParseCase{"+5", 5.0}, ParseCase{"1,", 1.0}, ParseCase{",5", 0.5}, ParseCase{"-,5", -0.5},
+                    ParseCase{"1E3", 1000.0}, ParseCase{"1,5e-2", 0.015}, ParseCase{"5E-5", 5e-5},
+                    ParseCase{"2,5E+2", 250.0}, ParseCase{"  8,0000", 8.0}, ParseCase{"007", 7.0},
+                    ParseCase{"1E-400", 0.0}, ParseCase{"0,000000000000000000000000000001E-300", 0.0},
+                    ParseCase{"1,7976931348623157E308", std::numeric_limits<double>::max()}),
+    [](const testing::TestParamInfo<ParseCase>& row) { return rowName(row.param.text, row.index); });
 
 TEST(ParseNumber, NegativeZeroIsZero)
 {
@@ -126,7 +150,8 @@ TEST_P(RejectsText, WithTheOriginalTextInTheMessage)
 INSTANTIATE_TEST_SUITE_P(NotNumbers, RejectsText,
                          testing::Values("", "   ", "1.5", " 1.5 ", "1 000", "1.000,5", "inf", "-inf", "nan", "INF",
                                          "1E999", "-2E400", "1E99999999999999999999", ",", "-", "+", "E5", "1E", "1e+",
-                                         "1,2,3", "0x10", "1,5 м", "--1", "٣"));
+                                         "1,2,3", "0x10", "1,5 м", "--1", "٣"),
+                         [](const testing::TestParamInfo<const char*>& row) { return rowName(row.param, row.index); });
 
 struct FormatCase {
     double value;
@@ -137,16 +162,16 @@ class GeneralText : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(GeneralText, MatchesPercentDot15g) { EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(Values, GeneralText,
-                         testing::Values(FormatCase{0.0, "0"}, FormatCase{4.29, "4,29"}, FormatCase{-2.5, "-2,5"},
-                                         FormatCase{0.1 + 0.2, "0,3"}, FormatCase{1.0 / 3.0, "0,333333333333333"},
-                                         FormatCase{0.0001, "0,0001"}, FormatCase{0.00009, "9E-5"},
-                                         FormatCase{5e-5, "5E-5"}, FormatCase{-1.5e-7, "-1,5E-7"},
-                                         FormatCase{123456789012345.0, "123456789012345"},
-                                         FormatCase{1234567890123456.0, "1,23456789012346E15"},
-                                         FormatCase{1e15, "1E15"}, FormatCase{999999999999999.5, "1E15"},
-                                         FormatCase{1.5e20, "1,5E20"}, FormatCase{2595.8278125, "2595,8278125"},
-                                         FormatCase{1e-100, "1E-100"}, FormatCase{12.0, "12"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, GeneralText,
+    testing::Values(FormatCase{0.0, "0"}, FormatCase{4.29, "4,29"}, FormatCase{-2.5, "-2,5"},
+                    FormatCase{0.1 + 0.2, "0,3"}, FormatCase{1.0 / 3.0, "0,333333333333333"},
+                    FormatCase{0.0001, "0,0001"}, FormatCase{0.00009, "9E-5"}, FormatCase{5e-5, "5E-5"},
+                    FormatCase{-1.5e-7, "-1,5E-7"}, FormatCase{123456789012345.0, "123456789012345"},
+                    FormatCase{1234567890123456.0, "1,23456789012346E15"}, FormatCase{1e15, "1E15"},
+                    FormatCase{999999999999999.5, "1E15"}, FormatCase{1.5e20, "1,5E20"},
+                    FormatCase{2595.8278125, "2595,8278125"}, FormatCase{1e-100, "1E-100"}, FormatCase{12.0, "12"}),
+    [](const testing::TestParamInfo<FormatCase>& row) { return rowName(row.param.text, row.index); });
 
 class FixedText : public testing::TestWithParam<std::tuple<double, int, int, const char*>> {};
 
@@ -170,7 +195,10 @@ INSTANTIATE_TEST_SUITE_P(
                     std::make_tuple(0.0005, 2, 0, "0,00"), std::make_tuple(5e-300, 4, 8, "  0,0000"),
                     // Rounded to 15 digits first: 807,445000000000 is a tie, 807,44499999999 is not.
                     std::make_tuple(807.4449999999999, 2, 0, "807,45"),
-                    std::make_tuple(807.44499999999, 2, 0, "807,44")));
+                    std::make_tuple(807.44499999999, 2, 0, "807,44")),
+    [](const testing::TestParamInfo<std::tuple<double, int, int, const char*>>& row) {
+        return rowName(std::get<3>(row.param), row.index);
+    });
 
 TEST(Formats, RefuseInfinityAndNaN)
 {
