@@ -348,7 +348,7 @@ void TrimWindow::createPages()
     setCentralWidget(central);
 
     // From anywhere in the window, the grids included.
-    const auto stepPages = [this](int step) { return [this, step] { selectNextShownPage(step); }; };
+    const auto stepPages = [this](int direction) { return [this, direction] { selectNextShownPage(direction); }; };
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this, stepPages(1));
     for (const QKeySequence& back :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
@@ -580,13 +580,13 @@ void TrimWindow::setIntermediatePagesVisible(bool visible)
     hideIntermediate_->setEnabled(visible);
 }
 
-// The page after (step 1) or before (step −1) the current one among those the
-// list shows, going round.
-void TrimWindow::selectNextShownPage(int step)
+// The page after the current one (direction +1) or before it (−1) among those
+// the list shows, going round.
+void TrimWindow::selectNextShownPage(int direction)
 {
     const int count = pages_->count();
-    for (int next = (pages_->currentIndex() + step + count) % count; next != pages_->currentIndex();
-         next = (next + step + count) % count) {
+    for (int next = (pages_->currentIndex() + direction + count) % count; next != pages_->currentIndex();
+         next = (next + direction + count) % count) {
         if (pages_->isTabVisible(next)) {
             pages_->setCurrentIndex(next);
             return;

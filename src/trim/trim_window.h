@@ -117,7 +117,7 @@ private:
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
     void activate();
     void setIntermediatePagesVisible(bool visible);
-    void selectNextShownPage(int step);
+    void selectNextShownPage(int direction);
     void showSelectedPageInList(int page);
     void fitPageListHeight();
     QWidget* checksPanel();
