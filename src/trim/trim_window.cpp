@@ -239,6 +239,7 @@ void TrimWindow::createPages()
     bonjean->setVisible(false);                                             // the Bonjean-scale window is not offered
     // "шпантгоутам" as the button has always read.
     QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
+    sectionalAreas->setToolTip("Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
     addPage(gridPage(sheet_.bonjean.sectionAreas, 55,
                      "Площадь погруженной части шпангоута (оба борта) от основной плоскости до ватерлинии, кв. м; "
@@ -247,6 +248,7 @@ void TrimWindow::createPages()
             pageCaption(1));
 
     QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
+    moments->setToolTip("Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут");
     connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
     addPage(gridPage(sheet_.bonjean.sectionMoments, 55,
                      "Статический момент погруженной площади шпангоута относительно основной плоскости, куб. м; "
@@ -361,15 +363,21 @@ QWidget* TrimWindow::inputPage()
     page->setObjectName(toQString(names::inputPage));
 
     QPushButton* calculateButton = button(names::calculate, "Расчет");
+    calculateButton->setToolTip(
+        "Масштаб Бонжана, кривые элементов теоретического чертежа, удифферентовка и нагрузки "
+        "на корпус по главным размерениям и таблицам этого окна");
     QFont bold = calculateButton->font();
     bold.setBold(true);
     calculateButton->setFont(bold);
     connect(calculateButton, &QPushButton::clicked, this, &TrimWindow::calculate);
     QPushButton* bodyPlan = button(names::bodyPlanButton, "Графический вид");
+    bodyPlan->setToolTip("Проекция «Корпус»: шпангоуты по таблице ординат");
     connect(bodyPlan, &QPushButton::clicked, this, &TrimWindow::bodyPlanRequested);
     QPushButton* clear = button(names::clearButton, "Очистка");
+    clear->setToolTip("Очистить таблицы ординат и масс (Ctrl+Z вернет)");
     connect(clear, &QPushButton::clicked, this, &TrimWindow::clearInput);
     QPushButton* example = button(names::exampleButton, "Пример");
+    example->setToolTip("Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т");
     connect(example, &QPushButton::clicked, this, &TrimWindow::fillExample);
 
     auto* layout = new QGridLayout(page);
@@ -423,8 +431,10 @@ QWidget* TrimWindow::resultsPage()
     auto* page = new QWidget(this);
     page->setObjectName(toQString(names::resultsPage));
     QPushButton* graphs = button(names::resultsChartsButton, "Графический вид");
+    graphs->setToolTip("Нагрузка, перерезывающая сила и изгибающий момент на графиках");
     connect(graphs, &QPushButton::clicked, this, &TrimWindow::resultsChartsRequested);
     QPushButton* print = button(names::printChartsButton, "Печать графиков");
+    print->setToolTip("Три графика результатов на принтер, каждый на отдельном листе");
     connect(print, &QPushButton::clicked, this, &TrimWindow::printCharts);
 
     auto* layout = new QGridLayout(page);

@@ -173,6 +173,9 @@ QWidget* VibrationWindow::inputPage()
     bold.setBold(true);
     calculateButton->setFont(bold);
     calculateButton->setFocusPolicy(Qt::NoFocus);
+    calculateButton->setToolTip(
+        "Частота и форма выбранного тона по расчетной ватерлинии последнего расчета "
+        "удифферентовки");
     connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
     layout->addWidget(calculateButton, row, 0, 1, 3);
 
@@ -214,6 +217,7 @@ QWidget* VibrationWindow::inputPage()
     connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
     auto* print = new QPushButton("Печать графика", page);
     print->setObjectName(toQString(names::printChart));
+    print->setToolTip("График формы колебаний на принтер");
     connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(allTones);
