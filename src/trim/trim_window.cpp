@@ -157,7 +157,7 @@ QWidget* TrimWindow::checksPanel()
     checks_ = new QListWidget(panel);
     checks_->setObjectName("designChecks");
     checks_->setWordWrap(true);
-    checks_->setMaximumHeight(checks_->fontMetrics().lineSpacing() * 4 + 8);
+    checks_->setMaximumHeight(checks_->fontMetrics().lineSpacing() * 3 + 10);
     layout->addWidget(checks_);
     connect(checks_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showWarning(checks_->row(item)); });
@@ -479,7 +479,8 @@ QWidget* TrimWindow::resultsPage()
         captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Long captions take two lines, so that the results fit beside the main window.
         captionLabel->setWordWrap(true);
-        captionLabel->setMaximumWidth(captionLabel->fontMetrics().horizontalAdvance("Абцисса ЦТ ГВЛ, м   XF =") + 16);
+        captionLabel->setMinimumWidth(captionLabel->fontMetrics().horizontalAdvance("Осадка средняя, м Тср =") + 12);
+        captionLabel->setMaximumWidth(captionLabel->minimumWidth());
         auto* value = new QLabel(summary);
         value->setObjectName(toQString(names::summaryLabels[static_cast<std::size_t>(i)]));
         value->setMinimumWidth(70);
