@@ -119,7 +119,11 @@ void GridView::pasteClipboard()
     selectionModel()->select(QItemSelection(at, last), QItemSelectionModel::ClearAndSelect);
 }
 
-void GridView::clearSelectedCells() { model_->clearCells(chosenCells()); }
+void GridView::clearSelectedCells()
+{
+    // The window's edit runner may refuse the change.
+    runAction(this, [&] { model_->clearCells(chosenCells()); });
+}
 
 void GridView::moveDown()
 {

@@ -22,6 +22,8 @@ public:
     // texts, tells the views and emits edited(). A window sets its own runner to
     // record undo steps and mark its document modified; the change is valid only
     // during the call (keep the grid's texts before and after, not the change).
+    // A runner that throws Error before running the change refuses it: the grid
+    // views show the message and the grid stays as it was.
     using EditRunner = std::function<void(const QString& description, const std::function<void()>& change)>;
 
     TextGridModel(TextGrid& grid, bool editable, QObject* parent = nullptr);

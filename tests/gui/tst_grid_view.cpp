@@ -1,5 +1,6 @@
 // A grid as the user works in it: Tab, Enter and Delete, copying to and
 // pasting from a spreadsheet, and the captions a window puts over its headers.
+#include "common/error.h"
 #include "common/text_grid.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
@@ -185,6 +186,16 @@ private slots:
                                          "вставлено."));
         QCOMPARE(grid, smallGrid());
         QVERIFY(edits.descriptions.isEmpty());
+    }
+
+    void aChangeTheWindowRefusesIsShownAndLeavesTheGrid()
+    {
+        view->gridModel()->setEditRunner(
+            [](const QString&, const std::function<void()>&) { throw Error("Документ открыт только для чтения"); });
+        select(0, 0, 1, 1);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(shownErrors, QStringList{"Документ открыт только для чтения"});
+        QCOMPARE(grid, smallGrid());
     }
 
     void windowCaptionsShowOverTheGridsOwnHeaders()
