@@ -24,29 +24,13 @@ void recordError(QWidget*, const QString& message) { shownErrors.append(message)
 // A 2 x 2 grid of data cells under a header row and beside a header column.
 TextGrid smallGrid()
 {
+    const char* texts[3][3] = {{"", "1", "2"}, {"0 шп", "1,25", "2,5"}, {"1 шп", "3", "-0,75"}};
     TextGrid grid(3, 3);
-    grid.setCell(1, 0, "1");
-    grid.setCell(2, 0, "2");
-    grid.setCell(0, 1, "0 шп");
-    grid.setCell(0, 2, "1 шп");
-    grid.setCell(1, 1, "1,25");
-    grid.setCell(2, 1, "2,5");
-    grid.setCell(1, 2, "3");
-    grid.setCell(2, 2, "-0,75");
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            grid.setCell(column, row, texts[row][column]);
     return grid;
 }
-
-// The user's changes as the window's edit runner sees them.
-struct RecordedEdits {
-    QStringList descriptions;
-    void install(TextGridModel* model)
-    {
-        model->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-            descriptions.append(description);
-            change();
-        });
-    }
-};
 
 }  // namespace
 
@@ -58,7 +42,7 @@ class GridViewTest : public QObject {
     QLineEdit* before = nullptr;
     GridView* view = nullptr;
     QLineEdit* after = nullptr;
-    RecordedEdits edits;
+    QStringList edits;  // the descriptions the window's edit runner was given
 
     QString cell(int row, int column) const { return view->model()->index(row, column).data().toString(); }
 
@@ -82,15 +66,17 @@ private slots:
         auto* layout = new QVBoxLayout(page);
         before = new QLineEdit(page);
         view = new GridView(grid, GridLook{64, 25, true}, page);
-        view->setObjectName("grid");
         after = new QLineEdit(page);
         layout->addWidget(before);
         layout->addWidget(view);
         layout->addWidget(after);
         window->addTab(page, "Исходные данные");
         window->addTab(new QWidget, "Результаты");
-        edits = {};
-        edits.install(view->gridModel());
+        edits.clear();
+        view->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
+            edits.append(description);
+            change();
+        });
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -140,7 +126,7 @@ private slots:
         QCOMPARE(cell(0, 0), QString());
         QCOMPARE(cell(1, 0), QString());
         QCOMPARE(cell(1, 1), QString("-0,75"));
-        QCOMPARE(edits.descriptions, (QStringList{"Правка ячейки", "Очистка ячеек"}));
+        QCOMPARE(edits, (QStringList{"Правка ячейки", "Очистка ячеек"}));
     }
 
     void copyGivesTabSeparatedTextsAsShown()
@@ -160,7 +146,7 @@ private slots:
         QCOMPARE(grid.cell(2, 1), std::string("2"));
         QCOMPARE(grid.cell(1, 2), std::string("3"));
         QCOMPARE(grid.cell(2, 2), std::string("4,5"));
-        QCOMPARE(edits.descriptions, QStringList{"Вставка"});
+        QCOMPARE(edits, QStringList{"Вставка"});
         QCOMPARE(edited.count(), 1);
 
         // Only a number's point becomes a comma.
@@ -185,7 +171,7 @@ private slots:
                                          "от выбранной ячейки до края таблицы 1 строка и 2 столбца. Ничего не "
                                          "вставлено."));
         QCOMPARE(grid, smallGrid());
-        QVERIFY(edits.descriptions.isEmpty());
+        QVERIFY(edits.isEmpty());
     }
 
     void aChangeTheWindowRefusesIsShownAndLeavesTheGrid()
