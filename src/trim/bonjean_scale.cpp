@@ -10,9 +10,13 @@ namespace hullcalc {
 
 namespace {
 
+// The charts' background is white: where a series would be white it is drawn
+// in this orange, which none of the other series has.
+constexpr Colour orange{255, 140, 0};
+
 // Colours of the multi-series charts, in list order.
 constexpr std::array<Colour, frameCount> seriesColours = {
-    colours::red,  colours::green, colours::yellow, colours::blue, colours::white, colours::grey,   colours::fuchsia,
+    colours::red,  colours::green, colours::yellow, colours::blue, orange,         colours::grey,   colours::fuchsia,
     colours::teal, colours::navy,  colours::maroon, colours::lime, colours::olive, colours::purple, colours::silver,
     colours::aqua, colours::black, colours::red,    colours::red,  colours::red,   colours::red,    colours::red};
 
@@ -24,7 +28,7 @@ struct TitledColour {
 constexpr std::array<TitledColour, frameCount> bodyPlanSeries = {{
     {"№1", colours::red},        {"№2", colours::green},   {"№4", colours::blue},    {"№3", colours::yellow},
     {"№5", colours::darkPurple}, {"№6", colours::grey},    {"№7", colours::fuchsia}, {"№8", colours::teal},
-    {"№9", colours::navy},       {"№10", colours::maroon}, {"№11", colours::white},  {"№12", colours::lime},
+    {"№9", colours::navy},       {"№10", colours::maroon}, {"№11", orange},          {"№12", colours::lime},
     {"№13", colours::olive},     {"№14", colours::purple}, {"№15", colours::silver}, {"№16", colours::aqua},
     {"№17", colours::black},     {"№18", colours::red},    {"№19", colours::red},    {"№20", colours::red},
     {"№21", colours::red},

@@ -3,11 +3,13 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace hullcalc {
@@ -16,6 +18,48 @@ namespace {
 
 QColor toQColor(Colour c) { return QColor(c.red, c.green, c.blue); }
 
+// 1, 2 or 5 times a power of ten: the nearest at or above x (ceiling) or
+// the nearest of them to x.
+double niceNumber(double x, bool ceiling)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(x)));
+    const double q = x / power;
+    if (ceiling)
+        return (q <= 1.0 ? 1.0 : q <= 2.0 ? 2.0 : q <= 5.0 ? 5.0 : 10.0) * power;
+    return (q < 1.5 ? 1.0 : q < 3.0 ? 2.0 : q < 7.0 ? 5.0 : 10.0) * power;
+}
+
+// A value with no span gets one around it, so that the axis can be drawn.
+void spread(double& low, double& high)
+{
+    if (low == high) {
+        const double pad = low == 0.0 ? 1.0 : std::abs(low) * 0.1;
+        low -= pad;
+        high += pad;
+    }
+}
+
+// About five grid lines across a chart, as Qt's value axis starts with. Fixed
+// here, so that the same points always give the same axis: Qt's own rounding
+// starts from the line count it chose the time before.
+constexpr int gridLineTarget = 5;
+
+// A range that ends wherever equal scales put it, with grid lines at nice
+// values about as many as on any other chart.
+void setRangeWithNiceTicks(QValueAxis* axis, double low, double high)
+{
+    axis->setRange(low, high);
+    const double interval = niceNumber((high - low) / (gridLineTarget - 1), false);
+    if (std::isfinite(interval) && interval > 0.0) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0.0);
+        axis->setTickInterval(interval);
+    } else {
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(gridLineTarget);
+    }
+}
+
 }  // namespace
 
 QLocale chartLocale()
@@ -23,6 +67,21 @@ QLocale chartLocale()
     QLocale locale(QLocale::Russian, QLocale::Russia);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
+}
+
+// The range from low to high widened to multiples of a nice step, about
+// gridLineTarget lines of the grid apart. A loose range rounds its span up
+// to a nice number first, as Qt's axes do; a tight one keeps closer to the
+// points (equal scales, where the other axis widens the chart anyway).
+ChartView::Range ChartView::niceRange(double low, double high, Rounding rounding)
+{
+    spread(low, high);
+    const double span = high - low;
+    if (!std::isfinite(span))
+        return {low, high, span};
+    const double roundedSpan = rounding == Rounding::loose ? niceNumber(span, true) : span;
+    const double step = niceNumber(roundedSpan / (gridLineTarget - 1), false);
+    return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
 ChartView::ChartView(const ChartModel& model, const ChartLook& look, QWidget* parent)
@@ -58,8 +117,10 @@ void ChartView::buildSeries()
 {
     QChart* chart = this->chart();
     axisY_ = new QValueAxis(chart);
+    axisY_->setTitleText(look_.yTitle);
     chart->addAxis(axisY_, Qt::AlignLeft);
     const bool bars = !model_.series.empty() && model_.series.front().kind() == SeriesKind::Bar;
+    QAbstractAxis* horizontal = nullptr;
     if (bars) {
         categoryAxis_ = new QBarCategoryAxis(chart);
         // Twenty labels such as "10-11" side by side: a smaller font, and never
@@ -68,12 +129,19 @@ void ChartView::buildSeries()
         font.setPixelSize(10);
         categoryAxis_->setLabelsFont(font);
         categoryAxis_->setTruncateLabels(false);
-        chart->addAxis(categoryAxis_, Qt::AlignBottom);
+        horizontal = categoryAxis_;
+    } else if (look_.frameAxis) {
+        auto* frames = new QCategoryAxis(chart);
+        frames->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        axisX_ = frames;
+        labelFrames(look_.frameAxis->first, look_.frameAxis->second);
+        horizontal = axisX_;
     } else {
         axisX_ = new QValueAxis(chart);
-        chart->addAxis(axisX_, Qt::AlignBottom);
+        horizontal = axisX_;
     }
-
+    horizontal->setTitleText(look_.xTitle);
+    chart->addAxis(horizontal, Qt::AlignBottom);
     for (const ChartSeries& model : model_.series) {
         QAbstractSeries* series = nullptr;
         if (model.kind() == SeriesKind::Bar) {
@@ -102,10 +170,26 @@ void ChartView::buildSeries()
         }
         chart->addSeries(series);
         series->attachAxis(axisY_);
-        series->attachAxis(bars ? static_cast<QAbstractAxis*>(categoryAxis_) : axisX_);
+        series->attachAxis(horizontal);
         series_.push_back(series);
     }
 }
+
+// Frames along the hull: the axis spans exactly first..last, a label on every
+// whole abscissa (every second or more past twenty), numbered from
+// firstFrameNumber when the look sets it.
+void ChartView::labelFrames(int first, int last)
+{
+    auto* frames = static_cast<QCategoryAxis*>(axisX_);
+    const int shift = look_.firstFrameNumber ? *look_.firstFrameNumber - first : 0;
+    const int step = std::max(1, (last - first + 19) / 20);
+    frames->setStartValue(first);
+    for (int x = first; x <= last; x += step)
+        frames->append(QString::number(x + shift), x);
+    frames->setRange(first, last);
+}
+
+bool ChartView::drawsToEqualScales() const { return look_.equalScales && axisX_ && !look_.frameAxis; }
 
 void ChartView::refresh()
 {
@@ -122,31 +206,55 @@ void ChartView::showEvent(QShowEvent* event)
     QChartView::showEvent(event);
 }
 
+void ChartView::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    if (drawsToEqualScales())
+        fitEqualScales();
+}
+
 void ChartView::redraw()
 {
     stale_ = false;
-    for (std::size_t i = 0; i < series_.size(); ++i) {
-        const ChartSeries& model = model_.series[i];
-        if (auto* line = qobject_cast<QLineSeries*>(series_[i])) {
-            QList<QPointF> points;
-            points.reserve(static_cast<qsizetype>(model.points().size()));
-            for (const ChartPoint& p : model.points())
-                points.append(QPointF(p.x, p.y));
-            line->replace(points);
-        } else if (auto* bar = qobject_cast<QBarSeries*>(series_[i])) {
-            QBarSet* set = bar->barSets().front();
-            set->remove(0, set->count());
-            QStringList categories;
-            QList<qreal> values;
-            for (const ChartPoint& p : model.points()) {
-                values.append(p.y);
-                categories.append(QString::fromStdString(p.label));
-            }
-            set->append(values);
-            categoryAxis_->setCategories(categories);
-        }
-    }
+    // The calculation refills every chart each time, mostly with what it drew
+    // the time before: laying out axes and series again is the costly part.
+    if (drawn_ && *drawn_ == model_)
+        return;
+    for (std::size_t i = 0; i < series_.size() && i < model_.series.size(); ++i)
+        if (!drawn_ || i >= drawn_->series.size() || drawn_->series[i] != model_.series[i])
+            drawSeries(i);
+    drawn_ = model_;
     fitAxes();
+}
+
+void ChartView::drawSeries(std::size_t index)
+{
+    const ChartSeries& model = model_.series[index];
+    if (auto* line = qobject_cast<QLineSeries*>(series_[index])) {
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(model.points().size()));
+        for (const ChartPoint& p : model.points())
+            points.append(QPointF(p.x, p.y));
+        line->replace(points);
+    } else if (auto* bar = qobject_cast<QBarSeries*>(series_[index])) {
+        QBarSet* set = bar->barSets().front();
+        QStringList categories;
+        QList<qreal> values;
+        for (const ChartPoint& p : model.points()) {
+            values.append(p.y);
+            categories.append(QString::fromStdString(p.label));
+        }
+        if (set->count() == values.size()) {
+            for (int i = 0; i < values.size(); ++i)
+                if (set->at(i) != values[i])
+                    set->replace(i, values[i]);
+        } else {
+            set->remove(0, set->count());
+            set->append(values);
+        }
+        if (categoryAxis_->categories() != categories)
+            categoryAxis_->setCategories(categories);
+    }
 }
 
 void ChartView::fitAxes()
@@ -161,8 +269,7 @@ void ChartView::fitAxes()
             maxY = std::max(maxY, p.y);
         }
     }
-    const bool bars = categoryAxis_ != nullptr;
-    if (bars) {
+    if (categoryAxis_) {
         // Bars stand on zero: the axis always includes it.
         minY = std::min(minY, 0.0);
         maxY = std::max(maxY, 0.0);
@@ -171,31 +278,63 @@ void ChartView::fitAxes()
         minX = minY = 0.0;
         maxX = maxY = 1.0;
     }
-    const auto spread = [](double& low, double& high) {
-        if (low == high) {
-            const double pad = low == 0.0 ? 1.0 : std::abs(low) * 0.1;
-            low -= pad;
-            high += pad;
-        }
-    };
     if (look_.yMinimum) {
         minY = *look_.yMinimum;
         maxY = std::max(maxY, minY);
     }
-    spread(minY, maxY);
-    axisY_->setRange(minY, maxY);
-    axisY_->applyNiceNumbers();
+    const Rounding rounding = drawsToEqualScales() ? Rounding::tight : Rounding::loose;
+    yRange_ = niceRange(minY, maxY, rounding);
     if (look_.yMinimum)
-        axisY_->setMin(*look_.yMinimum);
-    if (axisX_ && look_.frameAxis) {
-        const auto [first, last] = *look_.frameAxis;
-        axisX_->setRange(first, last);
-        axisX_->setTickCount(std::min(last - first, 20) + 1);
-        axisX_->setLabelFormat(QStringLiteral("%.0f"));
-    } else if (axisX_) {
-        spread(minX, maxX);
-        axisX_->setRange(minX, maxX);
-        axisX_->applyNiceNumbers();
+        yRange_.low = *look_.yMinimum;
+    xRange_ = niceRange(minX, maxX, rounding);
+
+    if (drawsToEqualScales()) {
+        fitEqualScales();
+        return;
+    }
+    const auto ticks = [](const Range& range) {
+        return std::isfinite(range.step) ? static_cast<int>(std::lround((range.high - range.low) / range.step)) + 1
+                                         : gridLineTarget;
+    };
+    axisY_->setRange(yRange_.low, yRange_.high);
+    axisY_->setTickCount(std::max(2, ticks(yRange_)));
+    if (axisX_ && !look_.frameAxis) {
+        axisX_->setRange(xRange_.low, xRange_.high);
+        axisX_->setTickCount(std::max(2, ticks(xRange_)));
+    }
+}
+
+// Widens the range that is shorter for its axis's length, so that a unit takes
+// as many pixels across as up. A range that starts at or above zero keeps its
+// lower end (the body plan's base line stays at the bottom); one that does not
+// is widened on both sides. The plot area shrinks or grows with the width of
+// the labels the new ranges bring, so a few rounds settle it.
+void ChartView::fitEqualScales()
+{
+    const auto widened = [](const Range& range, double span) {
+        if (range.low >= 0.0)
+            return std::pair(range.low, range.low + span);
+        const double middle = 0.5 * (range.low + range.high);
+        return std::pair(middle - 0.5 * span, middle + 0.5 * span);
+    };
+    for (int round = 0; round < 3; ++round) {
+        const QRectF plot = chart()->plotArea();
+        const double perPixel =
+            std::max((xRange_.high - xRange_.low) / plot.width(), (yRange_.high - yRange_.low) / plot.height());
+        if (plot.width() < 1.0 || plot.height() < 1.0 || !std::isfinite(perPixel)) {
+            // Not laid out yet, or no span that can be drawn true.
+            setRangeWithNiceTicks(axisX_, xRange_.low, xRange_.high);
+            setRangeWithNiceTicks(axisY_, yRange_.low, yRange_.high);
+            return;
+        }
+        const auto [left, right] = widened(xRange_, perPixel * plot.width());
+        const auto [bottom, top] = widened(yRange_, perPixel * plot.height());
+        const double tolerance = 1e-6 * perPixel * std::max(plot.width(), plot.height());
+        if (std::abs(axisX_->min() - left) <= tolerance && std::abs(axisX_->max() - right) <= tolerance
+            && std::abs(axisY_->min() - bottom) <= tolerance && std::abs(axisY_->max() - top) <= tolerance)
+            return;
+        setRangeWithNiceTicks(axisX_, left, right);
+        setRangeWithNiceTicks(axisY_, bottom, top);
     }
 }
 

@@ -1,5 +1,5 @@
-// Draws a chart model with Qt Charts: one view per chart, rebuilt from the
-// model whenever the calculation has refilled it.
+// Draws a chart model with Qt Charts: one view per chart, brought up to date
+// with its model whenever the calculation has refilled it.
 #pragma once
 
 #include "common/chart_model.h"
@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QColor>
 #include <QLocale>
+#include <QString>
 
 #include <optional>
 #include <vector>
@@ -28,13 +29,22 @@ struct ChartLook {
     qreal markSize = 4.0;
     bool pointLabels = false;  // each point's value written beside it
     bool shadedBackground = false;
+    // The quantity and unit along each axis, "Высота, м"; empty: no title.
+    QString xTitle;
+    QString yTitle;
     std::optional<double> yMinimum;  // fixed lower end of the vertical axis
     // Abscissae that number frames or spacings: the axis spans exactly these
     // and is labelled with whole numbers.
     std::optional<std::pair<int, int>> frameAxis;
+    // The number the first abscissa of frameAxis is labelled with, the others
+    // counting on from it; unset: each abscissa itself. A chart whose abscissa
+    // is the frame's row 1..21 sets 0 and reads frames 0 to 20.
+    std::optional<int> firstFrameNumber;
+    // A metre across as long as a metre up (the body plan): the axis with the
+    // shorter range for its length is widened to the plot area's proportions,
+    // again whenever the view is resized.
+    bool equalScales = false;
     qreal barWidth = 0.8;  // share of the slot a bar takes
-    QString xTitle;        // quantity and unit along each axis
-    QString yTitle;
 };
 
 // Numbers with a decimal comma and without group separators, for axis labels.
@@ -49,25 +59,42 @@ public:
     const ChartModel& model() const { return model_; }
     const ChartLook& look() const { return look_; }
 
-    // Redraws the chart from its model. A chart out of sight (a hidden page or
-    // window) is redrawn when it is next shown: laying out axes is the costly
-    // part of a calculation's refresh.
+    // Brings the chart up to date with its model: the series that changed get
+    // their new points and the axes are fitted anew; an unchanged model costs
+    // nothing. A chart out of sight (a hidden page or window) is brought up to
+    // date when it is next shown.
     void refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void redraw();
+    struct Range {
+        double low = 0.0;
+        double high = 1.0;
+        double step = 0.25;  // between grid lines
+    };
+
+    enum class Rounding { loose, tight };
+    static Range niceRange(double low, double high, Rounding rounding);
     void buildSeries();
+    void redraw();
+    void drawSeries(std::size_t index);
     void fitAxes();
+    void labelFrames(int first, int last);
+    bool drawsToEqualScales() const;
+    void fitEqualScales();
 
     const ChartModel& model_;
     ChartLook look_;
-    QValueAxis* axisX_ = nullptr;
+    QValueAxis* axisX_ = nullptr;  // a QCategoryAxis along frames
     QBarCategoryAxis* categoryAxis_ = nullptr;
     QValueAxis* axisY_ = nullptr;
     std::vector<QAbstractSeries*> series_;  // one per model series, same order
+    std::optional<ChartModel> drawn_;       // what the series show now
+    Range xRange_;                          // fitted to the points, before equal scales widen one
+    Range yRange_;
     bool stale_ = false;
 };
 

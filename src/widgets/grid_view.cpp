@@ -1,14 +1,41 @@
 #include "widgets/grid_view.h"
 
+#include "widgets/cell_block.h"
+#include "widgets/error_display.h"
+
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
 #include <algorithm>
 
 namespace hullcalc {
+
+namespace {
+
+bool isEnter(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool isClearKey(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && key->modifiers() == Qt::NoModifier;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab belong to the window, which steps through its pages.
+bool isPageStep(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier);
+}
+
+}  // namespace
 
 GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     : QTableView(parent), model_(new TextGridModel(grid, look.editable, this)), look_(look)
@@ -23,8 +50,8 @@ GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionsClickable(false);
     verticalHeader()->setHighlightSections(false);
-    horizontalHeader()->setVisible(grid.fixedRows() > 0);
-    verticalHeader()->setVisible(grid.fixedColumns() > 0);
+    showHeaders();
+    connect(model_, &TextGridModel::captionsChanged, this, &GridView::showCaptions);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(true);
     setWordWrap(false);
@@ -41,11 +68,146 @@ GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
 
     // The corner button shows the grid's top-left caption (the design drafts
     // grid has "Шп" there).
-    if (auto* corner = findChild<QAbstractButton*>())
-        corner->installEventFilter(this);
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_)
+        corner_->installEventFilter(this);
 }
 
 void GridView::refresh() { model_->refresh(); }
+
+void GridView::showHeaders()
+{
+    horizontalHeader()->setVisible(model_->hasHeader(Qt::Horizontal));
+    verticalHeader()->setVisible(model_->hasHeader(Qt::Vertical));
+}
+
+void GridView::showCaptions()
+{
+    showHeaders();
+    fitColumns();
+    if (corner_)
+        corner_->update();
+}
+
+QModelIndexList GridView::chosenCells() const
+{
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && currentIndex().isValid())
+        cells.append(currentIndex());
+    return cells;
+}
+
+void GridView::copySelection()
+{
+    const CellBlock block = model_->copiedBlock(chosenCells());
+    if (!block.isEmpty())
+        QGuiApplication::clipboard()->setText(block.toClipboardText());
+}
+
+void GridView::pasteClipboard()
+{
+    if (!model_->isEditable())
+        return;
+    const CellBlock block = CellBlock::fromClipboardText(QGuiApplication::clipboard()->text());
+    if (block.isEmpty())
+        return;
+    const QModelIndex at = currentIndex().isValid() ? currentIndex() : model_->index(0, 0);
+    if (!runAction(this, [&] { model_->pasteBlock(at, block); }))
+        return;
+    // The pasted block stays selected, as in a spreadsheet.
+    const QModelIndex last = model_->index(at.row() + block.rowCount() - 1, at.column() + block.columnCount() - 1);
+    selectionModel()->select(QItemSelection(at, last), QItemSelectionModel::ClearAndSelect);
+}
+
+void GridView::clearSelectedCells()
+{
+    // The window's edit runner may refuse the change.
+    runAction(this, [&] { model_->clearCells(chosenCells()); });
+}
+
+void GridView::moveDown()
+{
+    const QModelIndex below = model_->index(currentIndex().row() + 1, currentIndex().column());
+    if (currentIndex().isValid() && below.isValid())
+        setCurrentIndex(below);
+}
+
+bool GridView::atEdge(bool next) const
+{
+    const int rows = model_->rowCount();
+    const int columns = model_->columnCount();
+    if (rows == 0 || columns == 0)
+        return true;
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return false;
+    return next ? current.row() == rows - 1 && current.column() == columns - 1
+                : current.row() == 0 && current.column() == 0;
+}
+
+bool GridView::event(QEvent* event)
+{
+    // The grid's own keys win over a window's shortcuts while the grid has focus.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)
+            || (state() != EditingState && (isEnter(key) || isClearKey(key)))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    if (isPageStep(event)) {
+        event->ignore();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteClipboard();
+        return;
+    }
+    // While a cell is being edited its editor has these keys.
+    if (state() != EditingState && isClearKey(event) && model_->isEditable()) {
+        clearSelectedCells();
+        return;
+    }
+    if (state() != EditingState && isEnter(event)) {
+        moveDown();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+// Tab and Shift+Tab go from cell to cell; past the last cell (or before the
+// first) they leave the grid for the next widget instead of wrapping round.
+bool GridView::focusNextPrevChild(bool next)
+{
+    if (tabKeyNavigation() && atEdge(next))
+        return QWidget::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
+}
+
+void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool leaves = (hint == QAbstractItemDelegate::EditNextItem && atEdge(true))
+                        || (hint == QAbstractItemDelegate::EditPreviousItem && atEdge(false));
+    if (leaves) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+    // Enter in an editor commits the text and closes it with this hint.
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        moveDown();
+}
 
 void GridView::fitColumns()
 {
@@ -57,8 +219,11 @@ void GridView::fitColumns()
         return;
     }
     columnsStale_ = false;
-    for (int column = 0; column < model_->columnCount(); ++column)
-        setColumnWidth(column, std::max(look_.columnWidth, sizeHintForColumn(column)));
+    const bool captions = !horizontalHeader()->isHidden();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const int caption = captions ? horizontalHeader()->sectionSizeHint(column) : 0;
+        setColumnWidth(column, std::max({look_.columnWidth, sizeHintForColumn(column), caption}));
+    }
 }
 
 void GridView::showEvent(QShowEvent* event)
@@ -71,7 +236,7 @@ void GridView::showEvent(QShowEvent* event)
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
     auto* corner = qobject_cast<QAbstractButton*>(watched);
-    if (!corner || event->type() != QEvent::Paint || model_->cornerText().isEmpty())
+    if (!corner || corner != corner_ || event->type() != QEvent::Paint || model_->cornerText().isEmpty())
         return QTableView::eventFilter(watched, event);
     QStyleOptionHeader option;
     option.initFrom(corner);

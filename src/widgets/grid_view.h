@@ -1,10 +1,13 @@
-// The table view every grid of the program is shown in: fixed header row and
-// column from the grid, Tab from cell to cell, ranges selectable.
+// The table view every grid of the program is shown in, with a spreadsheet's
+// keyboard: Tab from cell to cell and out of the grid after its last cell,
+// Enter down, Delete clears, Ctrl+C / Ctrl+V exchange blocks with spreadsheets.
 #pragma once
 
 #include "widgets/text_grid_model.h"
 
 #include <QTableView>
+
+class QAbstractButton;
 
 namespace hullcalc {
 
@@ -26,14 +29,35 @@ public:
     TextGridModel* gridModel() const { return model_; }
     void refresh();
 
+    // The clipboard commands of Ctrl+C and Ctrl+V, for a window's menu too.
+    // Copying puts the selected cells' texts on the clipboard, tab-separated;
+    // pasting writes the clipboard's block at the current cell of an editable
+    // grid, or says why it does not fit and changes nothing.
+    void copySelection();
+    void pasteClipboard();
+    // Empties the selected cells of an editable grid (Delete).
+    void clearSelectedCells();
+
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void fitColumns();
+    void showHeaders();
+    void showCaptions();
+    void moveDown();
+    // The selected cells, or the current one when none is selected.
+    QModelIndexList chosenCells() const;
+    // Whether Tab (next) or Shift+Tab leaves the grid from the current cell.
+    bool atEdge(bool next) const;
 
     TextGridModel* model_;
+    QAbstractButton* corner_ = nullptr;  // over the vertical header
     GridLook look_;
     bool columnsStale_ = false;
 };

@@ -14,7 +14,15 @@ std::vector<PrintedChart> resultsCharts(const ChartModel& loads, const ChartMode
     marked.pointMarks = true;
     marked.markSize = 3;
     marked.frameAxis = std::pair(0, frameCount - 1);
-    return {{loads, look}, {shearForce, marked}, {bendingMoment, marked}};
+    marked.xTitle = "Шпангоут";
+    ChartLook loadLook = look;
+    loadLook.xTitle = "Шпация";
+    loadLook.yTitle = "Нагрузка, кН";
+    ChartLook forceLook = marked;
+    forceLook.yTitle = "Перерезывающая сила, кН";
+    ChartLook momentLook = marked;
+    momentLook.yTitle = "Изгибающий момент, кН·м";
+    return {{loads, loadLook}, {shearForce, forceLook}, {bendingMoment, momentLook}};
 }
 
 }  // namespace hullcalc

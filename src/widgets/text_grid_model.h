@@ -5,13 +5,27 @@
 #include "common/text_grid.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
+
+#include <functional>
 
 namespace hullcalc {
+
+class CellBlock;
 
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // Runs one change the user makes to the grid. `description` names it in
+    // Russian ("Правка ячейки", "Очистка ячеек", "Вставка"); `change` writes the
+    // texts, tells the views and emits edited(). A window sets its own runner to
+    // record undo steps and mark its document modified; the change is valid only
+    // during the call (keep the grid's texts before and after, not the change).
+    // A runner that throws Error before running the change refuses it: the grid
+    // views show the message and the grid stays as it was.
+    using EditRunner = std::function<void(const QString& description, const std::function<void()>& change)>;
+
     TextGridModel(TextGrid& grid, bool editable, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -22,18 +36,61 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     TextGrid& grid() const { return grid_; }
-    // The text of the grid's top-left cell, shown in the view's corner.
+    bool isEditable() const { return editable_; }
+
+    // Every change the user makes goes through `runner`; an empty one runs the
+    // change as it is.
+    void setEditRunner(EditRunner runner);
+
+    // Captions the window shows over the grid's own header texts, section by
+    // section from the first data row or column; sections beyond the list keep
+    // the grid's text. An empty list shows the grid's own again. A grid without
+    // a fixed header row or column gets a header from its captions. The grid's
+    // texts never change.
+    void setHeaderCaptions(Qt::Orientation orientation, QStringList captions);
+    // The caption of the corner over the vertical header; empty: the grid's own.
+    void setCornerCaption(QString caption);
+    // Whether the header of that orientation has anything to show.
+    bool hasHeader(Qt::Orientation orientation) const;
+    // The text shown in the view's corner.
     QString cornerText() const;
+
+    // The texts of the cells' bounding block; cells inside it that are not
+    // listed are empty.
+    CellBlock copiedBlock(const QModelIndexList& cells) const;
+    // Empties the cells, as one change "Очистка ячеек". Does nothing in a grid
+    // the user cannot edit.
+    void clearCells(const QModelIndexList& cells);
+    // Writes the block with its top-left at `at`, as one change "Вставка".
+    // Throws Error with the block's size and the room there is when it reaches
+    // past the last row or column, and then changes nothing.
+    void pasteBlock(const QModelIndex& at, const CellBlock& block);
 
     // Tells the views that the grid changed behind the model's back (a
     // calculation, "Пример", loading a file).
     void refresh();
 
+signals:
+    // The user changed the grid's texts (after the views were told).
+    void edited();
+    // The window's header or corner captions changed.
+    void captionsChanged();
+
 private:
+    // Runs `writeCells` through the edit runner, then tells the views about the
+    // cells from topLeft to bottomRight.
+    void runEdit(const QString& description, const std::function<void()>& writeCells, const QModelIndex& topLeft,
+                 const QModelIndex& bottomRight);
+    void setText(const QModelIndex& index, const QString& text);
+
     TextGrid& grid_;
     bool editable_;
     int shownRows_;
     int shownColumns_;
+    EditRunner editRunner_;
+    QStringList horizontalCaptions_;
+    QStringList verticalCaptions_;
+    QString cornerCaption_;
 };
 
 }  // namespace hullcalc

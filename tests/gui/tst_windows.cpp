@@ -4,6 +4,8 @@
 #include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/results_window.h"
+#include "trim/graphs/sectional_area_window.h"
+#include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
 #include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
@@ -13,6 +15,7 @@
 #include "widgets/legend_widget.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,6 +308,23 @@ private slots:
         for (int i = 5; i <= 21; ++i)
             expected.append(QString("№%1").arg(i));
         QCOMPARE(child<LegendWidget>(bodyPlan, "OTChLegend")->titles(), expected);
+    }
+
+    void graphWindowsShowEverySeriesAndNumberFramesFromZero()
+    {
+        for (QWidget* window : std::initializer_list<QWidget*>{&app->bodyPlanWindow(), &app->sectionalAreaWindow(),
+                                                               &app->staticMomentWindow()}) {
+            // On the charts' white background.
+            for (ChartView* view : window->findChildren<ChartView*>())
+                for (QAbstractSeries* series : view->chart()->series())
+                    QVERIFY2(static_cast<QLineSeries*>(series)->color() != QColor(Qt::white),
+                             qPrintable(window->objectName() + " " + series->name()));
+        }
+        auto* areas = child<ChartView>(&app->sectionalAreaWindow(), "SSpGraphResults");
+        const QStringList frames =
+            qobject_cast<QCategoryAxis*>(areas->chart()->axes(Qt::Horizontal)[0])->categoriesLabels();
+        QCOMPARE(frames.front(), QString("0"));
+        QCOMPARE(frames.back(), QString("20"));
     }
 
     // The tone shown and the results shown always agree: coming back keeps the

@@ -17,7 +17,12 @@ BodyPlanWindow::BodyPlanWindow(const ChartModel& bodyPlan, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(chartArea, 1);
-    addChart(bodyPlan, ChartLook{}, chartArea)->setObjectName(toQString(names::bodyPlanChart));
+    // The frames' shapes drawn true: a metre across as long as a metre up.
+    ChartLook look;
+    look.xTitle = "Полуширина, м";
+    look.yTitle = "Высота от основной линии, м";
+    look.equalScales = true;
+    addChart(bodyPlan, look, chartArea)->setObjectName(toQString(names::bodyPlanChart));
     // All 21 frames are listed, in two columns beside the chart.
     auto* legend = new LegendWidget(bodyPlan, 2, this);
     legend->setObjectName(toQString(names::bodyPlanLegend));

@@ -11,9 +11,13 @@ namespace names = graphWindowNames;
 SectionalAreaWindow::SectionalAreaWindow(const ChartModel& sectionalAreaCurves, QWidget* parent)
     : GraphWindow(toQString(names::sectionalAreaWindow), "Строевая по шпангоутам", QSize(700, 500), parent)
 {
-    // Sectional areas along the hull: x is the frame row, 1 (frame 0) to 21.
+    // Sectional areas along the hull: x is the frame row, 1 (frame 0) to 21,
+    // labelled with the frame's number.
     ChartLook look;
     look.frameAxis = std::pair(1, frameCount);
+    look.firstFrameNumber = 0;
+    look.xTitle = "Шпангоут";
+    look.yTitle = "Погруженная площадь, м²";
     addChart(sectionalAreaCurves, look)->setObjectName(toQString(names::sectionalAreaChart));
 }
 

@@ -10,7 +10,10 @@ namespace names = graphWindowNames;
 StaticMomentWindow::StaticMomentWindow(const ChartModel& staticMomentCurves, QWidget* parent)
     : GraphWindow(toQString(names::staticMomentWindow), "Статический момент", QSize(700, 500), parent)
 {
-    addChart(staticMomentCurves, ChartLook{})->setObjectName(toQString(names::staticMomentChart));
+    ChartLook look;
+    look.xTitle = "Статический момент, м³";
+    look.yTitle = "Высота от основной линии, м";
+    addChart(staticMomentCurves, look)->setObjectName(toQString(names::staticMomentChart));
 }
 
 }  // namespace hullcalc

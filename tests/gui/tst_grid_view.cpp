@@ -1,0 +1,208 @@
+// A grid as the user works in it: Tab, Enter and Delete, copying to and
+// pasting from a spreadsheet, and the captions a window puts over its headers.
+#include "common/error.h"
+#include "common/text_grid.h"
+#include "widgets/error_display.h"
+#include "widgets/grid_view.h"
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+using namespace hullcalc;
+
+namespace {
+
+QStringList shownErrors;
+void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// A 2 x 2 grid of data cells under a header row and beside a header column.
+TextGrid smallGrid()
+{
+    const char* texts[3][3] = {{"", "1", "2"}, {"0 шп", "1,25", "2,5"}, {"1 шп", "3", "-0,75"}};
+    TextGrid grid(3, 3);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            grid.setCell(column, row, texts[row][column]);
+    return grid;
+}
+
+}  // namespace
+
+class GridViewTest : public QObject {
+    Q_OBJECT
+
+    TextGrid grid = smallGrid();
+    std::unique_ptr<QTabWidget> window;
+    QLineEdit* before = nullptr;
+    GridView* view = nullptr;
+    QLineEdit* after = nullptr;
+    QStringList edits;  // the descriptions the window's edit runner was given
+
+    QString cell(int row, int column) const { return view->model()->index(row, column).data().toString(); }
+
+    void select(int top, int left, int bottom, int right)
+    {
+        view->setCurrentIndex(view->model()->index(top, left));
+        view->selectionModel()->select(
+            QItemSelection(view->model()->index(top, left), view->model()->index(bottom, right)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+
+private slots:
+    // An editable grid between two edits on the first of two pages.
+    void init()
+    {
+        shownErrors.clear();
+        setErrorSink(&recordError);
+        grid = smallGrid();
+        window = std::make_unique<QTabWidget>();
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
+        before = new QLineEdit(page);
+        view = new GridView(grid, GridLook{64, 25, true}, page);
+        after = new QLineEdit(page);
+        layout->addWidget(before);
+        layout->addWidget(view);
+        layout->addWidget(after);
+        window->addTab(page, "Исходные данные");
+        window->addTab(new QWidget, "Результаты");
+        edits.clear();
+        view->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
+            edits.append(description);
+            change();
+        });
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        view->setFocus();
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        setErrorSink(nullptr);
+    }
+
+    void tabLeavesTheGridAfterItsLastCellAndCtrlTabReachesThePages()
+    {
+        view->setCurrentIndex(view->model()->index(0, 1));
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(view->currentIndex(), view->model()->index(1, 0));
+        QVERIFY(view->hasFocus());
+        QTest::keyClick(view, Qt::Key_Tab);
+        QTest::keyClick(view, Qt::Key_Tab);
+        QVERIFY(after->hasFocus());
+
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(before->hasFocus());
+
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(window->currentIndex(), 1);
+    }
+
+    void enterCommitsAndMovesDownDeleteClears()
+    {
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(view->currentIndex(), view->model()->index(1, 0));
+        view->setCurrentIndex(view->model()->index(0, 1));
+        QTest::keyClick(view, Qt::Key_7);  // typing opens the editor
+        QTest::keyClicks(QApplication::focusWidget(), ",5");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(view->currentIndex(), view->model()->index(1, 1));
+        QCOMPARE(grid.cell(2, 1), std::string("7,5"));
+
+        select(0, 0, 1, 0);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(cell(0, 0), QString());
+        QCOMPARE(cell(1, 0), QString());
+        QCOMPARE(cell(1, 1), QString("-0,75"));
+        QCOMPARE(edits, (QStringList{"Правка ячейки", "Очистка ячеек"}));
+    }
+
+    void copyGivesTabSeparatedTextsAsShown()
+    {
+        select(0, 0, 1, 1);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1,25\t2,5\n3\t-0,75"));
+    }
+
+    void pasteFromASpreadsheetIsOneChangeWithDecimalCommas()
+    {
+        QSignalSpy edited(view->gridModel(), &TextGridModel::edited);
+        QGuiApplication::clipboard()->setText("1.5\t2\r\n3\t4,5\r\n");
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(grid.cell(1, 1), std::string("1,5"));
+        QCOMPARE(grid.cell(2, 1), std::string("2"));
+        QCOMPARE(grid.cell(1, 2), std::string("3"));
+        QCOMPARE(grid.cell(2, 2), std::string("4,5"));
+        QCOMPARE(edits, QStringList{"Вставка"});
+        QCOMPARE(edited.count(), 1);
+
+        // Only a number's point becomes a comma.
+        QGuiApplication::clipboard()->setText("1.2.3\t-.5E-3\n1,234.5\tшп. 3\n");
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(cell(0, 0), QString("1.2.3"));
+        QCOMPARE(cell(0, 1), QString("-,5E-3"));
+        QCOMPARE(cell(1, 0), QString("1,234.5"));
+        QCOMPARE(cell(1, 1), QString("шп. 3"));
+    }
+
+    void aBlockTooBigIsRefusedAndChangesNothing()
+    {
+        QGuiApplication::clipboard()->setText("1\t2\t3\n");
+        view->setCurrentIndex(view->model()->index(1, 0));
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText("1\n2\n3\n");
+        view->setCurrentIndex(view->model()->index(0, 1));
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(shownErrors.size(), 2);
+        QCOMPARE(shownErrors[0], QString("Блок из буфера обмена не помещается в таблицу: в нем 1 строка и 3 столбца, а "
+                                         "от выбранной ячейки до края таблицы 1 строка и 2 столбца. Ничего не "
+                                         "вставлено."));
+        QCOMPARE(grid, smallGrid());
+        QVERIFY(edits.isEmpty());
+    }
+
+    void aChangeTheWindowRefusesIsShownAndLeavesTheGrid()
+    {
+        view->gridModel()->setEditRunner(
+            [](const QString&, const std::function<void()>&) { throw Error("Документ открыт только для чтения"); });
+        select(0, 0, 1, 1);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(shownErrors, QStringList{"Документ открыт только для чтения"});
+        QCOMPARE(grid, smallGrid());
+    }
+
+    void windowCaptionsShowOverTheGridsOwnHeaders()
+    {
+        TextGrid bare(2, 2, 0, 0);
+        bare.setCell(0, 0, "1,5");
+        GridView log(bare, GridLook{});
+        QVERIFY(log.horizontalHeader()->isHidden());
+        log.gridModel()->setHeaderCaptions(Qt::Horizontal, {"V, м³", "Xцв, м"});
+        QVERIFY(!log.horizontalHeader()->isHidden());
+        QCOMPARE(log.model()->headerData(1, Qt::Horizontal).toString(), QString("Xцв, м"));
+
+        view->gridModel()->setHeaderCaptions(Qt::Vertical, {"Шп. 0"});
+        view->gridModel()->setCornerCaption("Шп \\ ВЛ");
+        QCOMPARE(view->model()->headerData(0, Qt::Vertical).toString(), QString("Шп. 0"));
+        QCOMPARE(view->model()->headerData(1, Qt::Vertical).toString(), QString("1 шп"));
+        QCOMPARE(view->gridModel()->cornerText(), QString("Шп \\ ВЛ"));
+        QCOMPARE(grid, smallGrid());
+        QCOMPARE(bare.cell(0, 0), std::string("1,5"));
+    }
+};
+
+QTEST_MAIN(GridViewTest)
+#include "tst_grid_view.moc"
