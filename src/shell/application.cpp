@@ -28,7 +28,8 @@ Application::Application()
     sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
     staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
     resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
-    vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars);
+    vibrationWindow_ =
+        std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars, session_->undoStack());
     helpWindow_ = std::make_unique<HelpWindow>();
     setWorkbookFileChooser(nullptr);
     connectWindows();

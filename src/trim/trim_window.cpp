@@ -13,6 +13,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/text_grid_model.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
@@ -222,7 +223,63 @@ GridView* TrimWindow::addGrid(TextGrid& grid, int columnWidth, bool editable, QW
 {
     auto* view = new GridView(grid, GridLook{columnWidth, 25, editable}, parent);
     grids_.push_back(view);
+    // Typing, Delete and pasting into the input tables are undo steps too.
+    if (editable)
+        view->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
+            changeInput(description, change);
+        });
     return view;
+}
+
+namespace {
+
+// "0 шп" .. "20 шп" for the columns of a table by frame rows 1..21.
+QStringList frameCaptions()
+{
+    QStringList captions;
+    for (int frame = 0; frame < frameCount; ++frame)
+        captions.append(toQString(frameLabel(frame)));
+    return captions;
+}
+
+}  // namespace
+
+// The captions of the pages whose grids hold no headers of their own or hold
+// frame-row numbers: shown in the views only, the grids' texts stay.
+void TrimWindow::captionHeaderlessPages()
+{
+    const auto modelOf = [this](const TextGrid& grid) {
+        for (GridView* view : grids_)
+            if (&view->gridModel()->grid() == &grid)
+                return view->gridModel();
+        return static_cast<TextGridModel*>(nullptr);
+    };
+    TextGridModel* log = modelOf(sheet_.iteration.log);
+    log->setCornerCaption("Строка");
+    log->setHeaderCaptions(Qt::Horizontal, {"1-я величина", "2-я величина", "3-я величина", "4-я величина",
+                                            "V прибл., куб. м", "Xc прибл., м", "Σω прибл., кв. м"});
+    log->setHeaderCaptions(Qt::Vertical,
+                           {"1: ровный киль T, Xf, Xc0, R", "2: первое прибл. Тн, Тк", "3: текущее прибл. V, Xc",
+                            "4: № прибл.; «Готово»", "5: S поправки", "6", "7", "8", "9"});
+
+    TextGridModel* drafts = modelOf(sheet_.iteration.frameDrafts);
+    drafts->setCornerCaption("Шпангоут");
+    drafts->setHeaderCaptions(Qt::Horizontal, frameCaptions());
+    drafts->setHeaderCaptions(Qt::Vertical, {"Осадка, м"});
+
+    TextGridModel* areas = modelOf(sheet_.iteration.designSectionAreas);
+    areas->setCornerCaption("Шпангоут");
+    areas->setHeaderCaptions(Qt::Horizontal, frameCaptions());
+    areas->setHeaderCaptions(Qt::Vertical, {"Площадь ω, кв. м"});
+
+    TextGridModel* table = modelOf(sheet_.results.table);
+    table->setCornerCaption("Шпангоут");
+    table->setHeaderCaptions(Qt::Horizontal,
+                             {"ω, кв. м", "ωi + ωi+1, кв. м", "Сила плавучести, кН", "Вес, кН", "Нагрузка, кН",
+                              "Перерезывающая сила, кН", "Сумма сил, кН", "N исправл., кН", "M исправл., кН·м"});
+    QStringList rows = frameCaptions();
+    rows.back() += " / итог";
+    table->setHeaderCaptions(Qt::Vertical, rows);
 }
 
 void TrimWindow::createPages()
@@ -303,6 +360,7 @@ void TrimWindow::createPages()
     drafts.markSize = 3;
     drafts.yMinimum = 0.0;
     drafts.frameAxis = std::pair(1, frameCount);
+    drafts.firstFrameNumber = 0;
     drafts.xTitle = "Шпангоут";
     drafts.yTitle = "Осадка, м";
     addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts,
@@ -312,6 +370,7 @@ void TrimWindow::createPages()
     areas.pointMarks = true;
     areas.markSize = 3;
     areas.frameAxis = std::pair(1, frameCount);
+    areas.firstFrameNumber = 0;
     areas.xTitle = "Шпангоут";
     areas.yTitle = "Площадь шпангоута, кв. м";
     addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas,
@@ -323,6 +382,7 @@ void TrimWindow::createPages()
                      "итоги): площади, кв. м; силы, кН; момент, кН·м"),
             pageCaption(14));
     addPage(resultsPage(), pageCaption(15));
+    captionHeaderlessPages();
 
     // The page captions flow in rows above the pages, as many rows as the
     // window's width needs, so that the pages keep the whole width.
@@ -338,6 +398,9 @@ void TrimWindow::createPages()
     pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pageList_->installEventFilter(this);
+    // The list starts on the page shown: a list without a current row would
+    // take its first row when it gets the focus and turn the pages back to it.
+    pageList_->setCurrentRow(pages_->currentIndex());
     connect(pageList_, &QListWidget::currentRowChanged, pages_, &QTabWidget::setCurrentIndex);
     connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::showSelectedPageInList);
 

@@ -105,6 +105,7 @@ protected:
 private:
     void createPages();
     void addPage(QWidget* page, const QString& caption);
+    void captionHeaderlessPages();
     QAction* action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)());
     void createActions();
     void createMenus();

@@ -13,6 +13,8 @@
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
+#include "widgets/snapshot_command.h"
+#include "widgets/text_grid_model.h"
 #include "widgets/window_placement.h"
 
 #include <QGridLayout>
@@ -24,6 +26,7 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -76,8 +79,13 @@ double differencePercent(double beam, double energy) { return (beam - energy) / 
 }  // namespace
 
 VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
-                                 QWidget* parent)
-    : QWidget(parent, Qt::Window), sheet_(sheet), trim_(trim), particulars_(particulars), pages_(new QTabWidget(this))
+                                 QUndoStack& undo, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      sheet_(sheet),
+      trim_(trim),
+      particulars_(particulars),
+      undo_(undo),
+      pages_(new QTabWidget(this))
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
@@ -85,6 +93,8 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     placeOnScreen(this, QPoint(12, 44));
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { emit helpRequested("vibration"); });
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, &undo_, &QUndoStack::redo);
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -163,6 +173,16 @@ QWidget* VibrationWindow::inputPage()
     layout->addWidget(inertiaCaption, row++, 0, 1, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName("sectionInertia");
+    // An edit of the inertias is an undo step of the document and a change to save.
+    inertia_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
+        TextGrid before = sheet_.sectionInertia;
+        change();
+        if (sheet_.sectionInertia == before)
+            return;
+        undo_.push(new SnapshotCommand<TextGrid>(description, sheet_.sectionInertia, std::move(before),
+                                                 sheet_.sectionInertia, [this] { inertia_->refresh(); }));
+        emit inputEdited();
+    });
     inertia_->setMinimumHeight(160);
     layout->addWidget(inertia_, row, 0, 1, 3);
     layout->setRowStretch(row++, 1);

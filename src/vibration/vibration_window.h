@@ -17,6 +17,7 @@ class QLabel;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
+class QUndoStack;
 
 namespace hullcalc {
 
@@ -28,8 +29,9 @@ class VibrationWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The window shows and fills `sheet` from the last trim run of `trim`.
-    VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
+    // The window shows and fills `sheet` from the last trim run of `trim`;
+    // edits of the section inertias are undo steps on `undo`.
+    VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars, QUndoStack& undo,
                     QWidget* parent = nullptr);
 
     VibrationSheet& sheet() { return sheet_; }
@@ -67,6 +69,7 @@ private:
     VibrationSheet& sheet_;
     const TrimSheet& trim_;
     const ShipParticulars& particulars_;
+    QUndoStack& undo_;
     QTabWidget* pages_;
     std::array<QRadioButton*, highestTone> toneButtons_{};
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn

@@ -150,6 +150,11 @@ bool GridView::event(QEvent* event)
     // The grid's own keys win over a window's shortcuts while the grid has focus.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // The window's page steps are shortcuts: the grid does not claim them.
+        if (isPageStep(key)) {
+            event->ignore();
+            return true;
+        }
         if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)
             || (state() != EditingState && (isEnter(key) || isClearKey(key)))) {
             event->accept();

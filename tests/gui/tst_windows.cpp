@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCategoryAxis>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -442,7 +443,10 @@ private slots:
             listed += list->item(row)->isHidden() ? 0 : 1;
         QCOMPARE(listed, 16);
 
-        QTest::keyClick(udif, Qt::Key_Tab, Qt::ControlModifier);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
+        offsets->setFocus();
+        offsets->setCurrentIndex(offsets->model()->index(3, 3));
+        QTest::keyClick(offsets, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(udif->pages()->currentIndex(), 1);
         QCOMPARE(list->currentRow(), 1);
         list->setCurrentRow(15);
@@ -523,6 +527,29 @@ private slots:
         QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
         QTest::keyClick(udif, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+    }
+
+    // A block copied from a spreadsheet goes into the offsets with decimal
+    // commas as one undo step; the trim table's view names its columns.
+    void pastedBlockIsOneUndoStep()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
+        offsets->setFocus();
+        offsets->setCurrentIndex(offsets->model()->index(2, 4));
+        QApplication::clipboard()->setText("1.5\t2\n3\t4,5\n");
+        QTest::keyClick(offsets, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string("1,5"));
+        QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string("4,5"));
+        QVERIFY(udif->isWindowModified());
+        QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string());
+        QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string());
+
+        GridView* table = gridViewOf(udif, udif->sheet().results.table);
+        QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
+        QCOMPARE(udif->sheet().results.table.cell(5, 0), std::string());  // the grid's texts stay
     }
 
     // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
