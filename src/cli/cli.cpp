@@ -25,8 +25,8 @@ namespace {
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
     const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
-    for (const std::string& warning : run.warnings)
-        err << prefix << "warning: " << warning << '\n';
+    for (const Warning& warning : run.warnings)
+        err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
         return;
     const ShipRun::Failure& failure = *run.failure;

@@ -196,6 +196,23 @@ QJsonObject summaryJson(const TrimTable& results)
     };
 }
 
+// Where a warning points: a JSON Pointer (RFC 6901) to the input value of this
+// result it is about, or null for the results as a whole.
+QJsonValue warningPlace(const Warning& warning)
+{
+    switch (warning.place) {
+    case Warning::Place::Offset:
+        return text("/input/offsets/" + std::to_string(warning.row - 1) + "/" + std::to_string(warning.column - 1));
+    case Warning::Place::Mass:
+        return text(warning.row > 0 ? "/input/masses/" + std::to_string(warning.row - 1) : "/input/masses");
+    case Warning::Place::Particular:
+        return "/input/particulars/" + snakeCase(fieldOf(warning.particular).optionName);
+    case Warning::Place::None:
+        break;
+    }
+    return QJsonValue::Null;
+}
+
 QJsonObject toneJson(const ShipRun::Tone& tone)
 {
     const VibrationSheet& sheet = tone.sheet;
@@ -226,8 +243,8 @@ QJsonObject resultJson(const ShipRun& run)
 {
     const TrimTable& results = run.sheet.results;
     QJsonArray warnings;
-    for (const std::string& warning : run.warnings)
-        warnings.append(text(warning));
+    for (const Warning& warning : run.warnings)
+        warnings.append(QJsonObject{{"message", text(warning.message)}, {"place", warningPlace(warning)}});
     QJsonArray tones;
     for (const ShipRun::Tone& tone : run.tones)
         tones.append(toneJson(tone));

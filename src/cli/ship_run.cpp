@@ -115,9 +115,16 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
     applyEdits(options.cells, run.sheet.input);
     writeVibrationHeaders(run.vibrationInput);
     applyEdits(options.vibrationCells, run.vibrationInput);
-
-    if (!run.inputLoaded || !attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); }))
+    if (!run.inputLoaded)
         return run;
+
+    run.warnings = checkInput(run.particulars, run.sheet.input);
+    const bool trimmed = attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); });
+    const std::vector<Warning> results = checkResults(run.particulars, run.sheet);
+    run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    if (!trimmed)
+        return run;
+
     for (const int tone : options.tones) {
         ShipRun::Tone& computed = run.tones.emplace_back(ShipRun::Tone{run.vibrationInput, {}, {}});
         selectTone(computed.sheet, tone);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
@@ -44,14 +45,16 @@ struct ShipRun {
     // The vibration window's input (the section moments of inertia), before a tone is chosen.
     VibrationSheet vibrationInput;
     std::vector<Tone> tones;  // those attempted: none after a failed trim calculation
-    std::vector<std::string> warnings;
+    // The checks of the input before the calculation, then of the results after it.
+    std::vector<Warning> warnings;
     std::optional<Failure> failure;  // the first
 };
 
 // Prepares the input as the program starts (river water unless --sea, the
-// example ship or the input file, then the user's edits), runs the trim
-// calculation, then the vibration calculation for each tone. Never throws for
-// bad input: a failure is recorded and stops the calculation.
+// example ship or the input file, then the user's edits), checks it, runs the
+// trim calculation, checks the results, then runs the vibration calculation
+// for each tone. Never throws for bad input: a failure is recorded and stops
+// the calculation.
 ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile);
 
 // The first line of a message: what the JSON and the first line on standard error hold.

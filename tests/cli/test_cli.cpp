@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -104,6 +105,44 @@ TEST_F(Cli, ChangedInputAndSeaWater)
     EXPECT_TRUE(contains(r.out, R"(["3-4","40"])"));
     // The typed inertia goes into column 20 of the spacing's row.
     EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\["1-2",("[^"]*",){19}"0,2",)")));
+}
+
+// The checks of the trim window run before and after the calculation; a
+// warning never stops it, and the JSON points at the input it is about.
+TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;  // the start of the first warning; empty for none
+        QJsonValue place;
+    };
+    const Case cases[] = {
+        {"example_ship", {}, "", {}},
+        {"negative_offset",
+         {"--offset", "5,10=-5"},
+         "Отрицательная полуширина -5 м: шпангоут «9 шп»",
+         "/input/offsets/9/4"},
+        {"masses_over_displacement", {"--mass", "4=500"}, "Сумма масс шпаций 1344,72 т", "/input/masses"},
+        {"length_against_spacing", {"--set", "ShipL=80"}, "Длина L = 80 м", "/input/particulars/frame_spacing"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--json", path("r.json")});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        const QJsonArray warnings = jsonOf(bytesOf(dir / "r.json"))["warnings"].toArray();
+        if (c.message.empty()) {
+            EXPECT_EQ(warnings, QJsonArray()) << c.name;
+            EXPECT_EQ(r.err, "") << c.name;
+            continue;
+        }
+        ASSERT_FALSE(warnings.isEmpty()) << c.name;
+        EXPECT_TRUE(warnings[0]["message"].toString().toStdString().starts_with(c.message)) << c.name;
+        EXPECT_EQ(warnings[0]["place"], c.place) << c.name;
+        EXPECT_TRUE(r.err.starts_with("hullcalc-cli: Предупреждение: " + c.message)) << c.name << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), warnings.size()) << c.name << ": one line each";
+    }
 }
 
 TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
@@ -261,7 +300,12 @@ TEST_F(Cli, SeveralInputsAreComputedOneByOne)
 
     const Outcome r = run({first, missing, second, "--sea", "--tone", "1", "--json", "-"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hullcalc-cli: " + missing + ": File not found\nФайл: " + missing + "\n");
+    // The changed mass is 0,8 % more than the displacement: warnings, under the file's name.
+    const std::string failure = "hullcalc-cli: " + missing + ": File not found\nФайл: " + missing + "\n";
+    EXPECT_TRUE(r.err.starts_with(failure)) << r.err;
+    EXPECT_TRUE(std::regex_match(r.err.substr(failure.size()),
+                                 std::regex("(hullcalc-cli: " + second + ": Предупреждение: [^\n]+\n)+")))
+        << r.err;
     const QJsonObject json = jsonOf(r.out);
     EXPECT_EQ(json["schema"].toString(), "hullcalc-result/1");
     const QJsonArray results = json["results"].toArray();
