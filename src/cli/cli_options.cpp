@@ -42,7 +42,10 @@ struct OptionTable {
                                "Types TEXT into the vibration input: the moment of inertia of the hull girder's "
                                "section (m⁴) in spacing ROW 1..20.",
                                "ROW=TEXT"};
-    QCommandLineOption tone{"tone", "Then the vibration calculation for tone N (1..4).", "N"};
+    QCommandLineOption tone{"tone",
+                            "Then the vibration calculation for tone N (1..4), with the beam model's frequency; "
+                            "all: tones I to IV side by side and the Kumai estimate of tone I.",
+                            "N|all"};
     QCommandLineOption json{"json",
                             "Writes the results as JSON (schema hullcalc-result/1, described in "
                             "docs/json-schema.md); - for standard output.",
@@ -230,8 +233,19 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         options.vibrationCells.push_back(
             {&VibrationSheet::sectionInertia, 1, requireInRange("inertia", row, 1, spacingCount), std::move(text)});
     }
-    if (const auto tone = lastValueOf(parser, table.tone))
-        options.tones = {requireInRange("tone", *tone, lowestTone, highestTone)};
+    if (const auto tone = lastValueOf(parser, table.tone)) {
+        options.allTones = *tone == "all";
+        if (options.allTones) {
+            for (int n = lowestTone; n <= highestTone; ++n)
+                options.tones.push_back(n);
+        } else {
+            const std::optional<int> n = toInt(*tone);
+            if (!n || *n < lowestTone || *n > highestTone)
+                throw UsageError("--tone: " + echoed(*tone) + " is not a number from " + std::to_string(lowestTone)
+                                 + " to " + std::to_string(highestTone) + " nor all");
+            options.tones = {*n};
+        }
+    }
 
     options.jsonFile = lastValueOf(parser, table.json);
     options.dumpFile = lastValueOf(parser, table.dump);
@@ -263,7 +277,8 @@ std::string cliHelpText()
         "\nExamples:\n"
         "  hullcalc-cli --json -\n"
         "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
-        "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n";
+        "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n"
+        "  hullcalc-cli --tone all\n";
     return text;
 }
 

@@ -36,6 +36,9 @@ struct CliOptions {
     std::vector<CellEdit<VibrationSheet>> vibrationCells;
     // The tones whose vibration is computed after the trim calculation.
     std::vector<int> tones;
+    // --tone all: tones I to IV side by side, each by the energy method and
+    // the beam model, and the Kumai estimate of tone I.
+    bool allTones = false;
 
     // Outputs: a file name, or "-" for standard output where allowed.
     std::optional<std::string> jsonFile;

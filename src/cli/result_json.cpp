@@ -213,7 +213,13 @@ QJsonValue warningPlace(const Warning& warning)
     return QJsonValue::Null;
 }
 
-QJsonObject toneJson(const ShipRun::Tone& tone)
+QJsonObject kumaiJson(const ShipRun::Kumai& kumai)
+{
+    return {{"per_minute", kumai.perMinute}, {"difference_percent", kumai.differencePercent}};
+}
+
+// `kumai` is the estimate of tone I when this is tone I and it was computed.
+QJsonObject toneJson(const ShipRun::Tone& tone, const std::optional<ShipRun::Kumai>& kumai)
 {
     const VibrationSheet& sheet = tone.sheet;
     const std::optional<double> omega = valueOf(sheet.frequency);
@@ -232,8 +238,9 @@ QJsonObject toneJson(const ShipRun::Tone& tone)
         {"turn", labelledNumber(sheet.turn)},
         {"mass_per_metre", columnValues(sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount)},
         {"mode_shape", columnValues(sheet.table, vibrationTableColumn::modeShape, 1, spacingCount)},
-        {"beam_frequency", tone.beamFrequency ? QJsonValue(*tone.beamFrequency) : QJsonValue(QJsonValue::Null)},
+        {"beam_frequency", tone.beam ? QJsonValue(tone.beam->beamFrequency) : QJsonValue(QJsonValue::Null)},
         {"beam_error", tone.beamError ? QJsonValue(text(*tone.beamError)) : QJsonValue(QJsonValue::Null)},
+        {"kumai", kumai ? QJsonValue(kumaiJson(*kumai)) : QJsonValue(QJsonValue::Null)},
     };
 }
 
@@ -247,7 +254,7 @@ QJsonObject resultJson(const ShipRun& run)
         warnings.append(QJsonObject{{"message", text(warning.message)}, {"place", warningPlace(warning)}});
     QJsonArray tones;
     for (const ShipRun::Tone& tone : run.tones)
-        tones.append(toneJson(tone));
+        tones.append(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
     const auto orNull = [](const std::optional<std::string>& value) {
         return value ? QJsonValue(text(*value)) : QJsonValue(QJsonValue::Null);
     };

@@ -9,7 +9,8 @@
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 #include "trim/trim_window_names.h"
-#include "vibration/beam_model.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 
 #include <exception>
@@ -65,25 +66,12 @@ bool attempt(ShipRun& run, const VibrationSheet* tone, Step&& step)
     }
 }
 
-std::vector<double> columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
-{
-    std::vector<double> values;
-    for (int row = firstRow; row <= lastRow; ++row)
-        values.push_back(parseNumber(grid.cell(column, row)));
-    return values;
-}
-
-// The beam model on the masses per metre the energy method found for this tone
-// and the section inertias it used; its mode `tone` is the same tone.
-void computeBeamFrequency(ShipRun::Tone& tone, double frameSpacing)
+// The beam model of the tone the energy method has just computed, on the
+// masses per metre it found and the section inertias it used.
+void computeBeamModel(ShipRun::Tone& tone, double frameSpacing)
 {
     try {
-        const std::vector<double> masses =
-            columnValues(tone.sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount);
-        const std::vector<double> inertias = columnValues(tone.sheet.sectionInertia, 1, 1, spacingCount);
-        const std::vector<BeamMode> modes =
-            freeFreeBeamModes(inertias, masses, frameSpacing, hullModulus, tone.sheet.tone);
-        tone.beamFrequency = modes.at(static_cast<std::size_t>(tone.sheet.tone - 1)).circularFrequency;
+        tone.beam = beamModelOf(tone.sheet, frameSpacing);
     } catch (const Error& e) {
         tone.beamError = e.what();
     }
@@ -130,9 +118,16 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
         selectTone(computed.sheet, tone);
         if (!attempt(run, &computed.sheet,
                      [&] { computeVibration(trimmedHull(run.sheet), run.particulars, computed.sheet); }))
-            break;
-        computeBeamFrequency(computed, run.sheet.hydrostatics.frameSpacing);
+            return run;
+        computeBeamModel(computed, run.sheet.hydrostatics.frameSpacing);
     }
+    // The estimate checks the energy method's tone I, so only beside it.
+    if (options.allTones)
+        attempt(run, nullptr, [&] {
+            const double perMinute = kumaiTwoNodeFrequency(run.particulars, run.vibrationInput);
+            const double energy = parseNumber(run.tones.front().sheet.frequency);
+            run.kumai = ShipRun::Kumai{perMinute, differenceFromKumai(energy, perMinute)};
+        });
     return run;
 }
 

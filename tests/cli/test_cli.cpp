@@ -145,12 +145,35 @@ TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
     }
 }
 
+// --tone N prints the beam model's frequency under the energy method's; --tone
+// all a table of the four tones, each with its beam-model line, and Kumai's
+// estimate beside tone I.
+TEST_F(Cli, ReportOfTonesShowsBothMethods)
+{
+    const Outcome one = run({"--tone", "2"});
+    EXPECT_TRUE(
+        one.out.ends_with("\nЧастота    12,5002\ndelta    -0,0145\nbetta     2,4546\nЧастота по балочной "
+                          "модели: 12,2982 1/с; 1,957 Гц; 117,4 кол/мин; отличие от энергетического метода "
+                          "-1,6 %\n"));
+    const Outcome all = run({"--tone", "all"});
+    EXPECT_TRUE(contains(all.out,
+                         "\nI        4,6944     0,747        44,8   1,000   Кумаи: 45,8 кол/мин; отличие "
+                         "-2,2 %\n     Частота по балочной модели: 4,6085 1/с;"));
+    EXPECT_TRUE(std::regex_search(all.out, std::regex("\nIV +29,7359 +4,733 +284,0 +6,334\n +Частота по балочной")));
+
+    // Kumai's estimate needs the draft T, which the trim calculation does not read.
+    const Outcome noDraft = run({"--tone", "all", "--set", "ShipT=", "--json", "-"});
+    EXPECT_EQ(noDraft.status, 1);
+    EXPECT_TRUE(contains(noDraft.err, "hullcalc-cli: at «Главные размерения судна», «Осадка Т, м»\n")) << noDraft.err;
+    EXPECT_EQ(jsonOf(noDraft.out)["vibration"].toArray().size(), 4) << "the tones are kept";
+}
+
 TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
 {
     const Outcome r = run({"--help"});
     ASSERT_EQ(r.status, 0);
     for (const char* option : {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone",
-                               "--json", "--dump", "--results", "--save-input", "--print-pdf", "INPUT"})
+                               "N|all", "--json", "--dump", "--results", "--save-input", "--print-pdf", "INPUT"})
         EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
@@ -176,7 +199,8 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"inertia_0", {"--inertia", "0=1"}, "--inertia: '0' is not a number from 1 to 20"},
         {"inertia_no_text", {"--inertia", "3"}, "--inertia expects ROW=TEXT, got '3'"},
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
-        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4"},
+        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4 nor all"},
+        {"tone_al", {"--tone", "al"}, "--tone: 'al' is not a number from 1 to 4 nor all"},
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
