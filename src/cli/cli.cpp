@@ -7,9 +7,12 @@
 #include "cli/file_names.h"
 #include "cli/output_writer.h"
 #include "cli/result_json.h"
+#include "cli/run_report.h"
 #include "cli/ship_run.h"
 #include "cli/text_report.h"
 #include "cli/usage_error.h"
+#include "report/calculation_report.h"
+#include "report/workbook_export.h"
 #include "trim/data_files.h"
 #include "widgets/results_charts.h"
 
@@ -71,6 +74,15 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     }
     if (options.dumpFile)
         written &= writer.write(*options.dumpFile, dumpBytes(run));
+    if (options.reportFile || options.workbookFile) {
+        const ReportContent content = reportContentOf(run, todayText());
+        if (options.reportFile)
+            written &= writer.save(*options.reportFile,
+                                   [&](const std::filesystem::path& path) { saveReportPdf(path, content); });
+        if (options.workbookFile)
+            written &= writer.save(*options.workbookFile,
+                                   [&](const std::filesystem::path& path) { saveWorkbook(path, content); });
+    }
     return written;
 }
 

@@ -59,11 +59,14 @@ struct OptionTable {
                                 "Prints the three results charts to DIR/1.pdf, 2.pdf and 3.pdf; DIR is created "
                                 "when missing.",
                                 "DIR"};
+    QCommandLineOption report{
+        "report", "Writes the calculation report as a PDF document (A4), as \"Файл → Отчет\" prints it.", "FILE.pdf"};
+    QCommandLineOption xlsx{"xlsx", "Writes the Excel workbook of the calculation, a sheet per table.", "FILE"};
 
     void addTo(QCommandLineParser& parser) const
     {
         for (const QCommandLineOption* option : {&help, &version, &sea, &set, &offset, &mass, &inertia, &tone, &json,
-                                                 &dump, &results, &saveInput, &printPdf})
+                                                 &dump, &results, &saveInput, &printPdf, &report, &xlsx})
             parser.addOption(*option);
         parser.addPositionalArgument(
             "INPUT", "Input data files, as \"Файл → Загрузить\" reads them; each is computed on its own.",
@@ -148,6 +151,8 @@ void requireDistinctTargets(const CliOptions& options)
     add("--dump", options.dumpFile);
     add("--results", options.resultsFile);
     add("--save-input", options.saveInputFile);
+    add("--report", options.reportFile);
+    add("--xlsx", options.workbookFile);
     if (options.printDirectory)
         for (int chart = 1; chart <= printedChartCount; ++chart)
             targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
@@ -167,7 +172,8 @@ void requireOneInputForFileOutputs(const CliOptions& options)
         return;
     for (const auto& [option, value] :
          {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
-          std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory}})
+          std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory},
+          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
         if (*value)
             throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
 }
@@ -252,6 +258,14 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     options.resultsFile = lastValueOf(parser, table.results);
     options.saveInputFile = lastValueOf(parser, table.saveInput);
     options.printDirectory = lastValueOf(parser, table.printPdf);
+    options.reportFile = lastValueOf(parser, table.report);
+    options.workbookFile = lastValueOf(parser, table.xlsx);
+    // The report and the workbook are binary documents written by their own
+    // libraries to a file: a terminal is no place for them.
+    for (const auto& [option, value] :
+         {std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
+        if (*value == "-")
+            throw UsageError(std::string(option) + " writes a file: give its name, not -");
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(input.toStdString());
 
@@ -278,7 +292,7 @@ std::string cliHelpText()
         "  hullcalc-cli --json -\n"
         "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
         "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n"
-        "  hullcalc-cli --tone all\n";
+        "  hullcalc-cli --tone all --report report.pdf --xlsx report.xlsx\n";
     return text;
 }
 

@@ -46,6 +46,8 @@ struct CliOptions {
     std::optional<std::string> resultsFile;
     std::optional<std::string> saveInputFile;
     std::optional<std::string> printDirectory;
+    std::optional<std::string> reportFile;    // the calculation report, PDF
+    std::optional<std::string> workbookFile;  // the Excel workbook
 };
 
 // Reads the arguments (without the program name). Throws UsageError naming

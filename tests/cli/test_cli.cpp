@@ -14,11 +14,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace hullcalc {
@@ -172,8 +175,9 @@ TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
 {
     const Outcome r = run({"--help"});
     ASSERT_EQ(r.status, 0);
-    for (const char* option : {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone",
-                               "N|all", "--json", "--dump", "--results", "--save-input", "--print-pdf", "INPUT"})
+    for (const char* option :
+         {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone", "N|all", "--json",
+          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "INPUT"})
         EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
@@ -201,6 +205,8 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
         {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4 nor all"},
         {"tone_al", {"--tone", "al"}, "--tone: 'al' is not a number from 1 to 4 nor all"},
+        {"report_to_stdout", {"--report", "-"}, "--report writes a file: give its name, not -"},
+        {"report_and_workbook_one_file", {"--report", output, "--xlsx", output}, "--report and --xlsx name the same"},
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
@@ -358,8 +364,10 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
     const std::string missing = path("ship.txt");
     const std::string sameFile = (dir / "sub" / ".." / "ship.txt").string();
     fs::create_directory(dir / "sub");
-    for (const std::vector<std::string>& outputs : std::vector<std::vector<std::string>>{
-             {"--save-input", missing}, {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing}}) {
+    const std::vector<std::vector<std::string>> everyOutput = {{"--save-input", missing}, {"--results", sameFile},
+                                                               {"--json", sameFile},      {"--dump", missing},
+                                                               {"--report", sameFile},    {"--xlsx", missing}};
+    for (const std::vector<std::string>& outputs : everyOutput) {
         std::vector<std::string> args = {missing};
         args.insert(args.end(), outputs.begin(), outputs.end());
         const Outcome r = run(args);
@@ -372,10 +380,19 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
 
 TEST_F(Cli, FailedWriteNamesTheFileAndKeepsGoing)
 {
-    const Outcome r = run({"--json", path("no/such/folder/r.json"), "--results", path("r.txt")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hullcalc-cli: cannot write '" + path("no/such/folder/r.json") + "': File not found\n");
-    EXPECT_TRUE(fs::exists(dir / "r.txt")) << "the other outputs are written";
+    // The report and the workbook save on their own; their failures read as
+    // the others', the workbook's cause in its library's words.
+    const std::pair<const char*, const char*> cases[] = {
+        {"--json", "File not found"}, {"--report", "File not found"}, {"--xlsx", "Error creating output xlsx file"}};
+    for (const auto& [option, cause] : cases) {
+        const std::string missingFolder = path("no/such/folder/r");
+        const Outcome r = run({option, missingFolder, "--results", path("r.txt")});
+        EXPECT_EQ(r.status, 1) << option;
+        EXPECT_TRUE(contains(r.err, "hullcalc-cli: cannot write '" + missingFolder + "': " + cause))
+            << option << ": " << r.err;
+        EXPECT_TRUE(fs::exists(dir / "r.txt")) << option << ": the other outputs are written";
+        fs::remove(dir / "r.txt");
+    }
 }
 
 TEST_F(Cli, StandardOutputThatFailsExitsWithOne)
@@ -409,6 +426,36 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
     EXPECT_EQ(blocked.status, 1);
     EXPECT_TRUE(contains(blocked.err, "cannot create the folder '" + path("file") + "'")) << blocked.err;
     EXPECT_EQ(bytesOf(dir / "file"), "old");
+}
+
+TEST_F(Cli, ReportAndWorkbookOfARun)
+{
+    const Outcome report = run({"--tone", "all", "--report", path("отчет.pdf")});
+    ASSERT_EQ(report.status, 0) << report.err;
+    const std::string pdf = bytesOf(dir / "отчет.pdf");
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    EXPECT_GE(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 8);
+
+    // Each sheet's name stands uncompressed in the zip's headers.
+    ASSERT_EQ(run({"--tone", "1", "--xlsx", path("r.xlsx")}).status, 0);
+    const std::string zip = bytesOf(dir / "r.xlsx");
+    const std::regex sheet(R"(xl/worksheets/sheet\d+\.xml)");
+    std::set<std::string> sheets;
+    for (auto match = std::sregex_iterator(zip.begin(), zip.end(), sheet); match != std::sregex_iterator(); ++match)
+        sheets.insert(match->str());
+    EXPECT_GE(sheets.size(), 6u);
+
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the report's text back";
+    QProcess process;
+    process.start(pdftotext, {QString::fromStdString(path("отчет.pdf")), "-"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const std::string text = process.readAllStandardOutput().toStdString();
+    for (const char* expected : {"Длина расчетная L, м", "886,74", "886,76", "19227,52", "Изгибающий момент", "Частота",
+                                 "Кумаи", "Замечаний нет"})
+        EXPECT_TRUE(contains(text, expected)) << expected;
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
 }
 
 }  // namespace
