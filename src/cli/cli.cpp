@@ -11,6 +11,7 @@
 #include "cli/ship_run.h"
 #include "cli/text_report.h"
 #include "cli/usage_error.h"
+#include "project/project_file.h"
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
 #include "trim/data_files.h"
@@ -74,6 +75,8 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     }
     if (options.dumpFile)
         written &= writer.write(*options.dumpFile, dumpBytes(run));
+    if (options.projectFile)
+        written &= writer.write(*options.projectFile, projectFileBytes(projectOf(run)));
     if (options.reportFile || options.workbookFile) {
         const ReportContent content = reportContentOf(run, todayText());
         if (options.reportFile)

@@ -62,14 +62,20 @@ struct OptionTable {
     QCommandLineOption report{
         "report", "Writes the calculation report as a PDF document (A4), as \"Файл → Отчет\" prints it.", "FILE.pdf"};
     QCommandLineOption xlsx{"xlsx", "Writes the Excel workbook of the calculation, a sheet per table.", "FILE"};
+    QCommandLineOption saveProject{"save-project",
+                                   "Writes the project of this run (particulars, ship type, offsets, masses, section "
+                                   "inertias, with the edits above), which INPUT reads back.",
+                                   "FILE"};
 
     void addTo(QCommandLineParser& parser) const
     {
         for (const QCommandLineOption* option : {&help, &version, &sea, &set, &offset, &mass, &inertia, &tone, &json,
-                                                 &dump, &results, &saveInput, &printPdf, &report, &xlsx})
+                                                 &dump, &results, &saveInput, &printPdf, &report, &xlsx, &saveProject})
             parser.addOption(*option);
         parser.addPositionalArgument(
-            "INPUT", "Input data files, as \"Файл → Загрузить\" reads them; each is computed on its own.",
+            "INPUT",
+            "Projects (a JSON file, as \"Сохранить проект\" writes it) or input data files (as \"Файл → "
+            "Загрузить\" reads them); each is computed on its own.",
             "[INPUT...]");
     }
 };
@@ -78,7 +84,8 @@ void setUp(QCommandLineParser& parser, const OptionTable& options)
 {
     parser.setApplicationDescription(
         "Runs the trim calculation (\"Расчет\" of the trim window) of the example ship, or of each INPUT,\n"
-        "on river water. Numbers are typed with a decimal comma: 0,4.\n"
+        "on river water (a project's own ship type; --sea for sea water). Numbers are typed with a decimal\n"
+        "comma: 0,4. Warnings on the input and the results are printed on standard error.\n"
         "Exit status: 0 success, 1 a calculation or an output failed, 2 bad usage.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     options.addTo(parser);
@@ -153,6 +160,7 @@ void requireDistinctTargets(const CliOptions& options)
     add("--save-input", options.saveInputFile);
     add("--report", options.reportFile);
     add("--xlsx", options.workbookFile);
+    add("--save-project", options.projectFile);
     if (options.printDirectory)
         for (int chart = 1; chart <= printedChartCount; ++chart)
             targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
@@ -173,7 +181,8 @@ void requireOneInputForFileOutputs(const CliOptions& options)
     for (const auto& [option, value] :
          {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
           std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory},
-          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
+          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile},
+          std::pair{"--save-project", &options.projectFile}})
         if (*value)
             throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
 }
@@ -260,6 +269,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     options.printDirectory = lastValueOf(parser, table.printPdf);
     options.reportFile = lastValueOf(parser, table.report);
     options.workbookFile = lastValueOf(parser, table.xlsx);
+    options.projectFile = lastValueOf(parser, table.saveProject);
     // The report and the workbook are binary documents written by their own
     // libraries to a file: a terminal is no place for them.
     for (const auto& [option, value] :
@@ -292,7 +302,8 @@ std::string cliHelpText()
         "  hullcalc-cli --json -\n"
         "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
         "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n"
-        "  hullcalc-cli --tone all --report report.pdf --xlsx report.xlsx\n";
+        "  hullcalc-cli --tone all --report report.pdf --xlsx report.xlsx --save-project ship.hullcalc\n"
+        "  hullcalc-cli ship.hullcalc --tone all\n";
     return text;
 }
 

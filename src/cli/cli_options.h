@@ -48,6 +48,7 @@ struct CliOptions {
     std::optional<std::string> printDirectory;
     std::optional<std::string> reportFile;    // the calculation report, PDF
     std::optional<std::string> workbookFile;  // the Excel workbook
+    std::optional<std::string> projectFile;   // the project of the run, as "Сохранить проект" writes it
 };
 
 // Reads the arguments (without the program name). Throws UsageError naming

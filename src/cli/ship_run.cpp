@@ -4,7 +4,9 @@
 
 #include "cli/file_names.h"
 #include "common/error.h"
+#include "common/file_io.h"
 #include "common/number_text.h"
+#include "project/project_file.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
@@ -14,6 +16,7 @@
 #include "vibration/vibration.h"
 
 #include <exception>
+#include <sstream>
 #include <vector>
 
 namespace hullcalc {
@@ -77,6 +80,26 @@ void computeBeamModel(ShipRun::Tone& tone, double frameSpacing)
     }
 }
 
+// INPUT: a project when its bytes say so (a JSON object), else an input data
+// file, read as "Файл → Загрузить" reads it. Changes nothing when it fails.
+void loadInput(ShipRun& run, const std::string& inputFile)
+{
+    const std::filesystem::path path = utf8Path(inputFile);
+    const std::string bytes = readFileBytes(path, maxInputFileBytes);
+    if (!looksLikeProject(bytes)) {
+        std::istringstream in(bytes);
+        readInputFile(in, run.sheet.input);
+        return;
+    }
+    // Read again by the project's own rules, which refuse a file too long for
+    // a project before parsing it.
+    const Project project = loadProjectFile(path);
+    run.particulars = project.particulars;
+    run.sheet.input = project.input;
+    if (project.sectionInertia)
+        run.vibrationInput.sectionInertia = *project.sectionInertia;
+}
+
 template<typename Sheet>
 void applyEdits(const std::vector<CliOptions::CellEdit<Sheet>>& edits, Sheet& sheet)
 {
@@ -92,16 +115,20 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
 {
     ShipRun run;
     run.inputFile = inputFile;
-    run.particulars.waterDensity = options.sea ? seaWaterDensity : riverWaterDensity;
-    for (const auto& [field, text] : options.particulars)
-        run.particulars.*field->text = text;
     writeHeaders(run.sheet);
+    writeVibrationHeaders(run.vibrationInput);
     if (inputFile)
-        run.inputLoaded = attempt(run, nullptr, [&] { loadInputFile(utf8Path(*inputFile), run.sheet.input); });
+        run.inputLoaded = attempt(run, nullptr, [&] { loadInput(run, *inputFile); });
     else
         fillExampleShip(run.sheet.input);
+    // A project's ship type holds unless --sea says otherwise; without one the water is a river's.
+    if (options.sea)
+        run.particulars.waterDensity = seaWaterDensity;
+    else if (run.particulars.waterDensity == 0.0)
+        run.particulars.waterDensity = riverWaterDensity;
+    for (const auto& [field, text] : options.particulars)
+        run.particulars.*field->text = text;
     applyEdits(options.cells, run.sheet.input);
-    writeVibrationHeaders(run.vibrationInput);
     applyEdits(options.vibrationCells, run.vibrationInput);
     if (!run.inputLoaded)
         return run;
@@ -129,6 +156,15 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
             run.kumai = ShipRun::Kumai{perMinute, differenceFromKumai(energy, perMinute)};
         });
     return run;
+}
+
+Project projectOf(const ShipRun& run)
+{
+    Project project;
+    project.particulars = run.particulars;
+    project.input = run.sheet.input;
+    project.sectionInertia = run.vibrationInput.sectionInertia;
+    return project;
 }
 
 }  // namespace hullcalc

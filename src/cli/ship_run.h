@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "project/project.h"
 #include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -60,12 +61,17 @@ struct ShipRun {
     std::optional<Failure> failure;  // the first
 };
 
-// Prepares the input as the program starts (river water unless --sea, the
-// example ship or the input file, then the user's edits), checks it, runs the
-// trim calculation, checks the results, then runs the vibration calculation
-// for each tone and, for all tones, the Kumai estimate. Never throws for bad
-// input: a failure is recorded and stops the calculation.
+// Prepares the input as the program starts (the example ship, an input data
+// file or a project; river water unless --sea or the project's ship type says
+// sea; then the user's edits), checks it, runs the trim calculation, checks
+// the results, then runs the vibration calculation for each tone and, for all
+// tones, the Kumai estimate. Never throws for bad input: a failure is
+// recorded and stops the calculation.
 ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile);
+
+// The project of a run as "Сохранить проект" would write it: the particulars'
+// texts and ship type, the input tables and the section inertias, edits included.
+Project projectOf(const ShipRun& run);
 
 // The first line of a message: what the JSON and the first line on standard error hold.
 std::string firstLine(const std::string& message);

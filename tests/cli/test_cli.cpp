@@ -177,7 +177,7 @@ TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
     ASSERT_EQ(r.status, 0);
     for (const char* option :
          {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone", "N|all", "--json",
-          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "INPUT"})
+          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "--save-project", "INPUT"})
         EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
@@ -207,6 +207,7 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"tone_al", {"--tone", "al"}, "--tone: 'al' is not a number from 1 to 4 nor all"},
         {"report_to_stdout", {"--report", "-"}, "--report writes a file: give its name, not -"},
         {"report_and_workbook_one_file", {"--report", output, "--xlsx", output}, "--report and --xlsx name the same"},
+        {"project_of_two_inputs", {"a.txt", "b.txt", "--save-project", output}, "--save-project writes the files"},
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
@@ -364,9 +365,9 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
     const std::string missing = path("ship.txt");
     const std::string sameFile = (dir / "sub" / ".." / "ship.txt").string();
     fs::create_directory(dir / "sub");
-    const std::vector<std::vector<std::string>> everyOutput = {{"--save-input", missing}, {"--results", sameFile},
-                                                               {"--json", sameFile},      {"--dump", missing},
-                                                               {"--report", sameFile},    {"--xlsx", missing}};
+    const std::vector<std::vector<std::string>> everyOutput = {
+        {"--save-input", missing},   {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing},
+        {"--save-project", missing}, {"--report", sameFile},  {"--xlsx", missing}};
     for (const std::vector<std::string>& outputs : everyOutput) {
         std::vector<std::string> args = {missing};
         args.insert(args.end(), outputs.begin(), outputs.end());
@@ -456,6 +457,43 @@ TEST_F(Cli, ReportAndWorkbookOfARun)
                                  "Кумаи", "Замечаний нет"})
         EXPECT_TRUE(contains(text, expected)) << expected;
     EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
+}
+
+// A project holds everything the run was given: computed again from the
+// project alone, it gives the same results as the command line that wrote it.
+TEST_F(Cli, SavedProjectGivesTheSameResults)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> edits;  // given when saving
+        std::vector<std::string> load;   // given with the project, and with the edits for the results to match
+    };
+    const Case cases[] = {
+        {"sea_ship_edited", {"--sea", "--set", "ShipDr=905,5", "--offset", "5,3=2,5"}, {}},
+        {"section_inertia", {"--inertia", "3=0,25", "--tone", "1"}, {"--tone", "1"}},
+        {"river_project_at_sea", {"--mass", "2=60"}, {"--sea"}},
+    };
+    for (const Case& c : cases) {
+        const std::string project = path("судно.hullcalc");
+        std::vector<std::string> save = c.edits;
+        save.insert(save.end(), {"--save-project", project});
+        ASSERT_EQ(run(save).status, 0) << c.name;
+        std::vector<std::string> direct = c.edits;
+        direct.insert(direct.end(), c.load.begin(), c.load.end());
+        direct.insert(direct.end(), {"--json", path("direct.json")});
+        ASSERT_EQ(run(direct).status, 0) << c.name;
+        std::vector<std::string> loaded = {project, "--json", path("loaded.json")};
+        loaded.insert(loaded.end(), c.load.begin(), c.load.end());
+        const Outcome r = run(loaded);
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err;
+
+        QJsonObject expected = jsonOf(bytesOf(dir / "direct.json"));
+        QJsonObject actual = jsonOf(bytesOf(dir / "loaded.json"));
+        EXPECT_EQ(actual["input_file"].toString().toStdString(), project) << c.name;
+        expected.remove("input_file");
+        actual.remove("input_file");
+        EXPECT_EQ(actual, expected) << c.name;
+    }
 }
 
 }  // namespace
