@@ -74,7 +74,8 @@ std::string padded(const std::string& text, std::size_t width, bool left = false
 {
     std::size_t characters = 0;
     for (const char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)  // not a UTF-8 continuation byte
+            ++characters;
     const std::string blanks(width > characters ? width - characters : 0, ' ');
     return left ? text + blanks : blanks + text;
 }
