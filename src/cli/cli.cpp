@@ -7,9 +7,13 @@
 #include "cli/file_names.h"
 #include "cli/output_writer.h"
 #include "cli/result_json.h"
+#include "cli/run_report.h"
 #include "cli/ship_run.h"
 #include "cli/text_report.h"
 #include "cli/usage_error.h"
+#include "project/project_file.h"
+#include "report/calculation_report.h"
+#include "report/workbook_export.h"
 #include "trim/data_files.h"
 #include "widgets/results_charts.h"
 
@@ -25,8 +29,8 @@ namespace {
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
     const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
-    for (const std::string& warning : run.warnings)
-        err << prefix << "warning: " << warning << '\n';
+    for (const Warning& warning : run.warnings)
+        err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
         return;
     const ShipRun::Failure& failure = *run.failure;
@@ -71,6 +75,17 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     }
     if (options.dumpFile)
         written &= writer.write(*options.dumpFile, dumpBytes(run));
+    if (options.projectFile)
+        written &= writer.write(*options.projectFile, projectFileBytes(projectOf(run)));
+    if (options.reportFile || options.workbookFile) {
+        const ReportContent content = reportContentOf(run, todayText());
+        if (options.reportFile)
+            written &= writer.save(*options.reportFile,
+                                   [&](const std::filesystem::path& path) { saveReportPdf(path, content); });
+        if (options.workbookFile)
+            written &= writer.save(*options.workbookFile,
+                                   [&](const std::filesystem::path& path) { saveWorkbook(path, content); });
+    }
     return written;
 }
 

@@ -42,7 +42,10 @@ struct OptionTable {
                                "Types TEXT into the vibration input: the moment of inertia of the hull girder's "
                                "section (m⁴) in spacing ROW 1..20.",
                                "ROW=TEXT"};
-    QCommandLineOption tone{"tone", "Then the vibration calculation for tone N (1..4).", "N"};
+    QCommandLineOption tone{"tone",
+                            "Then the vibration calculation for tone N (1..4), with the beam model's frequency; "
+                            "all: tones I to IV side by side and the Kumai estimate of tone I.",
+                            "N|all"};
     QCommandLineOption json{"json",
                             "Writes the results as JSON (schema hullcalc-result/1, described in "
                             "docs/json-schema.md); - for standard output.",
@@ -56,14 +59,23 @@ struct OptionTable {
                                 "Prints the three results charts to DIR/1.pdf, 2.pdf and 3.pdf; DIR is created "
                                 "when missing.",
                                 "DIR"};
+    QCommandLineOption report{
+        "report", "Writes the calculation report as a PDF document (A4), as \"Файл → Отчет\" prints it.", "FILE.pdf"};
+    QCommandLineOption xlsx{"xlsx", "Writes the Excel workbook of the calculation, a sheet per table.", "FILE"};
+    QCommandLineOption saveProject{"save-project",
+                                   "Writes the project of this run (particulars, ship type, offsets, masses, section "
+                                   "inertias, with the edits above), which INPUT reads back.",
+                                   "FILE"};
 
     void addTo(QCommandLineParser& parser) const
     {
         for (const QCommandLineOption* option : {&help, &version, &sea, &set, &offset, &mass, &inertia, &tone, &json,
-                                                 &dump, &results, &saveInput, &printPdf})
+                                                 &dump, &results, &saveInput, &printPdf, &report, &xlsx, &saveProject})
             parser.addOption(*option);
         parser.addPositionalArgument(
-            "INPUT", "Input data files, as \"Файл → Загрузить\" reads them; each is computed on its own.",
+            "INPUT",
+            "Projects (a JSON file, as \"Сохранить проект\" writes it) or input data files (as \"Файл → "
+            "Загрузить\" reads them); each is computed on its own.",
             "[INPUT...]");
     }
 };
@@ -72,7 +84,8 @@ void setUp(QCommandLineParser& parser, const OptionTable& options)
 {
     parser.setApplicationDescription(
         "Runs the trim calculation (\"Расчет\" of the trim window) of the example ship, or of each INPUT,\n"
-        "on river water. Numbers are typed with a decimal comma: 0,4.\n"
+        "on river water (a project's own ship type; --sea for sea water). Numbers are typed with a decimal\n"
+        "comma: 0,4. Warnings on the input and the results are printed on standard error.\n"
         "Exit status: 0 success, 1 a calculation or an output failed, 2 bad usage.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     options.addTo(parser);
@@ -145,6 +158,9 @@ void requireDistinctTargets(const CliOptions& options)
     add("--dump", options.dumpFile);
     add("--results", options.resultsFile);
     add("--save-input", options.saveInputFile);
+    add("--report", options.reportFile);
+    add("--xlsx", options.workbookFile);
+    add("--save-project", options.projectFile);
     if (options.printDirectory)
         for (int chart = 1; chart <= printedChartCount; ++chart)
             targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
@@ -164,7 +180,9 @@ void requireOneInputForFileOutputs(const CliOptions& options)
         return;
     for (const auto& [option, value] :
          {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
-          std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory}})
+          std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory},
+          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile},
+          std::pair{"--save-project", &options.projectFile}})
         if (*value)
             throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
 }
@@ -230,14 +248,34 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         options.vibrationCells.push_back(
             {&VibrationSheet::sectionInertia, 1, requireInRange("inertia", row, 1, spacingCount), std::move(text)});
     }
-    if (const auto tone = lastValueOf(parser, table.tone))
-        options.tones = {requireInRange("tone", *tone, lowestTone, highestTone)};
+    if (const auto tone = lastValueOf(parser, table.tone)) {
+        options.allTones = *tone == "all";
+        if (options.allTones) {
+            for (int n = lowestTone; n <= highestTone; ++n)
+                options.tones.push_back(n);
+        } else {
+            const std::optional<int> n = toInt(*tone);
+            if (!n || *n < lowestTone || *n > highestTone)
+                throw UsageError("--tone: " + echoed(*tone) + " is not a number from " + std::to_string(lowestTone)
+                                 + " to " + std::to_string(highestTone) + " nor all");
+            options.tones = {*n};
+        }
+    }
 
     options.jsonFile = lastValueOf(parser, table.json);
     options.dumpFile = lastValueOf(parser, table.dump);
     options.resultsFile = lastValueOf(parser, table.results);
     options.saveInputFile = lastValueOf(parser, table.saveInput);
     options.printDirectory = lastValueOf(parser, table.printPdf);
+    options.reportFile = lastValueOf(parser, table.report);
+    options.workbookFile = lastValueOf(parser, table.xlsx);
+    options.projectFile = lastValueOf(parser, table.saveProject);
+    // The report and the workbook are binary documents written by their own
+    // libraries to a file: a terminal is no place for them.
+    for (const auto& [option, value] :
+         {std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
+        if (*value == "-")
+            throw UsageError(std::string(option) + " writes a file: give its name, not -");
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(input.toStdString());
 
@@ -263,7 +301,9 @@ std::string cliHelpText()
         "\nExamples:\n"
         "  hullcalc-cli --json -\n"
         "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
-        "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n";
+        "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n"
+        "  hullcalc-cli --tone all --report report.pdf --xlsx report.xlsx --save-project ship.hullcalc\n"
+        "  hullcalc-cli ship.hullcalc --tone all\n";
     return text;
 }
 

@@ -36,6 +36,9 @@ struct CliOptions {
     std::vector<CellEdit<VibrationSheet>> vibrationCells;
     // The tones whose vibration is computed after the trim calculation.
     std::vector<int> tones;
+    // --tone all: tones I to IV side by side, each by the energy method and
+    // the beam model, and the Kumai estimate of tone I.
+    bool allTones = false;
 
     // Outputs: a file name, or "-" for standard output where allowed.
     std::optional<std::string> jsonFile;
@@ -43,6 +46,9 @@ struct CliOptions {
     std::optional<std::string> resultsFile;
     std::optional<std::string> saveInputFile;
     std::optional<std::string> printDirectory;
+    std::optional<std::string> reportFile;    // the calculation report, PDF
+    std::optional<std::string> workbookFile;  // the Excel workbook
+    std::optional<std::string> projectFile;   // the project of the run, as "Сохранить проект" writes it
 };
 
 // Reads the arguments (without the program name). Throws UsageError naming

@@ -1,11 +1,11 @@
 // Safe saving of the tool's outputs and the report of each failure.
 #include "cli/output_writer.h"
 
-#include "cli/ship_run.h"
-
 #include "cli/file_names.h"
+#include "cli/ship_run.h"
 #include "common/error.h"
 #include "common/file_io.h"
+#include "report/save_failure.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -14,23 +14,43 @@ namespace hullcalc {
 
 void OutputWriter::protect(const std::string& file) { protected_.push_back(file); }
 
+bool OutputWriter::mayWrite(const std::string& target)
+{
+    const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
+    if (std::none_of(protected_.begin(), protected_.end(), isProtected))
+        return true;
+    err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    return false;
+}
+
+// The target is named here: the message's own line naming it, and the report
+// library's "Не удалось сохранить файл «…»: " before the cause, are left out.
+void OutputWriter::reportFailure(const std::string& target, const std::string& message)
+{
+    std::string cause = firstLine(message);
+    if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
+        cause.erase(0, prefix.size());
+    err_ << "hullcalc-cli: cannot write '" << target << "': " << cause << '\n';
+}
+
 bool OutputWriter::write(const std::string& target, std::string_view bytes)
 {
     if (target == "-") {
         out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return true;
     }
-    const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
-    if (std::any_of(protected_.begin(), protected_.end(), isProtected)) {
-        err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    return save(target, [&](const std::filesystem::path& path) { saveFileSafely(path, bytes); });
+}
+
+bool OutputWriter::save(const std::string& target, const std::function<void(const std::filesystem::path&)>& saveTo)
+{
+    if (!mayWrite(target))
         return false;
-    }
     try {
-        saveFileSafely(utf8Path(target), bytes);
+        saveTo(utf8Path(target));
         return true;
     } catch (const Error& e) {
-        // The target is named here; the message's own line naming it is left out.
-        err_ << "hullcalc-cli: cannot write '" << target << "': " << firstLine(e.what()) << '\n';
+        reportFailure(target, e.what());
         return false;
     }
 }

@@ -3,6 +3,8 @@
 // failed to load, standard output checked at the end, each failure reported.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,6 +25,12 @@ public:
     // the bytes were written.
     bool write(const std::string& target, std::string_view bytes);
 
+    // Writes the file `target` (not "-") by `saveTo`, which saves it safely on
+    // its own, as the report and the workbook libraries do, throwing Error on
+    // failure. The same refusal of a protected file and the same report of a
+    // failure as write(); returns whether the file was written.
+    bool save(const std::string& target, const std::function<void(const std::filesystem::path&)>& saveTo);
+
     // Creates `directory` and its parents when missing; reports a failure.
     bool makeDirectory(const std::string& directory);
 
@@ -33,6 +41,9 @@ public:
 private:
     std::ostream& out_;
     std::ostream& err_;
+    bool mayWrite(const std::string& target);
+    void reportFailure(const std::string& target, const std::string& message);
+
     std::vector<std::string> protected_;
 };
 

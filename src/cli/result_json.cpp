@@ -196,7 +196,30 @@ QJsonObject summaryJson(const TrimTable& results)
     };
 }
 
-QJsonObject toneJson(const ShipRun::Tone& tone)
+// Where a warning points: a JSON Pointer (RFC 6901) to the input value of this
+// result it is about, or null for the results as a whole.
+QJsonValue warningPlace(const Warning& warning)
+{
+    switch (warning.place) {
+    case Warning::Place::Offset:
+        return text("/input/offsets/" + std::to_string(warning.row - 1) + "/" + std::to_string(warning.column - 1));
+    case Warning::Place::Mass:
+        return text(warning.row > 0 ? "/input/masses/" + std::to_string(warning.row - 1) : "/input/masses");
+    case Warning::Place::Particular:
+        return "/input/particulars/" + snakeCase(fieldOf(warning.particular).optionName);
+    case Warning::Place::None:
+        break;
+    }
+    return QJsonValue::Null;
+}
+
+QJsonObject kumaiJson(const ShipRun::Kumai& kumai)
+{
+    return {{"per_minute", kumai.perMinute}, {"difference_percent", kumai.differencePercent}};
+}
+
+// `kumai` is the estimate of tone I when this is tone I and it was computed.
+QJsonObject toneJson(const ShipRun::Tone& tone, const std::optional<ShipRun::Kumai>& kumai)
 {
     const VibrationSheet& sheet = tone.sheet;
     const std::optional<double> omega = valueOf(sheet.frequency);
@@ -215,8 +238,9 @@ QJsonObject toneJson(const ShipRun::Tone& tone)
         {"turn", labelledNumber(sheet.turn)},
         {"mass_per_metre", columnValues(sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount)},
         {"mode_shape", columnValues(sheet.table, vibrationTableColumn::modeShape, 1, spacingCount)},
-        {"beam_frequency", tone.beamFrequency ? QJsonValue(*tone.beamFrequency) : QJsonValue(QJsonValue::Null)},
+        {"beam_frequency", tone.beam ? QJsonValue(tone.beam->beamFrequency) : QJsonValue(QJsonValue::Null)},
         {"beam_error", tone.beamError ? QJsonValue(text(*tone.beamError)) : QJsonValue(QJsonValue::Null)},
+        {"kumai", kumai ? QJsonValue(kumaiJson(*kumai)) : QJsonValue(QJsonValue::Null)},
     };
 }
 
@@ -226,11 +250,11 @@ QJsonObject resultJson(const ShipRun& run)
 {
     const TrimTable& results = run.sheet.results;
     QJsonArray warnings;
-    for (const std::string& warning : run.warnings)
-        warnings.append(text(warning));
+    for (const Warning& warning : run.warnings)
+        warnings.append(QJsonObject{{"message", text(warning.message)}, {"place", warningPlace(warning)}});
     QJsonArray tones;
     for (const ShipRun::Tone& tone : run.tones)
-        tones.append(toneJson(tone));
+        tones.append(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
     const auto orNull = [](const std::optional<std::string>& value) {
         return value ? QJsonValue(text(*value)) : QJsonValue(QJsonValue::Null);
     };

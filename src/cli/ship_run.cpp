@@ -4,15 +4,19 @@
 
 #include "cli/file_names.h"
 #include "common/error.h"
+#include "common/file_io.h"
 #include "common/number_text.h"
+#include "project/project_file.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 #include "trim/trim_window_names.h"
-#include "vibration/beam_model.h"
+#include "vibration/kumai_estimate.h"
+#include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 
 #include <exception>
+#include <sstream>
 #include <vector>
 
 namespace hullcalc {
@@ -65,28 +69,35 @@ bool attempt(ShipRun& run, const VibrationSheet* tone, Step&& step)
     }
 }
 
-std::vector<double> columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
-{
-    std::vector<double> values;
-    for (int row = firstRow; row <= lastRow; ++row)
-        values.push_back(parseNumber(grid.cell(column, row)));
-    return values;
-}
-
-// The beam model on the masses per metre the energy method found for this tone
-// and the section inertias it used; its mode `tone` is the same tone.
-void computeBeamFrequency(ShipRun::Tone& tone, double frameSpacing)
+// The beam model of the tone the energy method has just computed, on the
+// masses per metre it found and the section inertias it used.
+void computeBeamModel(ShipRun::Tone& tone, double frameSpacing)
 {
     try {
-        const std::vector<double> masses =
-            columnValues(tone.sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount);
-        const std::vector<double> inertias = columnValues(tone.sheet.sectionInertia, 1, 1, spacingCount);
-        const std::vector<BeamMode> modes =
-            freeFreeBeamModes(inertias, masses, frameSpacing, hullModulus, tone.sheet.tone);
-        tone.beamFrequency = modes.at(static_cast<std::size_t>(tone.sheet.tone - 1)).circularFrequency;
+        tone.beam = beamModelOf(tone.sheet, frameSpacing);
     } catch (const Error& e) {
         tone.beamError = e.what();
     }
+}
+
+// INPUT: a project when its bytes say so (a JSON object), else an input data
+// file, read as "Файл → Загрузить" reads it. Changes nothing when it fails.
+void loadInput(ShipRun& run, const std::string& inputFile)
+{
+    const std::filesystem::path path = utf8Path(inputFile);
+    const std::string bytes = readFileBytes(path, maxInputFileBytes);
+    if (!looksLikeProject(bytes)) {
+        std::istringstream in(bytes);
+        readInputFile(in, run.sheet.input);
+        return;
+    }
+    // Read again by the project's own rules, which refuse a file too long for
+    // a project before parsing it.
+    const Project project = loadProjectFile(path);
+    run.particulars = project.particulars;
+    run.sheet.input = project.input;
+    if (project.sectionInertia)
+        run.vibrationInput.sectionInertia = *project.sectionInertia;
 }
 
 template<typename Sheet>
@@ -104,29 +115,56 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
 {
     ShipRun run;
     run.inputFile = inputFile;
-    run.particulars.waterDensity = options.sea ? seaWaterDensity : riverWaterDensity;
-    for (const auto& [field, text] : options.particulars)
-        run.particulars.*field->text = text;
     writeHeaders(run.sheet);
+    writeVibrationHeaders(run.vibrationInput);
     if (inputFile)
-        run.inputLoaded = attempt(run, nullptr, [&] { loadInputFile(utf8Path(*inputFile), run.sheet.input); });
+        run.inputLoaded = attempt(run, nullptr, [&] { loadInput(run, *inputFile); });
     else
         fillExampleShip(run.sheet.input);
+    // A project's ship type holds unless --sea says otherwise; without one the water is a river's.
+    if (options.sea)
+        run.particulars.waterDensity = seaWaterDensity;
+    else if (run.particulars.waterDensity == 0.0)
+        run.particulars.waterDensity = riverWaterDensity;
+    for (const auto& [field, text] : options.particulars)
+        run.particulars.*field->text = text;
     applyEdits(options.cells, run.sheet.input);
-    writeVibrationHeaders(run.vibrationInput);
     applyEdits(options.vibrationCells, run.vibrationInput);
-
-    if (!run.inputLoaded || !attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); }))
+    if (!run.inputLoaded)
         return run;
+
+    run.warnings = checkInput(run.particulars, run.sheet.input);
+    const bool trimmed = attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); });
+    const std::vector<Warning> results = checkResults(run.particulars, run.sheet);
+    run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    if (!trimmed)
+        return run;
+
     for (const int tone : options.tones) {
         ShipRun::Tone& computed = run.tones.emplace_back(ShipRun::Tone{run.vibrationInput, {}, {}});
         selectTone(computed.sheet, tone);
         if (!attempt(run, &computed.sheet,
                      [&] { computeVibration(trimmedHull(run.sheet), run.particulars, computed.sheet); }))
-            break;
-        computeBeamFrequency(computed, run.sheet.hydrostatics.frameSpacing);
+            return run;
+        computeBeamModel(computed, run.sheet.hydrostatics.frameSpacing);
     }
+    // The estimate checks the energy method's tone I, so only beside it.
+    if (options.allTones)
+        attempt(run, nullptr, [&] {
+            const double perMinute = kumaiTwoNodeFrequency(run.particulars, run.vibrationInput);
+            const double energy = parseNumber(run.tones.front().sheet.frequency);
+            run.kumai = ShipRun::Kumai{perMinute, differenceFromKumai(energy, perMinute)};
+        });
     return run;
+}
+
+Project projectOf(const ShipRun& run)
+{
+    Project project;
+    project.particulars = run.particulars;
+    project.input = run.sheet.input;
+    project.sectionInertia = run.vibrationInput.sectionInertia;
+    return project;
 }
 
 }  // namespace hullcalc

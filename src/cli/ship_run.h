@@ -4,8 +4,11 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "project/project.h"
+#include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
+#include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
 #include <optional>
@@ -25,8 +28,16 @@ struct ShipRun {
     // after "Расчет", with the finite-element beam model's frequency beside it.
     struct Tone {
         VibrationSheet sheet;
-        std::optional<double> beamFrequency;   // ω of the beam model's elastic mode of this tone, 1/s
+        // Both methods' frequencies, the beam model's elastic mode of this tone
+        // beside the energy method's (beamModelOf).
+        std::optional<ToneSummary> beam;
         std::optional<std::string> beamError;  // why there is none, when the energy method completed
+    };
+
+    // Kumai's estimate of tone I, computed with --tone all.
+    struct Kumai {
+        double perMinute = 0.0;          // кол/мин
+        double differencePercent = 0.0;  // the energy method's tone I against it, % of the estimate
     };
 
     // The calculation or the loading stopped: the message the windows would
@@ -44,15 +55,23 @@ struct ShipRun {
     // The vibration window's input (the section moments of inertia), before a tone is chosen.
     VibrationSheet vibrationInput;
     std::vector<Tone> tones;  // those attempted: none after a failed trim calculation
-    std::vector<std::string> warnings;
+    std::optional<Kumai> kumai;
+    // The checks of the input before the calculation, then of the results after it.
+    std::vector<Warning> warnings;
     std::optional<Failure> failure;  // the first
 };
 
-// Prepares the input as the program starts (river water unless --sea, the
-// example ship or the input file, then the user's edits), runs the trim
-// calculation, then the vibration calculation for each tone. Never throws for
-// bad input: a failure is recorded and stops the calculation.
+// Prepares the input as the program starts (the example ship, an input data
+// file or a project; river water unless --sea or the project's ship type says
+// sea; then the user's edits), checks it, runs the trim calculation, checks
+// the results, then runs the vibration calculation for each tone and, for all
+// tones, the Kumai estimate. Never throws for bad input: a failure is
+// recorded and stops the calculation.
 ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile);
+
+// The project of a run as "Сохранить проект" would write it: the particulars'
+// texts and ship type, the input tables and the section inertias, edits included.
+Project projectOf(const ShipRun& run);
 
 // The first line of a message: what the JSON and the first line on standard error hold.
 std::string firstLine(const std::string& message);

@@ -1,7 +1,14 @@
 // The report's tables in fixed-width columns, the texts as the windows show them.
 #include "cli/text_report.h"
 
+#include "common/error.h"
+#include "common/number_text.h"
+#include "vibration/beam_model.h"
+
+#include <algorithm>
+#include <array>
 #include <iomanip>
+#include <optional>
 
 namespace hullcalc {
 
@@ -18,6 +25,89 @@ void printTable(std::ostream& out, const std::string& title, const TextGrid& gri
     out << '\n';
 }
 
+// The energy method's ω as the vibration window shows it, or none before it is computed.
+std::optional<double> energyFrequency(const ShipRun::Tone& tone)
+{
+    try {
+        return parseNumber(tone.sheet.frequency);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+// (beam − energy) / energy, %.
+double differencePercent(double beam, double energy) { return (beam - energy) / energy * 100.0; }
+
+// "7,4211 1/с; 1,181 Гц; 70,9 кол/мин", the precisions of the vibration window.
+std::string frequencyText(double circularFrequency)
+{
+    const Frequency f = frequencyOf(circularFrequency);
+    return formatFixed(f.perSecond, 4) + " 1/с; " + formatFixed(f.hertz, 3) + " Гц; " + formatFixed(f.perMinute, 1)
+           + " кол/мин";
+}
+
+void printBeamModel(std::ostream& out, const ShipRun::Tone& tone, const char* indent)
+{
+    out << indent << "Частота по балочной модели: ";
+    if (tone.beam)
+        out << frequencyText(tone.beam->beamFrequency) << "; отличие от энергетического метода "
+            << formatFixed(differencePercent(tone.beam->beamFrequency, tone.beam->energyFrequency), 1) << " %\n";
+    else
+        out << "не вычислена: " << tone.beamError.value_or("") << '\n';
+}
+
+// One tone as the vibration window shows it after "Расчет".
+void printTone(std::ostream& out, const ShipRun::Tone& tone)
+{
+    const VibrationSheet& vibration = tone.sheet;
+    out << "\nВибрация\nЖесткость " << vibration.stiffness << "\nМасса     " << vibration.mass << "\nЧастота   "
+        << vibration.frequency << '\n'
+        << vibration.shift << '\n'
+        << vibration.turn << '\n';
+    if (!vibration.frequency.empty())
+        printBeamModel(out, tone, "");
+}
+
+// `text` padded with blanks to `width` characters; setw would count the bytes
+// of the Cyrillic letters.
+std::string padded(const std::string& text, std::size_t width, bool left = false)
+{
+    std::size_t characters = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)  // not a UTF-8 continuation byte
+            ++characters;
+    const std::string blanks(width > characters ? width - characters : 0, ' ');
+    return left ? text + blanks : blanks + text;
+}
+
+// Tones I to IV side by side, each with its beam-model line, and Kumai's
+// estimate beside tone I.
+void printToneComparison(std::ostream& out, const ShipRun& run)
+{
+    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
+    constexpr std::array<std::size_t, 5> widths = {5, 10, 10, 12, 8};
+    const std::optional<double> first = energyFrequency(run.tones.front());
+    out << "\nВибрация: тоны I-IV, энергетический метод\n"
+        << padded("Тон", widths[0], true) << padded("ω, 1/с", widths[1]) << padded("f, Гц", widths[2])
+        << padded("N, кол/мин", widths[3]) << padded("ω/ωI", widths[4]) << '\n';
+    for (const ShipRun::Tone& tone : run.tones) {
+        const std::optional<double> omega = energyFrequency(tone);
+        if (!omega)
+            continue;
+        const Frequency f = frequencyOf(*omega);
+        const int index = std::clamp(tone.sheet.tone, lowestTone, highestTone) - 1;
+        out << padded(numerals[static_cast<std::size_t>(index)], widths[0], true)
+            << padded(formatFixed(f.perSecond, 4), widths[1]) << padded(formatFixed(f.hertz, 3), widths[2])
+            << padded(formatFixed(f.perMinute, 1), widths[3])
+            << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
+        if (tone.sheet.tone == lowestTone && run.kumai)
+            out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
+                << formatFixed(run.kumai->differencePercent, 1) << " %";
+        out << '\n';
+        printBeamModel(out, tone, "     ");
+    }
+}
+
 }  // namespace
 
 void printTextReport(std::ostream& out, const ShipRun& run)
@@ -31,13 +121,11 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
-    for (const ShipRun::Tone& tone : run.tones) {
-        const VibrationSheet& vibration = tone.sheet;
-        out << "\nВибрация\nЖесткость " << vibration.stiffness << "\nМасса     " << vibration.mass << "\nЧастота   "
-            << vibration.frequency << '\n'
-            << vibration.shift << '\n'
-            << vibration.turn << '\n';
-    }
+    if (run.tones.size() > 1)
+        printToneComparison(out, run);
+    else
+        for (const ShipRun::Tone& tone : run.tones)
+            printTone(out, tone);
 }
 
 }  // namespace hullcalc

@@ -14,10 +14,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace hullcalc {
@@ -106,12 +110,74 @@ TEST_F(Cli, ChangedInputAndSeaWater)
     EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\["1-2",("[^"]*",){19}"0,2",)")));
 }
 
+// The checks of the trim window run before and after the calculation; a
+// warning never stops it, and the JSON points at the input it is about.
+TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;  // the start of the first warning; empty for none
+        QJsonValue place;
+    };
+    const Case cases[] = {
+        {"example_ship", {}, "", {}},
+        {"negative_offset",
+         {"--offset", "5,10=-5"},
+         "Отрицательная полуширина -5 м: шпангоут «9 шп»",
+         "/input/offsets/9/4"},
+        {"masses_over_displacement", {"--mass", "4=500"}, "Сумма масс шпаций 1344,72 т", "/input/masses"},
+        {"length_against_spacing", {"--set", "ShipL=80"}, "Длина L = 80 м", "/input/particulars/frame_spacing"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--json", path("r.json")});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+        const QJsonArray warnings = jsonOf(bytesOf(dir / "r.json"))["warnings"].toArray();
+        if (c.message.empty()) {
+            EXPECT_EQ(warnings, QJsonArray()) << c.name;
+            EXPECT_EQ(r.err, "") << c.name;
+            continue;
+        }
+        ASSERT_FALSE(warnings.isEmpty()) << c.name;
+        EXPECT_TRUE(warnings[0]["message"].toString().toStdString().starts_with(c.message)) << c.name;
+        EXPECT_EQ(warnings[0]["place"], c.place) << c.name;
+        EXPECT_TRUE(r.err.starts_with("hullcalc-cli: Предупреждение: " + c.message)) << c.name << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), warnings.size()) << c.name << ": one line each";
+    }
+}
+
+// --tone N prints the beam model's frequency under the energy method's; --tone
+// all a table of the four tones, each with its beam-model line, and Kumai's
+// estimate beside tone I.
+TEST_F(Cli, ReportOfTonesShowsBothMethods)
+{
+    const Outcome one = run({"--tone", "2"});
+    EXPECT_TRUE(
+        one.out.ends_with("\nЧастота    12,5002\ndelta    -0,0145\nbetta     2,4546\nЧастота по балочной "
+                          "модели: 12,2982 1/с; 1,957 Гц; 117,4 кол/мин; отличие от энергетического метода "
+                          "-1,6 %\n"));
+    const Outcome all = run({"--tone", "all"});
+    EXPECT_TRUE(contains(all.out,
+                         "\nI        4,6944     0,747        44,8   1,000   Кумаи: 45,8 кол/мин; отличие "
+                         "-2,2 %\n     Частота по балочной модели: 4,6085 1/с;"));
+    EXPECT_TRUE(std::regex_search(all.out, std::regex("\nIV +29,7359 +4,733 +284,0 +6,334\n +Частота по балочной")));
+
+    // Kumai's estimate needs the draft T, which the trim calculation does not read.
+    const Outcome noDraft = run({"--tone", "all", "--set", "ShipT=", "--json", "-"});
+    EXPECT_EQ(noDraft.status, 1);
+    EXPECT_TRUE(contains(noDraft.err, "hullcalc-cli: at «Главные размерения судна», «Осадка Т, м»\n")) << noDraft.err;
+    EXPECT_EQ(jsonOf(noDraft.out)["vibration"].toArray().size(), 4) << "the tones are kept";
+}
+
 TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
 {
     const Outcome r = run({"--help"});
     ASSERT_EQ(r.status, 0);
-    for (const char* option : {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone",
-                               "--json", "--dump", "--results", "--save-input", "--print-pdf", "INPUT"})
+    for (const char* option :
+         {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone", "N|all", "--json",
+          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "--save-project", "INPUT"})
         EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
@@ -137,7 +203,11 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"inertia_0", {"--inertia", "0=1"}, "--inertia: '0' is not a number from 1 to 20"},
         {"inertia_no_text", {"--inertia", "3"}, "--inertia expects ROW=TEXT, got '3'"},
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
-        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4"},
+        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4 nor all"},
+        {"tone_al", {"--tone", "al"}, "--tone: 'al' is not a number from 1 to 4 nor all"},
+        {"report_to_stdout", {"--report", "-"}, "--report writes a file: give its name, not -"},
+        {"report_and_workbook_one_file", {"--report", output, "--xlsx", output}, "--report and --xlsx name the same"},
+        {"project_of_two_inputs", {"a.txt", "b.txt", "--save-project", output}, "--save-project writes the files"},
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
@@ -261,7 +331,12 @@ TEST_F(Cli, SeveralInputsAreComputedOneByOne)
 
     const Outcome r = run({first, missing, second, "--sea", "--tone", "1", "--json", "-"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hullcalc-cli: " + missing + ": File not found\nФайл: " + missing + "\n");
+    // The changed mass is 0,8 % more than the displacement: warnings, under the file's name.
+    const std::string failure = "hullcalc-cli: " + missing + ": File not found\nФайл: " + missing + "\n";
+    EXPECT_TRUE(r.err.starts_with(failure)) << r.err;
+    EXPECT_TRUE(std::regex_match(r.err.substr(failure.size()),
+                                 std::regex("(hullcalc-cli: " + second + ": Предупреждение: [^\n]+\n)+")))
+        << r.err;
     const QJsonObject json = jsonOf(r.out);
     EXPECT_EQ(json["schema"].toString(), "hullcalc-result/1");
     const QJsonArray results = json["results"].toArray();
@@ -290,8 +365,10 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
     const std::string missing = path("ship.txt");
     const std::string sameFile = (dir / "sub" / ".." / "ship.txt").string();
     fs::create_directory(dir / "sub");
-    for (const std::vector<std::string>& outputs : std::vector<std::vector<std::string>>{
-             {"--save-input", missing}, {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing}}) {
+    const std::vector<std::vector<std::string>> everyOutput = {
+        {"--save-input", missing},   {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing},
+        {"--save-project", missing}, {"--report", sameFile},  {"--xlsx", missing}};
+    for (const std::vector<std::string>& outputs : everyOutput) {
         std::vector<std::string> args = {missing};
         args.insert(args.end(), outputs.begin(), outputs.end());
         const Outcome r = run(args);
@@ -304,10 +381,19 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
 
 TEST_F(Cli, FailedWriteNamesTheFileAndKeepsGoing)
 {
-    const Outcome r = run({"--json", path("no/such/folder/r.json"), "--results", path("r.txt")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "hullcalc-cli: cannot write '" + path("no/such/folder/r.json") + "': File not found\n");
-    EXPECT_TRUE(fs::exists(dir / "r.txt")) << "the other outputs are written";
+    // The report and the workbook save on their own; their failures read as
+    // the others', the workbook's cause in its library's words.
+    const std::pair<const char*, const char*> cases[] = {
+        {"--json", "File not found"}, {"--report", "File not found"}, {"--xlsx", "Error creating output xlsx file"}};
+    for (const auto& [option, cause] : cases) {
+        const std::string missingFolder = path("no/such/folder/r");
+        const Outcome r = run({option, missingFolder, "--results", path("r.txt")});
+        EXPECT_EQ(r.status, 1) << option;
+        EXPECT_TRUE(contains(r.err, "hullcalc-cli: cannot write '" + missingFolder + "': " + cause))
+            << option << ": " << r.err;
+        EXPECT_TRUE(fs::exists(dir / "r.txt")) << option << ": the other outputs are written";
+        fs::remove(dir / "r.txt");
+    }
 }
 
 TEST_F(Cli, StandardOutputThatFailsExitsWithOne)
@@ -341,6 +427,73 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
     EXPECT_EQ(blocked.status, 1);
     EXPECT_TRUE(contains(blocked.err, "cannot create the folder '" + path("file") + "'")) << blocked.err;
     EXPECT_EQ(bytesOf(dir / "file"), "old");
+}
+
+TEST_F(Cli, ReportAndWorkbookOfARun)
+{
+    const Outcome report = run({"--tone", "all", "--report", path("отчет.pdf")});
+    ASSERT_EQ(report.status, 0) << report.err;
+    const std::string pdf = bytesOf(dir / "отчет.pdf");
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    EXPECT_GE(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 8);
+
+    // Each sheet's name stands uncompressed in the zip's headers.
+    ASSERT_EQ(run({"--tone", "1", "--xlsx", path("r.xlsx")}).status, 0);
+    const std::string zip = bytesOf(dir / "r.xlsx");
+    const std::regex sheet(R"(xl/worksheets/sheet\d+\.xml)");
+    std::set<std::string> sheets;
+    for (auto match = std::sregex_iterator(zip.begin(), zip.end(), sheet); match != std::sregex_iterator(); ++match)
+        sheets.insert(match->str());
+    EXPECT_GE(sheets.size(), 6u);
+
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the report's text back";
+    QProcess process;
+    process.start(pdftotext, {QString::fromStdString(path("отчет.pdf")), "-"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const std::string text = process.readAllStandardOutput().toStdString();
+    for (const char* expected : {"Длина расчетная L, м", "886,74", "886,76", "19227,52", "Изгибающий момент", "Частота",
+                                 "Кумаи", "Замечаний нет"})
+        EXPECT_TRUE(contains(text, expected)) << expected;
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
+}
+
+// A project holds everything the run was given: computed again from the
+// project alone, it gives the same results as the command line that wrote it.
+TEST_F(Cli, SavedProjectGivesTheSameResults)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> edits;  // given when saving
+        std::vector<std::string> load;   // given with the project, and with the edits for the results to match
+    };
+    const Case cases[] = {
+        {"sea_ship_edited", {"--sea", "--set", "ShipDr=905,5", "--offset", "5,3=2,5"}, {}},
+        {"section_inertia", {"--inertia", "3=0,25", "--tone", "1"}, {"--tone", "1"}},
+        {"river_project_at_sea", {"--mass", "2=60"}, {"--sea"}},
+    };
+    for (const Case& c : cases) {
+        const std::string project = path("судно.hullcalc");
+        std::vector<std::string> save = c.edits;
+        save.insert(save.end(), {"--save-project", project});
+        ASSERT_EQ(run(save).status, 0) << c.name;
+        std::vector<std::string> direct = c.edits;
+        direct.insert(direct.end(), c.load.begin(), c.load.end());
+        direct.insert(direct.end(), {"--json", path("direct.json")});
+        ASSERT_EQ(run(direct).status, 0) << c.name;
+        std::vector<std::string> loaded = {project, "--json", path("loaded.json")};
+        loaded.insert(loaded.end(), c.load.begin(), c.load.end());
+        const Outcome r = run(loaded);
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err;
+
+        QJsonObject expected = jsonOf(bytesOf(dir / "direct.json"));
+        QJsonObject actual = jsonOf(bytesOf(dir / "loaded.json"));
+        EXPECT_EQ(actual["input_file"].toString().toStdString(), project) << c.name;
+        expected.remove("input_file");
+        actual.remove("input_file");
+        EXPECT_EQ(actual, expected) << c.name;
+    }
 }
 
 }  // namespace

@@ -79,25 +79,30 @@ protected:
     }
 };
 
-// The result is some 30 KB, the dump 33 KB, each chart 12 KB or more: a limit of
-// 4 KB stops every one of them part-way.
+// The result is some 30 KB, the dump 33 KB, each chart 12 KB or more, the
+// report and the workbook more still: a limit of 4 KB stops every one of them
+// part-way.
 TEST_F(CliFileLimits, WriteCutShortKeepsTheOldFile)
 {
     struct Case {
         const char* name;
         std::vector<std::string> options;
         fs::path file;
+        std::string cause = "I/O error";
     };
     const Case cases[] = {
         {"json", {"--json", (dir / "r.json").string()}, dir / "r.json"},
         {"dump", {"--tone", "1", "--dump", (dir / "d.json").string()}, dir / "d.json"},
         {"pdf", {"--print-pdf", dir.string()}, dir / "1.pdf"},
+        {"report", {"--report", (dir / "r.pdf").string()}, dir / "r.pdf"},
+        // The workbook's library writes the file and names the failure itself.
+        {"workbook", {"--tone", "1", "--xlsx", (dir / "r.xlsx").string()}, dir / "r.xlsx", "Zip generic error"},
     };
     for (const Case& c : cases) {
         std::ofstream(c.file, std::ios::binary) << "old bytes";
         const Exit r = runLimited(c.options, 4096, errFile);
         EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_TRUE(r.err.find("hullcalc-cli: cannot write '" + c.file.string() + "': I/O error") != std::string::npos)
+        EXPECT_TRUE(r.err.find("hullcalc-cli: cannot write '" + c.file.string() + "': " + c.cause) != std::string::npos)
             << c.name << ": " << r.err;
         EXPECT_EQ(bytesOf(c.file), "old bytes") << c.name;
         EXPECT_EQ(filesIn(dir), std::vector<fs::path>{c.file.filename()}) << c.name << ": a temporary file is left";

@@ -192,5 +192,43 @@ TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
     EXPECT_TRUE(json["error"].isNull());
 }
 
+TEST(ResultJson, SectionInertiaReachesTheVibration)
+{
+    const QJsonValue typed = resultOf({"--tone", "1", "--inertia", "10=0,3"})["vibration"][0];
+    const QJsonValue example = resultOf({"--tone", "1"})["vibration"][0];
+    EXPECT_NE(typed["frequency"]["per_second"], example["frequency"]["per_second"]);
+    EXPECT_NE(typed["beam_frequency"], example["beam_frequency"]);
+}
+
+// A box barge of uniform section, mass and stiffness is a uniform free-free
+// beam: its tones are ω = (βL)²·√(E·I/(m·L⁴)) with the mass per metre m of
+// hull and added water that the energy method's table gives for the tone.
+TEST(ResultJson, BeamModelOfAUniformBargeIsTheFreeFreeBeam)
+{
+    std::vector<std::string> args = {"--set",      "ShipL=75", "--set",     "ShipB=11", "--set",
+                                     "ShipDr=990", "--set",    "ShipXct=0", "--tone",   "all"};
+    for (int column = 1; column <= 10; ++column)
+        for (int row = 1; row <= 21; ++row)
+            args.insert(args.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
+    for (int row = 1; row <= 20; ++row)
+        args.insert(args.end(), {"--mass", std::to_string(row) + "=49,5", "--inertia", std::to_string(row) + "=0,2"});
+    const QJsonObject result = resultOf(args);
+    EXPECT_EQ(result["warnings"], QJsonArray());
+
+    const double betaL[] = {4.7300, 7.8532, 10.9956, 14.1372};
+    const double modulus = 1.96e8, inertia = 0.2, length = 75;
+    const QJsonArray tones = result["vibration"].toArray();
+    ASSERT_EQ(tones.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const QJsonArray masses = tones[i]["mass_per_metre"].toArray();
+        const double m = masses[0].toDouble();
+        for (const QJsonValue& mass : masses)
+            ASSERT_EQ(mass.toDouble(), m) << "tone " << i + 1 << ": the barge's mass per metre is uniform";
+        const double omega = betaL[i] * betaL[i] * std::sqrt(modulus * inertia / (m * std::pow(length, 4)));
+        EXPECT_NEAR(tones[i]["beam_frequency"].toDouble() / omega, 1, 0.005) << "tone " << i + 1;
+        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << "Kumai's estimate is of tone I";
+    }
+}
+
 }  // namespace
 }  // namespace hullcalc

@@ -32,35 +32,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace hullcalc;
     // The program's state after start-up: empty tables of the usual sizes.
     TrimSheet sheet;
-    setUpGrids(sheet);
-    const TrimSheet before = sheet;
+    writeHeaders(sheet);
+    const InputTables before = sheet.input;
 
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     try {
-        readInputFile(in, sheet);
+        readInputFile(in, sheet.input);
     } catch (const Error&) {
         // A refused file leaves both tables as they were.
-        require(sheet.OrdinatGrid == before.OrdinatGrid && sheet.MassaGrid == before.MassaGrid);
+        require(sheet.input == before);
         return 0;
     }
 
     // The ship type and the tone follow from the input's size, so that every
     // combination is reached without taking bytes from the file.
     ShipParticulars particulars;
-    particulars.WaterDensity = size % 2 == 0 ? riverWaterDensity : seaWaterDensity;
+    particulars.waterDensity = size % 2 == 0 ? riverWaterDensity : seaWaterDensity;
     try {
         runTrimCalculation(sheet, particulars);
     } catch (const Error&) {
-        require(!sheet.kept.complete);
+        require(!sheet.complete);
         return 0;
     }
-    require(sheet.kept.complete);
+    require(sheet.complete);
 
     VibrationSheet vibration;
     writeVibrationHeaders(vibration);
     selectTone(vibration, lowestTone + static_cast<int>(size / 2 % (highestTone - lowestTone + 1)));
     try {
-        computeVibration(vibration, sheet, particulars);
+        computeVibration(trimmedHull(sheet), particulars, vibration);
     } catch (const Error&) {
     }
     return 0;

@@ -1,0 +1,41 @@
+// The report's content from a run: references to its sheets, copies of what
+// the report lists besides.
+#include "cli/run_report.h"
+
+#include "cli/file_names.h"
+
+#include <QDate>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace hullcalc {
+
+ReportContent reportContentOf(const ShipRun& run, std::string date)
+{
+    std::vector<ToneSummary> tones;
+    for (const ShipRun::Tone& tone : run.tones)
+        if (tone.beam)
+            tones.push_back(*tone.beam);
+    std::vector<std::string> warnings;
+    for (const Warning& warning : run.warnings)
+        warnings.push_back(warning.message);
+    std::string fileName;
+    if (run.inputFile) {
+        const std::u8string name = utf8Path(*run.inputFile).filename().u8string();
+        fileName.assign(name.begin(), name.end());
+    }
+    return {run.particulars,
+            run.sheet,
+            run.tones.empty() ? nullptr : &run.tones.back().sheet,
+            std::move(tones),
+            run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,
+            std::move(warnings),
+            std::move(fileName),
+            std::move(date)};
+}
+
+std::string todayText() { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }
+
+}  // namespace hullcalc
