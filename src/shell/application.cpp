@@ -13,6 +13,8 @@
 #include "widgets/help_window.h"
 #include "widgets/window_placement.h"
 
+#include <QScreen>
+
 #include <algorithm>
 
 namespace hullcalc {
@@ -138,7 +140,15 @@ void Application::openGraphWindow(QWidget* window)
 {
     if (std::find(placedGraphWindows_.begin(), placedGraphWindows_.end(), window) == placedGraphWindows_.end()) {
         const int step = 30 * static_cast<int>(placedGraphWindows_.size());
-        placeOnScreen(window, trimWindow_->pos() + QPoint(40 + step, 40 + step));
+        // Right of the main window, narrower where the screen has no room for
+        // the window's whole width there (charts read well at 500 pixels).
+        const int left = mainWindow_->frameGeometry().right() + 8 + step;
+        if (const QScreen* screen = window->screen()) {
+            const int room = screen->availableGeometry().right() - left - 16;
+            if (window->width() > room && room >= std::max(500, window->minimumWidth()))
+                window->resize(room, window->height());
+        }
+        placeOnScreen(window, QPoint(left, trimWindow_->pos().y() + 40 + step));
         placedGraphWindows_.push_back(window);
     }
     showAndRaise(window);

@@ -61,7 +61,7 @@ ChartLook modeShapeLook()
     look.legend = true;
     look.frameAxis = std::pair(1, spacingCount);
     look.xTitle = "Шпация";
-    look.yTitle = "Прогиб, доли наибольшего";
+    look.yTitle = "Прогиб, отн.";
     return look;
 }
 
