@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -100,7 +101,12 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
 
-    pages_->addTab(inputPage(), "Исходные данные");
+    // The page scrolls where the screen is smaller than the page needs.
+    auto* scrolled = new QScrollArea(pages_);
+    scrolled->setWidget(inputPage());
+    scrolled->setWidgetResizable(true);
+    scrolled->setFrameShape(QFrame::NoFrame);
+    pages_->addTab(scrolled, "Исходные данные");
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
