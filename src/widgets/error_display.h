@@ -13,21 +13,6 @@ namespace hullcalc {
 // Shows the message in a modal message box over `parent`.
 void showError(QWidget* parent, const QString& message);
 
-// Runs a window action and returns the message of the exception it threw, or
-// an empty text when it succeeded. No exception may cross Qt's event loop, so
-// every handler that calls the core goes through here or runAction().
-template<typename Action>
-QString failureOf(Action&& action)
-{
-    try {
-        std::forward<Action>(action)();
-        return {};
-    } catch (const std::exception& e) {
-        const QString message = QString::fromUtf8(e.what());
-        return message.isEmpty() ? QStringLiteral("Ошибка") : message;
-    }
-}
-
 // A failed action: the message the user reads and the exception itself, so
 // that the window can point at the cell or the particular that caused it.
 struct Failure {
@@ -47,6 +32,16 @@ Failure catchFailure(Action&& action)
         const QString message = QString::fromUtf8(e.what());
         return {message.isEmpty() ? QStringLiteral("Ошибка") : message, std::current_exception()};
     }
+}
+
+// Runs a window action and returns the message of the exception it threw, or
+// an empty text when it succeeded. No exception may cross Qt's event loop, so
+// every handler that calls the core goes through here, catchFailure() or
+// runAction().
+template<typename Action>
+QString failureOf(Action&& action)
+{
+    return catchFailure(std::forward<Action>(action)).message;
 }
 
 // Runs a window action and shows its failure. Returns whether it succeeded.

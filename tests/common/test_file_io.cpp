@@ -2,6 +2,7 @@
 // they name, and that a failed save leaves the old file's bytes as they were.
 #include "common/file_io.h"
 
+#include "file_size_limit.h"
 #include "test_directory.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,8 @@
 #include <string>
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 #endif
 
 namespace hullcalc {
@@ -130,15 +129,10 @@ TEST_F(FileIo, FailedWriteKeepsTheOldBytesAndClosesEveryFile)
     put(file, binary);
     const auto openFiles = [] { return std::distance(fs::directory_iterator("/dev/fd"), {}); };
     const auto openBefore = openFiles();
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const std::string message = errorOf([&] { saveFileSafely(file, std::string(1 << 20, 'x')); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const std::string message = [&] {
+        const FileSizeLimit limit(4096);
+        return errorOf([&] { saveFileSafely(file, std::string(1 << 20, 'x')); });
+    }();
 
     EXPECT_EQ(message, naming("I/O error " + std::to_string(EFBIG), file));
     EXPECT_EQ(readFileBytes(file, 1000), binary);

@@ -6,6 +6,7 @@
 #include "trim/data_files.h"
 #include "vibration/vibration_sheet.h"
 
+#include "file_size_limit.h"
 #include "test_directory.h"
 #include "trim/trim_fixture.h"
 
@@ -16,9 +17,7 @@
 #include <vector>
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <cerrno>
-#include <csignal>
 #endif
 
 namespace hullcalc {
@@ -161,15 +160,10 @@ TEST_F(ProjectFile, FailedSaveKeepsTheOldFile)
 #ifndef _WIN32
     // A file size limit makes the write fail half-way as a full disk would, for
     // root too; the signal it raises is ignored so that write() reports it.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const std::string message = errorOf([&] { saveProjectFile(path, changed); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const std::string message = [&] {
+        const FileSizeLimit limit(1024);
+        return errorOf([&] { saveProjectFile(path, changed); });
+    }();
     EXPECT_EQ(message, "I/O error " + std::to_string(EFBIG) + "\nФайл: " + path.string());
 #endif
     EXPECT_EQ(readFileBytes(path, maxProjectFileBytes), oldBytes);

@@ -3,6 +3,7 @@
 // charts, a workbook whose numbers are numbers equal to the results file's,
 // and saves that fail without harming the old file.
 #include "example_report.h"
+#include "file_size_limit.h"
 #include "report/calculation_report.h"
 #include "report/vibration_tables.h"
 #include "report/workbook_export.h"
@@ -28,8 +29,6 @@
 #include <sstream>
 
 #ifndef _WIN32
-#include <sys/resource.h>
-#include <csignal>
 #endif
 
 namespace hullcalc {
@@ -390,16 +389,13 @@ TEST_F(Report, FailedSavesKeepTheOldFileAndNameIt)
     const fs::path book = dir / "расчет.xlsx";
     saveFileSafely(report, "old report");
     saveFileSafely(book, "old workbook");
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const std::string reportError = errorOf([&] { saveReportPdf(report, example.content()); });
-    const std::string bookError = errorOf([&] { saveWorkbook(book, example.content()); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    std::string reportError;
+    std::string bookError;
+    {
+        const FileSizeLimit limit(4096);
+        reportError = errorOf([&] { saveReportPdf(report, example.content()); });
+        bookError = errorOf([&] { saveWorkbook(book, example.content()); });
+    }
     EXPECT_NE(reportError.find("отчет.pdf"), std::string::npos) << reportError;
     EXPECT_NE(bookError.find("расчет.xlsx"), std::string::npos) << bookError;
     EXPECT_EQ(readFileBytes(report, 100), "old report");
