@@ -2,6 +2,7 @@
 
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
+#include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 #include "trim/trim_window_names.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -148,42 +148,18 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     setIntermediatePagesVisible(false);
 }
 
-// The engineering checks of the input and the results: warnings, never
-// errors. A click on one shows its cell or particular.
-QWidget* TrimWindow::checksPanel()
-{
-    auto* panel = new QGroupBox("Проверка данных", this);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(4, 2, 4, 4);
-    checks_ = new QListWidget(panel);
-    checks_->setObjectName("designChecks");
-    checks_->setWordWrap(true);
-    checks_->setMaximumHeight(checks_->fontMetrics().lineSpacing() * 3 + 10);
-    layout->addWidget(checks_);
-    connect(checks_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { showWarning(checks_->row(item)); });
-    return panel;
-}
-
 void TrimWindow::updateChecks()
 {
-    warnings_ = checkInput(particulars_, sheet_.input);
+    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
     const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings_.insert(warnings_.end(), results.begin(), results.end());
-    checks_->clear();
-    for (const Warning& warning : warnings_)
-        checks_->addItem("Предупреждение: " + toQString(warning.message));
-    if (warnings_.empty()) {
-        checks_->addItem("Замечаний нет");
-        checks_->item(0)->setFlags(Qt::NoItemFlags);
-    }
+    warnings.insert(warnings.end(), results.begin(), results.end());
+    checks_->showWarnings(std::move(warnings));
 }
 
-void TrimWindow::showWarning(int index)
+// A warning's cell is selected on its page, its particular's edit shown by the
+// main window; a warning on the results as a whole shows the results page.
+void TrimWindow::showWarning(const Warning& warning)
 {
-    if (index < 0 || index >= static_cast<int>(warnings_.size()))
-        return;
-    const Warning& warning = warnings_[static_cast<std::size_t>(index)];
     switch (warning.place) {
     case Warning::Place::Offset:
         selectCell(sheet_.input.offsets, warning.column, warning.row);
@@ -409,7 +385,9 @@ void TrimWindow::createPages()
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageList_);
     layout->addWidget(pages_, 1);
-    layout->addWidget(checksPanel());
+    checks_ = new DesignChecksPanel(this);
+    connect(checks_, &DesignChecksPanel::warningClicked, this, &TrimWindow::showWarning);
+    layout->addWidget(checks_);
     setCentralWidget(central);
 
     // From anywhere in the window, the grids included.

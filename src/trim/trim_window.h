@@ -3,7 +3,6 @@
 // the buttons that run the calculation and open the graph windows.
 #pragma once
 
-#include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
@@ -23,9 +22,11 @@ class QUndoStack;
 namespace hullcalc {
 
 class ChartView;
+class DesignChecksPanel;
 struct ChartLook;
 struct Failure;
 class GridView;
+struct Warning;
 
 class TrimWindow : public QMainWindow {
     Q_OBJECT
@@ -121,9 +122,8 @@ private:
     void selectNextShownPage(int direction);
     void showSelectedPageInList(int page);
     void fitPageListHeight();
-    QWidget* checksPanel();
     void updateChecks();
-    void showWarning(int index);
+    void showWarning(const Warning& warning);
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
 
@@ -143,8 +143,7 @@ private:
     QAction* help_ = nullptr;
     QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
-    QListWidget* checks_ = nullptr;
-    std::vector<Warning> warnings_;  // in the order checks_ lists them
+    DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
     DiscardGuard mayDiscardChanges_;
 };
