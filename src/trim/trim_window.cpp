@@ -4,6 +4,7 @@
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
+#include "trim/page_navigator.h"
 #include "trim/trim_calculation.h"
 #include "trim/trim_window_names.h"
 #include "widgets/activation.h"
@@ -23,12 +24,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -362,40 +360,17 @@ void TrimWindow::createPages()
 
     // The page captions flow in rows above the pages, as many rows as the
     // window's width needs, so that the pages keep the whole width.
-    pageList_ = new QListWidget(this);
-    pageList_->setObjectName("pageList");
-    for (int page = 0; page < pages_->count(); ++page)
-        pageList_->addItem(pages_->tabText(page));
-    pageList_->setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
-    pageList_->setFlow(QListView::LeftToRight);
-    pageList_->setWrapping(true);
-    pageList_->setResizeMode(QListView::Adjust);
-    pageList_->setSpacing(2);
-    pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pageList_->installEventFilter(this);
-    // The list starts on the page shown: a list without a current row would
-    // take its first row when it gets the focus and turn the pages back to it.
-    pageList_->setCurrentRow(pages_->currentIndex());
-    connect(pageList_, &QListWidget::currentRowChanged, pages_, &QTabWidget::setCurrentIndex);
-    connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::showSelectedPageInList);
+    pageNavigator_ = new PageNavigator(*pages_, this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(pageList_);
+    layout->addWidget(pageNavigator_);
     layout->addWidget(pages_, 1);
     checks_ = new DesignChecksPanel(this);
     connect(checks_, &DesignChecksPanel::warningClicked, this, &TrimWindow::showWarning);
     layout->addWidget(checks_);
     setCentralWidget(central);
-
-    // From anywhere in the window, the grids included.
-    const auto stepPages = [this](int direction) { return [this, direction] { selectNextShownPage(direction); }; };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this, stepPages(1));
-    for (const QKeySequence& back :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
-        connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
 QWidget* TrimWindow::inputPage()
@@ -620,68 +595,10 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page) {
-        pages_->setTabVisible(page, visible);
-        pageList_->item(page)->setHidden(!visible);
-    }
-    if (!pages_->isTabVisible(pages_->currentIndex()))
-        pages_->setCurrentIndex(0);
-    fitPageListHeight();
+    pageNavigator_->setPagesVisible(firstIntermediatePage, lastIntermediatePage, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
-}
-
-// The page after the current one (direction +1) or before it (−1) among those
-// the list shows, going round.
-void TrimWindow::selectNextShownPage(int direction)
-{
-    const int count = pages_->count();
-    for (int next = (pages_->currentIndex() + direction + count) % count; next != pages_->currentIndex();
-         next = (next + direction + count) % count) {
-        if (pages_->isTabVisible(next)) {
-            pages_->setCurrentIndex(next);
-            return;
-        }
-    }
-}
-
-// The list is as tall as the rows its shown captions flow into at its width.
-void TrimWindow::fitPageListHeight()
-{
-    const int width = pageList_->viewport()->width();
-    const int spacing = pageList_->spacing();
-    int rows = 1;
-    int x = 0;
-    int rowHeight = 0;
-    for (int page = 0; page < pageList_->count(); ++page) {
-        if (pageList_->item(page)->isHidden())
-            continue;
-        const QSize item =
-            pageList_->sizeHintForIndex(pageList_->model()->index(page, 0)) + QSize(2 * spacing, 2 * spacing);
-        rowHeight = std::max(rowHeight, item.height());
-        if (x > 0 && x + item.width() > width) {
-            ++rows;
-            x = 0;
-        }
-        x += item.width();
-    }
-    pageList_->setFixedHeight(rows * rowHeight + 2 * pageList_->frameWidth() + spacing);
-}
-
-bool TrimWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == pageList_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
-        fitPageListHeight();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TrimWindow::showSelectedPageInList(int page)
-{
-    const QSignalBlocker quiet(pageList_);
-    pageList_->setCurrentRow(page);
-    if (QListWidgetItem* item = pageList_->item(page))
-        pageList_->scrollToItem(item);
 }
 
 void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }

@@ -13,7 +13,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -26,6 +25,7 @@ class DesignChecksPanel;
 struct ChartLook;
 struct Failure;
 class GridView;
+class PageNavigator;
 struct Warning;
 
 class TrimWindow : public QMainWindow {
@@ -100,7 +100,6 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -119,9 +118,6 @@ private:
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
     void activate();
     void setIntermediatePagesVisible(bool visible);
-    void selectNextShownPage(int direction);
-    void showSelectedPageInList(int page);
-    void fitPageListHeight();
     void updateChecks();
     void showWarning(const Warning& warning);
     QString pointAt(const Failure& failure);
@@ -131,7 +127,7 @@ private:
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
     QTabWidget* pages_ = nullptr;
-    QListWidget* pageList_ = nullptr;
+    PageNavigator* pageNavigator_ = nullptr;
     std::vector<GridView*> grids_;
     std::vector<ChartView*> charts_;
     std::vector<QLabel*> summaryLabels_;  // in the order of SummaryLine
