@@ -9,23 +9,19 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QTabWidget;
 class QUndoStack;
 
 namespace hullcalc {
 
-class ChartView;
 class DesignChecksPanel;
-struct ChartLook;
 struct Failure;
-class GridView;
 class PageNavigator;
+class TrimPages;
 struct Warning;
 
 class TrimWindow : public QMainWindow {
@@ -37,7 +33,7 @@ public:
     TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent = nullptr);
 
     TrimSheet& sheet() { return sheet_; }
-    QTabWidget* pages() const { return pages_; }
+    QTabWidget* pages() const;
 
     // Redraws every grid, chart and label of the window from the sheet, and
     // tells the graph windows.
@@ -103,34 +99,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createPages();
-    void addPage(QWidget* page, const QString& caption);
-    void captionHeaderlessPages();
+    void createCentralWidget();
+    void connectPageButtons();
     QAction* action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)());
     void createActions();
     void createMenus();
-    QWidget* inputPage();
-    QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);
-    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look,
-                       const QString& contents);
-    QWidget* resultsPage();
-    QPushButton* button(std::string_view objectName, const QString& caption);
-    GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
-    void activate();
     void setIntermediatePagesVisible(bool visible);
-    void updateChecks();
-    void showWarning(const Warning& warning);
+    void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void updateChecks();
+    void showWarning(const Warning& warning);
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
-    QTabWidget* pages_ = nullptr;
+    TrimPages* pages_ = nullptr;
     PageNavigator* pageNavigator_ = nullptr;
-    std::vector<GridView*> grids_;
-    std::vector<ChartView*> charts_;
-    std::vector<QLabel*> summaryLabels_;  // in the order of SummaryLine
     QAction* showIntermediate_ = nullptr;
     QAction* hideIntermediate_ = nullptr;
     QAction* saveInput_ = nullptr;
