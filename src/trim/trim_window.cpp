@@ -1,37 +1,29 @@
+// The trim window: its pages, page list and checks put together, the menus,
+// and the handlers of the buttons and commands.
 #include "trim/trim_window.h"
 
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
+#include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
+#include "trim/page_navigator.h"
 #include "trim/trim_calculation.h"
+#include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
 #include "widgets/activation.h"
 #include "widgets/chart_printing.h"
-#include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
 #include "widgets/snapshot_command.h"
-#include "widgets/text_grid_model.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -46,19 +38,6 @@ namespace {
 // Pages 2 to 15 hold the intermediate results; their tabs are hidden at start.
 constexpr int firstIntermediatePage = 1;
 constexpr int lastIntermediatePage = 14;
-
-QWidget* buttonBar(QWidget* parent, std::initializer_list<QWidget*> buttons)
-{
-    auto* bar = new QWidget(parent);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* b : buttons) {
-        b->setParent(bar);
-        layout->addWidget(b);
-    }
-    layout->addStretch();
-    return bar;
-}
 
 // The dialogs offer text files first and any file beside them.
 const QString textFiles = QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)");
@@ -94,26 +73,6 @@ QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
 
 std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
-QString pageCaption(int page) { return toQString(names::pageCaptions.at(static_cast<std::size_t>(page))); }
-
-// A line above a table saying what it holds and in which unit.
-QLabel* description(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setStyleSheet("color: #404040");
-    return label;
-}
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 }  // namespace
 
 TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
@@ -126,7 +85,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Удифферентовка[*]");
-    createPages();
+    createCentralWidget();
     createActions();
     createMenus();
     status_ = new QLabel(this);
@@ -139,8 +98,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     // window by its client area and push its title bar off the screen.
     QSize needed(647, 740);
     for (int page : {names::inputPageIndex, names::resultsPageIndex})
-        needed =
-            needed.expandedTo(static_cast<QScrollArea*>(pages_->widget(page))->widget()->sizeHint() + QSize(40, 0));
+        needed = needed.expandedTo(pages_->contentsSizeHint(page) + QSize(40, 0));
     resize(needed.width(), 740);
     placeOnScreen(this, QPoint(382, 0));
     // Creation hides the intermediate pages: only "Исходные данные" and
@@ -148,423 +106,43 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     setIntermediatePagesVisible(false);
 }
 
-// The engineering checks of the input and the results: warnings, never
-// errors. A click on one shows its cell or particular.
-QWidget* TrimWindow::checksPanel()
+// The page list above the pages, the checks below them.
+void TrimWindow::createCentralWidget()
 {
-    auto* panel = new QGroupBox("Проверка данных", this);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(4, 2, 4, 4);
-    checks_ = new QListWidget(panel);
-    checks_->setObjectName("designChecks");
-    checks_->setWordWrap(true);
-    checks_->setMaximumHeight(checks_->fontMetrics().lineSpacing() * 3 + 10);
-    layout->addWidget(checks_);
-    connect(checks_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { showWarning(checks_->row(item)); });
-    return panel;
-}
-
-void TrimWindow::updateChecks()
-{
-    warnings_ = checkInput(particulars_, sheet_.input);
-    const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings_.insert(warnings_.end(), results.begin(), results.end());
-    checks_->clear();
-    for (const Warning& warning : warnings_)
-        checks_->addItem("Предупреждение: " + toQString(warning.message));
-    if (warnings_.empty()) {
-        checks_->addItem("Замечаний нет");
-        checks_->item(0)->setFlags(Qt::NoItemFlags);
-    }
-}
-
-void TrimWindow::showWarning(int index)
-{
-    if (index < 0 || index >= static_cast<int>(warnings_.size()))
-        return;
-    const Warning& warning = warnings_[static_cast<std::size_t>(index)];
-    switch (warning.place) {
-    case Warning::Place::Offset:
-        selectCell(sheet_.input.offsets, warning.column, warning.row);
-        break;
-    case Warning::Place::Mass:
-        selectCell(sheet_.input.masses, 1, std::max(warning.row, 1));
-        break;
-    case Warning::Place::Particular:
-        emit particularToShow(&fieldOf(warning.particular));
-        break;
-    case Warning::Place::None:
-        pages_->setCurrentIndex(names::resultsPageIndex);
-        break;
-    }
-}
-
-// Each page scrolls when the window is smaller than the page needs, so that
-// the window fits any screen.
-void TrimWindow::addPage(QWidget* page, const QString& caption)
-{
-    auto* scrolled = new QScrollArea(pages_);
-    scrolled->setWidget(page);
-    scrolled->setWidgetResizable(true);
-    scrolled->setFrameShape(QFrame::NoFrame);
-    pages_->addTab(scrolled, caption);
-}
-
-QPushButton* TrimWindow::button(std::string_view objectName, const QString& caption)
-{
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(toQString(objectName));
-    b->setAutoDefault(false);
-    return b;
-}
-
-GridView* TrimWindow::addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent)
-{
-    auto* view = new GridView(grid, GridLook{columnWidth, 25, editable}, parent);
-    grids_.push_back(view);
-    // Typing, Delete and pasting into the input tables are undo steps too.
-    if (editable)
-        view->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-            changeInput(description, change);
-        });
-    return view;
-}
-
-namespace {
-
-// "0 шп" .. "20 шп" for the columns of a table by frame rows 1..21.
-QStringList frameCaptions()
-{
-    QStringList captions;
-    for (int frame = 0; frame < frameCount; ++frame)
-        captions.append(toQString(frameLabel(frame)));
-    return captions;
-}
-
-}  // namespace
-
-// The captions of the pages whose grids hold no headers of their own or hold
-// frame-row numbers: shown in the views only, the grids' texts stay.
-void TrimWindow::captionHeaderlessPages()
-{
-    const auto modelOf = [this](const TextGrid& grid) {
-        for (GridView* view : grids_)
-            if (&view->gridModel()->grid() == &grid)
-                return view->gridModel();
-        return static_cast<TextGridModel*>(nullptr);
+    const auto recordInputEdit = [this](const QString& description, const std::function<void()>& change) {
+        changeInput(description, change);
     };
-    TextGridModel* log = modelOf(sheet_.iteration.log);
-    log->setCornerCaption("Строка");
-    log->setHeaderCaptions(Qt::Horizontal, {"1-я величина", "2-я величина", "3-я величина", "4-я величина",
-                                            "V прибл., куб. м", "Xc прибл., м", "Σω прибл., кв. м"});
-    log->setHeaderCaptions(Qt::Vertical,
-                           {"1: ровный киль T, Xf, Xc0, R", "2: первое прибл. Тн, Тк", "3: текущее прибл. V, Xc",
-                            "4: № прибл.; «Готово»", "5: S поправки", "6", "7", "8", "9"});
-
-    TextGridModel* drafts = modelOf(sheet_.iteration.frameDrafts);
-    drafts->setCornerCaption("Шпангоут");
-    drafts->setHeaderCaptions(Qt::Horizontal, frameCaptions());
-    drafts->setHeaderCaptions(Qt::Vertical, {"Осадка, м"});
-
-    TextGridModel* areas = modelOf(sheet_.iteration.designSectionAreas);
-    areas->setCornerCaption("Шпангоут");
-    areas->setHeaderCaptions(Qt::Horizontal, frameCaptions());
-    areas->setHeaderCaptions(Qt::Vertical, {"Площадь ω, кв. м"});
-
-    TextGridModel* table = modelOf(sheet_.results.table);
-    table->setCornerCaption("Шпангоут");
-    table->setHeaderCaptions(Qt::Horizontal,
-                             {"ω, кв. м", "ωi + ωi+1, кв. м", "Сила плавучести, кН", "Вес, кН", "Нагрузка, кН",
-                              "Перерезывающая сила, кН", "Сумма сил, кН", "N исправл., кН", "M исправл., кН·м"});
-    QStringList rows = frameCaptions();
-    rows.back() += " / итог";
-    table->setHeaderCaptions(Qt::Vertical, rows);
-}
-
-void TrimWindow::createPages()
-{
-    // Sixteen pages do not fit in one row of tabs: a list beside the pages
-    // names every page, each a click away, and the tabs themselves are hidden.
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(toQString(names::pages));
-    pages_->tabBar()->hide();
-
-    addPage(inputPage(), pageCaption(0));
-
-    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана");  // "Мастаб" as the button has always read
-    bonjean->setVisible(false);                                             // the Bonjean-scale window is not offered
-    // "шпантгоутам" as the button has always read.
-    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам");
-    sectionalAreas->setToolTip("Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию");
-    connect(sectionalAreas, &QPushButton::clicked, this, &TrimWindow::sectionalAreasRequested);
-    addPage(gridPage(sheet_.bonjean.sectionAreas, 55,
-                     "Площадь погруженной части шпангоута (оба борта) от основной плоскости до ватерлинии, кв. м; "
-                     "строки — шпангоуты, столбцы — ватерлинии",
-                     buttonBar(this, {bonjean, sectionalAreas})),
-            pageCaption(1));
-
-    QPushButton* moments = button(names::staticMomentsButton, "Графический вид");
-    moments->setToolTip("Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут");
-    connect(moments, &QPushButton::clicked, this, &TrimWindow::staticMomentsRequested);
-    addPage(gridPage(sheet_.bonjean.sectionMoments, 55,
-                     "Статический момент погруженной площади шпангоута относительно основной плоскости, куб. м; "
-                     "строки — шпангоуты, столбцы — ватерлинии",
-                     buttonBar(this, {moments})),
-            pageCaption(2));
-
-    // The hydrostatic curves: a one-row grid over its chart, value against draft.
-    ChartLook curve;
-    curve.showTitle = false;
-    ChartLook marked = curve;
-    marked.pointMarks = true;
-    marked.markSize = 3;
-    ChartLook labelled = curve;
-    labelled.pointLabels = true;
-    struct CurvePage {
-        HydrostaticCurve& curve;
-        const ChartLook& look;
-        int page;
-        const char* quantity;  // with its unit, as the chart's axis and the line above the table name it
-    };
-    HydrostaticCurves& curves = sheet_.hydrostatics;
-    const CurvePage curvePages[] = {
-        {curves.volume, marked, 3, "Объемное водоизмещение V, куб. м"},
-        {curves.centreOfBuoyancy, labelled, 4, "Абсцисса центра величины Xc от миделя, м"},
-        {curves.waterplaneArea, curve, 5, "Площадь ватерлинии S, кв. м"},
-        {curves.centreOfFlotation, curve, 6, "Абсцисса центра тяжести ватерлинии Xf от миделя, м"},
-        {curves.longitudinalInertia, curve, 7, "Момент инерции площади ватерлинии Iy (один борт, от 0 шп), м⁴"},
-        {curves.transverseInertia, curve, 8, "Момент инерции площади ватерлинии Iz (один борт, от ДП), м⁴"},
-        {curves.transverseRadius, curve, 9, "Поперечный метацентрический радиус r, м"},
-        {curves.longitudinalRadius, curve, 10, "Продольный метацентрический радиус R, м"},
-    };
-    for (const CurvePage& page : curvePages) {
-        ChartLook look = page.look;
-        look.xTitle = page.quantity;
-        look.yTitle = "Осадка, м";
-        addPage(chartPage(page.curve.values, 50, 25, page.curve.chart, look,
-                          QString(page.quantity) + " по ватерлиниям 1–10 (столбцы)"),
-                pageCaption(page.page));
-    }
-
-    addPage(gridPage(sheet_.iteration.log, 64,
-                     "Последовательные приближения: осадка и гидростатика на ровный киль (строка «Ровный киль»), "
-                     "осадки первого приближения, текущее приближение; справа по строкам — V, Xc и сумма площадей "
-                     "каждого приближения"),
-            pageCaption(11));
-
-    ChartLook drafts;
-    drafts.boldTitle = true;
-    drafts.shadedBackground = true;
-    drafts.pointMarks = true;
-    drafts.markSize = 3;
-    drafts.yMinimum = 0.0;
-    drafts.frameAxis = std::pair(1, frameCount);
-    drafts.firstFrameNumber = 0;
-    drafts.xTitle = "Шпангоут";
-    drafts.yTitle = "Осадка, м";
-    addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts,
-                      "Осадка на шпангоутах 0–20 по расчетной ватерлинии последнего приближения, м"),
-            pageCaption(12));
-    ChartLook areas;
-    areas.pointMarks = true;
-    areas.markSize = 3;
-    areas.frameAxis = std::pair(1, frameCount);
-    areas.firstFrameNumber = 0;
-    areas.xTitle = "Шпангоут";
-    areas.yTitle = "Площадь шпангоута, кв. м";
-    addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas,
-                      "Погруженная площадь шпангоутов 0–20 по расчетной ватерлинии, кв. м"),
-            pageCaption(13));
-
-    addPage(gridPage(sheet_.results.table, 64,
-                     "Таблица удифферентовки по шпациям (строка шпации — у ее носового шпангоута, строка 20 шп — "
-                     "итоги): площади, кв. м; силы, кН; момент, кН·м"),
-            pageCaption(14));
-    addPage(resultsPage(), pageCaption(15));
-    captionHeaderlessPages();
+    pages_ = new TrimPages(sheet_, recordInputEdit, this);
+    connectPageButtons();
 
     // The page captions flow in rows above the pages, as many rows as the
     // window's width needs, so that the pages keep the whole width.
-    pageList_ = new QListWidget(this);
-    pageList_->setObjectName("pageList");
-    for (int page = 0; page < pages_->count(); ++page)
-        pageList_->addItem(pages_->tabText(page));
-    pageList_->setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
-    pageList_->setFlow(QListView::LeftToRight);
-    pageList_->setWrapping(true);
-    pageList_->setResizeMode(QListView::Adjust);
-    pageList_->setSpacing(2);
-    pageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pageList_->installEventFilter(this);
-    // The list starts on the page shown: a list without a current row would
-    // take its first row when it gets the focus and turn the pages back to it.
-    pageList_->setCurrentRow(pages_->currentIndex());
-    connect(pageList_, &QListWidget::currentRowChanged, pages_, &QTabWidget::setCurrentIndex);
-    connect(pages_, &QTabWidget::currentChanged, this, &TrimWindow::showSelectedPageInList);
+    pageNavigator_ = new PageNavigator(*pages_, this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(pageList_);
+    layout->addWidget(pageNavigator_);
     layout->addWidget(pages_, 1);
-    layout->addWidget(checksPanel());
+    checks_ = new DesignChecksPanel(this);
+    connect(checks_, &DesignChecksPanel::warningClicked, this, &TrimWindow::showWarning);
+    layout->addWidget(checks_);
     setCentralWidget(central);
-
-    // From anywhere in the window, the grids included.
-    const auto stepPages = [this](int direction) { return [this, direction] { selectNextShownPage(direction); }; };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this, stepPages(1));
-    for (const QKeySequence& back :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
-        connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
-QWidget* TrimWindow::inputPage()
+void TrimWindow::connectPageButtons()
 {
-    auto* page = new QWidget(this);
-    page->setObjectName(toQString(names::inputPage));
-
-    QPushButton* calculateButton = button(names::calculate, "Расчет");
-    calculateButton->setToolTip(
-        "Масштаб Бонжана, кривые элементов теоретического чертежа, удифферентовка и нагрузки "
-        "на корпус по главным размерениям и таблицам этого окна");
-    QFont bold = calculateButton->font();
-    bold.setBold(true);
-    calculateButton->setFont(bold);
-    connect(calculateButton, &QPushButton::clicked, this, &TrimWindow::calculate);
-    QPushButton* bodyPlan = button(names::bodyPlanButton, "Графический вид");
-    bodyPlan->setToolTip("Проекция «Корпус»: шпангоуты по таблице ординат");
-    connect(bodyPlan, &QPushButton::clicked, this, &TrimWindow::bodyPlanRequested);
-    QPushButton* clear = button(names::clearButton, "Очистка");
-    clear->setToolTip("Очистить таблицы ординат и масс (Ctrl+Z вернет)");
-    connect(clear, &QPushButton::clicked, this, &TrimWindow::clearInput);
-    QPushButton* example = button(names::exampleButton, "Пример");
-    example->setToolTip("Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т");
-    connect(example, &QPushButton::clicked, this, &TrimWindow::fillExample);
-
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(buttonBar(page, {calculateButton, bodyPlan, clear, example}), 0, 0, 1, 2);
-    layout->addWidget(caption("Ординаты теоретического чертежа", page), 1, 0);
-    layout->addWidget(caption("Массы по шпациям", page), 1, 1);
-    layout->addWidget(description("Полуширины, м: строки — шпангоуты от носа, столбцы — ватерлинии от основной", page),
-                      2, 0);
-    layout->addWidget(description("т", page), 2, 1);
-    layout->addWidget(addGrid(sheet_.input.offsets, 45, true, page), 3, 0);
-    GridView* masses = addGrid(sheet_.input.masses, 45, true, page);
-    masses->setFixedWidth(150);
-    layout->addWidget(masses, 3, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setRowStretch(3, 1);
-    return page;
+    connect(pages_, &TrimPages::calculateClicked, this, &TrimWindow::calculate);
+    connect(pages_, &TrimPages::clearClicked, this, &TrimWindow::clearInput);
+    connect(pages_, &TrimPages::exampleClicked, this, &TrimWindow::fillExample);
+    connect(pages_, &TrimPages::printChartsClicked, this, &TrimWindow::printCharts);
+    connect(pages_, &TrimPages::bodyPlanRequested, this, &TrimWindow::bodyPlanRequested);
+    connect(pages_, &TrimPages::sectionalAreasRequested, this, &TrimWindow::sectionalAreasRequested);
+    connect(pages_, &TrimPages::staticMomentsRequested, this, &TrimWindow::staticMomentsRequested);
+    connect(pages_, &TrimPages::resultsChartsRequested, this, &TrimWindow::resultsChartsRequested);
 }
 
-QWidget* TrimWindow::gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* bar)
-{
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    if (bar) {
-        bar->setParent(page);
-        layout->addWidget(bar);
-    }
-    layout->addWidget(description(contents, page));
-    layout->addWidget(addGrid(grid, columnWidth, false, page));
-    return page;
-}
-
-QWidget* TrimWindow::chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart,
-                               const ChartLook& look, const QString& contents)
-{
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(description(contents, page));
-    GridView* view = addGrid(grid, columnWidth, false, page);
-    // Tall enough for its rows and a scroll bar, no more: the chart takes the rest.
-    const int headerHeight = grid.fixedRows() > 0 ? 25 : 0;
-    view->setFixedHeight(headerHeight + rowHeight * (grid.rowCount() - grid.fixedRows()) + 22);
-    layout->addWidget(view);
-    auto* chartView = new ChartView(chart, look, page);
-    charts_.push_back(chartView);
-    layout->addWidget(chartView, 1);
-    return page;
-}
-
-QWidget* TrimWindow::resultsPage()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(toQString(names::resultsPage));
-    QPushButton* graphs = button(names::resultsChartsButton, "Графический вид");
-    graphs->setToolTip("Нагрузка, перерезывающая сила и изгибающий момент на графиках");
-    connect(graphs, &QPushButton::clicked, this, &TrimWindow::resultsChartsRequested);
-    QPushButton* print = button(names::printChartsButton, "Печать графиков");
-    print->setToolTip("Три графика результатов на принтер, каждый на отдельном листе");
-    connect(print, &QPushButton::clicked, this, &TrimWindow::printCharts);
-
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(buttonBar(page, {graphs, print}), 0, 0, 1, 4);
-    const struct {
-        TextGrid* grid;
-        const char* title;
-        const char* unit;
-    } tables[] = {
-        {&sheet_.results.loads, "Нагрузка на шпацию", "кН"},
-        {&sheet_.results.shearForce, "Перерезывающая сила", "кН"},
-        {&sheet_.results.bendingMoment, "Изгибающий момент", "кН·м"},
-    };
-    int column = 0;
-    for (const auto& [grid, title, unit] : tables) {
-        auto* label = new QLabel(QString("%1, %2").arg(title, unit), page);
-        label->setWordWrap(true);
-        layout->addWidget(label, 1, column);
-        GridView* view = addGrid(*grid, 72, false, page);
-        view->setFixedWidth(140);
-        layout->addWidget(view, 2, column++);
-    }
-
-    // The summary of the floating condition and the closure errors.
-    auto* summary = new QFrame(page);
-    summary->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(summary);
-    int row = 0;
-    for (int i = 0; i < summaryLineCount; ++i) {
-        const auto line = static_cast<SummaryLine>(i);
-        if (line == SummaryLine::forwardDraft || line == SummaryLine::shearForceClosure) {
-            auto* line = new QFrame(summary);
-            line->setFrameShape(QFrame::HLine);
-            line->setFrameShadow(QFrame::Sunken);
-            grid->addWidget(line, row++, 0, 1, 3);
-        }
-        // "R =" has its caption on two lines: "Большой" over the rest.
-        const QString text = line == SummaryLine::longitudinalRadius
-                                 ? QString("Большой\nметацентрический радиус, м  R =")
-                                 : toQString(summaryCaptions[static_cast<std::size_t>(i)]);
-        auto* captionLabel = new QLabel(text, summary);
-        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Long captions take two lines, so that the results fit beside the main window.
-        captionLabel->setWordWrap(true);
-        captionLabel->setMinimumWidth(captionLabel->fontMetrics().horizontalAdvance("Осадка средняя, м Тср =") + 12);
-        captionLabel->setMaximumWidth(captionLabel->minimumWidth());
-        auto* value = new QLabel(summary);
-        value->setObjectName(toQString(names::summaryLabels[static_cast<std::size_t>(i)]));
-        value->setMinimumWidth(70);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(captionLabel, row, 0);
-        grid->addWidget(value, row, 1);
-        // The closures carry no unit in their captions. The moment's is the
-        // integral sum of the shear force, without the factor ΔL/2.
-        if (line == SummaryLine::shearForceClosure)
-            grid->addWidget(new QLabel("кН", summary), row, 2);
-        else if (line == SummaryLine::bendingMomentClosure)
-            grid->addWidget(new QLabel("кН (× ΔL/2 = кН·м)", summary), row, 2);
-        ++row;
-        summaryLabels_.push_back(value);
-    }
-    grid->setRowStretch(row, 1);
-    layout->addWidget(summary, 2, 3);
-    layout->setColumnStretch(3, 1);
-    layout->setRowStretch(2, 1);
-    return page;
-}
+QTabWidget* TrimWindow::pages() const { return pages_; }
 
 QAction* TrimWindow::action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)())
 {
@@ -642,68 +220,10 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    for (int page = firstIntermediatePage; page <= lastIntermediatePage; ++page) {
-        pages_->setTabVisible(page, visible);
-        pageList_->item(page)->setHidden(!visible);
-    }
-    if (!pages_->isTabVisible(pages_->currentIndex()))
-        pages_->setCurrentIndex(0);
-    fitPageListHeight();
+    pageNavigator_->setPagesVisible(firstIntermediatePage, lastIntermediatePage, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
-}
-
-// The page after the current one (direction +1) or before it (−1) among those
-// the list shows, going round.
-void TrimWindow::selectNextShownPage(int direction)
-{
-    const int count = pages_->count();
-    for (int next = (pages_->currentIndex() + direction + count) % count; next != pages_->currentIndex();
-         next = (next + direction + count) % count) {
-        if (pages_->isTabVisible(next)) {
-            pages_->setCurrentIndex(next);
-            return;
-        }
-    }
-}
-
-// The list is as tall as the rows its shown captions flow into at its width.
-void TrimWindow::fitPageListHeight()
-{
-    const int width = pageList_->viewport()->width();
-    const int spacing = pageList_->spacing();
-    int rows = 1;
-    int x = 0;
-    int rowHeight = 0;
-    for (int page = 0; page < pageList_->count(); ++page) {
-        if (pageList_->item(page)->isHidden())
-            continue;
-        const QSize item =
-            pageList_->sizeHintForIndex(pageList_->model()->index(page, 0)) + QSize(2 * spacing, 2 * spacing);
-        rowHeight = std::max(rowHeight, item.height());
-        if (x > 0 && x + item.width() > width) {
-            ++rows;
-            x = 0;
-        }
-        x += item.width();
-    }
-    pageList_->setFixedHeight(rows * rowHeight + 2 * pageList_->frameWidth() + spacing);
-}
-
-bool TrimWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == pageList_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
-        fitPageListHeight();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TrimWindow::showSelectedPageInList(int page)
-{
-    const QSignalBlocker quiet(pageList_);
-    pageList_->setCurrentRow(page);
-    if (QListWidgetItem* item = pageList_->item(page))
-        pageList_->scrollToItem(item);
 }
 
 void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }
@@ -716,8 +236,7 @@ void TrimWindow::activate()
 {
     writeHeaders(sheet_);
     pages_->setCurrentIndex(0);
-    for (GridView* grid : grids_)
-        grid->refresh();
+    pages_->refreshGrids();
     // The particulars may have changed in the main window meanwhile.
     updateChecks();
 }
@@ -740,12 +259,7 @@ void TrimWindow::showEvent(QShowEvent* event)
 
 void TrimWindow::refreshViews()
 {
-    for (GridView* grid : grids_)
-        grid->refresh();
-    for (ChartView* chart : charts_)
-        chart->refresh();
-    for (std::size_t i = 0; i < summaryLabels_.size(); ++i)
-        summaryLabels_[i]->setText(QString::fromStdString(sheet_.results.summary[i]));
+    pages_->refresh();
     updateChecks();
     emit sheetChanged();
 }
@@ -792,11 +306,37 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     if (!pages_->isTabVisible(*page))
         setIntermediatePagesVisible(true);
     pages_->setCurrentIndex(*page);
-    for (GridView* view : grids_) {
-        if (&view->gridModel()->grid() != &grid)
-            continue;
+    if (GridView* view = pages_->viewOf(grid)) {
         view->setCurrentIndex(view->model()->index(row - grid.fixedRows(), column - grid.fixedColumns()));
         view->setFocus();
+    }
+}
+
+void TrimWindow::updateChecks()
+{
+    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
+    const std::vector<Warning> results = checkResults(particulars_, sheet_);
+    warnings.insert(warnings.end(), results.begin(), results.end());
+    checks_->showWarnings(std::move(warnings));
+}
+
+// A warning's cell is selected on its page, its particular's edit shown by the
+// main window; a warning on the results as a whole shows the results page.
+void TrimWindow::showWarning(const Warning& warning)
+{
+    switch (warning.place) {
+    case Warning::Place::Offset:
+        selectCell(sheet_.input.offsets, warning.column, warning.row);
+        break;
+    case Warning::Place::Mass:
+        selectCell(sheet_.input.masses, 1, std::max(warning.row, 1));
+        break;
+    case Warning::Place::Particular:
+        emit particularToShow(&fieldOf(warning.particular));
+        break;
+    case Warning::Place::None:
+        pages_->setCurrentIndex(names::resultsPageIndex);
+        break;
     }
 }
 

@@ -3,29 +3,26 @@
 // the buttons that run the calculation and open the graph windows.
 #pragma once
 
-#include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
 #include <QMainWindow>
 
 #include <functional>
-#include <vector>
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
-class QPushButton;
 class QTabWidget;
 class QUndoStack;
 
 namespace hullcalc {
 
-class ChartView;
-struct ChartLook;
+class DesignChecksPanel;
 struct Failure;
-class GridView;
+class PageNavigator;
+class TrimPages;
+struct Warning;
 
 class TrimWindow : public QMainWindow {
     Q_OBJECT
@@ -36,7 +33,7 @@ public:
     TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent = nullptr);
 
     TrimSheet& sheet() { return sheet_; }
-    QTabWidget* pages() const { return pages_; }
+    QTabWidget* pages() const;
 
     // Redraws every grid, chart and label of the window from the sheet, and
     // tells the graph windows.
@@ -99,42 +96,26 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createPages();
-    void addPage(QWidget* page, const QString& caption);
-    void captionHeaderlessPages();
+    void createCentralWidget();
+    void connectPageButtons();
     QAction* action(const QString& caption, std::string_view objectName, void (TrimWindow::*handler)());
     void createActions();
     void createMenus();
-    QWidget* inputPage();
-    QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);
-    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look,
-                       const QString& contents);
-    QWidget* resultsPage();
-    QPushButton* button(std::string_view objectName, const QString& caption);
-    GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
-    void activate();
     void setIntermediatePagesVisible(bool visible);
-    void selectNextShownPage(int direction);
-    void showSelectedPageInList(int page);
-    void fitPageListHeight();
-    QWidget* checksPanel();
-    void updateChecks();
-    void showWarning(int index);
+    void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void updateChecks();
+    void showWarning(const Warning& warning);
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
-    QTabWidget* pages_ = nullptr;
-    QListWidget* pageList_ = nullptr;
-    std::vector<GridView*> grids_;
-    std::vector<ChartView*> charts_;
-    std::vector<QLabel*> summaryLabels_;  // in the order of SummaryLine
+    TrimPages* pages_ = nullptr;
+    PageNavigator* pageNavigator_ = nullptr;
     QAction* showIntermediate_ = nullptr;
     QAction* hideIntermediate_ = nullptr;
     QAction* saveInput_ = nullptr;
@@ -143,8 +124,7 @@ private:
     QAction* help_ = nullptr;
     QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
-    QListWidget* checks_ = nullptr;
-    std::vector<Warning> warnings_;  // in the order checks_ lists them
+    DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
     DiscardGuard mayDiscardChanges_;
 };

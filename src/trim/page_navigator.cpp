@@ -1,0 +1,103 @@
+// The page list of the trim window: captions in rows above the pages, so that
+// sixteen pages stay a click away without a tab bar wider than the window.
+#include "trim/page_navigator.h"
+
+#include <QEvent>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace hullcalc {
+
+PageNavigator::PageNavigator(QTabWidget& pages, QWidget* parent) : QListWidget(parent), pages_(pages)
+{
+    setObjectName("pageList");
+    for (int page = 0; page < pages_.count(); ++page)
+        addItem(pages_.tabText(page));
+    setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setSpacing(2);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The list starts on the page shown: a list without a current row would
+    // take its first row when it gets the focus and turn the pages back to it.
+    setCurrentRow(pages_.currentIndex());
+    connect(this, &QListWidget::currentRowChanged, &pages_, &QTabWidget::setCurrentIndex);
+    connect(&pages_, &QTabWidget::currentChanged, this, &PageNavigator::showSelectedPage);
+
+    // From anywhere in the window, the grids included.
+    const auto stepPages = [this](int direction) { return [this, direction] { selectNextShownPage(direction); }; };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this, stepPages(1));
+    for (const QKeySequence& back :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)})
+        connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
+}
+
+void PageNavigator::setPagesVisible(int first, int last, bool visible)
+{
+    for (int page = first; page <= last; ++page) {
+        pages_.setTabVisible(page, visible);
+        item(page)->setHidden(!visible);
+    }
+    if (!pages_.isTabVisible(pages_.currentIndex()))
+        pages_.setCurrentIndex(0);
+    fitHeight();
+}
+
+// The page after the current one (direction +1) or before it (−1) among those
+// the list shows, going round.
+void PageNavigator::selectNextShownPage(int direction)
+{
+    const int count = pages_.count();
+    for (int next = (pages_.currentIndex() + direction + count) % count; next != pages_.currentIndex();
+         next = (next + direction + count) % count) {
+        if (pages_.isTabVisible(next)) {
+            pages_.setCurrentIndex(next);
+            return;
+        }
+    }
+}
+
+void PageNavigator::showSelectedPage(int page)
+{
+    const QSignalBlocker quiet(this);
+    setCurrentRow(page);
+    if (QListWidgetItem* selected = item(page))
+        scrollToItem(selected);
+}
+
+// The list is as tall as the rows its shown captions flow into at its width.
+void PageNavigator::fitHeight()
+{
+    const int width = viewport()->width();
+    const int gap = spacing();
+    int rows = 1;
+    int x = 0;
+    int rowHeight = 0;
+    for (int page = 0; page < count(); ++page) {
+        if (item(page)->isHidden())
+            continue;
+        const QSize caption = sizeHintForIndex(model()->index(page, 0)) + QSize(2 * gap, 2 * gap);
+        rowHeight = std::max(rowHeight, caption.height());
+        if (x > 0 && x + caption.width() > width) {
+            ++rows;
+            x = 0;
+        }
+        x += caption.width();
+    }
+    setFixedHeight(rows * rowHeight + 2 * frameWidth() + gap);
+}
+
+// Refitted before the list lays its captions out at a new width or on showing.
+bool PageNavigator::event(QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        fitHeight();
+    return QListWidget::event(event);
+}
+
+}  // namespace hullcalc

@@ -1,0 +1,61 @@
+// The summary panel of the results page: a caption and a value per line of the
+// summary, in groups the way the user reads them.
+#include "trim/trim_summary_panel.h"
+
+#include "trim/trim_window_names.h"
+#include "widgets/qt_text.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace hullcalc {
+
+TrimSummaryPanel::TrimSummaryPanel(QWidget* parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    for (int i = 0; i < summaryLineCount; ++i) {
+        const auto line = static_cast<SummaryLine>(i);
+        // The floating condition, the drafts and the closures, each group under a rule.
+        if (line == SummaryLine::forwardDraft || line == SummaryLine::shearForceClosure) {
+            auto* rule = new QFrame(this);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(rule, row++, 0, 1, 3);
+        }
+        // "R =" has its caption on two lines: "Большой" over the rest.
+        const QString text = line == SummaryLine::longitudinalRadius
+                                 ? QString("Большой\nметацентрический радиус, м  R =")
+                                 : toQString(summaryCaptions[static_cast<std::size_t>(i)]);
+        auto* captionLabel = new QLabel(text, this);
+        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Long captions take two lines, so that the results fit beside the main window.
+        captionLabel->setWordWrap(true);
+        captionLabel->setMinimumWidth(captionLabel->fontMetrics().horizontalAdvance("Осадка средняя, м Тср =") + 12);
+        captionLabel->setMaximumWidth(captionLabel->minimumWidth());
+        auto* value = new QLabel(this);
+        value->setObjectName(toQString(trimWindowNames::summaryLabels[static_cast<std::size_t>(i)]));
+        value->setMinimumWidth(70);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(captionLabel, row, 0);
+        grid->addWidget(value, row, 1);
+        // The closures carry no unit in their captions. The moment's is the
+        // integral sum of the shear force, without the factor ΔL/2.
+        if (line == SummaryLine::shearForceClosure)
+            grid->addWidget(new QLabel("кН", this), row, 2);
+        else if (line == SummaryLine::bendingMomentClosure)
+            grid->addWidget(new QLabel("кН (× ΔL/2 = кН·м)", this), row, 2);
+        ++row;
+        values_.push_back(value);
+    }
+    grid->setRowStretch(row, 1);
+}
+
+void TrimSummaryPanel::showSummary(const std::array<std::string, summaryLineCount>& summary)
+{
+    for (std::size_t i = 0; i < values_.size(); ++i)
+        values_[i]->setText(QString::fromStdString(summary[i]));
+}
+
+}  // namespace hullcalc
