@@ -35,10 +35,6 @@ namespace names = trimWindowNames;
 
 namespace {
 
-// Pages 2 to 15 hold the intermediate results; their tabs are hidden at start.
-constexpr int firstIntermediatePage = 1;
-constexpr int lastIntermediatePage = 14;
-
 // The dialogs offer text files first and any file beside them.
 const QString textFiles = QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)");
 
@@ -220,7 +216,7 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    pageNavigator_->setPagesVisible(firstIntermediatePage, lastIntermediatePage, visible);
+    pageNavigator_->setPagesVisible(names::firstIntermediatePageIndex, names::lastIntermediatePageIndex, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);

@@ -41,8 +41,8 @@ inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = 
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
     "Label25", "Label26", "Label27", "Label28", "Label29"};
 
-// The captions of the window's sixteen pages, in their order; pages 2 to 15
-// hold the intermediate results.
+// The captions of the window's pages, in their order: the input first, the
+// results last, the intermediate results between them (hidden at start).
 inline constexpr std::array<std::string_view, 16> pageCaptions = {"Исходные данные",
                                                                   "Погруженные площади",
                                                                   "Статический момент",
@@ -60,7 +60,9 @@ inline constexpr std::array<std::string_view, 16> pageCaptions = {"Исходн�
                                                                   "Таблица удифферентовки",
                                                                   "Результаты"};
 inline constexpr int inputPageIndex = 0;
-inline constexpr int resultsPageIndex = 15;
+inline constexpr int resultsPageIndex = static_cast<int>(pageCaptions.size()) - 1;
+inline constexpr int firstIntermediatePageIndex = inputPageIndex + 1;
+inline constexpr int lastIntermediatePageIndex = resultsPageIndex - 1;
 }  // namespace trimWindowNames
 
 namespace graphWindowNames {
