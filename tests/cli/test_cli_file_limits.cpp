@@ -26,12 +26,6 @@ struct Exit {
     std::string err;
 };
 
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Runs the tool with files limited to `maxFileBytes` (SIGXFSZ ignored, so that
 // a write past the limit fails instead of killing it), standard output to
 // `stdoutFile`, standard error collected in `errFile`.
