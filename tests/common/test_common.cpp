@@ -2,8 +2,8 @@
 #include "common/chart_model.h"
 #include "common/checked_math.h"
 #include "common/cp1251.h"
-#include "common/error.h"
 #include "common/text_grid.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -27,23 +27,13 @@ TEST(TextGrid, GrowingKeepsCellsAndShrinkingDropsRowsForGood)
     EXPECT_EQ(grid.cell(2, 3), "") << "a dropped row must not come back";
 }
 
-std::string messageOf(auto&& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 TEST(CheckedMath, RaisesTheSystemMessages)
 {
-    EXPECT_EQ(messageOf([] { divide(1.0, 0.0); }), "Floating point division by zero");
-    EXPECT_EQ(messageOf([] { divide(-3.0, -0.0); }), "Floating point division by zero");
-    EXPECT_EQ(messageOf([] { divide(0.0, 0.0); }), "Invalid floating point operation");
-    EXPECT_EQ(messageOf([] { divide(1e308, 1e-308); }), "Floating point overflow");
-    EXPECT_EQ(messageOf([] { squareRoot(-1e-12); }), "Invalid floating point operation");
+    EXPECT_EQ(errorOf([] { divide(1.0, 0.0); }), "Floating point division by zero");
+    EXPECT_EQ(errorOf([] { divide(-3.0, -0.0); }), "Floating point division by zero");
+    EXPECT_EQ(errorOf([] { divide(0.0, 0.0); }), "Invalid floating point operation");
+    EXPECT_EQ(errorOf([] { divide(1e308, 1e-308); }), "Floating point overflow");
+    EXPECT_EQ(errorOf([] { squareRoot(-1e-12); }), "Invalid floating point operation");
     EXPECT_EQ(divide(1.0, 4.0), 0.25);
     EXPECT_EQ(squareRoot(2.25), 1.5);
 }
