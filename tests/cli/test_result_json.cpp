@@ -92,20 +92,11 @@ TEST(ResultJson, NumbersAreTheShownTexts)
     const QJsonObject shown = jsonOf(bytesOf(dump));
     const QJsonValue trim = shown["UdifForm"];
 
-    const char* summaryKeys[] = {"displacement_volume",
-                                 "centre_of_gravity",
-                                 "centre_of_buoyancy",
-                                 "centre_of_flotation",
-                                 "longitudinal_metacentric_radius",
-                                 "waterplane_area",
-                                 "forward_draft",
-                                 "aft_draft",
-                                 "mean_draft",
-                                 "shear_force_closure",
-                                 "bending_moment_closure"};
-    for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(result["summary"][summaryKeys[i]].toDouble(), valueOfText(trim["Label" + QString::number(19 + i)]))
-            << summaryKeys[i];
+    int label = 19;  // Label19 to Label29, in the summary's order
+    for (const char* key : {"displacement_volume", "centre_of_gravity", "centre_of_buoyancy", "centre_of_flotation",
+                            "longitudinal_metacentric_radius", "waterplane_area", "forward_draft", "aft_draft",
+                            "mean_draft", "shear_force_closure", "bending_moment_closure"})
+        EXPECT_EQ(result["summary"][key].toDouble(), valueOfText(trim["Label" + QString::number(label++)])) << key;
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(result["load_per_spacing"][i].toDouble(), valueOfText(trim["NagrGrid"][i][1])) << i;
         EXPECT_EQ(result["trim_table"]["weight"][i].toDouble(), valueOfText(trim["UdifGrid"][i + 1][4])) << i;
