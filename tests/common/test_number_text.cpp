@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace hullcalc {
 namespace {
@@ -24,16 +26,11 @@ std::string rowName(std::string_view text, std::size_t index)
 {
     std::string name = "r" + std::to_string(index) + "_";
     for (const char c : text) {
-        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+        const std::size_t mark = std::string_view(",.- ").find(c);
+        if (std::isalnum(static_cast<unsigned char>(c)))  // ASCII only in the "C" locale
             name += c;
-        else if (c == ',')
-            name += 'c';
-        else if (c == '.')
-            name += 'p';
-        else if (c == '-')
-            name += 'm';
-        else if (c == ' ')
-            name += '_';
+        else if (mark != std::string_view::npos)
+            name += "cpm_"[mark];
         else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
             name += 'x';
     }

@@ -52,12 +52,6 @@ void fillDataCells(TrimSheet& sheet, const std::string& text)
         sheet.input.masses.setCell(1, row, text);
 }
 
-void read(const std::string& bytes, TrimSheet& sheet)
-{
-    std::istringstream in(bytes);
-    readInputFile(in, sheet.input);
-}
-
 using DataFiles = ExampleShip;
 
 TEST_F(DataFiles, InputFileOfTheExampleShipHasTheExactBytes)
@@ -209,7 +203,8 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         SCOPED_TRACE(file.name);
         TrimSheet loaded = sheet;
         fillDataCells(loaded, "old");
-        read(file.bytes, loaded);
+        std::istringstream in(file.bytes);
+        readInputFile(in, loaded.input);
         for (const Expected& cell : file.cells) {
             const TextGrid& grid = cell.table == 'O' ? loaded.input.offsets : loaded.input.masses;
             EXPECT_EQ(grid.cell(cell.column, cell.row), cell.text) << cell.table << cell.column << "," << cell.row;
