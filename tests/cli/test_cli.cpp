@@ -144,14 +144,12 @@ TEST_F(Cli, ReportOfTonesShowsBothMethods)
     EXPECT_EQ(jsonOf(noDraft.out)["vibration"].toArray().size(), 4) << "the tones are kept";
 }
 
-TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
+// The options themselves are listed by the command-line parser; the
+// particulars' names come from the tool.
+TEST_F(Cli, HelpListsBothNamesOfEveryParticular)
 {
     const Outcome r = run({"--help"});
     ASSERT_EQ(r.status, 0);
-    for (const char* option :
-         {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone", "N|all", "--json",
-          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "--save-project", "INPUT"})
-        EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
     EXPECT_EQ(r.out.substr(0, 41), "Usage: hullcalc-cli [options] [INPUT...]\n");

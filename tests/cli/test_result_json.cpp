@@ -40,7 +40,6 @@ TEST(ResultJson, ExampleShip)
 
     const QJsonValue input = json["input"];
     EXPECT_EQ(input["particulars"]["design_displacement"], QJsonObject({{"text", "886,74"}, {"value", 886.74}}));
-    EXPECT_EQ(input["particulars"]["frame_spacing"]["value"].toDouble(), 3.75);
     EXPECT_EQ(input["water_density"].toDouble(), 1.0);
     EXPECT_EQ(input["offsets"][20], QJsonArray({0, 0, 0, 0, 0, 0, 0.75, 1.6, 2.4, 3.1}));
     EXPECT_EQ(input["section_inertia"][0].toDouble(), 0.12);
