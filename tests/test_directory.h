@@ -1,10 +1,12 @@
 // A fresh directory for one test: unique even when ctest runs the tests in
-// parallel processes, removed with everything in it afterwards.
+// parallel processes, removed with everything in it afterwards; and the bytes
+// of a file in it.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -37,5 +39,12 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The bytes of a file; none when it cannot be read.
+inline std::string bytesOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 }  // namespace hullcalc

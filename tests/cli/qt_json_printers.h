@@ -1,5 +1,8 @@
-// Qt's JSON values in GoogleTest's failure messages as the JSON text they hold.
+// Qt's JSON values in GoogleTest's failure messages as the JSON text they hold,
+// and JSON text read as an object.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,6 +10,7 @@
 #include <QJsonValue>
 
 #include <ostream>
+#include <string>
 
 // GoogleTest finds these beside the types, in the global namespace.
 inline void PrintTo(const QJsonValue& value, std::ostream* out)
@@ -20,3 +24,12 @@ inline void PrintTo(const QJsonValue& value, std::ostream* out)
 }
 inline void PrintTo(const QJsonArray& value, std::ostream* out) { PrintTo(QJsonValue(value), out); }
 inline void PrintTo(const QJsonObject& value, std::ostream* out) { PrintTo(QJsonValue(value), out); }
+
+// The object a JSON text holds; a text that is no JSON fails the test.
+inline QJsonObject jsonOf(const std::string& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return document.object();
+}

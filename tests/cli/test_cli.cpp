@@ -11,9 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -21,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <set>
 #include <sstream>
 
 namespace hullcalc {
@@ -43,23 +39,16 @@ Outcome run(const std::vector<std::string>& args)
     return {status, out.str(), err.str()};
 }
 
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-
-QJsonObject jsonOf(const std::string& text)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    return document.object();
-}
-
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A command line and what it should report: the message (or its start) and
+// the place it names.
+struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    std::string message;
+    std::string place = "";
+};
 
 class Cli : public testing::Test {
 protected:
@@ -68,33 +57,29 @@ protected:
     std::string path(const char* name) const { return (dir / name).string(); }
 };
 
+// The rows, labels and charts as written; the vibration window only with
+// --tone. Tone II's texts (two half-waves, added-mass coefficient 0,07) were
+// taken from a run reviewed in the window and pin the tone's parameters.
 TEST_F(Cli, DumpHoldsTheExampleShipAsTheWindowsShowIt)
 {
     const Outcome r = run({"--dump", "-"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "") << "the example ship draws no warning";
     const std::string& json = r.out;
     EXPECT_EQ(json.substr(0, 41), R"({"error":null,"MainForm":{"ShipD":"1503",)");
     EXPECT_EQ(json.substr(json.size() - 2), "}\n");
     EXPECT_TRUE(contains(json, R"("WaterDensity":1.0})"));
     EXPECT_TRUE(contains(json, R"("OrdinatGrid":[["","1","2","3","4","5","6","7","8","9","10"],["0 шп","0",)"));
-    // Midship frame of the Bonjean table, as its row is written.
-    EXPECT_TRUE(
-        contains(json, R"(["10 шп","0","4,29","8,58","12,87","17,16","21,45","25,74","30,03","34,32","38,61"])"));
     EXPECT_TRUE(contains(json, R"("Label25":"0,98","Label26":"1,49","Label27":"1,23")"));
     EXPECT_TRUE(contains(json, R"("OTChGraphResults":[{"title":"№1","points":[[0.0,0.0],)"));
     EXPECT_TRUE(contains(json, R"("NagrGraph":[{"title":"","points":[[0.0,382.32,"0-1"],)"));
     EXPECT_TRUE(contains(json, R"("approximations":2})"));
-    EXPECT_FALSE(contains(json, "VibrForm")) << "no vibration without --tone";
-}
+    EXPECT_FALSE(contains(json, "VibrForm"));
 
-TEST_F(Cli, ToneAddsTheVibrationWindowToTheDump)
-{
-    // Tone II (two half-waves, added-mass coefficient 0,07); the texts were
-    // taken from a run reviewed in the window and pin the tone's parameters.
-    const Outcome r = run({"--tone", "2", "--dump", "-"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(contains(r.out, R"("Label4":"72629,7145","Label5":"464,8125","Label6":" 12,5002",)"));
-    EXPECT_TRUE(contains(r.out, R"("VibrForm":{"Vibr1Grid":[)"));
+    const Outcome tone = run({"--tone", "2", "--dump", "-"});
+    ASSERT_EQ(tone.status, 0) << tone.err;
+    EXPECT_TRUE(contains(tone.out, R"("Label4":"72629,7145","Label5":"464,8125","Label6":" 12,5002",)"));
+    EXPECT_TRUE(contains(tone.out, R"("VibrForm":{"Vibr1Grid":[)"));
 }
 
 TEST_F(Cli, ChangedInputAndSeaWater)
@@ -114,14 +99,7 @@ TEST_F(Cli, ChangedInputAndSeaWater)
 // warning never stops it, and the JSON points at the input it is about.
 TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        std::string message;  // the start of the first warning; empty for none
-        QJsonValue place;
-    };
     const Case cases[] = {
-        {"example_ship", {}, "", {}},
         {"negative_offset",
          {"--offset", "5,10=-5"},
          "Отрицательная полуширина -5 м: шпангоут «9 шп»",
@@ -135,14 +113,9 @@ TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
         const Outcome r = run(args);
         EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
         const QJsonArray warnings = jsonOf(bytesOf(dir / "r.json"))["warnings"].toArray();
-        if (c.message.empty()) {
-            EXPECT_EQ(warnings, QJsonArray()) << c.name;
-            EXPECT_EQ(r.err, "") << c.name;
-            continue;
-        }
         ASSERT_FALSE(warnings.isEmpty()) << c.name;
         EXPECT_TRUE(warnings[0]["message"].toString().toStdString().starts_with(c.message)) << c.name;
-        EXPECT_EQ(warnings[0]["place"], c.place) << c.name;
+        EXPECT_EQ(warnings[0]["place"].toString().toStdString(), c.place) << c.name;
         EXPECT_TRUE(r.err.starts_with("hullcalc-cli: Предупреждение: " + c.message)) << c.name << ": " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), warnings.size()) << c.name << ": one line each";
     }
@@ -171,14 +144,12 @@ TEST_F(Cli, ReportOfTonesShowsBothMethods)
     EXPECT_EQ(jsonOf(noDraft.out)["vibration"].toArray().size(), 4) << "the tones are kept";
 }
 
-TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
+// The options themselves are listed by the command-line parser; the
+// particulars' names come from the tool.
+TEST_F(Cli, HelpListsBothNamesOfEveryParticular)
 {
     const Outcome r = run({"--help"});
     ASSERT_EQ(r.status, 0);
-    for (const char* option :
-         {"--help", "--version", "--sea", "--set", "--offset", "--mass", "--inertia", "--tone", "N|all", "--json",
-          "--dump", "--results", "--save-input", "--print-pdf", "--report", "--xlsx", "--save-project", "INPUT"})
-        EXPECT_TRUE(contains(r.out, option)) << option;
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
     EXPECT_EQ(r.out.substr(0, 41), "Usage: hullcalc-cli [options] [INPUT...]\n");
@@ -188,19 +159,18 @@ TEST_F(Cli, HelpListsEveryOptionAndBothNamesOfEveryParticular)
     EXPECT_TRUE(version.out.starts_with("hullcalc-cli ")) << version.out;
 }
 
+// A message echoes at most a hundred characters of an argument, a Cyrillic
+// letter whole.
 TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
 {
     const std::string output = path("out.json");
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        std::string message;
-    };
+    std::string cyrillic;
+    for (int i = 0; i < 150; ++i)
+        cyrillic += "ш";
     const Case cases[] = {
         {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' is not a number from 1 to 10"},
         {"semicolon", {"--offset", "3;5=1"}, "--offset expects COL,ROW=TEXT, got '3;5=1'"},
         {"spacing_21", {"--mass", "21=1"}, "--mass: '21' is not a number from 1 to 20"},
-        {"inertia_0", {"--inertia", "0=1"}, "--inertia: '0' is not a number from 1 to 20"},
         {"inertia_no_text", {"--inertia", "3"}, "--inertia expects ROW=TEXT, got '3'"},
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
         {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4 nor all"},
@@ -211,9 +181,13 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
-        {"two_outputs_one_file", {"--dump", output, "--results", output}, "--dump and --results name the same file"},
-        {"results_of_two_inputs", {"a.txt", "b.txt", "--results", output}, "--results writes the files of one input"},
-        {"pdfs_of_two_inputs", {"a.txt", "b.txt", "--print-pdf", path("pdf")}, "--print-pdf writes the files"},
+        {"long_name",
+         {"--set", std::string(300, 'x') + "=1"},
+         "--set: unknown particular '" + std::string(100, 'x') + "…'"},
+        {"long_cyrillic_name",
+         {"--set", cyrillic + "=1"},
+         "--set: unknown particular '" + cyrillic.substr(0, 200) + "…'"},
+        {"long_option", {"--" + std::string(500, 'y')}, "unknown option '--" + std::string(98, 'y') + "…'"},
     };
     for (const Case& c : cases) {
         const Outcome r = run(c.args);
@@ -225,31 +199,11 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
     EXPECT_FALSE(fs::exists(output)) << "nothing is written on bad usage";
 }
 
-TEST_F(Cli, MessagesEchoAtMostAHundredCharactersOfAnArgument)
-{
-    std::string cyrillic;
-    for (int i = 0; i < 150; ++i)
-        cyrillic += "ш";
-    for (const std::string& name : {std::string(300, 'x'), cyrillic}) {
-        const Outcome r = run({"--set", name + "=1"});
-        ASSERT_EQ(r.status, 2);
-        std::string expected = name.substr(0, name[0] == 'x' ? 100 : 200) + "…'";
-        EXPECT_TRUE(contains(r.err, "'" + expected)) << r.err;
-    }
-    const Outcome option = run({"--" + std::string(500, 'y')});
-    EXPECT_TRUE(contains(option.err, "'--" + std::string(98, 'y') + "…'")) << option.err;
-}
-
 // Each reproducer names the cell or particular at fault as the windows label
 // it, after the message's first line as the core wrote it; the JSON keeps both.
+// A particular is named by its caption, whichever name it was set by.
 TEST_F(Cli, FailureNamesItsCause)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        std::string message;
-        std::string location;
-    };
     const std::string notPositive = "Значение должно быть больше нуля: ";
     const std::string particulars = "«Главные размерения судна», ";
     const Case cases[] = {
@@ -269,26 +223,17 @@ TEST_F(Cli, FailureNamesItsCause)
          {"--set", "ShipdL=0"},
          notPositive + "«0»",
          particulars + "«Теоретическая  шпация ΔL, м»"},
-        {"waterline_spacing_zero",
-         {"--set", "ShipdT=0"},
-         notPositive + "«0»",
-         particulars + "«Растояние между ватерлиниями ΔT, м»"},
-        {"length_negative", {"--set", "ShipL=-75"}, notPositive + "«-75»", particulars + "«Длина расчетная L, м»"},
         {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
-        {"design_displacement_zero",
-         {"--set", "ShipDr=0"},
-         notPositive + "«0»",
-         particulars + "«Водоизмещение в расчетном случае, т»"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--json", path("r.json")});
         const Outcome r = run(args);
         EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_EQ(r.err, "hullcalc-cli: " + c.message + "\nhullcalc-cli: at " + c.location + "\n") << c.name;
+        EXPECT_EQ(r.err, "hullcalc-cli: " + c.message + "\nhullcalc-cli: at " + c.place + "\n") << c.name;
         const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
         EXPECT_EQ(json["error"].toString().toStdString(), c.message) << c.name;
-        EXPECT_EQ(json["error_location"].toString().toStdString(), c.location) << c.name;
+        EXPECT_EQ(json["error_location"].toString().toStdString(), c.place) << c.name;
     }
 }
 
@@ -299,8 +244,6 @@ TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
     EXPECT_TRUE(contains(r.out, R"({"error":"'abc' is not a valid floating point value",)"));
     // The trim table stopped at the weights: the Bonjean table is complete.
     EXPECT_TRUE(contains(r.out, R"(["20 шп","0","0","0","0","0","0","0,2925",)"));
-    // No vibration after a failed trim calculation.
-    EXPECT_EQ(run({"--set", "ShipL=", "--tone", "1"}).status, 1);
 }
 
 TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
@@ -396,14 +339,6 @@ TEST_F(Cli, FailedWriteNamesTheFileAndKeepsGoing)
     }
 }
 
-TEST_F(Cli, StandardOutputThatFailsExitsWithOne)
-{
-    std::ostringstream err;
-    std::ostream broken(nullptr);
-    EXPECT_EQ(runCli({"--json", "-"}, broken, err), 1);
-    EXPECT_EQ(err.str(), "hullcalc-cli: cannot write to standard output\n");
-}
-
 // "Печать графиков": three documents, one landscape page each, into a folder
 // made when missing.
 TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
@@ -422,30 +357,24 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
         EXPECT_GT(std::stod(size[1]), std::stod(size[2])) << name << " is not landscape";
     }
 
-    writeBytes(dir / "file", "old");
+    std::ofstream(dir / "file") << "old";
     const Outcome blocked = run({"--print-pdf", path("file")});
     EXPECT_EQ(blocked.status, 1);
     EXPECT_TRUE(contains(blocked.err, "cannot create the folder '" + path("file") + "'")) << blocked.err;
     EXPECT_EQ(bytesOf(dir / "file"), "old");
 }
 
+// The report's layout is tested in tests/report; here, that it holds the run:
+// its results, its checks, the tones compared and today's date. The sheets of
+// the vibration (14 in all) stand uncompressed in the workbook's zip headers.
 TEST_F(Cli, ReportAndWorkbookOfARun)
 {
+    ASSERT_EQ(run({"--tone", "1", "--xlsx", path("r.xlsx")}).status, 0);
+    EXPECT_TRUE(contains(bytesOf(dir / "r.xlsx"), "xl/worksheets/sheet14.xml"));
+
     const Outcome report = run({"--tone", "all", "--report", path("отчет.pdf")});
     ASSERT_EQ(report.status, 0) << report.err;
-    const std::string pdf = bytesOf(dir / "отчет.pdf");
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    EXPECT_GE(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 8);
-
-    // Each sheet's name stands uncompressed in the zip's headers.
-    ASSERT_EQ(run({"--tone", "1", "--xlsx", path("r.xlsx")}).status, 0);
-    const std::string zip = bytesOf(dir / "r.xlsx");
-    const std::regex sheet(R"(xl/worksheets/sheet\d+\.xml)");
-    std::set<std::string> sheets;
-    for (auto match = std::sregex_iterator(zip.begin(), zip.end(), sheet); match != std::sregex_iterator(); ++match)
-        sheets.insert(match->str());
-    EXPECT_GE(sheets.size(), 6u);
-
+    EXPECT_TRUE(bytesOf(dir / "отчет.pdf").starts_with("%PDF-"));
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "no pdftotext to read the report's text back";
@@ -453,8 +382,7 @@ TEST_F(Cli, ReportAndWorkbookOfARun)
     process.start(pdftotext, {QString::fromStdString(path("отчет.pdf")), "-"});
     ASSERT_TRUE(process.waitForFinished(60000));
     const std::string text = process.readAllStandardOutput().toStdString();
-    for (const char* expected : {"Длина расчетная L, м", "886,74", "886,76", "19227,52", "Изгибающий момент", "Частота",
-                                 "Кумаи", "Замечаний нет"})
+    for (const char* expected : {"19227,52", "Кумаи", "Замечаний нет"})
         EXPECT_TRUE(contains(text, expected)) << expected;
     EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
 }

@@ -26,12 +26,6 @@ struct Exit {
     std::string err;
 };
 
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Runs the tool with files limited to `maxFileBytes` (SIGXFSZ ignored, so that
 // a write past the limit fails instead of killing it), standard output to
 // `stdoutFile`, standard error collected in `errFile`.
@@ -114,13 +108,10 @@ TEST_F(CliFileLimits, FullStandardOutputExitsWithOne)
 {
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
-    for (const char* what : {"--version", "--json"}) {
-        std::vector<std::string> args = {what};
-        if (std::string(what) == "--json")
-            args.push_back("-");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"}, {"--json", "-"}}) {
         const Exit r = runLimited(args, RLIM_INFINITY, errFile, "/dev/full");
-        EXPECT_EQ(r.status, 1) << what;
-        EXPECT_EQ(r.err, "hullcalc-cli: cannot write to standard output\n") << what;
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.err, "hullcalc-cli: cannot write to standard output\n") << args[0];
     }
 }
 

@@ -7,13 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 
@@ -22,14 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QJsonObject jsonOf(const std::string& text)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    return document.object();
-}
-
 QJsonObject resultOf(const std::vector<std::string>& args)
 {
     std::vector<std::string> all = args;
@@ -37,12 +24,6 @@ QJsonObject resultOf(const std::vector<std::string>& args)
     std::ostringstream out, err;
     EXPECT_EQ(runCli(all, out, err), 0) << err.str();
     return jsonOf(out.str());
-}
-
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 double valueOfText(const QJsonValue& text) { return parseNumber(text.toString().toStdString()); }
@@ -59,28 +40,14 @@ TEST(ResultJson, ExampleShip)
 
     const QJsonValue input = json["input"];
     EXPECT_EQ(input["particulars"]["design_displacement"], QJsonObject({{"text", "886,74"}, {"value", 886.74}}));
-    EXPECT_EQ(input["particulars"]["frame_spacing"]["value"].toDouble(), 3.75);
     EXPECT_EQ(input["water_density"].toDouble(), 1.0);
     EXPECT_EQ(input["offsets"][20], QJsonArray({0, 0, 0, 0, 0, 0, 0.75, 1.6, 2.4, 3.1}));
     EXPECT_EQ(input["section_inertia"][0].toDouble(), 0.12);
 
-    const QJsonValue summary = json["summary"];
-    const std::pair<const char*, double> lines[] = {
-        {"displacement_volume", 886.76},
-        {"centre_of_gravity", -3.72},
-        {"centre_of_buoyancy", -3.72},
-        {"centre_of_flotation", -1.63},
-        {"longitudinal_metacentric_radius", 316.43},
-        {"waterplane_area", 730.96},
-        {"forward_draft", 0.98},
-        {"aft_draft", 1.49},
-        {"mean_draft", 1.23},
-        {"shear_force_closure", -0.16},
-        {"bending_moment_closure", -5.27},
-    };
-    for (const auto& [key, value] : lines)
-        EXPECT_EQ(summary[key].toDouble(), value) << key;
-    EXPECT_EQ(summary.toObject().size(), 11);
+    // The summary's values are the trim table's (test_trim_table.cpp); each
+    // key is matched with its label in NumbersAreTheShownTexts.
+    EXPECT_EQ(json["summary"].toObject().size(), 11);
+    EXPECT_EQ(json["summary"]["longitudinal_metacentric_radius"].toDouble(), 316.43);
 
     const QJsonValue curves = json["hydrostatic_curves"];
     EXPECT_EQ(curves["waterline_height"], QJsonArray({0, 0.39, 0.78, 1.17, 1.56, 1.95, 2.34, 2.73, 3.12, 3.51}));
@@ -124,27 +91,17 @@ TEST(ResultJson, NumbersAreTheShownTexts)
     const QJsonObject shown = jsonOf(bytesOf(dump));
     const QJsonValue trim = shown["UdifForm"];
 
-    const char* summaryKeys[] = {"displacement_volume",
-                                 "centre_of_gravity",
-                                 "centre_of_buoyancy",
-                                 "centre_of_flotation",
-                                 "longitudinal_metacentric_radius",
-                                 "waterplane_area",
-                                 "forward_draft",
-                                 "aft_draft",
-                                 "mean_draft",
-                                 "shear_force_closure",
-                                 "bending_moment_closure"};
-    for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(result["summary"][summaryKeys[i]].toDouble(), valueOfText(trim["Label" + QString::number(19 + i)]))
-            << summaryKeys[i];
-    for (int i = 0; i < 20; ++i)
+    int label = 19;  // Label19 to Label29, in the summary's order
+    for (const char* key : {"displacement_volume", "centre_of_gravity", "centre_of_buoyancy", "centre_of_flotation",
+                            "longitudinal_metacentric_radius", "waterplane_area", "forward_draft", "aft_draft",
+                            "mean_draft", "shear_force_closure", "bending_moment_closure"})
+        EXPECT_EQ(result["summary"][key].toDouble(), valueOfText(trim["Label" + QString::number(label++)])) << key;
+    for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(result["load_per_spacing"][i].toDouble(), valueOfText(trim["NagrGrid"][i][1])) << i;
-    for (int i = 0; i < 21; ++i) {
-        EXPECT_EQ(result["bending_moment"][i].toDouble(), valueOfText(trim["MomGrid"][i][1])) << i;
-        EXPECT_EQ(result["trim_table"]["weight"][std::min(i, 19)].toDouble(),
-                  valueOfText(trim["UdifGrid"][std::min(i, 19) + 1][4]));
+        EXPECT_EQ(result["trim_table"]["weight"][i].toDouble(), valueOfText(trim["UdifGrid"][i + 1][4])) << i;
     }
+    for (int i = 0; i < 21; ++i)
+        EXPECT_EQ(result["bending_moment"][i].toDouble(), valueOfText(trim["MomGrid"][i][1])) << i;
     EXPECT_EQ(result["input"]["water_density"].toDouble(), 1.025);
 
     const QJsonValue tone = result["vibration"][0];
@@ -165,19 +122,6 @@ TEST(ResultJson, NumbersAreTheShownTexts)
     }
 }
 
-// The beam model takes the tone's own elastic mode: for tones I and II, where
-// the energy method's sine is close to the free-free mode, both methods agree.
-TEST(ResultJson, BeamFrequencyIsTheSameTone)
-{
-    for (const char* tone : {"1", "2"}) {
-        const QJsonValue vibration = resultOf({"--tone", tone})["vibration"][0];
-        const double energy = vibration["frequency"]["per_second"].toDouble();
-        const double beam = vibration["beam_frequency"].toDouble();
-        EXPECT_NEAR(beam / energy, 1, 0.03) << "tone " << tone << ": " << beam << " against " << energy;
-        EXPECT_TRUE(vibration["beam_error"].isNull());
-    }
-}
-
 TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
 {
     // A zero inertia passes the energy method but not the beam model, and the
@@ -192,41 +136,16 @@ TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
     EXPECT_TRUE(json["error"].isNull());
 }
 
-TEST(ResultJson, SectionInertiaReachesTheVibration)
+// --tone all: the four tones, each with its beam frequency (the barge's closed
+// form is tested in tests/vibration), and Kumai's estimate beside tone I only.
+TEST(ResultJson, AllTonesHaveBothMethodsAndKumaiBesideToneI)
 {
-    const QJsonValue typed = resultOf({"--tone", "1", "--inertia", "10=0,3"})["vibration"][0];
-    const QJsonValue example = resultOf({"--tone", "1"})["vibration"][0];
-    EXPECT_NE(typed["frequency"]["per_second"], example["frequency"]["per_second"]);
-    EXPECT_NE(typed["beam_frequency"], example["beam_frequency"]);
-}
-
-// A box barge of uniform section, mass and stiffness is a uniform free-free
-// beam: its tones are ω = (βL)²·√(E·I/(m·L⁴)) with the mass per metre m of
-// hull and added water that the energy method's table gives for the tone.
-TEST(ResultJson, BeamModelOfAUniformBargeIsTheFreeFreeBeam)
-{
-    std::vector<std::string> args = {"--set",      "ShipL=75", "--set",     "ShipB=11", "--set",
-                                     "ShipDr=990", "--set",    "ShipXct=0", "--tone",   "all"};
-    for (int column = 1; column <= 10; ++column)
-        for (int row = 1; row <= 21; ++row)
-            args.insert(args.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
-    for (int row = 1; row <= 20; ++row)
-        args.insert(args.end(), {"--mass", std::to_string(row) + "=49,5", "--inertia", std::to_string(row) + "=0,2"});
-    const QJsonObject result = resultOf(args);
-    EXPECT_EQ(result["warnings"], QJsonArray());
-
-    const double betaL[] = {4.7300, 7.8532, 10.9956, 14.1372};
-    const double modulus = 1.96e8, inertia = 0.2, length = 75;
-    const QJsonArray tones = result["vibration"].toArray();
+    const QJsonArray tones = resultOf({"--tone", "all"})["vibration"].toArray();
     ASSERT_EQ(tones.size(), 4);
     for (int i = 0; i < 4; ++i) {
-        const QJsonArray masses = tones[i]["mass_per_metre"].toArray();
-        const double m = masses[0].toDouble();
-        for (const QJsonValue& mass : masses)
-            ASSERT_EQ(mass.toDouble(), m) << "tone " << i + 1 << ": the barge's mass per metre is uniform";
-        const double omega = betaL[i] * betaL[i] * std::sqrt(modulus * inertia / (m * std::pow(length, 4)));
-        EXPECT_NEAR(tones[i]["beam_frequency"].toDouble() / omega, 1, 0.005) << "tone " << i + 1;
-        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << "Kumai's estimate is of tone I";
+        EXPECT_EQ(tones[i]["tone"].toInt(), i + 1);
+        EXPECT_GT(tones[i]["beam_frequency"].toDouble(), 0) << i;
+        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << i;
     }
 }
 

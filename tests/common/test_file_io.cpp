@@ -2,6 +2,7 @@
 // they name, and that a failed save leaves the old file's bytes as they were.
 #include "common/file_io.h"
 
+#include "error_of.h"
 #include "file_size_limit.h"
 #include "test_directory.h"
 
@@ -24,17 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-template<typename Action>
-std::string errorOf(Action&& action)
-{
-    try {
-        action();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // A fresh directory per test, removed with everything in it afterwards.
 class FileIo : public testing::Test {

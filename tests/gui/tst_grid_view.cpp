@@ -44,14 +44,27 @@ class GridViewTest : public QObject {
     QLineEdit* after = nullptr;
     QStringList edits;  // the descriptions the window's edit runner was given
 
-    QString cell(int row, int column) const { return view->model()->index(row, column).data().toString(); }
+    QModelIndex at(int row, int column) const { return view->model()->index(row, column); }
+
+    // The four data cells as shown, row by row.
+    QStringList cells() const
+    {
+        return {at(0, 0).data().toString(), at(0, 1).data().toString(), at(1, 0).data().toString(),
+                at(1, 1).data().toString()};
+    }
+
+    void paste(const QString& text, int row, int column)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        view->setCurrentIndex(at(row, column));
+        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    }
 
     void select(int top, int left, int bottom, int right)
     {
-        view->setCurrentIndex(view->model()->index(top, left));
-        view->selectionModel()->select(
-            QItemSelection(view->model()->index(top, left), view->model()->index(bottom, right)),
-            QItemSelectionModel::ClearAndSelect);
+        view->setCurrentIndex(at(top, left));
+        view->selectionModel()->select(QItemSelection(at(top, left), at(bottom, right)),
+                                       QItemSelectionModel::ClearAndSelect);
     }
 
 private slots:
@@ -67,9 +80,8 @@ private slots:
         before = new QLineEdit(page);
         view = new GridView(grid, GridLook{64, 25, true}, page);
         after = new QLineEdit(page);
-        layout->addWidget(before);
-        layout->addWidget(view);
-        layout->addWidget(after);
+        for (QWidget* widget : std::initializer_list<QWidget*>{before, view, after})
+            layout->addWidget(widget);
         window->addTab(page, "Исходные данные");
         window->addTab(new QWidget, "Результаты");
         edits.clear();
@@ -91,16 +103,16 @@ private slots:
 
     void tabLeavesTheGridAfterItsLastCellAndCtrlTabReachesThePages()
     {
-        view->setCurrentIndex(view->model()->index(0, 1));
+        view->setCurrentIndex(at(0, 1));
         QTest::keyClick(view, Qt::Key_Tab);
-        QCOMPARE(view->currentIndex(), view->model()->index(1, 0));
+        QCOMPARE(view->currentIndex(), at(1, 0));
         QVERIFY(view->hasFocus());
         QTest::keyClick(view, Qt::Key_Tab);
         QTest::keyClick(view, Qt::Key_Tab);
         QVERIFY(after->hasFocus());
 
         view->setFocus();
-        view->setCurrentIndex(view->model()->index(0, 0));
+        view->setCurrentIndex(at(0, 0));
         QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(before->hasFocus());
 
@@ -111,21 +123,19 @@ private slots:
 
     void enterCommitsAndMovesDownDeleteClears()
     {
-        view->setCurrentIndex(view->model()->index(0, 0));
+        view->setCurrentIndex(at(0, 0));
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(view->currentIndex(), view->model()->index(1, 0));
-        view->setCurrentIndex(view->model()->index(0, 1));
+        QCOMPARE(view->currentIndex(), at(1, 0));
+        view->setCurrentIndex(at(0, 1));
         QTest::keyClick(view, Qt::Key_7);  // typing opens the editor
         QTest::keyClicks(QApplication::focusWidget(), ",5");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(view->currentIndex(), view->model()->index(1, 1));
+        QTRY_COMPARE(view->currentIndex(), at(1, 1));
         QCOMPARE(grid.cell(2, 1), std::string("7,5"));
 
         select(0, 0, 1, 0);
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(cell(0, 0), QString());
-        QCOMPARE(cell(1, 0), QString());
-        QCOMPARE(cell(1, 1), QString("-0,75"));
+        QCOMPARE(cells(), (QStringList{"", "7,5", "", "-0,75"}));
         QCOMPARE(edits, (QStringList{"Правка ячейки", "Очистка ячеек"}));
     }
 
@@ -139,48 +149,34 @@ private slots:
     void pasteFromASpreadsheetIsOneChangeWithDecimalCommas()
     {
         QSignalSpy edited(view->gridModel(), &TextGridModel::edited);
-        QGuiApplication::clipboard()->setText("1.5\t2\r\n3\t4,5\r\n");
-        view->setCurrentIndex(view->model()->index(0, 0));
-        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(grid.cell(1, 1), std::string("1,5"));
-        QCOMPARE(grid.cell(2, 1), std::string("2"));
-        QCOMPARE(grid.cell(1, 2), std::string("3"));
+        paste("1.5\t2\r\n3\t4,5\r\n", 0, 0);
+        QCOMPARE(cells(), (QStringList{"1,5", "2", "3", "4,5"}));
         QCOMPARE(grid.cell(2, 2), std::string("4,5"));
         QCOMPARE(edits, QStringList{"Вставка"});
         QCOMPARE(edited.count(), 1);
 
         // Only a number's point becomes a comma.
-        QGuiApplication::clipboard()->setText("1.2.3\t-.5E-3\n1,234.5\tшп. 3\n");
-        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(cell(0, 0), QString("1.2.3"));
-        QCOMPARE(cell(0, 1), QString("-,5E-3"));
-        QCOMPARE(cell(1, 0), QString("1,234.5"));
-        QCOMPARE(cell(1, 1), QString("шп. 3"));
+        paste("1.2.3\t-.5E-3\n1,234.5\tшп. 3\n", 0, 0);
+        QCOMPARE(cells(), (QStringList{"1.2.3", "-,5E-3", "1,234.5", "шп. 3"}));
     }
 
-    void aBlockTooBigIsRefusedAndChangesNothing()
+    // A block that does not fit, and a change the window's edit runner refuses,
+    // are shown and change nothing.
+    void refusedChangesAreShownAndLeaveTheGrid()
     {
-        QGuiApplication::clipboard()->setText("1\t2\t3\n");
-        view->setCurrentIndex(view->model()->index(1, 0));
-        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-        QGuiApplication::clipboard()->setText("1\n2\n3\n");
-        view->setCurrentIndex(view->model()->index(0, 1));
-        QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+        paste("1\t2\t3\n", 1, 0);
+        paste("1\n2\n3\n", 0, 1);
         QCOMPARE(shownErrors.size(), 2);
         QCOMPARE(shownErrors[0], QString("Блок из буфера обмена не помещается в таблицу: в нем 1 строка и 3 столбца, а "
                                          "от выбранной ячейки до края таблицы 1 строка и 2 столбца. Ничего не "
                                          "вставлено."));
-        QCOMPARE(grid, smallGrid());
         QVERIFY(edits.isEmpty());
-    }
 
-    void aChangeTheWindowRefusesIsShownAndLeavesTheGrid()
-    {
         view->gridModel()->setEditRunner(
             [](const QString&, const std::function<void()>&) { throw Error("Документ открыт только для чтения"); });
         select(0, 0, 1, 1);
         QTest::keyClick(view, Qt::Key_Delete);
-        QCOMPARE(shownErrors, QStringList{"Документ открыт только для чтения"});
+        QCOMPARE(shownErrors.last(), QString("Документ открыт только для чтения"));
         QCOMPARE(grid, smallGrid());
     }
 

@@ -12,13 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <cerrno>
-#endif
 
 namespace hullcalc {
 namespace {

@@ -23,7 +23,9 @@ std::vector<std::string> rowOf(const TextGrid& grid, int row)
     return texts;
 }
 
-TEST_F(Bonjean, MidshipFrameIsARectangle)
+// The midship frame is the rectangle; the bow frame starts above the sixth
+// waterline; the base line has no area and no moment in any row.
+TEST_F(Bonjean, ExampleShipSections)
 {
     runTrimCalculation(sheet, particulars);
     const int frame10 = 11;
@@ -34,22 +36,11 @@ TEST_F(Bonjean, MidshipFrameIsARectangle)
         EXPECT_NEAR(parseNumber(sheet.bonjean.sectionMoments.cell(j, frame10)), 0.83655 * (j - 1) * (j - 1), 1e-12)
             << j;
     EXPECT_EQ(sheet.bonjean.sectionMoments.cell(10, frame10), "67,76055");
-}
-
-TEST_F(Bonjean, BowFrameStartsAboveTheSixthWaterline)
-{
-    runTrimCalculation(sheet, particulars);
     EXPECT_EQ(rowOf(sheet.bonjean.sectionAreas, 1),
               (std::vector<std::string>{"0", "0", "0", "0", "0", "0", "0,0585", "0,22425", "0,507", "0,9555"}));
-}
-
-TEST_F(Bonjean, BaseLineColumnIsZeroInEveryRow)
-{
-    runTrimCalculation(sheet, particulars);
-    for (int row = 1; row <= frameCount; ++row) {
-        EXPECT_EQ(sheet.bonjean.sectionAreas.cell(1, row), "0") << row;
-        EXPECT_EQ(sheet.bonjean.sectionMoments.cell(1, row), "0") << row;
-    }
+    for (int row = 1; row <= frameCount; ++row)
+        EXPECT_TRUE(sheet.bonjean.sectionAreas.cell(1, row) == "0" && sheet.bonjean.sectionMoments.cell(1, row) == "0")
+            << row;
 }
 
 TEST_F(Bonjean, FrameOfZeroBreadthLiesOnTheAxis)
@@ -90,13 +81,12 @@ TEST_F(Bonjean, WaterlineHeightsAreBuiltByRepeatedAddition)
     EXPECT_NE(sheet.bonjean.waterlineHeights[10], 9 * 0.39) << "3,51 by multiplication differs in the last bit";
 }
 
-TEST_F(Bonjean, ChartsHoldEachPointOnceAfterTwoRuns)
+// A point per waterline on each frame's curves and a point per frame row on
+// each waterline's sectional-area curve; repeat runs are compared in
+// test_trim_table.cpp. The body plan mirrors the aft body.
+TEST_F(Bonjean, ChartsOfTheExampleShip)
 {
     runTrimCalculation(sheet, particulars);
-    const TrimSheet first = sheet;
-    runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(sheet.bonjean.sectionAreas, first.bonjean.sectionAreas);
-    EXPECT_EQ(sheet.bonjean.sectionMoments, first.bonjean.sectionMoments);
     for (const ChartSeries& s : sheet.bonjean.bodyPlan.series)
         EXPECT_EQ(s.points().size(), 10u);
     for (const ChartSeries& s : sheet.bonjean.staticMomentCurves.series)
@@ -106,24 +96,17 @@ TEST_F(Bonjean, ChartsHoldEachPointOnceAfterTwoRuns)
         ASSERT_EQ(s.points().size(), 21u);
     // Sectional areas along the hull: x is the frame row 1..21, not the frame.
     const auto& waterline10 = sheet.bonjean.sectionalAreaCurves.series[9].points();
-    EXPECT_EQ(waterline10.front().x, 1.0);
-    EXPECT_EQ(waterline10.front().y, 0.9555);
-    EXPECT_EQ(waterline10.back().x, 21.0);
-    EXPECT_EQ(waterline10.back().y, 4.914);
-}
+    EXPECT_EQ(waterline10.front(), (ChartPoint{1.0, 0.9555, ""}));
+    EXPECT_EQ(waterline10.back(), (ChartPoint{21.0, 4.914, ""}));
 
-TEST_F(Bonjean, BodyPlanMirrorsTheAftBody)
-{
-    runTrimCalculation(sheet, particulars);
     // Frame 9 on the positive side, frame 10 (the middle one) on the negative.
     EXPECT_EQ(sheet.bonjean.bodyPlan.series[9].points().back().x, 5.5);
     EXPECT_EQ(sheet.bonjean.bodyPlan.series[10].points().front().x, -5.5);
     // Points are kept by ascending x: frame 20's top waterline (-3,1) first.
     const auto& frame20 = sheet.bonjean.bodyPlan.series[20].points();
-    EXPECT_EQ(frame20.front().x, -3.1);
-    EXPECT_EQ(frame20.front().y, sheet.bonjean.waterlineHeights[10]);
-    EXPECT_EQ(frame20.back().x, 0.0);
-    EXPECT_EQ(frame20.back().y, sheet.bonjean.waterlineHeights[6]) << "equal abscissae keep the order of adding";
+    EXPECT_EQ(frame20.front(), (ChartPoint{-3.1, sheet.bonjean.waterlineHeights[10], ""}));
+    EXPECT_EQ(frame20.back(), (ChartPoint{0.0, sheet.bonjean.waterlineHeights[6], ""}))
+        << "equal abscissae keep the order of adding";
 }
 
 TEST_F(Bonjean, AfterClearingTheFirstEmptyCellStops)

@@ -22,8 +22,16 @@ protected:
                 sheet.input.offsets.setCell(column, row, text);
     }
 
-    double value(const TextGrid& grid, int waterline) { return parseNumber(grid.cell(waterline, 0)); }
+    using Curve = HydrostaticCurve HydrostaticCurves::*;
+    const std::string& text(Curve curve, int waterline)
+    {
+        return (sheet.hydrostatics.*curve).values.cell(waterline, 0);
+    }
+    double value(Curve curve, int waterline) { return parseNumber(text(curve, waterline)); }
+    const std::vector<ChartPoint>& points(Curve curve) { return (sheet.hydrostatics.*curve).chart.series[0].points(); }
 };
+
+using C = HydrostaticCurves;
 
 // The example ship's worked values (75 m in 20 spacings of 3,75 m, waterlines
 // 0,39 m apart): waterline 1 is the flat bottom, 2 is z = 0,39 m, 5 is
@@ -34,7 +42,6 @@ protected:
 // quoted, 1e-9 where the value is exact.
 TEST_F(Hydrostatics, ExampleShipWorkedValues)
 {
-    using C = HydrostaticCurves;
     const struct {
         HydrostaticCurve C::*curve;
         const char* name;
@@ -58,19 +65,14 @@ TEST_F(Hydrostatics, ExampleShipWorkedValues)
     };
     computeCurves();
     for (const auto& row : exampleValues)
-        EXPECT_NEAR(value((sheet.hydrostatics.*row.curve).values, row.waterline), row.expected, row.tolerance)
-            << row.name << " " << row.waterline;
+        EXPECT_NEAR(value(row.curve, row.waterline), row.expected, row.tolerance) << row.name << " " << row.waterline;
     // The base line has no volume and no radii: no point of R on its chart, whose
     // first point belongs to waterline 2, drawn at its height.
-    EXPECT_EQ(sheet.hydrostatics.volume.values.cell(1, 0) + sheet.hydrostatics.centreOfBuoyancy.values.cell(1, 0)
-                  + sheet.hydrostatics.longitudinalRadius.values.cell(1, 0),
-              "000");
-    EXPECT_EQ(sheet.hydrostatics.transverseRadius.values.cell(1, 0), "");
-    ASSERT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().size(), 9u);
-    EXPECT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().front().y,
-              sheet.bonjean.waterlineHeights[2]);
-    EXPECT_EQ(sheet.hydrostatics.longitudinalRadius.chart.series[0].points().front().x,
-              value(sheet.hydrostatics.longitudinalRadius.values, 2));
+    EXPECT_EQ(text(&C::volume, 1) + text(&C::centreOfBuoyancy, 1) + text(&C::longitudinalRadius, 1), "000");
+    EXPECT_EQ(text(&C::transverseRadius, 1), "");
+    ASSERT_EQ(points(&C::longitudinalRadius).size(), 9u);
+    EXPECT_EQ(points(&C::longitudinalRadius).front().y, sheet.bonjean.waterlineHeights[2]);
+    EXPECT_EQ(points(&C::longitudinalRadius).front().x, value(&C::longitudinalRadius, 2));
 }
 
 // A box barge 75 × 11 m: every offset 5,5 m. The trapezoidal rule is exact for
@@ -90,16 +92,16 @@ TEST_F(Hydrostatics, BoxBargeMatchesClosedForms)
     for (int j = 1; j <= waterlineCount; ++j) {
         SCOPED_TRACE(j);
         const double T = sheet.bonjean.waterlineHeights[static_cast<std::size_t>(j)];
-        near(value(sheet.hydrostatics.volume.values, j), L * B * T);
-        near(value(sheet.hydrostatics.waterplaneArea.values, j), L * B);
-        EXPECT_NEAR(value(sheet.hydrostatics.centreOfFlotation.values, j), 0.0, 1e-12);
-        EXPECT_NEAR(value(sheet.hydrostatics.centreOfBuoyancy.values, j), 0.0, 1e-12);
-        near(value(sheet.hydrostatics.transverseInertia.values, j), b * b * b * L / 3);
-        near(value(sheet.hydrostatics.longitudinalInertia.values, j), b * L * L * L / 3);
+        near(value(&C::volume, j), L * B * T);
+        near(value(&C::waterplaneArea, j), L * B);
+        EXPECT_NEAR(value(&C::centreOfFlotation, j), 0.0, 1e-12);
+        EXPECT_NEAR(value(&C::centreOfBuoyancy, j), 0.0, 1e-12);
+        near(value(&C::transverseInertia, j), b * b * b * L / 3);
+        near(value(&C::longitudinalInertia, j), b * L * L * L / 3);
         if (j == 1)
             continue;
-        near(value(sheet.hydrostatics.transverseRadius.values, j), B * B / (12 * T));
-        near(value(sheet.hydrostatics.longitudinalRadius.values, j), L * L / (12 * T));
+        near(value(&C::transverseRadius, j), B * B / (12 * T));
+        near(value(&C::longitudinalRadius, j), L * L / (12 * T));
     }
 }
 
@@ -117,7 +119,7 @@ TEST_F(Hydrostatics, RhombicWaterplaneInertiaIsExact)
     }
     computeCurves();
     for (int j = 1; j <= waterlineCount; ++j)
-        EXPECT_NEAR(value(sheet.hydrostatics.longitudinalInertia.values, j), 338378.90625, 1e-9 * 338378.90625) << j;
+        EXPECT_NEAR(value(&C::longitudinalInertia, j), 338378.90625, 1e-9 * 338378.90625) << j;
 }
 
 // Frames 19 and 20 without breadth below waterline 7: the last strip of
@@ -129,15 +131,9 @@ TEST_F(Hydrostatics, EmptyLastStripWritesZeroCells)
     computeCurves();
     for (int j = 1; j <= 7; ++j) {
         const bool empty = j <= 6;
-        EXPECT_EQ(sheet.hydrostatics.centreOfBuoyancy.values.cell(j, 0) == "0", empty) << j;
-        EXPECT_EQ(sheet.hydrostatics.longitudinalInertia.values.cell(j, 0) == "0"
-                      && sheet.hydrostatics.transverseInertia.values.cell(j, 0) == "0",
-                  empty)
-            << j;
-        EXPECT_NE(
-            value(sheet.hydrostatics.waterplaneArea.values, j) * value(sheet.hydrostatics.centreOfFlotation.values, j),
-            0.0)
-            << j;
+        EXPECT_EQ(text(&C::centreOfBuoyancy, j) == "0", empty) << j;
+        EXPECT_EQ(text(&C::longitudinalInertia, j) == "0" && text(&C::transverseInertia, j) == "0", empty) << j;
+        EXPECT_NE(value(&C::waterplaneArea, j) * value(&C::centreOfFlotation, j), 0.0) << j;
     }
 }
 
@@ -150,12 +146,10 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
     for (const char* before : {"7,5", ""}) {
         sheet.hydrostatics.centreOfFlotation.values.setCell(1, 0, before);
         computeCurves();
-        EXPECT_EQ(sheet.hydrostatics.waterplaneArea.values.cell(1, 0)
-                      + sheet.hydrostatics.longitudinalInertia.values.cell(1, 0)
-                      + sheet.hydrostatics.transverseInertia.values.cell(1, 0),
+        EXPECT_EQ(text(&C::waterplaneArea, 1) + text(&C::longitudinalInertia, 1) + text(&C::transverseInertia, 1),
                   "000");
-        EXPECT_EQ(sheet.hydrostatics.centreOfFlotation.values.cell(1, 0), before);
-        EXPECT_EQ(sheet.hydrostatics.centreOfFlotation.chart.series[0].points().size(), *before ? 10u : 9u);
+        EXPECT_EQ(text(&C::centreOfFlotation, 1), before);
+        EXPECT_EQ(points(&C::centreOfFlotation).size(), *before ? 10u : 9u);
     }
 }
 

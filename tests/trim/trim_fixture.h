@@ -2,6 +2,7 @@
 // the starting point of most core tests.
 #pragma once
 
+#include "error_of.h"
 #include "trim/bonjean_scale.h"
 #include "trim/hydrostatic_curves.h"
 #include "trim/input_tables.h"
@@ -31,18 +32,6 @@ protected:
         computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
         drawBonjeanCurves(sheet.bonjean);
         computeHydrostaticCurves(sheet.input, sheet.bonjean, particulars, sheet.hydrostatics);
-    }
-
-    // The message of the Error that `action` throws, or "no error".
-    template<typename Action>
-    static std::string errorOf(Action&& action)
-    {
-        try {
-            action();
-        } catch (const std::exception& e) {
-            return e.what();
-        }
-        return "no error";
     }
 
     TrimSheet sheet;

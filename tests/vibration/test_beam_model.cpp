@@ -3,7 +3,7 @@
 // method, and the refusal of bad input.
 #include "vibration/beam_model.h"
 
-#include "common/error.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -116,13 +116,8 @@ TEST(BeamModel, BadInputIsRefusedNamingTheCause)
         return table;
     };
     const auto refusal = [](const std::vector<double>& inertia, const std::vector<double>& massPerMetre,
-                            double elementLength, int modes) -> std::string {
-        try {
-            freeFreeBeamModes(inertia, massPerMetre, elementLength, hullModulus, modes);
-        } catch (const Error& e) {
-            return e.what();
-        }
-        return "no error";
+                            double elementLength, int modes) {
+        return errorOf([&] { freeFreeBeamModes(inertia, massPerMetre, elementLength, hullModulus, modes); });
     };
     EXPECT_EQ(refusal(with(inertias, 5, 0), masses, spacing, 4),
               "Момент инерции сечения шпации 5 должен быть положительным");
