@@ -2,6 +2,7 @@
 // bytes, every byte survives decoding and encoding, and text the code page can
 // hold survives encoding and decoding.
 #include "common/cp1251.h"
+#include "fuzz_require.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -9,16 +10,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-namespace {
-
-void require(bool property)
-{
-    if (!property)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,6 +3,7 @@
 // run on what was read. Error is how they refuse bad data; anything else thrown,
 // a crash, a hang or undefined behaviour is a finding.
 #include "common/error.h"
+#include "fuzz_require.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
@@ -16,16 +17,6 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
-
-namespace {
-
-void require(bool property)
-{
-    if (!property)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,6 +2,7 @@
 // with Error, and every finite double is written as texts that read back to it.
 #include "common/error.h"
 #include "common/number_text.h"
+#include "fuzz_require.h"
 
 #include <cmath>
 #include <cstddef>
@@ -16,13 +17,8 @@ namespace {
 
 using namespace hullcalc;
 
-// A broken property aborts, and libFuzzer keeps the input that broke it. Any
-// exception other than the ones caught below is as much a finding.
-void require(bool property)
-{
-    if (!property)
-        std::abort();
-}
+// Any exception other than the ones caught below is as much a finding as a
+// broken property.
 
 // The written texts of a finite value read back within their rounding: 15
 // significant digits, or `decimals` places for the fixed form. Writing may

@@ -4,6 +4,7 @@
 // refuse bad data; anything else thrown, a crash, a hang or undefined
 // behaviour is a finding.
 #include "common/error.h"
+#include "fuzz_require.h"
 #include "project/project.h"
 #include "project/project_file.h"
 #include "trim/ship_particulars.h"
@@ -17,16 +18,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-namespace {
-
-void require(bool property)
-{
-    if (!property)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
