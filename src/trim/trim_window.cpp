@@ -273,7 +273,7 @@ void TrimWindow::calculate()
     }
     status_->setText("Расчет остановлен: " + failure.message);
     const QString place = pointAt(failure);
-    showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+    showError(this, failure.message, place);
 }
 
 // Where the failure's cause stands, as a line for the message; the page with

@@ -39,21 +39,6 @@ namespace names = vibrationWindowNames;
 
 namespace {
 
-// The circular frequency's text (1/s) also in hertz and in cycles per minute,
-// the units vibration limits and measurements use.
-QString frequencyInOtherUnits(const std::string& perSecond)
-{
-    if (perSecond.empty())
-        return {};
-    try {
-        const Frequency frequency = frequencyOf(parseNumber(perSecond));
-        return QString("= %1 Гц = %2 кол/мин")
-            .arg(toQString(formatFixed(frequency.hertz, 3)), toQString(formatFixed(frequency.perMinute, 1)));
-    } catch (const Error&) {
-        return {};
-    }
-}
-
 ChartLook modeShapeLook()
 {
     ChartLook look;
@@ -66,12 +51,35 @@ ChartLook modeShapeLook()
     return look;
 }
 
+// A circular frequency in hertz and in cycles per minute, the units vibration
+// limits and measurements use: "= 0,747 Гц = 44,8 кол/мин".
+QString inOtherUnits(const Frequency& f)
+{
+    return QString("= %1 Гц = %2 кол/мин")
+        .arg(toQString(formatFixed(f.hertz, 3)), toQString(formatFixed(f.perMinute, 1)));
+}
+
 QString frequencyText(double circularFrequency)
 {
     const Frequency f = frequencyOf(circularFrequency);
-    return QString("%1 1/с = %2 Гц = %3 кол/мин")
-        .arg(toQString(formatFixed(f.perSecond, 4)), toQString(formatFixed(f.hertz, 3)),
-             toQString(formatFixed(f.perMinute, 1)));
+    return toQString(formatFixed(f.perSecond, 4)) + " 1/с " + inOtherUnits(f);
+}
+
+std::optional<double> parsedOrNone(const std::string& text)
+{
+    try {
+        return text.empty() ? std::nullopt : std::optional(parseNumber(text));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+// The energy method's frequency text (1/s) in the other units; empty while
+// there is none.
+QString frequencyInOtherUnits(const std::string& perSecond)
+{
+    const std::optional<double> omega = parsedOrNone(perSecond);
+    return omega ? inOtherUnits(frequencyOf(*omega)) : QString();
 }
 
 // (beam − energy) / energy, %.
@@ -313,7 +321,7 @@ void VibrationWindow::calculate()
     if (!failure)
         return;
     const QString place = pointAt(failure);
-    showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+    showError(this, failure.message, place);
 }
 
 void VibrationWindow::clearResults()
@@ -339,7 +347,7 @@ void VibrationWindow::compareAllTones()
     kumai_->clear();
     if (failure) {
         const QString place = pointAt(failure);
-        showError(this, place.isEmpty() ? failure.message : failure.message + "\n" + place);
+        showError(this, failure.message, place);
         return;
     }
     const char* numerals[] = {"I", "II", "III", "IV"};

@@ -24,4 +24,9 @@ ErrorSink setErrorSink(ErrorSink sink)
 
 void showError(QWidget* parent, const QString& message) { currentSink(parent, message); }
 
+void showError(QWidget* parent, const QString& message, const QString& place)
+{
+    showError(parent, place.isEmpty() ? message : message + "\n" + place);
+}
+
 }  // namespace hullcalc

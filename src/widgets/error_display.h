@@ -13,6 +13,9 @@ namespace hullcalc {
 // Shows the message in a modal message box over `parent`.
 void showError(QWidget* parent, const QString& message);
 
+// Shows the message with the place of its cause on a second line, when there is one.
+void showError(QWidget* parent, const QString& message, const QString& place);
+
 // A failed action: the message the user reads and the exception itself, so
 // that the window can point at the cell or the particular that caused it.
 struct Failure {

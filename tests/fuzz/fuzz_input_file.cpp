@@ -3,6 +3,7 @@
 // run on what was read. Error is how they refuse bad data; anything else thrown,
 // a crash, a hang or undefined behaviour is a finding.
 #include "common/error.h"
+#include "fuzz_calculations.h"
 #include "fuzz_require.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
@@ -39,20 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // combination is reached without taking bytes from the file.
     ShipParticulars particulars;
     particulars.waterDensity = size % 2 == 0 ? riverWaterDensity : seaWaterDensity;
-    try {
-        runTrimCalculation(sheet, particulars);
-    } catch (const Error&) {
-        require(!sheet.complete);
-        return 0;
-    }
-    require(sheet.complete);
-
     VibrationSheet vibration;
-    writeVibrationHeaders(vibration);
-    selectTone(vibration, lowestTone + static_cast<int>(size / 2 % (highestTone - lowestTone + 1)));
-    try {
-        computeVibration(trimmedHull(sheet), particulars, vibration);
-    } catch (const Error&) {
-    }
+    runCalculations(sheet, particulars, vibration,
+                    lowestTone + static_cast<int>(size / 2 % (highestTone - lowestTone + 1)));
     return 0;
 }

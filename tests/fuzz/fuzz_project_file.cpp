@@ -4,6 +4,7 @@
 // refuse bad data; anything else thrown, a crash, a hang or undefined
 // behaviour is a finding.
 #include "common/error.h"
+#include "fuzz_calculations.h"
 #include "fuzz_require.h"
 #include "project/project.h"
 #include "project/project_file.h"
@@ -43,22 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TrimSheet sheet;
     writeHeaders(sheet);
     sheet.input = project.input;
-    try {
-        runTrimCalculation(sheet, particulars);
-    } catch (const Error&) {
-        require(!sheet.complete);
-        return 0;
-    }
-    require(sheet.complete);
-
     VibrationSheet vibration;
-    writeVibrationHeaders(vibration);
     if (project.sectionInertia)
         vibration.sectionInertia = *project.sectionInertia;
-    selectTone(vibration, lowestTone);
-    try {
-        computeVibration(trimmedHull(sheet), particulars, vibration);
-    } catch (const Error&) {
-    }
+    runCalculations(sheet, particulars, vibration, lowestTone);
     return 0;
 }
