@@ -98,8 +98,6 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
-    resize(1005, 565);
-    placeOnScreen(this, QPoint(12, 44));
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { emit helpRequested("vibration"); });
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
@@ -115,6 +113,10 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     scrolled->setWidgetResizable(true);
     scrolled->setFrameShape(QFrame::NoFrame);
     pages_->addTab(scrolled, "Исходные данные");
+    // 1005 × 565, or larger where the page needs it with this platform's
+    // fonts; smaller where the screen is, the page then scrolling.
+    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40)));
+    placeOnScreen(this, QPoint(12, 44));
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
