@@ -15,7 +15,7 @@ build: deps
 # example ship instead.
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  exec build/dev/src/shell/hullcalc; \
+	  exec build/dev/src/app/shell/hullcalc; \
 	else \
 	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running hullcalc-cli on the example ship instead."; \
 	  echo; \
