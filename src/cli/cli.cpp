@@ -9,6 +9,7 @@
 #include "cli/result_json.h"
 #include "cli/run_report.h"
 #include "cli/ship_run.h"
+#include "common/error.h"
 #include "cli/text_report.h"
 #include "cli/usage_error.h"
 #include "project/project_file.h"
@@ -34,11 +35,12 @@ void reportMessages(std::ostream& err, const ShipRun& run)
     if (!run.failure)
         return;
     const ShipRun::Failure& failure = *run.failure;
-    err << prefix << firstLine(failure.message) << '\n';
+    const std::string message = userMessage(failure.message);
+    err << prefix << firstLine(message) << '\n';
     if (!failure.location.empty())
-        err << prefix << "at " << failure.location << '\n';
-    if (const auto newline = failure.message.find('\n'); newline != std::string::npos)
-        err << failure.message.substr(newline + 1) << '\n';
+        err << prefix << "место: " << failure.location << '\n';
+    if (const auto newline = message.find('\n'); newline != std::string::npos)
+        err << message.substr(newline + 1) << '\n';
 }
 
 std::string dumpBytes(const ShipRun& run)

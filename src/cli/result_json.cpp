@@ -215,7 +215,9 @@ QJsonValue warningPlace(const Warning& warning)
 
 QJsonObject kumaiJson(const ShipRun::Kumai& kumai)
 {
-    return {{"per_minute", kumai.perMinute}, {"difference_percent", kumai.differencePercent}};
+    return {{"per_minute", kumai.perMinute},
+            {"difference_percent", kumai.differencePercent},
+            {"note", kumai.note.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QString::fromStdString(kumai.note))}};
 }
 
 // `kumai` is the estimate of tone I when this is tone I and it was computed.
@@ -261,6 +263,7 @@ QJsonObject resultJson(const ShipRun& run)
     return {
         {"input_file", orNull(run.inputFile)},
         {"error", orNull(run.failure ? std::optional(firstLine(run.failure->message)) : std::nullopt)},
+        {"message", orNull(run.failure ? std::optional(firstLine(userMessage(run.failure->message))) : std::nullopt)},
         {"error_location",
          orNull(run.failure && !run.failure->location.empty() ? std::optional(run.failure->location) : std::nullopt)},
         {"warnings", warnings},

@@ -148,12 +148,20 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
             return run;
         computeBeamModel(computed, run.sheet.hydrostatics.frameSpacing);
     }
+    std::vector<ToneSummary> compared;
+    for (const ShipRun::Tone& tone : run.tones)
+        if (tone.beam)
+            compared.push_back(*tone.beam);
+    for (std::string& message : toneDifferenceWarnings(compared))
+        run.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
     // The estimate checks the energy method's tone I, so only beside it.
     if (options.allTones)
         attempt(run, nullptr, [&] {
-            const double perMinute = kumaiTwoNodeFrequency(run.particulars, run.vibrationInput);
+            const KumaiEstimate estimate =
+                kumaiTwoNodeFrequency(trimmedHull(run.sheet), run.particulars, run.vibrationInput);
             const double energy = parseNumber(run.tones.front().sheet.frequency);
-            run.kumai = ShipRun::Kumai{perMinute, differenceFromKumai(energy, perMinute)};
+            run.kumai = ShipRun::Kumai{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute),
+                                       estimate.note};
         });
     return run;
 }

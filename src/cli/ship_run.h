@@ -38,6 +38,7 @@ struct ShipRun {
     struct Kumai {
         double perMinute = 0.0;          // кол/мин
         double differencePercent = 0.0;  // the energy method's tone I against it, % of the estimate
+        std::string note;                // B/T outside the formula's range, or empty
     };
 
     // The calculation or the loading stopped: the message the windows would
@@ -56,7 +57,8 @@ struct ShipRun {
     VibrationSheet vibrationInput;
     std::vector<Tone> tones;  // those attempted: none after a failed trim calculation
     std::optional<Kumai> kumai;
-    // The checks of the input before the calculation, then of the results after it.
+    // The checks of the input before the calculation, then of the results
+    // after it, then the tones where the two methods disagree.
     std::vector<Warning> warnings;
     std::optional<Failure> failure;  // the first
 };

@@ -102,7 +102,8 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
             << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
         if (tone.sheet.tone == lowestTone && run.kumai)
             out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
-                << formatFixed(run.kumai->differencePercent, 1) << " %";
+                << formatFixed(run.kumai->differencePercent, 1) << " %"
+                << (run.kumai->note.empty() ? "" : " (" + run.kumai->note + ")");
         out << '\n';
         printBeamModel(out, tone, "     ");
     }

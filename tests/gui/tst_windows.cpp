@@ -6,7 +6,9 @@
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
+#include "trim/trim_table.h"
 #include "trim/trim_window.h"
+#include "trim/trim_window_names.h"
 #include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
@@ -31,6 +33,7 @@
 #include <QtTest>
 
 using namespace hullcalc;
+namespace names = hullcalc::trimWindowNames;
 
 namespace {
 
@@ -545,6 +548,86 @@ private slots:
         click(udif, "PrintGraphsButton");
         click(&app->vibrationWindow(), "Button1");
         QCOMPARE(shownErrors, (QStringList{"Принтер не установлен", "Принтер не установлен"}));
+    }
+
+    // Results follow the input. After "Пример" → "Расчет" the mass of spacing
+    // 0-1 becomes 500 t (the example has 10 t there; its load 382,32 kN): the
+    // status line, the results page, the graph and vibration windows say the
+    // results are outdated; "Экспорт в Excel…" runs the calculation first, so
+    // the load of 0-1 is no longer 382,32; F9 runs "Расчет".
+    void changedInputMarksTheResultsOutdatedUntilTheNextRun()
+    {
+        const QString outdated = "Исходные данные изменены — результаты устарели (F9 — пересчитать)";
+        QTemporaryDir dir;
+        const QString file = dir.filePath("судно.xlsx");
+        app->setWorkbookFileChooser([&](QWidget*) { return file; });
+        TrimWindow* udif = calculatedExample();
+        const TextGrid& table = udif->sheet().results.table;
+        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
+
+        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
+        masses->model()->setData(masses->model()->index(0, 0), "500");
+        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
+        udif->pages()->setCurrentIndex(names::resultsPageIndex);
+        QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
+        QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
+        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+
+        udif->findChild<QAction*>("exportWorkbook")->trigger();
+        QVERIFY(shownErrors.isEmpty());
+        QVERIFY(QFile::exists(file));
+        QVERIFY(table.cell(trimTableColumn::load, 1) != "382,32");
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Исходные данные изменены — выполнен пересчет. "));
+        QVERIFY(!child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
+
+        // Undo is a change too; F9 brings the results back.
+        udif->findChild<QAction*>("undo")->trigger();
+        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
+        activate(udif);
+        QTest::keyClick(udif, Qt::Key_F9);
+        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен"));
+    }
+
+    // A particular typed after the run: the vibration window's "Расчет" runs
+    // the trim calculation first, on the particulars now typed; where that run
+    // stops, nothing of the vibration is computed and the message names the cause.
+    void vibrationRunsTheTrimFirstWhenTheResultsAreOutdated()
+    {
+        TrimWindow* udif = calculatedExample();
+        auto* length = child<QLineEdit>(&app->mainWindow(), "ShipdT");
+        length->setFocus();
+        QTest::keyClick(length, Qt::Key_End);
+        QTest::keyClick(length, Qt::Key_Backspace);
+        QTest::keyClicks(length, "1");  // 0,39 → 0,31
+        QCOMPARE(labelText(udif, "calculationStatus"),
+                 QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
+        VibrationWindow* vibration = &app->vibrationWindow();
+        vibration->calculate();
+        QCOMPARE(udif->sheet().bonjean.waterlineHeights[2], 0.31);
+        QVERIFY(!udif->resultsOutdated());
+
+        length->setText("0,39");
+        emit app->mainWindow().particularsEdited();
+        udif->sheet().input.offsets.setCell(3, 5, "5.5");
+        vibration->calculate();
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"));
+        QVERIFY(vibration->sheet().frequency.empty());
+    }
+
+    // Opening a project forgets the last document's calculation: no status line.
+    void openingAProjectClearsTheStatusLine()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ship.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        TrimWindow* udif = calculatedExample();
+        QVERIFY(app->session().save(udif));
+        QVERIFY(!labelText(udif, "calculationStatus").isEmpty());
+        QVERIFY(app->session().open(file, udif));
+        QCOMPARE(labelText(udif, "calculationStatus"), QString());
     }
 };
 

@@ -94,7 +94,8 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
       trim_(trim),
       particulars_(particulars),
       undo_(undo),
-      pages_(new QTabWidget(this))
+      pages_(new QTabWidget(this)),
+      bringTrimUpToDate_([] { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
@@ -102,9 +103,15 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
             [this] { emit helpRequested("vibration"); });
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, &undo_, &QUndoStack::redo);
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, &VibrationWindow::calculate);
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 — пересчитать)", this);
+    outdatedNotice_->setObjectName("resultsOutdated");
+    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+    outdatedNotice_->hide();
+    layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
 
     // The page scrolls where the screen is smaller than the page needs.
@@ -309,8 +316,17 @@ void VibrationWindow::refreshViews()
     showModeShapes();
 }
 
+void VibrationWindow::setTrimUpToDate(std::function<bool()> bringUpToDate)
+{
+    bringTrimUpToDate_ = bringUpToDate ? std::move(bringUpToDate) : std::function<bool()>([] { return true; });
+}
+
+void VibrationWindow::setResultsOutdated(bool outdated) { outdatedNotice_->setVisible(outdated); }
+
 void VibrationWindow::calculate()
 {
+    if (!bringTrimUpToDate_())
+        return;
     clearVibrationResults(sheet_);
     beam_.reset();
     const Failure failure = catchFailure([&] {
@@ -339,11 +355,14 @@ void VibrationWindow::clearResults()
 // stay as they are.
 void VibrationWindow::compareAllTones()
 {
+    if (!bringTrimUpToDate_())
+        return;
     std::vector<ToneSummary> tones;
-    double kumai = 0.0;
+    KumaiEstimate kumai;
     const Failure failure = catchFailure([&] {
-        tones = compareTones(trimmedHull(trim_), particulars_, sheet_);
-        kumai = kumaiTwoNodeFrequency(particulars_, sheet_);
+        const TrimmedHull hull = trimmedHull(trim_);
+        tones = compareTones(hull, particulars_, sheet_);
+        kumai = kumaiTwoNodeFrequency(hull, particulars_, sheet_);
     });
     tones_->setRowCount(0);
     kumai_->clear();
@@ -374,10 +393,15 @@ void VibrationWindow::compareAllTones()
         tones_->setItem(row, 8, cell(formatFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
     }
     tones_->resizeColumnsToContents();
-    kumai_->setText(QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на "
-                            "%2 %")
-                        .arg(toQString(formatFixed(kumai, 1)),
-                             toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai), 1))));
+    QString notes =
+        QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
+            .arg(toQString(formatFixed(kumai.perMinute, 1)),
+                 toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai.perMinute), 1)));
+    if (!kumai.note.empty())
+        notes += " (" + toQString(kumai.note) + ")";
+    for (const std::string& warning : toneDifferenceWarnings(tones))
+        notes += "\n" + toQString(warning);
+    kumai_->setText(notes);
 }
 
 // Where the failure's cause stands, as a line for the message: an inertia of
@@ -431,9 +455,11 @@ void VibrationWindow::showModeShapes()
         beamModel_->clear();
         return;
     }
-    beamModel_->setText(
-        "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
-        + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %");
+    QString text = "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
+                   + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %";
+    for (const std::string& warning : toneDifferenceWarnings({*beam_}))
+        text += "\n" + toQString(warning);
+    beamModel_->setText(text);
 }
 
 void VibrationWindow::printChart()

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -37,8 +38,15 @@ public:
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
 
+    // Asked before "Расчет" and "Все тоны": brings the trim results up to date
+    // with the input (running the trim calculation when they are outdated);
+    // false when that failed and nothing is to be computed. By default true.
+    void setTrimUpToDate(std::function<bool()> bringUpToDate);
+    // The input changed since the results shown were computed.
+    void setResultsOutdated(bool outdated);
+
     // Handlers, public so that tests can press them.
-    void calculate();        // "Расчет"
+    void calculate();        // "Расчет", F9
     void printChart();       // "Печать графика"
     void compareAllTones();  // "Все тоны"
 
@@ -80,6 +88,8 @@ private:
     QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
     QTableWidget* tones_ = nullptr;  // all tones by both methods
     QLabel* kumai_ = nullptr;
+    QLabel* outdatedNotice_ = nullptr;
+    std::function<bool()> bringTrimUpToDate_;
     ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
     std::optional<ToneSummary> beam_;
     bool shownBefore_ = false;

@@ -2,6 +2,8 @@
 
 #include "widgets/activation.h"
 
+#include <QBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace hullcalc {
@@ -26,6 +28,22 @@ void GraphWindow::refresh()
 {
     for (ChartView* chart : charts_)
         chart->refresh();
+}
+
+void GraphWindow::setResultsOutdated(bool outdated)
+{
+    if (!outdatedNotice_) {
+        auto* box = qobject_cast<QBoxLayout*>(layout());
+        if (!box)
+            return;
+        outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
+                                     "пересчитать)",
+                                     this);
+        outdatedNotice_->setObjectName("resultsOutdated");
+        outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+        box->insertWidget(0, outdatedNotice_);
+    }
+    outdatedNotice_->setVisible(outdated);
 }
 
 ChartView* GraphWindow::addChart(const ChartModel& model, const ChartLook& look, QWidget* container)

@@ -153,10 +153,10 @@ double largestMagnitude(const TextGrid& table, int column)
 
 // `closure` and `largest` in `unit`; `caption` is the summary line's, and
 // `largestName` names the largest value in the genitive.
-void checkClosure(double closure, double largest, double limitPercent, const std::string& caption,
+void checkClosure(double closure, double largest, double limitPercent, double floor, const std::string& caption,
                   const std::string& largestName, const std::string& unit, std::vector<Warning>& warnings)
 {
-    if (!(largest > 0.0))
+    if (!(largest > 0.0) || std::fabs(closure) <= floor)
         return;
     const double share = std::fabs(closure) / largest * 100;
     if (!std::isfinite(share) || share <= limitPercent)
@@ -189,17 +189,21 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
 
     // The summary keeps the moment's closure as the trapezoid sum of the shear
     // force without the factor ΔL/2 that makes it kN·m.
+    // The ship's weight D·g, kN, with the g of the trim table's loads.
+    const double weight =
+        particularNumber(particulars, &ShipParticulars::designDisplacement).value_or(0.0) * gravityAcceleration;
     const auto shearClosure = numberIn(results[SummaryLine::shearForceClosure]);
     if (shearClosure)
         checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
-                     designLimits::shearForceClosurePercent, "Невязка по перерезывающей силе",
-                     "наибольшей перерезывающей силы", "кН", warnings);
+                     designLimits::shearForceClosurePercent, designLimits::shearForceClosureFloor * std::fabs(weight),
+                     "Невязка по перерезывающей силе", "наибольшей перерезывающей силы", "кН", warnings);
     const auto momentSum = numberIn(results[SummaryLine::bendingMomentClosure]);
     if (momentSum)
         checkClosure(*momentSum * sheet.hydrostatics.frameSpacing / 2,
                      largestMagnitude(results.table, column::correctedMoment),
-                     designLimits::bendingMomentClosurePercent, "Невязка по изгибающему моменту",
-                     "наибольшего изгибающего момента", "кН·м", warnings);
+                     designLimits::bendingMomentClosurePercent,
+                     designLimits::bendingMomentClosureFloor * std::fabs(weight * sheet.hydrostatics.length),
+                     "Невязка по изгибающему моменту", "наибольшего изгибающего момента", "кН·м", warnings);
 
     namespace log = approximationsLog;
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);

@@ -46,6 +46,12 @@ inline constexpr double massSumMismatch = 0.005;
 // корабля»). Of the 5-6 % the stricter 5 % is kept.
 inline constexpr double shearForceClosurePercent = 3.0;
 inline constexpr double bendingMomentClosurePercent = 5.0;
+// A closure is worth a warning only when it also matters for the ship as a
+// whole: above 0,1 % of its weight D·g (kN) for the shear force and 0,01 % of
+// D·g·L (kN·m) for the bending moment. A nearly balanced ship has small
+// largest values, against which any rounding is many per cent.
+inline constexpr double shearForceClosureFloor = 0.001;      // of D·g
+inline constexpr double bendingMomentClosureFloor = 0.0001;  // of D·g·L
 // |XG − XC| / L at the accepted waterline. The iteration accepts only within
 // 0,0001·L, so after a normal run the gap is never larger; beyond ten times
 // that the results no longer belong to the XG now typed (it was changed after

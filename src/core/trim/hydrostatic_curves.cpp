@@ -37,8 +37,14 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
             volume[r + 1] = volume[r] + stripVolume;
             setGeneral(curves.volume.values, j, 0, volume[r + 1]);
             if (area[r] + area[r + 1] == 0.0) {
-                curves.centreOfBuoyancy.values.setCell(j, 0, "0");
+                // An empty strip adds no volume: the centre of buoyancy is that of
+                // the volume so far ("0" while there is none).
                 volumeMoment[r + 1] = volumeMoment[r];
+                if (volume[r + 1] == 0.0)
+                    curves.centreOfBuoyancy.values.setCell(j, 0, "0");
+                else
+                    setGeneral(curves.centreOfBuoyancy.values, j, 0,
+                               curves.length / 2.0 - divide(volumeMoment[r + 1], volume[r + 1]));
                 continue;
             }
             // Distance of the strip's centroid from frame row r.
@@ -78,12 +84,13 @@ void integrateWaterplanes(const InputTables& input, const ShipParticulars& parti
             halfArea[r + 1] = halfArea[r] + stripArea;
             setGeneral(curves.waterplaneArea.values, j, 0, 2.0 * halfArea[r + 1]);
             if (b1 + b2 == 0.0) {
-                // The centre of flotation of the waterplane so far stays as written.
-                curves.transverseInertia.values.setCell(j, 0, "0");
-                curves.longitudinalInertia.values.setCell(j, 0, "0");
+                // An empty strip adds nothing: the moments of inertia are those of
+                // the waterplane so far, and its centre of flotation stays as written.
                 momentX[r + 1] = momentX[r];
                 inertiaZ[r + 1] = inertiaZ[r];
                 inertiaY[r + 1] = inertiaY[r];
+                setGeneral(curves.transverseInertia.values, j, 0, inertiaZ[r + 1]);
+                setGeneral(curves.longitudinalInertia.values, j, 0, inertiaY[r + 1]);
                 continue;
             }
             const double stripLever = divide(2.0 * b2 + b1, b1 + b2) * 1 / 3 * dL;
