@@ -141,6 +141,38 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
                         Warning::Place::Mass, 1, 0, nullptr});
 }
 
+// Spacing i (1 at the bow) has its middle at L/2 − (i − 1/2)·ΔL from midship,
+// positive towards the bow, as XG is measured.
+void checkCentreOfGravity(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
+{
+    const auto L = positiveParticular(particulars, &ShipParticulars::length);
+    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
+    if (!L || !dL || !xg)
+        return;
+    double massSum = 0.0;
+    double momentSum = 0.0;
+    for (int row = 1; row <= spacingCount; ++row) {
+        const auto mass = numberIn(input.masses.cell(1, row));
+        if (!mass)
+            return;
+        massSum += *mass;
+        momentSum += *mass * (*L / 2 - (row - 0.5) * *dL);
+    }
+    if (!(massSum > 0.0))
+        return;
+    const double centroid = momentSum / massSum;
+    const double limit = designLimits::centroidMismatch * *L;
+    if (!allFinite({centroid, *xg}) || std::fabs(*xg - centroid) <= limit)
+        return;
+    warnings.push_back(particularWarning(
+        "Абсцисса ЦТ XG = " + formatGeneral(*xg) + " м не совпадает с центром масс шпаций Σm·x/Σm = "
+            + formatFixed(centroid, 3) + " м: расхождение " + formatFixed(std::fabs(*xg - centroid), 3)
+            + " м больше " + formatGeneral(designLimits::centroidMismatch * 100) + " % L = " + formatGeneral(limit)
+            + " м",
+        &ShipParticulars::centreOfGravity));
+}
+
 // The largest |value| of a column of the trim table over the frame rows.
 double largestMagnitude(const TextGrid& table, int column)
 {
@@ -176,6 +208,7 @@ std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputT
     checkWaterlinesReachDraft(particulars, warnings);
     checkOffsets(particulars, input, warnings);
     checkMasses(particulars, input, warnings);
+    checkCentreOfGravity(particulars, input, warnings);
     return warnings;
 }
 

@@ -58,11 +58,18 @@ inline constexpr double bendingMomentClosureFloor = 0.0001;  // of D·g·L
 // the run). 0,001·L is where it matters: the trim is off by (XG − XC)·L/R, for
 // the example ship (R ≈ 316 m) about 2 cm, over the drafts' shown precision.
 inline constexpr double equilibriumMismatch = 0.001;
+// |XG − Σmᵢxᵢ/Σmᵢ| / L: the typed centre of gravity against the centroid of
+// the spacing masses (xᵢ the middle of spacing i from midship). The trim puts
+// XC under XG, while the loads follow the masses: beyond 0,5 % of L the ship
+// trimmed is another than the masses describe, and it shows only as a large
+// closure of the bending moment.
+inline constexpr double centroidMismatch = 0.005;
 }  // namespace designLimits
 
 // Before the calculation: half-breadths below zero or above B/2, L against
-// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, and
-// the sum of the spacing masses against the design displacement. Never throws:
+// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, the
+// sum of the spacing masses against the design displacement, and XG against
+// the centroid of the spacing masses. Never throws:
 // a text that is not a number is skipped (the calculation names it), and a
 // check whose particulars are not numbers is not made.
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
