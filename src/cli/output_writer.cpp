@@ -27,9 +27,10 @@ bool OutputWriter::mayWrite(const std::string& target)
 // library's "Не удалось сохранить файл «…»: " before the cause, are left out.
 void OutputWriter::reportFailure(const std::string& target, const std::string& message)
 {
-    std::string cause = userMessage(firstLine(message));
+    std::string cause = firstLine(message);
     if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
+    cause = userMessage(cause);
     err_ << "hullcalc-cli: не удалось записать «" << target << "»: " << cause << '\n';
 }
 

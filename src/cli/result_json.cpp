@@ -110,7 +110,14 @@ QJsonObject hydrostaticCurvesJson(const ShipRun& run)
         heights.append(curves.volume.values.cell(j, 0).empty() ? QJsonValue(QJsonValue::Null)
                                                                : number(formatGeneral(height)));
     }
-    const auto curve = [](const HydrostaticCurve& c) { return rowValues(c.values, 0, 1, waterlineCount); };
+    // Null where a value is undefined: XC, r, R without volume, XF without waterplane.
+    const auto curve = [&curves](const HydrostaticCurve& c) {
+        QJsonArray values = rowValues(c.values, 0, 1, waterlineCount);
+        for (int j = 1; j <= waterlineCount; ++j)
+            if (!isDefinedOn(curves, c, j))
+                values[j - 1] = QJsonValue(QJsonValue::Null);
+        return values;
+    };
     return {
         {"waterline_height", heights},
         {"volume", curve(curves.volume)},
@@ -178,8 +185,10 @@ QJsonObject trimTableJson(const TextGrid& table)
     };
 }
 
-QJsonObject summaryJson(const TrimTable& results)
+QJsonObject summaryJson(const TrimSheet& sheet)
 {
+    const TrimTable& results = sheet.results;
+    const std::optional<double> momentClosure = bendingMomentClosure(sheet);
     const auto line = [&](SummaryLine which) { return number(results[which]); };
     return {
         {"displacement_volume", line(SummaryLine::volume)},
@@ -192,7 +201,7 @@ QJsonObject summaryJson(const TrimTable& results)
         {"aft_draft", line(SummaryLine::aftDraft)},
         {"mean_draft", line(SummaryLine::meanDraft)},
         {"shear_force_closure", line(SummaryLine::shearForceClosure)},
-        {"bending_moment_closure", line(SummaryLine::bendingMomentClosure)},
+        {"bending_moment_closure", momentClosure ? QJsonValue(*momentClosure) : QJsonValue(QJsonValue::Null)},
     };
 }
 
@@ -215,9 +224,10 @@ QJsonValue warningPlace(const Warning& warning)
 
 QJsonObject kumaiJson(const ShipRun::Kumai& kumai)
 {
-    return {{"per_minute", kumai.perMinute},
-            {"difference_percent", kumai.differencePercent},
-            {"note", kumai.note.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QString::fromStdString(kumai.note))}};
+    return {
+        {"per_minute", kumai.perMinute},
+        {"difference_percent", kumai.differencePercent},
+        {"note", kumai.note.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QString::fromStdString(kumai.note))}};
 }
 
 // `kumai` is the estimate of tone I when this is tone I and it was computed.
@@ -276,7 +286,7 @@ QJsonObject resultJson(const ShipRun& run)
         {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
         {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
-        {"summary", summaryJson(results)},
+        {"summary", summaryJson(run.sheet)},
         {"vibration", tones},
     };
 }

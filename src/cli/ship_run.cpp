@@ -157,11 +157,10 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
     // The estimate checks the energy method's tone I, so only beside it.
     if (options.allTones)
         attempt(run, nullptr, [&] {
-            const KumaiEstimate estimate =
-                kumaiTwoNodeFrequency(trimmedHull(run.sheet), run.particulars, run.vibrationInput);
+            const KumaiEstimate estimate = kumaiTwoNodeFrequency(run.sheet, run.particulars, run.vibrationInput);
             const double energy = parseNumber(run.tones.front().sheet.frequency);
-            run.kumai = ShipRun::Kumai{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute),
-                                       estimate.note};
+            run.kumai =
+                ShipRun::Kumai{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute), estimate.note};
         });
     return run;
 }

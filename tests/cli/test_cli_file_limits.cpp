@@ -96,7 +96,8 @@ TEST_F(CliFileLimits, WriteCutShortKeepsTheOldFile)
         std::ofstream(c.file, std::ios::binary) << "old bytes";
         const Exit r = runLimited(c.options, 4096, errFile);
         EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_TRUE(r.err.find("hullcalc-cli: не удалось записать «" + c.file.string() + "»: " + c.cause) != std::string::npos)
+        EXPECT_TRUE(r.err.find("hullcalc-cli: не удалось записать «" + c.file.string() + "»: " + c.cause)
+                    != std::string::npos)
             << c.name << ": " << r.err;
         EXPECT_EQ(bytesOf(c.file), "old bytes") << c.name;
         EXPECT_EQ(filesIn(dir), std::vector<fs::path>{c.file.filename()}) << c.name << ": a temporary file is left";

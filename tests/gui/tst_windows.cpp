@@ -562,8 +562,8 @@ private slots:
         const QString file = dir.filePath("судно.xlsx");
         app->setWorkbookFileChooser([&](QWidget*) { return file; });
         TrimWindow* udif = calculatedExample();
-        const TextGrid& table = udif->sheet().results.table;
-        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+        const TextGrid& loads = udif->sheet().results.loads;
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
         QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
 
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
@@ -572,12 +572,12 @@ private slots:
         udif->pages()->setCurrentIndex(names::resultsPageIndex);
         QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
         QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
-        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
 
         udif->findChild<QAction*>("exportWorkbook")->trigger();
         QVERIFY(shownErrors.isEmpty());
         QVERIFY(QFile::exists(file));
-        QVERIFY(table.cell(trimTableColumn::load, 1) != "382,32");
+        QVERIFY(loads.cell(1, 0) != "382,32");
         QVERIFY(labelText(udif, "calculationStatus").startsWith("Исходные данные изменены — выполнен пересчет. "));
         QVERIFY(!child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
 
@@ -586,7 +586,7 @@ private slots:
         QCOMPARE(labelText(udif, "calculationStatus"), outdated);
         activate(udif);
         QTest::keyClick(udif, Qt::Key_F9);
-        QCOMPARE(table.cell(trimTableColumn::load, 1), std::string("382,32"));
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
         QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен"));
     }
 
@@ -596,24 +596,27 @@ private slots:
     void vibrationRunsTheTrimFirstWhenTheResultsAreOutdated()
     {
         TrimWindow* udif = calculatedExample();
-        auto* length = child<QLineEdit>(&app->mainWindow(), "ShipdT");
-        length->setFocus();
-        QTest::keyClick(length, Qt::Key_End);
-        QTest::keyClick(length, Qt::Key_Backspace);
-        QTest::keyClicks(length, "1");  // 0,39 → 0,31
+        auto* xg = child<QLineEdit>(&app->mainWindow(), "ShipXct");
+        xg->setFocus();
+        QTest::keyClick(xg, Qt::Key_End);
+        QTest::keyClick(xg, Qt::Key_Backspace);
+        QTest::keyClicks(xg, "0");  // -3,72 → -3,70
         QCOMPARE(labelText(udif, "calculationStatus"),
                  QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
         VibrationWindow* vibration = &app->vibrationWindow();
+        activate(vibration);  // tone I
         vibration->calculate();
-        QCOMPARE(udif->sheet().bonjean.waterlineHeights[2], 0.31);
+        QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join("|")));
+        QCOMPARE(udif->sheet().results[SummaryLine::centreOfGravity], std::string("-3,70"));
         QVERIFY(!udif->resultsOutdated());
+        QVERIFY(!vibration->sheet().frequency.empty());
 
-        length->setText("0,39");
         emit app->mainWindow().particularsEdited();
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
         vibration->calculate();
         QCOMPARE(shownErrors.size(), 1);
-        QVERIFY(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"));
+        QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
+                 qPrintable(shownErrors.join("|")));
         QVERIFY(vibration->sheet().frequency.empty());
     }
 

@@ -72,8 +72,7 @@ TEST_F(Bonjean, AStripOfZeroBreadthKeepsTheAreaBelowIt)
     const double moment[] = {0, 2, 14.0 / 3, 14.0 / 3, 12, 30, 52, 78, 108, 142};
     for (int j = 1; j <= waterlineCount; ++j) {
         EXPECT_NEAR(parseNumber(sheet.bonjean.sectionAreas.cell(j, 6)), area[j - 1] * h, 1e-14 * area[j - 1]) << j;
-        EXPECT_NEAR(parseNumber(sheet.bonjean.sectionMoments.cell(j, 6)), moment[j - 1] * h * h,
-                    1e-14 * moment[j - 1])
+        EXPECT_NEAR(parseNumber(sheet.bonjean.sectionMoments.cell(j, 6)), moment[j - 1] * h * h, 1e-14 * moment[j - 1])
             << j;
     }
 }

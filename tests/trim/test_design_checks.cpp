@@ -5,6 +5,7 @@
 #include "trim_fixture.h"
 
 #include "trim/design_checks.h"
+#include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 
 #include <functional>
@@ -178,6 +179,27 @@ TEST_F(ExampleShip, ResultWarnings)
     };
     runTrimCalculation(sheet, particulars);
     expectWarnings(sheet, particulars, cases, true);
+}
+
+// Every cell that is not a number is listed before a run, in table order, not
+// only the first the calculation would stop at; a table left empty is one line.
+TEST_F(ExampleShip, EveryCellThatIsNotANumber)
+{
+    EXPECT_EQ(checkNumberTexts(sheet.input), std::vector<Warning>{});
+    sheet.input.offsets.setCell(5, 10, "1.5");
+    sheet.input.offsets.setCell(2, 1, " ");
+    sheet.input.masses.setCell(1, 4, "abc");
+    EXPECT_EQ(checkNumberTexts(sheet.input),
+              (std::vector<Warning>{
+                  {"Ячейка «0 шп» / ватерлиния «2»: пустая ячейка", Place::Offset, 2, 1},
+                  {"Ячейка «9 шп» / ватерлиния «5»: «1.5» — не число (десятичный разделитель — запятая)", Place::Offset,
+                   5, 10},
+                  {"Масса шпации «3-4»: «abc» — не число (десятичный разделитель — запятая)", Place::Mass, 1, 4},
+              }));
+    clearInputTables(sheet.input);
+    EXPECT_EQ(checkNumberTexts(sheet.input),
+              (std::vector<Warning>{{"Таблица ординат не заполнена", Place::Offset, 1, 1},
+                                    {"Таблица масс не заполнена", Place::Mass, 1, 0}}));
 }
 
 }  // namespace

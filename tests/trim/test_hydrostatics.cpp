@@ -72,6 +72,11 @@ TEST_F(Hydrostatics, ExampleShipWorkedValues)
     EXPECT_EQ(text(&C::volume, 1) + text(&C::centreOfBuoyancy, 1) + text(&C::longitudinalRadius, 1), "000");
     EXPECT_EQ(text(&C::transverseRadius, 1), "");
     ASSERT_EQ(points(&C::longitudinalRadius).size(), 9u);
+    // XC there is undefined, not 0: the curve starts at waterline 2.
+    ASSERT_EQ(points(&C::centreOfBuoyancy).size(), 9u);
+    EXPECT_EQ(points(&C::centreOfBuoyancy).front().y, sheet.bonjean.waterlineHeights[2]);
+    EXPECT_FALSE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.centreOfBuoyancy, 1));
+    EXPECT_TRUE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.waterplaneArea, 1));
     EXPECT_EQ(points(&C::longitudinalRadius).front().y, sheet.bonjean.waterlineHeights[2]);
     EXPECT_EQ(points(&C::longitudinalRadius).front().x, value(&C::longitudinalRadius, 2));
 }
@@ -178,8 +183,8 @@ TEST_F(Hydrostatics, CutUpSternKeepsTheWholeHull)
 }
 
 // A waterline of zero breadth everywhere has no waterplane: its area and
-// moments read "0" and its centre of flotation stays as it was, drawn only
-// when it is not empty.
+// moments read "0" and its centre of flotation stays as it was, but it is
+// undefined there and not drawn.
 TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
 {
     setOffsets(1, frameCount, 1, 1, "0");
@@ -189,7 +194,8 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
         EXPECT_EQ(text(&C::waterplaneArea, 1) + text(&C::longitudinalInertia, 1) + text(&C::transverseInertia, 1),
                   "000");
         EXPECT_EQ(text(&C::centreOfFlotation, 1), before);
-        EXPECT_EQ(points(&C::centreOfFlotation).size(), *before ? 10u : 9u);
+        EXPECT_EQ(points(&C::centreOfFlotation).size(), 9u);
+        EXPECT_FALSE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.centreOfFlotation, 1));
     }
 }
 

@@ -108,7 +108,7 @@ TEST_F(ToneComparison, UniformBoxBargeMatchesTheClosedForm)
     }
 }
 
-// By hand for the example ship floating at Тн 1,20 m, Тк 1,26 m, so T = 1,23 m:
+// By hand for the example ship floating at Тср = 1,23 m as the summary shows it:
 // I = (0,236 + 0,236)/2 m⁴ at midship, B/(3T) = 11/3,69 = 2,981030,
 // Δᵢ = (1,2 + 2,981030)·886,74 = 3707,475 t, Δᵢ·L³ = 1,564091·10⁹ t·m³,
 // N = 3,07·10⁶·√(0,236/1,564091·10⁹) = 37,7105 кол/мин; the energy method's
@@ -117,24 +117,24 @@ TEST_F(ToneComparison, UniformBoxBargeMatchesTheClosedForm)
 // B = 3 m gives B/T = 2,44, inside the range: no note.
 TEST_F(ToneComparison, KumaiEstimateByHand)
 {
-    WaterlineIteration floating;
-    floating.forwardDraft = 1.20;
-    floating.aftDraft = 1.26;
-    const TrimmedHull hull{sheet.input, sheet.bonjean.waterlineHeights, 75.0, 3.75, floating};
-    const KumaiEstimate kumai = kumaiTwoNodeFrequency(hull, particulars, vibration);
+    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(sheet, particulars, vibration); }),
+              "Сначала выполните расчет удифферентовки");
+    sheet.complete = true;
+    sheet.results[SummaryLine::meanDraft] = "1,23";
+    const KumaiEstimate kumai = kumaiTwoNodeFrequency(sheet, particulars, vibration);
     EXPECT_NEAR(kumai.perMinute, 37.7105, 1e-4);
     EXPECT_NEAR(differenceFromKumai(4.6944, kumai.perMinute), 18.874, 1e-3);
     EXPECT_EQ(kumai.note, "формула получена для морских судов с B/T 2–4; здесь B/T = 8,9");
 
     particulars.draft = "0";  // the typed draft plays no part
     vibration.sectionInertia.setCell(1, 10, "0,336");
-    EXPECT_NEAR(kumaiTwoNodeFrequency(hull, particulars, vibration).perMinute, 37.7105 * std::sqrt(0.286 / 0.236),
+    EXPECT_NEAR(kumaiTwoNodeFrequency(sheet, particulars, vibration).perMinute, 37.7105 * std::sqrt(0.286 / 0.236),
                 1e-4);
 
     particulars.breadth = "3";
-    EXPECT_EQ(kumaiTwoNodeFrequency(hull, particulars, vibration).note, "");
+    EXPECT_EQ(kumaiTwoNodeFrequency(sheet, particulars, vibration).note, "");
     particulars.designDisplacement = "0";
-    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(hull, particulars, vibration); }),
+    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(sheet, particulars, vibration); }),
               "Значение должно быть больше нуля: «0»");
 }
 
@@ -143,8 +143,10 @@ TEST_F(ToneComparison, KumaiEstimateByHand)
 // 1,09 and 0,95 are not.
 TEST(ToneDifference, WarnsBeyondTenPerCent)
 {
-    const std::vector<ToneSummary> tones = {
-        {1, 0, 0, 0.95, 1.0, {}}, {2, 0, 0, 1.09, 1.0, {}}, {3, 0, 0, 1.47, 1.0, {}}, {4, 0, 0, 0.72, 1.0, {}}};
+    const std::vector<ToneSummary> tones = {{1, 0, 0, 0.95, 1.0, {}, {}},
+                                            {2, 0, 0, 1.09, 1.0, {}, {}},
+                                            {3, 0, 0, 1.47, 1.0, {}, {}},
+                                            {4, 0, 0, 0.72, 1.0, {}, {}}};
     EXPECT_EQ(toneDifferenceWarnings(tones),
               (std::vector<std::string>{
                   "Тон III: энергетический метод отличается от балочной модели на 47 %; для высших тонов принимайте "

@@ -150,7 +150,7 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     chartsWithPoints(document, charts, 1, 190);
 
     document.heading(summarySection);
-    document.captionedValues(summaryLines(results));
+    document.captionedValues(summaryLines(trim));
 }
 
 void remarks(ReportDocument& document, const std::vector<std::string>& warnings)

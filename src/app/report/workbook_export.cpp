@@ -219,7 +219,7 @@ void summarySheet(lxw_workbook* workbook, Formats& formats, const ReportContent&
     sheet.text("Результаты удифферентовки", formats.heading);
     if (!content.trim.complete)
         sheet.text("Расчет удифферентовки не завершен.", formats.note);
-    sheet.captionedValues(summaryLines(content.trim.results));
+    sheet.captionedValues(summaryLines(content.trim));
     if (vibration) {
         sheet.skip();
         sheet.text("Вибрация корпуса", formats.heading);

@@ -31,7 +31,7 @@ ReportExtras reportExtrasOf(const Document& document)
     try {
         const TrimmedHull hull = trimmedHull(document.trim);
         extras.tones = compareTones(hull, document.particulars, document.vibration);
-        const KumaiEstimate kumai = kumaiTwoNodeFrequency(hull, document.particulars, document.vibration);
+        const KumaiEstimate kumai = kumaiTwoNodeFrequency(document.trim, document.particulars, document.vibration);
         extras.kumaiPerMinute = kumai.perMinute;
         if (!kumai.note.empty())
             extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);

@@ -7,6 +7,7 @@
 #include <QFrame>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,13 @@ class TrimSummaryPanel : public QFrame {
 public:
     explicit TrimSummaryPanel(QWidget* parent = nullptr);
 
-    // Shows the summary's texts as the calculation wrote them.
-    void showSummary(const std::array<std::string, summaryLineCount>& summary);
+    // Shows the summary's texts as the calculation wrote them, and beside the
+    // moment's closure (a sum without unit) the closure in kN·m.
+    void showSummary(const std::array<std::string, summaryLineCount>& summary, std::optional<double> momentClosure);
 
 private:
     std::vector<QLabel*> values_;  // in the order of SummaryLine
+    QLabel* momentClosure_ = nullptr;
 };
 
 }  // namespace hullcalc

@@ -362,7 +362,9 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
 
 int TrimWindow::updateChecks()
 {
-    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
+    std::vector<Warning> warnings = checkNumberTexts(sheet_.input);
+    const std::vector<Warning> input = checkInput(particulars_, sheet_.input);
+    warnings.insert(warnings.end(), input.begin(), input.end());
     const std::vector<Warning> results = checkResults(particulars_, sheet_);
     warnings.insert(warnings.end(), results.begin(), results.end());
     const int count = static_cast<int>(warnings.size());

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QRadioButton;
@@ -73,6 +74,11 @@ private:
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
+    // The energy method's shape at the spacings 1..20 and the beam model's at
+    // the frames, on the chart with the same sign at the bow and scale.
+    void drawModeShapes(const std::vector<double>& energy, const std::vector<double>& beam);
+    // A row of "Все тоны": that tone's stiffness, mass, frequency and shapes.
+    void showComparedTone(int row);
 
     VibrationSheet& sheet_;
     const TrimSheet& trim_;
@@ -92,6 +98,7 @@ private:
     std::function<bool()> bringTrimUpToDate_;
     ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
     std::optional<ToneSummary> beam_;
+    std::vector<ToneSummary> comparedTones_;
     bool shownBefore_ = false;
 };
 

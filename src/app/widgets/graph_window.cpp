@@ -36,9 +36,10 @@ void GraphWindow::setResultsOutdated(bool outdated)
         auto* box = qobject_cast<QBoxLayout*>(layout());
         if (!box)
             return;
-        outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
-                                     "пересчитать)",
-                                     this);
+        outdatedNotice_ = new QLabel(
+            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
+            "пересчитать)",
+            this);
         outdatedNotice_->setObjectName("resultsOutdated");
         outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
         box->insertWidget(0, outdatedNotice_);

@@ -23,8 +23,8 @@ constexpr std::array<Colour, frameCount> seriesColours = {
 
 // The body plan's frames in turn take these colours, so that no two
 // neighbouring frames share one.
-constexpr std::array<Colour, 10> bodyPlanColours = {colours::red,    colours::green,  colours::blue,  colours::maroon,
-                                                    orange,          colours::purple, colours::teal,  colours::olive,
+constexpr std::array<Colour, 10> bodyPlanColours = {colours::red,     colours::green,  colours::blue, colours::maroon,
+                                                    orange,           colours::purple, colours::teal, colours::olive,
                                                     colours::fuchsia, colours::navy};
 
 ChartModel multiSeriesChart(std::string title, int count)

@@ -167,9 +167,8 @@ void checkCentreOfGravity(const ShipParticulars& particulars, const InputTables&
         return;
     warnings.push_back(particularWarning(
         "Абсцисса ЦТ XG = " + formatGeneral(*xg) + " м не совпадает с центром масс шпаций Σm·x/Σm = "
-            + formatFixed(centroid, 3) + " м: расхождение " + formatFixed(std::fabs(*xg - centroid), 3)
-            + " м больше " + formatGeneral(designLimits::centroidMismatch * 100) + " % L = " + formatGeneral(limit)
-            + " м",
+            + formatFixed(centroid, 3) + " м: расхождение " + formatFixed(std::fabs(*xg - centroid), 3) + " м больше "
+            + formatGeneral(designLimits::centroidMismatch * 100) + " % L = " + formatGeneral(limit) + " м",
         &ShipParticulars::centreOfGravity));
 }
 
@@ -199,7 +198,53 @@ void checkClosure(double closure, double largest, double limitPercent, double fl
                         Warning::Place::None, 0, 0, nullptr});
 }
 
+// "«1.5» — не число (...)" or "пустая ячейка"; empty for a number.
+std::string notANumberIn(const std::string& text)
+{
+    if (numberIn(text))
+        return {};
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        return "пустая ячейка";
+    return "«" + messageExcerpt(text, 30) + "» — не число (десятичный разделитель — запятая)";
+}
+
 }  // namespace
+
+std::vector<Warning> checkNumberTexts(const InputTables& input)
+{
+    std::vector<Warning> warnings;
+    std::vector<Warning> offsets;
+    bool anyOffset = false;
+    for (int row = 1; row <= frameCount && row < input.offsets.rowCount(); ++row) {
+        for (int column = 1; column <= waterlineCount && column < input.offsets.columnCount(); ++column) {
+            const std::string& text = input.offsets.cell(column, row);
+            anyOffset = anyOffset || !text.empty();
+            if (const std::string what = notANumberIn(text); !what.empty())
+                offsets.push_back(
+                    {"Ячейка «" + frameLabel(row - 1) + "» / ватерлиния «" + std::to_string(column) + "»: " + what,
+                     Warning::Place::Offset, column, row, nullptr});
+        }
+    }
+    if (!anyOffset)
+        warnings.push_back({"Таблица ординат не заполнена", Warning::Place::Offset, 1, 1, nullptr});
+    else
+        warnings.insert(warnings.end(), offsets.begin(), offsets.end());
+
+    std::vector<Warning> masses;
+    bool anyMass = false;
+    for (int row = 1; row <= spacingCount && row < input.masses.rowCount(); ++row) {
+        const std::string& text = input.masses.cell(1, row);
+        anyMass = anyMass || !text.empty();
+        if (const std::string what = notANumberIn(text); !what.empty())
+            masses.push_back(
+                {"Масса шпации «" + spacingLabel(row - 1) + "»: " + what, Warning::Place::Mass, 1, row, nullptr});
+    }
+    if (!anyMass)
+        warnings.push_back({"Таблица масс не заполнена", Warning::Place::Mass, 1, 0, nullptr});
+    else
+        warnings.insert(warnings.end(), masses.begin(), masses.end());
+    return warnings;
+}
 
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
 {
@@ -230,10 +275,9 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
         checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
                      designLimits::shearForceClosurePercent, designLimits::shearForceClosureFloor * std::fabs(weight),
                      "Невязка по перерезывающей силе", "наибольшей перерезывающей силы", "кН", warnings);
-    const auto momentSum = numberIn(results[SummaryLine::bendingMomentClosure]);
-    if (momentSum)
-        checkClosure(*momentSum * sheet.hydrostatics.frameSpacing / 2,
-                     largestMagnitude(results.table, column::correctedMoment),
+    const auto momentClosure = bendingMomentClosure(sheet);
+    if (momentClosure)
+        checkClosure(*momentClosure, largestMagnitude(results.table, column::correctedMoment),
                      designLimits::bendingMomentClosurePercent,
                      designLimits::bendingMomentClosureFloor * std::fabs(weight * sheet.hydrostatics.length),
                      "Невязка по изгибающему моменту", "наибольшего изгибающего момента", "кН·м", warnings);

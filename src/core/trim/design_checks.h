@@ -74,6 +74,12 @@ inline constexpr double centroidMismatch = 0.005;
 // check whose particulars are not numbers is not made.
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
 
+// Every cell of the offsets and the masses whose text is not a number, each
+// named, so that all can be mended before a run (which stops at the first);
+// a table left wholly empty is one warning. The trim window lists them with
+// the other checks; the calculation itself still names the first.
+std::vector<Warning> checkNumberTexts(const InputTables& input);
+
 // After a completed calculation (none for an incomplete sheet): the shear-force
 // and bending-moment closures against the largest corrected values, and the
 // XG now typed against the XC of the accepted waterline.

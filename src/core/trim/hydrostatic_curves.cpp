@@ -1,9 +1,11 @@
 #include "trim/hydrostatic_curves.h"
 
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/number_text.h"
 
+#include <optional>
 #include <vector>
 
 namespace hullcalc {
@@ -11,6 +13,16 @@ namespace hullcalc {
 namespace {
 
 double valueOn(const HydrostaticCurve& curve, int waterline) { return cellValue(curve.values, waterline, 0); }
+
+// A cell's number, or none for a text that is not one.
+std::optional<double> numberOn(const HydrostaticCurve& curve, int waterline)
+{
+    try {
+        return parseNumber(curve.values.cell(waterline, 0));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
 
 void drawPoint(HydrostaticCurve& curve, int waterline, double height)
 {
@@ -55,7 +67,7 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
         }
         const double height = bonjean.waterlineHeights[static_cast<std::size_t>(j)];
         drawPoint(curves.volume, j, height);
-        if (!curves.centreOfBuoyancy.values.cell(j, 0).empty())
+        if (isDefinedOn(curves, curves.centreOfBuoyancy, j))
             drawPoint(curves.centreOfBuoyancy, j, height);
     }
 }
@@ -127,7 +139,7 @@ void computeMetacentricRadii(const WaterlineHeights& z, int waterlines, Hydrosta
     for (int j = 1; j <= waterlines; ++j) {
         const double height = z[static_cast<std::size_t>(j)];
         drawPoint(curves.waterplaneArea, j, height);
-        if (!curves.centreOfFlotation.values.cell(j, 0).empty())
+        if (isDefinedOn(curves, curves.centreOfFlotation, j))
             drawPoint(curves.centreOfFlotation, j, height);
         drawPoint(curves.longitudinalInertia, j, height);
         drawPoint(curves.transverseInertia, j, height);
@@ -151,6 +163,22 @@ void computeMetacentricRadii(const WaterlineHeights& z, int waterlines, Hydrosta
 }
 
 }  // namespace
+
+bool isDefinedOn(const HydrostaticCurves& curves, const HydrostaticCurve& curve, int waterline)
+{
+    if (!numberOn(curve, waterline))
+        return false;
+    const HydrostaticCurve* base = nullptr;
+    if (&curve == &curves.centreOfBuoyancy || &curve == &curves.transverseRadius
+        || &curve == &curves.longitudinalRadius)
+        base = &curves.volume;
+    else if (&curve == &curves.centreOfFlotation)
+        base = &curves.waterplaneArea;
+    if (!base)
+        return true;
+    const std::optional<double> size = numberOn(*base, waterline);
+    return size && *size != 0.0;
+}
 
 void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
                               HydrostaticCurves& curves)

@@ -3,6 +3,7 @@
 #include "vibration/kumai_estimate.h"
 
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
@@ -38,16 +39,19 @@ double positiveParticular(const ShipParticulars& particulars, std::string ShipPa
 // B/3T), given with its comparison for B/T of 2,0 to 3,5 in "Introduction to
 // Naval Architecture", chapter "Vibration, noise and shock", p. 288: the
 // formula belongs to sea-going ships, whose B/T lies about 2 to 4.
-KumaiEstimate kumaiTwoNodeFrequency(const TrimmedHull& hull, const ShipParticulars& particulars,
+KumaiEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
                                     const VibrationSheet& sheet)
 {
+    // The draft Δ floats at, not the draft typed for the loaded ship; as the
+    // summary shows it, the text a later step reads.
+    if (!trim.complete)
+        throw Error("Сначала выполните расчет удифферентовки");
+    const double draft = parseNumber(trim.results[SummaryLine::meanDraft]);  // T, m
+    if (!(draft > 0.0) || !std::isfinite(draft))
+        throw Error("Оценка по Кумаи невозможна: средняя осадка " + formatGeneral(draft) + " м не больше нуля");
     const double displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);  // Δ, t
     const double breadth = positiveParticular(particulars, &ShipParticulars::breadth);                  // B, m
     const double length = positiveParticular(particulars, &ShipParticulars::length);                    // L, m
-    // The draft Δ floats at, not the draft typed for the loaded ship.
-    const double draft = (hull.waterline.forwardDraft + hull.waterline.aftDraft) / 2;  // T, m
-    if (!(draft > 0.0) || !std::isfinite(draft))
-        throw Error("Оценка по Кумаи невозможна: средняя осадка " + formatGeneral(draft) + " м не больше нуля");
     // Midship lies between spacings 9-10 and 10-11.
     const double inertia = (cellValue(sheet.sectionInertia, 1, 10) + cellValue(sheet.sectionInertia, 1, 11)) / 2;
 
@@ -56,8 +60,8 @@ KumaiEstimate kumaiTwoNodeFrequency(const TrimmedHull& hull, const ShipParticula
     const double virtualDisplacement = (1.2 + breadth / (3 * draft)) * displacement;  // Δᵢ, t
     estimate.perMinute = 3.07e6 * squareRoot(divide(inertia, virtualDisplacement * length * length * length));
     if (estimate.breadthToDraft < kumaiLowestBreadthToDraft || estimate.breadthToDraft > kumaiHighestBreadthToDraft)
-        estimate.note = "формула получена для морских судов с B/T 2–4; здесь B/T = "
-                        + formatFixed(estimate.breadthToDraft, 1);
+        estimate.note =
+            "формула получена для морских судов с B/T 2–4; здесь B/T = " + formatFixed(estimate.breadthToDraft, 1);
     return estimate;
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "trim/ship_particulars.h"
-#include "vibration/vibration.h"
+#include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
 
 #include <string>
@@ -26,12 +26,12 @@ struct KumaiEstimate {
 // (the mean of spacings 9-10 and 10-11 of the sheet's input), m⁴;
 // Δᵢ = (1,2 + B/(3T))·Δ the displacement with the water vibrating with the
 // hull, t, from the design displacement Δ and the breadth B of the
-// particulars and the mean draft T of the trimmed hull's accepted waterline
-// (the draft at which Δ floats); and L the design length, m.
-// Throws ParticularError for a particular that is not a positive number,
-// CellError for a section inertia that is not a number, and Error when the
-// mean draft is not positive.
-KumaiEstimate kumaiTwoNodeFrequency(const TrimmedHull& hull, const ShipParticulars& particulars,
+// particulars and the mean draft T of the accepted waterline (the draft at
+// which Δ floats, Тср as the trim's summary shows it); and L the design
+// length, m. Throws Error when the trim run did not complete or Тср is not
+// positive, ParticularError for a particular that is not a positive number,
+// and CellError for a section inertia that is not a number.
+KumaiEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
                                     const VibrationSheet& sheet);
 
 // The energy method's tone I (ω, 1/s) against the estimate (кол/мин), in % of

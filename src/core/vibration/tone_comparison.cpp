@@ -39,6 +39,8 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
     summary.energyFrequency = parseNumber(computedSheet.frequency);
     summary.beamFrequency = mode.circularFrequency;
     summary.beamShape = mode.deflection;
+    for (int r = 1; r <= spacingCount; ++r)
+        summary.energyShape.push_back(cellValue(table, column::correctedShape, r));
     return summary;
 }
 
