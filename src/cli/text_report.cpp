@@ -122,6 +122,9 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
+    // The moment's closure above is a sum without unit; as a moment:
+    if (const std::optional<double> moment = bendingMomentClosure(sheet))
+        out << "Невязка по изгибающему моменту (× ΔL/2), кН·м " << formatF(*moment) << '\n';
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else

@@ -2,14 +2,13 @@
 
 #include "widgets/activation.h"
 
-#include <QBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace hullcalc {
 
 GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSize size, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window), caption_(caption)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -30,10 +29,13 @@ void GraphWindow::refresh()
         chart->refresh();
 }
 
+// The title says so in every window; where the charts stand one above the
+// other, a line above them too.
 void GraphWindow::setResultsOutdated(bool outdated)
 {
+    setWindowTitle(outdated ? caption_ + " — результаты устарели" : caption_);
     if (!outdatedNotice_) {
-        auto* box = qobject_cast<QBoxLayout*>(layout());
+        auto* box = qobject_cast<QVBoxLayout*>(layout());
         if (!box)
             return;
         outdatedNotice_ = new QLabel(

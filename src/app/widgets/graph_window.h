@@ -33,6 +33,7 @@ protected:
     std::vector<ChartView*> charts_;
 
 private:
+    QString caption_;
     QLabel* outdatedNotice_ = nullptr;
 };
 
