@@ -1,5 +1,7 @@
 #include "trim/trim_calculation.h"
 
+#include "trim/bonjean_drawing.h"
+
 namespace hullcalc {
 
 void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
@@ -12,10 +14,12 @@ void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
     drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
     computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
     drawBonjeanCurves(sheet.bonjean);
+    drawBonjeanScale(sheet.bonjean);
     computeHydrostaticCurves(sheet.input, sheet.bonjean, particulars, sheet.hydrostatics);
     computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, particulars, sheet.curvesOfForm);
     const DesignWaterline waterline =
         findDesignWaterline(sheet.bonjean, sheet.hydrostatics, particulars, sheet.iteration);
+    drawDesignWaterline(sheet.iteration, sheet.bonjean);
     buildTrimTable(sheet.input, sheet.iteration, sheet.hydrostatics.frameSpacing, particulars, waterline,
                    sheet.results);
     computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, waterline.meanDraft,

@@ -29,8 +29,8 @@ void clearTrimResults(TrimSheet& sheet)
     bonjean.waterlineHeights.fill(0.0);
     clearDataCells(bonjean.sectionAreas);
     clearDataCells(bonjean.sectionMoments);
-    for (ChartModel* chart :
-         {&bonjean.bodyPlan, &bonjean.bonjeanCurves, &bonjean.sectionalAreaCurves, &bonjean.staticMomentCurves})
+    for (ChartModel* chart : {&bonjean.bodyPlan, &bonjean.bonjeanCurves, &bonjean.bonjeanMomentCurves,
+                              &bonjean.sectionalAreaCurves, &bonjean.staticMomentCurves})
         chart->clear();
 
     HydrostaticCurves& curves = sheet.hydrostatics;

@@ -71,6 +71,8 @@ inline constexpr std::string_view bodyPlanChart = "OTChGraphResults";
 inline constexpr std::string_view bodyPlanLegend = "OTChLegend";
 inline constexpr std::string_view bonjeanWindow = "MBGraphForm";
 inline constexpr std::string_view bonjeanChart = "MBGraphResults";
+inline constexpr std::string_view bonjeanMomentChart = "MBMomentGraph";
+inline constexpr std::string_view bonjeanPages = "MBPages";
 inline constexpr std::string_view sectionalAreaWindow = "SSpGraphForm";
 inline constexpr std::string_view sectionalAreaChart = "SSpGraphResults";
 inline constexpr std::string_view staticMomentWindow = "StatMomGraphForm";
@@ -138,6 +140,7 @@ inline std::vector<NamedChart> trimCharts(const TrimSheet& sheet)
         {trim, "WrGraph", sheet.iteration.designSectionAreaChart},
         {graphs::bodyPlanWindow, graphs::bodyPlanChart, sheet.bonjean.bodyPlan},
         {graphs::bonjeanWindow, graphs::bonjeanChart, sheet.bonjean.bonjeanCurves},
+        {graphs::bonjeanWindow, graphs::bonjeanMomentChart, sheet.bonjean.bonjeanMomentCurves},
         {graphs::sectionalAreaWindow, graphs::sectionalAreaChart, sheet.bonjean.sectionalAreaCurves},
         {graphs::staticMomentWindow, graphs::staticMomentChart, sheet.bonjean.staticMomentCurves},
         {graphs::resultsWindow, graphs::resultsCharts[0], sheet.results.loadChart},
