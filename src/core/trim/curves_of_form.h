@@ -129,6 +129,24 @@ struct InitialStability {
     bool operator==(const InitialStability&) const = default;
 };
 
+// The lines of the initial stability under the result summary, in the order
+// shown, with the snake_case name outside code sees.
+struct StabilityLine {
+    std::string InitialStability::*text;
+    std::string_view caption;
+    std::string_view key;
+};
+inline const std::array<StabilityLine, 6> stabilityLines = {{
+    {&InitialStability::verticalCentreOfGravity, "Аппликата ЦТ, м   z_g =", "vertical_centre_of_gravity"},
+    {&InitialStability::centreOfBuoyancyHeight, "Аппликата ЦВ, м   Zc =", "centre_of_buoyancy_height"},
+    {&InitialStability::transverseMetacentre, "Аппликата метацентра, м   KM =", "transverse_metacentre"},
+    {&InitialStability::longitudinalMetacentre,
+     "Аппликата продольного метацентра, м   KML =", "longitudinal_metacentre"},
+    {&InitialStability::metacentricHeight, "Метацентрическая высота, м   h =", "metacentric_height"},
+    {&InitialStability::longitudinalMetacentricHeight,
+     "Продольная метацентрическая высота, м   H =", "longitudinal_metacentric_height"},
+}};
+
 // Zc, r and R interpolated at the mean draft between the waterlines as the
 // summary interpolates XF and R (a draft on a waterline takes its value),
 // then h and H against the z_g typed. A z_g that is not a number throws
