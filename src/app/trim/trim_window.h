@@ -93,6 +93,7 @@ signals:
     void sectionalAreasRequested();
     void staticMomentsRequested();
     void resultsChartsRequested();
+    void bonjeanScaleRequested();
 
 protected:
     bool event(QEvent* event) override;
