@@ -372,7 +372,7 @@ void TrimPages::addCurvesOfFormPage()
                                   "величина не определена (нет объема водоизмещения)",
                                   page),
                       0, 0, 1, 2);
-    GridView* table = addGrid(sheet_.curvesOfForm.table, 78, false, page);
+    GridView* table = addGrid(sheet_.curvesOfForm.table, 100, false, page);
     const TextGrid& grid = sheet_.curvesOfForm.table;
     table->setFixedHeight(25 * grid.rowCount() + 22);
     layout->addWidget(table, 1, 0, 1, 2);
