@@ -420,7 +420,8 @@ void TrimWindow::printCharts()
 {
     const TrimTable& results = sheet_.results;
     runAction(this, [&] {
-        printOnDefaultPrinter(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart));
+        hullcalc::printCharts(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),
+                              this, choosePrinter_);
     });
 }
 

@@ -438,7 +438,7 @@ void VibrationWindow::showModeShapes()
 
 void VibrationWindow::printChart()
 {
-    runAction(this, [&] { printOnDefaultPrinter({{shownShapes_, modeShapeLook()}}); });
+    runAction(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
 }
 
 }  // namespace hullcalc

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -35,12 +36,40 @@ bool isPageStep(const QKeyEvent* key)
     return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier);
 }
 
+// A clipboard text that holds more than one cell: a block from a spreadsheet.
+bool isBlock(const QString& text)
+{
+    QString cells = text;
+    while (cells.endsWith('\n') || cells.endsWith('\r'))
+        cells.chop(1);
+    return cells.contains('\t') || cells.contains('\n');
+}
+
+// The cell editors of a grid report their keys to the grid first, so that a
+// block pasted into an open editor goes into the grid's cells, not into one.
+class CellEditorDelegate : public QStyledItemDelegate {
+public:
+    explicit CellEditorDelegate(GridView* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor)
+            editor->installEventFilter(grid_);
+        return editor;
+    }
+
+private:
+    GridView* grid_;
+};
+
 }  // namespace
 
 GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     : QTableView(parent), model_(new TextGridModel(grid, look.editable, this)), look_(look)
 {
     setModel(model_);
+    setItemDelegate(new CellEditorDelegate(this));
     horizontalHeader()->setDefaultSectionSize(look.columnWidth);
     horizontalHeader()->setMinimumSectionSize(16);
     horizontalHeader()->setSectionsClickable(false);
@@ -240,6 +269,21 @@ void GridView::showEvent(QShowEvent* event)
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Ctrl+V in an open cell editor with a block on the clipboard: the editor
+    // closes without its text and the block is pasted from its cell on.
+    if (watched != corner_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* editor = qobject_cast<QWidget*>(watched);
+        if (editor && key->matches(QKeySequence::Paste) && isBlock(QGuiApplication::clipboard()->text())) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            QTableView::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            pasteClipboard();
+            return true;
+        }
+    }
     auto* corner = qobject_cast<QAbstractButton*>(watched);
     if (!corner || corner != corner_ || event->type() != QEvent::Paint || model_->cornerText().isEmpty())
         return QTableView::eventFilter(watched, event);
