@@ -440,8 +440,9 @@ private slots:
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal
-    // commas as one undo step; result grids are shown, not edited, and the
-    // trim table's view names its columns.
+    // commas as one undo step, named so in the menu; undo and redo select the
+    // cells they change; result grids are shown, not edited, and the trim
+    // table's view names its columns.
     void pastedBlockIsOneUndoStep()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -454,9 +455,14 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string("1,5"));
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string("4,5"));
         QVERIFY(udif->isWindowModified());
+        QCOMPARE(udif->findChild<QAction*>("undo")->text(), QString("Отменить: вставка"));
+        offsets->setCurrentIndex(offsets->model()->index(0, 0));
         QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string());
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string());
+        QCOMPARE(currentCell(offsets), (QPair<int, int>(2, 4)));
+        QCOMPARE(offsets->selectionModel()->selectedIndexes().size(), 4);
+        QCOMPARE(udif->findChild<QAction*>("redo")->text(), QString("Повторить: вставка"));
 
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));

@@ -17,6 +17,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/undo_actions.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
@@ -192,10 +193,10 @@ void TrimWindow::createMenus()
 
     QMenu* edit = menuBar()->addMenu("&Правка");
     edit->setObjectName("EditMenu");
-    QAction* undo = undo_.createUndoAction(this, "Отменить");
+    QAction* undo = createUndoAction(undo_, this);
     undo->setObjectName("undo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undo_.createRedoAction(this, "Повторить");
+    QAction* redo = createRedoAction(undo_, this);
     redo->setObjectName("redo");
     // Ctrl+Y as spreadsheets have it, and the platform's own (which may be the same).
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -347,7 +348,26 @@ void TrimWindow::changeInput(const QString& description, const std::function<voi
         return;
     }
     undo_.push(new SnapshotCommand<InputTables>(description, sheet_.input, std::move(before), sheet_.input,
-                                                [this] { refreshViews(); }));
+                                                [this](const InputTables& replaced) {
+                                                    refreshViews();
+                                                    showChangedCells(replaced);
+                                                }));
+}
+
+// After an undo or redo the cells it changed are selected on their page, the
+// offsets' before the masses'.
+void TrimWindow::showChangedCells(const InputTables& replaced)
+{
+    for (const auto& [grid, before] :
+         {std::pair{&sheet_.input.offsets, &replaced.offsets}, std::pair{&sheet_.input.masses, &replaced.masses}}) {
+        GridView* view = pages_->viewOf(*grid);
+        if (!view || *grid == *before)
+            continue;
+        if (const std::optional<int> page = pageShowing(sheet_, *grid))
+            pages_->setCurrentIndex(*page);
+        view->selectDifferencesFrom(*before);
+        return;
+    }
 }
 
 void TrimWindow::clearInput()

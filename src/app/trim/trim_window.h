@@ -112,6 +112,7 @@ private:
     void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void showChangedCells(const InputTables& replaced);
     void updateChecks();
     void showWarning(const Warning& warning);
 

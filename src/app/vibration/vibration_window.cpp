@@ -196,7 +196,10 @@ QWidget* VibrationWindow::inputPage()
         if (sheet_.sectionInertia == before)
             return;
         undo_.push(new SnapshotCommand<TextGrid>(description, sheet_.sectionInertia, std::move(before),
-                                                 sheet_.sectionInertia, [this] { inertia_->refresh(); }));
+                                                 sheet_.sectionInertia, [this](const TextGrid& replaced) {
+                                                     inertia_->refresh();
+                                                     inertia_->selectDifferencesFrom(replaced);
+                                                 }));
         emit inputEdited();
     });
     inertia_->setMinimumHeight(160);

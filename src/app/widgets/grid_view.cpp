@@ -154,6 +154,30 @@ void GridView::clearSelectedCells()
     runAction(this, [&] { model_->clearCells(chosenCells()); });
 }
 
+bool GridView::selectDifferencesFrom(const TextGrid& other)
+{
+    const TextGrid& grid = model_->grid();
+    int top = grid.rowCount(), left = grid.columnCount(), bottom = -1, right = -1;
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row)
+        for (int column = grid.fixedColumns(); column < grid.columnCount(); ++column) {
+            const bool inOther = row < other.rowCount() && column < other.columnCount();
+            if (inOther && grid.cell(column, row) == other.cell(column, row))
+                continue;
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
+            left = std::min(left, column);
+            right = std::max(right, column);
+        }
+    if (bottom < 0)
+        return false;
+    const QModelIndex first = model_->index(top - grid.fixedRows(), left - grid.fixedColumns());
+    const QModelIndex last = model_->index(bottom - grid.fixedRows(), right - grid.fixedColumns());
+    setCurrentIndex(first);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+    scrollTo(first);
+    return true;
+}
+
 void GridView::moveDown()
 {
     const QModelIndex below = model_->index(currentIndex().row() + 1, currentIndex().column());
