@@ -17,11 +17,13 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -428,7 +430,9 @@ private slots:
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
+        app->session().markChanged();  // a particular typed: a change not yet saved
         click(udif, "ExampleButton");
+        QCOMPARE(questionsAsked, 0);  // but the empty tables lose nothing
         QVERIFY(udif->isWindowModified());
         click(udif, "ClearButton");
         QCOMPARE(questionsAsked, 1);  // the example is a change not yet saved
@@ -531,6 +535,17 @@ private slots:
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
+
+        // The main window's "Файл" lists the project with its folder as the
+        // tooltip; a recent file that is gone is shown and leaves the list.
+        auto* recent = child<QMenu>(&app->mainWindow(), "recentFiles");
+        QCOMPARE(recent->actions().first()->text(), QString("project.hullcalc"));
+        QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(dir.path()));
+        QVERIFY(QFile::remove(file));
+        recent->actions().first()->trigger();
+        QCOMPARE(shownErrors.size(), 2);
+        QVERIFY(!app->session().recentFiles().contains(QFileInfo(file).absoluteFilePath()));
+        QVERIFY(recent->isEnabled() == !app->session().recentFiles().isEmpty());
     }
 
     // "Файл → Экспорт в Excel…" writes the workbook of what the windows hold;

@@ -15,6 +15,7 @@
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
+#include "widgets/recent_files_menu.h"
 #include "widgets/results_charts.h"
 #include "widgets/snapshot_command.h"
 #include "widgets/undo_actions.h"
@@ -370,27 +371,45 @@ void TrimWindow::showChangedCells(const InputTables& replaced)
     }
 }
 
+namespace {
+
+// Whether a table holds anything typed: a data cell with a text.
+bool holdsTexts(const TextGrid& grid)
+{
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row)
+        for (int column = grid.fixedColumns(); column < grid.columnCount(); ++column)
+            if (!grid.cell(column, row).empty())
+                return true;
+    return false;
+}
+
+}  // namespace
+
+// The question before the tables are replaced is asked only where something
+// typed would go: over empty tables there is nothing to save.
+bool TrimWindow::mayReplaceTables()
+{
+    const bool typed = holdsTexts(sheet_.input.offsets) || holdsTexts(sheet_.input.masses);
+    return !typed || mayDiscardChanges_(this);
+}
+
 void TrimWindow::clearInput()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     changeInput("Очистка", [this] { clearInputTables(sheet_.input); });
 }
 
 void TrimWindow::fillExample()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     changeInput("Пример", [this] { fillExampleShip(sheet_.input); });
 }
 
 void TrimWindow::setRecentFiles(const QStringList& files)
 {
-    recentFiles_->clear();
-    for (const QString& file : files)
-        recentFiles_->addAction(QFileInfo(file).fileName(), this, [this, file] { emit recentFileRequested(file); })
-            ->setToolTip(file);
-    recentFiles_->setEnabled(!files.isEmpty());
+    fillRecentFilesMenu(*recentFiles_, files, [this](const QString& file) { emit recentFileRequested(file); });
 }
 
 void TrimWindow::setDiscardGuard(DiscardGuard guard)
@@ -423,7 +442,7 @@ void TrimWindow::saveResults()
 
 void TrimWindow::loadInput()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     const QString name = chooseFile_(this, FileDialog::OpenInput);
     if (name.isEmpty())

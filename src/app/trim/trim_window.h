@@ -113,6 +113,7 @@ private:
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
     void showChangedCells(const InputTables& replaced);
+    bool mayReplaceTables();
     void updateChecks();
     void showWarning(const Warning& warning);
 
