@@ -208,6 +208,15 @@ private slots:
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
         QCOMPARE(listed, 16);
+        // However narrow the window (from 800 px on), no caption falls below
+        // the list's last row.
+        for (int width : {800, 850, 880, 1000}) {
+            udif->resize(width, udif->height());
+            QCoreApplication::processEvents();
+            for (int row = 0; row < list->count(); ++row)
+                QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(row))),
+                         qPrintable(QString("%1 at %2 px").arg(list->item(row)->text()).arg(width)));
+        }
 
         GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         offsets->setFocus();

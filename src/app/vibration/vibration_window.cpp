@@ -206,7 +206,7 @@ QWidget* VibrationWindow::inputPage()
     layout->addWidget(inertia_, row, 0, 1, 3);
     layout->setRowStretch(row++, 1);
 
-    auto* calculateButton = new QPushButton("Расчет", page);
+    auto* calculateButton = new QPushButton("&Расчет", page);
     calculateButton->setObjectName(toQString(names::calculate));
     QFont bold = calculateButton->font();
     bold.setBold(true);
@@ -250,11 +250,11 @@ QWidget* VibrationWindow::inputPage()
     chartColumn->addWidget(tones_);
     chartColumn->addWidget(kumai_);
     layout->addLayout(chartColumn, 0, 3, row, 1);
-    auto* allTones = new QPushButton("Все тоны", page);
+    auto* allTones = new QPushButton("&Все тоны", page);
     allTones->setObjectName("allTonesButton");
     allTones->setToolTip("Рассчитать тоны I–IV обоими методами; выбранный тон и его график не меняются");
     connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
-    auto* print = new QPushButton("Печать графика", page);
+    auto* print = new QPushButton("Пе&чать графика", page);
     print->setObjectName(toQString(names::printChart));
     print->setToolTip("График формы колебаний на принтер");
     connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
