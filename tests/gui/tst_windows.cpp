@@ -350,6 +350,16 @@ private slots:
         QVERIFY(labelText(vibr, "kumaiEstimate").contains("Кумаи"));
         QCOMPARE(labelText(vibr, "Label6"), toneThree);
 
+        // Whatever the results make the page need, and however small the
+        // window, its buttons stay in sight: the page scrolls, not they.
+        vibr->resize(700, 420);
+        QCoreApplication::processEvents();
+        for (const char* button : {"SpeedButton8", "allTonesButton", "Button1"}) {
+            auto* shown = child<QPushButton>(vibr, button);
+            const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
+            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), button);
+        }
+
         activate(&app->mainWindow());
         activate(vibr);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());

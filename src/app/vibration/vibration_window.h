@@ -66,6 +66,7 @@ protected:
 
 private:
     QWidget* inputPage();
+    QWidget* buttonBar();
     void activate();
     void refreshViews();
     QString pointAt(const Failure& failure);
