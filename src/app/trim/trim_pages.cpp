@@ -80,7 +80,7 @@ QStringList frameCaptions()
 TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, QWidget* parent)
     : QTabWidget(parent), sheet_(sheet), runInputEdit_(std::move(runInputEdit))
 {
-    // Sixteen pages do not fit in one row of tabs: a list beside the pages
+    // Seventeen pages do not fit in one row of tabs: a list beside the pages
     // names every page, each a click away, and the tabs themselves are hidden.
     setObjectName(toQString(names::pages));
     tabBar()->hide();
