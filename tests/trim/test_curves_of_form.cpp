@@ -274,6 +274,14 @@ TEST_F(CurvesOfFormTest, StabilityInTheRunAndItsWarnings)
     const std::vector<std::string> low = warningsWith(metacentreOfRun() - 0.1);
     ASSERT_EQ(low.size(), 1u);
     EXPECT_NE(low[0].find("меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)"), std::string::npos) << low[0];
+
+    // A mean draft where Zc and r are undefined is said, not passed over.
+    sheet.stability = {};
+    sheet.stability.verticalCentreOfGravity = "2,00";
+    sheet.stability.undefinedAtDraft = true;
+    const std::vector<std::string> undefined = stabilityWarnings();
+    ASSERT_EQ(undefined.size(), 1u);
+    EXPECT_EQ(undefined[0].rfind("Начальная остойчивость не вычислена", 0), 0u) << undefined[0];
 }
 
 }  // namespace
