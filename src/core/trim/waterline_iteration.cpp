@@ -200,7 +200,7 @@ Approximation firstApproximation(const EvenKeel& evenKeel, double centreOfGravit
 }  // namespace
 
 WaterlineIteration::WaterlineIteration()
-    : frameDraftChart(singleSeriesChart("Расчётные ватерлинии в приближениях", colours::red)),
+    : frameDraftChart(singleSeriesChart("Расчетные ватерлинии в приближениях", colours::red)),
       designSectionAreaChart(singleSeriesChart("", colours::red))
 {}
 
