@@ -73,6 +73,7 @@ signals:
 private:
     bool saveTo(const QString& path, QWidget* parent);
     void rememberRecent(const QString& path);
+    void forgetRecent(const QString& path);
     void setPath(const QString& path);
     void setResultsOutdated(bool outdated);
 

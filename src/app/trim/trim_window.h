@@ -1,7 +1,9 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its sixteen pages, the summary, the file menu and
+// the trim calculation on its seventeen pages, the summary, the file menu and
 // the buttons that run the calculation and open the graph windows.
 #pragma once
+
+#include "widgets/chart_printing.h"
 
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -66,6 +68,8 @@ public:
     enum class FileDialog { SaveInput, SaveResults, OpenInput };
     using FileChooser = std::function<QString(QWidget* parent, FileDialog dialog)>;
     void setFileChooser(FileChooser chooser);
+    // Where "Печать графиков" prints: the print dialog unless a test answers.
+    void setPrinterChoice(PrinterChoice choose) { choosePrinter_ = std::move(choose); }
 
     // Asked before "Очистка", "Пример" and "Загрузить" replace the tables:
     // whether the changes not yet saved may go (the application asks the user
@@ -104,6 +108,7 @@ signals:
     void sectionalAreasRequested();
     void staticMomentsRequested();
     void resultsChartsRequested();
+    void bonjeanScaleRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -121,6 +126,8 @@ private:
     void selectCell(const TextGrid& grid, int column, int row);
     bool runCalculation();
     void showStatus();
+    void showChangedCells(const InputTables& replaced);
+    bool mayReplaceTables();
     // Shows the checks' warnings and returns how many there are.
     int updateChecks();
     void showWarning(const Warning& warning);
@@ -143,6 +150,7 @@ private:
     bool resultsOutdated_ = false;
     DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
+    PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
 };
 

@@ -4,6 +4,7 @@
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "trim/bonjean_drawing.h"
 
 #include <array>
 
@@ -45,7 +46,8 @@ BonjeanScale::BonjeanScale()
     for (int frame = 0; frame < frameCount; ++frame)
         bodyPlan.series.emplace_back(frameLabel(frame), bodyPlanColours[static_cast<std::size_t>(frame) % 10],
                                      SeriesKind::Line, PointOrder::AscendingX);
-    bonjeanCurves = multiSeriesChart("Масштаб Бонжана", frameCount);
+    bonjeanCurves = bonjeanScaleChart("Площади шпангоутов");
+    bonjeanMomentCurves = bonjeanScaleChart("Статические моменты шпангоутов");
     sectionalAreaCurves = multiSeriesChart("Строевая по шпангоутам", waterlineCount);
     staticMomentCurves = multiSeriesChart("Статический момент", frameCount);
 }
