@@ -19,7 +19,7 @@ bool OutputWriter::mayWrite(const std::string& target)
     const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
     if (std::none_of(protected_.begin(), protected_.end(), isProtected))
         return true;
-    err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    err_ << "hullcalc-cli: файл «" << target << "» не записан: это входной файл, который не удалось прочитать\n";
     return false;
 }
 
@@ -66,8 +66,8 @@ bool OutputWriter::makeDirectory(const std::string& directory)
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         return true;
-    err_ << "hullcalc-cli: cannot create the folder '" << directory
-         << "': " << (error ? fileErrorMessage(error) : "a file of that name is in the way") << '\n';
+    err_ << "hullcalc-cli: не удалось создать папку «" << directory
+         << "»: " << (error ? userMessage(fileErrorMessage(error)) : "на ее месте файл с тем же именем") << '\n';
     return false;
 }
 
@@ -76,7 +76,7 @@ bool OutputWriter::finishStandardOutput()
     out_.flush();
     if (out_)
         return true;
-    err_ << "hullcalc-cli: cannot write to standard output\n";
+    err_ << "hullcalc-cli: не удалось записать в стандартный вывод\n";
     return false;
 }
 

@@ -341,7 +341,8 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
         args.insert(args.end(), outputs.begin(), outputs.end());
         const Outcome r = run(args);
         EXPECT_EQ(r.status, 1) << outputs[0];
-        EXPECT_TRUE(contains(r.err, "not writing '" + outputs[1] + "': it is an input file that could not be read"))
+        EXPECT_TRUE(
+            contains(r.err, "файл «" + outputs[1] + "» не записан: это входной файл, который не удалось прочитать"))
             << r.err;
         EXPECT_FALSE(fs::exists(missing)) << outputs[0];
     }
@@ -385,7 +386,7 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
     std::ofstream(dir / "file") << "old";
     const Outcome blocked = run({"--print-pdf", path("file")});
     EXPECT_EQ(blocked.status, 1);
-    EXPECT_TRUE(contains(blocked.err, "cannot create the folder '" + path("file") + "'")) << blocked.err;
+    EXPECT_TRUE(contains(blocked.err, "не удалось создать папку «" + path("file") + "»")) << blocked.err;
     EXPECT_EQ(bytesOf(dir / "file"), "old");
 }
 

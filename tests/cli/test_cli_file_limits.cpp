@@ -112,7 +112,7 @@ TEST_F(CliFileLimits, FullStandardOutputExitsWithOne)
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"}, {"--json", "-"}}) {
         const Exit r = runLimited(args, RLIM_INFINITY, errFile, "/dev/full");
         EXPECT_EQ(r.status, 1) << args[0];
-        EXPECT_EQ(r.err, "hullcalc-cli: cannot write to standard output\n") << args[0];
+        EXPECT_EQ(r.err, "hullcalc-cli: не удалось записать в стандартный вывод\n") << args[0];
     }
 }
 

@@ -109,7 +109,7 @@ public:
         : sheet_(workbook_add_worksheet(workbook, name)), formats_(formats)
     {
         if (!sheet_)
-            throw Error(std::string("the sheet «") + name + "» cannot be added");
+            throw Error(std::string("Не удалось добавить лист «") + name + "» в книгу");
     }
     SheetWriter(const SheetWriter&) = delete;
     SheetWriter& operator=(const SheetWriter&) = delete;
