@@ -33,7 +33,7 @@ void reportMessages(std::ostream& err, const ShipRun& run)
         err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
         return;
-    const Failure& failure = *run.failure;
+    const RunFailure& failure = *run.failure;
     err << prefix << firstLine(failure.message) << '\n';
     if (!failure.place.label.empty())
         err << prefix << "at " << failure.place.label << '\n';

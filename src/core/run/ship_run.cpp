@@ -20,13 +20,13 @@ namespace {
 // anything else (a bad_alloc, a logic fault) still stops this ship only, with
 // its message.
 template<typename Step>
-std::optional<Failure> attempt(const TrimSheet& trim, const VibrationSheet* vibration, Step&& step)
+std::optional<RunFailure> attempt(const TrimSheet& trim, const VibrationSheet* vibration, Step&& step)
 {
     try {
         step();
         return std::nullopt;
     } catch (const std::exception& e) {
-        return failureOf(e, trim, vibration);
+        return runFailureOf(e, trim, vibration);
     }
 }
 
@@ -41,7 +41,7 @@ VibrationSheet vibrationInputOf(const Ship& ship)
 
 }  // namespace
 
-Failure failureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration)
+RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration)
 {
     return {error.what(), placeOf(error, trim, vibration)};
 }
@@ -128,7 +128,7 @@ ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message)
     run.ship = std::move(ship);
     writeHeaders(run.trim.sheet);
     run.trim.sheet.input = run.ship.input;
-    run.failure = Failure{std::move(message), {}};
+    run.failure = RunFailure{std::move(message), {}};
     return run;
 }
 

@@ -25,20 +25,20 @@ inline constexpr int modeShape = 17;    // the corrected mode shape w
 
 // A calculation or the loading stopped: the message the windows show and
 // where its cause stands.
-struct Failure {
+struct RunFailure {
     std::string message;
     FailurePlace place;
 };
 
 // The failure of `error` with its place in `trim` or `vibration` (may be null).
-Failure failureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr);
+RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr);
 
 // "Расчет" of the trim window with «Проверка данных» around it.
 struct TrimRun {
     TrimSheet sheet;  // complete only when the calculation ran to its end
     // The checks of the input before the calculation, then of the results after it.
     std::vector<Warning> warnings;
-    std::optional<Failure> failure;
+    std::optional<RunFailure> failure;
 };
 
 TrimRun runTrim(const Ship& ship);
@@ -52,7 +52,7 @@ struct ToneRun {
     VibrationSheet sheet;
     std::optional<ToneSummary> beam;
     std::optional<std::string> beamError;  // why there is no beam model, when the energy method completed
-    std::optional<Failure> failure;
+    std::optional<RunFailure> failure;
 };
 
 // `tone` 1..4; a trim run that did not complete stops it as the window would.
@@ -66,7 +66,7 @@ struct KumaiEstimate {
 
 struct KumaiRun {
     std::optional<KumaiEstimate> estimate;
-    std::optional<Failure> failure;
+    std::optional<RunFailure> failure;
 };
 
 // `toneOne` is the energy method's run of tone I.
@@ -81,7 +81,7 @@ struct ShipRun {
     TrimRun trim;
     std::vector<ToneRun> tones;  // those attempted: none after a failed trim calculation
     std::optional<KumaiEstimate> kumai;
-    std::optional<Failure> failure;  // the first
+    std::optional<RunFailure> failure;  // the first
 };
 
 ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai);
