@@ -59,10 +59,17 @@ TrimRun runTrim(const Ship& ship)
     TrimRun run;
     writeHeaders(run.sheet);
     run.sheet.input = ship.input;
-    run.warnings = checkInput(ship.particulars, run.sheet.input);
-    run.failure = attempt(run.sheet, nullptr, [&] { runTrimCalculation(run.sheet, ship.particulars); });
-    const std::vector<Warning> results = checkResults(ship.particulars, run.sheet);
-    run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    // A check that cannot even state its finding (a value beyond any text)
+    // stops the run as a failed step would.
+    run.failure = attempt(run.sheet, nullptr, [&] { run.warnings = checkInput(ship.particulars, run.sheet.input); });
+    if (!run.failure)
+        run.failure = attempt(run.sheet, nullptr, [&] { runTrimCalculation(run.sheet, ship.particulars); });
+    const std::optional<RunFailure> checked = attempt(run.sheet, nullptr, [&] {
+        const std::vector<Warning> results = checkResults(ship.particulars, run.sheet);
+        run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    });
+    if (!run.failure)
+        run.failure = checked;
     return run;
 }
 
