@@ -17,8 +17,6 @@
 #include "trim/data_files.h"
 #include "widgets/results_charts.h"
 
-#include <sstream>
-
 namespace hullcalc {
 
 namespace {
@@ -39,16 +37,6 @@ void reportMessages(std::ostream& err, const ShipRun& run)
         err << prefix << "at " << failure.place.label << '\n';
     if (const auto newline = failure.message.find('\n'); newline != std::string::npos)
         err << failure.message.substr(newline + 1) << '\n';
-}
-
-// Whether an output other than the JSON is written to standard output.
-bool sharesStandardOutput(const CliOptions& options)
-{
-    for (const std::optional<std::string>* output :
-         {&options.dumpFile, &options.resultsFile, &options.saveInputFile, &options.projectFile})
-        if (*output == "-")
-            return true;
-    return false;
 }
 
 // What the windows would let the user save or print, also after a failure.
@@ -138,17 +126,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (results)
             results->finish();
     };
-    if (!options.jsonFile) {
-        computeAll(nullptr);
-    } else if (*options.jsonFile == "-" && sharesStandardOutput(options)) {
-        // Another output goes to standard output between the ships: the JSON
-        // follows them all, as a whole.
-        std::ostringstream json;
-        computeAll(&json);
-        succeeded &= writer.write("-", json.str());
-    } else {
+    // No other output shares standard output with the JSON (the options refuse it).
+    if (options.jsonFile)
         succeeded &= writer.stream(*options.jsonFile, [&](std::ostream& json) { computeAll(&json); });
-    }
+    else
+        computeAll(nullptr);
     succeeded &= writer.finishStandardOutput();
     return succeeded ? 0 : 1;
 }
