@@ -2,6 +2,7 @@
 // names from the windows' names tables.
 #include "run/component_dump.h"
 
+#include "trim/curves_of_form.h"
 #include "trim/trim_window_names.h"
 #include "vibration/vibration_window_names.h"
 
@@ -97,6 +98,8 @@ std::string componentDump(const ShipRun& run)
         trim[std::string(named.name)] = gridJson(named.grid);
     for (std::size_t i = 0; i < summaryLineCount; ++i)
         trim[std::string(trimWindowNames::summaryLabels[i])] = sheet.results.summary[i];
+    for (std::size_t i = 0; i < stabilityLines.size(); ++i)
+        trim[std::string(trimWindowNames::stabilityLabels[i])] = sheet.stability.*stabilityLines[i].text;
     addChartsOf(trim, sheet, trimWindowNames::window);
 
     namespace graphs = graphWindowNames;

@@ -6,6 +6,7 @@
 #include "common/error.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "trim/curves_of_form.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 #include "vibration/beam_model.h"
@@ -118,6 +119,27 @@ Json hydrostaticCurvesJson(const TrimSheet& sheet)
         {"transverse_radius", curve(curves.transverseRadius)},
         {"longitudinal_radius", curve(curves.longitudinalRadius)},
     };
+}
+
+// One object per waterline, the quantities under their snake_case names.
+Json curvesOfFormJson(const CurvesOfForm& form)
+{
+    Json waterlines = Json::array();
+    for (int j = 1; j <= waterlineCount; ++j) {
+        Json values = Json::object();
+        for (const FormQuantityInfo& info : formQuantities)
+            values[std::string(info.key)] = number(form.table, formColumn(info.quantity), j);
+        waterlines.push_back(std::move(values));
+    }
+    return waterlines;
+}
+
+Json stabilityJson(const InitialStability& stability)
+{
+    Json values = Json::object();
+    for (const StabilityLine& line : stabilityLines)
+        values[std::string(line.key)] = number(stability.*line.text);
+    return values;
 }
 
 Json designWaterlineJson(const WaterlineIteration& iteration)
@@ -248,12 +270,14 @@ Json resultJson(const ShipRun& run)
          {{"section_area", frameTable(sheet.bonjean.sectionAreas)},
           {"static_moment", frameTable(sheet.bonjean.sectionMoments)}}},
         {"hydrostatic_curves", hydrostaticCurvesJson(sheet)},
+        {"curves_of_form", curvesOfFormJson(sheet.curvesOfForm)},
         {"design_waterline", designWaterlineJson(sheet.iteration)},
         {"trim_table", trimTableJson(results.table)},
         {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
         {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
         {"summary", summaryJson(results)},
+        {"stability", stabilityJson(sheet.stability)},
         {"vibration", tones},
     };
 }
