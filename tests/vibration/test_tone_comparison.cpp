@@ -121,7 +121,7 @@ TEST_F(ToneComparison, KumaiEstimateByHand)
               "Сначала выполните расчет удифферентовки");
     sheet.complete = true;
     sheet.results[SummaryLine::meanDraft] = "1,23";
-    const KumaiEstimate kumai = kumaiTwoNodeFrequency(sheet, particulars, vibration);
+    const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(sheet, particulars, vibration);
     EXPECT_NEAR(kumai.perMinute, 37.7105, 1e-4);
     EXPECT_NEAR(differenceFromKumai(4.6944, kumai.perMinute), 18.874, 1e-3);
     EXPECT_EQ(kumai.note, "формула получена для морских судов с B/T 2–4; здесь B/T = 8,9");

@@ -2,6 +2,7 @@
 // and the handlers of the buttons and commands.
 #include "trim/trim_window.h"
 
+#include "run/ship_run.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
@@ -340,10 +341,10 @@ QString TrimWindow::pointAt(const Failure& failure)
         std::rethrow_exception(failure.exception);
     } catch (const CellError& e) {
         selectCell(e.grid(), e.column(), e.row());
-        return toQString(cellLocation(sheet_, e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (const ParticularError& e) {
         emit particularToShow(&e.field());
-        return toQString(particularLocation(e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (...) {
     }
     return {};
@@ -366,10 +367,8 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
 int TrimWindow::updateChecks()
 {
     std::vector<Warning> warnings = checkNumberTexts(sheet_.input);
-    const std::vector<Warning> input = checkInput(particulars_, sheet_.input);
-    warnings.insert(warnings.end(), input.begin(), input.end());
-    const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings.insert(warnings.end(), results.begin(), results.end());
+    const std::vector<Warning> ship = checkShip(particulars_, sheet_);
+    warnings.insert(warnings.end(), ship.begin(), ship.end());
     const int count = static_cast<int>(warnings.size());
     checks_->showWarnings(std::move(warnings));
     return count;

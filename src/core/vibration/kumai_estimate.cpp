@@ -39,8 +39,8 @@ double positiveParticular(const ShipParticulars& particulars, std::string ShipPa
 // B/3T), given with its comparison for B/T of 2,0 to 3,5 in "Introduction to
 // Naval Architecture", chapter "Vibration, noise and shock", p. 288: the
 // formula belongs to sea-going ships, whose B/T lies about 2 to 4.
-KumaiEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
-                                    const VibrationSheet& sheet)
+TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
+                                      const VibrationSheet& sheet)
 {
     // The draft Δ floats at, not the draft typed for the loaded ship; as the
     // summary shows it, the text a later step reads.
@@ -55,7 +55,7 @@ KumaiEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars
     // Midship lies between spacings 9-10 and 10-11.
     const double inertia = (cellValue(sheet.sectionInertia, 1, 10) + cellValue(sheet.sectionInertia, 1, 11)) / 2;
 
-    KumaiEstimate estimate;
+    TwoNodeEstimate estimate;
     estimate.breadthToDraft = breadth / draft;
     const double virtualDisplacement = (1.2 + breadth / (3 * draft)) * displacement;  // Δᵢ, t
     estimate.perMinute = 3.07e6 * squareRoot(divide(inertia, virtualDisplacement * length * length * length));

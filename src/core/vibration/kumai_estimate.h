@@ -14,7 +14,7 @@ namespace hullcalc {
 inline constexpr double kumaiLowestBreadthToDraft = 2.0;
 inline constexpr double kumaiHighestBreadthToDraft = 4.0;
 
-struct KumaiEstimate {
+struct TwoNodeEstimate {
     double perMinute = 0.0;       // N, кол/мин
     double breadthToDraft = 0.0;  // B/T at the mean draft the ship floats at
     // Russian, when B/T lies outside the range the formula was fitted to;
@@ -31,8 +31,8 @@ struct KumaiEstimate {
 // length, m. Throws Error when the trim run did not complete or Тср is not
 // positive, ParticularError for a particular that is not a positive number,
 // and CellError for a section inertia that is not a number.
-KumaiEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
-                                    const VibrationSheet& sheet);
+TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
+                                      const VibrationSheet& sheet);
 
 // The energy method's tone I (ω, 1/s) against the estimate (кол/мин), in % of
 // the estimate: positive when the energy method gives the higher frequency.
