@@ -28,7 +28,7 @@ namespace {
 // place of its cause on the next, then any further lines of the message.
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
-    const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
+    const std::string prefix = "hullcalc-cli: " + (run.inputFile ? shortened(*run.inputFile) + ": " : std::string());
     for (const Warning& warning : run.warnings)
         err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
@@ -89,6 +89,46 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     return written;
 }
 
+// The one boundary of a ship: whatever the calculations, the checks or the
+// outputs throw ends this ship with the message, never the whole batch.
+ShipRun computeShip(const CliOptions& options, const std::optional<std::string>& input)
+{
+    try {
+        return runShip(options, input);
+    } catch (const std::exception& e) {
+        ShipRun run;
+        run.inputFile = input;
+        // Nothing says the input was read: it is kept from every output.
+        run.inputLoaded = !input;
+        run.failure = ShipRun::Failure{e.what(), {}};
+        return run;
+    }
+}
+
+// The readable report of a completed run; a report that cannot be made ends
+// the ship as a failure and prints nothing.
+std::string readableReport(ShipRun& run)
+{
+    try {
+        std::ostringstream text;
+        printTextReport(text, run);
+        return text.str();
+    } catch (const std::exception& e) {
+        run.failure = ShipRun::Failure{e.what(), {}};
+        return {};
+    }
+}
+
+// Whether an output goes to standard output: then only its bytes go there.
+bool writesStandardOutput(const CliOptions& options)
+{
+    for (const std::optional<std::string>* file :
+         {&options.jsonFile, &options.dumpFile, &options.resultsFile, &options.saveInputFile, &options.projectFile})
+        if (*file == "-")
+            return true;
+    return false;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -112,22 +152,31 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (inputs.empty())
         inputs.emplace_back();
     const bool batch = inputs.size() > 1;
-    const bool report = !options.jsonFile && !options.dumpFile;
+    // The readable report goes to standard output when nothing else was asked
+    // for there; after a file's bytes it would make that file unreadable.
+    const bool report = !options.jsonFile && !options.dumpFile && !writesStandardOutput(options);
     bool succeeded = true;
     std::vector<QJsonObject> results;
     for (const std::optional<std::string>& input : inputs) {
-        const ShipRun run = runShip(options, input);
+        ShipRun run = computeShip(options, input);
+        const std::string readable = report && !run.failure ? readableReport(run) : std::string();
         reportMessages(err, run);
         succeeded &= !run.failure;
         if (!run.inputLoaded)
             writer.protect(*input);
-        succeeded &= writeShipFiles(options, run, writer);
-        if (options.jsonFile)
-            results.push_back(resultJson(run));
-        if (report && !run.failure) {
+        try {
+            succeeded &= writeShipFiles(options, run, writer);
+            if (options.jsonFile)
+                results.push_back(resultJson(run));
+        } catch (const std::exception& e) {
+            err << "hullcalc-cli: " << (input ? echoedName(*input) + ": " : std::string()) << firstLine(e.what())
+                << '\n';
+            succeeded = false;
+        }
+        if (!readable.empty()) {
             if (batch)
-                out << "== " << *input << " ==\n";
-            printTextReport(out, run);
+                out << "== " << shortened(*input) << " ==\n";
+            out << readable;
         }
     }
     if (options.jsonFile)

@@ -1,6 +1,7 @@
 // Safe saving of the tool's outputs and the report of each failure.
 #include "cli/output_writer.h"
 
+#include "cli/cli_options.h"
 #include "cli/file_names.h"
 #include "cli/ship_run.h"
 #include "common/error.h"
@@ -19,7 +20,7 @@ bool OutputWriter::mayWrite(const std::string& target)
     const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
     if (std::none_of(protected_.begin(), protected_.end(), isProtected))
         return true;
-    err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    err_ << "hullcalc-cli: not writing " << echoedName(target) << ": it is an input file that could not be read\n";
     return false;
 }
 
@@ -30,7 +31,7 @@ void OutputWriter::reportFailure(const std::string& target, const std::string& m
     std::string cause = firstLine(message);
     if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
-    err_ << "hullcalc-cli: cannot write '" << target << "': " << cause << '\n';
+    err_ << "hullcalc-cli: cannot write " << echoedName(target) << ": " << cause << '\n';
 }
 
 bool OutputWriter::write(const std::string& target, std::string_view bytes)
@@ -49,7 +50,7 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
     try {
         saveTo(utf8Path(target));
         return true;
-    } catch (const Error& e) {
+    } catch (const std::exception& e) {
         reportFailure(target, e.what());
         return false;
     }
@@ -65,8 +66,20 @@ bool OutputWriter::makeDirectory(const std::string& directory)
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         return true;
-    err_ << "hullcalc-cli: cannot create the folder '" << directory
-         << "': " << (error ? fileErrorMessage(error) : "a file of that name is in the way") << '\n';
+    // A file where the folder or one of its parents should be is the cause
+    // the system's "not a directory" does not name.
+    for (std::filesystem::path part = path; !part.empty(); part = part.parent_path()) {
+        if (std::filesystem::exists(part, ignored) && !std::filesystem::is_directory(part, ignored)) {
+            const std::u8string name = part.u8string();
+            err_ << "hullcalc-cli: cannot create the folder " << echoedName(directory)
+                 << ": Это файл, а не папка: " << echoedName(std::string(name.begin(), name.end())) << '\n';
+            return false;
+        }
+        if (part == part.parent_path())
+            break;
+    }
+    err_ << "hullcalc-cli: cannot create the folder " << echoedName(directory) << ": "
+         << (error ? fileErrorMessage(error) : "Не удалось создать папку") << '\n';
     return false;
 }
 

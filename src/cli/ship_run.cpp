@@ -87,8 +87,9 @@ void loadInput(ShipRun& run, const std::string& inputFile)
     const std::filesystem::path path = utf8Path(inputFile);
     const std::string bytes = readFileBytes(path, maxInputFileBytes);
     if (!looksLikeProject(bytes)) {
-        std::istringstream in(bytes);
-        readInputFile(in, run.sheet.input);
+        // Only what "Файл → Загрузить" accepts: a note or a copy in another
+        // code page is refused here, before any output could replace it.
+        loadInputFileBytes(bytes, run.sheet.input);
         return;
     }
     // Read again by the project's own rules, which refuse a file too long for
@@ -133,10 +134,12 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
     if (!run.inputLoaded)
         return run;
 
-    run.warnings = checkInput(run.particulars, run.sheet.input);
+    attempt(run, nullptr, [&] { run.warnings = checkInput(run.particulars, run.sheet.input); });
     const bool trimmed = attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); });
-    const std::vector<Warning> results = checkResults(run.particulars, run.sheet);
-    run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    attempt(run, nullptr, [&] {
+        const std::vector<Warning> results = checkResults(run.particulars, run.sheet);
+        run.warnings.insert(run.warnings.end(), results.begin(), results.end());
+    });
     if (!trimmed)
         return run;
 

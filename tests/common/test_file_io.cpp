@@ -30,10 +30,12 @@ using namespace std::string_literals;
 class FileIo : public testing::Test {
 protected:
     void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    // The system's text, then the file on a line of its own.
+    // The system's text, then the file on a line of its own: of a long
+    // (ASCII) path "…" and its last 100 characters.
     static std::string naming(const std::string& message, const fs::path& file)
     {
-        return message + "\nФайл: " + file.string();
+        const std::string name = file.string();
+        return message + "\nФайл: " + (name.size() > 100 ? "…" + name.substr(name.size() - 100) : name);
     }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
@@ -70,19 +72,21 @@ TEST_F(FileIo, FailuresNameTheCauseAndTheFileAndHarmNothing)
     put(dir / "ten.txt", "0123456789");
     EXPECT_EQ(readFileBytes(dir / "ten.txt", 10), "0123456789");
     EXPECT_EQ(errorOf([&] { readFileBytes(dir / "ten.txt", 9); }),
-              naming("I/O error " + std::to_string(std::make_error_code(std::errc::file_too_large).value()),
-                     dir / "ten.txt"));
+              naming("Файл слишком большой: в нем больше 9 байт", dir / "ten.txt"));
 }
 
-// The name line: Cyrillic names stay readable, a garbage name is not echoed whole.
+// The name line: Cyrillic names stay readable, a garbage name is not echoed
+// whole, and a name's control characters cannot start a line of their own.
 TEST(FileErrorMessage, NamesTheFileOnASecondLine)
 {
     const auto notFound = std::make_error_code(std::errc::no_such_file_or_directory);
     EXPECT_EQ(fileErrorMessage(notFound, fs::path(u8"судно.txt")), "File not found\nФайл: судно.txt");
     EXPECT_EQ(fileErrorMessage(notFound, {}), "File not found");
-    const std::string longName(5000, 'x');
+    const std::string longName = std::string(4990, 'x') + "/ship.hullcalc";
     EXPECT_EQ(fileErrorMessage(std::make_error_code(std::errc::filename_too_long), longName),
-              "Invalid filename\nФайл: " + longName.substr(0, 1000) + "…");
+              "Invalid filename\nФайл: …" + std::string(86, 'x') + "/ship.hullcalc");
+    EXPECT_EQ(fileErrorMessage(notFound, fs::path("a\nhullcalc-cli: \x1B[2Jb")),
+              "File not found\nФайл: a\\nhullcalc-cli: \\x1B[2Jb");
 }
 
 #ifndef _WIN32

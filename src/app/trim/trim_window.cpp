@@ -308,11 +308,19 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     }
 }
 
+// Runs as the user types: a failure here (none is known; the checks never
+// throw on numbers) must not reach the event loop, so it is shown as the one
+// line of the panel rather than ending the program.
 void TrimWindow::updateChecks()
 {
-    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
-    const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings.insert(warnings.end(), results.begin(), results.end());
+    std::vector<Warning> warnings;
+    const QString failure = failureOf([&] {
+        warnings = checkInput(particulars_, sheet_.input);
+        const std::vector<Warning> results = checkResults(particulars_, sheet_);
+        warnings.insert(warnings.end(), results.begin(), results.end());
+    });
+    if (!failure.isEmpty())
+        warnings = {Warning{failure.toStdString()}};
     checks_->showWarnings(std::move(warnings));
 }
 
