@@ -163,6 +163,52 @@ TEST_F(FileIo, ExistingFileKeepsItsLinkAndPermissions)
     }
 }
 
+// A link to no file stays a link: writing a plain file in its place is refused.
+TEST_F(FileIo, DanglingLinkIsRefusedAndStaysALink)
+{
+    fs::create_symlink("nowhere.txt", dir / "link.txt");
+    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "link.txt", "x"); }),
+              naming("Не записано: это символическая ссылка на несуществующий файл", dir / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.txt")));
+    EXPECT_EQ(entries(), 1u);
+}
+
+// What a run killed while saving leaves: temporary files of the program's own
+// pattern. A save into the folder removes those older than ten minutes and
+// nothing else: not a fresh one (a save in progress), not a look-alike.
+TEST_F(FileIo, SaveRemovesStaleTemporaryFilesOfItsOwnPattern)
+{
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".hullcalc-0123456789abcdef.tmp", ".hullcalc-0123456789abcdeg.tmp",
+                             ".hullcalc-fedcba9876543210.tmp", "hullcalc-0123456789abcdef.tmp"}) {
+        put(dir / name, "left");
+        fs::last_write_time(dir / name, hourAgo);
+    }
+    put(dir / ".hullcalc-00000000000000ff.tmp", "being written");
+    saveFileSafely(dir / "data.txt", "new");
+    EXPECT_FALSE(fs::exists(dir / ".hullcalc-0123456789abcdef.tmp"));
+    EXPECT_FALSE(fs::exists(dir / ".hullcalc-fedcba9876543210.tmp"));
+    for (const char* kept : {".hullcalc-0123456789abcdeg.tmp", "hullcalc-0123456789abcdef.tmp",
+                             ".hullcalc-00000000000000ff.tmp", "data.txt"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+}
+
+// Rewriting another user's file (as root may) keeps its owner and group.
+TEST_F(FileIo, RewriteKeepsOwnerAndGroup)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file away";
+    const fs::path file = dir / "data.txt";
+    put(file, "old");
+    ASSERT_EQ(chown(file.c_str(), 4321, 8765), 0);
+    saveFileSafely(file, "new");
+    struct stat after {};
+    ASSERT_EQ(stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(after.st_gid, 8765u);
+    EXPECT_EQ(readFileBytes(file, 100), "new");
+}
+
 #endif
 
 }  // namespace

@@ -108,6 +108,18 @@ TEST_F(ExampleShip, InputWarnings)
              s.input.masses.setCell(1, 2, "1E308");
          },
          {}},
+        // The largest double's 15-digit text 1,79769313486232E308 lies beyond
+        // it: shown with 7 digits instead. 886,7447 t of masses vanish beside
+        // 1E300; 1E300 / 1E-7 · 100 % overflows to infinity.
+        {"the largest double as a half-breadth",
+         offset("-1,7976931348623157E308"),
+         {atOffset("Отрицательная полуширина -1,797693E+308 м: шпангоут «9 шп», ватерлиния 5")}},
+        {"a mass of 1E300 t against 1E-7 t",
+         [](TrimSheet& s, ShipParticulars& p) {
+             s.input.masses.setCell(1, 4, "1E300");
+             p.designDisplacement = "1E-7";
+         },
+         {onMasses("1E300", "1E-7", "∞")}},
     };
     expectWarnings(sheet, particulars, cases, false);
 }
