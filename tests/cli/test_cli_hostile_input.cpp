@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QProcessEnvironment>
+
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -180,6 +183,21 @@ TEST_F(CliHostileInput, PrintFolderBlockedByAFileSaysSo)
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(contains(r.err, "Это файл, а не папка: '" + path("f") + "'")) << r.err;
     }
+}
+
+// The tool itself, printing charts without a runtime folder: Qt's note on
+// that is the machine's business, and standard error stays empty.
+TEST_F(CliHostileInput, PrintingSaysNothingOfQt)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    process.setProcessEnvironment(environment);
+    process.start(HULLCALC_CLI_PATH,
+                  {"--print-pdf", QString::fromStdString(path("charts")), "--json", path("r.json").c_str()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardError().toStdString(), "");
 }
 
 }  // namespace
