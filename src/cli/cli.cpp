@@ -169,7 +169,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             if (options.jsonFile)
                 results.push_back(resultJson(run));
         } catch (const std::exception& e) {
-            err << "hullcalc-cli: " << (input ? echoedName(*input) + ": " : std::string()) << firstLine(e.what())
+            err << "hullcalc-cli: " << (input ? shortened(*input) + ": " : std::string()) << firstLine(e.what())
                 << '\n';
             succeeded = false;
         }

@@ -16,7 +16,6 @@
 #include "vibration/vibration.h"
 
 #include <exception>
-#include <sstream>
 #include <vector>
 
 namespace hullcalc {
