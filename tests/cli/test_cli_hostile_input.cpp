@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -89,6 +90,21 @@ TEST_F(CliHostileInput, ReportWithAZeroFrequencyHasNoDifference)
     const Outcome r = run(args);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(contains(r.out, "отличие от энергетического метода -\n")) << r.out;
+}
+
+// Half-breadths typed to 7 decimals give areas of 12 characters
+// ("11,191796226" beside "8,851796226"): a blank still parts every two
+// columns, so no word of the report holds two decimal commas.
+TEST_F(CliHostileInput, ReportColumnsNeverRunTogether)
+{
+    const Outcome r = run({"--offset", "2,2=0,1234567"});
+    std::istringstream words(r.out);
+    int longWords = 0;
+    for (std::string word; words >> word;) {
+        EXPECT_LE(std::count(word.begin(), word.end(), ','), 1) << word;
+        longWords += word.size() > 10 && word.find(',') != std::string::npos;
+    }
+    EXPECT_GT(longWords, 0) << "the case has cells wider than a column";
 }
 
 // Texts that are no data file are refused as «Загрузить» refuses them, and
