@@ -18,6 +18,8 @@
 #include "trim/data_files.h"
 #include "widgets/results_charts.h"
 
+#include <sstream>
+
 namespace hullcalc {
 
 namespace {
@@ -27,7 +29,7 @@ namespace {
 // place of its cause on the next, then any further lines of the message.
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
-    const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
+    const std::string prefix = "hullcalc-cli: " + (run.inputFile ? shortened(*run.inputFile) + ": " : std::string());
     for (const Warning& warning : run.trim.warnings)
         err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
@@ -78,6 +80,45 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     return written;
 }
 
+// The one boundary of a ship: whatever its calculations and checks throw
+// ends this ship with the message, never the whole batch.
+ShipRun computeShip(const CliOptions& options, const std::optional<std::string>& input)
+{
+    try {
+        return runInput(options, input);
+    } catch (const std::exception& e) {
+        // Nothing says the input was read: it is kept from every output.
+        ShipRun run = unloadedShip(blankShip(), input.value_or(""), e.what());
+        run.inputFile = input;
+        run.inputLoaded = !input;
+        return run;
+    }
+}
+
+// The readable report of a completed run; a report that cannot be made ends
+// the ship as a failure and prints nothing.
+std::string readableReport(ShipRun& run)
+{
+    try {
+        std::ostringstream text;
+        printTextReport(text, run);
+        return text.str();
+    } catch (const std::exception& e) {
+        run.failure = RunFailure{e.what(), {}};
+        return {};
+    }
+}
+
+// Whether an output goes to standard output: then only its bytes go there.
+bool writesStandardOutput(const CliOptions& options)
+{
+    for (const std::optional<std::string>* file :
+         {&options.jsonFile, &options.dumpFile, &options.resultsFile, &options.saveInputFile, &options.projectFile})
+        if (*file == "-")
+            return true;
+    return false;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -102,27 +143,36 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (inputs.empty())
         inputs.emplace_back();
     const bool batch = inputs.size() > 1;
-    const bool report = !options.jsonFile && !options.dumpFile;
+    // The readable report goes to standard output when nothing else was asked
+    // for there; after a file's bytes it would make that file unreadable.
+    const bool report = !options.jsonFile && !options.dumpFile && !writesStandardOutput(options);
     bool succeeded = true;
     const auto computeAll = [&](std::ostream* json) {
         std::optional<ResultStream> results;
         if (json && batch)
             results.emplace(*json);
         for (const std::optional<std::string>& input : inputs) {
-            const ShipRun run = runInput(options, input);
+            ShipRun run = computeShip(options, input);
+            const std::string readable = report && !run.failure ? readableReport(run) : std::string();
             reportMessages(err, run);
             succeeded &= !run.failure;
             if (!run.inputLoaded)
                 writer.protect(*input);
-            succeeded &= writeShipFiles(options, run, writer);
-            if (results)
-                results->add(run);
-            else if (json)
-                *json << resultDocument(run);
-            if (report && !run.failure) {
+            try {
+                succeeded &= writeShipFiles(options, run, writer);
+                if (results)
+                    results->add(run);
+                else if (json)
+                    *json << resultDocument(run);
+            } catch (const std::exception& e) {
+                err << "hullcalc-cli: " << (input ? shortened(*input) + ": " : std::string()) << firstLine(e.what())
+                    << '\n';
+                succeeded = false;
+            }
+            if (!readable.empty()) {
                 if (batch)
-                    out << "== " << *input << " ==\n";
-                printTextReport(out, run);
+                    out << "== " << shortened(*input) << " ==\n";
+                out << readable;
             }
         }
         if (results)

@@ -4,6 +4,7 @@
 
 #include "cli/file_names.h"
 #include "cli/usage_error.h"
+#include "common/error.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -22,9 +23,46 @@ namespace {
 
 constexpr const char* programName = "hullcalc-cli";
 
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+// An argument as Qt's parser takes it, byte for byte: its UTF-8 characters as
+// they are, and each byte that is no UTF-8 (a file name in another code page)
+// as a lone surrogate U+DC80..U+DCFF, which no UTF-8 text can hold. toBytes()
+// turns it back, so a file name reaches the system as the bytes it was given.
+QString fromArgument(const std::string& bytes)
+{
+    QString text;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = utf8SequenceLength(bytes, i);
+        if (length == 0) {
+            text += QChar(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(bytes[i])));
+            ++i;
+        } else {
+            text += QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(length));
+            i += length;
+        }
+    }
+    return text;
+}
 
-std::string echoed(const std::string& text) { return "'" + shortened(text) + "'"; }
+std::string toBytes(const QString& text)
+{
+    std::string bytes;
+    qsizetype runStart = 0;
+    const auto flushRun = [&](qsizetype end) {
+        bytes += text.mid(runStart, end - runStart).toStdString();
+        runStart = end + 1;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool escapedByte =
+            c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && QChar::isHighSurrogate(text[i - 1].unicode()));
+        if (escapedByte) {
+            flushRun(i);
+            bytes += static_cast<char>(c - 0xDC00);
+        }
+    }
+    flushRun(text.size());
+    return bytes;
+}
 
 // Every option; kept in one place so that the help text and the parsing never differ.
 struct OptionTable {
@@ -67,10 +105,17 @@ struct OptionTable {
                                    "inertias, with the edits above), which INPUT reads back.",
                                    "FILE"};
 
+    std::vector<const QCommandLineOption*> withValues() const
+    {
+        return {&set,     &offset,    &mass,     &inertia, &tone, &json,       &dump,
+                &results, &saveInput, &printPdf, &report,  &xlsx, &saveProject};
+    }
+
     void addTo(QCommandLineParser& parser) const
     {
-        for (const QCommandLineOption* option : {&help, &version, &sea, &set, &offset, &mass, &inertia, &tone, &json,
-                                                 &dump, &results, &saveInput, &printPdf, &report, &xlsx, &saveProject})
+        for (const QCommandLineOption* option : {&help, &version, &sea})
+            parser.addOption(*option);
+        for (const QCommandLineOption* option : withValues())
             parser.addOption(*option);
         parser.addPositionalArgument(
             "INPUT",
@@ -106,7 +151,7 @@ std::pair<std::string, std::string> splitAssignment(const std::string& option, c
 {
     const auto equals = argument.find('=');
     if (equals == std::string::npos)
-        throw UsageError("--" + option + " expects " + form + ", got " + echoed(argument));
+        throw UsageError("--" + option + " expects " + form + ", got " + echoedName(argument));
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
@@ -114,8 +159,8 @@ int requireInRange(const std::string& option, const std::string& text, int low, 
 {
     const std::optional<int> value = toInt(text);
     if (!value || *value < low || *value > high)
-        throw UsageError("--" + option + ": " + echoed(text) + " is not a number from " + std::to_string(low) + " to "
-                         + std::to_string(high));
+        throw UsageError("--" + option + ": " + echoedName(text) + " is not a number from " + std::to_string(low)
+                         + " to " + std::to_string(high));
     return *value;
 }
 
@@ -123,7 +168,7 @@ std::vector<std::string> valuesOf(const QCommandLineParser& parser, const QComma
 {
     std::vector<std::string> values;
     for (const QString& value : parser.values(option))
-        values.push_back(value.toStdString());
+        values.push_back(toBytes(value));
     return values;
 }
 
@@ -133,7 +178,7 @@ std::optional<std::string> lastValueOf(const QCommandLineParser& parser, const Q
     const QStringList values = parser.values(option);
     if (values.isEmpty())
         return std::nullopt;
-    return values.constLast().toStdString();
+    return toBytes(values.constLast());
 }
 
 // Qt gives the names without their dashes; one letter is a short option.
@@ -141,7 +186,7 @@ std::string unknownOptionsMessage(const QStringList& names)
 {
     std::string list;
     for (const QString& name : names)
-        list += (list.empty() ? "" : ", ") + echoed((name.size() == 1 ? "-" : "--") + name.toStdString());
+        list += (list.empty() ? "" : ", ") + echoedName((name.size() == 1 ? "-" : "--") + name.toStdString());
     return (names.size() == 1 ? "unknown option " : "unknown options ") + list;
 }
 
@@ -170,7 +215,7 @@ void requireDistinctTargets(const CliOptions& options)
             if (namesSameFile(targets[i].second, targets[j].second))
                 throw UsageError(targets[i].first + " and " + targets[j].first
                                  + (targets[i].second == "-" ? " both write to standard output"
-                                                             : " name the same file " + echoed(targets[j].second)));
+                                                             : " name the same file " + echoedName(targets[j].second)));
 }
 
 // Outputs that hold one input's files cannot hold those of several.
@@ -187,18 +232,23 @@ void requireOneInputForFileOutputs(const CliOptions& options)
             throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
 }
 
+// A value that starts with a dash is an option the user meant, its own value
+// forgotten before it: "--json --dump d.json" must not write a file "--dump".
+// "-" alone is standard output; a file whose name starts with a dash is
+// given as "./-name".
+void requireValuesNotOptions(const QCommandLineParser& parser, const OptionTable& table)
+{
+    for (const QCommandLineOption* option : table.withValues())
+        for (const QString& value : parser.values(*option))
+            if (value.startsWith(u'-') && value != QStringLiteral("-"))
+                throw UsageError("Нет значения у --" + option->names().constLast().toStdString() + ": за ним "
+                                 + echoedName(toBytes(value))
+                                 + ", а это параметр (файл с таким именем пишется как ./имя)");
+}
+
 }  // namespace
 
-std::string shortened(const std::string& text, std::size_t limit)
-{
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character starts at every byte that is not a UTF-8 continuation byte.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == limit)
-            return text.substr(0, i) + "…";
-    }
-    return text;
-}
+std::string shortened(const std::string& text, std::size_t limit) { return messageExcerpt(text, limit); }
 
 CliOptions parseCliOptions(const std::vector<std::string>& args)
 {
@@ -207,7 +257,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     setUp(parser, table);
     QStringList arguments{programName};
     for (const std::string& arg : args)
-        arguments.append(fromUtf8(arg));
+        arguments.append(fromArgument(arg));
     if (!parser.parse(arguments)) {
         // Qt's message quotes an unknown option whole; a pasted text must not fill the screen.
         if (!parser.unknownOptionNames().isEmpty())
@@ -220,20 +270,21 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     options.version = parser.isSet(table.version);
     if (options.help || options.version)
         return options;
+    requireValuesNotOptions(parser, table);
 
     options.sea = parser.isSet(table.sea);
     for (const std::string& value : valuesOf(parser, table.set)) {
         auto [name, text] = splitAssignment("set", value, "NAME=TEXT");
         const ParticularField* field = findParticular(name);
         if (!field)
-            throw UsageError("--set: unknown particular " + echoed(name) + " (--help lists them)");
+            throw UsageError("--set: unknown particular " + echoedName(name) + " (--help lists them)");
         options.particulars.emplace_back(field, std::move(text));
     }
     for (const std::string& value : valuesOf(parser, table.offset)) {
         auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
         const auto comma = cell.find(',');
         if (comma == std::string::npos)
-            throw UsageError("--offset expects COL,ROW=TEXT, got " + echoed(value));
+            throw UsageError("--offset expects COL,ROW=TEXT, got " + echoedName(value));
         const int column = requireInRange("offset", cell.substr(0, comma), 1, waterlineCount);
         const int row = requireInRange("offset", cell.substr(comma + 1), 1, frameCount);
         options.cells.push_back({&InputTables::offsets, column, row, std::move(text)});
@@ -256,7 +307,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         } else {
             const std::optional<int> n = toInt(*tone);
             if (!n || *n < lowestTone || *n > highestTone)
-                throw UsageError("--tone: " + echoed(*tone) + " is not a number from " + std::to_string(lowestTone)
+                throw UsageError("--tone: " + echoedName(*tone) + " is not a number from " + std::to_string(lowestTone)
                                  + " to " + std::to_string(highestTone) + " nor all");
             options.tones = {*n};
         }
@@ -277,7 +328,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         if (*value == "-")
             throw UsageError(std::string(option) + " writes a file: give its name, not -");
     for (const QString& input : parser.positionalArguments())
-        options.inputFiles.push_back(input.toStdString());
+        options.inputFiles.push_back(toBytes(input));
 
     requireOneInputForFileOutputs(options);
     requireDistinctTargets(options);

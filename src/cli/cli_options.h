@@ -62,8 +62,12 @@ std::string cliVersionText();
 // The short usage lines shown after a usage error.
 std::string cliUsageHint();
 
-// At most `limit` characters of `text` (UTF-8), cut with "…", so that a
-// message never echoes a whole pasted file.
+// At most `limit` characters of `text` (UTF-8), cut with "…", control
+// characters escaped (messageExcerpt), so that a message never echoes a whole
+// pasted file nor drives the terminal.
 std::string shortened(const std::string& text, std::size_t limit = 100);
+
+// A file name as a message quotes it: shortened, in quotes.
+inline std::string echoedName(const std::string& name) { return "'" + shortened(name) + "'"; }
 
 }  // namespace hullcalc

@@ -2,6 +2,10 @@
 // platform, so that file names and texts with Cyrillic letters survive.
 #include "cli/cli.h"
 
+#include <QString>
+#include <QtGlobal>
+
+#include <exception>
 #include <iostream>
 
 #ifdef _WIN32
@@ -34,10 +38,27 @@ std::vector<std::string> arguments(int argc, char** argv)
 #endif
 }
 
+// Qt's own notes (a missing runtime folder when a chart is printed to PDF)
+// concern the machine, not the ship, and would mix with the tool's messages on
+// standard error; only its critical messages are kept.
+void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "hullcalc-cli: " << message.toStdString() << '\n';
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return hullcalc::runCli(arguments(argc, argv), std::cout, std::cerr);
+    qInstallMessageHandler(qtMessage);
+    // runCli ends every ship's failure on its own; this is the last resort for
+    // what it cannot (no memory left), so that the tool still exits with a message.
+    try {
+        return hullcalc::runCli(arguments(argc, argv), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "hullcalc-cli: " << e.what() << '\n';
+        return 1;
+    }
 }

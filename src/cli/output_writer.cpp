@@ -1,6 +1,7 @@
 // Safe saving of the tool's outputs and the report of each failure.
 #include "cli/output_writer.h"
 
+#include "cli/cli_options.h"
 #include "cli/file_names.h"
 #include "cli/ship_run.h"
 #include "common/error.h"
@@ -26,7 +27,8 @@ bool OutputWriter::mayWrite(const std::string& target)
 {
     if (!isProtected(target))
         return true;
-    err_ << "hullcalc-cli: файл «" << target << "» не записан: это входной файл, который не удалось прочитать\n";
+    err_ << "hullcalc-cli: файл «" << shortened(target)
+         << "» не записан: это входной файл, который не удалось прочитать\n";
     return false;
 }
 
@@ -38,7 +40,7 @@ void OutputWriter::reportFailure(const std::string& target, const std::string& m
     if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
     cause = userMessage(cause);
-    err_ << "hullcalc-cli: не удалось записать «" << target << "»: " << cause << '\n';
+    err_ << "hullcalc-cli: не удалось записать «" << shortened(target) << "»: " << cause << '\n';
 }
 
 bool OutputWriter::write(const std::string& target, std::string_view bytes)
@@ -57,7 +59,7 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
     try {
         saveTo(utf8Path(target));
         return true;
-    } catch (const Error& e) {
+    } catch (const std::exception& e) {
         reportFailure(target, e.what());
         return false;
     }
@@ -110,7 +112,19 @@ bool OutputWriter::makeDirectory(const std::string& directory)
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         return true;
-    err_ << "hullcalc-cli: не удалось создать папку «" << directory
+    // A file where the folder or one of its parents should be is the cause
+    // the system's "not a directory" does not name.
+    for (std::filesystem::path part = path; !part.empty(); part = part.parent_path()) {
+        if (std::filesystem::exists(part, ignored) && !std::filesystem::is_directory(part, ignored)) {
+            const std::u8string name = part.u8string();
+            err_ << "hullcalc-cli: не удалось создать папку «" << shortened(directory) << "»: это файл, а не папка: «"
+                 << shortened(std::string(name.begin(), name.end())) << "»\n";
+            return false;
+        }
+        if (part == part.parent_path())
+            break;
+    }
+    err_ << "hullcalc-cli: не удалось создать папку «" << shortened(directory)
          << "»: " << (error ? userMessage(fileErrorMessage(error)) : "на ее месте файл с тем же именем") << '\n';
     return false;
 }

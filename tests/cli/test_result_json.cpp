@@ -162,14 +162,14 @@ TEST(ResultJson, CurvesOfFormOfABoxBargeAndTheStability)
 
 TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
 {
-    // A zero inertia passes the energy method but not the beam model, and the
-    // displacement D is read by no calculation: neither stops the run.
-    const QJsonObject json = resultOf({"--set", "displacement=abc", "--inertia", "5=0", "--tone", "2"});
+    // An inertia of 1E300 m⁴ passes the energy method but not the beam model,
+    // and the displacement D is read by no calculation: neither stops the run.
+    const QJsonObject json = resultOf({"--set", "displacement=abc", "--inertia", "5=1E300", "--tone", "2"});
     EXPECT_EQ(json["input"]["particulars"]["displacement"], QJsonObject({{"text", "abc"}, {"value", QJsonValue()}}));
-    EXPECT_EQ(json["input"]["section_inertia"][4].toDouble(), 0);
+    EXPECT_EQ(json["input"]["section_inertia"][4].toDouble(), 1e300);
     const QJsonValue tone = json["vibration"][0];
     EXPECT_TRUE(tone["beam_frequency"].isNull());
-    EXPECT_EQ(tone["beam_error"].toString(), "Момент инерции сечения шпации 5 должен быть положительным");
+    EXPECT_EQ(tone["beam_error"].toString(), "Жесткость или масса шпаций вне диапазона чисел с плавающей точкой");
     EXPECT_GT(tone["frequency"]["per_second"].toDouble(), 0);
     EXPECT_TRUE(json["error"].isNull());
 }

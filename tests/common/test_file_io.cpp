@@ -31,10 +31,12 @@ using namespace std::string_literals;
 class FileIo : public testing::Test {
 protected:
     void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    // The system's text, then the file on a line of its own.
+    // The system's text, then the file on a line of its own: of a long
+    // (ASCII) path "…" and its last 100 characters.
     static std::string naming(const std::string& message, const fs::path& file)
     {
-        return message + "\nФайл: " + file.string();
+        const std::string name = file.string();
+        return message + "\nФайл: " + (name.size() > 100 ? "…" + name.substr(name.size() - 100) : name);
     }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
@@ -92,19 +94,21 @@ TEST_F(FileIo, FailuresNameTheCauseAndTheFileAndHarmNothing)
     put(dir / "ten.txt", "0123456789");
     EXPECT_EQ(readFileBytes(dir / "ten.txt", 10), "0123456789");
     EXPECT_EQ(errorOf([&] { readFileBytes(dir / "ten.txt", 9); }),
-              naming("I/O error " + std::to_string(std::make_error_code(std::errc::file_too_large).value()),
-                     dir / "ten.txt"));
+              naming("Файл слишком большой: в нем больше 9 байт", dir / "ten.txt"));
 }
 
-// The name line: Cyrillic names stay readable, a garbage name is not echoed whole.
+// The name line: Cyrillic names stay readable, a garbage name is not echoed
+// whole, and a name's control characters cannot start a line of their own.
 TEST(FileErrorMessage, NamesTheFileOnASecondLine)
 {
     const auto notFound = std::make_error_code(std::errc::no_such_file_or_directory);
     EXPECT_EQ(fileErrorMessage(notFound, fs::path(u8"судно.txt")), "File not found\nФайл: судно.txt");
     EXPECT_EQ(fileErrorMessage(notFound, {}), "File not found");
-    const std::string longName(5000, 'x');
+    const std::string longName = std::string(4990, 'x') + "/ship.hullcalc";
     EXPECT_EQ(fileErrorMessage(std::make_error_code(std::errc::filename_too_long), longName),
-              "Invalid filename\nФайл: " + longName.substr(0, 1000) + "…");
+              "Invalid filename\nФайл: …" + std::string(86, 'x') + "/ship.hullcalc");
+    EXPECT_EQ(fileErrorMessage(notFound, fs::path("a\nhullcalc-cli: \x1B[2Jb")),
+              "File not found\nФайл: a\\nhullcalc-cli: \\x1B[2Jb");
 }
 
 #ifndef _WIN32
@@ -179,6 +183,52 @@ TEST_F(FileIo, ExistingFileKeepsItsLinkAndPermissions)
         fs::permissions(dir, fs::perms::owner_all);
         EXPECT_EQ(readFileBytes(file, 100), "new");
     }
+}
+
+// A link to no file stays a link: writing a plain file in its place is refused.
+TEST_F(FileIo, DanglingLinkIsRefusedAndStaysALink)
+{
+    fs::create_symlink("nowhere.txt", dir / "link.txt");
+    EXPECT_EQ(errorOf([&] { saveFileSafely(dir / "link.txt", "x"); }),
+              naming("Не записано: это символическая ссылка на несуществующий файл", dir / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.txt")));
+    EXPECT_EQ(entries(), 1u);
+}
+
+// What a run killed while saving leaves: temporary files of the program's own
+// pattern. A save into the folder removes those older than ten minutes and
+// nothing else: not a fresh one (a save in progress), not a look-alike.
+TEST_F(FileIo, SaveRemovesStaleTemporaryFilesOfItsOwnPattern)
+{
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {".hullcalc-0123456789abcdef.tmp", ".hullcalc-0123456789abcdeg.tmp",
+                             ".hullcalc-fedcba9876543210.tmp", "hullcalc-0123456789abcdef.tmp"}) {
+        put(dir / name, "left");
+        fs::last_write_time(dir / name, hourAgo);
+    }
+    put(dir / ".hullcalc-00000000000000ff.tmp", "being written");
+    saveFileSafely(dir / "data.txt", "new");
+    EXPECT_FALSE(fs::exists(dir / ".hullcalc-0123456789abcdef.tmp"));
+    EXPECT_FALSE(fs::exists(dir / ".hullcalc-fedcba9876543210.tmp"));
+    for (const char* kept : {".hullcalc-0123456789abcdeg.tmp", "hullcalc-0123456789abcdef.tmp",
+                             ".hullcalc-00000000000000ff.tmp", "data.txt"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+}
+
+// Rewriting another user's file (as root may) keeps its owner and group.
+TEST_F(FileIo, RewriteKeepsOwnerAndGroup)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file away";
+    const fs::path file = dir / "data.txt";
+    put(file, "old");
+    ASSERT_EQ(chown(file.c_str(), 4321, 8765), 0);
+    saveFileSafely(file, "new");
+    struct stat after {};
+    ASSERT_EQ(stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(after.st_gid, 8765u);
+    EXPECT_EQ(readFileBytes(file, 100), "new");
 }
 
 #endif

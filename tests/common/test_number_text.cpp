@@ -116,8 +116,13 @@ TEST(ParseNumber, QuotesAtMost100CharactersOfARefusedText)
     for (int i = 0; i < 150; ++i)
         cyrillic += "ж";
     EXPECT_EQ(messageOf(cyrillic), "'" + cyrillic.substr(0, 200) + "…" + suffix);
-    // Malformed text: a run of continuation bytes counts one character per four.
-    EXPECT_EQ(messageOf(std::string(131072, '\x80')), "'" + std::string(400, '\x80') + "…" + suffix);
+    // Malformed text: each byte that is no UTF-8 is shown as an escape, one character.
+    std::string escapes;
+    for (int i = 0; i < 100; ++i)
+        escapes += "\\x80";
+    EXPECT_EQ(messageOf(std::string(131072, '\x80')), "'" + escapes + "…" + suffix);
+    // Control characters of a pasted cell neither ring, clear nor break the line.
+    EXPECT_EQ(messageOf("1\a\x1B[2J\n\t\r\x7F\xC2\x85"), "'1\\x07\\x1B[2J\\n\\t\\r\\x7F\\x85" + suffix);
 }
 
 class RejectsText : public testing::TestWithParam<const char*> {};

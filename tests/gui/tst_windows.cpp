@@ -473,6 +473,38 @@ private slots:
         QCOMPARE(currentCell(gridViewOf(udif, udif->sheet().input.offsets)), (QPair<int, int>(9, 4)));
     }
 
+    // The largest double typed into a mass cell and into L, then loaded from a
+    // project: the checks run at each change and show it (its 15-digit text
+    // lies beyond the double range); "Расчет" stops with a message; the
+    // program keeps running throughout.
+    void largestNumberTypedOrLoadedKeepsTheProgramRunning()
+    {
+        const QString largest = "1,7976931348623157E308";
+        TrimWindow* udif = calculatedExample();
+        auto* checks = child<QListWidget>(udif, "designChecks");
+        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
+        QVERIFY(masses->model()->setData(masses->model()->index(0, 0), largest));
+        QVERIFY(checks->item(0)->text().contains("1,797693E+308"));
+        auto* length = child<QLineEdit>(&app->mainWindow(), "ShipL");
+        length->clear();
+        QTest::keyClicks(length, largest);
+        QCOMPARE(length->text(), largest);
+        click(udif, "SpeedButton8");
+        QCOMPARE(shownErrors.size(), 1);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("huge.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        QVERIFY(app->session().save(udif));
+        app = std::make_unique<Application>();
+        app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
+        app->mainWindow().show();
+        QVERIFY(app->session().open(file, &app->mainWindow()));
+        QCOMPARE(app->document().trim.input.masses.cell(1, 1), largest.toStdString());
+        activate(&app->trimWindow());
+        QVERIFY(app->mainWindow().isVisible());
+    }
+
     // "Очистка" is one undo step: Ctrl+Z brings the tables back, Ctrl+Y clears
     // them again; the title marks the changes not yet saved.
     void clearingIsUndoneWithCtrlZ()

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -129,9 +130,33 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
          "Файл проекта поврежден: «Моменты инерции сечений» (\"sectionInertia\") - строк 19 вместо 20"},
         {"{\"deep\": " + std::string(100000, '['),
          "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
+        // A key given twice would mean either text: refused at the second
+        // one's opening quote (line 3: 2 blanks, "version": 1, and a blank
+        // come before it, 16 characters).
+        {replaced(good, "\"version\": 1,", "\"version\": 1, \"version\": 1,"),
+         "Файл проекта поврежден: ключ \"version\" повторяется, строка 3, символ 17"},
+        // Spelt with an escape (\u004C is L) it is the same key.
+        {replaced(good, "\"ShipL\": \"75,5\",", "\"ShipL\": \"75,5\", \"Ship\\u004C\": \"1\","),
+         "Файл проекта поврежден: ключ \"ShipL\" повторяется, строка 6, символ 22"},
     };
     for (const auto& [bytes, message] : cases)
         EXPECT_EQ(errorOf([&] { readProject(bytes); }), message);
+}
+
+// 1 MiB of empty objects, the size limit's worth: the nesting counted as
+// each container opens reads it in one pass (a parser that rescans each
+// object's parent took about 52 minutes). 10 s is far above one pass even in
+// a sanitized debug build.
+TEST_F(ProjectFile, ProjectOfEmptyObjectsIsReadInOnePass)
+{
+    std::string bytes = "{\"format\": \"hullcalc-project\", \"version\": 1, \"x\": [{}";
+    while (bytes.size() < maxProjectFileBytes - 10)
+        bytes += ",{}";
+    bytes += "]}";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(errorOf([&] { readProject(bytes); }),
+              "Файл проекта поврежден: «Таблица ординат» (\"offsets\") - ожидается массив, в файле его нет");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 TEST_F(ProjectFile, LoadRefusesAnInputDataFileAndAHugeFile)

@@ -175,7 +175,6 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         {"the separator reads as an empty line", h + "\r\r\n5\t\r\n", {{'O', 1, 1, "old"}, {'O', 1, 2, "5"}}},
         {"a lone CR is dropped", h + "1\r2\t\r\r\r\n3\t\r", {{'O', 1, 1, "12"}, {'O', 1, 2, "3"}}},
         {"a lone LF ends a line", h + "1\t\n2\t\n", {{'O', 1, 1, "1"}, {'O', 1, 2, "2"}}},
-        {"a NUL ends a cell like a TAB", h + "1\0"s + "2\t", {{'O', 1, 1, "1"}, {'O', 2, 1, "2"}}},
         {"rows and columns beyond the tables are skipped",
          manyRows,
          {{'O', 1, 1, "r1"}, {'O', 10, 1, "9"}, {'O', 1, 21, "r21"}, {'M', 1, 1, "old"}}},
@@ -195,8 +194,8 @@ TEST_F(DataFiles, OddFilesAreReadByTheSameRules)
         {"a ^Z right after the last cell ends the text",
          h + massesTitle + "\r\nm1\t\x1A",
          {{'M', 1, 1, "m1"}, {'O', 1, 1, "old"}}},
-        {"a cell is cut to maxCellBytes",
-         h + std::string(20u << 20, 'x') + "\t",
+        {"a cell of maxCellBytes is read whole",
+         h + std::string(maxCellBytes, 'x') + "\t",
          {{'O', 1, 1, std::string(maxCellBytes, 'x')}}},
     };
     for (const OddFile& file : cases) {
@@ -233,15 +232,22 @@ TEST_F(DataFiles, RefusedFileLeavesBothTablesAsTheyWere)
     // Only the very last byte may be the DOS end-of-file mark.
     std::istringstream endMarkInside("title\r\n1\t2\t\x1A\r\n");
     // Long enough that the reading has stored cells when the disk fails.
-    FailingBuffer failing("title\r\n1\t2\t\r\n" + std::string(1u << 17, ' '), std::ios::in);
+    FailingBuffer failing("title\r\n1\t2\t\r\n" + std::string(1u << 17, '\n'), std::ios::in);
+    // A NUL would split its cell and shift the row; a cell of 4096 zeros and
+    // a 4 would read as 0 if cut. Lines count from the title, cells from 1.
+    std::istringstream nulInCell("title\r\n1\0"s + "5\t2\t\r\n");
+    std::istringstream longCell("title\r\n1\t\r\n1\t" + std::string(maxCellBytes, '0') + "4\t\r\n");
     std::istream broken(&failing);
     const std::string binaryData = "Файл содержит двоичные данные и не является файлом исходных данных";
     const std::string ioError = "I/O error " + std::to_string(std::make_error_code(std::errc::io_error).value());
     const TrimSheet before = sheet;
-    for (const auto& [in, message] : {std::pair<std::istream*, std::string>{&broken, ioError},
-                                      {&binary, binaryData},
-                                      {&controlCharacter, binaryData},
-                                      {&endMarkInside, binaryData}}) {
+    for (const auto& [in, message] :
+         {std::pair<std::istream*, std::string>{&broken, ioError},
+          {&binary, binaryData},
+          {&controlCharacter, binaryData},
+          {&endMarkInside, binaryData},
+          {&nulInCell, "Символ NUL в файле исходных данных: строка 2, ячейка 1; таблицы не изменены"},
+          {&longCell, "Ячейка длиннее 4096 байт: строка 3, ячейка 2; таблицы не изменены"}}) {
         EXPECT_EQ(errorOf([&] { readInputFile(*in, sheet.input); }), message);
         EXPECT_EQ(sheet.input.offsets, before.input.offsets) << message;
         EXPECT_EQ(sheet.input.masses, before.input.masses) << message;

@@ -123,6 +123,23 @@ TEST_F(ExampleShip, InputWarnings)
              s.input.masses.setCell(1, 2, "1E308");
          },
          {}},
+        // The largest double's 15-digit text 1,79769313486232E308 lies beyond
+        // it: shown with 7 digits instead. 886,7447 t of masses vanish beside
+        // 1E300; 1E300 / 1E-7 · 100 % overflows to infinity.
+        {"the largest double as a half-breadth",
+         offset("-1,7976931348623157E308"),
+         {atOffset("Отрицательная полуширина -1,797693E+308 м: шпангоут «9 шп», ватерлиния 5")}},
+        {"a mass of 1E300 t against 1E-7 t",
+         [](TrimSheet& s, ShipParticulars& p) {
+             s.input.masses.setCell(1, 4, "1E300");
+             p.designDisplacement = "1E-7";
+         },
+         // All the mass in spacing 3-4, centred 6,5·3,75 = 24,375 m forward of
+         // midship: 28,095 m from XG -3,72, beyond 0,5 % of L = 0,375 m.
+         {onMasses("1E300", "1E-7", "∞"),
+          on("Абсцисса ЦТ XG = -3,72 м не совпадает с центром масс шпаций Σm·x/Σm = 24,375 м: расхождение 28,095 м "
+             "больше 0,5 % L = 0,375 м",
+             &ShipParticulars::centreOfGravity)}},
     };
     expectWarnings(sheet, particulars, cases, false);
 }

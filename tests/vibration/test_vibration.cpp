@@ -6,6 +6,7 @@
 // 4,6946, δ −0,7005, β 0,1612, all as exact texts.
 #include "../trim/trim_fixture.h"
 
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/number_text.h"
 #include "trim/trim_calculation.h"
@@ -13,6 +14,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 namespace hullcalc {
 namespace {
@@ -197,6 +199,28 @@ TEST_F(Vibration, FailureStopsAtTheFailingCell)
     expectStop("Floating point division by zero", 4, 21, 5, 1);
     sheet.input.masses.setCell(1, 7, "");
     expectStop("'' is not a valid floating point value", 6, 6, 6, 7);
+}
+
+// A section without bending stiffness, or a negative one, has no natural
+// frequency: a negative inertia in spacing 1 used to give ω 4,6609 instead of
+// 4,6944, one in spacing 10 an unplaced "Invalid floating point operation".
+TEST_F(Vibration, NonPositiveSectionInertiaIsRefusedAtItsCell)
+{
+    runTrimCalculation(sheet, particulars);
+    for (const auto& [row, text] : {std::pair{1, "-0,2"}, std::pair{10, "-1"}, std::pair{20, "0"}}) {
+        vibration = VibrationSheet{};
+        writeVibrationHeaders(vibration);
+        vibration.sectionInertia.setCell(1, row, text);
+        try {
+            compute(1);
+            ADD_FAILURE() << text << " accepted";
+        } catch (const CellError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("Момент инерции сечения должен быть больше нуля, а он равен ") + text + " м⁴");
+            EXPECT_TRUE(&e.grid() == &vibration.sectionInertia && e.column() == 1 && e.row() == row) << text;
+        }
+        EXPECT_TRUE(vibration.frequency.empty()) << text;
+    }
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 
 namespace hullcalc {
 
@@ -299,15 +298,6 @@ void writeSheets(lxw_workbook* workbook, const ReportContent& content)
     vibrationSheets(workbook, formats, content);
 }
 
-// A name beside the target that no other save uses at the same time.
-std::filesystem::path temporaryBeside(const std::filesystem::path& target)
-{
-    std::random_device random;
-    std::filesystem::path name = target.filename();
-    name += "." + std::to_string(random()) + ".tmp";
-    return target.parent_path() / name;
-}
-
 struct WorkbookDeleter {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
 };
@@ -319,8 +309,15 @@ void saveWorkbook(const std::filesystem::path& path, const ReportContent& conten
     if (path.filename().empty())
         throw Error(saveFailure(path, "Invalid filename"));
     // The library writes to a file name: a temporary one beside the target,
-    // whose bytes replace the target only once the workbook is complete.
-    const std::filesystem::path temporary = temporaryBeside(path);
+    // whose bytes replace the target only once the workbook is complete. It is
+    // created here, so that a folder that takes no file is reported in the
+    // user's terms rather than by the library's own lines on standard error.
+    std::filesystem::path temporary;
+    try {
+        temporary = createTemporaryFileBeside(path);
+    } catch (const Error& e) {
+        throw Error(saveFailure(path, e.what()));
+    }
     const std::u8string temporaryName = temporary.u8string();
     const auto removeTemporary = [&] {
         std::error_code ignored;

@@ -364,11 +364,19 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     }
 }
 
+// Runs as the user types: a failure here (none is known; the checks never
+// throw on numbers) must not reach the event loop, so it is shown as the one
+// line of the panel rather than ending the program.
 int TrimWindow::updateChecks()
 {
-    std::vector<Warning> warnings = checkNumberTexts(sheet_.input);
-    const std::vector<Warning> ship = checkShip(particulars_, sheet_);
-    warnings.insert(warnings.end(), ship.begin(), ship.end());
+    std::vector<Warning> warnings;
+    const QString failure = failureOf([&] {
+        warnings = checkNumberTexts(sheet_.input);
+        const std::vector<Warning> ship = checkShip(particulars_, sheet_);
+        warnings.insert(warnings.end(), ship.begin(), ship.end());
+    });
+    if (!failure.isEmpty())
+        warnings = {Warning{failure.toStdString()}};
     const int count = static_cast<int>(warnings.size());
     checks_->showWarnings(std::move(warnings));
     return count;

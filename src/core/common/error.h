@@ -52,9 +52,18 @@ std::string notANumber(std::string_view text);
 // The system text itself stays what stored results and callers compare.
 std::string userMessage(std::string_view systemMessage);
 
-// A text as a message quotes it: whole when it has at most maxCharacters UTF-8
+// A text as a message quotes it: whole when it has at most maxCharacters
 // characters, else its first maxCharacters characters and "…", so that a huge
-// argument or cell does not fill the message box. Never splits a character.
+// argument or cell does not fill the message box; never splits a character.
+// Control characters are shown escaped ("\n", "\t", "\x1B", the C1 controls
+// likewise) and a byte that is no UTF-8 as "\xFF", so a quoted text can neither
+// drive the terminal nor forge a line of its own; each escape counts as one
+// character.
 std::string messageExcerpt(std::string_view text, std::size_t maxCharacters = 100);
+
+// The length in bytes of the well-formed UTF-8 character at text[i], 0 when
+// the bytes there are none (a stray continuation byte, a cut or overlong
+// sequence, a surrogate). `i` lies within `text`.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
 
 }  // namespace hullcalc

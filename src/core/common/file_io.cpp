@@ -6,6 +6,7 @@
 #include "common/error.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -13,6 +14,11 @@
 #include <random>
 #include <streambuf>
 #include <system_error>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace hullcalc {
 
@@ -26,14 +32,40 @@ constexpr const char* diskFull = "Disk full";
 constexpr const char* invalidFilename = "Invalid filename";
 constexpr const char* tooManyOpenFiles = "Too many open files";
 
-// Enough for any real path; a garbage argument is not echoed whole.
-constexpr std::size_t maxFileNameCharacters = 1000;
+// A message quotes at most this much of a name, whatever was given.
+constexpr std::size_t maxFileNameCharacters = 100;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { static_cast<void>(std::fclose(file)); }
 };
 // Closes the file on every path out of a function, errors included.
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// "\nФайл: <name>", the second line of a message about `file`; nothing for an
+// empty path. The name is the path's bytes as the system has them (UTF-8 from
+// UTF-16 on Windows) with its control characters escaped, and of a long one
+// "…" and its last 100 characters.
+std::string nameLine(const fs::path& file)
+{
+    if (file.empty())
+        return {};
+    std::string name;
+    try {
+        const std::u8string utf8 = file.u8string();
+        name.assign(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+    } catch (const std::exception&) {
+        name = "?";  // a Windows name that is no valid UTF-16
+    }
+    // The end of a long path says which file it is; its start is cut.
+    const std::string shown = messageExcerpt(name, std::string::npos);
+    std::size_t start = shown.size();
+    for (std::size_t characters = 0; start > 0 && characters < maxFileNameCharacters;) {
+        --start;
+        if ((static_cast<unsigned char>(shown[start]) & 0xC0) != 0x80)
+            ++characters;
+    }
+    return "\nФайл: " + (start > 0 ? "…" + shown.substr(start) : shown);
+}
 
 // The error the last C library call reported; a call that failed without
 // setting errno is an unspecified input/output error.
@@ -95,11 +127,50 @@ void closeOrFail(FileHandle& file)
         fail(lastError());
 }
 
+// Every temporary file of the program is named ".hullcalc-" + 16 hex digits
+// + ".tmp" beside its target.
+constexpr std::string_view temporaryPrefix = ".hullcalc-";
+constexpr std::string_view temporarySuffix = ".tmp";
+constexpr std::size_t temporaryDigits = 16;
+// A save takes seconds at most; a temporary file this old was left by a run
+// that was killed, never by one still writing.
+constexpr auto staleTemporaryAge = std::chrono::minutes(10);
+
+bool isTemporaryName(const std::string& name)
+{
+    if (name.size() != temporaryPrefix.size() + temporaryDigits + temporarySuffix.size()
+        || !name.starts_with(temporaryPrefix) || !name.ends_with(temporarySuffix))
+        return false;
+    const std::string digits = name.substr(temporaryPrefix.size(), temporaryDigits);
+    return digits.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+// Removes the program's temporary files in `folder` that a killed run left
+// behind. Nothing here may stop the save: a folder that cannot be listed is left alone.
+void removeStaleTemporaryFiles(const fs::path& folder)
+{
+    std::error_code error;
+    const fs::path listed = folder.empty() ? fs::path(".") : folder;
+    fs::directory_iterator entries(listed, error);
+    const auto now = fs::file_time_type::clock::now();
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        std::error_code ignored;
+        const fs::directory_entry& entry = *entries;
+        if (!isTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(ignored)
+            || entry.is_symlink(ignored))
+            continue;
+        const auto written = entry.last_write_time(ignored);
+        if (!ignored && now - written > staleTemporaryAge)
+            fs::remove(entry.path(), ignored);
+    }
+}
+
 // A new file beside the one it will replace, removed again unless kept.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const fs::path& destination)
     {
+        removeStaleTemporaryFiles(destination.parent_path());
         std::random_device random;
         std::error_code error;
         for (int attempt = 0; attempt < 16; ++attempt) {
@@ -130,6 +201,7 @@ public:
 
     const fs::path& path() const { return path_; }
     FileHandle& file() { return file_; }
+    void close() { file_.reset(); }
     void keep() { kept_ = true; }
 
 private:
@@ -137,6 +209,21 @@ private:
     FileHandle file_;
     bool kept_ = false;
 };
+
+// The replacement keeps the owner and group of the file it replaces, as far as
+// the system lets this user: another user's file rewritten by its group
+// stays that user's only where the process may give it away (root); the
+// group is kept where the user belongs to it. Windows files keep no such owner.
+void keepOwner([[maybe_unused]] const fs::path& original, [[maybe_unused]] const fs::path& replacement)
+{
+#ifndef _WIN32
+    struct stat old {};
+    if (::stat(original.c_str(), &old) != 0)
+        return;
+    if (::chown(replacement.c_str(), old.st_uid, old.st_gid) != 0)
+        static_cast<void>(::chown(replacement.c_str(), static_cast<uid_t>(-1), old.st_gid));
+#endif
+}
 
 // An output stream over an open C file. A failed write is remembered rather
 // than thrown in the middle of the writer's work; finish() reports it.
@@ -209,6 +296,10 @@ void saveFile(const fs::path& target, const FileContentWriter& write)
         fail(error);
     if (!target.has_filename())
         fail(std::make_error_code(std::errc::invalid_argument));
+    std::error_code linkError;
+    if (status.type() == fs::file_type::not_found && fs::is_symlink(fs::symlink_status(target, linkError)))
+        // Writing a new file in its place would turn the link into a plain file.
+        throw Error("Не записано: это символическая ссылка на несуществующий файл" + nameLine(target));
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A device or a pipe is the file itself: renaming over it would put a
         // plain file in its place.
@@ -236,11 +327,20 @@ void saveFile(const fs::path& target, const FileContentWriter& write)
         // does not make the new content any less saved.
         std::error_code ignored;
         fs::permissions(temporary.path(), status.permissions(), ignored);
+        keepOwner(destination, temporary.path());
     }
     fs::rename(temporary.path(), destination, error);
     if (error)
         fail(error);
     temporary.keep();
+}
+
+// "16 МБ", "4096 байт".
+std::string sizeText(std::size_t bytes)
+{
+    if (bytes >= (1u << 20) && bytes % (1u << 20) == 0)
+        return std::to_string(bytes >> 20) + " МБ";
+    return std::to_string(bytes) + " байт";
 }
 
 std::string readFile(const fs::path& path, std::size_t maxBytes)
@@ -269,7 +369,7 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
         const std::size_t got = std::fread(chunk, 1, wanted, file.get());
         bytes.append(chunk, got);
         if (bytes.size() > maxBytes)
-            fail(std::make_error_code(std::errc::file_too_large));
+            throw Error("Файл слишком большой: в нем больше " + sizeText(maxBytes) + nameLine(path));
         if (got < wanted) {
             if (std::ferror(file.get()))
                 fail(lastError());
@@ -279,6 +379,16 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
 }
 
 }  // namespace
+
+fs::path createTemporaryFileBeside(const fs::path& target)
+{
+    return namingTheFile(target, [&] {
+        TemporaryFile temporary(target);
+        temporary.close();
+        temporary.keep();
+        return temporary.path();
+    });
+}
 
 std::string fileErrorMessage(std::error_code error)
 {
@@ -299,19 +409,7 @@ std::string fileErrorMessage(std::error_code error)
 
 std::string fileErrorMessage(std::error_code error, const fs::path& file)
 {
-    std::string message = fileErrorMessage(error);
-    if (file.empty())
-        return message;
-    std::string name;
-    try {
-        const std::u8string utf8 = file.u8string();
-        name.assign(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-    } catch (const std::exception&) {
-        name = "?";  // a Windows name that is no valid UTF-16
-    }
-    message += "\nФайл: ";
-    message += messageExcerpt(name, maxFileNameCharacters);
-    return message;
+    return fileErrorMessage(error) + nameLine(file);
 }
 
 void saveFileSafely(const fs::path& target, std::string_view bytes)

@@ -20,17 +20,27 @@ std::string fileErrorMessage(std::error_code error);
 // The same message with the file it concerns on a second line, for example
 // "File not found\nФайл: /home/user/ship.txt": the first line stays exactly the
 // system's text, which callers compare. The name is the path as given, in UTF-8,
-// cut after 1000 characters; an empty path gives the first line alone.
+// control characters escaped; of a name longer than 100 characters only "…"
+// and its last 100. An empty path gives the first line alone.
 std::string fileErrorMessage(std::error_code error, const std::filesystem::path& file);
 
 // Creates or replaces the file `target` with `bytes`. The bytes go to a temporary
 // file beside the target, which is renamed over it only when written and closed
 // completely, so a full disk or a failed write leaves the old file as it was. A
 // read-only target is refused as it would be when written in place; a symbolic
-// link keeps pointing at its file, which is replaced. A target that exists and is
-// not a regular file (a device, a pipe) is written directly, never renamed over.
-// Throws Error with fileErrorMessage's text naming `target`.
+// link keeps pointing at its file, which is replaced, and a link to no file is
+// refused. The replacement keeps the old file's permissions, and its owner and
+// group where the system allows. A target that exists and is not a regular
+// file (a device, a pipe) is written directly, never renamed over. Temporary
+// files of the program's one pattern (".hullcalc-" + 16 hex digits + ".tmp")
+// older than ten minutes in the target's folder, left by a killed run, are
+// removed first. Throws Error with fileErrorMessage's text naming `target`.
 void saveFileSafely(const std::filesystem::path& target, std::string_view bytes);
+
+// Creates an empty temporary file of that pattern beside `target`, for a
+// library that writes only to a file name, and returns its path; the caller
+// removes it. Throws Error naming `target` when none can be created.
+std::filesystem::path createTemporaryFileBeside(const std::filesystem::path& target);
 
 // Writes the content of a file to the stream it is given, piece by piece.
 using FileContentWriter = std::function<void(std::ostream&)>;
@@ -43,7 +53,7 @@ void saveFileSafely(const std::filesystem::path& target, const FileContentWriter
 // The whole content of the regular file at `path`. A directory, a device or a
 // pipe is refused with "File access denied" without being opened (a pipe with
 // no writer would never answer). A file longer than `maxBytes` is refused with
-// "I/O error %d" (the code for a file too large) after reading at most
+// «Файл слишком большой» (with the limit and the name) after reading at most
 // maxBytes + 1 bytes. Throws Error with fileErrorMessage's text naming `path`.
 std::string readFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 

@@ -10,7 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -171,16 +173,155 @@ std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
     return "ошибка в записи JSON в строке " + std::to_string(line) + ", символ " + std::to_string(column);
 }
 
+// Builds the tree of the file in one pass. The nesting is counted as each
+// container opens, so a deep file is refused at its first level too many
+// without any container being scanned twice; a key that an object already
+// holds is refused with its place, since the file would mean one of two texts.
+class ProjectParser : public nlohmann::json_sax<Json> {
+public:
+    ProjectParser(Json& root, std::string_view bytes, const char* const& position)
+        : root_(root), bytes_(bytes), position_(position)
+    {}
+
+    bool null() override { return add(nullptr); }
+    bool boolean(bool value) override { return add(value); }
+    bool number_integer(number_integer_t value) override { return add(value); }
+    bool number_unsigned(number_unsigned_t value) override { return add(value); }
+    bool number_float(number_float_t value, const string_t&) override
+    {
+        if (!std::isfinite(value))
+            refuseDamaged("в записи JSON число вне допустимого диапазона");
+        return add(value);
+    }
+    bool string(string_t& value) override { return add(std::move(value)); }
+    bool binary(binary_t&) override { return false; }
+    bool start_object(std::size_t) override { return open(Json::object()); }
+    bool start_array(std::size_t) override { return open(Json::array()); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t& key) override
+    {
+        Json& object = *open_.back();
+        if (object.contains(key))
+            refuseDamaged("ключ " + shortened(key) + " повторяется, " + placeHere());
+        member_ = &object[key];
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) override
+    {
+        if (const auto* syntax = dynamic_cast<const Json::parse_error*>(&error))
+            refuseDamaged(syntaxErrorPlace(bytes_, syntax->byte));
+        refuseDamaged("ошибка в записи JSON");
+    }
+
+private:
+    // The line and character where the key just read opens: the parser has
+    // read up to its closing quote, and its opening one is the last quote
+    // before that which no backslash escapes.
+    std::string placeHere() const
+    {
+        std::size_t start = static_cast<std::size_t>(position_ - bytes_.data());
+        start = start >= 2 ? start - 2 : 0;
+        while (start > 0 && !(bytes_[start] == '"' && bytes_[start - 1] != '\\'))
+            --start;
+        std::size_t line = 1;
+        std::size_t column = 1;
+        for (std::size_t i = 0; i < start; ++i) {
+            if (bytes_[i] == '\n') {
+                ++line;
+                column = 1;
+            } else if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) {
+                ++column;
+            }
+        }
+        return "строка " + std::to_string(line) + ", символ " + std::to_string(column);
+    }
+
+    template<typename Value>
+    Json* place(Value&& value)
+    {
+        if (open_.empty()) {
+            root_ = Json(std::forward<Value>(value));
+            return &root_;
+        }
+        Json& parent = *open_.back();
+        if (parent.is_array()) {
+            parent.push_back(Json(std::forward<Value>(value)));
+            return &parent.back();
+        }
+        *member_ = Json(std::forward<Value>(value));
+        return member_;
+    }
+
+    template<typename Value>
+    bool add(Value&& value)
+    {
+        place(std::forward<Value>(value));
+        return true;
+    }
+
+    bool open(Json&& container)
+    {
+        if (open_.size() >= static_cast<std::size_t>(maxNesting))
+            refuseDamaged("в записи JSON больше " + std::to_string(maxNesting) + " уровней вложенности");
+        open_.push_back(place(std::move(container)));
+        return true;
+    }
+
+    bool close()
+    {
+        open_.pop_back();
+        return true;
+    }
+
+    Json& root_;
+    std::string_view bytes_;
+    const char* const& position_;
+    std::vector<Json*> open_;  // the containers being filled, outermost first
+    Json* member_ = nullptr;   // the value of the key just read
+};
+
+// A byte iterator that tells the parser's position to the handler's messages.
+class TrackedIterator {
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    TrackedIterator(const char* at, const char** reached) : at_(at), reached_(reached) {}
+    reference operator*() const { return *at_; }
+    TrackedIterator& operator++()
+    {
+        *reached_ = ++at_;
+        return *this;
+    }
+    TrackedIterator operator++(int)
+    {
+        TrackedIterator before = *this;
+        ++*this;
+        return before;
+    }
+    bool operator==(const TrackedIterator& other) const { return at_ == other.at_; }
+    bool operator!=(const TrackedIterator& other) const { return at_ != other.at_; }
+
+private:
+    const char* at_;
+    const char** reached_;
+};
+
 Json parsed(std::string_view bytes)
 {
-    const auto limitNesting = [](int depth, Json::parse_event_t event, Json&) {
-        if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start)
-            && depth >= maxNesting)
-            refuseDamaged("в записи JSON больше " + std::to_string(maxNesting) + " уровней вложенности");
-        return true;
-    };
+    Json root;
+    const char* reached = bytes.data();
+    ProjectParser parser(root, bytes, reached);
     try {
-        return Json::parse(bytes.begin(), bytes.end(), limitNesting);
+        Json::sax_parse(TrackedIterator(bytes.data(), &reached), TrackedIterator(bytes.data() + bytes.size(), &reached),
+                        &parser);
+        return root;
     } catch (const Json::parse_error& error) {
         refuseDamaged(syntaxErrorPlace(bytes, error.byte));
     } catch (const Json::out_of_range&) {

@@ -6,7 +6,6 @@
 #include "trim/data_files.h"
 #include "vibration/vibration_sheet.h"
 
-#include <sstream>
 #include <string>
 
 namespace hullcalc {
@@ -32,9 +31,10 @@ Ship loadShip(const std::filesystem::path& file)
 {
     const std::string bytes = readFileBytes(file, maxInputFileBytes);
     if (!looksLikeProject(bytes)) {
+        // Only what "Файл → Загрузить" accepts: a note or a copy in another
+        // code page is refused here, before any output could replace it.
         Ship ship = blankShip();
-        std::istringstream in(bytes);
-        readInputFile(in, ship.input);
+        loadInputFileBytes(bytes, ship.input);
         return ship;
     }
     // Read again by the project's own rules, which refuse a file too long for

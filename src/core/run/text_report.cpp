@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <iomanip>
 #include <optional>
 
@@ -20,7 +21,9 @@ void printTable(std::ostream& out, const std::string& title, const TextGrid& gri
     out << title << '\n';
     for (int row = 0; row < grid.rowCount(); ++row) {
         for (int column = 0; column < grid.columnCount(); ++column)
-            out << std::setw(column == 0 ? 7 : 11) << grid.cell(column, row);
+            // A blank before every column, however wide its text: long texts
+            // must not run into one number.
+            out << (column == 0 ? "" : " ") << std::setw(column == 0 ? 7 : 10) << grid.cell(column, row);
         out << '\n';
     }
     out << '\n';
@@ -36,8 +39,20 @@ std::optional<double> energyFrequency(const ToneRun& tone)
     }
 }
 
-// (beam − energy) / energy, %.
-double differencePercent(double beam, double energy) { return (beam - energy) / energy * 100.0; }
+// (beam − energy) / energy in %, one decimal; "-" where there is no such
+// number: an energy-method frequency of 0 (every inertia nearly zero) or a
+// ratio beyond any text.
+std::string differenceText(double beam, double energy)
+{
+    const double percent = (beam - energy) / energy * 100.0;
+    if (energy == 0.0 || !std::isfinite(percent))
+        return "-";
+    try {
+        return formatFixed(percent, 1) + " %";
+    } catch (const Error&) {
+        return "-";
+    }
+}
 
 // "7,4211 1/с; 1,181 Гц; 70,9 кол/мин", the precisions of the vibration window.
 std::string frequencyText(double circularFrequency)
@@ -52,7 +67,7 @@ void printBeamModel(std::ostream& out, const ToneRun& tone, const char* indent)
     out << indent << "Частота по балочной модели: ";
     if (tone.beam)
         out << frequencyText(tone.beam->beamFrequency) << "; отличие от энергетического метода "
-            << formatFixed(differencePercent(tone.beam->beamFrequency, tone.beam->energyFrequency), 1) << " %\n";
+            << differenceText(tone.beam->beamFrequency, tone.beam->energyFrequency) << '\n';
     else
         out << "не вычислена: " << tone.beamError.value_or("") << '\n';
 }

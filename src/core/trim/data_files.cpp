@@ -54,7 +54,7 @@ void appendTable(std::string& out, const TextGrid& grid, int firstColumn, int fi
 }
 
 // A control character other than the separators a text file holds (TAB, CR,
-// LF, and NUL, which the reading rules take as a cell separator) marks a file
+// LF, and NUL, refused on its own with its place) marks a file
 // that is not text: loading it would fill the tables with garbage.
 bool isBinary(char c)
 {
@@ -71,7 +71,10 @@ public:
 
     bool atEnd() { return !fill(); }
 
-    // Reads one line and splits it into cells: each TAB or NUL ends a cell, handed
+    // The line readLine() read last, from 1 (the title), for messages.
+    std::int64_t lineNumber() const { return lineNumber_; }
+
+    // Reads one line and splits it into cells: each TAB ends a cell, handed
     // to cellEnded(column, text) with columns from 1. Returns the text after the
     // last cell, which is not a cell. At the end of the input the line is empty.
     template<typename CellEnded>
@@ -79,6 +82,7 @@ public:
     {
         std::string text;
         std::int64_t column = 1;
+        ++lineNumber_;
         while (fill()) {
             const char c = buffer_[position_++];
             if (c == '\n')
@@ -96,17 +100,29 @@ public:
                 break;
             if (isBinary(c))
                 throw Error(std::string(binaryFileMessage));
-            if (c == '\t' || c == '\0') {
+            // A NUL is no text: old readers ended a cell there and shifted
+            // every later cell of the row, so it is refused rather than guessed at.
+            if (c == '\0')
+                throw Error("Символ NUL в файле исходных данных: " + place(column) + "; таблицы не изменены");
+            if (c == '\t') {
                 cellEnded(column++, text);
                 text.clear();
             } else if (text.size() < maxCellBytes) {
                 text += c;
+            } else {
+                throw Error("Ячейка длиннее " + std::to_string(maxCellBytes) + " байт: " + place(column)
+                            + "; таблицы не изменены");
             }
         }
         return text;
     }
 
 private:
+    std::string place(std::int64_t column) const
+    {
+        return "строка " + std::to_string(lineNumber_) + ", ячейка " + std::to_string(column);
+    }
+
     // Whether a byte is available at position_; reads the next block if needed.
     bool fill()
     {
@@ -127,6 +143,7 @@ private:
     std::string buffer_;
     std::size_t position_ = 0;
     std::size_t size_ = 0;
+    std::int64_t lineNumber_ = 0;
 };
 
 // Cells the file holds beyond the table cannot be shown, so they are not kept.
@@ -230,7 +247,12 @@ void saveResultsFile(const std::filesystem::path& path, const TrimTable& results
 
 void loadInputFile(const std::filesystem::path& path, InputTables& input)
 {
-    std::istringstream in(readFileBytes(path, maxInputFileBytes));
+    loadInputFileBytes(readFileBytes(path, maxInputFileBytes), input);
+}
+
+void loadInputFileBytes(const std::string& bytes, InputTables& input)
+{
+    std::istringstream in(bytes);
     InputTables read = input;
     const InputFileContents contents = readInputFile(in, read);
     // A text file that is not a data file, or a copy whose masses title is not

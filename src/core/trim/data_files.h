@@ -16,8 +16,8 @@ namespace hullcalc {
 
 // An input file for 21 frames is about 1,5 KB; anything beyond this is not one.
 inline constexpr std::size_t maxInputFileBytes = 16u << 20;
-// Reading keeps at most this many bytes of a cell: a half-breadth or a mass is a
-// short number, and a garbage file must not fill the memory with one cell.
+// A cell of at most this many bytes is read: a half-breadth or a mass is a
+// short number, and a longer cell is refused rather than cut.
 inline constexpr std::size_t maxCellBytes = 4096;
 
 // The bytes of the input file: the title "Таблица ординат", one line per frame
@@ -34,16 +34,17 @@ std::string resultsFileBytes(const TrimTable& results);
 
 // Reads an input file into the data cells of the offsets and masses tables. The first
 // line is skipped; each further line fills the next offsets row, one cell per
-// TAB (or NUL) it holds, until the text after a line's last TAB is exactly
+// TAB it holds, until the text after a line's last TAB is exactly
 // "Таблица масс"; then as many lines as offsets lines were read (the separator
 // and the title included) give the masses, line m to row m. Lines end at CR LF
 // or at a lone LF; a lone CR is dropped. Text after a line's last TAB is not a
 // cell. Lines still left after the masses read as further offsets rows. Cells
 // outside a table are skipped and the table sizes never change; cells the file
 // does not reach keep their texts. A ^Z (0x1A) as the very last byte ends the
-// text, as DOS editors wrote it. A control character other than TAB, CR, LF
-// and NUL marks a binary file, and it and a stream that fails to read throw
-// Error and leave both tables as they were.
+// text, as DOS editors wrote it. A control character other than TAB, CR and
+// LF marks a binary file; it, a NUL and a cell longer than maxCellBytes (both
+// with their line and cell), and a stream that fails to read throw Error and
+// leave both tables as they were.
 // Returns how many cells of each table the file filled.
 struct InputFileContents {
     int offsetCells = 0;
@@ -61,5 +62,9 @@ InputFileContents readInputFile(std::istream& in, InputTables& input);
 void saveInputFile(const std::filesystem::path& path, const InputTables& input);
 void saveResultsFile(const std::filesystem::path& path, const TrimTable& results);
 void loadInputFile(const std::filesystem::path& path, InputTables& input);
+
+// The same loading of a file's bytes already read, with the same refusals: what
+// "Файл → Загрузить" accepts and nothing else.
+void loadInputFileBytes(const std::string& bytes, InputTables& input);
 
 }  // namespace hullcalc

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -59,7 +60,29 @@ bool allFinite(std::initializer_list<double> values)
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-std::string percent(double value) { return formatFixed(value, 2) + " %"; }
+// A number of a message: with `decimals` places as the tables show it, or in
+// the general form (decimals < 0), which a value too long for fixed places
+// (16 or more integer digits) takes as well. A value whose 15-digit rounding
+// lies beyond the largest double (a typed 1,7976931348623157E308) has no text
+// of the calculation's own: it is shown with 7 digits, and an infinite
+// intermediate (a sum of two such masses) as «∞», so that a check never
+// fails on the numbers it is there to question.
+std::string shownNumber(double value, int decimals = -1)
+{
+    if (!std::isfinite(value))
+        return value < 0 ? "-∞" : "∞";
+    try {
+        return decimals >= 0 && std::fabs(value) < 1e15 ? formatFixed(value, decimals) : formatGeneral(value);
+    } catch (const Error&) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6E", value);
+        std::string shown = text;
+        std::replace(shown.begin(), shown.end(), '.', ',');
+        return shown;
+    }
+}
+
+std::string percent(double value) { return shownNumber(value, 2) + " %"; }
 
 void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
@@ -71,10 +94,10 @@ void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<W
     const double mismatch = std::fabs(*L - spacings) / *L;
     if (!allFinite({spacings, mismatch}) || mismatch <= designLimits::lengthMismatch)
         return;
-    warnings.push_back(particularWarning(
-        "Длина L = " + formatGeneral(*L) + " м не равна 20·ΔL = " + formatGeneral(spacings) + " м: расхождение "
-            + percent(mismatch * 100) + ", больше " + formatGeneral(designLimits::lengthMismatch * 100) + " %",
-        &ShipParticulars::frameSpacing));
+    warnings.push_back(particularWarning("Длина L = " + shownNumber(*L) + " м не равна 20·ΔL = " + shownNumber(spacings)
+                                             + " м: расхождение " + percent(mismatch * 100) + ", больше "
+                                             + shownNumber(designLimits::lengthMismatch * 100) + " %",
+                                         &ShipParticulars::frameSpacing));
 }
 
 // The heights the calculation builds, the top one by the same repeated addition.
@@ -88,10 +111,9 @@ void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<W
     const double top = z[waterlineCount];
     if (top >= *draft)
         return;
-    warnings.push_back(particularWarning(
-        "Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния 9·ΔT = " + formatGeneral(top)
-            + " м ниже осадки T = " + formatGeneral(*draft) + " м",
-        &ShipParticulars::waterlineSpacing));
+    warnings.push_back(particularWarning("Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния 9·ΔT = "
+                                             + shownNumber(top) + " м ниже осадки T = " + shownNumber(*draft) + " м",
+                                         &ShipParticulars::waterlineSpacing));
 }
 
 void checkOffsets(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
@@ -105,10 +127,10 @@ void checkOffsets(const ShipParticulars& particulars, const InputTables& input, 
             const std::string where = ": шпангоут «" + frameLabel(row - 1) + "», ватерлиния " + std::to_string(column);
             std::string message;
             if (*y < 0)
-                message = "Отрицательная полуширина " + formatGeneral(*y) + " м" + where;
+                message = "Отрицательная полуширина " + shownNumber(*y) + " м" + where;
             else if (breadth && 2 * *y > *breadth)
-                message = "Полуширина " + formatGeneral(*y)
-                          + " м больше половины ширины B/2 = " + formatGeneral(*breadth / 2) + " м" + where;
+                message = "Полуширина " + shownNumber(*y)
+                          + " м больше половины ширины B/2 = " + shownNumber(*breadth / 2) + " м" + where;
             if (!message.empty())
                 warnings.push_back({message, Warning::Place::Offset, column, row, nullptr});
         }
@@ -134,10 +156,10 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
     const double mismatch = std::fabs(sum - *displacement) / *displacement;
     if (!allFinite({sum, mismatch}) || mismatch <= designLimits::massSumMismatch)
         return;
-    warnings.push_back({"Сумма масс шпаций " + formatFixed(sum, 2)
-                            + " т отличается от водоизмещения в расчетном случае " + formatGeneral(*displacement)
+    warnings.push_back({"Сумма масс шпаций " + shownNumber(sum, 2)
+                            + " т отличается от водоизмещения в расчетном случае " + shownNumber(*displacement)
                             + " т на " + percent(mismatch * 100) + ", больше "
-                            + formatGeneral(designLimits::massSumMismatch * 100) + " %",
+                            + shownNumber(designLimits::massSumMismatch * 100) + " %",
                         Warning::Place::Mass, 1, 0, nullptr});
 }
 
@@ -192,9 +214,9 @@ void checkClosure(double closure, double largest, double limitPercent, double fl
     const double share = std::fabs(closure) / largest * 100;
     if (!std::isfinite(share) || share <= limitPercent)
         return;
-    warnings.push_back({caption + " " + formatFixed(closure, 2) + " " + unit + " — " + percent(share) + " "
-                            + largestName + " " + formatFixed(largest, 2) + " " + unit + ", больше "
-                            + formatGeneral(limitPercent) + " %",
+    warnings.push_back({caption + " " + shownNumber(closure, 2) + " " + unit + " — " + percent(share) + " "
+                            + largestName + " " + shownNumber(largest, 2) + " " + unit + ", больше "
+                            + shownNumber(limitPercent) + " %",
                         Warning::Place::None, 0, 0, nullptr});
 }
 
@@ -229,6 +251,18 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
         warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
                                                  + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
                                              &ShipParticulars::verticalCentreOfGravity));
+}
+
+// Runs one check. Its own arithmetic on extreme numbers (heights built by
+// checked addition) may fail where the calculation fails too: that check says
+// nothing and leaves the message to the calculation, the others still run.
+template<typename Check>
+void guarded(Check&& check)
+{
+    try {
+        check();
+    } catch (const Error&) {
+    }
 }
 
 }  // namespace
@@ -272,11 +306,11 @@ std::vector<Warning> checkNumberTexts(const InputTables& input)
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
 {
     std::vector<Warning> warnings;
-    checkLengthAgainstSpacing(particulars, warnings);
-    checkWaterlinesReachDraft(particulars, warnings);
-    checkOffsets(particulars, input, warnings);
-    checkMasses(particulars, input, warnings);
-    checkCentreOfGravity(particulars, input, warnings);
+    guarded([&] { checkLengthAgainstSpacing(particulars, warnings); });
+    guarded([&] { checkWaterlinesReachDraft(particulars, warnings); });
+    guarded([&] { checkOffsets(particulars, input, warnings); });
+    guarded([&] { checkMasses(particulars, input, warnings); });
+    guarded([&] { checkCentreOfGravity(particulars, input, warnings); });
     return warnings;
 }
 
@@ -295,15 +329,20 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
         particularNumber(particulars, &ShipParticulars::designDisplacement).value_or(0.0) * gravityAcceleration;
     const auto shearClosure = numberIn(results[SummaryLine::shearForceClosure]);
     if (shearClosure)
-        checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
-                     designLimits::shearForceClosurePercent, designLimits::shearForceClosureFloor * std::fabs(weight),
-                     "Невязка по перерезывающей силе", "наибольшей перерезывающей силы", "кН", warnings);
+        guarded([&] {
+            checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
+                         designLimits::shearForceClosurePercent,
+                         designLimits::shearForceClosureFloor * std::fabs(weight), "Невязка по перерезывающей силе",
+                         "наибольшей перерезывающей силы", "кН", warnings);
+        });
     const auto momentClosure = bendingMomentClosure(sheet);
     if (momentClosure)
-        checkClosure(*momentClosure, largestMagnitude(results.table, column::correctedMoment),
-                     designLimits::bendingMomentClosurePercent,
-                     designLimits::bendingMomentClosureFloor * std::fabs(weight * sheet.hydrostatics.length),
-                     "Невязка по изгибающему моменту", "наибольшего изгибающего момента", "кН·м", warnings);
+        guarded([&] {
+            checkClosure(*momentClosure, largestMagnitude(results.table, column::correctedMoment),
+                         designLimits::bendingMomentClosurePercent,
+                         designLimits::bendingMomentClosureFloor * std::fabs(weight * sheet.hydrostatics.length),
+                         "Невязка по изгибающему моменту", "наибольшего изгибающего момента", "кН·м", warnings);
+        });
 
     namespace log = approximationsLog;
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
@@ -311,14 +350,16 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
         numberIn(sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
     const double limit = designLimits::equilibriumMismatch * sheet.hydrostatics.length;
     if (xg && xc && std::fabs(*xg - *xc) > limit)
-        warnings.push_back(particularWarning(
-            "Абсцисса ЦТ XG = " + formatGeneral(*xg) + " м отстоит от абсциссы ЦВ XC = " + formatFixed(*xc, 3)
-                + " м на " + formatFixed(std::fabs(*xg - *xc), 3) + " м, больше "
-                + formatGeneral(designLimits::equilibriumMismatch) + "·L = " + formatGeneral(limit)
-                + " м: результаты получены для другого XG, повторите расчет",
-            &ShipParticulars::centreOfGravity));
+        guarded([&] {
+            warnings.push_back(particularWarning(
+                "Абсцисса ЦТ XG = " + shownNumber(*xg) + " м отстоит от абсциссы ЦВ XC = " + shownNumber(*xc, 3)
+                    + " м на " + shownNumber(std::fabs(*xg - *xc), 3) + " м, больше "
+                    + shownNumber(designLimits::equilibriumMismatch) + "·L = " + shownNumber(limit)
+                    + " м: результаты получены для другого XG, повторите расчет",
+                &ShipParticulars::centreOfGravity));
+        });
 
-    checkInitialStability(particulars, sheet.stability, warnings);
+    guarded([&] { checkInitialStability(particulars, sheet.stability, warnings); });
     return warnings;
 }
 

@@ -205,9 +205,14 @@ void computeGeneralizedStiffnessAndMass(double halfWaves, double L, double dL, c
 {
     const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
     const int sums = sumRow(table);
-    // The inertias as typed; a text that is not a number is named in the input.
+    // The inertias as typed; a text that is not a number is named in the input,
+    // and so is one that is not positive: a section without bending stiffness
+    // (or a negative one) gives no natural frequency but a wrong one, or none.
     for (int r = 1; r <= lastSpacingRow(table); ++r) {
-        cellValue(sectionInertia, 1, r);
+        if (!(cellValue(sectionInertia, 1, r) > 0.0))
+            throw CellError("Момент инерции сечения должен быть больше нуля, а он равен "
+                                + messageExcerpt(sectionInertia.cell(1, r)) + " м⁴",
+                            sectionInertia, 1, r);
         table.setCell(column::inertia, r, sectionInertia.cell(1, r));
     }
     fillColumn(table, column::stiffnessTerm, [&](int r) {
