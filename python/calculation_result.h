@@ -20,8 +20,9 @@ public:
     // The document shared with the views into it (one tone of the vibration).
     const std::shared_ptr<const nlohmann::json>& shared() const { return document_; }
 
-    // The document as hullcalc-cli writes it: UTF-8, indented, ending in a newline.
-    std::string text() const { return document_->dump(4) + "\n"; }
+    // The document as hullcalc-cli writes it: UTF-8, indented, ending in a
+    // newline; a text that is not valid UTF-8 gets U+FFFD, so it never fails.
+    std::string text() const { return document_->dump(4, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"; }
 
 private:
     std::shared_ptr<const nlohmann::json> document_;
