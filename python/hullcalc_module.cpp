@@ -32,8 +32,8 @@ namespace hullcalc::python {
 
 namespace {
 
-// The exception classes, the result of one tone's Kumai estimate, defined in
-// Python so that they take their arguments as Python users expect.
+// The exception classes and Kumai's estimate, defined in Python so that they
+// take their arguments and print as Python users expect.
 constexpr const char* pythonDefinitions = R"(
 import collections as _collections
 
@@ -120,11 +120,10 @@ std::pair<std::vector<int>, bool> tonesOf(const py::object& tones)
             all.push_back(tone);
         return {all, true};
     }
-    if (py::isinstance<py::int_>(tones) && !py::isinstance<py::bool_>(tones)) {
-        const long tone = tones.cast<long>();
-        if (tone >= lowestTone && tone <= highestTone)
-            return {{static_cast<int>(tone)}, false};
-    }
+    if (py::isinstance<py::int_>(tones) && !py::isinstance<py::bool_>(tones))
+        for (int tone = lowestTone; tone <= highestTone; ++tone)
+            if (tones.equal(py::int_(tone)))
+                return {{tone}, false};
     throw py::value_error("tones must be None, a tone 1..4 or \"all\", not " + py::repr(tones).cast<std::string>());
 }
 

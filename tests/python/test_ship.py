@@ -100,6 +100,7 @@ BAD_ARGUMENTS = {
     "tone 5": (lambda s: s.calculate(tones=5), ValueError, "tones must be None, a tone 1..4"),
     "tone 'I'": (lambda s: s.calculate(tones="I"), ValueError, "tones must be"),
     "tone True": (lambda s: s.calculate(tones=True), ValueError, "tones must be"),
+    "tone 10**30": (lambda s: s.calculate(tones=10**30), ValueError, "tones must be"),
     "unknown particular": (lambda s: s.particulars["beam"], KeyError, "no particular is named 'beam'"),
     "infinite particular": (lambda s: s.particulars.__setitem__("length", math.inf), ValueError, "finite"),
     "particular beyond the doubles": (lambda s: s.particulars.__setitem__("length", 1.7976931348623157e308),
