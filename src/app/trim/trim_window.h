@@ -1,5 +1,5 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its sixteen pages, the summary, the file menu and
+// the trim calculation on its seventeen pages, the summary, the file menu and
 // the buttons that run the calculation and open the graph windows.
 #pragma once
 
@@ -97,6 +97,7 @@ signals:
     void sectionalAreasRequested();
     void staticMomentsRequested();
     void resultsChartsRequested();
+    void bonjeanScaleRequested();
 
 protected:
     bool event(QEvent* event) override;
