@@ -5,12 +5,13 @@
 #include "calculation_result.h"
 #include "particulars_view.h"
 #include "python_values.h"
-#include "ship.h"
-#include "ship_calculation.h"
+#include "scripted_ship.h"
 #include "tone_result.h"
 
 #include "common/error.h"
 #include "project/project_file.h"
+#include "run/result_json.h"
+#include "run/ship_run.h"
 #include "vibration/vibration_sheet.h"
 
 #include <pybind11/eval.h>
@@ -127,22 +128,22 @@ std::pair<std::vector<int>, bool> tonesOf(const py::object& tones)
     throw py::value_error("tones must be None, a tone 1..4 or \"all\", not " + py::repr(tones).cast<std::string>());
 }
 
-py::object calculate(Ship& ship, const py::object& tones)
+py::object calculate(ScriptedShip& ship, const py::object& tones)
 {
     const auto [toneList, withKumai] = tonesOf(tones);
-    const Project project = ship.project();
-    std::optional<ShipCalculation::Failure> failure;
+    Ship input = ship.ship();
+    std::optional<RunFailure> failure;
     nlohmann::json document;
     {
         // The core touches no Python object: other threads run meanwhile.
         py::gil_scoped_release release;
-        const ShipCalculation calculation = calculateShip(project, toneList, withKumai);
-        document = resultDocument(calculation);
-        failure = calculation.failure;
+        const ShipRun run = runShip(std::move(input), toneList, withKumai);
+        document = resultJson(run);
+        failure = run.failure;
     }
     py::object result = py::cast(CalculationResult(std::move(document)));
     if (failure)
-        raise(types().calculationError, failure->message, placeOrNone(failure->place), result);
+        raise(types().calculationError, failure->message, placeOrNone(failure->place.pointer), result);
     return result;
 }
 
@@ -234,16 +235,16 @@ window's names ("ShipDr") are accepted too.)")
 
 void defineShip(py::module_& m)
 {
-    const auto arraySetter = [](double* (Ship::*values)(), std::vector<py::ssize_t> shape) {
+    const auto arraySetter = [](double* (ScriptedShip::*values)(), std::vector<py::ssize_t> shape) {
         return [values, shape](py::object self, const py::object& numbers) {
-            Ship& ship = self.cast<Ship&>();
+            ScriptedShip& ship = self.cast<ScriptedShip&>();
             numpy().attr("copyto")(tableView(self, (ship.*values)(), shape), numbers);
         };
     };
-    const std::vector<py::ssize_t> offsetShape{Ship::offsetRows, Ship::offsetColumns};
-    const std::vector<py::ssize_t> spacingShape{Ship::spacingRows};
+    const std::vector<py::ssize_t> offsetShape{ScriptedShip::offsetRows, ScriptedShip::offsetColumns};
+    const std::vector<py::ssize_t> spacingShape{ScriptedShip::spacingRows};
 
-    py::class_<Ship>(m, "Ship", R"(One ship: what the user types into the windows.
+    py::class_<ScriptedShip>(m, "Ship", R"(One ship: what the user types into the windows.
 
 Ship() is the program as it starts: the default particulars, empty tables,
 river water. hullcalc.example() and hullcalc.load() give the others.
@@ -254,25 +255,29 @@ calculation gives what the windows would give for the same input. NaN stands
 for a cell that holds no number; writing NaN over a number empties the cell.)")
         .def(py::init<>())
         .def_property_readonly(
-            "particulars", [](Ship& ship) { return ParticularsView(ship.particulars()); }, py::keep_alive<0, 1>(),
-            "The main particulars by name, see Particulars.")
-        .def_property("sea", &Ship::sea, &Ship::setSea,
+            "particulars", [](ScriptedShip& ship) { return ParticularsView(ship.particulars()); },
+            py::keep_alive<0, 1>(), "The main particulars by name, see Particulars.")
+        .def_property("sea", &ScriptedShip::sea, &ScriptedShip::setSea,
                       "The ship type: True for a sea-going ship (sea water, 1,025 t/m³), False for a river ship "
                       "(river water, 1,0 t/m³).")
         .def_property_readonly(
-            "water_density", [](const Ship& ship) { return ship.sea() ? seaWaterDensity : riverWaterDensity; },
+            "water_density", [](const ScriptedShip& ship) { return ship.sea() ? seaWaterDensity : riverWaterDensity; },
             "The water density of the ship type, t/m³.")
         .def_property(
-            "offsets", [=](py::object self) { return tableView(self, self.cast<Ship&>().offsets(), offsetShape); },
-            arraySetter(&Ship::offsets, offsetShape),
+            "offsets",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().offsets(), offsetShape); },
+            arraySetter(&ScriptedShip::offsets, offsetShape),
             "Half-breadths of the lines drawing (Таблица ординат), m: 21 × 10, frame 0 (bow) to 20 (stern) down, "
             "waterline 1 (the base line) to 10 across.")
         .def_property(
-            "masses", [=](py::object self) { return tableView(self, self.cast<Ship&>().masses(), spacingShape); },
-            arraySetter(&Ship::masses, spacingShape), "Masses of the 20 frame spacings from the bow (Таблица масс), t.")
+            "masses",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().masses(), spacingShape); },
+            arraySetter(&ScriptedShip::masses, spacingShape),
+            "Masses of the 20 frame spacings from the bow (Таблица масс), t.")
         .def_property(
-            "inertias", [=](py::object self) { return tableView(self, self.cast<Ship&>().inertias(), spacingShape); },
-            arraySetter(&Ship::inertias, spacingShape),
+            "inertias",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().inertias(), spacingShape); },
+            arraySetter(&ScriptedShip::inertias, spacingShape),
             "Section moments of inertia of the hull girder in the 20 spacings from the bow, m⁴, as the vibration "
             "window takes them.")
         .def("calculate", &calculate, "tones"_a = py::none(), R"(Runs the calculation, as hullcalc-cli does.
@@ -287,24 +292,27 @@ Returns a Result. Raises CalculationError (with its place and the partial
 result) when the calculation stops, ValueError for another tones argument or
 a number no cell can hold.)")
         .def(
-            "save", [](Ship& ship, const std::filesystem::path& path) { fileOperation([&] { ship.save(path); }); },
+            "save",
+            [](ScriptedShip& ship, const std::filesystem::path& path) { fileOperation([&] { ship.save(path); }); },
             "path"_a,
             "Writes the project file (as «Сохранить проект»: particulars, ship type, offsets, masses, section "
             "inertias); a failed write keeps the old file. Raises FileError.")
         .def(
-            "copy", [](const Ship& ship) { return Ship(ship); }, "An independent copy of the ship.")
-        .def("__copy__", [](const Ship& ship) { return Ship(ship); })
-        .def("__deepcopy__", [](const Ship& ship, const py::object&) { return Ship(ship); })
-        .def(py::pickle([](Ship& ship) { return py::bytes(projectFileBytes(ship.project())); },
-                        [](const py::bytes& bytes) { return Ship::fromProject(readProject(std::string(bytes))); }))
-        .def("__repr__", [](Ship& ship) {
+            "copy", [](const ScriptedShip& ship) { return ScriptedShip(ship); }, "An independent copy of the ship.")
+        .def("__copy__", [](const ScriptedShip& ship) { return ScriptedShip(ship); })
+        .def("__deepcopy__", [](const ScriptedShip& ship, const py::object&) { return ScriptedShip(ship); })
+        .def(py::pickle(
+            [](ScriptedShip& ship) { return py::bytes(projectFileBytes(projectOf(ship.ship()))); },
+            [](const py::bytes& bytes) { return ScriptedShip::fromProject(readProject(std::string(bytes))); }))
+        .def("__repr__", [](ScriptedShip& ship) {
             return "<hullcalc.Ship " + std::string(ship.sea() ? "sea" : "river") + ", L = " + ship.particulars().length
                    + " m, design displacement " + ship.particulars().designDisplacement + " t>";
         });
 
-    m.def("example", &Ship::example, "The example ship of «Пример» on river water, with its section inertias.");
+    m.def("example", &ScriptedShip::example, "The example ship of «Пример» on river water, with its section inertias.");
     m.def(
-        "load", [](const std::filesystem::path& path) { return fileOperation([&] { return Ship::load(path); }); },
+        "load",
+        [](const std::filesystem::path& path) { return fileOperation([&] { return ScriptedShip::load(path); }); },
         "path"_a, R"(The ship of a project file, or of an input data file as «Файл → Загрузить» reads it.
 
 A data file holds only the offsets and masses: the particulars and section

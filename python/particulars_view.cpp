@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "run/failure_place.h"
 
 #include <cmath>
 #include <limits>
@@ -9,24 +10,11 @@
 
 namespace hullcalc::python {
 
-namespace {
-
-std::string snakeCase(std::string_view name)
-{
-    std::string key(name);
-    for (char& c : key)
-        if (c == '-')
-            c = '_';
-    return key;
-}
-
-}  // namespace
-
 std::vector<std::string> ParticularsView::names()
 {
     std::vector<std::string> all;
     for (const ParticularField& field : particularFields)
-        all.push_back(snakeCase(field.optionName));
+        all.push_back(resultKeyOf(field));
     return all;
 }
 

@@ -1,13 +1,11 @@
 // The ship's texts and the numbers a script reads and writes in their place.
-#include "ship.h"
+#include "scripted_ship.h"
 
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/number_text.h"
 #include "project/project_file.h"
 #include "trim/data_files.h"
-#include "trim/input_tables.h"
-#include "vibration/vibration_sheet.h"
 
 #include <bit>
 #include <cmath>
@@ -74,75 +72,58 @@ void writeTable(TextGrid& grid, NumberTable<rows, columns>& table, std::string_v
     }
 }
 
-Project blankProject()
+// The ship type a ship of the module always has: river water unless sea.
+Ship withShipType(Ship ship)
 {
-    Project project;
-    writeInputHeaders(project.input);
-    VibrationSheet vibration;
-    writeVibrationHeaders(vibration);
-    project.sectionInertia = vibration.sectionInertia;
-    project.particulars.waterDensity = riverWaterDensity;
-    return project;
+    if (ship.particulars.waterDensity != seaWaterDensity)
+        ship.particulars.waterDensity = riverWaterDensity;
+    return ship;
 }
 
 }  // namespace
 
-Ship::Ship() : Ship(blankProject()) {}
+ScriptedShip::ScriptedShip() : ScriptedShip(withShipType(blankShip())) {}
 
-Ship::Ship(Project project) : project_(std::move(project)) { readNumbers(); }
+ScriptedShip::ScriptedShip(Ship ship) : ship_(std::move(ship)) { readNumbers(); }
 
-Ship Ship::example()
-{
-    Project project = blankProject();
-    fillExampleShip(project.input);
-    return Ship(std::move(project));
-}
+ScriptedShip ScriptedShip::example() { return ScriptedShip(withShipType(exampleShip())); }
 
-Ship Ship::fromProject(Project project)
-{
-    Project ship = blankProject();
-    ship.particulars = project.particulars;
-    ship.input = project.input;
-    if (project.sectionInertia)
-        ship.sectionInertia = project.sectionInertia;
-    if (ship.particulars.waterDensity != seaWaterDensity)
-        ship.particulars.waterDensity = riverWaterDensity;
-    return Ship(std::move(ship));
-}
+ScriptedShip ScriptedShip::fromProject(const Project& project) { return ScriptedShip(withShipType(shipOf(project))); }
 
-Ship Ship::load(const std::filesystem::path& path)
+ScriptedShip ScriptedShip::load(const std::filesystem::path& path)
 {
     if (looksLikeProject(readFileBytes(path, maxInputFileBytes)))
         return fromProject(loadProjectFile(path));
-    Project project = blankProject();
-    loadInputFile(path, project.input);
-    return Ship(std::move(project));
+    // Read by the trim window's rules, which refuse a file that is no data file.
+    Ship ship = blankShip();
+    loadInputFile(path, ship.input);
+    return ScriptedShip(withShipType(std::move(ship)));
 }
 
-void Ship::save(const std::filesystem::path& path) { saveProjectFile(path, project()); }
+void ScriptedShip::save(const std::filesystem::path& path) { saveProjectFile(path, projectOf(ship())); }
 
-const Project& Ship::project()
+const Ship& ScriptedShip::ship()
 {
     writeNumbers();
-    return project_;
+    return ship_;
 }
 
-bool Ship::sea() const { return project_.particulars.waterDensity == seaWaterDensity; }
+bool ScriptedShip::sea() const { return ship_.particulars.waterDensity == seaWaterDensity; }
 
-void Ship::setSea(bool sea) { project_.particulars.waterDensity = sea ? seaWaterDensity : riverWaterDensity; }
+void ScriptedShip::setSea(bool sea) { ship_.particulars.waterDensity = sea ? seaWaterDensity : riverWaterDensity; }
 
-void Ship::readNumbers()
+void ScriptedShip::readNumbers()
 {
-    readTable(project_.input.offsets, offsets_);
-    readTable(project_.input.masses, masses_);
-    readTable(*project_.sectionInertia, inertias_);
+    readTable(ship_.input.offsets, offsets_);
+    readTable(ship_.input.masses, masses_);
+    readTable(ship_.sectionInertia, inertias_);
 }
 
-void Ship::writeNumbers()
+void ScriptedShip::writeNumbers()
 {
-    writeTable(project_.input.offsets, offsets_, "offsets");
-    writeTable(project_.input.masses, masses_, "masses");
-    writeTable(*project_.sectionInertia, inertias_, "inertias");
+    writeTable(ship_.input.offsets, offsets_, "offsets");
+    writeTable(ship_.input.masses, masses_, "masses");
+    writeTable(ship_.sectionInertia, inertias_, "inertias");
 }
 
 }  // namespace hullcalc::python
