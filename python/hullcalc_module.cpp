@@ -177,6 +177,10 @@ values of their texts (NaN for a text that is no number):
                          (Водоизмещение в расчетном случае, т)
     centre_of_gravity    abscissa XG of the centre of gravity from midship,
                          positive to the bow, m (Центр тяжести судна, м)
+    vertical_centre_of_gravity
+                         height z_g of the centre of gravity above the base
+                         line, m (Аппликата ЦТ судна z_g, м); optional, for
+                         the metacentric heights
     frame_spacing        theoretical frame spacing ΔL, m (Теоретическая шпация ΔL, м)
     waterline_spacing    distance ΔT between the waterlines, m
                          (Растояние между ватерлиниями ΔT, м)
@@ -358,6 +362,31 @@ Abscissae from midship, positive to the bow.)")
         .def_property_readonly("bending_moment", array("bending_moment"),
                                "Bending moment in still water (Изгибающий момент) after the closure is spread "
                                "along the hull, kN·m: 21 values, frames 0 (bow) to 20.")
+        .def_property_readonly(
+            "curves_of_form",
+            [](const CalculationResult& result) {
+                // Column by column: one array of the 10 waterlines per quantity.
+                py::dict curves;
+                const nlohmann::json& waterlines = result.document().at("curves_of_form");
+                if (waterlines.empty())
+                    return curves;
+                for (const auto& [key, value] : waterlines.front().items()) {
+                    nlohmann::json column = nlohmann::json::array();
+                    for (const nlohmann::json& waterline : waterlines)
+                        column.push_back(waterline.at(key));
+                    curves[py::str(key)] = numberArray(column);
+                }
+                return curves;
+            },
+            "The curves of form (Кривые элементов) as a dict from the quantity to its 10 values per waterline, "
+            "entry 0 the base line (NaN where undefined): draft, volume, displacement, centre_of_buoyancy, "
+            "centre_of_buoyancy_height, waterplane_area, ..., block_coefficient, tonnes_per_centimetre, "
+            "moment_to_trim_one_centimetre; every key with its unit in docs/json-schema.md.")
+        .def_property_readonly("stability", member("stability"),
+                               "The initial stability at the mean draft as a dict (two decimals, m): "
+                               "vertical_centre_of_gravity z_g, centre_of_buoyancy_height Zc, "
+                               "transverse_metacentre KM, longitudinal_metacentre KML, metacentric_height h, "
+                               "longitudinal_metacentric_height H; None values without z_g.")
         .def_property_readonly(
             "warnings",
             [](const CalculationResult& result) {

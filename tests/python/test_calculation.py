@@ -141,6 +141,26 @@ def test_deeper_hull_vibrates_slower():
     assert (np.diff(energy) < 0).all() and (np.diff(beam) < 0).all()
 
 
+def test_curves_of_form_of_a_box_barge():
+    # A box 75 × 11 m (every half-breadth 5,5 m) on river water: the block,
+    # waterplane and midship coefficients are 1, V = L·B·T, Zc = T/2,
+    # r = B²/12T; D = ρ·V.
+    ship = hullcalc.example()
+    ship.offsets[:] = 5.5
+    ship.particulars["centre_of_gravity"] = 0.0
+    ship.masses[:] = 886.74 / 20
+    curves = ship.calculate().curves_of_form
+    draft = curves["draft"][1:]
+    np.testing.assert_allclose(draft, 0.39 * np.arange(1, 10))
+    for coefficient in ("block_coefficient", "waterplane_coefficient", "midship_coefficient"):
+        np.testing.assert_allclose(curves[coefficient][1:], 1.0, rtol=1e-9)
+    np.testing.assert_allclose(curves["volume"][1:], 75 * 11 * draft, rtol=1e-9)
+    np.testing.assert_allclose(curves["displacement"][1:], curves["volume"][1:], rtol=1e-9)
+    np.testing.assert_allclose(curves["centre_of_buoyancy_height"][1:], draft / 2, rtol=1e-9)
+    np.testing.assert_allclose(curves["transverse_radius"][1:], 11**2 / (12 * draft), rtol=1e-9)
+    assert np.isnan(curves["block_coefficient"][0])  # the base line holds no volume
+
+
 def test_sea_water_floats_the_same_ship_higher():
     # The same mass displaces 1/1,025 of the volume in sea water.
     river, sea = displacement_sweep([900.0]) + displacement_sweep([900.0], sea=True)
