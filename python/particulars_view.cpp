@@ -3,9 +3,9 @@
 #include "common/error.h"
 #include "common/number_text.h"
 #include "run/failure_place.h"
+#include "scripted_ship.h"
 
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
 namespace hullcalc::python {
@@ -33,14 +33,7 @@ std::string ShipParticulars::*ParticularsView::member(std::string_view name) con
     throw std::out_of_range("no particular is named '" + std::string(name) + "'; the particulars are " + known);
 }
 
-double ParticularsView::value(std::string_view name) const
-{
-    try {
-        return parseNumber(text(name));
-    } catch (const Error&) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-}
+double ParticularsView::value(std::string_view name) const { return numberOrNaN(text(name)); }
 
 const std::string& ParticularsView::text(std::string_view name) const { return particulars_->*member(name); }
 

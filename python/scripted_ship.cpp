@@ -19,17 +19,6 @@ namespace hullcalc::python {
 
 namespace {
 
-constexpr double noNumber = std::numeric_limits<double>::quiet_NaN();
-
-double numberOrNaN(const std::string& text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return noNumber;
-    }
-}
-
 // Data cell (column + 1, row + 1) of the grid holds value (row, column) of the table.
 template<std::size_t rows, std::size_t columns>
 void readTable(const TextGrid& grid, NumberTable<rows, columns>& table)
@@ -81,6 +70,15 @@ Ship withShipType(Ship ship)
 }
 
 }  // namespace
+
+double numberOrNaN(const std::string& text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+}
 
 ScriptedShip::ScriptedShip() : ScriptedShip(withShipType(blankShip())) {}
 

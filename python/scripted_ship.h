@@ -11,8 +11,12 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <string>
 
 namespace hullcalc::python {
+
+// The value of a cell's or a particular's text, NaN when the text is no number.
+double numberOrNaN(const std::string& text);
 
 // A table of the ship as numbers: one value per data cell, row by row. NaN
 // stands for a cell that holds no number.
