@@ -67,12 +67,13 @@ class FileError(Error, OSError):
     """A file could not be read or written, or is not a ship's file."""
 
 
-Kumai = _collections.namedtuple("Kumai", "per_minute difference_percent")
+Kumai = _collections.namedtuple("Kumai", "per_minute difference_percent note")
 Kumai.__doc__ = """Kumai's empirical estimate of tone I (I тон по эмпирической формуле Кумаи).
 
 per_minute: the estimate, oscillations per minute (кол/мин).
 difference_percent: the energy method's tone I against it, % of the estimate,
-    positive when the energy method gives the higher frequency."""
+    positive when the energy method gives the higher frequency.
+note: why the estimate may not hold for this ship (Russian), or None."""
 )";
 
 struct PythonTypes {
@@ -413,8 +414,8 @@ Abscissae from midship, positive to the bow.)")
             [](const CalculationResult& result) -> py::object {
                 for (const nlohmann::json& tone : result.document().at("vibration"))
                     if (const nlohmann::json& kumai = tone.at("kumai"); kumai.is_object())
-                        return types().kumai(toPython(kumai.at("per_minute")),
-                                             toPython(kumai.at("difference_percent")));
+                        return types().kumai(toPython(kumai.at("per_minute")), toPython(kumai.at("difference_percent")),
+                                             toPython(kumai.value("note", nlohmann::json())));
                 return py::none();
             },
             "Kumai's estimate of tone I (a Kumai), computed with tones=\"all\"; None otherwise.")

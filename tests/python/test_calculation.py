@@ -80,8 +80,6 @@ FAILURES = {
     "empty mass": ("masses", 5, math.nan, None, "'' is not a valid floating point value", "/input/masses/5"),
     "empty section inertia": ("inertias", 7, math.nan, 1,
                               "'' is not a valid floating point value", "/input/section_inertia/7"),
-    "Kumai without a draft": ("particulars", "draft", "0", "all",
-                              "Значение должно быть больше нуля: «0»", "/input/particulars/draft"),
     # Waterlines 0,1 m apart hold at most 665,6 m³, less than the 886,74 t asked for.
     "displacement above the offsets": ("particulars", "waterline_spacing", 0.1, None,
                                        "Объемное водоизмещение 886,74 куб. м вне диапазона грузового размера",
