@@ -44,6 +44,10 @@ bench: deps
 	    --benchmark_report_aggregates_only=true; done
 	@echo "== build/release/bench/bench_startup"
 	@scripts/time-startup
+	@python=$$(sed -n 's/^Python3_EXECUTABLE:FILEPATH=//p' build/release/CMakeCache.txt); \
+	if [ -n "$$python" ] && [ -d build/release/python ]; then \
+	  echo "== bench/bench_python.py ($$python)"; PYTHONPATH=build/release/python $$python bench/bench_python.py; \
+	fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -261,7 +261,7 @@ Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
     };
 }
 
-Json resultJson(const ShipRun& run)
+Json resultObject(const ShipRun& run)
 {
     const TrimSheet& sheet = run.trim.sheet;
     const TrimTable& results = sheet.results;
@@ -301,19 +301,21 @@ std::string indented(const Json& json) { return json.dump(4, ' ', false, Json::e
 
 }  // namespace
 
-std::string resultDocument(const ShipRun& run)
+Json resultJson(const ShipRun& run)
 {
-    Json document = resultJson(run);
+    Json document = resultObject(run);
     document["schema"] = resultSchema;
-    return indented(document) + '\n';
+    return document;
 }
+
+std::string resultDocument(const ShipRun& run) { return indented(resultJson(run)) + '\n'; }
 
 ResultStream::ResultStream(std::ostream& out) : out_(out) { out_ << "{\n    \"results\": ["; }
 
 void ResultStream::add(const ShipRun& run)
 {
     // Each result two levels deep: its lines shifted by eight blanks.
-    std::string text = indented(resultJson(run));
+    std::string text = indented(resultObject(run));
     std::string shifted;
     shifted.reserve(text.size() + text.size() / 8);
     shifted += empty_ ? "\n        " : ",\n        ";

@@ -5,6 +5,8 @@
 
 #include "run/ship_run.h"
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,6 +14,10 @@
 namespace hullcalc {
 
 inline constexpr std::string_view resultSchema = "hullcalc-result/1";
+
+// The document of one run as JSON values, with the schema key, for a front end
+// that reads them (the Python module's results).
+nlohmann::json resultJson(const ShipRun& run);
 
 // The document of one run: its result with the schema key beside its own
 // keys. Every number is the value of the text the windows show (null where

@@ -1,0 +1,510 @@
+// The Python module hullcalc: ships, their calculation and its results, over
+// the calculation core. Every failure of the core reaches Python as an
+// exception of this module (or ValueError, KeyError, IndexError for a bad
+// argument); none crosses the boundary untranslated.
+#include "calculation_result.h"
+#include "particulars_view.h"
+#include "python_values.h"
+#include "scripted_ship.h"
+#include "tone_result.h"
+
+#include "common/error.h"
+#include "project/project_file.h"
+#include "run/result_json.h"
+#include "run/ship_run.h"
+#include "vibration/vibration_sheet.h"
+
+#include <pybind11/eval.h>
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace py = pybind11;
+using namespace pybind11::literals;
+
+namespace hullcalc::python {
+
+namespace {
+
+// The exception classes and Kumai's estimate, defined in Python so that they
+// take their arguments and print as Python users expect.
+constexpr const char* pythonDefinitions = R"(
+import collections as _collections
+
+class Error(Exception):
+    """A failure of hullcalc, with the message the windows would show.
+
+    message: the Russian text of the windows (the first line is what the
+        result document's "error" holds).
+    place: a JSON Pointer (RFC 6901) into the result document to the input
+        value at fault, such as "/input/offsets/3/4" (frame 3, waterline 5) or
+        "/input/particulars/length"; None when no one value is the cause.
+    """
+
+    def __init__(self, message, place=None):
+        super().__init__(message)
+        self.message = message
+        self.place = place
+
+
+class CalculationError(Error):
+    """A calculation stopped. `result` holds what it had computed until then,
+    with result.error set, as hullcalc-cli --json writes a failed run."""
+
+    def __init__(self, message, place=None, result=None):
+        super().__init__(message, place)
+        self.result = result
+
+
+class FileError(Error, OSError):
+    """A file could not be read or written, or is not a ship's file."""
+
+
+Kumai = _collections.namedtuple("Kumai", "per_minute difference_percent note")
+Kumai.__doc__ = """Kumai's empirical estimate of tone I (I тон по эмпирической формуле Кумаи).
+
+per_minute: the estimate, oscillations per minute (кол/мин).
+difference_percent: the energy method's tone I against it, % of the estimate,
+    positive when the energy method gives the higher frequency.
+note: why the estimate may not hold for this ship (Russian), or None."""
+)";
+
+struct PythonTypes {
+    py::handle error;
+    py::handle calculationError;
+    py::handle fileError;
+    py::handle kumai;
+};
+
+PythonTypes& types()
+{
+    static PythonTypes types;
+    return types;
+}
+
+[[noreturn]] void raise(py::handle type, const std::string& message, py::object place, py::object result = py::none())
+{
+    py::object error = type(message, place);
+    if (!result.is_none())
+        error.attr("result") = result;
+    PyErr_SetObject(type.ptr(), error.ptr());
+    throw py::error_already_set();
+}
+
+py::object placeOrNone(const std::string& place) { return place.empty() ? py::none() : py::object(py::str(place)); }
+
+// A file of the core read or written: its failure as FileError.
+template<typename Operation>
+auto fileOperation(Operation&& operation)
+{
+    try {
+        return operation();
+    } catch (const Error& e) {
+        raise(types().fileError, e.what(), py::none());
+    }
+}
+
+// The tones of `tones`: None, 1..4 or "all" (with Kumai's estimate).
+std::pair<std::vector<int>, bool> tonesOf(const py::object& tones)
+{
+    if (tones.is_none())
+        return {{}, false};
+    if (py::isinstance<py::str>(tones) && tones.cast<std::string>() == "all") {
+        std::vector<int> all;
+        for (int tone = lowestTone; tone <= highestTone; ++tone)
+            all.push_back(tone);
+        return {all, true};
+    }
+    if (py::isinstance<py::int_>(tones) && !py::isinstance<py::bool_>(tones))
+        for (int tone = lowestTone; tone <= highestTone; ++tone)
+            if (tones.equal(py::int_(tone)))
+                return {{tone}, false};
+    throw py::value_error("tones must be None, a tone 1..4 or \"all\", not " + py::repr(tones).cast<std::string>());
+}
+
+py::object calculate(ScriptedShip& ship, const py::object& tones)
+{
+    const auto [toneList, withKumai] = tonesOf(tones);
+    Ship input = ship.ship();
+    std::optional<RunFailure> failure;
+    nlohmann::json document;
+    {
+        // The core touches no Python object: other threads run meanwhile.
+        py::gil_scoped_release release;
+        const ShipRun run = runShip(std::move(input), toneList, withKumai);
+        document = resultJson(run);
+        failure = run.failure;
+    }
+    py::object result = py::cast(CalculationResult(std::move(document)));
+    if (failure)
+        raise(types().calculationError, failure->message, placeOrNone(failure->place.pointer), result);
+    return result;
+}
+
+// A writeable array over the numbers of a ship's table; it keeps the ship alive.
+py::array_t<double> tableView(py::object ship, double* values, std::vector<py::ssize_t> shape)
+{
+    numpy();
+    return py::array_t<double>(std::move(shape), values, ship);
+}
+
+void defineParticulars(py::module_& m)
+{
+    const auto key = [](const ParticularsView& view, const std::string& name) {
+        try {
+            return view.value(name);
+        } catch (const std::out_of_range& e) {
+            throw py::key_error(e.what());
+        }
+    };
+    py::class_<ParticularsView>(m, "Particulars", R"(The main particulars of a ship (Главные размерения судна).
+
+A mapping from the names of hullcalc-cli's --set, in snake_case, to the
+values of their texts (NaN for a text that is no number):
+
+    displacement         D, t (Водоизмещение D, т; read by no calculation)
+    length               design length L, m (Длина расчетная L, м)
+    breadth              design breadth B, m (Ширина расчетная B, м)
+    depth                depth H, m (Высота борта H, м; read by no calculation)
+    draft                draft T, m (Осадка Т, м)
+    design_displacement  displacement in the design loading case, t
+                         (Водоизмещение в расчетном случае, т)
+    centre_of_gravity    abscissa XG of the centre of gravity from midship,
+                         positive to the bow, m (Центр тяжести судна, м)
+    vertical_centre_of_gravity
+                         height z_g of the centre of gravity above the base
+                         line, m (Аппликата ЦТ судна z_g, м); optional, for
+                         the metacentric heights
+    frame_spacing        theoretical frame spacing ΔL, m (Теоретическая шпация ΔL, м)
+    waterline_spacing    distance ΔT between the waterlines, m
+                         (Растояние между ватерлиниями ΔT, м)
+
+A float set here becomes the text the main window would show (15 significant
+digits, decimal comma); a str is typed as it is ("886,74"). The main
+window's names ("ShipDr") are accepted too.)")
+        .def("__getitem__", key, "name"_a)
+        .def("__setitem__",
+             [](ParticularsView& view, const std::string& name, const std::variant<double, std::string>& value) {
+                 try {
+                     view.set(name, value);
+                 } catch (const std::out_of_range& e) {
+                     throw py::key_error(e.what());
+                 }
+             })
+        .def(
+            "text",
+            [](const ParticularsView& view, const std::string& name) {
+                try {
+                    return view.text(name);
+                } catch (const std::out_of_range& e) {
+                    throw py::key_error(e.what());
+                }
+            },
+            "name"_a, "The particular's text as typed, such as \"886,74\".")
+        .def("__len__", [](const ParticularsView&) { return particularFields.size(); })
+        .def("__iter__", [](const ParticularsView&) { return py::iter(py::cast(ParticularsView::names())); })
+        .def("__contains__",
+             [](const ParticularsView& view, const py::object& name) {
+                 if (!py::isinstance<py::str>(name))
+                     return false;
+                 try {
+                     view.text(name.cast<std::string>());
+                     return true;
+                 } catch (const std::out_of_range&) {
+                     return false;
+                 }
+             })
+        .def("keys", [](const ParticularsView&) { return ParticularsView::names(); })
+        .def("items",
+             [](const ParticularsView& view) {
+                 std::vector<std::pair<std::string, double>> items;
+                 for (const std::string& name : ParticularsView::names())
+                     items.emplace_back(name, view.value(name));
+                 return items;
+             })
+        .def("__repr__", [](const ParticularsView& view) {
+            std::string text = "Particulars({";
+            for (const std::string& name : ParticularsView::names())
+                text += (text.back() == '{' ? "'" : ", '") + name + "': '" + view.text(name) + "'";
+            return text + "})";
+        });
+    py::module_::import("collections.abc").attr("Mapping").attr("register")(m.attr("Particulars"));
+}
+
+void defineShip(py::module_& m)
+{
+    const auto arraySetter = [](double* (ScriptedShip::*values)(), std::vector<py::ssize_t> shape) {
+        return [values, shape](py::object self, const py::object& numbers) {
+            ScriptedShip& ship = self.cast<ScriptedShip&>();
+            numpy().attr("copyto")(tableView(self, (ship.*values)(), shape), numbers);
+        };
+    };
+    const std::vector<py::ssize_t> offsetShape{ScriptedShip::offsetRows, ScriptedShip::offsetColumns};
+    const std::vector<py::ssize_t> spacingShape{ScriptedShip::spacingRows};
+
+    py::class_<ScriptedShip>(m, "Ship", R"(One ship: what the user types into the windows.
+
+Ship() is the program as it starts: the default particulars, empty tables,
+river water. hullcalc.example() and hullcalc.load() give the others.
+
+The tables are numpy views: what a script writes there is typed into the cells
+(15 significant digits, decimal comma) before anything reads them, so a
+calculation gives what the windows would give for the same input. NaN stands
+for a cell that holds no number; writing NaN over a number empties the cell.)")
+        .def(py::init<>())
+        .def_property_readonly(
+            "particulars", [](ScriptedShip& ship) { return ParticularsView(ship.particulars()); },
+            py::keep_alive<0, 1>(), "The main particulars by name, see Particulars.")
+        .def_property("sea", &ScriptedShip::sea, &ScriptedShip::setSea,
+                      "The ship type: True for a sea-going ship (sea water, 1,025 t/m³), False for a river ship "
+                      "(river water, 1,0 t/m³).")
+        .def_property_readonly(
+            "water_density", [](const ScriptedShip& ship) { return ship.sea() ? seaWaterDensity : riverWaterDensity; },
+            "The water density of the ship type, t/m³.")
+        .def_property(
+            "offsets",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().offsets(), offsetShape); },
+            arraySetter(&ScriptedShip::offsets, offsetShape),
+            "Half-breadths of the lines drawing (Таблица ординат), m: 21 × 10, frame 0 (bow) to 20 (stern) down, "
+            "waterline 1 (the base line) to 10 across.")
+        .def_property(
+            "masses",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().masses(), spacingShape); },
+            arraySetter(&ScriptedShip::masses, spacingShape),
+            "Masses of the 20 frame spacings from the bow (Таблица масс), t.")
+        .def_property(
+            "inertias",
+            [=](py::object self) { return tableView(self, self.cast<ScriptedShip&>().inertias(), spacingShape); },
+            arraySetter(&ScriptedShip::inertias, spacingShape),
+            "Section moments of inertia of the hull girder in the 20 spacings from the bow, m⁴, as the vibration "
+            "window takes them.")
+        .def("calculate", &calculate, "tones"_a = py::none(), R"(Runs the calculation, as hullcalc-cli does.
+
+The checks of the input, the trim calculation (Bonjean scale, hydrostatic
+curves, design waterline, load, shear force and bending moment), the checks of
+its results and, for tones=1..4, the vibration of that tone by the energy
+method and the beam model; tones="all" computes tones I to IV and Kumai's
+estimate of tone I. The ship is not changed. Other threads run meanwhile.
+
+Returns a Result. Raises CalculationError (with its place and the partial
+result) when the calculation stops, ValueError for another tones argument or
+a number no cell can hold.)")
+        .def(
+            "save",
+            [](ScriptedShip& ship, const std::filesystem::path& path) { fileOperation([&] { ship.save(path); }); },
+            "path"_a,
+            "Writes the project file (as «Сохранить проект»: particulars, ship type, offsets, masses, section "
+            "inertias); a failed write keeps the old file. Raises FileError.")
+        .def(
+            "copy", [](const ScriptedShip& ship) { return ScriptedShip(ship); }, "An independent copy of the ship.")
+        .def("__copy__", [](const ScriptedShip& ship) { return ScriptedShip(ship); })
+        .def("__deepcopy__", [](const ScriptedShip& ship, const py::object&) { return ScriptedShip(ship); })
+        .def(py::pickle(
+            [](ScriptedShip& ship) { return py::bytes(projectFileBytes(projectOf(ship.ship()))); },
+            [](const py::bytes& bytes) { return ScriptedShip::fromProject(readProject(std::string(bytes))); }))
+        .def("__repr__", [](ScriptedShip& ship) {
+            return "<hullcalc.Ship " + std::string(ship.sea() ? "sea" : "river") + ", L = " + ship.particulars().length
+                   + " m, design displacement " + ship.particulars().designDisplacement + " t>";
+        });
+
+    m.def("example", &ScriptedShip::example, "The example ship of «Пример» on river water, with its section inertias.");
+    m.def(
+        "load",
+        [](const std::filesystem::path& path) { return fileOperation([&] { return ScriptedShip::load(path); }); },
+        "path"_a, R"(The ship of a project file, or of an input data file as «Файл → Загрузить» reads it.
+
+A data file holds only the offsets and masses: the particulars and section
+inertias are the defaults (the example ship's). A project without a ship type
+is a river ship, as hullcalc-cli computes it. Raises FileError.)");
+}
+
+void defineResult(py::module_& m)
+{
+    const auto member = [](const char* key) {
+        return [key](const CalculationResult& result) { return toPython(result.document().at(key)); };
+    };
+    const auto array = [](const char* key) {
+        return [key](const CalculationResult& result) { return numberArray(result.document().at(key)); };
+    };
+    py::class_<CalculationResult>(m, "Result", R"(What one calculation found.
+
+The numbers are those the windows show, read back from their texts, and the
+same as hullcalc-cli --json writes: to_json() is that document (schema
+hullcalc-result/1, every key described in docs/json-schema.md), to_dict() the
+same as Python objects. A value the calculation did not reach is None (NaN in
+the arrays).)")
+        .def_property_readonly("summary", member("summary"), R"(The result summary (Результаты) as a dict, two decimals:
+
+    displacement_volume              V, m³ (Водоизмещение по ГВЛ)
+    centre_of_gravity                XG, m (Абцисса ЦТ)
+    centre_of_buoyancy               XC, m (Абцисса ЦВ)
+    centre_of_flotation              XF, m (Абцисса ЦТ ГВЛ)
+    longitudinal_metacentric_radius  R, m (Большой метацентрический радиус)
+    waterplane_area                  S, m² (Площадь ГВЛ)
+    forward_draft                    Tн, m (Осадка носом)
+    aft_draft                        Tк, m (Осадка кормой)
+    mean_draft                       Tср, m (Осадка средняя)
+    shear_force_closure              kN (Невязка по перерезывающей силе)
+    bending_moment_closure           (Невязка по изгибающему моменту)
+
+Abscissae from midship, positive to the bow.)")
+        .def_property_readonly("load_per_spacing", array("load_per_spacing"),
+                               "Load per spacing (Нагрузка на шпацию), kN: 20 values, spacings from the bow.")
+        .def_property_readonly("shear_force", array("shear_force"),
+                               "Shear force in still water (Перерезывающая сила) after the closure is spread along "
+                               "the hull, kN: 21 values, frames 0 (bow) to 20.")
+        .def_property_readonly("bending_moment", array("bending_moment"),
+                               "Bending moment in still water (Изгибающий момент) after the closure is spread "
+                               "along the hull, kN·m: 21 values, frames 0 (bow) to 20.")
+        .def_property_readonly(
+            "curves_of_form",
+            [](const CalculationResult& result) {
+                // Column by column: one array of the 10 waterlines per quantity.
+                py::dict curves;
+                const nlohmann::json& waterlines = result.document().at("curves_of_form");
+                if (waterlines.empty())
+                    return curves;
+                for (const auto& [key, value] : waterlines.front().items()) {
+                    nlohmann::json column = nlohmann::json::array();
+                    for (const nlohmann::json& waterline : waterlines)
+                        column.push_back(waterline.at(key));
+                    curves[py::str(key)] = numberArray(column);
+                }
+                return curves;
+            },
+            "The curves of form (Кривые элементов) as a dict from the quantity to its 10 values per waterline, "
+            "entry 0 the base line (NaN where undefined): draft, volume, displacement, centre_of_buoyancy, "
+            "centre_of_buoyancy_height, waterplane_area, ..., block_coefficient, tonnes_per_centimetre, "
+            "moment_to_trim_one_centimetre; every key with its unit in docs/json-schema.md.")
+        .def_property_readonly("stability", member("stability"),
+                               "The initial stability at the mean draft as a dict (two decimals, m): "
+                               "vertical_centre_of_gravity z_g, centre_of_buoyancy_height Zc, "
+                               "transverse_metacentre KM, longitudinal_metacentre KML, metacentric_height h, "
+                               "longitudinal_metacentric_height H; None values without z_g.")
+        .def_property_readonly(
+            "warnings",
+            [](const CalculationResult& result) {
+                py::list warnings;
+                for (const nlohmann::json& warning : result.document().at("warnings"))
+                    warnings.append(py::make_tuple(toPython(warning.at("message")), toPython(warning.at("place"))));
+                return warnings;
+            },
+            "The checks of the input and of the results (Проверка данных): a list of (message, place), the "
+            "place a JSON Pointer into to_dict() or None.")
+        .def_property_readonly(
+            "tones",
+            [](const CalculationResult& result) {
+                py::dict tones;
+                const nlohmann::json& vibration = result.document().at("vibration");
+                for (std::size_t i = 0; i < vibration.size(); ++i)
+                    tones[py::int_(vibration[i].at("tone").get<int>())] = ToneResult(result.shared(), i);
+                return tones;
+            },
+            "The tones of vertical hull-girder vibration computed, as a dict from the tone number (1 for tone I) "
+            "to Tone.")
+        .def_property_readonly(
+            "kumai",
+            [](const CalculationResult& result) -> py::object {
+                for (const nlohmann::json& tone : result.document().at("vibration"))
+                    if (const nlohmann::json& kumai = tone.at("kumai"); kumai.is_object())
+                        return types().kumai(toPython(kumai.at("per_minute")), toPython(kumai.at("difference_percent")),
+                                             toPython(kumai.value("note", nlohmann::json())));
+                return py::none();
+            },
+            "Kumai's estimate of tone I (a Kumai), computed with tones=\"all\"; None otherwise.")
+        .def_property_readonly("error", member("error"),
+                               "The first line of the message that stopped the calculation, or None.")
+        .def("to_json", &CalculationResult::text,
+             "The result document as hullcalc-cli --json writes it (UTF-8 text, schema hullcalc-result/1).")
+        .def(
+            "to_dict", [](const CalculationResult& result) { return toPython(result.document()); },
+            "The result document as dicts, lists, floats and None.")
+        .def("__repr__", [](const CalculationResult& result) {
+            const nlohmann::json& draft = result.document().at("summary").at("mean_draft");
+            return "<hullcalc.Result mean draft " + (draft.is_number() ? draft.dump() + " m" : "none") + ", "
+                   + std::to_string(result.document().at("warnings").size()) + " warnings, "
+                   + std::to_string(result.document().at("vibration").size()) + " tones>";
+        });
+
+    const auto value = [](const char* key) {
+        return [key](const ToneResult& tone) { return toPython(tone.data().at(key)); };
+    };
+    const auto frequency = [](const char* unit) {
+        return [unit](const ToneResult& tone) { return toPython(tone.data().at("frequency").at(unit)); };
+    };
+    py::class_<ToneResult>(m, "Tone", "One tone of vertical hull-girder vibration (Тон).")
+        .def_property_readonly("tone", value("tone"), "The tone, 1 for tone I to 4 for tone IV.")
+        .def_property_readonly("stiffness", value("stiffness"), "Generalized stiffness (Жесткость), kN/m.")
+        .def_property_readonly("mass", value("mass"), "Generalized mass (Масса), t.")
+        .def_property_readonly("frequency", frequency("per_second"),
+                               "Natural frequency by the energy method (Частота), ω, 1/s.")
+        .def_property_readonly("hertz", frequency("hertz"), "The same frequency, Гц.")
+        .def_property_readonly("per_minute", frequency("per_minute"), "The same frequency, кол/мин.")
+        .def_property_readonly("beam_frequency", value("beam_frequency"),
+                               "Natural frequency of the finite-element beam model (Балочная модель), ω, 1/s; None "
+                               "when the model could not be solved (see beam_error).")
+        .def_property_readonly("beam_error", value("beam_error"), "Why beam_frequency is None, or None.")
+        .def_property_readonly("shift", value("shift"), "Shift δ of the corrected mode shape (delta).")
+        .def_property_readonly("turn", value("turn"), "Turn β of the corrected mode shape (betta).")
+        .def_property_readonly(
+            "mass_per_metre", [](const ToneResult& tone) { return numberArray(tone.data().at("mass_per_metre")); },
+            "Mass per metre of hull and added water, t/m: 20 spacings from the bow.")
+        .def_property_readonly(
+            "mode_shape", [](const ToneResult& tone) { return numberArray(tone.data().at("mode_shape")); },
+            "The corrected mode shape w (Форма колебаний): 20 spacings from the bow.")
+        .def("__repr__", [](const ToneResult& tone) {
+            return "<hullcalc.Tone " + tone.data().at("tone").dump()
+                   + ": ω = " + tone.data().at("frequency").at("per_second").dump() + " 1/s>";
+        });
+}
+
+}  // namespace
+
+}  // namespace hullcalc::python
+
+PYBIND11_MODULE(hullcalc, m)
+{
+    using namespace hullcalc::python;
+    m.doc() = R"(hullcalc: the trim of a ship in still water with its longitudinal strength, and the vibration
+of its hull girder, from a script.
+
+    import hullcalc
+    ship = hullcalc.example()
+    ship.particulars["design_displacement"] = 950.0
+    result = ship.calculate(tones="all")
+    print(result.summary["mean_draft"], result.bending_moment.max(), result.tones[1].frequency)
+
+Numbers are typed into the ship's cells as the windows show them, so the
+results equal those of the windows and of hullcalc-cli for the same input.)";
+    m.attr("__version__") = HULLCALC_VERSION;
+
+    py::exec(pythonDefinitions, m.attr("__dict__"));
+    PythonTypes& known = types();
+    // Kept for the life of the process: the module is never unloaded.
+    known.error = py::object(m.attr("Error")).release();
+    known.calculationError = py::object(m.attr("CalculationError")).release();
+    known.fileError = py::object(m.attr("FileError")).release();
+    known.kumai = py::object(m.attr("Kumai")).release();
+
+    // A failure of the core that no function above turned into its own
+    // exception: hullcalc.Error with the core's message.
+    py::register_exception_translator([](std::exception_ptr thrown) {
+        try {
+            if (thrown)
+                std::rethrow_exception(thrown);
+        } catch (const hullcalc::Error& e) {
+            PyErr_SetObject(types().error.ptr(), types().error(e.what()).ptr());
+        }
+    });
+
+    defineParticulars(m);
+    defineShip(m);
+    defineResult(m);
+}

@@ -1,0 +1,184 @@
+"""The Python module's calculation against hullcalc-cli and against physics:
+the same document for the same input, failures with their place, sweeps and
+threads."""
+
+import json
+import math
+import os
+import subprocess
+from concurrent.futures import ThreadPoolExecutor
+
+import numpy as np
+import pytest
+
+import hullcalc
+
+CLI = os.environ.get("HULLCALC_CLI")
+
+
+def cli_document(*arguments):
+    """hullcalc-cli's --json for the example ship with these options, parsed."""
+    if not CLI:
+        pytest.skip("hullcalc-cli is not built (configured without Qt)")
+    run = subprocess.run([CLI, *arguments, "--json", "-"], capture_output=True, check=False)
+    assert run.returncode in (0, 1), run.stderr.decode()
+    return json.loads(run.stdout)
+
+
+def edited_example(sea=False, particulars=(), offsets=(), masses=()):
+    ship = hullcalc.example()
+    ship.sea = sea
+    for name, value in particulars:
+        ship.particulars[name] = value
+    for (frame, waterline), value in offsets:
+        ship.offsets[frame, waterline] = value
+    for spacing, value in masses:
+        ship.masses[spacing] = value
+    return ship
+
+
+# Each row: the ship edited from Python, the tones, and the same input as
+# hullcalc-cli's options (--offset COL,ROW is waterline column, frame row, both
+# from 1; --mass ROW the spacing from 1).
+SAME_INPUT = {
+    "example ship": (edited_example(), None, []),
+    "sea, edits, tone III": (
+        edited_example(sea=True, particulars=[("design_displacement", 905.5)], offsets=[((2, 4), 2.1)],
+                       masses=[(3, 40.0)]),
+        3,
+        ["--sea", "--set", "ShipDr=905,5", "--offset", "5,3=2,1", "--mass", "4=40", "--tone", "3"],
+    ),
+    "all tones with Kumai": (edited_example(), "all", ["--tone", "all"]),
+}
+
+
+@pytest.mark.parametrize("ship, tones, options", SAME_INPUT.values(), ids=SAME_INPUT.keys())
+def test_document_equals_the_command_lines(ship, tones, options):
+    result = ship.calculate(tones=tones)
+    assert json.loads(result.to_json()) == cli_document(*options)
+    assert result.error is None
+
+
+def test_failed_run_carries_the_command_lines_document():
+    ship = edited_example(particulars=[("length", "abc")])
+    with pytest.raises(hullcalc.CalculationError) as failure:
+        ship.calculate()
+    assert json.loads(failure.value.result.to_json()) == cli_document("--set", "length=abc")
+
+
+# Each row: the table of the example ship spoilt, its key and the value
+# written, the tones, the message and the place (a JSON Pointer into the result
+# document). A NaN written over a number empties the cell, which the
+# calculation then refuses as the windows do.
+FAILURES = {
+    "particular not a number": ("particulars", "length", "abc", None,
+                                "'abc' is not a valid floating point value", "/input/particulars/length"),
+    "particular not positive": ("particulars", "frame_spacing", 0.0, None,
+                                "Значение должно быть больше нуля: «0»", "/input/particulars/frame_spacing"),
+    "empty offset": ("offsets", (3, 4), math.nan, None,
+                     "'' is not a valid floating point value", "/input/offsets/3/4"),
+    "empty mass": ("masses", 5, math.nan, None, "'' is not a valid floating point value", "/input/masses/5"),
+    "empty section inertia": ("inertias", 7, math.nan, 1,
+                              "'' is not a valid floating point value", "/input/section_inertia/7"),
+    # Waterlines 0,1 m apart hold at most 665,6 m³, less than the 886,74 t asked for.
+    "displacement above the offsets": ("particulars", "waterline_spacing", 0.1, None,
+                                       "Объемное водоизмещение 886,74 куб. м вне диапазона грузового размера",
+                                       None),
+}
+
+
+@pytest.mark.parametrize("table, key, value, tones, message, place", FAILURES.values(), ids=FAILURES.keys())
+def test_failure_names_its_place(table, key, value, tones, message, place):
+    ship = hullcalc.example()
+    getattr(ship, table)[key] = value
+    with pytest.raises(hullcalc.CalculationError) as failure:
+        ship.calculate(tones=tones)
+    assert failure.value.message.startswith(message)
+    assert failure.value.place == place
+    assert failure.value.result.error.startswith(message)
+    assert isinstance(failure.value, hullcalc.Error)
+
+
+def displacement_sweep(displacements, sea=False, tones=None):
+    """The example ship calculated at each design displacement, two at a time."""
+    ship = hullcalc.example()
+    ship.sea = sea
+
+    def calculate(displacement):
+        variant = ship.copy()
+        variant.particulars["design_displacement"] = displacement
+        return variant.calculate(tones=tones)
+
+    with ThreadPoolExecutor(max_workers=2) as pool:
+        return list(pool.map(calculate, displacements))
+
+
+def test_sweep_of_a_thousand_variants_is_finite_and_floats_by_archimedes():
+    displacements = np.linspace(700.0, 1000.0, 1000)
+    results = displacement_sweep(displacements)
+    summary = {key: np.array([r.summary[key] for r in results]) for key in results[0].summary}
+    assert all(np.isfinite(values).all() for values in summary.values())
+    assert np.isfinite([r.bending_moment for r in results]).all()
+    assert np.isfinite([r.shear_force for r in results]).all()
+    # A heavier ship floats deeper: the mean draft (two decimals) never falls.
+    assert (np.diff(summary["mean_draft"]) >= 0).all()
+    assert summary["mean_draft"][-1] > summary["mean_draft"][0]
+    # Archimedes: V = Δ/ρ with ρ = 1 t/m³ of river water; the iteration
+    # accepts a volume within 0,4 % of it.
+    assert np.allclose(summary["displacement_volume"], displacements, rtol=0.004)
+    # The trim brings XC under XG, which stays where it was typed.
+    assert np.allclose(summary["centre_of_buoyancy"], -3.72, atol=0.01)
+
+
+def test_deeper_hull_vibrates_slower():
+    # The same hull girder carries more added water the deeper it floats, so
+    # tone I falls by both methods as the displacement grows.
+    results = displacement_sweep(np.arange(700.0, 1001.0, 10.0), tones=1)
+    energy = [r.tones[1].frequency for r in results]
+    beam = [r.tones[1].beam_frequency for r in results]
+    assert (np.diff(energy) < 0).all() and (np.diff(beam) < 0).all()
+
+
+def test_curves_of_form_of_a_box_barge():
+    # A box 75 × 11 m (every half-breadth 5,5 m) on river water: the block,
+    # waterplane and midship coefficients are 1, V = L·B·T, Zc = T/2,
+    # r = B²/12T; D = ρ·V.
+    ship = hullcalc.example()
+    ship.offsets[:] = 5.5
+    ship.particulars["centre_of_gravity"] = 0.0
+    ship.masses[:] = 886.74 / 20
+    curves = ship.calculate().curves_of_form
+    draft = curves["draft"][1:]
+    np.testing.assert_allclose(draft, 0.39 * np.arange(1, 10))
+    for coefficient in ("block_coefficient", "waterplane_coefficient", "midship_coefficient"):
+        np.testing.assert_allclose(curves[coefficient][1:], 1.0, rtol=1e-9)
+    np.testing.assert_allclose(curves["volume"][1:], 75 * 11 * draft, rtol=1e-9)
+    np.testing.assert_allclose(curves["displacement"][1:], curves["volume"][1:], rtol=1e-9)
+    np.testing.assert_allclose(curves["centre_of_buoyancy_height"][1:], draft / 2, rtol=1e-9)
+    np.testing.assert_allclose(curves["transverse_radius"][1:], 11**2 / (12 * draft), rtol=1e-9)
+    assert np.isnan(curves["block_coefficient"][0])  # the base line holds no volume
+
+
+def test_sea_water_floats_the_same_ship_higher():
+    # The same mass displaces 1/1,025 of the volume in sea water.
+    river, sea = displacement_sweep([900.0]) + displacement_sweep([900.0], sea=True)
+    assert sea.summary["displacement_volume"] == pytest.approx(900.0 / 1.025, rel=0.004)
+    assert sea.summary["mean_draft"] < river.summary["mean_draft"]
+
+
+def test_threads_give_what_a_loop_gives():
+    ship = hullcalc.example()
+    variants = np.linspace(800.0, 950.0, 12)
+
+    def calculate(displacement):
+        variant = ship.copy()
+        variant.particulars["design_displacement"] = displacement
+        return variant.calculate(tones="all").to_json()
+
+    in_loop = [calculate(d) for d in variants]
+    with ThreadPoolExecutor(max_workers=4) as pool:
+        in_threads = list(pool.map(calculate, variants))
+        # One ship calculated by several threads at once stays one input.
+        same_ship = list(pool.map(lambda _: ship.calculate(tones=2).to_json(), range(8)))
+    assert in_threads == in_loop
+    assert len(set(same_ship)) == 1
