@@ -8,6 +8,7 @@
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
+#include "vibration/vibration_sheet.h"
 #include "vibration/vibration_window.h"
 #include "widgets/activation.h"
 #include "widgets/help_window.h"
@@ -21,18 +22,9 @@ namespace hullcalc {
 
 Application::Application()
 {
-    TrimSheet& trim = document_.trim;
     session_ = std::make_unique<ProjectSession>(document_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
-    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack());
-    bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
-    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
-    sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
-    staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
-    resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
-    vibrationWindow_ =
-        std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars, session_->undoStack());
-    helpWindow_ = std::make_unique<HelpWindow>();
+    trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack());
     setWorkbookFileChooser(nullptr);
     connectWindows();
     connectSession();
@@ -44,7 +36,6 @@ Application::~Application() = default;
 
 void Application::connectWindows()
 {
-    const auto opens = [](QWidget* window) { return [window] { showAndRaise(window); }; };
     // The trim window opens right of the main window the first time.
     QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), [this] {
         if (!trimWindowPlaced_) {
@@ -53,34 +44,82 @@ void Application::connectWindows()
         }
         showAndRaise(trimWindow_.get());
     });
-    QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, vibrationWindow_.get(),
-                     opens(vibrationWindow_.get()));
+    QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, mainWindow_.get(),
+                     [this] { showAndRaise(&vibrationWindow()); });
     TrimWindow* trim = trimWindow_.get();
-    const auto opensGraph = [this](QWidget* window) { return [this, window] { openGraphWindow(window); }; };
-    QObject::connect(trim, &TrimWindow::bodyPlanRequested, bodyPlanWindow_.get(), opensGraph(bodyPlanWindow_.get()));
-    QObject::connect(trim, &TrimWindow::sectionalAreasRequested, sectionalAreaWindow_.get(),
-                     opensGraph(sectionalAreaWindow_.get()));
-    QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
-                     opensGraph(staticMomentWindow_.get()));
-    QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opensGraph(resultsWindow_.get()));
+    QObject::connect(trim, &TrimWindow::bodyPlanRequested, trim, [this] { openGraphWindow(&bodyPlanWindow()); });
+    QObject::connect(trim, &TrimWindow::sectionalAreasRequested, trim,
+                     [this] { openGraphWindow(&sectionalAreaWindow()); });
+    QObject::connect(trim, &TrimWindow::staticMomentsRequested, trim,
+                     [this] { openGraphWindow(&staticMomentWindow()); });
+    QObject::connect(trim, &TrimWindow::resultsChartsRequested, trim, [this] { openGraphWindow(&resultsWindow()); });
 
-    HelpWindow* help = helpWindow_.get();
-    QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, help, &HelpWindow::showTopic);
-    QObject::connect(trim, &TrimWindow::helpRequested, help, &HelpWindow::showTopic);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::helpRequested, help, &HelpWindow::showTopic);
+    const auto showHelp = [this](const QString& topic) { helpWindow().showTopic(topic); };
+    QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, mainWindow_.get(), showHelp);
+    QObject::connect(trim, &TrimWindow::helpRequested, trim, showHelp);
 
-    // A new trim calculation invalidates the vibration results resting on the last.
-    QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
+    QObject::connect(trim, &TrimWindow::calculated, trim, [this] { invalidateVibrationResults(); });
     // A particular that stops a calculation is shown where it is typed.
     QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::particularToShow, mainWindow_.get(),
-                     &MainWindow::showParticular);
+}
 
-    // A calculation, a load or "Пример" refills the charts of the graph windows.
-    for (GraphWindow* window :
-         std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
-                                             staticMomentWindow_.get(), resultsWindow_.get()})
-        QObject::connect(trim, &TrimWindow::sheetChanged, window, &GraphWindow::refresh);
+template<typename Window, typename Chart>
+Window& Application::graphWindow(std::unique_ptr<Window>& window, const Chart& chart)
+{
+    if (!window) {
+        window = std::make_unique<Window>(chart);
+        // A calculation, a load or "Пример" refills the charts.
+        QObject::connect(trimWindow_.get(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
+    }
+    return *window;
+}
+
+BodyPlanWindow& Application::bodyPlanWindow() { return graphWindow(bodyPlanWindow_, document_.trim.bonjean.bodyPlan); }
+
+BonjeanWindow& Application::bonjeanWindow()
+{
+    return graphWindow(bonjeanWindow_, document_.trim.bonjean.bonjeanCurves);
+}
+
+SectionalAreaWindow& Application::sectionalAreaWindow()
+{
+    return graphWindow(sectionalAreaWindow_, document_.trim.bonjean.sectionalAreaCurves);
+}
+
+StaticMomentWindow& Application::staticMomentWindow()
+{
+    return graphWindow(staticMomentWindow_, document_.trim.bonjean.staticMomentCurves);
+}
+
+ResultsWindow& Application::resultsWindow() { return graphWindow(resultsWindow_, document_.trim.results); }
+
+VibrationWindow& Application::vibrationWindow()
+{
+    if (!vibrationWindow_) {
+        vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.trim, document_.particulars,
+                                                             session_->undoStack());
+        VibrationWindow* vibration = vibrationWindow_.get();
+        QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,
+                         [this](const QString& topic) { helpWindow().showTopic(topic); });
+        QObject::connect(vibration, &VibrationWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
+        QObject::connect(vibration, &VibrationWindow::inputEdited, session_.get(), &ProjectSession::markChanged);
+    }
+    return *vibrationWindow_;
+}
+
+HelpWindow& Application::helpWindow()
+{
+    if (!helpWindow_)
+        helpWindow_ = std::make_unique<HelpWindow>();
+    return *helpWindow_;
+}
+
+void Application::invalidateVibrationResults()
+{
+    if (vibrationWindow_)
+        vibrationWindow_->clearResults();
+    else
+        clearVibrationResults(document_.vibration);
 }
 
 void Application::connectSession()
@@ -109,13 +148,12 @@ void Application::connectSession()
         exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
     });
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::inputEdited, session, &ProjectSession::markChanged);
 
     QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
         mainWindow_->showDocument();
         trimWindow_->refreshViews();
-        vibrationWindow_->clearResults();
+        invalidateVibrationResults();
     });
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());
