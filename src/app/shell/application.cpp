@@ -24,28 +24,55 @@ Application::Application()
 {
     session_ = std::make_unique<ProjectSession>(document_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
-    trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack());
     setWorkbookFileChooser(nullptr);
-    connectWindows();
-    connectSession();
+    connectMainWindow();
 }
 
 // The members go in the reverse order of their declaration: the windows from
 // the last created to the first, then the document.
 Application::~Application() = default;
 
-void Application::connectWindows()
+void Application::connectMainWindow()
 {
+    MainWindow* main = mainWindow_.get();
+    ProjectSession* session = session_.get();
     // The trim window opens right of the main window the first time.
-    QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), [this] {
+    QObject::connect(main, &MainWindow::trimWindowRequested, main, [this] {
+        TrimWindow& trim = trimWindow();
         if (!trimWindowPlaced_) {
             trimWindowPlaced_ = true;
-            placeOnScreen(trimWindow_.get(), QPoint(mainWindow_->frameGeometry().right() + 8, 0));
+            placeOnScreen(&trim, QPoint(mainWindow_->frameGeometry().right() + 8, 0));
         }
-        showAndRaise(trimWindow_.get());
+        showAndRaise(&trim);
     });
-    QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, mainWindow_.get(),
-                     [this] { showAndRaise(&vibrationWindow()); });
+    QObject::connect(main, &MainWindow::vibrationWindowRequested, main, [this] { showAndRaise(&vibrationWindow()); });
+    QObject::connect(main, &MainWindow::helpRequested, main,
+                     [this](const QString& topic) { helpWindow().showTopic(topic); });
+
+    main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
+    QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
+    QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
+    QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
+        mainWindow_->showDocument();
+        if (trimWindow_)
+            trimWindow_->refreshViews();
+        invalidateVibrationResults();
+    });
+    showSessionState();
+}
+
+TrimWindow& Application::trimWindow()
+{
+    if (!trimWindow_) {
+        trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack());
+        connectTrimWindow();
+        showSessionState();
+    }
+    return *trimWindow_;
+}
+
+void Application::connectTrimWindow()
+{
     TrimWindow* trim = trimWindow_.get();
     QObject::connect(trim, &TrimWindow::bodyPlanRequested, trim, [this] { openGraphWindow(&bodyPlanWindow()); });
     QObject::connect(trim, &TrimWindow::sectionalAreasRequested, trim,
@@ -53,14 +80,32 @@ void Application::connectWindows()
     QObject::connect(trim, &TrimWindow::staticMomentsRequested, trim,
                      [this] { openGraphWindow(&staticMomentWindow()); });
     QObject::connect(trim, &TrimWindow::resultsChartsRequested, trim, [this] { openGraphWindow(&resultsWindow()); });
-
-    const auto showHelp = [this](const QString& topic) { helpWindow().showTopic(topic); };
-    QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, mainWindow_.get(), showHelp);
-    QObject::connect(trim, &TrimWindow::helpRequested, trim, showHelp);
-
+    QObject::connect(trim, &TrimWindow::helpRequested, trim,
+                     [this](const QString& topic) { helpWindow().showTopic(topic); });
     QObject::connect(trim, &TrimWindow::calculated, trim, [this] { invalidateVibrationResults(); });
     // A particular that stops a calculation is shown where it is typed.
     QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
+
+    ProjectSession* session = session_.get();
+    trim->setDiscardGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
+    QObject::connect(trim, &TrimWindow::openProjectRequested, session,
+                     [session, trim] { session->openWithDialog(trim); });
+    QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
+    QObject::connect(trim, &TrimWindow::saveProjectAsRequested, session, [session, trim] { session->saveAs(trim); });
+    QObject::connect(trim, &TrimWindow::recentFileRequested, session, [session, trim](const QString& file) {
+        if (session->mayDiscardChanges(trim))
+            session->open(file, trim);
+    });
+    QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
+        const ReportExtras extras = reportExtrasOf(document_);
+        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
+    });
+    QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
+        const ReportExtras extras = reportExtrasOf(document_);
+        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
+    trim->setRecentFiles(session->recentFiles());
 }
 
 template<typename Window, typename Chart>
@@ -69,7 +114,7 @@ Window& Application::graphWindow(std::unique_ptr<Window>& window, const Chart& c
     if (!window) {
         window = std::make_unique<Window>(chart);
         // A calculation, a load or "Пример" refills the charts.
-        QObject::connect(trimWindow_.get(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
+        QObject::connect(&trimWindow(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
     }
     return *window;
 }
@@ -122,44 +167,6 @@ void Application::invalidateVibrationResults()
         clearVibrationResults(document_.vibration);
 }
 
-void Application::connectSession()
-{
-    ProjectSession* session = session_.get();
-    TrimWindow* trim = trimWindow_.get();
-    MainWindow* main = mainWindow_.get();
-    const auto mayDiscard = [session](QWidget* parent) { return session->mayDiscardChanges(parent); };
-    trim->setDiscardGuard(mayDiscard);
-    main->setCloseGuard(mayDiscard);
-
-    QObject::connect(trim, &TrimWindow::openProjectRequested, session,
-                     [session, trim] { session->openWithDialog(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectAsRequested, session, [session, trim] { session->saveAs(trim); });
-    QObject::connect(trim, &TrimWindow::recentFileRequested, session, [session, trim](const QString& file) {
-        if (session->mayDiscardChanges(trim))
-            session->open(file, trim);
-    });
-    QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
-        const ReportExtras extras = reportExtrasOf(document_);
-        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
-    });
-    QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
-        const ReportExtras extras = reportExtrasOf(document_);
-        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
-    });
-    QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
-
-    QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
-    QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
-        mainWindow_->showDocument();
-        trimWindow_->refreshViews();
-        invalidateVibrationResults();
-    });
-    QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
-    trim->setRecentFiles(session->recentFiles());
-    showSessionState();
-}
-
 void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> chooser)
 {
     chooseWorkbook_ = chooser ? std::move(chooser) : std::function<QString(QWidget*)>(&chooseWorkbookFile);
@@ -167,11 +174,13 @@ void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> choose
 
 void Application::showSessionState()
 {
+    mainWindow_->setWindowModified(session_->isModified());
+    if (!trimWindow_)
+        return;
     const QString name = session_->fileName();
     // "[*]" is where the mark of unsaved changes appears.
     trimWindow_->setWindowTitle(name.isEmpty() ? "Удифферентовка[*]" : "Удифферентовка — " + name + "[*]");
-    for (QWidget* window : std::initializer_list<QWidget*>{mainWindow_.get(), trimWindow_.get()})
-        window->setWindowModified(session_->isModified());
+    trimWindow_->setWindowModified(session_->isModified());
 }
 
 void Application::openGraphWindow(QWidget* window)
@@ -186,7 +195,7 @@ void Application::openGraphWindow(QWidget* window)
             if (window->width() > room && room >= std::max(500, window->minimumWidth()))
                 window->resize(room, window->height());
         }
-        placeOnScreen(window, QPoint(left, trimWindow_->pos().y() + 40 + step));
+        placeOnScreen(window, QPoint(left, trimWindow().pos().y() + 40 + step));
         placedGraphWindows_.push_back(window);
     }
     showAndRaise(window);

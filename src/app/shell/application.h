@@ -1,7 +1,7 @@
 // The running program: the document and the eight windows that show it,
-// connected to each other. The main and trim windows are made at start-up; the
-// graph windows, the vibration window and the help when first asked for, so the
-// program starts as fast as a bare window.
+// connected to each other. Only the main window is made at start-up; the trim
+// window, the graph windows, the vibration window and the help when first asked
+// for, so that the program starts about as fast as a bare window.
 #pragma once
 
 #include "shell/document.h"
@@ -29,8 +29,7 @@ class HelpWindow;
 
 class Application {
 public:
-    // Creates the main window and the trim window, both hidden. Needs a
-    // QApplication.
+    // Creates the main window, hidden. Needs a QApplication.
     Application();
     // Destroys the windows in the reverse order, before the document they show.
     ~Application();
@@ -39,9 +38,9 @@ public:
 
     Document& document() { return document_; }
     MainWindow& mainWindow() { return *mainWindow_; }
-    TrimWindow& trimWindow() { return *trimWindow_; }
     // The other windows, each created hidden and connected the first time it
     // is asked for; it then shows the document as it is at that moment.
+    TrimWindow& trimWindow();
     BodyPlanWindow& bodyPlanWindow();
     BonjeanWindow& bonjeanWindow();
     SectionalAreaWindow& sectionalAreaWindow();
@@ -55,7 +54,8 @@ public:
     void setWorkbookFileChooser(std::function<QString(QWidget*)> chooser);
 
 private:
-    void connectWindows();
+    void connectMainWindow();
+    void connectTrimWindow();
     // Creates a graph window over `chart` on first use and keeps it following
     // the trim sheet.
     template<typename Window, typename Chart>
@@ -66,7 +66,6 @@ private:
     // Shows a graph window; the first time beside the trim window, each one
     // a step further down and right, so that none covers the main window.
     void openGraphWindow(QWidget* window);
-    void connectSession();
     // The file name and the mark of unsaved changes in the titles.
     void showSessionState();
 
