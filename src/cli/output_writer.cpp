@@ -28,7 +28,7 @@ bool OutputWriter::mayWrite(const std::string& target)
 void OutputWriter::reportFailure(const std::string& target, const std::string& message)
 {
     std::string cause = firstLine(message);
-    if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
+    if (const std::string prefix = saveFailure(pathFromUtf8(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
     err_ << "hullcalc-cli: cannot write '" << target << "': " << cause << '\n';
 }
@@ -47,7 +47,7 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
     if (!mayWrite(target))
         return false;
     try {
-        saveTo(utf8Path(target));
+        saveTo(pathFromUtf8(target));
         return true;
     } catch (const Error& e) {
         reportFailure(target, e.what());
@@ -58,7 +58,7 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
 bool OutputWriter::makeDirectory(const std::string& directory)
 {
     std::error_code error;
-    const std::filesystem::path path = utf8Path(directory);
+    const std::filesystem::path path = pathFromUtf8(directory);
     std::filesystem::create_directories(path, error);
     // What counts is a folder to write into, whatever create_directories said
     // of one that was there already.

@@ -3,6 +3,7 @@
 #include "cli/run_report.h"
 
 #include "cli/file_names.h"
+#include "common/file_io.h"
 
 #include <QDate>
 
@@ -22,10 +23,8 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
     for (const Warning& warning : run.warnings)
         warnings.push_back(warning.message);
     std::string fileName;
-    if (run.inputFile) {
-        const std::u8string name = utf8Path(*run.inputFile).filename().u8string();
-        fileName.assign(name.begin(), name.end());
-    }
+    if (run.inputFile)
+        fileName = utf8Of(pathFromUtf8(*run.inputFile).filename());
     return {run.particulars,
             run.sheet,
             run.tones.empty() ? nullptr : &run.tones.back().sheet,

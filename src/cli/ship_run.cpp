@@ -84,7 +84,7 @@ void computeBeamModel(ShipRun::Tone& tone, double frameSpacing)
 // file, read as "Файл → Загрузить" reads it. Changes nothing when it fails.
 void loadInput(ShipRun& run, const std::string& inputFile)
 {
-    const std::filesystem::path path = utf8Path(inputFile);
+    const std::filesystem::path path = pathFromUtf8(inputFile);
     const std::string bytes = readFileBytes(path, maxInputFileBytes);
     if (!looksLikeProject(bytes)) {
         std::istringstream in(bytes);

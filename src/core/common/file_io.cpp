@@ -238,6 +238,18 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
 
 }  // namespace
 
+fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string utf8Of(const fs::path& path)
+{
+    try {
+        const std::u8string utf8 = path.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    } catch (const std::exception&) {
+        return "?";  // a Windows name that is no valid UTF-16
+    }
+}
+
 std::string fileErrorMessage(std::error_code error)
 {
     using std::errc;
@@ -260,15 +272,8 @@ std::string fileErrorMessage(std::error_code error, const fs::path& file)
     std::string message = fileErrorMessage(error);
     if (file.empty())
         return message;
-    std::string name;
-    try {
-        const std::u8string utf8 = file.u8string();
-        name.assign(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-    } catch (const std::exception&) {
-        name = "?";  // a Windows name that is no valid UTF-16
-    }
     message += "\nФайл: ";
-    message += messageExcerpt(name, maxFileNameCharacters);
+    message += messageExcerpt(utf8Of(file), maxFileNameCharacters);
     return message;
 }
 
