@@ -58,6 +58,16 @@ void Application::connectMainWindow()
             trimWindow_->refreshViews();
         invalidateVibrationResults();
     });
+    QObject::connect(main, &MainWindow::openProjectRequested, session,
+                     [session, main] { session->openWithDialog(main); });
+    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
+    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
+    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
+        if (session->mayDiscardChanges(main))
+            session->open(file, main);
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
+    main->setRecentFiles(session->recentFiles());
     showSessionState();
 }
 
@@ -80,6 +90,7 @@ void Application::connectTrimWindow()
     QObject::connect(trim, &TrimWindow::staticMomentsRequested, trim,
                      [this] { openGraphWindow(&staticMomentWindow()); });
     QObject::connect(trim, &TrimWindow::resultsChartsRequested, trim, [this] { openGraphWindow(&resultsWindow()); });
+    QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, trim, [this] { openGraphWindow(&bonjeanWindow()); });
     QObject::connect(trim, &TrimWindow::helpRequested, trim,
                      [this](const QString& topic) { helpWindow().showTopic(topic); });
     QObject::connect(trim, &TrimWindow::calculated, trim, [this] { invalidateVibrationResults(); });
@@ -108,11 +119,11 @@ void Application::connectTrimWindow()
     trim->setRecentFiles(session->recentFiles());
 }
 
-template<typename Window, typename Chart>
-Window& Application::graphWindow(std::unique_ptr<Window>& window, const Chart& chart)
+template<typename Window, typename... Charts>
+Window& Application::graphWindow(std::unique_ptr<Window>& window, const Charts&... charts)
 {
     if (!window) {
-        window = std::make_unique<Window>(chart);
+        window = std::make_unique<Window>(charts...);
         // A calculation, a load or "Пример" refills the charts.
         QObject::connect(&trimWindow(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
     }
@@ -123,7 +134,8 @@ BodyPlanWindow& Application::bodyPlanWindow() { return graphWindow(bodyPlanWindo
 
 BonjeanWindow& Application::bonjeanWindow()
 {
-    return graphWindow(bonjeanWindow_, document_.trim.bonjean.bonjeanCurves);
+    return graphWindow(bonjeanWindow_, document_.trim.bonjean.bonjeanCurves,
+                       document_.trim.bonjean.bonjeanMomentCurves);
 }
 
 SectionalAreaWindow& Application::sectionalAreaWindow()

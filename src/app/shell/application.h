@@ -56,10 +56,10 @@ public:
 private:
     void connectMainWindow();
     void connectTrimWindow();
-    // Creates a graph window over `chart` on first use and keeps it following
+    // Creates a graph window over `charts` on first use and keeps it following
     // the trim sheet.
-    template<typename Window, typename Chart>
-    Window& graphWindow(std::unique_ptr<Window>& window, const Chart& chart);
+    template<typename Window, typename... Charts>
+    Window& graphWindow(std::unique_ptr<Window>& window, const Charts&... charts);
     // A new trim calculation or another document invalidates the vibration
     // results resting on the old one, whether its window exists yet or not.
     void invalidateVibrationResults();

@@ -2,16 +2,19 @@
 
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
-#include "trim/design_checks.h"
+#include "run/ship_run.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
+#include "widgets/window_placement.h"
 
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -20,10 +23,8 @@ namespace hullcalc {
 ReportExtras reportExtrasOf(const Document& document)
 {
     ReportExtras extras;
-    for (const std::vector<Warning>& warnings :
-         {checkInput(document.particulars, document.trim.input), checkResults(document.particulars, document.trim)})
-        for (const Warning& warning : warnings)
-            extras.warnings.push_back(warning.message);
+    for (const Warning& warning : checkShip(document.particulars, document.trim))
+        extras.warnings.push_back(warning.message);
     if (!document.trim.complete)
         return extras;
     // The comparison is part of the report where it can be made; where it
@@ -58,6 +59,15 @@ void showReportPreview(QWidget* parent, const ReportContent& content)
     preview.setWindowTitle("Отчет о расчете");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
                      [&](QPrinter* device) { runAction(parent, [&] { renderReport(*device, content); }); });
+    // Large enough for the whole toolbar, the print button included, and the
+    // pages at the width of the window rather than at a quarter of their size.
+    if (const QScreen* screen = preview.screen()) {
+        const QSize area = screen->availableGeometry().size();
+        preview.resize(area.width() * 9 / 10, area.height() * 9 / 10);
+    }
+    keepOnScreen(&preview);
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
     preview.exec();
 }
 

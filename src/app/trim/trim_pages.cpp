@@ -23,6 +23,8 @@ namespace names = trimWindowNames;
 
 namespace {
 
+// `caption` marks its mnemonic with "&": Alt and the letter press the button
+// of the page shown.
 QPushButton* button(std::string_view objectName, const QString& caption, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -78,7 +80,7 @@ QStringList frameCaptions()
 TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, QWidget* parent)
     : QTabWidget(parent), sheet_(sheet), runInputEdit_(std::move(runInputEdit))
 {
-    // Sixteen pages do not fit in one row of tabs: a list beside the pages
+    // Seventeen pages do not fit in one row of tabs: a list beside the pages
     // names every page, each a click away, and the tabs themselves are hidden.
     setObjectName(toQString(names::pages));
     tabBar()->hide();
@@ -89,6 +91,7 @@ TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, Q
     addApproximationPages();
     addTrimTablePage();
     addResultsPage();
+    addCurvesOfFormPage();
     captionHeaderlessPages();
 }
 
@@ -104,6 +107,7 @@ void TrimPages::refresh()
     for (ChartView* chart : charts_)
         chart->refresh();
     summary_->showSummary(sheet_.results.summary);
+    summary_->showStability(sheet_.stability);
 }
 
 GridView* TrimPages::viewOf(const TextGrid& grid) const
@@ -177,7 +181,7 @@ void TrimPages::addInputPage()
     auto* page = new QWidget(this);
     page->setObjectName(toQString(names::inputPage));
 
-    QPushButton* calculateButton = button(names::calculate, "Расчет", this);
+    QPushButton* calculateButton = button(names::calculate, "&Расчет", this);
     calculateButton->setToolTip(
         "Масштаб Бонжана, кривые элементов теоретического чертежа, удифферентовка и нагрузки "
         "на корпус по главным размерениям и таблицам этого окна");
@@ -185,13 +189,13 @@ void TrimPages::addInputPage()
     bold.setBold(true);
     calculateButton->setFont(bold);
     connect(calculateButton, &QPushButton::clicked, this, &TrimPages::calculateClicked);
-    QPushButton* bodyPlan = button(names::bodyPlanButton, "Графический вид", this);
+    QPushButton* bodyPlan = button(names::bodyPlanButton, "&Графический вид", this);
     bodyPlan->setToolTip("Проекция «Корпус»: шпангоуты по таблице ординат");
     connect(bodyPlan, &QPushButton::clicked, this, &TrimPages::bodyPlanRequested);
-    QPushButton* clear = button(names::clearButton, "Очистка", this);
+    QPushButton* clear = button(names::clearButton, "&Очистка", this);
     clear->setToolTip("Очистить таблицы ординат и масс (Ctrl+Z вернет)");
     connect(clear, &QPushButton::clicked, this, &TrimPages::clearClicked);
-    QPushButton* example = button(names::exampleButton, "Пример", this);
+    QPushButton* example = button(names::exampleButton, "При&мер", this);
     example->setToolTip("Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т");
     connect(example, &QPushButton::clicked, this, &TrimPages::exampleClicked);
 
@@ -214,11 +218,14 @@ void TrimPages::addInputPage()
 // The Bonjean scale: the immersed section areas and their static moments.
 void TrimPages::addBonjeanPages()
 {
-    // "Мастаб" as the button has always read; the Bonjean-scale window is not offered.
-    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана", this);
-    bonjean->setVisible(false);
+    // "Мастаб" as the button has always read.
+    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб &Бонжана", this);
+    bonjean->setToolTip(
+        "Площади и статические моменты шпангоутов по высоте на их местах по длине, с расчетной "
+        "ватерлинией");
+    connect(bonjean, &QPushButton::clicked, this, &TrimPages::bonjeanScaleRequested);
     // "шпантгоутам" as the button has always read.
-    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам", this);
+    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "&Строевая по шпантгоутам", this);
     sectionalAreas->setToolTip("Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimPages::sectionalAreasRequested);
     addPage(gridPage(sheet_.bonjean.sectionAreas, 55,
@@ -227,7 +234,7 @@ void TrimPages::addBonjeanPages()
                      buttonBar(this, {bonjean, sectionalAreas})),
             1);
 
-    QPushButton* moments = button(names::staticMomentsButton, "Графический вид", this);
+    QPushButton* moments = button(names::staticMomentsButton, "&Графический вид", this);
     moments->setToolTip("Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут");
     connect(moments, &QPushButton::clicked, this, &TrimPages::staticMomentsRequested);
     addPage(gridPage(sheet_.bonjean.sectionMoments, 55,
@@ -322,10 +329,10 @@ void TrimPages::addResultsPage()
 {
     auto* page = new QWidget(this);
     page->setObjectName(toQString(names::resultsPage));
-    QPushButton* graphs = button(names::resultsChartsButton, "Графический вид", this);
+    QPushButton* graphs = button(names::resultsChartsButton, "&Графический вид", this);
     graphs->setToolTip("Нагрузка, перерезывающая сила и изгибающий момент на графиках");
     connect(graphs, &QPushButton::clicked, this, &TrimPages::resultsChartsRequested);
-    QPushButton* print = button(names::printChartsButton, "Печать графиков", this);
+    QPushButton* print = button(names::printChartsButton, "Пе&чать графиков", this);
     print->setToolTip("Три графика результатов на принтер, каждый на отдельном листе");
     connect(print, &QPushButton::clicked, this, &TrimPages::printChartsClicked);
 
@@ -355,6 +362,39 @@ void TrimPages::addResultsPage()
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(2, 1);
     addPage(page, names::resultsPageIndex);
+}
+
+// The curves of form: the table by waterlines above, the charts of the
+// quantities of one unit each below it, two abreast, draft upwards.
+void TrimPages::addCurvesOfFormPage()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(description("Кривые элементов теоретического чертежа по ватерлиниям 1–10 (строки); пусто — "
+                                  "величина не определена (нет объема водоизмещения)",
+                                  page),
+                      0, 0, 1, 2);
+    GridView* table = addGrid(sheet_.curvesOfForm.table, 100, false, page);
+    const TextGrid& grid = sheet_.curvesOfForm.table;
+    table->setFixedHeight(25 * grid.rowCount() + 22);
+    layout->addWidget(table, 1, 0, 1, 2);
+    layout->addWidget(description(toQString(curvesOfFormNote), page), 2, 0, 1, 2);
+
+    const std::vector<FormChartInfo>& infos = formCharts();
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        ChartLook look;
+        look.legend = infos[i].quantities.size() > 1;
+        look.pointMarks = true;
+        look.markSize = 3;
+        look.yTitle = "Осадка T, м";
+        auto* chart = new ChartView(sheet_.curvesOfForm.charts.at(i), look, page);
+        chart->setObjectName(toQString(names::curvesOfFormCharts.at(i)));
+        chart->setMinimumHeight(280);
+        charts_.push_back(chart);
+        const int row = 3 + static_cast<int>(i) / 2;
+        layout->addWidget(chart, row, static_cast<int>(i) % 2);
+    }
+    addPage(page, names::curvesOfFormPageIndex);
 }
 
 // The captions of the pages whose grids hold no headers of their own or hold
