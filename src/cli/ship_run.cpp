@@ -2,6 +2,7 @@
 #include "cli/ship_run.h"
 
 #include "cli/file_names.h"
+#include "common/file_io.h"
 
 #include <exception>
 #include <utility>
