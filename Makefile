@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Everything else is CMake presets.
-.PHONY: all deps build run test test-asan fuzz bench format clean
+.PHONY: all deps build run test test-asan test-windows package test-package fuzz bench format clean
 
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
@@ -29,6 +29,23 @@ test-asan: deps
 	@$(call PRESET_BUILD,asan)
 	@ctest --preset asan
 
+# The Qt-free core and its tests built for 64-bit Windows with MinGW-w64 and
+# run under Wine (its prefix in build/windows-core/wine-prefix).
+test-windows: deps
+	@$(call PRESET_BUILD,windows-core)
+	@ctest --preset windows-core
+
+# The Debian package build/release/hullcalc_<version>_amd64.deb, from an
+# optimised build of the two programs and the manual page only.
+package: deps
+	@$(call PRESET_BUILD,release) --target hullcalc hullcalc-cli hullcalc_manual hullcalc_debian_changelog
+	@cd build/release && cpack -G DEB
+
+# The package checked: lintian, the desktop entry, and the programs run from it
+# unpacked into a temporary root.
+test-package: package
+	@scripts/check-package
+
 # The libFuzzer targets of the core (clang, sanitizers): FUZZ_SECONDS each (60
 # unless given), or FUZZ_RUNS inputs each when that is given, as CI does.
 FUZZ_SECONDS ?= 60
@@ -42,7 +59,7 @@ bench: deps
 	@for b in build/release/bench/bench_trim build/release/bench/bench_vibration build/release/bench/bench_window; do \
 	  echo "== $$b"; QT_LOGGING_RULES="default.warning=false" $$b --benchmark_repetitions=5 \
 	    --benchmark_report_aggregates_only=true; done
-	@echo "== build/release/bench/bench_startup"
+	@echo "== build/release/bench/bench_startup against build/release/bench/bench_bare_window"
 	@scripts/time-startup
 	@python=$$(sed -n 's/^Python3_EXECUTABLE:FILEPATH=//p' build/release/CMakeCache.txt); \
 	if [ -n "$$python" ] && [ -d build/release/python ]; then \

@@ -1,14 +1,12 @@
-// File names as hullcalc-cli receives them: UTF-8 text from the command line,
-// turned into paths on every platform and compared as the files they name.
+// File names as hullcalc-cli receives them: UTF-8 text from the command line
+// (main converts the arguments to UTF-8 on Windows; pathFromUtf8 makes the
+// paths), and compared as the files they name.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 namespace hullcalc {
-
-// The path of a UTF-8 file name (main converts the arguments to UTF-8 on Windows).
-std::filesystem::path utf8Path(const std::string& name);
 
 // --print-pdf prints the load, shear-force and bending-moment charts.
 inline constexpr int printedChartCount = 3;

@@ -37,7 +37,7 @@ bool OutputWriter::mayWrite(const std::string& target)
 void OutputWriter::reportFailure(const std::string& target, const std::string& message)
 {
     std::string cause = firstLine(message);
-    if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
+    if (const std::string prefix = saveFailure(pathFromUtf8(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
     cause = userMessage(cause);
     err_ << "hullcalc-cli: не удалось записать «" << shortened(target) << "»: " << cause << '\n';
@@ -57,7 +57,7 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
     if (!mayWrite(target))
         return false;
     try {
-        saveTo(utf8Path(target));
+        saveTo(pathFromUtf8(target));
         return true;
     } catch (const std::exception& e) {
         reportFailure(target, e.what());
@@ -75,7 +75,7 @@ bool OutputWriter::stream(const std::string& target, const std::function<void(st
     bool refused = false;
     std::optional<std::string> failure;
     try {
-        saveFileSafely(utf8Path(target), [&](std::ostream& file) {
+        saveFileSafely(pathFromUtf8(target), [&](std::ostream& file) {
             produced = true;
             produce(file);
             // An input of this run that could not be read is never written
@@ -105,7 +105,7 @@ bool OutputWriter::stream(const std::string& target, const std::function<void(st
 bool OutputWriter::makeDirectory(const std::string& directory)
 {
     std::error_code error;
-    const std::filesystem::path path = utf8Path(directory);
+    const std::filesystem::path path = pathFromUtf8(directory);
     std::filesystem::create_directories(path, error);
     // What counts is a folder to write into, whatever create_directories said
     // of one that was there already.

@@ -3,6 +3,7 @@
 #include "cli/run_report.h"
 
 #include "cli/file_names.h"
+#include "common/file_io.h"
 
 #include <QDate>
 
@@ -24,10 +25,8 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
     if (run.kumai && !run.kumai->note.empty())
         warnings.push_back("Оценка по Кумаи: " + run.kumai->note);
     std::string fileName;
-    if (run.inputFile) {
-        const std::u8string name = utf8Path(*run.inputFile).filename().u8string();
-        fileName.assign(name.begin(), name.end());
-    }
+    if (run.inputFile)
+        fileName = utf8Of(pathFromUtf8(*run.inputFile).filename());
     return {run.ship.particulars,
             run.trim.sheet,
             run.tones.empty() ? nullptr : &run.tones.back().sheet,

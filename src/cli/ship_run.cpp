@@ -2,6 +2,7 @@
 #include "cli/ship_run.h"
 
 #include "cli/file_names.h"
+#include "common/file_io.h"
 
 #include <exception>
 #include <utility>
@@ -39,7 +40,7 @@ ShipRun runInput(const CliOptions& options, const std::optional<std::string>& in
     }
     Ship ship;
     try {
-        ship = loadShip(utf8Path(*inputFile));
+        ship = loadShip(pathFromUtf8(*inputFile));
     } catch (const std::exception& e) {
         // What the JSON shows of an unread input: the blank ship with the edits.
         Ship blank = blankShip();

@@ -111,6 +111,17 @@ TEST(FileErrorMessage, NamesTheFileOnASecondLine)
               "File not found\nФайл: a\\nhullcalc-cli: \\x1B[2Jb");
 }
 
+// A UTF-8 name is the path the u8 literal names, on Windows too, where the
+// narrow string would be read in the ANSI code page; and it reads back as typed.
+TEST(PathFromUtf8, NamesTheFileTyped)
+{
+    const std::string typed = "Мои суда/Судно 1.txt";
+    EXPECT_EQ(pathFromUtf8(typed), fs::path(u8"Мои суда/Судно 1.txt"));
+    EXPECT_EQ(pathFromUtf8(typed).filename(), fs::path(u8"Судно 1.txt"));
+    EXPECT_EQ(utf8Of(pathFromUtf8(typed)), typed);
+    EXPECT_EQ(pathFromUtf8(""), fs::path());
+}
+
 #ifndef _WIN32
 
 TEST_F(FileIo, DeviceIsWrittenInPlaceNeverReplacedNorRead)

@@ -140,6 +140,30 @@ private slots:
         setErrorSink(nullptr);
     }
 
+    // Start-up makes the main window alone; each other window is made when
+    // first asked for, once. A trim calculation clears the vibration results
+    // of the run before also while the vibration window does not exist yet.
+    void windowsAreMadeWhenFirstAskedFor()
+    {
+        const auto windowsMade = [] {
+            QStringList made;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->parentWidget() == nullptr)
+                    made.append(window->objectName());
+            made.sort();
+            return made;
+        };
+        QCOMPARE(windowsMade(), QStringList{"MainForm"});
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* udif = &app->trimWindow();
+        QVERIFY(udif->isVisible());
+        QCOMPARE(windowsMade(), QStringList({"MainForm", udif->objectName()}));
+        app->document().vibration.frequency = "8,6";
+        QCOMPARE(calculatedExample(), udif);
+        QVERIFY(app->document().vibration.frequency.empty());
+        QCOMPARE(windowsMade().size(), 2);
+    }
+
     // Only the main window is shown, with the example ship's particulars on
     // river water; Tab runs down the edits to the ship types.
     void startUpShowsTheMainWindowWithTheExampleParticulars()

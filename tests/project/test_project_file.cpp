@@ -6,6 +6,7 @@
 #include "trim/data_files.h"
 #include "vibration/vibration_sheet.h"
 
+#include "awkward_file_names.h"
 #include "file_size_limit.h"
 #include "test_directory.h"
 #include "trim/trim_fixture.h"
@@ -70,6 +71,27 @@ TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
         const std::filesystem::path path = directory.path() / "ship.json";
         saveProjectFile(path, *saved);
         expectSameProject(loadProjectFile(path), *saved);
+    }
+}
+
+// A project under a Cyrillic name or one with blanks is written under exactly
+// that name and loads back; so does the same file after an editor on Windows
+// saved it with CR LF line ends.
+TEST_F(ProjectFile, CyrillicNamesBlanksAndCrLfLoadTheSameProject)
+{
+    std::string crLfBytes;
+    for (const char c : projectFileBytes(changed))
+        crLfBytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const AwkwardFileName& name : awkwardFileNames) {
+        const std::string folder = utf8Of(directory.path()) + "/" + name.folder;
+        const std::string file = folder + "/" + name.file + ".hullcalc";
+        std::filesystem::create_directory(pathFromUtf8(folder));
+        saveProjectFile(pathFromUtf8(file), changed);
+        EXPECT_EQ(listedNames(pathFromUtf8(folder)), std::vector<std::string>{name.file + std::string(".hullcalc")});
+        expectSameProject(loadProjectFile(pathFromUtf8(file)), changed);
+
+        std::ofstream(pathFromUtf8(file), std::ios::binary) << crLfBytes;
+        expectSameProject(loadProjectFile(pathFromUtf8(file)), changed);
     }
 }
 

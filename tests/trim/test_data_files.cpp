@@ -2,6 +2,7 @@
 // tables, and how odd, broken and garbage files are read.
 #include "trim/data_files.h"
 
+#include "awkward_file_names.h"
 #include "common/cp1251.h"
 #include "common/file_io.h"
 #include "test_directory.h"
@@ -277,6 +278,29 @@ TEST_F(DataFiles, SavedFilesHoldTheBytesAndLoadBack)
     loadInputFile(dir / "input.txt", sheet.input);
     EXPECT_EQ(sheet.input.offsets, expected.input.offsets);
     EXPECT_EQ(sheet.input.masses, expected.input.masses);
+}
+
+// A data file under a Cyrillic name or one with blanks, in a folder named so,
+// is written under exactly that name, with the CR LF line ends as they are (a
+// file opened in text mode on Windows would write CR CR LF), and loads back.
+TEST_F(DataFiles, CyrillicNamesAndBlanksNameTheFileAndKeepItsBytes)
+{
+    const TestDirectory directory;
+    for (const AwkwardFileName& name : awkwardFileNames) {
+        const std::string folder = utf8Of(directory.path()) + "/" + name.folder;
+        const std::string file = folder + "/" + name.file + ".txt";
+        std::filesystem::create_directory(pathFromUtf8(folder));
+        saveInputFile(pathFromUtf8(file), sheet.input);
+        EXPECT_EQ(listedNames(pathFromUtf8(folder)), std::vector<std::string>{name.file + ".txt"s});
+        EXPECT_EQ(bytesOf(pathFromUtf8(file)), inputFileBytes(sheet.input)) << file;
+
+        InputTables loaded = sheet.input;
+        loaded.offsets.setCell(1, 1, "junk");
+        loaded.masses.setCell(1, 1, "junk");
+        loadInputFile(pathFromUtf8(file), loaded);
+        EXPECT_EQ(loaded.offsets, sheet.input.offsets) << file;
+        EXPECT_EQ(loaded.masses, sheet.input.masses) << file;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
+#include "vibration/vibration_sheet.h"
 #include "vibration/vibration_window.h"
 #include "widgets/activation.h"
 #include "widgets/help_window.h"
@@ -21,78 +22,85 @@ namespace hullcalc {
 
 Application::Application()
 {
-    TrimSheet& trim = document_.trim;
     session_ = std::make_unique<ProjectSession>(document_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
-    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack());
-    bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
-    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves, trim.bonjean.bonjeanMomentCurves);
-    sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
-    staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
-    resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
-    vibrationWindow_ =
-        std::make_unique<VibrationWindow>(document_.vibration, trim, document_.particulars, session_->undoStack());
-    helpWindow_ = std::make_unique<HelpWindow>();
     setWorkbookFileChooser(nullptr);
-    connectWindows();
-    connectSession();
+    connectMainWindow();
 }
 
 // The members go in the reverse order of their declaration: the windows from
 // the last created to the first, then the document.
 Application::~Application() = default;
 
-void Application::connectWindows()
+void Application::connectMainWindow()
 {
-    const auto opens = [](QWidget* window) { return [window] { showAndRaise(window); }; };
+    MainWindow* main = mainWindow_.get();
+    ProjectSession* session = session_.get();
     // The trim window opens right of the main window the first time.
-    QObject::connect(mainWindow_.get(), &MainWindow::trimWindowRequested, trimWindow_.get(), [this] {
+    QObject::connect(main, &MainWindow::trimWindowRequested, main, [this] {
+        TrimWindow& trim = trimWindow();
         if (!trimWindowPlaced_) {
             trimWindowPlaced_ = true;
-            placeOnScreen(trimWindow_.get(), QPoint(mainWindow_->frameGeometry().right() + 8, 0));
+            placeOnScreen(&trim, QPoint(mainWindow_->frameGeometry().right() + 8, 0));
         }
-        showAndRaise(trimWindow_.get());
+        showAndRaise(&trim);
     });
-    QObject::connect(mainWindow_.get(), &MainWindow::vibrationWindowRequested, vibrationWindow_.get(),
-                     opens(vibrationWindow_.get()));
-    TrimWindow* trim = trimWindow_.get();
-    const auto opensGraph = [this](QWidget* window) { return [this, window] { openGraphWindow(window); }; };
-    QObject::connect(trim, &TrimWindow::bodyPlanRequested, bodyPlanWindow_.get(), opensGraph(bodyPlanWindow_.get()));
-    QObject::connect(trim, &TrimWindow::sectionalAreasRequested, sectionalAreaWindow_.get(),
-                     opensGraph(sectionalAreaWindow_.get()));
-    QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
-                     opensGraph(staticMomentWindow_.get()));
-    QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opensGraph(resultsWindow_.get()));
-    QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, bonjeanWindow_.get(), opensGraph(bonjeanWindow_.get()));
+    QObject::connect(main, &MainWindow::vibrationWindowRequested, main, [this] { showAndRaise(&vibrationWindow()); });
+    QObject::connect(main, &MainWindow::helpRequested, main,
+                     [this](const QString& topic) { helpWindow().showTopic(topic); });
 
-    HelpWindow* help = helpWindow_.get();
-    QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, help, &HelpWindow::showTopic);
-    QObject::connect(trim, &TrimWindow::helpRequested, help, &HelpWindow::showTopic);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::helpRequested, help, &HelpWindow::showTopic);
-
-    // A new trim calculation invalidates the vibration results resting on the last.
-    QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
-    // A particular that stops a calculation is shown where it is typed.
-    QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::particularToShow, mainWindow_.get(),
-                     &MainWindow::showParticular);
-
-    // A calculation, a load or "Пример" refills the charts of the graph windows.
-    for (GraphWindow* window :
-         std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
-                                             staticMomentWindow_.get(), resultsWindow_.get()})
-        QObject::connect(trim, &TrimWindow::sheetChanged, window, &GraphWindow::refresh);
+    main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
+    QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
+    QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
+    QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
+        mainWindow_->showDocument();
+        if (trimWindow_) {
+            trimWindow_->refreshViews();
+            trimWindow_->clearStatus();
+        }
+        invalidateVibrationResults();
+    });
+    QObject::connect(main, &MainWindow::openProjectRequested, session,
+                     [session, main] { session->openWithDialog(main); });
+    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
+    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
+    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
+        if (session->mayDiscardChanges(main))
+            session->open(file, main);
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
+    main->setRecentFiles(session->recentFiles());
+    showSessionState();
 }
 
-void Application::connectSession()
+TrimWindow& Application::trimWindow()
 {
-    ProjectSession* session = session_.get();
-    TrimWindow* trim = trimWindow_.get();
-    MainWindow* main = mainWindow_.get();
-    const auto mayDiscard = [session](QWidget* parent) { return session->mayDiscardChanges(parent); };
-    trim->setDiscardGuard(mayDiscard);
-    main->setCloseGuard(mayDiscard);
+    if (!trimWindow_) {
+        trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack());
+        connectTrimWindow();
+        showSessionState();
+    }
+    return *trimWindow_;
+}
 
+void Application::connectTrimWindow()
+{
+    TrimWindow* trim = trimWindow_.get();
+    QObject::connect(trim, &TrimWindow::bodyPlanRequested, trim, [this] { openGraphWindow(&bodyPlanWindow()); });
+    QObject::connect(trim, &TrimWindow::sectionalAreasRequested, trim,
+                     [this] { openGraphWindow(&sectionalAreaWindow()); });
+    QObject::connect(trim, &TrimWindow::staticMomentsRequested, trim,
+                     [this] { openGraphWindow(&staticMomentWindow()); });
+    QObject::connect(trim, &TrimWindow::resultsChartsRequested, trim, [this] { openGraphWindow(&resultsWindow()); });
+    QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, trim, [this] { openGraphWindow(&bonjeanWindow()); });
+    QObject::connect(trim, &TrimWindow::helpRequested, trim,
+                     [this](const QString& topic) { helpWindow().showTopic(topic); });
+    QObject::connect(trim, &TrimWindow::calculated, trim, [this] { invalidateVibrationResults(); });
+    // A particular that stops a calculation is shown where it is typed.
+    QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
+
+    ProjectSession* session = session_.get();
+    trim->setDiscardGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
     QObject::connect(trim, &TrimWindow::openProjectRequested, session,
                      [session, trim] { session->openWithDialog(trim); });
     QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
@@ -114,41 +122,80 @@ void Application::connectSession()
         const ReportExtras extras = reportExtrasOf(document_);
         exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
     });
-    QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
-    QObject::connect(vibrationWindow_.get(), &VibrationWindow::inputEdited, session, &ProjectSession::markChanged);
-
-    QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
-    QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
-        mainWindow_->showDocument();
-        trimWindow_->refreshViews();
-        trimWindow_->clearStatus();
-        vibrationWindow_->clearResults();
-    });
-    QObject::connect(main, &MainWindow::openProjectRequested, session,
-                     [session, main] { session->openWithDialog(main); });
-    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
-    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
-    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
-        if (session->mayDiscardChanges(main))
-            session->open(file, main);
-    });
-
     // Results follow the input: any change marks them outdated until the next
     // calculation, which the vibration window runs first when they are.
     QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);
-    vibrationWindow_->setTrimUpToDate([trim] { return trim->bringResultsUpToDate(); });
     QObject::connect(session, &ProjectSession::resultsOutdatedChanged, trim, &TrimWindow::setResultsOutdated);
-    QObject::connect(session, &ProjectSession::resultsOutdatedChanged, vibrationWindow_.get(),
-                     &VibrationWindow::setResultsOutdated);
-    for (GraphWindow* window :
-         std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
-                                             staticMomentWindow_.get(), resultsWindow_.get()})
-        QObject::connect(session, &ProjectSession::resultsOutdatedChanged, window, &GraphWindow::setResultsOutdated);
+    trim->setResultsOutdated(session->resultsOutdated());
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
-    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());
-    main->setRecentFiles(session->recentFiles());
-    showSessionState();
+}
+
+template<typename Window, typename... Charts>
+Window& Application::graphWindow(std::unique_ptr<Window>& window, const Charts&... charts)
+{
+    if (!window) {
+        window = std::make_unique<Window>(charts...);
+        // A calculation, a load or "Пример" refills the charts.
+        QObject::connect(&trimWindow(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
+        QObject::connect(session_.get(), &ProjectSession::resultsOutdatedChanged, window.get(),
+                         &GraphWindow::setResultsOutdated);
+        window->setResultsOutdated(session_->resultsOutdated());
+    }
+    return *window;
+}
+
+BodyPlanWindow& Application::bodyPlanWindow() { return graphWindow(bodyPlanWindow_, document_.trim.bonjean.bodyPlan); }
+
+BonjeanWindow& Application::bonjeanWindow()
+{
+    return graphWindow(bonjeanWindow_, document_.trim.bonjean.bonjeanCurves,
+                       document_.trim.bonjean.bonjeanMomentCurves);
+}
+
+SectionalAreaWindow& Application::sectionalAreaWindow()
+{
+    return graphWindow(sectionalAreaWindow_, document_.trim.bonjean.sectionalAreaCurves);
+}
+
+StaticMomentWindow& Application::staticMomentWindow()
+{
+    return graphWindow(staticMomentWindow_, document_.trim.bonjean.staticMomentCurves);
+}
+
+ResultsWindow& Application::resultsWindow() { return graphWindow(resultsWindow_, document_.trim.results); }
+
+VibrationWindow& Application::vibrationWindow()
+{
+    if (!vibrationWindow_) {
+        vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.trim, document_.particulars,
+                                                             session_->undoStack());
+        VibrationWindow* vibration = vibrationWindow_.get();
+        QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,
+                         [this](const QString& topic) { helpWindow().showTopic(topic); });
+        QObject::connect(vibration, &VibrationWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
+        QObject::connect(vibration, &VibrationWindow::inputEdited, session_.get(), &ProjectSession::markChanged);
+        vibration->setTrimUpToDate([this] { return trimWindow().bringResultsUpToDate(); });
+        QObject::connect(session_.get(), &ProjectSession::resultsOutdatedChanged, vibration,
+                         &VibrationWindow::setResultsOutdated);
+        vibration->setResultsOutdated(session_->resultsOutdated());
+    }
+    return *vibrationWindow_;
+}
+
+HelpWindow& Application::helpWindow()
+{
+    if (!helpWindow_)
+        helpWindow_ = std::make_unique<HelpWindow>();
+    return *helpWindow_;
+}
+
+void Application::invalidateVibrationResults()
+{
+    if (vibrationWindow_)
+        vibrationWindow_->clearResults();
+    else
+        clearVibrationResults(document_.vibration);
 }
 
 void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> chooser)
@@ -158,11 +205,13 @@ void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> choose
 
 void Application::showSessionState()
 {
+    mainWindow_->setWindowModified(session_->isModified());
+    if (!trimWindow_)
+        return;
     const QString name = session_->fileName();
     // "[*]" is where the mark of unsaved changes appears.
     trimWindow_->setWindowTitle(name.isEmpty() ? "Удифферентовка[*]" : "Удифферентовка — " + name + "[*]");
-    for (QWidget* window : std::initializer_list<QWidget*>{mainWindow_.get(), trimWindow_.get()})
-        window->setWindowModified(session_->isModified());
+    trimWindow_->setWindowModified(session_->isModified());
 }
 
 void Application::openGraphWindow(QWidget* window)
@@ -177,7 +226,7 @@ void Application::openGraphWindow(QWidget* window)
             if (window->width() > room && room >= std::max(500, window->minimumWidth()))
                 window->resize(room, window->height());
         }
-        placeOnScreen(window, QPoint(left, trimWindow_->pos().y() + 40 + step));
+        placeOnScreen(window, QPoint(left, trimWindow().pos().y() + 40 + step));
         placedGraphWindows_.push_back(window);
     }
     showAndRaise(window);

@@ -1,5 +1,7 @@
 // The running program: the document and the eight windows that show it,
-// created in their order at start-up and connected to each other.
+// connected to each other. Only the main window is made at start-up; the trim
+// window, the graph windows, the vibration window and the help when first asked
+// for, so that the program starts about as fast as a bare window.
 #pragma once
 
 #include "shell/document.h"
@@ -27,9 +29,7 @@ class HelpWindow;
 
 class Application {
 public:
-    // Creates the windows, all hidden: the main window, the trim window, the
-    // body plan, Bonjean scale, sectional-area, static-moment and results
-    // windows, the vibration window. Needs a QApplication.
+    // Creates the main window, hidden. Needs a QApplication.
     Application();
     // Destroys the windows in the reverse order, before the document they show.
     ~Application();
@@ -38,25 +38,34 @@ public:
 
     Document& document() { return document_; }
     MainWindow& mainWindow() { return *mainWindow_; }
-    TrimWindow& trimWindow() { return *trimWindow_; }
-    BodyPlanWindow& bodyPlanWindow() { return *bodyPlanWindow_; }
-    BonjeanWindow& bonjeanWindow() { return *bonjeanWindow_; }
-    SectionalAreaWindow& sectionalAreaWindow() { return *sectionalAreaWindow_; }
-    StaticMomentWindow& staticMomentWindow() { return *staticMomentWindow_; }
-    ResultsWindow& resultsWindow() { return *resultsWindow_; }
-    VibrationWindow& vibrationWindow() { return *vibrationWindow_; }
+    // The other windows, each created hidden and connected the first time it
+    // is asked for; it then shows the document as it is at that moment.
+    TrimWindow& trimWindow();
+    BodyPlanWindow& bodyPlanWindow();
+    BonjeanWindow& bonjeanWindow();
+    SectionalAreaWindow& sectionalAreaWindow();
+    StaticMomentWindow& staticMomentWindow();
+    ResultsWindow& resultsWindow();
+    VibrationWindow& vibrationWindow();
+    HelpWindow& helpWindow();
 
-    HelpWindow& helpWindow() { return *helpWindow_; }
     ProjectSession& session() { return *session_; }
     // The file "Экспорт в Excel…" writes; tests answer without a dialog.
     void setWorkbookFileChooser(std::function<QString(QWidget*)> chooser);
 
 private:
-    void connectWindows();
+    void connectMainWindow();
+    void connectTrimWindow();
+    // Creates a graph window over `charts` on first use and keeps it following
+    // the trim sheet.
+    template<typename Window, typename... Charts>
+    Window& graphWindow(std::unique_ptr<Window>& window, const Charts&... charts);
+    // A new trim calculation or another document invalidates the vibration
+    // results resting on the old one, whether its window exists yet or not.
+    void invalidateVibrationResults();
     // Shows a graph window; the first time beside the trim window, each one
     // a step further down and right, so that none covers the main window.
     void openGraphWindow(QWidget* window);
-    void connectSession();
     // The file name and the mark of unsaved changes in the titles.
     void showSessionState();
 

@@ -390,6 +390,18 @@ fs::path createTemporaryFileBeside(const fs::path& target)
     });
 }
 
+fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string utf8Of(const fs::path& path)
+{
+    try {
+        const std::u8string utf8 = path.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    } catch (const std::exception&) {
+        return "?";  // a Windows name that is no valid UTF-16
+    }
+}
+
 std::string fileErrorMessage(std::error_code error)
 {
     using std::errc;

@@ -12,6 +12,16 @@
 
 namespace hullcalc {
 
+// The path of a file name given as UTF-8 text (the command line as main()
+// converts it, the project's texts). Built from the UTF-8 code units, never from
+// the narrow string as such: on Windows a narrow string means the ANSI code
+// page, and a Cyrillic name such as "Судно 1.txt" would name another file.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+
+// The path as UTF-8 text, for messages and reports; "?" for a Windows name that
+// is no valid UTF-16.
+std::string utf8Of(const std::filesystem::path& path);
+
 // The message the user sees for a failed file operation: "File not found",
 // "File access denied", "Disk full", "Invalid filename", "Too many open files",
 // or "I/O error %d" with the system's code of any other failure.
