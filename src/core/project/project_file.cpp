@@ -5,6 +5,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/hull_frames.h"
+#include "strength/hull_girder.h"
 #include "vibration/vibration_sheet.h"
 
 #include <nlohmann/json.hpp>
@@ -28,6 +29,11 @@ constexpr std::string_view shipTypeKey = "shipType";
 constexpr std::string_view offsetsKey = "offsets";
 constexpr std::string_view massesKey = "masses";
 constexpr std::string_view sectionInertiaKey = "sectionInertia";
+constexpr std::string_view strengthKey = "strength";
+constexpr std::string_view waveHeightKey = "waveHeight";
+constexpr std::string_view waveProfileKey = "waveProfile";
+constexpr std::string_view allowableStressKey = "allowableStress";
+constexpr std::string_view girderKey = "girder";
 
 constexpr std::string_view seaShip = "sea";
 constexpr std::string_view riverShip = "river";
@@ -71,6 +77,31 @@ std::string shipTypeText(double waterDensity)
     if (waterDensity == riverWaterDensity)
         return jsonString(riverShip);
     return "null";
+}
+
+// The strength input as an object: the wave, the allowable stress and the
+// girder's members up to the last row that holds anything, one row per line.
+void appendStrength(std::string& out, const StrengthInput& strength)
+{
+    out += "  " + jsonString(strengthKey) + ": {\n";
+    out += "    " + jsonString(waveHeightKey) + ": " + jsonString(strength.waveHeight) + ",\n";
+    out += "    " + jsonString(waveProfileKey) + ": " + jsonString(profileKey(strength.profile)) + ",\n";
+    out += "    " + jsonString(allowableStressKey) + ": " + jsonString(strength.allowableStress) + ",\n";
+    const TextGrid& members = strength.girderMembers;
+    int lastRow = 0;
+    for (int row = 1; row < members.rowCount(); ++row)
+        for (int column = 0; column < members.columnCount(); ++column)
+            if (!members.cell(column, row).empty())
+                lastRow = row;
+    out += "    " + jsonString(girderKey) + ": [";
+    for (int row = 1; row <= lastRow; ++row) {
+        out += row == 1 ? "\n      [" : ",\n      [";
+        for (int column = 0; column < members.columnCount(); ++column)
+            out += (column > 0 ? ", " : "") + jsonString(members.cell(column, row));
+        out += "]";
+    }
+    out += lastRow > 0 ? "\n    ]\n" : "]\n";
+    out += "  }\n";
 }
 
 // --- Reading ---
@@ -262,6 +293,40 @@ void readSpacingTexts(const Json* value, const std::string& table, TextGrid& gri
             textAt(cells[static_cast<std::size_t>(spacing)], table + ", шпация «" + spacingLabel(spacing) + "»"));
 }
 
+StrengthInput readStrength(const Json& value)
+{
+    const std::string place = partPlace("Прочность", strengthKey);
+    if (!value.is_object())
+        refuseValue(place, "объект", &value);
+    StrengthInput strength;
+    if (const Json* height = member(value, waveHeightKey))
+        strength.waveHeight = textAt(*height, place + ", " + jsonString(waveHeightKey));
+    if (const Json* profile = member(value, waveProfileKey)) {
+        const std::string key = textAt(*profile, place + ", " + jsonString(waveProfileKey));
+        if (!profileFromKey(key, strength.profile))
+            refuseValue(place + ", " + jsonString(waveProfileKey), "\"trochoid\" или \"cosine\"", profile);
+    }
+    if (const Json* allowable = member(value, allowableStressKey))
+        strength.allowableStress = textAt(*allowable, place + ", " + jsonString(allowableStressKey));
+    if (const Json* rows = member(value, girderKey)) {
+        const std::string table = place + ", " + jsonString(girderKey);
+        if (!rows->is_array())
+            refuseValue(table, "массив", rows);
+        if (rows->size() > static_cast<std::size_t>(girderMemberRows))
+            refuseDamaged(table + " - строк " + std::to_string(rows->size()) + ", а их не больше "
+                          + std::to_string(girderMemberRows));
+        TextGrid& members = strength.girderMembers;
+        for (std::size_t row = 0; row < rows->size(); ++row) {
+            const std::string line = table + ", строка " + std::to_string(row + 1);
+            const Json& cells = sizedArray(&(*rows)[row], line, members.columnCount(), "ячеек");
+            for (int column = 0; column < members.columnCount(); ++column)
+                members.setCell(column, static_cast<int>(row) + 1,
+                                textAt(cells[static_cast<std::size_t>(column)], line));
+        }
+    }
+    return strength;
+}
+
 }  // namespace
 
 std::string projectFileBytes(const Project& project)
@@ -287,9 +352,11 @@ std::string projectFileBytes(const Project& project)
         frameRows.push_back(line + "]");
     }
     appendArray(out, offsetsKey, frameRows, false);
-    appendArray(out, massesKey, spacingTexts(project.input.masses), !project.sectionInertia);
+    appendArray(out, massesKey, spacingTexts(project.input.masses), !project.sectionInertia && !project.strength);
     if (project.sectionInertia)
-        appendArray(out, sectionInertiaKey, spacingTexts(*project.sectionInertia), true);
+        appendArray(out, sectionInertiaKey, spacingTexts(*project.sectionInertia), !project.strength);
+    if (project.strength)
+        appendStrength(out, *project.strength);
     out += "}\n";
     return out;
 }
@@ -321,6 +388,8 @@ Project readProject(std::string_view bytes)
         readSpacingTexts(inertia, partPlace("Моменты инерции сечений", sectionInertiaKey), sheet.sectionInertia);
         project.sectionInertia = std::move(sheet.sectionInertia);
     }
+    if (const Json* strength = member(root, strengthKey); strength != nullptr && !strength->is_null())
+        project.strength = readStrength(*strength);
     return project;
 }
 

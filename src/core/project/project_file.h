@@ -29,7 +29,10 @@ inline constexpr std::size_t maxProjectFileBytes = 1u << 20;
 //     "shipType": "sea" | "river" | null,
 //     "offsets": [ one line per frame 0..20: the texts of waterlines 1..10 ],
 //     "masses": [ one text per spacing 0-1..19-20 ],
-//     "sectionInertia": [ one text per spacing ]   (only when the project has them)
+//     "sectionInertia": [ one text per spacing ],  (only when the project has them)
+//     "strength": {"waveHeight": "", "waveProfile": "trochoid" | "cosine",
+//                  "allowableStress": "175", "girder": [ one row per member:
+//                  [name, F, z, i] ]}           (only when the project has it)
 //   }
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;

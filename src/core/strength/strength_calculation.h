@@ -9,6 +9,7 @@
 #include "strength/hull_girder.h"
 #include "strength/rule_wave_loads.h"
 #include "strength/ship_on_wave.h"
+#include "strength/strength_input.h"
 #include "strength/wave_profile.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -18,19 +19,6 @@
 #include <vector>
 
 namespace hullcalc {
-
-// What the user types for the strength check.
-struct StrengthInput {
-    std::string waveHeight;  // h, m; empty: L/20
-    WaveProfile profile = WaveProfile::trochoid;
-    // The allowable bending stress, MPa. No rule text giving 175/k for mild
-    // steel was found to cite here; the user types the value of the rules and
-    // the steel the ship is built to.
-    std::string allowableStress = "175";
-    TextGrid girderMembers = emptyGirderMembers();
-
-    bool operator==(const StrengthInput&) const = default;
-};
 
 enum class LoadCase { stillWater, hogging, sagging };
 inline constexpr int loadCaseCount = 3;
