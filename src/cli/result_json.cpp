@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "strength/strength_calculation.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 #include "vibration/beam_model.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <array>
 #include <cctype>
 #include <optional>
 
@@ -244,6 +246,99 @@ QJsonObject toneJson(const ShipRun::Tone& tone, const std::optional<ShipRun::Kum
     };
 }
 
+QJsonObject frameValue(double value, int frame) { return {{"value", value}, {"frame", frame}}; }
+
+QJsonObject waveCaseJson(const WaveBalance& balance)
+{
+    namespace wave = waveFrameColumn;
+    const auto perFrame = [&](int column) { return columnValues(balance.frames, column, 1, frameCount); };
+    return {
+        {"mean_draft", balance.meanDraft},
+        {"forward_draft", balance.forwardDraft},
+        {"aft_draft", balance.aftDraft},
+        {"volume", balance.volume},
+        {"centre_of_buoyancy", balance.centreOfBuoyancy},
+        {"iterations", balance.iterations},
+        {"elevation", perFrame(wave::elevation)},
+        {"local_draft", perFrame(wave::localDraft)},
+        {"section_area", perFrame(wave::sectionArea)},
+        {"buoyancy", columnValues(balance.table, trim::buoyancy, 1, spacingCount)},
+        {"load", columnValues(balance.table, trim::load, 1, spacingCount)},
+        {"shear_force", perFrame(wave::shearForce)},
+        {"bending_moment", perFrame(wave::bendingMoment)},
+        {"wave_shear_force", perFrame(wave::waveShearForce)},
+        {"wave_bending_moment", perFrame(wave::waveBendingMoment)},
+        {"largest_shear_force", frameValue(balance.largestShearForce, balance.largestShearFrame)},
+        {"largest_bending_moment", frameValue(balance.largestMoment, balance.largestMomentFrame)},
+    };
+}
+
+QJsonObject girderJson(const StrengthInput& input, const HullGirder& girder)
+{
+    QJsonArray members;
+    const TextGrid& grid = input.girderMembers;
+    for (int row = 1; row < grid.rowCount(); ++row)
+        if (!grid.cell(girderColumn::area, row).empty() || !grid.cell(girderColumn::height, row).empty())
+            members.append(QJsonObject{{"name", text(grid.cell(girderColumn::name, row))},
+                                       {"area", number(grid, girderColumn::area, row)},
+                                       {"height", number(grid, girderColumn::height, row)},
+                                       {"own_inertia", number(grid, girderColumn::ownInertia, row)}});
+    return {
+        {"members", members},
+        {"area", girder.area},
+        {"neutral_axis", girder.neutralAxis},
+        {"inertia", girder.inertia},
+        {"inertia_m4", girder.inertiaM4()},
+        {"deck_modulus", girder.deckModulus},
+        {"bottom_modulus", girder.bottomModulus},
+    };
+}
+
+QJsonObject stressesJson(const StrengthSheet& strength)
+{
+    static constexpr std::array<const char*, loadCaseCount> keys = {"still_water", "hogging", "sagging"};
+    QJsonArray cases;
+    for (std::size_t c = 0; c < keys.size(); ++c) {
+        const GirderStress& stress = strength.stresses[c];
+        cases.append(QJsonObject{{"case", keys[c]},
+                                 {"frame", stress.frame},
+                                 {"bending_moment", stress.moment},
+                                 {"deck", stress.deckStress},
+                                 {"bottom", stress.bottomStress},
+                                 {"margin_percent", stress.margin},
+                                 {"exceeded", stress.exceeded}});
+    }
+    return {{"allowable", strength.allowableStress}, {"cases", cases}};
+}
+
+QJsonObject ruleLoadsJson(const RuleWaveLoads& loads)
+{
+    if (!loads.applies)
+        return {{"applies", false}, {"reason", text(loads.reason)}};
+    return {{"applies", true},
+            {"wave_coefficient", loads.waveCoefficient},
+            {"block_coefficient", loads.blockCoefficient},
+            {"hogging_moment", loads.hoggingMoment},
+            {"sagging_moment", loads.saggingMoment}};
+}
+
+// The strength check's keys, null where it was not asked for or did not complete.
+void addStrengthJson(const ShipRun& run, QJsonObject& result)
+{
+    const StrengthSheet* strength = run.strength && run.strength->complete ? &*run.strength : nullptr;
+    const QJsonValue none(QJsonValue::Null);
+    result["wave"] = strength ? QJsonValue(QJsonObject{{"profile", text(profileKey(strength->wave.profile))},
+                                                       {"height", strength->wave.height},
+                                                       {"length", strength->wave.length},
+                                                       {"hogging", waveCaseJson(strength->hogging)},
+                                                       {"sagging", waveCaseJson(strength->sagging)}})
+                              : none;
+    const bool girder = strength && strength->girder.present;
+    result["girder"] = girder ? QJsonValue(girderJson(run.strengthInput, strength->girder)) : none;
+    result["stresses"] = girder ? QJsonValue(stressesJson(*strength)) : none;
+    result["rule_loads"] = strength ? QJsonValue(ruleLoadsJson(strength->ruleLoads)) : none;
+}
+
 }  // namespace
 
 QJsonObject resultJson(const ShipRun& run)
@@ -258,7 +353,7 @@ QJsonObject resultJson(const ShipRun& run)
     const auto orNull = [](const std::optional<std::string>& value) {
         return value ? QJsonValue(text(*value)) : QJsonValue(QJsonValue::Null);
     };
-    return {
+    QJsonObject result{
         {"input_file", orNull(run.inputFile)},
         {"error", orNull(run.failure ? std::optional(firstLine(run.failure->message)) : std::nullopt)},
         {"error_location",
@@ -276,6 +371,8 @@ QJsonObject resultJson(const ShipRun& run)
         {"summary", summaryJson(results)},
         {"vibration", tones},
     };
+    addStrengthJson(run, result);
+    return result;
 }
 
 std::string resultDocument(const std::vector<QJsonObject>& results, bool batch)

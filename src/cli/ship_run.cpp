@@ -7,6 +7,8 @@
 #include "common/file_io.h"
 #include "common/number_text.h"
 #include "project/project_file.h"
+#include "strength/girder_file.h"
+#include "strength/strength_page_names.h"
 #include "trim/data_files.h"
 #include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
@@ -48,6 +50,8 @@ std::string locationOf(const std::exception& error, const ShipRun& run, const Vi
                 return where;
         if (std::string where = vibrationCellLocation(run.vibrationInput, *cell); !where.empty())
             return where;
+        if (&cell->grid() == &run.strengthInput.girderMembers)
+            return girderCellLocation(run.strengthInput.girderMembers, *cell);
         return cellLocation(run.sheet, *cell);
     }
     return {};
@@ -98,6 +102,25 @@ void loadInput(ShipRun& run, const std::string& inputFile)
     run.sheet.input = project.input;
     if (project.sectionInertia)
         run.vibrationInput.sectionInertia = *project.sectionInertia;
+    if (project.strength) {
+        run.strengthInput = *project.strength;
+        run.strengthAsked = true;
+    }
+}
+
+// The options' strength input over the project's. A girder file that cannot
+// be read stops the ship as a bad input file does.
+void applyStrengthOptions(const CliOptions& options, ShipRun& run)
+{
+    run.strengthAsked = run.strengthAsked || options.strength;
+    if (options.waveHeight)
+        run.strengthInput.waveHeight = *options.waveHeight;
+    if (options.waveProfile)
+        run.strengthInput.profile = *options.waveProfile;
+    if (options.allowableStress)
+        run.strengthInput.allowableStress = *options.allowableStress;
+    if (options.girderFile)
+        loadGirderFile(utf8Path(*options.girderFile), run.strengthInput.girderMembers);
 }
 
 template<typename Sheet>
@@ -130,6 +153,8 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
         run.particulars.*field->text = text;
     applyEdits(options.cells, run.sheet.input);
     applyEdits(options.vibrationCells, run.vibrationInput);
+    if (run.inputLoaded)
+        run.inputLoaded = attempt(run, nullptr, [&] { applyStrengthOptions(options, run); });
     if (!run.inputLoaded)
         return run;
 
@@ -139,6 +164,13 @@ ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inp
     run.warnings.insert(run.warnings.end(), results.begin(), results.end());
     if (!trimmed)
         return run;
+    if (run.strengthAsked)
+        attempt(run, nullptr, [&] {
+            StrengthSheet& strength = run.strength.emplace();
+            runStrengthCalculation(run.sheet, run.particulars, run.strengthInput, strength);
+            for (const std::string& warning : strength.warnings)
+                run.warnings.push_back(Warning{warning});
+        });
 
     for (const int tone : options.tones) {
         ShipRun::Tone& computed = run.tones.emplace_back(ShipRun::Tone{run.vibrationInput, {}, {}});
@@ -164,6 +196,8 @@ Project projectOf(const ShipRun& run)
     project.particulars = run.particulars;
     project.input = run.sheet.input;
     project.sectionInertia = run.vibrationInput.sectionInertia;
+    if (run.strengthAsked)
+        project.strength = run.strengthInput;
     return project;
 }
 

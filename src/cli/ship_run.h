@@ -5,6 +5,8 @@
 
 #include "cli/cli_options.h"
 #include "project/project.h"
+#include "strength/strength_calculation.h"
+#include "strength/strength_input.h"
 #include "trim/design_checks.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -56,6 +58,11 @@ struct ShipRun {
     VibrationSheet vibrationInput;
     std::vector<Tone> tones;  // those attempted: none after a failed trim calculation
     std::optional<Kumai> kumai;
+    // The strength check's input (the project's, then the options'), and its
+    // results when it was asked for and the trim calculation completed.
+    StrengthInput strengthInput;
+    bool strengthAsked = false;
+    std::optional<StrengthSheet> strength;
     // The checks of the input before the calculation, then of the results after it.
     std::vector<Warning> warnings;
     std::optional<Failure> failure;  // the first

@@ -3,6 +3,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "strength/strength_summary.h"
 #include "vibration/beam_model.h"
 
 #include <algorithm>
@@ -108,6 +109,30 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     }
 }
 
+void printEntries(std::ostream& out, const std::vector<SummaryEntry>& entries)
+{
+    for (const SummaryEntry& entry : entries)
+        out << entry.caption << ": " << entry.value << '\n';
+}
+
+// The ship on the wave, the girder and the stresses, as the page shows them.
+void printStrength(std::ostream& out, const StrengthSheet& strength)
+{
+    out << "\nСудно на волне\n";
+    printEntries(out, waveSummary(strength));
+    out << '\n';
+    printTable(out, "Вершина волны на миделе (шпангоут: x, η, T, ω, N, M, Nв, Mв)", strength.hogging.frames);
+    printTable(out, "Подошва волны на миделе (шпангоут: x, η, T, ω, N, M, Nв, Mв)", strength.sagging.frames);
+    printEntries(out, ruleLoadSummary(strength));
+    if (!strength.girder.present)
+        return;
+    out << '\n';
+    printTable(out, "Эквивалентный брус", strength.girder.sums);
+    printEntries(out, girderSummary(strength));
+    out << '\n';
+    printTable(out, "Напряжения", stressTable(strength));
+}
+
 }  // namespace
 
 void printTextReport(std::ostream& out, const ShipRun& run)
@@ -121,6 +146,8 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
+    if (run.strength && run.strength->complete)
+        printStrength(out, *run.strength);
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else

@@ -107,8 +107,8 @@ TEST_F(BoxBarge, EmergedAndSubmergedPartsAreLeftOutAndTheBalanceHolds)
         }
         EXPECT_NEAR(volume, 990, 1e-4 * 990);
     }
-    EXPECT_EQ(strength.sagging.frames.cell(waveFrameColumn::sectionArea, 11), "0");
-    EXPECT_EQ(strength.hogging.frames.cell(waveFrameColumn::sectionArea, 11), "22");  // B·H
+    EXPECT_EQ(strength.sagging.frames.cell(waveFrameColumn::sectionArea, 11), "0,000");
+    EXPECT_EQ(strength.hogging.frames.cell(waveFrameColumn::sectionArea, 11), "22,000");  // B·H
 }
 
 TEST_F(BoxBarge, WavesAndHullsThatCannotBeBalancedAreRefused)

@@ -189,7 +189,7 @@ void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const 
         setFixed(balance.frames, col::elevation, row, waterline.elevation(row), 3);
         setFixed(balance.frames, col::localDraft, row, draft, 3);
         setGeneral(balance.sectionAreas, row, 1, sectionAreaAtDraft(bonjean, input, row, draft, waterline.depth()));
-        balance.frames.setCell(col::sectionArea, row, balance.sectionAreas.cell(row, 1));
+        setFixed(balance.frames, col::sectionArea, row, cellValue(balance.sectionAreas, row, 1), 3);
     }
     balance.meanDraft = meanDraft;
     balance.forwardDraft = meanDraft - slope * waterline.abscissa(1);
