@@ -24,7 +24,8 @@ Application::Application()
     TrimSheet& trim = document_.trim;
     session_ = std::make_unique<ProjectSession>(document_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
-    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack());
+    trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack(),
+                                               document_.strengthInput, document_.strength);
     bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
     bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
     sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
@@ -69,6 +70,9 @@ void Application::connectWindows()
     QObject::connect(trim, &TrimWindow::helpRequested, help, &HelpWindow::showTopic);
     QObject::connect(vibrationWindow_.get(), &VibrationWindow::helpRequested, help, &HelpWindow::showTopic);
 
+    // The girder of the midship section gives the vibration window its inertias.
+    QObject::connect(trim, &TrimWindow::sectionInertiaOffered, vibrationWindow_.get(),
+                     &VibrationWindow::setEverySectionInertia);
     // A new trim calculation invalidates the vibration results resting on the last.
     QObject::connect(trim, &TrimWindow::calculated, vibrationWindow_.get(), &VibrationWindow::clearResults);
     // A particular that stops a calculation is shown where it is typed.
@@ -110,6 +114,7 @@ void Application::connectSession()
     });
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
     QObject::connect(vibrationWindow_.get(), &VibrationWindow::inputEdited, session, &ProjectSession::markChanged);
+    QObject::connect(trimWindow_.get(), &TrimWindow::strengthInputEdited, session, &ProjectSession::markChanged);
 
     QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {

@@ -52,8 +52,8 @@ void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars,
         return;
     const double length = particularValue(particulars, &ShipParticulars::length);
     const double frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
-    ChartSeries& hog = sheet.bendingMomentChart.series.emplace_back("IACS UR S11, вершина", colours::maroon);
-    ChartSeries& sag = sheet.bendingMomentChart.series.emplace_back("IACS UR S11, подошва", colours::teal);
+    ChartSeries& hog = sheet.bendingMomentChart.series[3];
+    ChartSeries& sag = sheet.bendingMomentChart.series[4];
     for (int r = 0; r < frameCount; ++r) {
         const double still = cellValue(stillWater.bendingMoment, 1, r);
         const double factor = ruleMomentDistribution((spacingCount - r) * frameSpacing, length);
@@ -81,6 +81,10 @@ StrengthSheet::StrengthSheet()
     : shearForceChart(caseChart("Перерезывающая сила на волне")),
       bendingMomentChart(caseChart("Изгибающий момент на волне"))
 {
+    // The still-water moment plus the rule's wave moments, empty where the rule
+    // does not apply.
+    bendingMomentChart.series.emplace_back("Тихая вода + IACS UR S11, перегиб", colours::maroon);
+    bendingMomentChart.series.emplace_back("Тихая вода + IACS UR S11, прогиб", colours::teal);
     writeWaveHeaders(hogging);
     writeWaveHeaders(sagging);
     writeGirderHeaders(girder);

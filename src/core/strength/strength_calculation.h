@@ -46,8 +46,9 @@ struct StrengthSheet {
     double allowableStress = 0.0;  // MPa
     std::array<GirderStress, loadCaseCount> stresses{};
     RuleWaveLoads ruleLoads;
-    // Still water, hogging and sagging along the hull (x: frame number), with
-    // the still-water moment plus the rule's wave moments where they apply.
+    // Still water, hogging and sagging along the hull (x: frame number); the
+    // moment chart has two more series, the still-water moment plus the rule's
+    // wave moments, filled where the rule applies.
     ChartModel shearForceChart;
     ChartModel bendingMomentChart;
     // One line per case whose stress exceeds the allowable.
