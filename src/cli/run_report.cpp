@@ -26,14 +26,17 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
         const std::u8string name = utf8Path(*run.inputFile).filename().u8string();
         fileName.assign(name.begin(), name.end());
     }
-    return {run.particulars,
-            run.sheet,
-            run.tones.empty() ? nullptr : &run.tones.back().sheet,
-            std::move(tones),
-            run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,
-            std::move(warnings),
-            std::move(fileName),
-            std::move(date)};
+    ReportContent content{run.particulars,
+                          run.sheet,
+                          run.tones.empty() ? nullptr : &run.tones.back().sheet,
+                          std::move(tones),
+                          run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,
+                          std::move(warnings),
+                          std::move(fileName),
+                          std::move(date)};
+    if (run.strength && run.strength->complete)
+        content.strength = &*run.strength;
+    return content;
 }
 
 std::string todayText() { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }
