@@ -17,11 +17,14 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -205,6 +208,15 @@ private slots:
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
         QCOMPARE(listed, 17);
+        // However narrow the window (from 800 px on), no caption falls below
+        // the list's last row.
+        for (int width : {800, 850, 880, 1000}) {
+            udif->resize(width, udif->height());
+            QCoreApplication::processEvents();
+            for (int row = 0; row < list->count(); ++row)
+                QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(row))),
+                         qPrintable(QString("%1 at %2 px").arg(list->item(row)->text()).arg(width)));
+        }
 
         GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         offsets->setFocus();
@@ -338,6 +350,16 @@ private slots:
         QVERIFY(labelText(vibr, "kumaiEstimate").contains("Кумаи"));
         QCOMPARE(labelText(vibr, "Label6"), toneThree);
 
+        // Whatever the results make the page need, and however small the
+        // window, its buttons stay in sight: the page scrolls, not they.
+        vibr->resize(700, 420);
+        QCoreApplication::processEvents();
+        for (const char* button : {"SpeedButton8", "allTonesButton", "Button1"}) {
+            auto* shown = child<QPushButton>(vibr, button);
+            const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
+            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), button);
+        }
+
         activate(&app->mainWindow());
         activate(vibr);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
@@ -427,7 +449,9 @@ private slots:
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
+        app->session().markChanged();  // a particular typed: a change not yet saved
         click(udif, "ExampleButton");
+        QCOMPARE(questionsAsked, 0);  // but the empty tables lose nothing
         QVERIFY(udif->isWindowModified());
         click(udif, "ClearButton");
         QCOMPARE(questionsAsked, 1);  // the example is a change not yet saved
@@ -468,8 +492,9 @@ private slots:
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal
-    // commas as one undo step; result grids are shown, not edited, and the
-    // trim table's view names its columns.
+    // commas as one undo step, named so in the menu; undo and redo select the
+    // cells they change; result grids are shown, not edited, and the trim
+    // table's view names its columns.
     void pastedBlockIsOneUndoStep()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -482,9 +507,14 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string("1,5"));
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string("4,5"));
         QVERIFY(udif->isWindowModified());
+        QCOMPARE(udif->findChild<QAction*>("undo")->text(), QString("Отменить: вставка"));
+        offsets->setCurrentIndex(offsets->model()->index(0, 0));
         QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string());
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string());
+        QCOMPARE(currentCell(offsets), (QPair<int, int>(2, 4)));
+        QCOMPARE(offsets->selectionModel()->selectedIndexes().size(), 4);
+        QCOMPARE(udif->findChild<QAction*>("redo")->text(), QString("Повторить: вставка"));
 
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
@@ -553,10 +583,22 @@ private slots:
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
+
+        // The main window's "Файл" lists the project with its folder as the
+        // tooltip; a recent file that is gone is shown and leaves the list.
+        auto* recent = child<QMenu>(&app->mainWindow(), "recentFiles");
+        QCOMPARE(recent->actions().first()->text(), QString("project.hullcalc"));
+        QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(dir.path()));
+        QVERIFY(QFile::remove(file));
+        recent->actions().first()->trigger();
+        QCOMPARE(shownErrors.size(), 2);
+        QVERIFY(!app->session().recentFiles().contains(QFileInfo(file).absoluteFilePath()));
+        QVERIFY(recent->isEnabled() == !app->session().recentFiles().isEmpty());
     }
 
     // "Файл → Экспорт в Excel…" writes the workbook of what the windows hold;
-    // printing with no printer installed says so, in both windows that print.
+    // both windows that print charts print them where the print dialog says,
+    // a PDF file included (all a machine without a printer offers).
     void excelExportAndPrinting()
     {
         QTemporaryDir dir;
@@ -569,11 +611,33 @@ private slots:
         QVERIFY(workbook.open(QIODevice::ReadOnly));
         QCOMPARE(workbook.read(2), QByteArray("PK"));
 
-        if (printerInstalled())
-            QSKIP("a printer is installed here");
+        // The print dialog answered as a user without a printer would: print
+        // to a PDF file. The trim window's three charts make one document of
+        // three landscape pages, the mode shape one of one page.
+        const auto printToFile = [&](const QString& name) {
+            return [&, name](QPrinter& printer, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(dir.filePath(name));
+                return true;
+            };
+        };
+        udif->setPrinterChoice(printToFile("графики.pdf"));
+        app->vibrationWindow().setPrinterChoice(printToFile("форма.pdf"));
         click(udif, "PrintGraphsButton");
         click(&app->vibrationWindow(), "Button1");
-        QCOMPARE(shownErrors, (QStringList{"Принтер не установлен", "Принтер не установлен"}));
+        QVERIFY(shownErrors.isEmpty());
+        for (const auto& [name, pages] : {std::pair{"графики.pdf", 3}, std::pair{"форма.pdf", 1}}) {
+            QFile pdf(dir.filePath(name));
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            const QByteArray bytes = pdf.readAll();
+            QVERIFY(bytes.startsWith("%PDF"));
+            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), pages);
+        }
+
+        // A cancelled dialog prints nothing and says nothing.
+        udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
+        click(udif, "PrintGraphsButton");
+        QVERIFY(shownErrors.isEmpty());
     }
 };
 

@@ -129,6 +129,14 @@ TEST_F(Report, PrintPreviewAtAnyResolutionGetsThePagesOfThePdf)
     screen.setOutputFormat(QPrinter::PdfFormat);
     screen.setOutputFileName(QString::fromStdU16String((dir / "screen.pdf").u16string()));
     EXPECT_EQ(renderReport(screen, content), pages);
+
+    // Landscape chosen in the page setup stays landscape: the pages are wider
+    // than high, in the preview and in the PDF printed from it.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    preview.updatePreview();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_GT(printer.width(), printer.height());
+    EXPECT_GT(preview.pageCount(), 0);
 }
 
 // Before "Расчет" every table but the inputs is empty and no chart has a point.

@@ -122,8 +122,18 @@ void Application::connectSession()
         trimWindow_->refreshViews();
         vibrationWindow_->clearResults();
     });
+    QObject::connect(main, &MainWindow::openProjectRequested, session,
+                     [session, main] { session->openWithDialog(main); });
+    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
+    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
+    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
+        if (session->mayDiscardChanges(main))
+            session->open(file, main);
+    });
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
+    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());
+    main->setRecentFiles(session->recentFiles());
     showSessionState();
 }
 

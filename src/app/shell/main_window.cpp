@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "widgets/recent_files_menu.h"
+
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_placement.h"
@@ -12,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -153,8 +156,36 @@ void MainWindow::createEdits()
     setCentralWidget(central);
 }
 
+// "Файл": the project where the particulars are typed, as the trim window
+// offers it beside its tables.
+void MainWindow::createFileMenu()
+{
+    QMenu* file = menuBar()->addMenu("&Файл");
+    file->setObjectName("FileMenu");
+    const auto request = [&](const QString& caption, const char* objectName, void (MainWindow::*signal)(),
+                             QKeySequence keys) {
+        QAction* action = file->addAction(caption, this, signal);
+        action->setObjectName(objectName);
+        action->setShortcut(keys);
+    };
+    request("&Открыть проект…", "openProject", &MainWindow::openProjectRequested, QKeySequence::Open);
+    request("Сохранить &проект", "saveProject", &MainWindow::saveProjectRequested, QKeySequence::Save);
+    request("Сохранить проект &как…", "saveProjectAs", &MainWindow::saveProjectAsRequested, QKeySequence::SaveAs);
+    recentFiles_ = file->addMenu("Последние &файлы");
+    recentFiles_->setObjectName("recentFiles");
+    recentFiles_->setEnabled(false);
+    file->addSeparator();
+    file->addAction("Вы&ход", this, &QWidget::close);
+}
+
+void MainWindow::setRecentFiles(const QStringList& files)
+{
+    fillRecentFilesMenu(*recentFiles_, files, [this](const QString& file) { emit recentFileRequested(file); });
+}
+
 void MainWindow::createActions()
 {
+    createFileMenu();
     QAction* trim = menuBar()->addAction("&Удифферентовка");
     trim->setObjectName(names::trimAction);
     trim->setToolTip("Таблицы ординат и масс, расчет удифферентовки и нагрузок");

@@ -23,6 +23,8 @@ namespace names = trimWindowNames;
 
 namespace {
 
+// `caption` marks its mnemonic with "&": Alt and the letter press the button
+// of the page shown.
 QPushButton* button(std::string_view objectName, const QString& caption, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -177,7 +179,7 @@ void TrimPages::addInputPage()
     auto* page = new QWidget(this);
     page->setObjectName(toQString(names::inputPage));
 
-    QPushButton* calculateButton = button(names::calculate, "Расчет", this);
+    QPushButton* calculateButton = button(names::calculate, "&Расчет", this);
     calculateButton->setToolTip(
         "Масштаб Бонжана, кривые элементов теоретического чертежа, удифферентовка и нагрузки "
         "на корпус по главным размерениям и таблицам этого окна");
@@ -185,13 +187,13 @@ void TrimPages::addInputPage()
     bold.setBold(true);
     calculateButton->setFont(bold);
     connect(calculateButton, &QPushButton::clicked, this, &TrimPages::calculateClicked);
-    QPushButton* bodyPlan = button(names::bodyPlanButton, "Графический вид", this);
+    QPushButton* bodyPlan = button(names::bodyPlanButton, "&Графический вид", this);
     bodyPlan->setToolTip("Проекция «Корпус»: шпангоуты по таблице ординат");
     connect(bodyPlan, &QPushButton::clicked, this, &TrimPages::bodyPlanRequested);
-    QPushButton* clear = button(names::clearButton, "Очистка", this);
+    QPushButton* clear = button(names::clearButton, "&Очистка", this);
     clear->setToolTip("Очистить таблицы ординат и масс (Ctrl+Z вернет)");
     connect(clear, &QPushButton::clicked, this, &TrimPages::clearClicked);
-    QPushButton* example = button(names::exampleButton, "Пример", this);
+    QPushButton* example = button(names::exampleButton, "При&мер", this);
     example->setToolTip("Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т");
     connect(example, &QPushButton::clicked, this, &TrimPages::exampleClicked);
 
@@ -215,10 +217,10 @@ void TrimPages::addInputPage()
 void TrimPages::addBonjeanPages()
 {
     // "Мастаб" as the button has always read; the Bonjean-scale window is not offered.
-    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб Бонжана", this);
+    QPushButton* bonjean = button(names::bonjeanButton, "Мастаб &Бонжана", this);
     bonjean->setVisible(false);
     // "шпантгоутам" as the button has always read.
-    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "Строевая по шпантгоутам", this);
+    QPushButton* sectionalAreas = button(names::sectionalAreasButton, "&Строевая по шпантгоутам", this);
     sectionalAreas->setToolTip("Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию");
     connect(sectionalAreas, &QPushButton::clicked, this, &TrimPages::sectionalAreasRequested);
     addPage(gridPage(sheet_.bonjean.sectionAreas, 55,
@@ -227,7 +229,7 @@ void TrimPages::addBonjeanPages()
                      buttonBar(this, {bonjean, sectionalAreas})),
             1);
 
-    QPushButton* moments = button(names::staticMomentsButton, "Графический вид", this);
+    QPushButton* moments = button(names::staticMomentsButton, "&Графический вид", this);
     moments->setToolTip("Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут");
     connect(moments, &QPushButton::clicked, this, &TrimPages::staticMomentsRequested);
     addPage(gridPage(sheet_.bonjean.sectionMoments, 55,
@@ -322,10 +324,10 @@ void TrimPages::addResultsPage()
 {
     auto* page = new QWidget(this);
     page->setObjectName(toQString(names::resultsPage));
-    QPushButton* graphs = button(names::resultsChartsButton, "Графический вид", this);
+    QPushButton* graphs = button(names::resultsChartsButton, "&Графический вид", this);
     graphs->setToolTip("Нагрузка, перерезывающая сила и изгибающий момент на графиках");
     connect(graphs, &QPushButton::clicked, this, &TrimPages::resultsChartsRequested);
-    QPushButton* print = button(names::printChartsButton, "Печать графиков", this);
+    QPushButton* print = button(names::printChartsButton, "Пе&чать графиков", this);
     print->setToolTip("Три графика результатов на принтер, каждый на отдельном листе");
     connect(print, &QPushButton::clicked, this, &TrimPages::printChartsClicked);
 

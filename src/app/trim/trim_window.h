@@ -3,6 +3,8 @@
 // the buttons that run the calculation and open the graph windows.
 #pragma once
 
+#include "widgets/chart_printing.h"
+
 #include "strength/strength_calculation.h"
 #include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
@@ -60,6 +62,8 @@ public:
     enum class FileDialog { SaveInput, SaveResults, OpenInput };
     using FileChooser = std::function<QString(QWidget* parent, FileDialog dialog)>;
     void setFileChooser(FileChooser chooser);
+    // Where "Печать графиков" prints: the print dialog unless a test answers.
+    void setPrinterChoice(PrinterChoice choose) { choosePrinter_ = std::move(choose); }
 
     // Asked before "Очистка", "Пример" and "Загрузить" replace the tables:
     // whether the changes not yet saved may go (the application asks the user
@@ -117,6 +121,8 @@ private:
     void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void showChangedCells(const InputTables& replaced);
+    bool mayReplaceTables();
     void updateChecks();
     void showWarning(const Warning& warning);
 
@@ -138,6 +144,7 @@ private:
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
+    PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
 };
 

@@ -158,7 +158,10 @@ QWidget* WavePage::createGirderBox()
         if (input_.girderMembers == before)
             return;
         undo_.push(new SnapshotCommand<TextGrid>(description, input_.girderMembers, std::move(before),
-                                                 input_.girderMembers, [this] { members_->refresh(); }));
+                                                 input_.girderMembers, [this](const TextGrid& replaced) {
+                                                     members_->refresh();
+                                                     members_->selectDifferencesFrom(replaced);
+                                                 }));
         emit inputEdited();
     });
     layout->addWidget(members_);
@@ -200,7 +203,10 @@ void WavePage::fillExampleGirder()
     TextGrid before = input_.girderMembers;
     hullcalc::fillExampleGirder(input_.girderMembers);
     undo_.push(new SnapshotCommand<TextGrid>("Пример сечения", input_.girderMembers, std::move(before),
-                                             input_.girderMembers, [this] { members_->refresh(); }));
+                                             input_.girderMembers, [this](const TextGrid& replaced) {
+                                                 members_->refresh();
+                                                 members_->selectDifferencesFrom(replaced);
+                                             }));
     emit inputEdited();
 }
 
