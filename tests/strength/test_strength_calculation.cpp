@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace hullcalc {
 namespace {
 
@@ -57,6 +59,35 @@ TEST_F(BoxBarge, ChartsHoldTheThreeCases)
     EXPECT_NEAR(strength.bendingMomentChart.series[2].points().at(10).y, midshipMoment(strength.sagging), 1e-9);
     EXPECT_FALSE(strength.ruleLoads.applies);
     EXPECT_FALSE(strength.girder.present);  // no members typed: no stresses
+}
+
+// A sea-going box barge 100 × 15 m at 1,2 m (V = 1800 m³, 1845 t, C_b = 1):
+// C = 10,75 − 2^1,5 = 7,921573 and M_hog = 190·C·100²·15·1·10⁻³ = 225 764,8
+// kN·m. With no still-water moment the rule series is M_hog times the
+// distribution factor: 1 at midship, (1 − 0,9)/0,35 at frame 2, 0,9 L from
+// the aft end.
+TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
+{
+    particulars.length = "100";
+    particulars.breadth = "15";
+    particulars.frameSpacing = "5";
+    particulars.designDisplacement = "1845";
+    particulars.waterDensity = seaWaterDensity;
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= waterlineCount; ++column)
+            sheet.input.offsets.setCell(column, row, "7,5");
+    for (int row = 1; row <= spacingCount; ++row)
+        sheet.input.masses.setCell(1, row, "92,25");
+    runOnWave(WaveProfile::cosine, "1");
+    ASSERT_TRUE(strength.ruleLoads.applies);
+    EXPECT_NEAR(strength.ruleLoads.blockCoefficient, 1.0, 1e-6);
+    const double hogging = 190 * (10.75 - std::pow(2.0, 1.5)) * 100 * 100 * 15 * 1e-3;
+    EXPECT_NEAR(strength.ruleLoads.hoggingMoment, hogging, 1e-3 * hogging);
+    const std::vector<ChartPoint>& rule = strength.bendingMomentChart.series[3].points();
+    ASSERT_EQ(rule.size(), 21u);
+    EXPECT_NEAR(rule[10].y, hogging, 1e-3 * hogging);
+    EXPECT_NEAR(rule[2].y, hogging * 0.1 / 0.35, 1e-3 * hogging);
+    EXPECT_NEAR(rule[0].y, 0.0, 1.0);
 }
 
 TEST_F(BoxBarge, StrengthNeedsACompleteTrimCalculation)
