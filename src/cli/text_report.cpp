@@ -109,6 +109,27 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     }
 }
 
+// A table whose captions and row labels are words: columns padded by
+// characters, not bytes, the labels left-aligned and as wide as the longest.
+void printCaptionedTable(std::ostream& out, const std::string& title, const TextGrid& grid)
+{
+    std::size_t characters = 0;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        std::size_t count = 0;
+        for (const char c : grid.cell(0, row))
+            count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        characters = std::max(characters, count);
+    }
+    out << title << '\n';
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        out << padded(grid.cell(0, row), characters, true);
+        for (int column = 1; column < grid.columnCount(); ++column)
+            out << ' ' << padded(grid.cell(column, row), 13);
+        out << '\n';
+    }
+    out << '\n';
+}
+
 void printEntries(std::ostream& out, const std::vector<SummaryEntry>& entries)
 {
     for (const SummaryEntry& entry : entries)
@@ -121,16 +142,16 @@ void printStrength(std::ostream& out, const StrengthSheet& strength)
     out << "\nСудно на волне\n";
     printEntries(out, waveSummary(strength));
     out << '\n';
-    printTable(out, "Вершина волны на миделе (шпангоут: x, η, T, ω, N, M, Nв, Mв)", strength.hogging.frames);
-    printTable(out, "Подошва волны на миделе (шпангоут: x, η, T, ω, N, M, Nв, Mв)", strength.sagging.frames);
+    printCaptionedTable(out, "Вершина волны на миделе (перегиб)", strength.hogging.frames);
+    printCaptionedTable(out, "Подошва волны на миделе (прогиб)", strength.sagging.frames);
     printEntries(out, ruleLoadSummary(strength));
     if (!strength.girder.present)
         return;
     out << '\n';
-    printTable(out, "Эквивалентный брус", strength.girder.sums);
+    printCaptionedTable(out, "Эквивалентный брус", strength.girder.sums);
     printEntries(out, girderSummary(strength));
     out << '\n';
-    printTable(out, "Напряжения", stressTable(strength));
+    printCaptionedTable(out, "Напряжения", stressTable(strength));
 }
 
 }  // namespace

@@ -214,7 +214,10 @@ void strengthSections(ReportDocument& document, const ReportContent& content)
     const StrengthSheet& strength = *content.strength;
     document.heading(waveSection(content));
     document.captionedValues(waveLines(strength));
-    document.captionedValues(ruleLoadLines(strength));
+    if (strength.ruleLoads.applies)
+        document.captionedValues(ruleLoadLines(strength));
+    else
+        document.paragraph(qText(strength.ruleLoads.reason) + ".");
     ChartLook look = frameLook(0, frameCount - 1);
     look.legend = true;
     chartsWithPoints(document,
