@@ -21,6 +21,8 @@ struct DesignWave {
     WaveProfile profile = WaveProfile::trochoid;
     double height = 0.0;  // crest to trough, m
     double length = 0.0;  // λ, m: the ship's length
+
+    bool operator==(const DesignWave&) const = default;
 };
 
 // The columns of a wave case's frame table; rows 1..21 are frames 0..20.
