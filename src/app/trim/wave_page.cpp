@@ -175,7 +175,7 @@ QWidget* WavePage::createGirderBox()
     girderSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(girderSummary_);
     auto* stresses = new GridView(stresses_, GridLook{100, 22, false}, box);
-    stresses->setObjectName("StressGrid");
+    stresses->setObjectName(toQString(names::stresses));
     stresses->setMinimumHeight(110);
     grids_.push_back(stresses);
     layout->addWidget(stresses);

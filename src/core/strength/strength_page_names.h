@@ -20,6 +20,7 @@ inline constexpr std::string_view waveProfile = "WaveProfileBox";
 inline constexpr std::string_view allowableStress = "AllowableStressEdit";
 inline constexpr std::string_view girderMembers = "GirderMembersGrid";
 inline constexpr std::string_view girderSums = "GirderSumsGrid";
+inline constexpr std::string_view stresses = "StressGrid";
 inline constexpr std::string_view exampleGirder = "GirderExampleButton";
 inline constexpr std::string_view inertiaToVibration = "GirderInertiaButton";
 inline constexpr std::string_view hoggingTable = "HoggingGrid";
