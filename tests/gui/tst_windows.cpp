@@ -3,6 +3,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
@@ -148,14 +149,14 @@ private slots:
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
         const std::pair<const char*, const char*> starts[] = {
-            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"},    {"ShipH", "3,5"},  {"ShipT", "2,25"},
-            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
+            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"}, {"ShipH", "3,5"},   {"ShipT", "2,25"},
+            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipZg", ""},  {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
         QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
         QCOMPARE(app->document().particulars.waterDensity, 1.0);
         QWidget* w = child<QLineEdit>(main, "ShipD");
-        for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipdL", "ShipdT",
+        for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipZg", "ShipdL", "ShipdT",
                                  "RadioButton1", "RadioButton2"}) {
             do
                 w = w->nextInFocusChain();
@@ -195,7 +196,8 @@ private slots:
         auto* list = child<QListWidget>(udif, "pageList");
         auto* show = child<QAction>(udif, "ShowIntermediate");
         auto* hide = child<QAction>(udif, "HideIntermediate");
-        QCOMPARE(visibleTabs(pages), (QStringList{"Исходные данные", "Результаты", "Судно на волне"}));
+        QCOMPARE(visibleTabs(pages),
+                 (QStringList{"Исходные данные", "Результаты", "Кривые элементов", "Судно на волне"}));
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
@@ -203,11 +205,11 @@ private slots:
                  (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
                               "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
                               "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
-                              "Результаты", "Судно на волне"}));
+                              "Результаты", "Кривые элементов", "Судно на волне"}));
         int listed = 0;
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
-        QCOMPARE(listed, 17);
+        QCOMPARE(listed, 18);
         // However narrow the window (from 800 px on), no caption falls below
         // the list's last row.
         for (int width : {800, 850, 880, 1000}) {
@@ -420,6 +422,32 @@ private slots:
         QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
         QCOMPARE(child<QTabWidget>(&app->resultsWindow(), "PageControl1")->currentIndex(), 0);
         QCOMPARE(app->resultsWindow().findChildren<ChartView*>().size(), 3);
+    }
+
+    // The Bonjean scale opens from its page and shows every frame's curve and
+    // the waterline; the curves of form have their page of table and charts;
+    // z_g typed on the main window brings h under the summary.
+    void bonjeanScaleCurvesOfFormAndStabilityAreShown()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
+        calculatedExample();
+        udif->showIntermediatePages();
+        udif->pages()->setCurrentIndex(1);
+        click(udif, "MBGraphButton");
+        QWidget* bonjean = &app->bonjeanWindow();
+        QVERIFY(bonjean->isVisible());
+        QCOMPARE(child<ChartView>(bonjean, "MBGraphResults")->chart()->series().size(), 22);
+        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 10), 11);
+        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 21), 2);
+
+        udif->pages()->setCurrentIndex(16);
+        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
+        QCOMPARE(pointsShown(udif, "DisplacementGraph", 0), 10);
+        QCOMPARE(pointsShown(udif, "CentresGraph", 0), 9);
+        QCOMPARE(labelText(udif, "ZgLabel"), QString("2,00"));
+        QVERIFY(!labelText(udif, "hLabel").isEmpty());
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
     }
 
     // The checks warn and never stop: the calculation still runs, the warning

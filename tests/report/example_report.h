@@ -1,4 +1,4 @@
-// The example ship after "Пример" and "Расчет" on river water, with tone I
+// The example ship after "Пример" and "Расчет" on river water with z_g = 2 m, with tone I
 // computed in the vibration window, all four tones compared by both methods
 // and the Kumai estimate, and the strength check on the default wave with the
 // example's midship section, as the content of a report.
@@ -29,6 +29,7 @@ struct ExampleReport {
     ExampleReport()
     {
         particulars.waterDensity = riverWaterDensity;
+        particulars.verticalCentreOfGravity = "2,0";
         writeHeaders(trim);
         fillExampleShip(trim.input);
         runTrimCalculation(trim, particulars);

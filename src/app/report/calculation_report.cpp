@@ -127,6 +127,16 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
                       {curves.longitudinalRadius.chart, look, "Продольный метацентрический радиус R, м"}},
                      2, 150);
 
+    tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
+    std::vector<ReportChart> formCharts;
+    for (std::size_t i = 0; i < trim.curvesOfForm.charts.size(); ++i) {
+        const ChartModel& chart = trim.curvesOfForm.charts[i];
+        ChartLook formLook = look;
+        formLook.legend = chart.series.size() > 1;
+        formCharts.push_back({chart, formLook, qText(chart.title)});
+    }
+    chartsWithPoints(document, formCharts, 2, 150);
+
     document.heading(waterlineSection);
     document.subheading("Начальное и последнее приближения");
     document.captionedValues(iterationLines(trim.iteration));
@@ -160,6 +170,11 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
 
     document.heading(summarySection);
     document.captionedValues(summaryLines(results));
+    const std::vector<CaptionedValue> stability = initialStabilityLines(trim.stability);
+    if (!stability.empty()) {
+        document.subheading("Начальная остойчивость при средней осадке");
+        document.captionedValues(stability);
+    }
 }
 
 void remarks(ReportDocument& document, const std::vector<std::string>& warnings)

@@ -221,6 +221,7 @@ void summarySheet(lxw_workbook* workbook, Formats& formats, const ReportContent&
     if (!content.trim.complete)
         sheet.text("Расчет удифферентовки не завершен.", formats.note);
     sheet.captionedValues(summaryLines(content.trim.results));
+    sheet.captionedValues(initialStabilityLines(content.trim.stability));
     if (vibration) {
         sheet.skip();
         sheet.text("Вибрация корпуса", formats.heading);
@@ -283,6 +284,7 @@ void writeSheets(lxw_workbook* workbook, const ReportContent& content)
     tableSheet(workbook, formats, "Площади Бонжана", sectionAreasTable(trim.bonjean));
     tableSheet(workbook, formats, "Статические моменты", sectionMomentsTable(trim.bonjean));
     tableSheet(workbook, formats, "Кривые элементов", hydrostaticsTable(trim.bonjean, trim.hydrostatics));
+    tableSheet(workbook, formats, "Метацентры и коэффициенты", curvesOfFormTable(trim.curvesOfForm));
     {
         SheetWriter sheet(workbook, formats, "Приближения");
         sheet.text("Начальное и последнее приближения", formats.heading);

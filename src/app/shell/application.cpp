@@ -27,7 +27,7 @@ Application::Application()
     trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack(),
                                                document_.strengthInput, document_.strength);
     bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
-    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
+    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves, trim.bonjean.bonjeanMomentCurves);
     sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
     staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
     resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
@@ -64,6 +64,7 @@ void Application::connectWindows()
     QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
                      opensGraph(staticMomentWindow_.get()));
     QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opensGraph(resultsWindow_.get()));
+    QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, bonjeanWindow_.get(), opensGraph(bonjeanWindow_.get()));
 
     HelpWindow* help = helpWindow_.get();
     QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, help, &HelpWindow::showTopic);

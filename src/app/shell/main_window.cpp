@@ -58,6 +58,9 @@ std::string_view particularHint(const ParticularField& field)
         return "Расстояние между ватерлиниями таблицы ординат, м; ватерлиния 1 — основная";
     if (field.text == &ShipParticulars::displacement || field.text == &ShipParticulars::depth)
         return "Справочная величина: в расчетах не используется";
+    if (field.text == &ShipParticulars::verticalCentreOfGravity)
+        return "Высота центра тяжести над основной плоскостью, м; не обязательна: по ней — метацентрические "
+               "высоты h и H";
     if (field.text == &ShipParticulars::draft)
         return "Осадка по конструктивную ватерлинию, м";
     return "Десятичная запятая: 2,25";
@@ -80,7 +83,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     setWindowTitle("Удифферентовка судна на тихой воде и вибрация[*]");
     createEdits();
     createActions();
-    // A fixed window with a client area of 353 x 410 below its menu, at the
+    // A fixed window with a client area of 353 x 440 below its menu, at the
     // top left of the screen; wider where the title needs it to be read whole
     // beside the window's buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -88,7 +91,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     QFont titleFont = font();
     titleFont.setBold(true);
     const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle().remove("[*]") + "*");
-    setFixedSize(std::max(353, titleWidth + 125), 410 + menuBar()->sizeHint().height());
+    setFixedSize(std::max(353, titleWidth + 125), 440 + menuBar()->sizeHint().height());
     placeOnScreen(this, QPoint(3, 0));
 }
 

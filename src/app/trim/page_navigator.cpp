@@ -1,5 +1,5 @@
 // The page list of the trim window: captions in rows above the pages, so that
-// sixteen pages stay a click away without a tab bar wider than the window.
+// seventeen pages stay a click away without a tab bar wider than the window.
 #include "trim/page_navigator.h"
 
 #include <QEvent>

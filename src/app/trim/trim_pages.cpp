@@ -80,7 +80,7 @@ QStringList frameCaptions()
 TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, QWidget* parent)
     : QTabWidget(parent), sheet_(sheet), runInputEdit_(std::move(runInputEdit))
 {
-    // Sixteen pages do not fit in one row of tabs: a list beside the pages
+    // Seventeen pages do not fit in one row of tabs: a list beside the pages
     // names every page, each a click away, and the tabs themselves are hidden.
     setObjectName(toQString(names::pages));
     tabBar()->hide();
@@ -91,6 +91,7 @@ TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, Q
     addApproximationPages();
     addTrimTablePage();
     addResultsPage();
+    addCurvesOfFormPage();
     captionHeaderlessPages();
 }
 
@@ -106,6 +107,7 @@ void TrimPages::refresh()
     for (ChartView* chart : charts_)
         chart->refresh();
     summary_->showSummary(sheet_.results.summary);
+    summary_->showStability(sheet_.stability);
 }
 
 GridView* TrimPages::viewOf(const TextGrid& grid) const
@@ -216,9 +218,12 @@ void TrimPages::addInputPage()
 // The Bonjean scale: the immersed section areas and their static moments.
 void TrimPages::addBonjeanPages()
 {
-    // "Мастаб" as the button has always read; the Bonjean-scale window is not offered.
+    // "Мастаб" as the button has always read.
     QPushButton* bonjean = button(names::bonjeanButton, "Мастаб &Бонжана", this);
-    bonjean->setVisible(false);
+    bonjean->setToolTip(
+        "Площади и статические моменты шпангоутов по высоте на их местах по длине, с расчетной "
+        "ватерлинией");
+    connect(bonjean, &QPushButton::clicked, this, &TrimPages::bonjeanScaleRequested);
     // "шпантгоутам" as the button has always read.
     QPushButton* sectionalAreas = button(names::sectionalAreasButton, "&Строевая по шпантгоутам", this);
     sectionalAreas->setToolTip("Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию");
@@ -357,6 +362,39 @@ void TrimPages::addResultsPage()
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(2, 1);
     addPage(page, names::resultsPageIndex);
+}
+
+// The curves of form: the table by waterlines above, the charts of the
+// quantities of one unit each below it, two abreast, draft upwards.
+void TrimPages::addCurvesOfFormPage()
+{
+    auto* page = new QWidget(this);
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(description("Кривые элементов теоретического чертежа по ватерлиниям 1–10 (строки); пусто — "
+                                  "величина не определена (нет объема водоизмещения)",
+                                  page),
+                      0, 0, 1, 2);
+    GridView* table = addGrid(sheet_.curvesOfForm.table, 100, false, page);
+    const TextGrid& grid = sheet_.curvesOfForm.table;
+    table->setFixedHeight(25 * grid.rowCount() + 22);
+    layout->addWidget(table, 1, 0, 1, 2);
+    layout->addWidget(description(toQString(curvesOfFormNote), page), 2, 0, 1, 2);
+
+    const std::vector<FormChartInfo>& infos = formCharts();
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        ChartLook look;
+        look.legend = infos[i].quantities.size() > 1;
+        look.pointMarks = true;
+        look.markSize = 3;
+        look.yTitle = "Осадка T, м";
+        auto* chart = new ChartView(sheet_.curvesOfForm.charts.at(i), look, page);
+        chart->setObjectName(toQString(names::curvesOfFormCharts.at(i)));
+        chart->setMinimumHeight(280);
+        charts_.push_back(chart);
+        const int row = 3 + static_cast<int>(i) / 2;
+        layout->addWidget(chart, row, static_cast<int>(i) % 2);
+    }
+    addPage(page, names::curvesOfFormPageIndex);
 }
 
 // The captions of the pages whose grids hold no headers of their own or hold

@@ -1,6 +1,7 @@
-// The sixteen pages of the trim window over the trim sheet: the input tables,
-// the Bonjean scale, the hydrostatic curves, the approximations, the design
-// drafts and section areas, the trim table, and the results with their summary.
+// The pages of the trim window over the trim sheet: the input tables, the
+// Bonjean scale, the hydrostatic curves, the approximations, the design drafts
+// and section areas, the trim table, the results with their summary, and the
+// curves of form.
 #pragma once
 
 #include "trim/trim_sheet.h"
@@ -44,6 +45,7 @@ signals:
     void sectionalAreasRequested();  // "Строевая по шпантгоутам"
     void staticMomentsRequested();   // "Графический вид" of the static moments
     void resultsChartsRequested();   // "Графический вид" of the results
+    void bonjeanScaleRequested();    // "Мастаб Бонжана"
 
 private:
     void addInputPage();
@@ -52,6 +54,7 @@ private:
     void addApproximationPages();
     void addTrimTablePage();
     void addResultsPage();
+    void addCurvesOfFormPage();
     void captionHeaderlessPages();
     void addPage(QWidget* page, int index);
     QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);

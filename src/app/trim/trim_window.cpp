@@ -150,6 +150,7 @@ void TrimWindow::connectPageButtons()
     connect(pages_, &TrimPages::sectionalAreasRequested, this, &TrimWindow::sectionalAreasRequested);
     connect(pages_, &TrimPages::staticMomentsRequested, this, &TrimWindow::staticMomentsRequested);
     connect(pages_, &TrimPages::resultsChartsRequested, this, &TrimWindow::resultsChartsRequested);
+    connect(pages_, &TrimPages::bonjeanScaleRequested, this, &TrimWindow::bonjeanScaleRequested);
 }
 
 QTabWidget* TrimWindow::pages() const { return pages_; }

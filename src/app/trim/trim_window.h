@@ -1,6 +1,7 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its sixteen pages, the summary, the file menu and
-// the buttons that run the calculation and open the graph windows.
+// the trim calculation on its seventeen pages and the ship on a wave on the
+// last, the summary, the file menu and the buttons that run the calculation
+// and open the graph windows.
 #pragma once
 
 #include "widgets/chart_printing.h"
@@ -106,6 +107,7 @@ signals:
     void sectionalAreasRequested();
     void staticMomentsRequested();
     void resultsChartsRequested();
+    void bonjeanScaleRequested();
 
 protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -50,6 +51,15 @@ void requirePositiveParticulars(const ShipParticulars& particulars)
         if (!(value > 0.0) || !std::isfinite(value))
             throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
     }
+}
+
+std::optional<double> optionalParticularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    // Blanks are what the number conversion skips: control characters and spaces.
+    const std::string& typed = particulars.*text;
+    if (std::all_of(typed.begin(), typed.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+        return std::nullopt;
+    return particularValue(particulars, text);
 }
 
 }  // namespace hullcalc

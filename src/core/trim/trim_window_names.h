@@ -41,9 +41,19 @@ inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = 
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
     "Label25", "Label26", "Label27", "Label28", "Label29"};
 
+// The value labels of the initial stability under the summary, in the order
+// of stabilityLines.
+inline constexpr std::array<std::string_view, 6> stabilityLabels = {"ZgLabel",  "ZcLabel", "KMLabel",
+                                                                    "KMLLabel", "hLabel",  "BigHLabel"};
+// The charts of the curves of form, in the order of formCharts().
+inline constexpr std::array<std::string_view, 7> curvesOfFormCharts = {
+    "DisplacementGraph", "CentresGraph",        "CoefficientsGraph", "AreasGraph",
+    "TonnesPerCmGraph",  "LongMetacentreGraph", "MomentToTrimGraph"};
+inline constexpr std::string_view curvesOfFormGrid = "CurvesOfFormGrid";
+
 // The captions of the window's pages, in their order: the input first, the
-// results last, the intermediate results between them (hidden at start).
-inline constexpr std::array<std::string_view, 16> pageCaptions = {"Исходные данные",
+// intermediate results (hidden at start), the results and the curves of form.
+inline constexpr std::array<std::string_view, 17> pageCaptions = {"Исходные данные",
                                                                   "Погруженные площади",
                                                                   "Статический момент",
                                                                   "Грузовой размер",
@@ -58,9 +68,11 @@ inline constexpr std::array<std::string_view, 16> pageCaptions = {"Исходн�
                                                                   "Расчетная осадка",
                                                                   "Расчетная строевая по шпангоутам",
                                                                   "Таблица удифферентовки",
-                                                                  "Результаты"};
+                                                                  "Результаты",
+                                                                  "Кривые элементов"};
 inline constexpr int inputPageIndex = 0;
-inline constexpr int resultsPageIndex = static_cast<int>(pageCaptions.size()) - 1;
+inline constexpr int resultsPageIndex = 15;
+inline constexpr int curvesOfFormPageIndex = 16;
 inline constexpr int firstIntermediatePageIndex = inputPageIndex + 1;
 inline constexpr int lastIntermediatePageIndex = resultsPageIndex - 1;
 }  // namespace trimWindowNames
@@ -71,6 +83,8 @@ inline constexpr std::string_view bodyPlanChart = "OTChGraphResults";
 inline constexpr std::string_view bodyPlanLegend = "OTChLegend";
 inline constexpr std::string_view bonjeanWindow = "MBGraphForm";
 inline constexpr std::string_view bonjeanChart = "MBGraphResults";
+inline constexpr std::string_view bonjeanMomentChart = "MBMomentGraph";
+inline constexpr std::string_view bonjeanPages = "MBPages";
 inline constexpr std::string_view sectionalAreaWindow = "SSpGraphForm";
 inline constexpr std::string_view sectionalAreaChart = "SSpGraphResults";
 inline constexpr std::string_view staticMomentWindow = "StatMomGraphForm";
@@ -110,6 +124,7 @@ inline std::vector<NamedGrid> trimWindowGrids(const TrimSheet& sheet)
         {"NagrGrid", sheet.results.loads},
         {"ForceGrid", sheet.results.shearForce},
         {"MomGrid", sheet.results.bendingMoment},
+        {trimWindowNames::curvesOfFormGrid, sheet.curvesOfForm.table},
     };
 }
 
@@ -125,7 +140,7 @@ inline std::vector<NamedChart> trimCharts(const TrimSheet& sheet)
     namespace graphs = graphWindowNames;
     const std::string_view trim = trimWindowNames::window;
     const HydrostaticCurves& curves = sheet.hydrostatics;
-    return {
+    std::vector<NamedChart> charts = {
         {trim, "VGraphResults", curves.volume.chart},
         {trim, "XcvGraph", curves.centreOfBuoyancy.chart},
         {trim, "WLGraph", curves.waterplaneArea.chart},
@@ -138,12 +153,16 @@ inline std::vector<NamedChart> trimCharts(const TrimSheet& sheet)
         {trim, "WrGraph", sheet.iteration.designSectionAreaChart},
         {graphs::bodyPlanWindow, graphs::bodyPlanChart, sheet.bonjean.bodyPlan},
         {graphs::bonjeanWindow, graphs::bonjeanChart, sheet.bonjean.bonjeanCurves},
+        {graphs::bonjeanWindow, graphs::bonjeanMomentChart, sheet.bonjean.bonjeanMomentCurves},
         {graphs::sectionalAreaWindow, graphs::sectionalAreaChart, sheet.bonjean.sectionalAreaCurves},
         {graphs::staticMomentWindow, graphs::staticMomentChart, sheet.bonjean.staticMomentCurves},
         {graphs::resultsWindow, graphs::resultsCharts[0], sheet.results.loadChart},
         {graphs::resultsWindow, graphs::resultsCharts[1], sheet.results.shearForceChart},
         {graphs::resultsWindow, graphs::resultsCharts[2], sheet.results.bendingMomentChart},
     };
+    for (std::size_t i = 0; i < trimWindowNames::curvesOfFormCharts.size(); ++i)
+        charts.push_back({trim, trimWindowNames::curvesOfFormCharts[i], sheet.curvesOfForm.charts.at(i)});
+    return charts;
 }
 
 // The page of the trim window that shows `grid`, or nullopt for a grid it does not show.
@@ -167,6 +186,7 @@ inline std::optional<int> pageShowing(const TrimSheet& sheet, const TextGrid& gr
         {&sheet.iteration.designSectionAreas, nullptr, nullptr},
         {&sheet.results.table, nullptr, nullptr},
         {&sheet.results.loads, &sheet.results.shearForce, &sheet.results.bendingMoment},
+        {&sheet.curvesOfForm.table, nullptr, nullptr},
     };
     for (int page = 0; page < static_cast<int>(std::size(pages)); ++page)
         for (const TextGrid* shown : pages[page])

@@ -16,6 +16,23 @@ double interpolate(double t, double z1, double y1, double z2, double y2)
     return divide(t - z1, q) + y1;
 }
 
+WaterlineBracket bracketDraft(double draft, const WaterlineHeights& z, int top)
+{
+    for (int k = 1; k <= top; ++k)
+        if (draft == z[static_cast<std::size_t>(k)])
+            return {k, k};
+    WaterlineBracket bracket{1, top};
+    for (int k = 1; k <= top; ++k) {
+        if (z[static_cast<std::size_t>(k)] < draft) {
+            bracket.lower = k;
+        } else {
+            bracket.upper = k;
+            break;
+        }
+    }
+    return bracket;
+}
+
 std::string roundedText(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);

@@ -20,6 +20,15 @@ using WaterlineHeights = std::array<double, waterlineCount + 2>;
 // is that common value.
 double interpolate(double t, double z1, double y1, double z2, double y2);
 
+// The waterlines a draft is read between, among levels 1..top: the level it
+// lies on (lower == upper), otherwise the last level below it and the first at
+// or above it. The draft must lie within the levels (checked by the caller).
+struct WaterlineBracket {
+    int lower = 1;
+    int upper = 1;
+};
+WaterlineBracket bracketDraft(double draft, const WaterlineHeights& z, int top);
+
 // A value for a message: rounded to `decimals` places, trailing zeros dropped.
 std::string roundedText(double value, int decimals);
 

@@ -23,21 +23,11 @@ void setLogCell(TextGrid& grid, log::Cell cell, double value) { setGeneral(grid,
 // or above. The draft must lie within the levels (checked by the caller).
 double valueAtDraft(const TextGrid& table, int row, double draft, const WaterlineHeights& z, int top)
 {
-    for (int k = 1; k <= top; ++k)
-        if (draft == z[static_cast<std::size_t>(k)])
-            return cellValue(table, k, row);
-    int lower = 1;
-    int upper = top;
-    for (int k = 1; k <= top; ++k) {
-        if (z[static_cast<std::size_t>(k)] < draft) {
-            lower = k;
-        } else {
-            upper = k;
-            break;
-        }
-    }
-    return interpolate(draft, z[static_cast<std::size_t>(lower)], cellValue(table, lower, row),
-                       z[static_cast<std::size_t>(upper)], cellValue(table, upper, row));
+    const WaterlineBracket bracket = bracketDraft(draft, z, top);
+    if (bracket.lower == bracket.upper)
+        return cellValue(table, bracket.lower, row);
+    return interpolate(draft, z[static_cast<std::size_t>(bracket.lower)], cellValue(table, bracket.lower, row),
+                       z[static_cast<std::size_t>(bracket.upper)], cellValue(table, bracket.upper, row));
 }
 
 // A hydrostatic curve at the mean draft.
@@ -210,7 +200,7 @@ Approximation firstApproximation(const EvenKeel& evenKeel, double centreOfGravit
 }  // namespace
 
 WaterlineIteration::WaterlineIteration()
-    : frameDraftChart(singleSeriesChart("Расчётные ватерлинии в приближениях", colours::red)),
+    : frameDraftChart(singleSeriesChart("Расчетные ватерлинии в приближениях", colours::red)),
       designSectionAreaChart(singleSeriesChart("", colours::red))
 {}
 
