@@ -9,15 +9,22 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <ostream>
 
 namespace hullcalc {
 
 void OutputWriter::protect(const std::string& file) { protected_.push_back(file); }
 
+bool OutputWriter::isProtected(const std::string& target) const
+{
+    return std::any_of(protected_.begin(), protected_.end(),
+                       [&](const std::string& file) { return namesSameFile(file, target); });
+}
+
 bool OutputWriter::mayWrite(const std::string& target)
 {
-    const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
-    if (std::none_of(protected_.begin(), protected_.end(), isProtected))
+    if (!isProtected(target))
         return true;
     err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
     return false;
@@ -53,6 +60,43 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
         reportFailure(target, e.what());
         return false;
     }
+}
+
+bool OutputWriter::stream(const std::string& target, const std::function<void(std::ostream&)>& produce)
+{
+    if (target == "-") {
+        produce(out_);
+        return true;
+    }
+    bool produced = false;
+    bool refused = false;
+    std::optional<std::string> failure;
+    try {
+        saveFileSafely(utf8Path(target), [&](std::ostream& file) {
+            produced = true;
+            produce(file);
+            // An input of this run that could not be read is never written
+            // over; leaving here drops the new content and keeps the file.
+            if (isProtected(target)) {
+                refused = true;
+                throw Error("refused");
+            }
+        });
+    } catch (const Error& e) {
+        if (!refused)
+            failure = e.what();
+    }
+    if (!produced) {
+        std::ostream nowhere(nullptr);
+        produce(nowhere);
+    }
+    if (!mayWrite(target))
+        return false;
+    if (failure) {
+        reportFailure(target, *failure);
+        return false;
+    }
+    return true;
 }
 
 bool OutputWriter::makeDirectory(const std::string& directory)

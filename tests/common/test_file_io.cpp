@@ -1,5 +1,6 @@
 // Whole-file reading and safe saving: the messages of each failure with the file
 // they name, and that a failed save leaves the old file's bytes as they were.
+#include "common/error.h"
 #include "common/file_io.h"
 
 #include "error_of.h"
@@ -49,6 +50,27 @@ TEST_F(FileIo, SaveCreatesThenReplacesAndLeavesNoTemporaryFile)
     saveFileSafely(file, "first version, longer than the second");
     saveFileSafely(file, binary);
     EXPECT_EQ(readFileBytes(file, 1000), binary);
+    EXPECT_EQ(entries(), 1u);
+}
+
+// Content written piece by piece arrives whole; a writer that gives up half way
+// leaves the old file and no temporary one.
+TEST_F(FileIo, StreamedSaveWritesEveryPieceOrNothing)
+{
+    const fs::path file = dir / "data.txt";
+    saveFileSafely(file, [&](std::ostream& out) {
+        out << "a" << 'b';
+        out.write(binary.data(), static_cast<std::streamsize>(binary.size()));
+    });
+    EXPECT_EQ(readFileBytes(file, 1000), "ab" + binary);
+    EXPECT_EQ(errorOf([&] {
+                  saveFileSafely(file, [](std::ostream& out) {
+                      out << std::string(100000, 'x');
+                      throw Error("stopped");
+                  });
+              }),
+              "stopped");
+    EXPECT_EQ(readFileBytes(file, 1000), "ab" + binary);
     EXPECT_EQ(entries(), 1u);
 }
 

@@ -2,7 +2,7 @@
 
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
-#include "trim/design_checks.h"
+#include "run/ship_run.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
@@ -23,10 +23,8 @@ namespace hullcalc {
 ReportExtras reportExtrasOf(const Document& document)
 {
     ReportExtras extras;
-    for (const std::vector<Warning>& warnings :
-         {checkInput(document.particulars, document.trim.input), checkResults(document.particulars, document.trim)})
-        for (const Warning& warning : warnings)
-            extras.warnings.push_back(warning.message);
+    for (const Warning& warning : checkShip(document.particulars, document.trim))
+        extras.warnings.push_back(warning.message);
     if (!document.trim.complete)
         return extras;
     // The comparison is part of the report where it can be made; where it

@@ -2,6 +2,7 @@
 // and the handlers of the buttons and commands.
 #include "trim/trim_window.h"
 
+#include "run/ship_run.h"
 #include "strength/strength_page_names.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
@@ -301,10 +302,10 @@ QString TrimWindow::pointAt(const Failure& failure)
         std::rethrow_exception(failure.exception);
     } catch (const CellError& e) {
         selectCell(e.grid(), e.column(), e.row());
-        return toQString(cellLocation(sheet_, e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (const ParticularError& e) {
         emit particularToShow(&e.field());
-        return toQString(particularLocation(e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (...) {
     }
     return {};
@@ -324,13 +325,7 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     }
 }
 
-void TrimWindow::updateChecks()
-{
-    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
-    const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings.insert(warnings.end(), results.begin(), results.end());
-    checks_->showWarnings(std::move(warnings));
-}
+void TrimWindow::updateChecks() { checks_->showWarnings(checkShip(particulars_, sheet_)); }
 
 // A warning's cell is selected on its page, its particular's edit shown by the
 // main window; a warning on the results as a whole shows the results page.

@@ -1,6 +1,7 @@
 #include "vibration/vibration_window.h"
 
 #include "common/number_text.h"
+#include "run/failure_place.h"
 #include "trim/trim_window_names.h"
 #include "vibration/beam_model.h"
 #include "vibration/kumai_estimate.h"
@@ -420,12 +421,11 @@ QString VibrationWindow::pointAt(const Failure& failure)
         if (&e.grid() == &sheet_.sectionInertia) {
             inertia_->setCurrentIndex(inertia_->model()->index(e.row() - 1, e.column() - 1));
             inertia_->setFocus();
-            return "«Вибрация», шпация «" + toQString(sheet_.sectionInertia.cell(0, e.row())) + "»";
         }
-        return toQString(cellLocation(trim_, e));
+        return toQString(placeOf(e, trim_, &sheet_).label);
     } catch (const ParticularError& e) {
         emit particularToShow(&e.field());
-        return toQString(particularLocation(e));
+        return toQString(placeOf(e, trim_, &sheet_).label);
     } catch (...) {
     }
     return {};

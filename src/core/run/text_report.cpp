@@ -1,5 +1,5 @@
 // The report's tables in fixed-width columns, the texts as the windows show them.
-#include "cli/text_report.h"
+#include "run/text_report.h"
 
 #include "common/error.h"
 #include "common/number_text.h"
@@ -28,7 +28,7 @@ void printTable(std::ostream& out, const std::string& title, const TextGrid& gri
 }
 
 // The energy method's ω as the vibration window shows it, or none before it is computed.
-std::optional<double> energyFrequency(const ShipRun::Tone& tone)
+std::optional<double> energyFrequency(const ToneRun& tone)
 {
     try {
         return parseNumber(tone.sheet.frequency);
@@ -48,7 +48,7 @@ std::string frequencyText(double circularFrequency)
            + " кол/мин";
 }
 
-void printBeamModel(std::ostream& out, const ShipRun::Tone& tone, const char* indent)
+void printBeamModel(std::ostream& out, const ToneRun& tone, const char* indent)
 {
     out << indent << "Частота по балочной модели: ";
     if (tone.beam)
@@ -59,7 +59,7 @@ void printBeamModel(std::ostream& out, const ShipRun::Tone& tone, const char* in
 }
 
 // One tone as the vibration window shows it after "Расчет".
-void printTone(std::ostream& out, const ShipRun::Tone& tone)
+void printTone(std::ostream& out, const ToneRun& tone)
 {
     const VibrationSheet& vibration = tone.sheet;
     out << "\nВибрация\nЖесткость " << vibration.stiffness << "\nМасса     " << vibration.mass << "\nЧастота   "
@@ -92,7 +92,7 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     out << "\nВибрация: тоны I-IV, энергетический метод\n"
         << padded("Тон", widths[0], true) << padded("ω, 1/с", widths[1]) << padded("f, Гц", widths[2])
         << padded("N, кол/мин", widths[3]) << padded("ω/ωI", widths[4]) << '\n';
-    for (const ShipRun::Tone& tone : run.tones) {
+    for (const ToneRun& tone : run.tones) {
         const std::optional<double> omega = energyFrequency(tone);
         if (!omega)
             continue;
@@ -189,7 +189,7 @@ void printCurvesOfForm(std::ostream& out, const CurvesOfForm& form)
 
 void printTextReport(std::ostream& out, const ShipRun& run)
 {
-    const TrimSheet& sheet = run.sheet;
+    const TrimSheet& sheet = run.trim.sheet;
     printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.bonjean.sectionAreas);
     printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.bonjean.sectionMoments);
     printCurvesOfForm(out, sheet.curvesOfForm);
@@ -207,7 +207,7 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else
-        for (const ShipRun::Tone& tone : run.tones)
+        for (const ToneRun& tone : run.tones)
             printTone(out, tone);
 }
 

@@ -1,8 +1,10 @@
 // Reads the shown texts of a run back as numbers and lays them out as the
-// result schema names them.
-#include "cli/result_json.h"
+// result schema names them. The keys of every object are sorted (nlohmann's
+// std::map-based json), the order the document has always had.
+#include "run/result_json.h"
 
 #include "common/error.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "strength/strength_calculation.h"
 #include "trim/curves_of_form.h"
@@ -10,21 +12,18 @@
 #include "trim/waterline_iteration.h"
 #include "vibration/beam_model.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include <nlohmann/json.hpp>
 
 #include <array>
-#include <cctype>
 #include <optional>
 
 namespace hullcalc {
 
 namespace {
 
+using Json = nlohmann::json;
 namespace logCell = approximationsLog;
 namespace trim = trimTableColumn;
-
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 std::optional<double> valueOf(const std::string& shown)
 {
@@ -35,83 +34,80 @@ std::optional<double> valueOf(const std::string& shown)
     }
 }
 
-QJsonValue number(const std::string& shown)
+Json number(const std::string& shown)
 {
     const std::optional<double> value = valueOf(shown);
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+    return value ? Json(*value) : Json(nullptr);
 }
 
-QJsonValue number(const TextGrid& grid, int column, int row) { return number(grid.cell(column, row)); }
+Json number(const TextGrid& grid, int column, int row) { return number(grid.cell(column, row)); }
+
+template<typename T>
+Json orNull(const std::optional<T>& value)
+{
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json orNull(const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); }
 
 // A labelled result such as "delta    -0,2200": the number after the word.
-QJsonValue labelledNumber(const std::string& shown)
+Json labelledNumber(const std::string& shown)
 {
     const auto blank = shown.find(' ');
     return number(blank == std::string::npos ? std::string() : shown.substr(blank));
 }
 
-QJsonArray rowValues(const TextGrid& grid, int row, int firstColumn, int lastColumn)
+Json rowValues(const TextGrid& grid, int row, int firstColumn, int lastColumn)
 {
-    QJsonArray values;
+    Json values = Json::array();
     for (int column = firstColumn; column <= lastColumn; ++column)
-        values.append(number(grid, column, row));
+        values.push_back(number(grid, column, row));
     return values;
 }
 
-QJsonArray columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
+Json columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
 {
-    QJsonArray values;
+    Json values = Json::array();
     for (int row = firstRow; row <= lastRow; ++row)
-        values.append(number(grid, column, row));
+        values.push_back(number(grid, column, row));
     return values;
 }
 
 // A frame-by-waterline table: one array per frame 0..20, one value per waterline 1..10.
-QJsonArray frameTable(const TextGrid& grid)
+Json frameTable(const TextGrid& grid)
 {
-    QJsonArray frames;
+    Json frames = Json::array();
     for (int row = 1; row <= frameCount; ++row)
-        frames.append(rowValues(grid, row, 1, waterlineCount));
+        frames.push_back(rowValues(grid, row, 1, waterlineCount));
     return frames;
 }
 
-// "design-displacement" → "design_displacement".
-QString snakeCase(std::string_view name)
+Json inputJson(const ShipRun& run)
 {
-    std::string key(name);
-    for (char& c : key)
-        if (c == '-')
-            c = '_';
-    return text(key);
-}
-
-QJsonObject inputJson(const ShipRun& run)
-{
-    QJsonObject particulars;
+    Json particulars = Json::object();
     for (const ParticularField& field : particularFields) {
-        const std::string& shown = run.particulars.*field.text;
-        particulars[snakeCase(field.optionName)] = QJsonObject{{"text", text(shown)}, {"value", number(shown)}};
+        const std::string& shown = run.ship.particulars.*field.text;
+        particulars[resultKeyOf(field)] = {{"text", shown}, {"value", number(shown)}};
     }
-    const InputTables& input = run.sheet.input;
+    const InputTables& input = run.trim.sheet.input;
     return {
         {"particulars", particulars},
-        {"water_density", run.particulars.waterDensity},
+        {"water_density", run.ship.particulars.waterDensity},
         {"offsets", frameTable(input.offsets)},
         {"masses", columnValues(input.masses, 1, 1, spacingCount)},
-        {"section_inertia", columnValues(run.vibrationInput.sectionInertia, 1, 1, spacingCount)},
+        {"section_inertia", columnValues(run.ship.sectionInertia, 1, 1, spacingCount)},
     };
 }
 
-QJsonObject hydrostaticCurvesJson(const ShipRun& run)
+Json hydrostaticCurvesJson(const TrimSheet& sheet)
 {
-    const HydrostaticCurves& curves = run.sheet.hydrostatics;
+    const HydrostaticCurves& curves = sheet.hydrostatics;
     // The heights the curves were computed on, at the precision the tables
     // write numbers; none where the curves are empty.
-    QJsonArray heights;
+    Json heights = Json::array();
     for (int j = 1; j <= waterlineCount; ++j) {
-        const double height = run.sheet.bonjean.waterlineHeights.at(static_cast<std::size_t>(j));
-        heights.append(curves.volume.values.cell(j, 0).empty() ? QJsonValue(QJsonValue::Null)
-                                                               : number(formatGeneral(height)));
+        const double height = sheet.bonjean.waterlineHeights.at(static_cast<std::size_t>(j));
+        heights.push_back(curves.volume.values.cell(j, 0).empty() ? Json(nullptr) : number(formatGeneral(height)));
     }
     const auto curve = [](const HydrostaticCurve& c) { return rowValues(c.values, 0, 1, waterlineCount); };
     return {
@@ -128,48 +124,49 @@ QJsonObject hydrostaticCurvesJson(const ShipRun& run)
 }
 
 // One object per waterline, the quantities under their snake_case names.
-QJsonArray curvesOfFormJson(const CurvesOfForm& form)
+Json curvesOfFormJson(const CurvesOfForm& form)
 {
-    QJsonArray waterlines;
+    Json waterlines = Json::array();
     for (int j = 1; j <= waterlineCount; ++j) {
-        QJsonObject values;
+        Json values = Json::object();
         for (const FormQuantityInfo& info : formQuantities)
-            values[text(info.key)] = number(form.table, formColumn(info.quantity), j);
-        waterlines.append(values);
+            values[std::string(info.key)] = number(form.table, formColumn(info.quantity), j);
+        waterlines.push_back(std::move(values));
     }
     return waterlines;
 }
 
-QJsonObject stabilityJson(const InitialStability& stability)
+Json stabilityJson(const InitialStability& stability)
 {
-    QJsonObject values;
+    Json values = Json::object();
     for (const StabilityLine& line : stabilityLines)
-        values[text(line.key)] = number(stability.*line.text);
+        values[std::string(line.key)] = number(stability.*line.text);
     return values;
 }
 
-QJsonObject designWaterlineJson(const WaterlineIteration& iteration)
+Json designWaterlineJson(const WaterlineIteration& iteration)
 {
     const TextGrid& entries = iteration.log;
     const auto at = [&](logCell::Cell cell) { return number(entries, cell.column, cell.row); };
-    QJsonArray approximations;
+    Json approximations = Json::array();
     const std::optional<double> count =
         valueOf(entries.cell(logCell::approximationNumber.column, logCell::approximationNumber.row));
     // Row n holds approximation n, as far as the log has rows.
     for (int n = 1; count && n <= *count && n < entries.rowCount(); ++n)
-        approximations.append(QJsonObject{
+        approximations.push_back({
             {"volume", number(entries, logCell::volumeColumn, n)},
             {"centre_of_buoyancy", number(entries, logCell::centreOfBuoyancyColumn, n)},
             {"sectional_area_sum", number(entries, logCell::areaSumColumn, n)},
         });
     return {
-        {"even_keel", QJsonObject{{"draft", at(logCell::evenKeelDraft)},
-                                  {"centre_of_flotation", at(logCell::evenKeelCentreOfFlotation)},
-                                  {"centre_of_buoyancy", at(logCell::evenKeelCentreOfBuoyancy)},
-                                  {"longitudinal_radius", at(logCell::evenKeelRadius)}}},
+        {"even_keel",
+         {{"draft", at(logCell::evenKeelDraft)},
+          {"centre_of_flotation", at(logCell::evenKeelCentreOfFlotation)},
+          {"centre_of_buoyancy", at(logCell::evenKeelCentreOfBuoyancy)},
+          {"longitudinal_radius", at(logCell::evenKeelRadius)}}},
         {"first_forward_draft", at(logCell::firstForwardDraft)},
         {"first_aft_draft", at(logCell::firstAftDraft)},
-        {"approximation_count", count ? QJsonValue(static_cast<int>(*count)) : QJsonValue(QJsonValue::Null)},
+        {"approximation_count", count ? Json(static_cast<int>(*count)) : Json(nullptr)},
         {"approximations", approximations},
         {"accepted", entries.cell(logCell::accepted.column, logCell::accepted.row) == "Готово"},
         {"correction_waterplane_area", at(logCell::correctionArea)},
@@ -182,7 +179,7 @@ QJsonObject designWaterlineJson(const WaterlineIteration& iteration)
 
 // Rows 1..21 of the trim table are the frames; a spacing's values stand in the
 // row of its forward frame, and the totals in row 21.
-QJsonObject trimTableJson(const TextGrid& table)
+Json trimTableJson(const TextGrid& table)
 {
     const auto perFrame = [&](int column) { return columnValues(table, column, 1, frameCount); };
     const auto perSpacing = [&](int column) { return columnValues(table, column, 1, spacingCount); };
@@ -196,13 +193,14 @@ QJsonObject trimTableJson(const TextGrid& table)
         {"shear_force_sum", perFrame(trim::shearIntegral)},
         {"shear_force", perFrame(trim::correctedShear)},
         {"bending_moment", perFrame(trim::correctedMoment)},
-        {"totals", QJsonObject{{"volume", number(table, trim::areaSum, frameCount)},
-                               {"buoyancy", number(table, trim::buoyancy, frameCount)},
-                               {"weight", number(table, trim::weight, frameCount)}}},
+        {"totals",
+         {{"volume", number(table, trim::areaSum, frameCount)},
+          {"buoyancy", number(table, trim::buoyancy, frameCount)},
+          {"weight", number(table, trim::weight, frameCount)}}},
     };
 }
 
-QJsonObject summaryJson(const TrimTable& results)
+Json summaryJson(const TrimTable& results)
 {
     const auto line = [&](SummaryLine which) { return number(results[which]); };
     return {
@@ -220,57 +218,43 @@ QJsonObject summaryJson(const TrimTable& results)
     };
 }
 
-// Where a warning points: a JSON Pointer (RFC 6901) to the input value of this
-// result it is about, or null for the results as a whole.
-QJsonValue warningPlace(const Warning& warning)
+Json kumaiJson(const std::optional<KumaiEstimate>& kumai)
 {
-    switch (warning.place) {
-    case Warning::Place::Offset:
-        return text("/input/offsets/" + std::to_string(warning.row - 1) + "/" + std::to_string(warning.column - 1));
-    case Warning::Place::Mass:
-        return text(warning.row > 0 ? "/input/masses/" + std::to_string(warning.row - 1) : "/input/masses");
-    case Warning::Place::Particular:
-        return "/input/particulars/" + snakeCase(fieldOf(warning.particular).optionName);
-    case Warning::Place::None:
-        break;
-    }
-    return QJsonValue::Null;
-}
-
-QJsonObject kumaiJson(const ShipRun::Kumai& kumai)
-{
-    return {{"per_minute", kumai.perMinute}, {"difference_percent", kumai.differencePercent}};
+    if (!kumai)
+        return nullptr;
+    return {{"per_minute", kumai->perMinute}, {"difference_percent", kumai->differencePercent}};
 }
 
 // `kumai` is the estimate of tone I when this is tone I and it was computed.
-QJsonObject toneJson(const ShipRun::Tone& tone, const std::optional<ShipRun::Kumai>& kumai)
+Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
 {
     const VibrationSheet& sheet = tone.sheet;
     const std::optional<double> omega = valueOf(sheet.frequency);
     const Frequency frequency = frequencyOf(omega.value_or(0.0));
-    const auto orNull = [&](double value) { return omega ? QJsonValue(value) : QJsonValue(QJsonValue::Null); };
+    const auto ifComputed = [&](double value) { return omega ? Json(value) : Json(nullptr); };
     return {
         {"tone", sheet.tone},
         {"half_waves", sheet.halfWaves},
         {"added_mass_coefficient", sheet.addedMassCoefficient},
         {"stiffness", number(sheet.stiffness)},
         {"mass", number(sheet.mass)},
-        {"frequency", QJsonObject{{"per_second", orNull(frequency.perSecond)},
-                                  {"hertz", orNull(frequency.hertz)},
-                                  {"per_minute", orNull(frequency.perMinute)}}},
+        {"frequency",
+         {{"per_second", ifComputed(frequency.perSecond)},
+          {"hertz", ifComputed(frequency.hertz)},
+          {"per_minute", ifComputed(frequency.perMinute)}}},
         {"shift", labelledNumber(sheet.shift)},
         {"turn", labelledNumber(sheet.turn)},
         {"mass_per_metre", columnValues(sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount)},
         {"mode_shape", columnValues(sheet.table, vibrationTableColumn::modeShape, 1, spacingCount)},
-        {"beam_frequency", tone.beam ? QJsonValue(tone.beam->beamFrequency) : QJsonValue(QJsonValue::Null)},
-        {"beam_error", tone.beamError ? QJsonValue(text(*tone.beamError)) : QJsonValue(QJsonValue::Null)},
-        {"kumai", kumai ? QJsonValue(kumaiJson(*kumai)) : QJsonValue(QJsonValue::Null)},
+        {"beam_frequency", tone.beam ? Json(tone.beam->beamFrequency) : Json(nullptr)},
+        {"beam_error", orNull(tone.beamError)},
+        {"kumai", kumaiJson(kumai)},
     };
 }
 
-QJsonObject frameValue(double value, int frame) { return {{"value", value}, {"frame", frame}}; }
+Json frameValue(double value, int frame) { return {{"value", value}, {"frame", frame}}; }
 
-QJsonObject waveCaseJson(const WaveBalance& balance)
+Json waveCaseJson(const WaveBalance& balance)
 {
     namespace wave = waveFrameColumn;
     const auto perFrame = [&](int column) { return columnValues(balance.frames, column, 1, frameCount); };
@@ -295,16 +279,16 @@ QJsonObject waveCaseJson(const WaveBalance& balance)
     };
 }
 
-QJsonObject girderJson(const StrengthInput& input, const HullGirder& girder)
+Json girderJson(const StrengthInput& input, const HullGirder& girder)
 {
-    QJsonArray members;
+    Json members = Json::array();
     const TextGrid& grid = input.girderMembers;
     for (int row = 1; row < grid.rowCount(); ++row)
         if (!grid.cell(girderColumn::area, row).empty() || !grid.cell(girderColumn::height, row).empty())
-            members.append(QJsonObject{{"name", text(grid.cell(girderColumn::name, row))},
-                                       {"area", number(grid, girderColumn::area, row)},
-                                       {"height", number(grid, girderColumn::height, row)},
-                                       {"own_inertia", number(grid, girderColumn::ownInertia, row)}});
+            members.push_back({{"name", grid.cell(girderColumn::name, row)},
+                               {"area", number(grid, girderColumn::area, row)},
+                               {"height", number(grid, girderColumn::height, row)},
+                               {"own_inertia", number(grid, girderColumn::ownInertia, row)}});
     return {
         {"members", members},
         {"area", girder.area},
@@ -316,27 +300,27 @@ QJsonObject girderJson(const StrengthInput& input, const HullGirder& girder)
     };
 }
 
-QJsonObject stressesJson(const StrengthSheet& strength)
+Json stressesJson(const StrengthSheet& strength)
 {
     static constexpr std::array<const char*, loadCaseCount> keys = {"still_water", "hogging", "sagging"};
-    QJsonArray cases;
+    Json cases = Json::array();
     for (std::size_t c = 0; c < keys.size(); ++c) {
         const GirderStress& stress = strength.stresses[c];
-        cases.append(QJsonObject{{"case", keys[c]},
-                                 {"frame", stress.frame},
-                                 {"bending_moment", stress.moment},
-                                 {"deck", stress.deckStress},
-                                 {"bottom", stress.bottomStress},
-                                 {"margin_percent", stress.margin},
-                                 {"exceeded", stress.exceeded}});
+        cases.push_back({{"case", keys[c]},
+                         {"frame", stress.frame},
+                         {"bending_moment", stress.moment},
+                         {"deck", stress.deckStress},
+                         {"bottom", stress.bottomStress},
+                         {"margin_percent", stress.margin},
+                         {"exceeded", stress.exceeded}});
     }
     return {{"allowable", strength.allowableStress}, {"cases", cases}};
 }
 
-QJsonObject ruleLoadsJson(const RuleWaveLoads& loads)
+Json ruleLoadsJson(const RuleWaveLoads& loads)
 {
     if (!loads.applies)
-        return {{"applies", false}, {"reason", text(loads.reason)}};
+        return {{"applies", false}, {"reason", loads.reason}};
     return {{"applies", true},
             {"wave_coefficient", loads.waveCoefficient},
             {"block_coefficient", loads.blockCoefficient},
@@ -345,73 +329,90 @@ QJsonObject ruleLoadsJson(const RuleWaveLoads& loads)
 }
 
 // The strength check's keys, null where it was not asked for or did not complete.
-void addStrengthJson(const ShipRun& run, QJsonObject& result)
+void addStrengthJson(const ShipRun& run, Json& result)
 {
     const StrengthSheet* strength = run.strength && run.strength->complete ? &*run.strength : nullptr;
-    const QJsonValue none(QJsonValue::Null);
-    result["wave"] = strength ? QJsonValue(QJsonObject{{"profile", text(profileKey(strength->wave.profile))},
-                                                       {"height", strength->wave.height},
-                                                       {"length", strength->wave.length},
-                                                       {"hogging", waveCaseJson(strength->hogging)},
-                                                       {"sagging", waveCaseJson(strength->sagging)}})
-                              : none;
-    const bool girder = strength && strength->girder.present;
-    result["girder"] = girder ? QJsonValue(girderJson(run.strengthInput, strength->girder)) : none;
-    result["stresses"] = girder ? QJsonValue(stressesJson(*strength)) : none;
-    result["rule_loads"] = strength ? QJsonValue(ruleLoadsJson(strength->ruleLoads)) : none;
+    result["wave"] = strength ? Json{{"profile", profileKey(strength->wave.profile)},
+                                     {"height", strength->wave.height},
+                                     {"length", strength->wave.length},
+                                     {"hogging", waveCaseJson(strength->hogging)},
+                                     {"sagging", waveCaseJson(strength->sagging)}}
+                              : Json(nullptr);
+    const bool girder = strength && strength->girder.present && run.ship.strength;
+    result["girder"] = girder ? girderJson(*run.ship.strength, strength->girder) : Json(nullptr);
+    result["stresses"] = girder ? stressesJson(*strength) : Json(nullptr);
+    result["rule_loads"] = strength ? ruleLoadsJson(strength->ruleLoads) : Json(nullptr);
 }
 
-}  // namespace
-
-QJsonObject resultJson(const ShipRun& run)
+Json resultJson(const ShipRun& run)
 {
-    const TrimTable& results = run.sheet.results;
-    QJsonArray warnings;
-    for (const Warning& warning : run.warnings)
-        warnings.append(QJsonObject{{"message", text(warning.message)}, {"place", warningPlace(warning)}});
-    QJsonArray tones;
-    for (const ShipRun::Tone& tone : run.tones)
-        tones.append(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
-    const auto orNull = [](const std::optional<std::string>& value) {
-        return value ? QJsonValue(text(*value)) : QJsonValue(QJsonValue::Null);
-    };
-    QJsonObject result{
+    const TrimSheet& sheet = run.trim.sheet;
+    const TrimTable& results = sheet.results;
+    Json warnings = Json::array();
+    for (const Warning& warning : run.trim.warnings)
+        warnings.push_back({{"message", warning.message}, {"place", orNull(pointerOf(warning))}});
+    Json tones = Json::array();
+    for (const ToneRun& tone : run.tones)
+        tones.push_back(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
+    Json result = {
         {"input_file", orNull(run.inputFile)},
-        {"error", orNull(run.failure ? std::optional(firstLine(run.failure->message)) : std::nullopt)},
-        {"error_location",
-         orNull(run.failure && !run.failure->location.empty() ? std::optional(run.failure->location) : std::nullopt)},
+        {"error", run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr)},
+        {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
         {"warnings", warnings},
         {"input", inputJson(run)},
-        {"bonjean_scale", QJsonObject{{"section_area", frameTable(run.sheet.bonjean.sectionAreas)},
-                                      {"static_moment", frameTable(run.sheet.bonjean.sectionMoments)}}},
-        {"hydrostatic_curves", hydrostaticCurvesJson(run)},
-        {"curves_of_form", curvesOfFormJson(run.sheet.curvesOfForm)},
-        {"design_waterline", designWaterlineJson(run.sheet.iteration)},
+        {"bonjean_scale",
+         {{"section_area", frameTable(sheet.bonjean.sectionAreas)},
+          {"static_moment", frameTable(sheet.bonjean.sectionMoments)}}},
+        {"hydrostatic_curves", hydrostaticCurvesJson(sheet)},
+        {"curves_of_form", curvesOfFormJson(sheet.curvesOfForm)},
+        {"design_waterline", designWaterlineJson(sheet.iteration)},
         {"trim_table", trimTableJson(results.table)},
         {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
         {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
         {"summary", summaryJson(results)},
-        {"stability", stabilityJson(run.sheet.stability)},
+        {"stability", stabilityJson(sheet.stability)},
         {"vibration", tones},
     };
     addStrengthJson(run, result);
     return result;
 }
 
-std::string resultDocument(const std::vector<QJsonObject>& results, bool batch)
+// Indented by four blanks a level, as the document has always been; a text
+// that is no valid UTF-8 (a file name from the command line) is written with
+// U+FFFD in place of its bad bytes rather than refused.
+std::string indented(const Json& json) { return json.dump(4, ' ', false, Json::error_handler_t::replace); }
+
+}  // namespace
+
+std::string resultDocument(const ShipRun& run)
 {
-    QJsonObject document;
-    if (batch) {
-        QJsonArray all;
-        for (const QJsonObject& result : results)
-            all.append(result);
-        document["results"] = all;
-    } else if (!results.empty()) {
-        document = results.front();
+    Json document = resultJson(run);
+    document["schema"] = resultSchema;
+    return indented(document) + '\n';
+}
+
+ResultStream::ResultStream(std::ostream& out) : out_(out) { out_ << "{\n    \"results\": ["; }
+
+void ResultStream::add(const ShipRun& run)
+{
+    // Each result two levels deep: its lines shifted by eight blanks.
+    std::string text = indented(resultJson(run));
+    std::string shifted;
+    shifted.reserve(text.size() + text.size() / 8);
+    shifted += empty_ ? "\n        " : ",\n        ";
+    for (const char c : text) {
+        shifted += c;
+        if (c == '\n')
+            shifted += "        ";
     }
-    document["schema"] = text(resultSchema);
-    return QJsonDocument(document).toJson(QJsonDocument::Indented).toStdString();
+    out_ << shifted;
+    empty_ = false;
+}
+
+void ResultStream::finish()
+{
+    out_ << (empty_ ? "]" : "\n    ]") << ",\n    \"schema\": " << Json(resultSchema).dump() << "\n}\n";
 }
 
 }  // namespace hullcalc
