@@ -8,6 +8,7 @@
 #include "cli/run_report.h"
 #include "cli/ship_run.h"
 #include "cli/usage_error.h"
+#include "common/error.h"
 #include "project/project_file.h"
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
@@ -32,11 +33,12 @@ void reportMessages(std::ostream& err, const ShipRun& run)
     if (!run.failure)
         return;
     const RunFailure& failure = *run.failure;
-    err << prefix << firstLine(failure.message) << '\n';
+    const std::string message = userMessage(failure.message);
+    err << prefix << firstLine(message) << '\n';
     if (!failure.place.label.empty())
-        err << prefix << "at " << failure.place.label << '\n';
-    if (const auto newline = failure.message.find('\n'); newline != std::string::npos)
-        err << failure.message.substr(newline + 1) << '\n';
+        err << prefix << "место: " << failure.place.label << '\n';
+    if (const auto newline = message.find('\n'); newline != std::string::npos)
+        err << message.substr(newline + 1) << '\n';
 }
 
 // What the windows would let the user save or print, also after a failure.

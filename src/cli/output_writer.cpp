@@ -26,7 +26,7 @@ bool OutputWriter::mayWrite(const std::string& target)
 {
     if (!isProtected(target))
         return true;
-    err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    err_ << "hullcalc-cli: файл «" << target << "» не записан: это входной файл, который не удалось прочитать\n";
     return false;
 }
 
@@ -37,7 +37,8 @@ void OutputWriter::reportFailure(const std::string& target, const std::string& m
     std::string cause = firstLine(message);
     if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
-    err_ << "hullcalc-cli: cannot write '" << target << "': " << cause << '\n';
+    cause = userMessage(cause);
+    err_ << "hullcalc-cli: не удалось записать «" << target << "»: " << cause << '\n';
 }
 
 bool OutputWriter::write(const std::string& target, std::string_view bytes)
@@ -109,8 +110,8 @@ bool OutputWriter::makeDirectory(const std::string& directory)
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         return true;
-    err_ << "hullcalc-cli: cannot create the folder '" << directory
-         << "': " << (error ? fileErrorMessage(error) : "a file of that name is in the way") << '\n';
+    err_ << "hullcalc-cli: не удалось создать папку «" << directory
+         << "»: " << (error ? userMessage(fileErrorMessage(error)) : "на ее месте файл с тем же именем") << '\n';
     return false;
 }
 
@@ -119,7 +120,7 @@ bool OutputWriter::finishStandardOutput()
     out_.flush();
     if (out_)
         return true;
-    err_ << "hullcalc-cli: cannot write to standard output\n";
+    err_ << "hullcalc-cli: не удалось записать в стандартный вывод\n";
     return false;
 }
 

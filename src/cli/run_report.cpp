@@ -21,6 +21,8 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
     std::vector<std::string> warnings;
     for (const Warning& warning : run.trim.warnings)
         warnings.push_back(warning.message);
+    if (run.kumai && !run.kumai->note.empty())
+        warnings.push_back("Оценка по Кумаи: " + run.kumai->note);
     std::string fileName;
     if (run.inputFile) {
         const std::u8string name = utf8Path(*run.inputFile).filename().u8string();

@@ -169,7 +169,7 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     chartsWithPoints(document, charts, 1, 190);
 
     document.heading(summarySection);
-    document.captionedValues(summaryLines(results));
+    document.captionedValues(summaryLines(trim));
     const std::vector<CaptionedValue> stability = initialStabilityLines(trim.stability);
     if (!stability.empty()) {
         document.subheading("Начальная остойчивость при средней осадке");

@@ -55,6 +55,6 @@ ReportTable bendingMomentTable(const TrimTable& results);
 ReportTable internalForcesTable(const TrimTable& results);
 
 // The eleven summary lines with the captions the windows and the results file use.
-std::vector<CaptionedValue> summaryLines(const TrimTable& results);
+std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet);
 
 }  // namespace hullcalc

@@ -30,12 +30,18 @@ ReportExtras reportExtrasOf(const Document& document)
     // The comparison is part of the report where it can be made; where it
     // cannot (an inertia that is not a number), the report goes without it.
     try {
-        extras.tones = compareTones(trimmedHull(document.trim), document.particulars, document.vibration);
-        extras.kumaiPerMinute = kumaiTwoNodeFrequency(document.particulars, document.vibration);
+        const TrimmedHull hull = trimmedHull(document.trim);
+        extras.tones = compareTones(hull, document.particulars, document.vibration);
+        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, document.particulars, document.vibration);
+        extras.kumaiPerMinute = kumai.perMinute;
+        if (!kumai.note.empty())
+            extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);
     } catch (const Error&) {
         extras.tones.clear();
         extras.kumaiPerMinute.reset();
     }
+    for (std::string& warning : toneDifferenceWarnings(extras.tones))
+        extras.warnings.push_back(std::move(warning));
     return extras;
 }
 

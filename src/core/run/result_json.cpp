@@ -109,7 +109,14 @@ Json hydrostaticCurvesJson(const TrimSheet& sheet)
         const double height = sheet.bonjean.waterlineHeights.at(static_cast<std::size_t>(j));
         heights.push_back(curves.volume.values.cell(j, 0).empty() ? Json(nullptr) : number(formatGeneral(height)));
     }
-    const auto curve = [](const HydrostaticCurve& c) { return rowValues(c.values, 0, 1, waterlineCount); };
+    // Null where a value is undefined: XC, r, R without volume, XF without waterplane.
+    const auto curve = [&curves](const HydrostaticCurve& c) {
+        Json values = rowValues(c.values, 0, 1, waterlineCount);
+        for (int j = 1; j <= waterlineCount; ++j)
+            if (!isDefinedOn(curves, c, j))
+                values[static_cast<std::size_t>(j - 1)] = nullptr;
+        return values;
+    };
     return {
         {"waterline_height", heights},
         {"volume", curve(curves.volume)},
@@ -200,8 +207,10 @@ Json trimTableJson(const TextGrid& table)
     };
 }
 
-Json summaryJson(const TrimTable& results)
+Json summaryJson(const TrimSheet& sheet)
 {
+    const TrimTable& results = sheet.results;
+    const std::optional<double> momentClosure = bendingMomentClosure(sheet);
     const auto line = [&](SummaryLine which) { return number(results[which]); };
     return {
         {"displacement_volume", line(SummaryLine::volume)},
@@ -214,7 +223,7 @@ Json summaryJson(const TrimTable& results)
         {"aft_draft", line(SummaryLine::aftDraft)},
         {"mean_draft", line(SummaryLine::meanDraft)},
         {"shear_force_closure", line(SummaryLine::shearForceClosure)},
-        {"bending_moment_closure", line(SummaryLine::bendingMomentClosure)},
+        {"bending_moment_closure", momentClosure ? Json(*momentClosure) : Json(nullptr)},
     };
 }
 
@@ -222,7 +231,9 @@ Json kumaiJson(const std::optional<KumaiEstimate>& kumai)
 {
     if (!kumai)
         return nullptr;
-    return {{"per_minute", kumai->perMinute}, {"difference_percent", kumai->differencePercent}};
+    return {{"per_minute", kumai->perMinute},
+            {"difference_percent", kumai->differencePercent},
+            {"note", orNull(kumai->note)}};
 }
 
 // `kumai` is the estimate of tone I when this is tone I and it was computed.
@@ -357,6 +368,7 @@ Json resultJson(const ShipRun& run)
     Json result = {
         {"input_file", orNull(run.inputFile)},
         {"error", run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr)},
+        {"message", run.failure ? Json(firstLine(userMessage(run.failure->message))) : Json(nullptr)},
         {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
         {"warnings", warnings},
         {"input", inputJson(run)},
@@ -370,7 +382,7 @@ Json resultJson(const ShipRun& run)
         {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
         {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
-        {"summary", summaryJson(results)},
+        {"summary", summaryJson(sheet)},
         {"stability", stabilityJson(sheet.stability)},
         {"vibration", tones},
     };

@@ -91,15 +91,15 @@ ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
     return run;
 }
 
-KumaiRun runKumai(const Ship& ship, const ToneRun& toneOne)
+KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
 {
     KumaiRun run;
     const VibrationSheet input = vibrationInputOf(ship);
-    TrimSheet noTrim;  // the estimate reads no cell of the trim sheet
-    run.failure = attempt(noTrim, &input, [&] {
-        const double perMinute = kumaiTwoNodeFrequency(ship.particulars, input);
+    run.failure = attempt(trim.sheet, &input, [&] {
+        const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, ship.particulars, input);
         const double energy = parseNumber(toneOne.sheet.frequency);
-        run.estimate = KumaiEstimate{perMinute, differenceFromKumai(energy, perMinute)};
+        run.estimate =
+            KumaiEstimate{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute), estimate.note};
     });
     return run;
 }
@@ -144,9 +144,16 @@ ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai)
             return run;
         }
     }
+    // Where the two methods disagree on a tone, the user is told which to believe.
+    std::vector<ToneSummary> compared;
+    for (const ToneRun& tone : run.tones)
+        if (tone.beam)
+            compared.push_back(*tone.beam);
+    for (std::string& message : toneDifferenceWarnings(compared))
+        run.trim.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
     // The estimate checks the energy method's tone I, so only beside it.
     if (kumai && !run.tones.empty()) {
-        KumaiRun estimate = runKumai(run.ship, run.tones.front());
+        KumaiRun estimate = runKumai(run.ship, run.trim, run.tones.front());
         run.kumai = estimate.estimate;
         run.failure = estimate.failure;
     }

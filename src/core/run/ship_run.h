@@ -63,6 +63,7 @@ ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone);
 struct KumaiEstimate {
     double perMinute = 0.0;          // кол/мин
     double differencePercent = 0.0;  // the energy method's tone I against it, % of the estimate
+    std::string note;                // B/T outside the formula's range, or empty
 };
 
 struct KumaiRun {
@@ -71,7 +72,7 @@ struct KumaiRun {
 };
 
 // `toneOne` is the energy method's run of tone I.
-KumaiRun runKumai(const Ship& ship, const ToneRun& toneOne);
+KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne);
 
 // A whole ship as the command line computes it: trim, then each tone asked
 // for until one fails, then (with `kumai`, after tone I) the estimate.

@@ -104,7 +104,8 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
             << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
         if (tone.sheet.tone == lowestTone && run.kumai)
             out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
-                << formatFixed(run.kumai->differencePercent, 1) << " %";
+                << formatFixed(run.kumai->differencePercent, 1) << " %"
+                << (run.kumai->note.empty() ? "" : " (" + run.kumai->note + ")");
         out << '\n';
         printBeamModel(out, tone, "     ");
     }
@@ -199,11 +200,14 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
-    if (run.strength && run.strength->complete)
-        printStrength(out, *run.strength);
+    // The moment's closure above is a sum without unit; as a moment:
+    if (const std::optional<double> moment = bendingMomentClosure(sheet))
+        out << "Невязка по изгибающему моменту (× ΔL/2), кН·м " << formatF(*moment) << '\n';
     if (!sheet.stability.verticalCentreOfGravity.empty())
         for (const StabilityLine& line : stabilityLines)
             out << line.caption << ' ' << sheet.stability.*line.text << '\n';
+    if (run.strength && run.strength->complete)
+        printStrength(out, *run.strength);
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else
