@@ -84,6 +84,19 @@ struct OptionTable {
                             "Then the vibration calculation for tone N (1..4), with the beam model's frequency; "
                             "all: tones I to IV side by side and the Kumai estimate of tone I.",
                             "N|all"};
+    QCommandLineOption strength{"strength",
+                                "Then the longitudinal strength check: the ship balanced on a wave as long as the "
+                                "ship (crest and trough at midship), the midship section's girder and its stresses."};
+    QCommandLineOption waveHeight{
+        "wave-height", "The wave height crest to trough, m (L/20 when not given); implies --strength.", "TEXT"};
+    QCommandLineOption waveProfile{
+        "wave-profile", "The wave's profile, trochoid (the default) or cosine; implies --strength.", "trochoid|cosine"};
+    QCommandLineOption girder{"girder",
+                              "Reads the midship section's members from a CSV file, one a line: name;F, cm²;z, "
+                              "m;i, cm²·m² (a caption line may come first); implies --strength.",
+                              "FILE.csv"};
+    QCommandLineOption allowableStress{
+        "allowable-stress", "The allowable bending stress, MPa (175 when not given); implies --strength.", "TEXT"};
     QCommandLineOption json{"json",
                             "Writes the results as JSON (schema hullcalc-result/1, described in "
                             "docs/json-schema.md); - for standard output.",
@@ -107,13 +120,14 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {&set,     &offset,    &mass,     &inertia, &tone, &json,       &dump,
-                &results, &saveInput, &printPdf, &report,  &xlsx, &saveProject};
+        return {
+            &set,  &offset, &mass,    &inertia,   &tone,     &waveHeight, &waveProfile, &girder,     &allowableStress,
+            &json, &dump,   &results, &saveInput, &printPdf, &report,     &xlsx,        &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
     {
-        for (const QCommandLineOption* option : {&help, &version, &sea})
+        for (const QCommandLineOption* option : {&help, &version, &sea, &strength})
             parser.addOption(*option);
         for (const QCommandLineOption* option : withValues())
             parser.addOption(*option);
@@ -312,6 +326,18 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
             options.tones = {*n};
         }
     }
+
+    options.waveHeight = lastValueOf(parser, table.waveHeight);
+    if (const auto profile = lastValueOf(parser, table.waveProfile)) {
+        WaveProfile parsed = WaveProfile::trochoid;
+        if (!profileFromKey(*profile, parsed))
+            throw UsageError("--wave-profile: " + echoed(*profile) + " is neither trochoid nor cosine");
+        options.waveProfile = parsed;
+    }
+    options.girderFile = lastValueOf(parser, table.girder);
+    options.allowableStress = lastValueOf(parser, table.allowableStress);
+    options.strength = parser.isSet(table.strength) || options.waveHeight || options.waveProfile || options.girderFile
+                       || options.allowableStress;
 
     options.jsonFile = lastValueOf(parser, table.json);
     options.dumpFile = lastValueOf(parser, table.dump);

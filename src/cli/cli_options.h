@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/text_grid.h"
+#include "strength/wave_profile.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
 #include "vibration/vibration_sheet.h"
@@ -39,6 +40,14 @@ struct CliOptions {
     // --tone all: tones I to IV side by side, each by the energy method and
     // the beam model, and the Kumai estimate of tone I.
     bool allTones = false;
+
+    // The strength check on a wave: run when any of these is given or the
+    // project holds its input. Each overrides the project's value.
+    bool strength = false;
+    std::optional<std::string> waveHeight;  // m, typed text
+    std::optional<WaveProfile> waveProfile;
+    std::optional<std::string> girderFile;       // the midship section's members, CSV
+    std::optional<std::string> allowableStress;  // MPa, typed text
 
     // Outputs: a file name, or "-" for standard output where allowed.
     std::optional<std::string> jsonFile;

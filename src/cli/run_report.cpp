@@ -27,14 +27,17 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
     std::string fileName;
     if (run.inputFile)
         fileName = utf8Of(pathFromUtf8(*run.inputFile).filename());
-    return {run.ship.particulars,
-            run.trim.sheet,
-            run.tones.empty() ? nullptr : &run.tones.back().sheet,
-            std::move(tones),
-            run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,
-            std::move(warnings),
-            std::move(fileName),
-            std::move(date)};
+    ReportContent content{run.ship.particulars,
+                          run.trim.sheet,
+                          run.tones.empty() ? nullptr : &run.tones.back().sheet,
+                          std::move(tones),
+                          run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,
+                          std::move(warnings),
+                          std::move(fileName),
+                          std::move(date)};
+    if (run.strength && run.strength->complete)
+        content.strength = &*run.strength;
+    return content;
 }
 
 std::string todayText() { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }

@@ -3,6 +3,7 @@
 
 #include "cli/file_names.h"
 #include "common/file_io.h"
+#include "strength/girder_file.h"
 
 #include <exception>
 #include <utility>
@@ -29,23 +30,38 @@ void applyEdits(const CliOptions& options, Ship& ship)
             ship.sectionInertia.setCell(edit.column, edit.row, edit.text);
 }
 
+// The command line's strength options over the project's strength input; any
+// of them asks for the check. A girder file that cannot be read throws.
+void applyStrengthOptions(const CliOptions& options, Ship& ship)
+{
+    if (!options.strength)
+        return;
+    StrengthInput& strength = ship.strength ? *ship.strength : ship.strength.emplace();
+    if (options.waveHeight)
+        strength.waveHeight = *options.waveHeight;
+    if (options.waveProfile)
+        strength.profile = *options.waveProfile;
+    if (options.allowableStress)
+        strength.allowableStress = *options.allowableStress;
+    if (options.girderFile)
+        loadGirderFile(pathFromUtf8(*options.girderFile), strength.girderMembers);
+}
+
 }  // namespace
 
 ShipRun runInput(const CliOptions& options, const std::optional<std::string>& inputFile)
 {
-    if (!inputFile) {
-        Ship ship = exampleShip();
-        applyEdits(options, ship);
-        return runShip(std::move(ship), options.tones, options.allTones);
-    }
     Ship ship;
     try {
-        ship = loadShip(pathFromUtf8(*inputFile));
+        ship = inputFile ? loadShip(pathFromUtf8(*inputFile)) : exampleShip();
+        applyStrengthOptions(options, ship);
     } catch (const std::exception& e) {
         // What the JSON shows of an unread input: the blank ship with the edits.
         Ship blank = blankShip();
         applyEdits(options, blank);
-        return unloadedShip(std::move(blank), *inputFile, e.what());
+        ShipRun run = unloadedShip(std::move(blank), inputFile.value_or(""), e.what());
+        run.inputFile = inputFile;
+        return run;
     }
     applyEdits(options, ship);
     ShipRun run = runShip(std::move(ship), options.tones, options.allTones);

@@ -192,6 +192,7 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"report_and_workbook_one_file", {"--report", output, "--xlsx", output}, "--report and --xlsx name the same"},
         {"project_of_two_inputs", {"a.txt", "b.txt", "--save-project", output}, "--save-project writes the files"},
         {"json_without_file", {"--json"}, "Missing value after '--json'."},
+        {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' is neither trochoid nor cosine"},
         {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
         {"long_name",
@@ -245,7 +246,13 @@ TEST_F(Cli, FailureNamesItsCause)
          notPositive + "«0»",
          particulars + "«Теоретическая  шпация ΔL, м»"},
         {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
+        {"girder_area_with_a_point",
+         {"--girder", path("girder.csv")},
+         "'8.5' is not a valid floating point value",
+         "«Судно на волне», «Эквивалентный брус», строка 2, столбец «F, см²»",
+         "Не число: «8.5» (десятичный разделитель — запятая)"},
     };
+    std::ofstream(dir / "girder.csv") << "Палуба;140;3,5;0\nБорт;8.5;1,7;89\n";
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--json", path("r.json")});

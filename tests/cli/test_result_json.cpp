@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <numbers>
 #include <sstream>
 
@@ -38,6 +39,8 @@ TEST(ResultJson, ExampleShip)
     EXPECT_TRUE(json["error_location"].isNull());
     EXPECT_EQ(json["warnings"], QJsonArray());
     EXPECT_EQ(json["vibration"], QJsonArray()) << "no vibration without --tone";
+    for (const char* key : {"wave", "girder", "stresses", "rule_loads"})
+        EXPECT_TRUE(json[key].isNull()) << key << ": no strength check without its options";
 
     const QJsonValue input = json["input"];
     EXPECT_EQ(input["particulars"]["design_displacement"], QJsonObject({{"text", "886,74"}, {"value", 886.74}}));
@@ -74,6 +77,46 @@ TEST(ResultJson, ExampleShip)
     EXPECT_EQ(json["load_per_spacing"][0].toDouble(), 382.32);
     EXPECT_EQ(json["shear_force"].toArray().size(), 21);
     EXPECT_EQ(json["bending_moment"][9].toDouble(), 19227.52);
+}
+
+// The box barge of the strength tests (every offset 5,5 m, 990 t in equal
+// spacings, XG 0) on a cosine wave of 1 m: the mean draft stays 1,2 m and the
+// midship moment is the table method's ±ρg·B·h·ΔL²·cot²(π/20)/4 = ±15 123 kN·m
+// (derived in test_ship_on_wave.cpp). Its girder, read from a CSV file, is the
+// four-plate box of test_hull_girder.cpp in a hull 3 m deep: I = 0,44625 m⁴,
+// σ_deck = 15 123/0,274615 kPa = 55,07 MPa.
+TEST(ResultJson, BoxBargeOnACosineWave)
+{
+    TestDirectory directory;
+    const fs::path girder = directory.path() / "girder.csv";
+    std::ofstream(girder) << "Связь;F, см²;z, м;i, см²·м²\nПалуба;800;3;\r\nБорт;300;1,5;225\nБорт;300;1,5;225\n"
+                             "Днище;1000;0;0\n\n";
+    std::vector<std::string> args = {"--set",          "ShipDr=990", "--set",         "ShipXct=0",
+                                     "--set",          "ShipH=3",    "--wave-height", "1",
+                                     "--wave-profile", "cosine",     "--girder",      girder.string()};
+    for (int row = 1; row <= 21; ++row)
+        for (int column = 1; column <= 10; ++column)
+            args.insert(args.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
+    for (int row = 1; row <= 20; ++row)
+        args.insert(args.end(), {"--mass", std::to_string(row) + "=49,5"});
+    const QJsonObject json = resultOf(args);
+
+    const double expected = 9.81 * 11 * 3.75 * 3.75 / std::pow(std::tan(std::numbers::pi / 20), 2) / 4;
+    EXPECT_EQ(json["wave"]["profile"].toString(), "cosine");
+    EXPECT_EQ(json["wave"]["height"].toDouble(), 1.0);
+    for (const auto& [key, sign] : {std::pair{"hogging", 1.0}, std::pair{"sagging", -1.0}}) {
+        const QJsonValue wave = json["wave"][key];
+        EXPECT_NEAR(wave["mean_draft"].toDouble(), 1.2, 1e-9) << key;
+        EXPECT_NEAR(wave["bending_moment"][10].toDouble(), sign * expected, 1e-3 * expected) << key;
+        EXPECT_EQ(wave["wave_bending_moment"][10], wave["bending_moment"][10]) << key;
+        EXPECT_EQ(wave["largest_bending_moment"]["frame"].toInt(), 10) << key;
+    }
+    EXPECT_EQ(json["girder"]["members"].toArray().size(), 4);
+    EXPECT_NEAR(json["girder"]["inertia_m4"].toDouble(), 0.44625, 1e-12);
+    EXPECT_NEAR(json["girder"]["neutral_axis"].toDouble(), 1.375, 1e-12);
+    EXPECT_EQ(json["stresses"]["allowable"].toDouble(), 175.0);
+    EXPECT_NEAR(json["stresses"]["cases"][1]["deck"].toDouble(), 55.07, 0.06);
+    EXPECT_EQ(json["rule_loads"]["applies"].toBool(), false);
 }
 
 // Written together, the JSON's numbers are the dump's texts read as numbers.

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
-    // Two pages until the intermediate ones are asked for; the page list shows
+    // Three pages until the intermediate ones are asked for; the page list shows
     // every page offered, the current one selected; Ctrl+Tab changes pages from
     // anywhere, a grid included, and never onto a page whose tab is hidden.
     void pagesShowAsAskedAndCtrlTabStepsOverHiddenOnes()
@@ -223,7 +223,8 @@ private slots:
         auto* list = child<QListWidget>(udif, "pageList");
         auto* show = child<QAction>(udif, "ShowIntermediate");
         auto* hide = child<QAction>(udif, "HideIntermediate");
-        QCOMPARE(visibleTabs(pages), (QStringList{"Исходные данные", "Результаты", "Кривые элементов"}));
+        QCOMPARE(visibleTabs(pages),
+                 (QStringList{"Исходные данные", "Результаты", "Кривые элементов", "Судно на волне"}));
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
@@ -231,11 +232,11 @@ private slots:
                  (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
                               "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
                               "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
-                              "Результаты", "Кривые элементов"}));
+                              "Результаты", "Кривые элементов", "Судно на волне"}));
         int listed = 0;
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
-        QCOMPARE(listed, 17);
+        QCOMPARE(listed, 18);
         // However narrow the window (from 800 px on), no caption falls below
         // the list's last row.
         for (int width : {800, 850, 880, 1000}) {
@@ -546,6 +547,35 @@ private slots:
         QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
         QTest::keyClick(udif, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+    }
+
+    // «Судно на волне» after "Пример" and "Расчет": the example's midship
+    // section came with "Пример"; "Расчет на волне" fills both cases, the charts
+    // and the stresses; the girder's I goes into every spacing of the vibration
+    // window's inertias as one undo step. A new "Расчет" empties the page.
+    void wavePageAndTheGirdersInertia()
+    {
+        TrimWindow* udif = calculatedExample();
+        Document& document = app->document();
+        QCOMPARE(document.strengthInput.girderMembers.cell(1, 1), std::string("140"));
+        click(udif, "WaveCalculateButton");
+        QVERIFY(shownErrors.isEmpty());
+        QVERIFY(document.strength.complete);
+        QVERIFY(document.strength.girder.present);
+        udif->pages()->setCurrentIndex(udif->pages()->count() - 1);
+        QCOMPARE(pointsShown(udif, "WaveMomGraph", 1), 21);
+        QVERIFY(labelText(udif, "WaveSummary").contains("Вершина волны на миделе: наибольший изгибающий момент"));
+
+        const std::string before = document.vibration.sectionInertia.cell(1, 1);
+        click(udif, "GirderInertiaButton");
+        for (int row = 1; row <= 20; ++row)
+            QCOMPARE(document.vibration.sectionInertia.cell(1, row), std::string("0,2375"));
+        app->session().undoStack().undo();
+        QCOMPARE(document.vibration.sectionInertia.cell(1, 1), before);
+        QCOMPARE(document.vibration.sectionInertia.cell(1, 20), std::string("0,042"));
+
+        click(udif, "SpeedButton8");
+        QVERIFY(!document.strength.complete);
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal

@@ -3,6 +3,7 @@
 #include "project/project_file.h"
 
 #include "common/file_io.h"
+#include "strength/hull_girder.h"
 #include "trim/data_files.h"
 #include "vibration/vibration_sheet.h"
 
@@ -51,6 +52,20 @@ void expectSameProject(const Project& loaded, const Project& saved)
     EXPECT_EQ(loaded.particulars.waterDensity, saved.particulars.waterDensity);
     EXPECT_TRUE(loaded.input == saved.input);
     EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
+    EXPECT_TRUE(loaded.strength == saved.strength);
+}
+
+// The strength input of the example with a cosine wave, a typed height and a
+// member whose name JSON has to escape.
+StrengthInput changedStrength()
+{
+    StrengthInput strength;
+    strength.waveHeight = "1,2";
+    strength.profile = WaveProfile::cosine;
+    strength.allowableStress = "160 ";
+    fillExampleGirder(strength.girderMembers);
+    strength.girderMembers.setCell(girderColumn::name, 12, "Комингс \"люка\"");
+    return strength;
 }
 
 std::string replaced(std::string bytes, const std::string& from, const std::string& to)
@@ -67,7 +82,12 @@ TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
     riverWithoutInertia.sectionInertia.reset();
     Project emptyWithoutShipType;
     writeInputHeaders(emptyWithoutShipType.input);
-    for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType}) {
+    Project withStrength = changed;
+    withStrength.strength = changedStrength();
+    Project withEmptyGirder = riverWithoutInertia;
+    withEmptyGirder.strength = StrengthInput{};
+    for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType,
+                                                            &withStrength, &withEmptyGirder}) {
         const std::filesystem::path path = directory.path() / "ship.json";
         saveProjectFile(path, *saved);
         expectSameProject(loadProjectFile(path), *saved);
@@ -150,6 +170,11 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
          " или null, в файле текст \"lake\""},
         {replaced(good, "    \"0,120\",\n", ""),
          "Файл проекта поврежден: «Моменты инерции сечений» (\"sectionInertia\") - строк 19 вместо 20"},
+        {replaced(good, "\n}\n", ",\n  \"strength\": {\"waveProfile\": \"sine\"}\n}\n"),
+         "Файл проекта поврежден: «Прочность» (\"strength\"), \"waveProfile\" - ожидается \"trochoid\" или "
+         "\"cosine\", в файле текст \"sine\""},
+        {replaced(good, "\n}\n", ",\n  \"strength\": {\"girder\": [[\"Палуба\", \"140\", \"3,5\"]]}\n}\n"),
+         "Файл проекта поврежден: «Прочность» (\"strength\"), \"girder\", строка 1 - ячеек 3 вместо 4"},
         {"{\"deep\": " + std::string(100000, '['),
          "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
         // A key given twice would mean either text: refused at the second

@@ -1,10 +1,12 @@
 // The example ship after "Пример" and "Расчет" on river water with z_g = 2 m, with tone I
 // computed in the vibration window, all four tones compared by both methods
-// and the Kumai estimate, as the content of a report.
+// and the Kumai estimate, and the strength check on the default wave with the
+// example's midship section, as the content of a report.
 #pragma once
 
 #include "common/number_text.h"
 #include "report/report_content.h"
+#include "strength/strength_calculation.h"
 #include "trim/trim_calculation.h"
 #include "vibration/beam_model.h"
 #include "vibration/kumai_estimate.h"
@@ -21,6 +23,8 @@ struct ExampleReport {
     VibrationSheet vibration;
     std::vector<ToneSummary> tones;
     double kumai = 0.0;
+    StrengthInput strengthInput;
+    StrengthSheet strength;
 
     ExampleReport()
     {
@@ -34,11 +38,15 @@ struct ExampleReport {
         computeVibration(trimmedHull(trim), particulars, vibration);
         tones = compareTones(trimmedHull(trim), particulars, vibration);
         kumai = kumaiTwoNodeFrequency(trim, particulars, vibration).perMinute;
+        fillExampleGirder(strengthInput.girderMembers);
+        runStrengthCalculation(trim, particulars, strengthInput, strength);
     }
 
     ReportContent content() const
     {
-        return {particulars, trim, &vibration, tones, kumai, {}, "пример.txt", "07.12.2026"};
+        ReportContent content{particulars, trim, &vibration, tones, kumai, {}, "пример.txt", "07.12.2026"};
+        content.strength = &strength;
+        return content;
     }
 };
 

@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -101,8 +102,10 @@ TEST_F(Report, ExampleShipIsANumberedA4ReportOfEveryPart)
           "Водоизмещение, метацентры и коэффициенты полноты", "Начальная остойчивость при средней осадке",
           "Метацентрическая высота, м"})
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
-    for (const char* expected : {"886,74", "Речное", "пример.txt", "07.12.2026", "19227,52", "886,76", "Замечаний нет",
-                                 "Частота", "кол/мин", "Кумаи", "(продолжение)", "Стр. 1 из "})
+    for (const char* expected :
+         {"886,74", "Речное", "пример.txt", "07.12.2026", "19227,52", "886,76", "Замечаний нет", "Частота", "кол/мин",
+          "Кумаи", "(продолжение)", "Стр. 1 из ", "10. Общая прочность: судно на волне", "Эквивалентный брус",
+          "Нейтральная ось z₀", "Напряжения в палубе и днище", "Вершина волны на миделе (перегиб)"})
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
     const std::string lastPage = "Стр. " + std::to_string(pages) + " из " + std::to_string(pages);
     EXPECT_NE(text->find(lastPage), std::string::npos) << lastPage;
@@ -175,13 +178,13 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     const fs::path file = dir / "расчет.xlsx";
     saveWorkbook(file, example.content());
     // Sheet names stand uncompressed in the zip's headers.
-    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet14.xml"), std::string::npos)
-        << "the summary, twelve tables and two of vibration";
+    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet19.xml"), std::string::npos)
+        << "the summary, twelve tables, two of vibration and four of the ship on the wave";
 
     const QJsonArray book = readBack(file);
     if (book.isEmpty())
         GTEST_SKIP() << "no Python with openpyxl to read the workbook back";
-    ASSERT_EQ(book.size(), 15);
+    ASSERT_EQ(book.size(), 19);
     EXPECT_EQ(book[0][0], QJsonValue("Сводка"));
     std::map<QString, std::vector<QJsonValue>> numbers;  // sheet: its cells that hold numbers
     std::size_t count = 0;
@@ -218,6 +221,14 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(numbers["Таблица удифферентовки"].front()[2], QJsonValue("General")) << "15-digit texts";
     EXPECT_EQ(numbers["Таблица вибрации"].front()[2], QJsonValue("0.0000"));
+    // The girder's I in cm²·m² stands among its summary's numbers, with the
+    // two decimals of its text.
+    std::vector<double> girder;
+    for (const QJsonValue& cell : numbers["Эквивалентный брус"])
+        girder.push_back(cell[1].toDouble());
+    EXPECT_NE(std::find(girder.begin(), girder.end(), parseNumber(formatF(example.strength.girder.inertia))),
+              girder.end());
+    EXPECT_FALSE(numbers["Перегиб"].empty());
 }
 
 // A typed text that is no number stays that text, an empty cell stays empty,

@@ -5,6 +5,7 @@
 #include "common/hull_frames.h"
 #include "report/report_document.h"
 #include "report/save_failure.h"
+#include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
 #include "widgets/drawing_application.h"
@@ -31,6 +32,12 @@ const QString remarksSection = "8. Замечания";
 const QString vibrationSection = "9. Вибрация корпуса";
 
 bool hasVibration(const ReportContent& content) { return content.vibration || !content.tones.empty(); }
+
+// The last section, numbered after the vibration when there is one.
+QString waveSection(const ReportContent& content)
+{
+    return hasVibration(content) ? "10. Общая прочность: судно на волне" : "9. Общая прочность: судно на волне";
+}
 
 ChartLook plainLook()
 {
@@ -86,6 +93,8 @@ void titlePage(ReportDocument& document, const ReportContent& content)
                                      trimTableSection, strengthSection, summarySection,      remarksSection};
     if (hasVibration(content))
         sections.push_back(vibrationSection);
+    if (content.strength)
+        sections.push_back(waveSection(content));
     document.contents(sections);
 }
 
@@ -211,6 +220,36 @@ void vibrationSections(ReportDocument& document, const ReportContent& content)
     }
 }
 
+// The ship on the wave, the rule's moments, the girder and the stresses, with
+// still water, hogging and sagging on one chart each.
+void strengthSections(ReportDocument& document, const ReportContent& content)
+{
+    if (!content.strength)
+        return;
+    const StrengthSheet& strength = *content.strength;
+    document.heading(waveSection(content));
+    document.captionedValues(waveLines(strength));
+    if (strength.ruleLoads.applies)
+        document.captionedValues(ruleLoadLines(strength));
+    else
+        document.paragraph(qText(strength.ruleLoads.reason) + ".");
+    ChartLook look = frameLook(0, frameCount - 1);
+    look.legend = true;
+    chartsWithPoints(document,
+                     {{strength.shearForceChart, look, "Перерезывающая сила: тихая вода, перегиб, прогиб, кН"},
+                      {strength.bendingMomentChart, look, "Изгибающий момент: тихая вода, перегиб, прогиб, кН·м"}},
+                     1, 200);
+    document.table(waveCaseTable(strength, WaveCase::hogging));
+    document.table(waveCaseTable(strength, WaveCase::sagging));
+    if (!strength.girder.present) {
+        document.paragraph("Связи эквивалентного бруса не заданы: напряжения не рассчитаны.");
+        return;
+    }
+    document.table(girderSumsTable(strength));
+    document.captionedValues(girderLines(strength));
+    document.table(stressesTable(strength));
+}
+
 }  // namespace
 
 int renderReport(QPagedPaintDevice& device, const ReportContent& content)
@@ -220,6 +259,7 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content)
     trimSections(document, content.trim);
     remarks(document, content.warnings);
     vibrationSections(document, content);
+    strengthSections(document, content);
     QString footer = "Расчет корпуса судна";
     if (!content.fileName.empty())
         footer += " · " + qText(content.fileName);

@@ -3,6 +3,7 @@
 // knows besides (the tones compared, the checks' remarks, the file and date).
 #pragma once
 
+#include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 #include "vibration/tone_summary.h"
@@ -23,6 +24,7 @@ struct ReportContent {
     std::vector<std::string> warnings;          // the remarks of the input and result checks, Russian
     std::string fileName;                       // of the project or data file, or empty
     std::string date;                           // as it is to be printed
+    const StrengthSheet* strength = nullptr;    // the strength check, when it completed
 };
 
 }  // namespace hullcalc

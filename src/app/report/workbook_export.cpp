@@ -4,6 +4,7 @@
 #include "common/file_io.h"
 #include "common/number_text.h"
 #include "report/save_failure.h"
+#include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
 
@@ -296,6 +297,24 @@ void writeSheets(lxw_workbook* workbook, const ReportContent& content)
     tableSheet(workbook, formats, "Перерезывающая сила", shearForceTable(trim.results));
     tableSheet(workbook, formats, "Изгибающий момент", bendingMomentTable(trim.results));
     vibrationSheets(workbook, formats, content);
+    if (const StrengthSheet* strength = content.strength) {
+        {
+            SheetWriter sheet(workbook, formats, "Судно на волне");
+            sheet.text("Общая прочность: судно на волне", formats.heading);
+            sheet.captionedValues(waveLines(*strength));
+            sheet.captionedValues(ruleLoadLines(*strength));
+        }
+        tableSheet(workbook, formats, "Перегиб", waveCaseTable(*strength, WaveCase::hogging));
+        tableSheet(workbook, formats, "Прогиб", waveCaseTable(*strength, WaveCase::sagging));
+        if (strength->girder.present) {
+            SheetWriter sheet(workbook, formats, "Эквивалентный брус");
+            sheet.table(girderSumsTable(*strength), false);
+            sheet.skip();
+            sheet.captionedValues(girderLines(*strength));
+            sheet.skip();
+            sheet.table(stressesTable(*strength), false);
+        }
+    }
 }
 
 struct WorkbookDeleter {

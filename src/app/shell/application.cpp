@@ -76,7 +76,8 @@ void Application::connectMainWindow()
 TrimWindow& Application::trimWindow()
 {
     if (!trimWindow_) {
-        trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack());
+        trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack(),
+                                                   document_.strengthInput, document_.strength);
         connectTrimWindow();
         showSessionState();
     }
@@ -122,6 +123,10 @@ void Application::connectTrimWindow()
         const ReportExtras extras = reportExtrasOf(document_);
         exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
     });
+    QObject::connect(trim, &TrimWindow::strengthInputEdited, session, &ProjectSession::markChanged);
+    // The girder of the midship section gives the vibration window its inertias.
+    QObject::connect(trim, &TrimWindow::sectionInertiaOffered, trim,
+                     [this](const QString& inertia) { vibrationWindow().setEverySectionInertia(inertia); });
     // Results follow the input: any change marks them outdated until the next
     // calculation, which the vibration window runs first when they are.
     QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);

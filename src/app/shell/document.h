@@ -3,6 +3,8 @@
 // the parts it shows.
 #pragma once
 
+#include "strength/strength_calculation.h"
+#include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
@@ -13,6 +15,8 @@ struct Document {
     ShipParticulars particulars;  // with the water density of the ship type
     TrimSheet trim;
     VibrationSheet vibration;
+    StrengthInput strengthInput;  // the wave, the allowable stress, the midship section
+    StrengthSheet strength;       // the ship on the wave, the girder, the stresses
 };
 
 }  // namespace hullcalc

@@ -142,10 +142,12 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
             document_.particulars.waterDensity = chosenDensity;
         if (project.sectionInertia)
             document_.vibration.sectionInertia = *project.sectionInertia;
+        document_.strengthInput = project.strength.value_or(StrengthInput{});
     }
     document_.trim.input = project.input;
     clearTrimResults(document_.trim);
     clearVibrationResults(document_.vibration);
+    clearStrengthResults(document_.strength);
     undo_.clear();
     otherChanges_ = false;
     calculated_ = false;
@@ -171,6 +173,7 @@ bool ProjectSession::saveTo(const QString& path, QWidget* parent)
     project.particulars = document_.particulars;
     project.input = document_.trim.input;
     project.sectionInertia = document_.vibration.sectionInertia;
+    project.strength = document_.strengthInput;
     if (!runAction(parent, [&] { saveProjectFile(toPath(path), project); }))
         return false;
     undo_.setClean();

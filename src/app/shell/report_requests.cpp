@@ -48,14 +48,17 @@ ReportExtras reportExtrasOf(const Document& document)
 ReportContent reportContentOf(const Document& document, const ReportExtras& extras, const QString& fileName)
 {
     const VibrationSheet* vibration = document.vibration.frequency.empty() ? nullptr : &document.vibration;
-    return {document.particulars,
-            document.trim,
-            vibration,
-            extras.tones,
-            extras.kumaiPerMinute,
-            extras.warnings,
-            fileName.toStdString(),
-            QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
+    ReportContent content{document.particulars,
+                          document.trim,
+                          vibration,
+                          extras.tones,
+                          extras.kumaiPerMinute,
+                          extras.warnings,
+                          fileName.toStdString(),
+                          QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
+    if (document.strength.complete)
+        content.strength = &document.strength;
+    return content;
 }
 
 void showReportPreview(QWidget* parent, const ReportContent& content)

@@ -3,6 +3,7 @@
 #include "trim/trim_window.h"
 
 #include "run/ship_run.h"
+#include "strength/strength_page_names.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
@@ -11,6 +12,7 @@
 #include "trim/trim_calculation.h"
 #include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
+#include "trim/wave_page.h"
 #include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
@@ -76,11 +78,14 @@ std::filesystem::path toPath(const QString& name) { return std::filesystem::path
 
 }  // namespace
 
-TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
+TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo,
+                       StrengthInput& strengthInput, StrengthSheet& strength, QWidget* parent)
     : QMainWindow(parent),
       sheet_(sheet),
       particulars_(particulars),
       undo_(undo),
+      strengthInput_(strengthInput),
+      strength_(strength),
       chooseFile_(&chooseWithDialog),
       mayDiscardChanges_([](QWidget*) { return true; })
 {
@@ -115,6 +120,13 @@ void TrimWindow::createCentralWidget()
     };
     pages_ = new TrimPages(sheet_, recordInputEdit, this);
     connectPageButtons();
+    // The ship on a wave follows the results: it starts from the still-water
+    // waterline and its moments, and a new calculation makes it stale.
+    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, pages_);
+    pages_->addTab(wavePage_, toQString(strengthPageNames::caption));
+    connect(wavePage_, &WavePage::sectionInertiaOffered, this, &TrimWindow::sectionInertiaOffered);
+    connect(wavePage_, &WavePage::inputEdited, this, &TrimWindow::strengthInputEdited);
+    connect(this, &TrimWindow::calculated, wavePage_, &WavePage::clearResults);
 
     // The page captions flow in rows above the pages, as many rows as the
     // window's width needs, so that the pages keep the whole width.
@@ -274,6 +286,7 @@ void TrimWindow::showEvent(QShowEvent* event)
 void TrimWindow::refreshViews()
 {
     pages_->refresh();
+    wavePage_->refresh();
     updateChecks();
     emit sheetChanged();
 }
@@ -468,7 +481,11 @@ void TrimWindow::fillExample()
 {
     if (!mayReplaceTables())
         return;
+    // The example ship comes with its midship section, as one undo step.
+    undo_.beginMacro("Пример");
     changeInput("Пример", [this] { fillExampleShip(sheet_.input); });
+    wavePage_->fillExampleGirder();
+    undo_.endMacro();
 }
 
 void TrimWindow::setRecentFiles(const QStringList& files)

@@ -1,10 +1,13 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its seventeen pages, the summary, the file menu and
-// the buttons that run the calculation and open the graph windows.
+// the trim calculation on its seventeen pages and the ship on a wave on the
+// last, the summary, the file menu and the buttons that run the calculation
+// and open the graph windows.
 #pragma once
 
 #include "widgets/chart_printing.h"
 
+#include "strength/strength_calculation.h"
+#include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
@@ -24,6 +27,7 @@ class DesignChecksPanel;
 struct Failure;
 class PageNavigator;
 class TrimPages;
+class WavePage;
 struct Warning;
 
 class TrimWindow : public QMainWindow {
@@ -32,7 +36,9 @@ class TrimWindow : public QMainWindow {
 public:
     // The window shows and edits `sheet`, reads the particulars when it
     // calculates, and records every change of the input tables on `undo`.
-    TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent = nullptr);
+    // `strengthInput` and `strength` are the page «Судно на волне».
+    TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, StrengthInput& strengthInput,
+               StrengthSheet& strength, QWidget* parent = nullptr);
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pages() const;
@@ -89,6 +95,10 @@ signals:
     // A trim calculation ran, whether it completed or stopped: results that
     // rest on the previous one are no longer valid.
     void calculated();
+    // «Судно на волне» offers the girder's I (m⁴) for the vibration window's inertias.
+    void sectionInertiaOffered(const QString& inertia);
+    // The strength input was edited.
+    void strengthInputEdited();
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.
     void particularToShow(const hullcalc::ParticularField* field);
@@ -135,7 +145,10 @@ private:
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
+    StrengthInput& strengthInput_;
+    StrengthSheet& strength_;
     TrimPages* pages_ = nullptr;
+    WavePage* wavePage_ = nullptr;
     PageNavigator* pageNavigator_ = nullptr;
     QAction* showIntermediate_ = nullptr;
     QAction* hideIntermediate_ = nullptr;

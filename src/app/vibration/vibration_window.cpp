@@ -361,6 +361,22 @@ void VibrationWindow::calculate()
     showError(this, failure.message, place);
 }
 
+void VibrationWindow::setEverySectionInertia(const QString& inertia)
+{
+    TextGrid before = sheet_.sectionInertia;
+    for (int row = 1; row < sheet_.sectionInertia.rowCount(); ++row)
+        sheet_.sectionInertia.setCell(1, row, inertia.toStdString());
+    if (sheet_.sectionInertia == before)
+        return;
+    undo_.push(new SnapshotCommand<TextGrid>("Момент инерции эквивалентного бруса", sheet_.sectionInertia,
+                                             std::move(before), sheet_.sectionInertia,
+                                             [this](const TextGrid& replaced) {
+                                                 inertia_->refresh();
+                                                 inertia_->selectDifferencesFrom(replaced);
+                                             }));
+    emit inputEdited();
+}
+
 void VibrationWindow::clearResults()
 {
     clearVibrationResults(sheet_);

@@ -60,6 +60,10 @@ public:
     // are emptied.
     void clearResults();
 
+    // The same moment of inertia (m⁴, typed text) in every spacing, as one
+    // undo step: the girder of the midship section taken along the hull.
+    void setEverySectionInertia(const QString& inertia);
+
 signals:
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.

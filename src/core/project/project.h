@@ -1,8 +1,10 @@
 // Everything the user typed for one ship, as a project file keeps it: the main
-// particulars and the ship type, the offsets and masses, the section inertias.
+// particulars and the ship type, the offsets and masses, the section inertias,
+// the strength check's input.
 #pragma once
 
 #include "common/text_grid.h"
+#include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
 
@@ -20,6 +22,9 @@ struct Project {
     // The vibration calculation's section moments of inertia, shaped as
     // VibrationSheet::sectionInertia; absent when the project has none.
     std::optional<TextGrid> sectionInertia;
+    // The strength check's wave, allowable stress and midship section; absent
+    // in projects written before it existed.
+    std::optional<StrengthInput> strength;
 };
 
 }  // namespace hullcalc

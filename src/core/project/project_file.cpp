@@ -5,6 +5,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/hull_frames.h"
+#include "strength/hull_girder.h"
 #include "vibration/vibration_sheet.h"
 
 #include <nlohmann/json.hpp>
@@ -32,6 +33,11 @@ constexpr std::string_view shipTypeKey = "shipType";
 constexpr std::string_view offsetsKey = "offsets";
 constexpr std::string_view massesKey = "masses";
 constexpr std::string_view sectionInertiaKey = "sectionInertia";
+constexpr std::string_view strengthKey = "strength";
+constexpr std::string_view waveHeightKey = "waveHeight";
+constexpr std::string_view waveProfileKey = "waveProfile";
+constexpr std::string_view allowableStressKey = "allowableStress";
+constexpr std::string_view girderKey = "girder";
 
 constexpr std::string_view seaShip = "sea";
 constexpr std::string_view riverShip = "river";
@@ -64,6 +70,30 @@ OrderedJson shipTypeOf(double waterDensity)
     if (waterDensity == riverWaterDensity)
         return riverShip;
     return nullptr;
+}
+
+// The strength input as an object: the wave, the allowable stress and the
+// girder's members up to the last row that holds anything, each row an array
+// of its four texts.
+OrderedJson strengthObject(const StrengthInput& strength)
+{
+    const TextGrid& members = strength.girderMembers;
+    int lastRow = 0;
+    for (int row = 1; row < members.rowCount(); ++row)
+        for (int column = 0; column < members.columnCount(); ++column)
+            if (!members.cell(column, row).empty())
+                lastRow = row;
+    OrderedJson rows = OrderedJson::array();
+    for (int row = 1; row <= lastRow; ++row) {
+        OrderedJson cells = OrderedJson::array();
+        for (int column = 0; column < members.columnCount(); ++column)
+            cells.push_back(members.cell(column, row));
+        rows.push_back(std::move(cells));
+    }
+    return {{waveHeightKey, strength.waveHeight},
+            {waveProfileKey, profileKey(strength.profile)},
+            {allowableStressKey, strength.allowableStress},
+            {girderKey, std::move(rows)}};
 }
 
 // --- Reading ---
@@ -394,6 +424,40 @@ void readSpacingTexts(const Json* value, const std::string& table, TextGrid& gri
             textAt(cells[static_cast<std::size_t>(spacing)], table + ", шпация «" + spacingLabel(spacing) + "»"));
 }
 
+StrengthInput readStrength(const Json& value)
+{
+    const std::string place = partPlace("Прочность", strengthKey);
+    if (!value.is_object())
+        refuseValue(place, "объект", &value);
+    StrengthInput strength;
+    if (const Json* height = member(value, waveHeightKey))
+        strength.waveHeight = textAt(*height, place + ", " + jsonString(waveHeightKey));
+    if (const Json* profile = member(value, waveProfileKey)) {
+        const std::string key = textAt(*profile, place + ", " + jsonString(waveProfileKey));
+        if (!profileFromKey(key, strength.profile))
+            refuseValue(place + ", " + jsonString(waveProfileKey), "\"trochoid\" или \"cosine\"", profile);
+    }
+    if (const Json* allowable = member(value, allowableStressKey))
+        strength.allowableStress = textAt(*allowable, place + ", " + jsonString(allowableStressKey));
+    if (const Json* rows = member(value, girderKey)) {
+        const std::string table = place + ", " + jsonString(girderKey);
+        if (!rows->is_array())
+            refuseValue(table, "массив", rows);
+        if (rows->size() > static_cast<std::size_t>(girderMemberRows))
+            refuseDamaged(table + " - строк " + std::to_string(rows->size()) + ", а их не больше "
+                          + std::to_string(girderMemberRows));
+        TextGrid& members = strength.girderMembers;
+        for (std::size_t row = 0; row < rows->size(); ++row) {
+            const std::string line = table + ", строка " + std::to_string(row + 1);
+            const Json& cells = sizedArray(&(*rows)[row], line, members.columnCount(), "ячеек");
+            for (int column = 0; column < members.columnCount(); ++column)
+                members.setCell(column, static_cast<int>(row) + 1,
+                                textAt(cells[static_cast<std::size_t>(column)], line));
+        }
+    }
+    return strength;
+}
+
 }  // namespace
 
 std::string projectFileBytes(const Project& project)
@@ -415,6 +479,8 @@ std::string projectFileBytes(const Project& project)
     };
     if (project.sectionInertia)
         document[std::string(sectionInertiaKey)] = spacingTexts(*project.sectionInertia);
+    if (project.strength)
+        document[std::string(strengthKey)] = strengthObject(*project.strength);
     return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + '\n';
 }
 
@@ -445,6 +511,8 @@ Project readProject(std::string_view bytes)
         readSpacingTexts(inertia, partPlace("Моменты инерции сечений", sectionInertiaKey), sheet.sectionInertia);
         project.sectionInertia = std::move(sheet.sectionInertia);
     }
+    if (const Json* strength = member(root, strengthKey); strength != nullptr && !strength->is_null())
+        project.strength = readStrength(*strength);
     return project;
 }
 

@@ -30,6 +30,9 @@ inline constexpr std::size_t maxProjectFileBytes = 1u << 20;
 //   "offsets": [ per frame 0..20: the texts of waterlines 1..10 ],
 //   "masses": [ one text per spacing 0-1..19-20 ],
 //   "sectionInertia": [ one text per spacing ]   (only when the project has them)
+//   "strength": {"waveHeight": "", "waveProfile": "trochoid" | "cosine",
+//                "allowableStress": "175", "girder": [ per member: [name, F, z, i] ]}
+//                                                (only when the project has it)
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;
 // a text that is not valid UTF-8 (no window makes one) gets U+FFFD in place of

@@ -6,6 +6,7 @@
 #include "common/error.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "strength/strength_calculation.h"
 #include "trim/curves_of_form.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
@@ -13,6 +14,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <optional>
 
 namespace hullcalc {
@@ -261,6 +263,98 @@ Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
     };
 }
 
+Json frameValue(double value, int frame) { return {{"value", value}, {"frame", frame}}; }
+
+Json waveCaseJson(const WaveBalance& balance)
+{
+    namespace wave = waveFrameColumn;
+    const auto perFrame = [&](int column) { return columnValues(balance.frames, column, 1, frameCount); };
+    return {
+        {"mean_draft", balance.meanDraft},
+        {"forward_draft", balance.forwardDraft},
+        {"aft_draft", balance.aftDraft},
+        {"volume", balance.volume},
+        {"centre_of_buoyancy", balance.centreOfBuoyancy},
+        {"iterations", balance.iterations},
+        {"elevation", perFrame(wave::elevation)},
+        {"local_draft", perFrame(wave::localDraft)},
+        {"section_area", perFrame(wave::sectionArea)},
+        {"buoyancy", columnValues(balance.table, trim::buoyancy, 1, spacingCount)},
+        {"load", columnValues(balance.table, trim::load, 1, spacingCount)},
+        {"shear_force", perFrame(wave::shearForce)},
+        {"bending_moment", perFrame(wave::bendingMoment)},
+        {"wave_shear_force", perFrame(wave::waveShearForce)},
+        {"wave_bending_moment", perFrame(wave::waveBendingMoment)},
+        {"largest_shear_force", frameValue(balance.largestShearForce, balance.largestShearFrame)},
+        {"largest_bending_moment", frameValue(balance.largestMoment, balance.largestMomentFrame)},
+    };
+}
+
+Json girderJson(const StrengthInput& input, const HullGirder& girder)
+{
+    Json members = Json::array();
+    const TextGrid& grid = input.girderMembers;
+    for (int row = 1; row < grid.rowCount(); ++row)
+        if (!grid.cell(girderColumn::area, row).empty() || !grid.cell(girderColumn::height, row).empty())
+            members.push_back({{"name", grid.cell(girderColumn::name, row)},
+                               {"area", number(grid, girderColumn::area, row)},
+                               {"height", number(grid, girderColumn::height, row)},
+                               {"own_inertia", number(grid, girderColumn::ownInertia, row)}});
+    return {
+        {"members", members},
+        {"area", girder.area},
+        {"neutral_axis", girder.neutralAxis},
+        {"inertia", girder.inertia},
+        {"inertia_m4", girder.inertiaM4()},
+        {"deck_modulus", girder.deckModulus},
+        {"bottom_modulus", girder.bottomModulus},
+    };
+}
+
+Json stressesJson(const StrengthSheet& strength)
+{
+    static constexpr std::array<const char*, loadCaseCount> keys = {"still_water", "hogging", "sagging"};
+    Json cases = Json::array();
+    for (std::size_t c = 0; c < keys.size(); ++c) {
+        const GirderStress& stress = strength.stresses[c];
+        cases.push_back({{"case", keys[c]},
+                         {"frame", stress.frame},
+                         {"bending_moment", stress.moment},
+                         {"deck", stress.deckStress},
+                         {"bottom", stress.bottomStress},
+                         {"margin_percent", stress.margin},
+                         {"exceeded", stress.exceeded}});
+    }
+    return {{"allowable", strength.allowableStress}, {"cases", cases}};
+}
+
+Json ruleLoadsJson(const RuleWaveLoads& loads)
+{
+    if (!loads.applies)
+        return {{"applies", false}, {"reason", loads.reason}};
+    return {{"applies", true},
+            {"wave_coefficient", loads.waveCoefficient},
+            {"block_coefficient", loads.blockCoefficient},
+            {"hogging_moment", loads.hoggingMoment},
+            {"sagging_moment", loads.saggingMoment}};
+}
+
+// The strength check's keys, null where it was not asked for or did not complete.
+void addStrengthJson(const ShipRun& run, Json& result)
+{
+    const StrengthSheet* strength = run.strength && run.strength->complete ? &*run.strength : nullptr;
+    result["wave"] = strength ? Json{{"profile", profileKey(strength->wave.profile)},
+                                     {"height", strength->wave.height},
+                                     {"length", strength->wave.length},
+                                     {"hogging", waveCaseJson(strength->hogging)},
+                                     {"sagging", waveCaseJson(strength->sagging)}}
+                              : Json(nullptr);
+    const bool girder = strength && strength->girder.present && run.ship.strength;
+    result["girder"] = girder ? girderJson(*run.ship.strength, strength->girder) : Json(nullptr);
+    result["stresses"] = girder ? stressesJson(*strength) : Json(nullptr);
+    result["rule_loads"] = strength ? ruleLoadsJson(strength->ruleLoads) : Json(nullptr);
+}
+
 Json resultObject(const ShipRun& run)
 {
     const TrimSheet& sheet = run.trim.sheet;
@@ -271,7 +365,7 @@ Json resultObject(const ShipRun& run)
     Json tones = Json::array();
     for (const ToneRun& tone : run.tones)
         tones.push_back(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
-    return {
+    Json result = {
         {"input_file", orNull(run.inputFile)},
         {"error", run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr)},
         {"message", run.failure ? Json(firstLine(userMessage(run.failure->message))) : Json(nullptr)},
@@ -292,6 +386,8 @@ Json resultObject(const ShipRun& run)
         {"stability", stabilityJson(sheet.stability)},
         {"vibration", tones},
     };
+    addStrengthJson(run, result);
+    return result;
 }
 
 // Indented by four blanks a level, as the document has always been; a text

@@ -49,9 +49,10 @@ Ship shipOf(const Project& project)
     ship.input = project.input;
     if (project.sectionInertia)
         ship.sectionInertia = *project.sectionInertia;
+    ship.strength = project.strength;
     return ship;
 }
 
-Project projectOf(const Ship& ship) { return {ship.particulars, ship.input, ship.sectionInertia}; }
+Project projectOf(const Ship& ship) { return {ship.particulars, ship.input, ship.sectionInertia, ship.strength}; }
 
 }  // namespace hullcalc

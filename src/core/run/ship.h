@@ -7,10 +7,12 @@
 #include "common/hull_frames.h"
 #include "common/text_grid.h"
 #include "project/project.h"
+#include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace hullcalc {
 
@@ -22,6 +24,8 @@ struct Ship {
     // The section moments of inertia, m⁴, shaped as VibrationSheet::sectionInertia
     // (spacing row i, column 1), headers included.
     TextGrid sectionInertia{2, spacingCount + 1};
+    // The strength check's input; absent when the check is not asked for.
+    std::optional<StrengthInput> strength;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "strength/strength_page_names.h"
 #include "trim/trim_calculation.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
@@ -103,6 +104,28 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
     return run;
 }
 
+namespace {
+
+// The strength check on the trim run: its failure is placed at the member
+// cell at fault when one is; the stresses above the allowable are warnings.
+std::optional<RunFailure> runStrength(ShipRun& run)
+{
+    const StrengthInput& input = *run.ship.strength;
+    StrengthSheet& strength = run.strength.emplace();
+    try {
+        runStrengthCalculation(run.trim.sheet, run.ship.particulars, input, strength);
+    } catch (const std::exception& e) {
+        if (const auto* cell = dynamic_cast<const CellError*>(&e); cell && &cell->grid() == &input.girderMembers)
+            return RunFailure{e.what(), {girderCellLocation(input.girderMembers, *cell), {}}};
+        return runFailureOf(e, run.trim.sheet);
+    }
+    for (const std::string& warning : strength.warnings)
+        run.trim.warnings.push_back(Warning{warning});
+    return std::nullopt;
+}
+
+}  // namespace
+
 ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai)
 {
     ShipRun run;
@@ -111,6 +134,9 @@ ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai)
     run.failure = run.trim.failure;
     if (run.failure)
         return run;
+    if (run.ship.strength)
+        if ((run.failure = runStrength(run)))
+            return run;
     for (const int tone : tones) {
         const ToneRun& computed = run.tones.emplace_back(runTone(run.ship, run.trim, tone));
         if (computed.failure) {

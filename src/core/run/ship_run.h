@@ -6,6 +6,7 @@
 
 #include "run/failure_place.h"
 #include "run/ship.h"
+#include "strength/strength_calculation.h"
 #include "trim/design_checks.h"
 #include "trim/trim_sheet.h"
 #include "vibration/tone_summary.h"
@@ -82,6 +83,9 @@ struct ShipRun {
     TrimRun trim;
     std::vector<ToneRun> tones;  // those attempted: none after a failed trim calculation
     std::optional<KumaiEstimate> kumai;
+    // The strength check, run after the trim calculation when the ship holds
+    // its input; complete only when it ran to its end.
+    std::optional<StrengthSheet> strength;
     std::optional<RunFailure> failure;  // the first
 };
 

@@ -3,6 +3,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "strength/strength_summary.h"
 #include "trim/curves_of_form.h"
 #include "vibration/beam_model.h"
 
@@ -125,6 +126,51 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     }
 }
 
+// A table whose captions and row labels are words: columns padded by
+// characters, not bytes, the labels left-aligned and as wide as the longest.
+void printCaptionedTable(std::ostream& out, const std::string& title, const TextGrid& grid)
+{
+    std::size_t characters = 0;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        std::size_t count = 0;
+        for (const char c : grid.cell(0, row))
+            count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        characters = std::max(characters, count);
+    }
+    out << title << '\n';
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        out << padded(grid.cell(0, row), characters, true);
+        for (int column = 1; column < grid.columnCount(); ++column)
+            out << ' ' << padded(grid.cell(column, row), 13);
+        out << '\n';
+    }
+    out << '\n';
+}
+
+void printEntries(std::ostream& out, const std::vector<SummaryEntry>& entries)
+{
+    for (const SummaryEntry& entry : entries)
+        out << entry.caption << ": " << entry.value << '\n';
+}
+
+// The ship on the wave, the girder and the stresses, as the page shows them.
+void printStrength(std::ostream& out, const StrengthSheet& strength)
+{
+    out << "\nСудно на волне\n";
+    printEntries(out, waveSummary(strength));
+    out << '\n';
+    printCaptionedTable(out, "Вершина волны на миделе (перегиб)", strength.hogging.frames);
+    printCaptionedTable(out, "Подошва волны на миделе (прогиб)", strength.sagging.frames);
+    printEntries(out, ruleLoadSummary(strength));
+    if (!strength.girder.present)
+        return;
+    out << '\n';
+    printCaptionedTable(out, "Эквивалентный брус", strength.girder.sums);
+    printEntries(out, girderSummary(strength));
+    out << '\n';
+    printCaptionedTable(out, "Напряжения", stressTable(strength));
+}
+
 // The curves of form, one line per waterline, each value to three decimals
 // (the coefficients to four) where the table keeps 15 digits; in two blocks,
 // the dimensions and then the ratios, to fit a page's width.
@@ -175,6 +221,8 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     if (!sheet.stability.verticalCentreOfGravity.empty())
         for (const StabilityLine& line : stabilityLines)
             out << line.caption << ' ' << sheet.stability.*line.text << '\n';
+    if (run.strength && run.strength->complete)
+        printStrength(out, *run.strength);
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else

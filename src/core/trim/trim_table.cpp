@@ -13,64 +13,6 @@ namespace {
 
 constexpr double gravity = gravityAcceleration;
 
-void fillTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
-               const ShipParticulars& particulars, const DesignWaterline& waterline, TextGrid& table)
-{
-    const TextGrid& areas = iteration.designSectionAreas;
-    const int lastFrame = table.rowCount() - 1;    // frame rows 1..21; row 21 also holds totals
-    const int lastSpacing = table.rowCount() - 2;  // spacings 1..20
-    const double halfSpacing = frameSpacing / 2;
-    const auto value = [&](int c, int row) { return cellValue(table, c, row); };
-
-    for (int i = 1; i <= lastFrame; ++i)
-        table.setCell(column::sectionArea, i, areas.cell(i, 1));
-
-    setGeneral(table, column::areaSum, lastFrame, waterline.volume);
-    for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, column::areaSum, i, cellValue(areas, i, 1) + cellValue(areas, i + 1, 1));
-
-    // Weight of one cubic metre of the water, kN.
-    const double rhoG = gravity * particulars.waterDensity;
-    for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, column::buoyancy, i, value(column::areaSum, i) * rhoG * halfSpacing);
-    double totalBuoyancy = 0.0;
-    for (int i = 1; i <= lastSpacing; ++i)
-        totalBuoyancy += value(column::buoyancy, i);
-    setGeneral(table, column::buoyancy, lastFrame, totalBuoyancy);
-
-    for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, column::weight, i, cellValue(input.masses, 1, i) * gravity);
-    double totalWeight = 0.0;
-    for (int i = 1; i <= lastSpacing; ++i)
-        totalWeight += value(column::weight, i);
-    setGeneral(table, column::weight, lastFrame, totalWeight);
-
-    for (int i = 1; i <= lastSpacing; ++i)
-        setGeneral(table, column::load, i, value(column::weight, i) - value(column::buoyancy, i));
-
-    table.setCell(column::shearForce, 1, "0");
-    for (int i = 2; i <= lastFrame; ++i)
-        setGeneral(table, column::shearForce, i, value(column::shearForce, i - 1) + value(column::load, i - 1));
-
-    // The moment is the integral of the uncorrected shear force.
-    table.setCell(column::shearIntegral, 1, "0");
-    for (int i = 2; i <= lastFrame; ++i)
-        setGeneral(
-            table, column::shearIntegral, i,
-            (value(column::shearIntegral, i - 1) + value(column::shearForce, i - 1)) + value(column::shearForce, i));
-
-    // What is left at the stern is the closure error; it is taken out linearly,
-    // none at the bow and all of it at the stern.
-    const double shearClosure = value(column::shearForce, lastFrame);
-    for (int i = 1; i <= lastFrame; ++i)
-        setGeneral(table, column::correctedShear, i,
-                   value(column::shearForce, i) - (i - 1) * shearClosure / spacingCount);
-    const double momentClosure = value(column::shearIntegral, lastFrame);
-    for (int i = 1; i <= lastFrame; ++i)
-        setGeneral(table, column::correctedMoment, i,
-                   (value(column::shearIntegral, i) - (i - 1) * momentClosure / spacingCount) * halfSpacing);
-}
-
 void fillResultTables(TrimTable& results)
 {
     const TextGrid& table = results.table;
@@ -121,6 +63,63 @@ void drawResults(TrimTable& results)
 
 }  // namespace
 
+void fillLoadTable(const TextGrid& areas, const TextGrid& masses, double volume, double frameSpacing,
+                   double waterDensity, TextGrid& table)
+{
+    const int lastFrame = table.rowCount() - 1;    // frame rows 1..21; row 21 also holds totals
+    const int lastSpacing = table.rowCount() - 2;  // spacings 1..20
+    const double halfSpacing = frameSpacing / 2;
+    const auto value = [&](int c, int row) { return cellValue(table, c, row); };
+
+    for (int i = 1; i <= lastFrame; ++i)
+        table.setCell(column::sectionArea, i, areas.cell(i, 1));
+
+    setGeneral(table, column::areaSum, lastFrame, volume);
+    for (int i = 1; i <= lastSpacing; ++i)
+        setGeneral(table, column::areaSum, i, cellValue(areas, i, 1) + cellValue(areas, i + 1, 1));
+
+    // Weight of one cubic metre of the water, kN.
+    const double rhoG = gravity * waterDensity;
+    for (int i = 1; i <= lastSpacing; ++i)
+        setGeneral(table, column::buoyancy, i, value(column::areaSum, i) * rhoG * halfSpacing);
+    double totalBuoyancy = 0.0;
+    for (int i = 1; i <= lastSpacing; ++i)
+        totalBuoyancy += value(column::buoyancy, i);
+    setGeneral(table, column::buoyancy, lastFrame, totalBuoyancy);
+
+    for (int i = 1; i <= lastSpacing; ++i)
+        setGeneral(table, column::weight, i, cellValue(masses, 1, i) * gravity);
+    double totalWeight = 0.0;
+    for (int i = 1; i <= lastSpacing; ++i)
+        totalWeight += value(column::weight, i);
+    setGeneral(table, column::weight, lastFrame, totalWeight);
+
+    for (int i = 1; i <= lastSpacing; ++i)
+        setGeneral(table, column::load, i, value(column::weight, i) - value(column::buoyancy, i));
+
+    table.setCell(column::shearForce, 1, "0");
+    for (int i = 2; i <= lastFrame; ++i)
+        setGeneral(table, column::shearForce, i, value(column::shearForce, i - 1) + value(column::load, i - 1));
+
+    // The moment is the integral of the uncorrected shear force.
+    table.setCell(column::shearIntegral, 1, "0");
+    for (int i = 2; i <= lastFrame; ++i)
+        setGeneral(
+            table, column::shearIntegral, i,
+            (value(column::shearIntegral, i - 1) + value(column::shearForce, i - 1)) + value(column::shearForce, i));
+
+    // What is left at the stern is the closure error; it is taken out linearly,
+    // none at the bow and all of it at the stern.
+    const double shearClosure = value(column::shearForce, lastFrame);
+    for (int i = 1; i <= lastFrame; ++i)
+        setGeneral(table, column::correctedShear, i,
+                   value(column::shearForce, i) - (i - 1) * shearClosure / spacingCount);
+    const double momentClosure = value(column::shearIntegral, lastFrame);
+    for (int i = 1; i <= lastFrame; ++i)
+        setGeneral(table, column::correctedMoment, i,
+                   (value(column::shearIntegral, i) - (i - 1) * momentClosure / spacingCount) * halfSpacing);
+}
+
 TrimTable::TrimTable()
     : loadChart(singleSeriesChart("Нагрузка на шпацию", colours::purple, SeriesKind::Bar)),
       shearForceChart(singleSeriesChart("Перерезывающая сила", colours::blue)),
@@ -142,7 +141,8 @@ void writeTrimTableHeaders(TrimTable& results)
 void buildTrimTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
                     const ShipParticulars& particulars, const DesignWaterline& waterline, TrimTable& results)
 {
-    fillTable(input, iteration, frameSpacing, particulars, waterline, results.table);
+    fillLoadTable(iteration.designSectionAreas, input.masses, waterline.volume, frameSpacing, particulars.waterDensity,
+                  results.table);
     fillResultTables(results);
     writeSummary(iteration, particulars, waterline, results);
     drawResults(results);

@@ -83,6 +83,15 @@ struct TrimTable {
     bool operator==(const TrimTable&) const = default;
 };
 
+// The trim table's columns 1 to 9 from the sectional areas on a waterline (row
+// 1, frame rows 1..21 across, m²), the masses per spacing (column 1, t) and
+// the volume V (m³): buoyancy and weight per spacing, the load, and the shear
+// force and bending moment integrated from the bow with their closure errors
+// spread linearly over the 20 spacings. Still water and the ship on a wave
+// share it, so both are summed in the same way.
+void fillLoadTable(const TextGrid& areas, const TextGrid& masses, double volume, double frameSpacing,
+                   double waterDensity, TextGrid& table);
+
 // Spacing labels down the loads, frame labels down the shear force and moment.
 void writeTrimTableHeaders(TrimTable& results);
 

@@ -1,0 +1,257 @@
+#include "trim/wave_page.h"
+
+#include "common/number_text.h"
+#include "strength/strength_page_names.h"
+#include "strength/strength_summary.h"
+#include "widgets/chart_view.h"
+#include "widgets/error_display.h"
+#include "widgets/grid_view.h"
+#include "widgets/qt_text.h"
+#include "widgets/snapshot_command.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace hullcalc {
+
+namespace names = strengthPageNames;
+
+namespace {
+
+QString entriesText(const std::vector<SummaryEntry>& entries)
+{
+    QStringList lines;
+    for (const SummaryEntry& entry : entries)
+        lines << toQString(entry.caption) + ": " + toQString(entry.value);
+    return lines.join('\n');
+}
+
+ChartLook alongTheHull(const QString& yTitle)
+{
+    ChartLook look;
+    look.legend = true;
+    look.xTitle = "Шпангоут";
+    look.yTitle = yTitle;
+    look.frameAxis = std::pair{0, frameCount - 1};
+    return look;
+}
+
+}  // namespace
+
+WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim,
+                   const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
+    : QWidget(parent), input_(input), results_(results), trim_(trim), particulars_(particulars), undo_(undo)
+{
+    setObjectName(toQString(names::page));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto* contents = new QWidget(scroll);
+    auto* layout = new QVBoxLayout(contents);
+    layout->addWidget(createWaveBar());
+
+    summary_ = new QLabel(contents);
+    summary_->setObjectName(toQString(names::summary));
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(summary_);
+
+    for (auto [grid, name, caption] :
+         {std::tuple{&results_.hogging.frames, names::hoggingTable, "Вершина волны на миделе (перегиб)"},
+          std::tuple{&results_.sagging.frames, names::saggingTable, "Подошва волны на миделе (прогиб)"}}) {
+        layout->addWidget(new QLabel(caption, contents));
+        auto* view = new GridView(*grid, GridLook{70, 22, false}, contents);
+        view->setObjectName(toQString(name));
+        view->setMinimumHeight(300);
+        grids_.push_back(view);
+        layout->addWidget(view);
+    }
+    for (auto [chart, name, unit] : {std::tuple{&results_.shearForceChart, names::shearForceChart, "N, кН"},
+                                     std::tuple{&results_.bendingMomentChart, names::bendingMomentChart, "M, кН·м"}}) {
+        auto* view = new ChartView(*chart, alongTheHull(unit), contents);
+        view->setObjectName(toQString(name));
+        view->setMinimumHeight(320);
+        charts_.push_back(view);
+        layout->addWidget(view);
+    }
+    layout->addWidget(createGirderBox());
+    scroll->setWidget(contents);
+    refresh();
+}
+
+QWidget* WavePage::createWaveBar()
+{
+    auto* bar = new QWidget(this);
+    auto* layout = new QGridLayout(bar);
+    waveHeight_ = new QLineEdit(bar);
+    waveHeight_->setObjectName(toQString(names::waveHeight));
+    waveHeight_->setPlaceholderText("L/20");
+    // No design wave heights of the river classes could be confirmed from a
+    // rules text: the user types the height the rules of the ship's class give.
+    waveHeight_->setToolTip(
+        "Высота волны от подошвы до вершины; пусто: L/20. Для речных судов введите "
+        "расчетную высоту волны класса судна по правилам");
+    profile_ = new QComboBox(bar);
+    profile_->setObjectName(toQString(names::waveProfile));
+    profile_->addItems({"трохоида", "косинусоида"});
+    allowable_ = new QLineEdit(bar);
+    allowable_->setObjectName(toQString(names::allowableStress));
+    allowable_->setToolTip("Допускаемое напряжение при общем изгибе по правилам и стали судна");
+    auto* calculateButton = new QPushButton("Расчет на волне", bar);
+    calculateButton->setObjectName(toQString(names::calculate));
+    layout->addWidget(new QLabel("Высота волны h, м", bar), 0, 0);
+    layout->addWidget(waveHeight_, 0, 1);
+    layout->addWidget(new QLabel("Профиль волны", bar), 0, 2);
+    layout->addWidget(profile_, 0, 3);
+    layout->addWidget(new QLabel("Допускаемое напряжение, МПа", bar), 1, 0);
+    layout->addWidget(allowable_, 1, 1);
+    layout->addWidget(calculateButton, 1, 3);
+
+    connect(waveHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        input_.waveHeight = text.toStdString();
+        emit inputEdited();
+    });
+    connect(allowable_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        input_.allowableStress = text.toStdString();
+        emit inputEdited();
+    });
+    connect(profile_, &QComboBox::activated, this, [this](int index) {
+        input_.profile = index == 0 ? WaveProfile::trochoid : WaveProfile::cosine;
+        emit inputEdited();
+    });
+    connect(calculateButton, &QPushButton::clicked, this, &WavePage::calculate);
+    return bar;
+}
+
+QWidget* WavePage::createGirderBox()
+{
+    auto* box = new QGroupBox(toQString(names::girderCaption) + " (сечение по миделю)", this);
+    auto* layout = new QVBoxLayout(box);
+    auto* buttons = new QHBoxLayout;
+    auto* example = new QPushButton("Пример сечения", box);
+    example->setObjectName(toQString(names::exampleGirder));
+    auto* toVibration = new QPushButton("I → моменты инерции вибрации", box);
+    toVibration->setObjectName(toQString(names::inertiaToVibration));
+    buttons->addWidget(example);
+    buttons->addWidget(toVibration);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    connect(example, &QPushButton::clicked, this, &WavePage::fillExampleGirder);
+    connect(toVibration, &QPushButton::clicked, this, &WavePage::sendInertiaToVibration);
+
+    members_ = new GridView(input_.girderMembers, GridLook{90, 22, true}, box);
+    members_->setObjectName(toQString(names::girderMembers));
+    members_->setMinimumHeight(260);
+    // An edit of the members is an undo step of the document and a change to save.
+    members_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
+        TextGrid before = input_.girderMembers;
+        change();
+        if (input_.girderMembers == before)
+            return;
+        undo_.push(new SnapshotCommand<TextGrid>(description, input_.girderMembers, std::move(before),
+                                                 input_.girderMembers, [this](const TextGrid& replaced) {
+                                                     members_->refresh();
+                                                     members_->selectDifferencesFrom(replaced);
+                                                 }));
+        emit inputEdited();
+    });
+    layout->addWidget(members_);
+
+    auto* sums = new GridView(results_.girder.sums, GridLook{80, 22, false}, box);
+    sums->setObjectName(toQString(names::girderSums));
+    sums->setMinimumHeight(200);
+    grids_.push_back(sums);
+    layout->addWidget(sums);
+    girderSummary_ = new QLabel(box);
+    girderSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(girderSummary_);
+    auto* stresses = new GridView(stresses_, GridLook{100, 22, false}, box);
+    stresses->setObjectName(toQString(names::stresses));
+    stresses->setMinimumHeight(110);
+    grids_.push_back(stresses);
+    layout->addWidget(stresses);
+    return box;
+}
+
+void WavePage::calculate()
+{
+    try {
+        runStrengthCalculation(trim_, particulars_, input_, results_);
+    } catch (const CellError& e) {
+        refresh();
+        showError(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
+        return;
+    } catch (const Error& e) {
+        refresh();
+        showError(this, toQString(e.what()));
+        return;
+    }
+    refresh();
+}
+
+void WavePage::fillExampleGirder()
+{
+    TextGrid before = input_.girderMembers;
+    hullcalc::fillExampleGirder(input_.girderMembers);
+    undo_.push(new SnapshotCommand<TextGrid>("Пример сечения", input_.girderMembers, std::move(before),
+                                             input_.girderMembers, [this](const TextGrid& replaced) {
+                                                 members_->refresh();
+                                                 members_->selectDifferencesFrom(replaced);
+                                             }));
+    emit inputEdited();
+}
+
+void WavePage::sendInertiaToVibration()
+{
+    if (!results_.girder.present) {
+        showError(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
+        return;
+    }
+    emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));
+}
+
+void WavePage::clearResults()
+{
+    clearStrengthResults(results_);
+    refresh();
+}
+
+void WavePage::showSummary()
+{
+    if (!results_.complete) {
+        summary_->setText("Расчет на волне не выполнен");
+        girderSummary_->clear();
+        return;
+    }
+    QString text = entriesText(waveSummary(results_)) + '\n' + entriesText(ruleLoadSummary(results_));
+    for (const std::string& warning : results_.warnings)
+        text += "\nПредупреждение: " + toQString(warning);
+    summary_->setText(text);
+    girderSummary_->setText(results_.girder.present ? entriesText(girderSummary(results_))
+                                                    : "Связи эквивалентного бруса не заданы");
+}
+
+void WavePage::refresh()
+{
+    waveHeight_->setText(toQString(input_.waveHeight));
+    allowable_->setText(toQString(input_.allowableStress));
+    profile_->setCurrentIndex(input_.profile == WaveProfile::trochoid ? 0 : 1);
+    stresses_ = results_.complete && results_.girder.present ? stressTable(results_) : TextGrid(8, loadCaseCount + 1);
+    members_->refresh();
+    for (GridView* grid : grids_)
+        grid->refresh();
+    for (ChartView* chart : charts_)
+        chart->refresh();
+    showSummary();
+}
+
+}  // namespace hullcalc

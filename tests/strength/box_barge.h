@@ -1,0 +1,45 @@
+// A wall-sided box barge 75 × 11 m (every offset 5,5 m) of 990 t in 20 equal
+// spacings with XG 0 on river water: in still water it floats at V/(L·B) =
+// 990/825 = 1,2 m on an even keel with no load, shear force or moment.
+#pragma once
+
+#include "common/number_text.h"
+#include "strength/strength_calculation.h"
+#include "trim/trim_calculation.h"
+#include "trim/trim_fixture.h"
+
+namespace hullcalc {
+
+class BoxBarge : public ExampleShip {
+protected:
+    BoxBarge()
+    {
+        for (int row = 1; row <= frameCount; ++row)
+            for (int column = 1; column <= waterlineCount; ++column)
+                sheet.input.offsets.setCell(column, row, "5,5");
+        for (int row = 1; row <= spacingCount; ++row)
+            sheet.input.masses.setCell(1, row, "49,5");
+        particulars.designDisplacement = "990";
+        particulars.centreOfGravity = "0";
+    }
+
+    // The still-water calculation, then the strength check on a wave of height h.
+    void runOnWave(WaveProfile profile, const std::string& height)
+    {
+        runTrimCalculation(sheet, particulars);
+        input.profile = profile;
+        input.waveHeight = height;
+        runStrengthCalculation(sheet, particulars, input, strength);
+    }
+
+    // The corrected bending moment at midship (frame 10), kN·m.
+    double midshipMoment(const WaveBalance& balance) const
+    {
+        return parseNumber(balance.frames.cell(waveFrameColumn::bendingMoment, 11));
+    }
+
+    StrengthInput input;
+    StrengthSheet strength;
+};
+
+}  // namespace hullcalc

@@ -1,0 +1,100 @@
+// The stresses of the girder against the allowable, the charts of the three
+// cases, and a strength check asked for before any trim calculation.
+#include "box_barge.h"
+#include "error_of.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace hullcalc {
+namespace {
+
+// The four-plate box of the girder test (I = 0,44625 m⁴, z₀ = 1,375 m in a
+// hull 3 m deep), on the barge of 3,5 m depth raised to H = 3 m; the barge on
+// a cosine wave of 1 m carries M = ±15 123 kN·m at midship (see the balancing
+// test), so σ_deck = 15 123/0,274615 kPa = 55,07 MPa and σ_bottom = −15 123/
+// 0,324545 kPa = −46,60 MPa in hogging; the margin to 175 MPa is
+// (175 − 55,07)/175 = 68,53 %.
+TEST_F(BoxBarge, StressesAgainstTheAllowable)
+{
+    particulars.depth = "3";
+    const char* rows[][4] = {{"Палуба", "800", "3", ""},
+                             {"Борт", "300", "1,5", "225"},
+                             {"Борт", "300", "1,5", "225"},
+                             {"Днище", "1000", "0", "0"}};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            input.girderMembers.setCell(column, row + 1, rows[row][column]);
+    runOnWave(WaveProfile::cosine, "1");
+
+    const GirderStress& hogging = strength.stresses[1];
+    EXPECT_EQ(hogging.frame, 10);
+    EXPECT_NEAR(hogging.deckStress, 55.07, 0.06);
+    EXPECT_NEAR(hogging.bottomStress, -46.60, 0.05);
+    EXPECT_NEAR(hogging.margin, 68.53, 0.04);
+    EXPECT_FALSE(hogging.exceeded);
+    EXPECT_NEAR(strength.stresses[2].deckStress, -55.07, 0.06);
+    EXPECT_NEAR(strength.stresses[0].moment, 0.0, 0.01);  // no load in still water
+    EXPECT_TRUE(strength.warnings.empty());
+
+    input.allowableStress = "50";
+    runStrengthCalculation(sheet, particulars, input, strength);
+    EXPECT_TRUE(strength.stresses[1].exceeded);
+    EXPECT_NEAR(strength.stresses[1].margin, (50 - 55.07) / 50 * 100, 0.15);
+    ASSERT_EQ(strength.warnings.size(), 2u);
+    EXPECT_EQ(strength.warnings[0],
+              "Вершина волны на миделе: напряжение 55,1 МПа на шпангоуте 10 шп больше допускаемого 50 МПа");
+}
+
+// Still water, hogging and sagging on one chart each; a river ship gets no
+// rule series, and the charts hold the frame tables' values.
+TEST_F(BoxBarge, ChartsHoldTheThreeCases)
+{
+    runOnWave(WaveProfile::cosine, "1");
+    ASSERT_EQ(strength.bendingMomentChart.series.size(), 5u);
+    EXPECT_TRUE(strength.bendingMomentChart.series[3].points().empty()) << "no rule for a river ship";
+    ASSERT_EQ(strength.shearForceChart.series.size(), 3u);
+    EXPECT_NEAR(strength.bendingMomentChart.series[1].points().at(10).y, midshipMoment(strength.hogging), 1e-9);
+    EXPECT_NEAR(strength.bendingMomentChart.series[2].points().at(10).y, midshipMoment(strength.sagging), 1e-9);
+    EXPECT_FALSE(strength.ruleLoads.applies);
+    EXPECT_FALSE(strength.girder.present);  // no members typed: no stresses
+}
+
+// A sea-going box barge 100 × 15 m at 1,2 m (V = 1800 m³, 1845 t, C_b = 1):
+// C = 10,75 − 2^1,5 = 7,921573 and M_hog = 190·C·100²·15·1·10⁻³ = 225 764,8
+// kN·m. With no still-water moment the rule series is M_hog times the
+// distribution factor: 1 at midship, (1 − 0,9)/0,35 at frame 2, 0,9 L from
+// the aft end.
+TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
+{
+    particulars.length = "100";
+    particulars.breadth = "15";
+    particulars.frameSpacing = "5";
+    particulars.designDisplacement = "1845";
+    particulars.waterDensity = seaWaterDensity;
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= waterlineCount; ++column)
+            sheet.input.offsets.setCell(column, row, "7,5");
+    for (int row = 1; row <= spacingCount; ++row)
+        sheet.input.masses.setCell(1, row, "92,25");
+    runOnWave(WaveProfile::cosine, "1");
+    ASSERT_TRUE(strength.ruleLoads.applies);
+    EXPECT_NEAR(strength.ruleLoads.blockCoefficient, 1.0, 1e-6);
+    const double hogging = 190 * (10.75 - std::pow(2.0, 1.5)) * 100 * 100 * 15 * 1e-3;
+    EXPECT_NEAR(strength.ruleLoads.hoggingMoment, hogging, 1e-3 * hogging);
+    const std::vector<ChartPoint>& rule = strength.bendingMomentChart.series[3].points();
+    ASSERT_EQ(rule.size(), 21u);
+    EXPECT_NEAR(rule[10].y, hogging, 1e-3 * hogging);
+    EXPECT_NEAR(rule[2].y, hogging * 0.1 / 0.35, 1e-3 * hogging);
+    EXPECT_NEAR(rule[0].y, 0.0, 1.0);
+}
+
+TEST_F(BoxBarge, StrengthNeedsACompleteTrimCalculation)
+{
+    EXPECT_EQ(errorOf([&] { runStrengthCalculation(sheet, particulars, input, strength); }),
+              "Сначала выполните расчет удифферентовки на тихой воде");
+}
+
+}  // namespace
+}  // namespace hullcalc
