@@ -331,7 +331,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     if (const auto profile = lastValueOf(parser, table.waveProfile)) {
         WaveProfile parsed = WaveProfile::trochoid;
         if (!profileFromKey(*profile, parsed))
-            throw UsageError("--wave-profile: " + echoed(*profile) + " is neither trochoid nor cosine");
+            throw UsageError("--wave-profile: " + echoedName(*profile) + " is neither trochoid nor cosine");
         options.waveProfile = parsed;
     }
     options.girderFile = lastValueOf(parser, table.girder);
