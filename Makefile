@@ -3,6 +3,11 @@
 
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
+# Where ccache is installed, objects are shared between checkouts in other
+# folders (a clean clone, CI): paths below the checkout are hashed relative to it.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= true
+
 all: build
 
 deps:
