@@ -2,6 +2,7 @@
 // the dump of what the windows show, failures named at their cause, several
 // input files in one call, the data files and the printed charts.
 #include "cli/cli.h"
+#include "cli_outcome.h"
 #include "qt_json_printers.h"
 #include "test_directory.h"
 #include "trim/data_files.h"
@@ -24,22 +25,6 @@ namespace hullcalc {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // A command line and what it should report: the message (or its start) and
 // the place it names.

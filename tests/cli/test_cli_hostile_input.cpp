@@ -2,6 +2,7 @@
 // status and a message (never an abort, which would end this test program
 // too), writes nothing it should not and keeps every user file.
 #include "cli/cli.h"
+#include "cli_outcome.h"
 #include "project/project_file.h"
 #include "test_directory.h"
 
@@ -20,22 +21,6 @@ namespace hullcalc {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class CliHostileInput : public testing::Test {
 protected:
