@@ -20,6 +20,7 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -129,10 +130,18 @@ std::pair<std::vector<int>, bool> tonesOf(const py::object& tones)
     throw py::value_error("tones must be None, a tone 1..4 or \"all\", not " + py::repr(tones).cast<std::string>());
 }
 
-py::object calculate(ScriptedShip& ship, const py::object& tones)
+py::object calculate(ScriptedShip& ship, const py::object& tones, std::optional<bool> strength)
 {
     const auto [toneList, withKumai] = tonesOf(tones);
     Ship input = ship.ship();
+    // As hullcalc-cli: a project's strength input runs the check by itself;
+    // --strength runs it on the defaults where the ship holds none.
+    if (strength.value_or(input.strength.has_value())) {
+        if (!input.strength)
+            input.strength.emplace();
+    } else {
+        input.strength.reset();
+    }
     std::optional<RunFailure> failure;
     nlohmann::json document;
     {
@@ -285,13 +294,19 @@ for a cell that holds no number; writing NaN over a number empties the cell.)")
             arraySetter(&ScriptedShip::inertias, spacingShape),
             "Section moments of inertia of the hull girder in the 20 spacings from the bow, m⁴, as the vibration "
             "window takes them.")
-        .def("calculate", &calculate, "tones"_a = py::none(), R"(Runs the calculation, as hullcalc-cli does.
+        .def("calculate", &calculate, "tones"_a = py::none(), "strength"_a = py::none(),
+             R"(Runs the calculation, as hullcalc-cli does.
 
 The checks of the input, the trim calculation (Bonjean scale, hydrostatic
 curves, design waterline, load, shear force and bending moment), the checks of
 its results and, for tones=1..4, the vibration of that tone by the energy
 method and the beam model; tones="all" computes tones I to IV and Kumai's
-estimate of tone I. The ship is not changed. Other threads run meanwhile.
+estimate of tone I. strength=True adds the longitudinal strength check
+(result.wave, girder, stresses, rule_loads) as hullcalc-cli --strength does,
+with the strength input of the ship's project or, where it holds none, a
+trochoid of height L/20, the allowable stress 175 MPa and no girder;
+strength=None runs it only for a project that holds its input, False never.
+The ship is not changed. Other threads run meanwhile.
 
 Returns a Result. Raises CalculationError (with its place and the partial
 result) when the calculation stops, ValueError for another tones argument or
@@ -325,6 +340,29 @@ inertias are the defaults (the example ship's). A project without a ship type
 is a river ship, as hullcalc-cli computes it. Raises FileError.)");
 }
 
+// A part of the result document as dicts, with its lists of numbers per frame
+// or per spacing as arrays (null → NaN); None where the part is null.
+py::object withArrays(const nlohmann::json& value)
+{
+    if (value.is_array() && !value.empty() && std::all_of(value.begin(), value.end(), [](const nlohmann::json& item) {
+            return item.is_number() || item.is_null();
+        }))
+        return numberArray(value);
+    if (value.is_array()) {
+        py::list list;
+        for (const nlohmann::json& item : value)
+            list.append(withArrays(item));
+        return list;
+    }
+    if (value.is_object()) {
+        py::dict dict;
+        for (const auto& [key, item] : value.items())
+            dict[py::str(key)] = withArrays(item);
+        return dict;
+    }
+    return toPython(value);
+}
+
 void defineResult(py::module_& m)
 {
     const auto member = [](const char* key) {
@@ -332,6 +370,9 @@ void defineResult(py::module_& m)
     };
     const auto array = [](const char* key) {
         return [key](const CalculationResult& result) { return numberArray(result.document().at(key)); };
+    };
+    const auto part = [](const char* key) {
+        return [key](const CalculationResult& result) { return withArrays(result.document().at(key)); };
     };
     py::class_<CalculationResult>(m, "Result", R"(What one calculation found.
 
@@ -388,6 +429,56 @@ Abscissae from midship, positive to the bow.)")
                                "vertical_centre_of_gravity z_g, centre_of_buoyancy_height Zc, "
                                "transverse_metacentre KM, longitudinal_metacentre KML, metacentric_height h, "
                                "longitudinal_metacentric_height H; None values without z_g.")
+        .def_property_readonly("wave", part("wave"),
+                               R"(The ship balanced on a wave as long as the ship (Судно на волне), a dict;
+None without the strength check (calculate(strength=True)):
+
+    profile, height, length   "trochoid" or "cosine", h and λ, m
+    hogging, sagging          the crest, or the trough, at midship
+                              (Вершина / Подошва волны на миделе), each a dict:
+        mean_draft, forward_draft, aft_draft   m, without the wave
+        volume, centre_of_buoyancy             V, m³, and XC, m
+        iterations                             Newton steps
+        elevation, local_draft, section_area,
+        shear_force, bending_moment,
+        wave_shear_force, wave_bending_moment  arrays of 21 values, frames
+                                               0 (bow) to 20; m, m², kN, kN·m
+        buoyancy, load                         arrays of 20 values per spacing, kN
+        largest_shear_force, largest_bending_moment
+                                               dicts of value and frame
+
+The wave parts are N − N_sw and M − M_sw; every key in docs/json-schema.md.)")
+        .def_property_readonly("girder", part("girder"),
+                               R"(The equivalent girder of the midship section (Эквивалентный брус), a dict;
+None without the strength check or without members:
+
+    members          list of dicts: name, area F (cm²), height z (m),
+                     own_inertia i (cm²·m²)
+    area             ΣF, cm²
+    neutral_axis     z₀ = ΣFz/ΣF, m
+    inertia          I = ΣFz² + Σi − z₀²·ΣF, cm²·m²; inertia_m4 the same in m⁴
+    deck_modulus     W = I/(H − z₀), m³; bottom_modulus W = I/z₀, m³)")
+        .def_property_readonly("stresses", part("stresses"),
+                               R"(The stresses at the deck and the bottom against the allowable, a dict; None
+where girder is None:
+
+    allowable   the allowable stress, MPa
+    cases       list of 3 dicts, case "still_water", "hogging", "sagging":
+                frame of the case's largest |M|, bending_moment there (kN·m),
+                deck = M/W_deck and bottom = −M/W_bottom (MPa, positive in
+                tension), margin_percent, exceeded)")
+        .def_property_readonly("rule_loads", part("rule_loads"),
+                               R"(The wave moments of IACS UR S11 for sea-going ships of 90 to 500 m, a dict;
+None without the strength check:
+
+    applies                  False for a river ship or another length, with
+                             reason (Russian) saying why
+    wave_coefficient         C
+    block_coefficient        C_b of the still-water waterline
+    hogging_moment           +190·C·L²·B·C_b·10⁻³ kN·m at midship
+    sagging_moment           −110·C·L²·B·(C_b + 0,7)·10⁻³ kN·m at midship
+    minimum_section_modulus  the least midship section modulus at deck and
+                             keel, C·L²·B·(C_b + 0,7)·10⁻⁶ m³)")
         .def_property_readonly(
             "warnings",
             [](const CalculationResult& result) {

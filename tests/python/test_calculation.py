@@ -182,3 +182,57 @@ def test_threads_give_what_a_loop_gives():
         same_ship = list(pool.map(lambda _: ship.calculate(tones=2).to_json(), range(8)))
     assert in_threads == in_loop
     assert len(set(same_ship)) == 1
+
+
+def test_strength_check_of_the_example_ship():
+    result = hullcalc.example().calculate(strength=True)
+    assert json.loads(result.to_json()) == cli_document("--strength")
+    wave = result.wave
+    assert wave["profile"] == "trochoid"
+    assert wave["height"] == pytest.approx(75.0 / 20)  # L/20 of the 75 m example
+    hogging = wave["hogging"]["bending_moment"]
+    sagging = wave["sagging"]["bending_moment"]
+    assert isinstance(hogging, np.ndarray) and hogging.shape == (21,)
+    assert wave["hogging"]["buoyancy"].shape == (20,)
+    # The crest at midship lifts the middle and bends the hull up, the trough
+    # lets it sag: the midship (frame 10) moments have opposite signs, and each
+    # is the still-water moment plus its wave part.
+    assert hogging[10] * sagging[10] < 0
+    for case in ("hogging", "sagging"):
+        assert np.allclose(wave[case]["wave_bending_moment"] + result.bending_moment, wave[case]["bending_moment"],
+                           atol=0.02)
+    # A river ship of 75 m: outside the rule on both counts; no girder was typed.
+    assert result.rule_loads["applies"] is False
+    assert "речного судна" in result.rule_loads["reason"]
+    assert "minimum_section_modulus" not in result.rule_loads
+    assert result.girder is None and result.stresses is None
+    # Without strength=True the example holds no strength input: no check.
+    plain = hullcalc.example().calculate()
+    assert plain.wave is None and plain.rule_loads is None
+
+
+def test_project_with_a_girder_runs_the_strength_check(tmp_path):
+    # The four-plate box, summed by hand: ΣF = 800 + 2·300 + 1000 = 2400 cm²,
+    # ΣFz = 800·3 + 2·300·1,5 = 3300 cm²·m, so z₀ = 1,375 m; ΣFz² = 7200 + 1350
+    # = 8550 and Σi = 450 cm²·m², I = 9000 − 1,375²·2400 = 4462,5 cm²·m²
+    # = 0,44625 m⁴.
+    path = tmp_path / "ship.hullcalc"
+    hullcalc.example().save(path)
+    project = json.loads(path.read_text(encoding="utf-8"))
+    project["strength"] = {"waveHeight": "1", "waveProfile": "cosine", "allowableStress": "175",
+                           "girder": [["Палуба", "800", "3", "0"], ["Борт", "300", "1,5", "225"],
+                                      ["Борт", "300", "1,5", "225"], ["Днище", "1000", "0", "0"]]}
+    path.write_text(json.dumps(project, ensure_ascii=False), encoding="utf-8")
+    ship = hullcalc.load(path)
+    result = ship.calculate()  # the project's strength input runs the check
+    girder = result.girder
+    assert len(girder["members"]) == 4
+    assert girder["neutral_axis"] == pytest.approx(1.375, abs=1e-12)
+    assert girder["inertia_m4"] == pytest.approx(0.44625, abs=1e-12)
+    depth = ship.particulars["depth"]
+    assert girder["deck_modulus"] == pytest.approx(0.44625 / (depth - 1.375), rel=1e-12)
+    assert girder["bottom_modulus"] == pytest.approx(0.44625 / 1.375, rel=1e-12)
+    assert [case["case"] for case in result.stresses["cases"]] == ["still_water", "hogging", "sagging"]
+    hogging = result.stresses["cases"][1]
+    assert hogging["deck"] == pytest.approx(hogging["bending_moment"] / girder["deck_modulus"] / 1000, abs=0.01)
+    assert ship.calculate(strength=False).wave is None

@@ -21,6 +21,16 @@ TEST(RuleWaveLoads, MidshipMomentsOfA150mShip)
     EXPECT_NEAR(loads.saggingMoment, -799653, 1);
 }
 
+// The same ship, worked by hand: Z_min = C·L²·B·(C_b + 0,7)·10⁻⁶
+//   = 8,912883·22 500·25·1,45·10⁻⁶ = 8,912883·815 625·10⁻⁶ = 7,26957 m³.
+TEST(RuleWaveLoads, MinimumSectionModulusOfA150mShip)
+{
+    const RuleWaveLoads loads = computeRuleWaveLoads(150, 25, 0.75, true);
+    EXPECT_NEAR(loads.minimumSectionModulus, 7.2696, 1e-4);
+    EXPECT_NEAR(ruleMinimumSectionModulus(loads.waveCoefficient, 150, 25, 0.75), 7.2696, 1e-4);
+    EXPECT_EQ(computeRuleWaveLoads(75, 11, 0.8, true).minimumSectionModulus, 0.0) << "no rule, no modulus";
+}
+
 // C is continuous at 300 and 350 m and falls to 10,75 − 1 = 9,75 at 500 m.
 TEST(RuleWaveLoads, WaveCoefficientAcrossTheLengths)
 {

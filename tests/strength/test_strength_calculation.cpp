@@ -90,6 +90,46 @@ TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
     EXPECT_NEAR(rule[0].y, 0.0, 1.0);
 }
 
+// The sea-going barge above (Z_min = C·L²·B·(C_b + 0,7)·10⁻⁶ = 7,921573·100²·
+// 15·1,7·10⁻⁶ = 2,0200 m³) with the four-plate box of the stress test, whose
+// smaller modulus is the deck's 0,274615 m³: short of the rule. Ten times
+// every area and own inertia keeps z₀ and makes W ten times larger, 2,746 m³:
+// the rule is met.
+TEST_F(BoxBarge, GirderModulusIsComparedWithTheRulesMinimum)
+{
+    particulars.length = "100";
+    particulars.breadth = "15";
+    particulars.frameSpacing = "5";
+    particulars.designDisplacement = "1845";
+    particulars.depth = "3";
+    particulars.waterDensity = seaWaterDensity;
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= waterlineCount; ++column)
+            sheet.input.offsets.setCell(column, row, "7,5");
+    for (int row = 1; row <= spacingCount; ++row)
+        sheet.input.masses.setCell(1, row, "92,25");
+    const auto typeGirder = [&](int scale) {
+        const double rows[][3] = {{800, 3, 0}, {300, 1.5, 225}, {300, 1.5, 225}, {1000, 0, 0}};
+        for (int row = 0; row < 4; ++row) {
+            input.girderMembers.setCell(0, row + 1, "Связь");
+            input.girderMembers.setCell(1, row + 1, formatF(rows[row][0] * scale));
+            input.girderMembers.setCell(2, row + 1, formatF(rows[row][1]));
+            input.girderMembers.setCell(3, row + 1, formatF(rows[row][2] * scale));
+        }
+    };
+    input.allowableStress = "1000";  // only the modulus may warn
+    typeGirder(1);
+    runOnWave(WaveProfile::cosine, "1");
+    EXPECT_NEAR(strength.ruleLoads.minimumSectionModulus, 2.0200, 1e-4);
+    ASSERT_EQ(strength.warnings.size(), 1u);
+    EXPECT_EQ(strength.warnings[0], "Момент сопротивления миделевого сечения 0,2746 м³ меньше требуемого IACS 2,02 м³");
+
+    typeGirder(10);
+    runOnWave(WaveProfile::cosine, "1");
+    EXPECT_NEAR(strength.girder.deckModulus, 2.74615, 1e-4);
+    EXPECT_TRUE(strength.warnings.empty());
+}
+
 TEST_F(BoxBarge, StrengthNeedsACompleteTrimCalculation)
 {
     EXPECT_EQ(errorOf([&] { runStrengthCalculation(sheet, particulars, input, strength); }),

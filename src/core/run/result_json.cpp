@@ -336,7 +336,8 @@ Json ruleLoadsJson(const RuleWaveLoads& loads)
             {"wave_coefficient", loads.waveCoefficient},
             {"block_coefficient", loads.blockCoefficient},
             {"hogging_moment", loads.hoggingMoment},
-            {"sagging_moment", loads.saggingMoment}};
+            {"sagging_moment", loads.saggingMoment},
+            {"minimum_section_modulus", loads.minimumSectionModulus}};
 }
 
 // The strength check's keys, null where it was not asked for or did not complete.

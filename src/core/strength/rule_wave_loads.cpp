@@ -34,6 +34,21 @@ double ruleMomentDistribution(double fromAft, double length)
     return (1.0 - s) / 0.35;
 }
 
+// Z_min = f1·k·C1·L²·B·(C_b + 0,7)·10⁻⁶ m³ with the wave coefficient C1 as
+// above, f1 = 1 for unrestricted service and k = 1 for mild steel (higher
+// tensile steels take k below 1, services restricted to short voyages or
+// sheltered water f1 below 1): the IACS requirement for the minimum midship
+// section modulus as D. G. M. Watson, «Practical Ship Design», chapter 10
+// «Structural design», section 10.2 «Longitudinal strength», p. 290, quotes
+// it. The factor 10⁻⁶ turns the product, in cm³, into m³.
+double ruleMinimumSectionModulus(double waveCoefficient, double length, double breadth, double blockCoefficient)
+{
+    constexpr double serviceFactor = 1.0;   // f1, unrestricted service
+    constexpr double materialFactor = 1.0;  // k, mild steel
+    return serviceFactor * materialFactor * waveCoefficient * length * length * breadth * (blockCoefficient + 0.7)
+           * 1e-6;
+}
+
 RuleWaveLoads computeRuleWaveLoads(double length, double breadth, double blockCoefficient, bool seaGoing)
 {
     RuleWaveLoads loads;
@@ -54,6 +69,7 @@ RuleWaveLoads computeRuleWaveLoads(double length, double breadth, double blockCo
     const double base = loads.waveCoefficient * length * length * breadth * 1e-3;
     loads.hoggingMoment = 190.0 * base * blockCoefficient;
     loads.saggingMoment = -110.0 * base * (blockCoefficient + 0.7);
+    loads.minimumSectionModulus = ruleMinimumSectionModulus(loads.waveCoefficient, length, breadth, blockCoefficient);
     return loads;
 }
 

@@ -5,6 +5,7 @@
 #include "common/number_text.h"
 #include "trim/waterline_interpolation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hullcalc {
@@ -159,6 +160,13 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& partic
                                          + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
                                          + roundedText(sheet.allowableStress, 1) + " МПа");
         }
+        // The rule's modulus holds at the deck and at the keel alike, so the
+        // smaller of the girder's two moduli decides.
+        const double smallerModulus = std::min(sheet.girder.deckModulus, sheet.girder.bottomModulus);
+        if (sheet.ruleLoads.applies && smallerModulus < sheet.ruleLoads.minimumSectionModulus)
+            sheet.warnings.push_back("Момент сопротивления миделевого сечения " + roundedText(smallerModulus, 4)
+                                     + " м³ меньше требуемого IACS "
+                                     + roundedText(sheet.ruleLoads.minimumSectionModulus, 4) + " м³");
     }
     drawCharts(trim.results, particulars, sheet);
     sheet.complete = true;

@@ -59,6 +59,7 @@ std::vector<SummaryEntry> ruleLoadSummary(const StrengthSheet& sheet)
         {"IACS UR S11: коэффициент общей полноты Cb", formatFixed(r.blockCoefficient, 3)},
         {"IACS UR S11: волновой момент, перегиб, кН·м", formatF(r.hoggingMoment)},
         {"IACS UR S11: волновой момент, прогиб, кН·м", formatF(r.saggingMoment)},
+        {"IACS: наименьший момент сопротивления миделевого сечения, м³", formatFixed(r.minimumSectionModulus, 4)},
     };
 }
 
