@@ -126,7 +126,7 @@ TEST_F(BoxBarge, WavesAndHullsThatCannotBeBalancedAreRefused)
     EXPECT_EQ(errorOf([&] { runOnWave(WaveProfile::trochoid, "-1"); }),
               "Высота волны -1 м вне диапазона 0 – λ/π = 23,873 м при длине волны 75 м");
     EXPECT_EQ(errorOf([&] { runOnWave(WaveProfile::cosine, "1.5"); }),
-              "Высота волны: '1.5' is not a valid floating point value");
+              "Высота волны: Не число: «1.5» (десятичный разделитель — запятая)");
 }
 
 // An empty height is L/20 (3,75 m for the 75 m barge).

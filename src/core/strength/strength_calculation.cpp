@@ -100,7 +100,7 @@ double designWaveHeight(const StrengthInput& input, double length)
     try {
         return parseNumber(input.waveHeight);
     } catch (const Error& e) {
-        throw Error(std::string("Высота волны: ") + e.what());
+        throw Error("Высота волны: " + userMessage(e.what()));
     }
 }
 
@@ -134,7 +134,7 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& partic
         try {
             sheet.allowableStress = parseNumber(input.allowableStress);
         } catch (const Error& e) {
-            throw Error(std::string("Допускаемое напряжение: ") + e.what());
+            throw Error("Допускаемое напряжение: " + userMessage(e.what()));
         }
         if (!(sheet.allowableStress > 0.0))
             throw Error("Допускаемое напряжение должно быть положительным");
