@@ -61,12 +61,8 @@ TEST_F(BoxBarge, ChartsHoldTheThreeCases)
     EXPECT_FALSE(strength.girder.present);  // no members typed: no stresses
 }
 
-// A sea-going box barge 100 × 15 m at 1,2 m (V = 1800 m³, 1845 t, C_b = 1):
-// C = 10,75 − 2^1,5 = 7,921573 and M_hog = 190·C·100²·15·1·10⁻³ = 225 764,8
-// kN·m. With no still-water moment the rule series is M_hog times the
-// distribution factor: 1 at midship, (1 − 0,9)/0,35 at frame 2, 0,9 L from
-// the aft end.
-TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
+// A sea-going box barge of 100 × 15 m, spacings of 5 m and 92,25 t each.
+void makeSeaGoingBarge(TrimSheet& sheet, ShipParticulars& particulars)
 {
     particulars.length = "100";
     particulars.breadth = "15";
@@ -78,6 +74,16 @@ TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
             sheet.input.offsets.setCell(column, row, "7,5");
     for (int row = 1; row <= spacingCount; ++row)
         sheet.input.masses.setCell(1, row, "92,25");
+}
+
+// A sea-going box barge 100 × 15 m at 1,2 m (V = 1800 m³, 1845 t, C_b = 1):
+// C = 10,75 − 2^1,5 = 7,921573 and M_hog = 190·C·100²·15·1·10⁻³ = 225 764,8
+// kN·m. With no still-water moment the rule series is M_hog times the
+// distribution factor: 1 at midship, (1 − 0,9)/0,35 at frame 2, 0,9 L from
+// the aft end.
+TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
+{
+    makeSeaGoingBarge(sheet, particulars);
     runOnWave(WaveProfile::cosine, "1");
     ASSERT_TRUE(strength.ruleLoads.applies);
     EXPECT_NEAR(strength.ruleLoads.blockCoefficient, 1.0, 1e-6);
@@ -97,17 +103,8 @@ TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
 // the rule is met.
 TEST_F(BoxBarge, GirderModulusIsComparedWithTheRulesMinimum)
 {
-    particulars.length = "100";
-    particulars.breadth = "15";
-    particulars.frameSpacing = "5";
-    particulars.designDisplacement = "1845";
+    makeSeaGoingBarge(sheet, particulars);
     particulars.depth = "3";
-    particulars.waterDensity = seaWaterDensity;
-    for (int row = 1; row <= frameCount; ++row)
-        for (int column = 1; column <= waterlineCount; ++column)
-            sheet.input.offsets.setCell(column, row, "7,5");
-    for (int row = 1; row <= spacingCount; ++row)
-        sheet.input.masses.setCell(1, row, "92,25");
     const auto typeGirder = [&](int scale) {
         const double rows[][3] = {{800, 3, 0}, {300, 1.5, 225}, {300, 1.5, 225}, {1000, 0, 0}};
         for (int row = 0; row < 4; ++row) {
