@@ -55,7 +55,8 @@ void expectWarnings(TrimSheet& sheet, ShipParticulars& particulars, const std::v
 // the middle of spacing i, 37,5 − (i − 1/2)·3,75 m) is −3,72015 m, with 500 t
 // in spacing 3-4 (x = 24,375 m) (−3,72015·886,7447 + 457,9756·24,375)/1344,7203
 // = 5,84830 m; the limit 0,005·75 = 0,375 m; 20·ΔL = 75,074 and 75,076 m are
-// 0,099 % and 0,101 % off L; 9·ΔT = 2,25 m reaches T, 1,8 m does not.
+// 0,099 % and 0,101 % off L; 9·ΔT = 2,25 m reaches T, 1,8 m does not; H
+// 3,5 m is typed above T.
 TEST_F(ExampleShip, InputWarnings)
 {
     const auto offset = [](const char* text) {
@@ -107,6 +108,16 @@ TEST_F(ExampleShip, InputWarnings)
          set(&ShipParticulars::waterlineSpacing, "0,2"),
          {on("Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния 9·ΔT = 1,8 м ниже осадки T = 2,25 м",
              &ShipParticulars::waterlineSpacing)}},
+        // The deck at H = T is awash, not under water; T on the base line is
+        // no draft at all.
+        {"depth equal to the draft", set(&ShipParticulars::depth, "2,25"), {}},
+        {"depth below the draft",
+         set(&ShipParticulars::depth, "2,24"),
+         {on("Высота борта H = 2,24 м меньше осадки T = 2,25 м: палуба ниже ватерлинии", &ShipParticulars::depth)}},
+        {"draft on the base line",
+         set(&ShipParticulars::draft, "0"),
+         {on("Осадка T = 0 м не выше основной линии: ватерлинии таблицы ординат лежат от 0 м вверх",
+             &ShipParticulars::draft)}},
         {"texts that are not numbers are left to the calculation",
          [](TrimSheet& s, ShipParticulars& p) {
              s.input.offsets.setCell(5, 10, "-5.0");

@@ -100,20 +100,37 @@ void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<W
                                          &ShipParticulars::frameSpacing));
 }
 
-// The heights the calculation builds, the top one by the same repeated addition.
-void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<Warning>& warnings)
+// The heights the calculation builds, the top one by the same repeated
+// addition: the draft lies among the waterlines of the offsets table, from the
+// base line to the top one, and below the deck.
+void checkDraftAgainstWaterlinesAndDepth(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
-    const auto draft = positiveParticular(particulars, &ShipParticulars::draft);
-    if (!draft || !positiveParticular(particulars, &ShipParticulars::waterlineSpacing))
+    const auto draft = particularNumber(particulars, &ShipParticulars::draft);
+    if (!draft)
         return;
-    WaterlineHeights z{};
-    buildWaterlineHeights(particulars, z);
-    const double top = z[waterlineCount];
-    if (top >= *draft)
+    if (!(*draft > 0.0)) {
+        warnings.push_back(particularWarning("Осадка T = " + shownNumber(*draft)
+                                                 + " м не выше основной линии: ватерлинии таблицы ординат лежат от 0 м "
+                                                   "вверх",
+                                             &ShipParticulars::draft));
         return;
-    warnings.push_back(particularWarning("Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния 9·ΔT = "
-                                             + shownNumber(top) + " м ниже осадки T = " + shownNumber(*draft) + " м",
-                                         &ShipParticulars::waterlineSpacing));
+    }
+    if (positiveParticular(particulars, &ShipParticulars::waterlineSpacing)) {
+        WaterlineHeights z{};
+        buildWaterlineHeights(particulars, z);
+        const double top = z[waterlineCount];
+        if (top < *draft)
+            warnings.push_back(
+                particularWarning("Ватерлинии таблицы ординат не доходят до осадки: верхняя ватерлиния "
+                                  "9·ΔT = "
+                                      + shownNumber(top) + " м ниже осадки T = " + shownNumber(*draft) + " м",
+                                  &ShipParticulars::waterlineSpacing));
+    }
+    const auto depth = particularNumber(particulars, &ShipParticulars::depth);
+    if (depth && *depth < *draft)
+        warnings.push_back(particularWarning("Высота борта H = " + shownNumber(*depth) + " м меньше осадки T = "
+                                                 + shownNumber(*draft) + " м: палуба ниже ватерлинии",
+                                             &ShipParticulars::depth));
 }
 
 void checkOffsets(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
@@ -303,11 +320,18 @@ std::vector<Warning> checkNumberTexts(const InputTables& input)
     return warnings;
 }
 
+std::vector<Warning> checkDraft(const ShipParticulars& particulars)
+{
+    std::vector<Warning> warnings;
+    guarded([&] { checkDraftAgainstWaterlinesAndDepth(particulars, warnings); });
+    return warnings;
+}
+
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
 {
     std::vector<Warning> warnings;
     guarded([&] { checkLengthAgainstSpacing(particulars, warnings); });
-    guarded([&] { checkWaterlinesReachDraft(particulars, warnings); });
+    guarded([&] { checkDraftAgainstWaterlinesAndDepth(particulars, warnings); });
     guarded([&] { checkOffsets(particulars, input, warnings); });
     guarded([&] { checkMasses(particulars, input, warnings); });
     guarded([&] { checkCentreOfGravity(particulars, input, warnings); });

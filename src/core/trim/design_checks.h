@@ -72,12 +72,18 @@ inline constexpr double centroidMismatch = 0.005;
 inline constexpr double seaGoingMetacentricHeight = 0.15;
 }  // namespace designLimits
 
+// The draft T, which no calculation reads, against what it must agree with:
+// above the base line, not above the top waterline of the offsets table
+// (9·ΔT), not above the depth H. The main window shows these as they are
+// typed. Never throws.
+std::vector<Warning> checkDraft(const ShipParticulars& particulars);
+
 // Before the calculation: half-breadths below zero or above B/2, L against
-// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, the
-// sum of the spacing masses against the design displacement, and XG against
-// the centroid of the spacing masses. Never throws:
-// a text that is not a number is skipped (the calculation names it), and a
-// check whose particulars are not numbers is not made.
+// 20·ΔL, the draft as checkDraft checks it, the sum of the spacing masses
+// against the design displacement, and XG against the centroid of the spacing
+// masses. Never throws: a text that is not a number is skipped (the
+// calculation names it), and a check whose particulars are not numbers is not
+// made.
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
 
 // Every cell of the offsets and the masses whose text is not a number, each

@@ -19,8 +19,8 @@ struct ShipParticulars {
     std::string displacement = "1503";          // D, t (read by no calculation)
     std::string length = "75";                  // design length L, m
     std::string breadth = "11";                 // design breadth B, m
-    std::string depth = "3,5";                  // depth H, m (read by no calculation)
-    std::string draft = "2,25";                 // draft T, m (read by no calculation)
+    std::string depth = "3,5";                  // depth H, m (read by the strength check alone)
+    std::string draft = "2,25";                 // draft T, m (read by no calculation, only checked)
     std::string designDisplacement = "886,74";  // displacement in the design loading case, t
     std::string centreOfGravity = "-3,72";      // abscissa XG of the centre of gravity from midship, m
     // Height z_g of the centre of gravity above the base line, m; optional:
