@@ -1,9 +1,9 @@
 #include "shell/main_window.h"
 
-#include "widgets/recent_files_menu.h"
-
+#include "trim/design_checks.h"
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
+#include "widgets/recent_files_menu.h"
 #include "widgets/window_placement.h"
 
 #include <QApplication>
@@ -34,6 +34,7 @@ constexpr const char* river = "RadioButton2";
 constexpr const char* trimAction = "udif";
 constexpr const char* vibrationAction = "vibr";
 constexpr const char* quitAction = "quit";
+constexpr const char* draftWarning = "draftWarning";
 }  // namespace names
 
 QFrame* separatorLine(QWidget* parent)
@@ -56,14 +57,27 @@ std::string_view particularHint(const ParticularField& field)
         return "Расстояние между теоретическими шпангоутами, м; L = 20·ΔL";
     if (field.text == &ShipParticulars::waterlineSpacing)
         return "Расстояние между ватерлиниями таблицы ординат, м; ватерлиния 1 — основная";
-    if (field.text == &ShipParticulars::displacement || field.text == &ShipParticulars::depth)
-        return "Справочная величина: в расчетах не используется";
+    if (field.text == &ShipParticulars::displacement)
+        return "Справочно: полное водоизмещение судна, т. В расчетах не используется — удифферентовка ведется по "
+               "водоизмещению в расчетном случае";
+    if (field.text == &ShipParticulars::depth)
+        return "Высота борта от основной плоскости до палубы, м. Нужна только расчету продольной прочности («Судно на "
+               "волне»): палуба эквивалентного бруса и борт судна на волне; удифферентовка и вибрация ее не "
+               "используют";
     if (field.text == &ShipParticulars::verticalCentreOfGravity)
         return "Высота центра тяжести над основной плоскостью, м; не обязательна: по ней — метацентрические "
                "высоты h и H";
     if (field.text == &ShipParticulars::draft)
-        return "Осадка по конструктивную ватерлинию, м";
+        return "Справочно: осадка по конструктивную ватерлинию, м. В расчетах не используется (расчетную осадку "
+               "находит удифферентовка); проверяется, что она ниже высоты борта H и в пределах ватерлиний таблицы "
+               "ординат";
     return "Десятичная запятая: 2,25";
+}
+
+// Shown and kept for the user's reference: no calculation reads them.
+bool isReferenceOnly(const ParticularField& field)
+{
+    return field.text == &ShipParticulars::displacement || field.text == &ShipParticulars::draft;
 }
 
 // A line separates the main dimensions from the loading case, and that from
@@ -91,7 +105,9 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     QFont titleFont = font();
     titleFont.setBold(true);
     const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle().remove("[*]") + "*");
-    setFixedSize(std::max(353, titleWidth + 125), 440 + menuBar()->sizeHint().height());
+    fixedSize_ = QSize(std::max(353, titleWidth + 125), 440 + menuBar()->sizeHint().height());
+    setFixedSize(fixedSize_);
+    showDraftWarnings();
     placeOnScreen(this, QPoint(3, 0));
 }
 
@@ -117,7 +133,14 @@ void MainWindow::createEdits()
         connect(edit, &QLineEdit::textChanged, this,
                 [this, &field](const QString& text) { particulars_.*field.text = text.toStdString(); });
         connect(edit, &QLineEdit::textEdited, this, &MainWindow::particularsEdited);
-        auto* label = new QLabel(toQString(field.caption), group);
+        connect(edit, &QLineEdit::textChanged, this, &MainWindow::showDraftWarnings);
+        auto* label = new QLabel(group);
+        if (isReferenceOnly(field))
+            label->setText(toQString(field.caption).toHtmlEscaped()
+                           + " <span style=\"color:#707070\">(справочно)</span>");
+        else
+            label->setText(toQString(field.caption));
+        label->setToolTip(edit->toolTip());
         label->setBuddy(edit);
         label->setWordWrap(true);
         grid->addWidget(label, row, 0);
@@ -141,6 +164,14 @@ void MainWindow::createEdits()
     types->addStretch();
     grid->addLayout(types, row++, 0, 1, 2);
     grid->setRowStretch(row, 1);
+
+    // What is wrong with the draft, as it is typed; the calculation goes on
+    // regardless, and the trim window's checks list it too.
+    draftWarning_ = new QLabel(central);
+    draftWarning_->setObjectName(names::draftWarning);
+    draftWarning_->setWordWrap(true);
+    draftWarning_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+    outer->addWidget(draftWarning_);
     setTabOrder(previous, seaGoing_);
     setTabOrder(seaGoing_, river_);
 
@@ -204,6 +235,23 @@ void MainWindow::createActions()
     QAction* quit = menuBar()->addAction("Вы&ход");
     quit->setObjectName(names::quitAction);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::showDraftWarnings()
+{
+    QStringList lines;
+    for (const Warning& warning : checkDraft(particulars_))
+        lines.append("⚠ " + toQString(warning.message));
+    draftWarning_->setText(lines.join('\n'));
+    draftWarning_->setVisible(!lines.isEmpty());
+    // The window grows by the warning rather than squeezing the edits.
+    if (fixedSize_.isEmpty())
+        return;
+    const int margins = centralWidget()->layout()->contentsMargins().left() * 2;
+    const int extra = lines.isEmpty() ? 0
+                                      : draftWarning_->heightForWidth(fixedSize_.width() - margins)
+                                            + centralWidget()->layout()->spacing();
+    setFixedSize(fixedSize_ + QSize(0, extra));
 }
 
 void MainWindow::showParticular(const ParticularField* field)

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -61,11 +62,14 @@ private:
     void createActions();
     void createFileMenu();
     void activate();
+    void showDraftWarnings();
 
     ShipParticulars& particulars_;
     std::array<QLineEdit*, particularFields.size()> edits_{};
     QRadioButton* seaGoing_ = nullptr;  // "Морское"
     QRadioButton* river_ = nullptr;     // "Речное"
+    QLabel* draftWarning_ = nullptr;    // the draft against the depth and the waterlines
+    QSize fixedSize_;                   // without the draft's warning
     bool activated_ = false;
     CloseGuard mayClose_;
     QMenu* recentFiles_ = nullptr;
