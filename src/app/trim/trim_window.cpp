@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -506,8 +507,22 @@ void TrimWindow::setFileChooser(FileChooser chooser)
 void TrimWindow::saveInput()
 {
     const QString name = chooseFile_(this, FileDialog::SaveInput);
-    if (!name.isEmpty() && runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
-        emit inputSaved();
+    if (name.isEmpty() || !runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
+        return;
+    emit inputSaved();
+    // The data file holds the two tables alone; the first save of a session
+    // says where the rest is kept, without stopping the user.
+    if (inputFileNoteShown_)
+        return;
+    inputFileNoteShown_ = true;
+    auto* note = new QMessageBox(QMessageBox::Information, "Исходные данные сохранены",
+                                 "В файл исходных данных записаны только таблицы ординат и масс.\n\n"
+                                 "Главные размерения, тип судна и моменты инерции сечений хранятся только в "
+                                 "проекте: «Файл → Сохранить проект».",
+                                 QMessageBox::Ok, this);
+    note->setObjectName("inputFileNote");
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->open();
 }
 
 void TrimWindow::saveResults()

@@ -165,6 +165,7 @@ private:
     FileChooser chooseFile_;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
+    bool inputFileNoteShown_ = false;  // what the data file leaves out, said once a session
 };
 
 }  // namespace hullcalc
