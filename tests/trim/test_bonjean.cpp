@@ -154,6 +154,36 @@ TEST_F(Bonjean, ScaleIsDrawnAtTheStationsWithTheDesignWaterline)
     }
 }
 
+// As offsets are typed, the body plan shows every cell that reads as a number
+// and skips the rest: frame 9 (row 10) loses waterline 5 to a half-typed
+// "5." and keeps the other nine points; the first frame, cleared, is empty.
+// Its heights are those of the calculation's repeated addition of ΔT.
+TEST_F(Bonjean, BodyPlanWhileTypingDrawsWhatReads)
+{
+    ChartModel typed = sheet.bonjean.bodyPlan;
+    sheet.input.offsets.setCell(5, 10, "5.");
+    for (int column = 1; column <= waterlineCount; ++column)
+        sheet.input.offsets.setCell(column, 1, "");
+    drawReadableBodyPlan(sheet.input, particulars, typed);
+    WaterlineHeights z{};
+    buildWaterlineHeights(particulars, z);
+    EXPECT_TRUE(typed.series[0].points().empty());
+    const auto& frame9 = typed.series[9].points();
+    ASSERT_EQ(frame9.size(), 9u);
+    for (const ChartPoint& point : frame9)
+        EXPECT_NE(point.y, z[5]);
+    EXPECT_EQ(frame9.back(), (ChartPoint{5.5, z[10], ""}));
+    EXPECT_EQ(typed.series[20].points().front(), (ChartPoint{-3.1, z[10], ""}));
+
+    // Without heights there is nothing to draw, and nothing throws.
+    for (const char* spacing : {"", "0,3.9", "0", "-0,39"}) {
+        particulars.waterlineSpacing = spacing;
+        drawReadableBodyPlan(sheet.input, particulars, typed);
+        for (const ChartSeries& s : typed.series)
+            EXPECT_TRUE(s.points().empty()) << spacing;
+    }
+}
+
 TEST_F(Bonjean, AfterClearingTheFirstEmptyCellStops)
 {
     clearInputTables(sheet.input);

@@ -51,12 +51,18 @@ void Application::connectMainWindow()
 
     main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
+    // ΔT sets the body plan's heights.
+    QObject::connect(main, &MainWindow::particularsEdited, main, [this] {
+        if (trimWindow_)
+            trimWindow_->redrawBodyPlanSoon();
+    });
     QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
         mainWindow_->showDocument();
         if (trimWindow_) {
             trimWindow_->refreshViews();
             trimWindow_->clearStatus();
+            trimWindow_->redrawBodyPlanSoon();
         }
         invalidateVibrationResults();
     });
@@ -150,7 +156,15 @@ Window& Application::graphWindow(std::unique_ptr<Window>& window, const Charts&.
     return *window;
 }
 
-BodyPlanWindow& Application::bodyPlanWindow() { return graphWindow(bodyPlanWindow_, document_.trim.bonjean.bodyPlan); }
+BodyPlanWindow& Application::bodyPlanWindow()
+{
+    const bool made = bodyPlanWindow_ != nullptr;
+    BodyPlanWindow& window = graphWindow(bodyPlanWindow_, document_.trim.bonjean.bodyPlan);
+    // The body plan follows the offsets as they are typed, not only "Расчет".
+    if (!made)
+        QObject::connect(&trimWindow(), &TrimWindow::bodyPlanRedrawn, &window, &GraphWindow::refresh);
+    return window;
+}
 
 BonjeanWindow& Application::bonjeanWindow()
 {

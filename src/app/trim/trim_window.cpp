@@ -4,6 +4,7 @@
 
 #include "run/ship_run.h"
 #include "strength/strength_page_names.h"
+#include "trim/bonjean_scale.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
@@ -30,6 +31,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -94,6 +96,10 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     setWindowTitle("Удифферентовка[*]");
     createCentralWidget();
     createActions();
+    bodyPlanTimer_ = new QTimer(this);
+    bodyPlanTimer_->setSingleShot(true);
+    bodyPlanTimer_->setInterval(150);
+    connect(bodyPlanTimer_, &QTimer::timeout, this, &TrimWindow::redrawBodyPlan);
     createMenus();
     status_ = new QLabel(this);
     status_->setObjectName("calculationStatus");
@@ -292,6 +298,15 @@ void TrimWindow::refreshViews()
     emit sheetChanged();
 }
 
+// Typing goes on smoothly: the body plan is redrawn once the keys pause.
+void TrimWindow::redrawBodyPlanSoon() { bodyPlanTimer_->start(); }
+
+void TrimWindow::redrawBodyPlan()
+{
+    drawReadableBodyPlan(sheet_.input, particulars_, sheet_.bonjean.bodyPlan);
+    emit bodyPlanRedrawn();
+}
+
 void TrimWindow::calculate() { runCalculation(); }
 
 bool TrimWindow::runCalculation()
@@ -430,6 +445,7 @@ void TrimWindow::changeInput(const QString& description, const std::function<voi
                                                 [this](const InputTables& replaced) {
                                                     refreshViews();
                                                     showChangedCells(replaced);
+                                                    redrawBodyPlanSoon();
                                                 }));
 }
 

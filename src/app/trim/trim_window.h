@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class QTimer;
 class QUndoStack;
 
 namespace hullcalc {
@@ -86,12 +87,18 @@ public:
     // The project and data files opened last, newest first, for "Файл".
     void setRecentFiles(const QStringList& files);
 
+    // The offsets or ΔT changed: the body plan shows them, drawn from what
+    // reads as numbers, a moment after the last key.
+    void redrawBodyPlanSoon();
+
     // Replaces the input tables as one undo step.
     void changeInput(const QString& description, const std::function<void()>& change);
 
 signals:
     // The sheet's charts changed: the graph windows redraw.
     void sheetChanged();
+    // The body plan was drawn anew from the offsets as typed.
+    void bodyPlanRedrawn();
     // A trim calculation ran, whether it completed or stopped: results that
     // rest on the previous one are no longer valid.
     void calculated();
@@ -141,6 +148,7 @@ private:
     // Shows the checks' warnings and returns how many there are.
     int updateChecks();
     void showWarning(const Warning& warning);
+    void redrawBodyPlan();
 
     TrimSheet& sheet_;
     const ShipParticulars& particulars_;
@@ -165,7 +173,8 @@ private:
     FileChooser chooseFile_;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
-    bool inputFileNoteShown_ = false;  // what the data file leaves out, said once a session
+    bool inputFileNoteShown_ = false;
+    QTimer* bodyPlanTimer_ = nullptr;  // what the data file leaves out, said once a session
 };
 
 }  // namespace hullcalc

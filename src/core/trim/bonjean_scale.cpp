@@ -1,12 +1,16 @@
 #include "trim/bonjean_scale.h"
 
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/bonjean_drawing.h"
 
 #include <array>
+#include <cmath>
+#include <optional>
+#include <string_view>
 
 namespace hullcalc {
 
@@ -75,6 +79,42 @@ void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartMode
             // The fore body (frames 0..9) to the right, the aft body to the left.
             const double x = row <= 10 ? halfBreadth : -halfBreadth;
             bodyPlan.series.at(static_cast<std::size_t>(row - 1)).append(x, z[static_cast<std::size_t>(column)]);
+        }
+    }
+}
+
+namespace {
+
+std::optional<double> readableNumber(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void drawReadableBodyPlan(const InputTables& input, const ShipParticulars& particulars, ChartModel& bodyPlan)
+{
+    bodyPlan.clear();
+    const std::optional<double> dT = readableNumber(particulars.waterlineSpacing);
+    if (!dT || !(*dT > 0.0))
+        return;
+    // The heights as the calculation builds them, by repeated addition.
+    WaterlineHeights z{};
+    for (int k = 1; k <= waterlineCount; ++k)
+        z[k + 1] = z[k] + *dT;
+    const TextGrid& offsets = input.offsets;
+    for (int row = 1; row < offsets.rowCount(); ++row) {
+        for (int column = 1; column < offsets.columnCount(); ++column) {
+            const std::optional<double> halfBreadth = readableNumber(offsets.cell(column, row));
+            const double height = z[static_cast<std::size_t>(column)];
+            if (!halfBreadth || !std::isfinite(height))
+                continue;
+            bodyPlan.series.at(static_cast<std::size_t>(row - 1))
+                .append(row <= 10 ? *halfBreadth : -*halfBreadth, height);
         }
     }
 }

@@ -41,6 +41,12 @@ void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights&
 // positive side and 10..20 mirrored onto the negative side.
 void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartModel& bodyPlan);
 
+// The body plan of what reads as numbers now, drawn as the offsets are typed,
+// before any calculation: a cell that is not a number (half typed, empty) is
+// left out of its frame's curve, and without a positive ΔT there are no
+// heights and nothing is drawn. Never throws.
+void drawReadableBodyPlan(const InputTables& input, const ShipParticulars& particulars, ChartModel& bodyPlan);
+
 // Immersed areas (m²) and static moments about the base line (m³) of both
 // sides of each frame up to each waterline, by the trapezoidal rule over the
 // waterlines with each strip's moment at its centroid. Reads the heights
