@@ -14,9 +14,11 @@ install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # they go into the same package.
 
 # The manual page of hullcalc-cli, made from its --help and --version at build
-# time, so that it always lists the options the tool has (in UTF-8: the help
-# quotes the windows' Russian captions). Compressed as Debian wants it (gzip
-# -9n: no name, no time stamp).
+# time, so that it always lists the options the tool has (in UTF-8: the help is
+# Russian). Its name line and synopsis come from hullcalc-cli.h2m: help2man
+# finds a synopsis only after an English "Usage:", and reads a --name given on
+# its command line as Latin-1. Compressed as Debian wants it (gzip -9n: no
+# name, no time stamp).
 find_program(HELP2MAN help2man)
 find_program(GZIP gzip)
 if(HELP2MAN AND GZIP)
@@ -24,9 +26,10 @@ if(HELP2MAN AND GZIP)
   add_custom_command(
     OUTPUT ${manual}.gz
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${hullcalc_cli_summary} --output=${manual} $<TARGET_FILE:hullcalc-cli>
+            ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --include=${packaging}/hullcalc-cli.h2m --output=${manual}
+            $<TARGET_FILE:hullcalc-cli>
     COMMAND ${GZIP} -9nf ${manual}
-    DEPENDS hullcalc-cli
+    DEPENDS hullcalc-cli ${packaging}/hullcalc-cli.h2m
     COMMENT "Manual page of hullcalc-cli (help2man)"
     VERBATIM)
   # The program with windows has a short page of its own.

@@ -7,11 +7,13 @@
 #include "common/error.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 #ifndef HULLCALC_VERSION
 #define HULLCALC_VERSION "unknown"
@@ -66,56 +68,62 @@ std::string toBytes(const QString& text)
 
 // Every option; kept in one place so that the help text and the parsing never differ.
 struct OptionTable {
-    QCommandLineOption help{{"h", "help"}, "Shows this text and exits."};
-    QCommandLineOption version{{"v", "version"}, "Shows the version and exits."};
-    QCommandLineOption sea{"sea", "Sea-going ship: water density 1,025 t/m³ (river water, 1,0 t/m³, otherwise)."};
-    QCommandLineOption set{"set", "Types TEXT into the main particular NAME (names listed below).", "NAME=TEXT"};
+    QCommandLineOption help{{"h", "help"}, "Показывает эту справку и завершает работу."};
+    QCommandLineOption version{{"v", "version"}, "Показывает версию программы и завершает работу."};
+    QCommandLineOption sea{"sea", "Морское судно: плотность воды 1,025 т/м³ (без него — речная вода, 1,0 т/м³)."};
+    QCommandLineOption set{"set", "Вводит TEXT в главное размерение NAME (имена перечислены ниже).", "NAME=TEXT"};
     QCommandLineOption offset{"offset",
-                              "Types TEXT into the offsets table (half-breadth, m): waterline COL 1..10, frame "
-                              "row ROW 1..21 (frame ROW-1).",
+                              "Вводит TEXT в таблицу ординат (полуширина, м): ватерлиния COL 1..10, строка "
+                              "ROW 1..21 (шпангоут ROW-1).",
                               "COL,ROW=TEXT"};
-    QCommandLineOption mass{"mass", "Types TEXT into the masses table (t): spacing ROW 1..20, from frame ROW-1 to ROW.",
+    QCommandLineOption mass{"mass", "Вводит TEXT в таблицу масс (т): шпация ROW 1..20, от шпангоута ROW-1 до ROW.",
                             "ROW=TEXT"};
     QCommandLineOption inertia{"inertia",
-                               "Types TEXT into the vibration input: the moment of inertia of the hull girder's "
-                               "section (m⁴) in spacing ROW 1..20.",
+                               "Вводит TEXT в исходные данные вибрации: момент инерции сечения корпуса (м⁴) "
+                               "в шпации ROW 1..20.",
                                "ROW=TEXT"};
     QCommandLineOption tone{"tone",
-                            "Then the vibration calculation for tone N (1..4), with the beam model's frequency; "
-                            "all: tones I to IV side by side and the Kumai estimate of tone I.",
+                            "Затем расчет вибрации тона N (1..4) с частотой балочной модели рядом; "
+                            "all: тоны I–IV рядом и оценка тона I по Кумаи.",
                             "N|all"};
     QCommandLineOption strength{"strength",
-                                "Then the longitudinal strength check: the ship balanced on a wave as long as the "
-                                "ship (crest and trough at midship), the midship section's girder and its stresses."};
+                                "Затем проверка продольной прочности: судно, уравновешенное на волне длиной с судно "
+                                "(гребень и подошва на миделе), эквивалентный брус миделевого сечения и напряжения."};
     QCommandLineOption waveHeight{
-        "wave-height", "The wave height crest to trough, m (L/20 when not given); implies --strength.", "TEXT"};
+        "wave-height", "Высота волны от подошвы до гребня, м (без него — L/20); включает --strength.", "TEXT"};
     QCommandLineOption waveProfile{
-        "wave-profile", "The wave's profile, trochoid (the default) or cosine; implies --strength.", "trochoid|cosine"};
+        "wave-profile",
+        "Профиль волны: trochoid (трохоида, по умолчанию) или cosine (косинусоида); включает "
+        "--strength.",
+        "trochoid|cosine"};
     QCommandLineOption girder{"girder",
-                              "Reads the midship section's members from a CSV file, one a line: name;F, cm²;z, "
-                              "m;i, cm²·m² (a caption line may come first); implies --strength.",
+                              "Читает связи миделевого сечения из файла CSV, по одной в строке: имя;F, см²;z, "
+                              "м;i, см²·м² (первой может быть строка заголовков); включает --strength.",
                               "FILE.csv"};
     QCommandLineOption allowableStress{
-        "allowable-stress", "The allowable bending stress, MPa (175 when not given); implies --strength.", "TEXT"};
+        "allowable-stress", "Допускаемое напряжение при изгибе, МПа (без него — 175); включает --strength.", "TEXT"};
     QCommandLineOption json{"json",
-                            "Writes the results as JSON (schema hullcalc-result/1, described in "
-                            "docs/json-schema.md); - for standard output.",
+                            "Записывает результаты в JSON (схема hullcalc-result/1, описана в "
+                            "docs/json-schema.md); - — в стандартный вывод.",
                             "FILE"};
-    QCommandLineOption dump{
-        "dump", "Writes every component's text as the windows show it, as JSON; - for standard output.", "FILE"};
-    QCommandLineOption results{"results", "Writes the results file, as \"Файл → Сохранить\" in the trim window.",
-                               "FILE"};
-    QCommandLineOption saveInput{"save-input", "Writes the input data file, as \"Файл → Сохранить\".", "FILE"};
+    QCommandLineOption dump{"dump",
+                            "Записывает текст каждого компонента, как его показывают окна, в JSON; - — в стандартный "
+                            "вывод.",
+                            "FILE"};
+    QCommandLineOption results{
+        "results", "Записывает файл результатов, как «Файл → Сохранить → Результат» окна удифферентовки.", "FILE"};
+    QCommandLineOption saveInput{"save-input",
+                                 "Записывает файл исходных данных, как «Файл → Сохранить → Исходные данные».", "FILE"};
     QCommandLineOption printPdf{"print-pdf",
-                                "Prints the three results charts to DIR/1.pdf, 2.pdf and 3.pdf; DIR is created "
-                                "when missing.",
+                                "Печатает три графика результатов в DIR/1.pdf, 2.pdf и 3.pdf; папка DIR "
+                                "создается, если ее нет.",
                                 "DIR"};
-    QCommandLineOption report{
-        "report", "Writes the calculation report as a PDF document (A4), as \"Файл → Отчет\" prints it.", "FILE.pdf"};
-    QCommandLineOption xlsx{"xlsx", "Writes the Excel workbook of the calculation, a sheet per table.", "FILE"};
+    QCommandLineOption report{"report", "Записывает отчет о расчете в PDF (A4), как его печатает «Файл → Отчет».",
+                              "FILE.pdf"};
+    QCommandLineOption xlsx{"xlsx", "Записывает книгу Excel с расчетом, по листу на таблицу.", "FILE"};
     QCommandLineOption saveProject{"save-project",
-                                   "Writes the project of this run (particulars, ship type, offsets, masses, section "
-                                   "inertias, with the edits above), which INPUT reads back.",
+                                   "Записывает проект этого запуска (размерения, тип судна, ординаты, массы, моменты "
+                                   "инерции сечений, с правками выше), который INPUT прочитает обратно.",
                                    "FILE"};
 
     std::vector<const QCommandLineOption*> withValues() const
@@ -133,8 +141,8 @@ struct OptionTable {
             parser.addOption(*option);
         parser.addPositionalArgument(
             "INPUT",
-            "Projects (a JSON file, as \"Сохранить проект\" writes it) or input data files (as \"Файл → "
-            "Загрузить\" reads them); each is computed on its own.",
+            "Проекты (файл JSON, как его пишет «Сохранить проект») или файлы исходных данных (как их "
+            "читает «Файл → Загрузить»); каждый считается отдельно.",
             "[INPUT...]");
     }
 };
@@ -142,10 +150,10 @@ struct OptionTable {
 void setUp(QCommandLineParser& parser, const OptionTable& options)
 {
     parser.setApplicationDescription(
-        "Runs the trim calculation (\"Расчет\" of the trim window) of the example ship, or of each INPUT,\n"
-        "on river water (a project's own ship type; --sea for sea water). Numbers are typed with a decimal\n"
-        "comma: 0,4. Warnings on the input and the results are printed on standard error.\n"
-        "Exit status: 0 success, 1 a calculation or an output failed, 2 bad usage.");
+        "Выполняет расчет удифферентовки («Расчет» окна удифферентовки) судна-примера или каждого INPUT\n"
+        "на речной воде (у проекта — по его типу судна; --sea — на морской). Числа пишутся с десятичной\n"
+        "запятой: 0,4. Предупреждения об исходных данных и результатах выводятся в стандартный поток ошибок.\n"
+        "Код завершения: 0 — успех, 1 — расчет или запись вывода не удались, 2 — неверный вызов.");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     options.addTo(parser);
 }
@@ -165,7 +173,7 @@ std::pair<std::string, std::string> splitAssignment(const std::string& option, c
 {
     const auto equals = argument.find('=');
     if (equals == std::string::npos)
-        throw UsageError("--" + option + " expects " + form + ", got " + echoedName(argument));
+        throw UsageError("--" + option + " ожидает " + form + ", а получено " + echoedName(argument));
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
@@ -173,8 +181,8 @@ int requireInRange(const std::string& option, const std::string& text, int low, 
 {
     const std::optional<int> value = toInt(text);
     if (!value || *value < low || *value > high)
-        throw UsageError("--" + option + ": " + echoedName(text) + " is not a number from " + std::to_string(low)
-                         + " to " + std::to_string(high));
+        throw UsageError("--" + option + ": " + echoedName(text) + " — не число от " + std::to_string(low) + " до "
+                         + std::to_string(high));
     return *value;
 }
 
@@ -195,13 +203,27 @@ std::optional<std::string> lastValueOf(const QCommandLineParser& parser, const Q
     return toBytes(values.constLast());
 }
 
+// The parser's own messages other than an unknown option, which it words in
+// English: a value missing after an option, or one given to an option that
+// takes none.
+std::string parseErrorInRussian(const QString& error)
+{
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const QRegularExpressionMatch match = missing.match(error); match.hasMatch())
+        return "Нет значения после " + echoedName(match.captured(1).toStdString());
+    if (const QRegularExpressionMatch match = unexpected.match(error); match.hasMatch())
+        return "Лишнее значение у " + echoedName(match.captured(1).toStdString());
+    return error.toStdString();
+}
+
 // Qt gives the names without their dashes; one letter is a short option.
 std::string unknownOptionsMessage(const QStringList& names)
 {
     std::string list;
     for (const QString& name : names)
         list += (list.empty() ? "" : ", ") + echoedName((name.size() == 1 ? "-" : "--") + name.toStdString());
-    return (names.size() == 1 ? "unknown option " : "unknown options ") + list;
+    return (names.size() == 1 ? "неизвестный параметр " : "неизвестные параметры ") + list;
 }
 
 // Two outputs naming one file would overwrite each other; one file named by
@@ -227,9 +249,9 @@ void requireDistinctTargets(const CliOptions& options)
     for (std::size_t i = 0; i < targets.size(); ++i)
         for (std::size_t j = i + 1; j < targets.size(); ++j)
             if (namesSameFile(targets[i].second, targets[j].second))
-                throw UsageError(targets[i].first + " and " + targets[j].first
-                                 + (targets[i].second == "-" ? " both write to standard output"
-                                                             : " name the same file " + echoedName(targets[j].second)));
+                throw UsageError(targets[i].first + " и " + targets[j].first
+                                 + (targets[i].second == "-" ? " оба пишут в стандартный вывод"
+                                                             : " называют один файл " + echoedName(targets[j].second)));
 }
 
 // Outputs that hold one input's files cannot hold those of several.
@@ -243,7 +265,8 @@ void requireOneInputForFileOutputs(const CliOptions& options)
           std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile},
           std::pair{"--save-project", &options.projectFile}})
         if (*value)
-            throw UsageError(std::string(option) + " writes the files of one input: give one INPUT, or use --json");
+            throw UsageError(std::string(option)
+                             + " пишет файлы одного входного файла: укажите один INPUT или используйте --json");
 }
 
 // A value that starts with a dash is an option the user meant, its own value
@@ -276,7 +299,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         // Qt's message quotes an unknown option whole; a pasted text must not fill the screen.
         if (!parser.unknownOptionNames().isEmpty())
             throw UsageError(unknownOptionsMessage(parser.unknownOptionNames()));
-        throw UsageError(parser.errorText().toStdString());
+        throw UsageError(parseErrorInRussian(parser.errorText()));
     }
 
     CliOptions options;
@@ -291,14 +314,14 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         auto [name, text] = splitAssignment("set", value, "NAME=TEXT");
         const ParticularField* field = findParticular(name);
         if (!field)
-            throw UsageError("--set: unknown particular " + echoedName(name) + " (--help lists them)");
+            throw UsageError("--set: нет главного размерения " + echoedName(name) + " (список — в --help)");
         options.particulars.emplace_back(field, std::move(text));
     }
     for (const std::string& value : valuesOf(parser, table.offset)) {
         auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
         const auto comma = cell.find(',');
         if (comma == std::string::npos)
-            throw UsageError("--offset expects COL,ROW=TEXT, got " + echoedName(value));
+            throw UsageError("--offset ожидает COL,ROW=TEXT, а получено " + echoedName(value));
         const int column = requireInRange("offset", cell.substr(0, comma), 1, waterlineCount);
         const int row = requireInRange("offset", cell.substr(comma + 1), 1, frameCount);
         options.cells.push_back({&InputTables::offsets, column, row, std::move(text)});
@@ -321,8 +344,8 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         } else {
             const std::optional<int> n = toInt(*tone);
             if (!n || *n < lowestTone || *n > highestTone)
-                throw UsageError("--tone: " + echoedName(*tone) + " is not a number from " + std::to_string(lowestTone)
-                                 + " to " + std::to_string(highestTone) + " nor all");
+                throw UsageError("--tone: " + echoedName(*tone) + " — не число от " + std::to_string(lowestTone)
+                                 + " до " + std::to_string(highestTone) + " и не all");
             options.tones = {*n};
         }
     }
@@ -331,7 +354,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     if (const auto profile = lastValueOf(parser, table.waveProfile)) {
         WaveProfile parsed = WaveProfile::trochoid;
         if (!profileFromKey(*profile, parsed))
-            throw UsageError("--wave-profile: " + echoedName(*profile) + " is neither trochoid nor cosine");
+            throw UsageError("--wave-profile: " + echoedName(*profile) + " — не trochoid и не cosine");
         options.waveProfile = parsed;
     }
     options.girderFile = lastValueOf(parser, table.girder);
@@ -352,7 +375,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     for (const auto& [option, value] :
          {std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
         if (*value == "-")
-            throw UsageError(std::string(option) + " writes a file: give its name, not -");
+            throw UsageError(std::string(option) + " пишет файл: укажите его имя, а не -");
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(toBytes(input));
 
@@ -367,15 +390,21 @@ std::string cliHelpText()
     QCommandLineParser parser;
     setUp(parser, table);
     // Without a Qt application the parser does not know the program's name.
-    std::string text = parser.helpText().replace("<executable_name>", programName).toStdString();
-    text += "\nMain particulars for --set NAME=TEXT (either name):\n";
+    QString help = parser.helpText().replace("<executable_name>", programName);
+    // The parser's own headings, which it has in English only.
+    for (const auto& [english, russian] :
+         {std::pair{"Usage: ", "Использование: "}, std::pair{" [options]", " [параметры]"},
+          std::pair{"\nOptions:\n", "\nПараметры:\n"}, std::pair{"\nArguments:\n", "\nАргументы:\n"}})
+        help.replace(QString::fromUtf8(english), QString::fromUtf8(russian));
+    std::string text = help.toStdString();
+    text += "\nГлавные размерения для --set NAME=TEXT (любое из двух имен):\n";
     for (const ParticularField& field : particularFields) {
         std::string names = "  " + std::string(field.key) + ", " + std::string(field.optionName);
         names.resize(std::max<std::size_t>(names.size() + 2, 32), ' ');
         text += names + captionOf(field) + '\n';
     }
     text +=
-        "\nExamples:\n"
+        "\nПримеры:\n"
         "  hullcalc-cli --json -\n"
         "  hullcalc-cli --sea --set ShipdT=0,4 --offset 3,5=2,1 --mass 4=40 --tone 2 --json out.json\n"
         "  hullcalc-cli ship1.txt ship2.txt --tone 1 --json results.json\n"
@@ -388,8 +417,8 @@ std::string cliVersionText() { return std::string(programName) + " " + HULLCALC_
 
 std::string cliUsageHint()
 {
-    return std::string("Usage: ") + programName + " [options] [INPUT...]\nTry '" + programName
-           + " --help' for more information.\n";
+    return std::string("Использование: ") + programName + " [параметры] [INPUT...]\nПодробнее: «" + programName
+           + " --help».\n";
 }
 
 }  // namespace hullcalc

@@ -150,7 +150,8 @@ TEST_F(Cli, HelpListsBothNamesOfEveryParticular)
     ASSERT_EQ(r.status, 0);
     for (const ParticularField& field : particularFields)
         EXPECT_TRUE(contains(r.out, std::string(field.key) + ", " + std::string(field.optionName))) << field.key;
-    EXPECT_EQ(r.out.substr(0, 41), "Usage: hullcalc-cli [options] [INPUT...]\n");
+    EXPECT_TRUE(r.out.starts_with("Использование: hullcalc-cli [параметры] [INPUT...]\n")) << r.out;
+    EXPECT_TRUE(contains(r.out, "\nПараметры:\n") && contains(r.out, "\nАргументы:\n")) << r.out;
 
     const Outcome version = run({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -166,33 +167,38 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
     for (int i = 0; i < 150; ++i)
         cyrillic += "ш";
     const Case cases[] = {
-        {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' is not a number from 1 to 10"},
-        {"semicolon", {"--offset", "3;5=1"}, "--offset expects COL,ROW=TEXT, got '3;5=1'"},
-        {"spacing_21", {"--mass", "21=1"}, "--mass: '21' is not a number from 1 to 20"},
-        {"inertia_no_text", {"--inertia", "3"}, "--inertia expects ROW=TEXT, got '3'"},
-        {"unknown_particular", {"--set", "ShipX=1"}, "--set: unknown particular 'ShipX'"},
-        {"tone_5", {"--tone", "5"}, "--tone: '5' is not a number from 1 to 4 nor all"},
-        {"tone_al", {"--tone", "al"}, "--tone: 'al' is not a number from 1 to 4 nor all"},
-        {"report_to_stdout", {"--report", "-"}, "--report writes a file: give its name, not -"},
-        {"report_and_workbook_one_file", {"--report", output, "--xlsx", output}, "--report and --xlsx name the same"},
-        {"project_of_two_inputs", {"a.txt", "b.txt", "--save-project", output}, "--save-project writes the files"},
-        {"json_without_file", {"--json"}, "Missing value after '--json'."},
-        {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' is neither trochoid nor cosine"},
-        {"unknown_option", {"--frobnicate"}, "unknown option '--frobnicate'"},
-        {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json and --dump both write to standard output"},
+        {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' — не число от 1 до 10"},
+        {"semicolon", {"--offset", "3;5=1"}, "--offset ожидает COL,ROW=TEXT, а получено '3;5=1'"},
+        {"spacing_21", {"--mass", "21=1"}, "--mass: '21' — не число от 1 до 20"},
+        {"inertia_no_text", {"--inertia", "3"}, "--inertia ожидает ROW=TEXT, а получено '3'"},
+        {"unknown_particular", {"--set", "ShipX=1"}, "--set: нет главного размерения 'ShipX'"},
+        {"tone_5", {"--tone", "5"}, "--tone: '5' — не число от 1 до 4 и не all"},
+        {"tone_al", {"--tone", "al"}, "--tone: 'al' — не число от 1 до 4 и не all"},
+        {"report_to_stdout", {"--report", "-"}, "--report пишет файл: укажите его имя, а не -"},
+        {"report_and_workbook_one_file",
+         {"--report", output, "--xlsx", output},
+         "--report и --xlsx называют один файл"},
+        {"project_of_two_inputs",
+         {"a.txt", "b.txt", "--save-project", output},
+         "--save-project пишет файлы одного входного файла"},
+        {"json_without_file", {"--json"}, "Нет значения после '--json'"},
+        {"value_to_a_switch", {"--sea=1"}, "Лишнее значение у '--sea'"},
+        {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' — не trochoid и не cosine"},
+        {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
+        {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",
          {"--set", std::string(300, 'x') + "=1"},
-         "--set: unknown particular '" + std::string(100, 'x') + "…'"},
+         "--set: нет главного размерения '" + std::string(100, 'x') + "…'"},
         {"long_cyrillic_name",
          {"--set", cyrillic + "=1"},
-         "--set: unknown particular '" + cyrillic.substr(0, 200) + "…'"},
-        {"long_option", {"--" + std::string(500, 'y')}, "unknown option '--" + std::string(98, 'y') + "…'"},
+         "--set: нет главного размерения '" + cyrillic.substr(0, 200) + "…'"},
+        {"long_option", {"--" + std::string(500, 'y')}, "неизвестный параметр '--" + std::string(98, 'y') + "…'"},
     };
     for (const Case& c : cases) {
         const Outcome r = run(c.args);
         EXPECT_EQ(r.status, 2) << c.name;
         EXPECT_TRUE(r.err.starts_with("hullcalc-cli: " + c.message)) << c.name << ": " << r.err;
-        EXPECT_TRUE(contains(r.err, "Try 'hullcalc-cli --help'")) << c.name;
+        EXPECT_TRUE(contains(r.err, "Подробнее: «hullcalc-cli --help»")) << c.name;
         EXPECT_EQ(r.out, "") << c.name;
     }
     EXPECT_FALSE(fs::exists(output)) << "nothing is written on bad usage";
