@@ -27,6 +27,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -808,6 +809,69 @@ private slots:
         QVERIFY(!labelText(udif, "calculationStatus").isEmpty());
         QVERIFY(app->session().open(file, udif));
         QCOMPARE(labelText(udif, "calculationStatus"), QString());
+    }
+
+    // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
+    // warned about under the particulars as it is typed, and the warning goes
+    // when the draft is mended; the calculation still runs.
+    void draftWarningFollowsTheTyping()
+    {
+        MainWindow& main = app->mainWindow();
+        auto* warning = child<QLabel>(&main, "draftWarning");
+        QVERIFY(!warning->isVisible());
+        const int height = main.height();
+        child<QLineEdit>(&main, "ShipH")->setText("2");
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(), QString("⚠ Высота борта H = 2 м меньше осадки T = 2,25 м: палуба ниже ватерлинии"));
+        QVERIFY2(main.height() > height, "the window grows by the warning rather than squeezing the edits");
+        child<QLineEdit>(&main, "ShipT")->setText("3,6");
+        QCOMPARE(warning->text().count("⚠"), 2);
+        child<QLineEdit>(&main, "ShipH")->setText("3,6");
+        child<QLineEdit>(&main, "ShipT")->setText("2,25");
+        QVERIFY(!warning->isVisible());
+        QCOMPARE(main.height(), height);
+    }
+
+    // The body plan follows the offsets as they are typed, before any run: a
+    // cell that is no number yet ("-") is left out of its frame's curve, and
+    // nothing throws; mended, the point is back.
+    void bodyPlanRedrawsAsOffsetsAreTyped()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        click(udif, "ExampleButton");
+        click(udif, "OrdinatGraphButton");
+        QWidget* plan = &app->bodyPlanWindow();
+        const QString chart = QString::fromUtf8(graphWindowNames::bodyPlanChart.data(),
+                                                static_cast<qsizetype>(graphWindowNames::bodyPlanChart.size()));
+        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
+        const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "-"));
+        QTRY_COMPARE(pointsShown(plan, chart, 9), 9);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "5,5"));
+        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
+        QVERIFY(shownErrors.isEmpty());
+    }
+
+    // The first data-file save of a session says that the particulars stay
+    // in the project alone, without stopping the user; the next says nothing.
+    void dataFileSaveSaysOnceWhatItLeavesOut()
+    {
+        QTemporaryDir dir;
+        TrimWindow* udif = &app->trimWindow();
+        udif->setFileChooser([&](QWidget*, TrimWindow::FileDialog) { return dir.filePath("судно.txt"); });
+        click(udif, "ExampleButton");
+        udif->saveInput();
+        const QList<QMessageBox*> notes = udif->findChildren<QMessageBox*>("inputFileNote");
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.front()->isVisible());
+        QVERIFY(notes.front()->text().contains("хранятся только в проекте"));
+        notes.front()->accept();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        udif->saveInput();
+        QVERIFY(udif->findChildren<QMessageBox*>("inputFileNote").isEmpty());
+        QVERIFY(QFile::exists(dir.filePath("судно.txt")));
     }
 };
 

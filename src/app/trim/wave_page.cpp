@@ -85,6 +85,8 @@ WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet
     }
     layout->addWidget(createGirderBox());
     scroll->setWidget(contents);
+    // The buttons stay in view below the page, whatever part of it is scrolled to.
+    outer->addWidget(createButtonBar());
     refresh();
 }
 
@@ -106,15 +108,12 @@ QWidget* WavePage::createWaveBar()
     allowable_ = new QLineEdit(bar);
     allowable_->setObjectName(toQString(names::allowableStress));
     allowable_->setToolTip("Допускаемое напряжение при общем изгибе по правилам и стали судна");
-    auto* calculateButton = new QPushButton("Расчет на волне", bar);
-    calculateButton->setObjectName(toQString(names::calculate));
     layout->addWidget(new QLabel("Высота волны h, м", bar), 0, 0);
     layout->addWidget(waveHeight_, 0, 1);
     layout->addWidget(new QLabel("Профиль волны", bar), 0, 2);
     layout->addWidget(profile_, 0, 3);
     layout->addWidget(new QLabel("Допускаемое напряжение, МПа", bar), 1, 0);
     layout->addWidget(allowable_, 1, 1);
-    layout->addWidget(calculateButton, 1, 3);
 
     connect(waveHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
         input_.waveHeight = text.toStdString();
@@ -128,7 +127,30 @@ QWidget* WavePage::createWaveBar()
         input_.profile = index == 0 ? WaveProfile::trochoid : WaveProfile::cosine;
         emit inputEdited();
     });
+    return bar;
+}
+
+// "Расчет на волне" beside the girder's "Пример сечения" and its inertia for
+// the vibration window.
+QWidget* WavePage::createButtonBar()
+{
+    auto* bar = new QWidget(this);
+    auto* calculateButton = new QPushButton("Расчет на волне", bar);
+    calculateButton->setObjectName(toQString(names::calculate));
+    auto* example = new QPushButton("Пример сечения", bar);
+    example->setObjectName(toQString(names::exampleGirder));
+    example->setToolTip("Связи миделевого сечения судна-примера в таблицу эквивалентного бруса");
+    auto* toVibration = new QPushButton("I → моменты инерции вибрации", bar);
+    toVibration->setObjectName(toQString(names::inertiaToVibration));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(calculateButton);
+    layout->addStretch(1);
+    layout->addWidget(example);
+    layout->addWidget(toVibration);
     connect(calculateButton, &QPushButton::clicked, this, &WavePage::calculate);
+    connect(example, &QPushButton::clicked, this, &WavePage::fillExampleGirder);
+    connect(toVibration, &QPushButton::clicked, this, &WavePage::sendInertiaToVibration);
     return bar;
 }
 
@@ -136,17 +158,6 @@ QWidget* WavePage::createGirderBox()
 {
     auto* box = new QGroupBox(toQString(names::girderCaption) + " (сечение по миделю)", this);
     auto* layout = new QVBoxLayout(box);
-    auto* buttons = new QHBoxLayout;
-    auto* example = new QPushButton("Пример сечения", box);
-    example->setObjectName(toQString(names::exampleGirder));
-    auto* toVibration = new QPushButton("I → моменты инерции вибрации", box);
-    toVibration->setObjectName(toQString(names::inertiaToVibration));
-    buttons->addWidget(example);
-    buttons->addWidget(toVibration);
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    connect(example, &QPushButton::clicked, this, &WavePage::fillExampleGirder);
-    connect(toVibration, &QPushButton::clicked, this, &WavePage::sendInertiaToVibration);
 
     members_ = new GridView(input_.girderMembers, GridLook{90, 22, true}, box);
     members_->setObjectName(toQString(names::girderMembers));

@@ -49,6 +49,7 @@ signals:
 private:
     QWidget* createWaveBar();
     QWidget* createGirderBox();
+    QWidget* createButtonBar();
     void showSummary();
 
     StrengthInput& input_;

@@ -1,0 +1,243 @@
+// Every button of every window within reach as the program sizes and places
+// the windows on a small screen: shown, and wholly inside each widget that
+// holds it up to the window, so that no scrolling is needed to press it. Run
+// on a 1366 × 768 screen, and again at a scale factor of 1,5 (the screen is
+// then 911 × 512 device-independent pixels); the screen comes from the
+// offscreen platform's configuration (see CMakeLists.txt).
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/bonjean_window.h"
+#include "trim/graphs/results_window.h"
+#include "trim/graphs/sectional_area_window.h"
+#include "trim/graphs/static_moment_window.h"
+#include "trim/trim_window.h"
+#include "trim/trim_window_names.h"
+#include "vibration/vibration_window.h"
+#include "vibration/vibration_window_names.h"
+#include "widgets/error_display.h"
+#include "widgets/help_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace hullcalc;
+
+namespace {
+
+namespace trimNames = hullcalc::trimWindowNames;
+namespace vibrationNames = hullcalc::vibrationWindowNames;
+
+QString nameOf(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+QStringList shownErrors;
+void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// Why `widget` cannot be reached as the window stands, or nothing: it must be
+// shown, of a size to be pressed, and wholly inside every widget between it
+// and its window (a scroll area's viewport holds what it would scroll to).
+QString outOfReach(QWidget* widget)
+{
+    const QString name = widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
+    if (!widget->isVisible())
+        return name + " hidden";
+    if (widget->width() < 12 || widget->height() < 12)
+        return name + " squeezed";
+    for (QWidget* holder = widget->parentWidget(); holder; holder = holder->parentWidget()) {
+        const QRect inHolder(widget->mapTo(holder, QPoint(0, 0)), widget->size());
+        if (!holder->rect().contains(inHolder))
+            return QString("%1 outside %2 (%3,%4 %5×%6 in %7×%8)")
+                .arg(name, holder->objectName().isEmpty() ? holder->metaObject()->className() : holder->objectName())
+                .arg(inHolder.x())
+                .arg(inHolder.y())
+                .arg(inHolder.width())
+                .arg(inHolder.height())
+                .arg(holder->width())
+                .arg(holder->height());
+        if (holder->isWindow())
+            break;
+    }
+    return {};
+}
+
+// The buttons the window shows now (those of hidden pages excepted), each
+// within reach; and the window within the screen's available area.
+void verifyButtonsInReach(QWidget* window, int expectedAtLeast)
+{
+    QCoreApplication::processEvents();
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(QString("%1 at %2,%3 %4×%5 on %6×%7")
+                                                                      .arg(window->objectName())
+                                                                      .arg(window->frameGeometry().x())
+                                                                      .arg(window->frameGeometry().y())
+                                                                      .arg(window->frameGeometry().width())
+                                                                      .arg(window->frameGeometry().height())
+                                                                      .arg(screen.width())
+                                                                      .arg(screen.height())));
+    int buttons = 0;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QPushButton*>(button) && !qobject_cast<QRadioButton*>(button))
+            continue;
+        if (!button->isVisibleTo(window))
+            continue;
+        ++buttons;
+        const QString fault = outOfReach(button);
+        QVERIFY2(fault.isEmpty(), qPrintable(window->objectName() + ": " + fault));
+    }
+    QVERIFY2(buttons >= expectedAtLeast, qPrintable(QString("%1: %2 buttons").arg(window->objectName()).arg(buttons)));
+}
+
+}  // namespace
+
+class WindowsInReachTest : public QObject {
+    Q_OBJECT
+
+    static void verifyPreview(QPrintPreviewDialog* preview)
+    {
+        QCoreApplication::processEvents();
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        QVERIFY(pages);
+        QCOMPARE(pages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        auto* toolBar = preview->findChild<QToolBar*>();
+        QVERIFY(toolBar);
+        int shown = 0;
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            QWidget* button = toolBar->widgetForAction(action);
+            QVERIFY2(button, qPrintable(action->text()));
+            const QString fault = outOfReach(button);
+            QVERIFY2(fault.isEmpty(), qPrintable(action->text() + ": " + fault));
+            ++shown;
+        }
+        QVERIFY2(shown >= 10, qPrintable(QString::number(shown)));
+    }
+
+    std::unique_ptr<Application> app;
+    QTemporaryDir settings;
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        qInfo() << "screen" << screen << "scale" << QGuiApplication::primaryScreen()->devicePixelRatio();
+    }
+
+    void init()
+    {
+        shownErrors.clear();
+        setErrorSink(&recordError);
+        app = std::make_unique<Application>();
+        app->mainWindow().show();
+    }
+
+    void cleanup()
+    {
+        app.reset();
+        setErrorSink(nullptr);
+    }
+
+    // After "Пример" → "Расчет", with the intermediate pages shown: the main
+    // window, every page of the trim window, its page list, the graph windows
+    // and the help.
+    void trimWindowsAfterARun()
+    {
+        verifyButtonsInReach(&app->mainWindow(), 2);
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* trim = &app->trimWindow();
+        trim->fillExample();
+        trim->calculate();
+        QVERIFY(shownErrors.isEmpty());
+        trim->showIntermediatePages();
+        QTabWidget* pages = trim->pages();
+        int pagesShown = 0;
+        for (int page = 0; page < pages->count(); ++page) {
+            if (!pages->isTabVisible(page))
+                continue;
+            ++pagesShown;
+            pages->setCurrentIndex(page);
+            verifyButtonsInReach(trim, 0);
+            if (QTest::currentTestFailed())
+                qWarning() << "on the page" << pages->tabText(page);
+        }
+        QCOMPARE(pagesShown, pages->count());
+        // Every page's caption in the page list, none below its last row.
+        auto* list = trim->findChild<QListWidget*>("pageList");
+        QVERIFY(list && list->isVisible());
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(row))),
+                     qPrintable(list->item(row)->text()));
+
+        for (std::string_view button :
+             {trimNames::bodyPlanButton, trimNames::resultsChartsButton, trimNames::bonjeanButton,
+              trimNames::sectionalAreasButton, trimNames::staticMomentsButton})
+            trim->findChild<QPushButton*>(nameOf(button))->click();
+        for (QWidget* graphs :
+             std::initializer_list<QWidget*>{&app->bodyPlanWindow(), &app->resultsWindow(), &app->bonjeanWindow(),
+                                             &app->sectionalAreaWindow(), &app->staticMomentWindow()}) {
+            QVERIFY2(graphs->isVisible(), qPrintable(graphs->objectName()));
+            verifyButtonsInReach(graphs, 0);
+        }
+
+        app->helpWindow().showTopic("pages");
+        verifyButtonsInReach(&app->helpWindow(), 0);
+    }
+
+    // The vibration window after one tone and after all tones, whose results
+    // make its page grow: its three buttons and four tones stay in reach.
+    void vibrationWindowAfterARun()
+    {
+        app->mainWindow().findChild<QAction*>("vibr")->trigger();
+        VibrationWindow* vibration = &app->vibrationWindow();
+        QVERIFY(vibration->isVisible());
+        verifyButtonsInReach(vibration, 7);
+        app->trimWindow().fillExample();
+        app->trimWindow().calculate();
+        vibration->findChild<QPushButton*>(nameOf(vibrationNames::calculate))->click();
+        vibration->findChild<QPushButton*>("allTonesButton")->click();
+        QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join('\n')));
+        verifyButtonsInReach(vibration, 7);
+    }
+
+    // The report's print preview opens at the page width, its print button
+    // shown on the toolbar rather than behind its overflow.
+    void printPreviewKeepsItsPrintButton()
+    {
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* trim = &app->trimWindow();
+        trim->fillExample();
+        trim->calculate();
+        // The preview runs modally: it is looked at from a timer, and closed
+        // whatever was found.
+        bool inspected = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!preview || !preview->isVisible())
+                return;
+            poll.stop();
+            inspected = true;
+            verifyPreview(preview);
+            preview->reject();
+        });
+        poll.start(50);
+        trim->findChild<QAction*>("report")->trigger();
+        QVERIFY(inspected);
+    }
+};
+
+QTEST_MAIN(WindowsInReachTest)
+#include "tst_windows_in_reach.moc"
