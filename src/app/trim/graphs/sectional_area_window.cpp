@@ -1,8 +1,11 @@
 #include "trim/graphs/sectional_area_window.h"
 
-#include "common/hull_frames.h"
 #include "trim/trim_window_names.h"
+#include "widgets/chart_looks.h"
+#include "widgets/legend_widget.h"
 #include "widgets/qt_text.h"
+
+#include <QHBoxLayout>
 
 namespace hullcalc {
 
@@ -12,13 +15,17 @@ SectionalAreaWindow::SectionalAreaWindow(const ChartModel& sectionalAreaCurves, 
     : GraphWindow(toQString(names::sectionalAreaWindow), "Строевая по шпангоутам", QSize(700, 500), parent)
 {
     // Sectional areas along the hull: x is the frame row, 1 (frame 0) to 21,
-    // labelled with the frame's number.
-    ChartLook look;
-    look.frameAxis = std::pair(1, frameCount);
-    look.firstFrameNumber = 0;
-    look.xTitle = "Шпангоут";
-    look.yTitle = "Погруженная площадь, м²";
-    addChart(sectionalAreaCurves, look)->setObjectName(toQString(names::sectionalAreaChart));
+    // labelled with the frame's number; one curve per waterline, named in the
+    // legend beside the chart.
+    auto* chartArea = new QWidget(this);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chartArea, 1);
+    ChartLook look = alongFrameRows("Погруженная площадь, м²");
+    look.seriesNames = waterlineNames();
+    ChartView* chart = addChart(sectionalAreaCurves, look, chartArea);
+    chart->setObjectName(toQString(names::sectionalAreaChart));
+    layout->addWidget(new LegendWidget(*chart, 1, this));
 }
 
 }  // namespace hullcalc
