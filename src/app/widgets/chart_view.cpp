@@ -97,14 +97,13 @@ ChartView::ChartView(const ChartModel& model, const ChartLook& look, QWidget* pa
     chart->setLocalizeNumbers(true);
     chart->setLocale(chartLocale());
     chart->setAnimationOptions(QChart::NoAnimation);
-    if (look.showTitle && !model.title.empty()) {
+    QFont titleFont = chart->titleFont();
+    titleFont.setPixelSize(13);
+    titleFont.setBold(false);
+    chart->setTitleFont(titleFont);
+    chart->setTitleBrush(Qt::black);
+    if (look.showTitle && !model.title.empty())
         chart->setTitle(QString::fromStdString(model.title));
-        QFont font = chart->titleFont();
-        font.setPixelSize(13);
-        font.setBold(false);
-        chart->setTitleFont(font);
-        chart->setTitleBrush(Qt::black);
-    }
     // A legend of one entry says nothing the axes do not.
     chart->legend()->setVisible(look.legend && model.series.size() > 1);
     setChart(chart);

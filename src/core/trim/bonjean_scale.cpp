@@ -23,7 +23,7 @@ constexpr std::array<Colour, frameCount> seriesColours = {
     colours::grey,       colours::fuchsia,   colours::teal,         colours::navy,        colours::maroon,
     colours::lime,       colours::olive,     colours::purple,       colours::silver,      colours::aqua,
     colours::black,      Colour{150, 75, 0}, Colour{255, 105, 180}, Colour{70, 130, 180}, colours::darkPurple,
-    Colour{205, 155, 30}};
+    Colour{106, 90, 205}};
 
 // The body plan's frames in turn take these colours, so that no two
 // neighbouring frames share one.
