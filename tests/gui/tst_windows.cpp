@@ -802,6 +802,7 @@ private slots:
         udif->pages()->setCurrentIndex(names::resultsPageIndex);
         QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
         QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
+        QVERIFY(child<QLabel>(&app->staticMomentWindow(), "resultsOutdated")->isVisibleTo(&app->staticMomentWindow()));
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
 
         udif->findChild<QAction*>("exportWorkbook")->trigger();

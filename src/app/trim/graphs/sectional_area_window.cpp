@@ -2,10 +2,7 @@
 
 #include "trim/trim_window_names.h"
 #include "widgets/chart_looks.h"
-#include "widgets/legend_widget.h"
 #include "widgets/qt_text.h"
-
-#include <QHBoxLayout>
 
 namespace hullcalc {
 
@@ -17,15 +14,9 @@ SectionalAreaWindow::SectionalAreaWindow(const ChartModel& sectionalAreaCurves, 
     // Sectional areas along the hull: x is the frame row, 1 (frame 0) to 21,
     // labelled with the frame's number; one curve per waterline, named in the
     // legend beside the chart.
-    auto* chartArea = new QWidget(this);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(chartArea, 1);
     ChartLook look = alongFrameRows("Погруженная площадь, м²");
     look.seriesNames = waterlineNames();
-    ChartView* chart = addChart(sectionalAreaCurves, look, chartArea);
-    chart->setObjectName(toQString(names::sectionalAreaChart));
-    layout->addWidget(new LegendWidget(*chart, 1, this));
+    addChartWithLegend(sectionalAreaCurves, look, 1)->setObjectName(toQString(names::sectionalAreaChart));
 }
 
 }  // namespace hullcalc
