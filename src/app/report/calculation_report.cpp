@@ -7,11 +7,15 @@
 #include "report/save_failure.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
+#include "trim/trim_window_pages.h"
 #include "widgets/drawing_application.h"
+#include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace hullcalc {
 
@@ -19,16 +23,24 @@ namespace {
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
 
-// The section headings, in their order; the contents lists those printed.
-const QString inputSection = "1. Исходные данные";
-const QString bonjeanSection = "2. Масштаб Бонжана";
-const QString hydrostaticsSection = "3. Кривые элементов теоретического чертежа";
-const QString waterlineSection = "4. Посадка судна на тихой воде";
-const QString trimTableSection = "5. Таблица удифферентовки";
-const QString strengthSection = "6. Нагрузка, перерезывающая сила и изгибающий момент";
-const QString summarySection = "7. Результаты удифферентовки";
-const QString remarksSection = "8. Замечания";
-const QString vibrationSection = "9. Вибрация корпуса";
+// The sections after those of the trim calculation's pages.
+const QString remarksSection = "Замечания";
+const QString vibrationSection = "Вибрация корпуса";
+
+// The headings in their order, numbered: the sections the trim window's pages
+// name, the remarks, and the vibration when there is one.
+std::vector<QString> sectionHeadings(bool vibration)
+{
+    std::vector<QString> headings;
+    for (std::string_view section : trimReportSections())
+        headings.push_back(toQString(section));
+    headings.push_back(remarksSection);
+    if (vibration)
+        headings.push_back(vibrationSection);
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        headings[i] = QString("%1. %2").arg(i + 1).arg(headings[i]);
+    return headings;
+}
 
 bool hasVibration(const ReportContent& content) { return content.vibration || !content.tones.empty(); }
 
@@ -82,24 +94,23 @@ void titlePage(ReportDocument& document, const ReportContent& content)
     if (!content.trim.complete)
         document.paragraph(
             "Расчет удифферентовки не завершен: в отчете то, что успели записать выполненные шаги расчета.");
-    std::vector<QString> sections = {inputSection,     bonjeanSection,  hydrostaticsSection, waterlineSection,
-                                     trimTableSection, strengthSection, summarySection,      remarksSection};
-    if (hasVibration(content))
-        sections.push_back(vibrationSection);
-    document.contents(sections);
+    document.contents(sectionHeadings(hasVibration(content)));
 }
 
-void trimSections(ReportDocument& document, const TrimSheet& trim)
+void inputSection(ReportDocument& document, const TrimSheet& trim)
 {
-    document.heading(inputSection);
     document.table(offsetsTable(trim.input));
     document.table(massesTable(trim.input));
+}
 
-    document.heading(bonjeanSection);
+void bonjeanSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, sectionAreasTable(trim.bonjean));
     tableOrNothing(document, sectionMomentsTable(trim.bonjean));
+}
 
-    document.heading(hydrostaticsSection);
+void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
     const HydrostaticCurves& curves = trim.hydrostatics;
     const ChartLook look = plainLook();
@@ -117,8 +128,10 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
                       {curves.transverseRadius.chart, look, "Поперечный метацентрический радиус r, м"},
                       {curves.longitudinalRadius.chart, look, "Продольный метацентрический радиус R, м"}},
                      2, 150);
+}
 
-    document.heading(waterlineSection);
+void waterlineSection(ReportDocument& document, const TrimSheet& trim)
+{
     document.subheading("Начальное и последнее приближения");
     document.captionedValues(iterationLines(trim.iteration));
     tableOrNothing(document, approximationsTable(trim.iteration));
@@ -130,11 +143,15 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
                       {trim.iteration.designSectionAreaChart, frameLook(1, frameCount),
                        "Погруженные площади шпангоутов (строки 1–21), кв. м"}},
                      1, 150);
+}
 
-    document.heading(trimTableSection);
+void trimTableSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, trimCalculationTable(trim.results));
+}
 
-    document.heading(strengthSection);
+void strengthSection(ReportDocument& document, const TrimSheet& trim)
+{
     const TrimTable& results = trim.results;
     tableOrNothing(document, loadsTable(results));
     tableOrNothing(document, internalForcesTable(results));
@@ -148,25 +165,59 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
         charts.push_back({printed[i].model, chartLook, captions[i]});
     }
     chartsWithPoints(document, charts, 1, 190);
-
-    document.heading(summarySection);
-    document.captionedValues(summaryLines(results));
 }
 
-void remarks(ReportDocument& document, const std::vector<std::string>& warnings)
+void summarySection(ReportDocument& document, const TrimSheet& trim)
 {
-    document.heading(remarksSection, false);
+    document.captionedValues(summaryLines(trim.results));
+}
+
+// A section no writer above knows: the grids of every page that names it, as
+// they stand.
+void pageGridsSection(ReportDocument& document, const TrimSheet& trim, std::string_view section)
+{
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (std::ranges::find(page.reportSections, section) != page.reportSections.end())
+            for (const PageGrid& grid : page.grids)
+                tableOrNothing(document, gridTable(std::string(page.caption), grid.in(trim)));
+}
+
+void trimSections(ReportDocument& document, const TrimSheet& trim, const std::vector<QString>& headings)
+{
+    using SectionWriter = void (*)(ReportDocument&, const TrimSheet&);
+    const std::pair<std::string_view, SectionWriter> writers[] = {
+        {reportSection::input, &inputSection},
+        {reportSection::bonjean, &bonjeanSection},
+        {reportSection::hydrostatics, &hydrostaticsSection},
+        {reportSection::waterline, &waterlineSection},
+        {reportSection::trimTable, &trimTableSection},
+        {reportSection::strength, &strengthSection},
+        {reportSection::summary, &summarySection},
+    };
+    const std::vector<std::string_view> sections = trimReportSections();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        document.heading(headings[i]);
+        const auto* writer =
+            std::ranges::find(writers, sections[i], &std::pair<std::string_view, SectionWriter>::first);
+        if (writer != std::end(writers))
+            writer->second(document, trim);
+        else
+            pageGridsSection(document, trim, sections[i]);
+    }
+}
+
+void remarks(ReportDocument& document, const QString& heading, const std::vector<std::string>& warnings)
+{
+    document.heading(heading, false);
     if (warnings.empty())
         document.paragraph("Замечаний нет");
     for (const std::string& warning : warnings)
         document.paragraph("• " + qText(warning));
 }
 
-void vibrationSections(ReportDocument& document, const ReportContent& content)
+void vibrationSections(ReportDocument& document, const QString& heading, const ReportContent& content)
 {
-    if (!hasVibration(content))
-        return;
-    document.heading(vibrationSection);
+    document.heading(heading);
     const VibrationSheet* vibration = content.vibration;
     if (vibration) {
         document.subheading("Частота свободных колебаний (энергетический метод)");
@@ -202,9 +253,12 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content)
 {
     ReportDocument document(device);
     titlePage(document, content);
-    trimSections(document, content.trim);
-    remarks(document, content.warnings);
-    vibrationSections(document, content);
+    const std::vector<QString> headings = sectionHeadings(hasVibration(content));
+    trimSections(document, content.trim, headings);
+    const std::size_t remarksIndex = trimReportSections().size();
+    remarks(document, headings[remarksIndex], content.warnings);
+    if (hasVibration(content))
+        vibrationSections(document, headings[remarksIndex + 1], content);
     QString footer = "Расчет корпуса судна";
     if (!content.fileName.empty())
         footer += " · " + qText(content.fileName);

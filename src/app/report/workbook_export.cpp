@@ -6,6 +6,7 @@
 #include "report/save_failure.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
+#include "trim/trim_window_pages.h"
 
 #include <xlsxwriter.h>
 
@@ -272,28 +273,67 @@ void vibrationSheets(lxw_workbook* workbook, Formats& formats, const ReportConte
         tableSheet(workbook, formats, "Таблица вибрации", vibrationCalculationTable(*vibration));
 }
 
+void approximationsSheet(SheetWriter& sheet, Formats& formats, const TrimSheet& trim)
+{
+    sheet.text("Начальное и последнее приближения", formats.heading);
+    sheet.captionedValues(iterationLines(trim.iteration));
+    sheet.skip();
+    sheet.table(approximationsTable(trim.iteration), false);
+}
+
+// A sheet no table below lays out: the grids of every page that names it, one
+// under another, as they stand.
+void pageGridsSheet(SheetWriter& sheet, std::string_view name, const TrimSheet& trim)
+{
+    bool first = true;
+    for (const TrimWindowPage& page : trimWindowPages()) {
+        if (std::ranges::find(page.workbookSheets, name) == page.workbookSheets.end())
+            continue;
+        for (const PageGrid& grid : page.grids) {
+            if (!first)
+                sheet.skip();
+            sheet.table(gridTable(std::string(page.caption), grid.in(trim)), false);
+            first = false;
+        }
+    }
+}
+
+// The sheets of the trim window's pages, in the order the pages name them.
+void trimSheets(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim)
+{
+    using TableOf = ReportTable (*)(const TrimSheet&);
+    const std::pair<std::string_view, TableOf> tables[] = {
+        {workbookSheet::offsets, [](const TrimSheet& t) { return offsetsTable(t.input); }},
+        {workbookSheet::masses, [](const TrimSheet& t) { return massesTable(t.input); }},
+        {workbookSheet::sectionAreas, [](const TrimSheet& t) { return sectionAreasTable(t.bonjean); }},
+        {workbookSheet::sectionMoments, [](const TrimSheet& t) { return sectionMomentsTable(t.bonjean); }},
+        {workbookSheet::hydrostatics, [](const TrimSheet& t) { return hydrostaticsTable(t.bonjean, t.hydrostatics); }},
+        {workbookSheet::designWaterline, [](const TrimSheet& t) { return designWaterlineTable(t.iteration); }},
+        {workbookSheet::trimTable, [](const TrimSheet& t) { return trimCalculationTable(t.results); }},
+        {workbookSheet::loads, [](const TrimSheet& t) { return loadsTable(t.results); }},
+        {workbookSheet::shearForce, [](const TrimSheet& t) { return shearForceTable(t.results); }},
+        {workbookSheet::bendingMoment, [](const TrimSheet& t) { return bendingMomentTable(t.results); }},
+    };
+    for (std::string_view name : trimWorkbookSheets()) {
+        const std::string sheetName(name);
+        const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
+        if (table != std::end(tables)) {
+            tableSheet(workbook, formats, sheetName.c_str(), table->second(trim));
+            continue;
+        }
+        SheetWriter sheet(workbook, formats, sheetName.c_str());
+        if (name == workbookSheet::approximations)
+            approximationsSheet(sheet, formats, trim);
+        else
+            pageGridsSheet(sheet, name, trim);
+    }
+}
+
 void writeSheets(lxw_workbook* workbook, const ReportContent& content)
 {
     Formats formats(workbook);
-    const TrimSheet& trim = content.trim;
     summarySheet(workbook, formats, content);
-    tableSheet(workbook, formats, "Ординаты", offsetsTable(trim.input));
-    tableSheet(workbook, formats, "Массы", massesTable(trim.input));
-    tableSheet(workbook, formats, "Площади Бонжана", sectionAreasTable(trim.bonjean));
-    tableSheet(workbook, formats, "Статические моменты", sectionMomentsTable(trim.bonjean));
-    tableSheet(workbook, formats, "Кривые элементов", hydrostaticsTable(trim.bonjean, trim.hydrostatics));
-    {
-        SheetWriter sheet(workbook, formats, "Приближения");
-        sheet.text("Начальное и последнее приближения", formats.heading);
-        sheet.captionedValues(iterationLines(trim.iteration));
-        sheet.skip();
-        sheet.table(approximationsTable(trim.iteration), false);
-    }
-    tableSheet(workbook, formats, "Расчетная ватерлиния", designWaterlineTable(trim.iteration));
-    tableSheet(workbook, formats, "Таблица удифферентовки", trimCalculationTable(trim.results));
-    tableSheet(workbook, formats, "Нагрузка", loadsTable(trim.results));
-    tableSheet(workbook, formats, "Перерезывающая сила", shearForceTable(trim.results));
-    tableSheet(workbook, formats, "Изгибающий момент", bendingMomentTable(trim.results));
+    trimSheets(workbook, formats, content.trim);
     vibrationSheets(workbook, formats, content);
 }
 

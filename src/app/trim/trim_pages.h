@@ -1,19 +1,25 @@
-// The sixteen pages of the trim window over the trim sheet: the input tables,
-// the Bonjean scale, the hydrostatic curves, the approximations, the design
-// drafts and section areas, the trim table, and the results with their summary.
+// The pages of the trim window over the trim sheet, built from the table of
+// pages: the input tables, the Bonjean scale, the hydrostatic curves, the
+// approximations, the design drafts and section areas, the trim table, and the
+// results with their summary.
 #pragma once
 
 #include "trim/trim_sheet.h"
+#include "trim/trim_window_pages.h"
+#include "widgets/chart_view.h"
 #include "widgets/text_grid_model.h"
 
 #include <QTabWidget>
+
+class QPushButton;
+
+#include <string_view>
 
 #include <vector>
 
 namespace hullcalc {
 
 class ChartView;
-struct ChartLook;
 class GridView;
 class TrimSummaryPanel;
 
@@ -46,17 +52,15 @@ signals:
     void resultsChartsRequested();   // "Графический вид" of the results
 
 private:
-    void addInputPage();
-    void addBonjeanPages();
-    void addHydrostaticCurvePages();
-    void addApproximationPages();
-    void addTrimTablePage();
-    void addResultsPage();
+    QWidget* inputPage(const TrimWindowPage& page);
+    QWidget* gridPage(const TrimWindowPage& page);
+    QWidget* chartPage(const TrimWindowPage& page);
+    QWidget* resultsPage(const TrimWindowPage& page);
     void captionHeaderlessPages();
-    void addPage(QWidget* page, int index);
-    QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);
-    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look,
-                       const QString& contents);
+    void addPage(QWidget* page, std::string_view caption);
+    QWidget* buttonBarOf(const TrimWindowPage& page, QWidget* parent);
+    QPushButton* pageButton(std::string_view name, QWidget* parent);
+    static ChartLook chartLook(const PageChart& chart);
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
 
     TrimSheet& sheet_;

@@ -93,7 +93,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     // before it is placed: growing later, when first shown, would place the
     // window by its client area and push its title bar off the screen.
     QSize needed(647, 740);
-    for (int page : {names::inputPageIndex, names::resultsPageIndex})
+    for (int page : {inputPageIndex, resultsPageIndex()})
         needed = needed.expandedTo(pages_->contentsSizeHint(page) + QSize(40, 0));
     resize(needed.width(), 740);
     placeOnScreen(this, QPoint(382, 0));
@@ -216,7 +216,7 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    pageNavigator_->setPagesVisible(names::firstIntermediatePageIndex, names::lastIntermediatePageIndex, visible);
+    pageNavigator_->setPagesVisible(firstIntermediatePageIndex, lastIntermediatePageIndex(), visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
@@ -331,7 +331,7 @@ void TrimWindow::showWarning(const Warning& warning)
         emit particularToShow(&fieldOf(warning.particular));
         break;
     case Warning::Place::None:
-        pages_->setCurrentIndex(names::resultsPageIndex);
+        pages_->setCurrentIndex(resultsPageIndex());
         break;
     }
 }
