@@ -4,6 +4,8 @@
 
 #include "cli/file_names.h"
 #include "cli/usage_error.h"
+#include "common/error.h"
+#include "widgets/qt_text.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -21,8 +23,6 @@ namespace hullcalc {
 namespace {
 
 constexpr const char* programName = "hullcalc-cli";
-
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 std::string echoed(const std::string& text) { return "'" + shortened(text) + "'"; }
 
@@ -189,16 +189,7 @@ void requireOneInputForFileOutputs(const CliOptions& options)
 
 }  // namespace
 
-std::string shortened(const std::string& text, std::size_t limit)
-{
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A character starts at every byte that is not a UTF-8 continuation byte.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == limit)
-            return text.substr(0, i) + "…";
-    }
-    return text;
-}
+std::string shortened(const std::string& text, std::size_t limit) { return messageExcerpt(text, limit); }
 
 CliOptions parseCliOptions(const std::vector<std::string>& args)
 {
@@ -207,7 +198,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     setUp(parser, table);
     QStringList arguments{programName};
     for (const std::string& arg : args)
-        arguments.append(fromUtf8(arg));
+        arguments.append(toQString(arg));
     if (!parser.parse(arguments)) {
         // Qt's message quotes an unknown option whole; a pasted text must not fill the screen.
         if (!parser.unknownOptionNames().isEmpty())

@@ -7,12 +7,14 @@
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
+#include "trim/trim_window_pages.h"
 #include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCategoryAxis>
@@ -196,15 +198,14 @@ private slots:
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
-        QCOMPARE(visibleTabs(pages),
-                 (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
-                              "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
-                              "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
-                              "Результаты"}));
+        QStringList captions;
+        for (const TrimWindowPage& page : trimWindowPages())
+            captions.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), captions);
         int listed = 0;
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
-        QCOMPARE(listed, 16);
+        QCOMPARE(listed, captions.size());
 
         GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         offsets->setFocus();
@@ -212,8 +213,8 @@ private slots:
         QTest::keyClick(offsets, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(pages->currentIndex(), 1);
         QCOMPARE(list->currentRow(), 1);
-        list->setCurrentRow(15);
-        QCOMPARE(pages->currentIndex(), 15);
+        list->setCurrentRow(resultsPageIndex());
+        QCOMPARE(pages->currentIndex(), resultsPageIndex());
 
         pages->setCurrentIndex(1);
         hide->trigger();
@@ -237,7 +238,7 @@ private slots:
         QCOMPARE(labelText(udif, "Label19"), QString("886,76"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
 
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
         click(udif, "SpeedButton8");
         QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value\n"
@@ -414,7 +415,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         QCOMPARE(checks->count(), 1);
         QVERIFY(checks->item(0)->text().contains("«9 шп»"));
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         const QRect item = checks->visualItemRect(checks->item(0));
         QTest::mouseClick(checks->viewport(), Qt::LeftButton, {}, item.center());
         QCOMPARE(udif->pages()->currentIndex(), 0);

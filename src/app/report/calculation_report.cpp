@@ -21,8 +21,6 @@ namespace hullcalc {
 
 namespace {
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
-
 // The sections after those of the trim calculation's pages.
 const QString remarksSection = "Замечания";
 const QString vibrationSection = "Вибрация корпуса";
@@ -66,7 +64,7 @@ void tableOrNothing(ReportDocument& document, const ReportTable& table)
     if (hasValues(table)) {
         document.table(table);
     } else {
-        document.subheading(qText(table.title));
+        document.subheading(toQString(table.title));
         document.paragraph("Не рассчитано.");
     }
 }
@@ -86,9 +84,9 @@ void titlePage(ReportDocument& document, const ReportContent& content)
     document.title(hasVibration(content) ? "Расчет удифферентовки и общей вибрации корпуса судна"
                                          : "Расчет удифферентовки корпуса судна");
     if (!content.fileName.empty())
-        document.paragraph("Файл: " + qText(content.fileName));
+        document.paragraph("Файл: " + toQString(content.fileName));
     if (!content.date.empty())
-        document.paragraph("Дата: " + qText(content.date));
+        document.paragraph("Дата: " + toQString(content.date));
     document.subheading("Главные размерения и тип судна");
     document.captionedValues(particularLines(content.particulars));
     if (!content.trim.complete)
@@ -212,7 +210,7 @@ void remarks(ReportDocument& document, const QString& heading, const std::vector
     if (warnings.empty())
         document.paragraph("Замечаний нет");
     for (const std::string& warning : warnings)
-        document.paragraph("• " + qText(warning));
+        document.paragraph("• " + toQString(warning));
 }
 
 void vibrationSections(ReportDocument& document, const QString& heading, const ReportContent& content)
@@ -232,8 +230,9 @@ void vibrationSections(ReportDocument& document, const QString& heading, const R
     }
     std::vector<ReportChart> charts;
     if (vibration)
-        charts.push_back({vibration->modeShape, frameLook(1, spacingCount),
-                          "Форма колебаний, тон " + qText(toneName(vibration->tone)) + " (энергетический метод)"});
+        charts.push_back(
+            {vibration->modeShape, frameLook(1, spacingCount),
+             "Форма колебаний, тон " + toQString(toneNumeral(vibration->tone)) + " (энергетический метод)"});
     if (!content.tones.empty()) {
         ChartLook look = frameLook(0, frameCount - 1);
         look.legend = true;
@@ -261,9 +260,9 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content)
         vibrationSections(document, headings[remarksIndex + 1], content);
     QString footer = "Расчет корпуса судна";
     if (!content.fileName.empty())
-        footer += " · " + qText(content.fileName);
+        footer += " · " + toQString(content.fileName);
     if (!content.date.empty())
-        footer += " · " + qText(content.date);
+        footer += " · " + toQString(content.date);
     return document.paint(footer);
 }
 

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 #include "report/save_failure.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
@@ -24,21 +25,6 @@ namespace {
 // A workbook larger than this is not one of ours: reading it back stops.
 constexpr std::size_t maxWorkbookBytes = 256u << 20;
 
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-// Characters, not bytes, of a UTF-8 text: the width of a column.
-std::size_t lengthOf(std::string_view text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // The decimals a fixed-point text shows ("-3,72": 2), or nothing for a text in
 // exponent form.
 std::optional<int> decimalsOf(std::string_view text)
@@ -47,15 +33,6 @@ std::optional<int> decimalsOf(std::string_view text)
         return std::nullopt;
     const auto comma = text.find(',');
     return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
-}
-
-std::optional<double> numberOf(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
 }
 
 // The formats of one workbook, made once each.
@@ -149,13 +126,13 @@ public:
         const lxw_row_t headerRow = row_;
         for (std::size_t i = 0; i < table.rows.size(); ++i)
             for (std::size_t column = 0; column < table.header.size(); ++column)
-                widen(static_cast<lxw_col_t>(column), trimmed(table.rows[i][column]), 30);
+                widen(static_cast<lxw_col_t>(column), std::string(trimmed(table.rows[i][column])), 30);
         std::size_t lines = 1;
         for (std::size_t column = 0; column < table.header.size(); ++column) {
             const std::string& caption = table.header[column];
             worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), caption.c_str(), formats_.header);
             const double width = widen(static_cast<lxw_col_t>(column), std::string(8, ' '), 30);
-            lines = std::max(lines, static_cast<std::size_t>(std::ceil(lengthOf(caption) / (width - 1))));
+            lines = std::max(lines, static_cast<std::size_t>(std::ceil(characterCount(caption) / (width - 1))));
         }
         worksheet_set_row(sheet_, row_, 15.0 * static_cast<double>(lines), nullptr);
         ++row_;
@@ -173,10 +150,10 @@ private:
     // A number where the text is one, else the text; nothing for an empty text.
     void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label)
     {
-        const std::string text = trimmed(value);
+        const std::string text(trimmed(value));
         if (text.empty())
             return;
-        const std::optional<double> number = label ? std::nullopt : numberOf(text);
+        const std::optional<double> number = label ? std::nullopt : numberOrNothing(text);
         if (number)
             worksheet_write_number(sheet_, row_, column, *number,
                                    formats_.number(fixedDecimals ? decimalsOf(text) : std::nullopt));
@@ -189,7 +166,7 @@ private:
     double widen(lxw_col_t column, const std::string& text, double most)
     {
         double& width = widths_.try_emplace(column, 8.0).first->second;
-        width = std::max(width, std::min(most, static_cast<double>(lengthOf(text)) + 2));
+        width = std::max(width, std::min(most, static_cast<double>(characterCount(text)) + 2));
         return width;
     }
 

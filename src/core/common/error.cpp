@@ -1,6 +1,8 @@
 // The texts of the messages that quote what the user typed or named.
 #include "common/error.h"
 
+#include "common/utf8_text.h"
+
 namespace hullcalc {
 
 namespace messages {
@@ -21,7 +23,7 @@ std::string messageExcerpt(std::string_view text, std::size_t maxCharacters)
     std::size_t characters = 0;
     std::size_t continuationBytes = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80 && i > 0 && continuationBytes < 3) {
+        if (!startsCharacter(text[i]) && i > 0 && continuationBytes < 3) {
             ++continuationBytes;
             continue;
         }

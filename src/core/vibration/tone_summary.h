@@ -15,4 +15,8 @@ struct ToneSummary {
     std::vector<double> beamShape;  // beam model's deflection at frames 0..20, largest |value| 1
 };
 
+// How far `value` lies from `reference`, in % of the reference: the beam
+// model's frequency against the energy method's, either against Kumai's.
+inline double differencePercent(double value, double reference) { return (value - reference) / reference * 100.0; }
+
 }  // namespace hullcalc
