@@ -16,7 +16,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 
 namespace hullcalc {
 
@@ -314,15 +313,6 @@ void writeSheets(lxw_workbook* workbook, const ReportContent& content)
     vibrationSheets(workbook, formats, content);
 }
 
-// A name beside the target that no other save uses at the same time.
-std::filesystem::path temporaryBeside(const std::filesystem::path& target)
-{
-    std::random_device random;
-    std::filesystem::path name = target.filename();
-    name += "." + std::to_string(random()) + ".tmp";
-    return target.parent_path() / name;
-}
-
 struct WorkbookDeleter {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
 };
@@ -331,31 +321,23 @@ struct WorkbookDeleter {
 
 void saveWorkbook(const std::filesystem::path& path, const ReportContent& content)
 {
-    if (path.filename().empty())
-        throw Error(saveFailure(path, "Invalid filename"));
-    // The library writes to a file name: a temporary one beside the target,
-    // whose bytes replace the target only once the workbook is complete.
-    const std::filesystem::path temporary = temporaryBeside(path);
-    const std::u8string temporaryName = temporary.u8string();
-    const auto removeTemporary = [&] {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-    };
     try {
-        std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
-            workbook_new(reinterpret_cast<const char*>(temporaryName.c_str())));
-        if (!workbook)
-            throw Error(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
-        writeSheets(workbook.get(), content);
-        // Closing writes the file and frees the workbook, also on failure.
-        const lxw_error error = workbook_close(workbook.release());
-        if (error != LXW_NO_ERROR)
-            throw Error(lxw_strerror(error));
-        const std::string bytes = readFileBytes(temporary, maxWorkbookBytes);
-        removeTemporary();
-        saveFileSafely(path, bytes);
+        // The library writes to a file name: a temporary one beside the target,
+        // whose bytes replace the target only once the workbook is complete.
+        const auto writeWorkbook = [&](const std::filesystem::path& temporary) {
+            const std::u8string name = temporary.u8string();
+            std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
+                workbook_new(reinterpret_cast<const char*>(name.c_str())));
+            if (!workbook)
+                throw Error(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+            writeSheets(workbook.get(), content);
+            // Closing writes the file and frees the workbook, also on failure.
+            const lxw_error error = workbook_close(workbook.release());
+            if (error != LXW_NO_ERROR)
+                throw Error(lxw_strerror(error));
+        };
+        saveFileSafely(path, bytesWrittenBeside(path, writeWorkbook, maxWorkbookBytes));
     } catch (const Error& e) {
-        removeTemporary();
         throw Error(saveFailure(path, e.what()));
     }
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -280,6 +281,20 @@ void saveFileSafely(const fs::path& target, std::string_view bytes)
 std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
 {
     return namingTheFile(path, [&] { return readFile(path, maxBytes); });
+}
+
+std::string bytesWrittenBeside(const fs::path& target, const std::function<void(const fs::path&)>& write,
+                               std::size_t maxBytes)
+{
+    std::optional<TemporaryFile> temporary;
+    namingTheFile(target, [&] {
+        if (!target.has_filename())
+            fail(std::make_error_code(std::errc::invalid_argument));
+        temporary.emplace(target);
+        closeOrFail(temporary->file());
+    });
+    write(temporary->path());
+    return namingTheFile(target, [&] { return readFile(temporary->path(), maxBytes); });
 }
 
 }  // namespace hullcalc

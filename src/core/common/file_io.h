@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -29,6 +30,15 @@ std::string fileErrorMessage(std::error_code error, const std::filesystem::path&
 // not a regular file (a device, a pipe) is written directly, never renamed over.
 // Throws Error with fileErrorMessage's text naming `target`.
 void saveFileSafely(const std::filesystem::path& target, std::string_view bytes);
+
+// For a library that writes only to a file name: `write` fills a new, empty
+// temporary file beside `target`, named by the path it is given, and its bytes
+// (at most `maxBytes`) are returned. The temporary file is removed in any case,
+// so that saveFileSafely can then put the bytes in place. Throws Error with
+// fileErrorMessage's text naming `target` when the temporary file cannot be
+// made or read, and what `write` throws.
+std::string bytesWrittenBeside(const std::filesystem::path& target,
+                               const std::function<void(const std::filesystem::path&)>& write, std::size_t maxBytes);
 
 // The whole content of the regular file at `path`. A directory, a device or a
 // pipe is refused with "File access denied" without being opened (a pipe with
