@@ -17,29 +17,6 @@ namespace {
 
 void setLogCell(TextGrid& grid, log::Cell cell, double value) { setGeneral(grid, cell.column, cell.row, value); }
 
-// The value of a table at a draft: levels k = 1..top, value of level k in
-// column k of `row` of `table`. A draft on a level takes that level's value;
-// otherwise it is interpolated between the last level below and the first at
-// or above. The draft must lie within the levels (checked by the caller).
-double valueAtDraft(const TextGrid& table, int row, double draft, const WaterlineHeights& z, int top)
-{
-    for (int k = 1; k <= top; ++k)
-        if (draft == z[static_cast<std::size_t>(k)])
-            return cellValue(table, k, row);
-    int lower = 1;
-    int upper = top;
-    for (int k = 1; k <= top; ++k) {
-        if (z[static_cast<std::size_t>(k)] < draft) {
-            lower = k;
-        } else {
-            upper = k;
-            break;
-        }
-    }
-    return interpolate(draft, z[static_cast<std::size_t>(lower)], cellValue(table, lower, row),
-                       z[static_cast<std::size_t>(upper)], cellValue(table, upper, row));
-}
-
 // A hydrostatic curve at the mean draft.
 double curveAt(const HydrostaticCurve& curve, double meanDraft, const WaterlineHeights& z)
 {
