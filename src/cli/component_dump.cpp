@@ -121,6 +121,10 @@ void writeComponentDump(std::ostream& out, const TrimSheet& sheet, const ShipPar
         json.key(trimWindowNames::summaryLabels[i]);
         json.value(sheet.results.summary[i]);
     }
+    for (std::size_t i = 0; i < stabilityLines.size(); ++i) {
+        json.key(trimWindowNames::stabilityLabels[i]);
+        json.value(sheet.stability.*stabilityLines[i].text);
+    }
     writeChartsOf(json, sheet, trimWindowNames::window);
     json.endObject();
 

@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "trim/curves_of_form.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 #include "vibration/beam_model.h"
@@ -122,6 +123,27 @@ QJsonObject hydrostaticCurvesJson(const ShipRun& run)
         {"transverse_radius", curve(curves.transverseRadius)},
         {"longitudinal_radius", curve(curves.longitudinalRadius)},
     };
+}
+
+// One object per waterline, the quantities under their snake_case names.
+QJsonArray curvesOfFormJson(const CurvesOfForm& form)
+{
+    QJsonArray waterlines;
+    for (int j = 1; j <= waterlineCount; ++j) {
+        QJsonObject values;
+        for (const FormQuantityInfo& info : formQuantities)
+            values[text(info.key)] = number(form.table, formColumn(info.quantity), j);
+        waterlines.append(values);
+    }
+    return waterlines;
+}
+
+QJsonObject stabilityJson(const InitialStability& stability)
+{
+    QJsonObject values;
+    for (const StabilityLine& line : stabilityLines)
+        values[text(line.key)] = number(stability.*line.text);
+    return values;
 }
 
 QJsonObject designWaterlineJson(const WaterlineIteration& iteration)
@@ -268,12 +290,14 @@ QJsonObject resultJson(const ShipRun& run)
         {"bonjean_scale", QJsonObject{{"section_area", frameTable(run.sheet.bonjean.sectionAreas)},
                                       {"static_moment", frameTable(run.sheet.bonjean.sectionMoments)}}},
         {"hydrostatic_curves", hydrostaticCurvesJson(run)},
+        {"curves_of_form", curvesOfFormJson(run.sheet.curvesOfForm)},
         {"design_waterline", designWaterlineJson(run.sheet.iteration)},
         {"trim_table", trimTableJson(results.table)},
         {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
         {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
         {"summary", summaryJson(results)},
+        {"stability", stabilityJson(run.sheet.stability)},
         {"vibration", tones},
     };
 }

@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "common/number_text.h"
 #include "common/utf8_text.h"
+#include "trim/curves_of_form.h"
 #include "vibration/beam_model.h"
 
 #include <algorithm>
@@ -93,6 +94,36 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     }
 }
 
+// The curves of form, one line per waterline, each value to three decimals
+// (the coefficients to four) where the table keeps 15 digits; in two blocks,
+// the dimensions and then the ratios, to fit a page's width.
+void printCurvesOfForm(std::ostream& out, const CurvesOfForm& form)
+{
+    const auto printBlock = [&](std::size_t first, std::size_t last) {
+        out << padded("ВЛ", 3);
+        for (std::size_t i = first; i <= last; ++i)
+            out << padded(std::string(formQuantities[i].caption), 11);
+        out << '\n';
+        for (int j = 1; j < form.table.rowCount(); ++j) {
+            out << padded(std::to_string(j), 3);
+            for (std::size_t i = first; i <= last; ++i) {
+                const FormQuantityInfo& info = formQuantities[i];
+                const std::string& shown = form.table.cell(formColumn(info.quantity), j);
+                // A caption without a unit is a coefficient of fineness.
+                const bool coefficient = info.caption.find(',') == std::string_view::npos;
+                out << padded(shown.empty() ? "-" : formatFixed(parseNumber(shown), coefficient ? 4 : 3), 11);
+            }
+            out << '\n';
+        }
+    };
+    const auto column = [](FormQuantity quantity) { return static_cast<std::size_t>(quantity); };
+    out << "Кривые элементов теоретического чертежа\n";
+    printBlock(column(FormQuantity::draft), column(FormQuantity::midshipSectionArea));
+    out << '\n';
+    printBlock(column(FormQuantity::midshipSectionArea) + 1, column(FormQuantity::momentToTrimOneCentimetre));
+    out << curvesOfFormNote << "\n\n";
+}
+
 }  // namespace
 
 void printTextReport(std::ostream& out, const ShipRun& run)
@@ -100,12 +131,16 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     const TrimSheet& sheet = run.sheet;
     printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.bonjean.sectionAreas);
     printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.bonjean.sectionMoments);
+    printCurvesOfForm(out, sheet.curvesOfForm);
     printTable(out, "Нагрузка на шпацию", sheet.results.loads);
     printTable(out, "Перерезывающая сила", sheet.results.shearForce);
     printTable(out, "Изгибающий момент", sheet.results.bendingMoment);
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
+    if (!sheet.stability.verticalCentreOfGravity.empty())
+        for (const StabilityLine& line : stabilityLines)
+            out << line.caption << ' ' << sheet.stability.*line.text << '\n';
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else

@@ -1,6 +1,7 @@
 // The documented JSON result of hullcalc-cli: its numbers are the values of the
 // texts the windows show, laid out as docs/json-schema.md describes them.
 #include "cli/cli.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "qt_json_printers.h"
 #include "test_directory.h"
@@ -120,6 +121,41 @@ TEST(ResultJson, NumbersAreTheShownTexts)
         EXPECT_EQ(tone["mass_per_metre"][i].toDouble(), valueOfText(window["Vibr1Grid"][i + 1][7])) << i;
         EXPECT_EQ(tone["mode_shape"][i].toDouble(), valueOfText(window["Vibr1Grid"][i + 1][17])) << i;
     }
+}
+
+// A box barge L 75 m, B 11 m, every offset 5,5 m, ΔT 0,39 m, on river water.
+// Waterline 5 (T = 1,56 m) by hand: Zc = T/2 = 0,78 m, r = B²/(12T) =
+// 121/18,72 = 6,4637 m, every coefficient 1, q = ρ·L·B/100 = 8,25 t/cm. The
+// base line has no volume: Zc and δ are null there. Without z_g the
+// stability is null throughout; with z_g = 2 m, h = KM − z_g.
+TEST(ResultJson, CurvesOfFormOfABoxBargeAndTheStability)
+{
+    std::vector<std::string> box;
+    for (int column = 1; column <= waterlineCount; ++column)
+        for (int row = 1; row <= frameCount; ++row)
+            box.insert(box.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
+    const QJsonObject json = resultOf(box);
+    const QJsonValue waterline5 = json["curves_of_form"][4];
+    EXPECT_EQ(json["curves_of_form"].toArray().size(), waterlineCount);
+    EXPECT_NEAR(waterline5["draft"].toDouble(), 1.56, 1e-12);
+    EXPECT_NEAR(waterline5["centre_of_buoyancy_height"].toDouble(), 0.78, 1e-12);
+    EXPECT_NEAR(waterline5["transverse_radius"].toDouble(), 6.4637, 5e-5);
+    for (const char* coefficient : {"waterplane_coefficient", "block_coefficient", "midship_coefficient",
+                                    "prismatic_coefficient", "vertical_prismatic_coefficient"})
+        EXPECT_NEAR(waterline5[coefficient].toDouble(), 1.0, 1e-12) << coefficient;
+    EXPECT_NEAR(waterline5["tonnes_per_centimetre"].toDouble(), 8.25, 1e-12);
+    EXPECT_TRUE(json["curves_of_form"][0]["centre_of_buoyancy_height"].isNull());
+    EXPECT_TRUE(json["curves_of_form"][0]["block_coefficient"].isNull());
+    for (const QJsonValue value : json["stability"].toObject())
+        EXPECT_TRUE(value.isNull());
+
+    const QJsonObject example = resultOf({"--set", "vertical-centre-of-gravity=2,0"});
+    const QJsonValue stability = example["stability"];
+    EXPECT_EQ(stability["vertical_centre_of_gravity"].toDouble(), 2.0);
+    EXPECT_NEAR(stability["metacentric_height"].toDouble(), stability["transverse_metacentre"].toDouble() - 2.0,
+                0.0051);
+    EXPECT_NEAR(stability["longitudinal_metacentric_height"].toDouble(),
+                stability["longitudinal_metacentre"].toDouble() - 2.0, 0.0051);
 }
 
 TEST(ResultJson, ValuesThatAreNoNumbersAreNull)

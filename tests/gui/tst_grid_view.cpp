@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -58,6 +59,15 @@ class GridViewTest : public QObject {
         QGuiApplication::clipboard()->setText(text);
         view->setCurrentIndex(at(row, column));
         QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // The cell editor open now (a closed one lingers until deleted).
+    QLineEdit* openEditor() const
+    {
+        for (QLineEdit* editor : view->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
     }
 
     void select(int top, int left, int bottom, int right)
@@ -158,6 +168,26 @@ private slots:
         // Only a number's point becomes a comma.
         paste("1.2.3\t-.5E-3\n1,234.5\tшп. 3\n", 0, 0);
         QCOMPARE(cells(), (QStringList{"1.2.3", "-,5E-3", "1,234.5", "шп. 3"}));
+
+        // Into an open cell editor a block goes into the grid's cells from
+        // that cell on, the half-typed text dropped; one cell's text goes
+        // into the editor as usual.
+        view->setCurrentIndex(at(0, 0));
+        QTest::keyClick(view, Qt::Key_7);
+        QLineEdit* editor = openEditor();
+        QVERIFY(editor);
+        const QPointer<QLineEdit> blockEditor = editor;
+        QGuiApplication::clipboard()->setText("8\t9\n10\t11\n");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(cells(), (QStringList{"8", "9", "10", "11"}));
+        QVERIFY(!blockEditor || !blockEditor->isVisible());
+        QCOMPARE(edits.last(), QString("Вставка"));
+        QTest::keyClick(view, Qt::Key_5);
+        editor = openEditor();
+        QVERIFY(editor);
+        QGuiApplication::clipboard()->setText("6");
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString("56"));
     }
 
     // A block that does not fit, and a change the window's edit runner refuses,

@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -88,9 +89,18 @@ private slots:
         QVERIFY(text->verticalScrollBar()->value() < previous);
     }
 
+    // Closing (the frame or Esc) only hides; the window opens within a screen
+    // smaller than its usual size.
     void closingOnlyHides()
     {
         QPointer<HelpWindow> window = new HelpWindow;
+        const QRect area = window->screen()->availableGeometry();
+        window->resize(area.width() + 300, area.height() + 300);
+        window->showTopic("files");
+        QVERIFY(area.contains(window->geometry()));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->findChild<QTextBrowser*>("helpText"), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
         window->showTopic("files");
         QVERIFY(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

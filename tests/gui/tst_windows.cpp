@@ -3,6 +3,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
+#include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
@@ -19,11 +20,14 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -147,14 +151,14 @@ private slots:
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
         const std::pair<const char*, const char*> starts[] = {
-            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"},    {"ShipH", "3,5"},  {"ShipT", "2,25"},
-            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
+            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"}, {"ShipH", "3,5"},   {"ShipT", "2,25"},
+            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipZg", ""},  {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
         QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
         QCOMPARE(app->document().particulars.waterDensity, 1.0);
         QWidget* w = child<QLineEdit>(main, "ShipD");
-        for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipdL", "ShipdT",
+        for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipZg", "ShipdL", "ShipdT",
                                  "RadioButton1", "RadioButton2"}) {
             do
                 w = w->nextInFocusChain();
@@ -194,7 +198,11 @@ private slots:
         auto* list = child<QListWidget>(udif, "pageList");
         auto* show = child<QAction>(udif, "ShowIntermediate");
         auto* hide = child<QAction>(udif, "HideIntermediate");
-        QCOMPARE(visibleTabs(pages), (QStringList{"Исходные данные", "Результаты"}));
+        QStringList shownAtStart;
+        for (const TrimWindowPage& page : trimWindowPages())
+            if (!page.intermediate)
+                shownAtStart.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), shownAtStart);
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
@@ -206,6 +214,15 @@ private slots:
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
         QCOMPARE(listed, captions.size());
+        // However narrow the window (from 800 px on), no caption falls below
+        // the list's last row.
+        for (int width : {800, 850, 880, 1000}) {
+            udif->resize(width, udif->height());
+            QCoreApplication::processEvents();
+            for (int row = 0; row < list->count(); ++row)
+                QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(row))),
+                         qPrintable(QString("%1 at %2 px").arg(list->item(row)->text()).arg(width)));
+        }
 
         GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         offsets->setFocus();
@@ -339,6 +356,16 @@ private slots:
         QVERIFY(labelText(vibr, "kumaiEstimate").contains("Кумаи"));
         QCOMPARE(labelText(vibr, "Label6"), toneThree);
 
+        // Whatever the results make the page need, and however small the
+        // window, its buttons stay in sight: the page scrolls, not they.
+        vibr->resize(700, 420);
+        QCoreApplication::processEvents();
+        for (const char* button : {"SpeedButton8", "allTonesButton", "Button1"}) {
+            auto* shown = child<QPushButton>(vibr, button);
+            const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
+            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), button);
+        }
+
         activate(&app->mainWindow());
         activate(vibr);
         QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
@@ -401,6 +428,32 @@ private slots:
         QCOMPARE(app->resultsWindow().findChildren<ChartView*>().size(), 3);
     }
 
+    // The Bonjean scale opens from its page and shows every frame's curve and
+    // the waterline; the curves of form have their page of table and charts;
+    // z_g typed on the main window brings h under the summary.
+    void bonjeanScaleCurvesOfFormAndStabilityAreShown()
+    {
+        TrimWindow* udif = &app->trimWindow();
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
+        calculatedExample();
+        udif->showIntermediatePages();
+        udif->pages()->setCurrentIndex(1);
+        click(udif, "MBGraphButton");
+        QWidget* bonjean = &app->bonjeanWindow();
+        QVERIFY(bonjean->isVisible());
+        QCOMPARE(child<ChartView>(bonjean, "MBGraphResults")->chart()->series().size(), 22);
+        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 10), 11);
+        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 21), 2);
+
+        udif->pages()->setCurrentIndex(16);
+        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
+        QCOMPARE(pointsShown(udif, "DisplacementGraph", 0), 10);
+        QCOMPARE(pointsShown(udif, "CentresGraph", 0), 9);
+        QCOMPARE(labelText(udif, "ZgLabel"), QString("2,00"));
+        QVERIFY(!labelText(udif, "hLabel").isEmpty());
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
+    }
+
     // The checks warn and never stop: the calculation still runs, the warning
     // names the cell and a click on it selects the cell.
     void designChecksWarnAndPointAtTheCell()
@@ -428,7 +481,9 @@ private slots:
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
+        app->session().markChanged();  // a particular typed: a change not yet saved
         click(udif, "ExampleButton");
+        QCOMPARE(questionsAsked, 0);  // but the empty tables lose nothing
         QVERIFY(udif->isWindowModified());
         click(udif, "ClearButton");
         QCOMPARE(questionsAsked, 1);  // the example is a change not yet saved
@@ -440,8 +495,9 @@ private slots:
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal
-    // commas as one undo step; result grids are shown, not edited, and the
-    // trim table's view names its columns.
+    // commas as one undo step, named so in the menu; undo and redo select the
+    // cells they change; result grids are shown, not edited, and the trim
+    // table's view names its columns.
     void pastedBlockIsOneUndoStep()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -454,9 +510,14 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string("1,5"));
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string("4,5"));
         QVERIFY(udif->isWindowModified());
+        QCOMPARE(udif->findChild<QAction*>("undo")->text(), QString("Отменить: вставка"));
+        offsets->setCurrentIndex(offsets->model()->index(0, 0));
         QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string());
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string());
+        QCOMPARE(currentCell(offsets), (QPair<int, int>(2, 4)));
+        QCOMPARE(offsets->selectionModel()->selectedIndexes().size(), 4);
+        QCOMPARE(udif->findChild<QAction*>("redo")->text(), QString("Повторить: вставка"));
 
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
@@ -525,10 +586,22 @@ private slots:
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
+
+        // The main window's "Файл" lists the project with its folder as the
+        // tooltip; a recent file that is gone is shown and leaves the list.
+        auto* recent = child<QMenu>(&app->mainWindow(), "recentFiles");
+        QCOMPARE(recent->actions().first()->text(), QString("project.hullcalc"));
+        QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(dir.path()));
+        QVERIFY(QFile::remove(file));
+        recent->actions().first()->trigger();
+        QCOMPARE(shownErrors.size(), 2);
+        QVERIFY(!app->session().recentFiles().contains(QFileInfo(file).absoluteFilePath()));
+        QVERIFY(recent->isEnabled() == !app->session().recentFiles().isEmpty());
     }
 
     // "Файл → Экспорт в Excel…" writes the workbook of what the windows hold;
-    // printing with no printer installed says so, in both windows that print.
+    // both windows that print charts print them where the print dialog says,
+    // a PDF file included (all a machine without a printer offers).
     void excelExportAndPrinting()
     {
         QTemporaryDir dir;
@@ -541,11 +614,33 @@ private slots:
         QVERIFY(workbook.open(QIODevice::ReadOnly));
         QCOMPARE(workbook.read(2), QByteArray("PK"));
 
-        if (printerInstalled())
-            QSKIP("a printer is installed here");
+        // The print dialog answered as a user without a printer would: print
+        // to a PDF file. The trim window's three charts make one document of
+        // three landscape pages, the mode shape one of one page.
+        const auto printToFile = [&](const QString& name) {
+            return [&, name](QPrinter& printer, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(dir.filePath(name));
+                return true;
+            };
+        };
+        udif->setPrinterChoice(printToFile("графики.pdf"));
+        app->vibrationWindow().setPrinterChoice(printToFile("форма.pdf"));
         click(udif, "PrintGraphsButton");
         click(&app->vibrationWindow(), "Button1");
-        QCOMPARE(shownErrors, (QStringList{"Принтер не установлен", "Принтер не установлен"}));
+        QVERIFY(shownErrors.isEmpty());
+        for (const auto& [name, pages] : {std::pair{"графики.pdf", 3}, std::pair{"форма.pdf", 1}}) {
+            QFile pdf(dir.filePath(name));
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            const QByteArray bytes = pdf.readAll();
+            QVERIFY(bytes.startsWith("%PDF"));
+            QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), pages);
+        }
+
+        // A cancelled dialog prints nothing and says nothing.
+        udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
+        click(udif, "PrintGraphsButton");
+        QVERIFY(shownErrors.isEmpty());
     }
 };
 

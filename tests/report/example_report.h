@@ -1,4 +1,4 @@
-// The example ship after "Пример" and "Расчет" on river water, with tone I
+// The example ship after "Пример" and "Расчет" on river water with z_g = 2 m, with tone I
 // computed in the vibration window, all four tones compared by both methods
 // and the Kumai estimate, as the content of a report.
 #pragma once
@@ -25,6 +25,7 @@ struct ExampleReport {
     ExampleReport()
     {
         particulars.waterDensity = riverWaterDensity;
+        particulars.verticalCentreOfGravity = "2,0";
         writeHeaders(trim);
         fillExampleShip(trim.input);
         runTrimCalculation(trim, particulars);

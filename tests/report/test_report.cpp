@@ -97,7 +97,9 @@ TEST_F(Report, ExampleShipIsANumberedA4ReportOfEveryPart)
     // The headings of the parts, then the texts of the sheets.
     for (const char* expected :
          {"Длина расчетная L, м", "Ординаты теоретического чертежа", "Погруженные площади", "Кривые элементов",
-          "Последовательные приближения", "Таблица удифферентовки", "Изгибающий момент, кН·м", "Водоизмещение по ГВЛ"})
+          "Последовательные приближения", "Таблица удифферентовки", "Изгибающий момент, кН·м", "Водоизмещение по ГВЛ",
+          "Водоизмещение, метацентры и коэффициенты полноты", "Начальная остойчивость при средней осадке",
+          "Метацентрическая высота, м"})
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
     for (const char* expected : {"886,74", "Речное", "пример.txt", "07.12.2026", "19227,52", "886,76", "Замечаний нет",
                                  "Частота", "кол/мин", "Кумаи", "(продолжение)", "Стр. 1 из "})
@@ -126,6 +128,14 @@ TEST_F(Report, PrintPreviewAtAnyResolutionGetsThePagesOfThePdf)
     screen.setOutputFormat(QPrinter::PdfFormat);
     screen.setOutputFileName(QString::fromStdU16String((dir / "screen.pdf").u16string()));
     EXPECT_EQ(renderReport(screen, content), pages);
+
+    // Landscape chosen in the page setup stays landscape: the pages are wider
+    // than high, in the preview and in the PDF printed from it.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    preview.updatePreview();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_GT(printer.width(), printer.height());
+    EXPECT_GT(preview.pageCount(), 0);
 }
 
 // Before "Расчет" every table but the inputs is empty and no chart has a point.
@@ -166,12 +176,12 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     saveWorkbook(file, example.content());
     // Sheet names stand uncompressed in the zip's headers.
     EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet14.xml"), std::string::npos)
-        << "the summary, eleven tables and two of vibration";
+        << "the summary, twelve tables and two of vibration";
 
     const QJsonArray book = readBack(file);
     if (book.isEmpty())
         GTEST_SKIP() << "no Python with openpyxl to read the workbook back";
-    ASSERT_EQ(book.size(), 14);
+    ASSERT_EQ(book.size(), 15);
     EXPECT_EQ(book[0][0], QJsonValue("Сводка"));
     std::map<QString, std::vector<QJsonValue>> numbers;  // sheet: its cells that hold numbers
     std::size_t count = 0;
@@ -199,10 +209,11 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
             EXPECT_EQ(cell[2], QJsonValue("0.00")) << sheet;
         }
     }
-    // The summary sheet: nine particulars and the density, then the eleven summary lines.
+    // The summary sheet: ten particulars (z_g given) and the density, then the
+    // eleven summary lines and the six of the initial stability.
     const auto& summary = numbers["Сводка"];
-    ASSERT_GE(summary.size(), 21u);
-    for (std::size_t i = 10; i < 21; ++i)
+    ASSERT_GE(summary.size(), 28u);
+    for (std::size_t i = 11; i < 22; ++i)
         stored.push_back(summary[i][1].toDouble());
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(numbers["Таблица удифферентовки"].front()[2], QJsonValue("General")) << "15-digit texts";
@@ -226,7 +237,7 @@ TEST_F(Report, WorkbookKeepsTextsAndBlanksAsTyped)
     const QJsonArray book = readBack(file);
     if (book.isEmpty())
         GTEST_SKIP() << "no Python with openpyxl to read the workbook back";
-    EXPECT_EQ(book.size(), 12) << "no vibration sheets without vibration results";
+    EXPECT_EQ(book.size(), 13) << "no vibration sheets without vibration results";
     std::map<QString, QJsonValue> offsets;  // cell: [cell, value, format]
     for (const QJsonValue& sheet : book)
         for (const QJsonValue& cell : sheet[1].toArray())

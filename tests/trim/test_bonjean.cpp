@@ -5,6 +5,7 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
+#include "trim/bonjean_drawing.h"
 #include "trim/bonjean_scale.h"
 #include "trim/trim_calculation.h"
 
@@ -107,6 +108,43 @@ TEST_F(Bonjean, ChartsOfTheExampleShip)
     EXPECT_EQ(frame20.front(), (ChartPoint{-3.1, sheet.bonjean.waterlineHeights[10], ""}));
     EXPECT_EQ(frame20.back(), (ChartPoint{0.0, sheet.bonjean.waterlineHeights[6], ""}))
         << "equal abscissae keep the order of adding";
+}
+
+// The scale of the drawn Bonjean curves: the smallest 1, 2, 2,5 or 5 × 10ⁿ per
+// spacing that keeps the largest value within 0,9 of a spacing (by hand:
+// 38,61 / 0,9 = 42,9 → 50; 67,76 / 0,9 = 75,3 → 100; 0,9 / 0,9 = 1 → 1).
+TEST(BonjeanScaleStep, SmallestRoundStepThatKeepsCurvesApart)
+{
+    const struct {
+        double largest, step;
+    } cases[] = {{38.61, 50}, {67.76055, 100}, {0.9, 1}, {1.8, 2}, {2.25, 2.5}, {4.0, 5}, {0.0, 1}, {-3.0, 1}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(bonjeanScaleStep(c.largest), c.step) << c.largest;
+}
+
+// The example ship's Bonjean scale drawn: frame 10's station from the top
+// waterline to the base line, then its areas 11·h at 1/50 of a spacing per m²
+// (38,61 m² on waterline 10 reaches 10 + 38,61/50 = 10,7722); the waterline
+// runs from Тн at frame 0 to Тк at frame 20.
+TEST_F(Bonjean, ScaleIsDrawnAtTheStationsWithTheDesignWaterline)
+{
+    runTrimCalculation(sheet, particulars);
+    const ChartModel& areas = sheet.bonjean.bonjeanCurves;
+    ASSERT_EQ(areas.series.size(), 22u);
+    EXPECT_EQ(areas.title, "Площади шпангоутов (1 шпация = 50 м²)");
+    const std::vector<ChartPoint>& frame10 = areas.series[10].points();
+    ASSERT_EQ(frame10.size(), 11u);
+    const WaterlineHeights& z = sheet.bonjean.waterlineHeights;
+    EXPECT_EQ(frame10[0], (ChartPoint{10.0, z[10], ""}));
+    EXPECT_EQ(frame10[1], (ChartPoint{10.0, 0.0, ""}));
+    EXPECT_NEAR(frame10[10].x, 10.7722, 1e-12);
+    EXPECT_EQ(sheet.bonjean.bonjeanMomentCurves.title, "Статические моменты шпангоутов (1 шпация = 100 м³)");
+    for (const ChartModel* chart : {&areas, static_cast<const ChartModel*>(&sheet.bonjean.bonjeanMomentCurves)}) {
+        const std::vector<ChartPoint>& waterline = chart->series.back().points();
+        ASSERT_EQ(waterline.size(), 2u);
+        EXPECT_EQ(waterline[0], (ChartPoint{0.0, sheet.iteration.forwardDraft, ""}));
+        EXPECT_EQ(waterline[1], (ChartPoint{20.0, sheet.iteration.aftDraft, ""}));
+    }
 }
 
 TEST_F(Bonjean, AfterClearingTheFirstEmptyCellStops)

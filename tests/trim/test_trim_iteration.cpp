@@ -6,7 +6,6 @@
 #include "common/number_text.h"
 #include "trim/bonjean_scale.h"
 #include "trim/hydrostatic_curves.h"
-#include "trim/waterline_interpolation.h"
 #include "trim/waterline_iteration.h"
 
 #include <cmath>
@@ -160,26 +159,6 @@ TEST_F(TrimIteration, LevelTableGivesItsCommonValue)
     EXPECT_EQ(sheet.iteration.log.cell(1, 5), "730");
     EXPECT_EQ(accepted.centreOfFlotation, -1.5);
     EXPECT_EQ(accepted.longitudinalRadius, 300.0);
-}
-
-// Lookup in a table by draft, on waterlines at 0, 1 and 2 m holding 0, 10 and
-// 30: on a waterline its value, between two the straight line (0,5 m: 5;
-// 1,5 m: 20), and a cell above the bracketing waterline is never read.
-TEST(ValueAtDraft, OnAWaterlineItsValueBetweenTwoTheLine)
-{
-    TextGrid table(4, 2);
-    table.setCell(1, 1, "0");
-    table.setCell(2, 1, "10");
-    table.setCell(3, 1, "30");
-    WaterlineHeights z{};
-    z[1] = 0.0;
-    z[2] = 1.0;
-    z[3] = 2.0;
-    const std::pair<double, double> cases[] = {{0.0, 0.0}, {0.5, 5.0}, {1.0, 10.0}, {1.5, 20.0}, {2.0, 30.0}};
-    for (const auto& [draft, value] : cases)
-        EXPECT_DOUBLE_EQ(valueAtDraft(table, 1, draft, z, 3), value) << draft;
-    table.setCell(3, 1, "не число");
-    EXPECT_DOUBLE_EQ(valueAtDraft(table, 1, 0.5, z, 3), 5.0);
 }
 
 }  // namespace

@@ -126,6 +126,16 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
                       {curves.transverseRadius.chart, look, "Поперечный метацентрический радиус r, м"},
                       {curves.longitudinalRadius.chart, look, "Продольный метацентрический радиус R, м"}},
                      2, 150);
+
+    tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
+    std::vector<ReportChart> formCharts;
+    for (std::size_t i = 0; i < trim.curvesOfForm.charts.size(); ++i) {
+        const ChartModel& chart = trim.curvesOfForm.charts[i];
+        ChartLook formLook = look;
+        formLook.legend = chart.series.size() > 1;
+        formCharts.push_back({chart, formLook, toQString(chart.title)});
+    }
+    chartsWithPoints(document, formCharts, 2, 150);
 }
 
 void waterlineSection(ReportDocument& document, const TrimSheet& trim)
@@ -168,6 +178,11 @@ void strengthSection(ReportDocument& document, const TrimSheet& trim)
 void summarySection(ReportDocument& document, const TrimSheet& trim)
 {
     document.captionedValues(summaryLines(trim.results));
+    const std::vector<CaptionedValue> stability = initialStabilityLines(trim.stability);
+    if (!stability.empty()) {
+        document.subheading("Начальная остойчивость при средней осадке");
+        document.captionedValues(stability);
+    }
 }
 
 // A section no writer above knows: the grids of every page that names it, as

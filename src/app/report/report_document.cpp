@@ -63,8 +63,10 @@ struct ReportDocument::TableLayout {
 
 ReportDocument::ReportDocument(QPagedPaintDevice& device) : device_(device)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(25, 15, 12, 12),
-                                     QPageLayout::Millimeter));
+    // The orientation is the device's: portrait unless the user chose
+    // landscape in the page setup of the print preview.
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), device.pageLayout().orientation(),
+                                     QMarginsF(25, 15, 12, 12), QPageLayout::Millimeter));
     deviceScaleX_ = device.logicalDpiX() / layoutDotsPerInch;
     deviceScaleY_ = device.logicalDpiY() / layoutDotsPerInch;
     width_ = device.width() / deviceScaleX_;

@@ -24,7 +24,8 @@ namespace hullcalc {
 
 class ReportDocument {
 public:
-    // Sets the device to A4 portrait with the report's margins.
+    // Sets the device to A4 with the report's margins, in the orientation the
+    // device has (portrait unless the user chose landscape).
     explicit ReportDocument(QPagedPaintDevice& device);
 
     void title(const QString& text);

@@ -130,6 +130,36 @@ ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurv
     return table;
 }
 
+ReportTable curvesOfFormTable(const CurvesOfForm& form)
+{
+    ReportTable table;
+    table.title = "Водоизмещение, метацентры и коэффициенты полноты по ватерлиниям";
+    table.header.push_back("ВЛ");
+    for (const FormQuantityInfo& info : formQuantities) {
+        table.header.emplace_back(info.caption);
+        table.note +=
+            std::string(info.caption.substr(0, info.caption.find(','))) + " — " + std::string(info.description) + "; ";
+    }
+    table.note += "пусто — величина не определена. " + std::string(curvesOfFormNote);
+    for (int waterline = 1; waterline < form.table.rowCount(); ++waterline) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        cells.push_back(std::to_string(waterline));
+        for (const FormQuantityInfo& info : formQuantities)
+            cells.push_back(form.table.cell(formColumn(info.quantity), waterline));
+    }
+    return table;
+}
+
+std::vector<CaptionedValue> initialStabilityLines(const InitialStability& stability)
+{
+    std::vector<CaptionedValue> lines;
+    if (stability.verticalCentreOfGravity.empty())
+        return lines;
+    for (const StabilityLine& line : stabilityLines)
+        lines.push_back({std::string(line.caption), stability.*line.text, true});
+    return lines;
+}
+
 std::vector<CaptionedValue> iterationLines(const WaterlineIteration& iteration)
 {
     return {

@@ -27,6 +27,13 @@ ReportTable sectionMomentsTable(const BonjeanScale& bonjean);
 // One row per waterline: its height and the eight curves of form on it.
 ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurves& curves);
 
+// One row per waterline: the curves of form, the quantities in the columns
+// of the trim window's page; the note says what each is.
+ReportTable curvesOfFormTable(const CurvesOfForm& form);
+
+// The initial stability under the summary, or nothing while z_g is not given.
+std::vector<CaptionedValue> initialStabilityLines(const InitialStability& stability);
+
 // The start of the iteration and the approximation last under way, from the
 // approximations log.
 std::vector<CaptionedValue> iterationLines(const WaterlineIteration& iteration);

@@ -197,6 +197,7 @@ void summarySheet(lxw_workbook* workbook, Formats& formats, const ReportContent&
     if (!content.trim.complete)
         sheet.text("Расчет удифферентовки не завершен.", formats.note);
     sheet.captionedValues(summaryLines(content.trim.results));
+    sheet.captionedValues(initialStabilityLines(content.trim.stability));
     if (vibration) {
         sheet.skip();
         sheet.text("Вибрация корпуса", formats.heading);
@@ -284,6 +285,7 @@ void trimSheets(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim)
         {workbookSheet::sectionAreas, [](const TrimSheet& t) { return sectionAreasTable(t.bonjean); }},
         {workbookSheet::sectionMoments, [](const TrimSheet& t) { return sectionMomentsTable(t.bonjean); }},
         {workbookSheet::hydrostatics, [](const TrimSheet& t) { return hydrostaticsTable(t.bonjean, t.hydrostatics); }},
+        {workbookSheet::curvesOfForm, [](const TrimSheet& t) { return curvesOfFormTable(t.curvesOfForm); }},
         {workbookSheet::designWaterline, [](const TrimSheet& t) { return designWaterlineTable(t.iteration); }},
         {workbookSheet::trimTable, [](const TrimSheet& t) { return trimCalculationTable(t.results); }},
         {workbookSheet::loads, [](const TrimSheet& t) { return loadsTable(t.results); }},

@@ -26,7 +26,7 @@ Application::Application()
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
     trimWindow_ = std::make_unique<TrimWindow>(trim, document_.particulars, session_->undoStack());
     bodyPlanWindow_ = std::make_unique<BodyPlanWindow>(trim.bonjean.bodyPlan);
-    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves);
+    bonjeanWindow_ = std::make_unique<BonjeanWindow>(trim.bonjean.bonjeanCurves, trim.bonjean.bonjeanMomentCurves);
     sectionalAreaWindow_ = std::make_unique<SectionalAreaWindow>(trim.bonjean.sectionalAreaCurves);
     staticMomentWindow_ = std::make_unique<StaticMomentWindow>(trim.bonjean.staticMomentCurves);
     resultsWindow_ = std::make_unique<ResultsWindow>(trim.results);
@@ -63,6 +63,7 @@ void Application::connectWindows()
     QObject::connect(trim, &TrimWindow::staticMomentsRequested, staticMomentWindow_.get(),
                      opensGraph(staticMomentWindow_.get()));
     QObject::connect(trim, &TrimWindow::resultsChartsRequested, resultsWindow_.get(), opensGraph(resultsWindow_.get()));
+    QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, bonjeanWindow_.get(), opensGraph(bonjeanWindow_.get()));
 
     HelpWindow* help = helpWindow_.get();
     QObject::connect(mainWindow_.get(), &MainWindow::helpRequested, help, &HelpWindow::showTopic);
@@ -117,8 +118,18 @@ void Application::connectSession()
         trimWindow_->refreshViews();
         vibrationWindow_->clearResults();
     });
+    QObject::connect(main, &MainWindow::openProjectRequested, session,
+                     [session, main] { session->openWithDialog(main); });
+    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
+    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
+    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
+        if (session->mayDiscardChanges(main))
+            session->open(file, main);
+    });
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
+    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());
+    main->setRecentFiles(session->recentFiles());
     showSessionState();
 }
 

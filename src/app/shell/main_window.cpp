@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "widgets/recent_files_menu.h"
+
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_placement.h"
@@ -12,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -55,6 +58,9 @@ std::string_view particularHint(const ParticularField& field)
         return "Расстояние между ватерлиниями таблицы ординат, м; ватерлиния 1 — основная";
     if (field.text == &ShipParticulars::displacement || field.text == &ShipParticulars::depth)
         return "Справочная величина: в расчетах не используется";
+    if (field.text == &ShipParticulars::verticalCentreOfGravity)
+        return "Высота центра тяжести над основной плоскостью, м; не обязательна: по ней — метацентрические "
+               "высоты h и H";
     if (field.text == &ShipParticulars::draft)
         return "Осадка по конструктивную ватерлинию, м";
     return "Десятичная запятая: 2,25";
@@ -77,7 +83,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     setWindowTitle("Удифферентовка судна на тихой воде и вибрация[*]");
     createEdits();
     createActions();
-    // A fixed window with a client area of 353 x 410 below its menu, at the
+    // A fixed window with a client area of 353 x 440 below its menu, at the
     // top left of the screen; wider where the title needs it to be read whole
     // beside the window's buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -85,7 +91,7 @@ MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     QFont titleFont = font();
     titleFont.setBold(true);
     const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle().remove("[*]") + "*");
-    setFixedSize(std::max(353, titleWidth + 125), 410 + menuBar()->sizeHint().height());
+    setFixedSize(std::max(353, titleWidth + 125), 440 + menuBar()->sizeHint().height());
     placeOnScreen(this, QPoint(3, 0));
 }
 
@@ -153,8 +159,36 @@ void MainWindow::createEdits()
     setCentralWidget(central);
 }
 
+// "Файл": the project where the particulars are typed, as the trim window
+// offers it beside its tables.
+void MainWindow::createFileMenu()
+{
+    QMenu* file = menuBar()->addMenu("&Файл");
+    file->setObjectName("FileMenu");
+    const auto request = [&](const QString& caption, const char* objectName, void (MainWindow::*signal)(),
+                             QKeySequence keys) {
+        QAction* action = file->addAction(caption, this, signal);
+        action->setObjectName(objectName);
+        action->setShortcut(keys);
+    };
+    request("&Открыть проект…", "openProject", &MainWindow::openProjectRequested, QKeySequence::Open);
+    request("Сохранить &проект", "saveProject", &MainWindow::saveProjectRequested, QKeySequence::Save);
+    request("Сохранить проект &как…", "saveProjectAs", &MainWindow::saveProjectAsRequested, QKeySequence::SaveAs);
+    recentFiles_ = file->addMenu("Последние &файлы");
+    recentFiles_->setObjectName("recentFiles");
+    recentFiles_->setEnabled(false);
+    file->addSeparator();
+    file->addAction("Вы&ход", this, &QWidget::close);
+}
+
+void MainWindow::setRecentFiles(const QStringList& files)
+{
+    fillRecentFilesMenu(*recentFiles_, files, [this](const QString& file) { emit recentFileRequested(file); });
+}
+
 void MainWindow::createActions()
 {
+    createFileMenu();
     QAction* trim = menuBar()->addAction("&Удифферентовка");
     trim->setObjectName(names::trimAction);
     trim->setToolTip("Таблицы ординат и масс, расчет удифферентовки и нагрузок");

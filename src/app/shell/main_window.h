@@ -12,6 +12,8 @@
 class QLineEdit;
 class QRadioButton;
 
+class QMenu;
+
 namespace hullcalc {
 
 class MainWindow : public QMainWindow {
@@ -34,7 +36,15 @@ public:
     using CloseGuard = std::function<bool(QWidget* parent)>;
     void setCloseGuard(CloseGuard guard);
 
+    // The entries of "Файл → Последние файлы".
+    void setRecentFiles(const QStringList& files);
+
 signals:
+    // "Файл": the project, as in the trim window's "Файл" menu.
+    void openProjectRequested();
+    void saveProjectRequested();
+    void saveProjectAsRequested();
+    void recentFileRequested(const QString& file);
     void trimWindowRequested();       // "Удифферентовка"
     void vibrationWindowRequested();  // "Вибрация"
     void helpRequested(const QString& topic);
@@ -49,6 +59,7 @@ protected:
 private:
     void createEdits();
     void createActions();
+    void createFileMenu();
     void activate();
 
     ShipParticulars& particulars_;
@@ -57,6 +68,7 @@ private:
     QRadioButton* river_ = nullptr;     // "Речное"
     bool activated_ = false;
     CloseGuard mayClose_;
+    QMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace hullcalc

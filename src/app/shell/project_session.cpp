@@ -104,8 +104,12 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
             loadInputFile(toPath(path), project.input);
         }
     });
-    if (!read)
+    if (!read) {
+        // A file that is gone leaves the recent files with its message.
+        if (!QFileInfo::exists(path))
+            forgetRecent(path);
         return false;
+    }
 
     if (isProject) {
         const double chosenDensity = document_.particulars.waterDensity;
@@ -166,6 +170,15 @@ void ProjectSession::rememberRecent(const QString& path)
     files.prepend(absolute);
     while (files.size() > recentFileCount)
         files.removeLast();
+    QSettings().setValue(recentFilesKey, files);
+    emit recentFilesChanged(files);
+}
+
+void ProjectSession::forgetRecent(const QString& path)
+{
+    QStringList files = recentFiles();
+    if (files.removeAll(QFileInfo(path).absoluteFilePath()) == 0)
+        return;
     QSettings().setValue(recentFilesKey, files);
     emit recentFilesChanged(files);
 }

@@ -65,6 +65,7 @@ signals:
 private:
     bool saveTo(const QString& path, QWidget* parent);
     void rememberRecent(const QString& path);
+    void forgetRecent(const QString& path);
     void setPath(const QString& path);
 
     Document& document_;

@@ -6,12 +6,15 @@
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
+#include "widgets/window_placement.h"
 
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -58,6 +61,15 @@ void showReportPreview(QWidget* parent, const ReportContent& content)
     preview.setWindowTitle("Отчет о расчете");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
                      [&](QPrinter* device) { runAction(parent, [&] { renderReport(*device, content); }); });
+    // Large enough for the whole toolbar, the print button included, and the
+    // pages at the width of the window rather than at a quarter of their size.
+    if (const QScreen* screen = preview.screen()) {
+        const QSize area = screen->availableGeometry().size();
+        preview.resize(area.width() * 9 / 10, area.height() * 9 / 10);
+    }
+    keepOnScreen(&preview);
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
     preview.exec();
 }
 

@@ -1,5 +1,5 @@
 // The page list of the trim window: captions in rows above the pages, so that
-// sixteen pages stay a click away without a tab bar wider than the window.
+// seventeen pages stay a click away without a tab bar wider than the window.
 #include "trim/page_navigator.h"
 
 #include <QEvent>
@@ -37,9 +37,9 @@ PageNavigator::PageNavigator(QTabWidget& pages, QWidget* parent) : QListWidget(p
         connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
-void PageNavigator::setPagesVisible(int first, int last, bool visible)
+void PageNavigator::setPagesVisible(const std::vector<int>& indices, bool visible)
 {
-    for (int page = first; page <= last; ++page) {
+    for (int page : indices) {
         pages_.setTabVisible(page, visible);
         item(page)->setHidden(!visible);
     }
@@ -70,34 +70,27 @@ void PageNavigator::showSelectedPage(int page)
         scrollToItem(selected);
 }
 
-// The list is as tall as the rows its shown captions flow into at its width.
+// The list is as tall as the rows its shown captions flow into at its width:
+// measured from the list's own layout, so that no caption is ever cut off
+// below the last row (as an estimate of the flow could, by a pixel of
+// spacing, at some widths).
 void PageNavigator::fitHeight()
 {
-    const int width = viewport()->width();
-    const int gap = spacing();
-    int rows = 1;
-    int x = 0;
-    int rowHeight = 0;
-    for (int page = 0; page < count(); ++page) {
-        if (item(page)->isHidden())
-            continue;
-        const QSize caption = sizeHintForIndex(model()->index(page, 0)) + QSize(2 * gap, 2 * gap);
-        rowHeight = std::max(rowHeight, caption.height());
-        if (x > 0 && x + caption.width() > width) {
-            ++rows;
-            x = 0;
-        }
-        x += caption.width();
-    }
-    setFixedHeight(rows * rowHeight + 2 * frameWidth() + gap);
+    doItemsLayout();
+    int bottom = 0;
+    for (int page = 0; page < count(); ++page)
+        if (!item(page)->isHidden())
+            bottom = std::max(bottom, visualItemRect(item(page)).bottom() + verticalOffset());
+    setFixedHeight(bottom + 1 + spacing() + 2 * frameWidth());
 }
 
-// Refitted before the list lays its captions out at a new width or on showing.
+// Refitted once the list has laid its captions out at a new width, and on showing.
 bool PageNavigator::event(QEvent* event)
 {
+    const bool handled = QListWidget::event(event);
     if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
         fitHeight();
-    return QListWidget::event(event);
+    return handled;
 }
 
 }  // namespace hullcalc

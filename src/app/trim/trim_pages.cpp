@@ -74,7 +74,7 @@ QStringList frameCaptions()
 TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, QWidget* parent)
     : QTabWidget(parent), sheet_(sheet), runInputEdit_(std::move(runInputEdit))
 {
-    // Sixteen pages do not fit in one row of tabs: a list beside the pages
+    // So many pages do not fit in one row of tabs: a list beside the pages
     // names every page, each a click away, and the tabs themselves are hidden.
     setObjectName(toQString(names::pages));
     tabBar()->hide();
@@ -93,6 +93,9 @@ TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, Q
             break;
         case PageLayout::results:
             contents = resultsPage(page);
+            break;
+        case PageLayout::charts:
+            contents = chartsPage(page);
             break;
         }
         if (!page.objectName.empty())
@@ -114,6 +117,7 @@ void TrimPages::refresh()
     for (ChartView* chart : charts_)
         chart->refresh();
     summary_->showSummary(sheet_.results.summary);
+    summary_->showStability(sheet_.stability);
 }
 
 GridView* TrimPages::viewOf(const TextGrid& grid) const
@@ -192,35 +196,38 @@ QWidget* TrimPages::chartPage(const TrimWindowPage& page)
 }
 
 // A button of a page by its object name, with its caption, its hint and the
-// signal it sends.
+// signal it sends. The caption marks its mnemonic with "&": Alt and the letter
+// press the button of the page shown.
 QPushButton* TrimPages::pageButton(std::string_view name, QWidget* parent)
 {
     struct PageButton {
         std::string_view name;
         const char* caption;
         const char* toolTip;
-        void (TrimPages::*clicked)();  // nullptr: a button not offered
+        void (TrimPages::*clicked)();
     };
     static const PageButton buttons[] = {
-        {names::calculate, "Расчет",
+        {names::calculate, "&Расчет",
          "Масштаб Бонжана, кривые элементов теоретического чертежа, удифферентовка и нагрузки "
          "на корпус по главным размерениям и таблицам этого окна",
          &TrimPages::calculateClicked},
-        {names::bodyPlanButton, "Графический вид", "Проекция «Корпус»: шпангоуты по таблице ординат",
+        {names::bodyPlanButton, "&Графический вид", "Проекция «Корпус»: шпангоуты по таблице ординат",
          &TrimPages::bodyPlanRequested},
-        {names::clearButton, "Очистка", "Очистить таблицы ординат и масс (Ctrl+Z вернет)", &TrimPages::clearClicked},
-        {names::exampleButton, "Пример", "Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т",
+        {names::clearButton, "&Очистка", "Очистить таблицы ординат и масс (Ctrl+Z вернет)", &TrimPages::clearClicked},
+        {names::exampleButton, "При&мер", "Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т",
          &TrimPages::exampleClicked},
-        // "Мастаб" as the button has always read; the Bonjean-scale window is not offered.
-        {names::bonjeanButton, "Мастаб Бонжана", "", nullptr},
+        // "Мастаб" as the button has always read.
+        {names::bonjeanButton, "Мастаб &Бонжана",
+         "Площади и статические моменты шпангоутов по высоте на их местах по длине, с расчетной ватерлинией",
+         &TrimPages::bonjeanScaleRequested},
         // "шпантгоутам" as the button has always read.
-        {names::sectionalAreasButton, "Строевая по шпантгоутам",
+        {names::sectionalAreasButton, "&Строевая по шпантгоутам",
          "Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию", &TrimPages::sectionalAreasRequested},
-        {names::staticMomentsButton, "Графический вид",
+        {names::staticMomentsButton, "&Графический вид",
          "Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут", &TrimPages::staticMomentsRequested},
-        {names::resultsChartsButton, "Графический вид", "Нагрузка, перерезывающая сила и изгибающий момент на графиках",
-         &TrimPages::resultsChartsRequested},
-        {names::printChartsButton, "Печать графиков", "Три графика результатов на принтер, каждый на отдельном листе",
+        {names::resultsChartsButton, "&Графический вид",
+         "Нагрузка, перерезывающая сила и изгибающий момент на графиках", &TrimPages::resultsChartsRequested},
+        {names::printChartsButton, "Пе&чать графиков", "Три графика результатов на принтер, каждый на отдельном листе",
          &TrimPages::printChartsClicked},
     };
     const auto* found =
@@ -230,12 +237,8 @@ QPushButton* TrimPages::pageButton(std::string_view name, QWidget* parent)
     auto* b = new QPushButton(found->caption, parent);
     b->setObjectName(toQString(name));
     b->setAutoDefault(false);
-    if (found->clicked) {
-        b->setToolTip(found->toolTip);
-        connect(b, &QPushButton::clicked, this, found->clicked);
-    } else {
-        b->setVisible(false);
-    }
+    b->setToolTip(found->toolTip);
+    connect(b, &QPushButton::clicked, this, found->clicked);
     if (name == names::calculate) {
         QFont bold = b->font();
         bold.setBold(true);
@@ -271,10 +274,37 @@ ChartLook TrimPages::chartLook(const PageChart& chart)
         look.frameAxis = std::pair(1, frameCount);
         look.firstFrameNumber = 0;
         break;
+    case PageChartStyle::titledCurves:
+        look.pointMarks = true;
+        look.markSize = 3;
+        break;
     }
+    look.legend = chart.legend;
     look.xTitle = toQString(chart.xTitle);
     look.yTitle = toQString(chart.yTitle);
     return look;
+}
+
+QWidget* TrimPages::chartsPage(const TrimWindowPage& page)
+{
+    auto* contents = new QWidget(this);
+    auto* layout = new QGridLayout(contents);
+    layout->addWidget(description(toQString(page.description), contents), 0, 0, 1, 2);
+    for (const PageGrid& pageGrid : page.grids) {
+        TextGrid& grid = pageGrid.in(sheet_);
+        GridView* view = addGrid(grid, pageGrid.columnWidth, false, contents);
+        view->setFixedHeight(rowHeight * grid.rowCount() + 22);
+        layout->addWidget(view, 1, 0, 1, 2);
+    }
+    layout->addWidget(description(toQString(page.note), contents), 2, 0, 1, 2);
+    for (std::size_t i = 0; i < page.charts.size(); ++i) {
+        auto* chart = new ChartView(page.charts[i].in(sheet_), chartLook(page.charts[i]), contents);
+        chart->setObjectName(toQString(page.charts[i].name));
+        chart->setMinimumHeight(280);
+        charts_.push_back(chart);
+        layout->addWidget(chart, 3 + static_cast<int>(i) / 2, static_cast<int>(i) % 2);
+    }
+    return contents;
 }
 
 // The offsets and the masses, the only tables the user types, under the

@@ -1,7 +1,7 @@
 // The pages of the trim window over the trim sheet, built from the table of
 // pages: the input tables, the Bonjean scale, the hydrostatic curves, the
-// approximations, the design drafts and section areas, the trim table, and the
-// results with their summary.
+// approximations, the design drafts and section areas, the trim table, the
+// results with their summary, and the curves of form.
 #pragma once
 
 #include "trim/trim_sheet.h"
@@ -50,11 +50,13 @@ signals:
     void sectionalAreasRequested();  // "Строевая по шпантгоутам"
     void staticMomentsRequested();   // "Графический вид" of the static moments
     void resultsChartsRequested();   // "Графический вид" of the results
+    void bonjeanScaleRequested();    // "Мастаб Бонжана"
 
 private:
     QWidget* inputPage(const TrimWindowPage& page);
     QWidget* gridPage(const TrimWindowPage& page);
     QWidget* chartPage(const TrimWindowPage& page);
+    QWidget* chartsPage(const TrimWindowPage& page);
     QWidget* resultsPage(const TrimWindowPage& page);
     void captionHeaderlessPages();
     void addPage(QWidget* page, std::string_view caption);

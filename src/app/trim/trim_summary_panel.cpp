@@ -49,7 +49,37 @@ TrimSummaryPanel::TrimSummaryPanel(QWidget* parent) : QFrame(parent)
         ++row;
         values_.push_back(value);
     }
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(rule, row++, 0, 1, 3);
+    stabilityRows_.push_back(rule);
+    for (std::size_t i = 0; i < stabilityLines.size(); ++i) {
+        auto* captionLabel = new QLabel(toQString(stabilityLines[i].caption), this);
+        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        captionLabel->setWordWrap(true);
+        captionLabel->setMinimumWidth(captionLabel->fontMetrics().horizontalAdvance("Осадка средняя, м Тср =") + 12);
+        captionLabel->setMaximumWidth(captionLabel->minimumWidth());
+        auto* value = new QLabel(this);
+        value->setObjectName(toQString(trimWindowNames::stabilityLabels[i]));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(captionLabel, row, 0);
+        grid->addWidget(value, row++, 1);
+        stabilityRows_.insert(stabilityRows_.end(), {captionLabel, value});
+        stabilityValues_.push_back(value);
+    }
+    showStability({});
     grid->setRowStretch(row, 1);
+}
+
+void TrimSummaryPanel::showStability(const InitialStability& stability)
+{
+    const bool given = !stability.verticalCentreOfGravity.empty();
+    for (QWidget* widget : stabilityRows_)
+        widget->setVisible(given);
+    for (std::size_t i = 0; i < stabilityValues_.size(); ++i)
+        stabilityValues_[i]->setText(QString::fromStdString(stability.*stabilityLines[i].text));
 }
 
 void TrimSummaryPanel::showSummary(const std::array<std::string, summaryLineCount>& summary)

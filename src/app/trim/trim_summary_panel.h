@@ -1,7 +1,9 @@
 // The summary beside the results tables: the floating condition on the accepted
-// waterline, the drafts, and the closure errors of shear force and bending moment.
+// waterline, the drafts, the closure errors of shear force and bending moment,
+// and the initial stability when z_g is given.
 #pragma once
 
+#include "trim/curves_of_form.h"
 #include "trim/trim_table.h"
 
 #include <QFrame>
@@ -22,9 +24,13 @@ public:
 
     // Shows the summary's texts as the calculation wrote them.
     void showSummary(const std::array<std::string, summaryLineCount>& summary);
+    // Shows the initial stability; its lines are there only while z_g is given.
+    void showStability(const InitialStability& stability);
 
 private:
     std::vector<QLabel*> values_;  // in the order of SummaryLine
+    std::vector<QWidget*> stabilityRows_;
+    std::vector<QLabel*> stabilityValues_;  // in the order of stabilityLines
 };
 
 }  // namespace hullcalc

@@ -10,13 +10,16 @@
 #include "trim/trim_calculation.h"
 #include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
+#include "trim/trim_window_pages.h"
 #include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
+#include "widgets/recent_files_menu.h"
 #include "widgets/results_charts.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/undo_actions.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
@@ -136,6 +139,7 @@ void TrimWindow::connectPageButtons()
     connect(pages_, &TrimPages::sectionalAreasRequested, this, &TrimWindow::sectionalAreasRequested);
     connect(pages_, &TrimPages::staticMomentsRequested, this, &TrimWindow::staticMomentsRequested);
     connect(pages_, &TrimPages::resultsChartsRequested, this, &TrimWindow::resultsChartsRequested);
+    connect(pages_, &TrimPages::bonjeanScaleRequested, this, &TrimWindow::bonjeanScaleRequested);
 }
 
 QTabWidget* TrimWindow::pages() const { return pages_; }
@@ -192,10 +196,10 @@ void TrimWindow::createMenus()
 
     QMenu* edit = menuBar()->addMenu("&Правка");
     edit->setObjectName("EditMenu");
-    QAction* undo = undo_.createUndoAction(this, "Отменить");
+    QAction* undo = createUndoAction(undo_, this);
     undo->setObjectName("undo");
     undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undo_.createRedoAction(this, "Повторить");
+    QAction* redo = createRedoAction(undo_, this);
     redo->setObjectName("redo");
     // Ctrl+Y as spreadsheets have it, and the platform's own (which may be the same).
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -216,7 +220,12 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    pageNavigator_->setPagesVisible(firstIntermediatePageIndex, lastIntermediatePageIndex(), visible);
+    std::vector<int> intermediate;
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        if (pages[page].intermediate)
+            intermediate.push_back(static_cast<int>(page));
+    pageNavigator_->setPagesVisible(intermediate, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
@@ -347,30 +356,67 @@ void TrimWindow::changeInput(const QString& description, const std::function<voi
         return;
     }
     undo_.push(new SnapshotCommand<InputTables>(description, sheet_.input, std::move(before), sheet_.input,
-                                                [this] { refreshViews(); }));
+                                                [this](const InputTables& replaced) {
+                                                    refreshViews();
+                                                    showChangedCells(replaced);
+                                                }));
+}
+
+// After an undo or redo the cells it changed are selected on their page, the
+// offsets' before the masses'.
+void TrimWindow::showChangedCells(const InputTables& replaced)
+{
+    for (const auto& [grid, before] :
+         {std::pair{&sheet_.input.offsets, &replaced.offsets}, std::pair{&sheet_.input.masses, &replaced.masses}}) {
+        GridView* view = pages_->viewOf(*grid);
+        if (!view || *grid == *before)
+            continue;
+        if (const std::optional<int> page = pageShowing(sheet_, *grid))
+            pages_->setCurrentIndex(*page);
+        view->selectDifferencesFrom(*before);
+        return;
+    }
+}
+
+namespace {
+
+// Whether a table holds anything typed: a data cell with a text.
+bool holdsTexts(const TextGrid& grid)
+{
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row)
+        for (int column = grid.fixedColumns(); column < grid.columnCount(); ++column)
+            if (!grid.cell(column, row).empty())
+                return true;
+    return false;
+}
+
+}  // namespace
+
+// The question before the tables are replaced is asked only where something
+// typed would go: over empty tables there is nothing to save.
+bool TrimWindow::mayReplaceTables()
+{
+    const bool typed = holdsTexts(sheet_.input.offsets) || holdsTexts(sheet_.input.masses);
+    return !typed || mayDiscardChanges_(this);
 }
 
 void TrimWindow::clearInput()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     changeInput("Очистка", [this] { clearInputTables(sheet_.input); });
 }
 
 void TrimWindow::fillExample()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     changeInput("Пример", [this] { fillExampleShip(sheet_.input); });
 }
 
 void TrimWindow::setRecentFiles(const QStringList& files)
 {
-    recentFiles_->clear();
-    for (const QString& file : files)
-        recentFiles_->addAction(QFileInfo(file).fileName(), this, [this, file] { emit recentFileRequested(file); })
-            ->setToolTip(file);
-    recentFiles_->setEnabled(!files.isEmpty());
+    fillRecentFilesMenu(*recentFiles_, files, [this](const QString& file) { emit recentFileRequested(file); });
 }
 
 void TrimWindow::setDiscardGuard(DiscardGuard guard)
@@ -403,7 +449,7 @@ void TrimWindow::saveResults()
 
 void TrimWindow::loadInput()
 {
-    if (!mayDiscardChanges_(this))
+    if (!mayReplaceTables())
         return;
     const QString name = chooseFile_(this, FileDialog::OpenInput);
     if (name.isEmpty())
@@ -420,7 +466,8 @@ void TrimWindow::printCharts()
 {
     const TrimTable& results = sheet_.results;
     runAction(this, [&] {
-        printOnDefaultPrinter(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart));
+        hullcalc::printCharts(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),
+                              this, choosePrinter_);
     });
 }
 

@@ -1,7 +1,9 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its sixteen pages, the summary, the file menu and
+// the trim calculation on its seventeen pages, the summary, the file menu and
 // the buttons that run the calculation and open the graph windows.
 #pragma once
+
+#include "widgets/chart_printing.h"
 
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -55,6 +57,8 @@ public:
     enum class FileDialog { SaveInput, SaveResults, OpenInput };
     using FileChooser = std::function<QString(QWidget* parent, FileDialog dialog)>;
     void setFileChooser(FileChooser chooser);
+    // Where "Печать графиков" prints: the print dialog unless a test answers.
+    void setPrinterChoice(PrinterChoice choose) { choosePrinter_ = std::move(choose); }
 
     // Asked before "Очистка", "Пример" and "Загрузить" replace the tables:
     // whether the changes not yet saved may go (the application asks the user
@@ -93,6 +97,7 @@ signals:
     void sectionalAreasRequested();
     void staticMomentsRequested();
     void resultsChartsRequested();
+    void bonjeanScaleRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -108,6 +113,8 @@ private:
     void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void showChangedCells(const InputTables& replaced);
+    bool mayReplaceTables();
     void updateChecks();
     void showWarning(const Warning& warning);
 
@@ -126,6 +133,7 @@ private:
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
+    PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
 };
 

@@ -95,15 +95,22 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
 
-    // The page scrolls where the screen is smaller than the page needs.
-    auto* scrolled = new QScrollArea(pages_);
+    // The page scrolls where the screen is smaller than the page needs; its
+    // buttons stay below it, in sight whatever the page's content.
+    auto* firstPage = new QWidget(pages_);
+    auto* scrolled = new QScrollArea(firstPage);
     scrolled->setWidget(inputPage());
     scrolled->setWidgetResizable(true);
     scrolled->setFrameShape(QFrame::NoFrame);
-    pages_->addTab(scrolled, "Исходные данные");
+    auto* firstPageLayout = new QVBoxLayout(firstPage);
+    firstPageLayout->setContentsMargins(0, 0, 0, 0);
+    firstPageLayout->addWidget(scrolled, 1);
+    QWidget* buttons = buttonBar();
+    firstPageLayout->addWidget(buttons);
+    pages_->addTab(firstPage, "Исходные данные");
     // 1005 × 565, or larger where the page needs it with this platform's
     // fonts; smaller where the screen is, the page then scrolling.
-    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40)));
+    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40 + buttons->sizeHint().height())));
     placeOnScreen(this, QPoint(12, 44));
 
     auto* tablePage = new QWidget(pages_);
@@ -184,24 +191,15 @@ QWidget* VibrationWindow::inputPage()
         if (sheet_.sectionInertia == before)
             return;
         undo_.push(new SnapshotCommand<TextGrid>(description, sheet_.sectionInertia, std::move(before),
-                                                 sheet_.sectionInertia, [this] { inertia_->refresh(); }));
+                                                 sheet_.sectionInertia, [this](const TextGrid& replaced) {
+                                                     inertia_->refresh();
+                                                     inertia_->selectDifferencesFrom(replaced);
+                                                 }));
         emit inputEdited();
     });
     inertia_->setMinimumHeight(160);
     layout->addWidget(inertia_, row, 0, 1, 3);
     layout->setRowStretch(row++, 1);
-
-    auto* calculateButton = new QPushButton("Расчет", page);
-    calculateButton->setObjectName(toQString(names::calculate));
-    QFont bold = calculateButton->font();
-    bold.setBold(true);
-    calculateButton->setFont(bold);
-    calculateButton->setFocusPolicy(Qt::NoFocus);
-    calculateButton->setToolTip(
-        "Частота и форма выбранного тона по расчетной ватерлинии последнего расчета "
-        "удифферентовки");
-    connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
-    layout->addWidget(calculateButton, row, 0, 1, 3);
 
     // The chart shows the energy method's mode shape and the beam model's
     // beside it; the sheet keeps the energy method's alone.
@@ -235,26 +233,42 @@ QWidget* VibrationWindow::inputPage()
     chartColumn->addWidget(tones_);
     chartColumn->addWidget(kumai_);
     layout->addLayout(chartColumn, 0, 3, row, 1);
-    auto* allTones = new QPushButton("Все тоны", page);
+    layout->setColumnStretch(3, 1);
+
+    // The tone buttons, the inertias, the chart.
+    setTabOrder(toneButtons_[3], inertia_);
+    setTabOrder(inertia_, modeShape_);
+    return page;
+}
+
+// "Расчет", "Все тоны" and "Печать графика" in a row below the page.
+QWidget* VibrationWindow::buttonBar()
+{
+    auto* bar = new QWidget(this);
+    auto* calculateButton = new QPushButton("&Расчет", bar);
+    calculateButton->setObjectName(toQString(names::calculate));
+    QFont bold = calculateButton->font();
+    bold.setBold(true);
+    calculateButton->setFont(bold);
+    calculateButton->setFocusPolicy(Qt::NoFocus);
+    calculateButton->setToolTip(
+        "Частота и форма выбранного тона по расчетной ватерлинии последнего расчета "
+        "удифферентовки");
+    connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
+    auto* allTones = new QPushButton("&Все тоны", bar);
     allTones->setObjectName("allTonesButton");
     allTones->setToolTip("Рассчитать тоны I–IV обоими методами; выбранный тон и его график не меняются");
     connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
-    auto* print = new QPushButton("Печать графика", page);
+    auto* print = new QPushButton("Пе&чать графика", bar);
     print->setObjectName(toQString(names::printChart));
-    print->setToolTip("График формы колебаний на принтер");
+    print->setToolTip("График формы колебаний на принтер или в файл PDF");
     connect(print, &QPushButton::clicked, this, &VibrationWindow::printChart);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(allTones);
-    buttons->addStretch();
-    buttons->addWidget(print);
-    layout->addLayout(buttons, row, 3);
-    layout->setColumnStretch(3, 1);
-
-    // The tone buttons, the inertias, the chart, the print button.
-    setTabOrder(toneButtons_[3], inertia_);
-    setTabOrder(inertia_, modeShape_);
-    setTabOrder(modeShape_, print);
-    return page;
+    auto* layout = new QHBoxLayout(bar);
+    layout->addWidget(calculateButton);
+    layout->addWidget(allTones);
+    layout->addStretch();
+    layout->addWidget(print);
+    return bar;
 }
 
 // Each time the user comes to the window the table headers are written. Tone I
@@ -425,7 +439,7 @@ void VibrationWindow::showModeShapes()
 
 void VibrationWindow::printChart()
 {
-    runAction(this, [&] { printOnDefaultPrinter({{shownShapes_, modeShapeLook()}}); });
+    runAction(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
 }
 
 }  // namespace hullcalc

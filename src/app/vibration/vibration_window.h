@@ -3,6 +3,8 @@
 // printing of the mode-shape chart.
 #pragma once
 
+#include "widgets/chart_printing.h"
+
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 #include "vibration/tone_summary.h"
@@ -42,6 +44,9 @@ public:
     void printChart();       // "Печать графика"
     void compareAllTones();  // "Все тоны"
 
+    // Where "Печать графика" prints: the print dialog unless a test answers.
+    void setPrinterChoice(PrinterChoice choose) { choosePrinter_ = std::move(choose); }
+
     // The trim calculation ran again: the results resting on the previous one
     // are emptied.
     void clearResults();
@@ -61,6 +66,7 @@ protected:
 
 private:
     QWidget* inputPage();
+    QWidget* buttonBar();
     void activate();
     void refreshViews();
     QString pointAt(const Failure& failure);
@@ -83,6 +89,7 @@ private:
     ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
     std::optional<ToneSummary> beam_;
     bool shownBefore_ = false;
+    PrinterChoice choosePrinter_ = choosePrinterInDialog;
 };
 
 }  // namespace hullcalc

@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -37,25 +38,33 @@ private:
 
 bool printerInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
-void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer)
-{
-    OrientationGuard orientation(printer);
-    printer.setPageOrientation(QPageLayout::Landscape);
+namespace {
 
-    // A chart of its own, laid out at the page's size in points, so that fonts
-    // and lines keep their proportions whatever the printer's resolution.
+// Draws the chart on the painter's current page of `printer`: a chart of its
+// own, laid out at the page's size in points, so that fonts and lines keep
+// their proportions whatever the printer's resolution.
+void renderChartPage(const PrintedChart& chart, QPagedPaintDevice& printer, QPainter& painter)
+{
     ChartView page(chart.model, chart.look);
     const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);
     page.chart()->resize(paper.size());
     if (QGraphicsLayout* layout = page.chart()->layout())
         layout->activate();
+    const QRect target = painter.viewport();
+    page.scene()->render(&painter, QRectF(target), QRectF(QPointF(0, 0), paper.size()), Qt::KeepAspectRatio);
+}
 
+}  // namespace
+
+void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer)
+{
+    OrientationGuard orientation(printer);
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer))
         throw Error("Не удалось начать печать");
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect target = painter.viewport();
-    page.scene()->render(&painter, QRectF(target), QRectF(QPointF(0, 0), paper.size()), Qt::KeepAspectRatio);
+    renderChartPage(chart, printer, painter);
     if (!painter.end())
         throw Error("Не удалось завершить печать");
 }
@@ -83,13 +92,38 @@ std::vector<std::string> chartsAsPdf(const std::vector<PrintedChart>& charts)
     return documents;
 }
 
-void printOnDefaultPrinter(const std::vector<PrintedChart>& charts)
+bool choosePrinterInDialog(QPrinter& printer, QWidget* parent)
 {
-    if (!printerInstalled())
-        throw Error("Принтер не установлен");
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle("Печать графиков");
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void printCharts(const std::vector<PrintedChart>& charts, QWidget* parent, const PrinterChoice& choose)
+{
     QPrinter printer(QPrinter::HighResolution);
-    for (const PrintedChart& chart : charts)
-        printChartLandscape(chart, printer);
+    // Without a printer the dialog starts on printing to a PDF file.
+    if (!printerInstalled())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!choose(printer, parent))
+        return;
+    // Every chart on a page of its own, in one document (one PDF file): the
+    // first page is the one the printer opens with, each further chart starts
+    // a new page.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Error("Не удалось начать печать");
+    painter.setRenderHint(QPainter::Antialiasing);
+    bool first = true;
+    for (const PrintedChart& chart : charts) {
+        if (!first && !printer.newPage())
+            throw Error("Не удалось начать новую страницу печати");
+        first = false;
+        renderChartPage(chart, printer, painter);
+    }
+    if (!painter.end())
+        throw Error("Не удалось завершить печать");
 }
 
 }  // namespace hullcalc

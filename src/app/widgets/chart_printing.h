@@ -3,11 +3,13 @@
 
 #include "widgets/chart_view.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QPagedPaintDevice;
 class QPrinter;
+class QWidget;
 
 namespace hullcalc {
 
@@ -33,9 +35,16 @@ void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer);
 // there is none, without a display. Throws Error when printing fails.
 std::vector<std::string> chartsAsPdf(const std::vector<PrintedChart>& charts);
 
-// Prints each chart in turn, each alone on a landscape page as a document of
-// its own, on the system's default printer. Throws Error("Принтер не
-// установлен") when there is no printer.
-void printOnDefaultPrinter(const std::vector<PrintedChart>& charts);
+// Lets the user choose where the charts go: the standard print dialog, which
+// offers printing to a PDF file as well as the installed printers (so it also
+// serves where no printer is installed). Returns false when the user cancels.
+using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
+bool choosePrinterInDialog(QPrinter& printer, QWidget* parent);
+
+// Prints each chart in turn, each alone on a landscape page, on the printer or
+// PDF file the user chooses with `choose`; nothing when the user cancels.
+// Throws Error when printing fails.
+void printCharts(const std::vector<PrintedChart>& charts, QWidget* parent,
+                 const PrinterChoice& choose = choosePrinterInDialog);
 
 }  // namespace hullcalc

@@ -220,6 +220,9 @@ void ChartView::redraw()
     // the time before: laying out axes and series again is the costly part.
     if (drawn_ && *drawn_ == model_)
         return;
+    // A title that states a scale changes with the data.
+    if (look_.showTitle && !model_.title.empty() && (!drawn_ || drawn_->title != model_.title))
+        chart()->setTitle(QString::fromStdString(model_.title));
     for (std::size_t i = 0; i < series_.size() && i < model_.series.size(); ++i)
         if (!drawn_ || i >= drawn_->series.size() || drawn_->series[i] != model_.series[i])
             drawSeries(i);

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -35,12 +36,40 @@ bool isPageStep(const QKeyEvent* key)
     return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier);
 }
 
+// A clipboard text that holds more than one cell: a block from a spreadsheet.
+bool isBlock(const QString& text)
+{
+    QString cells = text;
+    while (cells.endsWith('\n') || cells.endsWith('\r'))
+        cells.chop(1);
+    return cells.contains('\t') || cells.contains('\n');
+}
+
+// The cell editors of a grid report their keys to the grid first, so that a
+// block pasted into an open editor goes into the grid's cells, not into one.
+class CellEditorDelegate : public QStyledItemDelegate {
+public:
+    explicit CellEditorDelegate(GridView* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor)
+            editor->installEventFilter(grid_);
+        return editor;
+    }
+
+private:
+    GridView* grid_;
+};
+
 }  // namespace
 
 GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     : QTableView(parent), model_(new TextGridModel(grid, look.editable, this)), look_(look)
 {
     setModel(model_);
+    setItemDelegate(new CellEditorDelegate(this));
     horizontalHeader()->setDefaultSectionSize(look.columnWidth);
     horizontalHeader()->setMinimumSectionSize(16);
     horizontalHeader()->setSectionsClickable(false);
@@ -123,6 +152,30 @@ void GridView::clearSelectedCells()
 {
     // The window's edit runner may refuse the change.
     runAction(this, [&] { model_->clearCells(chosenCells()); });
+}
+
+bool GridView::selectDifferencesFrom(const TextGrid& other)
+{
+    const TextGrid& grid = model_->grid();
+    int top = grid.rowCount(), left = grid.columnCount(), bottom = -1, right = -1;
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row)
+        for (int column = grid.fixedColumns(); column < grid.columnCount(); ++column) {
+            const bool inOther = row < other.rowCount() && column < other.columnCount();
+            if (inOther && grid.cell(column, row) == other.cell(column, row))
+                continue;
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
+            left = std::min(left, column);
+            right = std::max(right, column);
+        }
+    if (bottom < 0)
+        return false;
+    const QModelIndex first = model_->index(top - grid.fixedRows(), left - grid.fixedColumns());
+    const QModelIndex last = model_->index(bottom - grid.fixedRows(), right - grid.fixedColumns());
+    setCurrentIndex(first);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+    scrollTo(first);
+    return true;
 }
 
 void GridView::moveDown()
@@ -240,6 +293,21 @@ void GridView::showEvent(QShowEvent* event)
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
+    // Ctrl+V in an open cell editor with a block on the clipboard: the editor
+    // closes without its text and the block is pasted from its cell on.
+    if (watched != corner_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* editor = qobject_cast<QWidget*>(watched);
+        if (editor && key->matches(QKeySequence::Paste) && isBlock(QGuiApplication::clipboard()->text())) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            QTableView::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            pasteClipboard();
+            return true;
+        }
+    }
     auto* corner = qobject_cast<QAbstractButton*>(watched);
     if (!corner || corner != corner_ || event->type() != QEvent::Paint || model_->cornerText().isEmpty())
         return QTableView::eventFilter(watched, event);

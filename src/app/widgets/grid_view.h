@@ -37,6 +37,10 @@ public:
     void pasteClipboard();
     // Empties the selected cells of an editable grid (Delete).
     void clearSelectedCells();
+    // Selects the block of data cells whose texts differ from `other` (the
+    // grid's texts before an undo or redo), its first cell current; false
+    // when no cell differs.
+    bool selectDifferencesFrom(const TextGrid& other);
 
 protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,10 @@
 // window that closing only hides.
 #include "widgets/help_window.h"
 
+#include "widgets/window_placement.h"
+
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,13 +29,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), text_(new
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
+    // Esc closes the help as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(640, 560);
 }
 
 void HelpWindow::showTopic(const QString& anchor)
 {
     // Shown first, so that the anchor's place is taken from the text as laid
-    // out for the window's final size.
+    // out for the window's final size; never larger than the screen or with
+    // its title bar off it, whatever the scale factor.
+    if (!isVisible())
+        keepOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -13,8 +13,10 @@ namespace hullcalc {
 template<typename State>
 class SnapshotCommand : public QUndoCommand {
 public:
-    // `target` already holds `after`; `shown` redraws what shows it.
-    SnapshotCommand(const QString& text, State& target, State before, State after, std::function<void()> shown)
+    // `target` already holds `after`; `shown` redraws what shows it, given
+    // the state just replaced (to point at what changed).
+    using Shown = std::function<void(const State& replaced)>;
+    SnapshotCommand(const QString& text, State& target, State before, State after, Shown shown)
         : QUndoCommand(text),
           target_(target),
           before_(std::move(before)),
@@ -28,14 +30,14 @@ public:
 private:
     void restore(const State& state)
     {
-        target_ = state;
-        shown_();
+        State replaced = std::exchange(target_, state);
+        shown_(replaced);
     }
 
     State& target_;
     State before_;
     State after_;
-    std::function<void()> shown_;
+    Shown shown_;
 };
 
 }  // namespace hullcalc

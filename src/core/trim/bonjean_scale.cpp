@@ -3,6 +3,7 @@
 #include "common/checked_math.h"
 #include "common/grid_values.h"
 #include "common/number_text.h"
+#include "trim/bonjean_drawing.h"
 
 #include <array>
 
@@ -50,7 +51,8 @@ BonjeanScale::BonjeanScale()
     bodyPlan.title = "Проекция мидель";
     for (const TitledColour& s : bodyPlanSeries)
         bodyPlan.series.emplace_back(s.title, s.colour, SeriesKind::Line, PointOrder::AscendingX);
-    bonjeanCurves = multiSeriesChart("Масштаб Бонжана", frameCount);
+    bonjeanCurves = bonjeanScaleChart("Площади шпангоутов");
+    bonjeanMomentCurves = bonjeanScaleChart("Статические моменты шпангоутов");
     sectionalAreaCurves = multiSeriesChart("Строевая по шпангоутам", waterlineCount);
     staticMomentCurves = multiSeriesChart("Статический момент", frameCount);
 }

@@ -22,7 +22,8 @@ struct BonjeanScale {
     TextGrid sectionMoments{waterlineCount + 1, frameCount + 1};  // about the base line, m³
 
     ChartModel bodyPlan;             // half-breadth against height, one series per frame
-    ChartModel bonjeanCurves;        // the Bonjean scale drawn (never filled)
+    ChartModel bonjeanCurves;        // the Bonjean scale drawn: areas at the stations
+    ChartModel bonjeanMomentCurves;  // and the static moments at the stations
     ChartModel sectionalAreaCurves;  // area along the hull, one series per waterline
     ChartModel staticMomentCurves;   // moment against height, one series per frame
 

@@ -161,6 +161,29 @@ void checkClosure(double closure, double largest, double limitPercent, const std
                         Warning::Place::None, 0, 0, nullptr});
 }
 
+// h as the summary shows it (two decimals) is what is judged.
+void checkInitialStability(const ShipParticulars& particulars, const InitialStability& stability,
+                           std::vector<Warning>& warnings)
+{
+    if (stability.undefinedAtDraft) {
+        warnings.push_back(
+            particularWarning("Начальная остойчивость не вычислена: средняя осадка ниже первой "
+                              "ватерлинии с объемом водоизмещения, где Zc и r не определены",
+                              &ShipParticulars::verticalCentreOfGravity));
+        return;
+    }
+    const auto h = numberOrNothing(stability.metacentricHeight);
+    if (!h)
+        return;
+    if (*h <= 0.0)
+        warnings.push_back(particularWarning("Судно неостойчиво: h = " + stability.metacentricHeight + " м",
+                                             &ShipParticulars::verticalCentreOfGravity));
+    else if (particulars.waterDensity == seaWaterDensity && *h < designLimits::seaGoingMetacentricHeight)
+        warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
+                                                 + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
+                                             &ShipParticulars::verticalCentreOfGravity));
+}
+
 }  // namespace
 
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
@@ -207,6 +230,8 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
                 + formatGeneral(designLimits::equilibriumMismatch) + "·L = " + formatGeneral(limit)
                 + " м: результаты получены для другого XG, повторите расчет",
             &ShipParticulars::centreOfGravity));
+
+    checkInitialStability(particulars, sheet.stability, warnings);
     return warnings;
 }
 

@@ -52,6 +52,12 @@ inline constexpr double bendingMomentClosurePercent = 5.0;
 // the run). 0,001·L is where it matters: the trim is off by (XG − XC)·L/R, for
 // the example ship (R ≈ 316 m) about 2 cm, over the drafts' shown precision.
 inline constexpr double equilibriumMismatch = 0.001;
+// Least initial metacentric height of a sea-going ship, m: International Code
+// on Intact Stability, 2008 (IMO res. MSC.267(85)), part A, 2.2, general
+// criteria, "GM0 ≥ 0,15 m" (as its summary at shipcalculators.com,
+// "IS Code 2008 Part A §2.2 general intact-stability criteria", gives it; the
+// paragraph's own text was not found).
+inline constexpr double seaGoingMetacentricHeight = 0.15;
 }  // namespace designLimits
 
 // Before the calculation: half-breadths below zero or above B/2, L against
@@ -62,8 +68,10 @@ inline constexpr double equilibriumMismatch = 0.001;
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
 
 // After a completed calculation (none for an incomplete sheet): the shear-force
-// and bending-moment closures against the largest corrected values, and the
-// XG now typed against the XC of the accepted waterline.
+// and bending-moment closures against the largest corrected values, the XG now
+// typed against the XC of the accepted waterline, and with z_g given the
+// initial metacentric height h (not above 0: unstable; below 0,15 m on a
+// sea-going ship) or that it could not be found at the mean draft.
 std::vector<Warning> checkResults(const ShipParticulars& particulars, const TrimSheet& sheet);
 
 }  // namespace hullcalc

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -55,6 +56,15 @@ void requirePositiveParticulars(const ShipParticulars& particulars)
          {&ShipParticulars::length, &ShipParticulars::breadth, &ShipParticulars::designDisplacement,
           &ShipParticulars::frameSpacing, &ShipParticulars::waterlineSpacing})
         positiveParticular(particulars, text);
+}
+
+std::optional<double> optionalParticularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    // Blanks are what the number conversion skips: control characters and spaces.
+    const std::string& typed = particulars.*text;
+    if (std::all_of(typed.begin(), typed.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+        return std::nullopt;
+    return particularValue(particulars, text);
 }
 
 }  // namespace hullcalc

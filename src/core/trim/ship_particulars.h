@@ -6,6 +6,7 @@
 #include "common/error.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,12 @@ struct ShipParticulars {
     std::string draft = "2,25";                 // draft T, m (read by no calculation)
     std::string designDisplacement = "886,74";  // displacement in the design loading case, t
     std::string centreOfGravity = "-3,72";      // abscissa XG of the centre of gravity from midship, m
-    std::string frameSpacing = "3,75";          // theoretical frame spacing ΔL, m
-    std::string waterlineSpacing = "0,39";      // distance ΔT between the waterlines of the offsets, m
-    double waterDensity = 0.0;                  // t/m³; set by the ship type, 0 until one is chosen
+    // Height z_g of the centre of gravity above the base line, m; optional:
+    // empty means not given, and the initial stability is then not computed.
+    std::string verticalCentreOfGravity;
+    std::string frameSpacing = "3,75";      // theoretical frame spacing ΔL, m
+    std::string waterlineSpacing = "0,39";  // distance ΔT between the waterlines of the offsets, m
+    double waterDensity = 0.0;              // t/m³; set by the ship type, 0 until one is chosen
 };
 
 // One particular as the outside world knows it.
@@ -40,7 +44,7 @@ struct ParticularField {
 };
 
 // Top to bottom as the main window lists them.
-inline const std::array<ParticularField, 9> particularFields = {{
+inline const std::array<ParticularField, 10> particularFields = {{
     {&ShipParticulars::displacement, "ShipD", "displacement", "Водоизмещение D, т"},
     {&ShipParticulars::length, "ShipL", "length", "Длина расчетная L, м"},
     {&ShipParticulars::breadth, "ShipB", "breadth", "Ширина расчетная B, м"},
@@ -48,6 +52,7 @@ inline const std::array<ParticularField, 9> particularFields = {{
     {&ShipParticulars::draft, "ShipT", "draft", "Осадка Т, м"},
     {&ShipParticulars::designDisplacement, "ShipDr", "design-displacement", "Водоизмещение\nв расчетном случае, т"},
     {&ShipParticulars::centreOfGravity, "ShipXct", "centre-of-gravity", "Центр тяжести судна, м"},
+    {&ShipParticulars::verticalCentreOfGravity, "ShipZg", "vertical-centre-of-gravity", "Аппликата ЦТ судна z_g, м"},
     // "Теоретическая  шпация" with two blanks and "Растояние" as users know them.
     {&ShipParticulars::frameSpacing, "ShipdL", "frame-spacing", "Теоретическая  шпация ΔL, м"},
     {&ShipParticulars::waterlineSpacing, "ShipdT", "waterline-spacing", "Растояние между ватерлиниями ΔT, м"},
@@ -85,5 +90,9 @@ double positiveParticular(const ShipParticulars& particulars, std::string ShipPa
 // or integrate with, must be positive numbers: otherwise ParticularError
 // names the first that is not, before any step writes a result.
 void requirePositiveParticulars(const ShipParticulars& particulars);
+
+// The value of an optional particular: none for an empty (or blank) text,
+// ParticularError for a text that is not a number.
+std::optional<double> optionalParticularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text);
 
 }  // namespace hullcalc

@@ -9,8 +9,9 @@
 namespace hullcalc {
 
 // Empties every result of an earlier run, checks the particulars the steps
-// divide by, then runs every step: waterline heights, body plan, Bonjean scale
-// and its curves, hydrostatic curves, design waterline, trim table. A failure
+// divide by (and that z_g, when typed, is a number), then runs every step:
+// waterline heights, body plan, Bonjean scale and its curves, hydrostatic
+// curves, curves of form, design waterline, trim table, initial stability. A failure
 // throws Error with the user's message (CellError or ParticularError where one
 // cell or particular is the cause); what the steps of this run wrote before it
 // stays, and the run does not count as complete.

@@ -6,6 +6,7 @@ void writeHeaders(TrimSheet& sheet)
 {
     writeInputHeaders(sheet.input);
     writeBonjeanHeaders(sheet.bonjean);
+    writeCurvesOfFormHeaders(sheet.curvesOfForm);
     writeIterationHeaders(sheet.iteration);
     writeTrimTableHeaders(sheet.results);
 }
@@ -28,8 +29,8 @@ void clearTrimResults(TrimSheet& sheet)
     bonjean.waterlineHeights.fill(0.0);
     clearDataCells(bonjean.sectionAreas);
     clearDataCells(bonjean.sectionMoments);
-    for (ChartModel* chart :
-         {&bonjean.bodyPlan, &bonjean.bonjeanCurves, &bonjean.sectionalAreaCurves, &bonjean.staticMomentCurves})
+    for (ChartModel* chart : {&bonjean.bodyPlan, &bonjean.bonjeanCurves, &bonjean.bonjeanMomentCurves,
+                              &bonjean.sectionalAreaCurves, &bonjean.staticMomentCurves})
         chart->clear();
 
     HydrostaticCurves& curves = sheet.hydrostatics;
@@ -41,6 +42,11 @@ void clearTrimResults(TrimSheet& sheet)
     }
     curves.length = 0.0;
     curves.frameSpacing = 0.0;
+
+    clearDataCells(sheet.curvesOfForm.table);
+    for (ChartModel& chart : sheet.curvesOfForm.charts)
+        chart.clear();
+    sheet.stability = {};
 
     WaterlineIteration& iteration = sheet.iteration;
     clearDataCells(iteration.log);

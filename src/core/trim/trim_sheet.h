@@ -3,6 +3,7 @@
 #pragma once
 
 #include "trim/bonjean_scale.h"
+#include "trim/curves_of_form.h"
 #include "trim/hydrostatic_curves.h"
 #include "trim/input_tables.h"
 #include "trim/trim_table.h"
@@ -14,8 +15,10 @@ struct TrimSheet {
     InputTables input;
     BonjeanScale bonjean;
     HydrostaticCurves hydrostatics;
+    CurvesOfForm curvesOfForm;
     WaterlineIteration iteration;
     TrimTable results;
+    InitialStability stability;
     // The last run went through every step: the vibration calculation may use it.
     bool complete = false;
 

@@ -42,6 +42,10 @@ inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = 
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
     "Label25", "Label26", "Label27", "Label28", "Label29"};
 
+// The value labels of the initial stability under the summary, in the order
+// of stabilityLines.
+inline constexpr std::array<std::string_view, 6> stabilityLabels = {"ZgLabel",  "ZcLabel", "KMLabel",
+                                                                    "KMLLabel", "hLabel",  "BigHLabel"};
 }  // namespace trimWindowNames
 
 namespace graphWindowNames {
@@ -50,6 +54,8 @@ inline constexpr std::string_view bodyPlanChart = "OTChGraphResults";
 inline constexpr std::string_view bodyPlanLegend = "OTChLegend";
 inline constexpr std::string_view bonjeanWindow = "MBGraphForm";
 inline constexpr std::string_view bonjeanChart = "MBGraphResults";
+inline constexpr std::string_view bonjeanMomentChart = "MBMomentGraph";
+inline constexpr std::string_view bonjeanPages = "MBPages";
 inline constexpr std::string_view sectionalAreaWindow = "SSpGraphForm";
 inline constexpr std::string_view sectionalAreaChart = "SSpGraphResults";
 inline constexpr std::string_view staticMomentWindow = "StatMomGraphForm";

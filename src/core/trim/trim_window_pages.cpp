@@ -1,8 +1,10 @@
 #include "trim/trim_window_pages.h"
 
+#include "trim/curves_of_form.h"
 #include "trim/trim_window_names.h"
 
 #include <algorithm>
+#include <array>
 
 namespace hullcalc {
 
@@ -33,12 +35,52 @@ TrimWindowPage curveOfFormPage(std::string_view caption, std::string_view descri
     return {caption,
             {},
             PageLayout::chart,
+            true,
             description,
             {grid},
             {{chartName, &curveChart<curve>, style, quantity, draftAxis}},
             {},
             {reportSection::hydrostatics},
             {workbookSheet::hydrostatics}};
+}
+
+template<std::size_t chart>
+ChartModel& formChart(TrimSheet& sheet)
+{
+    return sheet.curvesOfForm.charts.at(chart);
+}
+
+// The curves of form: the table by waterlines over the charts of the
+// quantities of one unit each, draft upwards.
+TrimWindowPage curvesOfFormPage()
+{
+    constexpr std::array<std::string_view, 7> chartNames = {
+        "DisplacementGraph", "CentresGraph",        "CoefficientsGraph", "AreasGraph",
+        "TonnesPerCmGraph",  "LongMetacentreGraph", "MomentToTrimGraph"};
+    constexpr std::array<ChartModel& (*)(TrimSheet&), 7> charts = {
+        &formChart<0>, &formChart<1>, &formChart<2>, &formChart<3>, &formChart<4>, &formChart<5>, &formChart<6>};
+    TrimWindowPage page{
+        "Кривые элементов",
+        {},
+        PageLayout::charts,
+        false,
+        "Кривые элементов теоретического чертежа по ватерлиниям 1–10 (строки); пусто — величина не определена "
+        "(нет объема водоизмещения)",
+        {{"CurvesOfFormGrid", [](TrimSheet& s) -> TextGrid& { return s.curvesOfForm.table; }, 100, "/curves_of_form"}},
+        {},
+        {},
+        {reportSection::hydrostatics},
+        {workbookSheet::curvesOfForm},
+        curvesOfFormNote};
+    const std::vector<FormChartInfo>& infos = formCharts();
+    for (std::size_t i = 0; i < chartNames.size(); ++i)
+        page.charts.push_back({chartNames[i],
+                               charts[i],
+                               PageChartStyle::titledCurves,
+                               {},
+                               "Осадка T, м",
+                               infos.at(i).quantities.size() > 1});
+    return page;
 }
 
 std::vector<TrimWindowPage> describePages()
@@ -49,6 +91,7 @@ std::vector<TrimWindowPage> describePages()
         {"Исходные данные",
          names::inputPage,
          PageLayout::input,
+         false,
          {},
          {{"OrdinatGrid", [](TrimSheet& s) -> TextGrid& { return s.input.offsets; }, 45, "/input/offsets"},
           {"MassaGrid", [](TrimSheet& s) -> TextGrid& { return s.input.masses; }, 45, "/input/masses"}},
@@ -59,6 +102,7 @@ std::vector<TrimWindowPage> describePages()
         {"Погруженные площади",
          {},
          PageLayout::table,
+         true,
          "Площадь погруженной части шпангоута (оба борта) от основной плоскости до ватерлинии, кв. м; "
          "строки — шпангоуты, столбцы — ватерлинии",
          {{"UWAGrid", [](TrimSheet& s) -> TextGrid& { return s.bonjean.sectionAreas; }, 55,
@@ -70,6 +114,7 @@ std::vector<TrimWindowPage> describePages()
         {"Статический момент",
          {},
          PageLayout::table,
+         true,
          "Статический момент погруженной площади шпангоута относительно основной плоскости, куб. м; "
          "строки — шпангоуты, столбцы — ватерлинии",
          {{"StatMomGrid", [](TrimSheet& s) -> TextGrid& { return s.bonjean.sectionMoments; }, 55,
@@ -113,6 +158,7 @@ std::vector<TrimWindowPage> describePages()
         {"Промежуточные результаты",
          {},
          PageLayout::table,
+         true,
          "Последовательные приближения: осадка и гидростатика на ровный киль (строка «Ровный киль»), "
          "осадки первого приближения, текущее приближение; справа по строкам — V, Xc и сумма площадей "
          "каждого приближения",
@@ -124,6 +170,7 @@ std::vector<TrimWindowPage> describePages()
         {"Расчетная осадка",
          {},
          PageLayout::chart,
+         true,
          "Осадка на шпангоутах 0–20 по расчетной ватерлинии последнего приближения, м",
          {{"TGrid", [](TrimSheet& s) -> TextGrid& { return s.iteration.frameDrafts; }, 45,
            "/design_waterline/frame_drafts"}},
@@ -135,6 +182,7 @@ std::vector<TrimWindowPage> describePages()
         {"Расчетная строевая по шпангоутам",
          {},
          PageLayout::chart,
+         true,
          "Погруженная площадь шпангоутов 0–20 по расчетной ватерлинии, кв. м",
          {{"WrGrid", [](TrimSheet& s) -> TextGrid& { return s.iteration.designSectionAreas; }, 45,
            "/design_waterline/design_section_areas"}},
@@ -146,6 +194,7 @@ std::vector<TrimWindowPage> describePages()
         {"Таблица удифферентовки",
          {},
          PageLayout::table,
+         true,
          "Таблица удифферентовки по шпациям (строка шпации — у ее носового шпангоута, строка 20 шп — "
          "итоги): площади, кв. м; силы, кН; момент, кН·м",
          {{"UdifGrid", [](TrimSheet& s) -> TextGrid& { return s.results.table; }, 64, "/trim_table"}},
@@ -156,6 +205,7 @@ std::vector<TrimWindowPage> describePages()
         {"Результаты",
          names::resultsPage,
          PageLayout::results,
+         false,
          {},
          {{"NagrGrid", [](TrimSheet& s) -> TextGrid& { return s.results.loads; }, 72, "/load_per_spacing"},
           {"ForceGrid", [](TrimSheet& s) -> TextGrid& { return s.results.shearForce; }, 72, "/shear_force"},
@@ -164,18 +214,8 @@ std::vector<TrimWindowPage> describePages()
          {names::resultsChartsButton, names::printChartsButton},
          {reportSection::strength, reportSection::summary},
          {workbookSheet::loads, workbookSheet::shearForce, workbookSheet::bendingMoment}},
+        curvesOfFormPage(),
     };
-}
-
-// Each name once, in the order the pages first give it.
-std::vector<std::string_view> inPageOrder(std::vector<std::string_view> TrimWindowPage::*names)
-{
-    std::vector<std::string_view> ordered;
-    for (const TrimWindowPage& page : trimWindowPages())
-        for (std::string_view name : page.*names)
-            if (std::find(ordered.begin(), ordered.end(), name) == ordered.end())
-                ordered.push_back(name);
-    return ordered;
 }
 
 }  // namespace
@@ -186,13 +226,34 @@ const std::vector<TrimWindowPage>& trimWindowPages()
     return pages;
 }
 
-int resultsPageIndex() { return static_cast<int>(trimWindowPages().size()) - 1; }
+int resultsPageIndex()
+{
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    const auto results = std::ranges::find(pages, PageLayout::results, &TrimWindowPage::layout);
+    return static_cast<int>(results - pages.begin());
+}
 
-int lastIntermediatePageIndex() { return resultsPageIndex() - 1; }
+std::vector<std::string_view> trimReportSections()
+{
+    std::vector<std::string_view> sections;
+    for (const TrimWindowPage& page : trimWindowPages())
+        for (std::string_view section : page.reportSections)
+            if (std::ranges::find(sections, section) == sections.end())
+                sections.push_back(section);
+    return sections;
+}
 
-std::vector<std::string_view> trimReportSections() { return inPageOrder(&TrimWindowPage::reportSections); }
-
-std::vector<std::string_view> trimWorkbookSheets() { return inPageOrder(&TrimWindowPage::workbookSheets); }
+std::vector<std::string_view> trimWorkbookSheets()
+{
+    std::vector<std::string_view> sheets;
+    for (std::string_view section : trimReportSections())
+        for (const TrimWindowPage& page : trimWindowPages())
+            if (page.reportSections.front() == section)
+                for (std::string_view sheet : page.workbookSheets)
+                    if (std::ranges::find(sheets, sheet) == sheets.end())
+                        sheets.push_back(sheet);
+    return sheets;
+}
 
 std::vector<NamedGrid> trimWindowGrids(const TrimSheet& sheet)
 {
@@ -212,6 +273,7 @@ std::vector<NamedChart> trimCharts(const TrimSheet& sheet)
     namespace graphs = graphWindowNames;
     charts.push_back({graphs::bodyPlanWindow, graphs::bodyPlanChart, sheet.bonjean.bodyPlan});
     charts.push_back({graphs::bonjeanWindow, graphs::bonjeanChart, sheet.bonjean.bonjeanCurves});
+    charts.push_back({graphs::bonjeanWindow, graphs::bonjeanMomentChart, sheet.bonjean.bonjeanMomentCurves});
     charts.push_back({graphs::sectionalAreaWindow, graphs::sectionalAreaChart, sheet.bonjean.sectionalAreaCurves});
     charts.push_back({graphs::staticMomentWindow, graphs::staticMomentChart, sheet.bonjean.staticMomentCurves});
     charts.push_back({graphs::resultsWindow, graphs::resultsCharts[0], sheet.results.loadChart});

@@ -38,6 +38,7 @@ inline constexpr std::string_view trimTable = "Таблица удифферен
 inline constexpr std::string_view loads = "Нагрузка";
 inline constexpr std::string_view shearForce = "Перерезывающая сила";
 inline constexpr std::string_view bendingMoment = "Изгибающий момент";
+inline constexpr std::string_view curvesOfForm = "Метацентры и коэффициенты";
 }  // namespace workbookSheet
 
 // How a page lays its contents out.
@@ -45,6 +46,7 @@ enum class PageLayout {
     input,    // the typed tables under the buttons that fill, clear and calculate them
     table,    // a table under the line that says what it holds
     chart,    // a table of one row over its chart
+    charts,   // a table over its note and its charts, two abreast
     results,  // loads, shear force and bending moment beside the summary
 };
 
@@ -55,6 +57,7 @@ enum class PageChartStyle {
     labelledCurveOfForm,  // ... with every value written beside its point
     alongFrames,          // a value at each frame 0..20, marked
     draftsAlongFrames,    // drafts at the frames, from the base line up
+    titledCurves,         // values against the draft under the chart's title, marked
 };
 
 struct PageGrid {
@@ -74,6 +77,7 @@ struct PageChart {
     PageChartStyle style;
     std::string_view xTitle;  // the quantity and unit along each axis
     std::string_view yTitle;
+    bool legend = false;  // the series named beside the chart
 
     ChartModel& in(TrimSheet& sheet) const { return of(sheet); }
     const ChartModel& in(const TrimSheet& sheet) const { return of(const_cast<TrimSheet&>(sheet)); }
@@ -83,6 +87,7 @@ struct TrimWindowPage {
     std::string_view caption;
     std::string_view objectName;  // empty for a page no test or tool looks up
     PageLayout layout;
+    bool intermediate;             // shown only when the user asks for the intermediate values
     std::string_view description;  // the line above the table: what it holds, in which unit
     std::vector<PageGrid> grids;
     std::vector<PageChart> charts;
@@ -92,19 +97,19 @@ struct TrimWindowPage {
     // sharing one are printed together.
     std::vector<std::string_view> reportSections;
     std::vector<std::string_view> workbookSheets;
+    std::string_view note = {};  // the line below the table, or empty
 };
 
-// The pages in their order: the input first, the results last, the
-// intermediate results between them (hidden at start).
+// The pages in their order: the input first, the intermediate results (hidden
+// at start), the results and the curves of form.
 const std::vector<TrimWindowPage>& trimWindowPages();
 
 inline constexpr int inputPageIndex = 0;
 int resultsPageIndex();
-inline constexpr int firstIntermediatePageIndex = inputPageIndex + 1;
-int lastIntermediatePageIndex();
 
-// The report's section headings and the workbook's sheet names in the order
-// the pages give them, each once.
+// The report's section headings in the order the pages give them, and the
+// workbook's sheet names in the order of those sections and, within one, of
+// the pages; each once.
 std::vector<std::string_view> trimReportSections();
 std::vector<std::string_view> trimWorkbookSheets();
 

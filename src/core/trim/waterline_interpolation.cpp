@@ -2,11 +2,9 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
-#include "common/grid_values.h"
 #include "common/number_text.h"
 
 #include <cmath>
-#include <stdexcept>
 
 namespace hullcalc {
 
@@ -18,21 +16,21 @@ double interpolate(double t, double z1, double y1, double z2, double y2)
     return divide(t - z1, q) + y1;
 }
 
-double valueAtDraft(const TextGrid& table, int row, double draft, const WaterlineHeights& z, int top)
+WaterlineBracket bracketDraft(double draft, const WaterlineHeights& z, int top)
 {
-    double lowerHeight = 0.0;
-    double lowerValue = 0.0;
+    for (int k = 1; k <= top; ++k)
+        if (draft == z[static_cast<std::size_t>(k)])
+            return {k, k};
+    WaterlineBracket bracket{1, top};
     for (int k = 1; k <= top; ++k) {
-        const double height = z.at(static_cast<std::size_t>(k));
-        const double value = cellValue(table, k, row);
-        if (height == draft)
-            return value;
-        if (height > draft)
-            return interpolate(draft, lowerHeight, lowerValue, height, value);
-        lowerHeight = height;
-        lowerValue = value;
+        if (z[static_cast<std::size_t>(k)] < draft) {
+            bracket.lower = k;
+        } else {
+            bracket.upper = k;
+            break;
+        }
     }
-    throw std::logic_error("draft above the waterlines passed the range check");
+    return bracket;
 }
 
 std::string roundedText(double value, int decimals)

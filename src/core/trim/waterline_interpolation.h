@@ -4,7 +4,6 @@
 #pragma once
 
 #include "common/hull_frames.h"
-#include "common/text_grid.h"
 
 #include <array>
 #include <string>
@@ -21,12 +20,14 @@ using WaterlineHeights = std::array<double, waterlineCount + 2>;
 // is that common value.
 double interpolate(double t, double z1, double y1, double z2, double y2);
 
-// The value at `draft` of a quantity tabulated on waterlines 1..top, waterline
-// k in column k of `row` of `table`: on a waterline its cell's value, otherwise
-// interpolated between the last waterline below the draft and the first at or
-// above it. The cells are read in order up to that one, those above are not
-// read. The draft must lie within the waterlines (requireDraftWithinWaterlines).
-double valueAtDraft(const TextGrid& table, int row, double draft, const WaterlineHeights& z, int top);
+// The waterlines a draft is read between, among levels 1..top: the level it
+// lies on (lower == upper), otherwise the last level below it and the first at
+// or above it. The draft must lie within the levels (checked by the caller).
+struct WaterlineBracket {
+    int lower = 1;
+    int upper = 1;
+};
+WaterlineBracket bracketDraft(double draft, const WaterlineHeights& z, int top);
 
 // A value for a message: rounded to `decimals` places, trailing zeros dropped.
 std::string roundedText(double value, int decimals);

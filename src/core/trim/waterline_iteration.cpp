@@ -17,6 +17,19 @@ namespace {
 
 void setLogCell(TextGrid& grid, log::Cell cell, double value) { setGeneral(grid, cell.column, cell.row, value); }
 
+// The value of a table at a draft: levels k = 1..top, value of level k in
+// column k of `row` of `table`. A draft on a level takes that level's value;
+// otherwise it is interpolated between the last level below and the first at
+// or above. The draft must lie within the levels (checked by the caller).
+double valueAtDraft(const TextGrid& table, int row, double draft, const WaterlineHeights& z, int top)
+{
+    const WaterlineBracket bracket = bracketDraft(draft, z, top);
+    if (bracket.lower == bracket.upper)
+        return cellValue(table, bracket.lower, row);
+    return interpolate(draft, z[static_cast<std::size_t>(bracket.lower)], cellValue(table, bracket.lower, row),
+                       z[static_cast<std::size_t>(bracket.upper)], cellValue(table, bracket.upper, row));
+}
+
 // A hydrostatic curve at the mean draft.
 double curveAt(const HydrostaticCurve& curve, double meanDraft, const WaterlineHeights& z)
 {
@@ -187,7 +200,7 @@ Approximation firstApproximation(const EvenKeel& evenKeel, double centreOfGravit
 }  // namespace
 
 WaterlineIteration::WaterlineIteration()
-    : frameDraftChart(singleSeriesChart("Расчётные ватерлинии в приближениях", colours::red)),
+    : frameDraftChart(singleSeriesChart("Расчетные ватерлинии в приближениях", colours::red)),
       designSectionAreaChart(singleSeriesChart("", colours::red))
 {}
 

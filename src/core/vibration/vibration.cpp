@@ -68,11 +68,27 @@ std::array<double, frameCount + 1> localDrafts(const TrimmedHull& hull, int topW
 }
 
 // Half-breadth of frame row k at the draft, interpolated linearly between the
-// last waterline below the draft and the first at or above it. The draft lies
+// last waterline below the draft and the first at or above it; waterlines
+// above that one are not read. A draft on a waterline takes its offset, the
+// lowest waterline included (where no waterline lies below). The draft lies
 // within the waterlines (localDrafts).
 double halfBreadthAt(const TextGrid& offsets, const WaterlineHeights& z, int k, double draft)
 {
-    return valueAtDraft(offsets, k, draft, z, offsets.columnCount() - 1);
+    double lowerLevel = 0.0;
+    double lowerOffset = 0.0;
+    for (int j = 1; j < offsets.columnCount(); ++j) {
+        const double level = z.at(static_cast<std::size_t>(j));
+        const double offset = cellValue(offsets, j, k);
+        if (level < draft) {
+            lowerLevel = level;
+            lowerOffset = offset;
+            continue;
+        }
+        if (level == draft)
+            return offset;
+        return interpolate(draft, lowerLevel, lowerOffset, level, offset);
+    }
+    throw std::logic_error("draft above the waterlines passed the range check");
 }
 
 // The half-breadth at the local waterline of every frame.

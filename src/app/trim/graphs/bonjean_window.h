@@ -1,4 +1,6 @@
-// The window of the Bonjean scale: created with the others, never filled and never shown.
+// The window of the Bonjean scale: the immersed areas of the frames and, on the
+// second page, their static moments, each frame's curve at its station along
+// the hull, with the design waterline across them.
 #pragma once
 
 #include "widgets/graph_window.h"
@@ -9,7 +11,7 @@ class BonjeanWindow : public GraphWindow {
     Q_OBJECT
 
 public:
-    explicit BonjeanWindow(const ChartModel& bonjeanCurves, QWidget* parent = nullptr);
+    BonjeanWindow(const ChartModel& areaCurves, const ChartModel& momentCurves, QWidget* parent = nullptr);
 };
 
 }  // namespace hullcalc

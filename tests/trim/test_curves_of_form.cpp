@@ -1,0 +1,288 @@
+// The curves of form and the initial stability: a box barge and a double-wedge
+// hull with V sections against their closed forms, worked by hand in
+// fractions; the undefined base line; h and H interpolated at a mean draft.
+#include "trim_fixture.h"
+
+#include "common/number_text.h"
+#include "trim/curves_of_form.h"
+#include "trim/design_checks.h"
+#include "trim/trim_calculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace hullcalc {
+namespace {
+
+using Q = FormQuantity;
+
+class CurvesOfFormTest : public ExampleShip {
+protected:
+    void setOffsetsEverywhere(const char* text)
+    {
+        for (int row = 1; row <= frameCount; ++row)
+            for (int column = 1; column <= waterlineCount; ++column)
+                sheet.input.offsets.setCell(column, row, text);
+    }
+
+    void compute()
+    {
+        computeCurves();
+        computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, particulars, sheet.curvesOfForm);
+    }
+
+    const std::string& text(Q quantity, int waterline) const
+    {
+        return sheet.curvesOfForm.table.cell(formColumn(quantity), waterline);
+    }
+    double value(Q quantity, int waterline) const { return parseNumber(text(quantity, waterline)); }
+
+    // Closed forms of the quantities at draft T; the texts carry 15
+    // significant digits: relative tolerance 1e-12.
+    struct Expected {
+        Q quantity;
+        double value;
+    };
+    void expectValues(int waterline, std::initializer_list<Expected> expected) const
+    {
+        for (const Expected& e : expected)
+            EXPECT_NEAR(value(e.quantity, waterline), e.value, 1e-12 * std::fabs(e.value) + 1e-13)
+                << infoOf(e.quantity).caption << " on waterline " << waterline;
+    }
+
+    InitialStability stabilityAt(double meanDraft)
+    {
+        InitialStability stability;
+        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, meanDraft, stability);
+        return stability;
+    }
+};
+
+// A box barge L 75 m, B 11 m, every offset 5,5 m, waterlines 0,39 m apart.
+// Every section is the rectangle B·T with its centroid at T/2, so Zc = T/2;
+// r = B²/(12T), R = L²/(12T); every coefficient of fineness is 1; D = ρLBT;
+// q = ρ·L·B/100 = 8,25 t/cm on river water; M₁ = ρ·LBT·R/(100L) = ρ·B·L²/1200
+// = 51,5625 t·m/cm. On waterline 5 (T = 1,56 m): Zc = 0,78 m, r = 121/18,72 =
+// 6,46367521… m.
+TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
+{
+    setOffsetsEverywhere("5,5");
+    compute();
+    const double L = 75.0;
+    const double B = 11.0;
+    for (int j = 2; j <= waterlineCount; ++j) {
+        const double T = sheet.bonjean.waterlineHeights[static_cast<std::size_t>(j)];
+        expectValues(j, {{Q::draft, T},
+                         {Q::displacement, L * B * T},
+                         {Q::centreOfBuoyancyHeight, T / 2},
+                         {Q::transverseMetacentre, T / 2 + B * B / (12 * T)},
+                         {Q::longitudinalMetacentre, T / 2 + L * L / (12 * T)},
+                         {Q::midshipSectionArea, B * T},
+                         {Q::waterplaneCoefficient, 1.0},
+                         {Q::blockCoefficient, 1.0},
+                         {Q::midshipCoefficient, 1.0},
+                         {Q::prismaticCoefficient, 1.0},
+                         {Q::verticalPrismaticCoefficient, 1.0},
+                         {Q::tonnesPerCentimetre, 8.25},
+                         {Q::momentToTrimOneCentimetre, 51.5625}});
+    }
+    EXPECT_NEAR(value(Q::centreOfBuoyancyHeight, 5), 0.78, 1e-12);
+    EXPECT_NEAR(value(Q::transverseRadius, 5), 6.4637, 5e-5);
+
+    // Sea water: q = 1,025·825/100.
+    particulars.waterDensity = seaWaterDensity;
+    compute();
+    expectValues(5, {{Q::tonnesPerCentimetre, 8.45625}, {Q::displacement, 1.025 * L * B * 1.56}});
+}
+
+// A double wedge: V sections b = c(x)·z with c = 1 at frame 10 falling linearly
+// to 0 at frames 0 and 20, waterlines 0,5 m apart, so b runs 0 … 4,5 m; B 9 m.
+// Everything is linear in each strip, so the trapezoidal sums are exact. By
+// hand, at draft T: ω(x) = c·T², m(x) = 2c·T³/3, V = T²·L/2, Zc = 2T/3;
+// Iz of one side = ∫(cT)³/3 dx = T³·L/12, r = 2Iz/V = T/3; the rhombic
+// waterplane has S = T·L and about its middle I = T·L³/24, R = L²/(12T);
+// α = S/(LB) = T/9, δ = V/(LBT) = T/18, β = T²/(BT) = T/9, φ = χ = 1/2;
+// q = ρ·T·L/100, M₁ = ρ·V·R/(100L) = ρ·T·L²/2400. Waterline 5 (T = 2 m):
+// V = 150 m³, Zc = 4/3, r = 2/3, KM = 2, R = 5625/24 = 234,375 m, α = 2/9,
+// δ = 1/9, q = 1,5 t/cm, M₁ = 4,6875 t·m/cm.
+TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
+{
+    particulars.waterlineSpacing = "0,5";
+    particulars.breadth = "9";
+    for (int row = 1; row <= frameCount; ++row)
+        for (int j = 1; j <= waterlineCount; ++j) {
+            const double fullness = 1.0 - std::abs(row - 11) / 10.0;
+            sheet.input.offsets.setCell(j, row, formatGeneral(fullness * (j - 1) * 0.5));
+        }
+    compute();
+    const double L = 75.0;
+    for (int j = 2; j <= waterlineCount; ++j) {
+        const double T = (j - 1) * 0.5;
+        expectValues(j, {{Q::volume, T * T * L / 2},
+                         {Q::centreOfBuoyancyHeight, 2 * T / 3},
+                         {Q::transverseRadius, T / 3},
+                         {Q::transverseMetacentre, T},
+                         {Q::longitudinalRadius, L * L / (12 * T)},
+                         {Q::longitudinalMetacentre, 2 * T / 3 + L * L / (12 * T)},
+                         {Q::midshipSectionArea, T * T},
+                         {Q::waterplaneCoefficient, T / 9},
+                         {Q::blockCoefficient, T / 18},
+                         {Q::midshipCoefficient, T / 9},
+                         {Q::prismaticCoefficient, 0.5},
+                         {Q::verticalPrismaticCoefficient, 0.5},
+                         {Q::tonnesPerCentimetre, T * L / 100},
+                         {Q::momentToTrimOneCentimetre, T * L * L / 2400}});
+    }
+    expectValues(5, {{Q::volume, 150},
+                     {Q::centreOfBuoyancyHeight, 4.0 / 3},
+                     {Q::transverseMetacentre, 2},
+                     {Q::longitudinalRadius, 234.375},
+                     {Q::blockCoefficient, 1.0 / 9},
+                     {Q::tonnesPerCentimetre, 1.5},
+                     {Q::momentToTrimOneCentimetre, 4.6875}});
+
+    // The base line of this hull has neither volume nor waterplane: D, q and α
+    // are 0, everything divided by V or T is undefined and has no point on the
+    // charts at T = 0.
+    for (Q defined : {Q::draft, Q::volume, Q::displacement, Q::waterplaneArea, Q::midshipSectionArea,
+                      Q::waterplaneCoefficient, Q::tonnesPerCentimetre})
+        EXPECT_EQ(text(defined, 1), "0") << infoOf(defined).caption;
+    const std::vector<Q> undefined = {Q::centreOfBuoyancy,
+                                      Q::centreOfBuoyancyHeight,
+                                      Q::centreOfFlotation,
+                                      Q::transverseRadius,
+                                      Q::longitudinalRadius,
+                                      Q::transverseMetacentre,
+                                      Q::longitudinalMetacentre,
+                                      Q::blockCoefficient,
+                                      Q::midshipCoefficient,
+                                      Q::prismaticCoefficient,
+                                      Q::verticalPrismaticCoefficient,
+                                      Q::momentToTrimOneCentimetre};
+    for (Q quantity : undefined)
+        EXPECT_EQ(text(quantity, 1), "") << infoOf(quantity).caption;
+    for (std::size_t c = 0; c < formCharts().size(); ++c)
+        for (std::size_t s = 0; s < formCharts()[c].quantities.size(); ++s) {
+            const bool isUndefined =
+                std::find(undefined.begin(), undefined.end(), formCharts()[c].quantities[s]) != undefined.end();
+            EXPECT_EQ(sheet.curvesOfForm.charts[c].series[s].points().size(), isUndefined ? 9u : 10u)
+                << sheet.curvesOfForm.charts[c].series[s].title();
+        }
+}
+
+// The example ship's base line is its flat bottom: a waterplane (α defined)
+// but no volume, so the hydrostatic curves' R of "0" is not copied.
+TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
+{
+    compute();
+    EXPECT_EQ(text(Q::volume, 1), "0");
+    EXPECT_NEAR(value(Q::waterplaneCoefficient, 1), 678.1875 / 825, 1e-12);
+    EXPECT_EQ(text(Q::longitudinalRadius, 1) + text(Q::centreOfBuoyancyHeight, 1) + text(Q::blockCoefficient, 1)
+                  + text(Q::momentToTrimOneCentimetre, 1),
+              "");
+    // The displacement chart: ten points, the draft on the vertical axis.
+    const std::vector<ChartPoint>& points = sheet.curvesOfForm.charts.at(0).series.at(0).points();
+    ASSERT_EQ(points.size(), 10u);
+    EXPECT_EQ(points[4].y, sheet.bonjean.waterlineHeights[5]);
+    EXPECT_EQ(points[4].x, value(Q::displacement, 5));
+}
+
+// h and H of the box barge with z_g = 2 m. On waterline 5 (T = 1,56 m):
+// h = 0,78 + 121/18,72 − 2 = 5,2437 m. Halfway to waterline 6 (T = 1,755 m) the
+// values are the means of the two waterlines': Zc = 0,8775 m, r = (3025 +
+// 2420)/936 = 605/104 m, R = 5625·(25 + 20)/936 = 28125/104 m, so
+// h = 4,6948 m and H = 269,3102 m.
+TEST_F(CurvesOfFormTest, InitialStabilityOfTheBoxBarge)
+{
+    setOffsetsEverywhere("5,5");
+    compute();
+    const WaterlineHeights& z = sheet.bonjean.waterlineHeights;
+    particulars.verticalCentreOfGravity = "2";
+
+    const InitialStability onWaterline = stabilityAt(z[5]);
+    EXPECT_EQ(onWaterline.centreOfBuoyancyHeight, "0,78");
+    EXPECT_EQ(onWaterline.metacentricHeight, "5,24");
+
+    const InitialStability between = stabilityAt((z[5] + z[6]) / 2);
+    EXPECT_EQ(between.verticalCentreOfGravity, "2,00");
+    EXPECT_EQ(between.centreOfBuoyancyHeight, "0,88");
+    EXPECT_EQ(between.transverseMetacentre, "6,69");
+    EXPECT_EQ(between.metacentricHeight, "4,69");
+    EXPECT_EQ(between.longitudinalMetacentre, "271,31");
+    EXPECT_EQ(between.longitudinalMetacentricHeight, "269,31");
+
+    // Between the base line and waterline 2 Zc and r are not defined.
+    const InitialStability low = stabilityAt(z[2] / 2);
+    EXPECT_TRUE(low.undefinedAtDraft);
+    EXPECT_EQ(low.metacentricHeight, "");
+
+    // Not given: nothing computed, nothing undefined.
+    particulars.verticalCentreOfGravity = "  ";
+    EXPECT_TRUE(stabilityAt(z[5]) == InitialStability{});
+}
+
+// Through the whole run: a z_g that is not a number is refused before any step
+// writes; a high z_g gives the warning of an unstable ship, a low h on a
+// sea-going ship cites the code, and the same h on a river ship does not.
+TEST_F(CurvesOfFormTest, StabilityInTheRunAndItsWarnings)
+{
+    const TrimSheet cleared = sheet;
+    particulars.verticalCentreOfGravity = "2.0";
+    try {
+        runTrimCalculation(sheet, particulars);
+        ADD_FAILURE() << "2.0 accepted";
+    } catch (const ParticularError& e) {
+        EXPECT_EQ(e.field().text, &ShipParticulars::verticalCentreOfGravity);
+    }
+    EXPECT_TRUE(sheet.curvesOfForm == cleared.curvesOfForm);
+    EXPECT_TRUE(sheet.results == cleared.results);
+
+    particulars.verticalCentreOfGravity = "2,0";
+    runTrimCalculation(sheet, particulars);
+    const double h = parseNumber(sheet.stability.metacentricHeight);
+    EXPECT_NEAR(h + 2.0, parseNumber(sheet.stability.transverseMetacentre), 0.0051);
+    const auto stabilityWarnings = [&] {
+        std::vector<std::string> messages;
+        for (const Warning& w : checkResults(particulars, sheet))
+            if (w.particular == &ShipParticulars::verticalCentreOfGravity)
+                messages.push_back(w.message);
+        return messages;
+    };
+    EXPECT_TRUE(stabilityWarnings().empty());
+
+    // z_g = KM + 0,1 m and KM − 0,1 m, from the KM text of a run (within
+    // 0,005 m of the KM the warnings judge).
+    const auto metacentreOfRun = [&] {
+        particulars.verticalCentreOfGravity = "0";
+        runTrimCalculation(sheet, particulars);
+        return parseNumber(sheet.stability.transverseMetacentre);
+    };
+    const auto warningsWith = [&](double zg) {
+        particulars.verticalCentreOfGravity = formatGeneral(zg);
+        runTrimCalculation(sheet, particulars);
+        return stabilityWarnings();
+    };
+    const double river = metacentreOfRun();
+    const std::vector<std::string> unstable = warningsWith(river + 0.1);
+    ASSERT_EQ(unstable.size(), 1u);
+    EXPECT_EQ(unstable[0].rfind("Судно неостойчиво: h = -0,", 0), 0u) << unstable[0];
+    EXPECT_TRUE(warningsWith(river - 0.1).empty()) << "a river ship has no least h";
+
+    particulars.waterDensity = seaWaterDensity;
+    const std::vector<std::string> low = warningsWith(metacentreOfRun() - 0.1);
+    ASSERT_EQ(low.size(), 1u);
+    EXPECT_NE(low[0].find("меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)"), std::string::npos) << low[0];
+
+    // A mean draft where Zc and r are undefined is said, not passed over.
+    sheet.stability = {};
+    sheet.stability.verticalCentreOfGravity = "2,00";
+    sheet.stability.undefinedAtDraft = true;
+    const std::vector<std::string> undefined = stabilityWarnings();
+    ASSERT_EQ(undefined.size(), 1u);
+    EXPECT_EQ(undefined[0].rfind("Начальная остойчивость не вычислена", 0), 0u) << undefined[0];
+}
+
+}  // namespace
+}  // namespace hullcalc
