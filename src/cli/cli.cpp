@@ -3,21 +3,20 @@
 #include "cli/cli.h"
 
 #include "cli/cli_options.h"
-#include "cli/component_dump.h"
 #include "cli/file_names.h"
 #include "cli/output_writer.h"
-#include "cli/result_json.h"
 #include "cli/run_report.h"
 #include "cli/ship_run.h"
-#include "cli/text_report.h"
 #include "cli/usage_error.h"
+#include "common/error.h"
 #include "project/project_file.h"
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
+#include "run/component_dump.h"
+#include "run/result_json.h"
+#include "run/text_report.h"
 #include "trim/data_files.h"
 #include "widgets/results_charts.h"
-
-#include <sstream>
 
 namespace hullcalc {
 
@@ -29,27 +28,17 @@ namespace {
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
     const std::string prefix = "hullcalc-cli: " + (run.inputFile ? *run.inputFile + ": " : std::string());
-    for (const Warning& warning : run.warnings)
+    for (const Warning& warning : run.trim.warnings)
         err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
         return;
-    const ShipRun::Failure& failure = *run.failure;
-    err << prefix << firstLine(failure.message) << '\n';
-    if (!failure.location.empty())
-        err << prefix << "at " << failure.location << '\n';
-    if (const auto newline = failure.message.find('\n'); newline != std::string::npos)
-        err << failure.message.substr(newline + 1) << '\n';
-}
-
-std::string dumpBytes(const ShipRun& run)
-{
-    std::ostringstream bytes;
-    const VibrationSheet* vibration = run.tones.empty() ? nullptr : &run.tones.front().sheet;
-    const std::optional<std::string> error =
-        run.failure ? std::optional(run.failure->message) : std::optional<std::string>();
-    writeComponentDump(bytes, run.sheet, run.particulars, vibration, error);
-    bytes << '\n';
-    return bytes.str();
+    const RunFailure& failure = *run.failure;
+    const std::string message = userMessage(failure.message);
+    err << prefix << firstLine(message) << '\n';
+    if (!failure.place.label.empty())
+        err << prefix << "место: " << failure.place.label << '\n';
+    if (const auto newline = message.find('\n'); newline != std::string::npos)
+        err << message.substr(newline + 1) << '\n';
 }
 
 // What the windows would let the user save or print, also after a failure.
@@ -57,9 +46,9 @@ std::string dumpBytes(const ShipRun& run)
 bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter& writer)
 {
     bool written = true;
-    const TrimTable& results = run.sheet.results;
+    const TrimTable& results = run.trim.sheet.results;
     if (options.saveInputFile)
-        written &= writer.write(*options.saveInputFile, inputFileBytes(run.sheet.input));
+        written &= writer.write(*options.saveInputFile, inputFileBytes(run.trim.sheet.input));
     if (options.resultsFile)
         written &= writer.write(*options.resultsFile, resultsFileBytes(results));
     if (options.printDirectory) {
@@ -74,9 +63,9 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
         }
     }
     if (options.dumpFile)
-        written &= writer.write(*options.dumpFile, dumpBytes(run));
+        written &= writer.write(*options.dumpFile, componentDump(run));
     if (options.projectFile)
-        written &= writer.write(*options.projectFile, projectFileBytes(projectOf(run)));
+        written &= writer.write(*options.projectFile, projectFileBytes(projectOf(run.ship)));
     if (options.reportFile || options.workbookFile) {
         const ReportContent content = reportContentOf(run, todayText());
         if (options.reportFile)
@@ -107,31 +96,43 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     // Each input is computed, reported and written on its own; only the JSON
-    // gathers them all.
+    // gathers them all, written as each ship is done, so that nothing of a
+    // ship is kept after it.
     std::vector<std::optional<std::string>> inputs(options.inputFiles.begin(), options.inputFiles.end());
     if (inputs.empty())
         inputs.emplace_back();
     const bool batch = inputs.size() > 1;
     const bool report = !options.jsonFile && !options.dumpFile;
     bool succeeded = true;
-    std::vector<QJsonObject> results;
-    for (const std::optional<std::string>& input : inputs) {
-        const ShipRun run = runShip(options, input);
-        reportMessages(err, run);
-        succeeded &= !run.failure;
-        if (!run.inputLoaded)
-            writer.protect(*input);
-        succeeded &= writeShipFiles(options, run, writer);
-        if (options.jsonFile)
-            results.push_back(resultJson(run));
-        if (report && !run.failure) {
-            if (batch)
-                out << "== " << *input << " ==\n";
-            printTextReport(out, run);
+    const auto computeAll = [&](std::ostream* json) {
+        std::optional<ResultStream> results;
+        if (json && batch)
+            results.emplace(*json);
+        for (const std::optional<std::string>& input : inputs) {
+            const ShipRun run = runInput(options, input);
+            reportMessages(err, run);
+            succeeded &= !run.failure;
+            if (!run.inputLoaded)
+                writer.protect(*input);
+            succeeded &= writeShipFiles(options, run, writer);
+            if (results)
+                results->add(run);
+            else if (json)
+                *json << resultDocument(run);
+            if (report && !run.failure) {
+                if (batch)
+                    out << "== " << *input << " ==\n";
+                printTextReport(out, run);
+            }
         }
-    }
+        if (results)
+            results->finish();
+    };
+    // No other output shares standard output with the JSON (the options refuse it).
     if (options.jsonFile)
-        succeeded &= writer.write(*options.jsonFile, resultDocument(results, batch));
+        succeeded &= writer.stream(*options.jsonFile, [&](std::ostream& json) { computeAll(&json); });
+    else
+        computeAll(nullptr);
     succeeded &= writer.finishStandardOutput();
     return succeeded ? 0 : 1;
 }

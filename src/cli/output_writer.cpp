@@ -9,17 +9,24 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <ostream>
 
 namespace hullcalc {
 
 void OutputWriter::protect(const std::string& file) { protected_.push_back(file); }
 
+bool OutputWriter::isProtected(const std::string& target) const
+{
+    return std::any_of(protected_.begin(), protected_.end(),
+                       [&](const std::string& file) { return namesSameFile(file, target); });
+}
+
 bool OutputWriter::mayWrite(const std::string& target)
 {
-    const auto isProtected = [&](const std::string& file) { return namesSameFile(file, target); };
-    if (std::none_of(protected_.begin(), protected_.end(), isProtected))
+    if (!isProtected(target))
         return true;
-    err_ << "hullcalc-cli: not writing '" << target << "': it is an input file that could not be read\n";
+    err_ << "hullcalc-cli: файл «" << target << "» не записан: это входной файл, который не удалось прочитать\n";
     return false;
 }
 
@@ -30,7 +37,8 @@ void OutputWriter::reportFailure(const std::string& target, const std::string& m
     std::string cause = firstLine(message);
     if (const std::string prefix = saveFailure(utf8Path(target), ""); cause.starts_with(prefix))
         cause.erase(0, prefix.size());
-    err_ << "hullcalc-cli: cannot write '" << target << "': " << cause << '\n';
+    cause = userMessage(cause);
+    err_ << "hullcalc-cli: не удалось записать «" << target << "»: " << cause << '\n';
 }
 
 bool OutputWriter::write(const std::string& target, std::string_view bytes)
@@ -55,6 +63,43 @@ bool OutputWriter::save(const std::string& target, const std::function<void(cons
     }
 }
 
+bool OutputWriter::stream(const std::string& target, const std::function<void(std::ostream&)>& produce)
+{
+    if (target == "-") {
+        produce(out_);
+        return true;
+    }
+    bool produced = false;
+    bool refused = false;
+    std::optional<std::string> failure;
+    try {
+        saveFileSafely(utf8Path(target), [&](std::ostream& file) {
+            produced = true;
+            produce(file);
+            // An input of this run that could not be read is never written
+            // over; leaving here drops the new content and keeps the file.
+            if (isProtected(target)) {
+                refused = true;
+                throw Error("refused");
+            }
+        });
+    } catch (const Error& e) {
+        if (!refused)
+            failure = e.what();
+    }
+    if (!produced) {
+        std::ostream nowhere(nullptr);
+        produce(nowhere);
+    }
+    if (!mayWrite(target))
+        return false;
+    if (failure) {
+        reportFailure(target, *failure);
+        return false;
+    }
+    return true;
+}
+
 bool OutputWriter::makeDirectory(const std::string& directory)
 {
     std::error_code error;
@@ -65,8 +110,8 @@ bool OutputWriter::makeDirectory(const std::string& directory)
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
         return true;
-    err_ << "hullcalc-cli: cannot create the folder '" << directory
-         << "': " << (error ? fileErrorMessage(error) : "a file of that name is in the way") << '\n';
+    err_ << "hullcalc-cli: не удалось создать папку «" << directory
+         << "»: " << (error ? userMessage(fileErrorMessage(error)) : "на ее месте файл с тем же именем") << '\n';
     return false;
 }
 
@@ -75,7 +120,7 @@ bool OutputWriter::finishStandardOutput()
     out_.flush();
     if (out_)
         return true;
-    err_ << "hullcalc-cli: cannot write to standard output\n";
+    err_ << "hullcalc-cli: не удалось записать в стандартный вывод\n";
     return false;
 }
 

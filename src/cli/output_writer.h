@@ -31,6 +31,14 @@ public:
     // failure as write(); returns whether the file was written.
     bool save(const std::string& target, const std::function<void(const std::filesystem::path&)>& saveTo);
 
+    // Writes the file `target`, or standard output for "-", by `produce`, which
+    // writes its content piece by piece to the stream it is given; the file is
+    // replaced only once `produce` has finished. `produce` runs in any case,
+    // into nothing when the file cannot be written. The same refusal of a
+    // protected file (checked once the content is complete) and the same report
+    // of a failure as write(); returns whether the file was written.
+    bool stream(const std::string& target, const std::function<void(std::ostream&)>& produce);
+
     // Creates `directory` and its parents when missing; reports a failure.
     bool makeDirectory(const std::string& directory);
 
@@ -41,6 +49,7 @@ public:
 private:
     std::ostream& out_;
     std::ostream& err_;
+    bool isProtected(const std::string& target) const;
     bool mayWrite(const std::string& target);
     void reportFailure(const std::string& target, const std::string& message);
 

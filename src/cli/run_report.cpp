@@ -15,19 +15,21 @@ namespace hullcalc {
 ReportContent reportContentOf(const ShipRun& run, std::string date)
 {
     std::vector<ToneSummary> tones;
-    for (const ShipRun::Tone& tone : run.tones)
+    for (const ToneRun& tone : run.tones)
         if (tone.beam)
             tones.push_back(*tone.beam);
     std::vector<std::string> warnings;
-    for (const Warning& warning : run.warnings)
+    for (const Warning& warning : run.trim.warnings)
         warnings.push_back(warning.message);
+    if (run.kumai && !run.kumai->note.empty())
+        warnings.push_back("Оценка по Кумаи: " + run.kumai->note);
     std::string fileName;
     if (run.inputFile) {
         const std::u8string name = utf8Path(*run.inputFile).filename().u8string();
         fileName.assign(name.begin(), name.end());
     }
-    return {run.particulars,
-            run.sheet,
+    return {run.ship.particulars,
+            run.trim.sheet,
             run.tones.empty() ? nullptr : &run.tones.back().sheet,
             std::move(tones),
             run.kumai ? std::optional(run.kumai->perMinute) : std::nullopt,

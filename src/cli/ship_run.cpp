@@ -1,170 +1,55 @@
-// The calculations of one ship for the command line, and the place of a failure
-// named as the windows label their cells and edits.
+// The command line's options made into the core's ship, and its run.
 #include "cli/ship_run.h"
 
 #include "cli/file_names.h"
-#include "common/error.h"
-#include "common/file_io.h"
-#include "common/number_text.h"
-#include "project/project_file.h"
-#include "trim/data_files.h"
-#include "trim/input_tables.h"
-#include "trim/trim_calculation.h"
-#include "trim/trim_window_names.h"
-#include "vibration/kumai_estimate.h"
-#include "vibration/tone_comparison.h"
-#include "vibration/vibration.h"
 
 #include <exception>
-#include <sstream>
-#include <vector>
+#include <utility>
 
 namespace hullcalc {
 
 namespace {
 
-std::string vibrationCellLocation(const VibrationSheet& sheet, const CellError& error)
+// The command line's particulars, ship type and cell edits, typed into `ship`.
+void applyEdits(const CliOptions& options, Ship& ship)
 {
-    const TextGrid& grid = error.grid();
-    const auto header = [&](int column, int row) {
-        return grid.contains(column, row) ? "«" + grid.cell(column, row) + "»" : std::string("«»");
-    };
-    if (&grid == &sheet.sectionInertia)
-        return "«Вибрация», шпация " + header(0, error.row());
-    if (&grid == &sheet.table)
-        return "«Вибрация», «Таблица расчета», строка " + header(0, error.row()) + ", столбец "
-               + header(error.column(), 0);
-    return {};
-}
-
-// Where the cause of `error` stands; `tone` is the vibration sheet being computed, if any.
-std::string locationOf(const std::exception& error, const ShipRun& run, const VibrationSheet* tone)
-{
-    if (const auto* particular = dynamic_cast<const ParticularError*>(&error))
-        return particularLocation(*particular);
-    if (const auto* cell = dynamic_cast<const CellError*>(&error)) {
-        if (tone)
-            if (std::string where = vibrationCellLocation(*tone, *cell); !where.empty())
-                return where;
-        if (std::string where = vibrationCellLocation(run.vibrationInput, *cell); !where.empty())
-            return where;
-        return cellLocation(run.sheet, *cell);
-    }
-    return {};
-}
-
-// Runs one step; a failure is recorded (the first one counts). Returns whether the step completed.
-template<typename Step>
-bool attempt(ShipRun& run, const VibrationSheet* tone, Step&& step)
-{
-    try {
-        step();
-        return true;
-    } catch (const std::exception& e) {
-        // Error is what bad input throws; anything else still stops this ship
-        // only, with its message, never the whole run.
-        if (!run.failure)
-            run.failure = ShipRun::Failure{e.what(), locationOf(e, run, tone)};
-        return false;
-    }
-}
-
-// The beam model of the tone the energy method has just computed, on the
-// masses per metre it found and the section inertias it used.
-void computeBeamModel(ShipRun::Tone& tone, double frameSpacing)
-{
-    try {
-        tone.beam = beamModelOf(tone.sheet, frameSpacing);
-    } catch (const Error& e) {
-        tone.beamError = e.what();
-    }
-}
-
-// INPUT: a project when its bytes say so (a JSON object), else an input data
-// file, read as "Файл → Загрузить" reads it. Changes nothing when it fails.
-void loadInput(ShipRun& run, const std::string& inputFile)
-{
-    const std::filesystem::path path = utf8Path(inputFile);
-    const std::string bytes = readFileBytes(path, maxInputFileBytes);
-    if (!looksLikeProject(bytes)) {
-        std::istringstream in(bytes);
-        readInputFile(in, run.sheet.input);
-        return;
-    }
-    // Read again by the project's own rules, which refuse a file too long for
-    // a project before parsing it.
-    const Project project = loadProjectFile(path);
-    run.particulars = project.particulars;
-    run.sheet.input = project.input;
-    if (project.sectionInertia)
-        run.vibrationInput.sectionInertia = *project.sectionInertia;
-}
-
-template<typename Sheet>
-void applyEdits(const std::vector<CliOptions::CellEdit<Sheet>>& edits, Sheet& sheet)
-{
-    for (const auto& edit : edits)
-        (sheet.*edit.table).setCell(edit.column, edit.row, edit.text);
+    // A project's ship type holds unless --sea says otherwise; without one the water is a river's.
+    if (options.sea)
+        ship.particulars.waterDensity = seaWaterDensity;
+    else if (ship.particulars.waterDensity == 0.0)
+        ship.particulars.waterDensity = riverWaterDensity;
+    for (const auto& [field, text] : options.particulars)
+        ship.particulars.*field->text = text;
+    for (const auto& edit : options.cells)
+        (ship.input.*edit.table).setCell(edit.column, edit.row, edit.text);
+    // The section inertias are the one table of the vibration window the user types.
+    for (const auto& edit : options.vibrationCells)
+        if (edit.table == &VibrationSheet::sectionInertia)
+            ship.sectionInertia.setCell(edit.column, edit.row, edit.text);
 }
 
 }  // namespace
 
-std::string firstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
-
-ShipRun runShip(const CliOptions& options, const std::optional<std::string>& inputFile)
+ShipRun runInput(const CliOptions& options, const std::optional<std::string>& inputFile)
 {
-    ShipRun run;
-    run.inputFile = inputFile;
-    writeHeaders(run.sheet);
-    writeVibrationHeaders(run.vibrationInput);
-    if (inputFile)
-        run.inputLoaded = attempt(run, nullptr, [&] { loadInput(run, *inputFile); });
-    else
-        fillExampleShip(run.sheet.input);
-    // A project's ship type holds unless --sea says otherwise; without one the water is a river's.
-    if (options.sea)
-        run.particulars.waterDensity = seaWaterDensity;
-    else if (run.particulars.waterDensity == 0.0)
-        run.particulars.waterDensity = riverWaterDensity;
-    for (const auto& [field, text] : options.particulars)
-        run.particulars.*field->text = text;
-    applyEdits(options.cells, run.sheet.input);
-    applyEdits(options.vibrationCells, run.vibrationInput);
-    if (!run.inputLoaded)
-        return run;
-
-    run.warnings = checkInput(run.particulars, run.sheet.input);
-    const bool trimmed = attempt(run, nullptr, [&] { runTrimCalculation(run.sheet, run.particulars); });
-    const std::vector<Warning> results = checkResults(run.particulars, run.sheet);
-    run.warnings.insert(run.warnings.end(), results.begin(), results.end());
-    if (!trimmed)
-        return run;
-
-    for (const int tone : options.tones) {
-        ShipRun::Tone& computed = run.tones.emplace_back(ShipRun::Tone{run.vibrationInput, {}, {}});
-        selectTone(computed.sheet, tone);
-        if (!attempt(run, &computed.sheet,
-                     [&] { computeVibration(trimmedHull(run.sheet), run.particulars, computed.sheet); }))
-            return run;
-        computeBeamModel(computed, run.sheet.hydrostatics.frameSpacing);
+    if (!inputFile) {
+        Ship ship = exampleShip();
+        applyEdits(options, ship);
+        return runShip(std::move(ship), options.tones, options.allTones);
     }
-    // The estimate checks the energy method's tone I, so only beside it.
-    if (options.allTones)
-        attempt(run, nullptr, [&] {
-            const double perMinute = kumaiTwoNodeFrequency(run.particulars, run.vibrationInput);
-            const double energy = parseNumber(run.tones.front().sheet.frequency);
-            run.kumai = ShipRun::Kumai{perMinute, differenceFromKumai(energy, perMinute)};
-        });
+    Ship ship;
+    try {
+        ship = loadShip(utf8Path(*inputFile));
+    } catch (const std::exception& e) {
+        // What the JSON shows of an unread input: the blank ship with the edits.
+        Ship blank = blankShip();
+        applyEdits(options, blank);
+        return unloadedShip(std::move(blank), *inputFile, e.what());
+    }
+    applyEdits(options, ship);
+    ShipRun run = runShip(std::move(ship), options.tones, options.allTones);
+    run.inputFile = inputFile;
     return run;
-}
-
-Project projectOf(const ShipRun& run)
-{
-    Project project;
-    project.particulars = run.particulars;
-    project.input = run.sheet.input;
-    project.sectionInertia = run.vibrationInput.sectionInertia;
-    return project;
 }
 
 }  // namespace hullcalc

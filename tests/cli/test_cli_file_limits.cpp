@@ -82,7 +82,7 @@ TEST_F(CliFileLimits, WriteCutShortKeepsTheOldFile)
         const char* name;
         std::vector<std::string> options;
         fs::path file;
-        std::string cause = "I/O error";
+        std::string cause = "Ошибка ввода-вывода";
     };
     const Case cases[] = {
         {"json", {"--json", (dir / "r.json").string()}, dir / "r.json"},
@@ -96,7 +96,8 @@ TEST_F(CliFileLimits, WriteCutShortKeepsTheOldFile)
         std::ofstream(c.file, std::ios::binary) << "old bytes";
         const Exit r = runLimited(c.options, 4096, errFile);
         EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_TRUE(r.err.find("hullcalc-cli: cannot write '" + c.file.string() + "': " + c.cause) != std::string::npos)
+        EXPECT_TRUE(r.err.find("hullcalc-cli: не удалось записать «" + c.file.string() + "»: " + c.cause)
+                    != std::string::npos)
             << c.name << ": " << r.err;
         EXPECT_EQ(bytesOf(c.file), "old bytes") << c.name;
         EXPECT_EQ(filesIn(dir), std::vector<fs::path>{c.file.filename()}) << c.name << ": a temporary file is left";
@@ -111,7 +112,7 @@ TEST_F(CliFileLimits, FullStandardOutputExitsWithOne)
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"}, {"--json", "-"}}) {
         const Exit r = runLimited(args, RLIM_INFINITY, errFile, "/dev/full");
         EXPECT_EQ(r.status, 1) << args[0];
-        EXPECT_EQ(r.err, "hullcalc-cli: cannot write to standard output\n") << args[0];
+        EXPECT_EQ(r.err, "hullcalc-cli: не удалось записать в стандартный вывод\n") << args[0];
     }
 }
 

@@ -95,8 +95,10 @@ TEST(ResultJson, NumbersAreTheShownTexts)
     int label = 19;  // Label19 to Label29, in the summary's order
     for (const char* key : {"displacement_volume", "centre_of_gravity", "centre_of_buoyancy", "centre_of_flotation",
                             "longitudinal_metacentric_radius", "waterplane_area", "forward_draft", "aft_draft",
-                            "mean_draft", "shear_force_closure", "bending_moment_closure"})
+                            "mean_draft", "shear_force_closure"})
         EXPECT_EQ(result["summary"][key].toDouble(), valueOfText(trim["Label" + QString::number(label++)])) << key;
+    // The moment's closure in kN·m: the summary's sum (shown without unit) times ΔL/2 = 1,875 m.
+    EXPECT_DOUBLE_EQ(result["summary"]["bending_moment_closure"].toDouble(), valueOfText(trim["Label29"]) * 1.875);
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(result["load_per_spacing"][i].toDouble(), valueOfText(trim["NagrGrid"][i][1])) << i;
         EXPECT_EQ(result["trim_table"]["weight"][i].toDouble(), valueOfText(trim["UdifGrid"][i + 1][4])) << i;

@@ -2,12 +2,14 @@
 #include "common/chart_model.h"
 #include "common/checked_math.h"
 #include "common/cp1251.h"
+#include "common/error.h"
 #include "common/text_grid.h"
 #include "error_of.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hullcalc {
@@ -98,6 +100,25 @@ INSTANTIATE_TEST_SUITE_P(
                     EncodedText{"UnicodeTable3_8", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
                                 "a???b?c??d"}),
     [](const testing::TestParamInfo<EncodedText>& info) { return std::string(info.param.name); });
+
+// The system texts as the user reads them: Russian first, a file's name on
+// the same line, the cause kept where the text follows a colon; other texts
+// pass unchanged.
+TEST(UserMessage, OpensInRussian)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"'1.5' is not a valid floating point value", "Не число: «1.5» (десятичный разделитель — запятая)"},
+        {"'' is not a valid floating point value", "Пустое значение: нужно число"},
+        {"'1.5' is not a valid floating point value\nmore", "Не число: «1.5» (десятичный разделитель — запятая)\nmore"},
+        {"Floating point division by zero", "Деление на ноль при расчете: проверьте исходные данные"},
+        {"File not found\nФайл: /tmp/ship.txt", "Файл не найден: /tmp/ship.txt"},
+        {"I/O error 27\nФайл: a", "Ошибка ввода-вывода 27: a"},
+        {"Не удалось сохранить файл «r.pdf»: Disk full", "Не удалось сохранить файл «r.pdf»: диск переполнен"},
+        {"Значение должно быть больше нуля: «0»", "Значение должно быть больше нуля: «0»"},
+    };
+    for (const auto& [system, shown] : rows)
+        EXPECT_EQ(userMessage(system), shown) << system;
+}
 
 }  // namespace
 }  // namespace hullcalc

@@ -77,6 +77,27 @@ TEST_F(FileIo, BytesWrittenBesideComeBackAndLeaveNothing)
     EXPECT_EQ(errorOf([&] { bytesWrittenBeside(missing, writeTwoBytes, 100); }), naming("File not found", missing));
 }
 
+// Content written piece by piece arrives whole; a writer that gives up half way
+// leaves the old file and no temporary one.
+TEST_F(FileIo, StreamedSaveWritesEveryPieceOrNothing)
+{
+    const fs::path file = dir / "data.txt";
+    saveFileSafely(file, [&](std::ostream& out) {
+        out << "a" << 'b';
+        out.write(binary.data(), static_cast<std::streamsize>(binary.size()));
+    });
+    EXPECT_EQ(readFileBytes(file, 1000), "ab" + binary);
+    EXPECT_EQ(errorOf([&] {
+                  saveFileSafely(file, [](std::ostream& out) {
+                      out << std::string(100000, 'x');
+                      throw Error("stopped");
+                  });
+              }),
+              "stopped");
+    EXPECT_EQ(readFileBytes(file, 1000), "ab" + binary);
+    EXPECT_EQ(entries(), 1u);
+}
+
 TEST_F(FileIo, FailuresNameTheCauseAndTheFileAndHarmNothing)
 {
     const fs::path missing = dir / "missing" / "data.txt";

@@ -7,7 +7,9 @@
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
+#include "trim/trim_table.h"
 #include "trim/trim_window.h"
+#include "trim/trim_window_names.h"
 #include "trim/trim_window_pages.h"
 #include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
@@ -37,6 +39,7 @@
 #include <QtTest>
 
 using namespace hullcalc;
+namespace names = hullcalc::trimWindowNames;
 
 namespace {
 
@@ -251,17 +254,17 @@ private slots:
         TrimWindow* udif = calculatedExample();
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(shownErrors.isEmpty());
-        QCOMPARE(labelText(udif, "calculationStatus"), QString("Расчет выполнен: принято приближение 2"));
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
         QCOMPARE(labelText(udif, "Label19"), QString("886,76"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
 
         udif->pages()->setCurrentIndex(resultsPageIndex());
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
         click(udif, "SpeedButton8");
-        QCOMPARE(shownErrors, QStringList{"'5.5' is not a valid floating point value\n"
+        QCOMPARE(shownErrors, QStringList{"Не число: «5.5» (десятичный разделитель — запятая)\n"
                                           "«Исходные данные», шпангоут «4 шп», ватерлиния «3»"});
         QCOMPARE(labelText(udif, "calculationStatus"),
-                 QString("Расчет остановлен: '5.5' is not a valid floating point value"));
+                 QString("Расчет остановлен: Не число: «5.5» (десятичный разделитель — запятая)"));
         QCOMPARE(labelText(udif, "Label19"), QString());
         QCOMPARE(shownCell(areas, 10, 11), QString());
         QCOMPARE(udif->pages()->currentIndex(), 0);
@@ -302,9 +305,9 @@ private slots:
         QVERIFY(bodyPlan->isVisible());
         QCOMPARE(child<ChartView>(bodyPlan, "OTChGraphResults")->chart()->series().size(), 21);
         QCOMPARE(pointsShown(bodyPlan, "OTChGraphResults", 20), 10);
-        QStringList expected = {"№1", "№2", "№4", "№3"};
-        for (int i = 5; i <= 21; ++i)
-            expected.append(QString("№%1").arg(i));
+        QStringList expected;
+        for (int frame = 0; frame <= 20; ++frame)
+            expected.append(QString("%1 шп").arg(frame));
         QCOMPARE(child<LegendWidget>(bodyPlan, "OTChLegend")->titles(), expected);
 
         for (QWidget* window :
@@ -400,7 +403,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
         udif->loadInput();
-        QCOMPARE(shownErrors, QStringList{"File access denied\nФайл: " + dir.path()});
+        QCOMPARE(shownErrors, QStringList{"Нет доступа к файлу: " + dir.path()});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 
@@ -641,6 +644,89 @@ private slots:
         udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
         click(udif, "PrintGraphsButton");
         QVERIFY(shownErrors.isEmpty());
+    }
+
+    // Results follow the input. After "Пример" → "Расчет" the mass of spacing
+    // 0-1 becomes 500 t (the example has 10 t there; its load 382,32 kN): the
+    // status line, the results page, the graph and vibration windows say the
+    // results are outdated; "Экспорт в Excel…" runs the calculation first, so
+    // the load of 0-1 is no longer 382,32; F9 runs "Расчет".
+    void changedInputMarksTheResultsOutdatedUntilTheNextRun()
+    {
+        const QString outdated = "Исходные данные изменены — результаты устарели (F9 — пересчитать)";
+        QTemporaryDir dir;
+        const QString file = dir.filePath("судно.xlsx");
+        app->setWorkbookFileChooser([&](QWidget*) { return file; });
+        TrimWindow* udif = calculatedExample();
+        const TextGrid& loads = udif->sheet().results.loads;
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
+
+        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
+        masses->model()->setData(masses->model()->index(0, 0), "500");
+        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
+        QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
+        QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
+
+        udif->findChild<QAction*>("exportWorkbook")->trigger();
+        QVERIFY(shownErrors.isEmpty());
+        QVERIFY(QFile::exists(file));
+        QVERIFY(loads.cell(1, 0) != "382,32");
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Исходные данные изменены — выполнен пересчет. "));
+        QVERIFY(!child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
+
+        // Undo is a change too; F9 brings the results back.
+        udif->findChild<QAction*>("undo")->trigger();
+        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
+        activate(udif);
+        QTest::keyClick(udif, Qt::Key_F9);
+        QCOMPARE(loads.cell(1, 0), std::string("382,32"));
+        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен"));
+    }
+
+    // A particular typed after the run: the vibration window's "Расчет" runs
+    // the trim calculation first, on the particulars now typed; where that run
+    // stops, nothing of the vibration is computed and the message names the cause.
+    void vibrationRunsTheTrimFirstWhenTheResultsAreOutdated()
+    {
+        TrimWindow* udif = calculatedExample();
+        auto* xg = child<QLineEdit>(&app->mainWindow(), "ShipXct");
+        xg->setFocus();
+        QTest::keyClick(xg, Qt::Key_End);
+        QTest::keyClick(xg, Qt::Key_Backspace);
+        QTest::keyClicks(xg, "0");  // -3,72 → -3,70
+        QCOMPARE(labelText(udif, "calculationStatus"),
+                 QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
+        VibrationWindow* vibration = &app->vibrationWindow();
+        activate(vibration);  // tone I
+        vibration->calculate();
+        QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join("|")));
+        QCOMPARE(udif->sheet().results[SummaryLine::centreOfGravity], std::string("-3,70"));
+        QVERIFY(!udif->resultsOutdated());
+        QVERIFY(!vibration->sheet().frequency.empty());
+
+        emit app->mainWindow().particularsEdited();
+        udif->sheet().input.offsets.setCell(3, 5, "5.5");
+        vibration->calculate();
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
+                 qPrintable(shownErrors.join("|")));
+        QVERIFY(vibration->sheet().frequency.empty());
+    }
+
+    // Opening a project forgets the last document's calculation: no status line.
+    void openingAProjectClearsTheStatusLine()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ship.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        TrimWindow* udif = calculatedExample();
+        QVERIFY(app->session().save(udif));
+        QVERIFY(!labelText(udif, "calculationStatus").isEmpty());
+        QVERIFY(app->session().open(file, udif));
+        QCOMPARE(labelText(udif, "calculationStatus"), QString());
     }
 };
 

@@ -33,7 +33,7 @@ struct ExampleReport {
         selectTone(vibration, 1);
         computeVibration(trimmedHull(trim), particulars, vibration);
         tones = compareTones(trimmedHull(trim), particulars, vibration);
-        kumai = kumaiTwoNodeFrequency(particulars, vibration);
+        kumai = kumaiTwoNodeFrequency(trim, particulars, vibration).perMinute;
     }
 
     ReportContent content() const

@@ -5,6 +5,7 @@
 #include "trim_fixture.h"
 
 #include "trim/design_checks.h"
+#include "trim/input_tables.h"
 #include "trim/trim_calculation.h"
 
 #include <functional>
@@ -50,7 +51,10 @@ void expectWarnings(TrimSheet& sheet, ShipParticulars& particulars, const std::v
 
 // Offsets cell (waterline 5, frame row 10) is frame 9; mass row 4 is spacing
 // 3-4, 886,7447 − 42,0244 + 500 = 1344,7203 t. 882,34 t and 882,33 t are
-// 0,4992 % and 0,5003 % below the masses; 20·ΔL = 75,074 and 75,076 m are
+// 0,4992 % and 0,5003 % below the masses; the masses' centroid Σm·x/Σm (x of
+// the middle of spacing i, 37,5 − (i − 1/2)·3,75 m) is −3,72015 m, with 500 t
+// in spacing 3-4 (x = 24,375 m) (−3,72015·886,7447 + 457,9756·24,375)/1344,7203
+// = 5,84830 m; the limit 0,005·75 = 0,375 m; 20·ΔL = 75,074 and 75,076 m are
 // 0,099 % and 0,101 % off L; 9·ΔT = 2,25 m reaches T, 1,8 m does not.
 TEST_F(ExampleShip, InputWarnings)
 {
@@ -77,7 +81,18 @@ TEST_F(ExampleShip, InputWarnings)
         {"above B/2",
          offset("5,6"),
          {atOffset("Полуширина 5,6 м больше половины ширины B/2 = 5,5 м: шпангоут «9 шп», ватерлиния 5")}},
-        {"masses above the displacement", mass("500"), {onMasses("1344,72", "886,74", "51,65")}},
+        {"masses above the displacement",
+         mass("500"),
+         {onMasses("1344,72", "886,74", "51,65"),
+          on("Абсцисса ЦТ XG = -3,72 м не совпадает с центром масс шпаций Σm·x/Σm = 5,848 м: расхождение 9,568 м "
+             "больше 0,5 % L = 0,375 м",
+             &ShipParticulars::centreOfGravity)}},
+        {"XG within 0,5 % of L from the centroid of the masses", set(&ShipParticulars::centreOfGravity, "-3,35"), {}},
+        {"XG beyond 0,5 % of L from the centroid of the masses",
+         set(&ShipParticulars::centreOfGravity, "-3,34"),
+         {on("Абсцисса ЦТ XG = -3,34 м не совпадает с центром масс шпаций Σm·x/Σm = -3,720 м: расхождение 0,380 м "
+             "больше 0,5 % L = 0,375 м",
+             &ShipParticulars::centreOfGravity)}},
         {"masses within 0,5 %", set(&ShipParticulars::designDisplacement, "882,34"), {}},
         {"masses beyond 0,5 %",
          set(&ShipParticulars::designDisplacement, "882,33"),
@@ -120,6 +135,16 @@ TEST_F(ExampleShip, ResultWarnings)
     const auto summary = [](SummaryLine line, const char* text) {
         return [=](TrimSheet& s, ShipParticulars&) { s.results[line] = text; };
     };
+    const auto balanced = [](const char* shear, const char* moment) {
+        return [=](TrimSheet& s, ShipParticulars&) {
+            for (int row = 1; row < s.results.table.rowCount(); ++row) {
+                s.results.table.setCell(trimTableColumn::correctedShear, row, "1");
+                s.results.table.setCell(trimTableColumn::correctedMoment, row, "1");
+            }
+            s.results[SummaryLine::shearForceClosure] = shear;
+            s.results[SummaryLine::bendingMomentClosure] = moment;
+        };
+    };
     const std::vector<Case> cases = {
         {"example ship: closures −0,16 kN and −9,88 kN·m", {}, {}},
         {"shear within 3 %", summary(SummaryLine::shearForceClosure, "-24,22"), {}},
@@ -137,10 +162,44 @@ TEST_F(ExampleShip, ResultWarnings)
          {{"Абсцисса ЦТ XG = -3,8 м отстоит от абсциссы ЦВ XC = -3,720 м на 0,080 м, больше 0,001·L = 0,075 м: "
            "результаты получены для другого XG, повторите расчет",
            Place::Particular, 0, 0, &ShipParticulars::centreOfGravity}}},
+        // A nearly balanced ship: the largest values 1 kN and 1 kN·m, so any
+        // closure is many per cent; only above the floors 0,001·D·g =
+        // 0,001·886,74·9,81 = 8,6989 kN and 0,0001·D·g·L = 65,2419 kN·m
+        // (a trapezoid sum of 34,7957) is it warned about.
+        {"shear closure below 0,1 % of D·g", balanced("8,69", "0"), {}},
+        {"shear closure above 0,1 % of D·g",
+         balanced("8,70", "0"),
+         {{"Невязка по перерезывающей силе 8,70 кН — 870,00 % наибольшей перерезывающей силы 1,00 кН, больше 3 %"}}},
+        {"moment closure below 0,01 % of D·g·L", balanced("0", "34,79"), {}},
+        {"moment closure above 0,01 % of D·g·L",
+         balanced("0", "34,80"),
+         {{"Невязка по изгибающему моменту 65,25 кН·м — 6525,00 % наибольшего изгибающего момента 1,00 кН·м, больше "
+           "5 %"}}},
         {"an incomplete sheet is not checked", [](TrimSheet& s, ShipParticulars&) { s.complete = false; }, {}},
     };
     runTrimCalculation(sheet, particulars);
     expectWarnings(sheet, particulars, cases, true);
+}
+
+// Every cell that is not a number is listed before a run, in table order, not
+// only the first the calculation would stop at; a table left empty is one line.
+TEST_F(ExampleShip, EveryCellThatIsNotANumber)
+{
+    EXPECT_EQ(checkNumberTexts(sheet.input), std::vector<Warning>{});
+    sheet.input.offsets.setCell(5, 10, "1.5");
+    sheet.input.offsets.setCell(2, 1, " ");
+    sheet.input.masses.setCell(1, 4, "abc");
+    EXPECT_EQ(checkNumberTexts(sheet.input),
+              (std::vector<Warning>{
+                  {"Ячейка «0 шп» / ватерлиния «2»: пустая ячейка", Place::Offset, 2, 1},
+                  {"Ячейка «9 шп» / ватерлиния «5»: «1.5» — не число (десятичный разделитель — запятая)", Place::Offset,
+                   5, 10},
+                  {"Масса шпации «3-4»: «abc» — не число (десятичный разделитель — запятая)", Place::Mass, 1, 4},
+              }));
+    clearInputTables(sheet.input);
+    EXPECT_EQ(checkNumberTexts(sheet.input),
+              (std::vector<Warning>{{"Таблица ординат не заполнена", Place::Offset, 1, 1},
+                                    {"Таблица масс не заполнена", Place::Mass, 1, 0}}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "trim/hydrostatic_curves.h"
 #include "trim/trim_calculation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hullcalc {
@@ -71,6 +72,11 @@ TEST_F(Hydrostatics, ExampleShipWorkedValues)
     EXPECT_EQ(text(&C::volume, 1) + text(&C::centreOfBuoyancy, 1) + text(&C::longitudinalRadius, 1), "000");
     EXPECT_EQ(text(&C::transverseRadius, 1), "");
     ASSERT_EQ(points(&C::longitudinalRadius).size(), 9u);
+    // XC there is undefined, not 0: the curve starts at waterline 2.
+    ASSERT_EQ(points(&C::centreOfBuoyancy).size(), 9u);
+    EXPECT_EQ(points(&C::centreOfBuoyancy).front().y, sheet.bonjean.waterlineHeights[2]);
+    EXPECT_FALSE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.centreOfBuoyancy, 1));
+    EXPECT_TRUE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.waterplaneArea, 1));
     EXPECT_EQ(points(&C::longitudinalRadius).front().y, sheet.bonjean.waterlineHeights[2]);
     EXPECT_EQ(points(&C::longitudinalRadius).front().x, value(&C::longitudinalRadius, 2));
 }
@@ -122,24 +128,63 @@ TEST_F(Hydrostatics, RhombicWaterplaneInertiaIsExact)
         EXPECT_NEAR(value(&C::longitudinalInertia, j), 338378.90625, 1e-9 * 338378.90625) << j;
 }
 
-// Frames 19 and 20 without breadth below waterline 7: the last strip of
-// waterlines 1..6 is empty, so their centre of buoyancy and moments of inertia
-// read "0" while the area and the centre of flotation cover the whole hull.
-TEST_F(Hydrostatics, EmptyLastStripWritesZeroCells)
+// A cut-up stern on the box barge of 75 × 11 m (b = 5,5 m, ΔL = 3,75 m,
+// h = 0,39 m): frames 19 and 20 without breadth on waterlines 1–4. Worked by
+// hand in fractions of ΔL:
+// - waterlines 2–4: sections A = 11·(j − 1)·h at frames 0..18, 0 at 19 and 20,
+//   so V = 18,5·A·ΔL and its moment about frame 0 is A·ΔL²·(162 + 55/6): the
+//   centre of buoyancy lies 1027/111·ΔL aft of frame 0, XC = 83/111·ΔL. The
+//   waterplane has the same shape: S = 2·18,5·b·ΔL, XF = XC, Iz = 73/12·b³·ΔL
+//   and Iy = ∫ y·x² dx = 25345/12·b·ΔL³ per side; R = (2·Iy − S·d²)/V with
+//   d = 1027/111·ΔL. Waterline 1 has no volume: XC "0".
+// - waterlines 5–10: frames 19 and 20 lack δ = 38,5·h of the box's section A
+//   (the triangle below waterline 5 and the rectangle below it), so
+//   V = ΔL·(20·A − 1,5·δ), moment ΔL²·(200·A − 173/6·δ); the waterplane is the
+//   box's, R = L³·B/12/V.
+// Relative tolerance 1e-12.
+TEST_F(Hydrostatics, CutUpSternKeepsTheWholeHull)
 {
-    setOffsets(20, 21, 1, 6, "0");
+    setOffsets(1, frameCount, 1, waterlineCount, "5,5");
+    setOffsets(20, 21, 1, 4, "0");
     computeCurves();
-    for (int j = 1; j <= 7; ++j) {
-        const bool empty = j <= 6;
-        EXPECT_EQ(text(&C::centreOfBuoyancy, j) == "0", empty) << j;
-        EXPECT_EQ(text(&C::longitudinalInertia, j) == "0" && text(&C::transverseInertia, j) == "0", empty) << j;
-        EXPECT_NE(value(&C::waterplaneArea, j) * value(&C::centreOfFlotation, j), 0.0) << j;
+    const double b = 5.5;
+    const double dL = 3.75;
+    const double L = 75.0;
+    const double h = 0.39;
+    const auto near = [](double actual, double expected) {
+        EXPECT_NEAR(actual, expected, 1e-12 * std::max(1.0, std::fabs(expected)));
+    };
+    EXPECT_EQ(text(&C::centreOfBuoyancy, 1), "0");
+    for (int j = 1; j <= waterlineCount; ++j) {
+        SCOPED_TRACE(j);
+        const double A = 11 * (j - 1) * h;
+        if (j <= 4) {
+            const double S = 2 * 18.5 * b * dL;
+            const double d = 1027.0 / 111 * dL;
+            const double Iy = 25345.0 / 12 * b * dL * dL * dL;
+            near(value(&C::waterplaneArea, j), S);
+            near(value(&C::centreOfFlotation, j), 83.0 / 111 * dL);
+            near(value(&C::transverseInertia, j), 73.0 / 12 * b * b * b * dL);
+            near(value(&C::longitudinalInertia, j), Iy);
+            if (j == 1)
+                continue;
+            const double V = 18.5 * A * dL;
+            near(value(&C::volume, j), V);
+            near(value(&C::centreOfBuoyancy, j), 83.0 / 111 * dL);
+            near(value(&C::longitudinalRadius, j), (2 * Iy - S * d * d) / V);
+        } else {
+            const double deficit = 38.5 * h;
+            const double V = dL * (20 * A - 1.5 * deficit);
+            near(value(&C::volume, j), V);
+            near(value(&C::centreOfBuoyancy, j), L / 2 - dL * dL * (200 * A - 173.0 / 6 * deficit) / V);
+            near(value(&C::longitudinalRadius, j), L * L * L * 2 * b / 12 / V);
+        }
     }
 }
 
 // A waterline of zero breadth everywhere has no waterplane: its area and
-// moments read "0" and its centre of flotation stays as it was, drawn only
-// when it is not empty.
+// moments read "0" and its centre of flotation stays as it was, but it is
+// undefined there and not drawn.
 TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
 {
     setOffsets(1, frameCount, 1, 1, "0");
@@ -149,7 +194,8 @@ TEST_F(Hydrostatics, WaterlineWithoutBreadthKeepsItsCentreOfFlotation)
         EXPECT_EQ(text(&C::waterplaneArea, 1) + text(&C::longitudinalInertia, 1) + text(&C::transverseInertia, 1),
                   "000");
         EXPECT_EQ(text(&C::centreOfFlotation, 1), before);
-        EXPECT_EQ(points(&C::centreOfFlotation).size(), *before ? 10u : 9u);
+        EXPECT_EQ(points(&C::centreOfFlotation).size(), 9u);
+        EXPECT_FALSE(isDefinedOn(sheet.hydrostatics, sheet.hydrostatics.centreOfFlotation, 1));
     }
 }
 

@@ -108,18 +108,51 @@ TEST_F(ToneComparison, UniformBoxBargeMatchesTheClosedForm)
     }
 }
 
-// By hand for the example ship: I = 0,236 m⁴ (spacings 8-9 to 11-12),
-// B/(3T) = 11/6,75 = 1,62963, Δᵢ = (1,2 + 1,62963)·886,74 = 2509,146 t,
-// Δᵢ·L³ = 2509,146·421875 = 1,058546·10⁹ t·m³, √(0,236/1,058546·10⁹) =
-// 1,493142·10⁻⁵, N = 3,07·10⁶·1,493142·10⁻⁵ = 45,839 кол/мин. The energy
-// method's 4,6944 1/s is 4,6944·60/2π = 44,828 кол/мин, 2,21 % below.
+// By hand for the example ship floating at Тср = 1,23 m as the summary shows it:
+// I = (0,236 + 0,236)/2 m⁴ at midship, B/(3T) = 11/3,69 = 2,981030,
+// Δᵢ = (1,2 + 2,981030)·886,74 = 3707,475 t, Δᵢ·L³ = 1,564091·10⁹ t·m³,
+// N = 3,07·10⁶·√(0,236/1,564091·10⁹) = 37,7105 кол/мин; the energy method's
+// 4,6944 1/s (44,828 кол/мин) lies 18,87 % above. B/T = 8,94: outside 2–4.
+// A midship inertia of (0,336 + 0,236)/2 = 0,286 m⁴ scales N by √(0,286/0,236);
+// B = 3 m gives B/T = 2,44, inside the range: no note.
 TEST_F(ToneComparison, KumaiEstimateByHand)
 {
-    const double kumai = kumaiTwoNodeFrequency(particulars, vibration);
-    EXPECT_NEAR(kumai, 45.839, 1e-3);
-    EXPECT_NEAR(differenceFromKumai(4.6944, kumai), -2.206, 1e-3);
-    particulars.draft = "0";
-    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(particulars, vibration); }), "Значение должно быть больше нуля: «0»");
+    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(sheet, particulars, vibration); }),
+              "Сначала выполните расчет удифферентовки");
+    sheet.complete = true;
+    sheet.results[SummaryLine::meanDraft] = "1,23";
+    const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(sheet, particulars, vibration);
+    EXPECT_NEAR(kumai.perMinute, 37.7105, 1e-4);
+    EXPECT_NEAR(differenceFromKumai(4.6944, kumai.perMinute), 18.874, 1e-3);
+    EXPECT_EQ(kumai.note, "формула получена для морских судов с B/T 2–4; здесь B/T = 8,9");
+
+    particulars.draft = "0";  // the typed draft plays no part
+    vibration.sectionInertia.setCell(1, 10, "0,336");
+    EXPECT_NEAR(kumaiTwoNodeFrequency(sheet, particulars, vibration).perMinute, 37.7105 * std::sqrt(0.286 / 0.236),
+                1e-4);
+
+    particulars.breadth = "3";
+    EXPECT_EQ(kumaiTwoNodeFrequency(sheet, particulars, vibration).note, "");
+    particulars.designDisplacement = "0";
+    EXPECT_EQ(errorOf([&] { kumaiTwoNodeFrequency(sheet, particulars, vibration); }),
+              "Значение должно быть больше нуля: «0»");
+}
+
+// The energy method beyond 10 % of the beam model is warned about, rounded to
+// whole per cent: 1,47 against 1,00 is 47 %, 0,72 against 1,00 is 28 %;
+// 1,09 and 0,95 are not.
+TEST(ToneDifference, WarnsBeyondTenPerCent)
+{
+    const std::vector<ToneSummary> tones = {{1, 0, 0, 0.95, 1.0, {}, {}},
+                                            {2, 0, 0, 1.09, 1.0, {}, {}},
+                                            {3, 0, 0, 1.47, 1.0, {}, {}},
+                                            {4, 0, 0, 0.72, 1.0, {}, {}}};
+    EXPECT_EQ(toneDifferenceWarnings(tones),
+              (std::vector<std::string>{
+                  "Тон III: энергетический метод отличается от балочной модели на 47 %; для высших тонов принимайте "
+                  "балочную модель",
+                  "Тон IV: энергетический метод отличается от балочной модели на 28 %; для высших тонов принимайте "
+                  "балочную модель"}));
 }
 
 TEST(ToneNames, RomanNumeralsForTonesOneToFour)

@@ -177,7 +177,7 @@ void strengthSection(ReportDocument& document, const TrimSheet& trim)
 
 void summarySection(ReportDocument& document, const TrimSheet& trim)
 {
-    document.captionedValues(summaryLines(trim.results));
+    document.captionedValues(summaryLines(trim));
     const std::vector<CaptionedValue> stability = initialStabilityLines(trim.stability);
     if (!stability.empty()) {
         document.subheading("Начальная остойчивость при средней осадке");

@@ -119,8 +119,10 @@ ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurv
         std::vector<std::string> cells = {std::to_string(waterline), ""};
         bool computed = false;
         for (const HydrostaticCurve* curve : columns) {
-            cells.push_back(curve->values.cell(waterline, 0));
-            computed = computed || !cells.back().empty();
+            // Undefined (no volume or no waterplane) is empty, not 0.
+            const bool defined = isDefinedOn(curves, *curve, waterline);
+            cells.push_back(defined ? curve->values.cell(waterline, 0) : std::string());
+            computed = computed || !curve->values.cell(waterline, 0).empty();
         }
         // The height stands beside the curves it belongs to, not alone.
         if (computed)
@@ -275,11 +277,14 @@ ReportTable gridTable(std::string title, const TextGrid& grid)
     return table;
 }
 
-std::vector<CaptionedValue> summaryLines(const TrimTable& results)
+std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet)
 {
     std::vector<CaptionedValue> lines;
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
-        lines.push_back({std::string(summaryCaptions[i]), results.summary[i], true});
+        lines.push_back({std::string(summaryCaptions[i]), sheet.results.summary[i], true});
+    // The moment's closure above is a sum without unit; as a moment:
+    const std::optional<double> moment = bendingMomentClosure(sheet);
+    lines.push_back({"Невязка по изгибающему моменту (× ΔL/2), кН·м", moment ? formatF(*moment) : "", true});
     return lines;
 }
 

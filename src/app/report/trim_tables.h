@@ -60,6 +60,6 @@ ReportTable internalForcesTable(const TrimTable& results);
 ReportTable gridTable(std::string title, const TextGrid& grid);
 
 // The eleven summary lines with the captions the windows and the results file use.
-std::vector<CaptionedValue> summaryLines(const TrimTable& results);
+std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet);
 
 }  // namespace hullcalc

@@ -86,7 +86,7 @@ public:
         : sheet_(workbook_add_worksheet(workbook, name)), formats_(formats)
     {
         if (!sheet_)
-            throw Error(std::string("the sheet «") + name + "» cannot be added");
+            throw Error(std::string("Не удалось добавить лист «") + name + "» в книгу");
     }
     SheetWriter(const SheetWriter&) = delete;
     SheetWriter& operator=(const SheetWriter&) = delete;
@@ -196,7 +196,7 @@ void summarySheet(lxw_workbook* workbook, Formats& formats, const ReportContent&
     sheet.text("Результаты удифферентовки", formats.heading);
     if (!content.trim.complete)
         sheet.text("Расчет удифферентовки не завершен.", formats.note);
-    sheet.captionedValues(summaryLines(content.trim.results));
+    sheet.captionedValues(summaryLines(content.trim));
     sheet.captionedValues(initialStabilityLines(content.trim.stability));
     if (vibration) {
         sheet.skip();

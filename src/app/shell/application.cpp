@@ -101,11 +101,16 @@ void Application::connectSession()
         if (session->mayDiscardChanges(trim))
             session->open(file, trim);
     });
+    // Nothing outdated is printed or saved: the trim calculation runs first.
     QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
+        if (!trim->bringResultsUpToDate())
+            return;
         const ReportExtras extras = reportExtrasOf(document_);
         showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
     });
     QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
+        if (!trim->bringResultsUpToDate())
+            return;
         const ReportExtras extras = reportExtrasOf(document_);
         exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
     });
@@ -116,6 +121,7 @@ void Application::connectSession()
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
         mainWindow_->showDocument();
         trimWindow_->refreshViews();
+        trimWindow_->clearStatus();
         vibrationWindow_->clearResults();
     });
     QObject::connect(main, &MainWindow::openProjectRequested, session,
@@ -126,6 +132,18 @@ void Application::connectSession()
         if (session->mayDiscardChanges(main))
             session->open(file, main);
     });
+
+    // Results follow the input: any change marks them outdated until the next
+    // calculation, which the vibration window runs first when they are.
+    QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);
+    vibrationWindow_->setTrimUpToDate([trim] { return trim->bringResultsUpToDate(); });
+    QObject::connect(session, &ProjectSession::resultsOutdatedChanged, trim, &TrimWindow::setResultsOutdated);
+    QObject::connect(session, &ProjectSession::resultsOutdatedChanged, vibrationWindow_.get(),
+                     &VibrationWindow::setResultsOutdated);
+    for (GraphWindow* window :
+         std::initializer_list<GraphWindow*>{bodyPlanWindow_.get(), bonjeanWindow_.get(), sectionalAreaWindow_.get(),
+                                             staticMomentWindow_.get(), resultsWindow_.get()})
+        QObject::connect(session, &ProjectSession::resultsOutdatedChanged, window, &GraphWindow::setResultsOutdated);
     QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
     QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
     trim->setRecentFiles(session->recentFiles());

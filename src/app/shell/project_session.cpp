@@ -53,12 +53,36 @@ ProjectSession::ProjectSession(Document& document, QObject* parent)
     : QObject(parent), document_(document), ask_(&askWithMessageBox), chooseFile_(&chooseWithDialog)
 {
     connect(&undo_, &QUndoStack::cleanChanged, this, &ProjectSession::stateChanged);
+    // Typing, paste, "Очистка", "Пример", loading, undo and redo of the tables
+    // and the section inertias all move the undo history.
+    connect(&undo_, &QUndoStack::indexChanged, this, &ProjectSession::inputChanged);
+}
+
+void ProjectSession::inputChanged()
+{
+    if (calculated_)
+        setResultsOutdated(true);
+}
+
+void ProjectSession::calculationRan()
+{
+    calculated_ = true;
+    setResultsOutdated(false);
+}
+
+void ProjectSession::setResultsOutdated(bool outdated)
+{
+    if (resultsOutdated_ == outdated)
+        return;
+    resultsOutdated_ = outdated;
+    emit resultsOutdatedChanged(outdated);
 }
 
 QString ProjectSession::fileName() const { return path_.isEmpty() ? QString() : QFileInfo(path_).fileName(); }
 
 void ProjectSession::markChanged()
 {
+    inputChanged();
     if (otherChanges_)
         return;
     otherChanges_ = true;
@@ -124,6 +148,8 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     clearVibrationResults(document_.vibration);
     undo_.clear();
     otherChanges_ = false;
+    calculated_ = false;
+    setResultsOutdated(false);
     setPath(isProject ? path : QString());
     rememberRecent(path);
     emit documentReplaced();

@@ -30,6 +30,13 @@ public:
     // (changes the undo history does not hold).
     void markChanged();
 
+    // Whether the input changed since the last calculation, so that the
+    // results shown rest on other data. Set by every change of the input once
+    // a calculation has run, cleared by the next one and by opening a file.
+    bool resultsOutdated() const { return resultsOutdated_; }
+    void inputChanged();
+    void calculationRan();
+
     // Before changes would be lost: true when there are none, or when the user
     // saves them or gives them up; false when the user cancels (or saving fails).
     bool mayDiscardChanges(QWidget* parent);
@@ -61,16 +68,20 @@ signals:
     // A file was opened: the windows show the document anew.
     void documentReplaced();
     void recentFilesChanged(const QStringList& files);
+    void resultsOutdatedChanged(bool outdated);
 
 private:
     bool saveTo(const QString& path, QWidget* parent);
     void rememberRecent(const QString& path);
     void forgetRecent(const QString& path);
     void setPath(const QString& path);
+    void setResultsOutdated(bool outdated);
 
     Document& document_;
     QUndoStack undo_;
     bool otherChanges_ = false;
+    bool calculated_ = false;  // a calculation ran on this document
+    bool resultsOutdated_ = false;
     QString path_;
     Question ask_;
     FileChooser chooseFile_;

@@ -2,7 +2,7 @@
 
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
-#include "trim/design_checks.h"
+#include "run/ship_run.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
@@ -23,21 +23,25 @@ namespace hullcalc {
 ReportExtras reportExtrasOf(const Document& document)
 {
     ReportExtras extras;
-    for (const std::vector<Warning>& warnings :
-         {checkInput(document.particulars, document.trim.input), checkResults(document.particulars, document.trim)})
-        for (const Warning& warning : warnings)
-            extras.warnings.push_back(warning.message);
+    for (const Warning& warning : checkShip(document.particulars, document.trim))
+        extras.warnings.push_back(warning.message);
     if (!document.trim.complete)
         return extras;
     // The comparison is part of the report where it can be made; where it
     // cannot (an inertia that is not a number), the report goes without it.
     try {
-        extras.tones = compareTones(trimmedHull(document.trim), document.particulars, document.vibration);
-        extras.kumaiPerMinute = kumaiTwoNodeFrequency(document.particulars, document.vibration);
+        const TrimmedHull hull = trimmedHull(document.trim);
+        extras.tones = compareTones(hull, document.particulars, document.vibration);
+        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, document.particulars, document.vibration);
+        extras.kumaiPerMinute = kumai.perMinute;
+        if (!kumai.note.empty())
+            extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);
     } catch (const Error&) {
         extras.tones.clear();
         extras.kumaiPerMinute.reset();
     }
+    for (std::string& warning : toneDifferenceWarnings(extras.tones))
+        extras.warnings.push_back(std::move(warning));
     return extras;
 }
 

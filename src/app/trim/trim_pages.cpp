@@ -116,7 +116,7 @@ void TrimPages::refresh()
     refreshGrids();
     for (ChartView* chart : charts_)
         chart->refresh();
-    summary_->showSummary(sheet_.results.summary);
+    summary_->showSummary(sheet_.results.summary, bendingMomentClosure(sheet_));
     summary_->showStability(sheet_.stability);
 }
 

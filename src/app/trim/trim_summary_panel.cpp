@@ -2,6 +2,7 @@
 // summary, in groups the way the user reads them.
 #include "trim/trim_summary_panel.h"
 
+#include "common/number_text.h"
 #include "trim/trim_window_names.h"
 #include "widgets/qt_text.h"
 
@@ -41,11 +42,15 @@ TrimSummaryPanel::TrimSummaryPanel(QWidget* parent) : QFrame(parent)
         grid->addWidget(captionLabel, row, 0);
         grid->addWidget(value, row, 1);
         // The closures carry no unit in their captions. The moment's is the
-        // integral sum of the shear force, without the factor ΔL/2.
-        if (line == SummaryLine::shearForceClosure)
+        // integral sum of the shear force, without the factor ΔL/2: beside it
+        // the closure as a moment.
+        if (line == SummaryLine::shearForceClosure) {
             grid->addWidget(new QLabel("кН", this), row, 2);
-        else if (line == SummaryLine::bendingMomentClosure)
-            grid->addWidget(new QLabel("кН (× ΔL/2 = кН·м)", this), row, 2);
+        } else if (line == SummaryLine::bendingMomentClosure) {
+            momentClosure_ = new QLabel(this);
+            momentClosure_->setObjectName("bendingMomentClosure");
+            grid->addWidget(momentClosure_, row, 2);
+        }
         ++row;
         values_.push_back(value);
     }
@@ -82,10 +87,13 @@ void TrimSummaryPanel::showStability(const InitialStability& stability)
         stabilityValues_[i]->setText(QString::fromStdString(stability.*stabilityLines[i].text));
 }
 
-void TrimSummaryPanel::showSummary(const std::array<std::string, summaryLineCount>& summary)
+void TrimSummaryPanel::showSummary(const std::array<std::string, summaryLineCount>& summary,
+                                   std::optional<double> momentClosure)
 {
     for (std::size_t i = 0; i < values_.size(); ++i)
         values_[i]->setText(QString::fromStdString(summary[i]));
+    momentClosure_->setText(momentClosure ? "× ΔL/2 = " + QString::fromStdString(formatF(*momentClosure)) + " кН·м"
+                                          : QString());
 }
 
 }  // namespace hullcalc

@@ -9,6 +9,7 @@
 #include <QFrame>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,13 +23,15 @@ class TrimSummaryPanel : public QFrame {
 public:
     explicit TrimSummaryPanel(QWidget* parent = nullptr);
 
-    // Shows the summary's texts as the calculation wrote them.
-    void showSummary(const std::array<std::string, summaryLineCount>& summary);
+    // Shows the summary's texts as the calculation wrote them, and beside the
+    // moment's closure (a sum without unit) the closure in kN·m.
+    void showSummary(const std::array<std::string, summaryLineCount>& summary, std::optional<double> momentClosure);
     // Shows the initial stability; its lines are there only while z_g is given.
     void showStability(const InitialStability& stability);
 
 private:
     std::vector<QLabel*> values_;  // in the order of SummaryLine
+    QLabel* momentClosure_ = nullptr;
     std::vector<QWidget*> stabilityRows_;
     std::vector<QLabel*> stabilityValues_;  // in the order of stabilityLines
 };

@@ -2,6 +2,7 @@
 // and the handlers of the buttons and commands.
 #include "trim/trim_window.h"
 
+#include "run/ship_run.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
@@ -37,6 +38,8 @@ namespace hullcalc {
 namespace names = trimWindowNames;
 
 namespace {
+
+const QString outdatedText = QStringLiteral("Исходные данные изменены — результаты устарели (F9 — пересчитать)");
 
 // The dialogs offer text files first and any file beside them.
 const QString textFiles = QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)");
@@ -122,7 +125,14 @@ void TrimWindow::createCentralWidget()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageNavigator_);
+    outdatedNotice_ = new QLabel(outdatedText, central);
+    outdatedNotice_->setObjectName("resultsOutdated");
+    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+    outdatedNotice_->hide();
+    layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_, 1);
+    // The notice stands over the result pages, not over the input being edited.
+    connect(pages_, &QTabWidget::currentChanged, this, [this] { setResultsOutdated(resultsOutdated_); });
     checks_ = new DesignChecksPanel(this);
     connect(checks_, &DesignChecksPanel::warningClicked, this, &TrimWindow::showWarning);
     layout->addWidget(checks_);
@@ -161,6 +171,11 @@ void TrimWindow::createActions()
         action("&Показать промежуточные значения", names::showIntermediateAction, &TrimWindow::showIntermediatePages);
     hideIntermediate_ =
         action("&Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
+    auto* calculate = new QAction("Расчет", this);
+    calculate->setObjectName("calculateAction");
+    calculate->setShortcut(Qt::Key_F9);
+    connect(calculate, &QAction::triggered, this, &TrimWindow::calculate);
+    addAction(calculate);
     help_ = new QAction("Справка", this);
     help_->setShortcut(QKeySequence::HelpContents);
     connect(help_, &QAction::triggered, this,
@@ -269,20 +284,58 @@ void TrimWindow::refreshViews()
     emit sheetChanged();
 }
 
-void TrimWindow::calculate()
+void TrimWindow::calculate() { runCalculation(); }
+
+bool TrimWindow::runCalculation()
 {
     const Failure failure = catchFailure([&] { runTrimCalculation(sheet_, particulars_); });
     // Also after a failure: what this run wrote before it is shown, and
     // nothing of an earlier run.
     refreshViews();
+    const int warnings = updateChecks();
     emit calculated();
     if (!failure) {
-        status_->setText(QString("Расчет выполнен: принято приближение %1").arg(sheet_.iteration.approximations));
-        return;
+        lastStatus_ = QString("Расчет выполнен: принято приближение %1; ").arg(sheet_.iteration.approximations)
+                      + (warnings == 0 ? QString("замечаний нет") : QString("замечаний: %1").arg(warnings));
+        showStatus();
+        return true;
     }
-    status_->setText("Расчет остановлен: " + failure.message);
+    lastStatus_ = "Расчет остановлен: " + failure.message;
+    showStatus();
     const QString place = pointAt(failure);
     showError(this, failure.message, place);
+    return false;
+}
+
+void TrimWindow::setResultsOutdated(bool outdated)
+{
+    resultsOutdated_ = outdated;
+    outdatedNotice_->setVisible(outdated && pages_->currentIndex() != inputPageIndex);
+    showStatus();
+}
+
+void TrimWindow::showStatus()
+{
+    if (status_)
+        status_->setText(resultsOutdated_ ? outdatedText : lastStatus_);
+}
+
+void TrimWindow::clearStatus()
+{
+    lastStatus_.clear();
+    showStatus();
+}
+
+bool TrimWindow::bringResultsUpToDate()
+{
+    if (!resultsOutdated_)
+        return true;
+    const bool completed = runCalculation();
+    if (completed) {
+        lastStatus_ = "Исходные данные изменены — выполнен пересчет. " + lastStatus_;
+        showStatus();
+    }
+    return completed;
 }
 
 // Where the failure's cause stands, as a line for the message; the page with
@@ -294,10 +347,10 @@ QString TrimWindow::pointAt(const Failure& failure)
         std::rethrow_exception(failure.exception);
     } catch (const CellError& e) {
         selectCell(e.grid(), e.column(), e.row());
-        return toQString(cellLocation(sheet_, e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (const ParticularError& e) {
         emit particularToShow(&e.field());
-        return toQString(particularLocation(e));
+        return toQString(placeOf(e, sheet_).label);
     } catch (...) {
     }
     return {};
@@ -317,12 +370,14 @@ void TrimWindow::selectCell(const TextGrid& grid, int column, int row)
     }
 }
 
-void TrimWindow::updateChecks()
+int TrimWindow::updateChecks()
 {
-    std::vector<Warning> warnings = checkInput(particulars_, sheet_.input);
-    const std::vector<Warning> results = checkResults(particulars_, sheet_);
-    warnings.insert(warnings.end(), results.begin(), results.end());
+    std::vector<Warning> warnings = checkNumberTexts(sheet_.input);
+    const std::vector<Warning> ship = checkShip(particulars_, sheet_);
+    warnings.insert(warnings.end(), ship.begin(), ship.end());
+    const int count = static_cast<int>(warnings.size());
     checks_->showWarnings(std::move(warnings));
+    return count;
 }
 
 // A warning's cell is selected on its page, its particular's edit shown by the
@@ -438,6 +493,8 @@ void TrimWindow::saveInput()
 
 void TrimWindow::saveResults()
 {
+    if (!bringResultsUpToDate())
+        return;
     if (!sheet_.complete) {
         showError(this, "Результатов еще нет: сначала выполните расчет");
         return;
@@ -464,6 +521,8 @@ void TrimWindow::loadInput()
 // its own, on the default printer.
 void TrimWindow::printCharts()
 {
+    if (!bringResultsUpToDate())
+        return;
     const TrimTable& results = sheet_.results;
     runAction(this, [&] {
         hullcalc::printCharts(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),

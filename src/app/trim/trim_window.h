@@ -41,8 +41,19 @@ public:
     // tells the graph windows.
     void refreshViews();
 
+    // The input changed since the results shown were computed (or they are
+    // current again): the status line, the result pages say so.
+    void setResultsOutdated(bool outdated);
+    bool resultsOutdated() const { return resultsOutdated_; }
+    // Before results are printed or saved: runs "Расчет" when they are
+    // outdated and says so in the status line. False when that run stopped
+    // (its message shown, pointing at the cause): nothing is to be written.
+    bool bringResultsUpToDate();
+    // Another document was opened: no line about a calculation of the last one.
+    void clearStatus();
+
     // Button and menu handlers, public so that tests can press them.
-    void calculate();              // "Расчет"
+    void calculate();              // "Расчет", F9
     void clearInput();             // "Очистка"
     void fillExample();            // "Пример"
     void showIntermediatePages();  // "Показать промежуточные значения"
@@ -113,9 +124,12 @@ private:
     void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    bool runCalculation();
+    void showStatus();
     void showChangedCells(const InputTables& replaced);
     bool mayReplaceTables();
-    void updateChecks();
+    // Shows the checks' warnings and returns how many there are.
+    int updateChecks();
     void showWarning(const Warning& warning);
 
     TrimSheet& sheet_;
@@ -131,6 +145,9 @@ private:
     QAction* help_ = nullptr;
     QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
+    QString lastStatus_;
+    QLabel* outdatedNotice_ = nullptr;  // above the pages while the results are outdated
+    bool resultsOutdated_ = false;
     DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;

@@ -1,6 +1,7 @@
 #include "vibration/vibration_window.h"
 
 #include "common/number_text.h"
+#include "run/failure_place.h"
 #include "trim/trim_window_names.h"
 #include "vibration/beam_model.h"
 #include "vibration/kumai_estimate.h"
@@ -82,7 +83,8 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
       trim_(trim),
       particulars_(particulars),
       undo_(undo),
-      pages_(new QTabWidget(this))
+      pages_(new QTabWidget(this)),
+      bringTrimUpToDate_([] { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
@@ -90,9 +92,15 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
             [this] { emit helpRequested("vibration"); });
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, &undo_, &QUndoStack::redo);
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, &VibrationWindow::calculate);
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 — пересчитать)", this);
+    outdatedNotice_->setObjectName("resultsOutdated");
+    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+    outdatedNotice_->hide();
+    layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
 
     // The page scrolls where the screen is smaller than the page needs; its
@@ -221,7 +229,11 @@ QWidget* VibrationWindow::inputPage()
     tones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tones_->setMaximumHeight(tones_->horizontalHeader()->sizeHint().height()
                              + 4 * tones_->verticalHeader()->defaultSectionSize() + 2 * tones_->frameWidth() + 2);
-    tones_->setToolTip("Тоны I–IV: энергетический метод и конечно-элементная балочная модель корпуса");
+    tones_->setToolTip(
+        "Тоны I–IV: энергетический метод и конечно-элементная балочная модель корпуса; щелчок по "
+        "строке показывает тон на графике");
+    tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    connect(tones_, &QTableWidget::cellClicked, this, [this](int row, int) { showComparedTone(row); });
     kumai_ = new QLabel(page);
     kumai_->setObjectName("kumaiEstimate");
     kumai_->setWordWrap(true);
@@ -311,8 +323,17 @@ void VibrationWindow::refreshViews()
     showModeShapes();
 }
 
+void VibrationWindow::setTrimUpToDate(std::function<bool()> bringUpToDate)
+{
+    bringTrimUpToDate_ = bringUpToDate ? std::move(bringUpToDate) : std::function<bool()>([] { return true; });
+}
+
+void VibrationWindow::setResultsOutdated(bool outdated) { outdatedNotice_->setVisible(outdated); }
+
 void VibrationWindow::calculate()
 {
+    if (!bringTrimUpToDate_())
+        return;
     clearVibrationResults(sheet_);
     beam_.reset();
     const Failure failure = catchFailure([&] {
@@ -341,14 +362,18 @@ void VibrationWindow::clearResults()
 // stay as they are.
 void VibrationWindow::compareAllTones()
 {
+    if (!bringTrimUpToDate_())
+        return;
     std::vector<ToneSummary> tones;
-    double kumai = 0.0;
+    TwoNodeEstimate kumai;
     const Failure failure = catchFailure([&] {
-        tones = compareTones(trimmedHull(trim_), particulars_, sheet_);
-        kumai = kumaiTwoNodeFrequency(particulars_, sheet_);
+        const TrimmedHull hull = trimmedHull(trim_);
+        tones = compareTones(hull, particulars_, sheet_);
+        kumai = kumaiTwoNodeFrequency(trim_, particulars_, sheet_);
     });
     tones_->setRowCount(0);
     kumai_->clear();
+    comparedTones_.clear();
     if (failure) {
         const QString place = pointAt(failure);
         showError(this, failure.message, place);
@@ -375,10 +400,16 @@ void VibrationWindow::compareAllTones()
         tones_->setItem(row, 8, cell(formatFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
     }
     tones_->resizeColumnsToContents();
-    kumai_->setText(QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на "
-                            "%2 %")
-                        .arg(toQString(formatFixed(kumai, 1)),
-                             toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai), 1))));
+    comparedTones_ = tones;
+    QString notes =
+        QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
+            .arg(toQString(formatFixed(kumai.perMinute, 1)),
+                 toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai.perMinute), 1)));
+    if (!kumai.note.empty())
+        notes += " (" + toQString(kumai.note) + ")";
+    for (const std::string& warning : toneDifferenceWarnings(tones))
+        notes += "\n" + toQString(warning);
+    kumai_->setText(notes);
 }
 
 // Where the failure's cause stands, as a line for the message: an inertia of
@@ -391,12 +422,11 @@ QString VibrationWindow::pointAt(const Failure& failure)
         if (&e.grid() == &sheet_.sectionInertia) {
             inertia_->setCurrentIndex(inertia_->model()->index(e.row() - 1, e.column() - 1));
             inertia_->setFocus();
-            return "«Вибрация», шпация «" + toQString(sheet_.sectionInertia.cell(0, e.row())) + "»";
         }
-        return toQString(cellLocation(trim_, e));
+        return toQString(placeOf(e, trim_, &sheet_).label);
     } catch (const ParticularError& e) {
         emit particularToShow(&e.field());
-        return toQString(particularLocation(e));
+        return toQString(placeOf(e, trim_, &sheet_).label);
     } catch (...) {
     }
     return {};
@@ -408,33 +438,60 @@ QString VibrationWindow::pointAt(const Failure& failure)
 // the same sign at the bow, so that the two shapes can be compared.
 void VibrationWindow::showModeShapes()
 {
+    std::vector<double> energy;
+    for (const ChartPoint& point : sheet_.modeShape.series.at(0).points())
+        energy.push_back(point.y);
+    drawModeShapes(energy, beam_ ? beam_->beamShape : std::vector<double>());
+    if (!beam_) {
+        beamModel_->clear();
+        return;
+    }
+    QString text = "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
+                   + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %";
+    for (const std::string& warning : toneDifferenceWarnings({*beam_}))
+        text += "\n" + toQString(warning);
+    beamModel_->setText(text);
+}
+
+void VibrationWindow::drawModeShapes(const std::vector<double>& energy, const std::vector<double>& beam)
+{
     shownShapes_.clear();
-    const std::vector<ChartPoint>& energy = sheet_.modeShape.series.at(0).points();
-    for (const ChartPoint& point : energy)
-        shownShapes_.series[0].append(point.x, point.y);
-    if (beam_ && !energy.empty() && beam_->beamShape.size() > energy.size()) {
+    for (std::size_t spacing = 0; spacing < energy.size(); ++spacing)
+        shownShapes_.series[0].append(static_cast<double>(spacing + 1), energy[spacing]);
+    if (!energy.empty() && beam.size() > energy.size()) {
         std::vector<double> middles;
-        for (std::size_t spacing = 1; spacing < beam_->beamShape.size(); ++spacing)
-            middles.push_back((beam_->beamShape[spacing - 1] + beam_->beamShape[spacing]) / 2);
+        for (std::size_t spacing = 1; spacing < beam.size(); ++spacing)
+            middles.push_back((beam[spacing - 1] + beam[spacing]) / 2);
         double largestEnergy = 0.0;
-        for (const ChartPoint& point : energy)
-            largestEnergy = std::max(largestEnergy, std::fabs(point.y));
+        for (const double w : energy)
+            largestEnergy = std::max(largestEnergy, std::fabs(w));
         double largestBeam = 0.0;
         for (const double w : middles)
             largestBeam = std::max(largestBeam, std::fabs(w));
-        const double sign = (energy.front().y < 0) == (middles.front() < 0) ? 1.0 : -1.0;
+        const double sign = (energy.front() < 0) == (middles.front() < 0) ? 1.0 : -1.0;
         const double scale = largestBeam > 0 ? sign * largestEnergy / largestBeam : 0.0;
         for (std::size_t spacing = 0; spacing < middles.size(); ++spacing)
             shownShapes_.series[1].append(static_cast<double>(spacing + 1), scale * middles[spacing]);
     }
     modeShape_->refresh();
-    if (!beam_) {
-        beamModel_->clear();
+}
+
+void VibrationWindow::showComparedTone(int row)
+{
+    if (row < 0 || row >= static_cast<int>(comparedTones_.size()))
         return;
-    }
-    beamModel_->setText(
-        "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
-        + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %");
+    const ToneSummary& tone = comparedTones_[static_cast<std::size_t>(row)];
+    drawModeShapes(tone.energyShape, tone.beamShape);
+    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
+    QString text = QString(
+                       "Тон %1 (из «Все тоны»): жесткость %2 кН/м; масса %3 т; частота %4 1/с; по балочной модели "
+                       "%5")
+                       .arg(numerals[static_cast<std::size_t>(std::clamp(tone.tone, 1, 4) - 1)],
+                            toQString(formatFixed(tone.energyStiffness, 4)), toQString(formatFixed(tone.energyMass, 4)),
+                            toQString(formatFixed(tone.energyFrequency, 4)), frequencyText(tone.beamFrequency));
+    for (const std::string& warning : toneDifferenceWarnings({tone}))
+        text += "\n" + toQString(warning);
+    beamModel_->setText(text);
 }
 
 void VibrationWindow::printChart()

@@ -13,7 +13,9 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QRadioButton;
@@ -39,8 +41,15 @@ public:
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
 
+    // Asked before "Расчет" and "Все тоны": brings the trim results up to date
+    // with the input (running the trim calculation when they are outdated);
+    // false when that failed and nothing is to be computed. By default true.
+    void setTrimUpToDate(std::function<bool()> bringUpToDate);
+    // The input changed since the results shown were computed.
+    void setResultsOutdated(bool outdated);
+
     // Handlers, public so that tests can press them.
-    void calculate();        // "Расчет"
+    void calculate();        // "Расчет", F9
     void printChart();       // "Печать графика"
     void compareAllTones();  // "Все тоны"
 
@@ -71,6 +80,11 @@ private:
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
+    // The energy method's shape at the spacings 1..20 and the beam model's at
+    // the frames, on the chart with the same sign at the bow and scale.
+    void drawModeShapes(const std::vector<double>& energy, const std::vector<double>& beam);
+    // A row of "Все тоны": that tone's stiffness, mass, frequency and shapes.
+    void showComparedTone(int row);
 
     VibrationSheet& sheet_;
     const TrimSheet& trim_;
@@ -86,8 +100,11 @@ private:
     QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
     QTableWidget* tones_ = nullptr;  // all tones by both methods
     QLabel* kumai_ = nullptr;
+    QLabel* outdatedNotice_ = nullptr;
+    std::function<bool()> bringTrimUpToDate_;
     ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
     std::optional<ToneSummary> beam_;
+    std::vector<ToneSummary> comparedTones_;
     bool shownBefore_ = false;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;
 };

@@ -8,11 +8,6 @@
 
 namespace hullcalc {
 
-namespace {
-
-// "1.5" -> "1,5" when the text is a number but for its decimal point; any
-// other text stays as it was typed: "1.2.3", "шп. 3", and "1,234.5" from a
-// spreadsheet that writes group separators.
 QString withDecimalComma(const QString& text)
 {
     if (!text.contains(QLatin1Char('.')))
@@ -26,8 +21,6 @@ QString withDecimalComma(const QString& text)
     }
     return converted;
 }
-
-}  // namespace
 
 CellBlock::CellBlock(std::vector<QStringList> rows) : rows_(std::move(rows))
 {

@@ -9,6 +9,11 @@
 
 namespace hullcalc {
 
+// "1.5" -> "1,5" when the text is a number but for its decimal point; any
+// other text stays as it was typed: "1.2.3", "шп. 3", and "1,234.5" from a
+// spreadsheet that writes group separators. Typing and pasting both use it.
+QString withDecimalComma(const QString& text);
+
 class CellBlock {
 public:
     CellBlock() = default;

@@ -2,6 +2,8 @@
 // message box. The action stops where it failed and keeps what it had written.
 #pragma once
 
+#include "common/error.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -32,7 +34,7 @@ Failure catchFailure(Action&& action)
         std::forward<Action>(action)();
         return {};
     } catch (const std::exception& e) {
-        const QString message = QString::fromUtf8(e.what());
+        const QString message = QString::fromStdString(userMessage(e.what()));
         return {message.isEmpty() ? QStringLiteral("Ошибка") : message, std::current_exception()};
     }
 }

@@ -2,12 +2,13 @@
 
 #include "widgets/activation.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace hullcalc {
 
 GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSize size, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window), caption_(caption)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -26,6 +27,26 @@ void GraphWindow::refresh()
 {
     for (ChartView* chart : charts_)
         chart->refresh();
+}
+
+// The title says so in every window; where the charts stand one above the
+// other, a line above them too.
+void GraphWindow::setResultsOutdated(bool outdated)
+{
+    setWindowTitle(outdated ? caption_ + " — результаты устарели" : caption_);
+    if (!outdatedNotice_) {
+        auto* box = qobject_cast<QVBoxLayout*>(layout());
+        if (!box)
+            return;
+        outdatedNotice_ = new QLabel(
+            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
+            "пересчитать)",
+            this);
+        outdatedNotice_->setObjectName("resultsOutdated");
+        outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+        box->insertWidget(0, outdatedNotice_);
+    }
+    outdatedNotice_->setVisible(outdated);
 }
 
 ChartView* GraphWindow::addChart(const ChartModel& model, const ChartLook& look, QWidget* container)

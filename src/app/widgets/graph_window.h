@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace hullcalc {
 
 class GraphWindow : public QWidget {
@@ -19,6 +21,8 @@ public:
 public slots:
     // Redraws every chart from its model.
     void refresh();
+    // The input changed since the charts were computed: a notice above them.
+    void setResultsOutdated(bool outdated);
 
 protected:
     bool event(QEvent* event) override;
@@ -27,6 +31,10 @@ protected:
     ChartView* addChart(const ChartModel& model, const ChartLook& look, QWidget* container = nullptr);
 
     std::vector<ChartView*> charts_;
+
+private:
+    QString caption_;
+    QLabel* outdatedNotice_ = nullptr;
 };
 
 }  // namespace hullcalc

@@ -63,7 +63,8 @@ bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int
 {
     if (!editable_ || !index.isValid() || role != Qt::EditRole)
         return false;
-    const QString text = value.toString();
+    // A decimal point typed becomes the comma, as pasting makes it.
+    const QString text = withDecimalComma(value.toString());
     // Leaving an editor without typing is no change.
     if (text == data(index, Qt::EditRole).toString())
         return true;

@@ -1,7 +1,11 @@
-// The texts of the messages that quote what the user typed or named.
+// The texts of the messages that quote what the user typed or named, and
+// their Russian wording.
 #include "common/error.h"
 
 #include "common/utf8_text.h"
+
+#include <array>
+#include <utility>
 
 namespace hullcalc {
 
@@ -14,6 +18,65 @@ std::string notANumber(std::string_view text)
     return message;
 }
 }  // namespace messages
+
+namespace {
+
+using Wording = std::pair<std::string_view, std::string_view>;
+
+constexpr std::array<Wording, 3> arithmeticWordings = {{
+    {messages::divisionByZero, "Деление на ноль при расчете: проверьте исходные данные"},
+    {messages::invalidOperation,
+     "Недопустимая операция при расчете (0/0 или корень из отрицательного числа): проверьте исходные данные"},
+    {messages::overflow, "Переполнение при расчете: числа слишком велики"},
+}};
+
+// Lower case where the text follows a colon inside a longer message.
+struct FileWording {
+    std::string_view system, opening, inside;
+};
+constexpr std::array<FileWording, 6> fileWordings = {{
+    {"File not found", "Файл не найден", "файл не найден"},
+    {"File access denied", "Нет доступа к файлу", "нет доступа к файлу"},
+    {"Disk full", "Диск переполнен", "диск переполнен"},
+    {"Invalid filename", "Недопустимое имя файла", "недопустимое имя файла"},
+    {"Too many open files", "Слишком много открытых файлов", "слишком много открытых файлов"},
+    {"I/O error", "Ошибка ввода-вывода", "ошибка ввода-вывода"},
+}};
+
+constexpr std::string_view notANumberSuffix = "' is not a valid floating point value";
+constexpr std::string_view fileLine = "\nФайл: ";
+
+}  // namespace
+
+std::string userMessage(std::string_view systemMessage)
+{
+    const std::size_t newline = systemMessage.find('\n');
+    std::string first(systemMessage.substr(0, newline));
+    std::string rest(newline == std::string_view::npos ? std::string_view() : systemMessage.substr(newline));
+
+    if (first.size() >= notANumberSuffix.size() + 1 && first.front() == '\'' && first.ends_with(notANumberSuffix)) {
+        const std::string typed = first.substr(1, first.size() - 1 - notANumberSuffix.size());
+        first = typed.empty() ? std::string("Пустое значение: нужно число")
+                              : "Не число: «" + typed + "» (десятичный разделитель — запятая)";
+        return first + rest;
+    }
+    for (const auto& [system, russian] : arithmeticWordings)
+        if (first == system)
+            return std::string(russian) + rest;
+    for (const FileWording& wording : fileWordings) {
+        if (first.starts_with(wording.system)) {
+            first = std::string(wording.opening) + first.substr(wording.system.size());
+            // The file's name on the same line: «Файл не найден: /path».
+            if (rest.starts_with(fileLine))
+                return first + ": " + rest.substr(fileLine.size());
+            return first + rest;
+        }
+        const std::string inside = ": " + std::string(wording.system);
+        if (const std::size_t at = first.find(inside); at != std::string::npos)
+            first.replace(at + 2, wording.system.size(), wording.inside);
+    }
+    return first + rest;
+}
 
 std::string messageExcerpt(std::string_view text, std::size_t maxCharacters)
 {

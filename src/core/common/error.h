@@ -46,6 +46,12 @@ inline constexpr std::string_view overflow = "Floating point overflow";
 std::string notANumber(std::string_view text);
 }  // namespace messages
 
+// The message as the user reads it, opening with a Russian sentence: the
+// system texts above and those of the file operations ("File not found", ...)
+// said in Russian, a file's name on the same line; any other text unchanged.
+// The system text itself stays what stored results and callers compare.
+std::string userMessage(std::string_view systemMessage);
+
 // A text as a message quotes it: whole when it has at most maxCharacters UTF-8
 // characters, else its first maxCharacters characters and "…", so that a huge
 // argument or cell does not fill the message box. Never splits a character.

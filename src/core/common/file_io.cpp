@@ -10,7 +10,9 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <random>
+#include <streambuf>
 #include <system_error>
 
 namespace hullcalc {
@@ -87,18 +89,6 @@ FileHandle openOrFail(const fs::path& path, const char* mode)
     return file;
 }
 
-// Writes every byte and pushes them out of the stdio buffer, so that a full disk
-// is reported here rather than lost in a close nobody checks.
-void writeAll(std::FILE* file, std::string_view bytes)
-{
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        fail(lastError());
-    errno = 0;
-    if (std::fflush(file) != 0)
-        fail(lastError());
-}
-
 void closeOrFail(FileHandle& file)
 {
     errno = 0;
@@ -149,14 +139,66 @@ private:
     bool kept_ = false;
 };
 
-void writeDirectly(const fs::path& target, std::string_view bytes)
+// An output stream over an open C file. A failed write is remembered rather
+// than thrown in the middle of the writer's work; finish() reports it.
+class FileStreamBuffer : public std::streambuf {
+public:
+    explicit FileStreamBuffer(std::FILE* file) : file_(file) {}
+
+    // Pushes the bytes out of the stdio buffer, so that a full disk is reported
+    // here rather than lost in a close nobody checks.
+    void finish()
+    {
+        if (!error_) {
+            errno = 0;
+            if (std::fflush(file_) != 0)
+                error_ = lastError();
+        }
+        if (error_)
+            fail(error_);
+    }
+
+protected:
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override
+    {
+        if (error_)
+            return 0;
+        errno = 0;
+        const std::size_t written = std::fwrite(bytes, 1, static_cast<std::size_t>(count), file_);
+        if (written != static_cast<std::size_t>(count))
+            error_ = lastError();
+        return static_cast<std::streamsize>(written);
+    }
+
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        const char byte = traits_type::to_char_type(c);
+        return xsputn(&byte, 1) == 1 ? c : traits_type::eof();
+    }
+
+private:
+    std::FILE* file_;
+    std::error_code error_;
+};
+
+void writeContent(std::FILE* file, const FileContentWriter& write)
+{
+    FileStreamBuffer buffer(file);
+    std::ostream out(&buffer);
+    write(out);
+    buffer.finish();
+}
+
+void writeDirectly(const fs::path& target, const FileContentWriter& write)
 {
     FileHandle file = openOrFail(target, "wb");
-    writeAll(file.get(), bytes);
+    writeContent(file.get(), write);
     closeOrFail(file);
 }
 
-void saveFile(const fs::path& target, std::string_view bytes)
+void saveFile(const fs::path& target, const FileContentWriter& write)
 {
     if (target.empty())
         fail(std::make_error_code(std::errc::invalid_argument));
@@ -171,7 +213,7 @@ void saveFile(const fs::path& target, std::string_view bytes)
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A device or a pipe is the file itself: renaming over it would put a
         // plain file in its place.
-        writeDirectly(target, bytes);
+        writeDirectly(target, write);
         return;
     }
 
@@ -188,7 +230,7 @@ void saveFile(const fs::path& target, std::string_view bytes)
     }
 
     TemporaryFile temporary(destination);
-    writeAll(temporary.file().get(), bytes);
+    writeContent(temporary.file().get(), write);
     closeOrFail(temporary.file());
     if (fs::is_regular_file(status)) {
         // The replacement keeps the old file's permissions; failing to copy them
@@ -275,7 +317,13 @@ std::string fileErrorMessage(std::error_code error, const fs::path& file)
 
 void saveFileSafely(const fs::path& target, std::string_view bytes)
 {
-    namingTheFile(target, [&] { saveFile(target, bytes); });
+    saveFileSafely(target,
+                   [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+}
+
+void saveFileSafely(const fs::path& target, const FileContentWriter& write)
+{
+    namingTheFile(target, [&] { saveFile(target, write); });
 }
 
 std::string readFileBytes(const fs::path& path, std::size_t maxBytes)

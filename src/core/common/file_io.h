@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -39,6 +40,14 @@ void saveFileSafely(const std::filesystem::path& target, std::string_view bytes)
 // made or read, and what `write` throws.
 std::string bytesWrittenBeside(const std::filesystem::path& target,
                                const std::function<void(const std::filesystem::path&)>& write, std::size_t maxBytes);
+
+// Writes the content of a file to the stream it is given, piece by piece.
+using FileContentWriter = std::function<void(std::ostream&)>;
+
+// saveFileSafely for content too large to hold at once: `write` writes it to
+// the temporary file as it goes. An exception from `write` leaves the old file
+// as it was and passes on.
+void saveFileSafely(const std::filesystem::path& target, const FileContentWriter& write);
 
 // The whole content of the regular file at `path`. A directory, a device or a
 // pipe is refused with "File access denied" without being opened (a pipe with

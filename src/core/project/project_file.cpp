@@ -20,6 +20,8 @@ namespace hullcalc {
 namespace {
 
 using Json = nlohmann::json;
+// The file keeps its keys in the order written, for a reader of the file.
+using OrderedJson = nlohmann::ordered_json;
 
 // The file's keys.
 constexpr std::string_view formatKey = "format";
@@ -45,33 +47,22 @@ std::string jsonString(std::string_view text)
     return Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// `"key": [` with one element per line; a comma follows unless it is the last key.
-void appendArray(std::string& out, std::string_view key, const std::vector<std::string>& elements, bool lastKey)
-{
-    out += "  " + jsonString(key) + ": [\n";
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        out += "    " + elements[i];
-        out += i + 1 < elements.size() ? ",\n" : "\n";
-    }
-    out += lastKey ? "  ]\n" : "  ],\n";
-}
-
 // The texts of column 1 of a table with one row per spacing.
-std::vector<std::string> spacingTexts(const TextGrid& grid)
+OrderedJson spacingTexts(const TextGrid& grid)
 {
-    std::vector<std::string> texts;
+    OrderedJson texts = OrderedJson::array();
     for (int row = 1; row <= spacingCount; ++row)
-        texts.push_back(jsonString(grid.cell(1, row)));
+        texts.push_back(grid.cell(1, row));
     return texts;
 }
 
-std::string shipTypeText(double waterDensity)
+OrderedJson shipTypeOf(double waterDensity)
 {
     if (waterDensity == seaWaterDensity)
-        return jsonString(seaShip);
+        return seaShip;
     if (waterDensity == riverWaterDensity)
-        return jsonString(riverShip);
-    return "null";
+        return riverShip;
+    return nullptr;
 }
 
 // --- Reading ---
@@ -262,32 +253,24 @@ void readSpacingTexts(const Json* value, const std::string& table, TextGrid& gri
 
 std::string projectFileBytes(const Project& project)
 {
-    std::string out = "{\n";
-    out += "  " + jsonString(formatKey) + ": " + jsonString(projectFormatName) + ",\n";
-    out += "  " + jsonString(versionKey) + ": " + std::to_string(projectFormatVersion) + ",\n";
-
-    out += "  " + jsonString(particularsKey) + ": {\n";
-    for (std::size_t i = 0; i < particularFields.size(); ++i) {
-        const ParticularField& field = particularFields[i];
-        out += "    " + jsonString(field.key) + ": " + jsonString(project.particulars.*field.text);
-        out += i + 1 < particularFields.size() ? ",\n" : "\n";
-    }
-    out += "  },\n";
-    out += "  " + jsonString(shipTypeKey) + ": " + shipTypeText(project.particulars.waterDensity) + ",\n";
-
-    std::vector<std::string> frameRows;
+    OrderedJson particulars = OrderedJson::object();
+    for (const ParticularField& field : particularFields)
+        particulars[std::string(field.key)] = project.particulars.*field.text;
+    OrderedJson offsets = OrderedJson::array();
     for (int row = 1; row <= frameCount; ++row) {
-        std::string line = "[";
+        OrderedJson frame = OrderedJson::array();
         for (int column = 1; column <= waterlineCount; ++column)
-            line += (column > 1 ? ", " : "") + jsonString(project.input.offsets.cell(column, row));
-        frameRows.push_back(line + "]");
+            frame.push_back(project.input.offsets.cell(column, row));
+        offsets.push_back(std::move(frame));
     }
-    appendArray(out, offsetsKey, frameRows, false);
-    appendArray(out, massesKey, spacingTexts(project.input.masses), !project.sectionInertia);
+    OrderedJson document = {
+        {formatKey, projectFormatName},           {versionKey, projectFormatVersion},
+        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeOf(project.particulars.waterDensity)},
+        {offsetsKey, std::move(offsets)},         {massesKey, spacingTexts(project.input.masses)},
+    };
     if (project.sectionInertia)
-        appendArray(out, sectionInertiaKey, spacingTexts(*project.sectionInertia), true);
-    out += "}\n";
-    return out;
+        document[std::string(sectionInertiaKey)] = spacingTexts(*project.sectionInertia);
+    return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + '\n';
 }
 
 Project readProject(std::string_view bytes)

@@ -20,17 +20,16 @@ inline constexpr int projectFormatVersion = 1;
 // bounds the memory a hostile file takes while it is parsed (some 30 MB).
 inline constexpr std::size_t maxProjectFileBytes = 1u << 20;
 
-// The bytes of the project file, the same for the same project:
+// The bytes of the project file, the same for the same project: a JSON object
+// indented by two blanks, keys in this order,
 //
-//   {
-//     "format": "hullcalc-project",
-//     "version": 1,
-//     "particulars": {"ShipD": "1503", ... one line per key of particularFields},
-//     "shipType": "sea" | "river" | null,
-//     "offsets": [ one line per frame 0..20: the texts of waterlines 1..10 ],
-//     "masses": [ one text per spacing 0-1..19-20 ],
-//     "sectionInertia": [ one text per spacing ]   (only when the project has them)
-//   }
+//   "format": "hullcalc-project",
+//   "version": 1,
+//   "particulars": {"ShipD": "1503", ... a text per key of particularFields},
+//   "shipType": "sea" | "river" | null,
+//   "offsets": [ per frame 0..20: the texts of waterlines 1..10 ],
+//   "masses": [ one text per spacing 0-1..19-20 ],
+//   "sectionInertia": [ one text per spacing ]   (only when the project has them)
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;
 // a text that is not valid UTF-8 (no window makes one) gets U+FFFD in place of

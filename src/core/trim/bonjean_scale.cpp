@@ -2,6 +2,7 @@
 
 #include "common/checked_math.h"
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/bonjean_drawing.h"
 
@@ -21,19 +22,11 @@ constexpr std::array<Colour, frameCount> seriesColours = {
     colours::teal, colours::navy,  colours::maroon, colours::lime, colours::olive, colours::purple, colours::silver,
     colours::aqua, colours::black, colours::red,    colours::red,  colours::red,   colours::red,    colours::red};
 
-// The body plan keeps its own titles and colours; note "№4" before "№3".
-struct TitledColour {
-    const char* title;
-    Colour colour;
-};
-constexpr std::array<TitledColour, frameCount> bodyPlanSeries = {{
-    {"№1", colours::red},        {"№2", colours::green},   {"№4", colours::blue},    {"№3", colours::yellow},
-    {"№5", colours::darkPurple}, {"№6", colours::grey},    {"№7", colours::fuchsia}, {"№8", colours::teal},
-    {"№9", colours::navy},       {"№10", colours::maroon}, {"№11", orange},          {"№12", colours::lime},
-    {"№13", colours::olive},     {"№14", colours::purple}, {"№15", colours::silver}, {"№16", colours::aqua},
-    {"№17", colours::black},     {"№18", colours::red},    {"№19", colours::red},    {"№20", colours::red},
-    {"№21", colours::red},
-}};
+// The body plan's frames in turn take these colours, so that no two
+// neighbouring frames share one.
+constexpr std::array<Colour, 10> bodyPlanColours = {colours::red,     colours::green,  colours::blue, colours::maroon,
+                                                    orange,           colours::purple, colours::teal, colours::olive,
+                                                    colours::fuchsia, colours::navy};
 
 ChartModel multiSeriesChart(std::string title, int count)
 {
@@ -48,9 +41,11 @@ ChartModel multiSeriesChart(std::string title, int count)
 
 BonjeanScale::BonjeanScale()
 {
-    bodyPlan.title = "Проекция мидель";
-    for (const TitledColour& s : bodyPlanSeries)
-        bodyPlan.series.emplace_back(s.title, s.colour, SeriesKind::Line, PointOrder::AscendingX);
+    bodyPlan.title = "Проекция «корпус»";
+    // Each curve named by its frame as the tables name it, bow to stern.
+    for (int frame = 0; frame < frameCount; ++frame)
+        bodyPlan.series.emplace_back(frameLabel(frame), bodyPlanColours[static_cast<std::size_t>(frame) % 10],
+                                     SeriesKind::Line, PointOrder::AscendingX);
     bonjeanCurves = bonjeanScaleChart("Площади шпангоутов");
     bonjeanMomentCurves = bonjeanScaleChart("Статические моменты шпангоутов");
     sectionalAreaCurves = multiSeriesChart("Строевая по шпангоутам", waterlineCount);
@@ -101,9 +96,13 @@ void computeBonjeanScale(const InputTables& input, const ShipParticulars& partic
 
         for (int j = 1; j <= waterlines; ++j) {
             if (y[j] + y[j + 1] == 0.0) {
-                // A strip of zero breadth: the sums start again from zero above it.
-                scale.sectionAreas.setCell(j, row, "0");
-                scale.sectionMoments.setCell(j, row, "0");
+                // A strip of zero breadth (a gap between a bulb and the flare, or
+                // the keel below a cut-up stern) adds nothing: the area and moment
+                // under waterline j are those below it, and they carry on above.
+                halfArea[j + 1] = halfArea[j];
+                halfMoment[j + 1] = halfMoment[j];
+                setGeneral(scale.sectionAreas, j, row, 2.0 * halfArea[j]);
+                setGeneral(scale.sectionMoments, j, row, 2.0 * halfMoment[j]);
                 continue;
             }
             const double dT = particularValue(particulars, &ShipParticulars::waterlineSpacing);

@@ -135,6 +135,37 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
                         Warning::Place::Mass, 1, 0, nullptr});
 }
 
+// Spacing i (1 at the bow) has its middle at L/2 − (i − 1/2)·ΔL from midship,
+// positive towards the bow, as XG is measured.
+void checkCentreOfGravity(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
+{
+    const auto L = checkedParticular(particulars, &ShipParticulars::length);
+    const auto dL = checkedParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
+    if (!L || !dL || !xg)
+        return;
+    double massSum = 0.0;
+    double momentSum = 0.0;
+    for (int row = 1; row <= spacingCount; ++row) {
+        const auto mass = numberOrNothing(input.masses.cell(1, row));
+        if (!mass)
+            return;
+        massSum += *mass;
+        momentSum += *mass * (*L / 2 - (row - 0.5) * *dL);
+    }
+    if (!(massSum > 0.0))
+        return;
+    const double centroid = momentSum / massSum;
+    const double limit = designLimits::centroidMismatch * *L;
+    if (!allFinite({centroid, *xg}) || std::fabs(*xg - centroid) <= limit)
+        return;
+    warnings.push_back(particularWarning(
+        "Абсцисса ЦТ XG = " + formatGeneral(*xg) + " м не совпадает с центром масс шпаций Σm·x/Σm = "
+            + formatFixed(centroid, 3) + " м: расхождение " + formatFixed(std::fabs(*xg - centroid), 3) + " м больше "
+            + formatGeneral(designLimits::centroidMismatch * 100) + " % L = " + formatGeneral(limit) + " м",
+        &ShipParticulars::centreOfGravity));
+}
+
 // The largest |value| of a column of the trim table over the frame rows.
 double largestMagnitude(const TextGrid& table, int column)
 {
@@ -147,10 +178,10 @@ double largestMagnitude(const TextGrid& table, int column)
 
 // `closure` and `largest` in `unit`; `caption` is the summary line's, and
 // `largestName` names the largest value in the genitive.
-void checkClosure(double closure, double largest, double limitPercent, const std::string& caption,
+void checkClosure(double closure, double largest, double limitPercent, double floor, const std::string& caption,
                   const std::string& largestName, const std::string& unit, std::vector<Warning>& warnings)
 {
-    if (!(largest > 0.0))
+    if (!(largest > 0.0) || std::fabs(closure) <= floor)
         return;
     const double share = std::fabs(closure) / largest * 100;
     if (!std::isfinite(share) || share <= limitPercent)
@@ -159,6 +190,16 @@ void checkClosure(double closure, double largest, double limitPercent, const std
                             + largestName + " " + formatFixed(largest, 2) + " " + unit + ", больше "
                             + formatGeneral(limitPercent) + " %",
                         Warning::Place::None, 0, 0, nullptr});
+}
+
+// "«1.5» — не число (...)" or "пустая ячейка"; empty for a number.
+std::string notANumberIn(const std::string& text)
+{
+    if (numberOrNothing(text))
+        return {};
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        return "пустая ячейка";
+    return "«" + messageExcerpt(text, 30) + "» — не число (десятичный разделитель — запятая)";
 }
 
 // h as the summary shows it (two decimals) is what is judged.
@@ -186,6 +227,42 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
 
 }  // namespace
 
+std::vector<Warning> checkNumberTexts(const InputTables& input)
+{
+    std::vector<Warning> warnings;
+    std::vector<Warning> offsets;
+    bool anyOffset = false;
+    for (int row = 1; row <= frameCount && row < input.offsets.rowCount(); ++row) {
+        for (int column = 1; column <= waterlineCount && column < input.offsets.columnCount(); ++column) {
+            const std::string& text = input.offsets.cell(column, row);
+            anyOffset = anyOffset || !text.empty();
+            if (const std::string what = notANumberIn(text); !what.empty())
+                offsets.push_back(
+                    {"Ячейка «" + frameLabel(row - 1) + "» / ватерлиния «" + std::to_string(column) + "»: " + what,
+                     Warning::Place::Offset, column, row, nullptr});
+        }
+    }
+    if (!anyOffset)
+        warnings.push_back({"Таблица ординат не заполнена", Warning::Place::Offset, 1, 1, nullptr});
+    else
+        warnings.insert(warnings.end(), offsets.begin(), offsets.end());
+
+    std::vector<Warning> masses;
+    bool anyMass = false;
+    for (int row = 1; row <= spacingCount && row < input.masses.rowCount(); ++row) {
+        const std::string& text = input.masses.cell(1, row);
+        anyMass = anyMass || !text.empty();
+        if (const std::string what = notANumberIn(text); !what.empty())
+            masses.push_back(
+                {"Масса шпации «" + spacingLabel(row - 1) + "»: " + what, Warning::Place::Mass, 1, row, nullptr});
+    }
+    if (!anyMass)
+        warnings.push_back({"Таблица масс не заполнена", Warning::Place::Mass, 1, 0, nullptr});
+    else
+        warnings.insert(warnings.end(), masses.begin(), masses.end());
+    return warnings;
+}
+
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
 {
     std::vector<Warning> warnings;
@@ -193,6 +270,7 @@ std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputT
     checkWaterlinesReachDraft(particulars, warnings);
     checkOffsets(particulars, input, warnings);
     checkMasses(particulars, input, warnings);
+    checkCentreOfGravity(particulars, input, warnings);
     return warnings;
 }
 
@@ -206,17 +284,20 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
 
     // The summary keeps the moment's closure as the trapezoid sum of the shear
     // force without the factor ΔL/2 that makes it kN·m.
+    // The ship's weight D·g, kN, with the g of the trim table's loads.
+    const double weight =
+        particularNumber(particulars, &ShipParticulars::designDisplacement).value_or(0.0) * gravityAcceleration;
     const auto shearClosure = numberOrNothing(results[SummaryLine::shearForceClosure]);
     if (shearClosure)
         checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
-                     designLimits::shearForceClosurePercent, "Невязка по перерезывающей силе",
-                     "наибольшей перерезывающей силы", "кН", warnings);
-    const auto momentSum = numberOrNothing(results[SummaryLine::bendingMomentClosure]);
-    if (momentSum)
-        checkClosure(*momentSum * sheet.hydrostatics.frameSpacing / 2,
-                     largestMagnitude(results.table, column::correctedMoment),
-                     designLimits::bendingMomentClosurePercent, "Невязка по изгибающему моменту",
-                     "наибольшего изгибающего момента", "кН·м", warnings);
+                     designLimits::shearForceClosurePercent, designLimits::shearForceClosureFloor * std::fabs(weight),
+                     "Невязка по перерезывающей силе", "наибольшей перерезывающей силы", "кН", warnings);
+    const auto momentClosure = bendingMomentClosure(sheet);
+    if (momentClosure)
+        checkClosure(*momentClosure, largestMagnitude(results.table, column::correctedMoment),
+                     designLimits::bendingMomentClosurePercent,
+                     designLimits::bendingMomentClosureFloor * std::fabs(weight * sheet.hydrostatics.length),
+                     "Невязка по изгибающему моменту", "наибольшего изгибающего момента", "кН·м", warnings);
 
     namespace log = approximationsLog;
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);

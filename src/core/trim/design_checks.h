@@ -46,12 +46,24 @@ inline constexpr double massSumMismatch = 0.005;
 // корабля»). Of the 5-6 % the stricter 5 % is kept.
 inline constexpr double shearForceClosurePercent = 3.0;
 inline constexpr double bendingMomentClosurePercent = 5.0;
+// A closure is worth a warning only when it also matters for the ship as a
+// whole: above 0,1 % of its weight D·g (kN) for the shear force and 0,01 % of
+// D·g·L (kN·m) for the bending moment. A nearly balanced ship has small
+// largest values, against which any rounding is many per cent.
+inline constexpr double shearForceClosureFloor = 0.001;      // of D·g
+inline constexpr double bendingMomentClosureFloor = 0.0001;  // of D·g·L
 // |XG − XC| / L at the accepted waterline. The iteration accepts only within
 // 0,0001·L, so after a normal run the gap is never larger; beyond ten times
 // that the results no longer belong to the XG now typed (it was changed after
 // the run). 0,001·L is where it matters: the trim is off by (XG − XC)·L/R, for
 // the example ship (R ≈ 316 m) about 2 cm, over the drafts' shown precision.
 inline constexpr double equilibriumMismatch = 0.001;
+// |XG − Σmᵢxᵢ/Σmᵢ| / L: the typed centre of gravity against the centroid of
+// the spacing masses (xᵢ the middle of spacing i from midship). The trim puts
+// XC under XG, while the loads follow the masses: beyond 0,5 % of L the ship
+// trimmed is another than the masses describe, and it shows only as a large
+// closure of the bending moment.
+inline constexpr double centroidMismatch = 0.005;
 // Least initial metacentric height of a sea-going ship, m: International Code
 // on Intact Stability, 2008 (IMO res. MSC.267(85)), part A, 2.2, general
 // criteria, "GM0 ≥ 0,15 m" (as its summary at shipcalculators.com,
@@ -61,11 +73,18 @@ inline constexpr double seaGoingMetacentricHeight = 0.15;
 }  // namespace designLimits
 
 // Before the calculation: half-breadths below zero or above B/2, L against
-// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, and
-// the sum of the spacing masses against the design displacement. Never throws:
+// 20·ΔL, the top waterline (9·ΔT above the base line) against the draft T, the
+// sum of the spacing masses against the design displacement, and XG against
+// the centroid of the spacing masses. Never throws:
 // a text that is not a number is skipped (the calculation names it), and a
 // check whose particulars are not numbers is not made.
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
+
+// Every cell of the offsets and the masses whose text is not a number, each
+// named, so that all can be mended before a run (which stops at the first);
+// a table left wholly empty is one warning. The trim window lists them with
+// the other checks; the calculation itself still names the first.
+std::vector<Warning> checkNumberTexts(const InputTables& input);
 
 // After a completed calculation (none for an incomplete sheet): the shear-force
 // and bending-moment closures against the largest corrected values, the XG now

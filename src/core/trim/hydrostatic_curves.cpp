@@ -1,9 +1,11 @@
 #include "trim/hydrostatic_curves.h"
 
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/number_text.h"
 
+#include <optional>
 #include <vector>
 
 namespace hullcalc {
@@ -11,6 +13,16 @@ namespace hullcalc {
 namespace {
 
 double valueOn(const HydrostaticCurve& curve, int waterline) { return cellValue(curve.values, waterline, 0); }
+
+// A cell's number, or none for a text that is not one.
+std::optional<double> numberOn(const HydrostaticCurve& curve, int waterline)
+{
+    try {
+        return parseNumber(curve.values.cell(waterline, 0));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
 
 void drawPoint(HydrostaticCurve& curve, int waterline, double height)
 {
@@ -37,8 +49,14 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
             volume[r + 1] = volume[r] + stripVolume;
             setGeneral(curves.volume.values, j, 0, volume[r + 1]);
             if (area[r] + area[r + 1] == 0.0) {
-                curves.centreOfBuoyancy.values.setCell(j, 0, "0");
+                // An empty strip adds no volume: the centre of buoyancy is that of
+                // the volume so far ("0" while there is none).
                 volumeMoment[r + 1] = volumeMoment[r];
+                if (volume[r + 1] == 0.0)
+                    curves.centreOfBuoyancy.values.setCell(j, 0, "0");
+                else
+                    setGeneral(curves.centreOfBuoyancy.values, j, 0,
+                               curves.length / 2.0 - divide(volumeMoment[r + 1], volume[r + 1]));
                 continue;
             }
             // Distance of the strip's centroid from frame row r.
@@ -49,7 +67,7 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
         }
         const double height = bonjean.waterlineHeights[static_cast<std::size_t>(j)];
         drawPoint(curves.volume, j, height);
-        if (!curves.centreOfBuoyancy.values.cell(j, 0).empty())
+        if (isDefinedOn(curves, curves.centreOfBuoyancy, j))
             drawPoint(curves.centreOfBuoyancy, j, height);
     }
 }
@@ -78,12 +96,13 @@ void integrateWaterplanes(const InputTables& input, const ShipParticulars& parti
             halfArea[r + 1] = halfArea[r] + stripArea;
             setGeneral(curves.waterplaneArea.values, j, 0, 2.0 * halfArea[r + 1]);
             if (b1 + b2 == 0.0) {
-                // The centre of flotation of the waterplane so far stays as written.
-                curves.transverseInertia.values.setCell(j, 0, "0");
-                curves.longitudinalInertia.values.setCell(j, 0, "0");
+                // An empty strip adds nothing: the moments of inertia are those of
+                // the waterplane so far, and its centre of flotation stays as written.
                 momentX[r + 1] = momentX[r];
                 inertiaZ[r + 1] = inertiaZ[r];
                 inertiaY[r + 1] = inertiaY[r];
+                setGeneral(curves.transverseInertia.values, j, 0, inertiaZ[r + 1]);
+                setGeneral(curves.longitudinalInertia.values, j, 0, inertiaY[r + 1]);
                 continue;
             }
             const double stripLever = divide(2.0 * b2 + b1, b1 + b2) * 1 / 3 * dL;
@@ -120,7 +139,7 @@ void computeMetacentricRadii(const WaterlineHeights& z, int waterlines, Hydrosta
     for (int j = 1; j <= waterlines; ++j) {
         const double height = z[static_cast<std::size_t>(j)];
         drawPoint(curves.waterplaneArea, j, height);
-        if (!curves.centreOfFlotation.values.cell(j, 0).empty())
+        if (isDefinedOn(curves, curves.centreOfFlotation, j))
             drawPoint(curves.centreOfFlotation, j, height);
         drawPoint(curves.longitudinalInertia, j, height);
         drawPoint(curves.transverseInertia, j, height);
@@ -144,6 +163,22 @@ void computeMetacentricRadii(const WaterlineHeights& z, int waterlines, Hydrosta
 }
 
 }  // namespace
+
+bool isDefinedOn(const HydrostaticCurves& curves, const HydrostaticCurve& curve, int waterline)
+{
+    if (!numberOn(curve, waterline))
+        return false;
+    const HydrostaticCurve* base = nullptr;
+    if (&curve == &curves.centreOfBuoyancy || &curve == &curves.transverseRadius
+        || &curve == &curves.longitudinalRadius)
+        base = &curves.volume;
+    else if (&curve == &curves.centreOfFlotation)
+        base = &curves.waterplaneArea;
+    if (!base)
+        return true;
+    const std::optional<double> size = numberOn(*base, waterline);
+    return size && *size != 0.0;
+}
 
 void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
                               HydrostaticCurves& curves)

@@ -40,6 +40,13 @@ struct HydrostaticCurves {
     bool operator==(const HydrostaticCurves&) const = default;
 };
 
+// Whether `curve` (one of `curves`) has a value on waterline j: XC, r and R
+// need a volume, XF a waterplane area. Where that is 0 the grids keep their
+// texts ("0", or XF as it was), but the value is undefined: no chart point,
+// and the report, the workbook and the JSON leave it empty. The other curves
+// are defined wherever their cell holds a number.
+bool isDefinedOn(const HydrostaticCurves& curves, const HydrostaticCurve& curve, int waterline);
+
 // Integrates along the hull, frame spacing by frame spacing (trapezoidal rule,
 // each strip's moment at its own centroid): the volumes from the Bonjean
 // areas, the waterplanes from the half-breadths.

@@ -1,6 +1,18 @@
 #include "trim/trim_sheet.h"
 
+#include "common/error.h"
+#include "common/number_text.h"
+
 namespace hullcalc {
+
+std::optional<double> bendingMomentClosure(const TrimSheet& sheet)
+{
+    try {
+        return parseNumber(sheet.results[SummaryLine::bendingMomentClosure]) * sheet.hydrostatics.frameSpacing / 2;
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
 
 void writeHeaders(TrimSheet& sheet)
 {

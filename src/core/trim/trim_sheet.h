@@ -9,6 +9,8 @@
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 
+#include <optional>
+
 namespace hullcalc {
 
 struct TrimSheet {
@@ -24,6 +26,11 @@ struct TrimSheet {
 
     bool operator==(const TrimSheet&) const = default;
 };
+
+// The bending moment left at the stern before the correction, kN·m: the
+// summary's trapezoid sum of the shear force times ΔL/2 of the run. None while
+// the summary holds no number there.
+std::optional<double> bendingMomentClosure(const TrimSheet& sheet);
 
 // The header cells of every grid laid out by frames, spacings or waterlines.
 // Never touches a data cell, so running it again keeps what the user typed and

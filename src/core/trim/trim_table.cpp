@@ -11,7 +11,7 @@ namespace column = trimTableColumn;
 
 namespace {
 
-constexpr double gravity = 9.81;  // weight of one tonne, kN
+constexpr double gravity = gravityAcceleration;
 
 void fillTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
                const ShipParticulars& particulars, const DesignWaterline& waterline, TextGrid& table)

@@ -15,6 +15,9 @@
 
 namespace hullcalc {
 
+// The weight of one tonne, kN: masses in t become loads in kN.
+inline constexpr double gravityAcceleration = 9.81;
+
 // The lines of the result summary, in the order they are shown and saved.
 enum class SummaryLine {
     volume,                // V of the accepted approximation, m³

@@ -7,7 +7,8 @@
 
 namespace hullcalc {
 
-// Modulus of elasticity of the hull's steel, kN/m², as the energy method takes it.
+// E, the modulus of elasticity of the hull's steel, kN/m², of both the energy
+// method and the beam model.
 inline constexpr double hullModulus = 1.96e8;
 
 // One elastic mode of the free-free beam.

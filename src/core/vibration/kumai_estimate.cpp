@@ -3,35 +3,54 @@
 #include "vibration/kumai_estimate.h"
 
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
+#include "common/number_text.h"
 #include "vibration/beam_model.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace hullcalc {
 
 // Kumai, T., "On the estimation of natural frequencies of vertical vibration
 // of ships", Report of Research Institute for Applied Mechanics, Kyushu
-// University, 1968. Units: I in m⁴, Δᵢ in t, L in m give N in кол/мин (cycles
-// per minute). The coefficient is that of a uniform free-free beam carrying
-// Δᵢ/L t/m: ω = 4,7300²·√(E·I/(Δᵢ·L³)) with E in kN/m² = t/(m·s²), so that
-// E·I/(Δᵢ·L³) is in 1/s², and N = ω·60/2π = 213,65·√E·√(I/(Δᵢ·L³)); 213,65·√E
-// is 3,07·10⁶ for E = 2,065·10⁸ kN/m², the modulus of steel. The factor
-// 1,2 + B/(3T) adds the water moving with the hull to the displacement.
-double kumaiTwoNodeFrequency(const ShipParticulars& particulars, const VibrationSheet& sheet)
+// University, 1968, as quoted for the two-node frequency in the Guidance Notes
+// on Ship Vibration, American Bureau of Shipping, April 2006 (updated January
+// 2015); the passage itself could not be read here, only the document found.
+// Units: I in m⁴, Δᵢ in t, L in m give N in кол/мин (cycles per minute). The
+// coefficient is that of a uniform free-free beam carrying Δᵢ/L t/m:
+// ω = 4,7300²·√(E·I/(Δᵢ·L³)) with E in kN/m² = t/(m·s²), so that N = ω·60/2π
+// = 213,65·√E·√(I/(Δᵢ·L³)); 213,65·√E is 3,07·10⁶ for E = 2,065·10⁸ kN/m²,
+// the modulus of steel the formula was fitted with. The factor 1,2 + B/(3T)
+// is Todd's virtual mass of the hull with the water moving with it, M·(1,2 +
+// B/3T), given with its comparison for B/T of 2,0 to 3,5 in "Introduction to
+// Naval Architecture", chapter "Vibration, noise and shock", p. 288: the
+// formula belongs to sea-going ships, whose B/T lies about 2 to 4.
+TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
+                                      const VibrationSheet& sheet)
 {
+    // The draft Δ floats at, not the draft typed for the loaded ship; as the
+    // summary shows it, the text a later step reads.
+    if (!trim.complete)
+        throw Error("Сначала выполните расчет удифферентовки");
+    const double draft = parseNumber(trim.results[SummaryLine::meanDraft]);  // T, m
+    if (!(draft > 0.0) || !std::isfinite(draft))
+        throw Error("Оценка по Кумаи невозможна: средняя осадка " + formatGeneral(draft) + " м не больше нуля");
     const double displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);  // Δ, t
     const double breadth = positiveParticular(particulars, &ShipParticulars::breadth);                  // B, m
-    const double draft = positiveParticular(particulars, &ShipParticulars::draft);                      // T, m
     const double length = positiveParticular(particulars, &ShipParticulars::length);                    // L, m
-    double inertia = cellValue(sheet.sectionInertia, 1, 1);
-    for (int r = 2; r <= spacingCount; ++r)
-        inertia = std::max(inertia, cellValue(sheet.sectionInertia, 1, r));
+    // Midship lies between spacings 9-10 and 10-11.
+    const double inertia = (cellValue(sheet.sectionInertia, 1, 10) + cellValue(sheet.sectionInertia, 1, 11)) / 2;
 
+    TwoNodeEstimate estimate;
+    estimate.breadthToDraft = breadth / draft;
     const double virtualDisplacement = (1.2 + breadth / (3 * draft)) * displacement;  // Δᵢ, t
-    return 3.07e6 * squareRoot(divide(inertia, virtualDisplacement * length * length * length));
+    estimate.perMinute = 3.07e6 * squareRoot(divide(inertia, virtualDisplacement * length * length * length));
+    if (estimate.breadthToDraft < kumaiLowestBreadthToDraft || estimate.breadthToDraft > kumaiHighestBreadthToDraft)
+        estimate.note =
+            "формула получена для морских судов с B/T 2–4; здесь B/T = " + formatFixed(estimate.breadthToDraft, 1);
+    return estimate;
 }
 
 double differenceFromKumai(double energyCircularFrequency, double kumaiPerMinute)

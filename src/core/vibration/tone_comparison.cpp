@@ -7,6 +7,8 @@
 #include "common/number_text.h"
 #include "vibration/beam_model.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace hullcalc {
@@ -37,6 +39,8 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
     summary.energyFrequency = parseNumber(computedSheet.frequency);
     summary.beamFrequency = mode.circularFrequency;
     summary.beamShape = mode.deflection;
+    for (int r = 1; r <= spacingCount; ++r)
+        summary.energyShape.push_back(cellValue(table, column::correctedShape, r));
     return summary;
 }
 
@@ -57,6 +61,23 @@ std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticu
         tones.push_back(beamModelOf(scratch, hull.frameSpacing));
     }
     return tones;
+}
+
+std::vector<std::string> toneDifferenceWarnings(const std::vector<ToneSummary>& tones)
+{
+    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
+    std::vector<std::string> warnings;
+    for (const ToneSummary& tone : tones) {
+        if (tone.tone < lowestTone || tone.tone > highestTone || !(tone.beamFrequency > 0.0))
+            continue;
+        const double percent = std::fabs(tone.energyFrequency - tone.beamFrequency) / tone.beamFrequency * 100;
+        if (!std::isfinite(percent) || percent <= toneDifferenceLimitPercent)
+            continue;
+        warnings.push_back(std::string("Тон ") + numerals[static_cast<std::size_t>(tone.tone - 1)]
+                           + ": энергетический метод отличается от балочной модели на " + formatFixed(percent, 0)
+                           + " %; для высших тонов принимайте балочную модель");
+    }
+    return warnings;
 }
 
 }  // namespace hullcalc

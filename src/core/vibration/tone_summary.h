@@ -7,12 +7,13 @@
 namespace hullcalc {
 
 struct ToneSummary {
-    int tone = 0;                   // 1..4
-    double energyStiffness = 0.0;   // energy method's generalized stiffness Cg, kN/m
-    double energyMass = 0.0;        // energy method's generalized mass Mg, t
-    double energyFrequency = 0.0;   // energy method, ω = √(Cg/Mg), 1/s
-    double beamFrequency = 0.0;     // finite-element beam model, ω, 1/s
-    std::vector<double> beamShape;  // beam model's deflection at frames 0..20, largest |value| 1
+    int tone = 0;                     // 1..4
+    double energyStiffness = 0.0;     // energy method's generalized stiffness Cg, kN/m
+    double energyMass = 0.0;          // energy method's generalized mass Mg, t
+    double energyFrequency = 0.0;     // energy method, ω = √(Cg/Mg), 1/s
+    double beamFrequency = 0.0;       // finite-element beam model, ω, 1/s
+    std::vector<double> beamShape;    // beam model's deflection at frames 0..20, largest |value| 1
+    std::vector<double> energyShape;  // energy method's corrected shape w at spacings 1..20
 };
 
 // How far `value` lies from `reference`, in % of the reference: the beam

@@ -3,6 +3,8 @@
 // stiffness and mass whose ratio gives the natural frequency.
 #include "vibration/vibration.h"
 
+#include "vibration/beam_model.h"
+
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/grid_values.h"
@@ -219,11 +221,11 @@ void computeGeneralizedStiffnessAndMass(double halfWaves, double L, double dL, c
     });
     writeColumnSum(table, column::massTerm);
 
-    // E = 1,96·10⁸ kN/m² is the modulus of elasticity of the hull material:
-    // with i in m⁴ the stiffness comes out in kN/m.
+    // E, the modulus of elasticity of the hull material: with i in m⁴ the
+    // stiffness comes out in kN/m.
     constexpr double pi = std::numbers::pi;
     const double n = halfWaves;
-    const double stiffnessFactor = divide(n * n * n * n * pi * pi * pi * pi * 1.96 * 1e8 * 1.0 * dL, L * L * L * L);
+    const double stiffnessFactor = divide(n * n * n * n * pi * pi * pi * pi * hullModulus * dL, L * L * L * L);
     results.stiffness = value(column::stiffnessTerm, sums) * stiffnessFactor;
     // Column 8 holds a tenth of the mass per metre.
     results.mass = value(column::massTerm, sums) * (10 * dL);

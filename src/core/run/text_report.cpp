@@ -1,5 +1,5 @@
 // The report's tables in fixed-width columns, the texts as the windows show them.
-#include "cli/text_report.h"
+#include "run/text_report.h"
 
 #include "common/error.h"
 #include "common/number_text.h"
@@ -28,7 +28,7 @@ void printTable(std::ostream& out, const std::string& title, const TextGrid& gri
 }
 
 // The energy method's ω as the vibration window shows it, or none before it is computed.
-std::optional<double> energyFrequency(const ShipRun::Tone& tone) { return numberOrNothing(tone.sheet.frequency); }
+std::optional<double> energyFrequency(const ToneRun& tone) { return numberOrNothing(tone.sheet.frequency); }
 
 // "7,4211 1/с; 1,181 Гц; 70,9 кол/мин", the precisions of the vibration window.
 std::string frequencyText(double circularFrequency)
@@ -38,7 +38,7 @@ std::string frequencyText(double circularFrequency)
            + " кол/мин";
 }
 
-void printBeamModel(std::ostream& out, const ShipRun::Tone& tone, const char* indent)
+void printBeamModel(std::ostream& out, const ToneRun& tone, const char* indent)
 {
     out << indent << "Частота по балочной модели: ";
     if (tone.beam)
@@ -49,7 +49,7 @@ void printBeamModel(std::ostream& out, const ShipRun::Tone& tone, const char* in
 }
 
 // One tone as the vibration window shows it after "Расчет".
-void printTone(std::ostream& out, const ShipRun::Tone& tone)
+void printTone(std::ostream& out, const ToneRun& tone)
 {
     const VibrationSheet& vibration = tone.sheet;
     out << "\nВибрация\nЖесткость " << vibration.stiffness << "\nМасса     " << vibration.mass << "\nЧастота   "
@@ -78,7 +78,7 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
     out << "\nВибрация: тоны I-IV, энергетический метод\n"
         << padded("Тон", widths[0], true) << padded("ω, 1/с", widths[1]) << padded("f, Гц", widths[2])
         << padded("N, кол/мин", widths[3]) << padded("ω/ωI", widths[4]) << '\n';
-    for (const ShipRun::Tone& tone : run.tones) {
+    for (const ToneRun& tone : run.tones) {
         const std::optional<double> omega = energyFrequency(tone);
         if (!omega)
             continue;
@@ -88,7 +88,8 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
             << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
         if (tone.sheet.tone == lowestTone && run.kumai)
             out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
-                << formatFixed(run.kumai->differencePercent, 1) << " %";
+                << formatFixed(run.kumai->differencePercent, 1) << " %"
+                << (run.kumai->note.empty() ? "" : " (" + run.kumai->note + ")");
         out << '\n';
         printBeamModel(out, tone, "     ");
     }
@@ -128,7 +129,7 @@ void printCurvesOfForm(std::ostream& out, const CurvesOfForm& form)
 
 void printTextReport(std::ostream& out, const ShipRun& run)
 {
-    const TrimSheet& sheet = run.sheet;
+    const TrimSheet& sheet = run.trim.sheet;
     printTable(out, "Погруженные площади, кв. м (шпангоут x ватерлиния)", sheet.bonjean.sectionAreas);
     printTable(out, "Статический момент, куб. м (шпангоут x ватерлиния)", sheet.bonjean.sectionMoments);
     printCurvesOfForm(out, sheet.curvesOfForm);
@@ -138,13 +139,16 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     out << "Результаты\n";
     for (std::size_t i = 0; i < summaryCaptions.size(); ++i)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
+    // The moment's closure above is a sum without unit; as a moment:
+    if (const std::optional<double> moment = bendingMomentClosure(sheet))
+        out << "Невязка по изгибающему моменту (× ΔL/2), кН·м " << formatF(*moment) << '\n';
     if (!sheet.stability.verticalCentreOfGravity.empty())
         for (const StabilityLine& line : stabilityLines)
             out << line.caption << ' ' << sheet.stability.*line.text << '\n';
     if (run.tones.size() > 1)
         printToneComparison(out, run);
     else
-        for (const ShipRun::Tone& tone : run.tones)
+        for (const ToneRun& tone : run.tones)
             printTone(out, tone);
 }
 

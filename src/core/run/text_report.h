@@ -2,7 +2,7 @@
 // Bonjean tables, loads, shear force, bending moment, the summary, vibration.
 #pragma once
 
-#include "cli/ship_run.h"
+#include "run/ship_run.h"
 
 #include <ostream>
 

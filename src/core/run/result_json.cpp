@@ -1,0 +1,334 @@
+// Reads the shown texts of a run back as numbers and lays them out as the
+// result schema names them. The keys of every object are sorted (nlohmann's
+// std::map-based json), the order the document has always had.
+#include "run/result_json.h"
+
+#include "common/error.h"
+#include "common/hull_frames.h"
+#include "common/number_text.h"
+#include "trim/curves_of_form.h"
+#include "trim/trim_table.h"
+#include "trim/waterline_iteration.h"
+#include "vibration/beam_model.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+
+namespace hullcalc {
+
+namespace {
+
+using Json = nlohmann::json;
+namespace logCell = approximationsLog;
+namespace trim = trimTableColumn;
+
+std::optional<double> valueOf(const std::string& shown)
+{
+    try {
+        return parseNumber(shown);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+Json number(const std::string& shown)
+{
+    const std::optional<double> value = valueOf(shown);
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json number(const TextGrid& grid, int column, int row) { return number(grid.cell(column, row)); }
+
+template<typename T>
+Json orNull(const std::optional<T>& value)
+{
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json orNull(const std::string& text) { return text.empty() ? Json(nullptr) : Json(text); }
+
+// A labelled result such as "delta    -0,2200": the number after the word.
+Json labelledNumber(const std::string& shown)
+{
+    const auto blank = shown.find(' ');
+    return number(blank == std::string::npos ? std::string() : shown.substr(blank));
+}
+
+Json rowValues(const TextGrid& grid, int row, int firstColumn, int lastColumn)
+{
+    Json values = Json::array();
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        values.push_back(number(grid, column, row));
+    return values;
+}
+
+Json columnValues(const TextGrid& grid, int column, int firstRow, int lastRow)
+{
+    Json values = Json::array();
+    for (int row = firstRow; row <= lastRow; ++row)
+        values.push_back(number(grid, column, row));
+    return values;
+}
+
+// A frame-by-waterline table: one array per frame 0..20, one value per waterline 1..10.
+Json frameTable(const TextGrid& grid)
+{
+    Json frames = Json::array();
+    for (int row = 1; row <= frameCount; ++row)
+        frames.push_back(rowValues(grid, row, 1, waterlineCount));
+    return frames;
+}
+
+Json inputJson(const ShipRun& run)
+{
+    Json particulars = Json::object();
+    for (const ParticularField& field : particularFields) {
+        const std::string& shown = run.ship.particulars.*field.text;
+        particulars[resultKeyOf(field)] = {{"text", shown}, {"value", number(shown)}};
+    }
+    const InputTables& input = run.trim.sheet.input;
+    return {
+        {"particulars", particulars},
+        {"water_density", run.ship.particulars.waterDensity},
+        {"offsets", frameTable(input.offsets)},
+        {"masses", columnValues(input.masses, 1, 1, spacingCount)},
+        {"section_inertia", columnValues(run.ship.sectionInertia, 1, 1, spacingCount)},
+    };
+}
+
+Json hydrostaticCurvesJson(const TrimSheet& sheet)
+{
+    const HydrostaticCurves& curves = sheet.hydrostatics;
+    // The heights the curves were computed on, at the precision the tables
+    // write numbers; none where the curves are empty.
+    Json heights = Json::array();
+    for (int j = 1; j <= waterlineCount; ++j) {
+        const double height = sheet.bonjean.waterlineHeights.at(static_cast<std::size_t>(j));
+        heights.push_back(curves.volume.values.cell(j, 0).empty() ? Json(nullptr) : number(formatGeneral(height)));
+    }
+    // Null where a value is undefined: XC, r, R without volume, XF without waterplane.
+    const auto curve = [&curves](const HydrostaticCurve& c) {
+        Json values = rowValues(c.values, 0, 1, waterlineCount);
+        for (int j = 1; j <= waterlineCount; ++j)
+            if (!isDefinedOn(curves, c, j))
+                values[static_cast<std::size_t>(j - 1)] = nullptr;
+        return values;
+    };
+    return {
+        {"waterline_height", heights},
+        {"volume", curve(curves.volume)},
+        {"centre_of_buoyancy", curve(curves.centreOfBuoyancy)},
+        {"waterplane_area", curve(curves.waterplaneArea)},
+        {"centre_of_flotation", curve(curves.centreOfFlotation)},
+        {"longitudinal_inertia", curve(curves.longitudinalInertia)},
+        {"transverse_inertia", curve(curves.transverseInertia)},
+        {"transverse_radius", curve(curves.transverseRadius)},
+        {"longitudinal_radius", curve(curves.longitudinalRadius)},
+    };
+}
+
+// One object per waterline, the quantities under their snake_case names.
+Json curvesOfFormJson(const CurvesOfForm& form)
+{
+    Json waterlines = Json::array();
+    for (int j = 1; j <= waterlineCount; ++j) {
+        Json values = Json::object();
+        for (const FormQuantityInfo& info : formQuantities)
+            values[std::string(info.key)] = number(form.table, formColumn(info.quantity), j);
+        waterlines.push_back(std::move(values));
+    }
+    return waterlines;
+}
+
+Json stabilityJson(const InitialStability& stability)
+{
+    Json values = Json::object();
+    for (const StabilityLine& line : stabilityLines)
+        values[std::string(line.key)] = number(stability.*line.text);
+    return values;
+}
+
+Json designWaterlineJson(const WaterlineIteration& iteration)
+{
+    const TextGrid& entries = iteration.log;
+    const auto at = [&](logCell::Cell cell) { return number(entries, cell.column, cell.row); };
+    Json approximations = Json::array();
+    const std::optional<double> count =
+        valueOf(entries.cell(logCell::approximationNumber.column, logCell::approximationNumber.row));
+    // Row n holds approximation n, as far as the log has rows.
+    for (int n = 1; count && n <= *count && n < entries.rowCount(); ++n)
+        approximations.push_back({
+            {"volume", number(entries, logCell::volumeColumn, n)},
+            {"centre_of_buoyancy", number(entries, logCell::centreOfBuoyancyColumn, n)},
+            {"sectional_area_sum", number(entries, logCell::areaSumColumn, n)},
+        });
+    return {
+        {"even_keel",
+         {{"draft", at(logCell::evenKeelDraft)},
+          {"centre_of_flotation", at(logCell::evenKeelCentreOfFlotation)},
+          {"centre_of_buoyancy", at(logCell::evenKeelCentreOfBuoyancy)},
+          {"longitudinal_radius", at(logCell::evenKeelRadius)}}},
+        {"first_forward_draft", at(logCell::firstForwardDraft)},
+        {"first_aft_draft", at(logCell::firstAftDraft)},
+        {"approximation_count", count ? Json(static_cast<int>(*count)) : Json(nullptr)},
+        {"approximations", approximations},
+        {"accepted", entries.cell(logCell::accepted.column, logCell::accepted.row) == "Готово"},
+        {"correction_waterplane_area", at(logCell::correctionArea)},
+        {"forward_draft", number(iteration.frameDrafts, 1, 1)},
+        {"aft_draft", number(iteration.frameDrafts, frameCount, 1)},
+        {"frame_drafts", rowValues(iteration.frameDrafts, 1, 1, frameCount)},
+        {"design_section_areas", rowValues(iteration.designSectionAreas, 1, 1, frameCount)},
+    };
+}
+
+// Rows 1..21 of the trim table are the frames; a spacing's values stand in the
+// row of its forward frame, and the totals in row 21.
+Json trimTableJson(const TextGrid& table)
+{
+    const auto perFrame = [&](int column) { return columnValues(table, column, 1, frameCount); };
+    const auto perSpacing = [&](int column) { return columnValues(table, column, 1, spacingCount); };
+    return {
+        {"section_area", perFrame(trim::sectionArea)},
+        {"area_sum", perSpacing(trim::areaSum)},
+        {"buoyancy", perSpacing(trim::buoyancy)},
+        {"weight", perSpacing(trim::weight)},
+        {"load", perSpacing(trim::load)},
+        {"uncorrected_shear_force", perFrame(trim::shearForce)},
+        {"shear_force_sum", perFrame(trim::shearIntegral)},
+        {"shear_force", perFrame(trim::correctedShear)},
+        {"bending_moment", perFrame(trim::correctedMoment)},
+        {"totals",
+         {{"volume", number(table, trim::areaSum, frameCount)},
+          {"buoyancy", number(table, trim::buoyancy, frameCount)},
+          {"weight", number(table, trim::weight, frameCount)}}},
+    };
+}
+
+Json summaryJson(const TrimSheet& sheet)
+{
+    const TrimTable& results = sheet.results;
+    const std::optional<double> momentClosure = bendingMomentClosure(sheet);
+    const auto line = [&](SummaryLine which) { return number(results[which]); };
+    return {
+        {"displacement_volume", line(SummaryLine::volume)},
+        {"centre_of_gravity", line(SummaryLine::centreOfGravity)},
+        {"centre_of_buoyancy", line(SummaryLine::centreOfBuoyancy)},
+        {"centre_of_flotation", line(SummaryLine::centreOfFlotation)},
+        {"longitudinal_metacentric_radius", line(SummaryLine::longitudinalRadius)},
+        {"waterplane_area", line(SummaryLine::waterplaneArea)},
+        {"forward_draft", line(SummaryLine::forwardDraft)},
+        {"aft_draft", line(SummaryLine::aftDraft)},
+        {"mean_draft", line(SummaryLine::meanDraft)},
+        {"shear_force_closure", line(SummaryLine::shearForceClosure)},
+        {"bending_moment_closure", momentClosure ? Json(*momentClosure) : Json(nullptr)},
+    };
+}
+
+Json kumaiJson(const std::optional<KumaiEstimate>& kumai)
+{
+    if (!kumai)
+        return nullptr;
+    return {{"per_minute", kumai->perMinute},
+            {"difference_percent", kumai->differencePercent},
+            {"note", orNull(kumai->note)}};
+}
+
+// `kumai` is the estimate of tone I when this is tone I and it was computed.
+Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
+{
+    const VibrationSheet& sheet = tone.sheet;
+    const std::optional<double> omega = valueOf(sheet.frequency);
+    const Frequency frequency = frequencyOf(omega.value_or(0.0));
+    const auto ifComputed = [&](double value) { return omega ? Json(value) : Json(nullptr); };
+    return {
+        {"tone", sheet.tone},
+        {"half_waves", sheet.halfWaves},
+        {"added_mass_coefficient", sheet.addedMassCoefficient},
+        {"stiffness", number(sheet.stiffness)},
+        {"mass", number(sheet.mass)},
+        {"frequency",
+         {{"per_second", ifComputed(frequency.perSecond)},
+          {"hertz", ifComputed(frequency.hertz)},
+          {"per_minute", ifComputed(frequency.perMinute)}}},
+        {"shift", labelledNumber(sheet.shift)},
+        {"turn", labelledNumber(sheet.turn)},
+        {"mass_per_metre", columnValues(sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount)},
+        {"mode_shape", columnValues(sheet.table, vibrationTableColumn::modeShape, 1, spacingCount)},
+        {"beam_frequency", tone.beam ? Json(tone.beam->beamFrequency) : Json(nullptr)},
+        {"beam_error", orNull(tone.beamError)},
+        {"kumai", kumaiJson(kumai)},
+    };
+}
+
+Json resultJson(const ShipRun& run)
+{
+    const TrimSheet& sheet = run.trim.sheet;
+    const TrimTable& results = sheet.results;
+    Json warnings = Json::array();
+    for (const Warning& warning : run.trim.warnings)
+        warnings.push_back({{"message", warning.message}, {"place", orNull(pointerOf(warning))}});
+    Json tones = Json::array();
+    for (const ToneRun& tone : run.tones)
+        tones.push_back(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
+    return {
+        {"input_file", orNull(run.inputFile)},
+        {"error", run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr)},
+        {"message", run.failure ? Json(firstLine(userMessage(run.failure->message))) : Json(nullptr)},
+        {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
+        {"warnings", warnings},
+        {"input", inputJson(run)},
+        {"bonjean_scale",
+         {{"section_area", frameTable(sheet.bonjean.sectionAreas)},
+          {"static_moment", frameTable(sheet.bonjean.sectionMoments)}}},
+        {"hydrostatic_curves", hydrostaticCurvesJson(sheet)},
+        {"curves_of_form", curvesOfFormJson(sheet.curvesOfForm)},
+        {"design_waterline", designWaterlineJson(sheet.iteration)},
+        {"trim_table", trimTableJson(results.table)},
+        {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
+        {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
+        {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
+        {"summary", summaryJson(sheet)},
+        {"stability", stabilityJson(sheet.stability)},
+        {"vibration", tones},
+    };
+}
+
+// Indented by four blanks a level, as the document has always been; a text
+// that is no valid UTF-8 (a file name from the command line) is written with
+// U+FFFD in place of its bad bytes rather than refused.
+std::string indented(const Json& json) { return json.dump(4, ' ', false, Json::error_handler_t::replace); }
+
+}  // namespace
+
+std::string resultDocument(const ShipRun& run)
+{
+    Json document = resultJson(run);
+    document["schema"] = resultSchema;
+    return indented(document) + '\n';
+}
+
+ResultStream::ResultStream(std::ostream& out) : out_(out) { out_ << "{\n    \"results\": ["; }
+
+void ResultStream::add(const ShipRun& run)
+{
+    // Each result two levels deep: its lines shifted by eight blanks.
+    std::string text = indented(resultJson(run));
+    std::string shifted;
+    shifted.reserve(text.size() + text.size() / 8);
+    shifted += empty_ ? "\n        " : ",\n        ";
+    for (const char c : text) {
+        shifted += c;
+        if (c == '\n')
+            shifted += "        ";
+    }
+    out_ << shifted;
+    empty_ = false;
+}
+
+void ResultStream::finish()
+{
+    out_ << (empty_ ? "]" : "\n    ]") << ",\n    \"schema\": " << Json(resultSchema).dump() << "\n}\n";
+}
+
+}  // namespace hullcalc

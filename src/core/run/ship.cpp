@@ -1,0 +1,57 @@
+// The ship's input as the run takes it, and its way to and from the files.
+#include "run/ship.h"
+
+#include "common/file_io.h"
+#include "project/project_file.h"
+#include "trim/data_files.h"
+#include "vibration/vibration_sheet.h"
+
+#include <sstream>
+#include <string>
+
+namespace hullcalc {
+
+Ship blankShip()
+{
+    Ship ship;
+    writeInputHeaders(ship.input);
+    VibrationSheet vibration;  // the section inertia table with its example values
+    writeVibrationHeaders(vibration);
+    ship.sectionInertia = vibration.sectionInertia;
+    return ship;
+}
+
+Ship exampleShip()
+{
+    Ship ship = blankShip();
+    fillExampleShip(ship.input);
+    return ship;
+}
+
+Ship loadShip(const std::filesystem::path& file)
+{
+    const std::string bytes = readFileBytes(file, maxInputFileBytes);
+    if (!looksLikeProject(bytes)) {
+        Ship ship = blankShip();
+        std::istringstream in(bytes);
+        readInputFile(in, ship.input);
+        return ship;
+    }
+    // Read again by the project's own rules, which refuse a file too long for
+    // a project before parsing it.
+    return shipOf(loadProjectFile(file));
+}
+
+Ship shipOf(const Project& project)
+{
+    Ship ship = blankShip();
+    ship.particulars = project.particulars;
+    ship.input = project.input;
+    if (project.sectionInertia)
+        ship.sectionInertia = *project.sectionInertia;
+    return ship;
+}
+
+Project projectOf(const Ship& ship) { return {ship.particulars, ship.input, ship.sectionInertia}; }
+
+}  // namespace hullcalc

@@ -1,0 +1,144 @@
+// The run of a whole ship: where a failure's cause stands, as the windows
+// label it and as the JSON Pointer into the result document, the warnings it
+// carries, and the batch document written a ship at a time.
+#include "run/result_json.h"
+#include "run/ship_run.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <functional>
+#include <sstream>
+#include <string>
+
+namespace hullcalc {
+namespace {
+
+using Json = nlohmann::json;
+
+struct FailureCase {
+    const char* name;
+    std::function<void(Ship&)> edit;
+    int tone;  // 0: the trim run alone
+    std::string message;
+    FailurePlace place;
+};
+
+// The labels are those the windows have always shown (the command line's
+// "at" line, README); a pointer's indices count from 0: frame row 3 is frame 2,
+// waterline column 5 is index 4, spacing row 4 ("3-4") is index 3.
+const FailureCase failureCases[] = {
+    {"offset",
+     [](Ship& s) { s.input.offsets.setCell(5, 3, "1.5"); },
+     0,
+     "'1.5' is not a valid floating point value",
+     {"«Исходные данные», шпангоут «2 шп», ватерлиния «5»", "/input/offsets/2/4"}},
+    {"mass",
+     [](Ship& s) { s.input.masses.setCell(1, 4, "сорок"); },
+     0,
+     "'сорок' is not a valid floating point value",
+     {"«Исходные данные», шпация «3-4»", "/input/masses/3"}},
+    {"particular",
+     [](Ship& s) { s.particulars.length = "x"; },
+     0,
+     "'x' is not a valid floating point value",
+     {"«Главные размерения судна», «Длина расчетная L, м»", "/input/particulars/length"}},
+    {"inertia",
+     [](Ship& s) { s.sectionInertia.setCell(1, 4, "abc"); },
+     2,
+     "'abc' is not a valid floating point value",
+     {"«Вибрация», шпация «3-4»", "/input/section_inertia/3"}},
+};
+
+class RunFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(RunFailure, NamesItsPlaceAsLabelAndAsPointerIntoTheResult)
+{
+    const FailureCase& c = GetParam();
+    Ship ship = exampleShip();
+    ship.particulars.waterDensity = riverWaterDensity;
+    c.edit(ship);
+    const ShipRun run = runShip(ship, c.tone ? std::vector{c.tone} : std::vector<int>{}, false);
+    ASSERT_TRUE(run.failure);
+    EXPECT_EQ(run.failure->message, c.message);
+    EXPECT_EQ(run.failure->place, c.place);
+    EXPECT_EQ(c.tone == 0, run.trim.failure.has_value()) << "the step that failed carries it too";
+
+    // The pointer finds the very value the user typed: its text, or null for
+    // a number cell that holds no number, between neighbours that are numbers.
+    const Json result = Json::parse(resultDocument(run));
+    const Json& at = result.at(Json::json_pointer(c.place.pointer));
+    if (at.is_object())
+        EXPECT_EQ(at.at("text"), "x");
+    else
+        EXPECT_TRUE(at.is_null());
+    EXPECT_EQ(result.at("error_location"), c.place.label);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, RunFailure, testing::ValuesIn(failureCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
+{
+    Ship ship = exampleShip();
+    ship.particulars.waterDensity = riverWaterDensity;
+    ship.input.offsets.setCell(5, 10, "-5");  // frame row 10 is frame 9
+    const ShipRun run = runShip(ship, {1}, false);
+    ASSERT_FALSE(run.failure) << run.failure->message;
+    ASSERT_EQ(run.tones.size(), 1u);
+    ASSERT_FALSE(run.trim.warnings.empty());
+    const Warning& first = run.trim.warnings.front();
+    // The message the README shows for this very edit.
+    EXPECT_EQ(first.message, "Отрицательная полуширина -5 м: шпангоут «9 шп», ватерлиния 5");
+    EXPECT_EQ(pointerOf(first), "/input/offsets/9/4");
+    const Json result = Json::parse(resultDocument(run));
+    EXPECT_EQ(result.at("warnings").at(0).at("place"), "/input/offsets/9/4");
+    EXPECT_EQ(result.at(Json::json_pointer("/input/offsets/9/4")), -5.0);
+}
+
+TEST(ShipRun, AToneOnAnUnfinishedTrimFailsWithoutThrowing)
+{
+    Ship ship = exampleShip();
+    ship.particulars.waterDensity = riverWaterDensity;
+    ship.particulars.designDisplacement = "0";  // refused before any step writes
+    const TrimRun trim = runTrim(ship);
+    ASSERT_TRUE(trim.failure);
+    EXPECT_EQ(trim.failure->place.pointer, "/input/particulars/design_displacement");
+    const ToneRun tone = runTone(ship, trim, 1);
+    EXPECT_TRUE(tone.failure);
+    EXPECT_FALSE(tone.beam);
+}
+
+// The streamed batch is the documents of its ships, schema key aside, in order.
+TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
+{
+    Ship river = exampleShip();
+    river.particulars.waterDensity = riverWaterDensity;
+    Ship sea = river;
+    sea.particulars.waterDensity = seaWaterDensity;
+    const ShipRun runs[] = {runShip(river, {}, false), runShip(sea, {1}, false)};
+
+    std::ostringstream out;
+    ResultStream stream(out);
+    for (const ShipRun& run : runs)
+        stream.add(run);
+    stream.finish();
+    const Json batch = Json::parse(out.str());
+    ASSERT_EQ(batch.size(), 2u);
+    EXPECT_EQ(batch.at("schema"), resultSchema);
+    ASSERT_EQ(batch.at("results").size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        Json single = Json::parse(resultDocument(runs[i]));
+        single.erase("schema");
+        EXPECT_EQ(batch.at("results").at(i), single);
+    }
+    EXPECT_EQ(batch.at("results").at(1).at("input").at("water_density"), seaWaterDensity);
+
+    std::ostringstream none;
+    ResultStream empty(none);
+    empty.finish();
+    EXPECT_EQ(Json::parse(none.str()), (Json{{"results", Json::array()}, {"schema", resultSchema}}));
+}
+
+}  // namespace
+}  // namespace hullcalc
