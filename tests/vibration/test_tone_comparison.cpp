@@ -138,15 +138,17 @@ TEST_F(ToneComparison, KumaiEstimateByHand)
               "Значение должно быть больше нуля: «0»");
 }
 
-// The energy method beyond 10 % of the beam model is warned about, rounded to
-// whole per cent: 1,47 against 1,00 is 47 %, 0,72 against 1,00 is 28 %;
-// 1,09 and 0,95 are not.
+// A beam model beyond 10 % of the energy method is warned about, the
+// difference taken from the energy method's frequency and rounded to whole per
+// cent: 1,47 against 1,00 is 47 %, 0,72 against 1,00 is 28 %; 1,09 and 0,95
+// are not. (The example ship's tones III and IV: 23,44 against 15,98 and
+// 37,90 against 29,74 1/s.)
 TEST(ToneDifference, WarnsBeyondTenPerCent)
 {
-    const std::vector<ToneSummary> tones = {{1, 0, 0, 0.95, 1.0, {}, {}},
-                                            {2, 0, 0, 1.09, 1.0, {}, {}},
-                                            {3, 0, 0, 1.47, 1.0, {}, {}},
-                                            {4, 0, 0, 0.72, 1.0, {}, {}}};
+    const std::vector<ToneSummary> tones = {{1, 0, 0, 1.0, 0.95, {}, {}},
+                                            {2, 0, 0, 1.0, 1.09, {}, {}},
+                                            {3, 0, 0, 1.0, 1.47, {}, {}},
+                                            {4, 0, 0, 1.0, 0.72, {}, {}}};
     EXPECT_EQ(toneDifferenceWarnings(tones),
               (std::vector<std::string>{
                   "Тон III: энергетический метод отличается от балочной модели на 47 %; для высших тонов принимайте "

@@ -70,7 +70,11 @@ std::vector<std::string> toneDifferenceWarnings(const std::vector<ToneSummary>& 
     for (const ToneSummary& tone : tones) {
         if (tone.tone < lowestTone || tone.tone > highestTone || !(tone.beamFrequency > 0.0))
             continue;
-        const double percent = std::fabs(tone.energyFrequency - tone.beamFrequency) / tone.beamFrequency * 100;
+        // Measured from the energy method's frequency, as the window states the
+        // beam model's difference beside it ("отличие от энергетического метода").
+        if (!(tone.energyFrequency > 0.0))
+            continue;
+        const double percent = std::fabs(tone.beamFrequency - tone.energyFrequency) / tone.energyFrequency * 100;
         if (!std::isfinite(percent) || percent <= toneDifferenceLimitPercent)
             continue;
         warnings.push_back(std::string("Тон ") + numerals[static_cast<std::size_t>(tone.tone - 1)]
