@@ -228,5 +228,28 @@ TEST(GeneralText, ReadsBackWithin15SignificantDigits)
     }
 }
 
+// The checks and the exports read a text that is not a number as nothing, and
+// every other text as parseNumber does; the blanks the conversion skips are
+// every byte up to the space, on both ends only.
+TEST(NumberOrNothing, IsTheNumberOrNothingForARefusedText)
+{
+    const std::pair<std::string_view, std::optional<double>> cases[] = {
+        {"2,25", 2.25},         {"  -3,72\t", -3.72},  {"5E-5", 5e-5},          {"", std::nullopt},
+        {"2.25", std::nullopt}, {"inf", std::nullopt}, {"1E400", std::nullopt}, {"1 000", std::nullopt},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(numberOrNothing(text), number) << text;
+}
+
+TEST(Trimmed, DropsBlanksAndControlBytesAtBothEndsOnly)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"  -0,7005", "-0,7005"}, {"delta    -0,7005 ", "delta    -0,7005"}, {"\t\r\n", ""}, {"", ""},
+        {"Тон I", "Тон I"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(trimmed(text), expected) << text;
+}
+
 }  // namespace
 }  // namespace hullcalc

@@ -10,12 +10,14 @@
 #include "trim/trim_table.h"
 #include "trim/trim_window.h"
 #include "trim/trim_window_names.h"
+#include "trim/trim_window_pages.h"
 #include "vibration/vibration_window.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCategoryAxis>
@@ -223,20 +225,22 @@ private slots:
         auto* list = child<QListWidget>(udif, "pageList");
         auto* show = child<QAction>(udif, "ShowIntermediate");
         auto* hide = child<QAction>(udif, "HideIntermediate");
-        QCOMPARE(visibleTabs(pages),
-                 (QStringList{"Исходные данные", "Результаты", "Кривые элементов", "Судно на волне"}));
+        QStringList shownAtStart;
+        for (const TrimWindowPage& page : trimWindowPages())
+            if (!page.intermediate)
+                shownAtStart.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), shownAtStart);
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
-        QCOMPARE(visibleTabs(pages),
-                 (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
-                              "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
-                              "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
-                              "Результаты", "Кривые элементов", "Судно на волне"}));
+        QStringList captions;
+        for (const TrimWindowPage& page : trimWindowPages())
+            captions.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), captions);
         int listed = 0;
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
-        QCOMPARE(listed, 18);
+        QCOMPARE(listed, captions.size());
         // However narrow the window (from 800 px on), no caption falls below
         // the list's last row.
         for (int width : {800, 850, 880, 1000}) {
@@ -253,8 +257,8 @@ private slots:
         QTest::keyClick(offsets, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(pages->currentIndex(), 1);
         QCOMPARE(list->currentRow(), 1);
-        list->setCurrentRow(15);
-        QCOMPARE(pages->currentIndex(), 15);
+        list->setCurrentRow(resultsPageIndex());
+        QCOMPARE(pages->currentIndex(), resultsPageIndex());
 
         pages->setCurrentIndex(1);
         hide->trigger();
@@ -278,7 +282,7 @@ private slots:
         QCOMPARE(labelText(udif, "Label19"), QString("886,76"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
 
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
         click(udif, "SpeedButton8");
         QCOMPARE(shownErrors, QStringList{"Не число: «5.5» (десятичный разделитель — запятая)\n"
@@ -491,7 +495,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         QCOMPARE(checks->count(), 1);
         QVERIFY(checks->item(0)->text().contains("«9 шп»"));
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         const QRect item = checks->visualItemRect(checks->item(0));
         QTest::mouseClick(checks->viewport(), Qt::LeftButton, {}, item.center());
         QCOMPARE(udif->pages()->currentIndex(), 0);
@@ -746,7 +750,7 @@ private slots:
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         masses->model()->setData(masses->model()->index(0, 0), "500");
         QCOMPARE(labelText(udif, "calculationStatus"), outdated);
-        udif->pages()->setCurrentIndex(names::resultsPageIndex);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
         QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));

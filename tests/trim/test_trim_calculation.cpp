@@ -106,5 +106,23 @@ TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
     EXPECT_NO_THROW(runTrimCalculation(sheet, particulars));
 }
 
+// One check of a particular the calculations divide by, for the run and for
+// Kumai's estimate: its number, or ParticularError naming it.
+TEST(PositiveParticular, IsTheNumberOrNamesTheParticular)
+{
+    ShipParticulars particulars;
+    particulars.breadth = " 11 ";
+    EXPECT_EQ(positiveParticular(particulars, &ShipParticulars::breadth), 11.0);
+    for (const char* refused : {"0", "-0,5", "", "11.0"}) {
+        particulars.breadth = refused;
+        try {
+            positiveParticular(particulars, &ShipParticulars::breadth);
+            ADD_FAILURE() << refused << " accepted";
+        } catch (const ParticularError& e) {
+            EXPECT_EQ(e.field().text, &ShipParticulars::breadth) << refused;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace hullcalc

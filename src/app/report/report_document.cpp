@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "widgets/chart_view.h"
+#include "widgets/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
@@ -43,8 +44,6 @@ constexpr double dotsPerPoint = layoutDotsPerInch / 72;
 const QColor ruleColour(100, 100, 100);
 const QColor lightRuleColour(200, 200, 200);
 const QColor headerFill(226, 231, 238);
-
-QString qText(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -204,15 +203,15 @@ void ReportDocument::captionedValues(const std::vector<CaptionedValue>& lines)
     double captionWidth = 0;
     double valueWidth = points(40);
     for (const CaptionedValue& line : lines) {
-        captionWidth = std::max(captionWidth, textWidth(bodyFont, qText(line.caption)));
-        valueWidth = std::max(valueWidth, textWidth(bodyFont, qText(line.value)));
+        captionWidth = std::max(captionWidth, textWidth(bodyFont, toQString(line.caption)));
+        valueWidth = std::max(valueWidth, textWidth(bodyFont, toQString(line.value)));
     }
     captionWidth = std::min(captionWidth, width_ * 0.7 - gap);
     valueWidth = std::min(valueWidth, width_ - captionWidth - gap);
     for (const CaptionedValue& line : lines) {
-        const QString caption = qText(line.caption);
+        const QString caption = toQString(line.caption);
         // An empty value is a result not computed.
-        const QString value = line.value.empty() ? QString("—") : qText(line.value);
+        const QString value = line.value.empty() ? QString("—") : toQString(line.value);
         const double h = textHeight(bodyFont, caption, captionWidth);
         const double top = place(h + points(3));
         add([=](QPainter& painter) {
@@ -238,12 +237,12 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     const QFontMetricsF headers(layout.headerFont);
     std::vector<double> headerWidths;
     for (const int column : columns) {
-        const QString header = qText(table.header[static_cast<std::size_t>(column)]);
+        const QString header = toQString(table.header[static_cast<std::size_t>(column)]);
         double width = 0;
         for (const QString& word : header.split(' ', Qt::SkipEmptyParts))
             width = std::max(width, headers.horizontalAdvance(word));
         for (const std::vector<std::string>& row : table.rows)
-            width = std::max(width, cells.horizontalAdvance(qText(row[static_cast<std::size_t>(column)])));
+            width = std::max(width, cells.horizontalAdvance(toQString(row[static_cast<std::size_t>(column)])));
         layout.widths.push_back(width + 2 * layout.padding);
         headerWidths.push_back(headers.horizontalAdvance(header) + 2 * layout.padding);
     }
@@ -270,7 +269,7 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
             width += std::max(0.0, comfortable - width) * share;
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const QString header = qText(table.header[static_cast<std::size_t>(columns[i])]);
+        const QString header = toQString(table.header[static_cast<std::size_t>(columns[i])]);
         layout.headerHeight = std::max(
             layout.headerHeight,
             headers.boundingRect(QRectF(0, 0, layout.widths[i] - 2 * layout.padding, 1e9), Qt::TextWordWrap, header)
@@ -292,7 +291,7 @@ void ReportDocument::table(const ReportTable& table)
     };
     if (dataColumns <= 0
         || std::any_of(std::begin(tableSizes), std::end(tableSizes), [&](double size) { return fits(all, size); })) {
-        tableColumns(table, all, qText(table.title), true);
+        tableColumns(table, all, toQString(table.title), true);
         return;
     }
     // In parts of its columns, each part with the row labels: as few parts as
@@ -321,7 +320,7 @@ void ReportDocument::table(const ReportTable& table)
     bool first = true;
     for (const std::vector<int>& columns : even) {
         const QString title = QString("%1 (столбцы %2–%3 из %4)")
-                                  .arg(qText(table.title))
+                                  .arg(toQString(table.title))
                                   .arg(columns[static_cast<std::size_t>(labels)] - labels + 1)
                                   .arg(columns.back() - labels + 1)
                                   .arg(dataColumns);
@@ -342,7 +341,7 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
     const TableLayout layout = layoutTable(table, columns, size, true);
     const QFont titleFont = font(bodySize, true);
     const QFont noteFont = font(noteSize, false, true);
-    const QString note = withNote ? qText(table.note) : QString();
+    const QString note = withNote ? toQString(table.note) : QString();
     const int labels = table.labelColumns;
 
     std::size_t next = 0;
@@ -364,11 +363,11 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
         for (std::size_t r = next; r < next + count; ++r) {
             QStringList& texts = rows.emplace_back();
             for (const int column : columns)
-                texts.append(qText(table.rows[r][static_cast<std::size_t>(column)]));
+                texts.append(toQString(table.rows[r][static_cast<std::size_t>(column)]));
         }
         QStringList headers;
         for (const int column : columns)
-            headers.append(qText(table.header[static_cast<std::size_t>(column)]));
+            headers.append(toQString(table.header[static_cast<std::size_t>(column)]));
         add([=, this](QPainter& painter) {
             painter.setFont(titleFont);
             painter.drawText(QRectF(0, top, width_, titleHeight), Qt::TextWordWrap, caption);

@@ -37,9 +37,9 @@ PageNavigator::PageNavigator(QTabWidget& pages, QWidget* parent) : QListWidget(p
         connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
-void PageNavigator::setPagesVisible(int first, int last, bool visible)
+void PageNavigator::setPagesVisible(const std::vector<int>& indices, bool visible)
 {
-    for (int page = first; page <= last; ++page) {
+    for (int page : indices) {
         pages_.setTabVisible(page, visible);
         item(page)->setHidden(!visible);
     }

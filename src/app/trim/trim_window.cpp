@@ -3,7 +3,6 @@
 #include "trim/trim_window.h"
 
 #include "run/ship_run.h"
-#include "strength/strength_page_names.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
@@ -12,6 +11,7 @@
 #include "trim/trim_calculation.h"
 #include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
+#include "trim/trim_window_pages.h"
 #include "trim/wave_page.h"
 #include "widgets/activation.h"
 #include "widgets/chart_printing.h"
@@ -103,7 +103,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     // before it is placed: growing later, when first shown, would place the
     // window by its client area and push its title bar off the screen.
     QSize needed(647, 740);
-    for (int page : {names::inputPageIndex, names::resultsPageIndex})
+    for (int page : {inputPageIndex, resultsPageIndex()})
         needed = needed.expandedTo(pages_->contentsSizeHint(page) + QSize(40, 0));
     resize(needed.width(), 740);
     placeOnScreen(this, QPoint(382, 0));
@@ -123,7 +123,8 @@ void TrimWindow::createCentralWidget()
     // The ship on a wave follows the results: it starts from the still-water
     // waterline and its moments, and a new calculation makes it stale.
     wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, pages_);
-    pages_->addTab(wavePage_, toQString(strengthPageNames::caption));
+    pages_->insertTab(wavePageIndex(), wavePage_,
+                      toQString(trimWindowPages()[static_cast<std::size_t>(wavePageIndex())].caption));
     connect(wavePage_, &WavePage::sectionInertiaOffered, this, &TrimWindow::sectionInertiaOffered);
     connect(wavePage_, &WavePage::inputEdited, this, &TrimWindow::strengthInputEdited);
     connect(this, &TrimWindow::calculated, wavePage_, &WavePage::clearResults);
@@ -246,7 +247,12 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    pageNavigator_->setPagesVisible(names::firstIntermediatePageIndex, names::lastIntermediatePageIndex, visible);
+    std::vector<int> intermediate;
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        if (pages[page].intermediate)
+            intermediate.push_back(static_cast<int>(page));
+    pageNavigator_->setPagesVisible(intermediate, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
@@ -317,7 +323,7 @@ bool TrimWindow::runCalculation()
 void TrimWindow::setResultsOutdated(bool outdated)
 {
     resultsOutdated_ = outdated;
-    outdatedNotice_->setVisible(outdated && pages_->currentIndex() != names::inputPageIndex);
+    outdatedNotice_->setVisible(outdated && pages_->currentIndex() != inputPageIndex);
     showStatus();
 }
 
@@ -410,7 +416,7 @@ void TrimWindow::showWarning(const Warning& warning)
         emit particularToShow(&fieldOf(warning.particular));
         break;
     case Warning::Place::None:
-        pages_->setCurrentIndex(names::resultsPageIndex);
+        pages_->setCurrentIndex(resultsPageIndex());
         break;
     }
 }

@@ -66,25 +66,13 @@ QString frequencyText(double circularFrequency)
     return toQString(formatFixed(f.perSecond, 4)) + " 1/с " + inOtherUnits(f);
 }
 
-std::optional<double> parsedOrNone(const std::string& text)
-{
-    try {
-        return text.empty() ? std::nullopt : std::optional(parseNumber(text));
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 // The energy method's frequency text (1/s) in the other units; empty while
 // there is none.
 QString frequencyInOtherUnits(const std::string& perSecond)
 {
-    const std::optional<double> omega = parsedOrNone(perSecond);
+    const std::optional<double> omega = numberOrNothing(perSecond);
     return omega ? inOtherUnits(frequencyOf(*omega)) : QString();
 }
-
-// (beam − energy) / energy, %.
-double differencePercent(double beam, double energy) { return (beam - energy) / energy * 100.0; }
 
 }  // namespace
 
@@ -407,7 +395,6 @@ void VibrationWindow::compareAllTones()
         showError(this, failure.message, place);
         return;
     }
-    const char* numerals[] = {"I", "II", "III", "IV"};
     const auto cell = [](const std::string& text) {
         auto* item = new QTableWidgetItem(toQString(text));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -418,7 +405,7 @@ void VibrationWindow::compareAllTones()
         const ToneSummary& tone = tones[static_cast<std::size_t>(row)];
         const Frequency energy = frequencyOf(tone.energyFrequency);
         const Frequency beam = frequencyOf(tone.beamFrequency);
-        tones_->setItem(row, 0, new QTableWidgetItem(numerals[std::clamp(tone.tone, 1, 4) - 1]));
+        tones_->setItem(row, 0, new QTableWidgetItem(toQString(toneNumeral(tone.tone))));
         tones_->setItem(row, 1, cell(formatFixed(energy.perSecond, 4)));
         tones_->setItem(row, 2, cell(formatFixed(energy.hertz, 3)));
         tones_->setItem(row, 3, cell(formatFixed(energy.perMinute, 1)));

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <streambuf>
@@ -201,7 +202,6 @@ public:
 
     const fs::path& path() const { return path_; }
     FileHandle& file() { return file_; }
-    void close() { file_.reset(); }
     void keep() { kept_ = true; }
 
 private:
@@ -380,16 +380,6 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
 
 }  // namespace
 
-fs::path createTemporaryFileBeside(const fs::path& target)
-{
-    return namingTheFile(target, [&] {
-        TemporaryFile temporary(target);
-        temporary.close();
-        temporary.keep();
-        return temporary.path();
-    });
-}
-
 fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 std::string utf8Of(const fs::path& path)
@@ -438,6 +428,20 @@ void saveFileSafely(const fs::path& target, const FileContentWriter& write)
 std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
 {
     return namingTheFile(path, [&] { return readFile(path, maxBytes); });
+}
+
+std::string bytesWrittenBeside(const fs::path& target, const std::function<void(const fs::path&)>& write,
+                               std::size_t maxBytes)
+{
+    std::optional<TemporaryFile> temporary;
+    namingTheFile(target, [&] {
+        if (!target.has_filename())
+            fail(std::make_error_code(std::errc::invalid_argument));
+        temporary.emplace(target);
+        closeOrFail(temporary->file());
+    });
+    write(temporary->path());
+    return namingTheFile(target, [&] { return readFile(temporary->path(), maxBytes); });
 }
 
 }  // namespace hullcalc

@@ -19,15 +19,6 @@ namespace {
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The digits of |value| rounded to 15 significant digits, and the decimal
 // exponent of the first one: value = d.dddddddddddddd x 10^exponent.
 struct Digits15 {
@@ -65,6 +56,24 @@ Digits15 digits15(double value)
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> numberOrNothing(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
 
 double parseNumber(std::string_view original)
 {

@@ -5,6 +5,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/hull_frames.h"
+#include "common/utf8_text.h"
 #include "strength/hull_girder.h"
 #include "vibration/vibration_sheet.h"
 
@@ -111,12 +112,7 @@ OrderedJson strengthObject(const StrengthInput& strength)
 std::string shortened(const std::string& text)
 {
     constexpr std::size_t maxCharacters = 40;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == maxCharacters)
-            return jsonString(text.substr(0, i) + "…");
-    }
-    return jsonString(text);
+    return jsonString(messageExcerpt(text, maxCharacters));
 }
 
 // What the file holds where something else was expected.
@@ -194,7 +190,7 @@ std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
         if (bytes[i] == '\n') {
             ++line;
             column = 1;
-        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+        } else if (startsCharacter(bytes[i])) {
             ++column;
         }
     }

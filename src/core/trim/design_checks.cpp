@@ -22,26 +22,20 @@ namespace hullcalc {
 
 namespace {
 
-std::optional<double> numberIn(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 std::optional<double> particularNumber(const ShipParticulars& particulars, std::string ShipParticulars::*text)
 {
-    return numberIn(particulars.*text);
+    return numberOrNothing(particulars.*text);
 }
 
 // A particular the calculation divides by or integrates with: only a positive
 // number makes a check of it meaningful (anything else the calculation refuses).
-std::optional<double> positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+std::optional<double> checkedParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
 {
-    const std::optional<double> value = particularNumber(particulars, text);
-    return value && *value > 0.0 ? value : std::nullopt;
+    try {
+        return positiveParticular(particulars, text);
+    } catch (const ParticularError&) {
+        return std::nullopt;
+    }
 }
 
 Warning particularWarning(std::string message, std::string ShipParticulars::*text)
@@ -86,8 +80,8 @@ std::string percent(double value) { return shownNumber(value, 2) + " %"; }
 
 void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
-    const auto L = positiveParticular(particulars, &ShipParticulars::length);
-    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto L = checkedParticular(particulars, &ShipParticulars::length);
+    const auto dL = checkedParticular(particulars, &ShipParticulars::frameSpacing);
     if (!L || !dL)
         return;
     const double spacings = spacingCount * *dL;
@@ -103,8 +97,8 @@ void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<W
 // The heights the calculation builds, the top one by the same repeated addition.
 void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
-    const auto draft = positiveParticular(particulars, &ShipParticulars::draft);
-    if (!draft || !positiveParticular(particulars, &ShipParticulars::waterlineSpacing))
+    const auto draft = checkedParticular(particulars, &ShipParticulars::draft);
+    if (!draft || !checkedParticular(particulars, &ShipParticulars::waterlineSpacing))
         return;
     WaterlineHeights z{};
     buildWaterlineHeights(particulars, z);
@@ -118,10 +112,10 @@ void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<W
 
 void checkOffsets(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
 {
-    const auto breadth = positiveParticular(particulars, &ShipParticulars::breadth);
+    const auto breadth = checkedParticular(particulars, &ShipParticulars::breadth);
     for (int row = 1; row <= frameCount; ++row) {
         for (int column = 1; column <= waterlineCount; ++column) {
-            const auto y = numberIn(input.offsets.cell(column, row));
+            const auto y = numberOrNothing(input.offsets.cell(column, row));
             if (!y)
                 continue;
             const std::string where = ": шпангоут «" + frameLabel(row - 1) + "», ватерлиния " + std::to_string(column);
@@ -142,7 +136,7 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
     double sum = 0.0;
     bool allNumbers = true;
     for (int row = 1; row <= spacingCount; ++row) {
-        const auto mass = numberIn(input.masses.cell(1, row));
+        const auto mass = numberOrNothing(input.masses.cell(1, row));
         if (!mass) {
             allNumbers = false;
             continue;
@@ -150,7 +144,7 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
         sum += *mass;
     }
     // A sum without a mass that is not a number would only repeat that error.
-    const auto displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);
+    const auto displacement = checkedParticular(particulars, &ShipParticulars::designDisplacement);
     if (!allNumbers || !displacement)
         return;
     const double mismatch = std::fabs(sum - *displacement) / *displacement;
@@ -167,15 +161,15 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
 // positive towards the bow, as XG is measured.
 void checkCentreOfGravity(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
 {
-    const auto L = positiveParticular(particulars, &ShipParticulars::length);
-    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto L = checkedParticular(particulars, &ShipParticulars::length);
+    const auto dL = checkedParticular(particulars, &ShipParticulars::frameSpacing);
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
     if (!L || !dL || !xg)
         return;
     double massSum = 0.0;
     double momentSum = 0.0;
     for (int row = 1; row <= spacingCount; ++row) {
-        const auto mass = numberIn(input.masses.cell(1, row));
+        const auto mass = numberOrNothing(input.masses.cell(1, row));
         if (!mass)
             return;
         massSum += *mass;
@@ -199,7 +193,7 @@ double largestMagnitude(const TextGrid& table, int column)
 {
     double largest = 0.0;
     for (int row = 1; row < table.rowCount(); ++row)
-        if (const auto value = numberIn(table.cell(column, row)))
+        if (const auto value = numberOrNothing(table.cell(column, row)))
             largest = std::max(largest, std::fabs(*value));
     return largest;
 }
@@ -223,7 +217,7 @@ void checkClosure(double closure, double largest, double limitPercent, double fl
 // "«1.5» — не число (...)" or "пустая ячейка"; empty for a number.
 std::string notANumberIn(const std::string& text)
 {
-    if (numberIn(text))
+    if (numberOrNothing(text))
         return {};
     if (text.find_first_not_of(" \t") == std::string::npos)
         return "пустая ячейка";
@@ -241,7 +235,7 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
                               &ShipParticulars::verticalCentreOfGravity));
         return;
     }
-    const auto h = numberIn(stability.metacentricHeight);
+    const auto h = numberOrNothing(stability.metacentricHeight);
     if (!h)
         return;
     if (*h <= 0.0)
@@ -327,7 +321,7 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
     // The ship's weight D·g, kN, with the g of the trim table's loads.
     const double weight =
         particularNumber(particulars, &ShipParticulars::designDisplacement).value_or(0.0) * gravityAcceleration;
-    const auto shearClosure = numberIn(results[SummaryLine::shearForceClosure]);
+    const auto shearClosure = numberOrNothing(results[SummaryLine::shearForceClosure]);
     if (shearClosure)
         guarded([&] {
             checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
@@ -346,8 +340,8 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
 
     namespace log = approximationsLog;
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
-    const auto xc =
-        numberIn(sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
+    const auto xc = numberOrNothing(
+        sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
     const double limit = designLimits::equilibriumMismatch * sheet.hydrostatics.length;
     if (xg && xc && std::fabs(*xg - *xc) > limit)
         guarded([&] {

@@ -82,6 +82,10 @@ private:
 // ParticularError with the conversion's message.
 double particularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text);
 
+// The particular's text as a number that must be positive and finite: the
+// calculations divide by it or integrate with it. Otherwise ParticularError.
+double positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text);
+
 // L, B, ΔL, ΔT and the design displacement, which the calculations divide by
 // or integrate with, must be positive numbers: otherwise ParticularError
 // names the first that is not, before any step writes a result.

@@ -13,18 +13,6 @@
 
 namespace hullcalc {
 
-namespace {
-
-double positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
-{
-    const double value = particularValue(particulars, text);
-    if (!(value > 0.0) || !std::isfinite(value))
-        throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
-    return value;
-}
-
-}  // namespace
-
 // Kumai, T., "On the estimation of natural frequencies of vertical vibration
 // of ships", Report of Research Institute for Applied Mechanics, Kyushu
 // University, 1968, as quoted for the two-node frequency in the Guidance Notes
