@@ -5,6 +5,7 @@
 #include "cli/file_names.h"
 #include "cli/usage_error.h"
 #include "common/error.h"
+#include "common/utf8_text.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

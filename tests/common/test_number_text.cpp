@@ -3,6 +3,7 @@
 // rounded "%f" / "%8.4f" give, with a comma and ties away from zero.
 #include "common/error.h"
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 #include "error_of.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ std::string rowName(std::string_view text, std::size_t index)
             name += c;
         else if (mark != std::string_view::npos)
             name += "cpm_"[mark];
-        else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+        else if (startsCharacter(c))
             name += 'x';
     }
     return name;

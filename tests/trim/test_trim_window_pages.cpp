@@ -3,6 +3,8 @@
 // names that the spreadsheet format accepts.
 #include "trim/trim_window_pages.h"
 
+#include "common/utf8_text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,15 +13,6 @@
 
 namespace hullcalc {
 namespace {
-
-// Characters of a UTF-8 text, as a spreadsheet counts a sheet name's length.
-std::size_t characters(std::string_view text)
-{
-    std::size_t count = 0;
-    for (const char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
 
 TEST(TrimWindowPages, EveryGridOfTheSheetIsShownOnExactlyOnePage)
 {
@@ -81,7 +74,8 @@ TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
     std::set<std::string_view> captions;
     for (const TrimWindowPage& page : trimWindowPages()) {
         EXPECT_TRUE(captions.insert(page.caption).second) << page.caption;
-        EXPECT_FALSE(page.grids.empty()) << page.caption;
+        // The ship on a wave shows the strength sheet's grids, named by its page.
+        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave) << page.caption;
         EXPECT_FALSE(page.reportSections.empty()) << page.caption;
         EXPECT_FALSE(page.workbookSheets.empty()) << page.caption;
         for (const PageGrid& grid : page.grids)
@@ -94,15 +88,20 @@ TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
 TEST(TrimWindowPages, WorkbookSheetNamesAreValid)
 {
     const std::vector<std::string_view> sheets = trimWorkbookSheets();
+    std::vector<std::string_view> all = sheets;
+    for (std::string_view name : trimWorkbookSheets(ReportPart::afterVibration))
+        all.push_back(name);
     std::set<std::string_view> unique;
-    for (std::string_view name : sheets) {
+    for (std::string_view name : all) {
         EXPECT_FALSE(name.empty());
-        EXPECT_LE(characters(name), 31u) << name;
+        EXPECT_LE(characterCount(name), 31u) << name;
         EXPECT_EQ(name.find_first_of("[]:*?/\\"), std::string_view::npos) << name;
         EXPECT_TRUE(unique.insert(name).second) << name;
     }
-    // The front sheet is the summary, written besides the pages.
-    EXPECT_EQ(unique.count("Сводка"), 0u);
+    // The front sheet is the summary and the vibration's two follow the
+    // still-water sheets, written besides the pages.
+    for (std::string_view other : {"Сводка", "Вибрация", "Таблица вибрации"})
+        EXPECT_EQ(unique.count(other), 0u) << other;
     // The sheets follow the report: the curves of form beside the other
     // curves, though their page comes after the results.
     const auto at = [&](std::string_view name) { return std::ranges::find(sheets, name) - sheets.begin(); };

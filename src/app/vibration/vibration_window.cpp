@@ -498,13 +498,12 @@ void VibrationWindow::showComparedTone(int row)
         return;
     const ToneSummary& tone = comparedTones_[static_cast<std::size_t>(row)];
     drawModeShapes(tone.energyShape, tone.beamShape);
-    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
     QString text = QString(
                        "Тон %1 (из «Все тоны»): жесткость %2 кН/м; масса %3 т; частота %4 1/с; по балочной модели "
                        "%5")
-                       .arg(numerals[static_cast<std::size_t>(std::clamp(tone.tone, 1, 4) - 1)],
-                            toQString(formatFixed(tone.energyStiffness, 4)), toQString(formatFixed(tone.energyMass, 4)),
-                            toQString(formatFixed(tone.energyFrequency, 4)), frequencyText(tone.beamFrequency));
+                       .arg(toQString(toneNumeral(tone.tone)), toQString(formatFixed(tone.energyStiffness, 4)),
+                            toQString(formatFixed(tone.energyMass, 4)), toQString(formatFixed(tone.energyFrequency, 4)),
+                            frequencyText(tone.beamFrequency));
     for (const std::string& warning : toneDifferenceWarnings({tone}))
         text += "\n" + toQString(warning);
     beamModel_->setText(text);

@@ -4,6 +4,7 @@
 #include "common/file_io.h"
 
 #include "common/error.h"
+#include "common/utf8_text.h"
 
 #include <cerrno>
 #include <chrono>
@@ -59,13 +60,8 @@ std::string nameLine(const fs::path& file)
     }
     // The end of a long path says which file it is; its start is cut.
     const std::string shown = messageExcerpt(name, std::string::npos);
-    std::size_t start = shown.size();
-    for (std::size_t characters = 0; start > 0 && characters < maxFileNameCharacters;) {
-        --start;
-        if ((static_cast<unsigned char>(shown[start]) & 0xC0) != 0x80)
-            ++characters;
-    }
-    return "\nФайл: " + (start > 0 ? "…" + shown.substr(start) : shown);
+    const std::string_view end = lastCharacters(shown, maxFileNameCharacters);
+    return std::string("\nФайл: ") + (end.size() < shown.size() ? "…" : "") + std::string(end);
 }
 
 // The error the last C library call reported; a call that failed without

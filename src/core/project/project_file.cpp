@@ -258,7 +258,7 @@ private:
             if (bytes_[i] == '\n') {
                 ++line;
                 column = 1;
-            } else if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) {
+            } else if (startsCharacter(bytes_[i])) {
                 ++column;
             }
         }

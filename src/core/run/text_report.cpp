@@ -120,10 +120,7 @@ void printCaptionedTable(std::ostream& out, const std::string& title, const Text
 {
     std::size_t characters = 0;
     for (int row = 0; row < grid.rowCount(); ++row) {
-        std::size_t count = 0;
-        for (const char c : grid.cell(0, row))
-            count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        characters = std::max(characters, count);
+        characters = std::max(characters, characterCount(grid.cell(0, row)));
     }
     out << title << '\n';
     for (int row = 0; row < grid.rowCount(); ++row) {

@@ -219,7 +219,7 @@ std::string notANumberIn(const std::string& text)
 {
     if (numberOrNothing(text))
         return {};
-    if (text.find_first_not_of(" \t") == std::string::npos)
+    if (trimmed(text).empty())
         return "пустая ячейка";
     return "«" + messageExcerpt(text, 30) + "» — не число (десятичный разделитель — запятая)";
 }

@@ -17,11 +17,7 @@ double valueOn(const HydrostaticCurve& curve, int waterline) { return cellValue(
 // A cell's number, or none for a text that is not one.
 std::optional<double> numberOn(const HydrostaticCurve& curve, int waterline)
 {
-    try {
-        return parseNumber(curve.values.cell(waterline, 0));
-    } catch (const Error&) {
-        return std::nullopt;
-    }
+    return numberOrNothing(curve.values.cell(waterline, 0));
 }
 
 void drawPoint(HydrostaticCurve& curve, int waterline, double height)
