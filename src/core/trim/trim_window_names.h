@@ -37,6 +37,21 @@ inline constexpr std::string_view showIntermediateAction = "ShowIntermediate";
 inline constexpr std::string_view hideIntermediateAction = "HideIntermediate";
 inline constexpr std::string_view fileMenu = "FileMenu";
 inline constexpr std::string_view serviceMenu = "ServiceMenu";
+inline constexpr std::string_view editMenu = "EditMenu";
+inline constexpr std::string_view calculateAction = "calculateAction";
+inline constexpr std::string_view openProjectAction = "openProject";
+inline constexpr std::string_view saveProjectAction = "saveProject";
+inline constexpr std::string_view saveProjectAsAction = "saveProjectAs";
+inline constexpr std::string_view recentFiles = "recentFiles";
+inline constexpr std::string_view reportAction = "report";
+inline constexpr std::string_view workbookAction = "exportWorkbook";
+inline constexpr std::string_view undoAction = "undo";
+inline constexpr std::string_view redoAction = "redo";
+inline constexpr std::string_view pageList = "pageList";
+inline constexpr std::string_view status = "calculationStatus";
+inline constexpr std::string_view outdatedNotice = "resultsOutdated";
+inline constexpr std::string_view designChecks = "designChecks";
+inline constexpr std::string_view momentClosure = "bendingMomentClosure";
 // The value labels of the summary, in the order of SummaryLine.
 inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = {
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
