@@ -46,6 +46,14 @@ int questionsAsked = 0;
 ProjectSession::Answer answer = ProjectSession::Answer::Discard;
 void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
 
+// A new running program whose error display records what the user would read.
+std::unique_ptr<Application> newApplication()
+{
+    auto application = std::make_unique<Application>();
+    application->errors().setSink(&recordError);
+    return application;
+}
+
 // Makes `window` the active window, as the user's click on it would.
 void activate(QWidget* window)
 {
@@ -123,8 +131,7 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
-        app = std::make_unique<Application>();
+        app = newApplication();
         questionsAsked = 0;
         answer = ProjectSession::Answer::Discard;
         app->session().setQuestion([](QWidget*) {
@@ -134,11 +141,7 @@ private slots:
         app->mainWindow().show();
     }
 
-    void cleanup()
-    {
-        app.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { app.reset(); }
 
     // Start-up makes the main window alone; each other window is made when
     // first asked for, once. A trim calculation clears the vibration results
@@ -192,12 +195,15 @@ private slots:
         }
     }
 
-    // Coming back to a window keeps the choice of sea water and the tables, and
-    // the trim window shows its input page again.
+    // Coming back to a window keeps the choice of sea water, the tables and
+    // the page the user was on. The headers are there from the window's
+    // making, before it was ever shown.
     void returningToAWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
+        QCOMPARE(udif->sheet().input.offsets.cell(10, 0), std::string("10"));
+        QCOMPARE(udif->sheet().results.bendingMoment.cell(0, 20), std::string("20 шп"));
         activate(main);
         child<QRadioButton>(main, "RadioButton1")->click();
         activate(udif);
@@ -208,7 +214,7 @@ private slots:
         QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
         QCOMPARE(app->document().particulars.waterDensity, 1.025);
         activate(udif);
-        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->pages()->currentIndex(), 5);
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
@@ -521,7 +527,7 @@ private slots:
         const QString file = dir.filePath("huge.hullcalc");
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         QVERIFY(app->session().save(udif));
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -649,7 +655,7 @@ private slots:
         QVERIFY(app->session().save(udif));
         QVERIFY(udif->windowTitle().contains("project.hullcalc"));
 
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -665,7 +671,6 @@ private slots:
         QVERIFY(newer.open(QIODevice::WriteOnly));
         newer.write(R"({"format": "hullcalc-project", "version": 2})");
         newer.close();
-        setErrorSink(&recordError);
         QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));

@@ -22,8 +22,9 @@ namespace hullcalc {
 
 Application::Application()
 {
-    session_ = std::make_unique<ProjectSession>(document_);
+    session_ = std::make_unique<ProjectSession>(document_, errors_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
+    activation_.watch(mainWindow_.get());
     setWorkbookFileChooser(nullptr);
     connectMainWindow();
 }
@@ -77,7 +78,8 @@ TrimWindow& Application::trimWindow()
 {
     if (!trimWindow_) {
         trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack(),
-                                                   document_.strengthInput, document_.strength);
+                                                   document_.strengthInput, document_.strength, errors_);
+        activation_.watch(trimWindow_.get(), [this] { trimWindow_->activate(); });
         connectTrimWindow();
         showSessionState();
     }
@@ -115,13 +117,13 @@ void Application::connectTrimWindow()
         if (!trim->bringResultsUpToDate())
             return;
         const ReportExtras extras = reportExtrasOf(document_);
-        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
+        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()), errors_);
     });
     QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
             return;
         const ReportExtras extras = reportExtrasOf(document_);
-        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
+        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_, errors_);
     });
     QObject::connect(trim, &TrimWindow::strengthInputEdited, session, &ProjectSession::markChanged);
     // The girder of the midship section gives the vibration window its inertias.
@@ -141,6 +143,9 @@ Window& Application::graphWindow(std::unique_ptr<Window>& window, const Charts&.
 {
     if (!window) {
         window = std::make_unique<Window>(charts...);
+        // A graph window has no activation action of its own, but coming
+        // from it to another window counts as returning to that window.
+        activation_.watch(window.get());
         // A calculation, a load or "Пример" refills the charts.
         QObject::connect(&trimWindow(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
         QObject::connect(session_.get(), &ProjectSession::resultsOutdatedChanged, window.get(),
@@ -174,7 +179,8 @@ VibrationWindow& Application::vibrationWindow()
 {
     if (!vibrationWindow_) {
         vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.trim, document_.particulars,
-                                                             session_->undoStack());
+                                                             session_->undoStack(), errors_);
+        activation_.watch(vibrationWindow_.get(), [this] { vibrationWindow_->activate(); });
         VibrationWindow* vibration = vibrationWindow_.get();
         QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,
                          [this](const QString& topic) { helpWindow().showTopic(topic); });

@@ -217,29 +217,16 @@ void MainWindow::showParticular(const ParticularField* field)
     }
 }
 
-// River water is the ship type at start-up. Only the first activation selects
-// it: selecting it again on every return to this window would silently undo
-// the user's choice of sea water before the next calculation.
-void MainWindow::activate()
-{
-    if (activated_)
-        return;
-    activated_ = true;
-    river_->setChecked(true);
-}
-
-bool MainWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QMainWindow::event(event);
-}
-
+// River water is the ship type at start-up, selected when the window is first
+// shown, before the user can act. Only then: selecting it again on every return
+// to this window would silently undo the user's choice of sea water before the
+// next calculation.
 void MainWindow::showEvent(QShowEvent* event)
 {
-    // Shown at start-up before the user can act, also where no window manager
-    // activates it.
-    activate();
+    if (!shipTypeChosen_) {
+        shipTypeChosen_ = true;
+        river_->setChecked(true);
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -271,7 +258,7 @@ void MainWindow::showDocument()
         river_->setChecked(true);
     else if (seaGoing_->isChecked() || river_->isChecked())
         particulars_.waterDensity = seaGoing_->isChecked() ? seaWaterDensity : riverWaterDensity;
-    activated_ = true;
+    shipTypeChosen_ = true;
 }
 
 }  // namespace hullcalc

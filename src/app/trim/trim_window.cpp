@@ -13,7 +13,6 @@
 #include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
 #include "trim/wave_page.h"
-#include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
@@ -53,10 +52,9 @@ QString withTextExtension(const QString& name)
     return name + ".txt";
 }
 
-QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
+// Each dialog opens in `folder`, which becomes the folder of the file chosen.
+QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog, QString& folder)
 {
-    // The folder of the last file chosen in this session.
-    static QString folder;
     QString name;
     switch (dialog) {
     case TrimWindow::FileDialog::SaveInput:
@@ -79,19 +77,25 @@ std::filesystem::path toPath(const QString& name) { return std::filesystem::path
 }  // namespace
 
 TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo,
-                       StrengthInput& strengthInput, StrengthSheet& strength, QWidget* parent)
+                       StrengthInput& strengthInput, StrengthSheet& strength, const ErrorDisplay& errors,
+                       QWidget* parent)
     : QMainWindow(parent),
       sheet_(sheet),
       particulars_(particulars),
       undo_(undo),
       strengthInput_(strengthInput),
       strength_(strength),
-      chooseFile_(&chooseWithDialog),
+      errors_(errors),
       mayDiscardChanges_([](QWidget*) { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Удифферентовка[*]");
+    setFileChooser(nullptr);
+    // The captions of the frames, waterlines and spacings stay as written here:
+    // no calculation, file or edit changes a header cell.
+    writeHeaders(sheet_);
     createCentralWidget();
+    showGridFailures(this, errors_);
     createActions();
     createMenus();
     status_ = new QLabel(this);
@@ -122,7 +126,7 @@ void TrimWindow::createCentralWidget()
     connectPageButtons();
     // The ship on a wave follows the results: it starts from the still-water
     // waterline and its moments, and a new calculation makes it stale.
-    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, pages_);
+    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, errors_, pages_);
     pages_->addTab(wavePage_, toQString(strengthPageNames::caption));
     connect(wavePage_, &WavePage::sectionInertiaOffered, this, &TrimWindow::sectionInertiaOffered);
     connect(wavePage_, &WavePage::inputEdited, this, &TrimWindow::strengthInputEdited);
@@ -256,30 +260,22 @@ void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }
 
 void TrimWindow::hideIntermediatePages() { setIntermediatePagesVisible(false); }
 
-// The grid set-up writes the headers of every grid and selects the input page;
-// it runs each time the user comes to this window.
+// The page the user was on stays: only what another window may have changed
+// meanwhile is shown again.
 void TrimWindow::activate()
 {
-    writeHeaders(sheet_);
-    pages_->setCurrentIndex(0);
     pages_->refreshGrids();
     // The particulars may have changed in the main window meanwhile.
     updateChecks();
 }
 
-bool TrimWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QMainWindow::event(event);
-}
-
 void TrimWindow::showEvent(QShowEvent* event)
 {
-    // The first showing sets the grids up also where no window manager
-    // activates a window that is shown.
-    if (sheet_.input.offsets.cell(1, 0).empty())
+    // Also where no window manager activates a window that is shown.
+    if (!shownBefore_) {
+        shownBefore_ = true;
         activate();
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -310,7 +306,7 @@ bool TrimWindow::runCalculation()
     lastStatus_ = "Расчет остановлен: " + failure.message;
     showStatus();
     const QString place = pointAt(failure);
-    showError(this, failure.message, place);
+    errors_.show(this, failure.message, place);
     return false;
 }
 
@@ -500,13 +496,15 @@ void TrimWindow::setDiscardGuard(DiscardGuard guard)
 
 void TrimWindow::setFileChooser(FileChooser chooser)
 {
-    chooseFile_ = chooser ? std::move(chooser) : FileChooser(&chooseWithDialog);
+    chooseFile_ = chooser ? std::move(chooser) : FileChooser([this](QWidget* parent, FileDialog dialog) {
+        return chooseWithDialog(parent, dialog, dataFileFolder_);
+    });
 }
 
 void TrimWindow::saveInput()
 {
     const QString name = chooseFile_(this, FileDialog::SaveInput);
-    if (!name.isEmpty() && runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
+    if (!name.isEmpty() && errors_.run(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
         emit inputSaved();
 }
 
@@ -515,12 +513,12 @@ void TrimWindow::saveResults()
     if (!bringResultsUpToDate())
         return;
     if (!sheet_.complete) {
-        showError(this, "Результатов еще нет: сначала выполните расчет");
+        errors_.show(this, "Результатов еще нет: сначала выполните расчет");
         return;
     }
     const QString name = chooseFile_(this, FileDialog::SaveResults);
     if (!name.isEmpty())
-        runAction(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
+        errors_.run(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
 }
 
 void TrimWindow::loadInput()
@@ -531,7 +529,7 @@ void TrimWindow::loadInput()
     if (name.isEmpty())
         return;
     InputTables loaded = sheet_.input;
-    if (!runAction(this, [&] { loadInputFile(toPath(name), loaded); }))
+    if (!errors_.run(this, [&] { loadInputFile(toPath(name), loaded); }))
         return;
     changeInput("Загрузка " + QFileInfo(name).fileName(), [&] { sheet_.input = std::move(loaded); });
 }
@@ -543,7 +541,7 @@ void TrimWindow::printCharts()
     if (!bringResultsUpToDate())
         return;
     const TrimTable& results = sheet_.results;
-    runAction(this, [&] {
+    errors_.run(this, [&] {
         hullcalc::printCharts(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),
                               this, choosePrinter_);
     });

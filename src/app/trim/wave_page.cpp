@@ -47,8 +47,14 @@ ChartLook alongTheHull(const QString& yTitle)
 }  // namespace
 
 WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim,
-                   const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
-    : QWidget(parent), input_(input), results_(results), trim_(trim), particulars_(particulars), undo_(undo)
+                   const ShipParticulars& particulars, QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
+    : QWidget(parent),
+      input_(input),
+      results_(results),
+      trim_(trim),
+      particulars_(particulars),
+      undo_(undo),
+      errors_(errors)
 {
     setObjectName(toQString(names::page));
     auto* outer = new QVBoxLayout(this);
@@ -188,11 +194,11 @@ void WavePage::calculate()
         runStrengthCalculation(trim_, particulars_, input_, results_);
     } catch (const CellError& e) {
         refresh();
-        showError(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
+        errors_.show(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
         return;
     } catch (const Error& e) {
         refresh();
-        showError(this, toQString(e.what()));
+        errors_.show(this, toQString(e.what()));
         return;
     }
     refresh();
@@ -213,7 +219,7 @@ void WavePage::fillExampleGirder()
 void WavePage::sendInertiaToVibration()
 {
     if (!results_.girder.present) {
-        showError(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
+        errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
     emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));

@@ -8,7 +8,6 @@
 #include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
-#include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
@@ -89,17 +88,20 @@ double differencePercent(double beam, double energy) { return (beam - energy) / 
 }  // namespace
 
 VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
-                                 QUndoStack& undo, QWidget* parent)
+                                 QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
     : QWidget(parent, Qt::Window),
       sheet_(sheet),
       trim_(trim),
       particulars_(particulars),
       undo_(undo),
+      errors_(errors),
       pages_(new QTabWidget(this)),
       bringTrimUpToDate_([] { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
+    // The spacings and the numbers of the columns; nothing writes them again.
+    writeVibrationHeaders(sheet_);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { emit helpRequested("vibration"); });
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
@@ -157,6 +159,7 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     // calculation fills them all the same.
     pages_->setTabVisible(1, false);
     pages_->setTabVisible(2, false);
+    showGridFailures(this, errors_);
 }
 
 QWidget* VibrationWindow::inputPage()
@@ -295,23 +298,14 @@ QWidget* VibrationWindow::buttonBar()
     return bar;
 }
 
-// Each time the user comes to the window the table headers are written. Tone I
-// is checked the first time; later the tone the user chose stays, so that the
-// tone shown and the results shown always agree.
+// Tone I is checked the first time; later the tone the user chose stays, so
+// that the tone shown and the results shown always agree.
 void VibrationWindow::activate()
 {
-    writeVibrationHeaders(sheet_);
     if (sheet_.tone == 0)
         toneButtons_[0]->setChecked(true);
     table_->refresh();
     inertia_->refresh();
-}
-
-bool VibrationWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QWidget::event(event);
 }
 
 void VibrationWindow::showEvent(QShowEvent* event)
@@ -358,7 +352,7 @@ void VibrationWindow::calculate()
     if (!failure)
         return;
     const QString place = pointAt(failure);
-    showError(this, failure.message, place);
+    errors_.show(this, failure.message, place);
 }
 
 void VibrationWindow::setEverySectionInertia(const QString& inertia)
@@ -404,7 +398,7 @@ void VibrationWindow::compareAllTones()
     comparedTones_.clear();
     if (failure) {
         const QString place = pointAt(failure);
-        showError(this, failure.message, place);
+        errors_.show(this, failure.message, place);
         return;
     }
     const char* numerals[] = {"I", "II", "III", "IV"};
@@ -525,7 +519,7 @@ void VibrationWindow::showComparedTone(int row)
 
 void VibrationWindow::printChart()
 {
-    runAction(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
+    errors_.run(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
 }
 
 }  // namespace hullcalc

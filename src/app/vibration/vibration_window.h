@@ -26,6 +26,7 @@ class QUndoStack;
 namespace hullcalc {
 
 class ChartView;
+class ErrorDisplay;
 struct Failure;
 class GridView;
 
@@ -34,9 +35,10 @@ class VibrationWindow : public QWidget {
 
 public:
     // The window shows and fills `sheet` from the last trim run of `trim`;
-    // edits of the section inertias are undo steps on `undo`.
+    // edits of the section inertias are undo steps on `undo`; failures are
+    // shown on `errors`.
     VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars, QUndoStack& undo,
-                    QWidget* parent = nullptr);
+                    const ErrorDisplay& errors, QWidget* parent = nullptr);
 
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
@@ -64,6 +66,10 @@ public:
     // undo step: the girder of the midship section taken along the hull.
     void setEverySectionInertia(const QString& inertia);
 
+    // The user came to this window from another one of the program: shows the
+    // tables again, tone I checked the first time.
+    void activate();
+
 signals:
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.
@@ -74,13 +80,11 @@ signals:
     void helpRequested(const QString& topic);
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* inputPage();
     QWidget* buttonBar();
-    void activate();
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
@@ -94,6 +98,7 @@ private:
     const TrimSheet& trim_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
+    const ErrorDisplay& errors_;
     QTabWidget* pages_;
     std::array<QRadioButton*, highestTone> toneButtons_{};
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn

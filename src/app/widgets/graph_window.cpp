@@ -1,7 +1,5 @@
 #include "widgets/graph_window.h"
 
-#include "widgets/activation.h"
-
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -13,14 +11,6 @@ GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSiz
     setObjectName(objectName);
     setWindowTitle(caption);
     resize(size);
-}
-
-bool GraphWindow::event(QEvent* event)
-{
-    // A graph window has no activation action of its own, but coming from it
-    // to another window counts as returning to that window.
-    isActivationFromAnotherWindow(this, event);
-    return QWidget::event(event);
 }
 
 void GraphWindow::refresh()

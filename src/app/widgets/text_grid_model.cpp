@@ -4,8 +4,6 @@
 #include "widgets/cell_block.h"
 #include "widgets/error_display.h"
 
-#include <QWidget>
-
 #include <algorithm>
 #include <utility>
 
@@ -74,7 +72,7 @@ bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int
     });
     if (failure.isEmpty())
         return true;
-    showError(qobject_cast<QWidget*>(QObject::parent()), failure);
+    emit editRefused(failure);
     return false;
 }
 

@@ -75,6 +75,9 @@ signals:
     void edited();
     // The window's header or corner captions changed.
     void captionsChanged();
+    // A typed text was refused (the window's edit runner threw): the message
+    // the user reads. The cell keeps its text.
+    void editRefused(const QString& message);
 
 private:
     // Runs `writeCells` through the edit runner, then tells the views about the
