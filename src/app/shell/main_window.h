@@ -64,7 +64,7 @@ private:
     std::array<QLineEdit*, particularFields.size()> edits_{};
     QRadioButton* seaGoing_ = nullptr;  // "Морское"
     QRadioButton* river_ = nullptr;     // "Речное"
-    bool shipTypeChosen_ = false;  // at the first showing, or by a project opened
+    bool shipTypeChosen_ = false;       // at the first showing, or by a project opened
     CloseGuard mayClose_;
     QMenu* recentFiles_ = nullptr;
 };

@@ -48,7 +48,7 @@ TrimSummaryPanel::TrimSummaryPanel(QWidget* parent) : QFrame(parent)
             grid->addWidget(new QLabel("кН", this), row, 2);
         } else if (line == SummaryLine::bendingMomentClosure) {
             momentClosure_ = new QLabel(this);
-            momentClosure_->setObjectName("bendingMomentClosure");
+            momentClosure_->setObjectName(toQString(trimWindowNames::bendingMomentClosure));
             grid->addWidget(momentClosure_, row, 2);
         }
         ++row;

@@ -99,7 +99,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     createActions();
     createMenus();
     status_ = new QLabel(this);
-    status_->setObjectName("calculationStatus");
+    status_->setObjectName(toQString(names::calculationStatus));
     statusBar()->addWidget(status_, 1);
     // 647 x 740 right of the main window, or wider where the results page needs
     // it with this platform's fonts; smaller where the screen is, the pages
@@ -141,7 +141,7 @@ void TrimWindow::createCentralWidget()
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageNavigator_);
     outdatedNotice_ = new QLabel(outdatedText, central);
-    outdatedNotice_->setObjectName("resultsOutdated");
+    outdatedNotice_->setObjectName(toQString(names::outdatedNotice));
     outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
     outdatedNotice_->hide();
     layout->addWidget(outdatedNotice_);
@@ -187,7 +187,7 @@ void TrimWindow::createActions()
     hideIntermediate_ =
         action("&Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
     auto* calculate = new QAction("Расчет", this);
-    calculate->setObjectName("calculateAction");
+    calculate->setObjectName(toQString(names::calculateAction));
     calculate->setShortcut(Qt::Key_F9);
     connect(calculate, &QAction::triggered, this, &TrimWindow::calculate);
     addAction(calculate);
@@ -201,19 +201,7 @@ void TrimWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu("&Файл");
     file->setObjectName(toQString(names::fileMenu));
-    const auto request = [this, file](const QString& caption, const char* objectName, void (TrimWindow::*signal)(),
-                                      const QKeySequence& keys = {}) {
-        QAction* created = file->addAction(caption, this, signal);
-        created->setObjectName(objectName);
-        created->setShortcut(keys);
-        return created;
-    };
-    request("&Открыть проект…", "openProject", &TrimWindow::openProjectRequested, QKeySequence::Open);
-    request("Сохранить &проект", "saveProject", &TrimWindow::saveProjectRequested, QKeySequence::Save);
-    request("Сохранить проект &как…", "saveProjectAs", &TrimWindow::saveProjectAsRequested, QKeySequence::SaveAs);
-    recentFiles_ = file->addMenu("Последние &файлы");
-    recentFiles_->setObjectName("recentFiles");
-    recentFiles_->setEnabled(false);
+    recentFiles_ = addProjectCommands(*file, this);
     file->addSeparator();
     QMenu* save = file->addMenu("&Сохранить");
     save->addAction(saveInput_);
@@ -221,16 +209,16 @@ void TrimWindow::createMenus()
     QMenu* load = file->addMenu("&Загрузить");
     load->addAction(loadInput_);
     file->addSeparator();
-    request("&Отчет…", "report", &TrimWindow::reportRequested, QKeySequence::Print);
-    request("&Экспорт в Excel…", "exportWorkbook", &TrimWindow::workbookRequested);
+    addRequest(*file, "&Отчет…", names::reportAction, this, &TrimWindow::reportRequested, QKeySequence::Print);
+    addRequest(*file, "&Экспорт в Excel…", names::workbookAction, this, &TrimWindow::workbookRequested);
 
     QMenu* edit = menuBar()->addMenu("&Правка");
-    edit->setObjectName("EditMenu");
+    edit->setObjectName(toQString(names::editMenu));
     QAction* undo = createUndoAction(undo_, this);
-    undo->setObjectName("undo");
+    undo->setObjectName(toQString(names::undoAction));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = createRedoAction(undo_, this);
-    redo->setObjectName("redo");
+    redo->setObjectName(toQString(names::redoAction));
     // Ctrl+Y as spreadsheets have it, and the platform's own (which may be the same).
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))

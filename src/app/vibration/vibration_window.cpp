@@ -111,7 +111,7 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 — пересчитать)", this);
-    outdatedNotice_->setObjectName("resultsOutdated");
+    outdatedNotice_->setObjectName(toQString(names::outdatedNotice));
     outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
     outdatedNotice_->hide();
     layout->addWidget(outdatedNotice_);
@@ -199,14 +199,14 @@ QWidget* VibrationWindow::inputPage()
         resultLabels_[i] = value;
     }
     frequencyUnits_ = new QLabel(page);
-    frequencyUnits_->setObjectName("frequencyInOtherUnits");
+    frequencyUnits_->setObjectName(toQString(names::frequencyInOtherUnits));
     frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(frequencyUnits_, row++, 0, 1, 3);
     auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
     inertiaCaption->setWordWrap(true);
     layout->addWidget(inertiaCaption, row++, 0, 1, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
-    inertia_->setObjectName("sectionInertia");
+    inertia_->setObjectName(toQString(names::sectionInertia));
     // An edit of the inertias is an undo step of the document and a change to save.
     inertia_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
         TextGrid before = sheet_.sectionInertia;
@@ -233,11 +233,11 @@ QWidget* VibrationWindow::inputPage()
     modeShape_->setObjectName(toQString(names::modeShape));
     modeShape_->setMinimumSize(500, 300);
     beamModel_ = new QLabel(page);
-    beamModel_->setObjectName("beamModel");
+    beamModel_->setObjectName(toQString(names::beamModel));
     beamModel_->setWordWrap(true);
     beamModel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tones_ = new QTableWidget(0, 9, page);
-    tones_->setObjectName("allTones");
+    tones_->setObjectName(toQString(names::allTones));
     tones_->setHorizontalHeaderLabels(
         {"Тон", "ω, 1/с", "Гц", "кол/мин", "к I тону", "Балочная\nмодель ω, 1/с", "Гц", "кол/мин", "Разница, %"});
     tones_->verticalHeader()->hide();
@@ -250,7 +250,7 @@ QWidget* VibrationWindow::inputPage()
     tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(tones_, &QTableWidget::cellClicked, this, [this](int row, int) { showComparedTone(row); });
     kumai_ = new QLabel(page);
-    kumai_->setObjectName("kumaiEstimate");
+    kumai_->setObjectName(toQString(names::kumaiEstimate));
     kumai_->setWordWrap(true);
     kumai_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -283,7 +283,7 @@ QWidget* VibrationWindow::buttonBar()
         "удифферентовки");
     connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
     auto* allTones = new QPushButton("&Все тоны", bar);
-    allTones->setObjectName("allTonesButton");
+    allTones->setObjectName(toQString(names::compareAllTones));
     allTones->setToolTip("Рассчитать тоны I–IV обоими методами; выбранный тон и его график не меняются");
     connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
     auto* print = new QPushButton("Пе&чать графика", bar);

@@ -1,5 +1,8 @@
 #include "widgets/graph_window.h"
 
+#include "trim/trim_window_names.h"
+#include "widgets/qt_text.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -32,7 +35,7 @@ void GraphWindow::setResultsOutdated(bool outdated)
             "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
             "пересчитать)",
             this);
-        outdatedNotice_->setObjectName("resultsOutdated");
+        outdatedNotice_->setObjectName(toQString(graphWindowNames::outdatedNotice));
         outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
         box->insertWidget(0, outdatedNotice_);
     }
