@@ -51,6 +51,7 @@ void Application::connectMainWindow()
                      [this](const QString& topic) { helpWindow().showTopic(topic); });
 
     main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
+    connectProjectCommands(main);
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
     QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
@@ -61,17 +62,23 @@ void Application::connectMainWindow()
         }
         invalidateVibrationResults();
     });
-    QObject::connect(main, &MainWindow::openProjectRequested, session,
-                     [session, main] { session->openWithDialog(main); });
-    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
-    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
-    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
-        if (session->mayDiscardChanges(main))
-            session->open(file, main);
-    });
-    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
-    main->setRecentFiles(session->recentFiles());
     showSessionState();
+}
+
+template<typename Window>
+void Application::connectProjectCommands(Window* window)
+{
+    ProjectSession* session = session_.get();
+    QObject::connect(window, &Window::openProjectRequested, session,
+                     [session, window] { session->openWithDialog(window); });
+    QObject::connect(window, &Window::saveProjectRequested, session, [session, window] { session->save(window); });
+    QObject::connect(window, &Window::saveProjectAsRequested, session, [session, window] { session->saveAs(window); });
+    QObject::connect(window, &Window::recentFileRequested, session, [session, window](const QString& file) {
+        if (session->mayDiscardChanges(window))
+            session->open(file, window);
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, window, &Window::setRecentFiles);
+    window->setRecentFiles(session->recentFiles());
 }
 
 TrimWindow& Application::trimWindow()
@@ -104,14 +111,7 @@ void Application::connectTrimWindow()
 
     ProjectSession* session = session_.get();
     trim->setDiscardGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
-    QObject::connect(trim, &TrimWindow::openProjectRequested, session,
-                     [session, trim] { session->openWithDialog(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectAsRequested, session, [session, trim] { session->saveAs(trim); });
-    QObject::connect(trim, &TrimWindow::recentFileRequested, session, [session, trim](const QString& file) {
-        if (session->mayDiscardChanges(trim))
-            session->open(file, trim);
-    });
+    connectProjectCommands(trim);
     // Nothing outdated is printed or saved: the trim calculation runs first.
     QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
@@ -134,8 +134,6 @@ void Application::connectTrimWindow()
     QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);
     QObject::connect(session, &ProjectSession::resultsOutdatedChanged, trim, &TrimWindow::setResultsOutdated);
     trim->setResultsOutdated(session->resultsOutdated());
-    QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
-    trim->setRecentFiles(session->recentFiles());
 }
 
 template<typename Window, typename... Charts>

@@ -60,6 +60,10 @@ public:
 private:
     void connectMainWindow();
     void connectTrimWindow();
+    // "Открыть проект…", "Сохранить проект", "Сохранить проект как…" and the
+    // recent files of a window's "Файл", on the session.
+    template<typename Window>
+    void connectProjectCommands(Window* window);
     // Creates a graph window over `charts` on first use and keeps it following
     // the trim sheet.
     template<typename Window, typename... Charts>

@@ -8,6 +8,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/undo_actions.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -158,18 +159,8 @@ QWidget* WavePage::createGirderBox()
     members_->setObjectName(toQString(names::girderMembers));
     members_->setMinimumHeight(260);
     // An edit of the members is an undo step of the document and a change to save.
-    members_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-        TextGrid before = input_.girderMembers;
-        change();
-        if (input_.girderMembers == before)
-            return;
-        undo_.push(new SnapshotCommand<TextGrid>(description, input_.girderMembers, std::move(before),
-                                                 input_.girderMembers, [this](const TextGrid& replaced) {
-                                                     members_->refresh();
-                                                     members_->selectDifferencesFrom(replaced);
-                                                 }));
-        emit inputEdited();
-    });
+    members_->gridModel()->setEditRunner(
+        undoableEdits(*members_, input_.girderMembers, undo_, [this] { emit inputEdited(); }));
     layout->addWidget(members_);
 
     auto* sums = new GridView(results_.girder.sums, GridLook{80, 22, false}, box);

@@ -13,8 +13,8 @@
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
-#include "widgets/snapshot_command.h"
 #include "widgets/text_grid_model.h"
+#include "widgets/undo_actions.h"
 #include "widgets/window_placement.h"
 
 #include <QGridLayout>
@@ -167,37 +167,9 @@ QWidget* VibrationWindow::inputPage()
     auto* page = new QWidget(pages_);
     page->setObjectName(toQString(names::inputPage));
     auto* layout = new QGridLayout(page);
-
-    const char* tones[] = {"I тон колебаний", "II тон колебаний", "III тон колебаний", "IV тон колебаний"};
-    for (int i = 0; i < highestTone; ++i) {
-        auto* button = new QRadioButton(tones[i], page);
-        button->setObjectName(toQString(names::toneButtons[static_cast<std::size_t>(i)]));
-        // The tone's parameters follow the button whenever it becomes checked,
-        // by the user or by the activation.
-        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                selectTone(sheet_, i + 1);
-        });
-        layout->addWidget(button, i, 0, 1, 2);
-        toneButtons_[static_cast<std::size_t>(i)] = button;
-    }
+    addToneButtons(*layout, page);
     layout->setRowMinimumHeight(4, 24);
-
-    // Generalized stiffness and mass of the energy method, and the natural
-    // (circular) frequency ω = √(C/M).
-    const char* captions[] = {"Жесткость", "Масса", "Частота"};
-    const char* units[] = {"кН/м", "т", "1/с"};
-    int row = 5;
-    for (std::size_t i = 0; i < 3; ++i) {
-        layout->addWidget(new QLabel(captions[i], page), row, 0);
-        auto* value = new QLabel(page);
-        value->setObjectName(toQString(names::resultLabels[i].name));
-        value->setMinimumWidth(90);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(value, row, 1);
-        layout->addWidget(new QLabel(units[i], page), row++, 2);
-        resultLabels_[i] = value;
-    }
+    int row = addEnergyMethodResults(*layout, page, 5);
     frequencyUnits_ = new QLabel(page);
     frequencyUnits_->setObjectName(toQString(names::frequencyInOtherUnits));
     frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -208,22 +180,60 @@ QWidget* VibrationWindow::inputPage()
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName(toQString(names::sectionInertia));
     // An edit of the inertias is an undo step of the document and a change to save.
-    inertia_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-        TextGrid before = sheet_.sectionInertia;
-        change();
-        if (sheet_.sectionInertia == before)
-            return;
-        undo_.push(new SnapshotCommand<TextGrid>(description, sheet_.sectionInertia, std::move(before),
-                                                 sheet_.sectionInertia, [this](const TextGrid& replaced) {
-                                                     inertia_->refresh();
-                                                     inertia_->selectDifferencesFrom(replaced);
-                                                 }));
-        emit inputEdited();
-    });
+    editInertia_ = undoableEdits(*inertia_, sheet_.sectionInertia, undo_, [this] { emit inputEdited(); });
+    inertia_->gridModel()->setEditRunner(editInertia_);
     inertia_->setMinimumHeight(160);
     layout->addWidget(inertia_, row, 0, 1, 3);
     layout->setRowStretch(row++, 1);
+    layout->addLayout(chartColumn(page), 0, 3, row, 1);
+    layout->setColumnStretch(3, 1);
 
+    // The tone buttons, the inertias, the chart.
+    setTabOrder(toneButtons_[3], inertia_);
+    setTabOrder(inertia_, modeShape_);
+    return page;
+}
+
+void VibrationWindow::addToneButtons(QGridLayout& layout, QWidget* page)
+{
+    const char* tones[] = {"I тон колебаний", "II тон колебаний", "III тон колебаний", "IV тон колебаний"};
+    for (int i = 0; i < highestTone; ++i) {
+        auto* button = new QRadioButton(tones[i], page);
+        button->setObjectName(toQString(names::toneButtons[static_cast<std::size_t>(i)]));
+        // The tone's parameters follow the button whenever it becomes checked,
+        // by the user or by the activation.
+        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                selectTone(sheet_, i + 1);
+        });
+        layout.addWidget(button, i, 0, 1, 2);
+        toneButtons_[static_cast<std::size_t>(i)] = button;
+    }
+}
+
+// Generalized stiffness and mass of the energy method, and the natural
+// (circular) frequency ω = √(C/M), from `row` on.
+int VibrationWindow::addEnergyMethodResults(QGridLayout& layout, QWidget* page, int row)
+{
+    const char* captions[] = {"Жесткость", "Масса", "Частота"};
+    const char* units[] = {"кН/м", "т", "1/с"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        layout.addWidget(new QLabel(captions[i], page), row, 0);
+        auto* value = new QLabel(page);
+        value->setObjectName(toQString(names::resultLabels[i].name));
+        value->setMinimumWidth(90);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout.addWidget(value, row, 1);
+        layout.addWidget(new QLabel(units[i], page), row++, 2);
+        resultLabels_[i] = value;
+    }
+    return row;
+}
+
+// The mode shapes, the chosen tone by the beam model, all tones by both
+// methods and the Kumai estimate, one below the other.
+QVBoxLayout* VibrationWindow::chartColumn(QWidget* page)
+{
     // The chart shows the energy method's mode shape and the beam model's
     // beside it; the sheet keeps the energy method's alone.
     shownShapes_.title = sheet_.modeShape.title;
@@ -254,18 +264,12 @@ QWidget* VibrationWindow::inputPage()
     kumai_->setWordWrap(true);
     kumai_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* chartColumn = new QVBoxLayout;
-    chartColumn->addWidget(modeShape_, 1);
-    chartColumn->addWidget(beamModel_);
-    chartColumn->addWidget(tones_);
-    chartColumn->addWidget(kumai_);
-    layout->addLayout(chartColumn, 0, 3, row, 1);
-    layout->setColumnStretch(3, 1);
-
-    // The tone buttons, the inertias, the chart.
-    setTabOrder(toneButtons_[3], inertia_);
-    setTabOrder(inertia_, modeShape_);
-    return page;
+    auto* column = new QVBoxLayout;
+    column->addWidget(modeShape_, 1);
+    column->addWidget(beamModel_);
+    column->addWidget(tones_);
+    column->addWidget(kumai_);
+    return column;
 }
 
 // "Расчет", "Все тоны" and "Печать графика" in a row below the page.
@@ -357,18 +361,10 @@ void VibrationWindow::calculate()
 
 void VibrationWindow::setEverySectionInertia(const QString& inertia)
 {
-    TextGrid before = sheet_.sectionInertia;
-    for (int row = 1; row < sheet_.sectionInertia.rowCount(); ++row)
-        sheet_.sectionInertia.setCell(1, row, inertia.toStdString());
-    if (sheet_.sectionInertia == before)
-        return;
-    undo_.push(new SnapshotCommand<TextGrid>("Момент инерции эквивалентного бруса", sheet_.sectionInertia,
-                                             std::move(before), sheet_.sectionInertia,
-                                             [this](const TextGrid& replaced) {
-                                                 inertia_->refresh();
-                                                 inertia_->selectDifferencesFrom(replaced);
-                                             }));
-    emit inputEdited();
+    editInertia_("Момент инерции эквивалентного бруса", [&] {
+        for (int row = 1; row < sheet_.sectionInertia.rowCount(); ++row)
+            sheet_.sectionInertia.setCell(1, row, inertia.toStdString());
+    });
 }
 
 void VibrationWindow::clearResults()

@@ -17,11 +17,13 @@
 #include <optional>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class QUndoStack;
+class QVBoxLayout;
 
 namespace hullcalc {
 
@@ -84,6 +86,10 @@ protected:
 
 private:
     QWidget* inputPage();
+    void addToneButtons(QGridLayout& layout, QWidget* page);
+    // Returns the row after them.
+    int addEnergyMethodResults(QGridLayout& layout, QWidget* page, int row);
+    QVBoxLayout* chartColumn(QWidget* page);
     QWidget* buttonBar();
     void refreshViews();
     QString pointAt(const Failure& failure);
@@ -105,6 +111,8 @@ private:
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
+    // Runs a change of the inertias as one undo step.
+    std::function<void(const QString& description, const std::function<void()>& change)> editInertia_;
     QLabel* frequencyUnits_ = nullptr;
     QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
     QTableWidget* tones_ = nullptr;  // all tones by both methods
