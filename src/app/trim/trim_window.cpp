@@ -16,6 +16,7 @@
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
+#include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"
 #include "widgets/results_charts.h"
@@ -140,10 +141,7 @@ void TrimWindow::createCentralWidget()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageNavigator_);
-    outdatedNotice_ = new QLabel(outdatedText, central);
-    outdatedNotice_->setObjectName(toQString(names::outdatedNotice));
-    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
-    outdatedNotice_->hide();
+    outdatedNotice_ = createOutdatedNotice(outdatedText, names::outdatedNotice, central);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_, 1);
     // The notice stands over the result pages, not over the input being edited.

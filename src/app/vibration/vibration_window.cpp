@@ -12,6 +12,7 @@
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
+#include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
 #include "widgets/text_grid_model.h"
 #include "widgets/undo_actions.h"
@@ -110,13 +111,16 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 — пересчитать)", this);
-    outdatedNotice_->setObjectName(toQString(names::outdatedNotice));
-    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
-    outdatedNotice_->hide();
+    outdatedNotice_ = createOutdatedNotice("Исходные данные изменены — результаты устарели (F9 — пересчитать)",
+                                           names::outdatedNotice, this);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
+    addPages();
+    showGridFailures(this, errors_);
+}
 
+void VibrationWindow::addPages()
+{
     // The page scrolls where the screen is smaller than the page needs; its
     // buttons stay below it, in sight whatever the page's content.
     auto* firstPage = new QWidget(pages_);
@@ -159,7 +163,6 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     // calculation fills them all the same.
     pages_->setTabVisible(1, false);
     pages_->setTabVisible(2, false);
-    showGridFailures(this, errors_);
 }
 
 QWidget* VibrationWindow::inputPage()

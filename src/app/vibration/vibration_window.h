@@ -85,6 +85,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The input page with its buttons, the table and the results, and the
+    // window's size to fit them.
+    void addPages();
     QWidget* inputPage();
     void addToneButtons(QGridLayout& layout, QWidget* page);
     // Returns the row after them.

@@ -1,7 +1,7 @@
 #include "widgets/graph_window.h"
 
 #include "trim/trim_window_names.h"
-#include "widgets/qt_text.h"
+#include "widgets/outdated_notice.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -31,12 +31,9 @@ void GraphWindow::setResultsOutdated(bool outdated)
         auto* box = qobject_cast<QVBoxLayout*>(layout());
         if (!box)
             return;
-        outdatedNotice_ = new QLabel(
-            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
-            "пересчитать)",
-            this);
-        outdatedNotice_->setObjectName(toQString(graphWindowNames::outdatedNotice));
-        outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+        outdatedNotice_ = createOutdatedNotice(
+            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — пересчитать)",
+            graphWindowNames::outdatedNotice, this);
         box->insertWidget(0, outdatedNotice_);
     }
     outdatedNotice_->setVisible(outdated);
