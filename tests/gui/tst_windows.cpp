@@ -11,11 +11,13 @@
 #include "trim/trim_window.h"
 #include "trim/trim_window_names.h"
 #include "vibration/vibration_window.h"
+#include "vibration/vibration_window_names.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCategoryAxis>
@@ -613,6 +615,24 @@ private slots:
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
         GridView* table = gridViewOf(udif, udif->sheet().results.table);
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
+    }
+
+    // A grid's refusal reaches the application's error display from each
+    // window: a block two columns wide pasted into the masses and into the
+    // section inertias, one column each.
+    void refusedPasteIsShownFromEveryWindow()
+    {
+        QApplication::clipboard()->setText("1\t2\n3\t4\n");
+        TrimWindow* udif = &app->trimWindow();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
+                               child<GridView>(vibr, toQString(vibrationWindowNames::sectionInertia))}) {
+            shownErrors.clear();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            grid->pasteClipboard();
+            QCOMPARE(shownErrors.size(), 1);
+            QVERIFY(shownErrors[0].startsWith("Блок из буфера обмена не помещается"));
+        }
     }
 
     // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
