@@ -16,6 +16,7 @@
 #include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"
@@ -187,6 +188,8 @@ void TrimWindow::createActions()
     calculate->setShortcut(Qt::Key_F9);
     connect(calculate, &QAction::triggered, this, &TrimWindow::calculate);
     addAction(calculate);
+    fullPrecision_ = createFullPrecisionAction(this, [this](bool full) { pages_->setFullPrecision(full); });
+    pages_->setFullPrecision(fullPrecision_->isChecked());
     help_ = new QAction("Справка", this);
     help_->setShortcut(QKeySequence::HelpContents);
     connect(help_, &QAction::triggered, this,
@@ -235,6 +238,9 @@ void TrimWindow::createMenus()
     edit->addAction(undo);
     edit->addAction(redo);
 
+    QMenu* view = menuBar()->addMenu("&Вид");
+    view->addAction(fullPrecision_);
+
     QMenu* service = menuBar()->addMenu("С&ервис");
     service->setObjectName(toQString(names::serviceMenu));
     service->addAction(showIntermediate_);
@@ -261,6 +267,8 @@ void TrimWindow::hideIntermediatePages() { setIntermediatePagesVisible(false); }
 void TrimWindow::activate()
 {
     writeHeaders(sheet_);
+    // "Полная точность" may have been switched in another window.
+    syncFullPrecision(fullPrecision_);
     pages_->setCurrentIndex(0);
     pages_->refreshGrids();
     // The particulars may have changed in the main window meanwhile.

@@ -12,6 +12,7 @@
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/snapshot_command.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -114,6 +116,11 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     outdatedNotice_->hide();
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
+    fullPrecision_ =
+        createFullPrecisionAction(this, [this](bool full) { table_->gridModel()->setFullPrecision(full); });
+    auto* menus = new QMenuBar(this);
+    menus->addMenu("&Вид")->addAction(fullPrecision_);
+    layout->setMenuBar(menus);
 
     // The page scrolls where the screen is smaller than the page needs; its
     // buttons stay below it, in sight whatever the page's content.
@@ -130,13 +137,16 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     pages_->addTab(firstPage, "Исходные данные");
     // 1005 × 565, or larger where the page needs it with this platform's
     // fonts; smaller where the screen is, the page then scrolling.
-    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40 + buttons->sizeHint().height())));
+    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint()
+                                       + QSize(8, 40 + menus->sizeHint().height() + buttons->sizeHint().height())));
     placeOnScreen(this, QPoint(12, 44));
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
     table_ = new GridView(sheet_.table, GridLook{43, 25, false}, tablePage);
     table_->setObjectName(toQString(names::table));
+    captionTable();
+    table_->gridModel()->setFullPrecision(fullPrecision_->isChecked());
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->addWidget(table_);
     pages_->addTab(tablePage, "Таблица расчета");
@@ -295,12 +305,33 @@ QWidget* VibrationWindow::buttonBar()
     return bar;
 }
 
+// The columns by their quantities and the last row as the sums it holds,
+// over the grid's column numbers and spacings; the numbers shown rounded by
+// the column's quantity.
+void VibrationWindow::captionTable()
+{
+    TextGridModel* model = table_->gridModel();
+    QStringList columns;
+    for (std::size_t i = 0; i < vibrationColumnCaptions.size(); ++i)
+        columns.append(QString("%1. %2").arg(i + 1).arg(toQString(vibrationColumnCaptions[i])));
+    model->setHeaderCaptions(Qt::Horizontal, columns);
+    QStringList rows;
+    for (int spacing = 0; spacing < spacingCount; ++spacing)
+        rows.append(toQString(spacingLabel(spacing)));
+    // Column 1 is by frames: its last row is the stern frame.
+    rows.append("Сумма (y — 20 шп)");
+    model->setHeaderCaptions(Qt::Vertical, rows);
+    model->setCornerCaption("Шпация");
+    model->setCellPrecision([](int column, int) { return vibrationColumnPrecision(column); });
+}
+
 // Each time the user comes to the window the table headers are written. Tone I
 // is checked the first time; later the tone the user chose stays, so that the
 // tone shown and the results shown always agree.
 void VibrationWindow::activate()
 {
     writeVibrationHeaders(sheet_);
+    syncFullPrecision(fullPrecision_);
     if (sheet_.tone == 0)
         toneButtons_[0]->setChecked(true);
     table_->refresh();

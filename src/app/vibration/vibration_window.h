@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -81,6 +82,7 @@ private:
     QWidget* inputPage();
     QWidget* buttonBar();
     void activate();
+    void captionTable();
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
@@ -99,6 +101,7 @@ private:
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
+    QAction* fullPrecision_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
     QLabel* frequencyUnits_ = nullptr;
     QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
