@@ -412,6 +412,12 @@ void TrimPages::addCurvesOfFormPage()
 // frame-row numbers: shown in the views only, the grids' texts stay.
 void TrimPages::captionHeaderlessPages()
 {
+    TextGridModel* offsets = viewOf(sheet_.input.offsets)->gridModel();
+    offsets->setCornerCaption("Шп \\ ВЛ");
+    TextGridModel* masses = viewOf(sheet_.input.masses)->gridModel();
+    masses->setCornerCaption("Шпация");
+    masses->setHeaderCaptions(Qt::Horizontal, {"m, т"});
+
     // Columns 1-4 hold other quantities in each start row, named by the row;
     // the right three columns hold approximation n in row n.
     TextGridModel* log = viewOf(sheet_.iteration.log)->gridModel();
@@ -435,7 +441,7 @@ void TrimPages::captionHeaderlessPages()
     };
     for (const auto& [grid, quantity] : curveCaptions) {
         TextGridModel* model = viewOf(*grid)->gridModel();
-        model->setCornerCaption("Ватерлиния");
+        model->setCornerCaption("ВЛ");
         model->setHeaderCaptions(Qt::Horizontal, waterlines);
         model->setHeaderCaptions(Qt::Vertical, {quantity});
     }

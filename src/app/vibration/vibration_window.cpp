@@ -214,6 +214,8 @@ QWidget* VibrationWindow::inputPage()
     layout->addWidget(inertiaCaption, row++, 0, 1, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName("sectionInertia");
+    inertia_->gridModel()->setCornerCaption("Шпация");
+    inertia_->gridModel()->setHeaderCaptions(Qt::Horizontal, {"i, м⁴"});
     // An edit of the inertias is an undo step of the document and a change to save.
     inertia_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
         TextGrid before = sheet_.sectionInertia;
