@@ -234,17 +234,8 @@ ReportTable trimCalculationTable(const TrimTable& results)
         "Значения шпации стоят в строке ее носового шпангоута; в строке «Итого» — объемное водоизмещение V и суммы "
         "сил поддержания и веса. Интегральные суммы перерезывающей силы — без множителя ΔL/2.";
     table.labelColumns = 2;
-    table.header = {"Шп",
-                    "Шпация",
-                    "ω, кв. м",
-                    "ωi + ωi+1, кв. м",
-                    "Сила поддержания, кН",
-                    "Вес, кН",
-                    "Нагрузка, кН",
-                    "Перерезывающая сила, кН",
-                    "Интегральная сумма, кН",
-                    "Исправленная перерезывающая сила, кН",
-                    "Изгибающий момент, кН·м"};
+    table.header = {"Шп", "Шпация"};
+    table.header.insert(table.header.end(), trimTableCaptions.begin(), trimTableCaptions.end());
     showValuesAs(table, P::forceOrMass);
     table.precision[2] = table.precision[3] = P::magnitude;  // ω and ωi + ωi+1
     const TextGrid& grid = results.table;

@@ -422,10 +422,10 @@ void TrimPages::captionHeaderlessPages()
     // the right three columns hold approximation n in row n.
     TextGridModel* log = viewOf(sheet_.iteration.log)->gridModel();
     log->setCornerCaption("n");
-    log->setHeaderCaptions(Qt::Horizontal, {"T / Тн / V / № / S", "Xf / Тк / Xc", "Xc0", "R / «Готово»",
-                                            "V n-го прибл., куб. м", "Xc n-го прибл., м", "Σω n-го прибл., кв. м"});
-    log->setHeaderCaptions(Qt::Vertical, {"1: ровный киль: T, Xf, Xc0, R, м", "2: 1-е прибл.: Тн, Тк, м",
-                                          "3: текущее прибл.: V, куб. м; Xc, м", "4: № текущего прибл.",
+    log->setHeaderCaptions(Qt::Horizontal, {"T / Тн / V / № / S", "XF / Тк / XC", "XC0", "R / «Готово»",
+                                            "V n-го прибл., куб. м", "XC n-го прибл., м", "Σω n-го прибл., кв. м"});
+    log->setHeaderCaptions(Qt::Vertical, {"1: ровный киль: T, XF, XC0, R, м", "2: 1-е прибл.: Тн, Тк, м",
+                                          "3: текущее прибл.: V, куб. м; XC, м", "4: № текущего прибл.",
                                           "5: S поправки, кв. м", "6", "7", "8", "9"});
 
     // The one-row tables of the hydrostatic curves: a value per waterline.
@@ -434,8 +434,8 @@ void TrimPages::captionHeaderlessPages()
         waterlines.append(QString("ВЛ %1").arg(waterline));
     const HydrostaticCurves& curves = sheet_.hydrostatics;
     const std::pair<const TextGrid*, const char*> curveCaptions[] = {
-        {&curves.volume.values, "V, куб. м"},           {&curves.centreOfBuoyancy.values, "Xc, м"},
-        {&curves.waterplaneArea.values, "S, кв. м"},    {&curves.centreOfFlotation.values, "Xf, м"},
+        {&curves.volume.values, "V, куб. м"},           {&curves.centreOfBuoyancy.values, "XC, м"},
+        {&curves.waterplaneArea.values, "S, кв. м"},    {&curves.centreOfFlotation.values, "XF, м"},
         {&curves.longitudinalInertia.values, "Iy, м⁴"}, {&curves.transverseInertia.values, "Iz, м⁴"},
         {&curves.transverseRadius.values, "r, м"},      {&curves.longitudinalRadius.values, "R, м"},
     };
@@ -467,9 +467,10 @@ void TrimPages::captionHeaderlessPages()
 
     TextGridModel* table = viewOf(sheet_.results.table)->gridModel();
     table->setCornerCaption("Шпангоут");
-    table->setHeaderCaptions(Qt::Horizontal,
-                             {"ω, кв. м", "ωi + ωi+1, кв. м", "Сила плавучести, кН", "Вес, кН", "Нагрузка, кН",
-                              "Перерезывающая сила, кН", "Сумма сил, кН", "N исправл., кН", "M исправл., кН·м"});
+    QStringList columns;
+    for (std::string_view caption : trimTableCaptions)
+        columns.append(toQString(caption));
+    table->setHeaderCaptions(Qt::Horizontal, columns);
     QStringList rows = frameCaptions();
     rows.back() += " / итог";
     table->setHeaderCaptions(Qt::Vertical, rows);
