@@ -46,6 +46,8 @@ public:
     void setFullPrecision(bool full) { fullPrecision_ = full; }
     // Charts side by side, perRow to a row, each heightPoints high.
     void charts(const std::vector<ReportChart>& charts, int perRow, double heightPoints);
+    // Every chart laid out so far, in order.
+    const std::vector<PlacedChart>& placedCharts() const { return placedCharts_; }
     // Keeps a chart model made for the report alive until the painting.
     const ChartModel& keep(ChartModel model);
 
@@ -89,6 +91,7 @@ private:
     std::map<QString, int> headingPages_;  // page (from 1) each heading begins on
     std::deque<ChartModel> keptCharts_;
     bool fullPrecision_ = false;
+    std::vector<PlacedChart> placedCharts_;
 };
 
 }  // namespace hullcalc
