@@ -536,6 +536,7 @@ private slots:
     // window and is remembered. Typed inputs are never rounded.
     void numbersShowRoundedAndInFullOnRequest()
     {
+        VibrationWindow* vibr = &app->vibrationWindow();
         TrimWindow* udif = calculatedExample();
         const TrimSheet& sheet = udif->sheet();
         GridView* volume = gridViewOf(udif, sheet.hydrostatics.volume.values);
@@ -559,8 +560,7 @@ private slots:
         full->trigger();
         QCOMPARE(atWaterline8.data().toString(), QString("1994,13703125"));
 
-        // The vibration window takes the setting up when the user comes to it.
-        VibrationWindow* vibr = &app->vibrationWindow();
+        // The vibration window, made before, takes the setting up when the user comes to it.
         activate(vibr);
         QAction* vibrFull = vibr->findChild<QAction*>("fullPrecision");
         QVERIFY(vibrFull->isChecked());
