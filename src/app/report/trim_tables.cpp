@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "trim/trim_display_precision.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 

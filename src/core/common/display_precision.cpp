@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
