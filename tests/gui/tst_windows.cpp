@@ -33,6 +33,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -536,6 +537,51 @@ private slots:
         QCOMPARE(labelText(udif, "ZgLabel"), QString("2,00"));
         QVERIFY(!labelText(udif, "hLabel").isEmpty());
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
+    }
+
+    // Numbers show rounded by their quantity, the stored text in the tooltip
+    // and the editor; "Вид → Полная точность" shows the stored texts in every
+    // window and is remembered. Typed inputs are never rounded.
+    void numbersShowRoundedAndInFullOnRequest()
+    {
+        VibrationWindow* vibr = &app->vibrationWindow();
+        TrimWindow* udif = calculatedExample();
+        const TrimSheet& sheet = udif->sheet();
+        GridView* volume = gridViewOf(udif, sheet.hydrostatics.volume.values);
+        const QModelIndex atWaterline8 = volume->model()->index(0, 7);
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
+        QCOMPARE(atWaterline8.data(Qt::ToolTipRole).toString(), QString("1994,13703125"));
+        QCOMPARE(atWaterline8.data(Qt::EditRole).toString(), QString("1994,13703125"));
+        QCOMPARE(volume->model()->headerData(7, Qt::Horizontal).toString(), QString("ВЛ 8"));
+        GridView* form = gridViewOf(udif, sheet.curvesOfForm.table);
+        QCOMPARE(shownCell(form, formColumn(FormQuantity::centreOfBuoyancy), 2), QString("-1,557"));
+        QCOMPARE(shownCell(gridViewOf(udif, sheet.input.masses), 1, 1), QString("42,8898"));
+        GridView* log = gridViewOf(udif, sheet.iteration.log);
+        QCOMPARE(shownCell(log, 1, 1), QString("1,245"));
+        QCOMPARE(shownCell(log, 4, 4), QString("Готово"));
+        GridView* table = gridViewOf(udif, sheet.results.table);
+        QVERIFY(!table->isColumnHidden(8));
+        QVERIFY(table->isColumnHidden(9) && table->isColumnHidden(11));
+
+        QAction* full = udif->findChild<QAction*>("fullPrecision");
+        QVERIFY(full && !full->isChecked());
+        full->trigger();
+        QCOMPARE(atWaterline8.data().toString(), QString("1994,13703125"));
+
+        // The vibration window, made before, takes the setting up when the user comes to it.
+        activate(vibr);
+        QAction* vibrFull = vibr->findChild<QAction*>("fullPrecision");
+        QVERIFY(vibrFull->isChecked());
+        click(vibr, "SpeedButton8");
+        GridView* vibration = child<GridView>(vibr, "Vibr1Grid");
+        const QModelIndex addedMass = vibration->model()->index(0, 4);
+        QCOMPARE(addedMass.data().toString(), addedMass.data(Qt::EditRole).toString());
+        vibrFull->trigger();
+        QVERIFY(QRegularExpression("^-?\\d+,\\d\\d$").match(addedMass.data().toString()).hasMatch());
+        QVERIFY(vibration->model()->headerData(4, Qt::Horizontal).toString().contains("т/м"));
+        activate(udif);
+        QVERIFY(!full->isChecked());
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
     }
 
     // The checks warn and never stop: the calculation still runs, the warning

@@ -6,6 +6,7 @@
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/window_placement.h"
 
 #include <QDate>
@@ -58,6 +59,7 @@ ReportContent reportContentOf(const Document& document, const ReportExtras& extr
                           QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
     if (document.strength.complete)
         content.strength = &document.strength;
+    content.fullPrecision = fullPrecisionSetting();
     return content;
 }
 

@@ -15,6 +15,7 @@
 #include "trim/wave_page.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
 #include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
@@ -189,6 +190,8 @@ void TrimWindow::createActions()
     calculate->setShortcut(Qt::Key_F9);
     connect(calculate, &QAction::triggered, this, &TrimWindow::calculate);
     addAction(calculate);
+    fullPrecision_ = createFullPrecisionAction(this, [this](bool full) { pages_->setFullPrecision(full); });
+    pages_->setFullPrecision(fullPrecision_->isChecked());
     help_ = new QAction("Справка", this);
     help_->setShortcut(QKeySequence::HelpContents);
     connect(help_, &QAction::triggered, this,
@@ -225,6 +228,9 @@ void TrimWindow::createMenus()
     edit->addAction(undo);
     edit->addAction(redo);
 
+    QMenu* view = menuBar()->addMenu("&Вид");
+    view->addAction(fullPrecision_);
+
     QMenu* service = menuBar()->addMenu("С&ервис");
     service->setObjectName(toQString(names::serviceMenu));
     service->addAction(showIntermediate_);
@@ -250,6 +256,8 @@ void TrimWindow::hideIntermediatePages() { setIntermediatePagesVisible(false); }
 // meanwhile is shown again.
 void TrimWindow::activate()
 {
+    // "Полная точность" may have been switched in another window.
+    syncFullPrecision(fullPrecision_);
     pages_->refreshGrids();
     // The particulars may have changed in the main window meanwhile.
     updateChecks();

@@ -162,6 +162,7 @@ private:
     QAction* saveResults_ = nullptr;
     QAction* loadInput_ = nullptr;
     QAction* help_ = nullptr;
+    QAction* fullPrecision_ = nullptr;
     QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     QString lastStatus_;

@@ -12,6 +12,7 @@
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
 #include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -104,6 +106,11 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
                                            names::outdatedNotice, this);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
+    fullPrecision_ =
+        createFullPrecisionAction(this, [this](bool full) { table_->gridModel()->setFullPrecision(full); });
+    auto* menus = new QMenuBar(this);
+    menus->addMenu("&Вид")->addAction(fullPrecision_);
+    layout->setMenuBar(menus);
     addPages();
     showGridFailures(this, errors_);
 }
@@ -125,13 +132,17 @@ void VibrationWindow::addPages()
     pages_->addTab(firstPage, "Исходные данные");
     // 1005 × 565, or larger where the page needs it with this platform's
     // fonts; smaller where the screen is, the page then scrolling.
-    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40 + buttons->sizeHint().height())));
+    resize(QSize(1005, 565).expandedTo(
+        scrolled->widget()->sizeHint()
+        + QSize(8, 40 + layout()->menuBar()->sizeHint().height() + buttons->sizeHint().height())));
     placeOnScreen(this, QPoint(12, 44));
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
     table_ = new GridView(sheet_.table, GridLook{43, 25, false}, tablePage);
     table_->setObjectName(toQString(names::table));
+    captionTable();
+    table_->gridModel()->setFullPrecision(fullPrecision_->isChecked());
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->addWidget(table_);
     pages_->addTab(tablePage, "Таблица расчета");
@@ -171,6 +182,8 @@ QWidget* VibrationWindow::inputPage()
     layout->addWidget(inertiaCaption, row++, 0, 1, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName(toQString(names::sectionInertia));
+    inertia_->gridModel()->setCornerCaption("Шпация");
+    inertia_->gridModel()->setHeaderCaptions(Qt::Horizontal, {"i, м⁴"});
     // An edit of the inertias is an undo step of the document and a change to save.
     editInertia_ = undoableEdits(*inertia_, sheet_.sectionInertia, undo_, [this] { emit inputEdited(); });
     inertia_->gridModel()->setEditRunner(editInertia_);
@@ -294,10 +307,32 @@ QWidget* VibrationWindow::buttonBar()
     return bar;
 }
 
+// The columns by their quantities and the last row as the sums it holds,
+// over the grid's column numbers and spacings; the numbers shown rounded by
+// the column's quantity.
+void VibrationWindow::captionTable()
+{
+    TextGridModel* model = table_->gridModel();
+    QStringList columns;
+    for (std::size_t i = 0; i < vibrationColumnCaptions.size(); ++i)
+        columns.append(QString("%1. %2").arg(i + 1).arg(toQString(vibrationColumnCaptions[i])));
+    model->setHeaderCaptions(Qt::Horizontal, columns);
+    QStringList rows;
+    for (int spacing = 0; spacing < spacingCount; ++spacing)
+        rows.append(toQString(spacingLabel(spacing)));
+    // Column 1 is by frames: its last row is the stern frame.
+    rows.append("Сумма (y — 20 шп)");
+    model->setHeaderCaptions(Qt::Vertical, rows);
+    model->setCornerCaption("Шпация");
+    model->setCellPrecision([](int column, int) { return vibrationColumnPrecision(column); });
+}
+
 // Tone I is checked the first time; later the tone the user chose stays, so
 // that the tone shown and the results shown always agree.
 void VibrationWindow::activate()
 {
+    // "Полная точность" may have been switched in another window.
+    syncFullPrecision(fullPrecision_);
     if (sheet_.tone == 0)
         toneButtons_[0]->setChecked(true);
     table_->refresh();

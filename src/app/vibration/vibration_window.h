@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QGridLayout;
 class QLabel;
 class QRadioButton;
@@ -94,6 +95,7 @@ private:
     int addEnergyMethodResults(QGridLayout& layout, QWidget* page, int row);
     QVBoxLayout* chartColumn(QWidget* page);
     QWidget* buttonBar();
+    void captionTable();
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
@@ -113,6 +115,7 @@ private:
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
+    QAction* fullPrecision_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
     // Runs a change of the inertias as one undo step.
     std::function<void(const QString& description, const std::function<void()>& change)> editInertia_;

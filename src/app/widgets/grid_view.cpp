@@ -114,6 +114,8 @@ void GridView::showHeaders()
 void GridView::showCaptions()
 {
     showHeaders();
+    // The row captions' column is as wide as the corner's caption over it.
+    verticalHeader()->setMinimumWidth(fontMetrics().horizontalAdvance(model_->cornerText()) + 12);
     fitColumns();
     if (corner_)
         corner_->update();
