@@ -8,6 +8,7 @@
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
+#include "trim/main_window_names.h"
 #include "trim/trim_table.h"
 #include "trim/trim_window.h"
 #include "trim/trim_window_names.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -34,6 +36,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -45,6 +48,7 @@ namespace names = hullcalc::trimWindowNames;
 namespace graphNames = hullcalc::graphWindowNames;
 namespace vibrationNames = hullcalc::vibrationWindowNames;
 namespace waveNames = hullcalc::strengthPageNames;
+namespace mainNames = hullcalc::mainWindowNames;
 
 namespace {
 
@@ -52,6 +56,14 @@ QStringList shownErrors;
 int questionsAsked = 0;
 ProjectSession::Answer answer = ProjectSession::Answer::Discard;
 void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// A new running program whose error display records what the user would read.
+std::unique_ptr<Application> newApplication()
+{
+    auto application = std::make_unique<Application>();
+    application->errors().setSink(&recordError);
+    return application;
+}
 
 // Makes `window` the active window, as the user's click on it would.
 void activate(QWidget* window)
@@ -131,8 +143,7 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
-        app = std::make_unique<Application>();
+        app = newApplication();
         questionsAsked = 0;
         answer = ProjectSession::Answer::Discard;
         app->session().setQuestion([](QWidget*) {
@@ -142,11 +153,7 @@ private slots:
         app->mainWindow().show();
     }
 
-    void cleanup()
-    {
-        app.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { app.reset(); }
 
     // Start-up makes the main window alone; each other window is made when
     // first asked for, once. A trim calculation clears the vibration results
@@ -161,11 +168,11 @@ private slots:
             made.sort();
             return made;
         };
-        QCOMPARE(windowsMade(), QStringList{"MainForm"});
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        QCOMPARE(windowsMade(), QStringList{toQString(mainNames::window)});
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::trimAction))->trigger();
         TrimWindow* udif = &app->trimWindow();
         QVERIFY(udif->isVisible());
-        QCOMPARE(windowsMade(), QStringList({"MainForm", udif->objectName()}));
+        QCOMPARE(windowsMade(), QStringList({toQString(mainNames::window), udif->objectName()}));
         app->document().vibration.frequency = "8,6";
         QCOMPARE(calculatedExample(), udif);
         QVERIFY(app->document().vibration.frequency.empty());
@@ -180,7 +187,7 @@ private slots:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible())
                 visible.append(window->objectName());
-        QCOMPARE(visible, QStringList{"MainForm"});
+        QCOMPARE(visible, QStringList{toQString(mainNames::window)});
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
         const std::pair<const char*, const char*> starts[] = {
@@ -188,7 +195,7 @@ private slots:
             {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipZg", ""},  {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
-        QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
+        QVERIFY(child<QRadioButton>(main, mainNames::river)->isChecked());
         QCOMPARE(app->document().particulars.waterDensity, 1.0);
         QWidget* w = child<QLineEdit>(main, "ShipD");
         for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipZg", "ShipdL", "ShipdT",
@@ -200,23 +207,26 @@ private slots:
         }
     }
 
-    // Coming back to a window keeps the choice of sea water and the tables, and
-    // the trim window shows its input page again.
+    // Coming back to a window keeps the choice of sea water, the tables and
+    // the page the user was on. The headers are there from the window's
+    // making, before it was ever shown.
     void returningToAWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
+        QCOMPARE(udif->sheet().input.offsets.cell(10, 0), std::string("10"));
+        QCOMPARE(udif->sheet().results.bendingMoment.cell(0, 20), std::string("20 шп"));
         activate(main);
-        child<QRadioButton>(main, "RadioButton1")->click();
+        child<QRadioButton>(main, mainNames::seaGoing)->click();
         activate(udif);
         udif->sheet().input.offsets.setCell(2, 2, "7,7");
         udif->showIntermediatePages();
         udif->pages()->setCurrentIndex(resultsPageIndex() - 1);  // an intermediate page
         activate(main);
-        QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
+        QVERIFY(child<QRadioButton>(main, mainNames::seaGoing)->isChecked());
         QCOMPARE(app->document().particulars.waterDensity, 1.025);
         activate(udif);
-        QCOMPARE(udif->pages()->currentIndex(), inputPageIndex);
+        QCOMPARE(udif->pages()->currentIndex(), resultsPageIndex() - 1);
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
@@ -284,7 +294,7 @@ private slots:
         TrimWindow* udif = calculatedExample();
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(shownErrors.isEmpty());
-        QVERIFY(labelText(udif, names::status).startsWith("Расчет выполнен: принято приближение 2; "));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен: принято приближение 2; "));
         QCOMPARE(labelText(udif, names::summaryLabels[0]), QString("886,76"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
 
@@ -293,7 +303,7 @@ private slots:
         click(udif, names::calculate);
         QCOMPARE(shownErrors, QStringList{"Не число: «5.5» (десятичный разделитель — запятая)\n"
                                           "«Исходные данные», шпангоут «4 шп», ватерлиния «3»"});
-        QCOMPARE(labelText(udif, names::status),
+        QCOMPARE(labelText(udif, names::calculationStatus),
                  QString("Расчет остановлен: Не число: «5.5» (десятичный разделитель — запятая)"));
         QCOMPARE(labelText(udif, names::summaryLabels[0]), QString());
         QCOMPARE(shownCell(areas, 10, 11), QString());
@@ -352,6 +362,59 @@ private slots:
         QCOMPARE(std::pair(frames.front(), frames.back()), std::pair(QString("0"), QString("20")));
     }
 
+    // Every chart with several curves names each of them, as the tables name
+    // frames and waterlines, in a legend that is shown; the curves of one
+    // chart differ in colour; every chart is drawn in the one style.
+    void everyCurveIsNamedAndEveryChartLooksTheSame()
+    {
+        TrimWindow* udif = calculatedExample();
+        QStringList frames, waterlines;
+        for (int frame = 0; frame <= 20; ++frame)
+            frames.append(QString("%1 шп").arg(frame));
+        for (int waterline = 1; waterline <= 10; ++waterline)
+            waterlines.append(QString("ВЛ %1").arg(waterline));
+        const std::map<QString, QStringList> expected = {{toQString(graphNames::sectionalAreaChart), waterlines},
+                                                         {toQString(graphNames::staticMomentChart), frames},
+                                                         {toQString(graphNames::bodyPlanChart), frames}};
+        int legends = 0;
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 udif, &app->sectionalAreaWindow(), &app->staticMomentWindow(), &app->bodyPlanWindow(),
+                 &app->resultsWindow(), &app->bonjeanWindow(), &app->vibrationWindow()}) {
+            for (ChartView* view : window->findChildren<ChartView*>()) {
+                const QString chart = window->objectName() + "/" + view->objectName();
+                QVERIFY2(view->chart()->backgroundBrush() == QBrush(Qt::white), qPrintable(chart));
+                QCOMPARE(view->chart()->titleBrush(), QBrush(Qt::black));
+                QCOMPARE(view->chart()->titleFont().bold(), false);
+                QList<QLineSeries*> lines;
+                for (QAbstractSeries* series : view->chart()->series())
+                    if (auto* line = qobject_cast<QLineSeries*>(series))
+                        lines.append(line);
+                // The Bonjean scale's curves stand at their frames, named by the axis.
+                if (lines.size() < 2 || window == &app->bonjeanWindow())
+                    continue;
+                QStringList names;
+                QSet<QRgb> colours;
+                for (QLineSeries* line : lines) {
+                    names.append(line->name());
+                    colours.insert(line->color().rgb());
+                }
+                QVERIFY2(!names.contains(QString()), qPrintable(chart));
+                if (expected.count(view->objectName())) {
+                    QCOMPARE(names, expected.at(view->objectName()));
+                    if (view->objectName() != toQString(graphNames::bodyPlanChart))  // fore and aft body apart
+                        QCOMPARE(colours.size(), lines.size());
+                }
+                bool listed = view->chart()->legend()->isVisible();
+                for (LegendWidget* legend : window->findChildren<LegendWidget*>())
+                    if (&legend->chart() == view && legend->titles() == names)
+                        listed = true;
+                QVERIFY2(listed, qPrintable(chart));
+                ++legends;
+            }
+        }
+        QVERIFY(legends >= 3 + 4);  // three graph windows, the curves of form with several curves
+    }
+
     // Tone I of the example ship, then tone III by both methods: two mode
     // shapes and the beam model's frequency in Гц. "Все тоны" lists four tones
     // with Kumai's estimate and leaves the chosen tone's results; coming back
@@ -380,9 +443,9 @@ private slots:
         QVERIFY(labelText(vibr, vibrationNames::beamModel).contains("Гц"));
         const QString toneThree = labelText(vibr, vibrationNames::resultLabels[2].name);
 
-        click(vibr, vibrationNames::allTonesButton);
+        click(vibr, vibrationNames::compareAllTones);
         QCOMPARE(shownErrors.size(), 1);
-        auto* tones = child<QTableWidget>(vibr, vibrationNames::tones);
+        auto* tones = child<QTableWidget>(vibr, vibrationNames::allTones);
         QCOMPARE(tones->rowCount(), 4);
         QCOMPARE(tones->item(0, 1)->text(), QString("4,6944"));
         QCOMPARE(tones->item(2, 1)->text().trimmed(), toneThree.trimmed());
@@ -394,7 +457,7 @@ private slots:
         vibr->resize(700, 420);
         QCoreApplication::processEvents();
         for (std::string_view button :
-             {vibrationNames::calculate, vibrationNames::allTonesButton, vibrationNames::printChart}) {
+             {vibrationNames::calculate, vibrationNames::compareAllTones, vibrationNames::printChart}) {
             auto* shown = child<QPushButton>(vibr, button);
             const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
             QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), std::string(button).c_str());
@@ -445,10 +508,10 @@ private slots:
     void windowsOpenWithinTheScreen()
     {
         TrimWindow* udif = &app->trimWindow();
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::trimAction))->trigger();
         click(udif, names::resultsChartsButton);
         click(udif, names::bodyPlanButton);
-        app->mainWindow().findChild<QAction*>("vibr")->trigger();
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::vibrationAction))->trigger();
         const QRect screen = app->mainWindow().screen()->availableGeometry();
         for (QWidget* window : std::initializer_list<QWidget*>{&app->mainWindow(), udif, &app->resultsWindow(),
                                                                &app->bodyPlanWindow(), &app->vibrationWindow()}) {
@@ -488,6 +551,51 @@ private slots:
         QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
         QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
+    }
+
+    // Numbers show rounded by their quantity, the stored text in the tooltip
+    // and the editor; "Вид → Полная точность" shows the stored texts in every
+    // window and is remembered. Typed inputs are never rounded.
+    void numbersShowRoundedAndInFullOnRequest()
+    {
+        VibrationWindow* vibr = &app->vibrationWindow();
+        TrimWindow* udif = calculatedExample();
+        const TrimSheet& sheet = udif->sheet();
+        GridView* volume = gridViewOf(udif, sheet.hydrostatics.volume.values);
+        const QModelIndex atWaterline8 = volume->model()->index(0, 7);
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
+        QCOMPARE(atWaterline8.data(Qt::ToolTipRole).toString(), QString("1994,13703125"));
+        QCOMPARE(atWaterline8.data(Qt::EditRole).toString(), QString("1994,13703125"));
+        QCOMPARE(volume->model()->headerData(7, Qt::Horizontal).toString(), QString("ВЛ 8"));
+        GridView* form = gridViewOf(udif, sheet.curvesOfForm.table);
+        QCOMPARE(shownCell(form, formColumn(FormQuantity::centreOfBuoyancy), 2), QString("-1,557"));
+        QCOMPARE(shownCell(gridViewOf(udif, sheet.input.masses), 1, 1), QString("42,8898"));
+        GridView* log = gridViewOf(udif, sheet.iteration.log);
+        QCOMPARE(shownCell(log, 1, 1), QString("1,245"));
+        QCOMPARE(shownCell(log, 4, 4), QString("Готово"));
+        GridView* table = gridViewOf(udif, sheet.results.table);
+        QVERIFY(!table->isColumnHidden(8));
+        QVERIFY(table->isColumnHidden(9) && table->isColumnHidden(11));
+
+        QAction* full = child<QAction>(udif, "fullPrecision");
+        QVERIFY(full && !full->isChecked());
+        full->trigger();
+        QCOMPARE(atWaterline8.data().toString(), QString("1994,13703125"));
+
+        // The vibration window, made before, takes the setting up when the user comes to it.
+        activate(vibr);
+        QAction* vibrFull = child<QAction>(vibr, "fullPrecision");
+        QVERIFY(vibrFull->isChecked());
+        click(vibr, vibrationNames::calculate);
+        GridView* vibration = child<GridView>(vibr, vibrationNames::table);
+        const QModelIndex addedMass = vibration->model()->index(0, 4);
+        QCOMPARE(addedMass.data().toString(), addedMass.data(Qt::EditRole).toString());
+        vibrFull->trigger();
+        QVERIFY(QRegularExpression("^-?\\d+,\\d\\d$").match(addedMass.data().toString()).hasMatch());
+        QVERIFY(vibration->model()->headerData(4, Qt::Horizontal).toString().contains("т/м"));
+        activate(udif);
+        QVERIFY(!full->isChecked());
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
     }
 
     // The checks warn and never stop: the calculation still runs, the warning
@@ -534,7 +642,7 @@ private slots:
         const QString file = dir.filePath("huge.hullcalc");
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         QVERIFY(app->session().save(udif));
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -622,6 +730,24 @@ private slots:
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
     }
 
+    // A grid's refusal reaches the application's error display from each
+    // window: a block two columns wide pasted into the masses and into the
+    // section inertias, one column each.
+    void refusedPasteIsShownFromEveryWindow()
+    {
+        QApplication::clipboard()->setText("1\t2\n3\t4\n");
+        TrimWindow* udif = &app->trimWindow();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
+                               child<GridView>(vibr, vibrationWindowNames::sectionInertia)}) {
+            shownErrors.clear();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            grid->pasteClipboard();
+            QCOMPARE(shownErrors.size(), 1);
+            QVERIFY(shownErrors[0].startsWith("Блок из буфера обмена не помещается"));
+        }
+    }
+
     // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
     // program running, Сохранить saves the project first.
     void exitWithUnsavedChangesAsks()
@@ -653,7 +779,7 @@ private slots:
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         TrimWindow* udif = &app->trimWindow();
         activate(&app->mainWindow());
-        child<QRadioButton>(&app->mainWindow(), "RadioButton1")->click();
+        child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->click();
         child<QLineEdit>(&app->mainWindow(), "ShipDr")->setText("905,5");
         activate(udif);
         click(udif, names::exampleButton);
@@ -662,13 +788,13 @@ private slots:
         QVERIFY(app->session().save(udif));
         QVERIFY(udif->windowTitle().contains("project.hullcalc"));
 
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
         QCOMPARE(app->document().particulars.waterDensity, 1.025);
-        QVERIFY(child<QRadioButton>(&app->mainWindow(), "RadioButton1")->isChecked());
+        QVERIFY(child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->isChecked());
         QCOMPARE(child<QLineEdit>(&app->mainWindow(), "ShipDr")->text(), QString("905,5"));
         QCOMPARE(app->document().trim.input.offsets.cell(5, 3), std::string("2,5"));
         QCOMPARE(app->document().vibration.sectionInertia.cell(1, 4), std::string("0,3"));
@@ -678,7 +804,6 @@ private slots:
         QVERIFY(newer.open(QIODevice::WriteOnly));
         newer.write(R"({"format": "hullcalc-project", "version": 2})");
         newer.close();
-        setErrorSink(&recordError);
         QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));
@@ -754,31 +879,33 @@ private slots:
         TrimWindow* udif = calculatedExample();
         const TextGrid& loads = udif->sheet().results.loads;
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
-        QVERIFY(labelText(udif, names::status).startsWith("Расчет выполнен: принято приближение 2; "));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен: принято приближение 2; "));
 
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         masses->model()->setData(masses->model()->index(0, 0), "500");
-        QCOMPARE(labelText(udif, names::status), outdated);
+        QCOMPARE(labelText(udif, names::calculationStatus), outdated);
         udif->pages()->setCurrentIndex(resultsPageIndex());
         QVERIFY(child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
         QVERIFY(child<QLabel>(&app->vibrationWindow(), vibrationNames::outdatedNotice)
                     ->isVisibleTo(&app->vibrationWindow()));
+        QVERIFY(child<QLabel>(&app->staticMomentWindow(), graphNames::outdatedNotice)
+                    ->isVisibleTo(&app->staticMomentWindow()));
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
 
         child<QAction>(udif, names::workbookAction)->trigger();
         QVERIFY(shownErrors.isEmpty());
         QVERIFY(QFile::exists(file));
         QVERIFY(loads.cell(1, 0) != "382,32");
-        QVERIFY(labelText(udif, names::status).startsWith("Исходные данные изменены — выполнен пересчет. "));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Исходные данные изменены — выполнен пересчет. "));
         QVERIFY(!child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
 
         // Undo is a change too; F9 brings the results back.
         child<QAction>(udif, names::undoAction)->trigger();
-        QCOMPARE(labelText(udif, names::status), outdated);
+        QCOMPARE(labelText(udif, names::calculationStatus), outdated);
         activate(udif);
         QTest::keyClick(udif, Qt::Key_F9);
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
-        QVERIFY(labelText(udif, names::status).startsWith("Расчет выполнен"));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен"));
     }
 
     // A particular typed after the run: the vibration window's "Расчет" runs
@@ -792,7 +919,7 @@ private slots:
         QTest::keyClick(xg, Qt::Key_End);
         QTest::keyClick(xg, Qt::Key_Backspace);
         QTest::keyClicks(xg, "0");  // -3,72 → -3,70
-        QCOMPARE(labelText(udif, names::status),
+        QCOMPARE(labelText(udif, names::calculationStatus),
                  QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
         VibrationWindow* vibration = &app->vibrationWindow();
         activate(vibration);  // tone I
@@ -819,9 +946,9 @@ private slots:
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         TrimWindow* udif = calculatedExample();
         QVERIFY(app->session().save(udif));
-        QVERIFY(!labelText(udif, names::status).isEmpty());
+        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
         QVERIFY(app->session().open(file, udif));
-        QCOMPARE(labelText(udif, names::status), QString());
+        QCOMPARE(labelText(udif, names::calculationStatus), QString());
     }
 };
 

@@ -196,8 +196,11 @@ void ReportDocument::paragraph(const QString& text)
     });
 }
 
-void ReportDocument::captionedValues(const std::vector<CaptionedValue>& lines)
+void ReportDocument::captionedValues(const std::vector<CaptionedValue>& storedLines)
 {
+    std::vector<CaptionedValue> lines = storedLines;
+    for (CaptionedValue& line : lines)
+        line.value = shownValue(line, fullPrecision_);
     const QFont bodyFont = font(bodySize);
     const double gap = points(12);
     double captionWidth = 0;
@@ -280,8 +283,9 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     return layout;
 }
 
-void ReportDocument::table(const ReportTable& table)
+void ReportDocument::table(const ReportTable& storedTable)
 {
+    const ReportTable table = shownTable(storedTable, fullPrecision_);
     std::vector<int> all(table.header.size());
     std::iota(all.begin(), all.end(), 0);
     const int labels = std::min(table.labelColumns, static_cast<int>(all.size()));
@@ -427,6 +431,7 @@ void ReportDocument::charts(const std::vector<ReportChart>& charts, int perRow, 
         const double top = place(captionHeight + points(2) + chartHeight + points(8));
         for (std::size_t i = first; i < last; ++i) {
             const ReportChart& chart = charts[i];
+            placedCharts_.push_back({chart.caption, chart.look.xTitle, chart.look.yTitle});
             const QRectF area((static_cast<double>(i - first)) * (chartWidth + gap), top, chartWidth,
                               captionHeight + points(2) + chartHeight);
             const ChartModel* model = &chart.model;
@@ -440,9 +445,7 @@ void ReportDocument::charts(const std::vector<ReportChart>& charts, int perRow, 
                 // screen) and drawn as vectors into the page.
                 ChartView view(*model, look);
                 const QSizeF size(area.width() / dotsPerPoint * chartScale, heightPoints * chartScale);
-                view.chart()->resize(size);
-                if (QGraphicsLayout* layout = view.chart()->layout())
-                    layout->activate();
+                view.layOutAt(size);
                 const QRectF target(area.left(), area.bottom() - chartHeight, area.width(), chartHeight);
                 view.scene()->render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
             });

@@ -74,11 +74,7 @@ TrimWindowPage curvesOfFormPage()
         curvesOfFormNote};
     const std::vector<FormChartInfo>& infos = formCharts();
     for (std::size_t i = 0; i < chartNames.size(); ++i)
-        page.charts.push_back({chartNames[i],
-                               charts[i],
-                               PageChartStyle::titledCurves,
-                               {},
-                               "Осадка T, м",
+        page.charts.push_back({chartNames[i], charts[i], PageChartStyle::titledCurves, infos.at(i).title, "Осадка T, м",
                                infos.at(i).quantities.size() > 1});
     return page;
 }
@@ -159,9 +155,10 @@ std::vector<TrimWindowPage> describePages()
          {},
          PageLayout::table,
          true,
-         "Последовательные приближения: осадка и гидростатика на ровный киль (строка «Ровный киль»), "
-         "осадки первого приближения, текущее приближение; справа по строкам — V, Xc и сумма площадей "
-         "каждого приближения",
+         "Последовательные приближения: слева — осадка и гидростатика на ровный киль (строка 1), осадки "
+         "первого приближения (2), текущее приближение (3, 4) и площадь ватерлинии последней поправки "
+         "(5); справа — V, XC и сумма площадей шпангоутов приближения с номером строки n (строки 6–9 "
+         "заполняются, когда приближений больше пяти)",
          {{"StringGrid1", [](TrimSheet& s) -> TextGrid& { return s.iteration.log; }, 64, "/design_waterline"}},
          {},
          {},
