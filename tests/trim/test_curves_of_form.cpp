@@ -30,7 +30,7 @@ protected:
     void compute()
     {
         computeCurves();
-        computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, particulars, sheet.curvesOfForm);
+        computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, values(), sheet.curvesOfForm);
     }
 
     const std::string& text(Q quantity, int waterline) const
@@ -55,7 +55,7 @@ protected:
     InitialStability stabilityAt(double meanDraft)
     {
         InitialStability stability;
-        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, meanDraft, stability);
+        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, values(), meanDraft, stability);
         return stability;
     }
 };

@@ -25,12 +25,9 @@ struct Buoyancy {
 
 class WaveWaterline {
 public:
-    WaveWaterline(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
+    WaveWaterline(const InputTables& input, const BonjeanScale& bonjean, double frameSpacing, double depth,
                   const DesignWave& wave, WaveCase waveCase)
-        : input_(input),
-          bonjean_(bonjean),
-          frameSpacing_(particularValue(particulars, &ShipParticulars::frameSpacing)),
-          depth_(particularValue(particulars, &ShipParticulars::depth))
+        : input_(input), bonjean_(bonjean), frameSpacing_(frameSpacing), depth_(depth)
     {
         for (int row = 1; row <= frameCount; ++row)
             elevation_[row] =
@@ -130,17 +127,14 @@ double sectionAreaAtDraft(const BonjeanScale& bonjean, const InputTables& input,
 }
 
 void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const WaterlineIteration& stillWaterline,
-                   const TrimTable& stillWater, const ShipParticulars& particulars, const DesignWave& wave,
-                   WaveCase waveCase, WaveBalance& balance)
+                   const TrimTable& stillWater, const ParticularValues& particulars, double depth,
+                   const DesignWave& wave, WaveCase waveCase, WaveBalance& balance)
 {
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double designVolume =
-        particularValue(particulars, &ShipParticulars::designDisplacement) / particulars.waterDensity;
-    const double centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
-    if (!(particularValue(particulars, &ShipParticulars::depth) > 0.0))
-        throw ParticularError("Высота борта должна быть положительной", fieldOf(&ShipParticulars::depth));
+    const double length = particulars.length;
+    const double designVolume = particulars.designDisplacement / particulars.waterDensity;
+    const double centreOfGravity = particulars.centreOfGravity;
     requireDrawableWave(wave.height, wave.length);
-    const WaveWaterline waterline(input, bonjean, particulars, wave, waveCase);
+    const WaveWaterline waterline(input, bonjean, particulars.frameSpacing, depth, wave, waveCase);
 
     // From the still-water waterline: its draft at midship and its trim.
     double meanDraft = stillWaterline.frameDraft[11];

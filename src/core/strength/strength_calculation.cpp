@@ -36,7 +36,7 @@ GirderStress stressOf(int frame, double moment, const HullGirder& girder, double
     return stress;
 }
 
-void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars, StrengthSheet& sheet)
+void drawCharts(const TrimTable& stillWater, const ParticularValues& particulars, StrengthSheet& sheet)
 {
     for (int r = 0; r < frameCount; ++r) {
         sheet.shearForceChart.series[0].append(r, cellValue(stillWater.shearForce, 1, r));
@@ -51,8 +51,8 @@ void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars,
     }
     if (!sheet.ruleLoads.applies)
         return;
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
+    const double length = particulars.length;
+    const double frameSpacing = particulars.frameSpacing;
     ChartSeries& hog = sheet.bendingMomentChart.series[3];
     ChartSeries& sag = sheet.bendingMomentChart.series[4];
     for (int r = 0; r < frameCount; ++r) {
@@ -104,27 +104,25 @@ double designWaveHeight(const StrengthInput& input, double length)
     }
 }
 
-void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& particulars, const StrengthInput& input,
+void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed, const StrengthInput& input,
                             StrengthSheet& sheet)
 {
     clearStrengthResults(sheet);
     if (!trim.complete)
         throw Error("Сначала выполните расчет удифферентовки на тихой воде");
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double breadth = particularValue(particulars, &ShipParticulars::breadth);
-    const double depth = particularValue(particulars, &ShipParticulars::depth);
-    if (!(depth > 0.0))
-        throw ParticularError("Высота борта должна быть положительной", fieldOf(&ShipParticulars::depth));
+    const ParticularValues particulars = readParticularValues(typed);
+    const double length = particulars.length;
+    const double breadth = particulars.breadth;
+    const double depth = readDepth(typed);
 
     sheet.wave = {input.profile, designWaveHeight(input, length), length};
-    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, sheet.wave, WaveCase::hogging,
-                  sheet.hogging);
-    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, sheet.wave, WaveCase::sagging,
-                  sheet.sagging);
+    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
+                  WaveCase::hogging, sheet.hogging);
+    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
+                  WaveCase::sagging, sheet.sagging);
 
     // The block coefficient of the still-water waterline, V / (L·B·T).
-    const double designVolume =
-        particularValue(particulars, &ShipParticulars::designDisplacement) / particulars.waterDensity;
+    const double designVolume = particulars.designDisplacement / particulars.waterDensity;
     const double meanDraft = trim.iteration.frameDraft[11];
     const bool seaGoing = particulars.waterDensity == seaWaterDensity;
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);

@@ -104,10 +104,11 @@ void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<W
 void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
     const auto draft = positiveParticular(particulars, &ShipParticulars::draft);
-    if (!draft || !positiveParticular(particulars, &ShipParticulars::waterlineSpacing))
+    const auto waterlineSpacing = positiveParticular(particulars, &ShipParticulars::waterlineSpacing);
+    if (!draft || !waterlineSpacing)
         return;
     WaterlineHeights z{};
-    buildWaterlineHeights(particulars, z);
+    buildWaterlineHeights(*waterlineSpacing, z);
     const double top = z[waterlineCount];
     if (top >= *draft)
         return;

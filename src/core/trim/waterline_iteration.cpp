@@ -214,7 +214,7 @@ void writeIterationHeaders(WaterlineIteration& iteration)
 }
 
 DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
-                                    const ShipParticulars& particulars, WaterlineIteration& iteration)
+                                    const ParticularValues& particulars, WaterlineIteration& iteration)
 {
     TextGrid& grid = iteration.log;
     clearLog(grid);
@@ -222,15 +222,14 @@ DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const Hydrostat
     const double L = curves.length;
     const double dL = curves.frameSpacing;
 
-    const double designVolume =
-        divide(particularValue(particulars, &ShipParticulars::designDisplacement), particulars.waterDensity);
+    const double designVolume = divide(particulars.designDisplacement, particulars.waterDensity);
     const EvenKeel evenKeel = evenKeelWaterline(curves, z, designVolume);
     setLogCell(grid, log::evenKeelDraft, evenKeel.meanDraft);
     setLogCell(grid, log::evenKeelCentreOfFlotation, evenKeel.centreOfFlotation);
     setLogCell(grid, log::evenKeelCentreOfBuoyancy, evenKeel.centreOfBuoyancy);
     setLogCell(grid, log::evenKeelRadius, evenKeel.longitudinalRadius);
 
-    const double centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
+    const double centreOfGravity = particulars.centreOfGravity;
     Approximation current = firstApproximation(evenKeel, centreOfGravity, L);
     setLogCell(grid, log::firstForwardDraft, current.forwardDraft);
     setLogCell(grid, log::firstAftDraft, current.aftDraft);
