@@ -14,7 +14,7 @@ namespace {
 struct ExampleRun {
     ExampleRun()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         writeHeaders(sheet);
         fillExampleShip(sheet.input);
     }

@@ -14,7 +14,7 @@ void BM_VibrationToneOne(benchmark::State& state)
 {
     TrimSheet trim;
     ShipParticulars particulars;
-    particulars.waterDensity = riverWaterDensity;
+    particulars.shipType = ShipType::river;
     writeHeaders(trim);
     fillExampleShip(trim.input);
     runTrimCalculation(trim, particulars);

@@ -28,7 +28,7 @@ struct ExampleReport {
 
     ExampleReport()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         particulars.verticalCentreOfGravity = "2,0";
         writeHeaders(trim);
         fillExampleShip(trim.input);

@@ -19,7 +19,7 @@ class ExampleShip : public testing::Test {
 protected:
     ExampleShip()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         writeHeaders(sheet);
         fillExampleShip(sheet.input);
     }

@@ -91,7 +91,7 @@ std::string componentDump(const ShipRun& run)
     Json& main = dump["MainForm"] = Json::object();
     for (const ParticularField& field : particularFields)
         main[std::string(field.key)] = particulars.*field.text;
-    main["WaterDensity"] = particulars.waterDensity;
+    main["WaterDensity"] = waterDensity(particulars.shipType);
 
     Json& trim = dump[std::string(trimWindowNames::window)] = Json::object();
     for (const NamedGrid& named : trimWindowGrids(sheet))

@@ -124,7 +124,7 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed,
     // The block coefficient of the still-water waterline, V / (L·B·T).
     const double designVolume = particulars.designDisplacement / particulars.waterDensity;
     const double meanDraft = trim.iteration.frameDraft[11];
-    const bool seaGoing = particulars.waterDensity == seaWaterDensity;
+    const bool seaGoing = typed.shipType == ShipType::sea;
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);
 
     computeHullGirder(input.girderMembers, depth, sheet.girder);

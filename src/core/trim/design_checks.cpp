@@ -248,7 +248,7 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
     if (*h <= 0.0)
         warnings.push_back(particularWarning("Судно неостойчиво: h = " + stability.metacentricHeight + " м",
                                              &ShipParticulars::verticalCentreOfGravity));
-    else if (particulars.waterDensity == seaWaterDensity && *h < designLimits::seaGoingMetacentricHeight)
+    else if (particulars.shipType == ShipType::sea && *h < designLimits::seaGoingMetacentricHeight)
         warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
                                                  + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
                                              &ShipParticulars::verticalCentreOfGravity));

@@ -13,7 +13,7 @@ ParticularValues readParticularValues(const ShipParticulars& particulars)
     values.waterlineSpacing = particularValue(particulars, &ShipParticulars::waterlineSpacing);
     values.verticalCentreOfGravity = optionalParticularValue(particulars, &ShipParticulars::verticalCentreOfGravity);
     values.centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
-    values.waterDensity = particulars.waterDensity;
+    values.waterDensity = waterDensity(particulars.shipType);
     return values;
 }
 

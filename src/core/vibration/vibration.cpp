@@ -268,7 +268,7 @@ VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars
     TextGrid& table = sheet.table;
     VibrationResults results;
     writeLocalHalfBreadths(hull, drafts, table);
-    writeMassesPerMetre(hull, length, breadth, particulars.waterDensity, sheet.addedMassCoefficient, table);
+    writeMassesPerMetre(hull, length, breadth, waterDensity(particulars.shipType), sheet.addedMassCoefficient, table);
     writeAssumedShape(sheet.halfWaves, table);
     correctForRigidBodyMotion(table, sheet.modeShape, results);
     computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, sheet.sectionInertia, table,
