@@ -5,7 +5,7 @@
 
 namespace hullcalc {
 
-void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed)
+ParticularValues runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed)
 {
     clearTrimResults(sheet);
     // Every particular the steps read is converted here, once, so that one
@@ -26,6 +26,7 @@ void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed)
     computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, waterline.meanDraft,
                             sheet.stability);
     sheet.complete = true;
+    return particulars;
 }
 
 }  // namespace hullcalc

@@ -3,7 +3,7 @@
 // grids afresh and leaves its results as grid texts that the later steps read back.
 #pragma once
 
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 
 namespace hullcalc {
@@ -15,7 +15,8 @@ namespace hullcalc {
 // curves, curves of form, design waterline, trim table, initial stability. A failure
 // throws Error with the user's message (CellError or ParticularError where one
 // cell or particular is the cause); what the steps of this run wrote before it
-// stays, and the run does not count as complete.
-void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed);
+// stays, and the run does not count as complete. Returns the particulars as
+// it read them, for the vibration and the estimates on the same run.
+ParticularValues runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed);
 
 }  // namespace hullcalc

@@ -258,17 +258,14 @@ void writeRunningSum(TextGrid& table, int source, int target)
     setFixed84(table, target, sumRow(table), sum - divide(ends, 2));
 }
 
-VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet)
+VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValues& particulars, VibrationSheet& sheet)
 {
-    // Read once, before the table is written: a particular that is no number
-    // stops the calculation with an empty table.
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double breadth = particularValue(particulars, &ShipParticulars::breadth);
     const auto drafts = localDrafts(hull, hull.input.offsets.columnCount() - 1);
     TextGrid& table = sheet.table;
     VibrationResults results;
     writeLocalHalfBreadths(hull, drafts, table);
-    writeMassesPerMetre(hull, length, breadth, waterDensity(particulars.shipType), sheet.addedMassCoefficient, table);
+    writeMassesPerMetre(hull, particulars.length, particulars.breadth, particulars.waterDensity,
+                        sheet.addedMassCoefficient, table);
     writeAssumedShape(sheet.halfWaves, table);
     correctForRigidBodyMotion(table, sheet.modeShape, results);
     computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, sheet.sectionInertia, table,
