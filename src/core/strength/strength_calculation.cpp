@@ -63,6 +63,49 @@ void drawCharts(const TrimTable& stillWater, const ParticularValues& particulars
     }
 }
 
+// The girder's stresses under the largest bending moment of each load case
+// against the allowable stress (MPa), and its modulus against the rule's
+// minimum: warnings where they fall short.
+void checkStresses(const TrimTable& stillWater, const std::string& allowableStress, StrengthSheet& sheet)
+{
+    try {
+        sheet.allowableStress = parseNumber(allowableStress);
+    } catch (const Error& e) {
+        throw Error("Допускаемое напряжение: " + userMessage(e.what()));
+    }
+    if (!(sheet.allowableStress > 0.0))
+        throw Error("Допускаемое напряжение должно быть положительным");
+    int largestFrame = 0;
+    double largest = 0.0;
+    for (int r = 0; r < frameCount; ++r) {
+        const double moment = cellValue(stillWater.bendingMoment, 1, r);
+        if (std::abs(moment) > std::abs(largest)) {
+            largest = moment;
+            largestFrame = r;
+        }
+    }
+    sheet.stresses[0] = stressOf(largestFrame, largest, sheet.girder, sheet.allowableStress);
+    sheet.stresses[1] =
+        stressOf(sheet.hogging.largestMomentFrame, sheet.hogging.largestMoment, sheet.girder, sheet.allowableStress);
+    sheet.stresses[2] =
+        stressOf(sheet.sagging.largestMomentFrame, sheet.sagging.largestMoment, sheet.girder, sheet.allowableStress);
+    for (int c = 0; c < loadCaseCount; ++c) {
+        const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
+        if (s.exceeded)
+            sheet.warnings.push_back(std::string(loadCaseCaption(static_cast<LoadCase>(c))) + ": напряжение "
+                                     + roundedText(std::max(std::abs(s.deckStress), std::abs(s.bottomStress)), 1)
+                                     + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
+                                     + roundedText(sheet.allowableStress, 1) + " МПа");
+    }
+    // The rule's modulus holds at the deck and at the keel alike, so the
+    // smaller of the girder's two moduli decides.
+    const double smallerModulus = std::min(sheet.girder.deckModulus, sheet.girder.bottomModulus);
+    if (sheet.ruleLoads.applies && smallerModulus < sheet.ruleLoads.minimumSectionModulus)
+        sheet.warnings.push_back("Момент сопротивления миделевого сечения " + roundedText(smallerModulus, 4)
+                                 + " м³ меньше требуемого IACS " + roundedText(sheet.ruleLoads.minimumSectionModulus, 4)
+                                 + " м³");
+}
+
 }  // namespace
 
 std::string_view loadCaseCaption(LoadCase loadCase)
@@ -128,44 +171,8 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed,
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);
 
     computeHullGirder(input.girderMembers, depth, sheet.girder);
-    if (sheet.girder.present) {
-        try {
-            sheet.allowableStress = parseNumber(input.allowableStress);
-        } catch (const Error& e) {
-            throw Error("Допускаемое напряжение: " + userMessage(e.what()));
-        }
-        if (!(sheet.allowableStress > 0.0))
-            throw Error("Допускаемое напряжение должно быть положительным");
-        int largestFrame = 0;
-        double largest = 0.0;
-        for (int r = 0; r < frameCount; ++r) {
-            const double moment = cellValue(trim.results.bendingMoment, 1, r);
-            if (std::abs(moment) > std::abs(largest)) {
-                largest = moment;
-                largestFrame = r;
-            }
-        }
-        sheet.stresses[0] = stressOf(largestFrame, largest, sheet.girder, sheet.allowableStress);
-        sheet.stresses[1] = stressOf(sheet.hogging.largestMomentFrame, sheet.hogging.largestMoment, sheet.girder,
-                                     sheet.allowableStress);
-        sheet.stresses[2] = stressOf(sheet.sagging.largestMomentFrame, sheet.sagging.largestMoment, sheet.girder,
-                                     sheet.allowableStress);
-        for (int c = 0; c < loadCaseCount; ++c) {
-            const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
-            if (s.exceeded)
-                sheet.warnings.push_back(std::string(loadCaseCaption(static_cast<LoadCase>(c))) + ": напряжение "
-                                         + roundedText(std::max(std::abs(s.deckStress), std::abs(s.bottomStress)), 1)
-                                         + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
-                                         + roundedText(sheet.allowableStress, 1) + " МПа");
-        }
-        // The rule's modulus holds at the deck and at the keel alike, so the
-        // smaller of the girder's two moduli decides.
-        const double smallerModulus = std::min(sheet.girder.deckModulus, sheet.girder.bottomModulus);
-        if (sheet.ruleLoads.applies && smallerModulus < sheet.ruleLoads.minimumSectionModulus)
-            sheet.warnings.push_back("Момент сопротивления миделевого сечения " + roundedText(smallerModulus, 4)
-                                     + " м³ меньше требуемого IACS "
-                                     + roundedText(sheet.ruleLoads.minimumSectionModulus, 4) + " м³");
-    }
+    if (sheet.girder.present)
+        checkStresses(trim.results, input.allowableStress, sheet);
     drawCharts(trim.results, particulars, sheet);
     sheet.complete = true;
 }
