@@ -1,9 +1,11 @@
 // A chart as the user reads it: axes fitted to the points it shows now, frames
-// numbered from zero, a body plan drawn to equal scales.
+// numbered from zero, every bar labelled, a body plan drawn to equal scales.
 #include "common/chart_model.h"
 #include "widgets/chart_view.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsTextItem>
+#include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <QtTest>
@@ -80,6 +82,35 @@ private slots:
         QCOMPARE(frames->titleText(), QString("Шпангоут"));
         // The model keeps its rows.
         QCOMPARE(qobject_cast<QLineSeries*>(view.chart()->series().front())->at(0).x(), 1.0);
+    }
+
+    // Twenty spacings "0-1" .. "19-20" under their bars: every label shows on
+    // a narrow chart as on a wide one (Qt drops a label that overflows the
+    // axis's end), and a legend of one series is not shown.
+    void everySpacingKeepsItsLabelUnderTheBars()
+    {
+        ChartModel model = singleSeriesChart("Нагрузка на шпацию", colours::purple, SeriesKind::Bar);
+        QStringList spacings;
+        for (int i = 0; i < 20; ++i) {
+            spacings.append(QString("%1-%2").arg(i).arg(i + 1));
+            model.series[0].append(i + 1, (i % 7 - 3) * 100.0, spacings.back().toStdString());
+        }
+        ChartLook look;
+        look.legend = true;
+        ChartView view(model, look);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(!view.chart()->legend()->isVisible());
+        for (int width : {1000, 700, 550}) {
+            view.resize(width, 450);
+            QCoreApplication::processEvents();
+            QStringList shown;
+            for (QGraphicsItem* item : view.scene()->items())
+                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                    if (spacings.contains(text->toPlainText()))
+                        shown.append(text->toPlainText());
+            QCOMPARE(shown.size(), spacings.size());
+        }
     }
 
     void equalScalesKeepAMetreAcrossAsLongAsAMetreUp()

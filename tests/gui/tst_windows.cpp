@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -340,6 +341,58 @@ private slots:
         const QStringList frames =
             qobject_cast<QCategoryAxis*>(areas->chart()->axes(Qt::Horizontal)[0])->categoriesLabels();
         QCOMPARE(std::pair(frames.front(), frames.back()), std::pair(QString("0"), QString("20")));
+    }
+
+    // Every chart with several curves names each of them, as the tables name
+    // frames and waterlines, in a legend that is shown; the curves of one
+    // chart differ in colour; every chart is drawn in the one style.
+    void everyCurveIsNamedAndEveryChartLooksTheSame()
+    {
+        TrimWindow* udif = calculatedExample();
+        QStringList frames, waterlines;
+        for (int frame = 0; frame <= 20; ++frame)
+            frames.append(QString("%1 шп").arg(frame));
+        for (int waterline = 1; waterline <= 10; ++waterline)
+            waterlines.append(QString("ВЛ %1").arg(waterline));
+        const std::map<QString, QStringList> expected = {
+            {"SSpGraphResults", waterlines}, {"StatMomGraphResults", frames}, {"OTChGraphResults", frames}};
+        int legends = 0;
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 udif, &app->sectionalAreaWindow(), &app->staticMomentWindow(), &app->bodyPlanWindow(),
+                 &app->resultsWindow(), &app->bonjeanWindow(), &app->vibrationWindow()}) {
+            for (ChartView* view : window->findChildren<ChartView*>()) {
+                const QString chart = window->objectName() + "/" + view->objectName();
+                QVERIFY2(view->chart()->backgroundBrush() == QBrush(Qt::white), qPrintable(chart));
+                QCOMPARE(view->chart()->titleBrush(), QBrush(Qt::black));
+                QCOMPARE(view->chart()->titleFont().bold(), false);
+                QList<QLineSeries*> lines;
+                for (QAbstractSeries* series : view->chart()->series())
+                    if (auto* line = qobject_cast<QLineSeries*>(series))
+                        lines.append(line);
+                // The Bonjean scale's curves stand at their frames, named by the axis.
+                if (lines.size() < 2 || window == &app->bonjeanWindow())
+                    continue;
+                QStringList names;
+                QSet<QRgb> colours;
+                for (QLineSeries* line : lines) {
+                    names.append(line->name());
+                    colours.insert(line->color().rgb());
+                }
+                QVERIFY2(!names.contains(QString()), qPrintable(chart));
+                if (expected.count(view->objectName())) {
+                    QCOMPARE(names, expected.at(view->objectName()));
+                    if (view->objectName() != "OTChGraphResults")  // fore and aft body apart
+                        QCOMPARE(colours.size(), lines.size());
+                }
+                bool listed = view->chart()->legend()->isVisible();
+                for (LegendWidget* legend : window->findChildren<LegendWidget*>())
+                    if (&legend->chart() == view && legend->titles() == names)
+                        listed = true;
+                QVERIFY2(listed, qPrintable(chart));
+                ++legends;
+            }
+        }
+        QVERIFY(legends >= 3 + 4);  // three graph windows, the curves of form with several curves
     }
 
     // Tone I of the example ship, then tone III by both methods: two mode
@@ -749,6 +802,7 @@ private slots:
         udif->pages()->setCurrentIndex(names::resultsPageIndex);
         QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
         QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
+        QVERIFY(child<QLabel>(&app->staticMomentWindow(), "resultsOutdated")->isVisibleTo(&app->staticMomentWindow()));
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
 
         udif->findChild<QAction*>("exportWorkbook")->trigger();

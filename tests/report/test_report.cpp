@@ -130,7 +130,19 @@ TEST_F(Report, PrintPreviewAtAnyResolutionGetsThePagesOfThePdf)
     QPrinter screen(QPrinter::ScreenResolution);
     screen.setOutputFormat(QPrinter::PdfFormat);
     screen.setOutputFileName(QString::fromStdU16String((dir / "screen.pdf").u16string()));
-    EXPECT_EQ(renderReport(screen, content), pages);
+    std::vector<PlacedChart> charts;
+    EXPECT_EQ(renderReport(screen, content, &charts), pages);
+
+    // Every chart says what runs along both its axes, frames by their numbers
+    // rather than the tables' rows: the hydrostatic curves, the curves of form,
+    // drafts and areas, loads, forces and moments, both mode shapes and the
+    // ship on the wave.
+    EXPECT_GE(charts.size(), 8u + 7u + 2u + 3u + 2u + 2u);
+    for (const PlacedChart& chart : charts) {
+        EXPECT_FALSE(chart.xTitle.isEmpty()) << chart.caption.toStdString();
+        EXPECT_FALSE(chart.yTitle.isEmpty()) << chart.caption.toStdString();
+        EXPECT_FALSE(chart.caption.contains("строки")) << chart.caption.toStdString();
+    }
 
     // Landscape chosen in the page setup stays landscape: the pages are wider
     // than high, in the preview and in the PDF printed from it.

@@ -8,6 +8,7 @@
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
+#include "widgets/chart_looks.h"
 #include "widgets/drawing_application.h"
 #include "widgets/results_charts.h"
 
@@ -39,20 +40,21 @@ QString waveSection(const ReportContent& content)
     return hasVibration(content) ? "10. Общая прочность: судно на волне" : "9. Общая прочность: судно на волне";
 }
 
-ChartLook plainLook()
+// A chart as the windows draw it, its title left to the caption above it and
+// its points marked.
+ChartLook onPaper(ChartLook look)
 {
-    ChartLook look;
     look.showTitle = false;
     look.pointMarks = true;
     look.markSize = 3;
     return look;
 }
 
-ChartLook frameLook(int first, int last)
+// A hydrostatic curve, the quantity with its unit across as the trim window's
+// page has it.
+ReportChart hydrostaticCurve(const HydrostaticCurve& curve, const QString& quantity)
 {
-    ChartLook look = plainLook();
-    look.frameAxis = std::pair(first, last);
-    return look;
+    return {curve.chart, onPaper(againstDraft(quantity)), quantity};
 }
 
 // A table, or the words that its step has not run.
@@ -111,27 +113,27 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     document.heading(hydrostaticsSection);
     tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
     const HydrostaticCurves& curves = trim.hydrostatics;
-    const ChartLook look = plainLook();
     if (hasPoints(curves.volume.chart)) {
         document.subheading("Графики кривых элементов");
         document.paragraph("По горизонтали — величина, по вертикали — осадка z, м.");
     }
-    chartsWithPoints(document,
-                     {{curves.volume.chart, look, "Объемное водоизмещение V, куб. м"},
-                      {curves.centreOfBuoyancy.chart, look, "Абсцисса центра величины XC, м"},
-                      {curves.waterplaneArea.chart, look, "Площадь ватерлинии S, кв. м"},
-                      {curves.centreOfFlotation.chart, look, "Абсцисса центра тяжести ватерлинии XF, м"},
-                      {curves.longitudinalInertia.chart, look, "Момент инерции ватерлинии Iy, м⁴"},
-                      {curves.transverseInertia.chart, look, "Момент инерции ватерлинии Iz, м⁴"},
-                      {curves.transverseRadius.chart, look, "Поперечный метацентрический радиус r, м"},
-                      {curves.longitudinalRadius.chart, look, "Продольный метацентрический радиус R, м"}},
-                     2, 150);
+    chartsWithPoints(
+        document,
+        {hydrostaticCurve(curves.volume, "Объемное водоизмещение V, куб. м"),
+         hydrostaticCurve(curves.centreOfBuoyancy, "Абсцисса центра величины Xc от миделя, м"),
+         hydrostaticCurve(curves.waterplaneArea, "Площадь ватерлинии S, кв. м"),
+         hydrostaticCurve(curves.centreOfFlotation, "Абсцисса центра тяжести ватерлинии Xf от миделя, м"),
+         hydrostaticCurve(curves.longitudinalInertia, "Момент инерции площади ватерлинии Iy (один борт, от 0 шп), м⁴"),
+         hydrostaticCurve(curves.transverseInertia, "Момент инерции площади ватерлинии Iz (один борт, от ДП), м⁴"),
+         hydrostaticCurve(curves.transverseRadius, "Поперечный метацентрический радиус r, м"),
+         hydrostaticCurve(curves.longitudinalRadius, "Продольный метацентрический радиус R, м")},
+        2, 150);
 
     tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
     std::vector<ReportChart> formCharts;
     for (std::size_t i = 0; i < trim.curvesOfForm.charts.size(); ++i) {
         const ChartModel& chart = trim.curvesOfForm.charts[i];
-        ChartLook formLook = look;
+        ChartLook formLook = onPaper(againstDraft(qText(chart.title), "Осадка T, м"));
         formLook.legend = chart.series.size() > 1;
         formCharts.push_back({chart, formLook, qText(chart.title)});
     }
@@ -142,12 +144,12 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     document.captionedValues(iterationLines(trim.iteration));
     tableOrNothing(document, approximationsTable(trim.iteration));
     tableOrNothing(document, designWaterlineTable(trim.iteration));
-    ChartLook drafts = frameLook(1, frameCount);
+    ChartLook drafts = onPaper(alongFrameRows("Осадка, м"));
     drafts.yMinimum = 0.0;
     chartsWithPoints(document,
-                     {{trim.iteration.frameDraftChart, drafts, "Осадки по шпангоутам (строки 1–21), м"},
-                      {trim.iteration.designSectionAreaChart, frameLook(1, frameCount),
-                       "Погруженные площади шпангоутов (строки 1–21), кв. м"}},
+                     {{trim.iteration.frameDraftChart, drafts, "Осадки на шпангоутах 0–20, м"},
+                      {trim.iteration.designSectionAreaChart, onPaper(alongFrameRows("Площадь шпангоута, кв. м")),
+                       "Погруженные площади шпангоутов 0–20, кв. м"}},
                      1, 150);
 
     document.heading(trimTableSection);
@@ -205,10 +207,10 @@ void vibrationSections(ReportDocument& document, const ReportContent& content)
     }
     std::vector<ReportChart> charts;
     if (vibration)
-        charts.push_back({vibration->modeShape, frameLook(1, spacingCount),
+        charts.push_back({vibration->modeShape, onPaper(modeShapeLook()),
                           "Форма колебаний, тон " + qText(toneName(vibration->tone)) + " (энергетический метод)"});
     if (!content.tones.empty()) {
-        ChartLook look = frameLook(0, frameCount - 1);
+        ChartLook look = onPaper(alongFrames("Прогиб, отн."));
         look.legend = true;
         charts.push_back(
             {document.keep(beamShapesChart(content.tones)), look, "Формы колебаний балочной модели по шпангоутам"});
@@ -233,11 +235,12 @@ void strengthSections(ReportDocument& document, const ReportContent& content)
         document.captionedValues(ruleLoadLines(strength));
     else
         document.paragraph(qText(strength.ruleLoads.reason) + ".");
-    ChartLook look = frameLook(0, frameCount - 1);
-    look.legend = true;
+    ChartLook force = onPaper(alongFrames("N, кН"));
+    ChartLook moment = onPaper(alongFrames("M, кН·м"));
+    force.legend = moment.legend = true;
     chartsWithPoints(document,
-                     {{strength.shearForceChart, look, "Перерезывающая сила: тихая вода, перегиб, прогиб, кН"},
-                      {strength.bendingMomentChart, look, "Изгибающий момент: тихая вода, перегиб, прогиб, кН·м"}},
+                     {{strength.shearForceChart, force, "Перерезывающая сила: тихая вода, перегиб, прогиб, кН"},
+                      {strength.bendingMomentChart, moment, "Изгибающий момент: тихая вода, перегиб, прогиб, кН·м"}},
                      1, 200);
     document.table(waveCaseTable(strength, WaveCase::hogging));
     document.table(waveCaseTable(strength, WaveCase::sagging));
@@ -252,7 +255,7 @@ void strengthSections(ReportDocument& document, const ReportContent& content)
 
 }  // namespace
 
-int renderReport(QPagedPaintDevice& device, const ReportContent& content)
+int renderReport(QPagedPaintDevice& device, const ReportContent& content, std::vector<PlacedChart>* placedCharts)
 {
     ReportDocument document(device);
     titlePage(document, content);
@@ -265,6 +268,8 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content)
         footer += " · " + qText(content.fileName);
     if (!content.date.empty())
         footer += " · " + qText(content.date);
+    if (placedCharts)
+        *placedCharts = document.placedCharts();
     return document.paint(footer);
 }
 

@@ -2,9 +2,11 @@
 // vibration calculations computed, for the print preview and as a PDF file.
 #pragma once
 
+#include "report/report_chart.h"
 #include "report/report_content.h"
 
 #include <filesystem>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -16,8 +18,10 @@ namespace hullcalc {
 // curves, the approximations, the trim table, the loads, shear force and
 // bending moment, the summary, the remarks and the vibration results, tables
 // and charts. Needs a Qt application (charts are widgets). Throws Error when
-// the device cannot be painted on. Returns the number of pages.
-int renderReport(QPagedPaintDevice& device, const ReportContent& content);
+// the device cannot be painted on. Returns the number of pages; the charts it
+// placed, when asked for.
+int renderReport(QPagedPaintDevice& device, const ReportContent& content,
+                 std::vector<PlacedChart>* placedCharts = nullptr);
 
 // Renders the report into a PDF file. The old file is replaced only once the
 // whole document is written (saveFileSafely). Makes the Qt application it

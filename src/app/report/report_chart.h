@@ -17,6 +17,14 @@ struct ReportChart {
     QString caption;
 };
 
+// A chart as a page of the report shows it: the caption above it and what
+// its axes say.
+struct PlacedChart {
+    QString caption;
+    QString xTitle;
+    QString yTitle;
+};
+
 // Whether any series of the model has a point: an empty chart is not printed.
 inline bool hasPoints(const ChartModel& model)
 {

@@ -428,6 +428,7 @@ void ReportDocument::charts(const std::vector<ReportChart>& charts, int perRow, 
         const double top = place(captionHeight + points(2) + chartHeight + points(8));
         for (std::size_t i = first; i < last; ++i) {
             const ReportChart& chart = charts[i];
+            placedCharts_.push_back({chart.caption, chart.look.xTitle, chart.look.yTitle});
             const QRectF area((static_cast<double>(i - first)) * (chartWidth + gap), top, chartWidth,
                               captionHeight + points(2) + chartHeight);
             const ChartModel* model = &chart.model;
@@ -441,9 +442,7 @@ void ReportDocument::charts(const std::vector<ReportChart>& charts, int perRow, 
                 // screen) and drawn as vectors into the page.
                 ChartView view(*model, look);
                 const QSizeF size(area.width() / dotsPerPoint * chartScale, heightPoints * chartScale);
-                view.chart()->resize(size);
-                if (QGraphicsLayout* layout = view.chart()->layout())
-                    layout->activate();
+                view.layOutAt(size);
                 const QRectF target(area.left(), area.bottom() - chartHeight, area.width(), chartHeight);
                 view.scene()->render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
             });

@@ -44,6 +44,8 @@ public:
     void table(const ReportTable& table);
     // Charts side by side, perRow to a row, each heightPoints high.
     void charts(const std::vector<ReportChart>& charts, int perRow, double heightPoints);
+    // Every chart laid out so far, in order.
+    const std::vector<PlacedChart>& placedCharts() const { return placedCharts_; }
     // Keeps a chart model made for the report alive until the painting.
     const ChartModel& keep(ChartModel model);
 
@@ -86,6 +88,7 @@ private:
     std::vector<QString> pendingSubheadings_;
     std::map<QString, int> headingPages_;  // page (from 1) each heading begins on
     std::deque<ChartModel> keptCharts_;
+    std::vector<PlacedChart> placedCharts_;
 };
 
 }  // namespace hullcalc

@@ -4,6 +4,7 @@
 
 #include "trim/trim_summary_panel.h"
 #include "trim/trim_window_names.h"
+#include "widgets/chart_looks.h"
 #include "widgets/chart_view.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
@@ -291,26 +292,16 @@ void TrimPages::addApproximationPages()
                      "каждого приближения"),
             11);
 
-    ChartLook drafts;
-    drafts.boldTitle = true;
-    drafts.shadedBackground = true;
+    ChartLook drafts = alongFrameRows("Осадка, м");
     drafts.pointMarks = true;
     drafts.markSize = 3;
     drafts.yMinimum = 0.0;
-    drafts.frameAxis = std::pair(1, frameCount);
-    drafts.firstFrameNumber = 0;
-    drafts.xTitle = "Шпангоут";
-    drafts.yTitle = "Осадка, м";
     addPage(chartPage(sheet_.iteration.frameDrafts, 45, 25, sheet_.iteration.frameDraftChart, drafts,
                       "Осадка на шпангоутах 0–20 по расчетной ватерлинии последнего приближения, м"),
             12);
-    ChartLook areas;
+    ChartLook areas = alongFrameRows("Площадь шпангоута, кв. м");
     areas.pointMarks = true;
     areas.markSize = 3;
-    areas.frameAxis = std::pair(1, frameCount);
-    areas.firstFrameNumber = 0;
-    areas.xTitle = "Шпангоут";
-    areas.yTitle = "Площадь шпангоута, кв. м";
     addPage(chartPage(sheet_.iteration.designSectionAreas, 45, 25, sheet_.iteration.designSectionAreaChart, areas,
                       "Погруженная площадь шпангоутов 0–20 по расчетной ватерлинии, кв. м"),
             13);
@@ -386,6 +377,7 @@ void TrimPages::addCurvesOfFormPage()
         look.legend = infos[i].quantities.size() > 1;
         look.pointMarks = true;
         look.markSize = 3;
+        look.xTitle = toQString(infos[i].title);
         look.yTitle = "Осадка T, м";
         auto* chart = new ChartView(sheet_.curvesOfForm.charts.at(i), look, page);
         chart->setObjectName(toQString(names::curvesOfFormCharts.at(i)));

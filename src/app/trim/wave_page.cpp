@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "strength/strength_page_names.h"
 #include "strength/strength_summary.h"
+#include "widgets/chart_looks.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
@@ -36,11 +37,8 @@ QString entriesText(const std::vector<SummaryEntry>& entries)
 
 ChartLook alongTheHull(const QString& yTitle)
 {
-    ChartLook look;
+    ChartLook look = alongFrames(yTitle);
     look.legend = true;
-    look.xTitle = "Шпангоут";
-    look.yTitle = yTitle;
-    look.frameAxis = std::pair{0, frameCount - 1};
     return look;
 }
 

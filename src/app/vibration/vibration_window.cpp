@@ -9,6 +9,7 @@
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
 #include "widgets/activation.h"
+#include "widgets/chart_looks.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
@@ -39,18 +40,6 @@ namespace hullcalc {
 namespace names = vibrationWindowNames;
 
 namespace {
-
-ChartLook modeShapeLook()
-{
-    ChartLook look;
-    look.pointMarks = true;
-    look.markSize = 3;
-    look.legend = true;
-    look.frameAxis = std::pair(1, spacingCount);
-    look.xTitle = "Шпация";
-    look.yTitle = "Прогиб, отн.";
-    return look;
-}
 
 // A circular frequency in hertz and in cycles per minute, the units vibration
 // limits and measurements use: "= 0,747 Гц = 44,8 кол/мин".

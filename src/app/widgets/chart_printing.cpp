@@ -47,9 +47,7 @@ void renderChartPage(const PrintedChart& chart, QPagedPaintDevice& printer, QPai
 {
     ChartView page(chart.model, chart.look);
     const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);
-    page.chart()->resize(paper.size());
-    if (QGraphicsLayout* layout = page.chart()->layout())
-        layout->activate();
+    page.layOutAt(paper.size());
     const QRect target = painter.viewport();
     page.scene()->render(&painter, QRectF(target), QRectF(QPointF(0, 0), paper.size()), Qt::KeepAspectRatio);
 }

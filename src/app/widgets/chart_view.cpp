@@ -4,6 +4,8 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -87,30 +89,29 @@ ChartView::Range ChartView::niceRange(double low, double high, Rounding rounding
 ChartView::ChartView(const ChartModel& model, const ChartLook& look, QWidget* parent)
     : QChartView(parent), model_(model), look_(look)
 {
+    // The one style of every chart: Qt's light theme on white, a plain black
+    // title of 13 pixels, lines 1,5 pixels wide.
     auto* chart = new QChart;
+    chart->setTheme(QChart::ChartThemeLight);
+    chart->setBackgroundBrush(Qt::white);
     chart->setLocalizeNumbers(true);
     chart->setLocale(chartLocale());
     chart->setAnimationOptions(QChart::NoAnimation);
-    if (look.showTitle && !model.title.empty()) {
+    QFont titleFont = chart->titleFont();
+    titleFont.setPixelSize(13);
+    titleFont.setBold(false);
+    chart->setTitleFont(titleFont);
+    chart->setTitleBrush(Qt::black);
+    if (look.showTitle && !model.title.empty())
         chart->setTitle(QString::fromStdString(model.title));
-        QFont font = chart->titleFont();
-        font.setPixelSize(13);
-        font.setBold(look.boldTitle);
-        chart->setTitleFont(font);
-        chart->setTitleBrush(look.titleColour);
-    }
-    chart->legend()->setVisible(look.legend);
-    if (look.shadedBackground) {
-        QLinearGradient gradient(0, 0, 0, 1);
-        gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
-        gradient.setColorAt(0, QColor(240, 240, 240));
-        gradient.setColorAt(1, QColor(200, 208, 224));
-        chart->setBackgroundBrush(gradient);
-    }
+    // A legend of one entry says nothing the axes do not.
+    chart->legend()->setVisible(look.legend && model.series.size() > 1);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     buildSeries();
     redraw();
+    if (categoryAxis_)
+        connect(chart, &QChart::plotAreaChanged, this, &ChartView::fitCategoryLabels);
 }
 
 void ChartView::buildSeries()
@@ -142,11 +143,15 @@ void ChartView::buildSeries()
     }
     horizontal->setTitleText(look_.xTitle);
     chart->addAxis(horizontal, Qt::AlignBottom);
-    for (const ChartSeries& model : model_.series) {
+    for (std::size_t i = 0; i < model_.series.size(); ++i) {
+        const ChartSeries& model = model_.series[i];
+        QString name = QString::fromStdString(model.title());
+        if (name.isEmpty() && i < static_cast<std::size_t>(look_.seriesNames.size()))
+            name = look_.seriesNames[static_cast<qsizetype>(i)];
         QAbstractSeries* series = nullptr;
         if (model.kind() == SeriesKind::Bar) {
             auto* bar = new QBarSeries(chart);
-            auto* set = new QBarSet(QString::fromStdString(model.title()), bar);
+            auto* set = new QBarSet(name, bar);
             set->setColor(toQColor(model.colour()));
             set->setBorderColor(toQColor(model.colour()).darker(130));
             bar->append(set);
@@ -158,7 +163,7 @@ void ChartView::buildSeries()
             pen.setWidthF(1.5);
             line->setPen(pen);
             line->setColor(toQColor(model.colour()));
-            line->setName(QString::fromStdString(model.title()));
+            line->setName(name);
             line->setPointsVisible(look_.pointMarks);
             line->setMarkerSize(look_.markSize);
             line->setPointLabelsVisible(look_.pointLabels);
@@ -197,6 +202,21 @@ void ChartView::refresh()
         redraw();
     else
         stale_ = true;
+}
+
+void ChartView::layOutAt(const QSizeF& size)
+{
+    chart()->resize(size);
+    // The first layout gives the plot area that the category labels are fitted
+    // to; the second places the labels as fitted.
+    for (int round = 0; round < 2; ++round) {
+        if (QGraphicsLayout* layout = chart()->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
+        if (categoryAxis_)
+            fitCategoryLabels();
+    }
 }
 
 void ChartView::showEvent(QShowEvent* event)
@@ -255,9 +275,30 @@ void ChartView::drawSeries(std::size_t index)
             set->remove(0, set->count());
             set->append(values);
         }
-        if (categoryAxis_->categories() != categories)
+        if (categoryAxis_->categories() != categories) {
             categoryAxis_->setCategories(categories);
+            fitCategoryLabels();
+        }
     }
+}
+
+// Qt drops a category's label that is wider than its slot where it would
+// reach past the axis's end, and lets neighbours overlap elsewhere: labels
+// wider than the slot (a narrow window, a printed page) are turned upright so
+// that every one of them shows.
+void ChartView::fitCategoryLabels()
+{
+    const QStringList categories = categoryAxis_->categories();
+    if (categories.isEmpty())
+        return;
+    const QFontMetricsF metrics(categoryAxis_->labelsFont());
+    double widest = 0.0;
+    for (const QString& label : categories)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const double slot = chart()->plotArea().width() / static_cast<double>(categories.size());
+    const int angle = widest + metrics.averageCharWidth() > slot ? -90 : 0;
+    if (categoryAxis_->labelsAngle() != angle)
+        categoryAxis_->setLabelsAngle(angle);
 }
 
 void ChartView::fitAxes()

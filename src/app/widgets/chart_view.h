@@ -5,9 +5,9 @@
 #include "common/chart_model.h"
 
 #include <QChartView>
-#include <QColor>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -19,16 +19,17 @@ class QValueAxis;
 
 namespace hullcalc {
 
-// How a chart looks, beyond what its model says.
+// How a chart looks, beyond what its model says. Background, fonts and pens
+// are the same on every chart, in the windows, printed and in the report.
 struct ChartLook {
     bool showTitle = true;
-    QColor titleColour = Qt::black;
-    bool boldTitle = false;
     bool legend = false;
+    // What the legend calls the series the model leaves untitled, in the
+    // model's order: "0 шп" .. "20 шп", "ВЛ 1" .. "ВЛ 10".
+    QStringList seriesNames;
     bool pointMarks = false;  // a small mark at every point
     qreal markSize = 4.0;
     bool pointLabels = false;  // each point's value written beside it
-    bool shadedBackground = false;
     // The quantity and unit along each axis, "Высота, м"; empty: no title.
     QString xTitle;
     QString yTitle;
@@ -65,6 +66,11 @@ public:
     // date when it is next shown.
     void refresh();
 
+    // Lays the chart out at `size` off the screen (a printed page, the
+    // report), its labels fitted to the plot area that size gives, ready to
+    // be rendered from its scene.
+    void layOutAt(const QSizeF& size);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -82,6 +88,7 @@ private:
     void redraw();
     void drawSeries(std::size_t index);
     void fitAxes();
+    void fitCategoryLabels();
     void labelFrames(int first, int last);
     bool drawsToEqualScales() const;
     void fitEqualScales();

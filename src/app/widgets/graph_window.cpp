@@ -1,7 +1,9 @@
 #include "widgets/graph_window.h"
 
 #include "widgets/activation.h"
+#include "widgets/legend_widget.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -59,6 +61,24 @@ ChartView* GraphWindow::addChart(const ChartModel& model, const ChartLook& look,
     }
     host->layout()->addWidget(view);
     charts_.push_back(view);
+    return view;
+}
+
+// The chart and its legend side by side in a row of their own, below the
+// outdated notice when there is one.
+ChartView* GraphWindow::addChartWithLegend(const ChartModel& model, const ChartLook& look, int columns)
+{
+    auto* row = new QWidget(this);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    ChartView* view = addChart(model, look, row);
+    rowLayout->setStretch(0, 1);
+    rowLayout->addWidget(new LegendWidget(*view, columns, row));
+    if (!layout()) {
+        auto* box = new QVBoxLayout(this);
+        box->setContentsMargins(0, 0, 0, 0);
+    }
+    layout()->addWidget(row);
     return view;
 }
 

@@ -29,6 +29,9 @@ protected:
 
     // Adds a chart view that fills the window (or `container`, when given).
     ChartView* addChart(const ChartModel& model, const ChartLook& look, QWidget* container = nullptr);
+    // Adds a chart view that fills the window with a legend of `columns`
+    // columns beside it, listing every curve by name.
+    ChartView* addChartWithLegend(const ChartModel& model, const ChartLook& look, int columns);
 
     std::vector<ChartView*> charts_;
 

@@ -16,11 +16,14 @@ namespace {
 // in this orange, which none of the other series has.
 constexpr Colour orange{255, 140, 0};
 
-// Colours of the multi-series charts, in list order.
+// Colours of the multi-series charts, in list order, each once: the legend
+// tells the frames apart by them.
 constexpr std::array<Colour, frameCount> seriesColours = {
-    colours::red,  colours::green, colours::yellow, colours::blue, orange,         colours::grey,   colours::fuchsia,
-    colours::teal, colours::navy,  colours::maroon, colours::lime, colours::olive, colours::purple, colours::silver,
-    colours::aqua, colours::black, colours::red,    colours::red,  colours::red,   colours::red,    colours::red};
+    colours::red,        colours::green,     colours::yellow,       colours::blue,        orange,
+    colours::grey,       colours::fuchsia,   colours::teal,         colours::navy,        colours::maroon,
+    colours::lime,       colours::olive,     colours::purple,       colours::silver,      colours::aqua,
+    colours::black,      Colour{150, 75, 0}, Colour{255, 105, 180}, Colour{70, 130, 180}, colours::darkPurple,
+    Colour{106, 90, 205}};
 
 // The body plan's frames in turn take these colours, so that no two
 // neighbouring frames share one.

@@ -22,9 +22,10 @@ BodyPlanWindow::BodyPlanWindow(const ChartModel& bodyPlan, QWidget* parent)
     look.xTitle = "Полуширина, м";
     look.yTitle = "Высота от основной линии, м";
     look.equalScales = true;
-    addChart(bodyPlan, look, chartArea)->setObjectName(toQString(names::bodyPlanChart));
+    ChartView* chart = addChart(bodyPlan, look, chartArea);
+    chart->setObjectName(toQString(names::bodyPlanChart));
     // All 21 frames are listed, in two columns beside the chart.
-    auto* legend = new LegendWidget(bodyPlan, 2, this);
+    auto* legend = new LegendWidget(*chart, 2, this);
     legend->setObjectName(toQString(names::bodyPlanLegend));
     layout->addWidget(legend);
 }

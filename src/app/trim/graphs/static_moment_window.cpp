@@ -1,6 +1,7 @@
 #include "trim/graphs/static_moment_window.h"
 
 #include "trim/trim_window_names.h"
+#include "widgets/chart_looks.h"
 #include "widgets/qt_text.h"
 
 namespace hullcalc {
@@ -10,10 +11,10 @@ namespace names = graphWindowNames;
 StaticMomentWindow::StaticMomentWindow(const ChartModel& staticMomentCurves, QWidget* parent)
     : GraphWindow(toQString(names::staticMomentWindow), "Статический момент", QSize(700, 500), parent)
 {
-    ChartLook look;
-    look.xTitle = "Статический момент, м³";
-    look.yTitle = "Высота от основной линии, м";
-    addChart(staticMomentCurves, look)->setObjectName(toQString(names::staticMomentChart));
+    // One curve per frame: the 21 names in two columns beside the chart.
+    ChartLook look = againstDraft("Статический момент, м³", "Высота от основной линии, м");
+    look.seriesNames = frameNames();
+    addChartWithLegend(staticMomentCurves, look, 2)->setObjectName(toQString(names::staticMomentChart));
 }
 
 }  // namespace hullcalc
