@@ -11,11 +11,13 @@
 #include "trim/trim_window.h"
 #include "trim/trim_window_names.h"
 #include "vibration/vibration_window.h"
+#include "vibration/vibration_window_names.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCategoryAxis>
@@ -31,6 +33,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -46,6 +49,14 @@ QStringList shownErrors;
 int questionsAsked = 0;
 ProjectSession::Answer answer = ProjectSession::Answer::Discard;
 void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// A new running program whose error display records what the user would read.
+std::unique_ptr<Application> newApplication()
+{
+    auto application = std::make_unique<Application>();
+    application->errors().setSink(&recordError);
+    return application;
+}
 
 // Makes `window` the active window, as the user's click on it would.
 void activate(QWidget* window)
@@ -124,8 +135,7 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
-        app = std::make_unique<Application>();
+        app = newApplication();
         questionsAsked = 0;
         answer = ProjectSession::Answer::Discard;
         app->session().setQuestion([](QWidget*) {
@@ -135,11 +145,7 @@ private slots:
         app->mainWindow().show();
     }
 
-    void cleanup()
-    {
-        app.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { app.reset(); }
 
     // Start-up makes the main window alone; each other window is made when
     // first asked for, once. A trim calculation clears the vibration results
@@ -193,12 +199,15 @@ private slots:
         }
     }
 
-    // Coming back to a window keeps the choice of sea water and the tables, and
-    // the trim window shows its input page again.
+    // Coming back to a window keeps the choice of sea water, the tables and
+    // the page the user was on. The headers are there from the window's
+    // making, before it was ever shown.
     void returningToAWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
+        QCOMPARE(udif->sheet().input.offsets.cell(10, 0), std::string("10"));
+        QCOMPARE(udif->sheet().results.bendingMoment.cell(0, 20), std::string("20 шп"));
         activate(main);
         child<QRadioButton>(main, "RadioButton1")->click();
         activate(udif);
@@ -209,7 +218,7 @@ private slots:
         QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
         QVERIFY(app->document().particulars.shipType == ShipType::sea);
         activate(udif);
-        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->pages()->currentIndex(), 5);
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
@@ -530,6 +539,51 @@ private slots:
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
     }
 
+    // Numbers show rounded by their quantity, the stored text in the tooltip
+    // and the editor; "Вид → Полная точность" shows the stored texts in every
+    // window and is remembered. Typed inputs are never rounded.
+    void numbersShowRoundedAndInFullOnRequest()
+    {
+        VibrationWindow* vibr = &app->vibrationWindow();
+        TrimWindow* udif = calculatedExample();
+        const TrimSheet& sheet = udif->sheet();
+        GridView* volume = gridViewOf(udif, sheet.hydrostatics.volume.values);
+        const QModelIndex atWaterline8 = volume->model()->index(0, 7);
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
+        QCOMPARE(atWaterline8.data(Qt::ToolTipRole).toString(), QString("1994,13703125"));
+        QCOMPARE(atWaterline8.data(Qt::EditRole).toString(), QString("1994,13703125"));
+        QCOMPARE(volume->model()->headerData(7, Qt::Horizontal).toString(), QString("ВЛ 8"));
+        GridView* form = gridViewOf(udif, sheet.curvesOfForm.table);
+        QCOMPARE(shownCell(form, formColumn(FormQuantity::centreOfBuoyancy), 2), QString("-1,557"));
+        QCOMPARE(shownCell(gridViewOf(udif, sheet.input.masses), 1, 1), QString("42,8898"));
+        GridView* log = gridViewOf(udif, sheet.iteration.log);
+        QCOMPARE(shownCell(log, 1, 1), QString("1,245"));
+        QCOMPARE(shownCell(log, 4, 4), QString("Готово"));
+        GridView* table = gridViewOf(udif, sheet.results.table);
+        QVERIFY(!table->isColumnHidden(8));
+        QVERIFY(table->isColumnHidden(9) && table->isColumnHidden(11));
+
+        QAction* full = udif->findChild<QAction*>("fullPrecision");
+        QVERIFY(full && !full->isChecked());
+        full->trigger();
+        QCOMPARE(atWaterline8.data().toString(), QString("1994,13703125"));
+
+        // The vibration window, made before, takes the setting up when the user comes to it.
+        activate(vibr);
+        QAction* vibrFull = vibr->findChild<QAction*>("fullPrecision");
+        QVERIFY(vibrFull->isChecked());
+        click(vibr, "SpeedButton8");
+        GridView* vibration = child<GridView>(vibr, "Vibr1Grid");
+        const QModelIndex addedMass = vibration->model()->index(0, 4);
+        QCOMPARE(addedMass.data().toString(), addedMass.data(Qt::EditRole).toString());
+        vibrFull->trigger();
+        QVERIFY(QRegularExpression("^-?\\d+,\\d\\d$").match(addedMass.data().toString()).hasMatch());
+        QVERIFY(vibration->model()->headerData(4, Qt::Horizontal).toString().contains("т/м"));
+        activate(udif);
+        QVERIFY(!full->isChecked());
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
+    }
+
     // The checks warn and never stop: the calculation still runs, the warning
     // names the cell and a click on it selects the cell.
     void designChecksWarnAndPointAtTheCell()
@@ -574,7 +628,7 @@ private slots:
         const QString file = dir.filePath("huge.hullcalc");
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         QVERIFY(app->session().save(udif));
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -662,6 +716,24 @@ private slots:
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
     }
 
+    // A grid's refusal reaches the application's error display from each
+    // window: a block two columns wide pasted into the masses and into the
+    // section inertias, one column each.
+    void refusedPasteIsShownFromEveryWindow()
+    {
+        QApplication::clipboard()->setText("1\t2\n3\t4\n");
+        TrimWindow* udif = &app->trimWindow();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
+                               child<GridView>(vibr, toQString(vibrationWindowNames::sectionInertia))}) {
+            shownErrors.clear();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            grid->pasteClipboard();
+            QCOMPARE(shownErrors.size(), 1);
+            QVERIFY(shownErrors[0].startsWith("Блок из буфера обмена не помещается"));
+        }
+    }
+
     // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
     // program running, Сохранить saves the project first.
     void exitWithUnsavedChangesAsks()
@@ -702,7 +774,7 @@ private slots:
         QVERIFY(app->session().save(udif));
         QVERIFY(udif->windowTitle().contains("project.hullcalc"));
 
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -718,7 +790,6 @@ private slots:
         QVERIFY(newer.open(QIODevice::WriteOnly));
         newer.write(R"({"format": "hullcalc-project", "version": 2})");
         newer.close();
-        setErrorSink(&recordError);
         QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));

@@ -258,6 +258,7 @@ void strengthSections(ReportDocument& document, const ReportContent& content)
 int renderReport(QPagedPaintDevice& device, const ReportContent& content, std::vector<PlacedChart>* placedCharts)
 {
     ReportDocument document(device);
+    document.setFullPrecision(content.fullPrecision);
     titlePage(document, content);
     trimSections(document, content.trim);
     remarks(document, content.warnings);

@@ -197,8 +197,11 @@ void ReportDocument::paragraph(const QString& text)
     });
 }
 
-void ReportDocument::captionedValues(const std::vector<CaptionedValue>& lines)
+void ReportDocument::captionedValues(const std::vector<CaptionedValue>& storedLines)
 {
+    std::vector<CaptionedValue> lines = storedLines;
+    for (CaptionedValue& line : lines)
+        line.value = shownValue(line, fullPrecision_);
     const QFont bodyFont = font(bodySize);
     const double gap = points(12);
     double captionWidth = 0;
@@ -281,8 +284,9 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     return layout;
 }
 
-void ReportDocument::table(const ReportTable& table)
+void ReportDocument::table(const ReportTable& storedTable)
 {
+    const ReportTable table = shownTable(storedTable, fullPrecision_);
     std::vector<int> all(table.header.size());
     std::iota(all.begin(), all.end(), 0);
     const int labels = std::min(table.labelColumns, static_cast<int>(all.size()));

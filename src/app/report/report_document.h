@@ -42,6 +42,8 @@ public:
     // header repeated; a table too wide for the page even in a smaller type is
     // printed in parts of its columns, each with the row labels.
     void table(const ReportTable& table);
+    // Tables and lists with every stored digit instead of rounded for reading.
+    void setFullPrecision(bool full) { fullPrecision_ = full; }
     // Charts side by side, perRow to a row, each heightPoints high.
     void charts(const std::vector<ReportChart>& charts, int perRow, double heightPoints);
     // Every chart laid out so far, in order.
@@ -88,6 +90,7 @@ private:
     std::vector<QString> pendingSubheadings_;
     std::map<QString, int> headingPages_;  // page (from 1) each heading begins on
     std::deque<ChartModel> keptCharts_;
+    bool fullPrecision_ = false;
     std::vector<PlacedChart> placedCharts_;
 };
 

@@ -4,6 +4,7 @@
 #include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "vibration/beam_model.h"
+#include "vibration/vibration.h"
 
 #include <array>
 
@@ -89,12 +90,16 @@ ReportTable vibrationCalculationTable(const VibrationSheet& vibration)
         table.title += ", тон " + toneName(vibration.tone);
     table.fixedDecimals = true;
     table.header.push_back("Шпация");
-    for (int column = 1; column < grid.columnCount(); ++column)
-        table.header.push_back(std::to_string(column));
+    table.precision.push_back(DisplayPrecision::asStored);
+    for (int column = 1; column < grid.columnCount(); ++column) {
+        table.header.push_back(std::to_string(column) + ". "
+                               + std::string(vibrationColumnCaptions.at(static_cast<std::size_t>(column - 1))));
+        table.precision.push_back(vibrationColumnPrecision(column));
+    }
     for (int row = 1; row < grid.rowCount(); ++row) {
         std::vector<std::string>& cells = table.rows.emplace_back();
-        // The last row holds the sums of the columns.
-        cells.push_back(row < grid.rowCount() - 1 ? spacingLabel(row - 1) : "Сумма");
+        // The last row holds the sums of the columns (and column 1 the stern frame).
+        cells.push_back(row < grid.rowCount() - 1 ? spacingLabel(row - 1) : "Сумма (y — 20 шп)");
         for (int column = 1; column < grid.columnCount(); ++column)
             cells.push_back(trimmed(grid.cell(column, row)));
     }

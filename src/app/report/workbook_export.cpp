@@ -1,5 +1,6 @@
 #include "report/workbook_export.h"
 
+#include "common/display_precision.h"
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/number_text.h"
@@ -60,7 +61,7 @@ std::optional<double> numberOf(std::string_view text)
 // The formats of one workbook, made once each.
 class Formats {
 public:
-    explicit Formats(lxw_workbook* workbook) : workbook_(workbook)
+    Formats(lxw_workbook* workbook, bool fullPrecision) : fullPrecision(fullPrecision), workbook_(workbook)
     {
         title = workbook_add_format(workbook);
         format_set_bold(title);
@@ -92,6 +93,8 @@ public:
         return place->second;
     }
 
+    // Every stored digit shown, not the rounding for the reader.
+    const bool fullPrecision;
     lxw_format* title;
     lxw_format* heading;
     lxw_format* note;
@@ -133,7 +136,7 @@ public:
         for (const CaptionedValue& line : lines) {
             worksheet_write_string(sheet_, row_, 0, line.caption.c_str(), nullptr);
             widen(0, line.caption, 60);
-            cell(1, line.value, line.fixedDecimals, false);
+            cell(1, line.value, line.fixedDecimals, false, line.precision);
             ++row_;
         }
     }
@@ -146,9 +149,10 @@ public:
         if (!table.note.empty())
             text(table.note, formats_.note);
         const lxw_row_t headerRow = row_;
-        for (std::size_t i = 0; i < table.rows.size(); ++i)
-            for (std::size_t column = 0; column < table.header.size(); ++column)
-                widen(static_cast<lxw_col_t>(column), trimmed(table.rows[i][column]), 30);
+        const ReportTable shown = shownTable(table, formats_.fullPrecision);
+        for (std::size_t i = 0; i < shown.rows.size(); ++i)
+            for (std::size_t column = 0; column < shown.header.size(); ++column)
+                widen(static_cast<lxw_col_t>(column), trimmed(shown.rows[i][column]), 30);
         std::size_t lines = 1;
         for (std::size_t column = 0; column < table.header.size(); ++column) {
             const std::string& caption = table.header[column];
@@ -161,7 +165,8 @@ public:
         for (const std::vector<std::string>& cells : table.rows) {
             for (std::size_t column = 0; column < cells.size(); ++column)
                 cell(static_cast<lxw_col_t>(column), cells[column], table.fixedDecimals,
-                     static_cast<int>(column) < table.labelColumns);
+                     static_cast<int>(column) < table.labelColumns,
+                     column < table.precision.size() ? table.precision[column] : DisplayPrecision::asStored);
             ++row_;
         }
         if (freeze)
@@ -170,18 +175,22 @@ public:
 
 private:
     // A number where the text is one, else the text; nothing for an empty text.
-    void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label)
+    // The number is written with every stored digit; its format shows it as
+    // rounded for the reader, unless every digit is to be seen.
+    void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label, DisplayPrecision precision)
     {
         const std::string text = trimmed(value);
         if (text.empty())
             return;
         const std::optional<double> number = label ? std::nullopt : numberOf(text);
+        const bool rounded = precision != DisplayPrecision::asStored && !formats_.fullPrecision;
+        const std::string shown = rounded ? displayText(text, precision) : text;
         if (number)
             worksheet_write_number(sheet_, row_, column, *number,
-                                   formats_.number(fixedDecimals ? decimalsOf(text) : std::nullopt));
+                                   formats_.number(fixedDecimals || rounded ? decimalsOf(shown) : std::nullopt));
         else
             worksheet_write_string(sheet_, row_, column, text.c_str(), nullptr);
-        widen(column, text, 30);
+        widen(column, shown, 30);
     }
 
     // Widens the column to the text (up to `most` characters); returns the width.
@@ -275,7 +284,7 @@ void vibrationSheets(lxw_workbook* workbook, Formats& formats, const ReportConte
 
 void writeSheets(lxw_workbook* workbook, const ReportContent& content)
 {
-    Formats formats(workbook);
+    Formats formats(workbook, content.fullPrecision);
     const TrimSheet& trim = content.trim;
     summarySheet(workbook, formats, content);
     tableSheet(workbook, formats, "Ординаты", offsetsTable(trim.input));

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "trim/main_window_names.h"
 #include "widgets/recent_files_menu.h"
 
 #include "widgets/activation.h"
@@ -23,18 +24,9 @@
 
 namespace hullcalc {
 
-namespace {
+namespace names = mainWindowNames;
 
-// The object names tests and scripts find the window's parts by (the edits are
-// named by their particular's key).
-namespace names {
-constexpr const char* window = "MainForm";
-constexpr const char* seaGoing = "RadioButton1";
-constexpr const char* river = "RadioButton2";
-constexpr const char* trimAction = "udif";
-constexpr const char* vibrationAction = "vibr";
-constexpr const char* quitAction = "quit";
-}  // namespace names
+namespace {
 
 QFrame* separatorLine(QWidget* parent)
 {
@@ -78,7 +70,7 @@ bool separatorBefore(const ParticularField& field)
 MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     : QMainWindow(parent), particulars_(particulars), mayClose_([](QWidget*) { return true; })
 {
-    setObjectName(names::window);
+    setObjectName(toQString(names::window));
     // "[*]" is where the mark of unsaved changes appears.
     setWindowTitle("Удифферентовка судна на тихой воде и вибрация[*]");
     createEdits();
@@ -132,9 +124,9 @@ void MainWindow::createEdits()
     grid->addWidget(new QLabel("Тип судна:", group), row++, 0, 1, 2);
     auto* types = new QHBoxLayout;
     seaGoing_ = new QRadioButton("Морское", group);
-    seaGoing_->setObjectName(names::seaGoing);
+    seaGoing_->setObjectName(toQString(names::seaGoing));
     river_ = new QRadioButton("Речное", group);
-    river_->setObjectName(names::river);
+    river_->setObjectName(toQString(names::river));
     types->addWidget(seaGoing_);
     types->addStretch();
     types->addWidget(river_);
@@ -164,19 +156,8 @@ void MainWindow::createEdits()
 void MainWindow::createFileMenu()
 {
     QMenu* file = menuBar()->addMenu("&Файл");
-    file->setObjectName("FileMenu");
-    const auto request = [&](const QString& caption, const char* objectName, void (MainWindow::*signal)(),
-                             QKeySequence keys) {
-        QAction* action = file->addAction(caption, this, signal);
-        action->setObjectName(objectName);
-        action->setShortcut(keys);
-    };
-    request("&Открыть проект…", "openProject", &MainWindow::openProjectRequested, QKeySequence::Open);
-    request("Сохранить &проект", "saveProject", &MainWindow::saveProjectRequested, QKeySequence::Save);
-    request("Сохранить проект &как…", "saveProjectAs", &MainWindow::saveProjectAsRequested, QKeySequence::SaveAs);
-    recentFiles_ = file->addMenu("Последние &файлы");
-    recentFiles_->setObjectName("recentFiles");
-    recentFiles_->setEnabled(false);
+    file->setObjectName(toQString(names::fileMenu));
+    recentFiles_ = addProjectCommands(*file, this);
     file->addSeparator();
     file->addAction("Вы&ход", this, &QWidget::close);
 }
@@ -190,11 +171,11 @@ void MainWindow::createActions()
 {
     createFileMenu();
     QAction* trim = menuBar()->addAction("&Удифферентовка");
-    trim->setObjectName(names::trimAction);
+    trim->setObjectName(toQString(names::trimAction));
     trim->setToolTip("Таблицы ординат и масс, расчет удифферентовки и нагрузок");
     connect(trim, &QAction::triggered, this, &MainWindow::trimWindowRequested);
     QAction* vibration = menuBar()->addAction("&Вибрация");
-    vibration->setObjectName(names::vibrationAction);
+    vibration->setObjectName(toQString(names::vibrationAction));
     connect(vibration, &QAction::triggered, this, &MainWindow::vibrationWindowRequested);
     QAction* help = menuBar()->addAction("&Справка");
     help->setShortcut(QKeySequence::HelpContents);
@@ -202,7 +183,7 @@ void MainWindow::createActions()
     addAction(help);
     connect(help, &QAction::triggered, this, [this] { emit helpRequested("particulars"); });
     QAction* quit = menuBar()->addAction("Вы&ход");
-    quit->setObjectName(names::quitAction);
+    quit->setObjectName(toQString(names::quitAction));
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -217,29 +198,16 @@ void MainWindow::showParticular(const ParticularField* field)
     }
 }
 
-// River water is the ship type at start-up. Only the first activation selects
-// it: selecting it again on every return to this window would silently undo
-// the user's choice of sea water before the next calculation.
-void MainWindow::activate()
-{
-    if (activated_)
-        return;
-    activated_ = true;
-    river_->setChecked(true);
-}
-
-bool MainWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QMainWindow::event(event);
-}
-
+// River water is the ship type at start-up, selected when the window is first
+// shown, before the user can act. Only then: selecting it again on every return
+// to this window would silently undo the user's choice of sea water before the
+// next calculation.
 void MainWindow::showEvent(QShowEvent* event)
 {
-    // Shown at start-up before the user can act, also where no window manager
-    // activates it.
-    activate();
+    if (!shipTypeChosen_) {
+        shipTypeChosen_ = true;
+        river_->setChecked(true);
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -271,7 +239,7 @@ void MainWindow::showDocument()
         river_->setChecked(true);
     else if (seaGoing_->isChecked() || river_->isChecked())
         particulars_.shipType = seaGoing_->isChecked() ? ShipType::sea : ShipType::river;
-    activated_ = true;
+    shipTypeChosen_ = true;
 }
 
 }  // namespace hullcalc

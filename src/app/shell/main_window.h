@@ -52,7 +52,6 @@ signals:
     void particularsEdited();
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -60,13 +59,12 @@ private:
     void createEdits();
     void createActions();
     void createFileMenu();
-    void activate();
 
     ShipParticulars& particulars_;
     std::array<QLineEdit*, particularFields.size()> edits_{};
     QRadioButton* seaGoing_ = nullptr;  // "Морское"
     QRadioButton* river_ = nullptr;     // "Речное"
-    bool activated_ = false;
+    bool shipTypeChosen_ = false;       // at the first showing, or by a project opened
     CloseGuard mayClose_;
     QMenu* recentFiles_ = nullptr;
 };

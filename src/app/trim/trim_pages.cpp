@@ -2,6 +2,7 @@
 // chart, with a line saying what it holds and the buttons that belong to it.
 #include "trim/trim_pages.h"
 
+#include "trim/trim_display_precision.h"
 #include "trim/trim_summary_panel.h"
 #include "trim/trim_window_names.h"
 #include "widgets/chart_looks.h"
@@ -21,6 +22,7 @@
 namespace hullcalc {
 
 namespace names = trimWindowNames;
+namespace column = trimTableColumn;
 
 namespace {
 
@@ -111,6 +113,12 @@ void TrimPages::refresh()
     summary_->showStability(sheet_.stability);
 }
 
+void TrimPages::setFullPrecision(bool full)
+{
+    for (GridView* grid : grids_)
+        grid->gridModel()->setFullPrecision(full);
+}
+
 GridView* TrimPages::viewOf(const TextGrid& grid) const
 {
     for (GridView* view : grids_)
@@ -139,6 +147,8 @@ GridView* TrimPages::addGrid(TextGrid& grid, int columnWidth, bool editable, QWi
 {
     auto* view = new GridView(grid, GridLook{columnWidth, 25, editable}, parent);
     grids_.push_back(view);
+    view->gridModel()->setCellPrecision(
+        [this, &grid](int column, int row) { return displayPrecisionOf(sheet_, grid, column, row); });
     // Typing, Delete and pasting into the input tables are undo steps too.
     if (editable)
         view->gridModel()->setEditRunner(runInputEdit_);
@@ -165,8 +175,8 @@ QWidget* TrimPages::chartPage(TextGrid& grid, int columnWidth, int rowHeight, co
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(description(contents, page));
     GridView* view = addGrid(grid, columnWidth, false, page);
-    // Tall enough for its rows and a scroll bar, no more: the chart takes the rest.
-    const int headerHeight = grid.fixedRows() > 0 ? 25 : 0;
+    // Tall enough for its header, its rows and a scroll bar, no more: the chart takes the rest.
+    const int headerHeight = 25;
     view->setFixedHeight(headerHeight + rowHeight * (grid.rowCount() - grid.fixedRows()) + 22);
     layout->addWidget(view);
     auto* chartView = new ChartView(chart, look, page);
@@ -287,9 +297,10 @@ void TrimPages::addHydrostaticCurvePages()
 void TrimPages::addApproximationPages()
 {
     addPage(gridPage(sheet_.iteration.log, 64,
-                     "Последовательные приближения: осадка и гидростатика на ровный киль (строка «Ровный киль»), "
-                     "осадки первого приближения, текущее приближение; справа по строкам — V, Xc и сумма площадей "
-                     "каждого приближения"),
+                     "Последовательные приближения: слева — осадка и гидростатика на ровный киль (строка 1), осадки "
+                     "первого приближения (2), текущее приближение (3, 4) и площадь ватерлинии последней поправки "
+                     "(5); справа — V, XC и сумма площадей шпангоутов приближения с номером строки n (строки 6–9 "
+                     "заполняются, когда приближений больше пяти)"),
             11);
 
     ChartLook drafts = alongFrameRows("Осадка, м");
@@ -393,13 +404,48 @@ void TrimPages::addCurvesOfFormPage()
 // frame-row numbers: shown in the views only, the grids' texts stay.
 void TrimPages::captionHeaderlessPages()
 {
+    TextGridModel* offsets = viewOf(sheet_.input.offsets)->gridModel();
+    offsets->setCornerCaption("Шп \\ ВЛ");
+    TextGridModel* masses = viewOf(sheet_.input.masses)->gridModel();
+    masses->setCornerCaption("Шпация");
+    masses->setHeaderCaptions(Qt::Horizontal, {"m, т"});
+
+    // Columns 1-4 hold other quantities in each start row, named by the row;
+    // the right three columns hold approximation n in row n.
     TextGridModel* log = viewOf(sheet_.iteration.log)->gridModel();
-    log->setCornerCaption("Строка");
-    log->setHeaderCaptions(Qt::Horizontal, {"1-я величина", "2-я величина", "3-я величина", "4-я величина",
-                                            "V прибл., куб. м", "Xc прибл., м", "Σω прибл., кв. м"});
-    log->setHeaderCaptions(Qt::Vertical,
-                           {"1: ровный киль T, Xf, Xc0, R", "2: первое прибл. Тн, Тк", "3: текущее прибл. V, Xc",
-                            "4: № прибл.; «Готово»", "5: S поправки", "6", "7", "8", "9"});
+    log->setCornerCaption("n");
+    log->setHeaderCaptions(Qt::Horizontal, {"T / Тн / V / № / S", "XF / Тк / XC", "XC0", "R / «Готово»",
+                                            "V n-го прибл., куб. м", "XC n-го прибл., м", "Σω n-го прибл., кв. м"});
+    log->setHeaderCaptions(Qt::Vertical, {"1: ровный киль: T, XF, XC0, R, м", "2: 1-е прибл.: Тн, Тк, м",
+                                          "3: текущее прибл.: V, куб. м; XC, м", "4: № текущего прибл.",
+                                          "5: S поправки, кв. м", "6", "7", "8", "9"});
+
+    // The one-row tables of the hydrostatic curves: a value per waterline.
+    QStringList waterlines;
+    for (int waterline = 1; waterline <= waterlineCount; ++waterline)
+        waterlines.append(QString("ВЛ %1").arg(waterline));
+    const HydrostaticCurves& curves = sheet_.hydrostatics;
+    const std::pair<const TextGrid*, const char*> curveCaptions[] = {
+        {&curves.volume.values, "V, куб. м"},           {&curves.centreOfBuoyancy.values, "XC, м"},
+        {&curves.waterplaneArea.values, "S, кв. м"},    {&curves.centreOfFlotation.values, "XF, м"},
+        {&curves.longitudinalInertia.values, "Iy, м⁴"}, {&curves.transverseInertia.values, "Iz, м⁴"},
+        {&curves.transverseRadius.values, "r, м"},      {&curves.longitudinalRadius.values, "R, м"},
+    };
+    for (const auto& [grid, quantity] : curveCaptions) {
+        TextGridModel* model = viewOf(*grid)->gridModel();
+        model->setCornerCaption("ВЛ");
+        model->setHeaderCaptions(Qt::Horizontal, waterlines);
+        model->setHeaderCaptions(Qt::Vertical, {quantity});
+    }
+
+    const std::pair<const TextGrid*, const char*> resultCaptions[] = {{&sheet_.results.loads, "q, кН"},
+                                                                      {&sheet_.results.shearForce, "N, кН"},
+                                                                      {&sheet_.results.bendingMoment, "M, кН·м"}};
+    for (const auto& [grid, quantity] : resultCaptions) {
+        TextGridModel* model = viewOf(*grid)->gridModel();
+        model->setCornerCaption(grid == &sheet_.results.loads ? "Шпация" : "Шп");
+        model->setHeaderCaptions(Qt::Horizontal, {quantity});
+    }
 
     TextGridModel* drafts = viewOf(sheet_.iteration.frameDrafts)->gridModel();
     drafts->setCornerCaption("Шпангоут");
@@ -413,12 +459,19 @@ void TrimPages::captionHeaderlessPages()
 
     TextGridModel* table = viewOf(sheet_.results.table)->gridModel();
     table->setCornerCaption("Шпангоут");
-    table->setHeaderCaptions(Qt::Horizontal,
-                             {"ω, кв. м", "ωi + ωi+1, кв. м", "Сила плавучести, кН", "Вес, кН", "Нагрузка, кН",
-                              "Перерезывающая сила, кН", "Сумма сил, кН", "N исправл., кН", "M исправл., кН·м"});
+    QStringList columns;
+    for (std::string_view caption : trimTableCaptions)
+        columns.append(toQString(caption));
+    table->setHeaderCaptions(Qt::Horizontal, columns);
     QStringList rows = frameCaptions();
     rows.back() += " / итог";
     table->setHeaderCaptions(Qt::Vertical, rows);
+    // Columns 10-12 of the trim table are never written: kept in the grid
+    // (the results file and the dump have them), not shown.
+    GridView* tableView = viewOf(sheet_.results.table);
+    const TextGrid& trimTable = sheet_.results.table;
+    for (int unused = column::correctedMoment; unused < trimTable.columnCount() - trimTable.fixedColumns(); ++unused)
+        tableView->setColumnHidden(unused, true);
 }
 
 }  // namespace hullcalc

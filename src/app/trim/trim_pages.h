@@ -30,6 +30,8 @@ public:
     void refreshGrids();
     // Redraws every grid, chart and the summary from the sheet.
     void refresh();
+    // Shows every grid's stored texts (true) or its numbers rounded for reading.
+    void setFullPrecision(bool full);
     // The view that shows `grid`, or nullptr.
     GridView* viewOf(const TextGrid& grid) const;
     // The size the contents of `page` ask for, without its scroll bars.

@@ -180,25 +180,35 @@ std::string textAt(const Json& value, const std::string& place)
     return value.get<std::string>();
 }
 
-// Where the parser stopped, as a person finds it in an editor: line and
-// character (not byte) in that line. `byte` counts from 1 and lies past the end
-// when the file ends too early.
-std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
-{
-    const std::size_t stop = std::min(std::max<std::size_t>(byte, 1) - 1, bytes.size());
+// The line and the character (not byte) in that line, both from 1, at which
+// the byte at `offset` stands, as a person finds it in an editor.
+struct TextPosition {
     std::size_t line = 1;
     std::size_t column = 1;
-    for (std::size_t i = 0; i < stop; ++i) {
+};
+
+TextPosition positionOf(std::string_view bytes, std::size_t offset)
+{
+    TextPosition position;
+    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
         if (bytes[i] == '\n') {
-            ++line;
-            column = 1;
+            ++position.line;
+            position.column = 1;
         } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
-            ++column;
+            ++position.column;
         }
     }
+    return position;
+}
+
+// Where the parser stopped. `byte` counts from 1 and lies past the end when
+// the file ends too early.
+std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
+{
+    const TextPosition stop = positionOf(bytes, std::max<std::size_t>(byte, 1) - 1);
     if (byte > bytes.size())
-        return "запись JSON обрывается в строке " + std::to_string(line);
-    return "ошибка в записи JSON в строке " + std::to_string(line) + ", символ " + std::to_string(column);
+        return "запись JSON обрывается в строке " + std::to_string(stop.line);
+    return "ошибка в записи JSON в строке " + std::to_string(stop.line) + ", символ " + std::to_string(stop.column);
 }
 
 // Builds the tree of the file in one pass. The nesting is counted as each
@@ -254,17 +264,8 @@ private:
         start = start >= 2 ? start - 2 : 0;
         while (start > 0 && !(bytes_[start] == '"' && bytes_[start - 1] != '\\'))
             --start;
-        std::size_t line = 1;
-        std::size_t column = 1;
-        for (std::size_t i = 0; i < start; ++i) {
-            if (bytes_[i] == '\n') {
-                ++line;
-                column = 1;
-            } else if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) {
-                ++column;
-            }
-        }
-        return "строка " + std::to_string(line) + ", символ " + std::to_string(column);
+        const TextPosition key = positionOf(bytes_, start);
+        return "строка " + std::to_string(key.line) + ", символ " + std::to_string(key.column);
     }
 
     template<typename Value>

@@ -64,6 +64,19 @@ inline constexpr int correctedShear = 8;   // kN
 inline constexpr int correctedMoment = 9;  // kN·m
 }  // namespace trimTableColumn
 
+// The captions of the trim table's columns 1..9 with their units, as the
+// window and the report head them.
+inline constexpr std::array<std::string_view, trimTableColumn::correctedMoment> trimTableCaptions = {
+    "ω, кв. м",
+    "ωi + ωi+1, кв. м",
+    "Сила поддержания, кН",
+    "Вес, кН",
+    "Нагрузка, кН",
+    "Перерезывающая сила, кН",
+    "Интегральная сумма, кН",
+    "Исправленная перерезывающая сила, кН",
+    "Изгибающий момент, кН·м"};
+
 struct TrimTable {
     TrimTable();
 

@@ -36,6 +36,17 @@ inline constexpr std::string_view showIntermediateAction = "ShowIntermediate";
 inline constexpr std::string_view hideIntermediateAction = "HideIntermediate";
 inline constexpr std::string_view fileMenu = "FileMenu";
 inline constexpr std::string_view serviceMenu = "ServiceMenu";
+inline constexpr std::string_view editMenu = "EditMenu";
+inline constexpr std::string_view undoAction = "undo";
+inline constexpr std::string_view redoAction = "redo";
+inline constexpr std::string_view calculateAction = "calculateAction";  // F9
+inline constexpr std::string_view reportAction = "report";
+inline constexpr std::string_view workbookAction = "exportWorkbook";
+inline constexpr std::string_view calculationStatus = "calculationStatus";
+inline constexpr std::string_view outdatedNotice = "resultsOutdated";
+inline constexpr std::string_view pageList = "pageList";
+inline constexpr std::string_view designChecks = "designChecks";
+inline constexpr std::string_view bendingMomentClosure = "bendingMomentClosure";
 // The value labels of the summary, in the order of SummaryLine.
 inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = {
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
@@ -91,6 +102,7 @@ inline constexpr std::string_view staticMomentWindow = "StatMomGraphForm";
 inline constexpr std::string_view staticMomentChart = "StatMomGraphResults";
 inline constexpr std::string_view resultsWindow = "ResGraphForm";
 inline constexpr std::string_view resultsPages = "PageControl1";
+inline constexpr std::string_view outdatedNotice = "resultsOutdated";
 // Load, shear force, bending moment.
 inline constexpr std::array<std::string_view, 3> resultsCharts = {"NagrGraph", "ForceGraph", "MomGraph"};
 }  // namespace graphWindowNames

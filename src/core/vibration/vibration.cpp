@@ -279,4 +279,22 @@ VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValue
     return results;
 }
 
+DisplayPrecision vibrationColumnPrecision(int column)
+{
+    switch (column) {
+    case column::halfBreadth:
+    case column::meanHalfBreadth:
+    case column::meanDraft:
+        return DisplayPrecision::length;
+    case column::meanArea:
+        return DisplayPrecision::magnitude;
+    case column::addedMass:
+    case column::hullMass:
+    case column::totalMass:
+        return DisplayPrecision::forceOrMass;
+    default:
+        return DisplayPrecision::asStored;
+    }
+}
+
 }  // namespace hullcalc

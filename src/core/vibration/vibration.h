@@ -2,10 +2,14 @@
 // (Rayleigh) method, on the hull as the last trim calculation left it.
 #pragma once
 
+#include "common/display_precision.h"
 #include "common/text_grid.h"
 #include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
+
+#include <array>
+#include <string_view>
 
 namespace hullcalc {
 
@@ -35,6 +39,36 @@ inline constexpr int inertia = 20;        // i, sectional moment of inertia as t
 inline constexpr int stiffnessTerm = 21;  // i·s²
 inline constexpr int massTerm = 22;       // m′·w²
 }  // namespace vibrationTableColumn
+
+// The captions of the vibration table's columns 1..22 with their units, as
+// the window and the report head them (the grid's own header row keeps the
+// column numbers). Σ is the running sum from the bow.
+inline constexpr std::array<std::string_view, 22> vibrationColumnCaptions = {"y носового шп, м",
+                                                                             "b, м",
+                                                                             "T, м",
+                                                                             "ω, кв. м",
+                                                                             "mпр, т/м",
+                                                                             "mк, т/м",
+                                                                             "m, т/м",
+                                                                             "m′ = m/10",
+                                                                             "Σm′",
+                                                                             "ξ",
+                                                                             "m′ξ",
+                                                                             "Σm′ξ",
+                                                                             "s",
+                                                                             "m′s",
+                                                                             "Σm′s",
+                                                                             "βξ",
+                                                                             "w = s+δ+βξ",
+                                                                             "m′w",
+                                                                             "Σm′w",
+                                                                             "i, м⁴",
+                                                                             "i·s²",
+                                                                             "m′w²"};
+
+// The precision the table's column is shown with: the half-breadths and the
+// draft as lengths, the area, the masses per metre; the rest as written.
+DisplayPrecision vibrationColumnPrecision(int column);
 
 // What the vibration calculation reads of the trim sheet: the input tables,
 // and the waterline heights, length, frame spacing and drafts the last
