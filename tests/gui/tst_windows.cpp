@@ -196,7 +196,7 @@ private slots:
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
         QVERIFY(child<QRadioButton>(main, mainNames::river)->isChecked());
-        QCOMPARE(app->document().particulars.waterDensity, 1.0);
+        QVERIFY(app->document().particulars.shipType == ShipType::river);
         QWidget* w = child<QLineEdit>(main, "ShipD");
         for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipZg", "ShipdL", "ShipdT",
                                  "RadioButton1", "RadioButton2"}) {
@@ -224,7 +224,7 @@ private slots:
         udif->pages()->setCurrentIndex(resultsPageIndex() - 1);  // an intermediate page
         activate(main);
         QVERIFY(child<QRadioButton>(main, mainNames::seaGoing)->isChecked());
-        QCOMPARE(app->document().particulars.waterDensity, 1.025);
+        QVERIFY(app->document().particulars.shipType == ShipType::sea);
         activate(udif);
         QCOMPARE(udif->pages()->currentIndex(), resultsPageIndex() - 1);
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
@@ -793,7 +793,7 @@ private slots:
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
-        QCOMPARE(app->document().particulars.waterDensity, 1.025);
+        QVERIFY(app->document().particulars.shipType == ShipType::sea);
         QVERIFY(child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->isChecked());
         QCOMPARE(child<QLineEdit>(&app->mainWindow(), "ShipDr")->text(), QString("905,5"));
         QCOMPARE(app->document().trim.input.offsets.cell(5, 3), std::string("2,5"));

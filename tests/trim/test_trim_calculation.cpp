@@ -73,7 +73,8 @@ TEST_F(TrimCalculation, BadCellNamesItselfAndLeavesNoStaleResults)
 
 // L, B, ΔL, ΔT and the design displacement are divided by or integrated with:
 // zero, a negative value or no number at all is refused before any step writes
-// a result, naming the particular.
+// a result, naming the particular; so is an XG or a z_g that is no number,
+// though only the design waterline and the stability read them.
 TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
 {
     const struct {
@@ -87,6 +88,8 @@ TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
         {&ShipParticulars::breadth, "0", "Значение должно быть больше нуля: «0»"},
         {&ShipParticulars::designDisplacement, "0", "Значение должно быть больше нуля: «0»"},
         {&ShipParticulars::length, "75.0", "'75.0' is not a valid floating point value"},
+        {&ShipParticulars::centreOfGravity, "-3.72", "'-3.72' is not a valid floating point value"},
+        {&ShipParticulars::verticalCentreOfGravity, "2 м", "'2 м' is not a valid floating point value"},
     };
     for (const auto& c : cases) {
         ShipParticulars changed = particulars;

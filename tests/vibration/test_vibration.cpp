@@ -23,10 +23,11 @@ class Vibration : public ExampleShip {
 protected:
     Vibration() { writeVibrationHeaders(vibration); }
 
-    VibrationResults compute(int tone)
+    VibrationResults compute(int tone) { return compute(tone, values()); }
+    VibrationResults compute(int tone, const ParticularValues& particularValues)
     {
         selectTone(vibration, tone);
-        return computeVibration(trimmedHull(sheet), particulars, vibration);
+        return computeVibration(trimmedHull(sheet), particularValues, vibration);
     }
 
     const std::string& cell(int column, int row) const { return vibration.table.cell(column, row); }
@@ -140,18 +141,19 @@ TEST_F(Vibration, HalfBreadthAtTheLocalWaterline)
 // and the frequency is undefined.
 TEST_F(Vibration, WithoutACompletedTrimRunNothingIsWritten)
 {
-    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), values(), vibration); }),
               "Сначала выполните расчет удифферентовки");
     EXPECT_EQ(cell(1, 1), "");
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), values(), vibration); }),
               "Invalid floating point operation");
     EXPECT_EQ(vibration.stiffness, "");
     compute(1);
     const VibrationSheet before = vibration;
+    const ParticularValues read = values();
     particulars.waterlineSpacing = "0.39";
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'0.39' is not a valid floating point value");
-    EXPECT_EQ(errorOf([&] { compute(2); }), "Сначала выполните расчет удифферентовки");
+    EXPECT_EQ(errorOf([&] { compute(2, read); }), "Сначала выполните расчет удифферентовки");
     EXPECT_EQ(vibration.table, before.table);
     EXPECT_EQ(vibration.frequency, before.frequency);
 }
@@ -181,24 +183,24 @@ TEST_F(Vibration, FailureStopsAtTheFailingCell)
 {
     runTrimCalculation(sheet, particulars);
     const TrimSheet trimmed = sheet;
-    const ShipParticulars typed = particulars;
-    const auto expectStop = [&](const char* message, int writtenColumn, int writtenRow, int failedColumn,
-                                int failedRow) {
+    const auto expectStop = [&](const char* message, int writtenColumn, int writtenRow, int failedColumn, int failedRow,
+                                const ParticularValues& particularValues) {
         vibration = VibrationSheet{};
-        EXPECT_EQ(errorOf([&] { compute(1); }), message);
+        EXPECT_EQ(errorOf([&] { compute(1, particularValues); }), message);
         EXPECT_NE(cell(writtenColumn, writtenRow), "") << message;
         EXPECT_EQ(cell(failedColumn, failedRow), "") << message;
         EXPECT_TRUE(cell(22, 21).empty() && vibration.stiffness.empty()
                     && vibration.modeShape.series[0].points().empty());
         sheet = trimmed;
-        particulars = typed;
     };
     sheet.input.offsets.setCell(2, 3, "");  // an offset below the waterline
-    expectStop("'' is not a valid floating point value", 1, 2, 1, 3);
-    particulars.breadth = "0";
-    expectStop("Floating point division by zero", 4, 21, 5, 1);
+    expectStop("'' is not a valid floating point value", 1, 2, 1, 3, values());
+    // The step alone: a breadth of 0, which the trim run refuses, divides by zero.
+    ParticularValues noBreadth = values();
+    noBreadth.breadth = 0.0;
+    expectStop("Floating point division by zero", 4, 21, 5, 1, noBreadth);
     sheet.input.masses.setCell(1, 7, "");
-    expectStop("'' is not a valid floating point value", 6, 6, 6, 7);
+    expectStop("'' is not a valid floating point value", 6, 6, 6, 7, values());
 }
 
 // A section without bending stiffness, or a negative one, has no natural

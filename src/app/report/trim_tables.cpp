@@ -61,13 +61,11 @@ const std::string& logCell(const WaterlineIteration& iteration, log::Cell cell)
 
 }  // namespace
 
-std::string shipTypeName(double waterDensity)
+std::string shipTypeName(std::optional<ShipType> type)
 {
-    if (waterDensity == seaWaterDensity)
-        return "Морское";
-    if (waterDensity == riverWaterDensity)
-        return "Речное";
-    return "не выбран";
+    if (!type)
+        return "не выбран";
+    return *type == ShipType::sea ? "Морское" : "Речное";
 }
 
 std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
@@ -75,9 +73,9 @@ std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
     std::vector<CaptionedValue> lines;
     for (const ParticularField& field : particularFields)
         lines.push_back({captionOf(field), particulars.*field.text, true});
-    lines.push_back({"Тип судна", shipTypeName(particulars.waterDensity)});
+    lines.push_back({"Тип судна", shipTypeName(particulars.shipType)});
     lines.push_back({"Плотность воды, т/куб. м",
-                     particulars.waterDensity > 0 ? formatFixed(particulars.waterDensity, 3) : std::string(), true});
+                     particulars.shipType ? formatFixed(waterDensity(*particulars.shipType), 3) : std::string(), true});
     return lines;
 }
 

@@ -13,7 +13,7 @@
 namespace hullcalc {
 
 // "Морское", "Речное", or "не выбран" before a ship type is chosen.
-std::string shipTypeName(double waterDensity);
+std::string shipTypeName(std::optional<ShipType> type);
 
 // The nine particulars with the main window's captions on one line, then the
 // ship type and the water density.

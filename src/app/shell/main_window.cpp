@@ -140,11 +140,11 @@ void MainWindow::createEdits()
     // buttons act only when their state changes, also when set by program.
     connect(seaGoing_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            particulars_.waterDensity = seaWaterDensity;
+            particulars_.shipType = ShipType::sea;
     });
     connect(river_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            particulars_.waterDensity = riverWaterDensity;
+            particulars_.shipType = ShipType::river;
     });
     connect(seaGoing_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
     connect(river_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
@@ -233,12 +233,12 @@ void MainWindow::showDocument()
     const ShipParticulars shown = particulars_;
     for (std::size_t i = 0; i < particularFields.size(); ++i)
         edits_[i]->setText(QString::fromStdString(shown.*particularFields[i].text));
-    if (shown.waterDensity == seaWaterDensity)
+    if (shown.shipType == ShipType::sea)
         seaGoing_->setChecked(true);
-    else if (shown.waterDensity == riverWaterDensity)
+    else if (shown.shipType == ShipType::river)
         river_->setChecked(true);
     else if (seaGoing_->isChecked() || river_->isChecked())
-        particulars_.waterDensity = seaGoing_->isChecked() ? seaWaterDensity : riverWaterDensity;
+        particulars_.shipType = seaGoing_->isChecked() ? ShipType::sea : ShipType::river;
     shipTypeChosen_ = true;
 }
 

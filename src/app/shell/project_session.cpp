@@ -136,10 +136,10 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     }
 
     if (isProject) {
-        const double chosenDensity = document_.particulars.waterDensity;
+        const std::optional<ShipType> chosenType = document_.particulars.shipType;
         document_.particulars = project.particulars;
-        if (document_.particulars.waterDensity == 0.0)
-            document_.particulars.waterDensity = chosenDensity;
+        if (!document_.particulars.shipType)
+            document_.particulars.shipType = chosenType;
         if (project.sectionInertia)
             document_.vibration.sectionInertia = *project.sectionInertia;
         document_.strengthInput = project.strength.value_or(StrengthInput{});

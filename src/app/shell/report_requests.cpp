@@ -32,8 +32,9 @@ ReportExtras reportExtrasOf(const Document& document)
     // cannot (an inertia that is not a number), the report goes without it.
     try {
         const TrimmedHull hull = trimmedHull(document.trim);
-        extras.tones = compareTones(hull, document.particulars, document.vibration);
-        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, document.particulars, document.vibration);
+        const ParticularValues particulars = readParticularValues(document.particulars);
+        extras.tones = compareTones(hull, particulars, document.vibration);
+        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, particulars, document.vibration);
         extras.kumaiPerMinute = kumai.perMinute;
         if (!kumai.note.empty())
             extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);

@@ -363,7 +363,7 @@ void VibrationWindow::calculate()
     beam_.reset();
     const Failure failure = catchFailure([&] {
         const TrimmedHull hull = trimmedHull(trim_);
-        computeVibration(hull, particulars_, sheet_);
+        computeVibration(hull, readParticularValues(particulars_), sheet_);
         beam_ = beamModelOf(sheet_, hull.frameSpacing);
     });
     // Also after a failure: what this run wrote before it is shown.
@@ -401,8 +401,9 @@ void VibrationWindow::compareAllTones()
     TwoNodeEstimate kumai;
     const Failure failure = catchFailure([&] {
         const TrimmedHull hull = trimmedHull(trim_);
-        tones = compareTones(hull, particulars_, sheet_);
-        kumai = kumaiTwoNodeFrequency(trim_, particulars_, sheet_);
+        const ParticularValues particulars = readParticularValues(particulars_);
+        tones = compareTones(hull, particulars, sheet_);
+        kumai = kumaiTwoNodeFrequency(trim_, particulars, sheet_);
     });
     tones_->setRowCount(0);
     kumai_->clear();

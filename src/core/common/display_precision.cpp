@@ -17,15 +17,6 @@ constexpr double largestPlain = 1e15;
 // Below this a magnitude shows in scientific form, as the general texts do.
 constexpr double smallestPlain = 1e-4;
 
-std::optional<double> numberOf(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 std::string withoutTrailingZeros(std::string text)
 {
     if (text.find(',') == std::string::npos)
@@ -101,7 +92,7 @@ std::string displayText(std::string_view stored, DisplayPrecision kind)
 {
     if (kind == DisplayPrecision::asStored)
         return std::string(stored);
-    const std::optional<double> value = numberOf(stored);
+    const std::optional<double> value = numberOrNothing(stored);
     if (!value)
         return std::string(stored);
     try {

@@ -64,13 +64,11 @@ OrderedJson spacingTexts(const TextGrid& grid)
     return texts;
 }
 
-OrderedJson shipTypeOf(double waterDensity)
+OrderedJson shipTypeText(std::optional<ShipType> type)
 {
-    if (waterDensity == seaWaterDensity)
-        return seaShip;
-    if (waterDensity == riverWaterDensity)
-        return riverShip;
-    return nullptr;
+    if (!type)
+        return nullptr;
+    return *type == ShipType::sea ? seaShip : riverShip;
 }
 
 // The strength input as an object: the wave, the allowable stress and the
@@ -384,15 +382,15 @@ void readParticulars(const Json& root, ShipParticulars& particulars)
                 textAt(*text, place + ", «" + captionOf(field) + "» (" + jsonString(field.key) + ")");
 }
 
-double waterDensityOf(const Json& root)
+std::optional<ShipType> shipTypeOf(const Json& root)
 {
     const Json* type = member(root, shipTypeKey);
     if (type == nullptr || type->is_null())
-        return 0.0;
+        return std::nullopt;
     if (type->is_string() && type->get_ref<const std::string&>() == seaShip)
-        return seaWaterDensity;
+        return ShipType::sea;
     if (type->is_string() && type->get_ref<const std::string&>() == riverShip)
-        return riverWaterDensity;
+        return ShipType::river;
     refuseValue(partPlace("Тип судна", shipTypeKey),
                 jsonString(seaShip) + " (морское), " + jsonString(riverShip) + " (речное) или null", type);
 }
@@ -471,7 +469,7 @@ std::string projectFileBytes(const Project& project)
     }
     OrderedJson document = {
         {formatKey, projectFormatName},           {versionKey, projectFormatVersion},
-        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeOf(project.particulars.waterDensity)},
+        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeText(project.particulars.shipType)},
         {offsetsKey, std::move(offsets)},         {massesKey, spacingTexts(project.input.masses)},
     };
     if (project.sectionInertia)
@@ -497,7 +495,7 @@ Project readProject(std::string_view bytes)
 
     Project project;
     readParticulars(root, project.particulars);
-    project.particulars.waterDensity = waterDensityOf(root);
+    project.particulars.shipType = shipTypeOf(root);
     writeInputHeaders(project.input);
     readOffsets(root, project.input.offsets);
     readSpacingTexts(member(root, massesKey), partPlace("Таблица масс", massesKey), project.input.masses);

@@ -92,7 +92,7 @@ std::string componentDump(const ShipRun& run)
     Json& main = dump[std::string(mainWindowNames::window)] = Json::object();
     for (const ParticularField& field : particularFields)
         main[std::string(field.key)] = particulars.*field.text;
-    main[std::string(mainWindowNames::waterDensity)] = particulars.waterDensity;
+    main[std::string(mainWindowNames::waterDensity)] = waterDensity(particulars.shipType);
 
     Json& trim = dump[std::string(trimWindowNames::window)] = Json::object();
     for (const NamedGrid& named : trimWindowGrids(sheet))

@@ -83,7 +83,7 @@ Json inputJson(const ShipRun& run)
     const InputTables& input = run.trim.sheet.input;
     return {
         {"particulars", particulars},
-        {"water_density", run.ship.particulars.waterDensity},
+        {"water_density", waterDensity(run.ship.particulars.shipType)},
         {"offsets", frameTable(input.offsets)},
         {"masses", columnValues(input.masses, 1, 1, spacingCount)},
         {"section_inertia", columnValues(run.ship.sectionInertia, 1, 1, spacingCount)},

@@ -61,11 +61,11 @@ void writeBonjeanHeaders(BonjeanScale& scale)
     writeFrameTableHeaders(scale.sectionMoments);
 }
 
-void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights& z)
+void buildWaterlineHeights(double waterlineSpacing, WaterlineHeights& z)
 {
     z[1] = 0.0;
     for (int k = 1; k <= waterlineCount; ++k)
-        z[k + 1] = particularValue(particulars, &ShipParticulars::waterlineSpacing) + z[k];
+        z[k + 1] = waterlineSpacing + z[k];
 }
 
 void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartModel& bodyPlan)
@@ -82,8 +82,9 @@ void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartMode
     }
 }
 
-void computeBonjeanScale(const InputTables& input, const ShipParticulars& particulars, BonjeanScale& scale)
+void computeBonjeanScale(const InputTables& input, const ParticularValues& particulars, BonjeanScale& scale)
 {
+    const double dT = particulars.waterlineSpacing;
     const TextGrid& offsets = input.offsets;
     const WaterlineHeights& z = scale.waterlineHeights;
     const int waterlines = offsets.columnCount() - 1;
@@ -108,7 +109,6 @@ void computeBonjeanScale(const InputTables& input, const ShipParticulars& partic
                 setGeneral(scale.sectionMoments, j, row, 2.0 * halfMoment[j]);
                 continue;
             }
-            const double dT = particularValue(particulars, &ShipParticulars::waterlineSpacing);
             // The strip between waterlines j and j + 1 is a trapezoid of height ΔT.
             const double stripArea = (y[j] + y[j + 1]) * 0.5 * dT;
             halfArea[j + 1] = halfArea[j] + stripArea;

@@ -98,10 +98,11 @@ void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<W
 void checkWaterlinesReachDraft(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
     const auto draft = checkedParticular(particulars, &ShipParticulars::draft);
-    if (!draft || !checkedParticular(particulars, &ShipParticulars::waterlineSpacing))
+    const auto waterlineSpacing = checkedParticular(particulars, &ShipParticulars::waterlineSpacing);
+    if (!draft || !waterlineSpacing)
         return;
     WaterlineHeights z{};
-    buildWaterlineHeights(particulars, z);
+    buildWaterlineHeights(*waterlineSpacing, z);
     const double top = z[waterlineCount];
     if (top >= *draft)
         return;
@@ -241,7 +242,7 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
     if (*h <= 0.0)
         warnings.push_back(particularWarning("Судно неостойчиво: h = " + stability.metacentricHeight + " м",
                                              &ShipParticulars::verticalCentreOfGravity));
-    else if (particulars.waterDensity == seaWaterDensity && *h < designLimits::seaGoingMetacentricHeight)
+    else if (particulars.shipType == ShipType::sea && *h < designLimits::seaGoingMetacentricHeight)
         warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
                                                  + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
                                              &ShipParticulars::verticalCentreOfGravity));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "trim/ship_type.h"
 
 #include <array>
 #include <optional>
@@ -11,9 +12,6 @@
 #include <string_view>
 
 namespace hullcalc {
-
-inline constexpr double seaWaterDensity = 1.025;  // t/m³
-inline constexpr double riverWaterDensity = 1.0;  // t/m³
 
 struct ShipParticulars {
     std::string displacement = "1503";          // D, t (read by no calculation)
@@ -28,7 +26,7 @@ struct ShipParticulars {
     std::string verticalCentreOfGravity;
     std::string frameSpacing = "3,75";      // theoretical frame spacing ΔL, m
     std::string waterlineSpacing = "0,39";  // distance ΔT between the waterlines of the offsets, m
-    double waterDensity = 0.0;              // t/m³; set by the ship type, 0 until one is chosen
+    std::optional<ShipType> shipType;       // none until one is chosen
 };
 
 // One particular as the outside world knows it.

@@ -6,7 +6,7 @@
 #include "common/chart_model.h"
 #include "common/text_grid.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/waterline_iteration.h"
 
 #include <array>
@@ -113,6 +113,6 @@ void writeTrimTableHeaders(TrimTable& results);
 // integrated from the bow and their closure errors at the stern spread
 // linearly over the 20 spacings.
 void buildTrimTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
-                    const ShipParticulars& particulars, const DesignWaterline& waterline, TrimTable& results);
+                    const ParticularValues& particulars, const DesignWaterline& waterline, TrimTable& results);
 
 }  // namespace hullcalc

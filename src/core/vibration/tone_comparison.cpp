@@ -44,7 +44,7 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
     return summary;
 }
 
-std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticulars& particulars,
+std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ParticularValues& particulars,
                                       const VibrationSheet& sheet)
 {
     // The energy method names a section inertia that is not a number by the

@@ -4,7 +4,7 @@
 
 #include "common/display_precision.h"
 #include "common/text_grid.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
 
@@ -96,12 +96,12 @@ struct VibrationResults {
 // Fills the vibration table column by column for the tone chosen in `sheet`,
 // each value written as "%8.4f" text and read back from it by the columns that
 // follow; draws the corrected mode shape and writes the five result texts.
-// Reads L and B of the particulars' texts and the water density.
+// Reads L, B and the water density of the particulars the trim run read.
 // Throws Error, writing nothing, when a frame's draft lies outside the
 // waterlines of the offsets table; any later failure (a text that is not a
 // number, a division by zero) stops it where it occurs and what was written
 // stays.
-VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet);
+VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValues& particulars, VibrationSheet& sheet);
 
 // Running sum of `source` into `column` over the spacing rows 1..20: row 1
 // takes the source text as it stands, row r the sum of its own row r − 1 and
