@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace hullcalc {
@@ -44,6 +45,15 @@ constexpr double dotsPerPoint = layoutDotsPerInch / 72;
 const QColor ruleColour(100, 100, 100);
 const QColor lightRuleColour(200, 200, 200);
 const QColor headerFill(226, 231, 238);
+
+// The texts of these columns of a table's line (its header or a row).
+QStringList columnTexts(const std::vector<std::string>& line, const std::vector<int>& columns)
+{
+    QStringList texts;
+    for (const int column : columns)
+        texts.append(toQString(line[static_cast<std::size_t>(column)]));
+    return texts;
+}
 
 }  // namespace
 
@@ -333,19 +343,57 @@ void ReportDocument::table(const ReportTable& storedTable)
     }
 }
 
+double ReportDocument::tableTypeSize(const ReportTable& table, const std::vector<int>& columns) const
+{
+    for (const double size : tableSizes) {
+        if (layoutTable(table, columns, size, false).total() <= width_)
+            return size;
+    }
+    return tableSizes[std::size(tableSizes) - 1];
+}
+
+void ReportDocument::paintTableGrid(QPainter& painter, const TableLayout& layout, const QStringList& headers,
+                                    const std::vector<QStringList>& rows, int labelColumns, double top)
+{
+    const QPen rule(ruleColour, points(0.4));
+    const double pad = layout.padding;
+    double y = top;
+    double x = 0;
+    painter.setFont(layout.headerFont);
+    for (int i = 0; i < headers.size(); ++i) {
+        const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.headerHeight);
+        painter.fillRect(cell, headerFill);
+        painter.setPen(rule);
+        painter.drawRect(cell);
+        painter.setPen(Qt::black);
+        painter.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter | Qt::TextWordWrap, headers[i]);
+        x += cell.width();
+    }
+    y += layout.headerHeight;
+    painter.setFont(layout.font);
+    for (const QStringList& texts : rows) {
+        x = 0;
+        for (int i = 0; i < texts.size(); ++i) {
+            const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.rowHeight);
+            painter.setPen(rule);
+            painter.drawRect(cell);
+            painter.setPen(Qt::black);
+            const Qt::Alignment align = i < labelColumns ? Qt::AlignLeft : Qt::AlignRight;
+            painter.drawText(cell.adjusted(pad, 0, -pad, 0), align | Qt::AlignVCenter, texts[i]);
+            x += cell.width();
+        }
+        y += layout.rowHeight;
+    }
+}
+
 void ReportDocument::tableColumns(const ReportTable& table, const std::vector<int>& columns, const QString& title,
                                   bool withNote)
 {
-    double size = tableSizes[1];
-    for (const double candidate : tableSizes) {
-        size = candidate;
-        if (layoutTable(table, columns, candidate, false).total() <= width_)
-            break;
-    }
-    const TableLayout layout = layoutTable(table, columns, size, true);
+    const TableLayout layout = layoutTable(table, columns, tableTypeSize(table, columns), true);
     const QFont titleFont = font(bodySize, true);
     const QFont noteFont = font(noteSize, false, true);
     const QString note = withNote ? toQString(table.note) : QString();
+    const QStringList headers = columnTexts(table.header, columns);
     const int labels = table.labelColumns;
 
     std::size_t next = 0;
@@ -364,14 +412,8 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
         const std::size_t count = std::min(left, std::max<std::size_t>(fit, 1));
 
         std::vector<QStringList> rows;
-        for (std::size_t r = next; r < next + count; ++r) {
-            QStringList& texts = rows.emplace_back();
-            for (const int column : columns)
-                texts.append(toQString(table.rows[r][static_cast<std::size_t>(column)]));
-        }
-        QStringList headers;
-        for (const int column : columns)
-            headers.append(toQString(table.header[static_cast<std::size_t>(column)]));
+        for (std::size_t r = next; r < next + count; ++r)
+            rows.push_back(columnTexts(table.rows[r], columns));
         add([=, this](QPainter& painter) {
             painter.setFont(titleFont);
             painter.drawText(QRectF(0, top, width_, titleHeight), Qt::TextWordWrap, caption);
@@ -379,35 +421,7 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
                 painter.setFont(noteFont);
                 painter.drawText(QRectF(0, top + titleHeight, width_, noteHeight), Qt::TextWordWrap, note);
             }
-            double y = top + titleHeight + noteHeight;
-            const QPen rule(ruleColour, points(0.4));
-            const double pad = layout.padding;
-            double x = 0;
-            painter.setFont(layout.headerFont);
-            for (int i = 0; i < headers.size(); ++i) {
-                const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.headerHeight);
-                painter.fillRect(cell, headerFill);
-                painter.setPen(rule);
-                painter.drawRect(cell);
-                painter.setPen(Qt::black);
-                painter.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter | Qt::TextWordWrap, headers[i]);
-                x += cell.width();
-            }
-            y += layout.headerHeight;
-            painter.setFont(layout.font);
-            for (const QStringList& texts : rows) {
-                x = 0;
-                for (int i = 0; i < texts.size(); ++i) {
-                    const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.rowHeight);
-                    painter.setPen(rule);
-                    painter.drawRect(cell);
-                    painter.setPen(Qt::black);
-                    const Qt::Alignment align = i < labels ? Qt::AlignLeft : Qt::AlignRight;
-                    painter.drawText(cell.adjusted(pad, 0, -pad, 0), align | Qt::AlignVCenter, texts[i]);
-                    x += cell.width();
-                }
-                y += layout.rowHeight;
-            }
+            paintTableGrid(painter, layout, headers, rows, labels, top + titleHeight + noteHeight);
         });
         y_ = top + above + layout.rowHeight * static_cast<double>(count) + points(8);
         next += count;

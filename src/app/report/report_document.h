@@ -11,6 +11,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -76,6 +77,12 @@ private:
     // line widens the columns whose captions would wrap.
     TableLayout layoutTable(const ReportTable& table, const std::vector<int>& columns, double pointSize,
                             bool spread) const;
+    // The first of the table type sizes these columns fit the page width in;
+    // the smallest when they fit in none.
+    double tableTypeSize(const ReportTable& table, const std::vector<int>& columns) const;
+    // The header and the rows of a table part in its layout, from `top` down.
+    static void paintTableGrid(QPainter& painter, const TableLayout& layout, const QStringList& headers,
+                               const std::vector<QStringList>& rows, int labelColumns, double top);
     // Prints these columns of the table under the title, split across pages by rows.
     void tableColumns(const ReportTable& table, const std::vector<int>& columns, const QString& title, bool withNote);
 
