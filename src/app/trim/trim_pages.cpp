@@ -373,12 +373,25 @@ QWidget* TrimPages::resultsPage(const TrimWindowPage& page)
 // frame-row numbers: shown in the views only, the grids' texts stay.
 void TrimPages::captionHeaderlessPages()
 {
+    captionInputTables();
+    captionApproximations();
+    captionHydrostaticCurves();
+    captionDesignWaterline();
+    captionTrimTable();
+    captionResults();
+}
+
+void TrimPages::captionInputTables()
+{
     TextGridModel* offsets = viewOf(sheet_.input.offsets)->gridModel();
     offsets->setCornerCaption("Шп \\ ВЛ");
     TextGridModel* masses = viewOf(sheet_.input.masses)->gridModel();
     masses->setCornerCaption("Шпация");
     masses->setHeaderCaptions(Qt::Horizontal, {"m, т"});
+}
 
+void TrimPages::captionApproximations()
+{
     // Columns 1-4 hold other quantities in each start row, named by the row;
     // the right three columns hold approximation n in row n.
     TextGridModel* log = viewOf(sheet_.iteration.log)->gridModel();
@@ -388,8 +401,11 @@ void TrimPages::captionHeaderlessPages()
     log->setHeaderCaptions(Qt::Vertical, {"1: ровный киль: T, XF, XC0, R, м", "2: 1-е прибл.: Тн, Тк, м",
                                           "3: текущее прибл.: V, куб. м; XC, м", "4: № текущего прибл.",
                                           "5: S поправки, кв. м", "6", "7", "8", "9"});
+}
 
-    // The one-row tables of the hydrostatic curves: a value per waterline.
+// The one-row tables of the hydrostatic curves: a value per waterline.
+void TrimPages::captionHydrostaticCurves()
+{
     QStringList waterlines;
     for (int waterline = 1; waterline <= waterlineCount; ++waterline)
         waterlines.append(QString("ВЛ %1").arg(waterline));
@@ -406,26 +422,23 @@ void TrimPages::captionHeaderlessPages()
         model->setHeaderCaptions(Qt::Horizontal, waterlines);
         model->setHeaderCaptions(Qt::Vertical, {quantity});
     }
+}
 
-    const std::pair<const TextGrid*, const char*> resultCaptions[] = {{&sheet_.results.loads, "q, кН"},
-                                                                      {&sheet_.results.shearForce, "N, кН"},
-                                                                      {&sheet_.results.bendingMoment, "M, кН·м"}};
-    for (const auto& [grid, quantity] : resultCaptions) {
+// The one-row tables at the design waterline: a value per frame.
+void TrimPages::captionDesignWaterline()
+{
+    const std::pair<const TextGrid*, const char*> designCaptions[] = {
+        {&sheet_.iteration.frameDrafts, "Осадка, м"}, {&sheet_.iteration.designSectionAreas, "Площадь ω, кв. м"}};
+    for (const auto& [grid, quantity] : designCaptions) {
         TextGridModel* model = viewOf(*grid)->gridModel();
-        model->setCornerCaption(grid == &sheet_.results.loads ? "Шпация" : "Шп");
-        model->setHeaderCaptions(Qt::Horizontal, {quantity});
+        model->setCornerCaption("Шпангоут");
+        model->setHeaderCaptions(Qt::Horizontal, frameCaptions());
+        model->setHeaderCaptions(Qt::Vertical, {quantity});
     }
+}
 
-    TextGridModel* drafts = viewOf(sheet_.iteration.frameDrafts)->gridModel();
-    drafts->setCornerCaption("Шпангоут");
-    drafts->setHeaderCaptions(Qt::Horizontal, frameCaptions());
-    drafts->setHeaderCaptions(Qt::Vertical, {"Осадка, м"});
-
-    TextGridModel* areas = viewOf(sheet_.iteration.designSectionAreas)->gridModel();
-    areas->setCornerCaption("Шпангоут");
-    areas->setHeaderCaptions(Qt::Horizontal, frameCaptions());
-    areas->setHeaderCaptions(Qt::Vertical, {"Площадь ω, кв. м"});
-
+void TrimPages::captionTrimTable()
+{
     TextGridModel* table = viewOf(sheet_.results.table)->gridModel();
     table->setCornerCaption("Шпангоут");
     QStringList columns;
@@ -441,6 +454,19 @@ void TrimPages::captionHeaderlessPages()
     const TextGrid& trimTable = sheet_.results.table;
     for (int unused = column::correctedMoment; unused < trimTable.columnCount() - trimTable.fixedColumns(); ++unused)
         tableView->setColumnHidden(unused, true);
+}
+
+// The columns of the load, the shear force and the bending moment.
+void TrimPages::captionResults()
+{
+    const std::pair<const TextGrid*, const char*> resultCaptions[] = {{&sheet_.results.loads, "q, кН"},
+                                                                      {&sheet_.results.shearForce, "N, кН"},
+                                                                      {&sheet_.results.bendingMoment, "M, кН·м"}};
+    for (const auto& [grid, quantity] : resultCaptions) {
+        TextGridModel* model = viewOf(*grid)->gridModel();
+        model->setCornerCaption(grid == &sheet_.results.loads ? "Шпация" : "Шп");
+        model->setHeaderCaptions(Qt::Horizontal, {quantity});
+    }
 }
 
 }  // namespace hullcalc

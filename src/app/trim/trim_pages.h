@@ -61,6 +61,12 @@ private:
     QWidget* chartsPage(const TrimWindowPage& page);
     QWidget* resultsPage(const TrimWindowPage& page);
     void captionHeaderlessPages();
+    void captionInputTables();
+    void captionApproximations();
+    void captionHydrostaticCurves();
+    void captionDesignWaterline();
+    void captionTrimTable();
+    void captionResults();
     void addPage(QWidget* page, std::string_view caption);
     QWidget* buttonBarOf(const TrimWindowPage& page, QWidget* parent);
     QPushButton* pageButton(std::string_view name, QWidget* parent);
