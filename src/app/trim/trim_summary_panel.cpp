@@ -5,6 +5,7 @@
 #include "common/number_text.h"
 #include "trim/trim_window_names.h"
 #include "widgets/qt_text.h"
+#include "widgets/separator_line.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,14 +13,6 @@
 namespace hullcalc {
 
 namespace {
-
-QFrame* rule(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 // A caption right-aligned before its value. Long captions take two lines, so
 // that the results fit beside the main window.
@@ -51,7 +44,7 @@ int TrimSummaryPanel::addSummaryLines(QGridLayout& grid)
         const auto line = static_cast<SummaryLine>(i);
         // The floating condition, the drafts and the closures, each group under a rule.
         if (line == SummaryLine::forwardDraft || line == SummaryLine::shearForceClosure)
-            grid.addWidget(rule(this), row++, 0, 1, 3);
+            grid.addWidget(createSeparatorLine(this), row++, 0, 1, 3);
         // "R =" has its caption on two lines: "Большой" over the rest.
         const QString text = line == SummaryLine::longitudinalRadius
                                  ? QString("Большой\nметацентрический радиус, м  R =")
@@ -81,7 +74,7 @@ int TrimSummaryPanel::addSummaryLines(QGridLayout& grid)
 
 int TrimSummaryPanel::addStabilityLines(QGridLayout& grid, int row)
 {
-    QFrame* above = rule(this);
+    QFrame* above = createSeparatorLine(this);
     grid.addWidget(above, row++, 0, 1, 3);
     stabilityRows_.push_back(above);
     for (std::size_t i = 0; i < stabilityLines.size(); ++i) {
