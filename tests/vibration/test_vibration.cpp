@@ -1,4 +1,4 @@
-// The vibration calculation: the running and trapezoid sums,
+// The vibration calculation: the running and trapezoid sums, the table's captions,
 // the example ship's results, what a change of tone changes, the half-breadth
 // at the local waterline, and where a failure stops and what it leaves.
 // Reference: the example ship on river water, tone I, worked independently by
@@ -47,6 +47,22 @@ TEST(VibrationSheet, RunningAndTrapezoidSums)
     EXPECT_EQ(table.cell(9, 1), "1");
     EXPECT_EQ(table.cell(9, 20), " 20,0000");
     EXPECT_EQ(table.cell(9, 21), "199,5000");
+}
+
+// The window and the report head the table with these: a caption per data
+// column, numbered as the grid's columns, and a row per spacing from the bow
+// with the sums' row last.
+TEST(VibrationSheet, CaptionsCoverTheTable)
+{
+    const TextGrid table = VibrationSheet{}.table;
+    const VibrationTableCaptions captions = vibrationTableCaptions();
+    ASSERT_EQ(captions.columns.size(), static_cast<std::size_t>(table.columnCount() - 1));
+    ASSERT_EQ(captions.rows.size(), static_cast<std::size_t>(table.rowCount() - 1));
+    EXPECT_EQ(captions.columns.front(), "1. y носового шп, м");
+    EXPECT_EQ(captions.columns.back(), "22. m′w²");
+    EXPECT_EQ(captions.rows.front(), "0-1");
+    EXPECT_EQ(captions.rows[19], "19-20");
+    EXPECT_EQ(captions.rows.back(), "Сумма (y — 20 шп)");
 }
 
 // Offsets above the local waterline are not read: waterline 10 is emptied.

@@ -65,17 +65,17 @@ ReportTable vibrationCalculationTable(const VibrationSheet& vibration)
     if (vibration.tone > 0)
         table.title += ", тон " + toneNumeral(vibration.tone);
     table.fixedDecimals = true;
+    const VibrationTableCaptions captions = vibrationTableCaptions();
     table.header.push_back("Шпация");
     table.precision.push_back(DisplayPrecision::asStored);
     for (int column = 1; column < grid.columnCount(); ++column) {
-        table.header.push_back(std::to_string(column) + ". "
-                               + std::string(vibrationColumnCaptions.at(static_cast<std::size_t>(column - 1))));
+        table.header.push_back(captions.columns.at(static_cast<std::size_t>(column - 1)));
         table.precision.push_back(vibrationColumnPrecision(column));
     }
     for (int row = 1; row < grid.rowCount(); ++row) {
         std::vector<std::string>& cells = table.rows.emplace_back();
         // The last row holds the sums of the columns (and column 1 the stern frame).
-        cells.push_back(row < grid.rowCount() - 1 ? spacingLabel(row - 1) : "Сумма (y — 20 шп)");
+        cells.push_back(captions.rows.at(static_cast<std::size_t>(row - 1)));
         for (int column = 1; column < grid.columnCount(); ++column)
             cells.emplace_back(trimmed(grid.cell(column, row)));
     }

@@ -301,16 +301,9 @@ QWidget* VibrationWindow::buttonBar()
 void VibrationWindow::captionTable()
 {
     TextGridModel* model = table_->gridModel();
-    QStringList columns;
-    for (std::size_t i = 0; i < vibrationColumnCaptions.size(); ++i)
-        columns.append(QString("%1. %2").arg(i + 1).arg(toQString(vibrationColumnCaptions[i])));
-    model->setHeaderCaptions(Qt::Horizontal, columns);
-    QStringList rows;
-    for (int spacing = 0; spacing < spacingCount; ++spacing)
-        rows.append(toQString(spacingLabel(spacing)));
-    // Column 1 is by frames: its last row is the stern frame.
-    rows.append("Сумма (y — 20 шп)");
-    model->setHeaderCaptions(Qt::Vertical, rows);
+    const VibrationTableCaptions captions = vibrationTableCaptions();
+    model->setHeaderCaptions(Qt::Horizontal, toQStringList(captions.columns));
+    model->setHeaderCaptions(Qt::Vertical, toQStringList(captions.rows));
     model->setCornerCaption("Шпация");
     model->setCellPrecision([](int column, int) { return vibrationColumnPrecision(column); });
 }

@@ -8,6 +8,7 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/waterline_interpolation.h"
 
@@ -277,6 +278,18 @@ VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValue
     sheet.shift = "delta   " + format84(results.shift);
     sheet.turn = "betta   " + format84(results.turn);
     return results;
+}
+
+VibrationTableCaptions vibrationTableCaptions()
+{
+    VibrationTableCaptions captions;
+    for (std::size_t i = 0; i < vibrationColumnCaptions.size(); ++i)
+        captions.columns.push_back(std::to_string(i + 1) + ". " + std::string(vibrationColumnCaptions[i]));
+    for (int spacing = 0; spacing < spacingCount; ++spacing)
+        captions.rows.push_back(spacingLabel(spacing));
+    // Column 1 is by frames: its last row is the stern frame.
+    captions.rows.emplace_back("Сумма (y — 20 шп)");
+    return captions;
 }
 
 DisplayPrecision vibrationColumnPrecision(int column)

@@ -9,7 +9,9 @@
 #include "vibration/vibration_sheet.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace hullcalc {
 
@@ -65,6 +67,15 @@ inline constexpr std::array<std::string_view, 22> vibrationColumnCaptions = {"y 
                                                                              "i, м⁴",
                                                                              "i·s²",
                                                                              "m′w²"};
+
+// The vibration table's captions as the window and the report head it:
+// "1. y носового шп, м" .. "22. m′w²" over columns 1..22, and down rows 1..21
+// the spacings from the bow, then the sums' row.
+struct VibrationTableCaptions {
+    std::vector<std::string> columns;
+    std::vector<std::string> rows;
+};
+VibrationTableCaptions vibrationTableCaptions();
 
 // The precision the table's column is shown with: the half-breadths and the
 // draft as lengths, the area, the masses per metre; the rest as written.
