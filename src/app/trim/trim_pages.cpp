@@ -441,10 +441,7 @@ void TrimPages::captionTrimTable()
 {
     TextGridModel* table = viewOf(sheet_.results.table)->gridModel();
     table->setCornerCaption("Шпангоут");
-    QStringList columns;
-    for (std::string_view caption : trimTableCaptions)
-        columns.append(toQString(caption));
-    table->setHeaderCaptions(Qt::Horizontal, columns);
+    table->setHeaderCaptions(Qt::Horizontal, toQStringList(trimTableCaptions));
     QStringList rows = frameCaptions();
     rows.back() += " / итог";
     table->setHeaderCaptions(Qt::Vertical, rows);
