@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Everything else is CMake presets.
-.PHONY: all deps build run test test-asan test-windows package test-package fuzz bench format clean
+.PHONY: all deps build run test test-asan test-core test-windows package test-package fuzz bench format clean
 
 PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 
@@ -33,6 +33,13 @@ test: build
 test-asan: deps
 	@$(call PRESET_BUILD,asan)
 	@ctest --preset asan
+
+# The core alone, configured without Qt: it builds and its tests pass, and no
+# file of it includes a Qt header or anything outside src/core.
+test-core: deps
+	@scripts/check-core-edge
+	@$(call PRESET_BUILD,core)
+	@ctest --preset core
 
 # The Qt-free core and its tests built for 64-bit Windows with MinGW-w64 and
 # run under Wine (its prefix in build/windows-core/wine-prefix).

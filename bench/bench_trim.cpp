@@ -3,6 +3,7 @@
 // to a grid and read back, as the window runs it.
 #include "trim/bonjean_scale.h"
 #include "trim/input_tables.h"
+#include "trim/particular_values.h"
 #include "trim/trim_calculation.h"
 
 #include <benchmark/benchmark.h>
@@ -13,7 +14,7 @@ namespace {
 struct ExampleRun {
     ExampleRun()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         writeHeaders(sheet);
         fillExampleShip(sheet.input);
     }
@@ -26,10 +27,11 @@ void BonjeanScaleOnly(benchmark::State& state)
 {
     ExampleRun run;
     BonjeanScale& bonjean = run.sheet.bonjean;
+    const ParticularValues values = readParticularValues(run.particulars);
     for (auto _ : state) {
-        buildWaterlineHeights(run.particulars, bonjean.waterlineHeights);
+        buildWaterlineHeights(values.waterlineSpacing, bonjean.waterlineHeights);
         drawBodyPlan(run.sheet.input, bonjean.waterlineHeights, bonjean.bodyPlan);
-        computeBonjeanScale(run.sheet.input, run.particulars, bonjean);
+        computeBonjeanScale(run.sheet.input, values, bonjean);
         drawBonjeanCurves(bonjean);
         benchmark::DoNotOptimize(run.sheet.bonjean.sectionAreas.cell(10, 21).data());
     }

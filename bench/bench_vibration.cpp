@@ -14,16 +14,16 @@ void BM_VibrationToneOne(benchmark::State& state)
 {
     TrimSheet trim;
     ShipParticulars particulars;
-    particulars.waterDensity = riverWaterDensity;
+    particulars.shipType = ShipType::river;
     writeHeaders(trim);
     fillExampleShip(trim.input);
-    runTrimCalculation(trim, particulars);
+    const ParticularValues values = runTrimCalculation(trim, particulars);
 
     VibrationSheet vibration;
     writeVibrationHeaders(vibration);
     selectTone(vibration, 1);
     for (auto _ : state) {
-        const VibrationResults results = computeVibration(trimmedHull(trim), particulars, vibration);
+        const VibrationResults results = computeVibration(trimmedHull(trim), values, vibration);
         benchmark::DoNotOptimize(results);
     }
 }

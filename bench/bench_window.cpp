@@ -6,7 +6,9 @@
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/results_window.h"
 #include "trim/trim_window.h"
+#include "trim/trim_window_names.h"
 #include "widgets/activation.h"
+#include "widgets/qt_text.h"
 
 #include <memory>
 
@@ -24,7 +26,7 @@ std::unique_ptr<Application> application;
 // Clicks "Расчет" and waits until every window shown has painted the results.
 void calculateAndPaint(benchmark::State& state)
 {
-    auto* calculate = application->trimWindow().findChild<QPushButton*>("SpeedButton8");
+    auto* calculate = application->trimWindow().findChild<QPushButton*>(toQString(trimWindowNames::calculate));
     for (auto _ : state) {
         calculate->click();
         QCoreApplication::processEvents();
@@ -68,7 +70,7 @@ int main(int argc, char** argv)
     // the results page selected.
     TrimWindow& trim = application->trimWindow();
     showAndRaise(&trim);
-    trim.findChild<QPushButton*>("ExampleButton")->click();
+    trim.findChild<QPushButton*>(toQString(trimWindowNames::exampleButton))->click();
     trim.showIntermediatePages();
     trim.pages()->setCurrentIndex(trim.pages()->count() - 1);
     QCoreApplication::processEvents();

@@ -275,7 +275,8 @@ for a cell that holds no number; writing NaN over a number empties the cell.)")
                       "The ship type: True for a sea-going ship (sea water, 1,025 t/m³), False for a river ship "
                       "(river water, 1,0 t/m³).")
         .def_property_readonly(
-            "water_density", [](const ScriptedShip& ship) { return ship.sea() ? seaWaterDensity : riverWaterDensity; },
+            "water_density",
+            [](const ScriptedShip& ship) { return waterDensity(ship.sea() ? ShipType::sea : ShipType::river); },
             "The water density of the ship type, t/m³.")
         .def_property(
             "offsets",

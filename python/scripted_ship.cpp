@@ -64,8 +64,8 @@ void writeTable(TextGrid& grid, NumberTable<rows, columns>& table, std::string_v
 // The ship type a ship of the module always has: river water unless sea.
 Ship withShipType(Ship ship)
 {
-    if (ship.particulars.waterDensity != seaWaterDensity)
-        ship.particulars.waterDensity = riverWaterDensity;
+    if (ship.particulars.shipType != ShipType::sea)
+        ship.particulars.shipType = ShipType::river;
     return ship;
 }
 
@@ -106,9 +106,9 @@ const Ship& ScriptedShip::ship()
     return ship_;
 }
 
-bool ScriptedShip::sea() const { return ship_.particulars.waterDensity == seaWaterDensity; }
+bool ScriptedShip::sea() const { return ship_.particulars.shipType == ShipType::sea; }
 
-void ScriptedShip::setSea(bool sea) { ship_.particulars.waterDensity = sea ? seaWaterDensity : riverWaterDensity; }
+void ScriptedShip::setSea(bool sea) { ship_.particulars.shipType = sea ? ShipType::sea : ShipType::river; }
 
 void ScriptedShip::readNumbers()
 {

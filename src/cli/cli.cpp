@@ -119,6 +119,53 @@ bool writesStandardOutput(const CliOptions& options)
     return false;
 }
 
+// Each input is computed, reported and written on its own; only the JSON
+// gathers them all, written to `json` (when given) as each ship is done, so
+// that nothing of a ship is kept after it. Returns whether every ship and every
+// output succeeded.
+bool computeAll(const CliOptions& options, std::ostream* json, OutputWriter& writer, std::ostream& out,
+                std::ostream& err)
+{
+    std::vector<std::optional<std::string>> inputs(options.inputFiles.begin(), options.inputFiles.end());
+    if (inputs.empty())
+        inputs.emplace_back();
+    const bool batch = inputs.size() > 1;
+    // The readable report goes to standard output when nothing else was asked
+    // for there; after a file's bytes it would make that file unreadable.
+    const bool report = !options.jsonFile && !options.dumpFile && !writesStandardOutput(options);
+    std::optional<ResultStream> results;
+    if (json && batch)
+        results.emplace(*json);
+    bool succeeded = true;
+    for (const std::optional<std::string>& input : inputs) {
+        ShipRun run = computeShip(options, input);
+        const std::string readable = report && !run.failure ? readableReport(run) : std::string();
+        reportMessages(err, run);
+        succeeded &= !run.failure;
+        if (!run.inputLoaded)
+            writer.protect(*input);
+        try {
+            succeeded &= writeShipFiles(options, run, writer);
+            if (results)
+                results->add(run);
+            else if (json)
+                *json << resultDocument(run);
+        } catch (const std::exception& e) {
+            err << "hullcalc-cli: " << (input ? shortened(*input) + ": " : std::string()) << firstLine(e.what())
+                << '\n';
+            succeeded = false;
+        }
+        if (!readable.empty()) {
+            if (batch)
+                out << "== " << shortened(*input) << " ==\n";
+            out << readable;
+        }
+    }
+    if (results)
+        results->finish();
+    return succeeded;
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -136,53 +183,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return writer.finishStandardOutput() ? 0 : 1;
     }
 
-    // Each input is computed, reported and written on its own; only the JSON
-    // gathers them all, written as each ship is done, so that nothing of a
-    // ship is kept after it.
-    std::vector<std::optional<std::string>> inputs(options.inputFiles.begin(), options.inputFiles.end());
-    if (inputs.empty())
-        inputs.emplace_back();
-    const bool batch = inputs.size() > 1;
-    // The readable report goes to standard output when nothing else was asked
-    // for there; after a file's bytes it would make that file unreadable.
-    const bool report = !options.jsonFile && !options.dumpFile && !writesStandardOutput(options);
     bool succeeded = true;
-    const auto computeAll = [&](std::ostream* json) {
-        std::optional<ResultStream> results;
-        if (json && batch)
-            results.emplace(*json);
-        for (const std::optional<std::string>& input : inputs) {
-            ShipRun run = computeShip(options, input);
-            const std::string readable = report && !run.failure ? readableReport(run) : std::string();
-            reportMessages(err, run);
-            succeeded &= !run.failure;
-            if (!run.inputLoaded)
-                writer.protect(*input);
-            try {
-                succeeded &= writeShipFiles(options, run, writer);
-                if (results)
-                    results->add(run);
-                else if (json)
-                    *json << resultDocument(run);
-            } catch (const std::exception& e) {
-                err << "hullcalc-cli: " << (input ? shortened(*input) + ": " : std::string()) << firstLine(e.what())
-                    << '\n';
-                succeeded = false;
-            }
-            if (!readable.empty()) {
-                if (batch)
-                    out << "== " << shortened(*input) << " ==\n";
-                out << readable;
-            }
-        }
-        if (results)
-            results->finish();
-    };
     // No other output shares standard output with the JSON (the options refuse it).
     if (options.jsonFile)
-        succeeded &= writer.stream(*options.jsonFile, [&](std::ostream& json) { computeAll(&json); });
+        succeeded &= writer.stream(
+            *options.jsonFile, [&](std::ostream& json) { succeeded &= computeAll(options, &json, writer, out, err); });
     else
-        computeAll(nullptr);
+        succeeded &= computeAll(options, nullptr, writer, out, err);
     succeeded &= writer.finishStandardOutput();
     return succeeded ? 0 : 1;
 }

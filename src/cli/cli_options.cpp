@@ -5,6 +5,7 @@
 #include "cli/file_names.h"
 #include "cli/usage_error.h"
 #include "common/error.h"
+#include "common/utf8_text.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -283,6 +284,91 @@ void requireValuesNotOptions(const QCommandLineParser& parser, const OptionTable
                                  + ", а это параметр (файл с таким именем пишется как ./имя)");
 }
 
+// --set, --offset, --mass and --inertia: the texts typed into the particulars
+// and the tables, in the order given.
+void readTypedTexts(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    for (const std::string& value : valuesOf(parser, table.set)) {
+        auto [name, text] = splitAssignment("set", value, "NAME=TEXT");
+        const ParticularField* field = findParticular(name);
+        if (!field)
+            throw UsageError("--set: нет главного размерения " + echoedName(name) + " (список — в --help)");
+        options.particulars.emplace_back(field, std::move(text));
+    }
+    for (const std::string& value : valuesOf(parser, table.offset)) {
+        auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
+        const auto comma = cell.find(',');
+        if (comma == std::string::npos)
+            throw UsageError("--offset ожидает COL,ROW=TEXT, а получено " + echoedName(value));
+        const int column = requireInRange("offset", cell.substr(0, comma), 1, waterlineCount);
+        const int row = requireInRange("offset", cell.substr(comma + 1), 1, frameCount);
+        options.cells.push_back({&InputTables::offsets, column, row, std::move(text)});
+    }
+    for (const std::string& value : valuesOf(parser, table.mass)) {
+        auto [row, text] = splitAssignment("mass", value, "ROW=TEXT");
+        options.cells.push_back(
+            {&InputTables::masses, 1, requireInRange("mass", row, 1, spacingCount), std::move(text)});
+    }
+    for (const std::string& value : valuesOf(parser, table.inertia)) {
+        auto [row, text] = splitAssignment("inertia", value, "ROW=TEXT");
+        options.vibrationCells.push_back(
+            {&VibrationSheet::sectionInertia, 1, requireInRange("inertia", row, 1, spacingCount), std::move(text)});
+    }
+}
+
+// --tone N or --tone all.
+void readTones(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    const auto tone = lastValueOf(parser, table.tone);
+    if (!tone)
+        return;
+    options.allTones = *tone == "all";
+    if (options.allTones) {
+        for (int n = lowestTone; n <= highestTone; ++n)
+            options.tones.push_back(n);
+        return;
+    }
+    const std::optional<int> n = toInt(*tone);
+    if (!n || *n < lowestTone || *n > highestTone)
+        throw UsageError("--tone: " + echoedName(*tone) + " — не число от " + std::to_string(lowestTone) + " до "
+                         + std::to_string(highestTone) + " и не all");
+    options.tones = {*n};
+}
+
+// The strength check runs when asked for or when any of its inputs is given.
+void readStrength(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    options.waveHeight = lastValueOf(parser, table.waveHeight);
+    if (const auto profile = lastValueOf(parser, table.waveProfile)) {
+        WaveProfile parsed = WaveProfile::trochoid;
+        if (!profileFromKey(*profile, parsed))
+            throw UsageError("--wave-profile: " + echoedName(*profile) + " — не trochoid и не cosine");
+        options.waveProfile = parsed;
+    }
+    options.girderFile = lastValueOf(parser, table.girder);
+    options.allowableStress = lastValueOf(parser, table.allowableStress);
+    options.strength = parser.isSet(table.strength) || options.waveHeight || options.waveProfile || options.girderFile
+                       || options.allowableStress;
+}
+
+void readOutputs(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    options.jsonFile = lastValueOf(parser, table.json);
+    options.dumpFile = lastValueOf(parser, table.dump);
+    options.resultsFile = lastValueOf(parser, table.results);
+    options.saveInputFile = lastValueOf(parser, table.saveInput);
+    options.printDirectory = lastValueOf(parser, table.printPdf);
+    options.reportFile = lastValueOf(parser, table.report);
+    options.workbookFile = lastValueOf(parser, table.xlsx);
+    options.projectFile = lastValueOf(parser, table.saveProject);
+    // The report and the workbook are binary documents written by their own
+    // libraries to a file: a terminal is no place for them.
+    for (const auto& [option, value] :
+         {std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
+        if (*value == "-")
+            throw UsageError(std::string(option) + " пишет файл: укажите его имя, а не -");
+}
+
 }  // namespace
 
 std::string shortened(const std::string& text, std::size_t limit) { return messageExcerpt(text, limit); }
@@ -310,72 +396,10 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     requireValuesNotOptions(parser, table);
 
     options.sea = parser.isSet(table.sea);
-    for (const std::string& value : valuesOf(parser, table.set)) {
-        auto [name, text] = splitAssignment("set", value, "NAME=TEXT");
-        const ParticularField* field = findParticular(name);
-        if (!field)
-            throw UsageError("--set: нет главного размерения " + echoedName(name) + " (список — в --help)");
-        options.particulars.emplace_back(field, std::move(text));
-    }
-    for (const std::string& value : valuesOf(parser, table.offset)) {
-        auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
-        const auto comma = cell.find(',');
-        if (comma == std::string::npos)
-            throw UsageError("--offset ожидает COL,ROW=TEXT, а получено " + echoedName(value));
-        const int column = requireInRange("offset", cell.substr(0, comma), 1, waterlineCount);
-        const int row = requireInRange("offset", cell.substr(comma + 1), 1, frameCount);
-        options.cells.push_back({&InputTables::offsets, column, row, std::move(text)});
-    }
-    for (const std::string& value : valuesOf(parser, table.mass)) {
-        auto [row, text] = splitAssignment("mass", value, "ROW=TEXT");
-        options.cells.push_back(
-            {&InputTables::masses, 1, requireInRange("mass", row, 1, spacingCount), std::move(text)});
-    }
-    for (const std::string& value : valuesOf(parser, table.inertia)) {
-        auto [row, text] = splitAssignment("inertia", value, "ROW=TEXT");
-        options.vibrationCells.push_back(
-            {&VibrationSheet::sectionInertia, 1, requireInRange("inertia", row, 1, spacingCount), std::move(text)});
-    }
-    if (const auto tone = lastValueOf(parser, table.tone)) {
-        options.allTones = *tone == "all";
-        if (options.allTones) {
-            for (int n = lowestTone; n <= highestTone; ++n)
-                options.tones.push_back(n);
-        } else {
-            const std::optional<int> n = toInt(*tone);
-            if (!n || *n < lowestTone || *n > highestTone)
-                throw UsageError("--tone: " + echoedName(*tone) + " — не число от " + std::to_string(lowestTone)
-                                 + " до " + std::to_string(highestTone) + " и не all");
-            options.tones = {*n};
-        }
-    }
-
-    options.waveHeight = lastValueOf(parser, table.waveHeight);
-    if (const auto profile = lastValueOf(parser, table.waveProfile)) {
-        WaveProfile parsed = WaveProfile::trochoid;
-        if (!profileFromKey(*profile, parsed))
-            throw UsageError("--wave-profile: " + echoedName(*profile) + " — не trochoid и не cosine");
-        options.waveProfile = parsed;
-    }
-    options.girderFile = lastValueOf(parser, table.girder);
-    options.allowableStress = lastValueOf(parser, table.allowableStress);
-    options.strength = parser.isSet(table.strength) || options.waveHeight || options.waveProfile || options.girderFile
-                       || options.allowableStress;
-
-    options.jsonFile = lastValueOf(parser, table.json);
-    options.dumpFile = lastValueOf(parser, table.dump);
-    options.resultsFile = lastValueOf(parser, table.results);
-    options.saveInputFile = lastValueOf(parser, table.saveInput);
-    options.printDirectory = lastValueOf(parser, table.printPdf);
-    options.reportFile = lastValueOf(parser, table.report);
-    options.workbookFile = lastValueOf(parser, table.xlsx);
-    options.projectFile = lastValueOf(parser, table.saveProject);
-    // The report and the workbook are binary documents written by their own
-    // libraries to a file: a terminal is no place for them.
-    for (const auto& [option, value] :
-         {std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile}})
-        if (*value == "-")
-            throw UsageError(std::string(option) + " пишет файл: укажите его имя, а не -");
+    readTypedTexts(parser, table, options);
+    readTones(parser, table, options);
+    readStrength(parser, table, options);
+    readOutputs(parser, table, options);
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(toBytes(input));
 

@@ -17,9 +17,9 @@ void applyEdits(const CliOptions& options, Ship& ship)
 {
     // A project's ship type holds unless --sea says otherwise; without one the water is a river's.
     if (options.sea)
-        ship.particulars.waterDensity = seaWaterDensity;
-    else if (ship.particulars.waterDensity == 0.0)
-        ship.particulars.waterDensity = riverWaterDensity;
+        ship.particulars.shipType = ShipType::sea;
+    else if (!ship.particulars.shipType)
+        ship.particulars.shipType = ShipType::river;
     for (const auto& [field, text] : options.particulars)
         ship.particulars.*field->text = text;
     for (const auto& edit : options.cells)

@@ -349,7 +349,8 @@ TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
 TEST_F(Cli, FailedWriteNamesTheFileAndKeepsGoing)
 {
     // The report and the workbook save on their own; their failures read as
-    // the others', without the workbook library's own lines.
+    // the others', without the workbook library's own lines (the workbook's
+    // temporary file is made by the safe save).
     const std::pair<const char*, const char*> cases[] = {
         {"--json", "Файл не найден"}, {"--report", "Файл не найден"}, {"--xlsx", "Файл не найден"}};
     for (const auto& [option, cause] : cases) {

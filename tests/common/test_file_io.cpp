@@ -2,7 +2,6 @@
 // they name, and that a failed save leaves the old file's bytes as they were.
 #include "common/error.h"
 #include "common/file_io.h"
-
 #include "error_of.h"
 #include "file_size_limit.h"
 #include "test_directory.h"
@@ -53,6 +52,32 @@ TEST_F(FileIo, SaveCreatesThenReplacesAndLeavesNoTemporaryFile)
     saveFileSafely(file, binary);
     EXPECT_EQ(readFileBytes(file, 1000), binary);
     EXPECT_EQ(entries(), 1u);
+}
+
+// A library that writes only to a file name gets a new file beside the target
+// and its bytes come back; the temporary file goes in every case, and a folder
+// that does not exist is named as the target.
+TEST_F(FileIo, BytesWrittenBesideComeBackAndLeaveNothing)
+{
+    const fs::path target = dir / "книга.xlsx";
+    const auto writeTwoBytes = [&](const fs::path& temporary) {
+        EXPECT_EQ(temporary.parent_path(), dir);
+        EXPECT_TRUE(fs::is_regular_file(temporary));
+        put(temporary, "PK");
+    };
+    EXPECT_EQ(bytesWrittenBeside(target, writeTwoBytes, 100), "PK");
+    EXPECT_EQ(entries(), 0u);
+
+    EXPECT_EQ(errorOf([&] {
+                  bytesWrittenBeside(
+                      target, [](const fs::path&) { throw Error("library failed"); }, 100);
+              }),
+              "library failed");
+    EXPECT_EQ(entries(), 0u);
+
+    // An ASCII name, so that `naming` cuts a long one as the message does.
+    const fs::path missing = dir / "missing" / "book.xlsx";
+    EXPECT_EQ(errorOf([&] { bytesWrittenBeside(missing, writeTwoBytes, 100); }), naming("File not found", missing));
 }
 
 // Content written piece by piece arrives whole; a writer that gives up half way

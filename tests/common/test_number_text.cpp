@@ -3,6 +3,7 @@
 // rounded "%f" / "%8.4f" give, with a comma and ties away from zero.
 #include "common/error.h"
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 #include "error_of.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ std::string rowName(std::string_view text, std::size_t index)
             name += c;
         else if (mark != std::string_view::npos)
             name += "cpm_"[mark];
-        else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+        else if (startsCharacter(c))
             name += 'x';
     }
     return name;
@@ -226,6 +227,29 @@ TEST(GeneralText, ReadsBackWithin15SignificantDigits)
         ASSERT_LE(std::fabs(back - value), std::fabs(value) * 5.1e-15) << formatGeneral(value);
         ASSERT_EQ(formatGeneral(back), formatGeneral(value));
     }
+}
+
+// The checks and the exports read a text that is not a number as nothing, and
+// every other text as parseNumber does; the blanks the conversion skips are
+// every byte up to the space, on both ends only.
+TEST(NumberOrNothing, IsTheNumberOrNothingForARefusedText)
+{
+    const std::pair<std::string_view, std::optional<double>> cases[] = {
+        {"2,25", 2.25},         {"  -3,72\t", -3.72},  {"5E-5", 5e-5},          {"", std::nullopt},
+        {"2.25", std::nullopt}, {"inf", std::nullopt}, {"1E400", std::nullopt}, {"1 000", std::nullopt},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(numberOrNothing(text), number) << text;
+}
+
+TEST(Trimmed, DropsBlanksAndControlBytesAtBothEndsOnly)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"  -0,7005", "-0,7005"}, {"delta    -0,7005 ", "delta    -0,7005"}, {"\t\r\n", ""}, {"", ""},
+        {"Тон I", "Тон I"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(trimmed(text), expected) << text;
 }
 
 }  // namespace

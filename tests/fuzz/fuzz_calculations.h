@@ -12,8 +12,9 @@ namespace hullcalc {
 
 inline void runCalculations(TrimSheet& sheet, const ShipParticulars& particulars, VibrationSheet& vibration, int tone)
 {
+    ParticularValues values;
     try {
-        runTrimCalculation(sheet, particulars);
+        values = runTrimCalculation(sheet, particulars);
     } catch (const Error&) {
         require(!sheet.complete);
         return;
@@ -22,7 +23,7 @@ inline void runCalculations(TrimSheet& sheet, const ShipParticulars& particulars
     writeVibrationHeaders(vibration);
     selectTone(vibration, tone);
     try {
-        computeVibration(trimmedHull(sheet), particulars, vibration);
+        computeVibration(trimmedHull(sheet), values, vibration);
     } catch (const Error&) {
     }
 }

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeHeaders(sheet);
     fillExampleShip(sheet.input);
     ShipParticulars particulars;
-    particulars.waterDensity = riverWaterDensity;
+    particulars.shipType = ShipType::river;
 
     constexpr std::size_t editBytes = 1 + sizeof(double);
     constexpr int particularCount = static_cast<int>(particularFields.size());

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The ship type and the tone follow from the input's size, so that every
     // combination is reached without taking bytes from the file.
     ShipParticulars particulars;
-    particulars.waterDensity = size % 2 == 0 ? riverWaterDensity : seaWaterDensity;
+    particulars.shipType = size % 2 == 0 ? ShipType::river : ShipType::sea;
     VibrationSheet vibration;
     runCalculations(sheet, particulars, vibration,
                     lowestTone + static_cast<int>(size / 2 % (highestTone - lowestTone + 1)));

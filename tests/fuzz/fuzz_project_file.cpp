@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The project opened as the program opens it: river water when it names
     // no ship type.
     ShipParticulars particulars = project.particulars;
-    if (particulars.waterDensity == 0.0)
-        particulars.waterDensity = riverWaterDensity;
+    if (!particulars.shipType)
+        particulars.shipType = ShipType::river;
     TrimSheet sheet;
     writeHeaders(sheet);
     sheet.input = project.input;

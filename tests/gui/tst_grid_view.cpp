@@ -20,7 +20,6 @@ using namespace hullcalc;
 namespace {
 
 QStringList shownErrors;
-void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
 
 // A 2 x 2 grid of data cells under a header row and beside a header column.
 TextGrid smallGrid()
@@ -82,13 +81,13 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
         grid = smallGrid();
         window = std::make_unique<QTabWidget>();
         auto* page = new QWidget;
         auto* layout = new QVBoxLayout(page);
         before = new QLineEdit(page);
         view = new GridView(grid, GridLook{64, 25, true}, page);
+        connect(view, &GridView::failed, this, [](const QString& message) { shownErrors.append(message); });
         after = new QLineEdit(page);
         for (QWidget* widget : std::initializer_list<QWidget*>{before, view, after})
             layout->addWidget(widget);
@@ -105,11 +104,7 @@ private slots:
         view->setFocus();
     }
 
-    void cleanup()
-    {
-        window.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { window.reset(); }
 
     void tabLeavesTheGridAfterItsLastCellAndCtrlTabReachesThePages()
     {

@@ -1,6 +1,8 @@
 // The help window: its page comes from the resources of the widgets library,
 // every section a window may ask for is there, and asking for one scrolls to it.
 #include "widgets/help_window.h"
+#include "widgets/help_window_names.h"
+#include "widgets/qt_text.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPointer>
@@ -24,7 +26,7 @@ const QStringList sections = {"workflow", "particulars", "offsets", "masses",  "
 
 QTextBrowser* helpText(HelpWindow& window)
 {
-    auto* text = window.findChild<QTextBrowser*>("helpText");
+    auto* text = window.findChild<QTextBrowser*>(toQString(helpWindowNames::text));
     if (!text)
         qFatal("no helpText");
     return text;
@@ -99,7 +101,7 @@ private slots:
         window->showTopic("files");
         QVERIFY(area.contains(window->geometry()));
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(window->findChild<QTextBrowser*>("helpText"), Qt::Key_Escape);
+        QTest::keyClick(window->findChild<QTextBrowser*>(toQString(helpWindowNames::text)), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         window->showTopic("files");
         QVERIFY(window->close());

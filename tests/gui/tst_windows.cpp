@@ -2,20 +2,25 @@
 // the general error display. Widgets are found by their object names.
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "strength/strength_page_names.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
+#include "trim/main_window_names.h"
 #include "trim/trim_table.h"
 #include "trim/trim_window.h"
 #include "trim/trim_window_names.h"
+#include "trim/trim_window_pages.h"
 #include "vibration/vibration_window.h"
+#include "vibration/vibration_window_names.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
+#include "widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCategoryAxis>
@@ -32,6 +37,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -40,6 +46,10 @@
 
 using namespace hullcalc;
 namespace names = hullcalc::trimWindowNames;
+namespace graphNames = hullcalc::graphWindowNames;
+namespace vibrationNames = hullcalc::vibrationWindowNames;
+namespace waveNames = hullcalc::strengthPageNames;
+namespace mainNames = hullcalc::mainWindowNames;
 
 namespace {
 
@@ -47,6 +57,14 @@ QStringList shownErrors;
 int questionsAsked = 0;
 ProjectSession::Answer answer = ProjectSession::Answer::Discard;
 void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
+
+// A new running program whose error display records what the user would read.
+std::unique_ptr<Application> newApplication()
+{
+    auto application = std::make_unique<Application>();
+    application->errors().setSink(&recordError);
+    return application;
+}
 
 // Makes `window` the active window, as the user's click on it would.
 void activate(QWidget* window)
@@ -65,20 +83,21 @@ QStringList visibleTabs(QTabWidget* tabs)
     return titles;
 }
 
+// A widget or action by its object name, as the windows' names tables give it.
 template<typename T>
-T* child(QWidget* window, const QString& name)
+T* child(QObject* window, std::string_view name)
 {
-    T* widget = window->findChild<T*>(name);
+    T* widget = window->findChild<T*>(toQString(name));
     if (!widget)
-        qFatal("no widget %s", qPrintable(name));
+        qFatal("no widget %s", std::string(name).c_str());
     return widget;
 }
 
-void click(QWidget* window, const QString& button) { child<QPushButton>(window, button)->click(); }
-QString labelText(QWidget* window, const QString& label) { return child<QLabel>(window, label)->text(); }
+void click(QWidget* window, std::string_view button) { child<QPushButton>(window, button)->click(); }
+QString labelText(QWidget* window, std::string_view label) { return child<QLabel>(window, label)->text(); }
 
 // The number of points series `index` of a chart shows.
-int pointsShown(QWidget* window, const QString& chart, int index)
+int pointsShown(QWidget* window, std::string_view chart, int index)
 {
     return static_cast<QLineSeries*>(child<ChartView>(window, chart)->chart()->series().at(index))->count();
 }
@@ -113,8 +132,8 @@ class WindowsTest : public QObject {
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        click(udif, "ExampleButton");
-        click(udif, "SpeedButton8");
+        click(udif, names::exampleButton);
+        click(udif, names::calculate);
         return udif;
     }
 
@@ -125,8 +144,7 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
-        app = std::make_unique<Application>();
+        app = newApplication();
         questionsAsked = 0;
         answer = ProjectSession::Answer::Discard;
         app->session().setQuestion([](QWidget*) {
@@ -136,11 +154,7 @@ private slots:
         app->mainWindow().show();
     }
 
-    void cleanup()
-    {
-        app.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { app.reset(); }
 
     // Start-up makes the main window alone; each other window is made when
     // first asked for, once. A trim calculation clears the vibration results
@@ -155,11 +169,11 @@ private slots:
             made.sort();
             return made;
         };
-        QCOMPARE(windowsMade(), QStringList{"MainForm"});
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        QCOMPARE(windowsMade(), QStringList{toQString(mainNames::window)});
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::trimAction))->trigger();
         TrimWindow* udif = &app->trimWindow();
         QVERIFY(udif->isVisible());
-        QCOMPARE(windowsMade(), QStringList({"MainForm", udif->objectName()}));
+        QCOMPARE(windowsMade(), QStringList({toQString(mainNames::window), udif->objectName()}));
         app->document().vibration.frequency = "8,6";
         QCOMPARE(calculatedExample(), udif);
         QVERIFY(app->document().vibration.frequency.empty());
@@ -174,7 +188,7 @@ private slots:
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible())
                 visible.append(window->objectName());
-        QCOMPARE(visible, QStringList{"MainForm"});
+        QCOMPARE(visible, QStringList{toQString(mainNames::window)});
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
         const std::pair<const char*, const char*> starts[] = {
@@ -182,8 +196,8 @@ private slots:
             {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipZg", ""},  {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
         for (const auto& [name, text] : starts)
             QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
-        QVERIFY(child<QRadioButton>(main, "RadioButton2")->isChecked());
-        QCOMPARE(app->document().particulars.waterDensity, 1.0);
+        QVERIFY(child<QRadioButton>(main, mainNames::river)->isChecked());
+        QVERIFY(app->document().particulars.shipType == ShipType::river);
         QWidget* w = child<QLineEdit>(main, "ShipD");
         for (const char* next : {"ShipL", "ShipB", "ShipH", "ShipT", "ShipDr", "ShipXct", "ShipZg", "ShipdL", "ShipdT",
                                  "RadioButton1", "RadioButton2"}) {
@@ -194,23 +208,26 @@ private slots:
         }
     }
 
-    // Coming back to a window keeps the choice of sea water and the tables, and
-    // the trim window shows its input page again.
+    // Coming back to a window keeps the choice of sea water, the tables and
+    // the page the user was on. The headers are there from the window's
+    // making, before it was ever shown.
     void returningToAWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
+        QCOMPARE(udif->sheet().input.offsets.cell(10, 0), std::string("10"));
+        QCOMPARE(udif->sheet().results.bendingMoment.cell(0, 20), std::string("20 шп"));
         activate(main);
-        child<QRadioButton>(main, "RadioButton1")->click();
+        child<QRadioButton>(main, mainNames::seaGoing)->click();
         activate(udif);
         udif->sheet().input.offsets.setCell(2, 2, "7,7");
         udif->showIntermediatePages();
-        udif->pages()->setCurrentIndex(5);
+        udif->pages()->setCurrentIndex(resultsPageIndex() - 1);  // an intermediate page
         activate(main);
-        QVERIFY(child<QRadioButton>(main, "RadioButton1")->isChecked());
-        QCOMPARE(app->document().particulars.waterDensity, 1.025);
+        QVERIFY(child<QRadioButton>(main, mainNames::seaGoing)->isChecked());
+        QVERIFY(app->document().particulars.shipType == ShipType::sea);
         activate(udif);
-        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->pages()->currentIndex(), resultsPageIndex() - 1);
         QCOMPARE(udif->sheet().input.offsets.cell(2, 2), std::string("7,7"));
     }
 
@@ -222,23 +239,25 @@ private slots:
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
         QTabWidget* pages = udif->pages();
-        auto* list = child<QListWidget>(udif, "pageList");
-        auto* show = child<QAction>(udif, "ShowIntermediate");
-        auto* hide = child<QAction>(udif, "HideIntermediate");
-        QCOMPARE(visibleTabs(pages),
-                 (QStringList{"Исходные данные", "Результаты", "Кривые элементов", "Судно на волне"}));
+        auto* list = child<QListWidget>(udif, names::pageList);
+        auto* show = child<QAction>(udif, names::showIntermediateAction);
+        auto* hide = child<QAction>(udif, names::hideIntermediateAction);
+        QStringList shownAtStart;
+        for (const TrimWindowPage& page : trimWindowPages())
+            if (!page.intermediate)
+                shownAtStart.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), shownAtStart);
         QVERIFY(show->isEnabled() && !hide->isEnabled());
         show->trigger();
         QVERIFY(!show->isEnabled() && hide->isEnabled());
-        QCOMPARE(visibleTabs(pages),
-                 (QStringList{"Исходные данные", "Погруженные площади", "Статический момент", "Грузовой размер", "Xцв",
-                              "Площадь ватерлинии", "Xcf", "Iy", "Iz", "r", "R", "Промежуточные результаты",
-                              "Расчетная осадка", "Расчетная строевая по шпангоутам", "Таблица удифферентовки",
-                              "Результаты", "Кривые элементов", "Судно на волне"}));
+        QStringList captions;
+        for (const TrimWindowPage& page : trimWindowPages())
+            captions.append(toQString(page.caption));
+        QCOMPARE(visibleTabs(pages), captions);
         int listed = 0;
         for (int row = 0; row < list->count(); ++row)
             listed += list->item(row)->isHidden() ? 0 : 1;
-        QCOMPARE(listed, 18);
+        QCOMPARE(listed, captions.size());
         // However narrow the window (from 800 px on), no caption falls below
         // the list's last row.
         for (int width : {800, 850, 880, 1000}) {
@@ -253,19 +272,19 @@ private slots:
         offsets->setFocus();
         offsets->setCurrentIndex(offsets->model()->index(3, 3));
         QTest::keyClick(offsets, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(pages->currentIndex(), 1);
-        QCOMPARE(list->currentRow(), 1);
-        list->setCurrentRow(15);
-        QCOMPARE(pages->currentIndex(), 15);
+        QCOMPARE(pages->currentIndex(), inputPageIndex + 1);
+        QCOMPARE(list->currentRow(), inputPageIndex + 1);
+        list->setCurrentRow(resultsPageIndex());
+        QCOMPARE(pages->currentIndex(), resultsPageIndex());
 
-        pages->setCurrentIndex(1);
+        pages->setCurrentIndex(inputPageIndex + 1);
         hide->trigger();
         QVERIFY(pages->isTabVisible(pages->currentIndex()));
-        pages->setCurrentIndex(0);
+        pages->setCurrentIndex(inputPageIndex);
         QTest::keyClick(pages, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(pages->tabText(pages->currentIndex()), QString("Результаты"));
+        QCOMPARE(pages->currentIndex(), resultsPageIndex());
         QTest::keyClick(udif, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(pages->currentIndex(), inputPageIndex);
     }
 
     // A failed run after a good one: nothing of the good run is left on screen,
@@ -276,30 +295,30 @@ private slots:
         TrimWindow* udif = calculatedExample();
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(shownErrors.isEmpty());
-        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
-        QCOMPARE(labelText(udif, "Label19"), QString("886,76"));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен: принято приближение 2; "));
+        QCOMPARE(labelText(udif, names::summaryLabels[0]), QString("886,76"));
         QCOMPARE(shownCell(areas, 10, 11), QString("38,61"));
 
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         udif->sheet().input.offsets.setCell(3, 5, "5.5");
-        click(udif, "SpeedButton8");
+        click(udif, names::calculate);
         QCOMPARE(shownErrors, QStringList{"Не число: «5.5» (десятичный разделитель — запятая)\n"
                                           "«Исходные данные», шпангоут «4 шп», ватерлиния «3»"});
-        QCOMPARE(labelText(udif, "calculationStatus"),
+        QCOMPARE(labelText(udif, names::calculationStatus),
                  QString("Расчет остановлен: Не число: «5.5» (десятичный разделитель — запятая)"));
-        QCOMPARE(labelText(udif, "Label19"), QString());
+        QCOMPARE(labelText(udif, names::summaryLabels[0]), QString());
         QCOMPARE(shownCell(areas, 10, 11), QString());
-        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->pages()->currentIndex(), inputPageIndex);
         QCOMPARE(currentCell(gridViewOf(udif, udif->sheet().input.offsets)), (QPair<int, int>(4, 2)));
         // The body plan up to the bad cell is drawn.
-        click(udif, "OrdinatGraphButton");
-        QCOMPARE(pointsShown(&app->bodyPlanWindow(), "OTChGraphResults", 4), 2);
+        click(udif, names::bodyPlanButton);
+        QCOMPARE(pointsShown(&app->bodyPlanWindow(), graphNames::bodyPlanChart, 4), 2);
 
         shownErrors.clear();
         udif->sheet().input.offsets.setCell(3, 5, "5,5");
         auto* spacing = child<QLineEdit>(&app->mainWindow(), "ShipdT");
         spacing->setText("0");
-        click(udif, "SpeedButton8");
+        click(udif, names::calculate);
         QCOMPARE(shownErrors, QStringList{"Значение должно быть больше нуля: «0»\n"
                                           "«Главные размерения судна», «Растояние между ватерлиниями ΔT, м»"});
         QVERIFY(app->mainWindow().isVisible());
@@ -314,23 +333,23 @@ private slots:
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        click(udif, "OrdinatGraphButton");
+        click(udif, names::bodyPlanButton);
         BodyPlanWindow* bodyPlan = &app->bodyPlanWindow();
         QVERIFY(bodyPlan->isVisible());
-        QCOMPARE(pointsShown(bodyPlan, "OTChGraphResults", 0), 0);
-        click(udif, "ExampleButton");
-        click(udif, "SpeedButton8");
-        QCOMPARE(pointsShown(bodyPlan, "OTChGraphResults", 0), 10);
+        QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 0);
+        click(udif, names::exampleButton);
+        click(udif, names::calculate);
+        QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 10);
         bodyPlan->close();
         QVERIFY(!bodyPlan->isVisible());
-        click(udif, "OrdinatGraphButton");
+        click(udif, names::bodyPlanButton);
         QVERIFY(bodyPlan->isVisible());
-        QCOMPARE(child<ChartView>(bodyPlan, "OTChGraphResults")->chart()->series().size(), 21);
-        QCOMPARE(pointsShown(bodyPlan, "OTChGraphResults", 20), 10);
+        QCOMPARE(child<ChartView>(bodyPlan, graphNames::bodyPlanChart)->chart()->series().size(), 21);
+        QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 20), 10);
         QStringList expected;
         for (int frame = 0; frame <= 20; ++frame)
             expected.append(QString("%1 шп").arg(frame));
-        QCOMPARE(child<LegendWidget>(bodyPlan, "OTChLegend")->titles(), expected);
+        QCOMPARE(child<LegendWidget>(bodyPlan, graphNames::bodyPlanLegend)->titles(), expected);
 
         for (QWidget* window :
              std::initializer_list<QWidget*>{bodyPlan, &app->sectionalAreaWindow(), &app->staticMomentWindow()})
@@ -338,7 +357,7 @@ private slots:
                 for (QAbstractSeries* series : view->chart()->series())
                     QVERIFY2(static_cast<QLineSeries*>(series)->color() != QColor(Qt::white),
                              qPrintable(window->objectName() + " " + series->name()));
-        auto* areas = child<ChartView>(&app->sectionalAreaWindow(), "SSpGraphResults");
+        auto* areas = child<ChartView>(&app->sectionalAreaWindow(), graphNames::sectionalAreaChart);
         const QStringList frames =
             qobject_cast<QCategoryAxis*>(areas->chart()->axes(Qt::Horizontal)[0])->categoriesLabels();
         QCOMPARE(std::pair(frames.front(), frames.back()), std::pair(QString("0"), QString("20")));
@@ -355,8 +374,9 @@ private slots:
             frames.append(QString("%1 шп").arg(frame));
         for (int waterline = 1; waterline <= 10; ++waterline)
             waterlines.append(QString("ВЛ %1").arg(waterline));
-        const std::map<QString, QStringList> expected = {
-            {"SSpGraphResults", waterlines}, {"StatMomGraphResults", frames}, {"OTChGraphResults", frames}};
+        const std::map<QString, QStringList> expected = {{toQString(graphNames::sectionalAreaChart), waterlines},
+                                                         {toQString(graphNames::staticMomentChart), frames},
+                                                         {toQString(graphNames::bodyPlanChart), frames}};
         int legends = 0;
         for (QWidget* window : std::initializer_list<QWidget*>{
                  udif, &app->sectionalAreaWindow(), &app->staticMomentWindow(), &app->bodyPlanWindow(),
@@ -382,7 +402,7 @@ private slots:
                 QVERIFY2(!names.contains(QString()), qPrintable(chart));
                 if (expected.count(view->objectName())) {
                     QCOMPARE(names, expected.at(view->objectName()));
-                    if (view->objectName() != "OTChGraphResults")  // fore and aft body apart
+                    if (view->objectName() != toQString(graphNames::bodyPlanChart))  // fore and aft body apart
                         QCOMPARE(colours.size(), lines.size());
                 }
                 bool listed = view->chart()->legend()->isVisible();
@@ -406,52 +426,53 @@ private slots:
         VibrationWindow* vibr = &app->vibrationWindow();
         activate(vibr);
         QCOMPARE(visibleTabs(vibr->pages()), QStringList{"Исходные данные"});
-        QVERIFY(child<QRadioButton>(vibr, "RadioButton1")->isChecked());
-        click(vibr, "SpeedButton8");
+        QVERIFY(child<QRadioButton>(vibr, vibrationNames::toneButtons[0])->isChecked());
+        click(vibr, vibrationNames::calculate);
         QCOMPARE(shownErrors, QStringList{"Сначала выполните расчет удифферентовки"});
-        QCOMPARE(labelText(vibr, "Label6"), QString());
+        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), QString());
 
         TrimWindow* udif = calculatedExample();
         activate(vibr);
-        click(vibr, "SpeedButton8");
-        QCOMPARE(labelText(vibr, "Label6"), QString("  4,6944"));
-        QCOMPARE(pointsShown(vibr, "Chart1", 0), 20);
+        click(vibr, vibrationNames::calculate);
+        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), QString("  4,6944"));
+        QCOMPARE(pointsShown(vibr, vibrationNames::modeShape, 0), 20);
 
-        child<QRadioButton>(vibr, "RadioButton3")->click();
-        click(vibr, "SpeedButton8");
-        QCOMPARE(child<ChartView>(vibr, "Chart1")->chart()->series().size(), 2);
-        QCOMPARE(pointsShown(vibr, "Chart1", 1), 20);
-        QVERIFY(labelText(vibr, "beamModel").contains("Гц"));
-        const QString toneThree = labelText(vibr, "Label6");
+        child<QRadioButton>(vibr, vibrationNames::toneButtons[2])->click();
+        click(vibr, vibrationNames::calculate);
+        QCOMPARE(child<ChartView>(vibr, vibrationNames::modeShape)->chart()->series().size(), 2);
+        QCOMPARE(pointsShown(vibr, vibrationNames::modeShape, 1), 20);
+        QVERIFY(labelText(vibr, vibrationNames::beamModel).contains("Гц"));
+        const QString toneThree = labelText(vibr, vibrationNames::resultLabels[2].name);
 
-        click(vibr, "allTonesButton");
+        click(vibr, vibrationNames::compareAllTones);
         QCOMPARE(shownErrors.size(), 1);
-        auto* tones = child<QTableWidget>(vibr, "allTones");
+        auto* tones = child<QTableWidget>(vibr, vibrationNames::allTones);
         QCOMPARE(tones->rowCount(), 4);
         QCOMPARE(tones->item(0, 1)->text(), QString("4,6944"));
         QCOMPARE(tones->item(2, 1)->text().trimmed(), toneThree.trimmed());
-        QVERIFY(labelText(vibr, "kumaiEstimate").contains("Кумаи"));
-        QCOMPARE(labelText(vibr, "Label6"), toneThree);
+        QVERIFY(labelText(vibr, vibrationNames::kumaiEstimate).contains("Кумаи"));
+        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), toneThree);
 
         // Whatever the results make the page need, and however small the
         // window, its buttons stay in sight: the page scrolls, not they.
         vibr->resize(700, 420);
         QCoreApplication::processEvents();
-        for (const char* button : {"SpeedButton8", "allTonesButton", "Button1"}) {
+        for (std::string_view button :
+             {vibrationNames::calculate, vibrationNames::compareAllTones, vibrationNames::printChart}) {
             auto* shown = child<QPushButton>(vibr, button);
             const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
-            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), button);
+            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), std::string(button).c_str());
         }
 
         activate(&app->mainWindow());
         activate(vibr);
-        QVERIFY(child<QRadioButton>(vibr, "RadioButton3")->isChecked());
-        QCOMPARE(labelText(vibr, "Label6"), toneThree);
+        QVERIFY(child<QRadioButton>(vibr, vibrationNames::toneButtons[2])->isChecked());
+        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), toneThree);
 
         activate(udif);
-        click(udif, "SpeedButton8");
-        QCOMPARE(labelText(vibr, "Label6"), QString());
-        QCOMPARE(pointsShown(vibr, "Chart1", 0), 0);
+        click(udif, names::calculate);
+        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), QString());
+        QCOMPARE(pointsShown(vibr, vibrationNames::modeShape, 0), 0);
     }
 
     // Saved and loaded again; a cancelled dialog changes nothing; a failed load
@@ -463,15 +484,15 @@ private slots:
         activate(udif);
         QString chosen = dir.filePath("судно.txt");
         udif->setFileChooser([&](QWidget*, TrimWindow::FileDialog) { return chosen; });
-        click(udif, "ExampleButton");
+        click(udif, names::exampleButton);
         udif->saveInput();
-        click(udif, "ClearButton");
+        click(udif, names::clearButton);
         udif->loadInput();
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         QCOMPARE(shownCell(masses, 1, 5), QString("43,5400"));
 
         chosen.clear();
-        click(udif, "ClearButton");
+        click(udif, names::clearButton);
         udif->loadInput();
         QCOMPARE(shownCell(masses, 1, 5), QString());
         QVERIFY(shownErrors.isEmpty());
@@ -488,10 +509,10 @@ private slots:
     void windowsOpenWithinTheScreen()
     {
         TrimWindow* udif = &app->trimWindow();
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
-        click(udif, "ResGraphButton");
-        click(udif, "OrdinatGraphButton");
-        app->mainWindow().findChild<QAction*>("vibr")->trigger();
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::trimAction))->trigger();
+        click(udif, names::resultsChartsButton);
+        click(udif, names::bodyPlanButton);
+        app->mainWindow().findChild<QAction*>(toQString(mainNames::vibrationAction))->trigger();
         const QRect screen = app->mainWindow().screen()->availableGeometry();
         for (QWidget* window : std::initializer_list<QWidget*>{&app->mainWindow(), udif, &app->resultsWindow(),
                                                                &app->bodyPlanWindow(), &app->vibrationWindow()}) {
@@ -501,7 +522,7 @@ private slots:
                      qPrintable(window->objectName()));
         }
         QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
-        QCOMPARE(child<QTabWidget>(&app->resultsWindow(), "PageControl1")->currentIndex(), 0);
+        QCOMPARE(child<QTabWidget>(&app->resultsWindow(), graphNames::resultsPages)->currentIndex(), 0);
         QCOMPARE(app->resultsWindow().findChildren<ChartView*>().size(), 3);
     }
 
@@ -514,21 +535,68 @@ private slots:
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
         calculatedExample();
         udif->showIntermediatePages();
-        udif->pages()->setCurrentIndex(1);
-        click(udif, "MBGraphButton");
+        udif->pages()->setCurrentIndex(inputPageIndex + 1);
+        click(udif, names::bonjeanButton);
         QWidget* bonjean = &app->bonjeanWindow();
         QVERIFY(bonjean->isVisible());
-        QCOMPARE(child<ChartView>(bonjean, "MBGraphResults")->chart()->series().size(), 22);
-        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 10), 11);
-        QCOMPARE(pointsShown(bonjean, "MBGraphResults", 21), 2);
+        QCOMPARE(child<ChartView>(bonjean, graphNames::bonjeanChart)->chart()->series().size(), 22);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 10), 11);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 21), 2);
 
-        udif->pages()->setCurrentIndex(16);
+        const int formPage = pageIndex(PageLayout::charts);
+        udif->pages()->setCurrentIndex(formPage);
         QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
-        QCOMPARE(pointsShown(udif, "DisplacementGraph", 0), 10);
-        QCOMPARE(pointsShown(udif, "CentresGraph", 0), 9);
-        QCOMPARE(labelText(udif, "ZgLabel"), QString("2,00"));
-        QVERIFY(!labelText(udif, "hLabel").isEmpty());
+        const std::vector<PageChart>& formCharts = trimWindowPages()[static_cast<std::size_t>(formPage)].charts;
+        QCOMPARE(pointsShown(udif, formCharts.at(0).name, 0), 10);  // displacement
+        QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
+        QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
+        QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
+    }
+
+    // Numbers show rounded by their quantity, the stored text in the tooltip
+    // and the editor; "Вид → Полная точность" shows the stored texts in every
+    // window and is remembered. Typed inputs are never rounded.
+    void numbersShowRoundedAndInFullOnRequest()
+    {
+        VibrationWindow* vibr = &app->vibrationWindow();
+        TrimWindow* udif = calculatedExample();
+        const TrimSheet& sheet = udif->sheet();
+        GridView* volume = gridViewOf(udif, sheet.hydrostatics.volume.values);
+        const QModelIndex atWaterline8 = volume->model()->index(0, 7);
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
+        QCOMPARE(atWaterline8.data(Qt::ToolTipRole).toString(), QString("1994,13703125"));
+        QCOMPARE(atWaterline8.data(Qt::EditRole).toString(), QString("1994,13703125"));
+        QCOMPARE(volume->model()->headerData(7, Qt::Horizontal).toString(), QString("ВЛ 8"));
+        GridView* form = gridViewOf(udif, sheet.curvesOfForm.table);
+        QCOMPARE(shownCell(form, formColumn(FormQuantity::centreOfBuoyancy), 2), QString("-1,557"));
+        QCOMPARE(shownCell(gridViewOf(udif, sheet.input.masses), 1, 1), QString("42,8898"));
+        GridView* log = gridViewOf(udif, sheet.iteration.log);
+        QCOMPARE(shownCell(log, 1, 1), QString("1,245"));
+        QCOMPARE(shownCell(log, 4, 4), QString("Готово"));
+        GridView* table = gridViewOf(udif, sheet.results.table);
+        QVERIFY(!table->isColumnHidden(8));
+        QVERIFY(table->isColumnHidden(9) && table->isColumnHidden(11));
+
+        QAction* full = child<QAction>(udif, "fullPrecision");
+        QVERIFY(full && !full->isChecked());
+        full->trigger();
+        QCOMPARE(atWaterline8.data().toString(), QString("1994,13703125"));
+
+        // The vibration window, made before, takes the setting up when the user comes to it.
+        activate(vibr);
+        QAction* vibrFull = child<QAction>(vibr, "fullPrecision");
+        QVERIFY(vibrFull->isChecked());
+        click(vibr, vibrationNames::calculate);
+        GridView* vibration = child<GridView>(vibr, vibrationNames::table);
+        const QModelIndex addedMass = vibration->model()->index(0, 4);
+        QCOMPARE(addedMass.data().toString(), addedMass.data(Qt::EditRole).toString());
+        vibrFull->trigger();
+        QVERIFY(QRegularExpression("^-?\\d+,\\d\\d$").match(addedMass.data().toString()).hasMatch());
+        QVERIFY(vibration->model()->headerData(4, Qt::Horizontal).toString().contains("т/м"));
+        activate(udif);
+        QVERIFY(!full->isChecked());
+        QCOMPARE(atWaterline8.data().toString(), QString("1994"));
     }
 
     // The checks warn and never stop: the calculation still runs, the warning
@@ -536,19 +604,19 @@ private slots:
     void designChecksWarnAndPointAtTheCell()
     {
         TrimWindow* udif = calculatedExample();
-        auto* checks = child<QListWidget>(udif, "designChecks");
+        auto* checks = child<QListWidget>(udif, names::designChecks);
         QCOMPARE(checks->count(), 1);
         QCOMPARE(checks->item(0)->text(), QString("Замечаний нет"));
 
         udif->sheet().input.offsets.setCell(5, 10, "-5");
-        click(udif, "SpeedButton8");
+        click(udif, names::calculate);
         QVERIFY(shownErrors.isEmpty());
         QCOMPARE(checks->count(), 1);
         QVERIFY(checks->item(0)->text().contains("«9 шп»"));
-        udif->pages()->setCurrentIndex(15);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
         const QRect item = checks->visualItemRect(checks->item(0));
         QTest::mouseClick(checks->viewport(), Qt::LeftButton, {}, item.center());
-        QCOMPARE(udif->pages()->currentIndex(), 0);
+        QCOMPARE(udif->pages()->currentIndex(), inputPageIndex);
         QCOMPARE(currentCell(gridViewOf(udif, udif->sheet().input.offsets)), (QPair<int, int>(9, 4)));
     }
 
@@ -560,7 +628,7 @@ private slots:
     {
         const QString largest = "1,7976931348623157E308";
         TrimWindow* udif = calculatedExample();
-        auto* checks = child<QListWidget>(udif, "designChecks");
+        auto* checks = child<QListWidget>(udif, names::designChecks);
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         QVERIFY(masses->model()->setData(masses->model()->index(0, 0), largest));
         QVERIFY(checks->item(0)->text().contains("1,797693E+308"));
@@ -568,14 +636,14 @@ private slots:
         length->clear();
         QTest::keyClicks(length, largest);
         QCOMPARE(length->text(), largest);
-        click(udif, "SpeedButton8");
+        click(udif, names::calculate);
         QCOMPARE(shownErrors.size(), 1);
 
         QTemporaryDir dir;
         const QString file = dir.filePath("huge.hullcalc");
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         QVERIFY(app->session().save(udif));
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -591,10 +659,10 @@ private slots:
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
         app->session().markChanged();  // a particular typed: a change not yet saved
-        click(udif, "ExampleButton");
+        click(udif, names::exampleButton);
         QCOMPARE(questionsAsked, 0);  // but the empty tables lose nothing
         QVERIFY(udif->isWindowModified());
-        click(udif, "ClearButton");
+        click(udif, names::clearButton);
         QCOMPARE(questionsAsked, 1);  // the example is a change not yet saved
         QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
         QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
@@ -612,23 +680,23 @@ private slots:
         TrimWindow* udif = calculatedExample();
         Document& document = app->document();
         QCOMPARE(document.strengthInput.girderMembers.cell(1, 1), std::string("140"));
-        click(udif, "WaveCalculateButton");
+        click(udif, waveNames::calculate);
         QVERIFY(shownErrors.isEmpty());
         QVERIFY(document.strength.complete);
         QVERIFY(document.strength.girder.present);
         udif->pages()->setCurrentIndex(udif->pages()->count() - 1);
-        QCOMPARE(pointsShown(udif, "WaveMomGraph", 1), 21);
-        QVERIFY(labelText(udif, "WaveSummary").contains("Вершина волны на миделе: наибольший изгибающий момент"));
+        QCOMPARE(pointsShown(udif, waveNames::bendingMomentChart, 1), 21);
+        QVERIFY(labelText(udif, waveNames::summary).contains("Вершина волны на миделе: наибольший изгибающий момент"));
 
         const std::string before = document.vibration.sectionInertia.cell(1, 1);
-        click(udif, "GirderInertiaButton");
+        click(udif, waveNames::inertiaToVibration);
         for (int row = 1; row <= 20; ++row)
             QCOMPARE(document.vibration.sectionInertia.cell(1, row), std::string("0,2375"));
         app->session().undoStack().undo();
         QCOMPARE(document.vibration.sectionInertia.cell(1, 1), before);
         QCOMPARE(document.vibration.sectionInertia.cell(1, 20), std::string("0,042"));
 
-        click(udif, "SpeedButton8");
+        click(udif, names::calculate);
         QVERIFY(!document.strength.complete);
     }
 
@@ -648,19 +716,37 @@ private slots:
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string("1,5"));
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string("4,5"));
         QVERIFY(udif->isWindowModified());
-        QCOMPARE(udif->findChild<QAction*>("undo")->text(), QString("Отменить: вставка"));
+        QCOMPARE(child<QAction>(udif, names::undoAction)->text(), QString("Отменить: вставка"));
         offsets->setCurrentIndex(offsets->model()->index(0, 0));
         QTest::keyClick(udif, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.offsets.cell(5, 3), std::string());
         QCOMPARE(udif->sheet().input.offsets.cell(6, 4), std::string());
         QCOMPARE(currentCell(offsets), (QPair<int, int>(2, 4)));
         QCOMPARE(offsets->selectionModel()->selectedIndexes().size(), 4);
-        QCOMPARE(udif->findChild<QAction*>("redo")->text(), QString("Повторить: вставка"));
+        QCOMPARE(child<QAction>(udif, names::redoAction)->text(), QString("Повторить: вставка"));
 
         GridView* areas = gridViewOf(udif, udif->sheet().bonjean.sectionAreas);
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
         GridView* table = gridViewOf(udif, udif->sheet().results.table);
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
+    }
+
+    // A grid's refusal reaches the application's error display from each
+    // window: a block two columns wide pasted into the masses and into the
+    // section inertias, one column each.
+    void refusedPasteIsShownFromEveryWindow()
+    {
+        QApplication::clipboard()->setText("1\t2\n3\t4\n");
+        TrimWindow* udif = &app->trimWindow();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
+                               child<GridView>(vibr, vibrationWindowNames::sectionInertia)}) {
+            shownErrors.clear();
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            grid->pasteClipboard();
+            QCOMPARE(shownErrors.size(), 1);
+            QVERIFY(shownErrors[0].startsWith("Блок из буфера обмена не помещается"));
+        }
     }
 
     // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
@@ -694,22 +780,22 @@ private slots:
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         TrimWindow* udif = &app->trimWindow();
         activate(&app->mainWindow());
-        child<QRadioButton>(&app->mainWindow(), "RadioButton1")->click();
+        child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->click();
         child<QLineEdit>(&app->mainWindow(), "ShipDr")->setText("905,5");
         activate(udif);
-        click(udif, "ExampleButton");
+        click(udif, names::exampleButton);
         udif->sheet().input.offsets.setCell(5, 3, "2,5");
         app->document().vibration.sectionInertia.setCell(1, 4, "0,3");
         QVERIFY(app->session().save(udif));
         QVERIFY(udif->windowTitle().contains("project.hullcalc"));
 
-        app = std::make_unique<Application>();
+        app = newApplication();
         app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
         app->mainWindow().show();
         QVERIFY(app->session().open(file, &app->mainWindow()));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
-        QCOMPARE(app->document().particulars.waterDensity, 1.025);
-        QVERIFY(child<QRadioButton>(&app->mainWindow(), "RadioButton1")->isChecked());
+        QVERIFY(app->document().particulars.shipType == ShipType::sea);
+        QVERIFY(child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->isChecked());
         QCOMPARE(child<QLineEdit>(&app->mainWindow(), "ShipDr")->text(), QString("905,5"));
         QCOMPARE(app->document().trim.input.offsets.cell(5, 3), std::string("2,5"));
         QCOMPARE(app->document().vibration.sectionInertia.cell(1, 4), std::string("0,3"));
@@ -719,7 +805,6 @@ private slots:
         QVERIFY(newer.open(QIODevice::WriteOnly));
         newer.write(R"({"format": "hullcalc-project", "version": 2})");
         newer.close();
-        setErrorSink(&recordError);
         QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
         QCOMPARE(shownErrors.size(), 1);
         QVERIFY(shownErrors[0].contains("более новой версией"));
@@ -746,7 +831,7 @@ private slots:
         const QString file = dir.filePath("судно.xlsx");
         app->setWorkbookFileChooser([&](QWidget*) { return file; });
         TrimWindow* udif = calculatedExample();
-        udif->findChild<QAction*>("exportWorkbook")->trigger();
+        child<QAction>(udif, names::workbookAction)->trigger();
         QVERIFY(shownErrors.isEmpty());
         QFile workbook(file);
         QVERIFY(workbook.open(QIODevice::ReadOnly));
@@ -764,8 +849,8 @@ private slots:
         };
         udif->setPrinterChoice(printToFile("графики.pdf"));
         app->vibrationWindow().setPrinterChoice(printToFile("форма.pdf"));
-        click(udif, "PrintGraphsButton");
-        click(&app->vibrationWindow(), "Button1");
+        click(udif, names::printChartsButton);
+        click(&app->vibrationWindow(), vibrationNames::printChart);
         QVERIFY(shownErrors.isEmpty());
         for (const auto& [name, pages] : {std::pair{"графики.pdf", 3}, std::pair{"форма.pdf", 1}}) {
             QFile pdf(dir.filePath(name));
@@ -777,7 +862,7 @@ private slots:
 
         // A cancelled dialog prints nothing and says nothing.
         udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
-        click(udif, "PrintGraphsButton");
+        click(udif, names::printChartsButton);
         QVERIFY(shownErrors.isEmpty());
     }
 
@@ -795,31 +880,33 @@ private slots:
         TrimWindow* udif = calculatedExample();
         const TextGrid& loads = udif->sheet().results.loads;
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
-        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен: принято приближение 2; "));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен: принято приближение 2; "));
 
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         masses->model()->setData(masses->model()->index(0, 0), "500");
-        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
-        udif->pages()->setCurrentIndex(names::resultsPageIndex);
-        QVERIFY(child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
-        QVERIFY(child<QLabel>(&app->vibrationWindow(), "resultsOutdated")->isVisibleTo(&app->vibrationWindow()));
-        QVERIFY(child<QLabel>(&app->staticMomentWindow(), "resultsOutdated")->isVisibleTo(&app->staticMomentWindow()));
+        QCOMPARE(labelText(udif, names::calculationStatus), outdated);
+        udif->pages()->setCurrentIndex(resultsPageIndex());
+        QVERIFY(child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
+        QVERIFY(child<QLabel>(&app->vibrationWindow(), vibrationNames::outdatedNotice)
+                    ->isVisibleTo(&app->vibrationWindow()));
+        QVERIFY(child<QLabel>(&app->staticMomentWindow(), graphNames::outdatedNotice)
+                    ->isVisibleTo(&app->staticMomentWindow()));
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
 
-        udif->findChild<QAction*>("exportWorkbook")->trigger();
+        child<QAction>(udif, names::workbookAction)->trigger();
         QVERIFY(shownErrors.isEmpty());
         QVERIFY(QFile::exists(file));
         QVERIFY(loads.cell(1, 0) != "382,32");
-        QVERIFY(labelText(udif, "calculationStatus").startsWith("Исходные данные изменены — выполнен пересчет. "));
-        QVERIFY(!child<QLabel>(udif, "resultsOutdated")->isVisibleTo(udif));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Исходные данные изменены — выполнен пересчет. "));
+        QVERIFY(!child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
 
         // Undo is a change too; F9 brings the results back.
-        udif->findChild<QAction*>("undo")->trigger();
-        QCOMPARE(labelText(udif, "calculationStatus"), outdated);
+        child<QAction>(udif, names::undoAction)->trigger();
+        QCOMPARE(labelText(udif, names::calculationStatus), outdated);
         activate(udif);
         QTest::keyClick(udif, Qt::Key_F9);
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
-        QVERIFY(labelText(udif, "calculationStatus").startsWith("Расчет выполнен"));
+        QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен"));
     }
 
     // A particular typed after the run: the vibration window's "Расчет" runs
@@ -833,7 +920,7 @@ private slots:
         QTest::keyClick(xg, Qt::Key_End);
         QTest::keyClick(xg, Qt::Key_Backspace);
         QTest::keyClicks(xg, "0");  // -3,72 → -3,70
-        QCOMPARE(labelText(udif, "calculationStatus"),
+        QCOMPARE(labelText(udif, names::calculationStatus),
                  QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
         VibrationWindow* vibration = &app->vibrationWindow();
         activate(vibration);  // tone I
@@ -860,9 +947,9 @@ private slots:
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         TrimWindow* udif = calculatedExample();
         QVERIFY(app->session().save(udif));
-        QVERIFY(!labelText(udif, "calculationStatus").isEmpty());
+        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
         QVERIFY(app->session().open(file, udif));
-        QCOMPARE(labelText(udif, "calculationStatus"), QString());
+        QCOMPARE(labelText(udif, names::calculationStatus), QString());
     }
 
     // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
@@ -871,7 +958,7 @@ private slots:
     void draftWarningFollowsTheTyping()
     {
         MainWindow& main = app->mainWindow();
-        auto* warning = child<QLabel>(&main, "draftWarning");
+        auto* warning = child<QLabel>(&main, mainNames::draftWarning);
         QVERIFY(!warning->isVisible());
         const int height = main.height();
         child<QLineEdit>(&main, "ShipH")->setText("2");
@@ -893,11 +980,10 @@ private slots:
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
-        click(udif, "ExampleButton");
-        click(udif, "OrdinatGraphButton");
+        click(udif, names::exampleButton);
+        click(udif, names::bodyPlanButton);
         QWidget* plan = &app->bodyPlanWindow();
-        const QString chart = QString::fromUtf8(graphWindowNames::bodyPlanChart.data(),
-                                                static_cast<qsizetype>(graphWindowNames::bodyPlanChart.size()));
+        const std::string_view chart = graphNames::bodyPlanChart;
         QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
         GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
         const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
@@ -915,7 +1001,7 @@ private slots:
         QTemporaryDir dir;
         TrimWindow* udif = &app->trimWindow();
         udif->setFileChooser([&](QWidget*, TrimWindow::FileDialog) { return dir.filePath("судно.txt"); });
-        click(udif, "ExampleButton");
+        click(udif, names::exampleButton);
         udif->saveInput();
         const QList<QMessageBox*> notes = udif->findChildren<QMessageBox*>("inputFileNote");
         QCOMPARE(notes.size(), 1);

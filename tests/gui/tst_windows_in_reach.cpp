@@ -139,16 +139,12 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        setErrorSink(&recordError);
         app = std::make_unique<Application>();
+        app->errors().setSink(&recordError);
         app->mainWindow().show();
     }
 
-    void cleanup()
-    {
-        app.reset();
-        setErrorSink(nullptr);
-    }
+    void cleanup() { app.reset(); }
 
     // After "Пример" → "Расчет", with the intermediate pages shown: the main
     // window, every page of the trim window, its page list, the graph windows

@@ -31,7 +31,7 @@ protected:
     {
         changed.input = sheet.input;
         changed.input.offsets.setCell(4, 3, "1,5 (уточнить)");
-        changed.particulars.waterDensity = seaWaterDensity;
+        changed.particulars.shipType = ShipType::sea;
         changed.particulars.length = "75,5";
         changed.particulars.draft = " 2,3 ";
         changed.particulars.centreOfGravity = "-3,72\t\"в корму\"\\";
@@ -49,7 +49,7 @@ void expectSameProject(const Project& loaded, const Project& saved)
 {
     for (const ParticularField& field : particularFields)
         EXPECT_EQ(loaded.particulars.*field.text, saved.particulars.*field.text) << field.key;
-    EXPECT_EQ(loaded.particulars.waterDensity, saved.particulars.waterDensity);
+    EXPECT_EQ(loaded.particulars.shipType, saved.particulars.shipType);
     EXPECT_TRUE(loaded.input == saved.input);
     EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
     EXPECT_TRUE(loaded.strength == saved.strength);
@@ -78,7 +78,7 @@ std::string replaced(std::string bytes, const std::string& from, const std::stri
 TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
 {
     Project riverWithoutInertia = changed;
-    riverWithoutInertia.particulars.waterDensity = riverWaterDensity;
+    riverWithoutInertia.particulars.shipType = ShipType::river;
     riverWithoutInertia.sectionInertia.reset();
     Project emptyWithoutShipType;
     writeInputHeaders(emptyWithoutShipType.input);
@@ -143,7 +143,7 @@ TEST_F(ProjectFile, UnknownKeysAreIgnoredAndMissingPartsKeepDefaults)
 
     const Project loaded = readProject(bytes);
     saved.particulars.length = ShipParticulars{}.length;
-    saved.particulars.waterDensity = 0.0;
+    saved.particulars.shipType.reset();
     expectSameProject(loaded, saved);
 }
 

@@ -28,16 +28,16 @@ struct ExampleReport {
 
     ExampleReport()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         particulars.verticalCentreOfGravity = "2,0";
         writeHeaders(trim);
         fillExampleShip(trim.input);
-        runTrimCalculation(trim, particulars);
+        const ParticularValues values = runTrimCalculation(trim, particulars);
         writeVibrationHeaders(vibration);
         selectTone(vibration, 1);
-        computeVibration(trimmedHull(trim), particulars, vibration);
-        tones = compareTones(trimmedHull(trim), particulars, vibration);
-        kumai = kumaiTwoNodeFrequency(trim, particulars, vibration).perMinute;
+        computeVibration(trimmedHull(trim), values, vibration);
+        tones = compareTones(trimmedHull(trim), values, vibration);
+        kumai = kumaiTwoNodeFrequency(trim, values, vibration).perMinute;
         fillExampleGirder(strengthInput.girderMembers);
         runStrengthCalculation(trim, particulars, strengthInput, strength);
     }

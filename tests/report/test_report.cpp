@@ -231,8 +231,14 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     for (std::size_t i = 11; i < 22; ++i)
         stored.push_back(summary[i][1].toDouble());
     EXPECT_EQ(stored, expected);
-    EXPECT_EQ(numbers["Таблица удифферентовки"].front()[2], QJsonValue("General")) << "15-digit texts";
-    EXPECT_EQ(numbers["Таблица вибрации"].front()[2], QJsonValue("0.0000"));
+    // The 15-digit texts of the sections' areas are stored whole under a format
+    // that shows their 4 significant digits: 2,58375 as 2,584 (frame 1, waterline 4).
+    const auto& areas = numbers["Площади Бонжана"];
+    const auto area =
+        std::find_if(areas.begin(), areas.end(), [](const QJsonValue& cell) { return cell[1].toDouble() == 2.58375; });
+    ASSERT_NE(area, areas.end());
+    EXPECT_EQ((*area)[2], QJsonValue("0.000"));
+    EXPECT_EQ(numbers["Таблица вибрации"].front()[2], QJsonValue("0.000")) << "y to the millimetre";
     // The girder's I in cm²·m² stands among its summary's numbers, with the
     // two decimals of its text.
     std::vector<double> girder;
@@ -241,6 +247,36 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     EXPECT_NE(std::find(girder.begin(), girder.end(), parseNumber(formatF(example.strength.girder.inertia))),
               girder.end());
     EXPECT_FALSE(numbers["Перегиб"].empty());
+}
+
+// The tables show each number rounded by its quantity under the headers the
+// windows give them, and with every stored digit when the user asks for it.
+TEST_F(Report, TablesShowRoundedNumbersUnderHeadersAndEveryDigitOnRequest)
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the text back";
+    const auto textOf = [&](bool fullPrecision) {
+        ReportContent content = example.content();
+        content.fullPrecision = fullPrecision;
+        const fs::path file = dir / (fullPrecision ? "полный.pdf" : "округленный.pdf");
+        saveReportPdf(file, content);
+        return outputOf(pdftotext, {QString::fromStdU16String(file.u16string()), "-"}).value_or("");
+    };
+    const std::string rounded = textOf(false);
+    const std::string full = textOf(true);
+    // V at waterline 8 and the draft on an even keel as the calculation stored them.
+    for (const char* stored : {"1994,13703125", "1,24465618609407"}) {
+        EXPECT_EQ(rounded.find(stored), std::string::npos) << stored;
+        EXPECT_NE(full.find(stored), std::string::npos) << stored;
+    }
+    // ... and as the reader sees them: a length to the millimetre, V at waterline 2
+    // (270,27) to 4 significant digits.
+    for (const char* shown : {"1,245", "270,3"})
+        EXPECT_NE(rounded.find(shown), std::string::npos) << shown;
+    // The vibration table's columns by their quantities, not by numbers alone.
+    for (const char* header : {"mпр,", "Σm′w", "m′w²"})
+        EXPECT_NE(rounded.find(header), std::string::npos) << header;
 }
 
 // A typed text that is no number stays that text, an empty cell stays empty,

@@ -56,7 +56,7 @@ TEST_P(RunFailure, NamesItsPlaceAsLabelAndAsPointerIntoTheResult)
 {
     const FailureCase& c = GetParam();
     Ship ship = exampleShip();
-    ship.particulars.waterDensity = riverWaterDensity;
+    ship.particulars.shipType = ShipType::river;
     c.edit(ship);
     const ShipRun run = runShip(ship, c.tone ? std::vector{c.tone} : std::vector<int>{}, false);
     ASSERT_TRUE(run.failure);
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Places, RunFailure, testing::ValuesIn(failureCases),
 TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
 {
     Ship ship = exampleShip();
-    ship.particulars.waterDensity = riverWaterDensity;
+    ship.particulars.shipType = ShipType::river;
     ship.input.offsets.setCell(5, 10, "-5");  // frame row 10 is frame 9
     const ShipRun run = runShip(ship, {1}, false);
     ASSERT_FALSE(run.failure) << run.failure->message;
@@ -99,7 +99,7 @@ TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
 TEST(ShipRun, AToneOnAnUnfinishedTrimFailsWithoutThrowing)
 {
     Ship ship = exampleShip();
-    ship.particulars.waterDensity = riverWaterDensity;
+    ship.particulars.shipType = ShipType::river;
     ship.particulars.designDisplacement = "0";  // refused before any step writes
     const TrimRun trim = runTrim(ship);
     ASSERT_TRUE(trim.failure);
@@ -113,9 +113,9 @@ TEST(ShipRun, AToneOnAnUnfinishedTrimFailsWithoutThrowing)
 TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
 {
     Ship river = exampleShip();
-    river.particulars.waterDensity = riverWaterDensity;
+    river.particulars.shipType = ShipType::river;
     Ship sea = river;
-    sea.particulars.waterDensity = seaWaterDensity;
+    sea.particulars.shipType = ShipType::sea;
     const ShipRun runs[] = {runShip(river, {}, false), runShip(sea, {1}, false)};
 
     std::ostringstream out;

@@ -142,7 +142,7 @@ TEST_F(BoxBarge, ExampleShipBalancesInAFewSteps)
 {
     fillExampleShip(sheet.input);
     particulars = ShipParticulars{};
-    particulars.waterDensity = riverWaterDensity;
+    particulars.shipType = ShipType::river;
     runOnWave(WaveProfile::trochoid, "");
     for (const WaveBalance* balance : {&strength.hogging, &strength.sagging}) {
         EXPECT_LE(balance->iterations, 10);

@@ -68,7 +68,7 @@ void makeSeaGoingBarge(TrimSheet& sheet, ShipParticulars& particulars)
     particulars.breadth = "15";
     particulars.frameSpacing = "5";
     particulars.designDisplacement = "1845";
-    particulars.waterDensity = seaWaterDensity;
+    particulars.shipType = ShipType::sea;
     for (int row = 1; row <= frameCount; ++row)
         for (int column = 1; column <= waterlineCount; ++column)
             sheet.input.offsets.setCell(column, row, "7,5");

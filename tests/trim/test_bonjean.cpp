@@ -166,7 +166,7 @@ TEST_F(Bonjean, BodyPlanWhileTypingDrawsWhatReads)
         sheet.input.offsets.setCell(column, 1, "");
     drawReadableBodyPlan(sheet.input, particulars, typed);
     WaterlineHeights z{};
-    buildWaterlineHeights(particulars, z);
+    buildWaterlineHeights(0.39, z);  // the example ship's ΔT
     EXPECT_TRUE(typed.series[0].points().empty());
     const auto& frame9 = typed.series[9].points();
     ASSERT_EQ(frame9.size(), 9u);

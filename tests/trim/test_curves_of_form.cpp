@@ -30,7 +30,7 @@ protected:
     void compute()
     {
         computeCurves();
-        computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, particulars, sheet.curvesOfForm);
+        computeCurvesOfForm(sheet.bonjean, sheet.hydrostatics, values(), sheet.curvesOfForm);
     }
 
     const std::string& text(Q quantity, int waterline) const
@@ -55,7 +55,7 @@ protected:
     InitialStability stabilityAt(double meanDraft)
     {
         InitialStability stability;
-        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, meanDraft, stability);
+        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, values(), meanDraft, stability);
         return stability;
     }
 };
@@ -92,7 +92,7 @@ TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
     EXPECT_NEAR(value(Q::transverseRadius, 5), 6.4637, 5e-5);
 
     // Sea water: q = 1,025·825/100.
-    particulars.waterDensity = seaWaterDensity;
+    particulars.shipType = ShipType::sea;
     compute();
     expectValues(5, {{Q::tonnesPerCentimetre, 8.45625}, {Q::displacement, 1.025 * L * B * 1.56}});
 }
@@ -270,7 +270,7 @@ TEST_F(CurvesOfFormTest, StabilityInTheRunAndItsWarnings)
     EXPECT_EQ(unstable[0].rfind("Судно неостойчиво: h = -0,", 0), 0u) << unstable[0];
     EXPECT_TRUE(warningsWith(river - 0.1).empty()) << "a river ship has no least h";
 
-    particulars.waterDensity = seaWaterDensity;
+    particulars.shipType = ShipType::sea;
     const std::vector<std::string> low = warningsWith(metacentreOfRun() - 0.1);
     ASSERT_EQ(low.size(), 1u);
     EXPECT_NE(low[0].find("меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)"), std::string::npos) << low[0];

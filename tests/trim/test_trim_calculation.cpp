@@ -73,7 +73,8 @@ TEST_F(TrimCalculation, BadCellNamesItselfAndLeavesNoStaleResults)
 
 // L, B, ΔL, ΔT and the design displacement are divided by or integrated with:
 // zero, a negative value or no number at all is refused before any step writes
-// a result, naming the particular.
+// a result, naming the particular; so is an XG or a z_g that is no number,
+// though only the design waterline and the stability read them.
 TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
 {
     const struct {
@@ -87,6 +88,8 @@ TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
         {&ShipParticulars::breadth, "0", "Значение должно быть больше нуля: «0»"},
         {&ShipParticulars::designDisplacement, "0", "Значение должно быть больше нуля: «0»"},
         {&ShipParticulars::length, "75.0", "'75.0' is not a valid floating point value"},
+        {&ShipParticulars::centreOfGravity, "-3.72", "'-3.72' is not a valid floating point value"},
+        {&ShipParticulars::verticalCentreOfGravity, "2 м", "'2 м' is not a valid floating point value"},
     };
     for (const auto& c : cases) {
         ShipParticulars changed = particulars;
@@ -104,6 +107,24 @@ TEST_F(TrimCalculation, ParticularsThatCannotBeUsedAreRefusedFirst)
     particulars.centreOfGravity = "0";
     particulars.depth = "0";
     EXPECT_NO_THROW(runTrimCalculation(sheet, particulars));
+}
+
+// One check of a particular the calculations divide by, for the run and for
+// Kumai's estimate: its number, or ParticularError naming it.
+TEST(PositiveParticular, IsTheNumberOrNamesTheParticular)
+{
+    ShipParticulars particulars;
+    particulars.breadth = " 11 ";
+    EXPECT_EQ(positiveParticular(particulars, &ShipParticulars::breadth), 11.0);
+    for (const char* refused : {"0", "-0,5", "", "11.0"}) {
+        particulars.breadth = refused;
+        try {
+            positiveParticular(particulars, &ShipParticulars::breadth);
+            ADD_FAILURE() << refused << " accepted";
+        } catch (const ParticularError& e) {
+            EXPECT_EQ(e.field().text, &ShipParticulars::breadth) << refused;
+        }
+    }
 }
 
 }  // namespace

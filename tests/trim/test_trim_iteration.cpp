@@ -15,9 +15,10 @@ namespace {
 
 class TrimIteration : public ExampleShip {
 protected:
-    DesignWaterline iterate()
+    DesignWaterline iterate() { return iterate(values()); }
+    DesignWaterline iterate(const ParticularValues& particularValues)
     {
-        return findDesignWaterline(sheet.bonjean, sheet.hydrostatics, particulars, sheet.iteration);
+        return findDesignWaterline(sheet.bonjean, sheet.hydrostatics, particularValues, sheet.iteration);
     }
 
     double intermediate(int column, int row) { return parseNumber(sheet.iteration.log.cell(column, row)); }
@@ -119,25 +120,28 @@ TEST_F(TrimIteration, ApproximationsBeyondTheGridAndTheBound)
 // XF −1,6230, XC0 −1,6345, R 314,119 (exact integration of the offsets).
 TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
 {
+    // The step alone: a negative displacement, which the run refuses before
+    // any step, still stops it.
     const struct {
-        const char *designDisplacement, *centreOfGravity, *message;
+        double designDisplacement, centreOfGravity;
+        const char* message;
     } cases[] = {
-        {"3000", "-3,72", "Объемное водоизмещение 3000 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
-        {"-5", "-3,72", "Объемное водоизмещение -5 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
-        {"886,74", "30", "Осадка 5,185 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
-        {"886,74", "-30", "Осадка -2,288 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
+        {3000, -3.72, "Объемное водоизмещение 3000 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
+        {-5, -3.72, "Объемное водоизмещение -5 куб. м вне диапазона грузового размера 0 – 2595,83 куб. м"},
+        {886.74, 30, "Осадка 5,185 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
+        {886.74, -30, "Осадка -2,288 м на шпангоуте 0 шп вне диапазона ватерлиний 0 – 3,51 м"},
     };
     computeCurves();
     for (const auto& c : cases) {
-        particulars.designDisplacement = c.designDisplacement;
-        particulars.centreOfGravity = c.centreOfGravity;
-        EXPECT_EQ(errorOf([&] { iterate(); }), c.message);
+        ParticularValues changed = values();
+        changed.designDisplacement = c.designDisplacement;
+        changed.centreOfGravity = c.centreOfGravity;
+        EXPECT_EQ(errorOf([&] { iterate(changed); }), c.message);
         EXPECT_EQ(sheet.iteration.log.cell(1, 4), "") << "no approximation was completed";
     }
 
     // A waterplane area far too small sinks the ship by metres: the next mean
     // draft leaves the table before any frame draft is taken.
-    particulars.centreOfGravity = "-3,72";
     setCurve(sheet.hydrostatics.waterplaneArea.values, 1, 10, "0,001");
     const std::string message = errorOf([&] { iterate(); });
     EXPECT_TRUE(message.starts_with("Осадка средняя ") && message.ends_with(" м вне диапазона ватерлиний 0 – 3,51 м"))

@@ -13,9 +13,12 @@
 namespace hullcalc {
 namespace {
 
+namespace column = trimTableColumn;
+
 class TrimTable : public ExampleShip {
 protected:
-    double udif(int column, int row) { return parseNumber(sheet.results.table.cell(column, row)); }
+    // A column's total, in the trim table's last row (frame 20's).
+    double total(int column) { return parseNumber(sheet.results.table.cell(column, frameCount)); }
 };
 
 // The worked example on river water: weight 886,7447 t × 9,81 = 8698,97 kN;
@@ -27,9 +30,9 @@ protected:
 TEST_F(TrimTable, ExampleShipLoadsAndSummary)
 {
     runTrimCalculation(sheet, particulars);
-    EXPECT_NEAR(udif(4, 21), 8698.97, 5e-3);
-    EXPECT_NEAR(udif(6, 21), udif(4, 21) - udif(3, 21), 1e-9);
-    EXPECT_NEAR(udif(3, 21), 9.81 * udif(2, 21), 1e-6);
+    EXPECT_NEAR(total(column::weight), 8698.97, 5e-3);
+    EXPECT_NEAR(total(column::shearForce), total(column::weight) - total(column::buoyancy), 1e-9);
+    EXPECT_NEAR(total(column::buoyancy), 9.81 * total(column::areaSum), 1e-6);
     EXPECT_EQ(sheet.results.table.cell(2, 21), sheet.iteration.log.cell(1, 3)) << "V of the accepted approximation";
     EXPECT_EQ(sheet.results.table.cell(1, 21), sheet.iteration.designSectionAreas.cell(21, 1))
         << "starts from the design sectional areas";
@@ -99,7 +102,7 @@ TEST_F(TrimTable, BalancedBoxBargeCarriesNoLoad)
     runTrimCalculation(sheet, particulars);
 
     EXPECT_EQ(sheet.iteration.approximations, 1);
-    EXPECT_NEAR(udif(6, 21), 0.0, 1e-9);
+    EXPECT_NEAR(total(column::shearForce), 0.0, 1e-9);
     for (const TextGrid* grid : {&sheet.results.loads, &sheet.results.shearForce, &sheet.results.bendingMoment})
         for (int row = 0; row < grid->rowCount(); ++row)
             EXPECT_EQ(grid->cell(1, row), "0,00") << row;

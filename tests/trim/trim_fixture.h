@@ -6,7 +6,7 @@
 #include "trim/bonjean_scale.h"
 #include "trim/hydrostatic_curves.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ class ExampleShip : public testing::Test {
 protected:
     ExampleShip()
     {
-        particulars.waterDensity = riverWaterDensity;
+        particulars.shipType = ShipType::river;
         writeHeaders(sheet);
         fillExampleShip(sheet.input);
     }
@@ -27,12 +27,15 @@ protected:
     // The Bonjean scale, then the curves of form, which the trim iteration reads.
     void computeCurves()
     {
-        buildWaterlineHeights(particulars, sheet.bonjean.waterlineHeights);
+        buildWaterlineHeights(values().waterlineSpacing, sheet.bonjean.waterlineHeights);
         drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
-        computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
+        computeBonjeanScale(sheet.input, values(), sheet.bonjean);
         drawBonjeanCurves(sheet.bonjean);
-        computeHydrostaticCurves(sheet.input, sheet.bonjean, particulars, sheet.hydrostatics);
+        computeHydrostaticCurves(sheet.input, sheet.bonjean, values(), sheet.hydrostatics);
     }
+
+    // The particulars as the run hands them to its steps.
+    ParticularValues values() const { return readParticularValues(particulars); }
 
     TrimSheet sheet;
     ShipParticulars particulars;

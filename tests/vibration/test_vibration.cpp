@@ -1,4 +1,4 @@
-// The vibration calculation: the running and trapezoid sums,
+// The vibration calculation: the running and trapezoid sums, the table's captions,
 // the example ship's results, what a change of tone changes, the half-breadth
 // at the local waterline, and where a failure stops and what it leaves.
 // Reference: the example ship on river water, tone I, worked independently by
@@ -23,10 +23,11 @@ class Vibration : public ExampleShip {
 protected:
     Vibration() { writeVibrationHeaders(vibration); }
 
-    VibrationResults compute(int tone)
+    VibrationResults compute(int tone) { return compute(tone, values()); }
+    VibrationResults compute(int tone, const ParticularValues& particularValues)
     {
         selectTone(vibration, tone);
-        return computeVibration(trimmedHull(sheet), particulars, vibration);
+        return computeVibration(trimmedHull(sheet), particularValues, vibration);
     }
 
     const std::string& cell(int column, int row) const { return vibration.table.cell(column, row); }
@@ -46,6 +47,22 @@ TEST(VibrationSheet, RunningAndTrapezoidSums)
     EXPECT_EQ(table.cell(9, 1), "1");
     EXPECT_EQ(table.cell(9, 20), " 20,0000");
     EXPECT_EQ(table.cell(9, 21), "199,5000");
+}
+
+// The window and the report head the table with these: a caption per data
+// column, numbered as the grid's columns, and a row per spacing from the bow
+// with the sums' row last.
+TEST(VibrationSheet, CaptionsCoverTheTable)
+{
+    const TextGrid table = VibrationSheet{}.table;
+    const VibrationTableCaptions captions = vibrationTableCaptions();
+    ASSERT_EQ(captions.columns.size(), static_cast<std::size_t>(table.columnCount() - 1));
+    ASSERT_EQ(captions.rows.size(), static_cast<std::size_t>(table.rowCount() - 1));
+    EXPECT_EQ(captions.columns.front(), "1. y носового шп, м");
+    EXPECT_EQ(captions.columns.back(), "22. m′w²");
+    EXPECT_EQ(captions.rows.front(), "0-1");
+    EXPECT_EQ(captions.rows[19], "19-20");
+    EXPECT_EQ(captions.rows.back(), "Сумма (y — 20 шп)");
 }
 
 // Offsets above the local waterline are not read: waterline 10 is emptied.
@@ -140,18 +157,19 @@ TEST_F(Vibration, HalfBreadthAtTheLocalWaterline)
 // and the frequency is undefined.
 TEST_F(Vibration, WithoutACompletedTrimRunNothingIsWritten)
 {
-    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), values(), vibration); }),
               "Сначала выполните расчет удифферентовки");
     EXPECT_EQ(cell(1, 1), "");
     runTrimCalculation(sheet, particulars);
-    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), particulars, vibration); }),
+    EXPECT_EQ(errorOf([&] { computeVibration(trimmedHull(sheet), values(), vibration); }),
               "Invalid floating point operation");
     EXPECT_EQ(vibration.stiffness, "");
     compute(1);
     const VibrationSheet before = vibration;
+    const ParticularValues read = values();
     particulars.waterlineSpacing = "0.39";
     EXPECT_EQ(errorOf([&] { runTrimCalculation(sheet, particulars); }), "'0.39' is not a valid floating point value");
-    EXPECT_EQ(errorOf([&] { compute(2); }), "Сначала выполните расчет удифферентовки");
+    EXPECT_EQ(errorOf([&] { compute(2, read); }), "Сначала выполните расчет удифферентовки");
     EXPECT_EQ(vibration.table, before.table);
     EXPECT_EQ(vibration.frequency, before.frequency);
 }
@@ -181,24 +199,24 @@ TEST_F(Vibration, FailureStopsAtTheFailingCell)
 {
     runTrimCalculation(sheet, particulars);
     const TrimSheet trimmed = sheet;
-    const ShipParticulars typed = particulars;
-    const auto expectStop = [&](const char* message, int writtenColumn, int writtenRow, int failedColumn,
-                                int failedRow) {
+    const auto expectStop = [&](const char* message, int writtenColumn, int writtenRow, int failedColumn, int failedRow,
+                                const ParticularValues& particularValues) {
         vibration = VibrationSheet{};
-        EXPECT_EQ(errorOf([&] { compute(1); }), message);
+        EXPECT_EQ(errorOf([&] { compute(1, particularValues); }), message);
         EXPECT_NE(cell(writtenColumn, writtenRow), "") << message;
         EXPECT_EQ(cell(failedColumn, failedRow), "") << message;
         EXPECT_TRUE(cell(22, 21).empty() && vibration.stiffness.empty()
                     && vibration.modeShape.series[0].points().empty());
         sheet = trimmed;
-        particulars = typed;
     };
     sheet.input.offsets.setCell(2, 3, "");  // an offset below the waterline
-    expectStop("'' is not a valid floating point value", 1, 2, 1, 3);
-    particulars.breadth = "0";
-    expectStop("Floating point division by zero", 4, 21, 5, 1);
+    expectStop("'' is not a valid floating point value", 1, 2, 1, 3, values());
+    // The step alone: a breadth of 0, which the trim run refuses, divides by zero.
+    ParticularValues noBreadth = values();
+    noBreadth.breadth = 0.0;
+    expectStop("Floating point division by zero", 4, 21, 5, 1, noBreadth);
     sheet.input.masses.setCell(1, 7, "");
-    expectStop("'' is not a valid floating point value", 6, 6, 6, 7);
+    expectStop("'' is not a valid floating point value", 6, 6, 6, 7, values());
 }
 
 // A section without bending stiffness, or a negative one, has no natural

@@ -8,36 +8,44 @@
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
+#include "trim/trim_window_pages.h"
 #include "widgets/chart_looks.h"
 #include "widgets/drawing_application.h"
+#include "widgets/qt_text.h"
 #include "widgets/results_charts.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace hullcalc {
 
 namespace {
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
-
-// The section headings, in their order; the contents lists those printed.
-const QString inputSection = "1. Исходные данные";
-const QString bonjeanSection = "2. Масштаб Бонжана";
-const QString hydrostaticsSection = "3. Кривые элементов теоретического чертежа";
-const QString waterlineSection = "4. Посадка судна на тихой воде";
-const QString trimTableSection = "5. Таблица удифферентовки";
-const QString strengthSection = "6. Нагрузка, перерезывающая сила и изгибающий момент";
-const QString summarySection = "7. Результаты удифферентовки";
-const QString remarksSection = "8. Замечания";
-const QString vibrationSection = "9. Вибрация корпуса";
+// The sections after those of the trim calculation's pages.
+const QString remarksSection = "Замечания";
+const QString vibrationSection = "Вибрация корпуса";
 
 bool hasVibration(const ReportContent& content) { return content.vibration || !content.tones.empty(); }
 
-// The last section, numbered after the vibration when there is one.
-QString waveSection(const ReportContent& content)
+// The headings in their order, numbered: the sections the still-water pages
+// name, the remarks, the vibration when there is one, and the ship on a wave
+// when it was calculated.
+std::vector<QString> sectionHeadings(const ReportContent& content)
 {
-    return hasVibration(content) ? "10. Общая прочность: судно на волне" : "9. Общая прочность: судно на волне";
+    std::vector<QString> headings;
+    for (std::string_view section : trimReportSections())
+        headings.push_back(toQString(section));
+    headings.push_back(remarksSection);
+    if (hasVibration(content))
+        headings.push_back(vibrationSection);
+    if (content.strength)
+        for (std::string_view section : trimReportSections(ReportPart::afterVibration))
+            headings.push_back(toQString(section));
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        headings[i] = QString("%1. %2").arg(i + 1).arg(headings[i]);
+    return headings;
 }
 
 // A chart as the windows draw it, its title left to the caption above it and
@@ -63,7 +71,7 @@ void tableOrNothing(ReportDocument& document, const ReportTable& table)
     if (hasValues(table)) {
         document.table(table);
     } else {
-        document.subheading(qText(table.title));
+        document.subheading(toQString(table.title));
         document.paragraph("Не рассчитано.");
     }
 }
@@ -83,34 +91,31 @@ void titlePage(ReportDocument& document, const ReportContent& content)
     document.title(hasVibration(content) ? "Расчет удифферентовки и общей вибрации корпуса судна"
                                          : "Расчет удифферентовки корпуса судна");
     if (!content.fileName.empty())
-        document.paragraph("Файл: " + qText(content.fileName));
+        document.paragraph("Файл: " + toQString(content.fileName));
     if (!content.date.empty())
-        document.paragraph("Дата: " + qText(content.date));
+        document.paragraph("Дата: " + toQString(content.date));
     document.subheading("Главные размерения и тип судна");
     document.captionedValues(particularLines(content.particulars));
     if (!content.trim.complete)
         document.paragraph(
             "Расчет удифферентовки не завершен: в отчете то, что успели записать выполненные шаги расчета.");
-    std::vector<QString> sections = {inputSection,     bonjeanSection,  hydrostaticsSection, waterlineSection,
-                                     trimTableSection, strengthSection, summarySection,      remarksSection};
-    if (hasVibration(content))
-        sections.push_back(vibrationSection);
-    if (content.strength)
-        sections.push_back(waveSection(content));
-    document.contents(sections);
+    document.contents(sectionHeadings(content));
 }
 
-void trimSections(ReportDocument& document, const TrimSheet& trim)
+void inputSection(ReportDocument& document, const TrimSheet& trim)
 {
-    document.heading(inputSection);
     document.table(offsetsTable(trim.input));
     document.table(massesTable(trim.input));
+}
 
-    document.heading(bonjeanSection);
+void bonjeanSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, sectionAreasTable(trim.bonjean));
     tableOrNothing(document, sectionMomentsTable(trim.bonjean));
+}
 
-    document.heading(hydrostaticsSection);
+void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
     const HydrostaticCurves& curves = trim.hydrostatics;
     if (hasPoints(curves.volume.chart)) {
@@ -133,13 +138,15 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     std::vector<ReportChart> formCharts;
     for (std::size_t i = 0; i < trim.curvesOfForm.charts.size(); ++i) {
         const ChartModel& chart = trim.curvesOfForm.charts[i];
-        ChartLook formLook = onPaper(againstDraft(qText(chart.title), "Осадка T, м"));
+        ChartLook formLook = onPaper(againstDraft(toQString(chart.title), "Осадка T, м"));
         formLook.legend = chart.series.size() > 1;
-        formCharts.push_back({chart, formLook, qText(chart.title)});
+        formCharts.push_back({chart, formLook, toQString(chart.title)});
     }
     chartsWithPoints(document, formCharts, 2, 150);
+}
 
-    document.heading(waterlineSection);
+void waterlineSection(ReportDocument& document, const TrimSheet& trim)
+{
     document.subheading("Начальное и последнее приближения");
     document.captionedValues(iterationLines(trim.iteration));
     tableOrNothing(document, approximationsTable(trim.iteration));
@@ -151,11 +158,15 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
                       {trim.iteration.designSectionAreaChart, onPaper(alongFrameRows("Площадь шпангоута, кв. м")),
                        "Погруженные площади шпангоутов 0–20, кв. м"}},
                      1, 150);
+}
 
-    document.heading(trimTableSection);
+void trimTableSection(ReportDocument& document, const TrimSheet& trim)
+{
     tableOrNothing(document, trimCalculationTable(trim.results));
+}
 
-    document.heading(strengthSection);
+void strengthSection(ReportDocument& document, const TrimSheet& trim)
+{
     const TrimTable& results = trim.results;
     tableOrNothing(document, loadsTable(results));
     tableOrNothing(document, internalForcesTable(results));
@@ -169,8 +180,10 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
         charts.push_back({printed[i].model, chartLook, captions[i]});
     }
     chartsWithPoints(document, charts, 1, 190);
+}
 
-    document.heading(summarySection);
+void summarySection(ReportDocument& document, const TrimSheet& trim)
+{
     document.captionedValues(summaryLines(trim));
     const std::vector<CaptionedValue> stability = initialStabilityLines(trim.stability);
     if (!stability.empty()) {
@@ -179,20 +192,28 @@ void trimSections(ReportDocument& document, const TrimSheet& trim)
     }
 }
 
-void remarks(ReportDocument& document, const std::vector<std::string>& warnings)
+// A section no writer above knows: the grids of every page that names it, as
+// they stand.
+void pageGridsSection(ReportDocument& document, const TrimSheet& trim, std::string_view section)
 {
-    document.heading(remarksSection, false);
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (std::ranges::find(page.reportSections, section) != page.reportSections.end())
+            for (const PageGrid& grid : page.grids)
+                tableOrNothing(document, gridTable(std::string(page.caption), grid.in(trim)));
+}
+
+void remarks(ReportDocument& document, const QString& heading, const std::vector<std::string>& warnings)
+{
+    document.heading(heading, false);
     if (warnings.empty())
         document.paragraph("Замечаний нет");
     for (const std::string& warning : warnings)
-        document.paragraph("• " + qText(warning));
+        document.paragraph("• " + toQString(warning));
 }
 
-void vibrationSections(ReportDocument& document, const ReportContent& content)
+void vibrationSections(ReportDocument& document, const QString& heading, const ReportContent& content)
 {
-    if (!hasVibration(content))
-        return;
-    document.heading(vibrationSection);
+    document.heading(heading);
     const VibrationSheet* vibration = content.vibration;
     if (vibration) {
         document.subheading("Частота свободных колебаний (энергетический метод)");
@@ -207,8 +228,9 @@ void vibrationSections(ReportDocument& document, const ReportContent& content)
     }
     std::vector<ReportChart> charts;
     if (vibration)
-        charts.push_back({vibration->modeShape, onPaper(modeShapeLook()),
-                          "Форма колебаний, тон " + qText(toneName(vibration->tone)) + " (энергетический метод)"});
+        charts.push_back(
+            {vibration->modeShape, onPaper(modeShapeLook()),
+             "Форма колебаний, тон " + toQString(toneNumeral(vibration->tone)) + " (энергетический метод)"});
     if (!content.tones.empty()) {
         ChartLook look = onPaper(alongFrames("Прогиб, отн."));
         look.legend = true;
@@ -224,17 +246,13 @@ void vibrationSections(ReportDocument& document, const ReportContent& content)
 
 // The ship on the wave, the rule's moments, the girder and the stresses, with
 // still water, hogging and sagging on one chart each.
-void strengthSections(ReportDocument& document, const ReportContent& content)
+void waveSection(ReportDocument& document, const StrengthSheet& strength)
 {
-    if (!content.strength)
-        return;
-    const StrengthSheet& strength = *content.strength;
-    document.heading(waveSection(content));
     document.captionedValues(waveLines(strength));
     if (strength.ruleLoads.applies)
         document.captionedValues(ruleLoadLines(strength));
     else
-        document.paragraph(qText(strength.ruleLoads.reason) + ".");
+        document.paragraph(toQString(strength.ruleLoads.reason) + ".");
     ChartLook force = onPaper(alongFrames("N, кН"));
     ChartLook moment = onPaper(alongFrames("M, кН·м"));
     force.legend = moment.legend = true;
@@ -253,21 +271,54 @@ void strengthSections(ReportDocument& document, const ReportContent& content)
     document.table(stressesTable(strength));
 }
 
+// The section a page names, under its heading.
+void pageSection(ReportDocument& document, const QString& heading, std::string_view section,
+                 const ReportContent& content)
+{
+    document.heading(heading);
+    if (section == reportSection::wave) {
+        waveSection(document, *content.strength);
+        return;
+    }
+    using SectionWriter = void (*)(ReportDocument&, const TrimSheet&);
+    const std::pair<std::string_view, SectionWriter> writers[] = {
+        {reportSection::input, &inputSection},
+        {reportSection::bonjean, &bonjeanSection},
+        {reportSection::hydrostatics, &hydrostaticsSection},
+        {reportSection::waterline, &waterlineSection},
+        {reportSection::trimTable, &trimTableSection},
+        {reportSection::strength, &strengthSection},
+        {reportSection::summary, &summarySection},
+    };
+    const auto* writer = std::ranges::find(writers, section, &std::pair<std::string_view, SectionWriter>::first);
+    if (writer != std::end(writers))
+        writer->second(document, content.trim);
+    else
+        pageGridsSection(document, content.trim, section);
+}
+
 }  // namespace
 
 int renderReport(QPagedPaintDevice& device, const ReportContent& content, std::vector<PlacedChart>* placedCharts)
 {
     ReportDocument document(device);
+    document.setFullPrecision(content.fullPrecision);
     titlePage(document, content);
-    trimSections(document, content.trim);
-    remarks(document, content.warnings);
-    vibrationSections(document, content);
-    strengthSections(document, content);
+    const std::vector<QString> headings = sectionHeadings(content);
+    std::size_t next = 0;
+    for (std::string_view section : trimReportSections())
+        pageSection(document, headings[next++], section, content);
+    remarks(document, headings[next++], content.warnings);
+    if (hasVibration(content))
+        vibrationSections(document, headings[next++], content);
+    if (content.strength)
+        for (std::string_view section : trimReportSections(ReportPart::afterVibration))
+            pageSection(document, headings[next++], section, content);
     QString footer = "Расчет корпуса судна";
     if (!content.fileName.empty())
-        footer += " · " + qText(content.fileName);
+        footer += " · " + toQString(content.fileName);
     if (!content.date.empty())
-        footer += " · " + qText(content.date);
+        footer += " · " + toQString(content.date);
     if (placedCharts)
         *placedCharts = document.placedCharts();
     return document.paint(footer);

@@ -25,6 +25,7 @@ struct ReportContent {
     std::string fileName;                       // of the project or data file, or empty
     std::string date;                           // as it is to be printed
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
+    bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
 };
 
 }  // namespace hullcalc

@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "widgets/chart_view.h"
+#include "widgets/qt_text.h"
 
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace hullcalc {
@@ -44,7 +46,14 @@ const QColor ruleColour(100, 100, 100);
 const QColor lightRuleColour(200, 200, 200);
 const QColor headerFill(226, 231, 238);
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+// The texts of these columns of a table's line (its header or a row).
+QStringList columnTexts(const std::vector<std::string>& line, const std::vector<int>& columns)
+{
+    QStringList texts;
+    for (const int column : columns)
+        texts.append(toQString(line[static_cast<std::size_t>(column)]));
+    return texts;
+}
 
 }  // namespace
 
@@ -197,22 +206,25 @@ void ReportDocument::paragraph(const QString& text)
     });
 }
 
-void ReportDocument::captionedValues(const std::vector<CaptionedValue>& lines)
+void ReportDocument::captionedValues(const std::vector<CaptionedValue>& storedLines)
 {
+    std::vector<CaptionedValue> lines = storedLines;
+    for (CaptionedValue& line : lines)
+        line.value = shownValue(line, fullPrecision_);
     const QFont bodyFont = font(bodySize);
     const double gap = points(12);
     double captionWidth = 0;
     double valueWidth = points(40);
     for (const CaptionedValue& line : lines) {
-        captionWidth = std::max(captionWidth, textWidth(bodyFont, qText(line.caption)));
-        valueWidth = std::max(valueWidth, textWidth(bodyFont, qText(line.value)));
+        captionWidth = std::max(captionWidth, textWidth(bodyFont, toQString(line.caption)));
+        valueWidth = std::max(valueWidth, textWidth(bodyFont, toQString(line.value)));
     }
     captionWidth = std::min(captionWidth, width_ * 0.7 - gap);
     valueWidth = std::min(valueWidth, width_ - captionWidth - gap);
     for (const CaptionedValue& line : lines) {
-        const QString caption = qText(line.caption);
+        const QString caption = toQString(line.caption);
         // An empty value is a result not computed.
-        const QString value = line.value.empty() ? QString("—") : qText(line.value);
+        const QString value = line.value.empty() ? QString("—") : toQString(line.value);
         const double h = textHeight(bodyFont, caption, captionWidth);
         const double top = place(h + points(3));
         add([=](QPainter& painter) {
@@ -238,12 +250,12 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     const QFontMetricsF headers(layout.headerFont);
     std::vector<double> headerWidths;
     for (const int column : columns) {
-        const QString header = qText(table.header[static_cast<std::size_t>(column)]);
+        const QString header = toQString(table.header[static_cast<std::size_t>(column)]);
         double width = 0;
         for (const QString& word : header.split(' ', Qt::SkipEmptyParts))
             width = std::max(width, headers.horizontalAdvance(word));
         for (const std::vector<std::string>& row : table.rows)
-            width = std::max(width, cells.horizontalAdvance(qText(row[static_cast<std::size_t>(column)])));
+            width = std::max(width, cells.horizontalAdvance(toQString(row[static_cast<std::size_t>(column)])));
         layout.widths.push_back(width + 2 * layout.padding);
         headerWidths.push_back(headers.horizontalAdvance(header) + 2 * layout.padding);
     }
@@ -270,7 +282,7 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
             width += std::max(0.0, comfortable - width) * share;
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const QString header = qText(table.header[static_cast<std::size_t>(columns[i])]);
+        const QString header = toQString(table.header[static_cast<std::size_t>(columns[i])]);
         layout.headerHeight = std::max(
             layout.headerHeight,
             headers.boundingRect(QRectF(0, 0, layout.widths[i] - 2 * layout.padding, 1e9), Qt::TextWordWrap, header)
@@ -281,8 +293,9 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     return layout;
 }
 
-void ReportDocument::table(const ReportTable& table)
+void ReportDocument::table(const ReportTable& storedTable)
 {
+    const ReportTable table = shownTable(storedTable, fullPrecision_);
     std::vector<int> all(table.header.size());
     std::iota(all.begin(), all.end(), 0);
     const int labels = std::min(table.labelColumns, static_cast<int>(all.size()));
@@ -292,7 +305,7 @@ void ReportDocument::table(const ReportTable& table)
     };
     if (dataColumns <= 0
         || std::any_of(std::begin(tableSizes), std::end(tableSizes), [&](double size) { return fits(all, size); })) {
-        tableColumns(table, all, qText(table.title), true);
+        tableColumns(table, all, toQString(table.title), true);
         return;
     }
     // In parts of its columns, each part with the row labels: as few parts as
@@ -321,7 +334,7 @@ void ReportDocument::table(const ReportTable& table)
     bool first = true;
     for (const std::vector<int>& columns : even) {
         const QString title = QString("%1 (столбцы %2–%3 из %4)")
-                                  .arg(qText(table.title))
+                                  .arg(toQString(table.title))
                                   .arg(columns[static_cast<std::size_t>(labels)] - labels + 1)
                                   .arg(columns.back() - labels + 1)
                                   .arg(dataColumns);
@@ -330,19 +343,57 @@ void ReportDocument::table(const ReportTable& table)
     }
 }
 
+double ReportDocument::tableTypeSize(const ReportTable& table, const std::vector<int>& columns) const
+{
+    for (const double size : tableSizes) {
+        if (layoutTable(table, columns, size, false).total() <= width_)
+            return size;
+    }
+    return tableSizes[std::size(tableSizes) - 1];
+}
+
+void ReportDocument::paintTableGrid(QPainter& painter, const TableLayout& layout, const QStringList& headers,
+                                    const std::vector<QStringList>& rows, int labelColumns, double top)
+{
+    const QPen rule(ruleColour, points(0.4));
+    const double pad = layout.padding;
+    double y = top;
+    double x = 0;
+    painter.setFont(layout.headerFont);
+    for (int i = 0; i < headers.size(); ++i) {
+        const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.headerHeight);
+        painter.fillRect(cell, headerFill);
+        painter.setPen(rule);
+        painter.drawRect(cell);
+        painter.setPen(Qt::black);
+        painter.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter | Qt::TextWordWrap, headers[i]);
+        x += cell.width();
+    }
+    y += layout.headerHeight;
+    painter.setFont(layout.font);
+    for (const QStringList& texts : rows) {
+        x = 0;
+        for (int i = 0; i < texts.size(); ++i) {
+            const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.rowHeight);
+            painter.setPen(rule);
+            painter.drawRect(cell);
+            painter.setPen(Qt::black);
+            const Qt::Alignment align = i < labelColumns ? Qt::AlignLeft : Qt::AlignRight;
+            painter.drawText(cell.adjusted(pad, 0, -pad, 0), align | Qt::AlignVCenter, texts[i]);
+            x += cell.width();
+        }
+        y += layout.rowHeight;
+    }
+}
+
 void ReportDocument::tableColumns(const ReportTable& table, const std::vector<int>& columns, const QString& title,
                                   bool withNote)
 {
-    double size = tableSizes[1];
-    for (const double candidate : tableSizes) {
-        size = candidate;
-        if (layoutTable(table, columns, candidate, false).total() <= width_)
-            break;
-    }
-    const TableLayout layout = layoutTable(table, columns, size, true);
+    const TableLayout layout = layoutTable(table, columns, tableTypeSize(table, columns), true);
     const QFont titleFont = font(bodySize, true);
     const QFont noteFont = font(noteSize, false, true);
-    const QString note = withNote ? qText(table.note) : QString();
+    const QString note = withNote ? toQString(table.note) : QString();
+    const QStringList headers = columnTexts(table.header, columns);
     const int labels = table.labelColumns;
 
     std::size_t next = 0;
@@ -361,14 +412,8 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
         const std::size_t count = std::min(left, std::max<std::size_t>(fit, 1));
 
         std::vector<QStringList> rows;
-        for (std::size_t r = next; r < next + count; ++r) {
-            QStringList& texts = rows.emplace_back();
-            for (const int column : columns)
-                texts.append(qText(table.rows[r][static_cast<std::size_t>(column)]));
-        }
-        QStringList headers;
-        for (const int column : columns)
-            headers.append(qText(table.header[static_cast<std::size_t>(column)]));
+        for (std::size_t r = next; r < next + count; ++r)
+            rows.push_back(columnTexts(table.rows[r], columns));
         add([=, this](QPainter& painter) {
             painter.setFont(titleFont);
             painter.drawText(QRectF(0, top, width_, titleHeight), Qt::TextWordWrap, caption);
@@ -376,35 +421,7 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
                 painter.setFont(noteFont);
                 painter.drawText(QRectF(0, top + titleHeight, width_, noteHeight), Qt::TextWordWrap, note);
             }
-            double y = top + titleHeight + noteHeight;
-            const QPen rule(ruleColour, points(0.4));
-            const double pad = layout.padding;
-            double x = 0;
-            painter.setFont(layout.headerFont);
-            for (int i = 0; i < headers.size(); ++i) {
-                const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.headerHeight);
-                painter.fillRect(cell, headerFill);
-                painter.setPen(rule);
-                painter.drawRect(cell);
-                painter.setPen(Qt::black);
-                painter.drawText(cell.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter | Qt::TextWordWrap, headers[i]);
-                x += cell.width();
-            }
-            y += layout.headerHeight;
-            painter.setFont(layout.font);
-            for (const QStringList& texts : rows) {
-                x = 0;
-                for (int i = 0; i < texts.size(); ++i) {
-                    const QRectF cell(x, y, layout.widths[static_cast<std::size_t>(i)], layout.rowHeight);
-                    painter.setPen(rule);
-                    painter.drawRect(cell);
-                    painter.setPen(Qt::black);
-                    const Qt::Alignment align = i < labels ? Qt::AlignLeft : Qt::AlignRight;
-                    painter.drawText(cell.adjusted(pad, 0, -pad, 0), align | Qt::AlignVCenter, texts[i]);
-                    x += cell.width();
-                }
-                y += layout.rowHeight;
-            }
+            paintTableGrid(painter, layout, headers, rows, labels, top + titleHeight + noteHeight);
         });
         y_ = top + above + layout.rowHeight * static_cast<double>(count) + points(8);
         next += count;

@@ -11,6 +11,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -42,6 +43,8 @@ public:
     // header repeated; a table too wide for the page even in a smaller type is
     // printed in parts of its columns, each with the row labels.
     void table(const ReportTable& table);
+    // Tables and lists with every stored digit instead of rounded for reading.
+    void setFullPrecision(bool full) { fullPrecision_ = full; }
     // Charts side by side, perRow to a row, each heightPoints high.
     void charts(const std::vector<ReportChart>& charts, int perRow, double heightPoints);
     // Every chart laid out so far, in order.
@@ -74,6 +77,12 @@ private:
     // line widens the columns whose captions would wrap.
     TableLayout layoutTable(const ReportTable& table, const std::vector<int>& columns, double pointSize,
                             bool spread) const;
+    // The first of the table type sizes these columns fit the page width in;
+    // the smallest when they fit in none.
+    double tableTypeSize(const ReportTable& table, const std::vector<int>& columns) const;
+    // The header and the rows of a table part in its layout, from `top` down.
+    static void paintTableGrid(QPainter& painter, const TableLayout& layout, const QStringList& headers,
+                               const std::vector<QStringList>& rows, int labelColumns, double top);
     // Prints these columns of the table under the title, split across pages by rows.
     void tableColumns(const ReportTable& table, const std::vector<int>& columns, const QString& title, bool withNote);
 
@@ -88,6 +97,7 @@ private:
     std::vector<QString> pendingSubheadings_;
     std::map<QString, int> headingPages_;  // page (from 1) each heading begins on
     std::deque<ChartModel> keptCharts_;
+    bool fullPrecision_ = false;
     std::vector<PlacedChart> placedCharts_;
 };
 

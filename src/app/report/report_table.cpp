@@ -5,6 +5,17 @@
 
 namespace hullcalc {
 
+ReportTable shownTable(const ReportTable& table, bool fullPrecision)
+{
+    ReportTable shown = table;
+    if (fullPrecision)
+        return shown;
+    for (std::vector<std::string>& row : shown.rows)
+        for (std::size_t column = 0; column < row.size() && column < table.precision.size(); ++column)
+            row[column] = displayText(row[column], table.precision[column]);
+    return shown;
+}
+
 bool hasValues(const ReportTable& table)
 {
     const auto valuesOf = [&](const std::vector<std::string>& row) {

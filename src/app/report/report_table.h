@@ -3,6 +3,8 @@
 // as the sheet holds them.
 #pragma once
 
+#include "common/display_precision.h"
+
 #include <string>
 #include <vector>
 
@@ -22,7 +24,14 @@ struct ReportTable {
     // decimals as its text. Otherwise they are the 15-digit general texts and
     // the workbook uses its general format.
     bool fixedDecimals = false;
+    // The precision each column is shown with; columns beyond the list, the
+    // labels and the typed inputs show as stored.
+    std::vector<DisplayPrecision> precision;
 };
+
+// The table as the reader sees it: each number rounded by its column's
+// precision, or with every stored digit when `fullPrecision`.
+ReportTable shownTable(const ReportTable& table, bool fullPrecision);
 
 // Whether any cell right of the labels holds a text: a step that has not run
 // leaves its table empty.

@@ -9,7 +9,7 @@ namespace {
 // A grid of "%f"-like texts with its captions in row 0.
 ReportTable gridTable(std::string title, const TextGrid& grid, std::string note = {})
 {
-    ReportTable table{std::move(title), std::move(note), {}, {}, 1, true};
+    ReportTable table{std::move(title), std::move(note), {}, {}, 1, true, {}};
     for (int column = 0; column < grid.columnCount(); ++column)
         table.header.push_back(grid.cell(column, 0));
     for (int row = 1; row < grid.rowCount(); ++row) {

@@ -2,7 +2,9 @@
 
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "trim/trim_display_precision.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -12,6 +14,14 @@ namespace {
 
 namespace log = approximationsLog;
 namespace column = trimTableColumn;
+using P = DisplayPrecision;
+
+// Every column right of the labels of one precision.
+void showValuesAs(ReportTable& table, P precision)
+{
+    table.precision.assign(table.header.size(), precision);
+    std::fill_n(table.precision.begin(), table.labelColumns, P::asStored);
+}
 
 // A table laid out by frames (rows 1..21) and waterlines (columns 1..10).
 ReportTable frameByWaterline(const TextGrid& grid, std::string title)
@@ -51,13 +61,11 @@ const std::string& logCell(const WaterlineIteration& iteration, log::Cell cell)
 
 }  // namespace
 
-std::string shipTypeName(double waterDensity)
+std::string shipTypeName(std::optional<ShipType> type)
 {
-    if (waterDensity == seaWaterDensity)
-        return "Морское";
-    if (waterDensity == riverWaterDensity)
-        return "Речное";
-    return "не выбран";
+    if (!type)
+        return "не выбран";
+    return *type == ShipType::sea ? "Морское" : "Речное";
 }
 
 std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
@@ -65,9 +73,9 @@ std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
     std::vector<CaptionedValue> lines;
     for (const ParticularField& field : particularFields)
         lines.push_back({captionOf(field), particulars.*field.text, true});
-    lines.push_back({"Тип судна", shipTypeName(particulars.waterDensity)});
+    lines.push_back({"Тип судна", shipTypeName(particulars.shipType)});
     lines.push_back({"Плотность воды, т/куб. м",
-                     particulars.waterDensity > 0 ? formatFixed(particulars.waterDensity, 3) : std::string(), true});
+                     particulars.shipType ? formatFixed(waterDensity(*particulars.shipType), 3) : std::string(), true});
     return lines;
 }
 
@@ -87,6 +95,7 @@ ReportTable sectionAreasTable(const BonjeanScale& bonjean)
 {
     ReportTable table = frameByWaterline(bonjean.sectionAreas, "Погруженные площади шпангоутов, кв. м");
     table.note = "Площадь обоих бортов шпангоута ниже ватерлинии.";
+    showValuesAs(table, P::magnitude);
     return table;
 }
 
@@ -94,6 +103,7 @@ ReportTable sectionMomentsTable(const BonjeanScale& bonjean)
 {
     ReportTable table = frameByWaterline(bonjean.sectionMoments, "Статические моменты площадей шпангоутов, куб. м");
     table.note = "Момент погруженной площади обоих бортов относительно основной плоскости.";
+    showValuesAs(table, P::magnitude);
     return table;
 }
 
@@ -115,6 +125,8 @@ ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurv
         "(одного борта) относительно 0 шп и относительно диаметральной плоскости; r, R — поперечный и продольный "
         "метацентрические радиусы. Абсциссы отсчитываются от миделя, в нос положительные.";
     table.header = {"ВЛ", "z, м", "V, куб. м", "XC, м", "S, кв. м", "XF, м", "Iy, м⁴", "Iz, м⁴", "r, м", "R, м"};
+    table.precision = {P::asStored, P::length,    P::magnitude, P::length, P::magnitude,
+                       P::length,   P::magnitude, P::magnitude, P::length, P::length};
     for (int waterline = 1; waterline <= waterlineCount; ++waterline) {
         std::vector<std::string> cells = {std::to_string(waterline), ""};
         bool computed = false;
@@ -137,8 +149,10 @@ ReportTable curvesOfFormTable(const CurvesOfForm& form)
     ReportTable table;
     table.title = "Водоизмещение, метацентры и коэффициенты полноты по ватерлиниям";
     table.header.push_back("ВЛ");
+    table.precision.push_back(P::asStored);
     for (const FormQuantityInfo& info : formQuantities) {
         table.header.emplace_back(info.caption);
+        table.precision.push_back(displayPrecisionOf(info.quantity));
         table.note +=
             std::string(info.caption.substr(0, info.caption.find(','))) + " — " + std::string(info.description) + "; ";
     }
@@ -164,20 +178,21 @@ std::vector<CaptionedValue> initialStabilityLines(const InitialStability& stabil
 
 std::vector<CaptionedValue> iterationLines(const WaterlineIteration& iteration)
 {
+    const auto line = [&](std::string caption, log::Cell cell, P precision = P::length) {
+        return CaptionedValue{std::move(caption), logCell(iteration, cell), false, precision};
+    };
     return {
-        {"Осадка на ровный киль, м   T =", logCell(iteration, log::evenKeelDraft)},
-        {"Абсцисса центра тяжести ватерлинии на ровный киль, м   XF =",
-         logCell(iteration, log::evenKeelCentreOfFlotation)},
-        {"Абсцисса центра величины на ровный киль, м   XC0 =", logCell(iteration, log::evenKeelCentreOfBuoyancy)},
-        {"Продольный метацентрический радиус на ровный киль, м   R =", logCell(iteration, log::evenKeelRadius)},
-        {"Осадка носом в первом приближении, м   Тн =", logCell(iteration, log::firstForwardDraft)},
-        {"Осадка кормой в первом приближении, м   Тк =", logCell(iteration, log::firstAftDraft)},
-        {"Номер последнего приближения", logCell(iteration, log::approximationNumber)},
-        {"Водоизмещение в последнем приближении, куб. м   V =", logCell(iteration, log::currentVolume)},
-        {"Абсцисса центра величины в последнем приближении, м   XC =",
-         logCell(iteration, log::currentCentreOfBuoyancy)},
-        {"Площадь ватерлинии последней поправки, кв. м   S =", logCell(iteration, log::correctionArea)},
-        {"Приближение принято", logCell(iteration, log::accepted)},
+        line("Осадка на ровный киль, м   T =", log::evenKeelDraft),
+        line("Абсцисса центра тяжести ватерлинии на ровный киль, м   XF =", log::evenKeelCentreOfFlotation),
+        line("Абсцисса центра величины на ровный киль, м   XC0 =", log::evenKeelCentreOfBuoyancy),
+        line("Продольный метацентрический радиус на ровный киль, м   R =", log::evenKeelRadius),
+        line("Осадка носом в первом приближении, м   Тн =", log::firstForwardDraft),
+        line("Осадка кормой в первом приближении, м   Тк =", log::firstAftDraft),
+        line("Номер последнего приближения", log::approximationNumber, P::asStored),
+        line("Водоизмещение в последнем приближении, куб. м   V =", log::currentVolume, P::magnitude),
+        line("Абсцисса центра величины в последнем приближении, м   XC =", log::currentCentreOfBuoyancy),
+        line("Площадь ватерлинии последней поправки, кв. м   S =", log::correctionArea, P::magnitude),
+        line("Приближение принято", log::accepted, P::asStored),
     };
 }
 
@@ -186,6 +201,7 @@ ReportTable approximationsTable(const WaterlineIteration& iteration)
     ReportTable table;
     table.title = "Последовательные приближения";
     table.header = {"Приближение", "V, куб. м", "XC, м", "Сумма площадей шпангоутов, кв. м"};
+    table.precision = {P::asStored, P::magnitude, P::length, P::magnitude};
     const TextGrid& grid = iteration.log;
     for (int row = 1; row < grid.rowCount(); ++row) {
         std::vector<std::string> cells = {std::to_string(row), grid.cell(log::volumeColumn, row),
@@ -202,6 +218,7 @@ ReportTable designWaterlineTable(const WaterlineIteration& iteration)
     ReportTable table;
     table.title = "Расчетная ватерлиния";
     table.header = {"Шп", "Осадка, м", "Погруженная площадь, кв. м"};
+    table.precision = {P::asStored, P::length, P::magnitude};
     for (int row = 1; row <= frameCount; ++row)
         table.rows.push_back(
             {frameLabel(row - 1), iteration.frameDrafts.cell(row, 1), iteration.designSectionAreas.cell(row, 1)});
@@ -216,17 +233,10 @@ ReportTable trimCalculationTable(const TrimTable& results)
         "Значения шпации стоят в строке ее носового шпангоута; в строке «Итого» — объемное водоизмещение V и суммы "
         "сил поддержания и веса. Интегральные суммы перерезывающей силы — без множителя ΔL/2.";
     table.labelColumns = 2;
-    table.header = {"Шп",
-                    "Шпация",
-                    "ω, кв. м",
-                    "ωi + ωi+1, кв. м",
-                    "Сила поддержания, кН",
-                    "Вес, кН",
-                    "Нагрузка, кН",
-                    "Перерезывающая сила, кН",
-                    "Интегральная сумма, кН",
-                    "Исправленная перерезывающая сила, кН",
-                    "Изгибающий момент, кН·м"};
+    table.header = {"Шп", "Шпация"};
+    table.header.insert(table.header.end(), trimTableCaptions.begin(), trimTableCaptions.end());
+    showValuesAs(table, P::forceOrMass);
+    table.precision[2] = table.precision[3] = P::magnitude;  // ω and ωi + ωi+1
     const TextGrid& grid = results.table;
     for (int row = 1; row <= frameCount; ++row) {
         std::vector<std::string> cells = {frameLabel(row - 1), row < frameCount ? spacingLabel(row - 1) : "Итого"};
@@ -259,6 +269,21 @@ ReportTable internalForcesTable(const TrimTable& results)
     table.header.push_back("Изгибающий момент, кН·м");
     for (int frame = 0; frame < frameCount; ++frame)
         table.rows[static_cast<std::size_t>(frame)].push_back(results.bendingMoment.cell(1, frame));
+    return table;
+}
+
+ReportTable gridTable(std::string title, const TextGrid& grid)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.labelColumns = grid.fixedColumns();
+    for (int column = 0; column < grid.columnCount(); ++column)
+        table.header.push_back(grid.fixedRows() > 0 ? grid.cell(column, 0) : std::to_string(column));
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        for (int column = 0; column < grid.columnCount(); ++column)
+            cells.push_back(grid.cell(column, row));
+    }
     return table;
 }
 

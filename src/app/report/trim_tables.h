@@ -13,7 +13,7 @@
 namespace hullcalc {
 
 // "Морское", "Речное", or "не выбран" before a ship type is chosen.
-std::string shipTypeName(double waterDensity);
+std::string shipTypeName(std::optional<ShipType> type);
 
 // The nine particulars with the main window's captions on one line, then the
 // ship type and the water density.
@@ -53,6 +53,11 @@ ReportTable shearForceTable(const TrimTable& results);
 ReportTable bendingMomentTable(const TrimTable& results);
 // Shear force and bending moment side by side, frame by frame, for paper.
 ReportTable internalForcesTable(const TrimTable& results);
+
+// A grid as it stands: its header row (or the column numbers when it has
+// none) over its rows, its header column as the labels. For a page that no
+// table above lays out.
+ReportTable gridTable(std::string title, const TextGrid& grid);
 
 // The eleven summary lines with the captions the windows and the results file use.
 std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet);

@@ -4,6 +4,7 @@
 #include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "vibration/beam_model.h"
+#include "vibration/vibration.h"
 
 #include <array>
 
@@ -11,56 +12,32 @@ namespace hullcalc {
 
 namespace {
 
-// The number of a text, or nothing for an empty text or one that is not a number.
-std::optional<double> numberOf(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // "delta    -0,7005" as the window shows it: the value after the name.
 std::string valueAfterName(std::string_view text)
 {
-    const std::string line = trimmed(text);
+    const std::string line(trimmed(text));
     const auto blank = line.find_last_of(' ');
     return blank == std::string::npos ? line : line.substr(blank + 1);
 }
 
 std::string perCent(double value, double reference)
 {
-    return reference != 0.0 ? formatFixed((value - reference) / reference * 100.0, 1) : std::string();
+    return reference != 0.0 ? formatFixed(differencePercent(value, reference), 1) : std::string();
 }
 
 constexpr std::array<Colour, 4> toneColours = {colours::red, colours::blue, colours::green, colours::purple};
 
 }  // namespace
 
-std::string toneName(int tone)
-{
-    constexpr std::array<const char*, 4> names = {"I", "II", "III", "IV"};
-    return tone >= 1 && tone <= 4 ? names[static_cast<std::size_t>(tone - 1)] : std::to_string(tone);
-}
-
 std::vector<CaptionedValue> vibrationResultLines(const VibrationSheet& vibration)
 {
     std::vector<CaptionedValue> lines = {
-        {"Тон колебаний", vibration.tone > 0 ? toneName(vibration.tone) : std::string()},
-        {"Обобщенная жесткость, кН/м", trimmed(vibration.stiffness), true},
-        {"Обобщенная масса, т", trimmed(vibration.mass), true},
-        {"Частота ω, 1/с", trimmed(vibration.frequency), true},
+        {"Тон колебаний", vibration.tone > 0 ? toneNumeral(vibration.tone) : std::string()},
+        {"Обобщенная жесткость, кН/м", std::string(trimmed(vibration.stiffness)), true},
+        {"Обобщенная масса, т", std::string(trimmed(vibration.mass)), true},
+        {"Частота ω, 1/с", std::string(trimmed(vibration.frequency)), true},
     };
-    const std::optional<double> omega = numberOf(vibration.frequency);
+    const std::optional<double> omega = numberOrNothing(vibration.frequency);
     const Frequency frequency = frequencyOf(omega.value_or(0.0));
     lines.push_back({"Частота, Гц", omega ? formatFixed(frequency.hertz, 4) : std::string(), true});
     lines.push_back({"Частота, кол/мин", omega ? formatFixed(frequency.perMinute, 2) : std::string(), true});
@@ -86,17 +63,21 @@ ReportTable vibrationCalculationTable(const VibrationSheet& vibration)
     ReportTable table;
     table.title = "Таблица расчета вибрации";
     if (vibration.tone > 0)
-        table.title += ", тон " + toneName(vibration.tone);
+        table.title += ", тон " + toneNumeral(vibration.tone);
     table.fixedDecimals = true;
+    const VibrationTableCaptions captions = vibrationTableCaptions();
     table.header.push_back("Шпация");
-    for (int column = 1; column < grid.columnCount(); ++column)
-        table.header.push_back(std::to_string(column));
+    table.precision.push_back(DisplayPrecision::asStored);
+    for (int column = 1; column < grid.columnCount(); ++column) {
+        table.header.push_back(captions.columns.at(static_cast<std::size_t>(column - 1)));
+        table.precision.push_back(vibrationColumnPrecision(column));
+    }
     for (int row = 1; row < grid.rowCount(); ++row) {
         std::vector<std::string>& cells = table.rows.emplace_back();
-        // The last row holds the sums of the columns.
-        cells.push_back(row < grid.rowCount() - 1 ? spacingLabel(row - 1) : "Сумма");
+        // The last row holds the sums of the columns (and column 1 the stern frame).
+        cells.push_back(captions.rows.at(static_cast<std::size_t>(row - 1)));
         for (int column = 1; column < grid.columnCount(); ++column)
-            cells.push_back(trimmed(grid.cell(column, row)));
+            cells.emplace_back(trimmed(grid.cell(column, row)));
     }
     return table;
 }
@@ -132,7 +113,7 @@ ReportTable toneComparisonTable(const std::vector<ToneSummary>& tones)
     for (const ToneSummary& tone : tones) {
         const Frequency energy = frequencyOf(tone.energyFrequency);
         const Frequency beam = frequencyOf(tone.beamFrequency);
-        table.rows.push_back({toneName(tone.tone), formatFixed(energy.perSecond, 4), formatFixed(energy.hertz, 4),
+        table.rows.push_back({toneNumeral(tone.tone), formatFixed(energy.perSecond, 4), formatFixed(energy.hertz, 4),
                               formatFixed(energy.perMinute, 2), formatFixed(beam.perSecond, 4),
                               formatFixed(beam.hertz, 4), formatFixed(beam.perMinute, 2),
                               perCent(tone.beamFrequency, tone.energyFrequency)});
@@ -147,7 +128,7 @@ ReportTable beamShapesTable(const std::vector<ToneSummary>& tones)
     table.fixedDecimals = true;
     table.header.push_back("Шп");
     for (const ToneSummary& tone : tones)
-        table.header.push_back("Тон " + toneName(tone.tone));
+        table.header.push_back("Тон " + toneNumeral(tone.tone));
     for (int frame = 0; frame < frameCount; ++frame) {
         std::vector<std::string>& cells = table.rows.emplace_back();
         cells.push_back(frameLabel(frame));
@@ -165,7 +146,7 @@ ChartModel beamShapesChart(const std::vector<ToneSummary>& tones)
     chart.title = "Формы колебаний балочной модели";
     for (std::size_t i = 0; i < tones.size(); ++i) {
         ChartSeries& series =
-            chart.series.emplace_back("Тон " + toneName(tones[i].tone), toneColours[i % toneColours.size()]);
+            chart.series.emplace_back("Тон " + toneNumeral(tones[i].tone), toneColours[i % toneColours.size()]);
         for (std::size_t node = 0; node < tones[i].beamShape.size(); ++node)
             series.append(static_cast<double>(node), tones[i].beamShape[node]);
     }
@@ -188,7 +169,7 @@ std::vector<CaptionedValue> kumaiLines(std::optional<double> kumaiPerMinute, con
         }
     }
     if (!energy && vibration && vibration->tone == 1)
-        energy = numberOf(vibration->frequency);
+        energy = numberOrNothing(vibration->frequency);
     const auto compare = [&](std::optional<double> omega, const std::string& method) {
         if (!omega)
             return;

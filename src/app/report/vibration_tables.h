@@ -15,9 +15,6 @@
 
 namespace hullcalc {
 
-// "I" .. "IV"; the number itself for any other tone.
-std::string toneName(int tone);
-
 // The tone, the generalized stiffness and mass, the frequency in 1/s, Гц and
 // кол/мин, and the shift and turn of the mode shape.
 std::vector<CaptionedValue> vibrationResultLines(const VibrationSheet& vibration);

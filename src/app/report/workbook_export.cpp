@@ -1,12 +1,15 @@
 #include "report/workbook_export.h"
 
+#include "common/display_precision.h"
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 #include "report/save_failure.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
+#include "trim/trim_window_pages.h"
 
 #include <xlsxwriter.h>
 
@@ -23,21 +26,6 @@ namespace {
 // A workbook larger than this is not one of ours: reading it back stops.
 constexpr std::size_t maxWorkbookBytes = 256u << 20;
 
-std::string trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-// Characters, not bytes, of a UTF-8 text: the width of a column.
-std::size_t lengthOf(std::string_view text)
-{
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // The decimals a fixed-point text shows ("-3,72": 2), or nothing for a text in
 // exponent form.
 std::optional<int> decimalsOf(std::string_view text)
@@ -48,19 +36,10 @@ std::optional<int> decimalsOf(std::string_view text)
     return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
 }
 
-std::optional<double> numberOf(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 // The formats of one workbook, made once each.
 class Formats {
 public:
-    explicit Formats(lxw_workbook* workbook) : workbook_(workbook)
+    Formats(lxw_workbook* workbook, bool fullPrecision) : fullPrecision(fullPrecision), workbook_(workbook)
     {
         title = workbook_add_format(workbook);
         format_set_bold(title);
@@ -92,6 +71,8 @@ public:
         return place->second;
     }
 
+    // Every stored digit shown, not the rounding for the reader.
+    const bool fullPrecision;
     lxw_format* title;
     lxw_format* heading;
     lxw_format* note;
@@ -133,7 +114,7 @@ public:
         for (const CaptionedValue& line : lines) {
             worksheet_write_string(sheet_, row_, 0, line.caption.c_str(), nullptr);
             widen(0, line.caption, 60);
-            cell(1, line.value, line.fixedDecimals, false);
+            cell(1, line.value, line.fixedDecimals, false, line.precision);
             ++row_;
         }
     }
@@ -146,22 +127,24 @@ public:
         if (!table.note.empty())
             text(table.note, formats_.note);
         const lxw_row_t headerRow = row_;
-        for (std::size_t i = 0; i < table.rows.size(); ++i)
-            for (std::size_t column = 0; column < table.header.size(); ++column)
-                widen(static_cast<lxw_col_t>(column), trimmed(table.rows[i][column]), 30);
+        const ReportTable shown = shownTable(table, formats_.fullPrecision);
+        for (std::size_t i = 0; i < shown.rows.size(); ++i)
+            for (std::size_t column = 0; column < shown.header.size(); ++column)
+                widen(static_cast<lxw_col_t>(column), std::string(trimmed(shown.rows[i][column])), 30);
         std::size_t lines = 1;
         for (std::size_t column = 0; column < table.header.size(); ++column) {
             const std::string& caption = table.header[column];
             worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), caption.c_str(), formats_.header);
             const double width = widen(static_cast<lxw_col_t>(column), std::string(8, ' '), 30);
-            lines = std::max(lines, static_cast<std::size_t>(std::ceil(lengthOf(caption) / (width - 1))));
+            lines = std::max(lines, static_cast<std::size_t>(std::ceil(characterCount(caption) / (width - 1))));
         }
         worksheet_set_row(sheet_, row_, 15.0 * static_cast<double>(lines), nullptr);
         ++row_;
         for (const std::vector<std::string>& cells : table.rows) {
             for (std::size_t column = 0; column < cells.size(); ++column)
                 cell(static_cast<lxw_col_t>(column), cells[column], table.fixedDecimals,
-                     static_cast<int>(column) < table.labelColumns);
+                     static_cast<int>(column) < table.labelColumns,
+                     column < table.precision.size() ? table.precision[column] : DisplayPrecision::asStored);
             ++row_;
         }
         if (freeze)
@@ -170,25 +153,29 @@ public:
 
 private:
     // A number where the text is one, else the text; nothing for an empty text.
-    void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label)
+    // The number is written with every stored digit; its format shows it as
+    // rounded for the reader, unless every digit is to be seen.
+    void cell(lxw_col_t column, std::string_view value, bool fixedDecimals, bool label, DisplayPrecision precision)
     {
-        const std::string text = trimmed(value);
+        const std::string text(trimmed(value));
         if (text.empty())
             return;
-        const std::optional<double> number = label ? std::nullopt : numberOf(text);
+        const std::optional<double> number = label ? std::nullopt : numberOrNothing(text);
+        const bool rounded = precision != DisplayPrecision::asStored && !formats_.fullPrecision;
+        const std::string shown = rounded ? displayText(text, precision) : text;
         if (number)
             worksheet_write_number(sheet_, row_, column, *number,
-                                   formats_.number(fixedDecimals ? decimalsOf(text) : std::nullopt));
+                                   formats_.number(fixedDecimals || rounded ? decimalsOf(shown) : std::nullopt));
         else
             worksheet_write_string(sheet_, row_, column, text.c_str(), nullptr);
-        widen(column, text, 30);
+        widen(column, shown, 30);
     }
 
     // Widens the column to the text (up to `most` characters); returns the width.
     double widen(lxw_col_t column, const std::string& text, double most)
     {
         double& width = widths_.try_emplace(column, 8.0).first->second;
-        width = std::max(width, std::min(most, static_cast<double>(lengthOf(text)) + 2));
+        width = std::max(width, std::min(most, static_cast<double>(characterCount(text)) + 2));
         return width;
     }
 
@@ -273,48 +260,98 @@ void vibrationSheets(lxw_workbook* workbook, Formats& formats, const ReportConte
         tableSheet(workbook, formats, "Таблица вибрации", vibrationCalculationTable(*vibration));
 }
 
+void approximationsSheet(SheetWriter& sheet, Formats& formats, const TrimSheet& trim)
+{
+    sheet.text("Начальное и последнее приближения", formats.heading);
+    sheet.captionedValues(iterationLines(trim.iteration));
+    sheet.skip();
+    sheet.table(approximationsTable(trim.iteration), false);
+}
+
+// A sheet no table below lays out: the grids of every page that names it, one
+// under another, as they stand.
+void pageGridsSheet(SheetWriter& sheet, std::string_view name, const TrimSheet& trim)
+{
+    bool first = true;
+    for (const TrimWindowPage& page : trimWindowPages()) {
+        if (std::ranges::find(page.workbookSheets, name) == page.workbookSheets.end())
+            continue;
+        for (const PageGrid& grid : page.grids) {
+            if (!first)
+                sheet.skip();
+            sheet.table(gridTable(std::string(page.caption), grid.in(trim)), false);
+            first = false;
+        }
+    }
+}
+
+// The sheets of the trim window's pages, in the order the pages name them.
+void trimSheets(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim)
+{
+    using TableOf = ReportTable (*)(const TrimSheet&);
+    const std::pair<std::string_view, TableOf> tables[] = {
+        {workbookSheet::offsets, [](const TrimSheet& t) { return offsetsTable(t.input); }},
+        {workbookSheet::masses, [](const TrimSheet& t) { return massesTable(t.input); }},
+        {workbookSheet::sectionAreas, [](const TrimSheet& t) { return sectionAreasTable(t.bonjean); }},
+        {workbookSheet::sectionMoments, [](const TrimSheet& t) { return sectionMomentsTable(t.bonjean); }},
+        {workbookSheet::hydrostatics, [](const TrimSheet& t) { return hydrostaticsTable(t.bonjean, t.hydrostatics); }},
+        {workbookSheet::curvesOfForm, [](const TrimSheet& t) { return curvesOfFormTable(t.curvesOfForm); }},
+        {workbookSheet::designWaterline, [](const TrimSheet& t) { return designWaterlineTable(t.iteration); }},
+        {workbookSheet::trimTable, [](const TrimSheet& t) { return trimCalculationTable(t.results); }},
+        {workbookSheet::loads, [](const TrimSheet& t) { return loadsTable(t.results); }},
+        {workbookSheet::shearForce, [](const TrimSheet& t) { return shearForceTable(t.results); }},
+        {workbookSheet::bendingMoment, [](const TrimSheet& t) { return bendingMomentTable(t.results); }},
+    };
+    for (std::string_view name : trimWorkbookSheets()) {
+        const std::string sheetName(name);
+        const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
+        if (table != std::end(tables)) {
+            tableSheet(workbook, formats, sheetName.c_str(), table->second(trim));
+            continue;
+        }
+        SheetWriter sheet(workbook, formats, sheetName.c_str());
+        if (name == workbookSheet::approximations)
+            approximationsSheet(sheet, formats, trim);
+        else
+            pageGridsSheet(sheet, name, trim);
+    }
+}
+
+// The sheets of the ship on a wave, in the order its page names them; the
+// girder's only when its members were given.
+void strengthSheets(lxw_workbook* workbook, Formats& formats, const StrengthSheet& strength)
+{
+    for (std::string_view name : trimWorkbookSheets(ReportPart::afterVibration)) {
+        const std::string sheetName(name);
+        if (name == workbookSheet::hogging || name == workbookSheet::sagging) {
+            const WaveCase waveCase = name == workbookSheet::hogging ? WaveCase::hogging : WaveCase::sagging;
+            tableSheet(workbook, formats, sheetName.c_str(), waveCaseTable(strength, waveCase));
+        } else if (name == workbookSheet::girder) {
+            if (!strength.girder.present)
+                continue;
+            SheetWriter sheet(workbook, formats, sheetName.c_str());
+            sheet.table(girderSumsTable(strength), false);
+            sheet.skip();
+            sheet.captionedValues(girderLines(strength));
+            sheet.skip();
+            sheet.table(stressesTable(strength), false);
+        } else {
+            SheetWriter sheet(workbook, formats, sheetName.c_str());
+            sheet.text(std::string(reportSection::wave), formats.heading);
+            sheet.captionedValues(waveLines(strength));
+            sheet.captionedValues(ruleLoadLines(strength));
+        }
+    }
+}
+
 void writeSheets(lxw_workbook* workbook, const ReportContent& content)
 {
-    Formats formats(workbook);
-    const TrimSheet& trim = content.trim;
+    Formats formats(workbook, content.fullPrecision);
     summarySheet(workbook, formats, content);
-    tableSheet(workbook, formats, "Ординаты", offsetsTable(trim.input));
-    tableSheet(workbook, formats, "Массы", massesTable(trim.input));
-    tableSheet(workbook, formats, "Площади Бонжана", sectionAreasTable(trim.bonjean));
-    tableSheet(workbook, formats, "Статические моменты", sectionMomentsTable(trim.bonjean));
-    tableSheet(workbook, formats, "Кривые элементов", hydrostaticsTable(trim.bonjean, trim.hydrostatics));
-    tableSheet(workbook, formats, "Метацентры и коэффициенты", curvesOfFormTable(trim.curvesOfForm));
-    {
-        SheetWriter sheet(workbook, formats, "Приближения");
-        sheet.text("Начальное и последнее приближения", formats.heading);
-        sheet.captionedValues(iterationLines(trim.iteration));
-        sheet.skip();
-        sheet.table(approximationsTable(trim.iteration), false);
-    }
-    tableSheet(workbook, formats, "Расчетная ватерлиния", designWaterlineTable(trim.iteration));
-    tableSheet(workbook, formats, "Таблица удифферентовки", trimCalculationTable(trim.results));
-    tableSheet(workbook, formats, "Нагрузка", loadsTable(trim.results));
-    tableSheet(workbook, formats, "Перерезывающая сила", shearForceTable(trim.results));
-    tableSheet(workbook, formats, "Изгибающий момент", bendingMomentTable(trim.results));
+    trimSheets(workbook, formats, content.trim);
     vibrationSheets(workbook, formats, content);
-    if (const StrengthSheet* strength = content.strength) {
-        {
-            SheetWriter sheet(workbook, formats, "Судно на волне");
-            sheet.text("Общая прочность: судно на волне", formats.heading);
-            sheet.captionedValues(waveLines(*strength));
-            sheet.captionedValues(ruleLoadLines(*strength));
-        }
-        tableSheet(workbook, formats, "Перегиб", waveCaseTable(*strength, WaveCase::hogging));
-        tableSheet(workbook, formats, "Прогиб", waveCaseTable(*strength, WaveCase::sagging));
-        if (strength->girder.present) {
-            SheetWriter sheet(workbook, formats, "Эквивалентный брус");
-            sheet.table(girderSumsTable(*strength), false);
-            sheet.skip();
-            sheet.captionedValues(girderLines(*strength));
-            sheet.skip();
-            sheet.table(stressesTable(*strength), false);
-        }
-    }
+    if (content.strength)
+        strengthSheets(workbook, formats, *content.strength);
 }
 
 struct WorkbookDeleter {
@@ -327,36 +364,23 @@ void saveWorkbook(const std::filesystem::path& path, const ReportContent& conten
 {
     if (path.filename().empty())
         throw Error(saveFailure(path, "Invalid filename"));
-    // The library writes to a file name: a temporary one beside the target,
-    // whose bytes replace the target only once the workbook is complete. It is
-    // created here, so that a folder that takes no file is reported in the
-    // user's terms rather than by the library's own lines on standard error.
-    std::filesystem::path temporary;
     try {
-        temporary = createTemporaryFileBeside(path);
+        // The library writes to a file name: a temporary one beside the target,
+        // whose bytes replace the target only once the workbook is complete.
+        const auto writeWorkbook = [&](const std::filesystem::path& temporary) {
+            const std::u8string name = temporary.u8string();
+            std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
+                workbook_new(reinterpret_cast<const char*>(name.c_str())));
+            if (!workbook)
+                throw Error(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+            writeSheets(workbook.get(), content);
+            // Closing writes the file and frees the workbook, also on failure.
+            const lxw_error error = workbook_close(workbook.release());
+            if (error != LXW_NO_ERROR)
+                throw Error(lxw_strerror(error));
+        };
+        saveFileSafely(path, bytesWrittenBeside(path, writeWorkbook, maxWorkbookBytes));
     } catch (const Error& e) {
-        throw Error(saveFailure(path, e.what()));
-    }
-    const std::u8string temporaryName = temporary.u8string();
-    const auto removeTemporary = [&] {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-    };
-    try {
-        std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
-            workbook_new(reinterpret_cast<const char*>(temporaryName.c_str())));
-        if (!workbook)
-            throw Error(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
-        writeSheets(workbook.get(), content);
-        // Closing writes the file and frees the workbook, also on failure.
-        const lxw_error error = workbook_close(workbook.release());
-        if (error != LXW_NO_ERROR)
-            throw Error(lxw_strerror(error));
-        const std::string bytes = readFileBytes(temporary, maxWorkbookBytes);
-        removeTemporary();
-        saveFileSafely(path, bytes);
-    } catch (const Error& e) {
-        removeTemporary();
         throw Error(saveFailure(path, e.what()));
     }
 }

@@ -22,8 +22,9 @@ namespace hullcalc {
 
 Application::Application()
 {
-    session_ = std::make_unique<ProjectSession>(document_);
+    session_ = std::make_unique<ProjectSession>(document_, errors_);
     mainWindow_ = std::make_unique<MainWindow>(document_.particulars);
+    activation_.watch(mainWindow_.get());
     setWorkbookFileChooser(nullptr);
     connectMainWindow();
 }
@@ -50,6 +51,7 @@ void Application::connectMainWindow()
                      [this](const QString& topic) { helpWindow().showTopic(topic); });
 
     main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
+    connectProjectCommands(main);
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
     // ΔT sets the body plan's heights.
     QObject::connect(main, &MainWindow::particularsEdited, main, [this] {
@@ -66,24 +68,31 @@ void Application::connectMainWindow()
         }
         invalidateVibrationResults();
     });
-    QObject::connect(main, &MainWindow::openProjectRequested, session,
-                     [session, main] { session->openWithDialog(main); });
-    QObject::connect(main, &MainWindow::saveProjectRequested, session, [session, main] { session->save(main); });
-    QObject::connect(main, &MainWindow::saveProjectAsRequested, session, [session, main] { session->saveAs(main); });
-    QObject::connect(main, &MainWindow::recentFileRequested, session, [session, main](const QString& file) {
-        if (session->mayDiscardChanges(main))
-            session->open(file, main);
-    });
-    QObject::connect(session, &ProjectSession::recentFilesChanged, main, &MainWindow::setRecentFiles);
-    main->setRecentFiles(session->recentFiles());
     showSessionState();
+}
+
+template<typename Window>
+void Application::connectProjectCommands(Window* window)
+{
+    ProjectSession* session = session_.get();
+    QObject::connect(window, &Window::openProjectRequested, session,
+                     [session, window] { session->openWithDialog(window); });
+    QObject::connect(window, &Window::saveProjectRequested, session, [session, window] { session->save(window); });
+    QObject::connect(window, &Window::saveProjectAsRequested, session, [session, window] { session->saveAs(window); });
+    QObject::connect(window, &Window::recentFileRequested, session, [session, window](const QString& file) {
+        if (session->mayDiscardChanges(window))
+            session->open(file, window);
+    });
+    QObject::connect(session, &ProjectSession::recentFilesChanged, window, &Window::setRecentFiles);
+    window->setRecentFiles(session->recentFiles());
 }
 
 TrimWindow& Application::trimWindow()
 {
     if (!trimWindow_) {
         trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack(),
-                                                   document_.strengthInput, document_.strength);
+                                                   document_.strengthInput, document_.strength, errors_);
+        activation_.watch(trimWindow_.get(), [this] { trimWindow_->activate(); });
         connectTrimWindow();
         showSessionState();
     }
@@ -108,26 +117,19 @@ void Application::connectTrimWindow()
 
     ProjectSession* session = session_.get();
     trim->setDiscardGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
-    QObject::connect(trim, &TrimWindow::openProjectRequested, session,
-                     [session, trim] { session->openWithDialog(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectRequested, session, [session, trim] { session->save(trim); });
-    QObject::connect(trim, &TrimWindow::saveProjectAsRequested, session, [session, trim] { session->saveAs(trim); });
-    QObject::connect(trim, &TrimWindow::recentFileRequested, session, [session, trim](const QString& file) {
-        if (session->mayDiscardChanges(trim))
-            session->open(file, trim);
-    });
+    connectProjectCommands(trim);
     // Nothing outdated is printed or saved: the trim calculation runs first.
     QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
             return;
         const ReportExtras extras = reportExtrasOf(document_);
-        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()));
+        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()), errors_);
     });
     QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
             return;
         const ReportExtras extras = reportExtrasOf(document_);
-        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_);
+        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_, errors_);
     });
     QObject::connect(trim, &TrimWindow::strengthInputEdited, session, &ProjectSession::markChanged);
     // The girder of the midship section gives the vibration window its inertias.
@@ -138,8 +140,6 @@ void Application::connectTrimWindow()
     QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);
     QObject::connect(session, &ProjectSession::resultsOutdatedChanged, trim, &TrimWindow::setResultsOutdated);
     trim->setResultsOutdated(session->resultsOutdated());
-    QObject::connect(session, &ProjectSession::recentFilesChanged, trim, &TrimWindow::setRecentFiles);
-    trim->setRecentFiles(session->recentFiles());
 }
 
 template<typename Window, typename... Charts>
@@ -147,6 +147,9 @@ Window& Application::graphWindow(std::unique_ptr<Window>& window, const Charts&.
 {
     if (!window) {
         window = std::make_unique<Window>(charts...);
+        // A graph window has no activation action of its own, but coming
+        // from it to another window counts as returning to that window.
+        activation_.watch(window.get());
         // A calculation, a load or "Пример" refills the charts.
         QObject::connect(&trimWindow(), &TrimWindow::sheetChanged, window.get(), &GraphWindow::refresh);
         QObject::connect(session_.get(), &ProjectSession::resultsOutdatedChanged, window.get(),
@@ -188,7 +191,8 @@ VibrationWindow& Application::vibrationWindow()
 {
     if (!vibrationWindow_) {
         vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.trim, document_.particulars,
-                                                             session_->undoStack());
+                                                             session_->undoStack(), errors_);
+        activation_.watch(vibrationWindow_.get(), [this] { vibrationWindow_->activate(); });
         VibrationWindow* vibration = vibrationWindow_.get();
         QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,
                          [this](const QString& topic) { helpWindow().showTopic(topic); });

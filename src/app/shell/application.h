@@ -6,6 +6,8 @@
 
 #include "shell/document.h"
 #include "shell/project_session.h"
+#include "widgets/activation.h"
+#include "widgets/error_display.h"
 
 #include <QString>
 
@@ -37,6 +39,8 @@ public:
     Application& operator=(const Application&) = delete;
 
     Document& document() { return document_; }
+    // Where every window shows its failures; tests listen to it.
+    ErrorDisplay& errors() { return errors_; }
     MainWindow& mainWindow() { return *mainWindow_; }
     // The other windows, each created hidden and connected the first time it
     // is asked for; it then shows the document as it is at that moment.
@@ -56,6 +60,10 @@ public:
 private:
     void connectMainWindow();
     void connectTrimWindow();
+    // "Открыть проект…", "Сохранить проект", "Сохранить проект как…" and the
+    // recent files of a window's "Файл", on the session.
+    template<typename Window>
+    void connectProjectCommands(Window* window);
     // Creates a graph window over `charts` on first use and keeps it following
     // the trim sheet.
     template<typename Window, typename... Charts>
@@ -70,6 +78,10 @@ private:
     void showSessionState();
 
     Document document_;
+    ErrorDisplay errors_;
+    // Which window the user was in last, so that each window's activation
+    // action runs only when the user comes from another one.
+    WindowActivation activation_;
     std::unique_ptr<ProjectSession> session_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<TrimWindow> trimWindow_;

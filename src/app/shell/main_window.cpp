@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "trim/design_checks.h"
+#include "trim/main_window_names.h"
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"
@@ -23,19 +24,9 @@
 
 namespace hullcalc {
 
-namespace {
+namespace names = mainWindowNames;
 
-// The object names tests and scripts find the window's parts by (the edits are
-// named by their particular's key).
-namespace names {
-constexpr const char* window = "MainForm";
-constexpr const char* seaGoing = "RadioButton1";
-constexpr const char* river = "RadioButton2";
-constexpr const char* trimAction = "udif";
-constexpr const char* vibrationAction = "vibr";
-constexpr const char* quitAction = "quit";
-constexpr const char* draftWarning = "draftWarning";
-}  // namespace names
+namespace {
 
 QFrame* separatorLine(QWidget* parent)
 {
@@ -92,7 +83,7 @@ bool separatorBefore(const ParticularField& field)
 MainWindow::MainWindow(ShipParticulars& particulars, QWidget* parent)
     : QMainWindow(parent), particulars_(particulars), mayClose_([](QWidget*) { return true; })
 {
-    setObjectName(names::window);
+    setObjectName(toQString(names::window));
     // "[*]" is where the mark of unsaved changes appears.
     setWindowTitle("Удифферентовка судна на тихой воде и вибрация[*]");
     createEdits();
@@ -155,9 +146,9 @@ void MainWindow::createEdits()
     grid->addWidget(new QLabel("Тип судна:", group), row++, 0, 1, 2);
     auto* types = new QHBoxLayout;
     seaGoing_ = new QRadioButton("Морское", group);
-    seaGoing_->setObjectName(names::seaGoing);
+    seaGoing_->setObjectName(toQString(names::seaGoing));
     river_ = new QRadioButton("Речное", group);
-    river_->setObjectName(names::river);
+    river_->setObjectName(toQString(names::river));
     types->addWidget(seaGoing_);
     types->addStretch();
     types->addWidget(river_);
@@ -168,7 +159,7 @@ void MainWindow::createEdits()
     // What is wrong with the draft, as it is typed; the calculation goes on
     // regardless, and the trim window's checks list it too.
     draftWarning_ = new QLabel(central);
-    draftWarning_->setObjectName(names::draftWarning);
+    draftWarning_->setObjectName(toQString(names::draftWarning));
     draftWarning_->setWordWrap(true);
     draftWarning_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
     outer->addWidget(draftWarning_);
@@ -179,11 +170,11 @@ void MainWindow::createEdits()
     // buttons act only when their state changes, also when set by program.
     connect(seaGoing_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            particulars_.waterDensity = seaWaterDensity;
+            particulars_.shipType = ShipType::sea;
     });
     connect(river_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            particulars_.waterDensity = riverWaterDensity;
+            particulars_.shipType = ShipType::river;
     });
     connect(seaGoing_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
     connect(river_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
@@ -195,19 +186,8 @@ void MainWindow::createEdits()
 void MainWindow::createFileMenu()
 {
     QMenu* file = menuBar()->addMenu("&Файл");
-    file->setObjectName("FileMenu");
-    const auto request = [&](const QString& caption, const char* objectName, void (MainWindow::*signal)(),
-                             QKeySequence keys) {
-        QAction* action = file->addAction(caption, this, signal);
-        action->setObjectName(objectName);
-        action->setShortcut(keys);
-    };
-    request("&Открыть проект…", "openProject", &MainWindow::openProjectRequested, QKeySequence::Open);
-    request("Сохранить &проект", "saveProject", &MainWindow::saveProjectRequested, QKeySequence::Save);
-    request("Сохранить проект &как…", "saveProjectAs", &MainWindow::saveProjectAsRequested, QKeySequence::SaveAs);
-    recentFiles_ = file->addMenu("Последние &файлы");
-    recentFiles_->setObjectName("recentFiles");
-    recentFiles_->setEnabled(false);
+    file->setObjectName(toQString(names::fileMenu));
+    recentFiles_ = addProjectCommands(*file, this);
     file->addSeparator();
     file->addAction("Вы&ход", this, &QWidget::close);
 }
@@ -221,11 +201,11 @@ void MainWindow::createActions()
 {
     createFileMenu();
     QAction* trim = menuBar()->addAction("&Удифферентовка");
-    trim->setObjectName(names::trimAction);
+    trim->setObjectName(toQString(names::trimAction));
     trim->setToolTip("Таблицы ординат и масс, расчет удифферентовки и нагрузок");
     connect(trim, &QAction::triggered, this, &MainWindow::trimWindowRequested);
     QAction* vibration = menuBar()->addAction("&Вибрация");
-    vibration->setObjectName(names::vibrationAction);
+    vibration->setObjectName(toQString(names::vibrationAction));
     connect(vibration, &QAction::triggered, this, &MainWindow::vibrationWindowRequested);
     QAction* help = menuBar()->addAction("&Справка");
     help->setShortcut(QKeySequence::HelpContents);
@@ -233,7 +213,7 @@ void MainWindow::createActions()
     addAction(help);
     connect(help, &QAction::triggered, this, [this] { emit helpRequested("particulars"); });
     QAction* quit = menuBar()->addAction("Вы&ход");
-    quit->setObjectName(names::quitAction);
+    quit->setObjectName(toQString(names::quitAction));
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -265,29 +245,16 @@ void MainWindow::showParticular(const ParticularField* field)
     }
 }
 
-// River water is the ship type at start-up. Only the first activation selects
-// it: selecting it again on every return to this window would silently undo
-// the user's choice of sea water before the next calculation.
-void MainWindow::activate()
-{
-    if (activated_)
-        return;
-    activated_ = true;
-    river_->setChecked(true);
-}
-
-bool MainWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QMainWindow::event(event);
-}
-
+// River water is the ship type at start-up, selected when the window is first
+// shown, before the user can act. Only then: selecting it again on every return
+// to this window would silently undo the user's choice of sea water before the
+// next calculation.
 void MainWindow::showEvent(QShowEvent* event)
 {
-    // Shown at start-up before the user can act, also where no window manager
-    // activates it.
-    activate();
+    if (!shipTypeChosen_) {
+        shipTypeChosen_ = true;
+        river_->setChecked(true);
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -313,13 +280,13 @@ void MainWindow::showDocument()
     const ShipParticulars shown = particulars_;
     for (std::size_t i = 0; i < particularFields.size(); ++i)
         edits_[i]->setText(QString::fromStdString(shown.*particularFields[i].text));
-    if (shown.waterDensity == seaWaterDensity)
+    if (shown.shipType == ShipType::sea)
         seaGoing_->setChecked(true);
-    else if (shown.waterDensity == riverWaterDensity)
+    else if (shown.shipType == ShipType::river)
         river_->setChecked(true);
     else if (seaGoing_->isChecked() || river_->isChecked())
-        particulars_.waterDensity = seaGoing_->isChecked() ? seaWaterDensity : riverWaterDensity;
-    activated_ = true;
+        particulars_.shipType = seaGoing_->isChecked() ? ShipType::sea : ShipType::river;
+    shipTypeChosen_ = true;
 }
 
 }  // namespace hullcalc

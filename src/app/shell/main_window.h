@@ -53,7 +53,6 @@ signals:
     void particularsEdited();
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -61,7 +60,6 @@ private:
     void createEdits();
     void createActions();
     void createFileMenu();
-    void activate();
     void showDraftWarnings();
 
     ShipParticulars& particulars_;
@@ -70,7 +68,7 @@ private:
     QRadioButton* river_ = nullptr;     // "Речное"
     QLabel* draftWarning_ = nullptr;    // the draft against the depth and the waterlines
     QSize fixedSize_;                   // without the draft's warning
-    bool activated_ = false;
+    bool shipTypeChosen_ = false;       // at the first showing, or by a project opened
     CloseGuard mayClose_;
     QMenu* recentFiles_ = nullptr;
 };

@@ -49,8 +49,8 @@ QString chooseWithDialog(QWidget* parent, bool forSaving)
 
 }  // namespace
 
-ProjectSession::ProjectSession(Document& document, QObject* parent)
-    : QObject(parent), document_(document), ask_(&askWithMessageBox), chooseFile_(&chooseWithDialog)
+ProjectSession::ProjectSession(Document& document, const ErrorDisplay& errors, QObject* parent)
+    : QObject(parent), document_(document), errors_(errors), ask_(&askWithMessageBox), chooseFile_(&chooseWithDialog)
 {
     connect(&undo_, &QUndoStack::cleanChanged, this, &ProjectSession::stateChanged);
     // Typing, paste, "Очистка", "Пример", loading, undo and redo of the tables
@@ -118,7 +118,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     // Read everything first: a file that fails changes nothing.
     Project project;
     bool isProject = false;
-    const bool read = runAction(parent, [&] {
+    const bool read = errors_.run(parent, [&] {
         const std::string bytes = readFileBytes(toPath(path), maxInputFileBytes);
         isProject = looksLikeProject(bytes);
         if (isProject) {
@@ -136,10 +136,10 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     }
 
     if (isProject) {
-        const double chosenDensity = document_.particulars.waterDensity;
+        const std::optional<ShipType> chosenType = document_.particulars.shipType;
         document_.particulars = project.particulars;
-        if (document_.particulars.waterDensity == 0.0)
-            document_.particulars.waterDensity = chosenDensity;
+        if (!document_.particulars.shipType)
+            document_.particulars.shipType = chosenType;
         if (project.sectionInertia)
             document_.vibration.sectionInertia = *project.sectionInertia;
         document_.strengthInput = project.strength.value_or(StrengthInput{});
@@ -174,7 +174,7 @@ bool ProjectSession::saveTo(const QString& path, QWidget* parent)
     project.input = document_.trim.input;
     project.sectionInertia = document_.vibration.sectionInertia;
     project.strength = document_.strengthInput;
-    if (!runAction(parent, [&] { saveProjectFile(toPath(path), project); }))
+    if (!errors_.run(parent, [&] { saveProjectFile(toPath(path), project); }))
         return false;
     undo_.setClean();
     otherChanges_ = false;

@@ -15,11 +15,14 @@ class QWidget;
 
 namespace hullcalc {
 
+class ErrorDisplay;
+
 class ProjectSession : public QObject {
     Q_OBJECT
 
 public:
-    explicit ProjectSession(Document& document, QObject* parent = nullptr);
+    // Files that cannot be read or written are reported on `errors`.
+    ProjectSession(Document& document, const ErrorDisplay& errors, QObject* parent = nullptr);
 
     QUndoStack& undoStack() { return undo_; }
     bool isModified() const { return !undo_.isClean() || otherChanges_; }
@@ -78,6 +81,7 @@ private:
     void setResultsOutdated(bool outdated);
 
     Document& document_;
+    const ErrorDisplay& errors_;
     QUndoStack undo_;
     bool otherChanges_ = false;
     bool calculated_ = false;  // a calculation ran on this document

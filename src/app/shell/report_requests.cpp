@@ -6,6 +6,7 @@
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/window_placement.h"
 
 #include <QDate>
@@ -31,8 +32,9 @@ ReportExtras reportExtrasOf(const Document& document)
     // cannot (an inertia that is not a number), the report goes without it.
     try {
         const TrimmedHull hull = trimmedHull(document.trim);
-        extras.tones = compareTones(hull, document.particulars, document.vibration);
-        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, document.particulars, document.vibration);
+        const ParticularValues particulars = readParticularValues(document.particulars);
+        extras.tones = compareTones(hull, particulars, document.vibration);
+        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, particulars, document.vibration);
         extras.kumaiPerMinute = kumai.perMinute;
         if (!kumai.note.empty())
             extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);
@@ -58,16 +60,17 @@ ReportContent reportContentOf(const Document& document, const ReportExtras& extr
                           QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
     if (document.strength.complete)
         content.strength = &document.strength;
+    content.fullPrecision = fullPrecisionSetting();
     return content;
 }
 
-void showReportPreview(QWidget* parent, const ReportContent& content)
+void showReportPreview(QWidget* parent, const ReportContent& content, const ErrorDisplay& errors)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle("Отчет о расчете");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, parent,
-                     [&](QPrinter* device) { runAction(parent, [&] { renderReport(*device, content); }); });
+                     [&](QPrinter* device) { errors.run(parent, [&] { renderReport(*device, content); }); });
     // Large enough for the whole toolbar, the print button included, and the
     // pages at the width of the window rather than at a quarter of their size.
     if (const QScreen* screen = preview.screen()) {
@@ -88,11 +91,12 @@ QString chooseWorkbookFile(QWidget* parent)
     return name;
 }
 
-void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose)
+void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose,
+                    const ErrorDisplay& errors)
 {
     const QString name = choose(parent);
     if (!name.isEmpty())
-        runAction(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); });
+        errors.run(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); });
 }
 
 }  // namespace hullcalc

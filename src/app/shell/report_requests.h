@@ -15,6 +15,8 @@ class QWidget;
 
 namespace hullcalc {
 
+class ErrorDisplay;
+
 // What the report needs beyond the document's own sheets.
 struct ReportExtras {
     std::vector<ToneSummary> tones;
@@ -29,12 +31,15 @@ ReportExtras reportExtrasOf(const Document& document);
 // The report's content, referring to the document and to `extras`.
 ReportContent reportContentOf(const Document& document, const ReportExtras& extras, const QString& fileName);
 
-// The print preview, from which the user prints or saves a PDF.
-void showReportPreview(QWidget* parent, const ReportContent& content);
+// The print preview, from which the user prints or saves a PDF. A page that
+// cannot be drawn is reported on `errors`.
+void showReportPreview(QWidget* parent, const ReportContent& content, const ErrorDisplay& errors);
 
-// Asks for a file name (tests answer without a dialog) and writes the workbook.
+// Asks for a file name (tests answer without a dialog) and writes the
+// workbook; a failed write is reported on `errors`.
 using WorkbookFileChooser = std::function<QString(QWidget* parent)>;
-void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose);
+void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose,
+                    const ErrorDisplay& errors);
 QString chooseWorkbookFile(QWidget* parent);
 
 }  // namespace hullcalc

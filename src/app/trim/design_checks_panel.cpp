@@ -2,6 +2,7 @@
 // never stop a calculation.
 #include "trim/design_checks_panel.h"
 
+#include "trim/trim_window_names.h"
 #include "widgets/qt_text.h"
 
 #include <QListWidget>
@@ -14,7 +15,7 @@ DesignChecksPanel::DesignChecksPanel(QWidget* parent) : QGroupBox("Провер�
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 4);
     list_ = new QListWidget(this);
-    list_->setObjectName("designChecks");
+    list_->setObjectName(toQString(trimWindowNames::designChecks));
     list_->setWordWrap(true);
     // Three lines: the pages keep the height, a longer list scrolls.
     list_->setMaximumHeight(list_->fontMetrics().lineSpacing() * 3 + 10);

@@ -2,6 +2,9 @@
 // seventeen pages stay a click away without a tab bar wider than the window.
 #include "trim/page_navigator.h"
 
+#include "trim/trim_window_names.h"
+#include "widgets/qt_text.h"
+
 #include <QEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -13,7 +16,7 @@ namespace hullcalc {
 
 PageNavigator::PageNavigator(QTabWidget& pages, QWidget* parent) : QListWidget(parent), pages_(pages)
 {
-    setObjectName("pageList");
+    setObjectName(toQString(trimWindowNames::pageList));
     for (int page = 0; page < pages_.count(); ++page)
         addItem(pages_.tabText(page));
     setToolTip("Страницы окна (Ctrl+Tab — следующая, Ctrl+Shift+Tab — предыдущая)");
@@ -37,9 +40,9 @@ PageNavigator::PageNavigator(QTabWidget& pages, QWidget* parent) : QListWidget(p
         connect(new QShortcut(back, this), &QShortcut::activated, this, stepPages(-1));
 }
 
-void PageNavigator::setPagesVisible(int first, int last, bool visible)
+void PageNavigator::setPagesVisible(const std::vector<int>& indices, bool visible)
 {
-    for (int page = first; page <= last; ++page) {
+    for (int page : indices) {
         pages_.setTabVisible(page, visible);
         item(page)->setHidden(!visible);
     }

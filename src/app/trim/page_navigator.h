@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+#include <vector>
+
 class QTabWidget;
 
 namespace hullcalc {
@@ -17,9 +19,9 @@ public:
     // Ctrl+Shift+Tab anywhere in the window step through the pages shown.
     explicit PageNavigator(QTabWidget& pages, QWidget* parent = nullptr);
 
-    // Shows or hides pages first..last, their tabs and captions; a current page
-    // that is hidden gives way to the first page.
-    void setPagesVisible(int first, int last, bool visible);
+    // Shows or hides the pages of those indices, their tabs and captions; a
+    // current page that is hidden gives way to the first page.
+    void setPagesVisible(const std::vector<int>& indices, bool visible);
 
 protected:
     bool event(QEvent* event) override;

@@ -1,20 +1,25 @@
-// The pages of the trim window over the trim sheet: the input tables, the
-// Bonjean scale, the hydrostatic curves, the approximations, the design drafts
-// and section areas, the trim table, the results with their summary, and the
-// curves of form.
+// The pages of the trim window over the trim sheet, built from the table of
+// pages: the input tables, the Bonjean scale, the hydrostatic curves, the
+// approximations, the design drafts and section areas, the trim table, the
+// results with their summary, and the curves of form.
 #pragma once
 
 #include "trim/trim_sheet.h"
+#include "trim/trim_window_pages.h"
+#include "widgets/chart_view.h"
 #include "widgets/text_grid_model.h"
 
 #include <QTabWidget>
+
+class QPushButton;
+
+#include <string_view>
 
 #include <vector>
 
 namespace hullcalc {
 
 class ChartView;
-struct ChartLook;
 class GridView;
 class TrimSummaryPanel;
 
@@ -30,6 +35,8 @@ public:
     void refreshGrids();
     // Redraws every grid, chart and the summary from the sheet.
     void refresh();
+    // Shows every grid's stored texts (true) or its numbers rounded for reading.
+    void setFullPrecision(bool full);
     // The view that shows `grid`, or nullptr.
     GridView* viewOf(const TextGrid& grid) const;
     // The size the contents of `page` ask for, without its scroll bars.
@@ -48,18 +55,22 @@ signals:
     void bonjeanScaleRequested();    // "Мастаб Бонжана"
 
 private:
-    void addInputPage();
-    void addBonjeanPages();
-    void addHydrostaticCurvePages();
-    void addApproximationPages();
-    void addTrimTablePage();
-    void addResultsPage();
-    void addCurvesOfFormPage();
+    QWidget* inputPage(const TrimWindowPage& page);
+    QWidget* gridPage(const TrimWindowPage& page);
+    QWidget* chartPage(const TrimWindowPage& page);
+    QWidget* chartsPage(const TrimWindowPage& page);
+    QWidget* resultsPage(const TrimWindowPage& page);
     void captionHeaderlessPages();
-    void addPage(QWidget* page, int index);
-    QWidget* gridPage(TextGrid& grid, int columnWidth, const QString& contents, QWidget* buttonBar = nullptr);
-    QWidget* chartPage(TextGrid& grid, int columnWidth, int rowHeight, const ChartModel& chart, const ChartLook& look,
-                       const QString& contents);
+    void captionInputTables();
+    void captionApproximations();
+    void captionHydrostaticCurves();
+    void captionDesignWaterline();
+    void captionTrimTable();
+    void captionResults();
+    void addPage(QWidget* page, std::string_view caption);
+    QWidget* buttonBarOf(const TrimWindowPage& page, QWidget* parent);
+    QPushButton* pageButton(std::string_view name, QWidget* parent);
+    static ChartLook chartLook(const PageChart& chart);
     GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
 
     TrimSheet& sheet_;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 
 namespace hullcalc {
@@ -30,6 +31,10 @@ public:
     void showStability(const InitialStability& stability);
 
 private:
+    // Each adds its lines from a row on and returns the row after them.
+    int addSummaryLines(QGridLayout& grid);
+    int addStabilityLines(QGridLayout& grid, int row);
+
     std::vector<QLabel*> values_;  // in the order of SummaryLine
     QLabel* momentClosure_ = nullptr;
     std::vector<QWidget*> stabilityRows_;

@@ -3,7 +3,6 @@
 #include "trim/trim_window.h"
 
 #include "run/ship_run.h"
-#include "strength/strength_page_names.h"
 #include "trim/bonjean_scale.h"
 #include "trim/data_files.h"
 #include "trim/design_checks.h"
@@ -13,11 +12,13 @@
 #include "trim/trim_calculation.h"
 #include "trim/trim_pages.h"
 #include "trim/trim_window_names.h"
+#include "trim/trim_window_pages.h"
 #include "trim/wave_page.h"
-#include "widgets/activation.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
+#include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"
 #include "widgets/results_charts.h"
@@ -56,10 +57,9 @@ QString withTextExtension(const QString& name)
     return name + ".txt";
 }
 
-QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog)
+// Each dialog opens in `folder`, which becomes the folder of the file chosen.
+QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog, QString& folder)
 {
-    // The folder of the last file chosen in this session.
-    static QString folder;
     QString name;
     switch (dialog) {
     case TrimWindow::FileDialog::SaveInput:
@@ -82,19 +82,25 @@ std::filesystem::path toPath(const QString& name) { return std::filesystem::path
 }  // namespace
 
 TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo,
-                       StrengthInput& strengthInput, StrengthSheet& strength, QWidget* parent)
+                       StrengthInput& strengthInput, StrengthSheet& strength, const ErrorDisplay& errors,
+                       QWidget* parent)
     : QMainWindow(parent),
       sheet_(sheet),
       particulars_(particulars),
       undo_(undo),
       strengthInput_(strengthInput),
       strength_(strength),
-      chooseFile_(&chooseWithDialog),
+      errors_(errors),
       mayDiscardChanges_([](QWidget*) { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Удифферентовка[*]");
+    setFileChooser(nullptr);
+    // The captions of the frames, waterlines and spacings stay as written here:
+    // no calculation, file or edit changes a header cell.
+    writeHeaders(sheet_);
     createCentralWidget();
+    showGridFailures(this, errors_);
     createActions();
     bodyPlanTimer_ = new QTimer(this);
     bodyPlanTimer_->setSingleShot(true);
@@ -102,7 +108,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     connect(bodyPlanTimer_, &QTimer::timeout, this, &TrimWindow::redrawBodyPlan);
     createMenus();
     status_ = new QLabel(this);
-    status_->setObjectName("calculationStatus");
+    status_->setObjectName(toQString(names::calculationStatus));
     statusBar()->addWidget(status_, 1);
     // 647 x 740 right of the main window, or wider where the results page needs
     // it with this platform's fonts; smaller where the screen is, the pages
@@ -110,7 +116,7 @@ TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUn
     // before it is placed: growing later, when first shown, would place the
     // window by its client area and push its title bar off the screen.
     QSize needed(647, 740);
-    for (int page : {names::inputPageIndex, names::resultsPageIndex})
+    for (int page : {inputPageIndex, resultsPageIndex()})
         needed = needed.expandedTo(pages_->contentsSizeHint(page) + QSize(40, 0));
     resize(needed.width(), 740);
     placeOnScreen(this, QPoint(382, 0));
@@ -129,8 +135,9 @@ void TrimWindow::createCentralWidget()
     connectPageButtons();
     // The ship on a wave follows the results: it starts from the still-water
     // waterline and its moments, and a new calculation makes it stale.
-    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, pages_);
-    pages_->addTab(wavePage_, toQString(strengthPageNames::caption));
+    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, errors_, pages_);
+    pages_->insertTab(wavePageIndex(), wavePage_,
+                      toQString(trimWindowPages()[static_cast<std::size_t>(wavePageIndex())].caption));
     connect(wavePage_, &WavePage::sectionInertiaOffered, this, &TrimWindow::sectionInertiaOffered);
     connect(wavePage_, &WavePage::inputEdited, this, &TrimWindow::strengthInputEdited);
     connect(this, &TrimWindow::calculated, wavePage_, &WavePage::clearResults);
@@ -143,10 +150,7 @@ void TrimWindow::createCentralWidget()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pageNavigator_);
-    outdatedNotice_ = new QLabel(outdatedText, central);
-    outdatedNotice_->setObjectName("resultsOutdated");
-    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
-    outdatedNotice_->hide();
+    outdatedNotice_ = createOutdatedNotice(outdatedText, names::outdatedNotice, central);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_, 1);
     // The notice stands over the result pages, not over the input being edited.
@@ -190,10 +194,12 @@ void TrimWindow::createActions()
     hideIntermediate_ =
         action("&Скрыть промежуточные значения", names::hideIntermediateAction, &TrimWindow::hideIntermediatePages);
     auto* calculate = new QAction("Расчет", this);
-    calculate->setObjectName("calculateAction");
+    calculate->setObjectName(toQString(names::calculateAction));
     calculate->setShortcut(Qt::Key_F9);
     connect(calculate, &QAction::triggered, this, &TrimWindow::calculate);
     addAction(calculate);
+    fullPrecision_ = createFullPrecisionAction(this, [this](bool full) { pages_->setFullPrecision(full); });
+    pages_->setFullPrecision(fullPrecision_->isChecked());
     help_ = new QAction("Справка", this);
     help_->setShortcut(QKeySequence::HelpContents);
     connect(help_, &QAction::triggered, this,
@@ -204,19 +210,7 @@ void TrimWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu("&Файл");
     file->setObjectName(toQString(names::fileMenu));
-    const auto request = [this, file](const QString& caption, const char* objectName, void (TrimWindow::*signal)(),
-                                      const QKeySequence& keys = {}) {
-        QAction* created = file->addAction(caption, this, signal);
-        created->setObjectName(objectName);
-        created->setShortcut(keys);
-        return created;
-    };
-    request("&Открыть проект…", "openProject", &TrimWindow::openProjectRequested, QKeySequence::Open);
-    request("Сохранить &проект", "saveProject", &TrimWindow::saveProjectRequested, QKeySequence::Save);
-    request("Сохранить проект &как…", "saveProjectAs", &TrimWindow::saveProjectAsRequested, QKeySequence::SaveAs);
-    recentFiles_ = file->addMenu("Последние &файлы");
-    recentFiles_->setObjectName("recentFiles");
-    recentFiles_->setEnabled(false);
+    recentFiles_ = addProjectCommands(*file, this);
     file->addSeparator();
     QMenu* save = file->addMenu("&Сохранить");
     save->addAction(saveInput_);
@@ -224,16 +218,16 @@ void TrimWindow::createMenus()
     QMenu* load = file->addMenu("&Загрузить");
     load->addAction(loadInput_);
     file->addSeparator();
-    request("&Отчет…", "report", &TrimWindow::reportRequested, QKeySequence::Print);
-    request("&Экспорт в Excel…", "exportWorkbook", &TrimWindow::workbookRequested);
+    addRequest(*file, "&Отчет…", names::reportAction, this, &TrimWindow::reportRequested, QKeySequence::Print);
+    addRequest(*file, "&Экспорт в Excel…", names::workbookAction, this, &TrimWindow::workbookRequested);
 
     QMenu* edit = menuBar()->addMenu("&Правка");
-    edit->setObjectName("EditMenu");
+    edit->setObjectName(toQString(names::editMenu));
     QAction* undo = createUndoAction(undo_, this);
-    undo->setObjectName("undo");
+    undo->setObjectName(toQString(names::undoAction));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = createRedoAction(undo_, this);
-    redo->setObjectName("redo");
+    redo->setObjectName(toQString(names::redoAction));
     // Ctrl+Y as spreadsheets have it, and the platform's own (which may be the same).
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
@@ -241,6 +235,9 @@ void TrimWindow::createMenus()
     redo->setShortcuts(redoKeys);
     edit->addAction(undo);
     edit->addAction(redo);
+
+    QMenu* view = menuBar()->addMenu("&Вид");
+    view->addAction(fullPrecision_);
 
     QMenu* service = menuBar()->addMenu("С&ервис");
     service->setObjectName(toQString(names::serviceMenu));
@@ -253,7 +250,12 @@ void TrimWindow::createMenus()
 
 void TrimWindow::setIntermediatePagesVisible(bool visible)
 {
-    pageNavigator_->setPagesVisible(names::firstIntermediatePageIndex, names::lastIntermediatePageIndex, visible);
+    std::vector<int> intermediate;
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        if (pages[page].intermediate)
+            intermediate.push_back(static_cast<int>(page));
+    pageNavigator_->setPagesVisible(intermediate, visible);
     // Each command only where it changes something.
     showIntermediate_->setEnabled(!visible);
     hideIntermediate_->setEnabled(visible);
@@ -263,30 +265,24 @@ void TrimWindow::showIntermediatePages() { setIntermediatePagesVisible(true); }
 
 void TrimWindow::hideIntermediatePages() { setIntermediatePagesVisible(false); }
 
-// The grid set-up writes the headers of every grid and selects the input page;
-// it runs each time the user comes to this window.
+// The page the user was on stays: only what another window may have changed
+// meanwhile is shown again.
 void TrimWindow::activate()
 {
-    writeHeaders(sheet_);
-    pages_->setCurrentIndex(0);
+    // "Полная точность" may have been switched in another window.
+    syncFullPrecision(fullPrecision_);
     pages_->refreshGrids();
     // The particulars may have changed in the main window meanwhile.
     updateChecks();
 }
 
-bool TrimWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QMainWindow::event(event);
-}
-
 void TrimWindow::showEvent(QShowEvent* event)
 {
-    // The first showing sets the grids up also where no window manager
-    // activates a window that is shown.
-    if (sheet_.input.offsets.cell(1, 0).empty())
+    // Also where no window manager activates a window that is shown.
+    if (!shownBefore_) {
+        shownBefore_ = true;
         activate();
+    }
     QMainWindow::showEvent(event);
 }
 
@@ -326,14 +322,14 @@ bool TrimWindow::runCalculation()
     lastStatus_ = "Расчет остановлен: " + failure.message;
     showStatus();
     const QString place = pointAt(failure);
-    showError(this, failure.message, place);
+    errors_.show(this, failure.message, place);
     return false;
 }
 
 void TrimWindow::setResultsOutdated(bool outdated)
 {
     resultsOutdated_ = outdated;
-    outdatedNotice_->setVisible(outdated && pages_->currentIndex() != names::inputPageIndex);
+    outdatedNotice_->setVisible(outdated && pages_->currentIndex() != inputPageIndex);
     showStatus();
 }
 
@@ -426,7 +422,7 @@ void TrimWindow::showWarning(const Warning& warning)
         emit particularToShow(&fieldOf(warning.particular));
         break;
     case Warning::Place::None:
-        pages_->setCurrentIndex(names::resultsPageIndex);
+        pages_->setCurrentIndex(resultsPageIndex());
         break;
     }
 }
@@ -517,13 +513,15 @@ void TrimWindow::setDiscardGuard(DiscardGuard guard)
 
 void TrimWindow::setFileChooser(FileChooser chooser)
 {
-    chooseFile_ = chooser ? std::move(chooser) : FileChooser(&chooseWithDialog);
+    chooseFile_ = chooser ? std::move(chooser) : FileChooser([this](QWidget* parent, FileDialog dialog) {
+        return chooseWithDialog(parent, dialog, dataFileFolder_);
+    });
 }
 
 void TrimWindow::saveInput()
 {
     const QString name = chooseFile_(this, FileDialog::SaveInput);
-    if (name.isEmpty() || !runAction(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
+    if (name.isEmpty() || !errors_.run(this, [&] { saveInputFile(toPath(name), sheet_.input); }))
         return;
     emit inputSaved();
     // The data file holds the two tables alone; the first save of a session
@@ -546,12 +544,12 @@ void TrimWindow::saveResults()
     if (!bringResultsUpToDate())
         return;
     if (!sheet_.complete) {
-        showError(this, "Результатов еще нет: сначала выполните расчет");
+        errors_.show(this, "Результатов еще нет: сначала выполните расчет");
         return;
     }
     const QString name = chooseFile_(this, FileDialog::SaveResults);
     if (!name.isEmpty())
-        runAction(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
+        errors_.run(this, [&] { saveResultsFile(toPath(name), sheet_.results); });
 }
 
 void TrimWindow::loadInput()
@@ -562,7 +560,7 @@ void TrimWindow::loadInput()
     if (name.isEmpty())
         return;
     InputTables loaded = sheet_.input;
-    if (!runAction(this, [&] { loadInputFile(toPath(name), loaded); }))
+    if (!errors_.run(this, [&] { loadInputFile(toPath(name), loaded); }))
         return;
     changeInput("Загрузка " + QFileInfo(name).fileName(), [&] { sheet_.input = std::move(loaded); });
 }
@@ -574,7 +572,7 @@ void TrimWindow::printCharts()
     if (!bringResultsUpToDate())
         return;
     const TrimTable& results = sheet_.results;
-    runAction(this, [&] {
+    errors_.run(this, [&] {
         hullcalc::printCharts(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart),
                               this, choosePrinter_);
     });

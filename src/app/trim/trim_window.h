@@ -25,6 +25,7 @@ class QUndoStack;
 namespace hullcalc {
 
 class DesignChecksPanel;
+class ErrorDisplay;
 struct Failure;
 class PageNavigator;
 class TrimPages;
@@ -37,9 +38,10 @@ class TrimWindow : public QMainWindow {
 public:
     // The window shows and edits `sheet`, reads the particulars when it
     // calculates, and records every change of the input tables on `undo`.
-    // `strengthInput` and `strength` are the page «Судно на волне».
+    // `strengthInput` and `strength` are the page «Судно на волне». Failures
+    // are shown on `errors`.
     TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, StrengthInput& strengthInput,
-               StrengthSheet& strength, QWidget* parent = nullptr);
+               StrengthSheet& strength, const ErrorDisplay& errors, QWidget* parent = nullptr);
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pages() const;
@@ -94,6 +96,11 @@ public:
     // Replaces the input tables as one undo step.
     void changeInput(const QString& description, const std::function<void()>& change);
 
+    // The user came to this window from another one of the program: shows
+    // again what the other windows may have changed, on the page the user
+    // was on.
+    void activate();
+
 signals:
     // The sheet's charts changed: the graph windows redraw.
     void sheetChanged();
@@ -128,7 +135,6 @@ signals:
     void bonjeanScaleRequested();
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -138,7 +144,6 @@ private:
     void createActions();
     void createMenus();
     void setIntermediatePagesVisible(bool visible);
-    void activate();
     QString pointAt(const Failure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
     bool runCalculation();
@@ -155,6 +160,7 @@ private:
     QUndoStack& undo_;
     StrengthInput& strengthInput_;
     StrengthSheet& strength_;
+    const ErrorDisplay& errors_;
     TrimPages* pages_ = nullptr;
     WavePage* wavePage_ = nullptr;
     PageNavigator* pageNavigator_ = nullptr;
@@ -164,6 +170,7 @@ private:
     QAction* saveResults_ = nullptr;
     QAction* loadInput_ = nullptr;
     QAction* help_ = nullptr;
+    QAction* fullPrecision_ = nullptr;
     QMenu* recentFiles_ = nullptr;
     QLabel* status_ = nullptr;  // how the last "Расчет" ended
     QString lastStatus_;
@@ -171,6 +178,8 @@ private:
     bool resultsOutdated_ = false;
     DesignChecksPanel* checks_ = nullptr;
     FileChooser chooseFile_;
+    QString dataFileFolder_;  // where the last data file of this session was chosen
+    bool shownBefore_ = false;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;
     DiscardGuard mayDiscardChanges_;
     bool inputFileNoteShown_ = false;

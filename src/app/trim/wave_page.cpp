@@ -9,6 +9,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/undo_actions.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -45,8 +46,14 @@ ChartLook alongTheHull(const QString& yTitle)
 }  // namespace
 
 WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim,
-                   const ShipParticulars& particulars, QUndoStack& undo, QWidget* parent)
-    : QWidget(parent), input_(input), results_(results), trim_(trim), particulars_(particulars), undo_(undo)
+                   const ShipParticulars& particulars, QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
+    : QWidget(parent),
+      input_(input),
+      results_(results),
+      trim_(trim),
+      particulars_(particulars),
+      undo_(undo),
+      errors_(errors)
 {
     setObjectName(toQString(names::page));
     auto* outer = new QVBoxLayout(this);
@@ -161,18 +168,8 @@ QWidget* WavePage::createGirderBox()
     members_->setObjectName(toQString(names::girderMembers));
     members_->setMinimumHeight(260);
     // An edit of the members is an undo step of the document and a change to save.
-    members_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-        TextGrid before = input_.girderMembers;
-        change();
-        if (input_.girderMembers == before)
-            return;
-        undo_.push(new SnapshotCommand<TextGrid>(description, input_.girderMembers, std::move(before),
-                                                 input_.girderMembers, [this](const TextGrid& replaced) {
-                                                     members_->refresh();
-                                                     members_->selectDifferencesFrom(replaced);
-                                                 }));
-        emit inputEdited();
-    });
+    members_->gridModel()->setEditRunner(
+        undoableEdits(*members_, input_.girderMembers, undo_, [this] { emit inputEdited(); }));
     layout->addWidget(members_);
 
     auto* sums = new GridView(results_.girder.sums, GridLook{80, 22, false}, box);
@@ -197,11 +194,11 @@ void WavePage::calculate()
         runStrengthCalculation(trim_, particulars_, input_, results_);
     } catch (const CellError& e) {
         refresh();
-        showError(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
+        errors_.show(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
         return;
     } catch (const Error& e) {
         refresh();
-        showError(this, toQString(e.what()));
+        errors_.show(this, toQString(e.what()));
         return;
     }
     refresh();
@@ -222,7 +219,7 @@ void WavePage::fillExampleGirder()
 void WavePage::sendInertiaToVibration()
 {
     if (!results_.girder.present) {
-        showError(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
+        errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
     emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));

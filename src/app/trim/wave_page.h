@@ -18,6 +18,7 @@ class QUndoStack;
 namespace hullcalc {
 
 class ChartView;
+class ErrorDisplay;
 class GridView;
 
 class WavePage : public QWidget {
@@ -26,9 +27,9 @@ class WavePage : public QWidget {
 public:
     // Shows and edits `input`, shows `results`; reads the still-water
     // calculation in `trim` and the particulars when it calculates. Edits of
-    // the members are undo steps on `undo`.
+    // the members are undo steps on `undo`; failures are shown on `errors`.
     WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim, const ShipParticulars& particulars,
-             QUndoStack& undo, QWidget* parent = nullptr);
+             QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent = nullptr);
 
     // Handlers, public so that tests can press them.
     void calculate();               // "Расчет на волне"
@@ -57,6 +58,7 @@ private:
     const TrimSheet& trim_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
+    const ErrorDisplay& errors_;
     QLineEdit* waveHeight_ = nullptr;
     QComboBox* profile_ = nullptr;
     QLineEdit* allowable_ = nullptr;

@@ -8,21 +8,23 @@
 #include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_window_names.h"
-#include "widgets/activation.h"
 #include "widgets/chart_looks.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
 #include "widgets/error_display.h"
+#include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
+#include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
-#include "widgets/snapshot_command.h"
 #include "widgets/text_grid_model.h"
+#include "widgets/undo_actions.h"
 #include "widgets/window_placement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -55,40 +57,31 @@ QString frequencyText(double circularFrequency)
     return toQString(formatFixed(f.perSecond, 4)) + " 1/с " + inOtherUnits(f);
 }
 
-std::optional<double> parsedOrNone(const std::string& text)
-{
-    try {
-        return text.empty() ? std::nullopt : std::optional(parseNumber(text));
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 // The energy method's frequency text (1/s) in the other units; empty while
 // there is none.
 QString frequencyInOtherUnits(const std::string& perSecond)
 {
-    const std::optional<double> omega = parsedOrNone(perSecond);
+    const std::optional<double> omega = numberOrNothing(perSecond);
     return omega ? inOtherUnits(frequencyOf(*omega)) : QString();
 }
-
-// (beam − energy) / energy, %.
-double differencePercent(double beam, double energy) { return (beam - energy) / energy * 100.0; }
 
 }  // namespace
 
 VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
-                                 QUndoStack& undo, QWidget* parent)
+                                 QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
     : QWidget(parent, Qt::Window),
       sheet_(sheet),
       trim_(trim),
       particulars_(particulars),
       undo_(undo),
+      errors_(errors),
       pages_(new QTabWidget(this)),
       bringTrimUpToDate_([] { return true; })
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
+    // The spacings and the numbers of the columns; nothing writes them again.
+    writeVibrationHeaders(sheet_);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { emit helpRequested("vibration"); });
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, &undo_, &QUndoStack::undo);
@@ -97,13 +90,21 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     pages_->setObjectName(toQString(names::pages));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    outdatedNotice_ = new QLabel("Исходные данные изменены — результаты устарели (F9 — пересчитать)", this);
-    outdatedNotice_->setObjectName("resultsOutdated");
-    outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
-    outdatedNotice_->hide();
+    outdatedNotice_ = createOutdatedNotice("Исходные данные изменены — результаты устарели (F9 — пересчитать)",
+                                           names::outdatedNotice, this);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
+    fullPrecision_ =
+        createFullPrecisionAction(this, [this](bool full) { table_->gridModel()->setFullPrecision(full); });
+    auto* menus = new QMenuBar(this);
+    menus->addMenu("&Вид")->addAction(fullPrecision_);
+    layout->setMenuBar(menus);
+    addPages();
+    showGridFailures(this, errors_);
+}
 
+void VibrationWindow::addPages()
+{
     // The page scrolls where the screen is smaller than the page needs; its
     // buttons stay below it, in sight whatever the page's content.
     auto* firstPage = new QWidget(pages_);
@@ -119,13 +120,17 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
     pages_->addTab(firstPage, "Исходные данные");
     // 1005 × 565, or larger where the page needs it with this platform's
     // fonts; smaller where the screen is, the page then scrolling.
-    resize(QSize(1005, 565).expandedTo(scrolled->widget()->sizeHint() + QSize(8, 40 + buttons->sizeHint().height())));
+    resize(QSize(1005, 565).expandedTo(
+        scrolled->widget()->sizeHint()
+        + QSize(8, 40 + layout()->menuBar()->sizeHint().height() + buttons->sizeHint().height())));
     placeOnScreen(this, QPoint(12, 44));
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
     table_ = new GridView(sheet_.table, GridLook{43, 25, false}, tablePage);
     table_->setObjectName(toQString(names::table));
+    captionTable();
+    table_->gridModel()->setFullPrecision(fullPrecision_->isChecked());
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->addWidget(table_);
     pages_->addTab(tablePage, "Таблица расчета");
@@ -153,7 +158,37 @@ QWidget* VibrationWindow::inputPage()
     auto* page = new QWidget(pages_);
     page->setObjectName(toQString(names::inputPage));
     auto* layout = new QGridLayout(page);
+    addToneButtons(*layout, page);
+    layout->setRowMinimumHeight(4, 24);
+    int row = addEnergyMethodResults(*layout, page, 5);
+    frequencyUnits_ = new QLabel(page);
+    frequencyUnits_->setObjectName(toQString(names::frequencyInOtherUnits));
+    frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(frequencyUnits_, row++, 0, 1, 3);
+    auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
+    inertiaCaption->setWordWrap(true);
+    layout->addWidget(inertiaCaption, row++, 0, 1, 3);
+    inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
+    inertia_->setObjectName(toQString(names::sectionInertia));
+    inertia_->gridModel()->setCornerCaption("Шпация");
+    inertia_->gridModel()->setHeaderCaptions(Qt::Horizontal, {"i, м⁴"});
+    // An edit of the inertias is an undo step of the document and a change to save.
+    editInertia_ = undoableEdits(*inertia_, sheet_.sectionInertia, undo_, [this] { emit inputEdited(); });
+    inertia_->gridModel()->setEditRunner(editInertia_);
+    inertia_->setMinimumHeight(160);
+    layout->addWidget(inertia_, row, 0, 1, 3);
+    layout->setRowStretch(row++, 1);
+    layout->addLayout(chartColumn(page), 0, 3, row, 1);
+    layout->setColumnStretch(3, 1);
 
+    // The tone buttons, the inertias, the chart.
+    setTabOrder(toneButtons_[3], inertia_);
+    setTabOrder(inertia_, modeShape_);
+    return page;
+}
+
+void VibrationWindow::addToneButtons(QGridLayout& layout, QWidget* page)
+{
     const char* tones[] = {"I тон колебаний", "II тон колебаний", "III тон колебаний", "IV тон колебаний"};
     for (int i = 0; i < highestTone; ++i) {
         auto* button = new QRadioButton(tones[i], page);
@@ -164,52 +199,34 @@ QWidget* VibrationWindow::inputPage()
             if (checked)
                 selectTone(sheet_, i + 1);
         });
-        layout->addWidget(button, i, 0, 1, 2);
+        layout.addWidget(button, i, 0, 1, 2);
         toneButtons_[static_cast<std::size_t>(i)] = button;
     }
-    layout->setRowMinimumHeight(4, 24);
+}
 
-    // Generalized stiffness and mass of the energy method, and the natural
-    // (circular) frequency ω = √(C/M).
+// Generalized stiffness and mass of the energy method, and the natural
+// (circular) frequency ω = √(C/M), from `row` on.
+int VibrationWindow::addEnergyMethodResults(QGridLayout& layout, QWidget* page, int row)
+{
     const char* captions[] = {"Жесткость", "Масса", "Частота"};
     const char* units[] = {"кН/м", "т", "1/с"};
-    int row = 5;
     for (std::size_t i = 0; i < 3; ++i) {
-        layout->addWidget(new QLabel(captions[i], page), row, 0);
+        layout.addWidget(new QLabel(captions[i], page), row, 0);
         auto* value = new QLabel(page);
         value->setObjectName(toQString(names::resultLabels[i].name));
         value->setMinimumWidth(90);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(value, row, 1);
-        layout->addWidget(new QLabel(units[i], page), row++, 2);
+        layout.addWidget(value, row, 1);
+        layout.addWidget(new QLabel(units[i], page), row++, 2);
         resultLabels_[i] = value;
     }
-    frequencyUnits_ = new QLabel(page);
-    frequencyUnits_->setObjectName("frequencyInOtherUnits");
-    frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(frequencyUnits_, row++, 0, 1, 3);
-    auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
-    inertiaCaption->setWordWrap(true);
-    layout->addWidget(inertiaCaption, row++, 0, 1, 3);
-    inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
-    inertia_->setObjectName("sectionInertia");
-    // An edit of the inertias is an undo step of the document and a change to save.
-    inertia_->gridModel()->setEditRunner([this](const QString& description, const std::function<void()>& change) {
-        TextGrid before = sheet_.sectionInertia;
-        change();
-        if (sheet_.sectionInertia == before)
-            return;
-        undo_.push(new SnapshotCommand<TextGrid>(description, sheet_.sectionInertia, std::move(before),
-                                                 sheet_.sectionInertia, [this](const TextGrid& replaced) {
-                                                     inertia_->refresh();
-                                                     inertia_->selectDifferencesFrom(replaced);
-                                                 }));
-        emit inputEdited();
-    });
-    inertia_->setMinimumHeight(160);
-    layout->addWidget(inertia_, row, 0, 1, 3);
-    layout->setRowStretch(row++, 1);
+    return row;
+}
 
+// The mode shapes, the chosen tone by the beam model, all tones by both
+// methods and the Kumai estimate, one below the other.
+QVBoxLayout* VibrationWindow::chartColumn(QWidget* page)
+{
     // The chart shows the energy method's mode shape and the beam model's
     // beside it; the sheet keeps the energy method's alone.
     shownShapes_.title = sheet_.modeShape.title;
@@ -219,11 +236,11 @@ QWidget* VibrationWindow::inputPage()
     modeShape_->setObjectName(toQString(names::modeShape));
     modeShape_->setMinimumSize(500, 300);
     beamModel_ = new QLabel(page);
-    beamModel_->setObjectName("beamModel");
+    beamModel_->setObjectName(toQString(names::beamModel));
     beamModel_->setWordWrap(true);
     beamModel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tones_ = new QTableWidget(0, 9, page);
-    tones_->setObjectName("allTones");
+    tones_->setObjectName(toQString(names::allTones));
     tones_->setHorizontalHeaderLabels(
         {"Тон", "ω, 1/с", "Гц", "кол/мин", "к I тону", "Балочная\nмодель ω, 1/с", "Гц", "кол/мин", "Разница, %"});
     tones_->verticalHeader()->hide();
@@ -236,22 +253,16 @@ QWidget* VibrationWindow::inputPage()
     tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(tones_, &QTableWidget::cellClicked, this, [this](int row, int) { showComparedTone(row); });
     kumai_ = new QLabel(page);
-    kumai_->setObjectName("kumaiEstimate");
+    kumai_->setObjectName(toQString(names::kumaiEstimate));
     kumai_->setWordWrap(true);
     kumai_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* chartColumn = new QVBoxLayout;
-    chartColumn->addWidget(modeShape_, 1);
-    chartColumn->addWidget(beamModel_);
-    chartColumn->addWidget(tones_);
-    chartColumn->addWidget(kumai_);
-    layout->addLayout(chartColumn, 0, 3, row, 1);
-    layout->setColumnStretch(3, 1);
-
-    // The tone buttons, the inertias, the chart.
-    setTabOrder(toneButtons_[3], inertia_);
-    setTabOrder(inertia_, modeShape_);
-    return page;
+    auto* column = new QVBoxLayout;
+    column->addWidget(modeShape_, 1);
+    column->addWidget(beamModel_);
+    column->addWidget(tones_);
+    column->addWidget(kumai_);
+    return column;
 }
 
 // "Расчет", "Все тоны" and "Печать графика" in a row below the page.
@@ -269,7 +280,7 @@ QWidget* VibrationWindow::buttonBar()
         "удифферентовки");
     connect(calculateButton, &QPushButton::clicked, this, &VibrationWindow::calculate);
     auto* allTones = new QPushButton("&Все тоны", bar);
-    allTones->setObjectName("allTonesButton");
+    allTones->setObjectName(toQString(names::compareAllTones));
     allTones->setToolTip("Рассчитать тоны I–IV обоими методами; выбранный тон и его график не меняются");
     connect(allTones, &QPushButton::clicked, this, &VibrationWindow::compareAllTones);
     auto* print = new QPushButton("Пе&чать графика", bar);
@@ -284,23 +295,29 @@ QWidget* VibrationWindow::buttonBar()
     return bar;
 }
 
-// Each time the user comes to the window the table headers are written. Tone I
-// is checked the first time; later the tone the user chose stays, so that the
-// tone shown and the results shown always agree.
+// The columns by their quantities and the last row as the sums it holds,
+// over the grid's column numbers and spacings; the numbers shown rounded by
+// the column's quantity.
+void VibrationWindow::captionTable()
+{
+    TextGridModel* model = table_->gridModel();
+    const VibrationTableCaptions captions = vibrationTableCaptions();
+    model->setHeaderCaptions(Qt::Horizontal, toQStringList(captions.columns));
+    model->setHeaderCaptions(Qt::Vertical, toQStringList(captions.rows));
+    model->setCornerCaption("Шпация");
+    model->setCellPrecision([](int column, int) { return vibrationColumnPrecision(column); });
+}
+
+// Tone I is checked the first time; later the tone the user chose stays, so
+// that the tone shown and the results shown always agree.
 void VibrationWindow::activate()
 {
-    writeVibrationHeaders(sheet_);
+    // "Полная точность" may have been switched in another window.
+    syncFullPrecision(fullPrecision_);
     if (sheet_.tone == 0)
         toneButtons_[0]->setChecked(true);
     table_->refresh();
     inertia_->refresh();
-}
-
-bool VibrationWindow::event(QEvent* event)
-{
-    if (isActivationFromAnotherWindow(this, event))
-        activate();
-    return QWidget::event(event);
 }
 
 void VibrationWindow::showEvent(QShowEvent* event)
@@ -339,7 +356,7 @@ void VibrationWindow::calculate()
     beam_.reset();
     const Failure failure = catchFailure([&] {
         const TrimmedHull hull = trimmedHull(trim_);
-        computeVibration(hull, particulars_, sheet_);
+        computeVibration(hull, readParticularValues(particulars_), sheet_);
         beam_ = beamModelOf(sheet_, hull.frameSpacing);
     });
     // Also after a failure: what this run wrote before it is shown.
@@ -347,23 +364,15 @@ void VibrationWindow::calculate()
     if (!failure)
         return;
     const QString place = pointAt(failure);
-    showError(this, failure.message, place);
+    errors_.show(this, failure.message, place);
 }
 
 void VibrationWindow::setEverySectionInertia(const QString& inertia)
 {
-    TextGrid before = sheet_.sectionInertia;
-    for (int row = 1; row < sheet_.sectionInertia.rowCount(); ++row)
-        sheet_.sectionInertia.setCell(1, row, inertia.toStdString());
-    if (sheet_.sectionInertia == before)
-        return;
-    undo_.push(new SnapshotCommand<TextGrid>("Момент инерции эквивалентного бруса", sheet_.sectionInertia,
-                                             std::move(before), sheet_.sectionInertia,
-                                             [this](const TextGrid& replaced) {
-                                                 inertia_->refresh();
-                                                 inertia_->selectDifferencesFrom(replaced);
-                                             }));
-    emit inputEdited();
+    editInertia_("Момент инерции эквивалентного бруса", [&] {
+        for (int row = 1; row < sheet_.sectionInertia.rowCount(); ++row)
+            sheet_.sectionInertia.setCell(1, row, inertia.toStdString());
+    });
 }
 
 void VibrationWindow::clearResults()
@@ -385,18 +394,18 @@ void VibrationWindow::compareAllTones()
     TwoNodeEstimate kumai;
     const Failure failure = catchFailure([&] {
         const TrimmedHull hull = trimmedHull(trim_);
-        tones = compareTones(hull, particulars_, sheet_);
-        kumai = kumaiTwoNodeFrequency(trim_, particulars_, sheet_);
+        const ParticularValues particulars = readParticularValues(particulars_);
+        tones = compareTones(hull, particulars, sheet_);
+        kumai = kumaiTwoNodeFrequency(trim_, particulars, sheet_);
     });
     tones_->setRowCount(0);
     kumai_->clear();
     comparedTones_.clear();
     if (failure) {
         const QString place = pointAt(failure);
-        showError(this, failure.message, place);
+        errors_.show(this, failure.message, place);
         return;
     }
-    const char* numerals[] = {"I", "II", "III", "IV"};
     const auto cell = [](const std::string& text) {
         auto* item = new QTableWidgetItem(toQString(text));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -407,7 +416,7 @@ void VibrationWindow::compareAllTones()
         const ToneSummary& tone = tones[static_cast<std::size_t>(row)];
         const Frequency energy = frequencyOf(tone.energyFrequency);
         const Frequency beam = frequencyOf(tone.beamFrequency);
-        tones_->setItem(row, 0, new QTableWidgetItem(numerals[std::clamp(tone.tone, 1, 4) - 1]));
+        tones_->setItem(row, 0, new QTableWidgetItem(toQString(toneNumeral(tone.tone))));
         tones_->setItem(row, 1, cell(formatFixed(energy.perSecond, 4)));
         tones_->setItem(row, 2, cell(formatFixed(energy.hertz, 3)));
         tones_->setItem(row, 3, cell(formatFixed(energy.perMinute, 1)));
@@ -500,13 +509,12 @@ void VibrationWindow::showComparedTone(int row)
         return;
     const ToneSummary& tone = comparedTones_[static_cast<std::size_t>(row)];
     drawModeShapes(tone.energyShape, tone.beamShape);
-    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
     QString text = QString(
                        "Тон %1 (из «Все тоны»): жесткость %2 кН/м; масса %3 т; частота %4 1/с; по балочной модели "
                        "%5")
-                       .arg(numerals[static_cast<std::size_t>(std::clamp(tone.tone, 1, 4) - 1)],
-                            toQString(formatFixed(tone.energyStiffness, 4)), toQString(formatFixed(tone.energyMass, 4)),
-                            toQString(formatFixed(tone.energyFrequency, 4)), frequencyText(tone.beamFrequency));
+                       .arg(toQString(toneNumeral(tone.tone)), toQString(formatFixed(tone.energyStiffness, 4)),
+                            toQString(formatFixed(tone.energyMass, 4)), toQString(formatFixed(tone.energyFrequency, 4)),
+                            frequencyText(tone.beamFrequency));
     for (const std::string& warning : toneDifferenceWarnings({tone}))
         text += "\n" + toQString(warning);
     beamModel_->setText(text);
@@ -514,7 +522,7 @@ void VibrationWindow::showComparedTone(int row)
 
 void VibrationWindow::printChart()
 {
-    runAction(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
+    errors_.run(this, [&] { printCharts({{shownShapes_, modeShapeLook()}}, this, choosePrinter_); });
 }
 
 }  // namespace hullcalc

@@ -17,15 +17,19 @@
 #include <optional>
 #include <vector>
 
+class QAction;
+class QGridLayout;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class QUndoStack;
+class QVBoxLayout;
 
 namespace hullcalc {
 
 class ChartView;
+class ErrorDisplay;
 struct Failure;
 class GridView;
 
@@ -34,9 +38,10 @@ class VibrationWindow : public QWidget {
 
 public:
     // The window shows and fills `sheet` from the last trim run of `trim`;
-    // edits of the section inertias are undo steps on `undo`.
+    // edits of the section inertias are undo steps on `undo`; failures are
+    // shown on `errors`.
     VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars, QUndoStack& undo,
-                    QWidget* parent = nullptr);
+                    const ErrorDisplay& errors, QWidget* parent = nullptr);
 
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
@@ -64,6 +69,10 @@ public:
     // undo step: the girder of the midship section taken along the hull.
     void setEverySectionInertia(const QString& inertia);
 
+    // The user came to this window from another one of the program: shows the
+    // tables again, tone I checked the first time.
+    void activate();
+
 signals:
     // A particular stopped the calculation or is warned about: the main window
     // shows its edit.
@@ -74,13 +83,19 @@ signals:
     void helpRequested(const QString& topic);
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The input page with its buttons, the table and the results, and the
+    // window's size to fit them.
+    void addPages();
     QWidget* inputPage();
+    void addToneButtons(QGridLayout& layout, QWidget* page);
+    // Returns the row after them.
+    int addEnergyMethodResults(QGridLayout& layout, QWidget* page, int row);
+    QVBoxLayout* chartColumn(QWidget* page);
     QWidget* buttonBar();
-    void activate();
+    void captionTable();
     void refreshViews();
     QString pointAt(const Failure& failure);
     void showModeShapes();
@@ -94,12 +109,16 @@ private:
     const TrimSheet& trim_;
     const ShipParticulars& particulars_;
     QUndoStack& undo_;
+    const ErrorDisplay& errors_;
     QTabWidget* pages_;
     std::array<QRadioButton*, highestTone> toneButtons_{};
     std::array<QLabel*, 5> resultLabels_{};  // stiffness, mass, frequency, shift, turn
     ChartView* modeShape_ = nullptr;
     GridView* table_ = nullptr;
+    QAction* fullPrecision_ = nullptr;
     GridView* inertia_ = nullptr;  // the section moments of inertia, an input
+    // Runs a change of the inertias as one undo step.
+    std::function<void(const QString& description, const std::function<void()>& change)> editInertia_;
     QLabel* frequencyUnits_ = nullptr;
     QLabel* beamModel_ = nullptr;    // the chosen tone by the beam model
     QTableWidget* tones_ = nullptr;  // all tones by both methods

@@ -1,14 +1,9 @@
 #include "widgets/activation.h"
 
 #include <QEvent>
-#include <QPointer>
 #include <QWidget>
 
 namespace hullcalc {
-
-namespace {
-QPointer<QWidget> lastActivatedWindow;
-}
 
 void showAndRaise(QWidget* window)
 {
@@ -17,13 +12,22 @@ void showAndRaise(QWidget* window)
     window->activateWindow();
 }
 
-bool isActivationFromAnotherWindow(QWidget* window, QEvent* event)
+void WindowActivation::watch(QWidget* window, std::function<void()> onActivation)
 {
-    if (event->type() != QEvent::WindowActivate)
-        return false;
-    const bool fromAnother = lastActivatedWindow != window;
-    lastActivatedWindow = window;
-    return fromAnother;
+    actions_[window] = std::move(onActivation);
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) { actions_.erase(gone); });
+}
+
+bool WindowActivation::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && lastActivated_ != watched) {
+        lastActivated_ = watched;
+        const auto action = actions_.find(watched);
+        if (action != actions_.end() && action->second)
+            action->second();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace hullcalc

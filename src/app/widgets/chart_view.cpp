@@ -120,6 +120,25 @@ void ChartView::buildSeries()
     axisY_ = new QValueAxis(chart);
     axisY_->setTitleText(look_.yTitle);
     chart->addAxis(axisY_, Qt::AlignLeft);
+    QAbstractAxis* horizontal = addHorizontalAxis();
+    for (std::size_t i = 0; i < model_.series.size(); ++i) {
+        const ChartSeries& model = model_.series[i];
+        QString name = QString::fromStdString(model.title());
+        if (name.isEmpty() && i < static_cast<std::size_t>(look_.seriesNames.size()))
+            name = look_.seriesNames[static_cast<qsizetype>(i)];
+        QAbstractSeries* series =
+            model.kind() == SeriesKind::Bar ? newBarSeries(model, name) : newLineSeries(model, name);
+        chart->addSeries(series);
+        series->attachAxis(axisY_);
+        series->attachAxis(horizontal);
+        series_.push_back(series);
+    }
+}
+
+// Bars stand over categories, lines along frames or over a value axis.
+QAbstractAxis* ChartView::addHorizontalAxis()
+{
+    QChart* chart = this->chart();
     const bool bars = !model_.series.empty() && model_.series.front().kind() == SeriesKind::Bar;
     QAbstractAxis* horizontal = nullptr;
     if (bars) {
@@ -143,41 +162,36 @@ void ChartView::buildSeries()
     }
     horizontal->setTitleText(look_.xTitle);
     chart->addAxis(horizontal, Qt::AlignBottom);
-    for (std::size_t i = 0; i < model_.series.size(); ++i) {
-        const ChartSeries& model = model_.series[i];
-        QString name = QString::fromStdString(model.title());
-        if (name.isEmpty() && i < static_cast<std::size_t>(look_.seriesNames.size()))
-            name = look_.seriesNames[static_cast<qsizetype>(i)];
-        QAbstractSeries* series = nullptr;
-        if (model.kind() == SeriesKind::Bar) {
-            auto* bar = new QBarSeries(chart);
-            auto* set = new QBarSet(name, bar);
-            set->setColor(toQColor(model.colour()));
-            set->setBorderColor(toQColor(model.colour()).darker(130));
-            bar->append(set);
-            bar->setBarWidth(look_.barWidth);
-            series = bar;
-        } else {
-            auto* line = new QLineSeries(chart);
-            QPen pen(toQColor(model.colour()));
-            pen.setWidthF(1.5);
-            line->setPen(pen);
-            line->setColor(toQColor(model.colour()));
-            line->setName(name);
-            line->setPointsVisible(look_.pointMarks);
-            line->setMarkerSize(look_.markSize);
-            line->setPointLabelsVisible(look_.pointLabels);
-            if (look_.pointLabels) {
-                line->setPointLabelsFormat(QStringLiteral("@xPoint"));
-                line->setPointLabelsClipping(false);
-            }
-            series = line;
-        }
-        chart->addSeries(series);
-        series->attachAxis(axisY_);
-        series->attachAxis(horizontal);
-        series_.push_back(series);
+    return horizontal;
+}
+
+QAbstractSeries* ChartView::newBarSeries(const ChartSeries& model, const QString& name)
+{
+    auto* bar = new QBarSeries(chart());
+    auto* set = new QBarSet(name, bar);
+    set->setColor(toQColor(model.colour()));
+    set->setBorderColor(toQColor(model.colour()).darker(130));
+    bar->append(set);
+    bar->setBarWidth(look_.barWidth);
+    return bar;
+}
+
+QAbstractSeries* ChartView::newLineSeries(const ChartSeries& model, const QString& name)
+{
+    auto* line = new QLineSeries(chart());
+    QPen pen(toQColor(model.colour()));
+    pen.setWidthF(1.5);
+    line->setPen(pen);
+    line->setColor(toQColor(model.colour()));
+    line->setName(name);
+    line->setPointsVisible(look_.pointMarks);
+    line->setMarkerSize(look_.markSize);
+    line->setPointLabelsVisible(look_.pointLabels);
+    if (look_.pointLabels) {
+        line->setPointLabelsFormat(QStringLiteral("@xPoint"));
+        line->setPointLabelsClipping(false);
     }
+    return line;
 }
 
 // Frames along the hull: the axis spans exactly first..last, a label on every

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class QAbstractAxis;
 class QAbstractSeries;
 class QBarCategoryAxis;
 class QBarSet;
@@ -85,6 +86,11 @@ private:
     enum class Rounding { loose, tight };
     static Range niceRange(double low, double high, Rounding rounding);
     void buildSeries();
+    // The axis along the chart, added to it: categories under bars, frames
+    // or values under lines.
+    QAbstractAxis* addHorizontalAxis();
+    QAbstractSeries* newBarSeries(const ChartSeries& model, const QString& name);
+    QAbstractSeries* newLineSeries(const ChartSeries& model, const QString& name);
     void redraw();
     void drawSeries(std::size_t index);
     void fitAxes();

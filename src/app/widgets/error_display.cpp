@@ -11,22 +11,17 @@ void showMessageBox(QWidget* parent, const QString& message)
     QMessageBox::critical(parent, QStringLiteral("Ошибка"), message);
 }
 
-ErrorSink currentSink = &showMessageBox;
-
 }  // namespace
 
-ErrorSink setErrorSink(ErrorSink sink)
-{
-    ErrorSink previous = currentSink;
-    currentSink = sink ? sink : &showMessageBox;
-    return previous;
-}
+ErrorDisplay::ErrorDisplay() : sink_(&showMessageBox) {}
 
-void showError(QWidget* parent, const QString& message) { currentSink(parent, message); }
+void ErrorDisplay::setSink(Sink sink) { sink_ = sink ? std::move(sink) : Sink(&showMessageBox); }
 
-void showError(QWidget* parent, const QString& message, const QString& place)
+void ErrorDisplay::show(QWidget* parent, const QString& message) const { sink_(parent, message); }
+
+void ErrorDisplay::show(QWidget* parent, const QString& message, const QString& place) const
 {
-    showError(parent, place.isEmpty() ? message : message + "\n" + place);
+    show(parent, place.isEmpty() ? message : message + "\n" + place);
 }
 
 }  // namespace hullcalc

@@ -8,15 +8,10 @@
 #include <QWidget>
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace hullcalc {
-
-// Shows the message in a modal message box over `parent`.
-void showError(QWidget* parent, const QString& message);
-
-// Shows the message with the place of its cause on a second line, when there is one.
-void showError(QWidget* parent, const QString& message, const QString& place);
 
 // A failed action: the message the user reads and the exception itself, so
 // that the window can point at the cell or the particular that caused it.
@@ -42,27 +37,44 @@ Failure catchFailure(Action&& action)
 // Runs a window action and returns the message of the exception it threw, or
 // an empty text when it succeeded. No exception may cross Qt's event loop, so
 // every handler that calls the core goes through here, catchFailure() or
-// runAction().
+// ErrorDisplay::run().
 template<typename Action>
 QString failureOf(Action&& action)
 {
     return catchFailure(std::forward<Action>(action)).message;
 }
 
-// Runs a window action and shows its failure. Returns whether it succeeded.
-template<typename Action>
-bool runAction(QWidget* parent, Action&& action)
-{
-    const QString message = failureOf(std::forward<Action>(action));
-    if (message.isEmpty())
-        return true;
-    showError(parent, message);
-    return false;
-}
+// The general error display of the running program. The application owns one
+// and hands it to each window that reports failures.
+class ErrorDisplay {
+public:
+    // Where the messages go: a message box unless a test listens instead.
+    using Sink = std::function<void(QWidget* parent, const QString& message)>;
 
-// Where the general error display sends its messages. The default shows a
-// message box; tests replace it to see what the user would read.
-using ErrorSink = void (*)(QWidget* parent, const QString& message);
-ErrorSink setErrorSink(ErrorSink sink);
+    ErrorDisplay();
+
+    // Shows the message in a modal message box over `parent`.
+    void show(QWidget* parent, const QString& message) const;
+    // Shows the message with the place of its cause on a second line, when
+    // there is one.
+    void show(QWidget* parent, const QString& message, const QString& place) const;
+
+    // Runs a window action and shows its failure. Returns whether it succeeded.
+    template<typename Action>
+    bool run(QWidget* parent, Action&& action) const
+    {
+        const QString message = failureOf(std::forward<Action>(action));
+        if (message.isEmpty())
+            return true;
+        show(parent, message);
+        return false;
+    }
+
+    // Tests see what the user would read; an empty sink restores the message box.
+    void setSink(Sink sink);
+
+private:
+    Sink sink_;
+};
 
 }  // namespace hullcalc

@@ -1,7 +1,8 @@
 #include "widgets/graph_window.h"
 
-#include "widgets/activation.h"
+#include "trim/trim_window_names.h"
 #include "widgets/legend_widget.h"
+#include "widgets/outdated_notice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,14 +16,6 @@ GraphWindow::GraphWindow(const QString& objectName, const QString& caption, QSiz
     setObjectName(objectName);
     setWindowTitle(caption);
     resize(size);
-}
-
-bool GraphWindow::event(QEvent* event)
-{
-    // A graph window has no activation action of its own, but coming from it
-    // to another window counts as returning to that window.
-    isActivationFromAnotherWindow(this, event);
-    return QWidget::event(event);
 }
 
 void GraphWindow::refresh()
@@ -40,12 +33,9 @@ void GraphWindow::setResultsOutdated(bool outdated)
         auto* box = qobject_cast<QVBoxLayout*>(layout());
         if (!box)
             return;
-        outdatedNotice_ = new QLabel(
-            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — "
-            "пересчитать)",
-            this);
-        outdatedNotice_->setObjectName("resultsOutdated");
-        outdatedNotice_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+        outdatedNotice_ = createOutdatedNotice(
+            "Исходные данные изменены — результаты устарели (F9 в окне «Удифферентовка» — пересчитать)",
+            graphWindowNames::outdatedNotice, this);
         box->insertWidget(0, outdatedNotice_);
     }
     outdatedNotice_->setVisible(outdated);

@@ -25,8 +25,6 @@ public slots:
     void setResultsOutdated(bool outdated);
 
 protected:
-    bool event(QEvent* event) override;
-
     // Adds a chart view that fills the window (or `container`, when given).
     ChartView* addChart(const ChartModel& model, const ChartLook& look, QWidget* container = nullptr);
     // Adds a chart view that fills the window with a legend of `columns`

@@ -81,6 +81,7 @@ GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     verticalHeader()->setHighlightSections(false);
     showHeaders();
     connect(model_, &TextGridModel::captionsChanged, this, &GridView::showCaptions);
+    connect(model_, &TextGridModel::editRefused, this, &GridView::failed);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(true);
     setWordWrap(false);
@@ -113,6 +114,8 @@ void GridView::showHeaders()
 void GridView::showCaptions()
 {
     showHeaders();
+    // The row captions' column is as wide as the corner's caption over it.
+    verticalHeader()->setMinimumWidth(fontMetrics().horizontalAdvance(model_->cornerText()) + 12);
     fitColumns();
     if (corner_)
         corner_->update();
@@ -141,8 +144,11 @@ void GridView::pasteClipboard()
     if (block.isEmpty())
         return;
     const QModelIndex at = currentIndex().isValid() ? currentIndex() : model_->index(0, 0);
-    if (!runAction(this, [&] { model_->pasteBlock(at, block); }))
+    const QString failure = failureOf([&] { model_->pasteBlock(at, block); });
+    if (!failure.isEmpty()) {
+        emit failed(failure);
         return;
+    }
     // The pasted block stays selected, as in a spreadsheet.
     const QModelIndex last = model_->index(at.row() + block.rowCount() - 1, at.column() + block.columnCount() - 1);
     selectionModel()->select(QItemSelection(at, last), QItemSelectionModel::ClearAndSelect);
@@ -151,7 +157,9 @@ void GridView::pasteClipboard()
 void GridView::clearSelectedCells()
 {
     // The window's edit runner may refuse the change.
-    runAction(this, [&] { model_->clearCells(chosenCells()); });
+    const QString failure = failureOf([&] { model_->clearCells(chosenCells()); });
+    if (!failure.isEmpty())
+        emit failed(failure);
 }
 
 bool GridView::selectDifferencesFrom(const TextGrid& other)
@@ -320,6 +328,13 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     QPainter painter(corner);
     corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
     return true;
+}
+
+void showGridFailures(QWidget* window, const ErrorDisplay& errors)
+{
+    for (GridView* grid : window->findChildren<GridView*>())
+        QObject::connect(grid, &GridView::failed, window,
+                         [grid, &errors](const QString& message) { errors.show(grid, message); });
 }
 
 }  // namespace hullcalc

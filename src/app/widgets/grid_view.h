@@ -11,6 +11,8 @@ class QAbstractButton;
 
 namespace hullcalc {
 
+class ErrorDisplay;
+
 struct GridLook {
     int columnWidth = 64;   // pixels
     int rowHeight = 25;     // pixels
@@ -42,6 +44,11 @@ public:
     // when no cell differs.
     bool selectDifferencesFrom(const TextGrid& other);
 
+signals:
+    // A typed text, a paste or a clearing was refused: the message the user
+    // reads. The window shows it.
+    void failed(const QString& message);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,5 +72,9 @@ private:
     GridLook look_;
     bool columnsStale_ = false;
 };
+
+// Shows the failures of every grid view inside `window` (made by then) on
+// `errors`, over the grid that failed.
+void showGridFailures(QWidget* window, const ErrorDisplay& errors);
 
 }  // namespace hullcalc

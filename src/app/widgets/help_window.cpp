@@ -2,6 +2,8 @@
 // window that closing only hides.
 #include "widgets/help_window.h"
 
+#include "widgets/help_window_names.h"
+#include "widgets/qt_text.h"
 #include "widgets/window_placement.h"
 
 #include <QKeySequence>
@@ -20,11 +22,11 @@ namespace hullcalc {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), text_(new QTextBrowser(this))
 {
     registerHelpResource();
-    setObjectName("HelpWindow");
+    setObjectName(toQString(helpWindowNames::window));
     setWindowTitle("Справка");
     // Closing hides the window and never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    text_->setObjectName("helpText");
+    text_->setObjectName(toQString(helpWindowNames::text));
     text_->setSource(QUrl("qrc:/help/help.html"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

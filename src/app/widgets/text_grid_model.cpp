@@ -4,8 +4,6 @@
 #include "widgets/cell_block.h"
 #include "widgets/error_display.h"
 
-#include <QWidget>
-
 #include <algorithm>
 #include <utility>
 
@@ -54,9 +52,18 @@ int TextGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
         return {};
-    return QString::fromStdString(grid_.cell(index.column() + grid_.fixedColumns(), index.row() + grid_.fixedRows()));
+    const int column = index.column() + grid_.fixedColumns();
+    const int row = index.row() + grid_.fixedRows();
+    const std::string& stored = grid_.cell(column, row);
+    if (role == Qt::EditRole)
+        return QString::fromStdString(stored);
+    const std::string shown = precision_ && !fullPrecision_ ? displayText(stored, precision_(column, row)) : stored;
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(shown);
+    // The tooltip tells the digits the rounding hides.
+    return shown == stored ? QVariant() : QVariant(QString::fromStdString(stored));
 }
 
 bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -74,7 +81,7 @@ bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int
     });
     if (failure.isEmpty())
         return true;
-    showError(qobject_cast<QWidget*>(QObject::parent()), failure);
+    emit editRefused(failure);
     return false;
 }
 
@@ -104,6 +111,20 @@ Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const
 }
 
 void TextGridModel::setEditRunner(EditRunner runner) { editRunner_ = std::move(runner); }
+
+void TextGridModel::setCellPrecision(CellPrecision precision)
+{
+    precision_ = std::move(precision);
+    refresh();
+}
+
+void TextGridModel::setFullPrecision(bool full)
+{
+    if (full == fullPrecision_)
+        return;
+    fullPrecision_ = full;
+    refresh();
+}
 
 void TextGridModel::setHeaderCaptions(Qt::Orientation orientation, QStringList captions)
 {
@@ -149,7 +170,7 @@ CellBlock TextGridModel::copiedBlock(const QModelIndexList& cells) const
     }
     std::vector<QStringList> rows(static_cast<std::size_t>(bottom - top + 1), QStringList(right - left + 1, QString()));
     for (const QModelIndex& cell : cells)
-        rows[static_cast<std::size_t>(cell.row() - top)][cell.column() - left] = data(cell, Qt::DisplayRole).toString();
+        rows[static_cast<std::size_t>(cell.row() - top)][cell.column() - left] = data(cell, Qt::EditRole).toString();
     return CellBlock(std::move(rows));
 }
 
@@ -204,7 +225,7 @@ void TextGridModel::runEdit(const QString& description, const std::function<void
 {
     const std::function<void()> change = [&] {
         writeCells();
-        emit dataChanged(topLeft, bottomRight, {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(topLeft, bottomRight, {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole});
         emit edited();
     };
     if (editRunner_)
@@ -228,7 +249,8 @@ void TextGridModel::refresh()
         return;
     }
     if (shownRows_ > 0 && shownColumns_ > 0)
-        emit dataChanged(index(0, 0), index(shownRows_ - 1, shownColumns_ - 1), {Qt::DisplayRole, Qt::EditRole});
+        emit dataChanged(index(0, 0), index(shownRows_ - 1, shownColumns_ - 1),
+                         {Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole});
     emit headerDataChanged(Qt::Horizontal, 0, std::max(0, shownColumns_ - 1));
     emit headerDataChanged(Qt::Vertical, 0, std::max(0, shownRows_ - 1));
 }

@@ -2,6 +2,7 @@
 // of the grid become the view's headers, every other cell a model item.
 #pragma once
 
+#include "common/display_precision.h"
 #include "common/text_grid.h"
 
 #include <QAbstractTableModel>
@@ -26,6 +27,9 @@ public:
     // views show the message and the grid stays as it was.
     using EditRunner = std::function<void(const QString& description, const std::function<void()>& change)>;
 
+    // The precision a cell's number is shown with, by the grid's column and row.
+    using CellPrecision = std::function<DisplayPrecision(int column, int row)>;
+
     TextGridModel(TextGrid& grid, bool editable, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,6 +41,14 @@ public:
 
     TextGrid& grid() const { return grid_; }
     bool isEditable() const { return editable_; }
+
+    // The display role shows each cell rounded by `precision` (every cell as
+    // stored while none is set); the edit and tooltip roles always give the
+    // stored text, which the calculation reads.
+    void setCellPrecision(CellPrecision precision);
+    // Shows the stored texts in the display role too ("Полная точность").
+    void setFullPrecision(bool full);
+    bool isFullPrecision() const { return fullPrecision_; }
 
     // Every change the user makes goes through `runner`; an empty one runs the
     // change as it is.
@@ -55,8 +67,8 @@ public:
     // The text shown in the view's corner.
     QString cornerText() const;
 
-    // The texts of the cells' bounding block; cells inside it that are not
-    // listed are empty.
+    // The stored texts of the cells' bounding block, every digit, for a
+    // spreadsheet to compute with; cells inside it that are not listed are empty.
     CellBlock copiedBlock(const QModelIndexList& cells) const;
     // Empties the cells, as one change "Очистка ячеек". Does nothing in a grid
     // the user cannot edit.
@@ -75,6 +87,9 @@ signals:
     void edited();
     // The window's header or corner captions changed.
     void captionsChanged();
+    // A typed text was refused (the window's edit runner threw): the message
+    // the user reads. The cell keeps its text.
+    void editRefused(const QString& message);
 
 private:
     // Runs `writeCells` through the edit runner, then tells the views about the
@@ -88,6 +103,8 @@ private:
     int shownRows_;
     int shownColumns_;
     EditRunner editRunner_;
+    CellPrecision precision_;
+    bool fullPrecision_ = false;
     QStringList horizontalCaptions_;
     QStringList verticalCaptions_;
     QString cornerCaption_;

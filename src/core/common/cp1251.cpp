@@ -1,6 +1,8 @@
 // Conversion between UTF-8 and the Windows-1251 code page, byte by byte.
 #include "common/cp1251.h"
 
+#include "common/utf8_text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -40,56 +42,6 @@ void appendUtf8(std::string& out, std::uint32_t codePoint)
         out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
     }
-}
-
-constexpr std::uint32_t malformed = 0xFFFFFFFF;
-
-// Decodes the UTF-8 sequence at text[i] and moves i past it. A malformed
-// sequence gives `malformed` once for its maximal subpart, as the Unicode
-// Standard recommends (chapter 3, "U+FFFD Substitution of Maximal Subparts"):
-// the longest start of a well-formed sequence, or else the single byte. So an
-// overlong form, a surrogate or a code point beyond U+10FFFF is refused at the
-// byte that makes it so ("C0 80" is two malformed bytes, "ED A0 80" three), a
-// truncated sequence counts once ("E2 82" before "z"), and no character that
-// follows a broken one is ever swallowed.
-std::uint32_t nextCodePoint(std::string_view text, std::size_t& i)
-{
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    if (lead < 0x80)
-        return lead;
-    // The well-formed sequences (Table 3-7): the number of continuation bytes
-    // and the range the first of them must lie in; the others lie in 80..BF.
-    int continuation = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        continuation = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        continuation = 2;
-        if (lead == 0xE0)
-            low = 0xA0;  // below: an overlong form of U+0000..U+07FF
-        else if (lead == 0xED)
-            high = 0x9F;  // above: the surrogates U+D800..U+DFFF
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        continuation = 3;
-        if (lead == 0xF0)
-            low = 0x90;  // below: an overlong form of U+0000..U+FFFF
-        else if (lead == 0xF4)
-            high = 0x8F;  // above: beyond U+10FFFF
-    } else {
-        return malformed;  // a continuation byte, C0, C1 or F5..FF: starts nothing
-    }
-    std::uint32_t codePoint = lead & (0x3Fu >> continuation);
-    for (int k = 0; k < continuation; ++k, low = 0x80, high = 0xBF) {
-        if (i == text.size())
-            return malformed;
-        const auto next = static_cast<unsigned char>(text[i]);
-        if (next < low || next > high)
-            return malformed;  // the byte is not consumed: it may start the next sequence
-        codePoint = (codePoint << 6) | (next & 0x3Fu);
-        ++i;
-    }
-    return codePoint;
 }
 
 }  // namespace

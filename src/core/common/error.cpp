@@ -2,6 +2,8 @@
 // their Russian wording.
 #include "common/error.h"
 
+#include "common/utf8_text.h"
+
 #include <array>
 #include <utility>
 
@@ -74,33 +76,6 @@ std::string userMessage(std::string_view systemMessage)
             first.replace(at + 2, wording.system.size(), wording.inside);
     }
     return first + rest;
-}
-
-std::size_t utf8SequenceLength(std::string_view text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    else
-        return 0;
-    if (i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-    // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
-    if ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) >= 0xA0)
-        || (lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) >= 0x90))
-        return 0;
-    return length;
 }
 
 namespace {

@@ -61,9 +61,4 @@ std::string userMessage(std::string_view systemMessage);
 // character.
 std::string messageExcerpt(std::string_view text, std::size_t maxCharacters = 100);
 
-// The length in bytes of the well-formed UTF-8 character at text[i], 0 when
-// the bytes there are none (a stray continuation byte, a cut or overlong
-// sequence, a surrogate). `i` lies within `text`.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
-
 }  // namespace hullcalc

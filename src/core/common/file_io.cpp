@@ -4,12 +4,14 @@
 #include "common/file_io.h"
 
 #include "common/error.h"
+#include "common/utf8_text.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <streambuf>
@@ -58,13 +60,8 @@ std::string nameLine(const fs::path& file)
     }
     // The end of a long path says which file it is; its start is cut.
     const std::string shown = messageExcerpt(name, std::string::npos);
-    std::size_t start = shown.size();
-    for (std::size_t characters = 0; start > 0 && characters < maxFileNameCharacters;) {
-        --start;
-        if ((static_cast<unsigned char>(shown[start]) & 0xC0) != 0x80)
-            ++characters;
-    }
-    return "\nФайл: " + (start > 0 ? "…" + shown.substr(start) : shown);
+    const std::string_view end = lastCharacters(shown, maxFileNameCharacters);
+    return std::string("\nФайл: ") + (end.size() < shown.size() ? "…" : "") + std::string(end);
 }
 
 // The error the last C library call reported; a call that failed without
@@ -201,7 +198,6 @@ public:
 
     const fs::path& path() const { return path_; }
     FileHandle& file() { return file_; }
-    void close() { file_.reset(); }
     void keep() { kept_ = true; }
 
 private:
@@ -380,16 +376,6 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
 
 }  // namespace
 
-fs::path createTemporaryFileBeside(const fs::path& target)
-{
-    return namingTheFile(target, [&] {
-        TemporaryFile temporary(target);
-        temporary.close();
-        temporary.keep();
-        return temporary.path();
-    });
-}
-
 fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 std::string utf8Of(const fs::path& path)
@@ -438,6 +424,20 @@ void saveFileSafely(const fs::path& target, const FileContentWriter& write)
 std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
 {
     return namingTheFile(path, [&] { return readFile(path, maxBytes); });
+}
+
+std::string bytesWrittenBeside(const fs::path& target, const std::function<void(const fs::path&)>& write,
+                               std::size_t maxBytes)
+{
+    std::optional<TemporaryFile> temporary;
+    namingTheFile(target, [&] {
+        if (!target.has_filename())
+            fail(std::make_error_code(std::errc::invalid_argument));
+        temporary.emplace(target);
+        closeOrFail(temporary->file());
+    });
+    write(temporary->path());
+    return namingTheFile(target, [&] { return readFile(temporary->path(), maxBytes); });
 }
 
 }  // namespace hullcalc

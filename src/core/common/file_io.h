@@ -47,10 +47,14 @@ std::string fileErrorMessage(std::error_code error, const std::filesystem::path&
 // removed first. Throws Error with fileErrorMessage's text naming `target`.
 void saveFileSafely(const std::filesystem::path& target, std::string_view bytes);
 
-// Creates an empty temporary file of that pattern beside `target`, for a
-// library that writes only to a file name, and returns its path; the caller
-// removes it. Throws Error naming `target` when none can be created.
-std::filesystem::path createTemporaryFileBeside(const std::filesystem::path& target);
+// For a library that writes only to a file name: `write` fills a new, empty
+// temporary file beside `target`, named by the path it is given, and its bytes
+// (at most `maxBytes`) are returned. The temporary file is removed in any case,
+// so that saveFileSafely can then put the bytes in place. Throws Error with
+// fileErrorMessage's text naming `target` when the temporary file cannot be
+// made or read, and what `write` throws.
+std::string bytesWrittenBeside(const std::filesystem::path& target,
+                               const std::function<void(const std::filesystem::path&)>& write, std::size_t maxBytes);
 
 // Writes the content of a file to the stream it is given, piece by piece.
 using FileContentWriter = std::function<void(std::ostream&)>;

@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace hullcalc {
@@ -18,15 +20,6 @@ namespace {
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The digits of |value| rounded to 15 significant digits, and the decimal
 // exponent of the first one: value = d.dddddddddddddd x 10^exponent.
@@ -66,35 +59,60 @@ Digits15 digits15(double value)
 
 }  // namespace
 
-double parseNumber(std::string_view original)
+std::string_view trimmed(std::string_view text)
 {
-    const std::string_view text = trimmed(original);
-    const auto fail = [&] { return Error(messages::notANumber(original)); };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
-    std::size_t i = 0;
+std::optional<double> numberOrNothing(std::string_view text)
+{
+    try {
+        return parseNumber(text);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+// A number's text taken apart: its sign, the digits before and after the
+// decimal comma, and the decimal exponent written after "E".
+struct NumberParts {
     bool negative = false;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    std::int64_t exponent = 0;
+};
+
+// The parts of `text` (its blanks trimmed), or none when it is no number's text.
+std::optional<NumberParts> splitNumber(std::string_view text)
+{
+    NumberParts parts;
+    std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        parts.negative = text[i] == '-';
         ++i;
     }
     const std::size_t integerStart = i;
     while (i < text.size() && isDigit(text[i]))
         ++i;
-    const std::string_view integerDigits = text.substr(integerStart, i - integerStart);
-    std::string_view fractionDigits;
+    parts.integerDigits = text.substr(integerStart, i - integerStart);
     if (i < text.size() && text[i] == ',') {
         const std::size_t fractionStart = ++i;
         while (i < text.size() && isDigit(text[i]))
             ++i;
-        fractionDigits = text.substr(fractionStart, i - fractionStart);
+        parts.fractionDigits = text.substr(fractionStart, i - fractionStart);
     }
-    if (integerDigits.empty() && fractionDigits.empty())
-        throw fail();
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        return std::nullopt;
 
     // An exponent beyond the text's length plus the double range decides the
     // result whatever the digits are, so it stops growing there and cannot overflow.
     const auto exponentLimit = static_cast<std::int64_t>(text.size()) + 1000;
-    std::int64_t exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negativeExponent = false;
@@ -104,32 +122,39 @@ double parseNumber(std::string_view original)
         }
         const std::size_t exponentStart = i;
         for (; i < text.size() && isDigit(text[i]); ++i)
-            exponent = std::min(exponent * 10 + (text[i] - '0'), exponentLimit);
+            parts.exponent = std::min(parts.exponent * 10 + (text[i] - '0'), exponentLimit);
         if (i == exponentStart)
-            throw fail();
+            return std::nullopt;
         if (negativeExponent)
-            exponent = -exponent;
+            parts.exponent = -parts.exponent;
     }
     if (i != text.size())
-        throw fail();
+        return std::nullopt;
+    return parts;
+}
 
+// The double nearest to the number, correctly rounded; none beyond the
+// largest double, zero below the smallest.
+std::optional<double> nearestDouble(const NumberParts& parts)
+{
+    const double zero = parts.negative ? -0.0 : 0.0;
     // Normalised to d.ddd...e<n>: the significant digits without the zeros
     // around them, and the decimal exponent of the first one.
     std::string significant;
-    significant.reserve(integerDigits.size() + fractionDigits.size() + 1);
-    significant.append(integerDigits).append(fractionDigits);
+    significant.reserve(parts.integerDigits.size() + parts.fractionDigits.size() + 1);
+    significant.append(parts.integerDigits).append(parts.fractionDigits);
     const std::size_t first = significant.find_first_not_of('0');
     if (first == std::string::npos)
-        return negative ? -0.0 : 0.0;
+        return zero;
     significant.erase(significant.find_last_not_of('0') + 1);
     const std::int64_t leadingExponent =
-        exponent + static_cast<std::int64_t>(integerDigits.size()) - static_cast<std::int64_t>(first) - 1;
+        parts.exponent + static_cast<std::int64_t>(parts.integerDigits.size()) - static_cast<std::int64_t>(first) - 1;
     // 10^309 is beyond the largest double; below 10^-324 lies under half the
     // smallest subnormal (4,9E-324), which rounds to zero.
     if (leadingExponent > 308)
-        throw fail();
+        return std::nullopt;
     if (leadingExponent < -325)
-        return negative ? -0.0 : 0.0;
+        return zero;
 
     // std::from_chars reads the C form whatever the locale, correctly rounded
     // for any number of digits.
@@ -145,12 +170,23 @@ double parseNumber(std::string_view original)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large is not a number; too small to represent is zero.
         if (leadingExponent > 0)
-            throw fail();
+            return std::nullopt;
         value = 0.0;
     } else if (result.ec != std::errc() || result.ptr != plain.data() + plain.size()) {
-        throw fail();
+        return std::nullopt;
     }
-    return negative ? -value : value;
+    return parts.negative ? -value : value;
+}
+
+}  // namespace
+
+double parseNumber(std::string_view original)
+{
+    const std::optional<NumberParts> parts = splitNumber(trimmed(original));
+    const std::optional<double> value = parts ? nearestDouble(*parts) : std::nullopt;
+    if (!value)
+        throw Error(messages::notANumber(original));
+    return *value;
 }
 
 std::string formatGeneral(double value)

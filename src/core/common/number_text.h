@@ -2,6 +2,7 @@
 // the same on every platform whatever locale the process runs in.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,14 @@ namespace hullcalc {
 // double range - throws Error("'<text>' is not a valid floating point value"),
 // the text cut to 100 characters and "…" when longer.
 double parseNumber(std::string_view text);
+
+// The number the text is, or nothing for a text that is not one (parseNumber
+// would throw): for checks and exports that pass such a text over.
+std::optional<double> numberOrNothing(std::string_view text);
+
+// The text without its leading and trailing blanks (any byte up to the space),
+// as the conversion skips them.
+std::string_view trimmed(std::string_view text);
 
 // The general text of a value, as the trim calculation writes it: rounded to
 // 15 significant digits, trailing zeros dropped, decimal comma; scientific form

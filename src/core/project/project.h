@@ -13,9 +13,7 @@
 namespace hullcalc {
 
 struct Project {
-    // The particulars' texts as typed. waterDensity stands for the ship type:
-    // seaWaterDensity for a sea ship, riverWaterDensity for a river ship, 0 while
-    // none is chosen (any other density is kept as none chosen).
+    // The particulars' texts as typed and the ship type, none while none is chosen.
     ShipParticulars particulars;
     // The data cells of the offsets and masses tables.
     InputTables input;

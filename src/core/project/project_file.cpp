@@ -5,6 +5,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/hull_frames.h"
+#include "common/utf8_text.h"
 #include "strength/hull_girder.h"
 #include "vibration/vibration_sheet.h"
 
@@ -63,13 +64,11 @@ OrderedJson spacingTexts(const TextGrid& grid)
     return texts;
 }
 
-OrderedJson shipTypeOf(double waterDensity)
+OrderedJson shipTypeText(std::optional<ShipType> type)
 {
-    if (waterDensity == seaWaterDensity)
-        return seaShip;
-    if (waterDensity == riverWaterDensity)
-        return riverShip;
-    return nullptr;
+    if (!type)
+        return nullptr;
+    return *type == ShipType::sea ? seaShip : riverShip;
 }
 
 // The strength input as an object: the wave, the allowable stress and the
@@ -111,12 +110,7 @@ OrderedJson strengthObject(const StrengthInput& strength)
 std::string shortened(const std::string& text)
 {
     constexpr std::size_t maxCharacters = 40;
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == maxCharacters)
-            return jsonString(text.substr(0, i) + "…");
-    }
-    return jsonString(text);
+    return jsonString(messageExcerpt(text, maxCharacters));
 }
 
 // What the file holds where something else was expected.
@@ -182,25 +176,35 @@ std::string textAt(const Json& value, const std::string& place)
     return value.get<std::string>();
 }
 
-// Where the parser stopped, as a person finds it in an editor: line and
-// character (not byte) in that line. `byte` counts from 1 and lies past the end
-// when the file ends too early.
-std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
-{
-    const std::size_t stop = std::min(std::max<std::size_t>(byte, 1) - 1, bytes.size());
+// The line and the character (not byte) in that line, both from 1, at which
+// the byte at `offset` stands, as a person finds it in an editor.
+struct TextPosition {
     std::size_t line = 1;
     std::size_t column = 1;
-    for (std::size_t i = 0; i < stop; ++i) {
+};
+
+TextPosition positionOf(std::string_view bytes, std::size_t offset)
+{
+    TextPosition position;
+    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
         if (bytes[i] == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
-            ++column;
+            ++position.line;
+            position.column = 1;
+        } else if (startsCharacter(bytes[i])) {
+            ++position.column;
         }
     }
+    return position;
+}
+
+// Where the parser stopped. `byte` counts from 1 and lies past the end when
+// the file ends too early.
+std::string syntaxErrorPlace(std::string_view bytes, std::size_t byte)
+{
+    const TextPosition stop = positionOf(bytes, std::max<std::size_t>(byte, 1) - 1);
     if (byte > bytes.size())
-        return "запись JSON обрывается в строке " + std::to_string(line);
-    return "ошибка в записи JSON в строке " + std::to_string(line) + ", символ " + std::to_string(column);
+        return "запись JSON обрывается в строке " + std::to_string(stop.line);
+    return "ошибка в записи JSON в строке " + std::to_string(stop.line) + ", символ " + std::to_string(stop.column);
 }
 
 // Builds the tree of the file in one pass. The nesting is counted as each
@@ -256,17 +260,8 @@ private:
         start = start >= 2 ? start - 2 : 0;
         while (start > 0 && !(bytes_[start] == '"' && bytes_[start - 1] != '\\'))
             --start;
-        std::size_t line = 1;
-        std::size_t column = 1;
-        for (std::size_t i = 0; i < start; ++i) {
-            if (bytes_[i] == '\n') {
-                ++line;
-                column = 1;
-            } else if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) {
-                ++column;
-            }
-        }
-        return "строка " + std::to_string(line) + ", символ " + std::to_string(column);
+        const TextPosition key = positionOf(bytes_, start);
+        return "строка " + std::to_string(key.line) + ", символ " + std::to_string(key.column);
     }
 
     template<typename Value>
@@ -387,15 +382,15 @@ void readParticulars(const Json& root, ShipParticulars& particulars)
                 textAt(*text, place + ", «" + captionOf(field) + "» (" + jsonString(field.key) + ")");
 }
 
-double waterDensityOf(const Json& root)
+std::optional<ShipType> shipTypeOf(const Json& root)
 {
     const Json* type = member(root, shipTypeKey);
     if (type == nullptr || type->is_null())
-        return 0.0;
+        return std::nullopt;
     if (type->is_string() && type->get_ref<const std::string&>() == seaShip)
-        return seaWaterDensity;
+        return ShipType::sea;
     if (type->is_string() && type->get_ref<const std::string&>() == riverShip)
-        return riverWaterDensity;
+        return ShipType::river;
     refuseValue(partPlace("Тип судна", shipTypeKey),
                 jsonString(seaShip) + " (морское), " + jsonString(riverShip) + " (речное) или null", type);
 }
@@ -474,7 +469,7 @@ std::string projectFileBytes(const Project& project)
     }
     OrderedJson document = {
         {formatKey, projectFormatName},           {versionKey, projectFormatVersion},
-        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeOf(project.particulars.waterDensity)},
+        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeText(project.particulars.shipType)},
         {offsetsKey, std::move(offsets)},         {massesKey, spacingTexts(project.input.masses)},
     };
     if (project.sectionInertia)
@@ -500,7 +495,7 @@ Project readProject(std::string_view bytes)
 
     Project project;
     readParticulars(root, project.particulars);
-    project.particulars.waterDensity = waterDensityOf(root);
+    project.particulars.shipType = shipTypeOf(root);
     writeInputHeaders(project.input);
     readOffsets(root, project.input.offsets);
     readSpacingTexts(member(root, massesKey), partPlace("Таблица масс", massesKey), project.input.masses);

@@ -3,6 +3,7 @@
 #include "run/component_dump.h"
 
 #include "trim/curves_of_form.h"
+#include "trim/main_window_names.h"
 #include "trim/trim_window_names.h"
 #include "vibration/vibration_window_names.h"
 
@@ -87,11 +88,11 @@ std::string componentDump(const ShipRun& run)
     Json dump = Json::object();
     dump["error"] = run.failure ? Json(run.failure->message) : Json(nullptr);
 
-    // The main window's object name; its edits are named by the particulars' keys.
-    Json& main = dump["MainForm"] = Json::object();
+    // The main window; its edits are named by the particulars' keys.
+    Json& main = dump[std::string(mainWindowNames::window)] = Json::object();
     for (const ParticularField& field : particularFields)
         main[std::string(field.key)] = particulars.*field.text;
-    main["WaterDensity"] = particulars.waterDensity;
+    main[std::string(mainWindowNames::waterDensity)] = waterDensity(particulars.shipType);
 
     Json& trim = dump[std::string(trimWindowNames::window)] = Json::object();
     for (const NamedGrid& named : trimWindowGrids(sheet))

@@ -25,18 +25,9 @@ using Json = nlohmann::json;
 namespace logCell = approximationsLog;
 namespace trim = trimTableColumn;
 
-std::optional<double> valueOf(const std::string& shown)
-{
-    try {
-        return parseNumber(shown);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 Json number(const std::string& shown)
 {
-    const std::optional<double> value = valueOf(shown);
+    const std::optional<double> value = numberOrNothing(shown);
     return value ? Json(*value) : Json(nullptr);
 }
 
@@ -92,7 +83,7 @@ Json inputJson(const ShipRun& run)
     const InputTables& input = run.trim.sheet.input;
     return {
         {"particulars", particulars},
-        {"water_density", run.ship.particulars.waterDensity},
+        {"water_density", waterDensity(run.ship.particulars.shipType)},
         {"offsets", frameTable(input.offsets)},
         {"masses", columnValues(input.masses, 1, 1, spacingCount)},
         {"section_inertia", columnValues(run.ship.sectionInertia, 1, 1, spacingCount)},
@@ -157,7 +148,7 @@ Json designWaterlineJson(const WaterlineIteration& iteration)
     const auto at = [&](logCell::Cell cell) { return number(entries, cell.column, cell.row); };
     Json approximations = Json::array();
     const std::optional<double> count =
-        valueOf(entries.cell(logCell::approximationNumber.column, logCell::approximationNumber.row));
+        numberOrNothing(entries.cell(logCell::approximationNumber.column, logCell::approximationNumber.row));
     // Row n holds approximation n, as far as the log has rows.
     for (int n = 1; count && n <= *count && n < entries.rowCount(); ++n)
         approximations.push_back({
@@ -240,7 +231,7 @@ Json kumaiJson(const std::optional<KumaiEstimate>& kumai)
 Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
 {
     const VibrationSheet& sheet = tone.sheet;
-    const std::optional<double> omega = valueOf(sheet.frequency);
+    const std::optional<double> omega = numberOrNothing(sheet.frequency);
     const Frequency frequency = frequencyOf(omega.value_or(0.0));
     const auto ifComputed = [&](double value) { return omega ? Json(value) : Json(nullptr); };
     return {

@@ -17,7 +17,7 @@
 namespace hullcalc {
 
 struct Ship {
-    // The particulars' texts; waterDensity is the ship type's (0 until one is chosen).
+    // The particulars' texts and the ship type (none until one is chosen).
     ShipParticulars particulars;
     // The offsets and masses tables, headers included.
     InputTables input;

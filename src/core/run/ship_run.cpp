@@ -64,7 +64,8 @@ TrimRun runTrim(const Ship& ship)
     // stops the run as a failed step would.
     run.failure = attempt(run.sheet, nullptr, [&] { run.warnings = checkInput(ship.particulars, run.sheet.input); });
     if (!run.failure)
-        run.failure = attempt(run.sheet, nullptr, [&] { runTrimCalculation(run.sheet, ship.particulars); });
+        run.failure =
+            attempt(run.sheet, nullptr, [&] { run.particulars = runTrimCalculation(run.sheet, ship.particulars); });
     const std::optional<RunFailure> checked = attempt(run.sheet, nullptr, [&] {
         const std::vector<Warning> results = checkResults(ship.particulars, run.sheet);
         run.warnings.insert(run.warnings.end(), results.begin(), results.end());
@@ -79,7 +80,7 @@ ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
     ToneRun run{vibrationInputOf(ship), {}, {}, {}};
     run.failure = attempt(trim.sheet, &run.sheet, [&] {
         selectTone(run.sheet, tone);
-        computeVibration(trimmedHull(trim.sheet), ship.particulars, run.sheet);
+        computeVibration(trimmedHull(trim.sheet), trim.particulars, run.sheet);
     });
     if (run.failure)
         return run;
@@ -96,7 +97,7 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
     KumaiRun run;
     const VibrationSheet input = vibrationInputOf(ship);
     run.failure = attempt(trim.sheet, &input, [&] {
-        const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, ship.particulars, input);
+        const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, trim.particulars, input);
         const double energy = parseNumber(toneOne.sheet.frequency);
         run.estimate =
             KumaiEstimate{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute), estimate.note};

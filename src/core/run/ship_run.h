@@ -8,6 +8,7 @@
 #include "run/ship.h"
 #include "strength/strength_calculation.h"
 #include "trim/design_checks.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
@@ -37,6 +38,9 @@ RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, cons
 // "Расчет" of the trim window with «Проверка данных» around it.
 struct TrimRun {
     TrimSheet sheet;  // complete only when the calculation ran to its end
+    // The particulars as the calculation read them, once, for the tones and
+    // the estimate of the same run (zero until it read them).
+    ParticularValues particulars;
     // The checks of the input before the calculation, then of the results after it.
     std::vector<Warning> warnings;
     std::optional<RunFailure> failure;

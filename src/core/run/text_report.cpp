@@ -3,6 +3,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 #include "strength/strength_summary.h"
 #include "trim/curves_of_form.h"
 #include "vibration/beam_model.h"
@@ -31,21 +32,14 @@ void printTable(std::ostream& out, const std::string& title, const TextGrid& gri
 }
 
 // The energy method's ω as the vibration window shows it, or none before it is computed.
-std::optional<double> energyFrequency(const ToneRun& tone)
-{
-    try {
-        return parseNumber(tone.sheet.frequency);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
+std::optional<double> energyFrequency(const ToneRun& tone) { return numberOrNothing(tone.sheet.frequency); }
 
 // (beam − energy) / energy in %, one decimal; "-" where there is no such
 // number: an energy-method frequency of 0 (every inertia nearly zero) or a
 // ratio beyond any text.
 std::string differenceText(double beam, double energy)
 {
-    const double percent = (beam - energy) / energy * 100.0;
+    const double percent = differencePercent(beam, energy);
     if (energy == 0.0 || !std::isfinite(percent))
         return "-";
     try {
@@ -89,10 +83,7 @@ void printTone(std::ostream& out, const ToneRun& tone)
 // of the Cyrillic letters.
 std::string padded(const std::string& text, std::size_t width, bool left = false)
 {
-    std::size_t characters = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)  // not a UTF-8 continuation byte
-            ++characters;
+    const std::size_t characters = characterCount(text);
     const std::string blanks(width > characters ? width - characters : 0, ' ');
     return left ? text + blanks : blanks + text;
 }
@@ -101,7 +92,6 @@ std::string padded(const std::string& text, std::size_t width, bool left = false
 // estimate beside tone I.
 void printToneComparison(std::ostream& out, const ShipRun& run)
 {
-    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
     constexpr std::array<std::size_t, 5> widths = {5, 10, 10, 12, 8};
     const std::optional<double> first = energyFrequency(run.tones.front());
     out << "\nВибрация: тоны I-IV, энергетический метод\n"
@@ -112,10 +102,8 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
         if (!omega)
             continue;
         const Frequency f = frequencyOf(*omega);
-        const int index = std::clamp(tone.sheet.tone, lowestTone, highestTone) - 1;
-        out << padded(numerals[static_cast<std::size_t>(index)], widths[0], true)
-            << padded(formatFixed(f.perSecond, 4), widths[1]) << padded(formatFixed(f.hertz, 3), widths[2])
-            << padded(formatFixed(f.perMinute, 1), widths[3])
+        out << padded(toneNumeral(tone.sheet.tone), widths[0], true) << padded(formatFixed(f.perSecond, 4), widths[1])
+            << padded(formatFixed(f.hertz, 3), widths[2]) << padded(formatFixed(f.perMinute, 1), widths[3])
             << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
         if (tone.sheet.tone == lowestTone && run.kumai)
             out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
@@ -132,10 +120,7 @@ void printCaptionedTable(std::ostream& out, const std::string& title, const Text
 {
     std::size_t characters = 0;
     for (int row = 0; row < grid.rowCount(); ++row) {
-        std::size_t count = 0;
-        for (const char c : grid.cell(0, row))
-            count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        characters = std::max(characters, count);
+        characters = std::max(characters, characterCount(grid.cell(0, row)));
     }
     out << title << '\n';
     for (int row = 0; row < grid.rowCount(); ++row) {

@@ -30,15 +30,7 @@ std::vector<std::string> fieldsOf(std::string_view line)
     return fields;
 }
 
-bool isNumber(const std::string& text)
-{
-    try {
-        parseNumber(text);
-        return true;
-    } catch (const Error&) {
-        return false;
-    }
-}
+bool isNumber(const std::string& text) { return numberOrNothing(text).has_value(); }
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace hullcalc {
 
 namespace {
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+bool isBlank(std::string_view text) { return trimmed(text).empty(); }
 
 // A midship section of a 75 m river cargo ship, 11 m broad and 3,5 m deep,
 // single bottom and side, longitudinally framed, with wide hatches (the deck

@@ -25,12 +25,9 @@ struct Buoyancy {
 
 class WaveWaterline {
 public:
-    WaveWaterline(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
+    WaveWaterline(const InputTables& input, const BonjeanScale& bonjean, double frameSpacing, double depth,
                   const DesignWave& wave, WaveCase waveCase)
-        : input_(input),
-          bonjean_(bonjean),
-          frameSpacing_(particularValue(particulars, &ShipParticulars::frameSpacing)),
-          depth_(particularValue(particulars, &ShipParticulars::depth))
+        : input_(input), bonjean_(bonjean), frameSpacing_(frameSpacing), depth_(depth)
     {
         for (int row = 1; row <= frameCount; ++row)
             elevation_[row] =
@@ -129,20 +126,23 @@ double sectionAreaAtDraft(const BonjeanScale& bonjean, const InputTables& input,
     return area;
 }
 
-void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const WaterlineIteration& stillWaterline,
-                   const TrimTable& stillWater, const ShipParticulars& particulars, const DesignWave& wave,
-                   WaveCase waveCase, WaveBalance& balance)
-{
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double designVolume =
-        particularValue(particulars, &ShipParticulars::designDisplacement) / particulars.waterDensity;
-    const double centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
-    if (!(particularValue(particulars, &ShipParticulars::depth) > 0.0))
-        throw ParticularError("Высота борта должна быть положительной", fieldOf(&ShipParticulars::depth));
-    requireDrawableWave(wave.height, wave.length);
-    const WaveWaterline waterline(input, bonjean, particulars, wave, waveCase);
+namespace {
 
-    // From the still-water waterline: its draft at midship and its trim.
+// Where the ship floats balanced on the wave: its mean draft (m), trim slope
+// and buoyancy there, after how many waterlines tried.
+struct WaveEquilibrium {
+    double meanDraft = 0.0;
+    double slope = 0.0;
+    Buoyancy buoyancy;
+    int iterations = 0;
+};
+
+// Newton's method on the mean draft and the trim slope from those of the
+// still-water waterline, until the volume is the design volume V (m³) and the
+// centre of buoyancy lies under XG (m), within 0,01 % of V and L/10000.
+WaveEquilibrium findEquilibrium(const WaveWaterline& waterline, const WaterlineIteration& stillWaterline,
+                                double designVolume, double centreOfGravity, double length, WaveCase waveCase)
+{
     double meanDraft = stillWaterline.frameDraft[11];
     double slope = stillWaterline.trimSlope;
     const auto residual = [&](const Buoyancy& b) {
@@ -181,26 +181,15 @@ void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const 
         current = next;
         ++iterations;
     }
+    return {meanDraft, slope, current, iterations};
+}
 
+// The corrected shear force and bending moment of the load table at each
+// frame, their parts due to the wave (less those of still water), and the
+// largest of each.
+void writeShearAndMoment(const TrimTable& stillWater, WaveBalance& balance)
+{
     namespace col = waveFrameColumn;
-    for (int row = 1; row <= frameCount; ++row) {
-        const double draft = waterline.draft(row, meanDraft, slope);
-        setFixed(balance.frames, col::abscissa, row, waterline.abscissa(row), 2);
-        setFixed(balance.frames, col::elevation, row, waterline.elevation(row), 3);
-        setFixed(balance.frames, col::localDraft, row, draft, 3);
-        setGeneral(balance.sectionAreas, row, 1, sectionAreaAtDraft(bonjean, input, row, draft, waterline.depth()));
-        setFixed(balance.frames, col::sectionArea, row, cellValue(balance.sectionAreas, row, 1), 3);
-    }
-    balance.meanDraft = meanDraft;
-    balance.forwardDraft = meanDraft - slope * waterline.abscissa(1);
-    balance.aftDraft = meanDraft - slope * waterline.abscissa(frameCount);
-    balance.volume = current.volume;
-    balance.centreOfBuoyancy = current.moment / current.volume;
-    balance.iterations = iterations;
-
-    fillLoadTable(balance.sectionAreas, input.masses, current.volume, waterline.frameSpacing(),
-                  particulars.waterDensity, balance.table);
-
     balance.largestShearForce = balance.largestMoment = 0.0;
     for (int row = 1; row <= frameCount; ++row) {
         const double force = parseNumber(formatF(cellValue(balance.table, trimTableColumn::correctedShear, row)));
@@ -219,6 +208,41 @@ void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const 
             balance.largestMomentFrame = row - 1;
         }
     }
+}
+
+}  // namespace
+
+void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const WaterlineIteration& stillWaterline,
+                   const TrimTable& stillWater, const ParticularValues& particulars, double depth,
+                   const DesignWave& wave, WaveCase waveCase, WaveBalance& balance)
+{
+    const double designVolume = particulars.designDisplacement / particulars.waterDensity;
+    requireDrawableWave(wave.height, wave.length);
+    const WaveWaterline waterline(input, bonjean, particulars.frameSpacing, depth, wave, waveCase);
+    const WaveEquilibrium equilibrium = findEquilibrium(waterline, stillWaterline, designVolume,
+                                                        particulars.centreOfGravity, particulars.length, waveCase);
+    const double meanDraft = equilibrium.meanDraft;
+    const double slope = equilibrium.slope;
+
+    namespace col = waveFrameColumn;
+    for (int row = 1; row <= frameCount; ++row) {
+        const double draft = waterline.draft(row, meanDraft, slope);
+        setFixed(balance.frames, col::abscissa, row, waterline.abscissa(row), 2);
+        setFixed(balance.frames, col::elevation, row, waterline.elevation(row), 3);
+        setFixed(balance.frames, col::localDraft, row, draft, 3);
+        setGeneral(balance.sectionAreas, row, 1, sectionAreaAtDraft(bonjean, input, row, draft, waterline.depth()));
+        setFixed(balance.frames, col::sectionArea, row, cellValue(balance.sectionAreas, row, 1), 3);
+    }
+    balance.meanDraft = meanDraft;
+    balance.forwardDraft = meanDraft - slope * waterline.abscissa(1);
+    balance.aftDraft = meanDraft - slope * waterline.abscissa(frameCount);
+    balance.volume = equilibrium.buoyancy.volume;
+    balance.centreOfBuoyancy = equilibrium.buoyancy.moment / equilibrium.buoyancy.volume;
+    balance.iterations = equilibrium.iterations;
+
+    fillLoadTable(balance.sectionAreas, input.masses, equilibrium.buoyancy.volume, waterline.frameSpacing(),
+                  particulars.waterDensity, balance.table);
+    writeShearAndMoment(stillWater, balance);
 }
 
 }  // namespace hullcalc

@@ -8,7 +8,7 @@
 #include "strength/wave_profile.h"
 #include "trim/bonjean_scale.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 
@@ -77,10 +77,10 @@ double sectionAreaAtDraft(const BonjeanScale& bonjean, const InputTables& input,
 // trim, from the still-water waterline, to 0,01 % of the design volume and
 // L/10000 for the centre of buoyancy, at most maxWaveIterations steps; then
 // fills the frame table and the load table as in still water. The corrected
-// N and M of `stillWater` give the wave parts.
+// N and M of `stillWater` give the wave parts; `depth` is H, m, positive.
 // Throws Error naming the case when the balancing fails.
 void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const WaterlineIteration& stillWaterline,
-                   const TrimTable& stillWater, const ShipParticulars& particulars, const DesignWave& wave,
-                   WaveCase waveCase, WaveBalance& balance);
+                   const TrimTable& stillWater, const ParticularValues& particulars, double depth,
+                   const DesignWave& wave, WaveCase waveCase, WaveBalance& balance);
 
 }  // namespace hullcalc

@@ -36,7 +36,7 @@ GirderStress stressOf(int frame, double moment, const HullGirder& girder, double
     return stress;
 }
 
-void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars, StrengthSheet& sheet)
+void drawCharts(const TrimTable& stillWater, const ParticularValues& particulars, StrengthSheet& sheet)
 {
     for (int r = 0; r < frameCount; ++r) {
         sheet.shearForceChart.series[0].append(r, cellValue(stillWater.shearForce, 1, r));
@@ -51,8 +51,8 @@ void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars,
     }
     if (!sheet.ruleLoads.applies)
         return;
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
+    const double length = particulars.length;
+    const double frameSpacing = particulars.frameSpacing;
     ChartSeries& hog = sheet.bendingMomentChart.series[3];
     ChartSeries& sag = sheet.bendingMomentChart.series[4];
     for (int r = 0; r < frameCount; ++r) {
@@ -61,6 +61,49 @@ void drawCharts(const TrimTable& stillWater, const ShipParticulars& particulars,
         hog.append(r, still + factor * sheet.ruleLoads.hoggingMoment);
         sag.append(r, still + factor * sheet.ruleLoads.saggingMoment);
     }
+}
+
+// The girder's stresses under the largest bending moment of each load case
+// against the allowable stress (MPa), and its modulus against the rule's
+// minimum: warnings where they fall short.
+void checkStresses(const TrimTable& stillWater, const std::string& allowableStress, StrengthSheet& sheet)
+{
+    try {
+        sheet.allowableStress = parseNumber(allowableStress);
+    } catch (const Error& e) {
+        throw Error("Допускаемое напряжение: " + userMessage(e.what()));
+    }
+    if (!(sheet.allowableStress > 0.0))
+        throw Error("Допускаемое напряжение должно быть положительным");
+    int largestFrame = 0;
+    double largest = 0.0;
+    for (int r = 0; r < frameCount; ++r) {
+        const double moment = cellValue(stillWater.bendingMoment, 1, r);
+        if (std::abs(moment) > std::abs(largest)) {
+            largest = moment;
+            largestFrame = r;
+        }
+    }
+    sheet.stresses[0] = stressOf(largestFrame, largest, sheet.girder, sheet.allowableStress);
+    sheet.stresses[1] =
+        stressOf(sheet.hogging.largestMomentFrame, sheet.hogging.largestMoment, sheet.girder, sheet.allowableStress);
+    sheet.stresses[2] =
+        stressOf(sheet.sagging.largestMomentFrame, sheet.sagging.largestMoment, sheet.girder, sheet.allowableStress);
+    for (int c = 0; c < loadCaseCount; ++c) {
+        const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
+        if (s.exceeded)
+            sheet.warnings.push_back(std::string(loadCaseCaption(static_cast<LoadCase>(c))) + ": напряжение "
+                                     + roundedText(std::max(std::abs(s.deckStress), std::abs(s.bottomStress)), 1)
+                                     + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
+                                     + roundedText(sheet.allowableStress, 1) + " МПа");
+    }
+    // The rule's modulus holds at the deck and at the keel alike, so the
+    // smaller of the girder's two moduli decides.
+    const double smallerModulus = std::min(sheet.girder.deckModulus, sheet.girder.bottomModulus);
+    if (sheet.ruleLoads.applies && smallerModulus < sheet.ruleLoads.minimumSectionModulus)
+        sheet.warnings.push_back("Момент сопротивления миделевого сечения " + roundedText(smallerModulus, 4)
+                                 + " м³ меньше требуемого IACS " + roundedText(sheet.ruleLoads.minimumSectionModulus, 4)
+                                 + " м³");
 }
 
 }  // namespace
@@ -104,70 +147,32 @@ double designWaveHeight(const StrengthInput& input, double length)
     }
 }
 
-void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& particulars, const StrengthInput& input,
+void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed, const StrengthInput& input,
                             StrengthSheet& sheet)
 {
     clearStrengthResults(sheet);
     if (!trim.complete)
         throw Error("Сначала выполните расчет удифферентовки на тихой воде");
-    const double length = particularValue(particulars, &ShipParticulars::length);
-    const double breadth = particularValue(particulars, &ShipParticulars::breadth);
-    const double depth = particularValue(particulars, &ShipParticulars::depth);
-    if (!(depth > 0.0))
-        throw ParticularError("Высота борта должна быть положительной", fieldOf(&ShipParticulars::depth));
+    const ParticularValues particulars = readParticularValues(typed);
+    const double length = particulars.length;
+    const double breadth = particulars.breadth;
+    const double depth = readDepth(typed);
 
     sheet.wave = {input.profile, designWaveHeight(input, length), length};
-    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, sheet.wave, WaveCase::hogging,
-                  sheet.hogging);
-    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, sheet.wave, WaveCase::sagging,
-                  sheet.sagging);
+    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
+                  WaveCase::hogging, sheet.hogging);
+    balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
+                  WaveCase::sagging, sheet.sagging);
 
     // The block coefficient of the still-water waterline, V / (L·B·T).
-    const double designVolume =
-        particularValue(particulars, &ShipParticulars::designDisplacement) / particulars.waterDensity;
+    const double designVolume = particulars.designDisplacement / particulars.waterDensity;
     const double meanDraft = trim.iteration.frameDraft[11];
-    const bool seaGoing = particulars.waterDensity == seaWaterDensity;
+    const bool seaGoing = typed.shipType == ShipType::sea;
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);
 
     computeHullGirder(input.girderMembers, depth, sheet.girder);
-    if (sheet.girder.present) {
-        try {
-            sheet.allowableStress = parseNumber(input.allowableStress);
-        } catch (const Error& e) {
-            throw Error("Допускаемое напряжение: " + userMessage(e.what()));
-        }
-        if (!(sheet.allowableStress > 0.0))
-            throw Error("Допускаемое напряжение должно быть положительным");
-        int largestFrame = 0;
-        double largest = 0.0;
-        for (int r = 0; r < frameCount; ++r) {
-            const double moment = cellValue(trim.results.bendingMoment, 1, r);
-            if (std::abs(moment) > std::abs(largest)) {
-                largest = moment;
-                largestFrame = r;
-            }
-        }
-        sheet.stresses[0] = stressOf(largestFrame, largest, sheet.girder, sheet.allowableStress);
-        sheet.stresses[1] = stressOf(sheet.hogging.largestMomentFrame, sheet.hogging.largestMoment, sheet.girder,
-                                     sheet.allowableStress);
-        sheet.stresses[2] = stressOf(sheet.sagging.largestMomentFrame, sheet.sagging.largestMoment, sheet.girder,
-                                     sheet.allowableStress);
-        for (int c = 0; c < loadCaseCount; ++c) {
-            const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
-            if (s.exceeded)
-                sheet.warnings.push_back(std::string(loadCaseCaption(static_cast<LoadCase>(c))) + ": напряжение "
-                                         + roundedText(std::max(std::abs(s.deckStress), std::abs(s.bottomStress)), 1)
-                                         + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
-                                         + roundedText(sheet.allowableStress, 1) + " МПа");
-        }
-        // The rule's modulus holds at the deck and at the keel alike, so the
-        // smaller of the girder's two moduli decides.
-        const double smallerModulus = std::min(sheet.girder.deckModulus, sheet.girder.bottomModulus);
-        if (sheet.ruleLoads.applies && smallerModulus < sheet.ruleLoads.minimumSectionModulus)
-            sheet.warnings.push_back("Момент сопротивления миделевого сечения " + roundedText(smallerModulus, 4)
-                                     + " м³ меньше требуемого IACS "
-                                     + roundedText(sheet.ruleLoads.minimumSectionModulus, 4) + " м³");
-    }
+    if (sheet.girder.present)
+        checkStresses(trim.results, input.allowableStress, sheet);
     drawCharts(trim.results, particulars, sheet);
     sheet.complete = true;
 }

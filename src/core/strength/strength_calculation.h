@@ -11,7 +11,7 @@
 #include "strength/ship_on_wave.h"
 #include "strength/strength_input.h"
 #include "strength/wave_profile.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 
 #include <array>

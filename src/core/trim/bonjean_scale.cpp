@@ -1,7 +1,6 @@
 #include "trim/bonjean_scale.h"
 
 #include "common/checked_math.h"
-#include "common/error.h"
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
@@ -10,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <string_view>
 
 namespace hullcalc {
 
@@ -65,11 +63,11 @@ void writeBonjeanHeaders(BonjeanScale& scale)
     writeFrameTableHeaders(scale.sectionMoments);
 }
 
-void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights& z)
+void buildWaterlineHeights(double waterlineSpacing, WaterlineHeights& z)
 {
     z[1] = 0.0;
     for (int k = 1; k <= waterlineCount; ++k)
-        z[k + 1] = particularValue(particulars, &ShipParticulars::waterlineSpacing) + z[k];
+        z[k + 1] = waterlineSpacing + z[k];
 }
 
 void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartModel& bodyPlan)
@@ -86,33 +84,18 @@ void drawBodyPlan(const InputTables& input, const WaterlineHeights& z, ChartMode
     }
 }
 
-namespace {
-
-std::optional<double> readableNumber(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
-}  // namespace
-
 void drawReadableBodyPlan(const InputTables& input, const ShipParticulars& particulars, ChartModel& bodyPlan)
 {
     bodyPlan.clear();
-    const std::optional<double> dT = readableNumber(particulars.waterlineSpacing);
+    const std::optional<double> dT = numberOrNothing(particulars.waterlineSpacing);
     if (!dT || !(*dT > 0.0))
         return;
-    // The heights as the calculation builds them, by repeated addition.
     WaterlineHeights z{};
-    for (int k = 1; k <= waterlineCount; ++k)
-        z[k + 1] = z[k] + *dT;
+    buildWaterlineHeights(*dT, z);
     const TextGrid& offsets = input.offsets;
     for (int row = 1; row < offsets.rowCount(); ++row) {
         for (int column = 1; column < offsets.columnCount(); ++column) {
-            const std::optional<double> halfBreadth = readableNumber(offsets.cell(column, row));
+            const std::optional<double> halfBreadth = numberOrNothing(offsets.cell(column, row));
             const double height = z[static_cast<std::size_t>(column)];
             if (!halfBreadth || !std::isfinite(height))
                 continue;
@@ -122,8 +105,9 @@ void drawReadableBodyPlan(const InputTables& input, const ShipParticulars& parti
     }
 }
 
-void computeBonjeanScale(const InputTables& input, const ShipParticulars& particulars, BonjeanScale& scale)
+void computeBonjeanScale(const InputTables& input, const ParticularValues& particulars, BonjeanScale& scale)
 {
+    const double dT = particulars.waterlineSpacing;
     const TextGrid& offsets = input.offsets;
     const WaterlineHeights& z = scale.waterlineHeights;
     const int waterlines = offsets.columnCount() - 1;
@@ -148,7 +132,6 @@ void computeBonjeanScale(const InputTables& input, const ShipParticulars& partic
                 setGeneral(scale.sectionMoments, j, row, 2.0 * halfMoment[j]);
                 continue;
             }
-            const double dT = particularValue(particulars, &ShipParticulars::waterlineSpacing);
             // The strip between waterlines j and j + 1 is a trapezoid of height ΔT.
             const double stripArea = (y[j] + y[j + 1]) * 0.5 * dT;
             halfArea[j + 1] = halfArea[j] + stripArea;

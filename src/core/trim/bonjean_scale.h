@@ -6,7 +6,7 @@
 #include "common/chart_model.h"
 #include "common/text_grid.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/waterline_interpolation.h"
 
 namespace hullcalc {
@@ -34,8 +34,8 @@ struct BonjeanScale {
 void writeBonjeanHeaders(BonjeanScale& scale);
 
 // z[k + 1] = z[k] + ΔT from z[1] = 0, by repeated addition (not k·ΔT), so the
-// heights carry the rounding the tables were always computed with.
-void buildWaterlineHeights(const ShipParticulars& particulars, WaterlineHeights& z);
+// heights carry the rounding the tables were always computed with. ΔT in m.
+void buildWaterlineHeights(double waterlineSpacing, WaterlineHeights& z);
 
 // The body plan: each frame's half-breadth against height, frames 0..9 on the
 // positive side and 10..20 mirrored onto the negative side.
@@ -51,7 +51,7 @@ void drawReadableBodyPlan(const InputTables& input, const ShipParticulars& parti
 // sides of each frame up to each waterline, by the trapezoidal rule over the
 // waterlines with each strip's moment at its centroid. Reads the heights
 // already in `scale`.
-void computeBonjeanScale(const InputTables& input, const ShipParticulars& particulars, BonjeanScale& scale);
+void computeBonjeanScale(const InputTables& input, const ParticularValues& particulars, BonjeanScale& scale);
 
 // Sectional-area curves per waterline and static moments per frame, read back
 // from the Bonjean tables.

@@ -144,11 +144,11 @@ void writeCurvesOfFormHeaders(CurvesOfForm& form)
 }
 
 void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
-                         const ShipParticulars& particulars, CurvesOfForm& form)
+                         const ParticularValues& particulars, CurvesOfForm& form)
 {
-    const double L = particularValue(particulars, &ShipParticulars::length);
-    const double B = particularValue(particulars, &ShipParticulars::breadth);
-    const double frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
+    const double L = particulars.length;
+    const double B = particulars.breadth;
+    const double frameSpacing = particulars.frameSpacing;
     const double rho = particulars.waterDensity;  // t/m³
 
     for (int j = 1; j < form.table.rowCount(); ++j) {
@@ -201,11 +201,11 @@ void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& c
     drawCharts(form);
 }
 
-void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ShipParticulars& particulars,
+void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ParticularValues& particulars,
                              double meanDraft, InitialStability& stability)
 {
     stability = {};
-    const std::optional<double> zg = optionalParticularValue(particulars, &ShipParticulars::verticalCentreOfGravity);
+    const std::optional<double> zg = particulars.verticalCentreOfGravity;
     if (!zg)
         return;
     stability.verticalCentreOfGravity = formatF(*zg);

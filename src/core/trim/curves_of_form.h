@@ -8,7 +8,7 @@
 #include "common/text_grid.h"
 #include "trim/bonjean_scale.h"
 #include "trim/hydrostatic_curves.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/waterline_interpolation.h"
 
 #include <array>
@@ -112,7 +112,7 @@ void writeCurvesOfFormHeaders(CurvesOfForm& form);
 // line give M_z = ∫ m(x) dx, integrated as the volume is from the areas) and
 // the hydrostatic curves' texts; L and B of the particulars, ρ of the ship type.
 void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
-                         const ShipParticulars& particulars, CurvesOfForm& form);
+                         const ParticularValues& particulars, CurvesOfForm& form);
 
 // Initial stability of the loaded ship, empty texts when z_g is not given or
 // the curves are undefined at the mean draft. Texts "%f" as the summary's.
@@ -149,9 +149,8 @@ inline const std::array<StabilityLine, 6> stabilityLines = {{
 
 // Zc, r and R interpolated at the mean draft between the waterlines as the
 // summary interpolates XF and R (a draft on a waterline takes its value),
-// then h and H against the z_g typed. A z_g that is not a number throws
-// ParticularError.
-void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ShipParticulars& particulars,
+// then h and H against the z_g typed; nothing when none is.
+void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ParticularValues& particulars,
                              double meanDraft, InitialStability& stability);
 
 }  // namespace hullcalc

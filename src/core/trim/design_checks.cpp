@@ -22,26 +22,20 @@ namespace hullcalc {
 
 namespace {
 
-std::optional<double> numberIn(std::string_view text)
-{
-    try {
-        return parseNumber(text);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
-}
-
 std::optional<double> particularNumber(const ShipParticulars& particulars, std::string ShipParticulars::*text)
 {
-    return numberIn(particulars.*text);
+    return numberOrNothing(particulars.*text);
 }
 
 // A particular the calculation divides by or integrates with: only a positive
 // number makes a check of it meaningful (anything else the calculation refuses).
-std::optional<double> positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+std::optional<double> checkedParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
 {
-    const std::optional<double> value = particularNumber(particulars, text);
-    return value && *value > 0.0 ? value : std::nullopt;
+    try {
+        return positiveParticular(particulars, text);
+    } catch (const ParticularError&) {
+        return std::nullopt;
+    }
 }
 
 Warning particularWarning(std::string message, std::string ShipParticulars::*text)
@@ -86,8 +80,8 @@ std::string percent(double value) { return shownNumber(value, 2) + " %"; }
 
 void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
-    const auto L = positiveParticular(particulars, &ShipParticulars::length);
-    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto L = checkedParticular(particulars, &ShipParticulars::length);
+    const auto dL = checkedParticular(particulars, &ShipParticulars::frameSpacing);
     if (!L || !dL)
         return;
     const double spacings = spacingCount * *dL;
@@ -115,9 +109,9 @@ void checkDraftAgainstWaterlinesAndDepth(const ShipParticulars& particulars, std
                                              &ShipParticulars::draft));
         return;
     }
-    if (positiveParticular(particulars, &ShipParticulars::waterlineSpacing)) {
+    if (const auto waterlineSpacing = checkedParticular(particulars, &ShipParticulars::waterlineSpacing)) {
         WaterlineHeights z{};
-        buildWaterlineHeights(particulars, z);
+        buildWaterlineHeights(*waterlineSpacing, z);
         const double top = z[waterlineCount];
         if (top < *draft)
             warnings.push_back(
@@ -135,10 +129,10 @@ void checkDraftAgainstWaterlinesAndDepth(const ShipParticulars& particulars, std
 
 void checkOffsets(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
 {
-    const auto breadth = positiveParticular(particulars, &ShipParticulars::breadth);
+    const auto breadth = checkedParticular(particulars, &ShipParticulars::breadth);
     for (int row = 1; row <= frameCount; ++row) {
         for (int column = 1; column <= waterlineCount; ++column) {
-            const auto y = numberIn(input.offsets.cell(column, row));
+            const auto y = numberOrNothing(input.offsets.cell(column, row));
             if (!y)
                 continue;
             const std::string where = ": шпангоут «" + frameLabel(row - 1) + "», ватерлиния " + std::to_string(column);
@@ -159,7 +153,7 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
     double sum = 0.0;
     bool allNumbers = true;
     for (int row = 1; row <= spacingCount; ++row) {
-        const auto mass = numberIn(input.masses.cell(1, row));
+        const auto mass = numberOrNothing(input.masses.cell(1, row));
         if (!mass) {
             allNumbers = false;
             continue;
@@ -167,7 +161,7 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
         sum += *mass;
     }
     // A sum without a mass that is not a number would only repeat that error.
-    const auto displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);
+    const auto displacement = checkedParticular(particulars, &ShipParticulars::designDisplacement);
     if (!allNumbers || !displacement)
         return;
     const double mismatch = std::fabs(sum - *displacement) / *displacement;
@@ -184,15 +178,15 @@ void checkMasses(const ShipParticulars& particulars, const InputTables& input, s
 // positive towards the bow, as XG is measured.
 void checkCentreOfGravity(const ShipParticulars& particulars, const InputTables& input, std::vector<Warning>& warnings)
 {
-    const auto L = positiveParticular(particulars, &ShipParticulars::length);
-    const auto dL = positiveParticular(particulars, &ShipParticulars::frameSpacing);
+    const auto L = checkedParticular(particulars, &ShipParticulars::length);
+    const auto dL = checkedParticular(particulars, &ShipParticulars::frameSpacing);
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
     if (!L || !dL || !xg)
         return;
     double massSum = 0.0;
     double momentSum = 0.0;
     for (int row = 1; row <= spacingCount; ++row) {
-        const auto mass = numberIn(input.masses.cell(1, row));
+        const auto mass = numberOrNothing(input.masses.cell(1, row));
         if (!mass)
             return;
         massSum += *mass;
@@ -216,7 +210,7 @@ double largestMagnitude(const TextGrid& table, int column)
 {
     double largest = 0.0;
     for (int row = 1; row < table.rowCount(); ++row)
-        if (const auto value = numberIn(table.cell(column, row)))
+        if (const auto value = numberOrNothing(table.cell(column, row)))
             largest = std::max(largest, std::fabs(*value));
     return largest;
 }
@@ -240,9 +234,9 @@ void checkClosure(double closure, double largest, double limitPercent, double fl
 // "«1.5» — не число (...)" or "пустая ячейка"; empty for a number.
 std::string notANumberIn(const std::string& text)
 {
-    if (numberIn(text))
+    if (numberOrNothing(text))
         return {};
-    if (text.find_first_not_of(" \t") == std::string::npos)
+    if (trimmed(text).empty())
         return "пустая ячейка";
     return "«" + messageExcerpt(text, 30) + "» — не число (десятичный разделитель — запятая)";
 }
@@ -258,13 +252,13 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
                               &ShipParticulars::verticalCentreOfGravity));
         return;
     }
-    const auto h = numberIn(stability.metacentricHeight);
+    const auto h = numberOrNothing(stability.metacentricHeight);
     if (!h)
         return;
     if (*h <= 0.0)
         warnings.push_back(particularWarning("Судно неостойчиво: h = " + stability.metacentricHeight + " м",
                                              &ShipParticulars::verticalCentreOfGravity));
-    else if (particulars.waterDensity == seaWaterDensity && *h < designLimits::seaGoingMetacentricHeight)
+    else if (particulars.shipType == ShipType::sea && *h < designLimits::seaGoingMetacentricHeight)
         warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
                                                  + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
                                              &ShipParticulars::verticalCentreOfGravity));
@@ -351,7 +345,7 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
     // The ship's weight D·g, kN, with the g of the trim table's loads.
     const double weight =
         particularNumber(particulars, &ShipParticulars::designDisplacement).value_or(0.0) * gravityAcceleration;
-    const auto shearClosure = numberIn(results[SummaryLine::shearForceClosure]);
+    const auto shearClosure = numberOrNothing(results[SummaryLine::shearForceClosure]);
     if (shearClosure)
         guarded([&] {
             checkClosure(*shearClosure, largestMagnitude(results.table, column::correctedShear),
@@ -370,8 +364,8 @@ std::vector<Warning> checkResults(const ShipParticulars& particulars, const Trim
 
     namespace log = approximationsLog;
     const auto xg = particularNumber(particulars, &ShipParticulars::centreOfGravity);
-    const auto xc =
-        numberIn(sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
+    const auto xc = numberOrNothing(
+        sheet.iteration.log.cell(log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
     const double limit = designLimits::equilibriumMismatch * sheet.hydrostatics.length;
     if (xg && xc && std::fabs(*xg - *xc) > limit)
         guarded([&] {

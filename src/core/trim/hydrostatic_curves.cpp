@@ -17,11 +17,7 @@ double valueOn(const HydrostaticCurve& curve, int waterline) { return cellValue(
 // A cell's number, or none for a text that is not one.
 std::optional<double> numberOn(const HydrostaticCurve& curve, int waterline)
 {
-    try {
-        return parseNumber(curve.values.cell(waterline, 0));
-    } catch (const Error&) {
-        return std::nullopt;
-    }
+    return numberOrNothing(curve.values.cell(waterline, 0));
 }
 
 void drawPoint(HydrostaticCurve& curve, int waterline, double height)
@@ -31,9 +27,12 @@ void drawPoint(HydrostaticCurve& curve, int waterline, double height)
 
 // Volume below each waterline and the abscissa of its centre of buoyancy, from
 // the sectional areas of the Bonjean scale.
-void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& particulars, int waterlines, int frames,
+void integrateVolumes(const BonjeanScale& bonjean, const ParticularValues& particulars, int waterlines, int frames,
                       HydrostaticCurves& curves)
 {
+    curves.length = particulars.length;
+    curves.frameSpacing = particulars.frameSpacing;
+    const double dL = curves.frameSpacing;
     const TextGrid& areas = bonjean.sectionAreas;
     std::vector<double> area(static_cast<std::size_t>(frames) + 2);  // a[r], m²
     std::vector<double> volume(area.size());                         // from frame row 1 to r, m³
@@ -42,9 +41,6 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
         for (int r = 1; r <= frames; ++r)
             area[r] = cellValue(areas, j, r);
         for (int r = 1; r + 1 < areas.rowCount(); ++r) {
-            curves.length = particularValue(particulars, &ShipParticulars::length);
-            curves.frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
-            const double dL = curves.frameSpacing;
             const double stripVolume = (area[r] + area[r + 1]) * 0.5 * dL;
             volume[r + 1] = volume[r] + stripVolume;
             setGeneral(curves.volume.values, j, 0, volume[r + 1]);
@@ -75,9 +71,9 @@ void integrateVolumes(const BonjeanScale& bonjean, const ShipParticulars& partic
 // Each waterplane, one side, from the half-breadths: its area, the abscissa of
 // its centre of flotation and its moments of inertia about the centre line
 // (Iz) and about the transverse line of frame row 1 (Iy).
-void integrateWaterplanes(const InputTables& input, const ShipParticulars& particulars, int waterlines, int frames,
-                          int strips, HydrostaticCurves& curves)
+void integrateWaterplanes(const InputTables& input, int waterlines, int frames, int strips, HydrostaticCurves& curves)
 {
+    const double dL = curves.frameSpacing;
     std::vector<double> halfBreadth(static_cast<std::size_t>(frames) + 2);  // b[r], m
     std::vector<double> halfArea(halfBreadth.size());                       // m²
     std::vector<double> momentX(halfBreadth.size());                        // about frame row 1, m³
@@ -90,8 +86,6 @@ void integrateWaterplanes(const InputTables& input, const ShipParticulars& parti
             const double b1 = halfBreadth[r];
             const double b2 = halfBreadth[r + 1];
             const double d = b2 - b1;
-            curves.frameSpacing = particularValue(particulars, &ShipParticulars::frameSpacing);
-            const double dL = curves.frameSpacing;
             const double stripArea = (b1 + b2) * 0.5 * dL;
             halfArea[r + 1] = halfArea[r] + stripArea;
             setGeneral(curves.waterplaneArea.values, j, 0, 2.0 * halfArea[r + 1]);
@@ -180,8 +174,8 @@ bool isDefinedOn(const HydrostaticCurves& curves, const HydrostaticCurve& curve,
     return size && *size != 0.0;
 }
 
-void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
-                              HydrostaticCurves& curves)
+void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean,
+                              const ParticularValues& particulars, HydrostaticCurves& curves)
 {
     for (HydrostaticCurve* curve :
          {&curves.volume, &curves.centreOfBuoyancy, &curves.waterplaneArea, &curves.centreOfFlotation,
@@ -191,7 +185,7 @@ void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonj
     const int waterlines = input.offsets.columnCount() - 1;
     const int frames = bonjean.sectionAreas.rowCount() - 1;
     integrateVolumes(bonjean, particulars, waterlines, frames, curves);
-    integrateWaterplanes(input, particulars, waterlines, frames, bonjean.sectionAreas.rowCount() - 2, curves);
+    integrateWaterplanes(input, waterlines, frames, bonjean.sectionAreas.rowCount() - 2, curves);
     computeMetacentricRadii(bonjean.waterlineHeights, waterlines, curves);
 }
 

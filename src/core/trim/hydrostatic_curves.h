@@ -7,7 +7,7 @@
 #include "common/text_grid.h"
 #include "trim/bonjean_scale.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 
 namespace hullcalc {
 
@@ -50,7 +50,7 @@ bool isDefinedOn(const HydrostaticCurves& curves, const HydrostaticCurve& curve,
 // Integrates along the hull, frame spacing by frame spacing (trapezoidal rule,
 // each strip's moment at its own centroid): the volumes from the Bonjean
 // areas, the waterplanes from the half-breadths.
-void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean, const ShipParticulars& particulars,
-                              HydrostaticCurves& curves);
+void computeHydrostaticCurves(const InputTables& input, const BonjeanScale& bonjean,
+                              const ParticularValues& particulars, HydrostaticCurves& curves);
 
 }  // namespace hullcalc

@@ -42,15 +42,20 @@ double particularValue(const ShipParticulars& particulars, std::string ShipParti
     }
 }
 
+double positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
+{
+    const double value = particularValue(particulars, text);
+    if (!(value > 0.0) || !std::isfinite(value))
+        throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
+    return value;
+}
+
 void requirePositiveParticulars(const ShipParticulars& particulars)
 {
     for (std::string ShipParticulars::*text :
          {&ShipParticulars::length, &ShipParticulars::breadth, &ShipParticulars::designDisplacement,
-          &ShipParticulars::frameSpacing, &ShipParticulars::waterlineSpacing}) {
-        const double value = particularValue(particulars, text);
-        if (!(value > 0.0) || !std::isfinite(value))
-            throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
-    }
+          &ShipParticulars::frameSpacing, &ShipParticulars::waterlineSpacing})
+        positiveParticular(particulars, text);
 }
 
 std::optional<double> optionalParticularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text)

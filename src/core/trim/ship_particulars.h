@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "trim/ship_type.h"
 
 #include <array>
 #include <optional>
@@ -11,9 +12,6 @@
 #include <string_view>
 
 namespace hullcalc {
-
-inline constexpr double seaWaterDensity = 1.025;  // t/m³
-inline constexpr double riverWaterDensity = 1.0;  // t/m³
 
 struct ShipParticulars {
     std::string displacement = "1503";          // D, t (read by no calculation)
@@ -28,7 +26,7 @@ struct ShipParticulars {
     std::string verticalCentreOfGravity;
     std::string frameSpacing = "3,75";      // theoretical frame spacing ΔL, m
     std::string waterlineSpacing = "0,39";  // distance ΔT between the waterlines of the offsets, m
-    double waterDensity = 0.0;              // t/m³; set by the ship type, 0 until one is chosen
+    std::optional<ShipType> shipType;       // none until one is chosen
 };
 
 // One particular as the outside world knows it.
@@ -81,6 +79,10 @@ private:
 // The particular's text as a number; a text that is not one throws
 // ParticularError with the conversion's message.
 double particularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text);
+
+// The particular's text as a number that must be positive and finite: the
+// calculations divide by it or integrate with it. Otherwise ParticularError.
+double positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text);
 
 // L, B, ΔL, ΔT and the design displacement, which the calculations divide by
 // or integrate with, must be positive numbers: otherwise ParticularError

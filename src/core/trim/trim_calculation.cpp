@@ -1,16 +1,17 @@
 #include "trim/trim_calculation.h"
 
 #include "trim/bonjean_drawing.h"
+#include "trim/particular_values.h"
 
 namespace hullcalc {
 
-void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
+ParticularValues runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typed)
 {
     clearTrimResults(sheet);
-    requirePositiveParticulars(particulars);
-    // A z_g typed but not a number stops the run before any step writes.
-    optionalParticularValue(particulars, &ShipParticulars::verticalCentreOfGravity);
-    buildWaterlineHeights(particulars, sheet.bonjean.waterlineHeights);
+    // Every particular the steps read is converted here, once, so that one
+    // at fault stops the run before any step writes.
+    const ParticularValues particulars = readParticularValues(typed);
+    buildWaterlineHeights(particulars.waterlineSpacing, sheet.bonjean.waterlineHeights);
     drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
     computeBonjeanScale(sheet.input, particulars, sheet.bonjean);
     drawBonjeanCurves(sheet.bonjean);
@@ -25,6 +26,7 @@ void runTrimCalculation(TrimSheet& sheet, const ShipParticulars& particulars)
     computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, waterline.meanDraft,
                             sheet.stability);
     sheet.complete = true;
+    return particulars;
 }
 
 }  // namespace hullcalc

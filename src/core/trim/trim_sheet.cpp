@@ -1,17 +1,15 @@
 #include "trim/trim_sheet.h"
 
-#include "common/error.h"
 #include "common/number_text.h"
 
 namespace hullcalc {
 
 std::optional<double> bendingMomentClosure(const TrimSheet& sheet)
 {
-    try {
-        return parseNumber(sheet.results[SummaryLine::bendingMomentClosure]) * sheet.hydrostatics.frameSpacing / 2;
-    } catch (const Error&) {
+    const std::optional<double> closure = numberOrNothing(sheet.results[SummaryLine::bendingMomentClosure]);
+    if (!closure)
         return std::nullopt;
-    }
+    return *closure * sheet.hydrostatics.frameSpacing / 2;
 }
 
 void writeHeaders(TrimSheet& sheet)

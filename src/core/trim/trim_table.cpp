@@ -25,14 +25,14 @@ void fillResultTables(TrimTable& results)
 }
 
 // The floating condition on the accepted waterline.
-void writeSummary(const WaterlineIteration& iteration, const ShipParticulars& particulars,
+void writeSummary(const WaterlineIteration& iteration, const ParticularValues& particulars,
                   const DesignWaterline& waterline, TrimTable& results)
 {
     namespace log = approximationsLog;
     const TextGrid& table = results.table;
     const int lastFrame = table.rowCount() - 1;
     results[SummaryLine::volume] = formatF(cellValue(iteration.log, log::currentVolume.column, log::currentVolume.row));
-    results[SummaryLine::centreOfGravity] = formatF(particularValue(particulars, &ShipParticulars::centreOfGravity));
+    results[SummaryLine::centreOfGravity] = formatF(particulars.centreOfGravity);
     results[SummaryLine::centreOfBuoyancy] =
         formatF(cellValue(iteration.log, log::currentCentreOfBuoyancy.column, log::currentCentreOfBuoyancy.row));
     results[SummaryLine::centreOfFlotation] = formatF(waterline.centreOfFlotation);
@@ -139,7 +139,7 @@ void writeTrimTableHeaders(TrimTable& results)
 }
 
 void buildTrimTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
-                    const ShipParticulars& particulars, const DesignWaterline& waterline, TrimTable& results)
+                    const ParticularValues& particulars, const DesignWaterline& waterline, TrimTable& results)
 {
     fillLoadTable(iteration.designSectionAreas, input.masses, waterline.volume, frameSpacing, particulars.waterDensity,
                   results.table);

@@ -6,7 +6,7 @@
 #include "common/chart_model.h"
 #include "common/text_grid.h"
 #include "trim/input_tables.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/waterline_iteration.h"
 
 #include <array>
@@ -64,6 +64,19 @@ inline constexpr int correctedShear = 8;   // kN
 inline constexpr int correctedMoment = 9;  // kN·m
 }  // namespace trimTableColumn
 
+// The captions of the trim table's columns 1..9 with their units, as the
+// window and the report head them.
+inline constexpr std::array<std::string_view, trimTableColumn::correctedMoment> trimTableCaptions = {
+    "ω, кв. м",
+    "ωi + ωi+1, кв. м",
+    "Сила поддержания, кН",
+    "Вес, кН",
+    "Нагрузка, кН",
+    "Перерезывающая сила, кН",
+    "Интегральная сумма, кН",
+    "Исправленная перерезывающая сила, кН",
+    "Изгибающий момент, кН·м"};
+
 struct TrimTable {
     TrimTable();
 
@@ -100,6 +113,6 @@ void writeTrimTableHeaders(TrimTable& results);
 // integrated from the bow and their closure errors at the stern spread
 // linearly over the 20 spacings.
 void buildTrimTable(const InputTables& input, const WaterlineIteration& iteration, double frameSpacing,
-                    const ShipParticulars& particulars, const DesignWaterline& waterline, TrimTable& results);
+                    const ParticularValues& particulars, const DesignWaterline& waterline, TrimTable& results);
 
 }  // namespace hullcalc

@@ -197,6 +197,28 @@ Approximation firstApproximation(const EvenKeel& evenKeel, double centreOfGravit
     return first;
 }
 
+// The next approximation: a parallel sinkage for the missing volume (m³), and
+// a turn about the centre of flotation that moves the centre of buoyancy under
+// the centre of gravity, `gravityAheadOfBuoyancy` = XG − XC (m) ahead of it.
+Approximation correctedApproximation(const Approximation& current, const HydrostaticCurves& curves,
+                                     const WaterlineHeights& z, double missingVolume, double gravityAheadOfBuoyancy,
+                                     TextGrid& log)
+{
+    const double L = curves.length;
+    const double waterplaneArea = curveAt(curves.waterplaneArea, current.meanDraft, z);
+    const double sinkage = divide(missingVolume, waterplaneArea);
+    Approximation next;
+    next.forwardDraft = current.forwardDraft + sinkage
+                        + divide((L / 2 - current.centreOfFlotation) * gravityAheadOfBuoyancy, current.radius);
+    next.aftDraft = current.aftDraft + sinkage
+                    - divide((L / 2 + current.centreOfFlotation) * gravityAheadOfBuoyancy, current.radius);
+    setLogCell(log, approximationsLog::correctionArea, waterplaneArea);
+    next.meanDraft = (next.forwardDraft + next.aftDraft) / 2;
+    next.centreOfFlotation = curveAt(curves.centreOfFlotation, next.meanDraft, z);
+    next.radius = curveAt(curves.longitudinalRadius, next.meanDraft, z);
+    return next;
+}
+
 }  // namespace
 
 WaterlineIteration::WaterlineIteration()
@@ -214,7 +236,7 @@ void writeIterationHeaders(WaterlineIteration& iteration)
 }
 
 DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
-                                    const ShipParticulars& particulars, WaterlineIteration& iteration)
+                                    const ParticularValues& particulars, WaterlineIteration& iteration)
 {
     TextGrid& grid = iteration.log;
     clearLog(grid);
@@ -222,15 +244,14 @@ DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const Hydrostat
     const double L = curves.length;
     const double dL = curves.frameSpacing;
 
-    const double designVolume =
-        divide(particularValue(particulars, &ShipParticulars::designDisplacement), particulars.waterDensity);
+    const double designVolume = divide(particulars.designDisplacement, particulars.waterDensity);
     const EvenKeel evenKeel = evenKeelWaterline(curves, z, designVolume);
     setLogCell(grid, log::evenKeelDraft, evenKeel.meanDraft);
     setLogCell(grid, log::evenKeelCentreOfFlotation, evenKeel.centreOfFlotation);
     setLogCell(grid, log::evenKeelCentreOfBuoyancy, evenKeel.centreOfBuoyancy);
     setLogCell(grid, log::evenKeelRadius, evenKeel.longitudinalRadius);
 
-    const double centreOfGravity = particularValue(particulars, &ShipParticulars::centreOfGravity);
+    const double centreOfGravity = particulars.centreOfGravity;
     Approximation current = firstApproximation(evenKeel, centreOfGravity, L);
     setLogCell(grid, log::firstForwardDraft, current.forwardDraft);
     setLogCell(grid, log::firstAftDraft, current.aftDraft);
@@ -256,22 +277,8 @@ DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const Hydrostat
         if (approximation == maxApproximations)
             throw Error("Удифферентовка не сошлась за " + std::to_string(maxApproximations) + " приближений");
 
-        // Parallel sinkage for the missing volume, and a turn about the centre
-        // of flotation that moves the centre of buoyancy under the centre of gravity.
-        const double waterplaneArea = curveAt(curves.waterplaneArea, current.meanDraft, z);
-        const double sinkage = divide(designVolume - volume, waterplaneArea);
-        const double gravityAheadOfBuoyancy = centreOfGravity - centreOfBuoyancy;
-        const double nextForward =
-            current.forwardDraft + sinkage
-            + divide((L / 2 - current.centreOfFlotation) * gravityAheadOfBuoyancy, current.radius);
-        const double nextAft = current.aftDraft + sinkage
-                               - divide((L / 2 + current.centreOfFlotation) * gravityAheadOfBuoyancy, current.radius);
-        current.forwardDraft = nextForward;
-        current.aftDraft = nextAft;
-        setLogCell(grid, log::correctionArea, waterplaneArea);
-        current.meanDraft = (current.forwardDraft + current.aftDraft) / 2;
-        current.centreOfFlotation = curveAt(curves.centreOfFlotation, current.meanDraft, z);
-        current.radius = curveAt(curves.longitudinalRadius, current.meanDraft, z);
+        current =
+            correctedApproximation(current, curves, z, designVolume - volume, centreOfGravity - centreOfBuoyancy, grid);
     }
 
     DesignWaterline accepted;

@@ -7,7 +7,7 @@
 #include "common/text_grid.h"
 #include "trim/bonjean_scale.h"
 #include "trim/hydrostatic_curves.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 
 #include <array>
 
@@ -87,6 +87,6 @@ struct DesignWaterline {
 // Throws Error when the design volume or a draft leaves the tabulated
 // waterlines, or after maxApproximations approximations without acceptance.
 DesignWaterline findDesignWaterline(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
-                                    const ShipParticulars& particulars, WaterlineIteration& iteration);
+                                    const ParticularValues& particulars, WaterlineIteration& iteration);
 
 }  // namespace hullcalc

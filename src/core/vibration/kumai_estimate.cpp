@@ -13,18 +13,6 @@
 
 namespace hullcalc {
 
-namespace {
-
-double positiveParticular(const ShipParticulars& particulars, std::string ShipParticulars::*text)
-{
-    const double value = particularValue(particulars, text);
-    if (!(value > 0.0) || !std::isfinite(value))
-        throw ParticularError("Значение должно быть больше нуля: «" + particulars.*text + "»", fieldOf(text));
-    return value;
-}
-
-}  // namespace
-
 // Kumai, T., "On the estimation of natural frequencies of vertical vibration
 // of ships", Report of Research Institute for Applied Mechanics, Kyushu
 // University, 1968, as quoted for the two-node frequency in the Guidance Notes
@@ -39,7 +27,7 @@ double positiveParticular(const ShipParticulars& particulars, std::string ShipPa
 // B/3T), given with its comparison for B/T of 2,0 to 3,5 in "Introduction to
 // Naval Architecture", chapter "Vibration, noise and shock", p. 288: the
 // formula belongs to sea-going ships, whose B/T lies about 2 to 4.
-TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
+TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ParticularValues& particulars,
                                       const VibrationSheet& sheet)
 {
     // The draft Δ floats at, not the draft typed for the loaded ship; as the
@@ -49,9 +37,9 @@ TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticula
     const double draft = parseNumber(trim.results[SummaryLine::meanDraft]);  // T, m
     if (!(draft > 0.0) || !std::isfinite(draft))
         throw Error("Оценка по Кумаи невозможна: средняя осадка " + formatGeneral(draft) + " м не больше нуля");
-    const double displacement = positiveParticular(particulars, &ShipParticulars::designDisplacement);  // Δ, t
-    const double breadth = positiveParticular(particulars, &ShipParticulars::breadth);                  // B, m
-    const double length = positiveParticular(particulars, &ShipParticulars::length);                    // L, m
+    const double displacement = particulars.designDisplacement;  // Δ, t
+    const double breadth = particulars.breadth;                  // B, m
+    const double length = particulars.length;                    // L, m
     // Midship lies between spacings 9-10 and 10-11.
     const double inertia = (cellValue(sheet.sectionInertia, 1, 10) + cellValue(sheet.sectionInertia, 1, 11)) / 2;
 

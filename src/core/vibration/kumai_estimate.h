@@ -2,7 +2,7 @@
 // vertical hull-girder vibration, to check the energy method's tone I against.
 #pragma once
 
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
 
@@ -29,9 +29,8 @@ struct TwoNodeEstimate {
 // particulars and the mean draft T of the accepted waterline (the draft at
 // which Δ floats, Тср as the trim's summary shows it); and L the design
 // length, m. Throws Error when the trim run did not complete or Тср is not
-// positive, ParticularError for a particular that is not a positive number,
-// and CellError for a section inertia that is not a number.
-TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ShipParticulars& particulars,
+// positive, and CellError for a section inertia that is not a number.
+TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ParticularValues& particulars,
                                       const VibrationSheet& sheet);
 
 // The energy method's tone I (ω, 1/s) against the estimate (кол/мин), in % of

@@ -44,7 +44,7 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
     return summary;
 }
 
-std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticulars& particulars,
+std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ParticularValues& particulars,
                                       const VibrationSheet& sheet)
 {
     // The energy method names a section inertia that is not a number by the
@@ -65,7 +65,6 @@ std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticu
 
 std::vector<std::string> toneDifferenceWarnings(const std::vector<ToneSummary>& tones)
 {
-    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
     std::vector<std::string> warnings;
     for (const ToneSummary& tone : tones) {
         if (tone.tone < lowestTone || tone.tone > highestTone || !(tone.beamFrequency > 0.0))
@@ -74,12 +73,11 @@ std::vector<std::string> toneDifferenceWarnings(const std::vector<ToneSummary>& 
         // beam model's difference beside it ("отличие от энергетического метода").
         if (!(tone.energyFrequency > 0.0))
             continue;
-        const double percent = std::fabs(tone.beamFrequency - tone.energyFrequency) / tone.energyFrequency * 100;
+        const double percent = std::fabs(differencePercent(tone.beamFrequency, tone.energyFrequency));
         if (!std::isfinite(percent) || percent <= toneDifferenceLimitPercent)
             continue;
-        warnings.push_back(std::string("Тон ") + numerals[static_cast<std::size_t>(tone.tone - 1)]
-                           + ": энергетический метод отличается от балочной модели на " + formatFixed(percent, 0)
-                           + " %; для высших тонов принимайте балочную модель");
+        warnings.push_back("Тон " + toneNumeral(tone.tone) + ": энергетический метод отличается от балочной модели на "
+                           + formatFixed(percent, 0) + " %; для высших тонов принимайте балочную модель");
     }
     return warnings;
 }

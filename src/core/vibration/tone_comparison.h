@@ -2,7 +2,7 @@
 // method's frequency and the finite-element beam model's on the same masses.
 #pragma once
 
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration.h"
 #include "vibration/vibration_sheet.h"
@@ -28,7 +28,7 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
 // its section inertias are used - keeps its table, chart, texts and tone.
 // Throws what the two calculations throw; a section inertia that is not a
 // number is named in the caller's sheet.
-std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ShipParticulars& particulars,
+std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ParticularValues& particulars,
                                       const VibrationSheet& sheet);
 
 // Where the energy method's frequency of a tone differs from the beam model's

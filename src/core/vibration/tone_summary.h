@@ -16,4 +16,8 @@ struct ToneSummary {
     std::vector<double> energyShape;  // energy method's corrected shape w at spacings 1..20
 };
 
+// How far `value` lies from `reference`, in % of the reference: the beam
+// model's frequency against the energy method's, either against Kumai's.
+inline double differencePercent(double value, double reference) { return (value - reference) / reference * 100.0; }
+
 }  // namespace hullcalc

@@ -8,6 +8,7 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/waterline_interpolation.h"
 
@@ -103,9 +104,9 @@ void writeLocalHalfBreadths(const TrimmedHull& hull, const std::array<double, fr
 }
 
 // Hull and added water masses per metre, spacing by spacing, and their
-// running sums and moments about midship.
-void writeMassesPerMetre(const TrimmedHull& hull, const ShipParticulars& particulars, double addedMassCoefficient,
-                         TextGrid& table)
+// running sums and moments about midship. L and B in m, ρ in t/m³.
+void writeMassesPerMetre(const TrimmedHull& hull, double length, double breadth, double waterDensity,
+                         double addedMassCoefficient, TextGrid& table)
 {
     const auto value = [&table](int c, int r) { return cellValue(table, c, r); };
     const TextGrid& frameDrafts = hull.waterline.frameDrafts;
@@ -126,11 +127,9 @@ void writeMassesPerMetre(const TrimmedHull& hull, const ShipParticulars& particu
     // factor 1 + k·L/B of the tone (k falls from tone I to IV).
     fillColumn(table, column::addedMass, [&](int r) {
         const double area = value(column::meanArea, r);
-        const double breadth = value(column::meanHalfBreadth, r);
-        const double Le = particularValue(particulars, &ShipParticulars::length);
-        const double Be = particularValue(particulars, &ShipParticulars::breadth);
+        const double halfBreadth = value(column::meanHalfBreadth, r);
         const double draft = value(column::meanDraft, r);
-        return divide(area * (0.4 * particulars.waterDensity) * breadth * (1 + divide(Le * k, Be)), draft);
+        return divide(area * (0.4 * waterDensity) * halfBreadth * (1 + divide(length * k, breadth)), draft);
     });
     writeColumnSum(table, column::addedMass);
     fillColumn(table, column::hullMass,
@@ -260,13 +259,14 @@ void writeRunningSum(TextGrid& table, int source, int target)
     setFixed84(table, target, sumRow(table), sum - divide(ends, 2));
 }
 
-VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet)
+VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValues& particulars, VibrationSheet& sheet)
 {
     const auto drafts = localDrafts(hull, hull.input.offsets.columnCount() - 1);
     TextGrid& table = sheet.table;
     VibrationResults results;
     writeLocalHalfBreadths(hull, drafts, table);
-    writeMassesPerMetre(hull, particulars, sheet.addedMassCoefficient, table);
+    writeMassesPerMetre(hull, particulars.length, particulars.breadth, particulars.waterDensity,
+                        sheet.addedMassCoefficient, table);
     writeAssumedShape(sheet.halfWaves, table);
     correctForRigidBodyMotion(table, sheet.modeShape, results);
     computeGeneralizedStiffnessAndMass(sheet.halfWaves, hull.length, hull.frameSpacing, sheet.sectionInertia, table,
@@ -278,6 +278,36 @@ VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars
     sheet.shift = "delta   " + format84(results.shift);
     sheet.turn = "betta   " + format84(results.turn);
     return results;
+}
+
+VibrationTableCaptions vibrationTableCaptions()
+{
+    VibrationTableCaptions captions;
+    for (std::size_t i = 0; i < vibrationColumnCaptions.size(); ++i)
+        captions.columns.push_back(std::to_string(i + 1) + ". " + std::string(vibrationColumnCaptions[i]));
+    for (int spacing = 0; spacing < spacingCount; ++spacing)
+        captions.rows.push_back(spacingLabel(spacing));
+    // Column 1 is by frames: its last row is the stern frame.
+    captions.rows.emplace_back("Сумма (y — 20 шп)");
+    return captions;
+}
+
+DisplayPrecision vibrationColumnPrecision(int column)
+{
+    switch (column) {
+    case column::halfBreadth:
+    case column::meanHalfBreadth:
+    case column::meanDraft:
+        return DisplayPrecision::length;
+    case column::meanArea:
+        return DisplayPrecision::magnitude;
+    case column::addedMass:
+    case column::hullMass:
+    case column::totalMass:
+        return DisplayPrecision::forceOrMass;
+    default:
+        return DisplayPrecision::asStored;
+    }
 }
 
 }  // namespace hullcalc

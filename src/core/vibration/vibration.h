@@ -2,10 +2,16 @@
 // (Rayleigh) method, on the hull as the last trim calculation left it.
 #pragma once
 
+#include "common/display_precision.h"
 #include "common/text_grid.h"
-#include "trim/ship_particulars.h"
+#include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
 #include "vibration/vibration_sheet.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace hullcalc {
 
@@ -36,6 +42,45 @@ inline constexpr int stiffnessTerm = 21;  // i·s²
 inline constexpr int massTerm = 22;       // m′·w²
 }  // namespace vibrationTableColumn
 
+// The captions of the vibration table's columns 1..22 with their units, as
+// the window and the report head them (the grid's own header row keeps the
+// column numbers). Σ is the running sum from the bow.
+inline constexpr std::array<std::string_view, 22> vibrationColumnCaptions = {"y носового шп, м",
+                                                                             "b, м",
+                                                                             "T, м",
+                                                                             "ω, кв. м",
+                                                                             "mпр, т/м",
+                                                                             "mк, т/м",
+                                                                             "m, т/м",
+                                                                             "m′ = m/10",
+                                                                             "Σm′",
+                                                                             "ξ",
+                                                                             "m′ξ",
+                                                                             "Σm′ξ",
+                                                                             "s",
+                                                                             "m′s",
+                                                                             "Σm′s",
+                                                                             "βξ",
+                                                                             "w = s+δ+βξ",
+                                                                             "m′w",
+                                                                             "Σm′w",
+                                                                             "i, м⁴",
+                                                                             "i·s²",
+                                                                             "m′w²"};
+
+// The vibration table's captions as the window and the report head it:
+// "1. y носового шп, м" .. "22. m′w²" over columns 1..22, and down rows 1..21
+// the spacings from the bow, then the sums' row.
+struct VibrationTableCaptions {
+    std::vector<std::string> columns;
+    std::vector<std::string> rows;
+};
+VibrationTableCaptions vibrationTableCaptions();
+
+// The precision the table's column is shown with: the half-breadths and the
+// draft as lengths, the area, the masses per metre; the rest as written.
+DisplayPrecision vibrationColumnPrecision(int column);
+
 // What the vibration calculation reads of the trim sheet: the input tables,
 // and the waterline heights, length, frame spacing and drafts the last
 // completed trim run left.
@@ -62,12 +107,12 @@ struct VibrationResults {
 // Fills the vibration table column by column for the tone chosen in `sheet`,
 // each value written as "%8.4f" text and read back from it by the columns that
 // follow; draws the corrected mode shape and writes the five result texts.
-// Reads L and B of the particulars' texts and the water density.
+// Reads L, B and the water density of the particulars the trim run read.
 // Throws Error, writing nothing, when a frame's draft lies outside the
 // waterlines of the offsets table; any later failure (a text that is not a
 // number, a division by zero) stops it where it occurs and what was written
 // stays.
-VibrationResults computeVibration(const TrimmedHull& hull, const ShipParticulars& particulars, VibrationSheet& sheet);
+VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValues& particulars, VibrationSheet& sheet);
 
 // Running sum of `source` into `column` over the spacing rows 1..20: row 1
 // takes the source text as it stands, row r the sum of its own row r − 1 and

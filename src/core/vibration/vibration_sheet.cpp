@@ -24,6 +24,13 @@ constexpr std::array<const char*, spacingCount> exampleInertia = {
 
 }  // namespace
 
+std::string toneNumeral(int tone)
+{
+    constexpr std::array<const char*, highestTone> numerals = {"I", "II", "III", "IV"};
+    return tone >= lowestTone && tone <= highestTone ? numerals[static_cast<std::size_t>(tone - lowestTone)]
+                                                     : std::to_string(tone);
+}
+
 VibrationSheet::VibrationSheet()
 {
     modeShape.title = "Форма колебаний";

@@ -14,6 +14,10 @@ namespace hullcalc {
 inline constexpr int lowestTone = 1;
 inline constexpr int highestTone = 4;
 
+// The tone as the windows and the report name it, "I" to "IV"; the number
+// itself for any other.
+std::string toneNumeral(int tone);
+
 struct VibrationSheet {
     VibrationSheet();
 

@@ -19,6 +19,13 @@ inline constexpr std::string_view table = "Vibr1Grid";
 inline constexpr std::string_view modeShape = "Chart1";
 inline constexpr std::string_view calculate = "SpeedButton8";
 inline constexpr std::string_view printChart = "Button1";
+inline constexpr std::string_view compareAllTones = "allTonesButton";
+inline constexpr std::string_view outdatedNotice = "resultsOutdated";
+inline constexpr std::string_view sectionInertia = "sectionInertia";
+inline constexpr std::string_view frequencyInOtherUnits = "frequencyInOtherUnits";
+inline constexpr std::string_view beamModel = "beamModel";
+inline constexpr std::string_view allTones = "allTones";
+inline constexpr std::string_view kumaiEstimate = "kumaiEstimate";
 // Tones I to IV.
 inline constexpr std::array<std::string_view, highestTone> toneButtons = {"RadioButton1", "RadioButton2",
                                                                           "RadioButton3", "RadioButton4"};

@@ -1,0 +1,112 @@
+// The table of the trim window's pages: every grid of the sheet on exactly one
+// page, the component names the dump keys by once each, and workbook sheet
+// names that the spreadsheet format accepts.
+#include "trim/trim_window_pages.h"
+
+#include "common/utf8_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace hullcalc {
+namespace {
+
+TEST(TrimWindowPages, EveryGridOfTheSheetIsShownOnExactlyOnePage)
+{
+    const TrimSheet sheet;
+    const HydrostaticCurves& curves = sheet.hydrostatics;
+    // Every TextGrid member of the sheet, written out from trim_sheet.h and the
+    // parts it holds, with the page the window has always shown it on.
+    const std::pair<const TextGrid*, int> expected[] = {
+        {&sheet.input.offsets, 0},
+        {&sheet.input.masses, 0},
+        {&sheet.bonjean.sectionAreas, 1},
+        {&sheet.bonjean.sectionMoments, 2},
+        {&curves.volume.values, 3},
+        {&curves.centreOfBuoyancy.values, 4},
+        {&curves.waterplaneArea.values, 5},
+        {&curves.centreOfFlotation.values, 6},
+        {&curves.longitudinalInertia.values, 7},
+        {&curves.transverseInertia.values, 8},
+        {&curves.transverseRadius.values, 9},
+        {&curves.longitudinalRadius.values, 10},
+        {&sheet.iteration.log, 11},
+        {&sheet.iteration.frameDrafts, 12},
+        {&sheet.iteration.designSectionAreas, 13},
+        {&sheet.results.table, 14},
+        {&sheet.results.loads, 15},
+        {&sheet.results.shearForce, 15},
+        {&sheet.results.bendingMoment, 15},
+        {&sheet.curvesOfForm.table, 16},
+    };
+    for (const auto& [grid, page] : expected)
+        EXPECT_EQ(pageShowing(sheet, *grid), page) << "page " << page;
+    EXPECT_EQ(trimWindowGrids(sheet).size(), std::size(expected));
+    const TextGrid elsewhere(2, 2);
+    EXPECT_EQ(pageShowing(sheet, elsewhere), std::nullopt);
+}
+
+// The input and the results shown at start, the intermediate pages all
+// between them.
+TEST(TrimWindowPages, InputFirstIntermediateBeforeTheResults)
+{
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    EXPECT_EQ(pages[inputPageIndex].layout, PageLayout::input);
+    EXPECT_FALSE(pages[inputPageIndex].intermediate);
+    const auto results = static_cast<std::size_t>(resultsPageIndex());
+    EXPECT_EQ(pages.at(results).layout, PageLayout::results);
+    EXPECT_FALSE(pages[results].intermediate);
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        EXPECT_EQ(pages[page].intermediate, page > inputPageIndex && page < results) << pages[page].caption;
+}
+
+TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
+{
+    const TrimSheet sheet;
+    std::set<std::string_view> names;
+    for (const NamedGrid& grid : trimWindowGrids(sheet))
+        EXPECT_TRUE(names.insert(grid.name).second) << grid.name;
+    for (const NamedChart& chart : trimCharts(sheet))
+        EXPECT_TRUE(names.insert(chart.name).second) << chart.name;
+    std::set<std::string_view> captions;
+    for (const TrimWindowPage& page : trimWindowPages()) {
+        EXPECT_TRUE(captions.insert(page.caption).second) << page.caption;
+        // The ship on a wave shows the strength sheet's grids, named by its page.
+        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave) << page.caption;
+        EXPECT_FALSE(page.reportSections.empty()) << page.caption;
+        EXPECT_FALSE(page.workbookSheets.empty()) << page.caption;
+        for (const PageGrid& grid : page.grids)
+            EXPECT_EQ(grid.jsonKey.substr(0, 1), "/") << grid.name;
+    }
+}
+
+// A spreadsheet refuses a sheet name longer than 31 characters, holding one
+// of []:*?/\ or used twice; the workbook would fail only when saved.
+TEST(TrimWindowPages, WorkbookSheetNamesAreValid)
+{
+    const std::vector<std::string_view> sheets = trimWorkbookSheets();
+    std::vector<std::string_view> all = sheets;
+    for (std::string_view name : trimWorkbookSheets(ReportPart::afterVibration))
+        all.push_back(name);
+    std::set<std::string_view> unique;
+    for (std::string_view name : all) {
+        EXPECT_FALSE(name.empty());
+        EXPECT_LE(characterCount(name), 31u) << name;
+        EXPECT_EQ(name.find_first_of("[]:*?/\\"), std::string_view::npos) << name;
+        EXPECT_TRUE(unique.insert(name).second) << name;
+    }
+    // The front sheet is the summary and the vibration's two follow the
+    // still-water sheets, written besides the pages.
+    for (std::string_view other : {"Сводка", "Вибрация", "Таблица вибрации"})
+        EXPECT_EQ(unique.count(other), 0u) << other;
+    // The sheets follow the report: the curves of form beside the other
+    // curves, though their page comes after the results.
+    const auto at = [&](std::string_view name) { return std::ranges::find(sheets, name) - sheets.begin(); };
+    EXPECT_EQ(at(workbookSheet::curvesOfForm), at(workbookSheet::hydrostatics) + 1);
+}
+
+}  // namespace
+}  // namespace hullcalc
