@@ -5,11 +5,11 @@
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"
+#include "widgets/separator_line.h"
 #include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,14 +27,6 @@ namespace hullcalc {
 namespace names = mainWindowNames;
 
 namespace {
-
-QFrame* separatorLine(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 // What a particular is, its unit and its sign, for the edit's tooltip.
 std::string_view particularHint(const ParticularField& field)
@@ -111,12 +103,33 @@ void MainWindow::createEdits()
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(0, 1);
 
+    int row = addParticularEdits(*grid, group);
+    grid->addWidget(createSeparatorLine(group), row++, 0, 1, 2);
+    row = addShipTypeButtons(*grid, group, row);
+    grid->setRowStretch(row, 1);
+
+    // What is wrong with the draft, as it is typed; the calculation goes on
+    // regardless, and the trim window's checks list it too.
+    draftWarning_ = new QLabel(central);
+    draftWarning_->setObjectName(toQString(names::draftWarning));
+    draftWarning_->setWordWrap(true);
+    draftWarning_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
+    outer->addWidget(draftWarning_);
+    setTabOrder(edits_.back(), seaGoing_);
+    setTabOrder(seaGoing_, river_);
+    setCentralWidget(central);
+}
+
+// One row a particular, its caption (marked where no calculation reads it)
+// beside its edit; returns the row after them.
+int MainWindow::addParticularEdits(QGridLayout& grid, QWidget* group)
+{
     int row = 0;
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < particularFields.size(); ++i) {
         const ParticularField& field = particularFields[i];
         if (separatorBefore(field))
-            grid->addWidget(separatorLine(group), row++, 0, 1, 2);
+            grid.addWidget(createSeparatorLine(group), row++, 0, 1, 2);
         auto* edit = new QLineEdit(QString::fromStdString(particulars_.*field.text), group);
         edit->setObjectName(toQString(field.key));
         edit->setFixedWidth(80);
@@ -134,16 +147,21 @@ void MainWindow::createEdits()
         label->setToolTip(edit->toolTip());
         label->setBuddy(edit);
         label->setWordWrap(true);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row++, 1);
+        grid.addWidget(label, row, 0);
+        grid.addWidget(edit, row++, 1);
         edits_[i] = edit;
         if (previous)
             setTabOrder(previous, edit);
         previous = edit;
     }
-    grid->addWidget(separatorLine(group), row++, 0, 1, 2);
+    return row;
+}
 
-    grid->addWidget(new QLabel("Тип судна:", group), row++, 0, 1, 2);
+// The ship type sets the density of the water the ship floats in. The
+// buttons act only when their state changes, also when set by program.
+int MainWindow::addShipTypeButtons(QGridLayout& grid, QWidget* group, int row)
+{
+    grid.addWidget(new QLabel("Тип судна:", group), row++, 0, 1, 2);
     auto* types = new QHBoxLayout;
     seaGoing_ = new QRadioButton("Морское", group);
     seaGoing_->setObjectName(toQString(names::seaGoing));
@@ -153,21 +171,8 @@ void MainWindow::createEdits()
     types->addStretch();
     types->addWidget(river_);
     types->addStretch();
-    grid->addLayout(types, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
+    grid.addLayout(types, row++, 0, 1, 2);
 
-    // What is wrong with the draft, as it is typed; the calculation goes on
-    // regardless, and the trim window's checks list it too.
-    draftWarning_ = new QLabel(central);
-    draftWarning_->setObjectName(toQString(names::draftWarning));
-    draftWarning_->setWordWrap(true);
-    draftWarning_->setStyleSheet("QLabel { background: #fff3c4; padding: 3px; }");
-    outer->addWidget(draftWarning_);
-    setTabOrder(previous, seaGoing_);
-    setTabOrder(seaGoing_, river_);
-
-    // The ship type sets the density of the water the ship floats in. The
-    // buttons act only when their state changes, also when set by program.
     connect(seaGoing_, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             particulars_.shipType = ShipType::sea;
@@ -178,7 +183,7 @@ void MainWindow::createEdits()
     });
     connect(seaGoing_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
     connect(river_, &QRadioButton::clicked, this, &MainWindow::particularsEdited);
-    setCentralWidget(central);
+    return row;
 }
 
 // "Файл": the project where the particulars are typed, as the trim window

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QLabel;
+class QGridLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -58,6 +59,8 @@ protected:
 
 private:
     void createEdits();
+    int addParticularEdits(QGridLayout& grid, QWidget* group);
+    int addShipTypeButtons(QGridLayout& grid, QWidget* group, int row);
     void createActions();
     void createFileMenu();
     void showDraftWarnings();
