@@ -594,6 +594,10 @@ private slots:
         vibrFull->trigger();
         QVERIFY(QRegularExpression("^-?\\d+,\\d\\d$").match(addedMass.data().toString()).hasMatch());
         QVERIFY(vibration->model()->headerData(4, Qt::Horizontal).toString().contains("т/м"));
+        // The generalized stiffness, thousands of kN/m, shows its whole part alone.
+        auto* stiffness = child<QLabel>(vibr, vibrationNames::resultLabels[0].name);
+        QVERIFY(stiffness->toolTip().contains(','));
+        QCOMPARE(stiffness->text(), QString::number(std::lround(stiffness->toolTip().replace(',', '.').toDouble())));
         activate(udif);
         QVERIFY(!full->isChecked());
         QCOMPARE(atWaterline8.data().toString(), QString("1994"));

@@ -1,5 +1,6 @@
 #include "vibration/vibration_window.h"
 
+#include "common/display_precision.h"
 #include "common/number_text.h"
 #include "run/failure_place.h"
 #include "trim/trim_window_names.h"
@@ -94,8 +95,10 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, c
                                            names::outdatedNotice, this);
     layout->addWidget(outdatedNotice_);
     layout->addWidget(pages_);
-    fullPrecision_ =
-        createFullPrecisionAction(this, [this](bool full) { table_->gridModel()->setFullPrecision(full); });
+    fullPrecision_ = createFullPrecisionAction(this, [this](bool full) {
+        table_->gridModel()->setFullPrecision(full);
+        showResults();
+    });
     auto* menus = new QMenuBar(this);
     menus->addMenu("&Вид")->addAction(fullPrecision_);
     layout->setMenuBar(menus);
@@ -335,10 +338,25 @@ void VibrationWindow::refreshViews()
 {
     table_->refresh();
     modeShape_->refresh();
-    for (std::size_t i = 0; i < resultLabels_.size(); ++i)
-        resultLabels_[i]->setText(QString::fromStdString(sheet_.*names::resultLabels[i].text));
+    showResults();
     frequencyUnits_->setText(frequencyInOtherUnits(sheet_.frequency));
     showModeShapes();
+}
+
+// The generalized stiffness and mass rounded as the tables show magnitudes and
+// masses; the frequency, δ and β keep the four decimals they are written with.
+// The stored text is the tooltip.
+void VibrationWindow::showResults()
+{
+    constexpr std::array<DisplayPrecision, 5> precision = {DisplayPrecision::magnitude, DisplayPrecision::forceOrMass,
+                                                           DisplayPrecision::asStored, DisplayPrecision::asStored,
+                                                           DisplayPrecision::asStored};
+    const bool full = fullPrecision_->isChecked();
+    for (std::size_t i = 0; i < resultLabels_.size(); ++i) {
+        const std::string& stored = sheet_.*names::resultLabels[i].text;
+        resultLabels_[i]->setText(toQString(full ? stored : displayText(stored, precision[i])));
+        resultLabels_[i]->setToolTip(toQString(stored));
+    }
 }
 
 void VibrationWindow::setTrimUpToDate(std::function<bool()> bringUpToDate)

@@ -97,6 +97,7 @@ private:
     QWidget* buttonBar();
     void captionTable();
     void refreshViews();
+    void showResults();
     QString pointAt(const Failure& failure);
     void showModeShapes();
     // The energy method's shape at the spacings 1..20 and the beam model's at
