@@ -175,15 +175,17 @@ TEST_F(CliHostileInput, FileNamesAreTheSystemsBytes)
 }
 #endif
 
-// A file where --print-pdf's folder should be is named as the cause.
+// A file where --print-pdf's folder should be is named as the cause, and kept.
 TEST_F(CliHostileInput, PrintFolderBlockedByAFileSaysSo)
 {
     put("f", "kept");
     for (const std::string& folder : {path("f"), path("f/sub")}) {
         const Outcome r = run({"--print-pdf", folder});
         EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(contains(r.err, "не удалось создать папку «" + folder + "»")) << r.err;
         EXPECT_TRUE(contains(r.err, "это файл, а не папка: «" + path("f") + "»")) << r.err;
     }
+    EXPECT_EQ(bytesOf(dir / "f"), "kept");
 }
 
 // The tool itself, printing charts without a runtime folder: Qt's note on

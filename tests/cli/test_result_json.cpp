@@ -217,18 +217,5 @@ TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
     EXPECT_TRUE(json["error"].isNull());
 }
 
-// --tone all: the four tones, each with its beam frequency (the barge's closed
-// form is tested in tests/vibration), and Kumai's estimate beside tone I only.
-TEST(ResultJson, AllTonesHaveBothMethodsAndKumaiBesideToneI)
-{
-    const QJsonArray tones = resultOf({"--tone", "all"})["vibration"].toArray();
-    ASSERT_EQ(tones.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(tones[i]["tone"].toInt(), i + 1);
-        EXPECT_GT(tones[i]["beam_frequency"].toDouble(), 0) << i;
-        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << i;
-    }
-}
-
 }  // namespace
 }  // namespace hullcalc
