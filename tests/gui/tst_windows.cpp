@@ -127,6 +127,17 @@ class WindowsTest : public QObject {
     std::unique_ptr<Application> app;
     QTemporaryDir settings;
 
+    // A new running program, its main window shown, as at start-up.
+    void startProgram()
+    {
+        app = newApplication();
+        app->session().setQuestion([](QWidget*) {
+            ++questionsAsked;
+            return answer;
+        });
+        app->mainWindow().show();
+    }
+
     // The trim window after "Пример" and "Расчет".
     TrimWindow* calculatedExample()
     {
@@ -144,14 +155,9 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        app = newApplication();
         questionsAsked = 0;
         answer = ProjectSession::Answer::Discard;
-        app->session().setQuestion([](QWidget*) {
-            ++questionsAsked;
-            return answer;
-        });
-        app->mainWindow().show();
+        startProgram();
     }
 
     void cleanup() { app.reset(); }
@@ -647,9 +653,7 @@ private slots:
         const QString file = dir.filePath("huge.hullcalc");
         app->session().setFileChooser([&](QWidget*, bool) { return file; });
         QVERIFY(app->session().save(udif));
-        app = newApplication();
-        app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
-        app->mainWindow().show();
+        startProgram();
         QVERIFY(app->session().open(file, &app->mainWindow()));
         QCOMPARE(app->document().trim.input.masses.cell(1, 1), largest.toStdString());
         activate(&app->trimWindow());
@@ -793,9 +797,7 @@ private slots:
         QVERIFY(app->session().save(udif));
         QVERIFY(udif->windowTitle().contains("project.hullcalc"));
 
-        app = newApplication();
-        app->session().setQuestion([](QWidget*) { return ProjectSession::Answer::Discard; });
-        app->mainWindow().show();
+        startProgram();
         QVERIFY(app->session().open(file, &app->mainWindow()));
         QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
         QVERIFY(app->document().particulars.shipType == ShipType::sea);
