@@ -153,13 +153,6 @@ TEST(ToneDifference, WarnsBeyondTenPerCent)
                   "балочную модель"}));
 }
 
-TEST(ToneNames, RomanNumeralsForTonesOneToFour)
-{
-    const std::pair<int, const char*> cases[] = {{1, "I"}, {2, "II"}, {3, "III"}, {4, "IV"}, {5, "5"}, {0, "0"}};
-    for (const auto& [tone, numeral] : cases)
-        EXPECT_EQ(toneNumeral(tone), numeral) << tone;
-}
-
 // By hand: 7,5 against 7,4211 is 0,0789 / 7,4211 = 1,0632 % above; 60 against
 // 80 is 25 % below.
 TEST(ToneNames, DifferenceInPercentOfTheReference)
