@@ -266,10 +266,13 @@ TEST_F(Report, TablesShowRoundedNumbersUnderHeadersAndEveryDigitOnRequest)
     const std::string rounded = textOf(false);
     const std::string full = textOf(true);
     // V at waterline 8 and the draft on an even keel as the calculation stored them.
-    for (const char* stored : {"1994,13703125", "1,24465618609407"}) {
+    // The generalized stiffness of tone I (5001,6425 kN/m) as the vibration wrote it.
+    const std::string stiffness(trimmed(example.vibration.stiffness));
+    for (const std::string& stored : {std::string("1994,13703125"), std::string("1,24465618609407"), stiffness}) {
         EXPECT_EQ(rounded.find(stored), std::string::npos) << stored;
         EXPECT_NE(full.find(stored), std::string::npos) << stored;
     }
+    EXPECT_NE(rounded.find("5002"), std::string::npos) << "the stiffness to its whole kN/m";
     // ... and as the reader sees them: a length to the millimetre, V at waterline 2
     // (270,27) to 4 significant digits.
     for (const char* shown : {"1,245", "270,3"})

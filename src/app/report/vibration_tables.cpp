@@ -33,8 +33,9 @@ std::vector<CaptionedValue> vibrationResultLines(const VibrationSheet& vibration
 {
     std::vector<CaptionedValue> lines = {
         {"Тон колебаний", vibration.tone > 0 ? toneNumeral(vibration.tone) : std::string()},
-        {"Обобщенная жесткость, кН/м", std::string(trimmed(vibration.stiffness)), true},
-        {"Обобщенная масса, т", std::string(trimmed(vibration.mass)), true},
+        // Rounded as the window shows them: a magnitude and a mass.
+        {"Обобщенная жесткость, кН/м", std::string(trimmed(vibration.stiffness)), true, DisplayPrecision::magnitude},
+        {"Обобщенная масса, т", std::string(trimmed(vibration.mass)), true, DisplayPrecision::forceOrMass},
         {"Частота ω, 1/с", std::string(trimmed(vibration.frequency)), true},
     };
     const std::optional<double> omega = numberOrNothing(vibration.frequency);
