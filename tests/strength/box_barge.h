@@ -12,16 +12,7 @@ namespace hullcalc {
 
 class BoxBarge : public ExampleShip {
 protected:
-    BoxBarge()
-    {
-        for (int row = 1; row <= frameCount; ++row)
-            for (int column = 1; column <= waterlineCount; ++column)
-                sheet.input.offsets.setCell(column, row, "5,5");
-        for (int row = 1; row <= spacingCount; ++row)
-            sheet.input.masses.setCell(1, row, "49,5");
-        particulars.designDisplacement = "990";
-        particulars.centreOfGravity = "0";
-    }
+    BoxBarge() { loadBoxBarge("990", "49,5"); }
 
     // The still-water calculation, then the strength check on a wave of height h.
     void runOnWave(WaveProfile profile, const std::string& height)

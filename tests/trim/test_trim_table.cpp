@@ -92,13 +92,7 @@ TEST_F(TrimTable, FirstApproximationAcceptedLooksUpTheMeanDraft)
 // summary's S is the waterplane L·B = 825 m², R = L²/12T = 300,48 m.
 TEST_F(TrimTable, BalancedBoxBargeCarriesNoLoad)
 {
-    for (int row = 1; row <= frameCount; ++row)
-        for (int column = 1; column <= waterlineCount; ++column)
-            sheet.input.offsets.setCell(column, row, "5,5");
-    for (int row = 1; row <= spacingCount; ++row)
-        sheet.input.masses.setCell(1, row, "64,35");
-    particulars.designDisplacement = "1287";
-    particulars.centreOfGravity = "0";
+    loadBoxBarge("1287", "64,35");
     runTrimCalculation(sheet, particulars);
 
     EXPECT_EQ(sheet.iteration.approximations, 1);

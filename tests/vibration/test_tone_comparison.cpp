@@ -82,15 +82,9 @@ TEST_F(ToneComparison, UniformBoxBargeMatchesTheClosedForm)
 {
     particulars.length = "75";
     particulars.breadth = "11";
-    particulars.designDisplacement = "990";
-    particulars.centreOfGravity = "0";
-    for (int row = 1; row <= 21; ++row)
-        for (int column = 1; column <= 10; ++column)
-            sheet.input.offsets.setCell(column, row, "5,5");
-    for (int row = 1; row <= 20; ++row) {
-        sheet.input.masses.setCell(1, row, "49,5");
+    loadBoxBarge("990", "49,5");
+    for (int row = 1; row <= spacingCount; ++row)
         vibration.sectionInertia.setCell(1, row, "0,2");
-    }
     runTrimCalculation(sheet, particulars);
     const std::vector<ToneSummary> tones = compareTones(trimmedHull(sheet), values(), vibration);
 
