@@ -147,7 +147,7 @@ py::object calculate(ScriptedShip& ship, const py::object& tones, std::optional<
     {
         // The core touches no Python object: other threads run meanwhile.
         py::gil_scoped_release release;
-        const ShipRun run = runShip(std::move(input), toneList, withKumai);
+        const ShipRun run = runShip(std::move(input), RunRequest{toneList, withKumai});
         document = resultJson(run);
         failure = run.failure;
     }

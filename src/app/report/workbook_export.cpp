@@ -5,11 +5,11 @@
 #include "common/file_io.h"
 #include "common/number_text.h"
 #include "common/utf8_text.h"
+#include "presentation/trim_window_pages.h"
 #include "report/save_failure.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
-#include "trim/trim_window_pages.h"
 
 #include <xlsxwriter.h>
 

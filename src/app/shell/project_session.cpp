@@ -145,9 +145,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
         document_.strengthInput = project.strength.value_or(StrengthInput{});
     }
     document_.trim.input = project.input;
-    clearTrimResults(document_.trim);
-    clearVibrationResults(document_.vibration);
-    clearStrengthResults(document_.strength);
+    forgetRun(document_);
     undo_.clear();
     otherChanges_ = false;
     calculated_ = false;
