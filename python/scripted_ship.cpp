@@ -90,12 +90,9 @@ ScriptedShip ScriptedShip::fromProject(const Project& project) { return Scripted
 
 ScriptedShip ScriptedShip::load(const std::filesystem::path& path)
 {
-    if (looksLikeProject(readFileBytes(path, maxInputFileBytes)))
-        return fromProject(loadProjectFile(path));
-    // Read by the trim window's rules, which refuse a file that is no data file.
-    Ship ship = blankShip();
-    loadInputFile(path, ship.input);
-    return ScriptedShip(withShipType(std::move(ship)));
+    // A project, or a data file read by the trim window's rules, which refuse
+    // a file that is no data file.
+    return ScriptedShip(withShipType(loadShip(path)));
 }
 
 void ScriptedShip::save(const std::filesystem::path& path) { saveProjectFile(path, projectOf(ship())); }

@@ -514,7 +514,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
         udif->loadInput();
-        QCOMPARE(shownErrors, QStringList{"Нет доступа к файлу: " + dir.path()});
+        QCOMPARE(shownErrors, QStringList{"Это папка, а не файл: " + dir.path()});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 

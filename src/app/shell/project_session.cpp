@@ -1,6 +1,7 @@
 #include "shell/project_session.h"
 
 #include "common/file_io.h"
+#include "common/file_limits.h"
 #include "project/project_file.h"
 #include "trim/data_files.h"
 #include "widgets/error_display.h"
@@ -119,7 +120,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     Project project;
     bool isProject = false;
     const bool read = errors_.run(parent, [&] {
-        const std::string bytes = readFileBytes(toPath(path), maxInputFileBytes);
+        const std::string bytes = readFileBytes(toPath(path), maxShipFileBytes);
         isProject = looksLikeProject(bytes);
         if (isProject) {
             project = readProject(bytes);
