@@ -3,6 +3,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "strength/strength_page_names.h"
+#include "trim/data_files.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
@@ -953,6 +954,35 @@ private slots:
         QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
                  qPrintable(shownErrors.join("|")));
         QVERIFY(vibration->sheet().frequency.empty());
+    }
+
+    // A document opened from a data file is not saved as a project over that
+    // file, which would lose it as a data file; another name saves.
+    void projectIsNotSavedOverItsDataFile()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("судно.txt");
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        click(udif, names::exampleButton);
+        QFile file(data);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(inputFileBytes(udif->sheet().input)));
+        file.close();
+        QVERIFY(app->session().open(data, udif));
+
+        QString chosen = dir.filePath("./судно.txt");
+        app->session().setFileChooser([&](QWidget*, bool) { return chosen; });
+        QVERIFY(!app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY2(shownErrors[0].startsWith("Проект не сохранен: вывод совпадает с входным файлом: "),
+                 qPrintable(shownErrors[0]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), inputFileBytes(udif->sheet().input));
+        file.close();
+        chosen = dir.filePath("судно.hullcalc");
+        QVERIFY(app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
     }
 
     // Opening a project forgets the last document's calculation: no status line.

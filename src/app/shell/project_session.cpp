@@ -154,6 +154,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     calculated_ = false;
     setResultsOutdated(false);
     setPath(isProject ? path : QString());
+    sourceDataFile_ = isProject ? QString() : QFileInfo(path).absoluteFilePath();
     rememberRecent(path);
     emit documentReplaced();
     emit stateChanged();
@@ -170,6 +171,11 @@ bool ProjectSession::saveAs(QWidget* parent)
 
 bool ProjectSession::saveTo(const QString& path, QWidget* parent)
 {
+    if (!sourceDataFile_.isEmpty() && isSameFile(toPath(path), toPath(sourceDataFile_))) {
+        errors_.show(parent, "Проект не сохранен: вывод совпадает с входным файлом: " + sourceDataFile_
+                                 + "\nЭто открытый файл исходных данных; выберите другое имя.");
+        return false;
+    }
     Project project;
     project.particulars = document_.particulars;
     project.input = document_.trim.input;
