@@ -124,7 +124,8 @@ auto fileOperation(Operation&& operation)
         return operation();
     } catch (const FileError& e) {
         const std::error_condition cause = e.cause().default_error_condition();
-        py::object number = cause.category() == std::generic_category() ? py::object(py::int_(cause.value())) : py::none();
+        py::object number =
+            cause.category() == std::generic_category() ? py::object(py::int_(cause.value())) : py::none();
         raise(types().fileError, userMessage(e.what()), py::none(), py::dict("errno"_a = number));
     } catch (const Error& e) {
         raise(types().fileError, userMessage(e.what()), py::none());

@@ -349,16 +349,11 @@ TEST_F(Cli, OutputsNeverReplaceInputs)
     fs::create_directory(dir / "sub");
     fs::create_symlink(project, link);
     const std::vector<std::vector<std::string>> rows = {
-        {project, "--report", project},
-        {project, "--json", otherSpelling},
-        {project, "--dump", link},
-        {link, "--results", project},
-        {project, "--xlsx", link},
-        {project, "--save-input", otherSpelling},
-        {link, "--save-project", link},
-        {chart, "--print-pdf", dir.string()},
-        {missing, "--save-input", missing},
-        {"--girder", girder, "--json", girder},
+        {project, "--report", project},     {project, "--json", otherSpelling},
+        {project, "--dump", link},          {link, "--results", project},
+        {project, "--xlsx", link},          {project, "--save-input", otherSpelling},
+        {link, "--save-project", link},     {chart, "--print-pdf", dir.string()},
+        {missing, "--save-input", missing}, {"--girder", girder, "--json", girder},
         {missing, project, "--json", link},  // a batch: its later input too
     };
     for (const std::vector<std::string>& args : rows) {

@@ -213,7 +213,8 @@ TEST_F(ProjectFile, LoadRefusesAnInputDataFileAndAHugeFile)
     EXPECT_EQ(errorOf([&] { loadProjectFile(path); }),
               "Файл не является файлом проекта: файл проекта - это запись JSON, начинающаяся с «{»");
     std::ofstream(path, std::ios::binary) << "{\"format\": \"" << std::string(maxShipFileBytes, 'x');
-    EXPECT_EQ(errorOf([&] { loadProjectFile(path); }), "Файл слишком большой: в нем больше 1 МБ\nФайл: " + path.string());
+    EXPECT_EQ(errorOf([&] { loadProjectFile(path); }),
+              "Файл слишком большой: в нем больше 1 МБ\nФайл: " + path.string());
 }
 
 TEST_F(ProjectFile, FailedSaveKeepsTheOldFile)

@@ -607,7 +607,7 @@ std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
 }
 
 std::string bytesWrittenToFile(const fs::path& target, const std::function<void(const fs::path&)>& write,
-                              std::size_t maxBytes)
+                               std::size_t maxBytes)
 {
     namingTheFile(target, [&] {
         if (!target.has_filename())
