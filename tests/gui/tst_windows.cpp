@@ -11,6 +11,7 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/report_requests.h"
+#include "trim/data_files.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
@@ -525,7 +526,7 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         chosen = dir.path();
         udif->loadInput();
-        QCOMPARE(shownErrors, QStringList{"Нет доступа к файлу: " + dir.path()});
+        QCOMPARE(shownErrors, QStringList{"Это папка, а не файл: " + dir.path()});
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 
@@ -1035,6 +1036,35 @@ private slots:
         QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
                  qPrintable(shownErrors.join("|")));
         QVERIFY(vibration->sheet().frequency.empty());
+    }
+
+    // A document opened from a data file is not saved as a project over that
+    // file, which would lose it as a data file; another name saves.
+    void projectIsNotSavedOverItsDataFile()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("судно.txt");
+        TrimWindow* udif = &app->trimWindow();
+        activate(udif);
+        click(udif, names::exampleButton);
+        QFile file(data);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(inputFileBytes(udif->sheet().input)));
+        file.close();
+        QVERIFY(app->session().open(data, udif));
+
+        QString chosen = dir.filePath("./судно.txt");
+        app->session().setFileChooser([&](QWidget*, bool) { return chosen; });
+        QVERIFY(!app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY2(shownErrors[0].startsWith("Проект не сохранен: вывод совпадает с входным файлом: "),
+                 qPrintable(shownErrors[0]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), inputFileBytes(udif->sheet().input));
+        file.close();
+        chosen = dir.filePath("судно.hullcalc");
+        QVERIFY(app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
     }
 
     // Opening a project forgets the last document's calculation: no status line.

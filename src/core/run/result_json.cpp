@@ -406,6 +406,17 @@ Json resultObject(const ShipRun& run)
     return result;
 }
 
+Json unreadInputObject(const ShipRun& run)
+{
+    const std::string message = run.failure ? run.failure->message : std::string();
+    return {
+        {"input_file", orNull(run.inputFile)},
+        {"error", firstLine(message)},
+        {"message", firstLine(userMessage(message))},
+        {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
+    };
+}
+
 // Indented by four blanks a level, as the document has always been; a text
 // that is no valid UTF-8 (a file name from the command line) is written with
 // U+FFFD in place of its bad bytes rather than refused.
@@ -426,8 +437,11 @@ ResultStream::ResultStream(std::ostream& out) : out_(out) { out_ << "{\n    \"re
 
 void ResultStream::add(const ShipRun& run)
 {
+    // An input that could not be read has no tables to show: its entry says
+    // which file and why.
+    const Json result = run.inputLoaded ? resultObject(run) : unreadInputObject(run);
     // Each result two levels deep: its lines shifted by eight blanks.
-    std::string text = indented(resultObject(run));
+    std::string text = indented(result);
     std::string shifted;
     shifted.reserve(text.size() + text.size() / 8);
     shifted += empty_ ? "\n        " : ",\n        ";
