@@ -61,6 +61,8 @@ FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const V
         return {particularLocation(*particular), particularPointer(particular->field())};
     if (const auto* cell = dynamic_cast<const CellError*>(&error))
         return cellPlace(*cell, trim, vibration);
+    if (const auto* field = dynamic_cast<const FieldError*>(&error))
+        return {field->place(), {}};
     return {};
 }
 

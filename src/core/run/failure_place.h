@@ -25,8 +25,8 @@ struct FailurePlace {
 };
 
 // The place of `error`'s cause: a CellError in `trim`'s grids or in
-// `vibration`'s section inertias or table (vibration may be null), or a
-// ParticularError. Any other exception has no place.
+// `vibration`'s section inertias or table (vibration may be null), a
+// ParticularError or a FieldError. Any other exception has no place.
 FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr);
 
 // The JSON Pointer to the input value a warning is about, or empty for the

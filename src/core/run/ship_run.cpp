@@ -31,6 +31,18 @@ std::optional<RunFailure> attempt(const TrimSheet& trim, const VibrationSheet* v
     }
 }
 
+// An arithmetic failure (an overflow, a division by zero) that no one input is
+// named for - a tiny L that the steps divide by - is placed at its step.
+std::optional<RunFailure> atStep(std::optional<RunFailure> failure, std::string_view step)
+{
+    if (!failure || !failure->place.label.empty())
+        return failure;
+    for (const std::string_view arithmetic : {messages::overflow, messages::divisionByZero, messages::invalidOperation})
+        if (failure->message == arithmetic)
+            failure->place.label = "«" + std::string(step) + "»";
+    return failure;
+}
+
 // The vibration window's input: its headers and the ship's section inertias.
 VibrationSheet vibrationInputOf(const Ship& ship)
 {
@@ -64,8 +76,9 @@ TrimRun runTrim(const Ship& ship)
     // stops the run as a failed step would.
     run.failure = attempt(run.sheet, nullptr, [&] { run.warnings = checkInput(ship.particulars, run.sheet.input); });
     if (!run.failure)
-        run.failure =
-            attempt(run.sheet, nullptr, [&] { run.particulars = runTrimCalculation(run.sheet, ship.particulars); });
+        run.failure = atStep(
+            attempt(run.sheet, nullptr, [&] { run.particulars = runTrimCalculation(run.sheet, ship.particulars); }),
+            "Расчет удифферентовки");
     const std::optional<RunFailure> checked = attempt(run.sheet, nullptr, [&] {
         const std::vector<Warning> results = checkResults(ship.particulars, run.sheet);
         run.warnings.insert(run.warnings.end(), results.begin(), results.end());
@@ -78,10 +91,12 @@ TrimRun runTrim(const Ship& ship)
 ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
 {
     ToneRun run{vibrationInputOf(ship), {}, {}, {}};
-    run.failure = attempt(trim.sheet, &run.sheet, [&] {
-        selectTone(run.sheet, tone);
-        computeVibration(trimmedHull(trim.sheet), trim.particulars, run.sheet);
-    });
+    run.failure = atStep(attempt(trim.sheet, &run.sheet,
+                                 [&] {
+                                     selectTone(run.sheet, tone);
+                                     computeVibration(trimmedHull(trim.sheet), trim.particulars, run.sheet);
+                                 }),
+                         "Вибрация");
     if (run.failure)
         return run;
     try {
@@ -96,12 +111,15 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
 {
     KumaiRun run;
     const VibrationSheet input = vibrationInputOf(ship);
-    run.failure = attempt(trim.sheet, &input, [&] {
-        const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, trim.particulars, input);
-        const double energy = parseNumber(toneOne.sheet.frequency);
-        run.estimate =
-            KumaiEstimate{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute), estimate.note};
-    });
+    run.failure =
+        atStep(attempt(trim.sheet, &input,
+                       [&] {
+                           const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, trim.particulars, input);
+                           const double energy = parseNumber(toneOne.sheet.frequency);
+                           run.estimate = KumaiEstimate{estimate.perMinute,
+                                                        differenceFromKumai(energy, estimate.perMinute), estimate.note};
+                       }),
+               "Оценка по Кумаи");
     return run;
 }
 
@@ -118,7 +136,7 @@ std::optional<RunFailure> runStrength(ShipRun& run)
     } catch (const std::exception& e) {
         if (const auto* cell = dynamic_cast<const CellError*>(&e); cell && &cell->grid() == &input.girderMembers)
             return RunFailure{e.what(), {girderCellLocation(input.girderMembers, *cell), {}}};
-        return runFailureOf(e, run.trim.sheet);
+        return atStep(runFailureOf(e, run.trim.sheet), strengthPageNames::caption);
     }
     for (const std::string& warning : strength.warnings)
         run.trim.warnings.push_back(Warning{warning});

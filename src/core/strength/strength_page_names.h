@@ -29,7 +29,15 @@ inline constexpr std::string_view summary = "WaveSummary";
 inline constexpr std::string_view shearForceChart = "WaveForceGraph";
 inline constexpr std::string_view bendingMomentChart = "WaveMomGraph";
 inline constexpr std::string_view girderCaption = "Эквивалентный брус";
+inline constexpr std::string_view waveHeightCaption = "Высота волны h, м";
+inline constexpr std::string_view allowableStressCaption = "Допускаемое напряжение, МПа";
 }  // namespace strengthPageNames
+
+// «Судно на волне», «Высота волны h, м» for a field of the page.
+inline std::string strengthFieldLocation(std::string_view fieldCaption)
+{
+    return "«" + std::string(strengthPageNames::caption) + "», «" + std::string(fieldCaption) + "»";
+}
 
 // «Судно на волне», «Эквивалентный брус», строка 3, столбец «F, см²» for a cell
 // of the members table.
