@@ -1,6 +1,7 @@
 #include "trim/wave_page.h"
 
 #include "common/number_text.h"
+#include "run/failure_place.h"
 #include "strength/strength_page_names.h"
 #include "strength/strength_summary.h"
 #include "widgets/chart_looks.h"
@@ -113,11 +114,11 @@ QWidget* WavePage::createWaveBar()
     allowable_ = new QLineEdit(bar);
     allowable_->setObjectName(toQString(names::allowableStress));
     allowable_->setToolTip("Допускаемое напряжение при общем изгибе по правилам и стали судна");
-    layout->addWidget(new QLabel("Высота волны h, м", bar), 0, 0);
+    layout->addWidget(new QLabel(toQString(names::waveHeightCaption), bar), 0, 0);
     layout->addWidget(waveHeight_, 0, 1);
     layout->addWidget(new QLabel("Профиль волны", bar), 0, 2);
     layout->addWidget(profile_, 0, 3);
-    layout->addWidget(new QLabel("Допускаемое напряжение, МПа", bar), 1, 0);
+    layout->addWidget(new QLabel(toQString(names::allowableStressCaption), bar), 1, 0);
     layout->addWidget(allowable_, 1, 1);
 
     connect(waveHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -190,18 +191,31 @@ QWidget* WavePage::createGirderBox()
 
 void WavePage::calculate()
 {
-    try {
+    const Failure failure = catchFailure([&] {
         runStrengthCalculation(trim_, particulars_, input_, results_);
+        refresh();
+    });
+    if (!failure)
+        return;
+    // What the failed run left (nothing of an earlier one) is shown too; the
+    // page's own texts never throw, whatever the numbers.
+    const Failure shown = catchFailure([&] { refresh(); });
+    errors_.show(this, failure.message, placeOfFailure(failure.exception));
+    if (shown)
+        errors_.show(this, shown.message);
+}
+
+QString WavePage::placeOfFailure(const std::exception_ptr& failure) const
+{
+    try {
+        std::rethrow_exception(failure);
     } catch (const CellError& e) {
-        refresh();
-        errors_.show(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
-        return;
-    } catch (const Error& e) {
-        refresh();
-        errors_.show(this, toQString(e.what()));
-        return;
+        if (&e.grid() == &input_.girderMembers)
+            return toQString(girderCellLocation(input_.girderMembers, e));
+        return toQString(placeOf(e, trim_).label);
+    } catch (const std::exception& e) {
+        return toQString(placeOf(e, trim_).label);
     }
-    refresh();
 }
 
 void WavePage::fillExampleGirder()
@@ -222,7 +236,7 @@ void WavePage::sendInertiaToVibration()
         errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
-    emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));
+    emit sectionInertiaOffered(toQString(readableFixed(results_.girder.inertiaM4(), 4)));
 }
 
 void WavePage::clearResults()

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include <exception>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -52,6 +54,9 @@ private:
     QWidget* createGirderBox();
     QWidget* createButtonBar();
     void showSummary();
+    // Where a failed calculation's cause stands: a member cell, a field of the
+    // page or a particular; empty when none is the cause.
+    QString placeOfFailure(const std::exception_ptr& failure) const;
 
     StrengthInput& input_;
     StrengthSheet& results_;
