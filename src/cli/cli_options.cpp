@@ -292,15 +292,27 @@ void requireOneInputForFileOutputs(const CliOptions& options)
                              + " пишет файлы одного входного файла: укажите один INPUT или используйте --json");
 }
 
+// A negative number ("-1", "-0,5", "-1.5") is a value, never an option: no
+// option's name starts with a digit or a decimal separator.
+bool isNegativeNumber(const QString& value)
+{
+    return value.size() > 1 && value[0] == u'-' && (value[1].isDigit() || value[1] == u',' || value[1] == u'.');
+}
+
 // A value that starts with a dash is an option the user meant, its own value
 // forgotten before it: "--json --dump d.json" must not write a file "--dump".
 // "-" alone is standard output; a file whose name starts with a dash is
-// given as "./-name".
+// given as "./-name". A negative number given to an option that takes a
+// number is its value, whose range is then checked with the quantity's name.
 void requireValuesNotOptions(const QCommandLineParser& parser, const OptionTable& table)
 {
+    const auto takesNumber = [&](const QCommandLineOption* option) {
+        return option == &table.waveHeight || option == &table.allowableStress || option == &table.tone;
+    };
     for (const QCommandLineOption* option : table.withValues())
         for (const QString& value : parser.values(*option))
-            if (value.startsWith(u'-') && value != QStringLiteral("-"))
+            if (value.startsWith(u'-') && value != QStringLiteral("-")
+                && !(takesNumber(option) && isNegativeNumber(value)))
                 throw UsageError("Нет значения у --" + option->names().constLast().toStdString() + ": за ним "
                                  + echoedName(toBytes(value))
                                  + ", а это параметр (файл с таким именем пишется как ./имя)");

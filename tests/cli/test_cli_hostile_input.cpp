@@ -61,8 +61,8 @@ TEST_F(CliHostileInput, LargestNumbersEndAShipNeverTheRun)
         const Outcome batch = run(args);
         EXPECT_TRUE(contains(batch.out, "\"results\"")) << args[1] << ": the batch's JSON is written";
     }
-    // "1,797693E+308" rather than a 309-digit number or an abort.
-    EXPECT_TRUE(contains(run({"--mass", std::string("1=") + largest}).err, "Сумма масс шпаций 1,797693E+308 т"));
+    // "1,798E308" rather than a 309-digit number or an abort.
+    EXPECT_TRUE(contains(run({"--mass", std::string("1=") + largest}).err, "Сумма масс шпаций 1,798E308 т"));
 }
 
 // Every section inertia 1E-12 m⁴: the energy method's ω prints as 0,0000, so
@@ -146,6 +146,68 @@ TEST_F(CliHostileInput, OptionTakenAsAValueIsAUsageError)
     }
     EXPECT_TRUE(fs::is_empty(dir));
     EXPECT_FALSE(fs::exists("--dump"));
+}
+
+// A number too large for the calculations' products is refused where it was
+// typed, the place named in the JSON; so is a range error of the strength
+// fields. The places are those the windows label.
+TEST_F(CliHostileInput, EveryFailureNamesItsPlace)
+{
+    put("girder.csv", "Палуба;1E308;3,5;0\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string place;
+    } rows[] = {
+        {{"--mass", "3=1E308"}, "«Исходные данные», шпация «2-3»"},
+        {{"--offset", "5,3=-1E308"}, "«Исходные данные», шпангоут «2 шп», ватерлиния «5»"},
+        {{"--set", "ShipL=1E308"}, "«Главные размерения судна», «Длина расчетная L, м»"},
+        {{"--set", "ShipZg=1,7976931348623157E308"}, "«Главные размерения судна», «Аппликата ЦТ судна z_g, м»"},
+        {{"--inertia", "4=1E308", "--tone", "1"}, "«Вибрация», шпация «3-4»"},
+        {{"--wave-height", "1E308"}, "«Судно на волне», «Высота волны h, м»"},
+        {{"--girder", path("girder.csv")}, "«Судно на волне», «Эквивалентный брус», строка 1, столбец «F, см²»"},
+        {{"--allowable-stress=-175"}, "«Судно на волне», «Допускаемое напряжение, МПа»"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = row.args;
+        args.insert(args.end(), {"--json", "-"});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_TRUE(contains(r.out, "\"error_location\": \"" + row.place + "\"")) << args[0] << ": " << r.err;
+        EXPECT_FALSE(contains(r.out, "Floating point")) << args[0];
+    }
+}
+
+// A negative number is an option's value; the calculation then names the
+// quantity whose range it leaves.
+TEST_F(CliHostileInput, NegativeNumbersAreValues)
+{
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--wave-height", "-1"}, "Высота волны -1 м вне диапазона"},
+        {{"--wave-height=-1"}, "Высота волны -1 м вне диапазона"},
+        {{"--allowable-stress=-175"}, "Допускаемое напряжение должно быть больше нуля: -175 МПа"},
+        {{"--allowable-stress", "-1,5"}, "Допускаемое напряжение должно быть больше нуля: -1,5 МПа"},
+    };
+    for (const auto& [args, message] : rows) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_TRUE(contains(r.err, message)) << r.err;
+    }
+    EXPECT_EQ(run({"--tone", "-1"}).status, 2);
+}
+
+// An allowable stress of 1E-305 MPa makes every margin −∞: shown as such, and
+// the readable report, the PDF and the workbook are all written.
+TEST_F(CliHostileInput, InfiniteMarginLosesNoOutput)
+{
+    put("girder.csv", "Палуба;140;3,5;0\nДнище;160;0;0\n");
+    const Outcome r = run({"--girder", path("girder.csv"), "--allowable-stress", "1E-305", "--report", path("r.pdf"),
+                           "--xlsx", path("r.xlsx")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(fs::file_size(dir / "r.pdf"), 0u);
+    EXPECT_GT(fs::file_size(dir / "r.xlsx"), 0u);
+    const Outcome readable = run({"--girder", path("girder.csv"), "--allowable-stress", "1E-305"});
+    EXPECT_TRUE(contains(readable.out, "−∞")) << readable.out;
+    EXPECT_TRUE(contains(readable.err, "больше допускаемого 1E-305 МПа")) << readable.err;
 }
 
 // A name echoed in a message: at most 100 characters, its control characters

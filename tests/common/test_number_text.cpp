@@ -214,6 +214,26 @@ TEST(Formats, NoTextBeyondTheDoubleRangeIsWritten)
     EXPECT_EQ(parseNumber(formatF(highestInRange)), 1.79769313486231e308);
 }
 
+// A text for the reader never throws: what has no finite text shows as a sign.
+TEST(Formats, ReadableTextsShowWhatHasNoFiniteText)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double largest = std::numeric_limits<double>::max();
+    const struct {
+        double value;
+        const char* fixed;
+        const char* general;
+    } rows[] = {
+        {inf, "∞", "∞"},        {-inf, "−∞", "−∞"},          {std::nan(""), "—", "—"},
+        {largest, "∞", "∞"},  // rounds beyond the double range
+        {-largest, "−∞", "−∞"}, {-2.005, "-2,01", "-2,005"}, {4.9e-324, "0,00", "4,94065645841247E-324"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(readableFixed(row.value, 2), row.fixed) << row.value;
+        EXPECT_EQ(readableGeneral(row.value), row.general) << row.value;
+    }
+}
+
 // What a later step reads back from a cell is the value rounded to 15
 // significant digits: within half a unit of the 15th digit, over many scales.
 TEST(GeneralText, ReadsBackWithin15SignificantDigits)

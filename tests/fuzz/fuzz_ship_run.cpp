@@ -1,11 +1,14 @@
 // Fuzz target for a whole ship as hullcalc-cli runs it: the input is a command
 // line, one argument a line, of the edits the tool takes (--sea, --set
 // NAME=TEXT, --offset COL,ROW=TEXT, --mass ROW=TEXT, --inertia ROW=TEXT,
-// --tone N|all). The example ship with those edits goes through the tool's own
-// run (checks, trim, tones, Kumai), then the readable report, the result JSON,
-// the component dump and the project, all into memory. A failed run and a
-// report refused with Error are normal outcomes; anything else thrown, a
-// crash, a hang or undefined behaviour is a finding.
+// --tone N|all, --strength, --wave-height TEXT, --wave-profile NAME,
+// --allowable-stress TEXT); a line "--girder-bytes" makes the rest of the input
+// the bytes of a girder file (--girder). The example ship with those edits
+// goes through the tool's own run (checks, trim, strength, tones, Kumai), then
+// the readable report, the result JSON, the component dump and the project,
+// all into memory. A failed run is a normal outcome; anything thrown, a crash,
+// a hang or undefined behaviour is a finding (the readable report shows any
+// number, even one with no finite text).
 #include "cli/cli_options.h"
 #include "cli/ship_run.h"
 #include "common/error.h"
@@ -18,6 +21,8 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -86,6 +91,10 @@ CliOptions optionsOf(const std::vector<std::string>& arguments)
             options.sea = true;
             continue;
         }
+        if (option == "--strength") {
+            options.strength = true;
+            continue;
+        }
         if (i + 1 >= arguments.size())
             break;
         const std::string& value = arguments[++i];
@@ -103,6 +112,17 @@ CliOptions optionsOf(const std::vector<std::string>& arguments)
         } else if (option == "--inertia") {
             if (const auto cell = cellOf(value, false, spacingCount))
                 options.vibrationCells.push_back({&VibrationSheet::sectionInertia, 1, *cell->row, cell->text});
+        } else if (option == "--wave-height") {
+            options.waveHeight = value;
+            options.strength = true;
+        } else if (option == "--allowable-stress") {
+            options.allowableStress = value;
+            options.strength = true;
+        } else if (option == "--wave-profile") {
+            WaveProfile profile = WaveProfile::trochoid;
+            if (profileFromKey(value, profile))
+                options.waveProfile = profile;
+            options.strength = true;
         } else if (option == "--tone") {
             if (value == "all") {
                 options.tones = {1, 2, 3, 4};
@@ -125,17 +145,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A command line is short; a long input only repeats edits.
     if (size > 4096)
         return 0;
-    const CliOptions options = optionsOf(argumentsOf(std::string_view(reinterpret_cast<const char*>(data), size)));
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::optional<std::string_view> girderBytes;
+    constexpr std::string_view girderMark = "--girder-bytes\n";
+    if (const std::size_t mark = bytes.find(girderMark); mark != std::string_view::npos) {
+        girderBytes = bytes.substr(mark + girderMark.size());
+        bytes = bytes.substr(0, mark);
+    }
+    CliOptions options = optionsOf(argumentsOf(bytes));
+    if (girderBytes) {
+        // The tool reads a girder file by its name: the bytes go into one.
+        static const std::filesystem::path girderFile =
+            std::filesystem::temp_directory_path() / "hullcalc_fuzz_girder.csv";
+        std::ofstream(girderFile, std::ios::binary | std::ios::trunc) << *girderBytes;
+        options.girderFile = girderFile.string();
+        options.strength = true;
+    }
     const ShipRun run = runInput(options, std::nullopt);
     // A run that stopped says why; one that did not computed every tone asked for.
     require(!run.failure || !run.failure->message.empty());
     require(run.failure || run.tones.size() == options.tones.size());
 
     std::ostringstream report;
-    try {
-        printTextReport(report, run);
-    } catch (const Error&) {
-    }
+    printTextReport(report, run);
     const std::string json = resultDocument(run);
     require(json.starts_with("{\n") && json.ends_with("}\n"));
     const std::string dump = componentDump(run);

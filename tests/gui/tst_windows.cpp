@@ -663,7 +663,7 @@ private slots:
         auto* checks = child<QListWidget>(udif, names::designChecks);
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         QVERIFY(masses->model()->setData(masses->model()->index(0, 0), largest));
-        QVERIFY(checks->item(0)->text().contains("1,797693E+308"));
+        QVERIFY(checks->item(0)->text().contains("1,798E308"));
         auto* length = child<QLineEdit>(&app->mainWindow(), "ShipL");
         length->clear();
         QTest::keyClicks(length, largest);

@@ -133,13 +133,32 @@ TEST_F(ExampleShip, InputWarnings)
              s.input.masses.setCell(1, 1, "1E308");
              s.input.masses.setCell(1, 2, "1E308");
          },
-         {}},
+         {on("Шпация ΔL = 1E308 м больше, чем у любого судна (до 25 м)", &ShipParticulars::frameSpacing)}},
         // The largest double's 15-digit text 1,79769313486232E308 lies beyond
-        // it: shown with 7 digits instead. 886,7447 t of masses vanish beside
-        // 1E300; 1E300 / 1E-7 · 100 % overflows to infinity.
+        // it: shown with 4 digits, as the windows show it. 886,7447 t of
+        // masses vanish beside 1E300; 1E300 / 1E-7 · 100 % overflows to infinity.
         {"the largest double as a half-breadth",
          offset("-1,7976931348623157E308"),
-         {atOffset("Отрицательная полуширина -1,797693E+308 м: шпангоут «9 шп», ватерлиния 5")}},
+         {atOffset("Отрицательная полуширина -1,798E308 м: шпангоут «9 шп», ватерлиния 5")}},
+        // z_g from the keel (0) to the deck (H = 3,5 m) both included.
+        {"z_g on the keel", [](TrimSheet&, ShipParticulars& p) { p.verticalCentreOfGravity = "0"; }, {}},
+        {"z_g on the deck", set(&ShipParticulars::verticalCentreOfGravity, "3,5"), {}},
+        {"z_g below the keel",
+         set(&ShipParticulars::verticalCentreOfGravity, "-1000"),
+         {on("Аппликата ЦТ z_g = -1000 м ниже киля (меньше 0 м)", &ShipParticulars::verticalCentreOfGravity)}},
+        {"z_g above the deck",
+         set(&ShipParticulars::verticalCentreOfGravity, "3,51"),
+         {on("Аппликата ЦТ z_g = 3,51 м выше палубы (H = 3,5 м)", &ShipParticulars::verticalCentreOfGravity)}},
+        {"z_g the largest double",
+         set(&ShipParticulars::verticalCentreOfGravity, "1,7976931348623157E308"),
+         {on("Аппликата ЦТ z_g = 1,798E308 м выше палубы (H = 3,5 м)", &ShipParticulars::verticalCentreOfGravity)}},
+        {"breadth at the range of ships", set(&ShipParticulars::breadth, "100"), {}},
+        {"breadth beyond the range of ships",
+         set(&ShipParticulars::breadth, "100,5"),
+         {on("Ширина B = 100,5 м больше, чем у любого судна (до 100 м)", &ShipParticulars::breadth)}},
+        {"displacement beyond the range of ships",
+         set(&ShipParticulars::displacement, "1000001"),
+         {on("Водоизмещение D = 1000001 т больше, чем у любого судна (до 1000000 т)", &ShipParticulars::displacement)}},
         {"a mass of 1E300 t against 1E-7 t",
          [](TrimSheet& s, ShipParticulars& p) {
              s.input.masses.setCell(1, 4, "1E300");

@@ -75,7 +75,8 @@ std::vector<CaptionedValue> particularLines(const ShipParticulars& particulars)
         lines.push_back({captionOf(field), particulars.*field.text, true});
     lines.push_back({"Тип судна", shipTypeName(particulars.shipType)});
     lines.push_back({"Плотность воды, т/куб. м",
-                     particulars.shipType ? formatFixed(waterDensity(*particulars.shipType), 3) : std::string(), true});
+                     particulars.shipType ? readableFixed(waterDensity(*particulars.shipType), 3) : std::string(),
+                     true});
     return lines;
 }
 
@@ -138,7 +139,7 @@ ReportTable hydrostaticsTable(const BonjeanScale& bonjean, const HydrostaticCurv
         }
         // The height stands beside the curves it belongs to, not alone.
         if (computed)
-            cells[1] = formatGeneral(bonjean.waterlineHeights[static_cast<std::size_t>(waterline)]);
+            cells[1] = readableGeneral(bonjean.waterlineHeights[static_cast<std::size_t>(waterline)]);
         table.rows.push_back(std::move(cells));
     }
     return table;
@@ -279,7 +280,7 @@ std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet)
         lines.push_back({std::string(summaryCaptions[i]), sheet.results.summary[i], true});
     // The moment's closure above is a sum without unit; as a moment:
     const std::optional<double> moment = bendingMomentClosure(sheet);
-    lines.push_back({"Невязка по изгибающему моменту (× ΔL/2), кН·м", moment ? formatF(*moment) : "", true});
+    lines.push_back({"Невязка по изгибающему моменту (× ΔL/2), кН·м", moment ? readableFixed(*moment, 2) : "", true});
     return lines;
 }
 

@@ -22,7 +22,7 @@ std::string valueAfterName(std::string_view text)
 
 std::string perCent(double value, double reference)
 {
-    return reference != 0.0 ? formatFixed(differencePercent(value, reference), 1) : std::string();
+    return reference != 0.0 ? readableFixed(differencePercent(value, reference), 1) : std::string();
 }
 
 constexpr std::array<Colour, 4> toneColours = {colours::red, colours::blue, colours::green, colours::purple};
@@ -40,8 +40,8 @@ std::vector<CaptionedValue> vibrationResultLines(const VibrationSheet& vibration
     };
     const std::optional<double> omega = numberOrNothing(vibration.frequency);
     const Frequency frequency = frequencyOf(omega.value_or(0.0));
-    lines.push_back({"Частота, Гц", omega ? formatFixed(frequency.hertz, 4) : std::string(), true});
-    lines.push_back({"Частота, кол/мин", omega ? formatFixed(frequency.perMinute, 2) : std::string(), true});
+    lines.push_back({"Частота, Гц", omega ? readableFixed(frequency.hertz, 4) : std::string(), true});
+    lines.push_back({"Частота, кол/мин", omega ? readableFixed(frequency.perMinute, 2) : std::string(), true});
     lines.push_back({"Смещение формы колебаний δ", valueAfterName(vibration.shift), true});
     lines.push_back({"Поворот формы колебаний β", valueAfterName(vibration.turn), true});
     return lines;
@@ -91,7 +91,7 @@ ReportTable modeShapeTable(const VibrationSheet& vibration)
     table.fixedDecimals = true;
     for (const ChartSeries& series : vibration.modeShape.series)
         for (const ChartPoint& point : series.points())
-            table.rows.push_back({formatGeneral(point.x), formatFixed(point.y, 4)});
+            table.rows.push_back({readableGeneral(point.x), readableFixed(point.y, 4)});
     return table;
 }
 
@@ -114,10 +114,10 @@ ReportTable toneComparisonTable(const std::vector<ToneSummary>& tones)
     for (const ToneSummary& tone : tones) {
         const Frequency energy = frequencyOf(tone.energyFrequency);
         const Frequency beam = frequencyOf(tone.beamFrequency);
-        table.rows.push_back({toneNumeral(tone.tone), formatFixed(energy.perSecond, 4), formatFixed(energy.hertz, 4),
-                              formatFixed(energy.perMinute, 2), formatFixed(beam.perSecond, 4),
-                              formatFixed(beam.hertz, 4), formatFixed(beam.perMinute, 2),
-                              perCent(tone.beamFrequency, tone.energyFrequency)});
+        table.rows.push_back({toneNumeral(tone.tone), readableFixed(energy.perSecond, 4),
+                              readableFixed(energy.hertz, 4), readableFixed(energy.perMinute, 2),
+                              readableFixed(beam.perSecond, 4), readableFixed(beam.hertz, 4),
+                              readableFixed(beam.perMinute, 2), perCent(tone.beamFrequency, tone.energyFrequency)});
     }
     return table;
 }
@@ -135,7 +135,7 @@ ReportTable beamShapesTable(const std::vector<ToneSummary>& tones)
         cells.push_back(frameLabel(frame));
         for (const ToneSummary& tone : tones) {
             const auto node = static_cast<std::size_t>(frame);
-            cells.push_back(node < tone.beamShape.size() ? formatFixed(tone.beamShape[node], 4) : std::string());
+            cells.push_back(node < tone.beamShape.size() ? readableFixed(tone.beamShape[node], 4) : std::string());
         }
     }
     return table;
@@ -160,7 +160,7 @@ std::vector<CaptionedValue> kumaiLines(std::optional<double> kumaiPerMinute, con
     if (!kumaiPerMinute)
         return {};
     const double kumai = *kumaiPerMinute;
-    std::vector<CaptionedValue> lines = {{"Оценка по Кумаи, тон I, кол/мин", formatFixed(kumai, 2), true}};
+    std::vector<CaptionedValue> lines = {{"Оценка по Кумаи, тон I, кол/мин", readableFixed(kumai, 2), true}};
     std::optional<double> energy;
     std::optional<double> beam;
     for (const ToneSummary& tone : tones) {
@@ -175,7 +175,7 @@ std::vector<CaptionedValue> kumaiLines(std::optional<double> kumaiPerMinute, con
         if (!omega)
             return;
         const double perMinute = frequencyOf(*omega).perMinute;
-        lines.push_back({method + ", тон I, кол/мин", formatFixed(perMinute, 2), true});
+        lines.push_back({method + ", тон I, кол/мин", readableFixed(perMinute, 2), true});
         lines.push_back({"Отличие от оценки по Кумаи, %", perCent(perMinute, kumai), true});
     };
     compare(energy, "Энергетический метод");

@@ -104,8 +104,8 @@ void TrimSummaryPanel::showSummary(const std::array<std::string, summaryLineCoun
 {
     for (std::size_t i = 0; i < values_.size(); ++i)
         values_[i]->setText(QString::fromStdString(summary[i]));
-    momentClosure_->setText(momentClosure ? "× ΔL/2 = " + QString::fromStdString(formatF(*momentClosure)) + " кН·м"
-                                          : QString());
+    momentClosure_->setText(
+        momentClosure ? "× ΔL/2 = " + QString::fromStdString(readableFixed(*momentClosure, 2)) + " кН·м" : QString());
 }
 
 }  // namespace hullcalc

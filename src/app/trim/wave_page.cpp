@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "presentation/strength_page_names.h"
+#include "run/failure_place.h"
 #include "strength/strength_summary.h"
 #include "widgets/chart_looks.h"
 #include "widgets/chart_view.h"
@@ -113,11 +114,11 @@ QWidget* WavePage::createWaveBar()
     allowable_ = new QLineEdit(bar);
     allowable_->setObjectName(toQString(names::allowableStress));
     allowable_->setToolTip("Допускаемое напряжение при общем изгибе по правилам и стали судна");
-    layout->addWidget(new QLabel("Высота волны h, м", bar), 0, 0);
+    layout->addWidget(new QLabel(toQString(names::waveHeightCaption), bar), 0, 0);
     layout->addWidget(waveHeight_, 0, 1);
     layout->addWidget(new QLabel("Профиль волны", bar), 0, 2);
     layout->addWidget(profile_, 0, 3);
-    layout->addWidget(new QLabel("Допускаемое напряжение, МПа", bar), 1, 0);
+    layout->addWidget(new QLabel(toQString(names::allowableStressCaption), bar), 1, 0);
     layout->addWidget(allowable_, 1, 1);
 
     connect(waveHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -226,7 +227,7 @@ void WavePage::sendInertiaToVibration()
         errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
-    emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));
+    emit sectionInertiaOffered(toQString(readableFixed(results_.girder.inertiaM4(), 4)));
 }
 
 void WavePage::showSummary()

@@ -49,13 +49,13 @@ namespace {
 QString inOtherUnits(const Frequency& f)
 {
     return QString("= %1 Гц = %2 кол/мин")
-        .arg(toQString(formatFixed(f.hertz, 3)), toQString(formatFixed(f.perMinute, 1)));
+        .arg(toQString(readableFixed(f.hertz, 3)), toQString(readableFixed(f.perMinute, 1)));
 }
 
 QString frequencyText(double circularFrequency)
 {
     const Frequency f = frequencyOf(circularFrequency);
-    return toQString(formatFixed(f.perSecond, 4)) + " 1/с " + inOtherUnits(f);
+    return toQString(readableFixed(f.perSecond, 4)) + " 1/с " + inOtherUnits(f);
 }
 
 // The energy method's frequency text (1/s) in the other units; empty while
@@ -434,21 +434,21 @@ void VibrationWindow::showComparedTones()
         const Frequency energy = frequencyOf(tone.energyFrequency);
         const Frequency beam = frequencyOf(tone.beamFrequency);
         tones_->setItem(row, 0, new QTableWidgetItem(toQString(toneNumeral(tone.tone))));
-        tones_->setItem(row, 1, cell(formatFixed(energy.perSecond, 4)));
-        tones_->setItem(row, 2, cell(formatFixed(energy.hertz, 3)));
-        tones_->setItem(row, 3, cell(formatFixed(energy.perMinute, 1)));
-        tones_->setItem(row, 4, cell(formatFixed(tone.energyFrequency / tones.front().energyFrequency, 3)));
-        tones_->setItem(row, 5, cell(formatFixed(beam.perSecond, 4)));
-        tones_->setItem(row, 6, cell(formatFixed(beam.hertz, 3)));
-        tones_->setItem(row, 7, cell(formatFixed(beam.perMinute, 1)));
-        tones_->setItem(row, 8, cell(formatFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
+        tones_->setItem(row, 1, cell(readableFixed(energy.perSecond, 4)));
+        tones_->setItem(row, 2, cell(readableFixed(energy.hertz, 3)));
+        tones_->setItem(row, 3, cell(readableFixed(energy.perMinute, 1)));
+        tones_->setItem(row, 4, cell(readableFixed(tone.energyFrequency / tones.front().energyFrequency, 3)));
+        tones_->setItem(row, 5, cell(readableFixed(beam.perSecond, 4)));
+        tones_->setItem(row, 6, cell(readableFixed(beam.hertz, 3)));
+        tones_->setItem(row, 7, cell(readableFixed(beam.perMinute, 1)));
+        tones_->setItem(row, 8, cell(readableFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
     }
     tones_->resizeColumnsToContents();
     QStringList notes;
     if (run_.kumai)
         notes << QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
-                         .arg(toQString(formatFixed(run_.kumai->perMinute, 1)),
-                              toQString(formatFixed(run_.kumai->differencePercent, 1)))
+                         .arg(toQString(readableFixed(run_.kumai->perMinute, 1)),
+                              toQString(readableFixed(run_.kumai->differencePercent, 1)))
                      + (run_.kumai->note.empty() ? QString() : " (" + toQString(run_.kumai->note) + ")");
     for (const std::string& warning : toneDifferenceWarnings(tones))
         notes << toQString(warning);
@@ -500,7 +500,7 @@ void VibrationWindow::showModeShapes()
         return;
     }
     QString text = "По балочной модели: " + frequencyText(beam->beamFrequency) + "; отличие от энергетического метода "
-                   + toQString(formatFixed(differencePercent(beam->beamFrequency, beam->energyFrequency), 1)) + " %";
+                   + toQString(readableFixed(differencePercent(beam->beamFrequency, beam->energyFrequency), 1)) + " %";
     for (const std::string& warning : toneDifferenceWarnings({*beam}))
         text += "\n" + toQString(warning);
     beamModel_->setText(text);
@@ -538,9 +538,9 @@ void VibrationWindow::showComparedTone(int row)
     QString text = QString(
                        "Тон %1 (из «Все тоны»): жесткость %2 кН/м; масса %3 т; частота %4 1/с; по балочной модели "
                        "%5")
-                       .arg(toQString(toneNumeral(tone.tone)), toQString(formatFixed(tone.energyStiffness, 4)),
-                            toQString(formatFixed(tone.energyMass, 4)), toQString(formatFixed(tone.energyFrequency, 4)),
-                            frequencyText(tone.beamFrequency));
+                       .arg(toQString(toneNumeral(tone.tone)), toQString(readableFixed(tone.energyStiffness, 4)),
+                            toQString(readableFixed(tone.energyMass, 4)),
+                            toQString(readableFixed(tone.energyFrequency, 4)), frequencyText(tone.beamFrequency));
     for (const std::string& warning : toneDifferenceWarnings({tone}))
         text += "\n" + toQString(warning);
     beamModel_->setText(text);

@@ -9,9 +9,12 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -23,6 +26,13 @@ bool isEnter(const QKeyEvent* key)
 {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A key that types a character into a cell: text and no Ctrl, Alt or Meta.
+bool typesText(const QKeyEvent* key)
+{
+    return !key->text().isEmpty() && key->text().at(0).isPrint()
+           && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 bool isClearKey(const QKeyEvent* key)
@@ -85,10 +95,18 @@ GridView::GridView(TextGrid& grid, const GridLook& look, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(true);
     setWordWrap(false);
-    if (look.editable)
+    // Qt's own click-to-edit waits for a double click and meanwhile takes a
+    // typed key for a search of the rows: the grid opens the editor itself.
+    if (look.editable) {
         setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                        | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    else
+                        | QAbstractItemView::AnyKeyPressed);
+        clickEdit_ = new QTimer(this);
+        clickEdit_->setSingleShot(true);
+        connect(clickEdit_, &QTimer::timeout, this, [this] {
+            if (state() != EditingState && currentIndex().isValid())
+                edit(currentIndex(), QAbstractItemView::EditKeyPressed, nullptr);
+        });
+    } else
         setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     if (look.fitContents) {
@@ -239,6 +257,12 @@ void GridView::keyPressEvent(QKeyEvent* event)
         pasteClipboard();
         return;
     }
+    if (state() != EditingState && typesText(event) && model_->isEditable() && currentIndex().isValid()) {
+        clickEdit_->stop();
+        if (!edit(currentIndex(), QAbstractItemView::AnyKeyPressed, event))
+            event->ignore();
+        return;
+    }
     // While a cell is being edited its editor has these keys.
     if (state() != EditingState && isClearKey(event) && model_->isEditable()) {
         clearSelectedCells();
@@ -273,6 +297,34 @@ void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     // Enter in an editor commits the text and closes it with this hint.
     if (hint == QAbstractItemDelegate::SubmitModelCache)
         moveDown();
+}
+
+void GridView::keyboardSearch(const QString&) {}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    pressedOnCurrent_ = clickEdit_ && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier
+                        && index.isValid() && index == currentIndex() && selectionModel()->isSelected(index);
+    if (clickEdit_)
+        clickEdit_->stop();
+    QTableView::mousePressEvent(event);
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (pressedOnCurrent_ && state() != EditingState && indexAt(event->position().toPoint()) == currentIndex())
+        clickEdit_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    pressedOnCurrent_ = false;
+}
+
+void GridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    pressedOnCurrent_ = false;
+    if (clickEdit_)
+        clickEdit_->stop();
+    QTableView::mouseDoubleClickEvent(event);
 }
 
 void GridView::fitColumns()

@@ -1,6 +1,8 @@
 // The table view every grid of the program is shown in, with a spreadsheet's
 // keyboard: Tab from cell to cell and out of the grid after its last cell,
 // Enter down, Delete clears, Ctrl+C / Ctrl+V exchange blocks with spreadsheets.
+// A key typed on a cell starts editing that cell with the key, however fast it
+// follows a click: a grid never searches its rows for what is typed.
 #pragma once
 
 #include "widgets/text_grid_model.h"
@@ -8,6 +10,7 @@
 #include <QTableView>
 
 class QAbstractButton;
+class QTimer;
 
 namespace hullcalc {
 
@@ -56,6 +59,11 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Typing searches no row: a typed number goes into the current cell.
+    void keyboardSearch(const QString& search) override;
 
 private:
     void fitColumns();
@@ -71,6 +79,10 @@ private:
     QAbstractButton* corner_ = nullptr;  // over the vertical header
     GridLook look_;
     bool columnsStale_ = false;
+    // A click on the current, selected cell opens its editor once no double
+    // click follows; a key typed meanwhile opens it at once with that key.
+    QTimer* clickEdit_ = nullptr;
+    bool pressedOnCurrent_ = false;
 };
 
 // Shows the failures of every grid view inside `window` (made by then) on

@@ -103,4 +103,15 @@ std::string displayText(std::string_view stored, DisplayPrecision kind)
     }
 }
 
+std::string displayNumber(double value, DisplayPrecision kind)
+{
+    if (!std::isfinite(value) || kind == DisplayPrecision::asStored)
+        return readableGeneral(value);
+    try {
+        return rounded(value, kind);
+    } catch (const Error&) {
+        return readableGeneral(value);
+    }
+}
+
 }  // namespace hullcalc

@@ -35,4 +35,9 @@ enum class DisplayPrecision {
 // cannot hold.
 std::string displayText(std::string_view stored, DisplayPrecision kind);
 
+// A computed or typed value shown as displayText shows its text, for a message:
+// «∞», «−∞» or «—» where it has no finite text, the largest doubles in the
+// scientific form ("1,798E308"). Never throws.
+std::string displayNumber(double value, DisplayPrecision kind);
+
 }  // namespace hullcalc

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace hullcalc {
 
@@ -34,6 +35,19 @@ private:
     const TextGrid* grid_;
     int column_;
     int row_;
+};
+
+// A failure in one named input that is neither a grid cell nor a main
+// particular (the wave height, the allowable stress): `place` is where the
+// window shows it, as «Судно на волне», «Высота волны h, м».
+class FieldError : public Error {
+public:
+    FieldError(const std::string& message, std::string place) : Error(message), place_(std::move(place)) {}
+
+    const std::string& place() const { return place_; }
+
+private:
+    std::string place_;
 };
 
 namespace messages {

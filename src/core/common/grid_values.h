@@ -10,6 +10,15 @@ namespace hullcalc {
 // that is not a number throws CellError naming the cell.
 double cellValue(const TextGrid& grid, int column, int row);
 
+// cellValue of a cell the user typed, with CellError naming the cell for a
+// magnitude beyond largestTypedMagnitude.
+double typedCellValue(const TextGrid& grid, int column, int row);
+
+// Every number in the grid's data cells within largestTypedMagnitude, or
+// CellError for the first beyond it (row by row). A text that is no number is
+// left to the reading, which names it.
+void requireTypedMagnitudes(const TextGrid& grid);
+
 // The cell receives the general text of the value (15 significant digits).
 void setGeneral(TextGrid& grid, int column, int row, double value);
 

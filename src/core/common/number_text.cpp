@@ -189,6 +189,14 @@ double parseNumber(std::string_view original)
     return *value;
 }
 
+double requireTypedMagnitude(double value, std::string_view text)
+{
+    if (std::fabs(value) > largestTypedMagnitude)
+        throw Error("Слишком большое число: «" + messageExcerpt(trimmed(text), 30) + "» (по модулю не больше "
+                    + formatGeneral(largestTypedMagnitude) + ")");
+    return value;
+}
+
 std::string formatGeneral(double value)
 {
     requireFinite(value);
@@ -263,6 +271,42 @@ std::string formatFixed(double value, int decimals, int width)
     if (static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
+}
+
+namespace {
+
+// «∞», «−∞» (with the minus sign, not the hyphen) or «—»; empty for a finite value.
+std::string nonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return "—";
+    if (std::isinf(value))
+        return value < 0 ? "−∞" : "∞";
+    return {};
+}
+
+template<typename Format>
+std::string readable(double value, Format&& format)
+{
+    if (std::string text = nonFiniteText(value); !text.empty())
+        return text;
+    try {
+        return format();
+    } catch (const Error&) {
+        return value < 0 ? "−∞" : "∞";
+    }
+}
+
+}  // namespace
+
+std::string readableFixed(double value, int decimals)
+{
+    return readable(value, [&] { return formatFixed(value, decimals); });
+}
+
+std::string readableGeneral(double value)
+{
+    return readable(value, [&] { return formatGeneral(value); });
 }
 
 }  // namespace hullcalc

@@ -26,6 +26,18 @@ std::optional<double> numberOrNothing(std::string_view text);
 // as the conversion skips them.
 std::string_view trimmed(std::string_view text);
 
+// The largest magnitude a typed input may have (a particular, a cell of the
+// offsets, masses, section inertias or girder members, the wave height, the
+// allowable stress). Far beyond any ship in the program's units (10¹⁵ m,
+// 10¹⁵ t), it keeps the products and powers the calculations form of several
+// typed values within the double range, so that a number too large is refused
+// where it was typed instead of overflowing somewhere inside a step.
+inline constexpr double largestTypedMagnitude = 1e15;
+
+// `value` itself, or Error("Слишком большое число: «<text>» (по модулю не
+// больше 1E15)") when its magnitude exceeds largestTypedMagnitude.
+double requireTypedMagnitude(double value, std::string_view text);
+
 // The general text of a value, as the trim calculation writes it: rounded to
 // 15 significant digits, trailing zeros dropped, decimal comma; scientific form
 // ("5E-5", "1,5E20") for magnitudes below 0,0001 or with 16 or more integer
@@ -39,6 +51,14 @@ std::string formatGeneral(double value);
 // left to `width` characters. A result of zero carries no minus sign. Throws as
 // formatGeneral for infinity, NaN and a rounding beyond the double range.
 std::string formatFixed(double value, int decimals, int width = 0);
+
+// The texts of a value for the reader, where it may have no finite text (a
+// margin against an allowable stress of 1E-305 MPa is −∞): «∞», «−∞», «—» for
+// NaN, and «∞» or «−∞» for a value whose rounding lies beyond the double range;
+// otherwise formatFixed's or formatGeneral's text. Never throws. Only for
+// texts that are read, never for a cell a later step reads back.
+std::string readableFixed(double value, int decimals);
+std::string readableGeneral(double value);
 
 // "%f": two decimals, as the results tables and the summary show them.
 inline std::string formatF(double value) { return formatFixed(value, 2); }

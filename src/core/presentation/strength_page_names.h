@@ -1,18 +1,16 @@
 // The names the world outside the C++ knows the strength page by: its caption,
 // the object names tests find its widgets by, and where a failing member cell
-// stands as the user reads the page.
+// stands as the user reads the page (the step's own captions).
 #pragma once
 
-#include "common/error.h"
-#include "common/text_grid.h"
+#include "strength/strength_fields.h"
 
-#include <string>
 #include <string_view>
 
 namespace hullcalc {
 
 namespace strengthPageNames {
-inline constexpr std::string_view caption = "Судно на волне";
+inline constexpr std::string_view caption = strengthFields::page;
 inline constexpr std::string_view page = "WavePage";
 inline constexpr std::string_view calculate = "WaveCalculateButton";
 inline constexpr std::string_view waveHeight = "WaveHeightEdit";
@@ -28,16 +26,9 @@ inline constexpr std::string_view saggingTable = "SaggingGrid";
 inline constexpr std::string_view summary = "WaveSummary";
 inline constexpr std::string_view shearForceChart = "WaveForceGraph";
 inline constexpr std::string_view bendingMomentChart = "WaveMomGraph";
-inline constexpr std::string_view girderCaption = "Эквивалентный брус";
+inline constexpr std::string_view girderCaption = strengthFields::girder;
+inline constexpr std::string_view waveHeightCaption = strengthFields::waveHeight;
+inline constexpr std::string_view allowableStressCaption = strengthFields::allowableStress;
 }  // namespace strengthPageNames
-
-// «Судно на волне», «Эквивалентный брус», строка 3, столбец «F, см²» for a cell
-// of the members table.
-inline std::string girderCellLocation(const TextGrid& members, const CellError& error)
-{
-    const std::string column = members.contains(error.column(), 0) ? members.cell(error.column(), 0) : "";
-    return "«" + std::string(strengthPageNames::caption) + "», «" + std::string(strengthPageNames::girderCaption)
-           + "», строка " + std::to_string(error.row()) + ", столбец «" + column + "»";
-}
 
 }  // namespace hullcalc

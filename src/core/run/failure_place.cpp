@@ -91,6 +91,8 @@ FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const V
         return {particularLocation(*particular), particularPointer(particular->field())};
     if (const auto* cell = dynamic_cast<const CellError*>(&error))
         return cellPlace(*cell, trim, vibration, girderMembers);
+    if (const auto* field = dynamic_cast<const FieldError*>(&error))
+        return {field->place(), {}};
     return {};
 }
 

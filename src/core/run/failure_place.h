@@ -39,8 +39,8 @@ FailureCell failureCellOf(const std::exception& error, const TrimSheet& trim, co
 
 // The place of `error`'s cause: a CellError in `trim`'s grids, in
 // `vibration`'s section inertias or table or in the members of the midship
-// section (each may be null), or a ParticularError. Any other exception has
-// no place.
+// section (each may be null), a ParticularError or a FieldError. Any other
+// exception has no place.
 FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr,
                      const TextGrid* girderMembers = nullptr);
 

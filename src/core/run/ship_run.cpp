@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
+#include "presentation/strength_page_names.h"
 #include "trim/trim_calculation.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
@@ -28,6 +29,18 @@ std::optional<RunFailure> attempt(const TrimSheet& trim, const VibrationSheet* v
     } catch (const std::exception& e) {
         return runFailureOf(e, trim, vibration);
     }
+}
+
+// An arithmetic failure (an overflow, a division by zero) that no one input is
+// named for - a tiny L that the steps divide by - is placed at its step.
+std::optional<RunFailure> atStep(std::optional<RunFailure> failure, std::string_view step)
+{
+    if (!failure || !failure->place.label.empty())
+        return failure;
+    for (const std::string_view arithmetic : {messages::overflow, messages::divisionByZero, messages::invalidOperation})
+        if (failure->message == arithmetic)
+            failure->place.label = "«" + std::string(step) + "»";
+    return failure;
 }
 
 // The vibration window's input: its headers and the ship's section inertias.
@@ -65,8 +78,9 @@ TrimRun runTrim(const Ship& ship)
     // stops the run as a failed step would.
     run.failure = attempt(run.sheet, nullptr, [&] { run.warnings = checkInput(ship.particulars, run.sheet.input); });
     if (!run.failure)
-        run.failure =
-            attempt(run.sheet, nullptr, [&] { run.particulars = runTrimCalculation(run.sheet, ship.particulars); });
+        run.failure = atStep(
+            attempt(run.sheet, nullptr, [&] { run.particulars = runTrimCalculation(run.sheet, ship.particulars); }),
+            "Расчет удифферентовки");
     const std::optional<RunFailure> checked = attempt(run.sheet, nullptr, [&] {
         const std::vector<Warning> results = checkResults(ship.particulars, run.sheet);
         run.warnings.insert(run.warnings.end(), results.begin(), results.end());
@@ -79,10 +93,12 @@ TrimRun runTrim(const Ship& ship)
 ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
 {
     ToneRun run{vibrationInputOf(ship), {}, {}, {}};
-    run.failure = attempt(trim.sheet, &run.sheet, [&] {
-        selectTone(run.sheet, tone);
-        computeVibration(trimmedHull(trim.sheet), trim.particulars, run.sheet);
-    });
+    run.failure = atStep(attempt(trim.sheet, &run.sheet,
+                                 [&] {
+                                     selectTone(run.sheet, tone);
+                                     computeVibration(trimmedHull(trim.sheet), trim.particulars, run.sheet);
+                                 }),
+                         "Вибрация");
     if (run.failure)
         return run;
     try {
@@ -97,12 +113,15 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
 {
     KumaiRun run;
     const VibrationSheet input = vibrationInputOf(ship);
-    run.failure = attempt(trim.sheet, &input, [&] {
-        const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, trim.particulars, input);
-        const double energy = parseNumber(toneOne.sheet.frequency);
-        run.estimate =
-            KumaiEstimate{estimate.perMinute, differenceFromKumai(energy, estimate.perMinute), estimate.note};
-    });
+    run.failure =
+        atStep(attempt(trim.sheet, &input,
+                       [&] {
+                           const TwoNodeEstimate estimate = kumaiTwoNodeFrequency(trim.sheet, trim.particulars, input);
+                           const double energy = parseNumber(toneOne.sheet.frequency);
+                           run.estimate = KumaiEstimate{estimate.perMinute,
+                                                        differenceFromKumai(energy, estimate.perMinute), estimate.note};
+                       }),
+               "Оценка по Кумаи");
     return run;
 }
 
@@ -147,7 +166,8 @@ void runStrength(ShipRun& run, StepRecord& record)
         runStrengthCalculation(run.trim.sheet, run.trim.particulars, readDepth(run.ship.particulars),
                                run.ship.particulars.shipType == ShipType::sea, input, strength);
     } catch (const std::exception& e) {
-        record.failure = runFailureOf(e, run.trim.sheet, nullptr, &input.girderMembers);
+        record.failure =
+            atStep(runFailureOf(e, run.trim.sheet, nullptr, &input.girderMembers), strengthPageNames::caption);
         return;
     }
     for (const std::string& warning : strength.warnings)

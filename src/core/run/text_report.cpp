@@ -43,7 +43,7 @@ std::string differenceText(double beam, double energy)
     if (energy == 0.0 || !std::isfinite(percent))
         return "-";
     try {
-        return formatFixed(percent, 1) + " %";
+        return readableFixed(percent, 1) + " %";
     } catch (const Error&) {
         return "-";
     }
@@ -53,8 +53,8 @@ std::string differenceText(double beam, double energy)
 std::string frequencyText(double circularFrequency)
 {
     const Frequency f = frequencyOf(circularFrequency);
-    return formatFixed(f.perSecond, 4) + " 1/с; " + formatFixed(f.hertz, 3) + " Гц; " + formatFixed(f.perMinute, 1)
-           + " кол/мин";
+    return readableFixed(f.perSecond, 4) + " 1/с; " + readableFixed(f.hertz, 3) + " Гц; "
+           + readableFixed(f.perMinute, 1) + " кол/мин";
 }
 
 void printBeamModel(std::ostream& out, const ToneRun& tone, const char* indent)
@@ -102,12 +102,12 @@ void printToneComparison(std::ostream& out, const ShipRun& run)
         if (!omega)
             continue;
         const Frequency f = frequencyOf(*omega);
-        out << padded(toneNumeral(tone.sheet.tone), widths[0], true) << padded(formatFixed(f.perSecond, 4), widths[1])
-            << padded(formatFixed(f.hertz, 3), widths[2]) << padded(formatFixed(f.perMinute, 1), widths[3])
-            << padded(first && *first > 0 ? formatFixed(*omega / *first, 3) : "-", widths[4]);
+        out << padded(toneNumeral(tone.sheet.tone), widths[0], true) << padded(readableFixed(f.perSecond, 4), widths[1])
+            << padded(readableFixed(f.hertz, 3), widths[2]) << padded(readableFixed(f.perMinute, 1), widths[3])
+            << padded(first && *first > 0 ? readableFixed(*omega / *first, 3) : "-", widths[4]);
         if (tone.sheet.tone == lowestTone && run.kumai)
-            out << "   Кумаи: " << formatFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
-                << formatFixed(run.kumai->differencePercent, 1) << " %"
+            out << "   Кумаи: " << readableFixed(run.kumai->perMinute, 1) << " кол/мин; отличие "
+                << readableFixed(run.kumai->differencePercent, 1) << " %"
                 << (run.kumai->note.empty() ? "" : " (" + run.kumai->note + ")");
         out << '\n';
         printBeamModel(out, tone, "     ");
@@ -173,7 +173,7 @@ void printCurvesOfForm(std::ostream& out, const CurvesOfForm& form)
                 const std::string& shown = form.table.cell(formColumn(info.quantity), j);
                 // A caption without a unit is a coefficient of fineness.
                 const bool coefficient = info.caption.find(',') == std::string_view::npos;
-                out << padded(shown.empty() ? "-" : formatFixed(parseNumber(shown), coefficient ? 4 : 3), 11);
+                out << padded(shown.empty() ? "-" : readableFixed(parseNumber(shown), coefficient ? 4 : 3), 11);
             }
             out << '\n';
         }
@@ -202,7 +202,7 @@ void printTextReport(std::ostream& out, const ShipRun& run)
         out << summaryCaptions[i] << ' ' << sheet.results.summary[i] << '\n';
     // The moment's closure above is a sum without unit; as a moment:
     if (const std::optional<double> moment = bendingMomentClosure(sheet))
-        out << "Невязка по изгибающему моменту (× ΔL/2), кН·м " << formatF(*moment) << '\n';
+        out << "Невязка по изгибающему моменту (× ΔL/2), кН·м " << readableFixed(*moment, 2) << '\n';
     if (!sheet.stability.verticalCentreOfGravity.empty())
         for (const StabilityLine& line : stabilityLines)
             out << line.caption << ' ' << sheet.stability.*line.text << '\n';

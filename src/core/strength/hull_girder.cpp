@@ -83,9 +83,10 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
     for (int row = 1; row < members.rowCount(); ++row) {
         if (isBlank(members.cell(in::area, row)) && isBlank(members.cell(in::height, row)))
             continue;
-        const double f = cellValue(members, in::area, row);
-        const double z = cellValue(members, in::height, row);
-        const double i = isBlank(members.cell(in::ownInertia, row)) ? 0.0 : cellValue(members, in::ownInertia, row);
+        const double f = typedCellValue(members, in::area, row);
+        const double z = typedCellValue(members, in::height, row);
+        const double i =
+            isBlank(members.cell(in::ownInertia, row)) ? 0.0 : typedCellValue(members, in::ownInertia, row);
         area += f;
         first += f * z;
         second += f * z * z;

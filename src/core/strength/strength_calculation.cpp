@@ -1,9 +1,11 @@
 #include "strength/strength_calculation.h"
 
+#include "common/display_precision.h"
 #include "common/error.h"
 #include "common/grid_values.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "strength/strength_fields.h"
 #include "trim/waterline_interpolation.h"
 
 #include <algorithm>
@@ -67,15 +69,8 @@ void drawCharts(const TrimTable& stillWater, const ParticularValues& particulars
 // The girder's stresses under the largest bending moment of each load case
 // against the allowable stress (MPa), and its modulus against the rule's
 // minimum: warnings where they fall short.
-void checkStresses(const TrimTable& stillWater, const std::string& allowableStress, StrengthSheet& sheet)
+void checkStresses(const TrimTable& stillWater, StrengthSheet& sheet)
 {
-    try {
-        sheet.allowableStress = parseNumber(allowableStress);
-    } catch (const Error& e) {
-        throw Error("Допускаемое напряжение: " + userMessage(e.what()));
-    }
-    if (!(sheet.allowableStress > 0.0))
-        throw Error("Допускаемое напряжение должно быть положительным");
     int largestFrame = 0;
     double largest = 0.0;
     for (int r = 0; r < frameCount; ++r) {
@@ -96,7 +91,7 @@ void checkStresses(const TrimTable& stillWater, const std::string& allowableStre
             sheet.warnings.push_back(std::string(loadCaseCaption(static_cast<LoadCase>(c))) + ": напряжение "
                                      + roundedText(std::max(std::abs(s.deckStress), std::abs(s.bottomStress)), 1)
                                      + " МПа на шпангоуте " + frameLabel(s.frame) + " больше допускаемого "
-                                     + roundedText(sheet.allowableStress, 1) + " МПа");
+                                     + displayNumber(sheet.allowableStress, DisplayPrecision::magnitude) + " МПа");
     }
     // The rule's modulus holds at the deck and at the keel alike, so the
     // smaller of the girder's two moduli decides.
@@ -141,11 +136,35 @@ double designWaveHeight(const StrengthInput& input, double length)
 {
     if (input.waveHeight.find_first_not_of(' ') == std::string::npos)
         return length / 20.0;
+    const std::string place = strengthFieldLocation(strengthFields::waveHeight);
+    double height = 0.0;
     try {
-        return parseNumber(input.waveHeight);
+        height = requireTypedMagnitude(parseNumber(input.waveHeight), input.waveHeight);
     } catch (const Error& e) {
-        throw Error("Высота волны: " + userMessage(e.what()));
+        throw FieldError("Высота волны: " + userMessage(e.what()), place);
     }
+    try {
+        requireDrawableWave(height, length);
+    } catch (const Error& e) {
+        throw FieldError(e.what(), place);
+    }
+    return height;
+}
+
+double readAllowableStress(const StrengthInput& input)
+{
+    const std::string place = strengthFieldLocation(strengthFields::allowableStress);
+    double allowable = 0.0;
+    try {
+        allowable = requireTypedMagnitude(parseNumber(input.allowableStress), input.allowableStress);
+    } catch (const Error& e) {
+        throw FieldError("Допускаемое напряжение: " + userMessage(e.what()), place);
+    }
+    if (!(allowable > 0.0))
+        throw FieldError(
+            "Допускаемое напряжение должно быть больше нуля: " + messageExcerpt(input.allowableStress, 30) + " МПа",
+            place);
+    return allowable;
 }
 
 void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed, const StrengthInput& input,
@@ -168,6 +187,7 @@ void runStrengthCalculation(const TrimSheet& trim, const ParticularValues& parti
     const double breadth = particulars.breadth;
 
     sheet.wave = {input.profile, designWaveHeight(input, length), length};
+    const double allowableStress = readAllowableStress(input);
     balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
                   WaveCase::hogging, sheet.hogging);
     balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
@@ -179,8 +199,10 @@ void runStrengthCalculation(const TrimSheet& trim, const ParticularValues& parti
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);
 
     computeHullGirder(input.girderMembers, depth, sheet.girder);
-    if (sheet.girder.present)
-        checkStresses(trim.results, input.allowableStress, sheet);
+    if (sheet.girder.present) {
+        sheet.allowableStress = allowableStress;
+        checkStresses(trim.results, sheet);
+    }
     drawCharts(trim.results, particulars, sheet);
     sheet.complete = true;
 }

@@ -65,8 +65,13 @@ struct StrengthSheet {
 void clearStrengthResults(StrengthSheet& sheet);
 
 // The wave height the input gives: its text, or L/20 when empty. Throws
-// Error for a text that is not a number.
+// FieldError naming the field for a text that is no number, one too large,
+// or a height outside 0 … λ/π of a wave as long as the ship.
 double designWaveHeight(const StrengthInput& input, double length);
+
+// The allowable stress the input gives, MPa. Throws FieldError naming the
+// field for a text that is no number, one too large, or a value not above zero.
+double readAllowableStress(const StrengthInput& input);
 
 // Runs after a complete trim calculation (throws Error otherwise): balances
 // the ship on the wave in both cases, sums the girder, works out the stresses

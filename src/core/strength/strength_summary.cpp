@@ -7,7 +7,7 @@ namespace hullcalc {
 
 namespace {
 
-std::string withFrame(double value, int frame) { return formatF(value) + " (" + frameLabel(frame) + ")"; }
+std::string withFrame(double value, int frame) { return readableFixed(value, 2) + " (" + frameLabel(frame) + ")"; }
 
 }  // namespace
 
@@ -15,16 +15,16 @@ std::vector<SummaryEntry> waveSummary(const StrengthSheet& sheet)
 {
     std::vector<SummaryEntry> lines = {
         {"Профиль волны", sheet.wave.profile == WaveProfile::trochoid ? "трохоида" : "косинусоида"},
-        {"Высота волны h, м", formatFixed(sheet.wave.height, 3)},
-        {"Длина волны λ, м", formatF(sheet.wave.length)},
+        {"Высота волны h, м", readableFixed(sheet.wave.height, 3)},
+        {"Длина волны λ, м", readableFixed(sheet.wave.length, 2)},
     };
     for (const WaveCase waveCase : {WaveCase::hogging, WaveCase::sagging}) {
         const WaveBalance& b = sheet.balance(waveCase);
         const std::string prefix =
             waveCase == WaveCase::hogging ? "Вершина волны на миделе: " : "Подошва волны на миделе: ";
-        lines.push_back({prefix + "осадка средняя Tm, м", formatFixed(b.meanDraft, 3)});
-        lines.push_back({prefix + "осадка носом, м", formatFixed(b.forwardDraft, 3)});
-        lines.push_back({prefix + "осадка кормой, м", formatFixed(b.aftDraft, 3)});
+        lines.push_back({prefix + "осадка средняя Tm, м", readableFixed(b.meanDraft, 3)});
+        lines.push_back({prefix + "осадка носом, м", readableFixed(b.forwardDraft, 3)});
+        lines.push_back({prefix + "осадка кормой, м", readableFixed(b.aftDraft, 3)});
         lines.push_back({prefix + "приближений", std::to_string(b.iterations)});
         lines.push_back(
             {prefix + "наибольшая перерезывающая сила, кН", withFrame(b.largestShearForce, b.largestShearFrame)});
@@ -40,12 +40,12 @@ std::vector<SummaryEntry> girderSummary(const StrengthSheet& sheet)
     if (!g.present)
         return {};
     return {
-        {"Площадь связей ΣF, см²", formatF(g.area)},
-        {"Нейтральная ось z₀, м", formatFixed(g.neutralAxis, 3)},
-        {"Момент инерции I, см²·м²", formatF(g.inertia)},
-        {"Момент инерции I, м⁴", formatFixed(g.inertiaM4(), 4)},
-        {"Момент сопротивления палубы W, м³", formatFixed(g.deckModulus, 4)},
-        {"Момент сопротивления днища W, м³", formatFixed(g.bottomModulus, 4)},
+        {"Площадь связей ΣF, см²", readableFixed(g.area, 2)},
+        {"Нейтральная ось z₀, м", readableFixed(g.neutralAxis, 3)},
+        {"Момент инерции I, см²·м²", readableFixed(g.inertia, 2)},
+        {"Момент инерции I, м⁴", readableFixed(g.inertiaM4(), 4)},
+        {"Момент сопротивления палубы W, м³", readableFixed(g.deckModulus, 4)},
+        {"Момент сопротивления днища W, м³", readableFixed(g.bottomModulus, 4)},
     };
 }
 
@@ -55,11 +55,11 @@ std::vector<SummaryEntry> ruleLoadSummary(const StrengthSheet& sheet)
     if (!r.applies)
         return {{"IACS UR S11", r.reason}};
     return {
-        {"IACS UR S11: волновой коэффициент C", formatFixed(r.waveCoefficient, 3)},
-        {"IACS UR S11: коэффициент общей полноты Cb", formatFixed(r.blockCoefficient, 3)},
-        {"IACS UR S11: волновой момент, перегиб, кН·м", formatF(r.hoggingMoment)},
-        {"IACS UR S11: волновой момент, прогиб, кН·м", formatF(r.saggingMoment)},
-        {"IACS: наименьший момент сопротивления миделевого сечения, м³", formatFixed(r.minimumSectionModulus, 4)},
+        {"IACS UR S11: волновой коэффициент C", readableFixed(r.waveCoefficient, 3)},
+        {"IACS UR S11: коэффициент общей полноты Cb", readableFixed(r.blockCoefficient, 3)},
+        {"IACS UR S11: волновой момент, перегиб, кН·м", readableFixed(r.hoggingMoment, 2)},
+        {"IACS UR S11: волновой момент, прогиб, кН·м", readableFixed(r.saggingMoment, 2)},
+        {"IACS: наименьший момент сопротивления миделевого сечения, м³", readableFixed(r.minimumSectionModulus, 4)},
     };
 }
 
@@ -75,11 +75,11 @@ TextGrid stressTable(const StrengthSheet& sheet)
         const int row = c + 1;
         table.setCell(0, row, std::string(loadCaseCaption(static_cast<LoadCase>(c))));
         table.setCell(1, row, frameLabel(s.frame));
-        table.setCell(2, row, formatF(s.moment));
-        table.setCell(3, row, formatF(s.deckStress));
-        table.setCell(4, row, formatF(s.bottomStress));
-        table.setCell(5, row, formatF(sheet.allowableStress));
-        table.setCell(6, row, formatF(s.margin));
+        table.setCell(2, row, readableFixed(s.moment, 2));
+        table.setCell(3, row, readableFixed(s.deckStress, 2));
+        table.setCell(4, row, readableFixed(s.bottomStress, 2));
+        table.setCell(5, row, readableFixed(sheet.allowableStress, 2));
+        table.setCell(6, row, readableFixed(s.margin, 2));
         table.setCell(7, row, s.exceeded ? "превышено" : "выполнена");
     }
     return table;

@@ -2,6 +2,7 @@
 // would, and say in the user's terms what looks wrong and where.
 #include "trim/design_checks.h"
 
+#include "common/display_precision.h"
 #include "common/error.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
@@ -63,20 +64,58 @@ bool allFinite(std::initializer_list<double> values)
 // fails on the numbers it is there to question.
 std::string shownNumber(double value, int decimals = -1)
 {
-    if (!std::isfinite(value))
-        return value < 0 ? "-∞" : "∞";
-    try {
-        return decimals >= 0 && std::fabs(value) < 1e15 ? formatFixed(value, decimals) : formatGeneral(value);
-    } catch (const Error&) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.6E", value);
-        std::string shown = text;
-        std::replace(shown.begin(), shown.end(), '.', ',');
-        return shown;
-    }
+    // From 10¹⁵ up, as the windows show such numbers: four significant digits.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15)
+        return displayNumber(value, DisplayPrecision::magnitude);
+    return decimals >= 0 ? formatFixed(value, decimals) : formatGeneral(value);
 }
 
 std::string percent(double value) { return shownNumber(value, 2) + " %"; }
+
+void checkRangeOfShips(const ShipParticulars& particulars, std::vector<Warning>& warnings)
+{
+    const struct {
+        std::string ShipParticulars::*text;
+        const char* quantity;
+        double largest;
+        const char* unit;
+    } bounds[] = {
+        {&ShipParticulars::length, "Длина L", designLimits::largestLength, "м"},
+        {&ShipParticulars::breadth, "Ширина B", designLimits::largestBreadth, "м"},
+        {&ShipParticulars::depth, "Высота борта H", designLimits::largestDepth, "м"},
+        {&ShipParticulars::draft, "Осадка T", designLimits::largestDraft, "м"},
+        {&ShipParticulars::displacement, "Водоизмещение D", designLimits::largestDisplacement, "т"},
+        {&ShipParticulars::designDisplacement, "Водоизмещение в расчетном случае", designLimits::largestDisplacement,
+         "т"},
+        {&ShipParticulars::frameSpacing, "Шпация ΔL", designLimits::largestFrameSpacing, "м"},
+        {&ShipParticulars::waterlineSpacing, "Расстояние ΔT", designLimits::largestWaterlineSpacing, "м"},
+    };
+    for (const auto& bound : bounds) {
+        const auto value = particularNumber(particulars, bound.text);
+        if (value && *value > bound.largest)
+            warnings.push_back(particularWarning(std::string(bound.quantity) + " = " + shownNumber(*value) + " "
+                                                     + bound.unit + " больше, чем у любого судна (до "
+                                                     + shownNumber(bound.largest) + " " + bound.unit + ")",
+                                                 bound.text));
+    }
+}
+
+// z_g between the base line and the deck: below the keel or above the deck
+// it is a slip (a sign, a unit), which makes h meaningless.
+void checkVerticalCentreOfGravity(const ShipParticulars& particulars, std::vector<Warning>& warnings)
+{
+    const auto zg = particularNumber(particulars, &ShipParticulars::verticalCentreOfGravity);
+    if (!zg)
+        return;
+    const auto depth = particularNumber(particulars, &ShipParticulars::depth);
+    if (*zg < 0.0)
+        warnings.push_back(particularWarning("Аппликата ЦТ z_g = " + shownNumber(*zg) + " м ниже киля (меньше 0 м)",
+                                             &ShipParticulars::verticalCentreOfGravity));
+    else if (depth && *depth > 0.0 && *zg > *depth)
+        warnings.push_back(particularWarning(
+            "Аппликата ЦТ z_g = " + shownNumber(*zg) + " м выше палубы (H = " + shownNumber(*depth) + " м)",
+            &ShipParticulars::verticalCentreOfGravity));
+}
 
 void checkLengthAgainstSpacing(const ShipParticulars& particulars, std::vector<Warning>& warnings)
 {
@@ -255,13 +294,14 @@ void checkInitialStability(const ShipParticulars& particulars, const InitialStab
     const auto h = numberOrNothing(stability.metacentricHeight);
     if (!h)
         return;
+    const std::string shownHeight = displayText(stability.metacentricHeight, DisplayPrecision::forceOrMass);
     if (*h <= 0.0)
-        warnings.push_back(particularWarning("Судно неостойчиво: h = " + stability.metacentricHeight + " м",
+        warnings.push_back(particularWarning("Судно неостойчиво: h = " + shownHeight + " м",
                                              &ShipParticulars::verticalCentreOfGravity));
     else if (particulars.shipType == ShipType::sea && *h < designLimits::seaGoingMetacentricHeight)
-        warnings.push_back(particularWarning("Начальная метацентрическая высота h = " + stability.metacentricHeight
-                                                 + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
-                                             &ShipParticulars::verticalCentreOfGravity));
+        warnings.push_back(particularWarning(
+            "Начальная метацентрическая высота h = " + shownHeight + " м меньше 0,15 м (Кодекс ИС 2008, ч. A, 2.2)",
+            &ShipParticulars::verticalCentreOfGravity));
 }
 
 // Runs one check. Its own arithmetic on extreme numbers (heights built by
@@ -324,6 +364,8 @@ std::vector<Warning> checkDraft(const ShipParticulars& particulars)
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input)
 {
     std::vector<Warning> warnings;
+    guarded([&] { checkRangeOfShips(particulars, warnings); });
+    guarded([&] { checkVerticalCentreOfGravity(particulars, warnings); });
     guarded([&] { checkLengthAgainstSpacing(particulars, warnings); });
     guarded([&] { checkDraftAgainstWaterlinesAndDepth(particulars, warnings); });
     guarded([&] { checkOffsets(particulars, input, warnings); });

@@ -70,6 +70,17 @@ inline constexpr double centroidMismatch = 0.005;
 // "IS Code 2008 Part A §2.2 general intact-stability criteria", gives it; the
 // paragraph's own text was not found).
 inline constexpr double seaGoingMetacentricHeight = 0.15;
+// The range of ships: generous plausibility bounds of this program, not rules.
+// The largest ships afloat stay well inside them (about 460 m long, 70 m broad,
+// 35 m deep, 30 m draft, 660 000 t); a value beyond is most likely a slip of
+// the unit or the decimal comma. ΔL is L/20 and ΔT about T/9 at these bounds.
+inline constexpr double largestLength = 500.0;              // L, m
+inline constexpr double largestBreadth = 100.0;             // B, m
+inline constexpr double largestDepth = 60.0;                // H, m
+inline constexpr double largestDraft = 40.0;                // T, m
+inline constexpr double largestDisplacement = 1'000'000.0;  // D and the design displacement, t
+inline constexpr double largestFrameSpacing = 25.0;         // ΔL, m
+inline constexpr double largestWaterlineSpacing = 5.0;      // ΔT, m
 }  // namespace designLimits
 
 // The draft T, which no calculation reads, against what it must agree with:
@@ -78,12 +89,12 @@ inline constexpr double seaGoingMetacentricHeight = 0.15;
 // typed. Never throws.
 std::vector<Warning> checkDraft(const ShipParticulars& particulars);
 
-// Before the calculation: half-breadths below zero or above B/2, L against
-// 20·ΔL, the draft as checkDraft checks it, the sum of the spacing masses
-// against the design displacement, and XG against the centroid of the spacing
-// masses. Never throws: a text that is not a number is skipped (the
-// calculation names it), and a check whose particulars are not numbers is not
-// made.
+// Before the calculation: the particulars against the range of ships, z_g
+// between the keel and the deck (0…H), half-breadths below zero or above B/2,
+// L against 20·ΔL, the draft as checkDraft checks it, the sum of the spacing
+// masses against the design displacement, and XG against the centroid of the
+// spacing masses. Numbers are echoed as the windows show them. Never throws: a text that is not a number is skipped
+// (the calculation names it), and a check whose particulars are not numbers is not made.
 std::vector<Warning> checkInput(const ShipParticulars& particulars, const InputTables& input);
 
 // Every cell of the offsets and the masses whose text is not a number, each

@@ -36,7 +36,7 @@ std::string captionOf(const ParticularField& field)
 double particularValue(const ShipParticulars& particulars, std::string ShipParticulars::*text)
 {
     try {
-        return parseNumber(particulars.*text);
+        return requireTypedMagnitude(parseNumber(particulars.*text), particulars.*text);
     } catch (const Error& e) {
         throw ParticularError(e.what(), fieldOf(text));
     }

@@ -1,5 +1,6 @@
 #include "trim/trim_calculation.h"
 
+#include "common/grid_values.h"
 #include "trim/bonjean_drawing.h"
 #include "trim/particular_values.h"
 
@@ -11,6 +12,8 @@ ParticularValues runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typ
     // Every particular the steps read is converted here, once, so that one
     // at fault stops the run before any step writes.
     const ParticularValues particulars = readParticularValues(typed);
+    requireTypedMagnitudes(sheet.input.offsets);
+    requireTypedMagnitudes(sheet.input.masses);
     buildWaterlineHeights(particulars.waterlineSpacing, sheet.bonjean.waterlineHeights);
     drawBodyPlan(sheet.input, sheet.bonjean.waterlineHeights, sheet.bonjean.bodyPlan);
     computeBonjeanScale(sheet.input, particulars, sheet.bonjean);

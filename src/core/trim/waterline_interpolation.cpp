@@ -36,7 +36,9 @@ WaterlineBracket bracketDraft(double draft, const WaterlineHeights& z, int top)
 std::string roundedText(double value, int decimals)
 {
     const double scale = std::pow(10.0, decimals);
-    return formatGeneral(std::round(value * scale) / scale);
+    const double rounded = std::round(value * scale) / scale;
+    // A value too large to scale keeps its own digits.
+    return readableGeneral(std::isfinite(rounded) ? rounded : value);
 }
 
 void requireDraftWithinWaterlines(double draft, const WaterlineHeights& z, int topWaterline, std::string_view quantity,

@@ -42,7 +42,7 @@ TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ParticularVal
     const double length = particulars.length;                    // L, m
     // Midship lies between spacings 9-10 and 10-11.
     const double inertia =
-        (cellValue(sheet.sectionInertia, 1, midshipFrame) + cellValue(sheet.sectionInertia, 1, midshipFrame + 1)) / 2;
+        (typedCellValue(sheet.sectionInertia, 1, midshipFrame) + typedCellValue(sheet.sectionInertia, 1, midshipFrame + 1)) / 2;
 
     TwoNodeEstimate estimate;
     estimate.breadthToDraft = breadth / draft;

@@ -261,6 +261,7 @@ void writeRunningSum(TextGrid& table, int source, int target)
 
 VibrationResults computeVibration(const TrimmedHull& hull, const ParticularValues& particulars, VibrationSheet& sheet)
 {
+    requireTypedMagnitudes(sheet.sectionInertia);
     const auto drafts = localDrafts(hull, hull.input.offsets.columnCount() - 1);
     TextGrid& table = sheet.table;
     VibrationResults results;
