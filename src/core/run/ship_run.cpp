@@ -117,7 +117,10 @@ std::optional<RunFailure> runStrength(ShipRun& run)
         runStrengthCalculation(run.trim.sheet, run.ship.particulars, input, strength);
     } catch (const std::exception& e) {
         if (const auto* cell = dynamic_cast<const CellError*>(&e); cell && &cell->grid() == &input.girderMembers)
-            return RunFailure{e.what(), {girderCellLocation(input.girderMembers, *cell), {}}};
+            return RunFailure{
+                e.what(),
+                {girderCellLocation(input.girderMembers, *cell),
+                 "/input/strength/girder/" + std::to_string(cell->row() - 1) + "/" + std::to_string(cell->column())}};
         return runFailureOf(e, run.trim.sheet);
     }
     for (const std::string& warning : strength.warnings)

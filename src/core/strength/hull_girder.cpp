@@ -81,11 +81,27 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
     girder.present = false;
     double area = 0.0, first = 0.0, second = 0.0, own = 0.0;
     for (int row = 1; row < members.rowCount(); ++row) {
-        if (isBlank(members.cell(in::area, row)) && isBlank(members.cell(in::height, row)))
+        // A row is skipped only when wholly blank: a named member without its
+        // numbers is an error, never a member left out.
+        bool blank = true;
+        for (int column = 0; column < members.columnCount(); ++column)
+            blank = blank && isBlank(members.cell(column, row));
+        if (blank)
             continue;
         const double f = cellValue(members, in::area, row);
         const double z = cellValue(members, in::height, row);
         const double i = isBlank(members.cell(in::ownInertia, row)) ? 0.0 : cellValue(members, in::ownInertia, row);
+        if (!(f > 0.0))
+            throw CellError("Площадь связи должна быть положительной: " + roundedText(f, 2) + " см²", members, in::area,
+                            row);
+        if (!(z >= 0.0 && z <= depth))
+            throw CellError(
+                "Отстояние связи z = " + roundedText(z, 3) + " м вне высоты борта 0 – " + roundedText(depth, 3) + " м",
+                members, in::height, row);
+        if (i < 0.0)
+            throw CellError(
+                "Собственный момент инерции связи не может быть отрицательным: " + roundedText(i, 2) + " см²·м²",
+                members, in::ownInertia, row);
         area += f;
         first += f * z;
         second += f * z * z;
@@ -108,9 +124,6 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
     girder.sums.setCell(out::secondMoment, totals, formatFixed(second, 2));
     girder.sums.setCell(out::ownInertia, totals, formatFixed(own, 2));
 
-    if (!(area > 0.0))
-        throw Error("Площадь связей эквивалентного бруса ΣF должна быть положительной: " + roundedText(area, 2)
-                    + " см²");
     girder.area = area;
     girder.neutralAxis = first / area;
     if (!(girder.neutralAxis > 0.0 && girder.neutralAxis < depth))
