@@ -24,6 +24,7 @@ Ship exampleShip()
 {
     Ship ship = blankShip();
     fillExampleShip(ship.input);
+    ship.strengthDefaults = exampleStrengthInput();
     return ship;
 }
 

@@ -16,7 +16,9 @@ std::vector<SummaryEntry> waveSummary(const StrengthSheet& sheet)
     std::vector<SummaryEntry> lines = {
         {"Профиль волны", sheet.wave.profile == WaveProfile::trochoid ? "трохоида" : "косинусоида"},
         {"Высота волны h, м", formatFixed(sheet.wave.height, 3)},
+        {"Высота волны: источник", sheet.waveSource},
         {"Длина волны λ, м", formatF(sheet.wave.length)},
+        {"Уменьшение давления с глубиной (эффект Смита)", sheet.wave.smithEffect ? "учтено" : "не учтено"},
     };
     for (const WaveCase waveCase : {WaveCase::hogging, WaveCase::sagging}) {
         const WaveBalance& b = sheet.balance(waveCase);
@@ -46,6 +48,9 @@ std::vector<SummaryEntry> girderSummary(const StrengthSheet& sheet)
         {"Момент инерции I, м⁴", formatFixed(g.inertiaM4(), 4)},
         {"Момент сопротивления палубы W, м³", formatFixed(g.deckModulus, 4)},
         {"Момент сопротивления днища W, м³", formatFixed(g.bottomModulus, 4)},
+        {"Сталь: предел текучести σт, МПа", formatF(sheet.yieldStress)},
+        {"Сталь: коэффициент k", formatFixed(hullSteelFactor(sheet.steel), 2)},
+        {"Допускаемое напряжение [σ], МПа", formatF(sheet.allowableStress)},
     };
 }
 
@@ -56,19 +61,24 @@ std::vector<SummaryEntry> ruleLoadSummary(const StrengthSheet& sheet)
         return {{"IACS UR S11", r.reason}};
     return {
         {"IACS UR S11: волновой коэффициент C", formatFixed(r.waveCoefficient, 3)},
-        {"IACS UR S11: коэффициент общей полноты Cb", formatFixed(r.blockCoefficient, 3)},
+        {"IACS UR S11: осадка T для Cb, м", formatFixed(r.scantlingDraft, 3)},
+        {"IACS UR S11: коэффициент общей полноты при T", formatFixed(r.actualBlockCoefficient, 3)},
+        {"IACS UR S11: коэффициент общей полноты Cb (не меньше 0,6)", formatFixed(r.blockCoefficient, 3)},
         {"IACS UR S11: волновой момент, перегиб, кН·м", formatF(r.hoggingMoment)},
         {"IACS UR S11: волновой момент, прогиб, кН·м", formatF(r.saggingMoment)},
+        {"IACS UR S11: волновая перерезывающая сила, положительная, кН", formatF(r.positiveShearForce)},
+        {"IACS UR S11: волновая перерезывающая сила, отрицательная, кН", formatF(r.negativeShearForce)},
         {"IACS: наименьший момент сопротивления миделевого сечения, м³", formatFixed(r.minimumSectionModulus, 4)},
     };
 }
 
 TextGrid stressTable(const StrengthSheet& sheet)
 {
-    TextGrid table(8, loadCaseCount + 1);
-    const char* captions[] = {"Случай",       "Шп",       "M, кН·м",  "σ палубы, МПа",
-                              "σ днища, МПа", "[σ], МПа", "Запас, %", "Проверка"};
-    for (int column = 0; column < 8; ++column)
+    constexpr int columns = 10;
+    TextGrid table(columns, loadCaseCount + 1);
+    const char* captions[] = {"Случай",   "Шп",       "M, кН·м", "σ палубы, МПа",  "σ днища, МПа",
+                              "[σ], МПа", "Запас, %", "σт, МПа", "Запас до σт, %", "Проверка"};
+    for (int column = 0; column < columns; ++column)
         table.setCell(column, 0, captions[column]);
     for (int c = 0; c < loadCaseCount; ++c) {
         const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
@@ -80,7 +90,9 @@ TextGrid stressTable(const StrengthSheet& sheet)
         table.setCell(4, row, formatF(s.bottomStress));
         table.setCell(5, row, formatF(sheet.allowableStress));
         table.setCell(6, row, formatF(s.margin));
-        table.setCell(7, row, s.exceeded ? "превышено" : "выполнена");
+        table.setCell(7, row, formatF(sheet.yieldStress));
+        table.setCell(8, row, formatF(s.yieldMargin));
+        table.setCell(9, row, s.yielded ? "выше предела текучести" : s.exceeded ? "превышено" : "выполнена");
     }
     return table;
 }
