@@ -158,7 +158,7 @@ py::object calculate(ScriptedShip& ship, const py::object& tones, std::optional<
     // --strength runs it on the defaults where the ship holds none.
     if (strength.value_or(input.strength.has_value())) {
         if (!input.strength)
-            input.strength.emplace();
+            input.strength.emplace(input.strengthDefaults);
     } else {
         input.strength.reset();
     }

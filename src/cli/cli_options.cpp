@@ -90,8 +90,21 @@ struct OptionTable {
     QCommandLineOption strength{"strength",
                                 "Затем проверка продольной прочности: судно, уравновешенное на волне длиной с судно "
                                 "(гребень и подошва на миделе), эквивалентный брус миделевого сечения и напряжения."};
-    QCommandLineOption waveHeight{
-        "wave-height", "Высота волны от подошвы до гребня, м (без него — L/20); включает --strength.", "TEXT"};
+    QCommandLineOption waveHeight{"wave-height",
+                                  "Высота волны от подошвы до гребня, м (без него — по разряду бассейна речного "
+                                  "судна, L/20 морского); включает --strength.",
+                                  "TEXT"};
+    QCommandLineOption navigationClass{
+        "navigation-class", "Разряд бассейна речного судна: Л, Р, О или М (L, R, O, M); включает --strength.", "CLASS"};
+    QCommandLineOption smithEffect{"smith-effect",
+                                   "Давление в волне убывает с глубиной (эффект Смита); включает --strength."};
+    QCommandLineOption scantlingDraft{
+        "scantling-draft",
+        "Осадка для коэффициента полноты правила IACS, м (без него — осадка T); включает --strength.", "TEXT"};
+    QCommandLineOption steel{"steel",
+                             "Сталь связей: предел текучести 235, 315 или 355 МПа (по умолчанию 235); включает "
+                             "--strength.",
+                             "235|315|355"};
     QCommandLineOption waveProfile{
         "wave-profile",
         "Профиль волны: trochoid (трохоида, по умолчанию) или cosine (косинусоида); включает "
@@ -102,7 +115,10 @@ struct OptionTable {
                               "м;i, см²·м² (первой может быть строка заголовков); включает --strength.",
                               "FILE.csv"};
     QCommandLineOption allowableStress{
-        "allowable-stress", "Допускаемое напряжение при изгибе, МПа (без него — 175); включает --strength.", "TEXT"};
+        "allowable-stress",
+        "Допускаемое напряжение при изгибе для стали 235 МПа, МПа (без него — 175; для стали повышенной прочности "
+        "делится на k); включает --strength.",
+        "TEXT"};
     QCommandLineOption json{"json",
                             "Записывает результаты в JSON (схема hullcalc-result/1, описана в "
                             "docs/json-schema.md); - — в стандартный вывод.",
@@ -129,14 +145,15 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {
-            &set,  &offset, &mass,    &inertia,   &tone,     &waveHeight, &waveProfile, &girder,     &allowableStress,
-            &json, &dump,   &results, &saveInput, &printPdf, &report,     &xlsx,        &saveProject};
+        return {&set,        &offset,          &mass,        &inertia,        &tone,
+                &waveHeight, &navigationClass, &waveProfile, &scantlingDraft, &steel,
+                &girder,     &allowableStress, &json,        &dump,           &results,
+                &saveInput,  &printPdf,        &report,      &xlsx,           &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
     {
-        for (const QCommandLineOption* option : {&help, &version, &sea, &strength})
+        for (const QCommandLineOption* option : {&help, &version, &sea, &strength, &smithEffect})
             parser.addOption(*option);
         for (const QCommandLineOption* option : withValues())
             parser.addOption(*option);
@@ -379,10 +396,23 @@ void readStrength(const QCommandLineParser& parser, const OptionTable& table, Cl
             throw UsageError("--wave-profile: " + echoedName(*profile) + " — не trochoid и не cosine");
         options.waveProfile = parsed;
     }
+    if (const auto navigation = lastValueOf(parser, table.navigationClass)) {
+        options.navigationClass = navigationClassFromText(*navigation);
+        if (!options.navigationClass || *options.navigationClass == NavigationClass::none)
+            throw UsageError("--navigation-class: " + echoedName(*navigation) + " — не Л, Р, О или М");
+    }
+    options.smithEffect = parser.isSet(table.smithEffect);
+    options.scantlingDraft = lastValueOf(parser, table.scantlingDraft);
+    if (const auto steel = lastValueOf(parser, table.steel)) {
+        options.steel = hullSteelFromKey(*steel);
+        if (!options.steel)
+            throw UsageError("--steel: " + echoedName(*steel) + " — не 235, 315 или 355");
+    }
     options.girderFile = lastValueOf(parser, table.girder);
     options.allowableStress = lastValueOf(parser, table.allowableStress);
     options.strength = parser.isSet(table.strength) || options.waveHeight || options.waveProfile || options.girderFile
-                       || options.allowableStress;
+                       || options.allowableStress || options.navigationClass || options.smithEffect
+                       || options.scantlingDraft || options.steel;
 }
 
 void readOutputs(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "common/text_grid.h"
+#include "strength/hull_steel.h"
+#include "strength/navigation_class.h"
 #include "strength/wave_profile.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
@@ -45,7 +47,11 @@ struct CliOptions {
     // project holds its input. Each overrides the project's value.
     bool strength = false;
     std::optional<std::string> waveHeight;  // m, typed text
+    std::optional<NavigationClass> navigationClass;
     std::optional<WaveProfile> waveProfile;
+    bool smithEffect = false;                   // only ever switches it on
+    std::optional<std::string> scantlingDraft;  // m, typed text
+    std::optional<HullSteel> steel;
     std::optional<std::string> girderFile;       // the midship section's members, CSV
     std::optional<std::string> allowableStress;  // MPa, typed text
 

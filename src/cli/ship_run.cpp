@@ -36,11 +36,19 @@ void applyStrengthOptions(const CliOptions& options, Ship& ship)
 {
     if (!options.strength)
         return;
-    StrengthInput& strength = ship.strength ? *ship.strength : ship.strength.emplace();
+    StrengthInput& strength = ship.strength ? *ship.strength : ship.strength.emplace(ship.strengthDefaults);
     if (options.waveHeight)
         strength.waveHeight = *options.waveHeight;
+    if (options.navigationClass)
+        strength.navigationClass = *options.navigationClass;
     if (options.waveProfile)
         strength.profile = *options.waveProfile;
+    if (options.smithEffect)
+        strength.smithEffect = true;
+    if (options.scantlingDraft)
+        strength.scantlingDraft = *options.scantlingDraft;
+    if (options.steel)
+        strength.steel = *options.steel;
     if (options.allowableStress)
         strength.allowableStress = *options.allowableStress;
     if (options.girderFile)

@@ -245,13 +245,12 @@ TEST_F(Cli, FailureNamesItsCause)
          notPositive + "«0»",
          particulars + "«Теоретическая  шпация ΔL, м»"},
         {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
-        {"girder_area_with_a_point",
+        {"girder_member_above_the_deck",
          {"--girder", path("girder.csv")},
-         "'8.5' is not a valid floating point value",
-         "«Судно на волне», «Эквивалентный брус», строка 2, столбец «F, см²»",
-         "Не число: «8.5» (десятичный разделитель — запятая)"},
+         "Отстояние связи z = 4 м вне высоты борта 0 – 3,5 м",
+         "«Судно на волне», «Эквивалентный брус», строка 2, столбец «z, м»"},
     };
-    std::ofstream(dir / "girder.csv") << "Палуба;140;3,5;0\nБорт;8.5;1,7;89\n";
+    std::ofstream(dir / "girder.csv") << "Палуба;140;3,5;0\nБорт;220;4;89\n";
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--json", path("r.json")});
@@ -266,6 +265,16 @@ TEST_F(Cli, FailureNamesItsCause)
         EXPECT_EQ(json["message"].toString().toStdString(), shown) << c.name;
         EXPECT_EQ(json["error_location"].toString().toStdString(), c.place) << c.name;
     }
+}
+
+// Letters O for zeros in the first member's area: no caption line taken, no
+// member dropped, the run stops naming the file, line and field.
+TEST_F(Cli, GirderFileWithATypoStopsNamingItsLine)
+{
+    std::ofstream(dir / "typo.csv") << "Палуба;8OO;3;0\nДнище;500;0;0\n";
+    const Outcome r = run({"--girder", path("typo.csv")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "typo.csv», строка 1, поле 2 («F, см²»): «8OO» не является числом")) << r.err;
 }
 
 TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)

@@ -709,7 +709,7 @@ private slots:
     {
         TrimWindow* udif = calculatedExample();
         Document& document = app->document();
-        QCOMPARE(document.strengthInput.girderMembers.cell(1, 1), std::string("140"));
+        QCOMPARE(document.strengthInput.girderMembers.cell(1, 1), std::string("360"));
         click(udif, waveNames::calculate);
         QVERIFY(shownErrors.isEmpty());
         QVERIFY(document.strength.complete);
@@ -721,7 +721,7 @@ private slots:
         const std::string before = document.vibration.sectionInertia.cell(1, 1);
         click(udif, waveNames::inertiaToVibration);
         for (int row = 1; row <= 20; ++row)
-            QCOMPARE(document.vibration.sectionInertia.cell(1, row), std::string("0,2375"));
+            QCOMPARE(document.vibration.sectionInertia.cell(1, row), std::string("0,3994"));
         app->session().undoStack().undo();
         QCOMPARE(document.vibration.sectionInertia.cell(1, 1), before);
         QCOMPARE(document.vibration.sectionInertia.cell(1, 20), std::string("0,042"));

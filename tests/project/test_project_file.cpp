@@ -63,6 +63,10 @@ StrengthInput changedStrength()
     strength.waveHeight = "1,2";
     strength.profile = WaveProfile::cosine;
     strength.allowableStress = "160 ";
+    strength.navigationClass = NavigationClass::open;
+    strength.smithEffect = true;
+    strength.scantlingDraft = "2,1";
+    strength.steel = HullSteel::higher315;
     fillExampleGirder(strength.girderMembers);
     strength.girderMembers.setCell(girderColumn::name, 12, "Комингс \"люка\"");
     return strength;
@@ -173,6 +177,9 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
         {replaced(good, "\n}\n", ",\n  \"strength\": {\"waveProfile\": \"sine\"}\n}\n"),
          "Файл проекта поврежден: «Прочность» (\"strength\"), \"waveProfile\" - ожидается \"trochoid\" или "
          "\"cosine\", в файле текст \"sine\""},
+        {replaced(good, "\n}\n", ",\n  \"strength\": {\"steel\": \"400\"}\n}\n"),
+         "Файл проекта поврежден: «Прочность» (\"strength\"), \"steel\" - ожидается \"235\", \"315\" или \"355\", в "
+         "файле текст \"400\""},
         {replaced(good, "\n}\n", ",\n  \"strength\": {\"girder\": [[\"Палуба\", \"140\", \"3,5\"]]}\n}\n"),
          "Файл проекта поврежден: «Прочность» (\"strength\"), \"girder\", строка 1 - ячеек 3 вместо 4"},
         {"{\"deep\": " + std::string(100000, '['),

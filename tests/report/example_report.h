@@ -1,7 +1,7 @@
 // The example ship after "Пример" and "Расчет" on river water with z_g = 2 m, with tone I
 // computed in the vibration window, all four tones compared by both methods
-// and the Kumai estimate, and the strength check on the default wave with the
-// example's midship section, as the content of a report.
+// and the Kumai estimate, and the strength check with the example's midship
+// section on the wave of its class, as the content of a report.
 #pragma once
 
 #include "common/number_text.h"
@@ -38,7 +38,7 @@ struct ExampleReport {
         computeVibration(trimmedHull(trim), values, vibration);
         tones = compareTones(trimmedHull(trim), values, vibration);
         kumai = kumaiTwoNodeFrequency(trim, values, vibration).perMinute;
-        fillExampleGirder(strengthInput.girderMembers);
+        strengthInput = exampleStrengthInput();
         runStrengthCalculation(trim, particulars, strengthInput, strength);
     }
 

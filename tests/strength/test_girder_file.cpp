@@ -37,5 +37,49 @@ TEST(GirderFile, RefusesWhatIsNoMembersTableAndKeepsTheOldOne)
     EXPECT_EQ(members, before);
 }
 
+// Each file is refused with the line and field at fault, the table kept: a
+// mistyped number is never taken for a caption line, nor a member dropped.
+TEST(GirderFile, NamesTheLineAndFieldOfWhatItRefuses)
+{
+    struct Case {
+        const char* name;
+        std::string_view bytes;
+        std::string message;
+    };
+    const std::string file = "Файл связей эквивалентного бруса «typo.csv»";
+    const Case cases[] = {
+        {"letters O for zeros in the first line", "Палуба;8OO;3;0\nДнище;500;0;0\n",
+         file + ", строка 1, поле 2 («F, см²»): «8OO» не является числом"},
+        {"a bad z after captions", "Связь;F;z;i\nДнище;500;0;0\nБорт;220;1.7;89\n",
+         file + ", строка 3, поле 3 («z, м»): «1.7» не является числом"},
+        {"a member without z", "Днище;500\n", file + ", строка 1, поле 3 («z, м»): нет числа"},
+        {"a zero area", "Днище;0;0;0\n",
+         file + ", строка 1, поле 2 («F, см²»): площадь связи должна быть положительной"},
+        {"a negative own inertia", "Борт;220;1,7;-1\n",
+         file + ", строка 1, поле 4 («i, см²·м²»): собственный момент инерции не может быть отрицательным"},
+        {"UTF-16", std::string_view("\xFF\xFE\x1F\x04", 4),
+         file + ": файл в кодировке UTF-16 не читается; сохраните его как CSV в UTF-8 или Windows-1251"},
+        {"an empty file", "", file + ": нет ни одной связи (строки «связь; F, см²; z, м; i, см²·м²»)"},
+        {"captions only", "Связь;F, см²;z, м;i, см²·м²\r\n",
+         file + ": нет ни одной связи (строки «связь; F, см²; z, м; i, см²·м²»)"},
+    };
+    for (const Case& c : cases) {
+        TextGrid members = emptyGirderMembers();
+        members.setCell(girderColumn::area, 1, "100");
+        const TextGrid before = members;
+        EXPECT_EQ(errorOf([&] { readGirderMembers(c.bytes, members, "typo.csv"); }), c.message) << c.name;
+        EXPECT_EQ(members, before) << c.name;
+    }
+}
+
+// A spreadsheet's Windows-1251 export keeps its Cyrillic names.
+TEST(GirderFile, ReadsWindows1251)
+{
+    TextGrid members = emptyGirderMembers();
+    readGirderMembers("\xD1\xE2\xFF\xE7\xFC;F;z;i\n\xC4\xED\xE8\xF9\xE5;500;0;0\n", members);
+    EXPECT_EQ(members.cell(girderColumn::name, 1), "Днище");
+    EXPECT_EQ(members.cell(girderColumn::area, 1), "500");
+}
+
 }  // namespace
 }  // namespace hullcalc

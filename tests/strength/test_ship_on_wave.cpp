@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace hullcalc {
 namespace {
@@ -106,7 +107,20 @@ TEST_F(BoxBarge, EmergedAndSubmergedPartsAreLeftOutAndTheBalanceHolds)
             volume += end * 3.75 * 11 * std::clamp(draft, 0.0, 2.0);
         }
         EXPECT_NEAR(volume, 990, 1e-4 * 990);
+        // The frames where the surface stands over the deck or under the keel.
+        std::vector<int> overDeck, underKeel;
+        for (int frame = 0; frame <= spacingCount; ++frame) {
+            const double surface = balance->meanDraft + sign * 1.5 * std::cos(2 * pi * (10 - frame) * 3.75 / 75);
+            if (surface > 2.0)
+                overDeck.push_back(frame);
+            if (surface < 0.0)
+                underKeel.push_back(frame);
+        }
+        EXPECT_EQ(balance->deckImmersedFrames, overDeck);
+        EXPECT_EQ(balance->keelEmergedFrames, underKeel);
     }
+    EXPECT_FALSE(strength.hogging.deckImmersedFrames.empty());
+    EXPECT_FALSE(strength.sagging.keelEmergedFrames.empty());
     EXPECT_EQ(strength.sagging.frames.cell(waveFrameColumn::sectionArea, 11), "0,000");
     EXPECT_EQ(strength.hogging.frames.cell(waveFrameColumn::sectionArea, 11), "22,000");  // B·H
 }
@@ -129,11 +143,52 @@ TEST_F(BoxBarge, WavesAndHullsThatCannotBeBalancedAreRefused)
               "Высота волны: Не число: «1.5» (десятичный разделитель — запятая)");
 }
 
-// An empty height is L/20 (3,75 m for the 75 m barge).
-TEST_F(BoxBarge, EmptyWaveHeightIsATwentiethOfTheLength)
+// An empty height is the navigation class's for a river ship, L/20 (3,75 m)
+// for a sea-going one; with no class whose height is known there is none.
+TEST_F(BoxBarge, EmptyWaveHeightComesFromTheClassOrTheLength)
 {
-    runOnWave(WaveProfile::cosine, "");
-    EXPECT_DOUBLE_EQ(strength.wave.height, 3.75);
+    const struct {
+        NavigationClass navigationClass;
+        bool seaGoing;
+        std::string typed;
+        double height;  // 0: refused
+    } cases[] = {
+        {NavigationClass::river, false, "", 1.2}, {NavigationClass::lake, false, "", 0.6},
+        {NavigationClass::open, false, "", 2.0},  {NavigationClass::river, false, "0,9", 0.9},
+        {NavigationClass::none, true, "", 3.75},  {NavigationClass::none, false, "", 0},
+        {NavigationClass::sea, false, "", 0},
+    };
+    for (const auto& c : cases) {
+        input.navigationClass = c.navigationClass;
+        input.waveHeight = c.typed;
+        if (c.height > 0)
+            EXPECT_DOUBLE_EQ(designWaveHeight(input, 75, c.seaGoing).height, c.height);
+        else
+            EXPECT_NE(errorOf([&] { designWaveHeight(input, 75, c.seaGoing); }).find("Высота волны не задана"),
+                      std::string::npos);
+    }
+}
+
+// With the Smith effect the wave raises the pressure head at the keel of the
+// wall-sided barge by η·e^(−kT) instead of η, T the keel's depth below the
+// wave's mean level. The load per metre is then e^(−kT) times that without,
+// less the mean, which the barge's draft takes up: the wave's frame mean is
+// nil (the draft stays 1,2 m, as the tests above show), so every load, shear
+// force and moment is the plain one times e^(−2π·1,2/75) = 0,904357.
+TEST_F(BoxBarge, SmithEffectScalesTheBoxBargesWaveMomentByTheDecayAtItsKeel)
+{
+    for (const WaveProfile profile : {WaveProfile::cosine, WaveProfile::trochoid}) {
+        input.smithEffect = false;
+        runOnWave(profile, "2");
+        const double plainHogging = midshipMoment(strength.hogging);
+        const double plainSagging = midshipMoment(strength.sagging);
+        input.smithEffect = true;
+        runOnWave(profile, "2");
+        const double decay = std::exp(-2 * pi * 1.2 / 75);
+        EXPECT_NEAR(strength.hogging.meanDraft, 1.2, 1e-6);
+        EXPECT_NEAR(midshipMoment(strength.hogging) / plainHogging, decay, 2e-5);
+        EXPECT_NEAR(midshipMoment(strength.sagging) / plainSagging, decay, 2e-5);
+    }
 }
 
 // The example ship balances on its default trochoid in a few Newton steps and
@@ -143,6 +198,7 @@ TEST_F(BoxBarge, ExampleShipBalancesInAFewSteps)
     fillExampleShip(sheet.input);
     particulars = ShipParticulars{};
     particulars.shipType = ShipType::river;
+    input.navigationClass = exampleNavigationClass;
     runOnWave(WaveProfile::trochoid, "");
     for (const WaveBalance* balance : {&strength.hogging, &strength.sagging}) {
         EXPECT_LE(balance->iterations, 10);

@@ -38,6 +38,14 @@ TEST_F(BoxBarge, StressesAgainstTheAllowable)
     EXPECT_NEAR(strength.stresses[0].moment, 0.0, 0.01);  // no load in still water
     EXPECT_TRUE(strength.warnings.empty());
 
+    // Steel of 355 MPa: the allowable of mild steel over k = 0,72, the margin
+    // to the yield stress (355 − 55,07)/355 = 84,49 %.
+    input.steel = HullSteel::higher355;
+    runStrengthCalculation(sheet, particulars, input, strength);
+    EXPECT_NEAR(strength.allowableStress, 175 / 0.72, 1e-9);
+    EXPECT_NEAR(strength.stresses[1].yieldMargin, 84.49, 0.02);
+    input.steel = HullSteel::mild;
+
     input.allowableStress = "50";
     runStrengthCalculation(sheet, particulars, input, strength);
     EXPECT_TRUE(strength.stresses[1].exceeded);
@@ -47,6 +55,79 @@ TEST_F(BoxBarge, StressesAgainstTheAllowable)
               "Вершина волны на миделе: напряжение 55,1 МПа на шпангоуте 10 шп больше допускаемого 50 МПа");
 }
 
+// A tenth of the four-plate box's areas and own inertias keeps z₀ and makes W
+// a tenth: 550,7 MPa at the deck in hogging, above the yield of mild steel.
+TEST_F(BoxBarge, StressAboveTheYieldIsNamed)
+{
+    particulars.depth = "3";
+    const char* rows[][4] = {{"Палуба", "80", "3", ""},
+                             {"Борт", "30", "1,5", "22,5"},
+                             {"Борт", "30", "1,5", "22,5"},
+                             {"Днище", "100", "0", "0"}};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            input.girderMembers.setCell(column, row + 1, rows[row][column]);
+    runOnWave(WaveProfile::cosine, "1");
+    EXPECT_TRUE(strength.stresses[1].yielded);
+    ASSERT_EQ(strength.warnings.size(), 2u);
+    EXPECT_EQ(
+        strength.warnings[0],
+        "Вершина волны на миделе: напряжение 550,7 МПа на шпангоуте 10 шп больше предела текучести стали 235 МПа");
+}
+
+// The example ship on a wave of 10 m, nearly three times its depth: each case
+// names the frames where the surface (T − ψx + η of the frame table) stands
+// over the deck or under the keel.
+TEST_F(BoxBarge, TenMetreWaveOnTheExampleNamesTheFramesOverDeckAndUnderKeel)
+{
+    fillExampleShip(sheet.input);
+    particulars = ShipParticulars{};
+    particulars.shipType = ShipType::river;
+    runOnWave(WaveProfile::trochoid, "10");
+    const auto framesWhere = [&](const WaveBalance& b, bool overDeck) {
+        std::string runs;
+        int first = -1;
+        for (int frame = 0; frame <= spacingCount + 1; ++frame) {
+            const bool hit = frame <= spacingCount && [&] {
+                const double surface = parseNumber(b.frames.cell(waveFrameColumn::localDraft, frame + 1));
+                return overDeck ? surface > 3.5 : surface < 0.0;
+            }();
+            if (hit && first < 0)
+                first = frame;
+            if (!hit && first >= 0) {
+                runs += (runs.empty() ? "" : ", ") + std::to_string(first)
+                        + (frame - 1 > first ? "–" + std::to_string(frame - 1) : "");
+                first = -1;
+            }
+        }
+        return runs;
+    };
+    const std::vector<std::string> expected = {
+        "Вершина волны на миделе: волна выше палубы на шпангоутах " + framesWhere(strength.hogging, true),
+        "Вершина волны на миделе: киль выходит из воды на шпангоутах " + framesWhere(strength.hogging, false),
+        "Подошва волны на миделе: волна выше палубы на шпангоутах " + framesWhere(strength.sagging, true),
+        "Подошва волны на миделе: киль выходит из воды на шпангоутах " + framesWhere(strength.sagging, false),
+    };
+    EXPECT_EQ(std::vector<std::string>(strength.warnings.begin(), strength.warnings.begin() + 4), expected);
+    EXPECT_EQ(framesWhere(strength.hogging, false).substr(0, 1), "0") << "the bow leaves the water on the crest";
+}
+
+// The example ship's own section and river class: no stress above the
+// allowable in still water nor on its class's wave, and no warning.
+TEST_F(BoxBarge, ExampleShipPassesOnItsClasssWave)
+{
+    fillExampleShip(sheet.input);
+    particulars = ShipParticulars{};
+    particulars.shipType = ShipType::river;
+    input = exampleStrengthInput();
+    runTrimCalculation(sheet, particulars);
+    runStrengthCalculation(sheet, particulars, input, strength);
+    EXPECT_DOUBLE_EQ(strength.wave.height, 1.2);
+    for (const GirderStress& stress : strength.stresses)
+        EXPECT_FALSE(stress.exceeded) << stress.moment;
+    EXPECT_TRUE(strength.warnings.empty()) << strength.warnings.front();
+}
+
 // Still water, hogging and sagging on one chart each; a river ship gets no
 // rule series, and the charts hold the frame tables' values.
 TEST_F(BoxBarge, ChartsHoldTheThreeCases)
@@ -54,7 +135,8 @@ TEST_F(BoxBarge, ChartsHoldTheThreeCases)
     runOnWave(WaveProfile::cosine, "1");
     ASSERT_EQ(strength.bendingMomentChart.series.size(), 5u);
     EXPECT_TRUE(strength.bendingMomentChart.series[3].points().empty()) << "no rule for a river ship";
-    ASSERT_EQ(strength.shearForceChart.series.size(), 3u);
+    ASSERT_EQ(strength.shearForceChart.series.size(), 5u);
+    EXPECT_TRUE(strength.shearForceChart.series[3].points().empty()) << "no rule for a river ship";
     EXPECT_NEAR(strength.bendingMomentChart.series[1].points().at(10).y, midshipMoment(strength.hogging), 1e-9);
     EXPECT_NEAR(strength.bendingMomentChart.series[2].points().at(10).y, midshipMoment(strength.sagging), 1e-9);
     EXPECT_FALSE(strength.ruleLoads.applies);
@@ -94,6 +176,10 @@ TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
     EXPECT_NEAR(rule[10].y, hogging, 1e-3 * hogging);
     EXPECT_NEAR(rule[2].y, hogging * 0.1 / 0.35, 1e-3 * hogging);
     EXPECT_NEAR(rule[0].y, 0.0, 1.0);
+    // C_b at the particulars' draft T = 2,25 m; the shear series at midship is
+    // 0,7·0,3·C·L·B·(C_b + 0,7) = 0,7·0,3·7,921573·100·15·1,7 = 4242,00 kN.
+    EXPECT_DOUBLE_EQ(strength.ruleLoads.scantlingDraft, 2.25);
+    EXPECT_NEAR(strength.shearForceChart.series[3].points().at(10).y, 4242.00, 0.01);
 }
 
 // The sea-going barge above (Z_min = C·L²·B·(C_b + 0,7)·10⁻⁶ = 7,921573·100²·

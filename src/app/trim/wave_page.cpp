@@ -213,6 +213,8 @@ void WavePage::fillExampleGirder()
 {
     TextGrid before = input_.girderMembers;
     hullcalc::fillExampleGirder(input_.girderMembers);
+    // The example's section goes with the class of its design wave.
+    input_.navigationClass = exampleNavigationClass;
     undo_.push(new SnapshotCommand<TextGrid>("Пример сечения", input_.girderMembers, std::move(before),
                                              input_.girderMembers, [this](const TextGrid& replaced) {
                                                  members_->refresh();

@@ -39,6 +39,10 @@ constexpr std::string_view strengthKey = "strength";
 constexpr std::string_view waveHeightKey = "waveHeight";
 constexpr std::string_view waveProfileKey = "waveProfile";
 constexpr std::string_view allowableStressKey = "allowableStress";
+constexpr std::string_view navigationClassKey = "navigationClass";
+constexpr std::string_view smithEffectKey = "smithEffect";
+constexpr std::string_view scantlingDraftKey = "scantlingDraft";
+constexpr std::string_view steelKey = "steel";
 constexpr std::string_view girderKey = "girder";
 
 constexpr std::string_view seaShip = "sea";
@@ -91,7 +95,11 @@ OrderedJson strengthObject(const StrengthInput& strength)
         rows.push_back(std::move(cells));
     }
     return {{waveHeightKey, strength.waveHeight},
+            {navigationClassKey, hullcalc::navigationClassKey(strength.navigationClass)},
             {waveProfileKey, profileKey(strength.profile)},
+            {smithEffectKey, strength.smithEffect},
+            {scantlingDraftKey, strength.scantlingDraft},
+            {steelKey, hullSteelKey(strength.steel)},
             {allowableStressKey, strength.allowableStress},
             {girderKey, std::move(rows)}};
 }
@@ -432,6 +440,29 @@ StrengthInput readStrength(const Json& value)
         const std::string key = textAt(*profile, place + ", " + jsonString(waveProfileKey));
         if (!profileFromKey(key, strength.profile))
             refuseValue(place + ", " + jsonString(waveProfileKey), "\"trochoid\" или \"cosine\"", profile);
+    }
+    // The keys added later are optional: an older project loads with their defaults.
+    if (const Json* navigation = member(value, navigationClassKey)) {
+        const std::string key = textAt(*navigation, place + ", " + jsonString(navigationClassKey));
+        const std::optional<NavigationClass> navigationClass = navigationClassFromText(key);
+        if (!navigationClass)
+            refuseValue(place + ", " + jsonString(navigationClassKey), "\"\", \"L\", \"R\", \"O\" или \"M\"",
+                        navigation);
+        strength.navigationClass = *navigationClass;
+    }
+    if (const Json* smith = member(value, smithEffectKey)) {
+        if (!smith->is_boolean())
+            refuseValue(place + ", " + jsonString(smithEffectKey), "true или false", smith);
+        strength.smithEffect = smith->get<bool>();
+    }
+    if (const Json* draft = member(value, scantlingDraftKey))
+        strength.scantlingDraft = textAt(*draft, place + ", " + jsonString(scantlingDraftKey));
+    if (const Json* steel = member(value, steelKey)) {
+        const std::string key = textAt(*steel, place + ", " + jsonString(steelKey));
+        const std::optional<HullSteel> hullSteel = hullSteelFromKey(key);
+        if (!hullSteel)
+            refuseValue(place + ", " + jsonString(steelKey), "\"235\", \"315\" или \"355\"", steel);
+        strength.steel = *hullSteel;
     }
     if (const Json* allowable = member(value, allowableStressKey))
         strength.allowableStress = textAt(*allowable, place + ", " + jsonString(allowableStressKey));

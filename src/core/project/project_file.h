@@ -26,8 +26,12 @@ inline constexpr int projectFormatVersion = 1;
 //   "offsets": [ per frame 0..20: the texts of waterlines 1..10 ],
 //   "masses": [ one text per spacing 0-1..19-20 ],
 //   "sectionInertia": [ one text per spacing ]   (only when the project has them)
-//   "strength": {"waveHeight": "", "waveProfile": "trochoid" | "cosine",
+//   "strength": {"waveHeight": "", "navigationClass": "" | "L" | "R" | "O" | "M",
+//                "waveProfile": "trochoid" | "cosine", "smithEffect": false,
+//                "scantlingDraft": "", "steel": "235" | "315" | "355",
 //                "allowableStress": "175", "girder": [ per member: [name, F, z, i] ]}
+//                (the keys after "waveHeight" but "waveProfile", "allowableStress"
+//                and "girder" may be missing: an older project takes their defaults)
 //                                                (only when the project has it)
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;

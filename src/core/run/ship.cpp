@@ -25,6 +25,7 @@ Ship exampleShip()
 {
     Ship ship = blankShip();
     fillExampleShip(ship.input);
+    ship.strengthDefaults = exampleStrengthInput();
     return ship;
 }
 

@@ -26,6 +26,9 @@ struct Ship {
     TextGrid sectionInertia{2, spacingCount + 1};
     // The strength check's input; absent when the check is not asked for.
     std::optional<StrengthInput> strength;
+    // What the check takes when asked for on a ship that holds no input: the
+    // defaults, or the example ship's section and navigation class.
+    StrengthInput strengthDefaults;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

@@ -18,22 +18,22 @@ bool isBlank(std::string_view text) { return trimmed(text).empty(); }
 // A midship section of a 75 m river cargo ship, 11 m broad and 3,5 m deep,
 // single bottom and side, longitudinally framed, with wide hatches (the deck
 // carries only its stringer plates): plates as breadth × thickness with both
-// sides counted in F, own inertias of the vertical plates as F·h²/12. Chosen so
-// that its I (2375 cm²·m² = 0,2375 m⁴) is close to the example's section
-// inertia 0,236 m⁴ of the vibration window.
+// sides counted in F, own inertias of the vertical plates as F·h²/12. Its deck
+// modulus (0,203 m³) carries the example's moments in still water and on the
+// wave of its class «Р» below the allowable stress of mild steel.
 struct ExampleMember {
     std::string_view name, area, height, ownInertia;
 };
 constexpr std::array<ExampleMember, 9> exampleMembers = {{
-    {"Палубный стрингер 2 × 1,0 м × 7 мм", "140", "3,5", "0"},
-    {"Продольные ребра палубы 4 × 6 см²", "24", "3,44", "0"},
-    {"Ширстрек 2 × 0,8 м × 8 мм", "128", "3,1", "7"},
-    {"Борт 2 × 2,2 м × 5 мм", "220", "1,7", "89"},
-    {"Продольные ребра борта 4 × 5 см²", "20", "1,7", "0"},
+    {"Палубный стрингер 2 × 1,5 м × 12 мм", "360", "3,5", "0"},
+    {"Продольные ребра палубы 8 × 8 см²", "64", "3,44", "0"},
+    {"Ширстрек 2 × 1,0 м × 12 мм", "240", "3", "20"},
+    {"Борт 2 × 2,0 м × 5 мм", "200", "1,5", "67"},
+    {"Продольные ребра борта 4 × 5 см²", "20", "1,5", "0"},
     {"Скула 2 × 0,6 м × 6 мм", "72", "0,2", "2"},
-    {"Днище 10 м × 5 мм", "500", "0", "0"},
-    {"Вертикальный киль 0,5 м × 6 мм", "30", "0,25", "0,6"},
-    {"Продольные ребра днища 10 × 6 см²", "60", "0,08", "0"},
+    {"Днище 10 м × 6 мм", "600", "0", "0"},
+    {"Вертикальный киль 0,6 м × 6 мм", "36", "0,3", "1,1"},
+    {"Продольные ребра днища 10 × 8 см²", "80", "0,08", "0"},
 }};
 
 }  // namespace
@@ -81,12 +81,27 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
     girder.present = false;
     double area = 0.0, first = 0.0, second = 0.0, own = 0.0;
     for (int row = 1; row < members.rowCount(); ++row) {
-        if (isBlank(members.cell(in::area, row)) && isBlank(members.cell(in::height, row)))
+        // A row is skipped only when wholly blank: a named member without its
+        // numbers is an error, never a member left out.
+        bool blank = true;
+        for (int column = 0; column < members.columnCount(); ++column)
+            blank = blank && isBlank(members.cell(column, row));
+        if (blank)
             continue;
         const double f = typedCellValue(members, in::area, row);
         const double z = typedCellValue(members, in::height, row);
-        const double i =
-            isBlank(members.cell(in::ownInertia, row)) ? 0.0 : typedCellValue(members, in::ownInertia, row);
+        const double i = isBlank(members.cell(in::ownInertia, row)) ? 0.0 : typedCellValue(members, in::ownInertia, row);
+        if (!(f > 0.0))
+            throw CellError("Площадь связи должна быть положительной: " + roundedText(f, 2) + " см²", members, in::area,
+                            row);
+        if (!(z >= 0.0 && z <= depth))
+            throw CellError(
+                "Отстояние связи z = " + roundedText(z, 3) + " м вне высоты борта 0 – " + roundedText(depth, 3) + " м",
+                members, in::height, row);
+        if (i < 0.0)
+            throw CellError(
+                "Собственный момент инерции связи не может быть отрицательным: " + roundedText(i, 2) + " см²·м²",
+                members, in::ownInertia, row);
         area += f;
         first += f * z;
         second += f * z * z;
@@ -109,9 +124,6 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
     girder.sums.setCell(out::secondMoment, totals, formatFixed(second, 2));
     girder.sums.setCell(out::ownInertia, totals, formatFixed(own, 2));
 
-    if (!(area > 0.0))
-        throw Error("Площадь связей эквивалентного бруса ΣF должна быть положительной: " + roundedText(area, 2)
-                    + " см²");
     girder.area = area;
     girder.neutralAxis = first / area;
     if (!(girder.neutralAxis > 0.0 && girder.neutralAxis < depth))

@@ -7,6 +7,7 @@
 #include "trim/waterline_interpolation.h"
 
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace hullcalc {
@@ -28,7 +29,11 @@ class WaveWaterline {
 public:
     WaveWaterline(const InputTables& input, const BonjeanScale& bonjean, double frameSpacing, double depth,
                   const DesignWave& wave, WaveCase waveCase)
-        : input_(input), bonjean_(bonjean), frameSpacing_(frameSpacing), depth_(depth)
+        : input_(input),
+          bonjean_(bonjean),
+          frameSpacing_(frameSpacing),
+          depth_(depth),
+          waveNumber_(wave.smithEffect ? 2 * std::numbers::pi / wave.length : 0.0)
     {
         for (int row = 1; row <= frameCount; ++row)
             elevation_[row] =
@@ -37,9 +42,19 @@ public:
 
     double abscissa(int row) const { return leverOf(row) * frameSpacing_; }
     double elevation(int row) const { return elevation_[row]; }
+    // The draft at the frame: the still-water-level draft plus the wave, the
+    // wave reduced to the depth of the keel when the Smith effect is taken.
     double draft(int row, double meanDraft, double slope) const
     {
-        return meanDraft - slope * abscissa(row) + elevation_[row];
+        const double level = meanDraft - slope * abscissa(row);
+        return level + elevation_[row] * reduction(level);
+    }
+
+    // d(draft)/d(level) at the frame.
+    double draftByLevel(int row, double meanDraft, double slope) const
+    {
+        const double level = meanDraft - slope * abscissa(row);
+        return level > 0.0 ? 1.0 - waveNumber_ * elevation_[row] * reduction(level) : 1.0;
     }
 
     // The trapezoid sums over the frames, as the still-water iteration sums its
@@ -52,6 +67,7 @@ public:
             double breadth = 0.0;
             const double area =
                 sectionAreaAtDraft(bonjean_, input_, row, draft(row, meanDraft, slope), depth_, &breadth);
+            breadth *= draftByLevel(row, meanDraft, slope);
             const double x = abscissa(row);
             b.volume += end * area * frameSpacing_;
             b.moment += end * area * x * frameSpacing_;
@@ -67,10 +83,15 @@ public:
     double frameSpacing() const { return frameSpacing_; }
 
 private:
+    // e^(−k·d) at the keel depth d below the wave's mean level (1 without the
+    // Smith effect, or above the mean level).
+    double reduction(double level) const { return level > 0.0 ? std::exp(-waveNumber_ * level) : 1.0; }
+
     const InputTables& input_;
     const BonjeanScale& bonjean_;
     double frameSpacing_;
     double depth_;
+    double waveNumber_;  // k = 2π/λ with the Smith effect, else 0
     std::array<double, frameCount + 1> elevation_{};
 };
 
@@ -224,10 +245,22 @@ void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const 
                                                         particulars.centreOfGravity, particulars.length, waveCase);
     const double meanDraft = equilibrium.meanDraft;
     const double slope = equilibrium.slope;
+    if (meanDraft > depth)
+        throw Error(caseMessage(waveCase, "равновесие требует средней осадки " + roundedText(meanDraft, 3)
+                                              + " м больше высоты борта " + roundedText(depth, 3)
+                                              + " м: волна не по судну"));
 
     namespace col = waveFrameColumn;
+    balance.deckImmersedFrames.clear();
+    balance.keelEmergedFrames.clear();
     for (int row = 1; row <= frameCount; ++row) {
         const double draft = waterline.draft(row, meanDraft, slope);
+        // The wave's surface against the hull: over the deck, or under the keel.
+        const double surface = meanDraft - slope * waterline.abscissa(row) + waterline.elevation(row);
+        if (surface > depth)
+            balance.deckImmersedFrames.push_back(row - 1);
+        if (surface < 0.0)
+            balance.keelEmergedFrames.push_back(row - 1);
         setFixed(balance.frames, col::abscissa, row, waterline.abscissa(row), 2);
         setFixed(balance.frames, col::elevation, row, waterline.elevation(row), 3);
         setFixed(balance.frames, col::localDraft, row, draft, 3);

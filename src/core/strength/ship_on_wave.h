@@ -12,6 +12,8 @@
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 
+#include <vector>
+
 namespace hullcalc {
 
 // The balancing stops after this many steps without meeting both targets.
@@ -21,6 +23,10 @@ struct DesignWave {
     WaveProfile profile = WaveProfile::trochoid;
     double height = 0.0;  // crest to trough, m
     double length = 0.0;  // λ, m: the ship's length
+    // The wave's pressure reduced with depth (the Smith effect): at a section
+    // the wave raises the pressure head at the keel by η·e^(−2π·d/λ), d the
+    // keel's depth below the wave's mean level, instead of by η.
+    bool smithEffect = false;
 
     bool operator==(const DesignWave&) const = default;
 };
@@ -59,6 +65,10 @@ struct WaveBalance {
     int largestShearFrame = 0;
     double largestMoment = 0.0;  // kN·m
     int largestMomentFrame = 0;
+    // Frames (0..20) where the wave's surface stands above the deck, and where
+    // it lies below the keel (the keel emerges).
+    std::vector<int> deckImmersedFrames;
+    std::vector<int> keelEmergedFrames;
 
     bool operator==(const WaveBalance&) const = default;
 };
@@ -78,7 +88,8 @@ double sectionAreaAtDraft(const BonjeanScale& bonjean, const InputTables& input,
 // L/10000 for the centre of buoyancy, at most maxWaveIterations steps; then
 // fills the frame table and the load table as in still water. The corrected
 // N and M of `stillWater` give the wave parts; `depth` is H, m, positive.
-// Throws Error naming the case when the balancing fails.
+// Throws Error naming the case when the balancing fails or needs a mean draft
+// beyond the depth at midship.
 void balanceOnWave(const InputTables& input, const BonjeanScale& bonjean, const WaterlineIteration& stillWaterline,
                    const TrimTable& stillWater, const ParticularValues& particulars, double depth,
                    const DesignWave& wave, WaveCase waveCase, WaveBalance& balance);

@@ -16,7 +16,9 @@ std::vector<SummaryEntry> waveSummary(const StrengthSheet& sheet)
     std::vector<SummaryEntry> lines = {
         {"Профиль волны", sheet.wave.profile == WaveProfile::trochoid ? "трохоида" : "косинусоида"},
         {"Высота волны h, м", readableFixed(sheet.wave.height, 3)},
+        {"Высота волны: источник", sheet.waveSource},
         {"Длина волны λ, м", readableFixed(sheet.wave.length, 2)},
+        {"Уменьшение давления с глубиной (эффект Смита)", sheet.wave.smithEffect ? "учтено" : "не учтено"},
     };
     for (const WaveCase waveCase : {WaveCase::hogging, WaveCase::sagging}) {
         const WaveBalance& b = sheet.balance(waveCase);
@@ -46,6 +48,9 @@ std::vector<SummaryEntry> girderSummary(const StrengthSheet& sheet)
         {"Момент инерции I, м⁴", readableFixed(g.inertiaM4(), 4)},
         {"Момент сопротивления палубы W, м³", readableFixed(g.deckModulus, 4)},
         {"Момент сопротивления днища W, м³", readableFixed(g.bottomModulus, 4)},
+        {"Сталь: предел текучести σт, МПа", readableFixed(sheet.yieldStress, 2)},
+        {"Сталь: коэффициент k", readableFixed(hullSteelFactor(sheet.steel), 2)},
+        {"Допускаемое напряжение [σ], МПа", readableFixed(sheet.allowableStress, 2)},
     };
 }
 
@@ -56,19 +61,24 @@ std::vector<SummaryEntry> ruleLoadSummary(const StrengthSheet& sheet)
         return {{"IACS UR S11", r.reason}};
     return {
         {"IACS UR S11: волновой коэффициент C", readableFixed(r.waveCoefficient, 3)},
-        {"IACS UR S11: коэффициент общей полноты Cb", readableFixed(r.blockCoefficient, 3)},
+        {"IACS UR S11: осадка T для Cb, м", readableFixed(r.scantlingDraft, 3)},
+        {"IACS UR S11: коэффициент общей полноты при T", readableFixed(r.actualBlockCoefficient, 3)},
+        {"IACS UR S11: коэффициент общей полноты Cb (не меньше 0,6)", readableFixed(r.blockCoefficient, 3)},
         {"IACS UR S11: волновой момент, перегиб, кН·м", readableFixed(r.hoggingMoment, 2)},
         {"IACS UR S11: волновой момент, прогиб, кН·м", readableFixed(r.saggingMoment, 2)},
+        {"IACS UR S11: волновая перерезывающая сила, положительная, кН", readableFixed(r.positiveShearForce, 2)},
+        {"IACS UR S11: волновая перерезывающая сила, отрицательная, кН", readableFixed(r.negativeShearForce, 2)},
         {"IACS: наименьший момент сопротивления миделевого сечения, м³", readableFixed(r.minimumSectionModulus, 4)},
     };
 }
 
 TextGrid stressTable(const StrengthSheet& sheet)
 {
-    TextGrid table(8, loadCaseCount + 1);
-    const char* captions[] = {"Случай",       "Шп",       "M, кН·м",  "σ палубы, МПа",
-                              "σ днища, МПа", "[σ], МПа", "Запас, %", "Проверка"};
-    for (int column = 0; column < 8; ++column)
+    constexpr int columns = 10;
+    TextGrid table(columns, loadCaseCount + 1);
+    const char* captions[] = {"Случай",   "Шп",       "M, кН·м", "σ палубы, МПа",  "σ днища, МПа",
+                              "[σ], МПа", "Запас, %", "σт, МПа", "Запас до σт, %", "Проверка"};
+    for (int column = 0; column < columns; ++column)
         table.setCell(column, 0, captions[column]);
     for (int c = 0; c < loadCaseCount; ++c) {
         const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
@@ -80,7 +90,9 @@ TextGrid stressTable(const StrengthSheet& sheet)
         table.setCell(4, row, readableFixed(s.bottomStress, 2));
         table.setCell(5, row, readableFixed(sheet.allowableStress, 2));
         table.setCell(6, row, readableFixed(s.margin, 2));
-        table.setCell(7, row, s.exceeded ? "превышено" : "выполнена");
+        table.setCell(7, row, readableFixed(sheet.yieldStress, 2));
+        table.setCell(8, row, readableFixed(s.yieldMargin, 2));
+        table.setCell(9, row, s.yielded ? "выше предела текучести" : s.exceeded ? "превышено" : "выполнена");
     }
     return table;
 }
