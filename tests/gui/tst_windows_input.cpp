@@ -10,7 +10,7 @@
 #include "trim/trim_window.h"
 #include "presentation/trim_window_names.h"
 #include "vibration/vibration_window.h"
-#include "vibration/vibration_window_names.h"
+#include "presentation/vibration_window_names.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
