@@ -9,6 +9,7 @@
 #include "tone_result.h"
 
 #include "common/error.h"
+#include "common/program_version.h"
 #include "project/project_file.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
@@ -575,7 +576,7 @@ of its hull girder, from a script.
 
 Numbers are typed into the ship's cells as the windows show them, so the
 results equal those of the windows and of hullcalc-cli for the same input.)";
-    m.attr("__version__") = HULLCALC_VERSION;
+    m.attr("__version__") = std::string(hullcalc::programVersion());
 
     py::exec(pythonDefinitions, m.attr("__dict__"));
     PythonTypes& known = types();
