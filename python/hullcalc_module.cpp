@@ -4,6 +4,7 @@
 // argument); none crosses the boundary untranslated.
 #include "calculation_result.h"
 #include "full_precision_summary.h"
+#include "notebook_views.h"
 #include "particulars_view.h"
 #include "python_values.h"
 #include "scripted_ship.h"
@@ -612,4 +613,5 @@ results equal those of the windows and of hullcalc-cli for the same input.)";
     defineParticulars(m);
     defineShip(m);
     defineResult(m);
+    defineNotebookViews(m);
 }
