@@ -48,9 +48,9 @@ test-windows: deps
 	@ctest --preset windows-core
 
 # The Debian package build/release/hullcalc_<version>_amd64.deb, from an
-# optimised build of the two programs and the manual page only.
+# optimised build of the two programs, the Python module and the manual page only.
 package: deps
-	@$(call PRESET_BUILD,release) --target hullcalc hullcalc-cli hullcalc_manual hullcalc_debian_changelog
+	@$(call PRESET_BUILD,release) --target hullcalc hullcalc-cli hullcalc_python hullcalc_manual hullcalc_debian_changelog
 	@cd build/release && cpack -G DEB
 
 # The package checked: lintian, the desktop entry, and the programs run from it

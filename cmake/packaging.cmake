@@ -10,8 +10,9 @@ install(FILES ${packaging}/hullcalc.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}
 install(FILES ${packaging}/hullcalc.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${packaging}/hullcalc-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME hullcalc.xml)
 install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# The Python module, where it is built, installs its own files from its folder;
-# they go into the same package.
+# The Python module, where it is built, installs its own files from its folder
+# (the module and its type stubs, the example scripts); they go into the same
+# package.
 
 # The manual page of hullcalc-cli, made from its --help and --version at build
 # time, so that it always lists the options the tool has (in UTF-8: the help is
@@ -71,7 +72,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "the loaded ship floats at, the shear force and bending moment along the hull\n"
     "and the natural frequencies of the hull girder's vertical vibration, with a\n"
     "calculation report. Russian interface. The package holds the program with\n"
-    "its windows (hullcalc) and the command-line tool (hullcalc-cli).")
+    "its windows (hullcalc), the command-line tool (hullcalc-cli) and the Python\n"
+    "module hullcalc for python3, with example scripts.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -83,6 +85,18 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # standard dialogs, which the program loads at start.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# The Python module runs in the python3 it was built for and gives its tables
+# as numpy arrays; pandas (Result.to_dataframe) and matplotlib (the examples)
+# are optional.
+if(TARGET hullcalc_python)
+  get_target_property(python_version hullcalc_python HULLCALC_PYTHON_VERSION)
+  string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)$" "\\1" python_major "${python_version}")
+  string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)$" "\\2" python_minor "${python_version}")
+  math(EXPR python_next_minor "${python_minor} + 1")
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", python3 (>= ${python_version}), python3 (<< ${python_major}.${python_next_minor}), python3-numpy")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-pandas, python3-matplotlib")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                 WORLD_READ WORLD_EXECUTE)

@@ -5,6 +5,7 @@ are scaled with the displacement, as if the ship were loaded in proportion to
 its own masses, so that the weight always equals the buoyancy.
 
     PYTHONPATH=build/dev/python python3 examples/displacement_sweep.py [chart.png]
+    python3 /usr/share/doc/hullcalc/examples/displacement_sweep.py [chart.png]   # from the package
 
 Run it with the interpreter the module was built for (the one with numpy and
 matplotlib; CMake names it at configure time).
@@ -35,9 +36,8 @@ def sweep(displacements):
         rows.append((
             displacement,
             np.nanmax(np.abs(result.bending_moment)),
-            summary["mean_draft"],
-            # Trim by the stern: aft draft less forward draft, m.
-            summary["aft_draft"] - summary["forward_draft"],
+            summary["mean_draft"],  # full precision: the curves are smooth
+            summary["trim"],  # by the stern: aft draft less forward draft, m
         ))
     return np.array(rows)
 
@@ -63,7 +63,7 @@ def main():
     rows = sweep(np.arange(700.0, 1000.0 + 1e-9, 10.0))
     print(f"{'Δ, t':>8} {'max |M|, kN·m':>14} {'Tср, m':>8} {'trim, m':>8}")
     for displacement, moment, draft, trim in rows:
-        print(f"{displacement:8.0f} {moment:14.2f} {draft:8.2f} {trim:8.2f}")
+        print(f"{displacement:8.0f} {moment:14.2f} {draft:8.3f} {trim:8.3f}")
     plot(rows, path)
     print(f"chart: {path}")
 

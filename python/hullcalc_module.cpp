@@ -4,6 +4,8 @@
 // argument); none crosses the boundary untranslated.
 #include "calculation_result.h"
 #include "constructed_instances.h"
+#include "full_precision_summary.h"
+#include "notebook_views.h"
 #include "particulars_view.h"
 #include "python_values.h"
 #include "scripted_ship.h"
@@ -11,6 +13,7 @@
 
 #include "common/error.h"
 #include "common/file_error.h"
+#include "common/program_version.h"
 #include "project/project_file.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
@@ -406,7 +409,10 @@ same as hullcalc-cli --json writes: to_json() is that document (schema
 hullcalc-result/1, every key described in docs/json-schema.md), to_dict() the
 same as Python objects. A value the calculation did not reach is None (NaN in
 the arrays).)")
-        .def_property_readonly("summary", member("summary"), R"(The result summary (Результаты) as a dict, two decimals:
+        .def_property_readonly(
+            "summary",
+            [](const CalculationResult& result) { return toPython(fullPrecisionSummary(result.document())); },
+            R"(The result summary (Результаты) as a dict of floats at full precision:
 
     displacement_volume              V, m³ (Водоизмещение по ГВЛ)
     centre_of_gravity                XG, m (Абцисса ЦТ)
@@ -417,10 +423,18 @@ the arrays).)")
     forward_draft                    Tн, m (Осадка носом)
     aft_draft                        Tк, m (Осадка кормой)
     mean_draft                       Tср, m (Осадка средняя)
+    trim                             Tк − Tн, m, positive by the stern
     shear_force_closure              kN (Невязка по перерезывающей силе)
-    bending_moment_closure           (Невязка по изгибающему моменту)
+    bending_moment_closure           kN·m (Невязка по изгибающему моменту)
 
-Abscissae from midship, positive to the bow.)")
+Abscissae from midship, positive to the bow; None where the calculation did
+not get so far. The page shows these rounded to two decimals: summary_text;
+to_dict()["summary"] holds the rounded numbers.)")
+        .def_property_readonly(
+            "summary_text", [](const CalculationResult& result) { return toPython(summaryTexts(result.document())); },
+            "The summary as the page «Результаты» shows it: texts with two decimals and a decimal comma "
+            "(\"886,76\"), None where the page is empty; the keys of summary without trim. "
+            "bending_moment_closure is in kN·m, as in summary (the page shows the sum before the factor ΔL/2).")
         .def_property_readonly("load_per_spacing", array("load_per_spacing"),
                                "Load per spacing (Нагрузка на шпацию), kN: 20 values, spacings from the bow.")
         .def_property_readonly("shear_force", array("shear_force"),
@@ -599,7 +613,7 @@ of its hull girder, from a script.
 
 Numbers are typed into the ship's cells as the windows show them, so the
 results equal those of the windows and of hullcalc-cli for the same input.)";
-    m.attr("__version__") = HULLCALC_VERSION;
+    m.attr("__version__") = std::string(hullcalc::programVersion());
 
     py::exec(pythonDefinitions, m.attr("__dict__"));
     PythonTypes& known = types();
@@ -623,4 +637,5 @@ results equal those of the windows and of hullcalc-cli for the same input.)";
     defineParticulars(m);
     defineShip(m);
     defineResult(m);
+    defineNotebookViews(m);
 }

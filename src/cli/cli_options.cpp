@@ -5,6 +5,7 @@
 #include "cli/file_names.h"
 #include "cli/usage_error.h"
 #include "common/error.h"
+#include "common/program_version.h"
 #include "common/utf8_text.h"
 
 #include <QCommandLineParser>
@@ -15,10 +16,6 @@
 #include <charconv>
 #include <string_view>
 #include <utility>
-
-#ifndef HULLCALC_VERSION
-#define HULLCALC_VERSION "unknown"
-#endif
 
 namespace hullcalc {
 
@@ -502,7 +499,7 @@ std::string cliHelpText()
     return text;
 }
 
-std::string cliVersionText() { return std::string(programName) + " " + HULLCALC_VERSION + "\n"; }
+std::string cliVersionText() { return std::string(programName) + " " + std::string(programVersion()) + "\n"; }
 
 std::string cliUsageHint()
 {

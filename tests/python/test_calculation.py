@@ -117,21 +117,29 @@ def displacement_sweep(displacements, sea=False, tones=None):
         return list(pool.map(calculate, displacements))
 
 
-def test_sweep_of_a_thousand_variants_is_finite_and_floats_by_archimedes():
-    displacements = np.linspace(700.0, 1000.0, 1000)
+def test_sweep_of_a_hundred_variants_floats_by_archimedes_without_stairs():
+    displacements = np.linspace(700.0, 1000.0, 100)
     results = displacement_sweep(displacements)
-    summary = {key: np.array([r.summary[key] for r in results]) for key in results[0].summary}
+    summary = {key: np.array([r.summary[key] for r in results], dtype=float) for key in results[0].summary}
     assert all(np.isfinite(values).all() for values in summary.values())
     assert np.isfinite([r.bending_moment for r in results]).all()
     assert np.isfinite([r.shear_force for r in results]).all()
-    # A heavier ship floats deeper: the mean draft (two decimals) never falls.
-    assert (np.diff(summary["mean_draft"]) >= 0).all()
-    assert summary["mean_draft"][-1] > summary["mean_draft"][0]
+    # A heavier ship floats deeper. Steps of 3 t sink this hull by about 5 mm,
+    # less than the page's 0,01 m: only full precision rises at every step.
+    assert (np.diff(summary["mean_draft"]) > 0).all()
+    np.testing.assert_allclose(summary["mean_draft"], (summary["forward_draft"] + summary["aft_draft"]) / 2)
+    np.testing.assert_allclose(summary["trim"], summary["aft_draft"] - summary["forward_draft"])
+    # The page shows the same values rounded to two decimals.
+    for result in results:
+        for key, text in result.summary_text.items():
+            if key != "bending_moment_closure":
+                assert abs(float(text.replace(",", ".")) - result.summary[key]) <= 0.005 + 1e-9, key
     # Archimedes: V = Δ/ρ with ρ = 1 t/m³ of river water; the iteration
     # accepts a volume within 0,4 % of it.
     assert np.allclose(summary["displacement_volume"], displacements, rtol=0.004)
-    # The trim brings XC under XG, which stays where it was typed.
-    assert np.allclose(summary["centre_of_buoyancy"], -3.72, atol=0.01)
+    # The trim brings XC under XG (L/10000 apart), which stays where it was typed.
+    assert np.allclose(summary["centre_of_gravity"], -3.72)
+    assert np.allclose(summary["centre_of_buoyancy"], -3.72, atol=75 / 10000)
 
 
 def test_deeper_hull_vibrates_slower():

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/file_io.h"
 #include "common/hull_frames.h"
+#include "common/program_version.h"
 #include "presentation/trim_window_pages.h"
 #include "report/report_document.h"
 #include "report/save_failure.h"
@@ -314,7 +315,7 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content, std::v
     if (content.strength)
         for (std::string_view section : trimReportSections(ReportPart::afterVibration))
             pageSection(document, headings[next++], section, content);
-    QString footer = "Расчет корпуса судна";
+    QString footer = "Расчет корпуса судна · hullcalc " + toQString(programVersion());
     if (!content.fileName.empty())
         footer += " · " + toQString(content.fileName);
     if (!content.date.empty())

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "common/program_version.h"
 #include "presentation/main_window_names.h"
 #include "trim/design_checks.h"
 #include "widgets/activation.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -202,6 +204,22 @@ void MainWindow::setRecentFiles(const QStringList& files)
     fillRecentFilesMenu(*recentFiles_, files, [this](const QString& file) { emit recentFileRequested(file); });
 }
 
+// "Справка": the help (F1 as well) and the program's name and version.
+void MainWindow::createHelpMenu()
+{
+    QMenu* menu = menuBar()->addMenu("&Справка");
+    QAction* help = menu->addAction("&Справка", this, [this] { emit helpRequested("particulars"); });
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    menu->addAction("&О программе", this, [this] {
+        QMessageBox::about(this, "О программе",
+                           "<p><b>hullcalc " + toQString(programVersion())
+                               + "</b></p><p>Расчет корпуса судна: удифферентовка на тихой воде, продольная "
+                                 "прочность и вибрация корпуса.</p>");
+    });
+}
+
 void MainWindow::createActions()
 {
     createFileMenu();
@@ -212,11 +230,7 @@ void MainWindow::createActions()
     QAction* vibration = menuBar()->addAction("&Вибрация");
     vibration->setObjectName(toQString(names::vibrationAction));
     connect(vibration, &QAction::triggered, this, &MainWindow::vibrationWindowRequested);
-    QAction* help = menuBar()->addAction("&Справка");
-    help->setShortcut(QKeySequence::HelpContents);
-    help->setShortcutContext(Qt::WindowShortcut);
-    addAction(help);
-    connect(help, &QAction::triggered, this, [this] { emit helpRequested("particulars"); });
+    createHelpMenu();
     QAction* quit = menuBar()->addAction("Вы&ход");
     quit->setObjectName(toQString(names::quitAction));
     connect(quit, &QAction::triggered, this, &QWidget::close);

@@ -63,6 +63,7 @@ private:
     int addShipTypeButtons(QGridLayout& grid, QWidget* group, int row);
     void createActions();
     void createFileMenu();
+    void createHelpMenu();
     void showDraftWarnings();
 
     ShipParticulars& particulars_;

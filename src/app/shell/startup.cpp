@@ -2,6 +2,9 @@
 
 #include "shell/main_window.h"
 
+#include "common/program_version.h"
+#include "widgets/qt_text.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,6 +25,7 @@ void installRussianTranslations(QApplication& qtApplication)
 std::unique_ptr<Application> startUp(QApplication& qtApplication, const QStringList& arguments)
 {
     QApplication::setApplicationName("hullcalc");
+    QApplication::setApplicationVersion(toQString(programVersion()));
     installRussianTranslations(qtApplication);
     auto application = std::make_unique<Application>();
     application->mainWindow().show();
