@@ -338,12 +338,27 @@ Json stressesJson(const StrengthSheet& strength)
                          {"deck", stress.deckStress},
                          {"bottom", stress.bottomStress},
                          {"margin_percent", stress.margin},
-                         {"exceeded", stress.exceeded}});
+                         {"exceeded", stress.exceeded},
+                         {"yield_margin_percent", stress.yieldMargin},
+                         {"yielded", stress.yielded}});
     }
-    return {{"allowable", strength.allowableStress}, {"cases", cases}};
+    return {{"allowable", strength.allowableStress}, {"cases", cases}, {"yield", strength.yieldStress}};
 }
 
-Json ruleLoadsJson(const RuleWaveLoads& loads)
+// The rule's wave shear forces at the frames 0..20, from the aft end.
+Json ruleShearForcesJson(const RuleWaveLoads& loads, double length, double breadth)
+{
+    Json positive = Json::array();
+    Json negative = Json::array();
+    for (int frame = 0; frame < frameCount; ++frame) {
+        const double fromAft = length * frame / spacingCount;
+        positive.push_back(rulePositiveShearForce(loads, fromAft, length, breadth));
+        negative.push_back(ruleNegativeShearForce(loads, fromAft, length, breadth));
+    }
+    return {{"positive", positive}, {"negative", negative}};
+}
+
+Json ruleLoadsJson(const RuleWaveLoads& loads, double length, double breadth)
 {
     if (!loads.applies)
         return {{"applies", false}, {"reason", loads.reason}};
@@ -352,7 +367,12 @@ Json ruleLoadsJson(const RuleWaveLoads& loads)
             {"block_coefficient", loads.blockCoefficient},
             {"hogging_moment", loads.hoggingMoment},
             {"sagging_moment", loads.saggingMoment},
-            {"minimum_section_modulus", loads.minimumSectionModulus}};
+            {"minimum_section_modulus", loads.minimumSectionModulus},
+            {"scantling_draft", loads.scantlingDraft},
+            {"actual_block_coefficient", loads.actualBlockCoefficient},
+            {"positive_shear_force", loads.positiveShearForce},
+            {"negative_shear_force", loads.negativeShearForce},
+            {"shear_force_along_hull", ruleShearForcesJson(loads, length, breadth)}};
 }
 
 // The strength check's keys, null where it was not asked for or did not complete.
@@ -362,13 +382,17 @@ void addStrengthJson(const ShipRun& run, Json& result)
     result["wave"] = strength ? Json{{"profile", profileKey(strength->wave.profile)},
                                      {"height", strength->wave.height},
                                      {"length", strength->wave.length},
+                                     {"height_source", strength->waveSource},
+                                     {"smith_effect", strength->wave.smithEffect},
                                      {"hogging", waveCaseJson(strength->hogging)},
                                      {"sagging", waveCaseJson(strength->sagging)}}
                               : Json(nullptr);
     const bool girder = strength && strength->girder.present && run.ship.strength;
     result["girder"] = girder ? girderJson(*run.ship.strength, strength->girder) : Json(nullptr);
     result["stresses"] = girder ? stressesJson(*strength) : Json(nullptr);
-    result["rule_loads"] = strength ? ruleLoadsJson(strength->ruleLoads) : Json(nullptr);
+    result["rule_loads"] = strength ? ruleLoadsJson(strength->ruleLoads, run.trim.particulars.length,
+                                                    run.trim.particulars.breadth)
+                                    : Json(nullptr);
 }
 
 Json resultObject(const ShipRun& run)
