@@ -12,6 +12,7 @@
 #include "widgets/snapshot_command.h"
 #include "widgets/undo_actions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +23,9 @@
 #include <QScrollArea>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
 
 namespace hullcalc {
 
@@ -35,6 +39,17 @@ QString entriesText(const std::vector<SummaryEntry>& entries)
     for (const SummaryEntry& entry : entries)
         lines << toQString(entry.caption) + ": " + toQString(entry.value);
     return lines.join('\n');
+}
+
+constexpr std::array navigationClasses{NavigationClass::none, NavigationClass::lake, NavigationClass::river,
+                                       NavigationClass::open, NavigationClass::sea};
+constexpr std::array hullSteels{HullSteel::mild, HullSteel::higher315, HullSteel::higher355};
+
+template<typename Choices, typename Choice>
+int indexIn(const Choices& choices, Choice choice)
+{
+    const auto found = std::find(choices.begin(), choices.end(), choice);
+    return found == choices.end() ? 0 : static_cast<int>(found - choices.begin());
 }
 
 ChartLook alongTheHull(const QString& yTitle)
@@ -102,25 +117,62 @@ QWidget* WavePage::createWaveBar()
     auto* layout = new QGridLayout(bar);
     waveHeight_ = new QLineEdit(bar);
     waveHeight_->setObjectName(toQString(names::waveHeight));
-    waveHeight_->setPlaceholderText("L/20");
-    // No design wave heights of the river classes could be confirmed from a
-    // rules text: the user types the height the rules of the ship's class give.
-    waveHeight_->setToolTip(
-        "Высота волны от подошвы до вершины; пусто: L/20. Для речных судов введите "
-        "расчетную высоту волны класса судна по правилам");
+    waveHeight_->setPlaceholderText("по разряду или L/20");
+    waveHeight_->setToolTip("Высота волны от подошвы до вершины; пусто: расчетная волна разряда бассейна "
+                            "для речного судна, L/20 для морского");
     profile_ = new QComboBox(bar);
     profile_->setObjectName(toQString(names::waveProfile));
     profile_->addItems({"трохоида", "косинусоида"});
     allowable_ = new QLineEdit(bar);
     allowable_->setObjectName(toQString(names::allowableStress));
-    allowable_->setToolTip("Допускаемое напряжение при общем изгибе по правилам и стали судна");
+    allowable_->setToolTip("Допускаемое напряжение при общем изгибе для обычной стали; для стали повышенной "
+                           "прочности оно делится на коэффициент k стали");
+    navigationClass_ = new QComboBox(bar);
+    navigationClass_->setObjectName(toQString(names::navigationClass));
+    for (const NavigationClass navigation : navigationClasses)
+        navigationClass_->addItem(navigation == NavigationClass::none
+                                      ? QString("не выбран")
+                                      : "«" + toQString(navigationClassLetter(navigation)) + "»");
+    navigationClass_->setToolTip("Разряд бассейна речного судна: его расчетная высота волны, когда высота не введена");
+    steel_ = new QComboBox(bar);
+    steel_->setObjectName(toQString(names::steel));
+    steel_->addItems({"обычная, σт 235 МПа", "повышенной прочности, σт 315 МПа", "повышенной прочности, σт 355 МПа"});
+    smithEffect_ = new QCheckBox("Уменьшение давления с глубиной (эффект Смита)", bar);
+    smithEffect_->setObjectName(toQString(names::smithEffect));
+    scantlingDraft_ = new QLineEdit(bar);
+    scantlingDraft_->setObjectName(toQString(names::scantlingDraft));
+    scantlingDraft_->setPlaceholderText("T");
+    scantlingDraft_->setToolTip("Осадка, при которой правило IACS UR S11 берет коэффициент общей полноты; пусто: T");
     layout->addWidget(new QLabel(toQString(names::waveHeightCaption), bar), 0, 0);
     layout->addWidget(waveHeight_, 0, 1);
     layout->addWidget(new QLabel("Профиль волны", bar), 0, 2);
     layout->addWidget(profile_, 0, 3);
-    layout->addWidget(new QLabel(toQString(names::allowableStressCaption), bar), 1, 0);
-    layout->addWidget(allowable_, 1, 1);
+    layout->addWidget(new QLabel("Разряд бассейна", bar), 1, 0);
+    layout->addWidget(navigationClass_, 1, 1);
+    layout->addWidget(smithEffect_, 1, 2, 1, 2);
+    layout->addWidget(new QLabel(toQString(names::allowableStressCaption), bar), 2, 0);
+    layout->addWidget(allowable_, 2, 1);
+    layout->addWidget(new QLabel("Сталь корпуса", bar), 2, 2);
+    layout->addWidget(steel_, 2, 3);
+    layout->addWidget(new QLabel("Осадка для IACS UR S11, м", bar), 3, 0);
+    layout->addWidget(scantlingDraft_, 3, 1);
 
+    connect(navigationClass_, &QComboBox::activated, this, [this](int index) {
+        input_.navigationClass = navigationClasses[static_cast<std::size_t>(index)];
+        emit inputEdited();
+    });
+    connect(steel_, &QComboBox::activated, this, [this](int index) {
+        input_.steel = hullSteels[static_cast<std::size_t>(index)];
+        emit inputEdited();
+    });
+    connect(smithEffect_, &QCheckBox::clicked, this, [this](bool checked) {
+        input_.smithEffect = checked;
+        emit inputEdited();
+    });
+    connect(scantlingDraft_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        input_.scantlingDraft = text.toStdString();
+        emit inputEdited();
+    });
     connect(waveHeight_, &QLineEdit::textEdited, this, [this](const QString& text) {
         input_.waveHeight = text.toStdString();
         emit inputEdited();
@@ -261,7 +313,11 @@ void WavePage::refresh()
     waveHeight_->setText(toQString(input_.waveHeight));
     allowable_->setText(toQString(input_.allowableStress));
     profile_->setCurrentIndex(input_.profile == WaveProfile::trochoid ? 0 : 1);
-    stresses_ = results_.complete && results_.girder.present ? stressTable(results_) : TextGrid(8, loadCaseCount + 1);
+    navigationClass_->setCurrentIndex(indexIn(navigationClasses, input_.navigationClass));
+    steel_->setCurrentIndex(indexIn(hullSteels, input_.steel));
+    smithEffect_->setChecked(input_.smithEffect);
+    scantlingDraft_->setText(toQString(input_.scantlingDraft));
+    stresses_ = stressTable(results_);
     members_->refresh();
     for (GridView* grid : grids_)
         grid->refresh();

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -66,6 +67,10 @@ private:
     QLineEdit* waveHeight_ = nullptr;
     QComboBox* profile_ = nullptr;
     QLineEdit* allowable_ = nullptr;
+    QComboBox* navigationClass_ = nullptr;
+    QComboBox* steel_ = nullptr;
+    QCheckBox* smithEffect_ = nullptr;
+    QLineEdit* scantlingDraft_ = nullptr;
     QLabel* summary_ = nullptr;
     QLabel* girderSummary_ = nullptr;
     GridView* members_ = nullptr;

@@ -80,6 +80,8 @@ TextGrid stressTable(const StrengthSheet& sheet)
                               "[σ], МПа", "Запас, %", "σт, МПа", "Запас до σт, %", "Проверка"};
     for (int column = 0; column < columns; ++column)
         table.setCell(column, 0, captions[column]);
+    if (!sheet.complete || !sheet.girder.present)
+        return table;
     for (int c = 0; c < loadCaseCount; ++c) {
         const GirderStress& s = sheet.stresses[static_cast<std::size_t>(c)];
         const int row = c + 1;

@@ -25,7 +25,8 @@ std::vector<SummaryEntry> girderSummary(const StrengthSheet& sheet);
 std::vector<SummaryEntry> ruleLoadSummary(const StrengthSheet& sheet);
 
 // One row per case: the frame, M, the deck and bottom stresses, the allowable
-// and the margin, "%f" texts with captions in row 0.
+// and the margin, "%f" texts with captions in row 0; the captions alone
+// until the check completed with a girder.
 TextGrid stressTable(const StrengthSheet& sheet);
 
 }  // namespace hullcalc
