@@ -243,7 +243,7 @@ TEST_F(Cli, FailureNamesItsCause)
         {"frame_spacing_zero",
          {"--set", "ShipdL=0"},
          notPositive + "«0»",
-         particulars + "«Теоретическая  шпация ΔL, м»"},
+         particulars + "«Теоретическая шпация ΔL, м»"},
         {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
         {"girder_area_with_a_point",
          {"--girder", path("girder.csv")},

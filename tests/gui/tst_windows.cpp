@@ -326,7 +326,7 @@ private slots:
         spacing->setText("0");
         click(udif, names::calculate);
         QCOMPARE(shownErrors, QStringList{"Значение должно быть больше нуля: «0»\n"
-                                          "«Главные размерения судна», «Растояние между ватерлиниями ΔT, м»"});
+                                          "«Главные размерения судна», «Расстояние между ватерлиниями ΔT, м»"});
         QVERIFY(app->mainWindow().isVisible());
         QCOMPARE(app->mainWindow().focusWidget(), spacing);
     }

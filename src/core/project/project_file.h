@@ -33,6 +33,8 @@ inline constexpr std::size_t maxProjectFileBytes = 1u << 20;
 //   "strength": {"waveHeight": "", "waveProfile": "trochoid" | "cosine",
 //                "allowableStress": "175", "girder": [ per member: [name, F, z, i] ]}
 //                                                (only when the project has it)
+//   "title": {"ship": "", "author": "", "group": "", "variant": "",
+//             "supervisor": "", "date": ""}      (only when one field is filled in)
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;
 // a text that is not valid UTF-8 (no window makes one) gets U+FFFD in place of

@@ -26,6 +26,8 @@ struct Ship {
     TextGrid sectionInertia{2, spacingCount + 1};
     // The strength check's input; absent when the check is not asked for.
     std::optional<StrengthInput> strength;
+    // Ship name, author, group, variant, supervisor and date of the report.
+    TitleBlock title;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

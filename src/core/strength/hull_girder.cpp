@@ -53,7 +53,8 @@ TextGrid emptyGirderMembers()
 void writeGirderHeaders(HullGirder& girder)
 {
     static constexpr std::array<std::string_view, girderSumColumn::count> captions = {
-        "Связь", "F, см²", "z, м", "Fz, см²·м", "Fz², см²·м²", "i, см²·м²", "ΣF", "ΣFz", "ΣFz²", "Σi"};
+        "Связь",     "F, см²",  "z, м",       "Fz, см²·м",    "Fz², см²·м²",
+        "i, см²·м²", "ΣF, см²", "ΣFz, см²·м", "ΣFz², см²·м²", "Σi, см²·м²"};
     for (int column = 0; column < girderSumColumn::count; ++column)
         girder.sums.setCell(column, 0, std::string(captions[static_cast<std::size_t>(column)]));
 }
