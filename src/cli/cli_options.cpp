@@ -73,6 +73,11 @@ struct OptionTable {
     QCommandLineOption version{{"v", "version"}, "Показывает версию программы и завершает работу."};
     QCommandLineOption sea{"sea", "Морское судно: плотность воды 1,025 т/м³ (без него — речная вода, 1,0 т/м³)."};
     QCommandLineOption set{"set", "Вводит TEXT в главное размерение NAME (имена перечислены ниже).", "NAME=TEXT"};
+    QCommandLineOption titleField{"title-field",
+                                  "Вводит TEXT в сведения о проекте для отчета: NAME — ship (судно), author "
+                                  "(выполнил), group (группа), variant (вариант), supervisor (проверил) или date "
+                                  "(дата).",
+                                  "NAME=TEXT"};
     QCommandLineOption offset{"offset",
                               "Вводит TEXT в таблицу ординат (полуширина, м): ватерлиния COL 1..10, строка "
                               "ROW 1..21 (шпангоут ROW-1).",
@@ -119,6 +124,10 @@ struct OptionTable {
                                 "Печатает три графика результатов в DIR/1.pdf, 2.pdf и 3.pdf; папка DIR "
                                 "создается, если ее нет.",
                                 "DIR"};
+    QCommandLineOption charts{"charts",
+                              "Записывает каждый график расчета в DIR рисунком PNG (300 dpi) и чертежом SVG "
+                              "(shear_force.png, shear_force.svg, …); папка DIR создается, если ее нет.",
+                              "DIR"};
     QCommandLineOption report{"report", "Записывает отчет о расчете в PDF (A4), как его печатает «Файл → Отчет».",
                               "FILE.pdf"};
     QCommandLineOption xlsx{"xlsx", "Записывает книгу Excel с расчетом, по листу на таблицу.", "FILE"};
@@ -129,9 +138,9 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {
-            &set,  &offset, &mass,    &inertia,   &tone,     &waveHeight, &waveProfile, &girder,     &allowableStress,
-            &json, &dump,   &results, &saveInput, &printPdf, &report,     &xlsx,        &saveProject};
+        return {&set,         &titleField, &offset,          &mass, &inertia,    &tone,    &waveHeight,
+                &waveProfile, &girder,     &allowableStress, &json, &dump,       &results, &saveInput,
+                &printPdf,    &charts,     &report,          &xlsx, &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
@@ -247,6 +256,13 @@ void requireDistinctTargets(const CliOptions& options)
         for (int chart = 1; chart <= printedChartCount; ++chart)
             targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
 
+    // The charts' folder is created where it is missing: never where an input is.
+    if (options.chartsDirectory)
+        for (const std::string& input : options.inputFiles)
+            if (namesSameFile(*options.chartsDirectory, input))
+                throw UsageError("--charts: " + echoedName(*options.chartsDirectory)
+                                 + " — входной файл, а графики пишутся в папку");
+
     for (std::size_t i = 0; i < targets.size(); ++i)
         for (std::size_t j = i + 1; j < targets.size(); ++j)
             if (namesSameFile(targets[i].second, targets[j].second))
@@ -263,8 +279,8 @@ void requireOneInputForFileOutputs(const CliOptions& options)
     for (const auto& [option, value] :
          {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
           std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory},
-          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile},
-          std::pair{"--save-project", &options.projectFile}})
+          std::pair{"--charts", &options.chartsDirectory}, std::pair{"--report", &options.reportFile},
+          std::pair{"--xlsx", &options.workbookFile}, std::pair{"--save-project", &options.projectFile}})
         if (*value)
             throw UsageError(std::string(option)
                              + " пишет файлы одного входного файла: укажите один INPUT или используйте --json");
@@ -294,6 +310,14 @@ void readTypedTexts(const QCommandLineParser& parser, const OptionTable& table, 
         if (!field)
             throw UsageError("--set: нет главного размерения " + echoedName(name) + " (список — в --help)");
         options.particulars.emplace_back(field, std::move(text));
+    }
+    for (const std::string& value : valuesOf(parser, table.titleField)) {
+        auto [name, text] = splitAssignment("title-field", value, "NAME=TEXT");
+        const TitleField* field = findTitleField(name);
+        if (!field)
+            throw UsageError("--title-field: нет поля " + echoedName(name)
+                             + " (есть ship, author, group, variant, supervisor, date)");
+        options.titleFields.emplace_back(field, std::move(text));
     }
     for (const std::string& value : valuesOf(parser, table.offset)) {
         auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
@@ -358,6 +382,7 @@ void readOutputs(const QCommandLineParser& parser, const OptionTable& table, Cli
     options.resultsFile = lastValueOf(parser, table.results);
     options.saveInputFile = lastValueOf(parser, table.saveInput);
     options.printDirectory = lastValueOf(parser, table.printPdf);
+    options.chartsDirectory = lastValueOf(parser, table.charts);
     options.reportFile = lastValueOf(parser, table.report);
     options.workbookFile = lastValueOf(parser, table.xlsx);
     options.projectFile = lastValueOf(parser, table.saveProject);

@@ -37,6 +37,7 @@ ReportContent reportContentOf(const ShipRun& run, std::string date)
                           std::move(date)};
     if (run.strength && run.strength->complete)
         content.strength = &*run.strength;
+    content.title = run.ship.title;
     return content;
 }
 

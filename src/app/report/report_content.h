@@ -3,6 +3,7 @@
 // knows besides (the tones compared, the checks' remarks, the file and date).
 #pragma once
 
+#include "project/title_block.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -26,6 +27,7 @@ struct ReportContent {
     std::string date;                           // as it is to be printed
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
     bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
+    TitleBlock title{};                         // ship, author, group, variant, supervisor, date
 };
 
 }  // namespace hullcalc

@@ -3,6 +3,7 @@
 // the parts it shows.
 #pragma once
 
+#include "project/title_block.h"
 #include "strength/strength_calculation.h"
 #include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
@@ -17,6 +18,7 @@ struct Document {
     VibrationSheet vibration;
     StrengthInput strengthInput;  // the wave, the allowable stress, the midship section
     StrengthSheet strength;       // the ship on the wave, the girder, the stresses
+    TitleBlock title;             // ship, author, group, variant, supervisor, date of the report
 };
 
 }  // namespace hullcalc

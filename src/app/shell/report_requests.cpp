@@ -6,7 +6,9 @@
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/full_precision_action.h"
+#include "widgets/status_message.h"
 #include "widgets/window_placement.h"
 
 #include <QDate>
@@ -60,6 +62,7 @@ ReportContent reportContentOf(const Document& document, const ReportExtras& extr
                           QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
     if (document.strength.complete)
         content.strength = &document.strength;
+    content.title = document.title;
     content.fullPrecision = fullPrecisionSetting();
     return content;
 }
@@ -85,18 +88,16 @@ void showReportPreview(QWidget* parent, const ReportContent& content, const Erro
 
 QString chooseWorkbookFile(QWidget* parent)
 {
-    QString name = QFileDialog::getSaveFileName(parent, "Экспорт в Excel", {}, "Книги Excel (*.xlsx);;Все файлы (*)");
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += ".xlsx";
-    return name;
+    return chooseFileToSave(parent, "Экспорт в Excel", "Книги Excel (*.xlsx);;Все файлы (*)", "xlsx");
 }
 
 void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose,
                     const ErrorDisplay& errors)
 {
     const QString name = choose(parent);
-    if (!name.isEmpty())
-        errors.run(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); });
+    if (!name.isEmpty()
+        && errors.run(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); }))
+        tellInStatusLine(parent, "Книга Excel сохранена: " + name);
 }
 
 }  // namespace hullcalc

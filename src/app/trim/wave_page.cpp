@@ -9,6 +9,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/status_message.h"
 #include "widgets/undo_actions.h"
 
 #include <QComboBox>
@@ -222,7 +223,10 @@ void WavePage::sendInertiaToVibration()
         errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
-    emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));
+    const QString inertia = toQString(formatFixed(results_.girder.inertiaM4(), 4));
+    emit sectionInertiaOffered(inertia);
+    tellInStatusLine(this, "Момент инерции миделевого сечения I = " + inertia
+                               + " м⁴ записан во все шпации таблицы окна «Вибрация» (Ctrl+Z там отменит)");
 }
 
 void WavePage::clearResults()
