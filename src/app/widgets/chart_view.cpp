@@ -196,10 +196,10 @@ QAbstractSeries* ChartView::newLineSeries(const ChartSeries& model, const QStrin
     auto* line = new QLineSeries(chart());
     QPen pen(toQColor(model.colour()));
     pen.setWidthF(1.5);
-    // Curves of a legend that run close together (φ under δ, R under KML)
+    // Curves of a legend that run close together (δ under φ, R under KML)
     // stay apart by their dashes, also printed in black and white.
-    if (look_.legend && model_.series.size() > 1 && model_.series.size() <= 4) {
-        const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    if (look_.legend && model_.series.size() > 1 && model_.series.size() <= 5) {
+        const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
         pen.setStyle(styles[series_.size() % std::size(styles)]);
     }
     line->setPen(pen);
