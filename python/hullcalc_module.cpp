@@ -15,6 +15,7 @@
 #include "common/file_error.h"
 #include "common/program_version.h"
 #include "project/project_file.h"
+#include "project/title_block.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
 #include "vibration/vibration_sheet.h"
@@ -26,6 +27,7 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -220,7 +222,7 @@ values of their texts (NaN for a text that is no number):
                          the metacentric heights
     frame_spacing        theoretical frame spacing ΔL, m (Теоретическая шпация ΔL, м)
     waterline_spacing    distance ΔT between the waterlines, m
-                         (Растояние между ватерлиниями ΔT, м)
+                         (Расстояние между ватерлиниями ΔT, м)
 
 A float set here becomes the text the main window would show (15 significant
 digits, decimal comma); a str is typed as it is ("886,74"). The main
@@ -298,6 +300,28 @@ for a cell that holds no number; writing NaN over a number empties the cell.)")
         .def_property_readonly(
             "particulars", [](ScriptedShip& ship) { return ParticularsView(ship.particulars()); },
             py::keep_alive<0, 1>(), "The main particulars by name, see Particulars.")
+        .def_property(
+            "title",
+            [](ScriptedShip& ship) {
+                py::dict fields;
+                for (const TitleField& field : titleFields)
+                    fields[py::str(std::string(field.key))] = ship.title().*field.text;
+                return fields;
+            },
+            [](ScriptedShip& ship, const std::map<std::string, std::string>& fields) {
+                TitleBlock title;
+                for (const auto& [key, text] : fields) {
+                    const TitleField* field = findTitleField(key);
+                    if (!field)
+                        throw py::key_error("no title field '" + key
+                                            + "': ship, author, group, variant, supervisor, date");
+                    title.*field->text = text;
+                }
+                ship.title() = title;
+            },
+            "The title block the report prints and the project keeps (Сведения о проекте), a dict of str: ship, "
+            "author, group, variant, supervisor, date. Assign a whole dict (missing keys become empty): "
+            "ship.title = {**ship.title, \"author\": \"Иванов И. И.\"}.")
         .def_property("sea", &ScriptedShip::sea, &ScriptedShip::setSea,
                       "The ship type: True for a sea-going ship (sea water, 1,025 t/m³), False for a river ship "
                       "(river water, 1,0 t/m³).")
@@ -415,9 +439,9 @@ the arrays).)")
             R"(The result summary (Результаты) as a dict of floats at full precision:
 
     displacement_volume              V, m³ (Водоизмещение по ГВЛ)
-    centre_of_gravity                XG, m (Абцисса ЦТ)
-    centre_of_buoyancy               XC, m (Абцисса ЦВ)
-    centre_of_flotation              XF, m (Абцисса ЦТ ГВЛ)
+    centre_of_gravity                XG, m (Абсцисса ЦТ)
+    centre_of_buoyancy               XC, m (Абсцисса ЦВ)
+    centre_of_flotation              XF, m (Абсцисса ЦТ ГВЛ)
     longitudinal_metacentric_radius  R, m (Большой метацентрический радиус)
     waterplane_area                  S, m² (Площадь ГВЛ)
     forward_draft                    Tн, m (Осадка носом)

@@ -57,6 +57,7 @@ public:
     const Ship& ship();
 
     ShipParticulars& particulars() { return ship_.particulars; }
+    TitleBlock& title() { return ship_.title; }
 
     bool sea() const;
     void setSea(bool sea);

@@ -11,14 +11,18 @@
 #include "common/file_io.h"
 #include "project/project_file.h"
 #include "report/calculation_report.h"
+#include "report/exported_charts.h"
 #include "report/report_content.h"
 #include "report/workbook_export.h"
 #include "run/component_dump.h"
 #include "run/result_json.h"
 #include "run/text_report.h"
 #include "trim/data_files.h"
+#include "widgets/chart_export.h"
+#include "widgets/drawing_application.h"
 #include "widgets/results_charts.h"
 
+#include <memory>
 #include <sstream>
 
 namespace hullcalc {
@@ -44,6 +48,24 @@ void reportMessages(std::ostream& err, const ShipRun& run)
         err << message.substr(newline + 1) << '\n';
 }
 
+// Every chart with points as DIR/<name>.png and DIR/<name>.svg.
+bool writeChartFiles(const std::string& directory, const ShipRun& run, OutputWriter& writer)
+{
+    if (!writer.makeDirectory(directory))
+        return false;
+    const std::unique_ptr<QApplication> application = applicationForDrawing();
+    const ReportContent content = reportContentOf(run, todayText());
+    bool written = true;
+    for (const ExportedChart& chart : exportedCharts(content)) {
+        const std::string stem = utf8Of(pathFromUtf8(directory) / chart.fileStem);
+        const QByteArray png = chartPng(chart.model, chart.look);
+        const QByteArray svg = chartSvg(chart.model, chart.look, chart.caption);
+        written &= writer.write(stem + ".png", std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        written &= writer.write(stem + ".svg", std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
+    }
+    return written;
+}
+
 // What the windows would let the user save or print, also after a failure.
 // Returns whether every file was written.
 bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter& writer)
@@ -56,6 +78,7 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
         written &= writer.write(*options.resultsFile, resultsFileBytes(results));
     if (options.printDirectory) {
         if (writer.makeDirectory(*options.printDirectory)) {
+            setPrintedTitleLine(QString::fromStdString(titleLine(run.ship.title)));
             const std::vector<std::string> documents =
                 chartsAsPdf(resultsCharts(results.loadChart, results.shearForceChart, results.bendingMomentChart));
             for (std::size_t i = 0; i < documents.size(); ++i)
@@ -65,6 +88,8 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
             written = false;
         }
     }
+    if (options.chartsDirectory)
+        written &= writeChartFiles(*options.chartsDirectory, run, writer);
     if (options.dumpFile)
         written &= writer.write(*options.dumpFile, componentDump(run));
     if (options.projectFile)

@@ -70,6 +70,11 @@ struct OptionTable {
     QCommandLineOption version{{"v", "version"}, "Показывает версию программы и завершает работу."};
     QCommandLineOption sea{"sea", "Морское судно: плотность воды 1,025 т/м³ (без него — речная вода, 1,0 т/м³)."};
     QCommandLineOption set{"set", "Вводит TEXT в главное размерение NAME (имена перечислены ниже).", "NAME=TEXT"};
+    QCommandLineOption titleField{"title-field",
+                                  "Вводит TEXT в сведения о проекте для отчета: NAME — ship (судно), author "
+                                  "(выполнил), group (группа), variant (вариант), supervisor (проверил) или date "
+                                  "(дата).",
+                                  "NAME=TEXT"};
     QCommandLineOption offset{"offset",
                               "Вводит TEXT в таблицу ординат (полуширина, м): ватерлиния COL 1..10, строка "
                               "ROW 1..21 (шпангоут ROW-1).",
@@ -132,6 +137,10 @@ struct OptionTable {
                                 "Печатает три графика результатов в DIR/1.pdf, 2.pdf и 3.pdf; папка DIR "
                                 "создается, если ее нет.",
                                 "DIR"};
+    QCommandLineOption charts{"charts",
+                              "Записывает каждый график расчета в DIR рисунком PNG (300 dpi) и чертежом SVG "
+                              "(shear_force.png, shear_force.svg, …); папка DIR создается, если ее нет.",
+                              "DIR"};
     QCommandLineOption report{"report", "Записывает отчет о расчете в PDF (A4), как его печатает «Файл → Отчет».",
                               "FILE.pdf"};
     QCommandLineOption xlsx{"xlsx", "Записывает книгу Excel с расчетом, по листу на таблицу.", "FILE"};
@@ -142,10 +151,11 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {&set,        &offset,          &mass,        &inertia,        &tone,
-                &waveHeight, &navigationClass, &waveProfile, &scantlingDraft, &steel,
-                &girder,     &allowableStress, &json,        &dump,           &results,
-                &saveInput,  &printPdf,        &report,      &xlsx,           &saveProject};
+        return {&set,     &titleField, &offset,          &mass,        &inertia,
+                &tone,    &waveHeight, &navigationClass, &waveProfile, &scantlingDraft,
+                &steel,   &girder,     &allowableStress, &json,        &dump,
+                &results, &saveInput,  &printPdf,        &charts,      &report,
+                &xlsx,    &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
@@ -284,6 +294,12 @@ void requireOutputsApartFromInputs(const CliOptions& options)
     std::vector<std::string> inputs = options.inputFiles;
     if (options.girderFile)
         inputs.push_back(*options.girderFile);
+    // The charts' folder is created where it is missing: never where an input is.
+    if (options.chartsDirectory)
+        for (const std::string& input : inputs)
+            if (namesSameFile(*options.chartsDirectory, input))
+                throw UsageError("вывод совпадает с входным файлом: --charts " + echoedName(*options.chartsDirectory)
+                                 + " — входной файл, а графики пишутся в папку");
     for (const auto& [option, target] : outputTargets(options))
         for (const std::string& input : inputs)
             if (namesSameFile(target, input))
@@ -299,8 +315,8 @@ void requireOneInputForFileOutputs(const CliOptions& options)
     for (const auto& [option, value] :
          {std::pair{"--dump", &options.dumpFile}, std::pair{"--results", &options.resultsFile},
           std::pair{"--save-input", &options.saveInputFile}, std::pair{"--print-pdf", &options.printDirectory},
-          std::pair{"--report", &options.reportFile}, std::pair{"--xlsx", &options.workbookFile},
-          std::pair{"--save-project", &options.projectFile}})
+          std::pair{"--charts", &options.chartsDirectory}, std::pair{"--report", &options.reportFile},
+          std::pair{"--xlsx", &options.workbookFile}, std::pair{"--save-project", &options.projectFile}})
         if (*value)
             throw UsageError(std::string(option)
                              + " пишет файлы одного входного файла: укажите один INPUT или используйте --json");
@@ -342,6 +358,14 @@ void readTypedTexts(const QCommandLineParser& parser, const OptionTable& table, 
         if (!field)
             throw UsageError("--set: нет главного размерения " + echoedName(name) + " (список — в --help)");
         options.particulars.emplace_back(field, std::move(text));
+    }
+    for (const std::string& value : valuesOf(parser, table.titleField)) {
+        auto [name, text] = splitAssignment("title-field", value, "NAME=TEXT");
+        const TitleField* field = findTitleField(name);
+        if (!field)
+            throw UsageError("--title-field: нет поля " + echoedName(name)
+                             + " (есть ship, author, group, variant, supervisor, date)");
+        options.titleFields.emplace_back(field, std::move(text));
     }
     for (const std::string& value : valuesOf(parser, table.offset)) {
         auto [cell, text] = splitAssignment("offset", value, "COL,ROW=TEXT");
@@ -419,6 +443,7 @@ void readOutputs(const QCommandLineParser& parser, const OptionTable& table, Cli
     options.resultsFile = lastValueOf(parser, table.results);
     options.saveInputFile = lastValueOf(parser, table.saveInput);
     options.printDirectory = lastValueOf(parser, table.printPdf);
+    options.chartsDirectory = lastValueOf(parser, table.charts);
     options.reportFile = lastValueOf(parser, table.report);
     options.workbookFile = lastValueOf(parser, table.xlsx);
     options.projectFile = lastValueOf(parser, table.saveProject);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/text_grid.h"
+#include "project/title_block.h"
 #include "strength/hull_steel.h"
 #include "strength/navigation_class.h"
 #include "strength/wave_profile.h"
@@ -35,6 +36,7 @@ struct CliOptions {
     std::vector<std::string> inputFiles;
     bool sea = false;
     std::vector<std::pair<const ParticularField*, std::string>> particulars;  // in the order given
+    std::vector<std::pair<const TitleField*, std::string>> titleFields;       // of the report, in the order given
     std::vector<CellEdit<InputTables>> cells;
     std::vector<CellEdit<VibrationSheet>> vibrationCells;
     // The tones whose vibration is computed after the trim calculation.
@@ -61,9 +63,10 @@ struct CliOptions {
     std::optional<std::string> resultsFile;
     std::optional<std::string> saveInputFile;
     std::optional<std::string> printDirectory;
-    std::optional<std::string> reportFile;    // the calculation report, PDF
-    std::optional<std::string> workbookFile;  // the Excel workbook
-    std::optional<std::string> projectFile;   // the project of the run, as "Сохранить проект" writes it
+    std::optional<std::string> chartsDirectory;  // every chart as PNG (300 dpi) and SVG
+    std::optional<std::string> reportFile;       // the calculation report, PDF
+    std::optional<std::string> workbookFile;     // the Excel workbook
+    std::optional<std::string> projectFile;  // the project of the run, as "Сохранить проект" writes it
 };
 
 // Reads the arguments (without the program name). Throws UsageError naming

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -243,7 +244,7 @@ TEST_F(Cli, FailureNamesItsCause)
         {"frame_spacing_zero",
          {"--set", "ShipdL=0"},
          notPositive + "«0»",
-         particulars + "«Теоретическая  шпация ΔL, м»"},
+         particulars + "«Теоретическая шпация ΔL, м»"},
         {"breadth_zero", {"--set", "breadth=0"}, notPositive + "«0»", particulars + "«Ширина расчетная B, м»"},
         {"girder_member_above_the_deck",
          {"--girder", path("girder.csv")},
@@ -412,6 +413,65 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
         ASSERT_TRUE(std::regex_search(pdf, size, box)) << name;
         EXPECT_GT(std::stod(size[1]), std::stod(size[2])) << name << " is not landscape";
     }
+}
+
+// The standard output of a program, or nothing when it is missing or fails.
+std::optional<std::string> outputOf(const char* program, const QStringList& arguments)
+{
+    const QString found = QStandardPaths::findExecutable(program);
+    if (found.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(found, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput().toStdString();
+}
+
+// --charts: every chart with points as a PNG other programs read at 300 dpi
+// and an SVG that rsvg-convert draws; a folder that is the input is refused.
+TEST_F(Cli, ChartsGoToAFolderAsPictureAndDrawing)
+{
+    const fs::path charts = dir / "графики";
+    const Outcome r = run({"--strength", "--charts", charts.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* stem : {"shear_force", "bending_moment", "centre_of_buoyancy", "curves_of_form_2",
+                             "curves_of_form_3", "wave_bending_moment"}) {
+        const fs::path png = charts / (std::string(stem) + ".png");
+        const fs::path svg = charts / (std::string(stem) + ".svg");
+        EXPECT_TRUE(bytesOf(png).starts_with("\x89PNG")) << stem;
+        EXPECT_TRUE(contains(bytesOf(svg), "<svg")) << stem;
+        if (const auto type = outputOf("file", {"-b", QString::fromStdString(png.string())})) {
+            EXPECT_TRUE(contains(*type, "PNG image data, 1890 x 1181")) << *type;
+        }
+        if (const auto drawn = outputOf("rsvg-convert", {QString::fromStdString(svg.string())})) {
+            EXPECT_TRUE(drawn->starts_with("\x89PNG")) << stem;
+        }
+    }
+    // One pixel per 1/300 inch is 11811 per metre, in the PNG's pHYs chunk.
+    const std::string png = bytesOf(charts / "shear_force.png");
+    EXPECT_TRUE(contains(png, std::string("pHYs\0\0\x2E\x23\0\0\x2E\x23\x01", 13)));
+
+    const std::string input = path("судно.txt");
+    ASSERT_EQ(run({"--save-input", input}).status, 0);
+    const Outcome refused = run({input, "--charts", input});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(contains(refused.err, "входной файл, а графики пишутся в папку")) << refused.err;
+}
+
+// The title block typed on the command line goes into the project and the report.
+TEST_F(Cli, TitleFieldsGoIntoTheProject)
+{
+    const std::string project = path("судно.hullcalc");
+    ASSERT_EQ(
+        run({"--title-field", "author=Иванов И. И.", "--title-field", "variant=7", "--save-project", project}).status,
+        0);
+    const std::string bytes = bytesOf(dir / "судно.hullcalc");
+    EXPECT_TRUE(contains(bytes, "\"author\": \"Иванов И. И.\""));
+    EXPECT_TRUE(contains(bytes, "\"variant\": \"7\""));
+    const Outcome unknown = run({"--title-field", "teacher=Петров"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(contains(unknown.err, "--title-field: нет поля 'teacher'")) << unknown.err;
 }
 
 // The report's layout is tested in tests/report; here, that it holds the run:

@@ -20,6 +20,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -190,6 +192,35 @@ private slots:
 
         app->helpWindow().showTopic("pages");
         verifyButtonsInReach(&app->helpWindow(), 0);
+    }
+
+    // At the trim window's default size the whole results summary shows on the
+    // results page, with z_g typed: the closures' "× ΔL/2 = …", h and H
+    // included, none cut at the right nor below the fold, no scrolling needed.
+    void resultsSummaryInReach()
+    {
+        // At a scale of 1,5 the screen is 512 pixels high: the page scrolls to
+        // the summary's lower lines there.
+        if (QGuiApplication::primaryScreen()->devicePixelRatio() > 1.0)
+            QSKIP("the summary needs more than 512 pixels of height");
+        app->mainWindow().findChild<QLineEdit*>("ShipZg")->setText("2,0");
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* trim = &app->trimWindow();
+        trim->fillExample();
+        trim->calculate();
+        trim->pages()->setCurrentIndex(resultsPageIndex());
+        QCoreApplication::processEvents();
+        std::vector<std::string_view> labels(trimNames::summaryLabels.begin(), trimNames::summaryLabels.end());
+        labels.insert(labels.end(), trimNames::stabilityLabels.begin(), trimNames::stabilityLabels.end());
+        labels.push_back(trimNames::bendingMomentClosure);
+        for (std::string_view name : labels) {
+            auto* label = trim->findChild<QLabel*>(nameOf(name));
+            QVERIFY2(label && !label->text().isEmpty(), name.data());
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text() + " is cut"));
+            const QString reach = outOfReach(label);
+            QVERIFY2(reach.isEmpty(), qPrintable(reach));
+        }
     }
 
     // The vibration window after one tone and after all tones, whose results

@@ -53,6 +53,8 @@ void expectSameProject(const Project& loaded, const Project& saved)
     EXPECT_TRUE(loaded.input == saved.input);
     EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
     EXPECT_TRUE(loaded.strength == saved.strength);
+    for (const TitleField& field : titleFields)
+        EXPECT_EQ(loaded.title.*field.text, saved.title.*field.text) << field.key;
 }
 
 // The strength input of the example with a cosine wave, a typed height and a
@@ -90,8 +92,10 @@ TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
     withStrength.strength = changedStrength();
     Project withEmptyGirder = riverWithoutInertia;
     withEmptyGirder.strength = StrengthInput{};
+    Project withTitle = withStrength;
+    withTitle.title = {"Ока \"2\"", "Иванов И. И.", "СК-31", "7", "", "01.02.2027"};
     for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType,
-                                                            &withStrength, &withEmptyGirder}) {
+                                                            &withStrength, &withEmptyGirder, &withTitle}) {
         const std::filesystem::path path = directory.path() / "ship.json";
         saveProjectFile(path, *saved);
         expectSameProject(loadProjectFile(path), *saved);
@@ -132,6 +136,13 @@ TEST_F(ProjectFile, BytesAreFixedAndReadable)
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("    \"0,042\"\n  ]\n}\n"));
     EXPECT_TRUE(looksLikeProject("\xEF\xBB\xBF \r\n" + bytes));
+    // A project without a title block keeps the bytes it had before there was one.
+    EXPECT_EQ(bytes.find("\"title\""), std::string::npos);
+    Project titled = changed;
+    titled.title.author = "Петров";
+    EXPECT_TRUE(projectFileBytes(titled).ends_with(
+        "  \"title\": {\n    \"ship\": \"\",\n    \"author\": \"Петров\",\n    \"group\": \"\",\n"
+        "    \"variant\": \"\",\n    \"supervisor\": \"\",\n    \"date\": \"\"\n  }\n}\n"));
     EXPECT_FALSE(looksLikeProject(inputFileBytes(changed.input)));
 }
 
@@ -182,6 +193,9 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
          "файле текст \"400\""},
         {replaced(good, "\n}\n", ",\n  \"strength\": {\"girder\": [[\"Палуба\", \"140\", \"3,5\"]]}\n}\n"),
          "Файл проекта поврежден: «Прочность» (\"strength\"), \"girder\", строка 1 - ячеек 3 вместо 4"},
+        {replaced(good, "\n}\n", ",\n  \"title\": {\"author\": 5}\n}\n"),
+         "Файл проекта поврежден: «Сведения о проекте» (\"title\"), «Выполнил» (\"author\") - ожидается текст, "
+         "в файле число 5"},
         {"{\"deep\": " + std::string(100000, '['),
          "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
         // A key given twice would mean either text: refused at the second

@@ -50,8 +50,12 @@ def test_project_round_trip(tmp_path):
     ship.masses[::2] += 1.5
     ship.inertias[5] = 0.25
     ship.particulars["design_displacement"] = 930.25
-    path, _ = saved_project(ship, tmp_path)
+    ship.title = {**ship.title, "author": "Иванов И. И.", "variant": "7"}
+    path, project = saved_project(ship, tmp_path)
+    assert project["title"]["author"] == "Иванов И. И."
     loaded = hullcalc.load(path)
+    assert loaded.title == {"ship": "", "author": "Иванов И. И.", "group": "", "variant": "7", "supervisor": "",
+                            "date": ""}
     assert loaded.sea
     np.testing.assert_array_equal(loaded.offsets, ship.offsets)
     np.testing.assert_array_equal(loaded.masses, ship.masses)
@@ -108,6 +112,7 @@ BAD_ARGUMENTS = {
     "particular beyond the doubles": (lambda s: s.particulars.__setitem__("length", 1.7976931348623157e308),
                                       ValueError, "Floating point overflow"),
     "frame 21": (lambda s: s.offsets[21, 0], IndexError, "index 21"),
+    "unknown title field": (lambda s: setattr(s, "title", {"teacher": "Петров"}), KeyError, "no title field"),
     "offsets of the wrong shape": (lambda s: setattr(s, "offsets", np.zeros((3, 3))), ValueError, "broadcast"),
     "infinite offset": (lambda s: (s.offsets.__setitem__((2, 3), math.inf), s.calculate()), ValueError,
                         r"offsets\[2, 3\] is infinite"),

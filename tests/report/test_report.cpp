@@ -111,6 +111,58 @@ TEST_F(Report, ExampleShipIsANumberedA4ReportOfEveryPart)
     EXPECT_NE(text->find(lastPage), std::string::npos) << lastPage;
 }
 
+// What a lecturer reads: words spelt right, every residual and stress with its
+// unit, and the title block on the title page and at the foot of every page.
+TEST_F(Report, ReportIsSpeltRightWithUnitsAndTitleBlockOnEveryPage)
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the text back";
+    ReportContent content = example.content();
+    content.title = {"Ока", "Иванов И. И.", "СК-31", "7", "Петров П. П.", "01.02.2027"};
+    const fs::path file = dir / "отчет.pdf";
+    saveReportPdf(file, content);
+    const std::string text =
+        outputOf(pdftotext, {"-layout", QString::fromStdU16String(file.u16string()), "-"}).value_or("");
+    ASSERT_FALSE(text.empty());
+    for (const char* misspelt : {"Абцисса", "Большойметацентрический", "Растояние", "Мастаб", "шпантгоут"})
+        EXPECT_EQ(text.find(misspelt), std::string::npos) << misspelt;
+
+    std::vector<std::string> pages;
+    for (std::size_t begin = 0, end; begin < text.size(); begin = end + 1) {
+        end = std::min(text.find('\f', begin), text.size());
+        pages.push_back(text.substr(begin, end - begin));
+    }
+    if (pages.back().find_first_not_of(" \n") == std::string::npos)
+        pages.pop_back();
+    for (const char* field : {"Судно", "Ока", "Выполнил", "Иванов И. И.", "Группа", "СК-31", "Вариант", "Проверил",
+                              "Петров П. П.", "01.02.2027"})
+        EXPECT_NE(pages.front().find(field), std::string::npos) << field;
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        EXPECT_NE(pages[page].find("Иванов И. И. · СК-31 · вариант 7"), std::string::npos) << "page " << page + 1;
+
+    // Every residual line names its unit.
+    int residuals = 0;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("Невязка по") == std::string::npos)
+            continue;
+        ++residuals;
+        EXPECT_NE(line.find("кН"), std::string::npos) << line;
+    }
+    EXPECT_GE(residuals, 3);
+    // The stresses' headers keep their unit: σ of deck and bottom, allowable.
+    const auto stresses = std::find_if(pages.begin(), pages.end(), [](const std::string& page) {
+        return page.find("Напряжения в палубе и днище") != std::string::npos;
+    });
+    ASSERT_NE(stresses, pages.end());
+    const std::string& page = *stresses;
+    std::size_t megapascals = 0;
+    for (auto at = page.find("МПа"); at != std::string::npos; at = page.find("МПа", at + 1))
+        ++megapascals;
+    EXPECT_GE(megapascals, 3u) << page;
+}
+
 // "Файл → Отчет…" paints into the print preview's printer at the printer's
 // resolution: the pages are the same at any resolution as in the PDF.
 TEST_F(Report, PrintPreviewAtAnyResolutionGetsThePagesOfThePdf)

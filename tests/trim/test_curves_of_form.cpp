@@ -173,7 +173,7 @@ TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
 }
 
 // The example ship's base line is its flat bottom: a waterplane (α defined)
-// but no volume, so the hydrostatic curves' R of "0" is not copied.
+// but no volume, so no R, Zc, δ or M₁.
 TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
 {
     compute();

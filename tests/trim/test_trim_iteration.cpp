@@ -140,6 +140,16 @@ TEST_F(TrimIteration, VolumesAndDraftsOutsideTheTablesStop)
         EXPECT_EQ(sheet.iteration.log.cell(1, 4), "") << "no approximation was completed";
     }
 
+    // 100 m³ float below waterline 2 (270,27 m³ at 0,39 m): XC and R are
+    // undefined on the base line, so the draft cannot be read between them.
+    ParticularValues light = values();
+    light.designDisplacement = 100;
+    const std::string belowSecond = errorOf([&] { iterate(light); });
+    EXPECT_TRUE(belowSecond.starts_with("Осадка 0,1")
+                && belowSecond.find(" м ниже второй ватерлинии: на ватерлинии 1 нет объема водоизмещения")
+                       != std::string::npos)
+        << belowSecond;
+
     // A waterplane area far too small sinks the ship by metres: the next mean
     // draft leaves the table before any frame draft is taken.
     setCurve(sheet.hydrostatics.waterplaneArea.values, 1, 10, "0,001");

@@ -30,6 +30,12 @@ const QString vibrationSection = "Вибрация корпуса";
 
 bool hasVibration(const ReportContent& content) { return content.vibration || !content.tones.empty(); }
 
+// The title block's date where the user typed one, else the day of printing.
+std::string printedDate(const ReportContent& content)
+{
+    return content.title.date.empty() ? content.date : content.title.date;
+}
+
 // The headings in their order, numbered: the sections the still-water pages
 // name, the remarks, the vibration when there is one, and the ship on a wave
 // when it was calculated.
@@ -59,11 +65,27 @@ ChartLook onPaper(ChartLook look)
     return look;
 }
 
-// A hydrostatic curve, the quantity with its unit across as the trim window's
-// page has it.
-ReportChart hydrostaticCurve(const HydrostaticCurve& curve, const QString& quantity)
+// A hydrostatic curve: the quantity's full name in the caption above, its
+// symbol and unit along the axis, where a half-page chart has room for them.
+ReportChart hydrostaticCurve(const HydrostaticCurve& curve, const QString& quantity, const QString& axis)
 {
-    return {curve.chart, onPaper(againstDraft(quantity)), quantity};
+    return {curve.chart, onPaper(againstDraft(axis)), quantity};
+}
+
+// The symbols of a chart's curves with their one unit, "Zc, KM, м": an axis
+// title a half-page chart has room for; the caption above names them in full.
+QString curveSymbols(const ChartModel& chart)
+{
+    QStringList symbols;
+    QString unit;
+    for (const ChartSeries& series : chart.series) {
+        const QString caption = toQString(series.title());
+        const qsizetype comma = caption.indexOf(", ");
+        symbols.append(caption.left(comma));
+        if (comma >= 0)
+            unit = caption.mid(comma + 2);
+    }
+    return symbols.join(", ") + (unit.isEmpty() ? QString() : ", " + unit);
 }
 
 // A table, or the words that its step has not run.
@@ -91,10 +113,16 @@ void titlePage(ReportDocument& document, const ReportContent& content)
 {
     document.title(hasVibration(content) ? "Расчет удифферентовки и общей вибрации корпуса судна"
                                          : "Расчет удифферентовки корпуса судна");
+    std::vector<CaptionedValue> block;
+    for (const TitleField& field : titleFields)
+        if (field.text != &TitleBlock::date && !(content.title.*field.text).empty())
+            block.push_back({std::string(field.caption), content.title.*field.text, false});
     if (!content.fileName.empty())
-        document.paragraph("Файл: " + toQString(content.fileName));
-    if (!content.date.empty())
-        document.paragraph("Дата: " + toQString(content.date));
+        block.push_back({"Файл", content.fileName, false});
+    const std::string date = printedDate(content);
+    if (!date.empty())
+        block.push_back({"Дата", date, false});
+    document.captionedValues(block);
     document.subheading("Главные размерения и тип судна");
     document.captionedValues(particularLines(content.particulars));
     if (!content.trim.complete)
@@ -125,21 +153,23 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
     }
     chartsWithPoints(
         document,
-        {hydrostaticCurve(curves.volume, "Объемное водоизмещение V, куб. м"),
-         hydrostaticCurve(curves.centreOfBuoyancy, "Абсцисса центра величины Xc от миделя, м"),
-         hydrostaticCurve(curves.waterplaneArea, "Площадь ватерлинии S, кв. м"),
-         hydrostaticCurve(curves.centreOfFlotation, "Абсцисса центра тяжести ватерлинии Xf от миделя, м"),
-         hydrostaticCurve(curves.longitudinalInertia, "Момент инерции площади ватерлинии Iy (один борт, от 0 шп), м⁴"),
-         hydrostaticCurve(curves.transverseInertia, "Момент инерции площади ватерлинии Iz (один борт, от ДП), м⁴"),
-         hydrostaticCurve(curves.transverseRadius, "Поперечный метацентрический радиус r, м"),
-         hydrostaticCurve(curves.longitudinalRadius, "Продольный метацентрический радиус R, м")},
+        {hydrostaticCurve(curves.volume, "Объемное водоизмещение V, куб. м", "V, куб. м"),
+         hydrostaticCurve(curves.centreOfBuoyancy, "Абсцисса центра величины Xc от миделя, м", "Xc, м"),
+         hydrostaticCurve(curves.waterplaneArea, "Площадь ватерлинии S, кв. м", "S, кв. м"),
+         hydrostaticCurve(curves.centreOfFlotation, "Абсцисса центра тяжести ватерлинии Xf от миделя, м", "Xf, м"),
+         hydrostaticCurve(curves.longitudinalInertia, "Момент инерции площади ватерлинии Iy (один борт, от 0 шп), м⁴",
+                          "Iy, м⁴"),
+         hydrostaticCurve(curves.transverseInertia, "Момент инерции площади ватерлинии Iz (один борт, от ДП), м⁴",
+                          "Iz, м⁴"),
+         hydrostaticCurve(curves.transverseRadius, "Поперечный метацентрический радиус r, м", "r, м"),
+         hydrostaticCurve(curves.longitudinalRadius, "Продольный метацентрический радиус R, м", "R, м")},
         2, 150);
 
     tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
     std::vector<ReportChart> formCharts;
     for (std::size_t i = 0; i < trim.curvesOfForm.charts.size(); ++i) {
         const ChartModel& chart = trim.curvesOfForm.charts[i];
-        ChartLook formLook = onPaper(againstDraft(toQString(chart.title), "Осадка T, м"));
+        ChartLook formLook = onPaper(againstDraft(curveSymbols(chart), "Осадка T, м"));
         formLook.legend = chart.series.size() > 1;
         formCharts.push_back({chart, formLook, toQString(chart.title)});
     }
@@ -315,11 +345,18 @@ int renderReport(QPagedPaintDevice& device, const ReportContent& content, std::v
     if (content.strength)
         for (std::string_view section : trimReportSections(ReportPart::afterVibration))
             pageSection(document, headings[next++], section, content);
-    QString footer = "Расчет корпуса судна · hullcalc " + toQString(programVersion());
+    // The title block on every page, so that a loose page still says whose it is.
+    QString footer =
+        content.title.shipName.empty() ? QString("Расчет корпуса судна") : "Судно " + toQString(content.title.shipName);
+    for (const std::string& text : {content.title.author, content.title.group,
+                                    content.title.variant.empty() ? std::string() : "вариант " + content.title.variant})
+        if (!text.empty())
+            footer += " · " + toQString(text);
     if (!content.fileName.empty())
         footer += " · " + toQString(content.fileName);
-    if (!content.date.empty())
-        footer += " · " + toQString(content.date);
+    if (!printedDate(content).empty())
+        footer += " · " + toQString(printedDate(content));
+    footer += " · hullcalc " + toQString(programVersion());
     if (placedCharts)
         *placedCharts = document.placedCharts();
     return document.paint(footer);

@@ -62,6 +62,7 @@ ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::str
                           std::move(date)};
     if (run.strength && run.strength->complete)
         content.strength = &*run.strength;
+    content.title = run.ship.title;
     return content;
 }
 

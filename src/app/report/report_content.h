@@ -3,6 +3,7 @@
 // The windows and the command line make it from their run by one function.
 #pragma once
 
+#include "project/title_block.h"
 #include "run/ship_run.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
@@ -27,6 +28,7 @@ struct ReportContent {
     std::string date;                           // as it is to be printed
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
     bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
+    TitleBlock title{};                         // ship, author, group, variant, supervisor, date
 };
 
 // The remarks of a run: every step's warnings, Kumai's note, a beam model that

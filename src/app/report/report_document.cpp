@@ -31,6 +31,9 @@ constexpr double footerSize = 8;
 // A table takes the first size it fits the page width in; one that fits in
 // none is printed in parts of its columns in the last.
 constexpr double tableSizes[] = {8.0, 7.5, 7.0, 6.5};
+// Text drawn on the page can come out a few per cent wider than the screen
+// font's metrics measure it.
+constexpr double printedTextSlack = 1.05;
 constexpr double footerHeight = 24;  // points below the text area for the footer
 // Charts are laid out this much larger than the paper they cover, so that
 // their labels come out in a size that suits the tables beside them.
@@ -257,7 +260,7 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
         for (const std::vector<std::string>& row : table.rows)
             width = std::max(width, cells.horizontalAdvance(toQString(row[static_cast<std::size_t>(column)])));
         layout.widths.push_back(width + 2 * layout.padding);
-        headerWidths.push_back(headers.horizontalAdvance(header) + 2 * layout.padding);
+        headerWidths.push_back(headers.horizontalAdvance(header) * printedTextSlack + 2 * layout.padding);
     }
     // The room left on the line goes to the captions that would wrap, so that
     // they take fewer lines.
@@ -283,10 +286,12 @@ ReportDocument::TableLayout ReportDocument::layoutTable(const ReportTable& table
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const QString header = toQString(table.header[static_cast<std::size_t>(columns[i])]);
+        // Measured a little narrower than the cell: a caption that comes out
+        // wider on the page and wraps there still has the height for its
+        // second line ("σ палубы, МПа" lost its unit so).
+        const double room = (layout.widths[i] - 2 * layout.padding) / printedTextSlack;
         layout.headerHeight = std::max(
-            layout.headerHeight,
-            headers.boundingRect(QRectF(0, 0, layout.widths[i] - 2 * layout.padding, 1e9), Qt::TextWordWrap, header)
-                .height());
+            layout.headerHeight, headers.boundingRect(QRectF(0, 0, room, 1e9), Qt::TextWordWrap, header).height());
     }
     layout.headerHeight += 2 * layout.padding;
     layout.rowHeight = cells.height() + 2 * layout.padding;

@@ -2,6 +2,7 @@
 
 #include "shell/main_window.h"
 #include "shell/report_requests.h"
+#include "shell/title_block_dialog.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
@@ -11,6 +12,7 @@
 #include "vibration/vibration_sheet.h"
 #include "vibration/vibration_window.h"
 #include "widgets/activation.h"
+#include "widgets/chart_printing.h"
 #include "widgets/help_window.h"
 #include "widgets/window_placement.h"
 
@@ -53,6 +55,17 @@ void Application::connectMainWindow()
     main->setCloseGuard([session](QWidget* parent) { return session->mayDiscardChanges(parent); });
     connectProjectCommands(main);
     QObject::connect(main, &MainWindow::particularsEdited, session, &ProjectSession::markChanged);
+    QObject::connect(main, &MainWindow::titleBlockRequested, main, [this, main, session] {
+        TitleBlockDialog dialog(document_.title, main);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        const TitleBlock title = dialog.title();
+        if (titleLine(title) == titleLine(document_.title))
+            return;
+        document_.title = title;
+        setPrintedTitleLine(QString::fromStdString(titleLine(title)));
+        session->markTitleChanged();
+    });
     // ΔT sets the body plan's heights.
     QObject::connect(main, &MainWindow::particularsEdited, main, [this] {
         if (trimWindow_)
@@ -60,6 +73,7 @@ void Application::connectMainWindow()
     });
     QObject::connect(session, &ProjectSession::stateChanged, main, [this] { showSessionState(); });
     QObject::connect(session, &ProjectSession::documentReplaced, main, [this] {
+        setPrintedTitleLine(QString::fromStdString(titleLine(document_.title)));
         mainWindow_->showDocument();
         if (trimWindow_) {
             trimWindow_->refreshViews();

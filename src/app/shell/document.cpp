@@ -12,6 +12,7 @@ Ship shipOf(const Document& document)
     ship.particulars = document.particulars;
     ship.input = document.trim.input;
     ship.sectionInertia = document.vibration.sectionInertia;
+    ship.title = document.title;
     if (document.strengthAsked || document.strengthInput != StrengthInput{})
         ship.strength = document.strengthInput;
     return ship;

@@ -3,6 +3,7 @@
 // fills. The application owns one; each window is handed the parts it shows.
 #pragma once
 
+#include "project/title_block.h"
 #include "run/ship_run.h"
 #include "strength/strength_calculation.h"
 #include "strength/strength_input.h"
@@ -22,6 +23,7 @@ struct Document {
     // The furthest step a run of this document was asked for: later runs go as far.
     RunStep chainEnd = RunStep::trim;
     bool strengthAsked = false;  // «Расчет на волне» was asked for
+    TitleBlock title;            // ship, author, group, variant, supervisor, date of the report
 };
 
 // The document's input as the core's ship; the strength input is part of it

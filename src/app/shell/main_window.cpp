@@ -196,6 +196,10 @@ void MainWindow::createFileMenu()
     file->setObjectName(toQString(names::fileMenu));
     recentFiles_ = addProjectCommands(*file, this);
     file->addSeparator();
+    QAction* title = file->addAction("&Сведения о проекте…", this, &MainWindow::titleBlockRequested);
+    title->setObjectName(toQString(names::titleBlockAction));
+    title->setToolTip("Судно, автор, группа, вариант, руководитель и дата для отчета");
+    file->addSeparator();
     file->addAction("Вы&ход", this, &QWidget::close);
 }
 

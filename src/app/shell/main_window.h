@@ -46,6 +46,7 @@ signals:
     void openProjectRequested();
     void saveProjectRequested();
     void saveProjectAsRequested();
+    void titleBlockRequested();  // "Сведения о проекте…"
     void recentFileRequested(const QString& file);
     void trimWindowRequested();       // "Удифферентовка"
     void vibrationWindowRequested();  // "Вибрация"

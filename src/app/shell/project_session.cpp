@@ -5,8 +5,8 @@
 #include "project/project_file.h"
 #include "trim/data_files.h"
 #include "widgets/error_display.h"
+#include "widgets/file_dialogs.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,11 +41,8 @@ ProjectSession::Answer askWithMessageBox(QWidget* parent)
 QString chooseWithDialog(QWidget* parent, bool forSaving)
 {
     if (!forSaving)
-        return QFileDialog::getOpenFileName(parent, "Открыть проект", {}, projectFiles);
-    QString name = QFileDialog::getSaveFileName(parent, "Сохранить проект", {}, projectFiles);
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += ".hullcalc";
-    return name;
+        return chooseFileToOpen(parent, "Открыть проект", projectFiles);
+    return chooseFileToSave(parent, "Сохранить проект", projectFiles, "hullcalc");
 }
 
 }  // namespace
@@ -84,6 +81,14 @@ QString ProjectSession::fileName() const { return path_.isEmpty() ? QString() : 
 void ProjectSession::markChanged()
 {
     inputChanged();
+    if (otherChanges_)
+        return;
+    otherChanges_ = true;
+    emit stateChanged();
+}
+
+void ProjectSession::markTitleChanged()
+{
     if (otherChanges_)
         return;
     otherChanges_ = true;
@@ -144,6 +149,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
         if (project.sectionInertia)
             document_.vibration.sectionInertia = *project.sectionInertia;
         document_.strengthInput = project.strength.value_or(StrengthInput{});
+        document_.title = project.title;
     }
     document_.trim.input = project.input;
     forgetRun(document_);
@@ -153,6 +159,8 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     setResultsOutdated(false);
     setPath(isProject ? path : QString());
     sourceDataFile_ = isProject ? QString() : QFileInfo(path).absoluteFilePath();
+    // A data file's folder is where the user works too.
+    setProjectFolder(QFileInfo(path).absolutePath());
     rememberRecent(path);
     emit documentReplaced();
     emit stateChanged();
@@ -179,6 +187,7 @@ bool ProjectSession::saveTo(const QString& path, QWidget* parent)
     project.input = document_.trim.input;
     project.sectionInertia = document_.vibration.sectionInertia;
     project.strength = document_.strengthInput;
+    project.title = document_.title;
     if (!errors_.run(parent, [&] { saveProjectFile(toPath(path), project); }))
         return false;
     undo_.setClean();
@@ -192,6 +201,8 @@ bool ProjectSession::saveTo(const QString& path, QWidget* parent)
 void ProjectSession::setPath(const QString& path)
 {
     path_ = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    if (!path_.isEmpty())
+        setProjectFolder(QFileInfo(path_).absolutePath());
 }
 
 QStringList ProjectSession::recentFiles() const { return QSettings().value(recentFilesKey).toStringList(); }

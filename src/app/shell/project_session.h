@@ -32,6 +32,8 @@ public:
     // The particulars, the ship type or the section inertias were edited
     // (changes the undo history does not hold).
     void markChanged();
+    // The title block was edited: a change to save that leaves the results current.
+    void markTitleChanged();
 
     // Whether the input changed since the last calculation, so that the
     // results shown rest on other data. Set by every change of the input once

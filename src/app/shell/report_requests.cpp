@@ -3,7 +3,9 @@
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
 #include "widgets/error_display.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/full_precision_action.h"
+#include "widgets/status_message.h"
 #include "widgets/window_placement.h"
 
 #include <QFileDialog>
@@ -21,6 +23,7 @@ ReportContent reportContentOf(const Document& document, const QString& fileName)
 {
     const int tone = document.vibration.tone > 0 ? document.vibration.tone : lowestTone;
     ReportContent content = reportContentOf(document.run, fileName.toStdString(), todayText(), tone);
+    content.title = document.title;
     content.fullPrecision = fullPrecisionSetting();
     return content;
 }
@@ -46,18 +49,16 @@ void showReportPreview(QWidget* parent, const ReportContent& content, const Erro
 
 QString chooseWorkbookFile(QWidget* parent)
 {
-    QString name = QFileDialog::getSaveFileName(parent, "Экспорт в Excel", {}, "Книги Excel (*.xlsx);;Все файлы (*)");
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += ".xlsx";
-    return name;
+    return chooseFileToSave(parent, "Экспорт в Excel", "Книги Excel (*.xlsx);;Все файлы (*)", "xlsx");
 }
 
 void exportWorkbook(QWidget* parent, const ReportContent& content, const WorkbookFileChooser& choose,
                     const ErrorDisplay& errors)
 {
     const QString name = choose(parent);
-    if (!name.isEmpty())
-        errors.run(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); });
+    if (!name.isEmpty()
+        && errors.run(parent, [&] { saveWorkbook(std::filesystem::path(name.toStdU16String()), content); }))
+        tellInStatusLine(parent, "Книга Excel сохранена: " + name);
 }
 
 }  // namespace hullcalc

@@ -14,6 +14,9 @@ namespace hullcalc {
 
 void installRussianTranslations(QApplication& qtApplication)
 {
+    // Qt's own dialogs name months and days, and read the buttons' texts, in
+    // the default locale: Russian whatever the system's.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* translator = new QTranslator(&qtApplication);
     if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_", folder))

@@ -33,6 +33,9 @@ void DesignChecksPanel::showWarnings(std::vector<Warning> warnings)
         list_->addItem("Замечаний нет");
         list_->item(0)->setFlags(Qt::NoItemFlags);
     }
+    // With nothing to say the panel is its title line, and the pages get the room.
+    setTitle(warnings_.empty() ? "Проверка данных: замечаний нет" : "Проверка данных");
+    list_->setVisible(!warnings_.empty());
 }
 
 void DesignChecksPanel::reportClick(int row)

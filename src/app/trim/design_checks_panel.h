@@ -18,7 +18,8 @@ class DesignChecksPanel : public QGroupBox {
 public:
     explicit DesignChecksPanel(QWidget* parent = nullptr);
 
-    // Lists `warnings` in their order, or "Замечаний нет" when there are none.
+    // Lists `warnings` in their order; without any the panel shrinks to its
+    // title, "Проверка данных: замечаний нет".
     void showWarnings(std::vector<Warning> warnings);
 
 signals:

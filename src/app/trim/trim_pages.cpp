@@ -230,12 +230,10 @@ QPushButton* TrimPages::pageButton(std::string_view name, QWidget* parent)
         {names::clearButton, "&Очистка", "Очистить таблицы ординат и масс (Ctrl+Z вернет)", &TrimPages::clearClicked},
         {names::exampleButton, "При&мер", "Заполнить таблицы судном-примером: L = 75 м, B = 11 м, 886,74 т",
          &TrimPages::exampleClicked},
-        // "Мастаб" as the button has always read.
-        {names::bonjeanButton, "Мастаб &Бонжана",
+        {names::bonjeanButton, "Масштаб &Бонжана",
          "Площади и статические моменты шпангоутов по высоте на их местах по длине, с расчетной ватерлинией",
          &TrimPages::bonjeanScaleRequested},
-        // "шпантгоутам" as the button has always read.
-        {names::sectionalAreasButton, "&Строевая по шпантгоутам",
+        {names::sectionalAreasButton, "&Строевая по шпангоутам",
          "Площади шпангоутов вдоль корпуса, по кривой на каждую ватерлинию", &TrimPages::sectionalAreasRequested},
         {names::staticMomentsButton, "&Графический вид",
          "Статические моменты шпангоутов по высоте, по кривой на каждый шпангоут", &TrimPages::staticMomentsRequested},
@@ -276,6 +274,7 @@ ChartLook TrimPages::chartLook(const PageChart& chart)
     case PageChartStyle::labelledCurveOfForm:
         look.showTitle = false;
         look.pointLabels = true;
+        look.labelPrecision = DisplayPrecision::length;
         break;
     case PageChartStyle::draftsAlongFrames:
         look = alongFrameRows(toQString(chart.yTitle));

@@ -49,10 +49,10 @@ signals:
     void exampleClicked();           // "Пример"
     void printChartsClicked();       // "Печать графиков"
     void bodyPlanRequested();        // "Графический вид" of the offsets
-    void sectionalAreasRequested();  // "Строевая по шпантгоутам"
+    void sectionalAreasRequested();  // "Строевая по шпангоутам"
     void staticMomentsRequested();   // "Графический вид" of the static moments
     void resultsChartsRequested();   // "Графический вид" of the results
-    void bonjeanScaleRequested();    // "Мастаб Бонжана"
+    void bonjeanScaleRequested();    // "Масштаб Бонжана"
 
 private:
     QWidget* inputPage(const TrimWindowPage& page);

@@ -45,25 +45,22 @@ int TrimSummaryPanel::addSummaryLines(QGridLayout& grid)
         // The floating condition, the drafts and the closures, each group under a rule.
         if (line == SummaryLine::forwardDraft || line == SummaryLine::shearForceClosure)
             grid.addWidget(createSeparatorLine(this), row++, 0, 1, 3);
-        // "R =" has its caption on two lines: "Большой" over the rest.
-        const QString text = line == SummaryLine::longitudinalRadius
-                                 ? QString("Большой\nметацентрический радиус, м  R =")
-                                 : toQString(summaryCaptions[static_cast<std::size_t>(i)]);
-        QLabel* captionLabel = caption(text, this);
+        QLabel* captionLabel = caption(toQString(summaryCaptions[static_cast<std::size_t>(i)]), this);
         auto* value = new QLabel(this);
         value->setObjectName(toQString(trimWindowNames::summaryLabels[static_cast<std::size_t>(i)]));
         value->setMinimumWidth(70);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid.addWidget(captionLabel, row, 0);
         grid.addWidget(value, row, 1);
-        // The closures carry no unit in their captions. The moment's is the
-        // integral sum of the shear force, without the factor ΔL/2: beside it
-        // the closure as a moment.
-        if (line == SummaryLine::shearForceClosure) {
-            grid.addWidget(new QLabel("кН", this), row, 2);
-        } else if (line == SummaryLine::bendingMomentClosure) {
+        // The moment's closure is the integral sum of the shear force, without
+        // the factor ΔL/2: beside it the closure as a moment.
+        if (line == SummaryLine::bendingMomentClosure) {
             momentClosure_ = new QLabel(this);
             momentClosure_->setObjectName(toQString(trimWindowNames::bendingMomentClosure));
+            // Room for the closure of any ship from the start, so that the
+            // window is made wide enough for it.
+            momentClosure_->setMinimumWidth(
+                momentClosure_->fontMetrics().horizontalAdvance("× ΔL/2 = -999999,99 кН·м"));
             grid.addWidget(momentClosure_, row, 2);
         }
         ++row;

@@ -15,6 +15,7 @@
 #include "trim/wave_page.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
+#include "widgets/file_dialogs.h"
 #include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
 #include "widgets/outdated_notice.h"
@@ -25,7 +26,6 @@
 #include "widgets/undo_actions.h"
 #include "widgets/window_placement.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -48,27 +48,19 @@ const QString outdatedText = QStringLiteral("Исходные данные из�
 // The dialogs offer text files first and any file beside them.
 const QString textFiles = QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)");
 
-// A name typed without an extension gets ".txt", as the filter suggests.
-QString withTextExtension(const QString& name)
-{
-    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty())
-        return name;
-    return name + ".txt";
-}
-
 // Each dialog opens in `folder`, which becomes the folder of the file chosen.
 QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog, QString& folder)
 {
     QString name;
     switch (dialog) {
     case TrimWindow::FileDialog::SaveInput:
-        name = withTextExtension(QFileDialog::getSaveFileName(parent, "Сохранить исходные данные", folder, textFiles));
+        name = chooseFileToSave(parent, "Сохранить исходные данные", textFiles, "txt", folder);
         break;
     case TrimWindow::FileDialog::SaveResults:
-        name = withTextExtension(QFileDialog::getSaveFileName(parent, "Сохранить результат", folder, textFiles));
+        name = chooseFileToSave(parent, "Сохранить результат", textFiles, "txt", folder);
         break;
     case TrimWindow::FileDialog::OpenInput:
-        name = QFileDialog::getOpenFileName(parent, "Загрузить исходные данные", folder, textFiles);
+        name = chooseFileToOpen(parent, "Загрузить исходные данные", textFiles, folder);
         break;
     }
     if (!name.isEmpty())

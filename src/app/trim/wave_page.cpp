@@ -10,6 +10,7 @@
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"
 #include "widgets/snapshot_command.h"
+#include "widgets/status_message.h"
 #include "widgets/undo_actions.h"
 
 #include <QCheckBox>
@@ -118,15 +119,17 @@ QWidget* WavePage::createWaveBar()
     waveHeight_ = new QLineEdit(bar);
     waveHeight_->setObjectName(toQString(names::waveHeight));
     waveHeight_->setPlaceholderText("по разряду или L/20");
-    waveHeight_->setToolTip("Высота волны от подошвы до вершины; пусто: расчетная волна разряда бассейна "
-                            "для речного судна, L/20 для морского");
+    waveHeight_->setToolTip(
+        "Высота волны от подошвы до вершины; пусто: расчетная волна разряда бассейна "
+        "для речного судна, L/20 для морского");
     profile_ = new QComboBox(bar);
     profile_->setObjectName(toQString(names::waveProfile));
     profile_->addItems({"трохоида", "косинусоида"});
     allowable_ = new QLineEdit(bar);
     allowable_->setObjectName(toQString(names::allowableStress));
-    allowable_->setToolTip("Допускаемое напряжение при общем изгибе для обычной стали; для стали повышенной "
-                           "прочности оно делится на коэффициент k стали");
+    allowable_->setToolTip(
+        "Допускаемое напряжение при общем изгибе для обычной стали; для стали повышенной "
+        "прочности оно делится на коэффициент k стали");
     navigationClass_ = new QComboBox(bar);
     navigationClass_->setObjectName(toQString(names::navigationClass));
     for (const NavigationClass navigation : navigationClasses)
@@ -281,7 +284,10 @@ void WavePage::sendInertiaToVibration()
         errors_.show(this, "Сначала рассчитайте эквивалентный брус: «Расчет на волне»");
         return;
     }
-    emit sectionInertiaOffered(toQString(readableFixed(results_.girder.inertiaM4(), 4)));
+    const QString inertia = toQString(readableFixed(results_.girder.inertiaM4(), 4));
+    emit sectionInertiaOffered(inertia);
+    tellInStatusLine(this, "Момент инерции миделевого сечения I = " + inertia
+                               + " м⁴ записан во все шпации таблицы окна «Вибрация» (Ctrl+Z там отменит)");
 }
 
 void WavePage::showSummary()

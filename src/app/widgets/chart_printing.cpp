@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <memory>
 
 namespace hullcalc {
@@ -40,19 +41,46 @@ bool printerInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 namespace {
 
+QString& printedTitleLine()
+{
+    static QString line;
+    return line;
+}
+
+// Points under the chart for the title block's line.
+constexpr double titleLinePoints = 20;
+
 // Draws the chart on the painter's current page of `printer`: a chart of its
 // own, laid out at the page's size in points, so that fonts and lines keep
-// their proportions whatever the printer's resolution.
+// their proportions whatever the printer's resolution; under it the title
+// block's line, so that a loose sheet still says whose it is.
 void renderChartPage(const PrintedChart& chart, QPagedPaintDevice& printer, QPainter& painter)
 {
     ChartView page(chart.model, chart.look);
+    const QString title = printedTitleLine();
     const QRectF paper = printer.pageLayout().paintRect(QPageLayout::Point);
-    page.layOutAt(paper.size());
-    const QRect target = painter.viewport();
-    page.scene()->render(&painter, QRectF(target), QRectF(QPointF(0, 0), paper.size()), Qt::KeepAspectRatio);
+    const QSizeF chartSize(paper.width(), paper.height() - (title.isEmpty() ? 0.0 : titleLinePoints));
+    page.layOutAt(chartSize);
+    const QRectF target(painter.viewport());
+    const double scale = target.height() / paper.height();
+    const QRectF chartTarget(target.topLeft(), QSizeF(target.width(), chartSize.height() * scale));
+    page.scene()->render(&painter, chartTarget, QRectF(QPointF(0, 0), chartSize), Qt::KeepAspectRatio);
+    if (title.isEmpty())
+        return;
+    QFont font;
+    font.setPixelSize(std::max(1, static_cast<int>(9 * scale)));
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(
+        QRectF(target.left(), chartTarget.bottom(), target.width(), target.bottom() - chartTarget.bottom()),
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+    painter.restore();
 }
 
 }  // namespace
+
+void setPrintedTitleLine(const QString& line) { printedTitleLine() = line; }
 
 void printChartLandscape(const PrintedChart& chart, QPagedPaintDevice& printer)
 {

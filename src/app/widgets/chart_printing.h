@@ -19,6 +19,10 @@ struct PrintedChart {
     ChartLook look;
 };
 
+// The title block's line ("Судно: …; Выполнил: …") printed under every chart
+// printed from now on; empty prints none.
+void setPrintedTitleLine(const QString& line);
+
 // Whether the system has a printer to print on. Qt's default printer object
 // stays "valid" without any printer installed, so the list is what tells.
 bool printerInstalled();

@@ -1,17 +1,32 @@
 #include "widgets/chart_view.h"
 
+#include "widgets/chart_export.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/status_message.h"
+
+#include "common/error.h"
+#include "common/number_text.h"
+
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMenu>
+#include <QMessageBox>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <functional>
 #include <limits>
 
 namespace hullcalc {
@@ -181,6 +196,12 @@ QAbstractSeries* ChartView::newLineSeries(const ChartSeries& model, const QStrin
     auto* line = new QLineSeries(chart());
     QPen pen(toQColor(model.colour()));
     pen.setWidthF(1.5);
+    // Curves of a legend that run close together (δ under φ, R under KML)
+    // stay apart by their dashes, also printed in black and white.
+    if (look_.legend && model_.series.size() > 1 && model_.series.size() <= 5) {
+        const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+        pen.setStyle(styles[series_.size() % std::size(styles)]);
+    }
     line->setPen(pen);
     line->setColor(toQColor(model.colour()));
     line->setName(name);
@@ -233,6 +254,65 @@ void ChartView::layOutAt(const QSizeF& size)
     }
 }
 
+QString ChartView::exportTitle() const
+{
+    if (!model_.title.empty())
+        return QString::fromStdString(model_.title);
+    return look_.yTitle.isEmpty() ? QString("График") : look_.yTitle;
+}
+
+void ChartView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction("Сохранить как рисунок PNG (300 dpi)…", this, &ChartView::savePicture);
+    menu.addAction("Сохранить как чертеж SVG…", this, &ChartView::saveDrawing);
+    menu.addAction("Копировать в буфер обмена", this, &ChartView::copyToClipboard);
+    menu.exec(event->globalPos());
+}
+
+namespace {
+
+// Runs a file export; a failure is shown in a message box naming the file.
+bool exported(QWidget* parent, const QString& file, const std::function<void()>& write)
+{
+    try {
+        write();
+        return true;
+    } catch (const Error& e) {
+        QMessageBox::warning(parent, "Экспорт графика",
+                             "Не удалось сохранить график в «" + file + "»: " + QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
+}  // namespace
+
+void ChartView::savePicture()
+{
+    const QString name = chooseFileToSave(this, "Сохранить график как рисунок", "Рисунки PNG (*.png)", "png");
+    if (name.isEmpty())
+        return;
+    if (exported(this, name, [&] { saveChartPng(pathOf(name), model_, look_); }))
+        tellInStatusLine(this, "График «" + exportTitle() + "» сохранен в " + name + " (PNG, 300 dpi)");
+}
+
+void ChartView::saveDrawing()
+{
+    const QString name = chooseFileToSave(this, "Сохранить график как чертеж", "Чертежи SVG (*.svg)", "svg");
+    if (name.isEmpty())
+        return;
+    if (exported(this, name, [&] { saveChartSvg(pathOf(name), model_, look_, exportTitle()); }))
+        tellInStatusLine(this, "График «" + exportTitle() + "» сохранен в " + name + " (SVG)");
+}
+
+void ChartView::copyToClipboard()
+{
+    QApplication::clipboard()->setMimeData(chartMimeData(model_, look_, exportTitle()));
+    tellInStatusLine(this, "График «" + exportTitle() + "» скопирован в буфер обмена (рисунок и SVG)");
+}
+
 void ChartView::showEvent(QShowEvent* event)
 {
     if (stale_)
@@ -271,7 +351,7 @@ void ChartView::drawSeries(std::size_t index)
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(model.points().size()));
         for (const ChartPoint& p : model.points())
-            points.append(QPointF(p.x, p.y));
+            points.append(QPointF(labelled(p.x), p.y));
         line->replace(points);
     } else if (auto* bar = qobject_cast<QBarSeries*>(series_[index])) {
         QBarSet* set = bar->barSets().front();
@@ -294,6 +374,17 @@ void ChartView::drawSeries(std::size_t index)
             fitCategoryLabels();
         }
     }
+    // The legend names only the curves that have points: a rule's line that
+    // does not apply to this ship is not listed.
+    for (QLegendMarker* marker : chart()->legend()->markers(series_[index]))
+        marker->setVisible(!model.points().empty());
+}
+
+double ChartView::labelled(double x) const
+{
+    if (!look_.pointLabels || look_.labelPrecision == DisplayPrecision::asStored)
+        return x;
+    return numberOrNothing(displayText(formatGeneral(x), look_.labelPrecision)).value_or(x);
 }
 
 // Qt drops a category's label that is wider than its slot where it would

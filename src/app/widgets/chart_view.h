@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/chart_model.h"
+#include "common/display_precision.h"
 
 #include <QChartView>
 #include <QLocale>
@@ -31,6 +32,8 @@ struct ChartLook {
     bool pointMarks = false;  // a small mark at every point
     qreal markSize = 4.0;
     bool pointLabels = false;  // each point's value written beside it
+    // The labels' abscissae rounded as the table beside the chart shows them.
+    DisplayPrecision labelPrecision = DisplayPrecision::asStored;
     // The quantity and unit along each axis, "Высота, м"; empty: no title.
     QString xTitle;
     QString yTitle;
@@ -72,7 +75,15 @@ public:
     // be rendered from its scene.
     void layOutAt(const QSizeF& size);
 
+    // The context menu's commands: the chart as a PNG picture (300 dpi) or an
+    // SVG drawing in a file the user chooses, or on the clipboard. Each says
+    // what it did in the window's status line.
+    void savePicture();
+    void saveDrawing();
+    void copyToClipboard();
+
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -98,6 +109,9 @@ private:
     void labelFrames(int first, int last);
     bool drawsToEqualScales() const;
     void fitEqualScales();
+    // The abscissa as a point label writes it.
+    double labelled(double x) const;
+    QString exportTitle() const;
 
     const ChartModel& model_;
     ChartLook look_;

@@ -15,6 +15,11 @@ inline constexpr std::string_view trimAction = "udif";
 inline constexpr std::string_view vibrationAction = "vibr";
 inline constexpr std::string_view quitAction = "quit";
 inline constexpr std::string_view fileMenu = "FileMenu";
+// «Файл → Сведения о проекте…», its dialog, and the prefix of its edits'
+// names before the title field's key ("titleField_author").
+inline constexpr std::string_view titleBlockAction = "projectInfo";
+inline constexpr std::string_view titleBlockDialog = "ProjectInfoDialog";
+inline constexpr std::string_view titleFieldPrefix = "titleField_";
 // The line under the particulars that warns about the draft.
 inline constexpr std::string_view draftWarning = "draftWarning";
 // The dump's key of the ship type's water density (t/m³).

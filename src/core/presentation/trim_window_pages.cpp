@@ -54,11 +54,12 @@ ChartModel& formChart(TrimSheet& sheet)
 // quantities of one unit each, draft upwards.
 TrimWindowPage curvesOfFormPage()
 {
-    constexpr std::array<std::string_view, 7> chartNames = {
-        "DisplacementGraph", "CentresGraph",        "CoefficientsGraph", "AreasGraph",
-        "TonnesPerCmGraph",  "LongMetacentreGraph", "MomentToTrimGraph"};
-    constexpr std::array<ChartModel& (*)(TrimSheet&), 7> charts = {
-        &formChart<0>, &formChart<1>, &formChart<2>, &formChart<3>, &formChart<4>, &formChart<5>, &formChart<6>};
+    constexpr std::array<std::string_view, 8> chartNames = {
+        "DisplacementGraph", "CentresGraph",     "AbscissaeGraph",      "CoefficientsGraph",
+        "AreasGraph",        "TonnesPerCmGraph", "LongMetacentreGraph", "MomentToTrimGraph"};
+    constexpr std::array<ChartModel& (*)(TrimSheet&), 8> charts = {&formChart<0>, &formChart<1>, &formChart<2>,
+                                                                   &formChart<3>, &formChart<4>, &formChart<5>,
+                                                                   &formChart<6>, &formChart<7>};
     TrimWindowPage page{
         "Кривые элементов",
         {},

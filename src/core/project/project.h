@@ -1,9 +1,10 @@
 // Everything the user typed for one ship, as a project file keeps it: the main
 // particulars and the ship type, the offsets and masses, the section inertias,
-// the strength check's input.
+// the strength check's input, the title block.
 #pragma once
 
 #include "common/text_grid.h"
+#include "project/title_block.h"
 #include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
@@ -23,6 +24,9 @@ struct Project {
     // The strength check's wave, allowable stress and midship section; absent
     // in projects written before it existed.
     std::optional<StrengthInput> strength;
+    // Ship name, author, group, variant, supervisor and date; blank in
+    // projects written before it existed.
+    TitleBlock title;
 };
 
 }  // namespace hullcalc

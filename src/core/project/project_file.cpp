@@ -44,6 +44,7 @@ constexpr std::string_view smithEffectKey = "smithEffect";
 constexpr std::string_view scantlingDraftKey = "scantlingDraft";
 constexpr std::string_view steelKey = "steel";
 constexpr std::string_view girderKey = "girder";
+constexpr std::string_view titleKey = "title";
 
 constexpr std::string_view seaShip = "sea";
 constexpr std::string_view riverShip = "river";
@@ -485,6 +486,19 @@ StrengthInput readStrength(const Json& value)
     return strength;
 }
 
+TitleBlock readTitle(const Json& value)
+{
+    const std::string place = partPlace("Сведения о проекте", titleKey);
+    if (!value.is_object())
+        refuseValue(place, "объект", &value);
+    TitleBlock title;
+    for (const TitleField& field : titleFields)
+        if (const Json* text = member(value, field.key))
+            title.*field.text =
+                textAt(*text, place + ", «" + std::string(field.caption) + "» (" + jsonString(field.key) + ")");
+    return title;
+}
+
 }  // namespace
 
 std::string projectFileBytes(const Project& project)
@@ -508,6 +522,13 @@ std::string projectFileBytes(const Project& project)
         document[std::string(sectionInertiaKey)] = spacingTexts(*project.sectionInertia);
     if (project.strength)
         document[std::string(strengthKey)] = strengthObject(*project.strength);
+    // Only when filled in, so that a project without one keeps its bytes.
+    if (!isBlank(project.title)) {
+        OrderedJson title = OrderedJson::object();
+        for (const TitleField& field : titleFields)
+            title[std::string(field.key)] = project.title.*field.text;
+        document[std::string(titleKey)] = std::move(title);
+    }
     return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + '\n';
 }
 
@@ -540,6 +561,8 @@ Project readProject(std::string_view bytes)
     }
     if (const Json* strength = member(root, strengthKey); strength != nullptr && !strength->is_null())
         project.strength = readStrength(*strength);
+    if (const Json* title = member(root, titleKey); title != nullptr && !title->is_null())
+        project.title = readTitle(*title);
     return project;
 }
 

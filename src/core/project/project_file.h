@@ -33,6 +33,8 @@ inline constexpr int projectFormatVersion = 1;
 //                (the keys after "waveHeight" but "waveProfile", "allowableStress"
 //                and "girder" may be missing: an older project takes their defaults)
 //                                                (only when the project has it)
+//   "title": {"ship": "", "author": "", "group": "", "variant": "",
+//             "supervisor": "", "date": ""}      (only when one field is filled in)
 //
 // with a newline at the end. Texts are written as they are, Cyrillic as UTF-8;
 // a text that is not valid UTF-8 (no window makes one) gets U+FFFD in place of

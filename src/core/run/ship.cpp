@@ -50,9 +50,13 @@ Ship shipOf(const Project& project)
     if (project.sectionInertia)
         ship.sectionInertia = *project.sectionInertia;
     ship.strength = project.strength;
+    ship.title = project.title;
     return ship;
 }
 
-Project projectOf(const Ship& ship) { return {ship.particulars, ship.input, ship.sectionInertia, ship.strength}; }
+Project projectOf(const Ship& ship)
+{
+    return {ship.particulars, ship.input, ship.sectionInertia, ship.strength, ship.title};
+}
 
 }  // namespace hullcalc

@@ -29,6 +29,8 @@ struct Ship {
     // What the check takes when asked for on a ship that holds no input: the
     // defaults, or the example ship's section and navigation class.
     StrengthInput strengthDefaults;
+    // Ship name, author, group, variant, supervisor and date of the report.
+    TitleBlock title;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

@@ -53,7 +53,8 @@ TextGrid emptyGirderMembers()
 void writeGirderHeaders(HullGirder& girder)
 {
     static constexpr std::array<std::string_view, girderSumColumn::count> captions = {
-        "Связь", "F, см²", "z, м", "Fz, см²·м", "Fz², см²·м²", "i, см²·м²", "ΣF", "ΣFz", "ΣFz²", "Σi"};
+        "Связь",     "F, см²",  "z, м",       "Fz, см²·м",    "Fz², см²·м²",
+        "i, см²·м²", "ΣF, см²", "ΣFz, см²·м", "ΣFz², см²·м²", "Σi, см²·м²"};
     for (int column = 0; column < girderSumColumn::count; ++column)
         girder.sums.setCell(column, 0, std::string(captions[static_cast<std::size_t>(column)]));
 }
@@ -90,7 +91,8 @@ void computeHullGirder(const TextGrid& members, double depth, HullGirder& girder
             continue;
         const double f = typedCellValue(members, in::area, row);
         const double z = typedCellValue(members, in::height, row);
-        const double i = isBlank(members.cell(in::ownInertia, row)) ? 0.0 : typedCellValue(members, in::ownInertia, row);
+        const double i =
+            isBlank(members.cell(in::ownInertia, row)) ? 0.0 : typedCellValue(members, in::ownInertia, row);
         if (!(f > 0.0))
             throw CellError("Площадь связи должна быть положительной: " + roundedText(f, 2) + " см²", members, in::area,
                             row);

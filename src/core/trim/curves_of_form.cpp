@@ -114,8 +114,9 @@ const std::vector<FormChartInfo>& formCharts()
 {
     static const std::vector<FormChartInfo> charts = {
         {"Водоизмещение D, т", {Q::displacement}},
-        {"Центр величины и поперечный метацентр, м",
-         {Q::centreOfBuoyancyHeight, Q::transverseMetacentre, Q::centreOfBuoyancy, Q::centreOfFlotation}},
+        // Heights and abscissae apart: one kind of length on a chart's axis.
+        {"Аппликаты центра величины Zc и метацентра KM, м", {Q::centreOfBuoyancyHeight, Q::transverseMetacentre}},
+        {"Абсциссы центров величины XC и ватерлинии XF, м", {Q::centreOfBuoyancy, Q::centreOfFlotation}},
         {"Коэффициенты полноты",
          {Q::waterplaneCoefficient, Q::blockCoefficient, Q::midshipCoefficient, Q::prismaticCoefficient,
           Q::verticalPrismaticCoefficient}},
@@ -168,8 +169,7 @@ void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& c
         row.set(Q::tonnesPerCentimetre, rho * S / centimetresPerMetre);
         row.setRatio(Q::waterplaneCoefficient, S, L * B);
 
-        // Without volume nothing has a centre, a metacentre or a fineness (the
-        // hydrostatic curves write "0" for XC and R there).
+        // Without volume nothing has a centre, a metacentre or a fineness.
         const std::optional<double> volume = V != 0.0 ? std::optional(V) : std::nullopt;
         for (const auto& [quantity, curve] : {std::pair{Q::centreOfBuoyancy, &curves.centreOfBuoyancy},
                                               std::pair{Q::longitudinalRadius, &curves.longitudinalRadius}}) {

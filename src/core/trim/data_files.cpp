@@ -187,8 +187,8 @@ std::string resultsFileBytes(const TrimTable& results)
         appendTable(out, section.grid, 0, 0);
         out += separatorLine;
     }
-    for (std::size_t i = 0; i < summaryCaptions.size(); ++i) {
-        out += fieldText(summaryCaptions[i]);
+    for (std::size_t i = 0; i < resultsFileSummaryCaptions.size(); ++i) {
+        out += fieldText(resultsFileSummaryCaptions[i]);
         out += '\t';
         out += fieldText(results.summary[i]);
         out += lineEnd;

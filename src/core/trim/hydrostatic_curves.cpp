@@ -46,10 +46,10 @@ void integrateVolumes(const BonjeanScale& bonjean, const ParticularValues& parti
             setGeneral(curves.volume.values, j, 0, volume[r + 1]);
             if (area[r] + area[r + 1] == 0.0) {
                 // An empty strip adds no volume: the centre of buoyancy is that of
-                // the volume so far ("0" while there is none).
+                // the volume so far; without volume there is no centre (empty).
                 volumeMoment[r + 1] = volumeMoment[r];
                 if (volume[r + 1] == 0.0)
-                    curves.centreOfBuoyancy.values.setCell(j, 0, "0");
+                    curves.centreOfBuoyancy.values.setCell(j, 0, {});
                 else
                     setGeneral(curves.centreOfBuoyancy.values, j, 0,
                                curves.length / 2.0 - divide(volumeMoment[r + 1], volume[r + 1]));
@@ -140,7 +140,7 @@ void computeMetacentricRadii(const WaterlineHeights& z, int waterlines, Hydrosta
 
         if (valueOn(curves.volume, j) == 0.0) {
             curves.transverseRadius.values.setCell(j, 0, {});
-            curves.longitudinalRadius.values.setCell(j, 0, "0");
+            curves.longitudinalRadius.values.setCell(j, 0, {});
             continue;
         }
         const double transverseRadius = divide(2.0 * valueOn(curves.transverseInertia, j), valueOn(curves.volume, j));

@@ -51,9 +51,8 @@ inline const std::array<ParticularField, 10> particularFields = {{
     {&ShipParticulars::designDisplacement, "ShipDr", "design-displacement", "Водоизмещение\nв расчетном случае, т"},
     {&ShipParticulars::centreOfGravity, "ShipXct", "centre-of-gravity", "Центр тяжести судна, м"},
     {&ShipParticulars::verticalCentreOfGravity, "ShipZg", "vertical-centre-of-gravity", "Аппликата ЦТ судна z_g, м"},
-    // "Теоретическая  шпация" with two blanks and "Растояние" as users know them.
-    {&ShipParticulars::frameSpacing, "ShipdL", "frame-spacing", "Теоретическая  шпация ΔL, м"},
-    {&ShipParticulars::waterlineSpacing, "ShipdT", "waterline-spacing", "Растояние между ватерлиниями ΔT, м"},
+    {&ShipParticulars::frameSpacing, "ShipdL", "frame-spacing", "Теоретическая шпация ΔL, м"},
+    {&ShipParticulars::waterlineSpacing, "ShipdT", "waterline-spacing", "Расстояние между ватерлиниями ΔT, м"},
 }};
 
 // The field with that key or option name, or nullptr.

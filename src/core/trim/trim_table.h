@@ -34,9 +34,24 @@ enum class SummaryLine {
 };
 inline constexpr int summaryLineCount = 11;
 
-// The caption of each summary line, as the results file and the windows show it.
-// "Абцисса" and "Большойметацентрический" are spelt as users and their files know them.
+// The caption of each summary line, as the windows, the report and the tool show it.
 inline constexpr std::array<std::string_view, summaryLineCount> summaryCaptions = {
+    "Водоизмещение по ГВЛ, куб. м   V =",
+    "Абсцисса ЦТ, м   XG =",
+    "Абсцисса ЦВ, м   XC =",
+    "Абсцисса ЦТ ГВЛ, м   XF =",
+    "Большой метацентрический радиус, м   R =",
+    "Площадь ГВЛ, кв. м   S =",
+    "Осадка носом, м   Тн =",
+    "Осадка кормой, м   Тк =",
+    "Осадка средняя, м   Тср =",
+    "Невязка по перерезывающей силе, кН",
+    "Невязка по изгибающему моменту без ΔL/2, кН",
+};
+
+// The same captions as the results file has always written them: programs
+// that read those files find their lines by these bytes.
+inline constexpr std::array<std::string_view, summaryLineCount> resultsFileSummaryCaptions = {
     "Водоизмещение по ГВЛ, куб. м.   V =",
     "Абцисса ЦТ, м   XG =",
     "Абцисса ЦВ, м   XC =",

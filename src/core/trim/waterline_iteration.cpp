@@ -31,11 +31,26 @@ double valueAtDraft(const TextGrid& table, int row, double draft, const Waterlin
                        z[static_cast<std::size_t>(bracket.upper)], cellValue(table, bracket.upper, row));
 }
 
+// XC and R are undefined (empty) on a waterline without volume, the base line:
+// a draft that would read them there lies too close to the bottom for the
+// waterlines given.
+void requireDefinedOn(const HydrostaticCurve& curve, int waterline, double draft)
+{
+    if (curve.values.cell(waterline, 0).empty())
+        throw Error("Осадка " + roundedText(draft, 3) + " м ниже второй ватерлинии: на ватерлинии "
+                    + std::to_string(waterline)
+                    + " нет объема водоизмещения, центр величины и продольный метацентрический радиус там не "
+                      "определены; задайте ватерлинии чаще (меньшее расстояние между ватерлиниями ΔT)");
+}
+
 // A hydrostatic curve at the mean draft.
 double curveAt(const HydrostaticCurve& curve, double meanDraft, const WaterlineHeights& z)
 {
     const int top = curve.values.columnCount() - 1;
     requireDraftWithinWaterlines(meanDraft, z, top, "Осадка средняя");
+    const WaterlineBracket bracket = bracketDraft(meanDraft, z, top);
+    requireDefinedOn(curve, bracket.lower, meanDraft);
+    requireDefinedOn(curve, bracket.upper, meanDraft);
     return valueAtDraft(curve.values, 0, meanDraft, z, top);
 }
 
@@ -59,11 +74,17 @@ EvenKeel evenKeelWaterline(const HydrostaticCurves& curves, const WaterlineHeigh
 {
     const TextGrid& volumes = curves.volume.values;
     const int top = volumes.columnCount() - 1;
-    const auto on = [](const HydrostaticCurve& curve, int k) { return cellValue(curve.values, k, 0); };
+    double draft = 0.0;
+    const auto on = [&](const HydrostaticCurve& curve, int k) {
+        requireDefinedOn(curve, k, draft);
+        return cellValue(curve.values, k, 0);
+    };
     for (int k = 1; k <= top; ++k)
-        if (cellValue(volumes, k, 0) == designVolume)
-            return EvenKeel{z[static_cast<std::size_t>(k)], on(curves.centreOfFlotation, k),
-                            on(curves.centreOfBuoyancy, k), on(curves.longitudinalRadius, k)};
+        if (cellValue(volumes, k, 0) == designVolume) {
+            draft = z[static_cast<std::size_t>(k)];
+            return EvenKeel{draft, on(curves.centreOfFlotation, k), on(curves.centreOfBuoyancy, k),
+                            on(curves.longitudinalRadius, k)};
+        }
 
     // Bracket the design volume between the last waterline below it and the
     // first at or above it.
@@ -88,6 +109,7 @@ EvenKeel evenKeelWaterline(const HydrostaticCurves& curves, const WaterlineHeigh
     const double q = divide(z2 - z1, cellValue(volumes, upper, 0) - v1);
     EvenKeel waterline;
     waterline.meanDraft = (designVolume - v1) * q + z1;
+    draft = waterline.meanDraft;
     const auto between = [&](const HydrostaticCurve& curve) {
         return interpolate(waterline.meanDraft, z1, on(curve, lower), z2, on(curve, upper));
     };
