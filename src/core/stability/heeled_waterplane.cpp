@@ -119,6 +119,7 @@ ImmersedHull immerseHull(const HullSections& hull, const Waterplane& waterplane)
         sum.momentY += w * cut.momentY;
         sum.momentZ += w * cut.momentZ;
         sum.waterplaneInertia += w * cut.waterlineInertia;
+        sum.waterplaneSecondMomentX += w * x * x * cut.waterlineLength;
         sum.volumeByLevel += w * cut.waterlineLength;
         sum.volumeByTrim -= w * x * cut.waterlineLength;
         sum.momentXByLevel += m * cut.waterlineLength;

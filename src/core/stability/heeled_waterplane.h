@@ -41,6 +41,7 @@ struct ImmersedHull {
     double momentY = 0.0;            // ∫ y dV, m⁴
     double momentZ = 0.0;            // ∫ z dV, m⁴
     double waterplaneInertia = 0.0;  // Σ weight·waterlineInertia, m⁴ (upright: I about the centre line)
+    double waterplaneSecondMomentX = 0.0;  // Σ weight·x²·waterline length, m⁴ (upright: I about midship)
     // Derivatives of V and of ∫ x dV by the level and the trim slope.
     double volumeByLevel = 0.0;   // m²
     double volumeByTrim = 0.0;    // m³

@@ -2,6 +2,7 @@
 
 #include "common/checked_math.h"
 #include "stability/heeled_equilibrium.h"
+#include "stability/initial_stability.h"
 
 #include <algorithm>
 #include <cmath>
@@ -141,11 +142,10 @@ RightingLeverCurve computeRightingLevers(const HullSections& hull, const Loading
     };
     const auto leverAt = [&](double heelDegrees) { return solve(heelDegrees, planeNear(heelDegrees)).rightingLever; };
 
-    // GM0: the upright waterplane's moment of inertia over the volume, from
-    // the centre of buoyancy's height.
-    const ImmersedHull upright = immerseHull(hull, planes.front());
-    curve.metacentricHeight = divide(upright.momentZ, upright.volume)
-                              + divide(upright.waterplaneInertia, upright.volume) - loading.centreOfGravityHeight;
+    // GM0 from the upright waterplane's moment of inertia.
+    const UprightMetacentres upright = uprightMetacentres(hull, planes.front());
+    curve.metacentricHeight =
+        upright.centreOfBuoyancyHeight + upright.transverseRadius - loading.centreOfGravityHeight;
 
     const std::vector<double>& gz = curve.rightingLever;
     curve.dynamicLever = runningIntegral(gz, radian);
