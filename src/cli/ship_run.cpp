@@ -22,6 +22,8 @@ void applyEdits(const CliOptions& options, Ship& ship)
         ship.particulars.shipType = ShipType::river;
     for (const auto& [field, text] : options.particulars)
         ship.particulars.*field->text = text;
+    if (options.stabilityTrim)
+        ship.particulars.stabilityTrim = *options.stabilityTrim;
     for (const auto& edit : options.cells)
         (ship.input.*edit.table).setCell(edit.column, edit.row, edit.text);
     // The section inertias are the one table of the vibration window the user types.
