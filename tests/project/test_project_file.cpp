@@ -126,7 +126,8 @@ TEST_F(ProjectFile, BytesAreFixedAndReadable)
                           "  \"particulars\": {\n    \"ShipD\": \"1503\",\n    \"ShipL\": \"75,5\",\n"));
     EXPECT_NE(bytes.find("    \"ShipXct\": \"-3,72\\t\\\"в корму\\\"\\\\\",\n"), std::string::npos);
     // Two blanks a level, one text a line: frame 0's first two waterlines.
-    EXPECT_NE(bytes.find("  \"shipType\": \"sea\",\n  \"stabilityTrim\": \"free\",\n  \"offsets\": [\n    [\n      \"0\",\n      \"0\",\n"),
+    EXPECT_NE(bytes.find("  \"shipType\": \"sea\",\n  \"stabilityTrim\": \"free\",\n  \"offsets\": [\n    [\n      "
+                         "\"0\",\n      \"0\",\n"),
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("    \"0,042\"\n  ]\n}\n"));
     EXPECT_TRUE(looksLikeProject("\xEF\xBB\xBF \r\n" + bytes));

@@ -36,11 +36,11 @@ ImmersedSection immerseSection(const HullSection& section, double heel, double h
 
 // The whole hull below a waterplane, summed over the sections by their weights.
 struct ImmersedHull {
-    double volume = 0.0;             // V, m³
-    double momentX = 0.0;            // ∫ x dV, m⁴
-    double momentY = 0.0;            // ∫ y dV, m⁴
-    double momentZ = 0.0;            // ∫ z dV, m⁴
-    double waterplaneInertia = 0.0;  // Σ weight·waterlineInertia, m⁴ (upright: I about the centre line)
+    double volume = 0.0;                   // V, m³
+    double momentX = 0.0;                  // ∫ x dV, m⁴
+    double momentY = 0.0;                  // ∫ y dV, m⁴
+    double momentZ = 0.0;                  // ∫ z dV, m⁴
+    double waterplaneInertia = 0.0;        // Σ weight·waterlineInertia, m⁴ (upright: I about the centre line)
     double waterplaneSecondMomentX = 0.0;  // Σ weight·x²·waterline length, m⁴ (upright: I about midship)
     // Derivatives of V and of ∫ x dV by the level and the trim slope.
     double volumeByLevel = 0.0;   // m²

@@ -144,8 +144,7 @@ RightingLeverCurve computeRightingLevers(const HullSections& hull, const Loading
 
     // GM0 from the upright waterplane's moment of inertia.
     const UprightMetacentres upright = uprightMetacentres(hull, planes.front());
-    curve.metacentricHeight =
-        upright.centreOfBuoyancyHeight + upright.transverseRadius - loading.centreOfGravityHeight;
+    curve.metacentricHeight = upright.centreOfBuoyancyHeight + upright.transverseRadius - loading.centreOfGravityHeight;
 
     const std::vector<double>& gz = curve.rightingLever;
     curve.dynamicLever = runningIntegral(gz, radian);
