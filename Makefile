@@ -68,7 +68,7 @@ fuzz: deps
 
 bench: deps
 	@$(call PRESET_BUILD,release)
-	@for b in build/release/bench/bench_trim build/release/bench/bench_vibration build/release/bench/bench_window; do \
+	@for b in build/release/bench/bench_trim build/release/bench/bench_stability build/release/bench/bench_vibration build/release/bench/bench_window; do \
 	  echo "== $$b"; QT_LOGGING_RULES="default.warning=false" $$b --benchmark_repetitions=5 \
 	    --benchmark_report_aggregates_only=true; done
 	@echo "== build/release/bench/bench_startup against build/release/bench/bench_bare_window"

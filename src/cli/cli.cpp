@@ -54,7 +54,7 @@ bool writeChartFiles(const std::string& directory, const ShipRun& run, OutputWri
     if (!writer.makeDirectory(directory))
         return false;
     const std::unique_ptr<QApplication> application = applicationForDrawing();
-    const ReportContent content = reportContentOf(run, todayText());
+    const ReportContent content = reportContentOf(run, {}, todayText());
     bool written = true;
     for (const ExportedChart& chart : exportedCharts(content)) {
         const std::string stem = utf8Of(pathFromUtf8(directory) / chart.fileStem);

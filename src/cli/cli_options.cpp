@@ -121,6 +121,11 @@ struct OptionTable {
         "Допускаемое напряжение при изгибе для стали 235 МПа, МПа (без него — 175; для стали повышенной прочности "
         "делится на k); включает --strength.",
         "TEXT"};
+    QCommandLineOption stabilityTrim{"stability-trim",
+                                     "Дифферент на диаграмме остойчивости: fixed — дифферент расчетной ватерлинии "
+                                     "сохраняется (по умолчанию у примера и файла данных), free — свободный "
+                                     "(ЦВ под ЦТ по длине при каждом крене); без него — как в проекте.",
+                                     "fixed|free"};
     QCommandLineOption json{"json",
                             "Записывает результаты в JSON (схема hullcalc-result/1, описана в "
                             "docs/json-schema.md); - — в стандартный вывод.",
@@ -151,11 +156,11 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {&set,     &titleField, &offset,          &mass,        &inertia,
-                &tone,    &waveHeight, &navigationClass, &waveProfile, &scantlingDraft,
-                &steel,   &girder,     &allowableStress, &json,        &dump,
-                &results, &saveInput,  &printPdf,        &charts,      &report,
-                &xlsx,    &saveProject};
+        return {&set,    &titleField, &offset,          &mass,          &inertia,
+                &tone,   &waveHeight, &navigationClass, &waveProfile,   &scantlingDraft,
+                &steel,  &girder,     &allowableStress, &stabilityTrim, &json,
+                &dump,   &results,    &saveInput,       &printPdf,      &charts,
+                &report, &xlsx,       &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
@@ -485,6 +490,11 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     readTypedTexts(parser, table, options);
     readTones(parser, table, options);
     readStrength(parser, table, options);
+    if (const auto mode = lastValueOf(parser, table.stabilityTrim)) {
+        options.stabilityTrim = stabilityTrimOf(*mode);
+        if (!options.stabilityTrim)
+            throw UsageError("--stability-trim: " + echoedName(*mode) + " — не fixed и не free");
+    }
     readOutputs(parser, table, options);
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(toBytes(input));

@@ -57,6 +57,9 @@ struct CliOptions {
     std::optional<std::string> girderFile;       // the midship section's members, CSV
     std::optional<std::string> allowableStress;  // MPa, typed text
 
+    // How the ship trims on its righting-lever curve; none keeps the project's.
+    std::optional<StabilityTrim> stabilityTrim;
+
     // Outputs: a file name, or "-" for standard output where allowed.
     std::optional<std::string> jsonFile;
     std::optional<std::string> dumpFile;

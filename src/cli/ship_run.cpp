@@ -24,6 +24,8 @@ void applyEdits(const CliOptions& options, Ship& ship)
         ship.particulars.*field->text = text;
     for (const auto& [field, text] : options.titleFields)
         ship.title.*field->text = text;
+    if (options.stabilityTrim)
+        ship.particulars.stabilityTrim = *options.stabilityTrim;
     for (const auto& edit : options.cells)
         (ship.input.*edit.table).setCell(edit.column, edit.row, edit.text);
     // The section inertias are the one table of the vibration window the user types.

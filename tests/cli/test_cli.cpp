@@ -193,6 +193,7 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"json_without_file", {"--json"}, "Нет значения после '--json'"},
         {"value_to_a_switch", {"--sea=1"}, "Лишнее значение у '--sea'"},
         {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' — не trochoid и не cosine"},
+        {"stability_trim_level", {"--stability-trim", "level"}, "--stability-trim: 'level' — не fixed и не free"},
         {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",

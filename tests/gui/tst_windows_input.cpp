@@ -277,8 +277,7 @@ private slots:
             child<QPushButton>(&vibration, vibrationNames::calculate)->click();
             child<QPushButton>(&vibration, vibrationNames::compareAllTones)->click();
             const QString failure = failureOf([&] {
-                const ReportExtras extras = reportExtrasOf(document);
-                const ReportContent content = reportContentOf(document, extras, "судно");
+                const ReportContent content = reportContentOf(document, "судно");
                 saveReportPdf(pathOf(dir.filePath("report.pdf")), content);
                 saveWorkbook(pathOf(dir.filePath("book.xlsx")), content);
             });

@@ -32,6 +32,7 @@ protected:
         changed.input = sheet.input;
         changed.input.offsets.setCell(4, 3, "1,5 (уточнить)");
         changed.particulars.shipType = ShipType::sea;
+        changed.particulars.stabilityTrim = StabilityTrim::free;
         changed.particulars.length = "75,5";
         changed.particulars.draft = " 2,3 ";
         changed.particulars.centreOfGravity = "-3,72\t\"в корму\"\\";
@@ -50,6 +51,7 @@ void expectSameProject(const Project& loaded, const Project& saved)
     for (const ParticularField& field : particularFields)
         EXPECT_EQ(loaded.particulars.*field.text, saved.particulars.*field.text) << field.key;
     EXPECT_EQ(loaded.particulars.shipType, saved.particulars.shipType);
+    EXPECT_EQ(loaded.particulars.stabilityTrim, saved.particulars.stabilityTrim);
     EXPECT_TRUE(loaded.input == saved.input);
     EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
     EXPECT_TRUE(loaded.strength == saved.strength);
@@ -132,7 +134,8 @@ TEST_F(ProjectFile, BytesAreFixedAndReadable)
                           "  \"particulars\": {\n    \"ShipD\": \"1503\",\n    \"ShipL\": \"75,5\",\n"));
     EXPECT_NE(bytes.find("    \"ShipXct\": \"-3,72\\t\\\"в корму\\\"\\\\\",\n"), std::string::npos);
     // Two blanks a level, one text a line: frame 0's first two waterlines.
-    EXPECT_NE(bytes.find("  \"shipType\": \"sea\",\n  \"offsets\": [\n    [\n      \"0\",\n      \"0\",\n"),
+    EXPECT_NE(bytes.find("  \"shipType\": \"sea\",\n  \"stabilityTrim\": \"free\",\n  \"offsets\": [\n    [\n      "
+                         "\"0\",\n      \"0\",\n"),
               std::string::npos);
     EXPECT_TRUE(bytes.ends_with("    \"0,042\"\n  ]\n}\n"));
     EXPECT_TRUE(looksLikeProject("\xEF\xBB\xBF \r\n" + bytes));
@@ -155,10 +158,12 @@ TEST_F(ProjectFile, UnknownKeysAreIgnoredAndMissingPartsKeepDefaults)
                      "  \"comment\": {\"by\": [\"hand\", 1]},\n  \"particulars\": {\n    \"ShipW\": 5,\n");
     bytes = replaced(bytes, "    \"ShipL\": \"75,5\",\n", "");
     bytes = replaced(bytes, "  \"shipType\": \"sea\",\n", "");
+    bytes = replaced(bytes, "  \"stabilityTrim\": \"free\",\n", "");
 
     const Project loaded = readProject(bytes);
     saved.particulars.length = ShipParticulars{}.length;
     saved.particulars.shipType.reset();
+    saved.particulars.stabilityTrim = StabilityTrim::fixed;
     expectSameProject(loaded, saved);
 }
 
@@ -183,6 +188,9 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
         {replaced(good, "\"sea\"", "\"lake\""),
          "Файл проекта поврежден: «Тип судна» (\"shipType\") - ожидается \"sea\" (морское), \"river\" (речное)"
          " или null, в файле текст \"lake\""},
+        {replaced(good, "\"free\"", "\"loose\""),
+         "Файл проекта поврежден: «Дифферент при крене» (\"stabilityTrim\") - ожидается \"fixed\" или \"free\", "
+         "в файле текст \"loose\""},
         {replaced(good, "    \"0,120\",\n", ""),
          "Файл проекта поврежден: «Моменты инерции сечений» (\"sectionInertia\") - строк 19 вместо 20"},
         {replaced(good, "\n}\n", ",\n  \"strength\": {\"waveProfile\": \"sine\"}\n}\n"),

@@ -3,6 +3,7 @@
 // carries, and the batch document written a ship at a time.
 #include "run/result_json.h"
 #include "run/ship_run.h"
+#include "run/text_report.h"
 #include "strength/hull_girder.h"
 
 #include <gtest/gtest.h>
@@ -127,19 +128,21 @@ TEST(ShipRun, AFailedStepStopsTheLaterOnesWhichSayWhy)
     };
     using S = StepRecord::Status;
 
+    // Without z_g the large-angle stability (second) is not asked for.
     const ShipRun whole = runShip(ship, everyTone());
-    EXPECT_EQ(status(whole), (std::vector{S::computed, S::computed, S::computed, S::computed}));
+    EXPECT_EQ(status(whole), (std::vector{S::computed, S::notComputed, S::computed, S::computed, S::computed}));
     EXPECT_EQ(whole.tones.size(), 4u);
     EXPECT_TRUE(whole.kumai);
 
     const ShipRun trimOnly = runShip(ship, everyTone(RunStep::trim));
-    EXPECT_EQ(status(trimOnly), (std::vector{S::computed, S::notComputed, S::notComputed, S::notComputed}));
+    EXPECT_EQ(status(trimOnly),
+              (std::vector{S::computed, S::notComputed, S::notComputed, S::notComputed, S::notComputed}));
     EXPECT_TRUE(trimOnly.step(RunStep::tones).why.empty()) << "not asked for is no failure";
 
     // Row 2, F: the member cell (1, 2) of the table.
     ship.strength->girderMembers.setCell(1, 2, "x");
     const ShipRun failed = runShip(ship, everyTone());
-    EXPECT_EQ(status(failed), (std::vector{S::computed, S::failed, S::notComputed, S::notComputed}));
+    EXPECT_EQ(status(failed), (std::vector{S::computed, S::notComputed, S::failed, S::notComputed, S::notComputed}));
     const hullcalc::RunFailure& failure = *failed.step(RunStep::strength).failure;
     EXPECT_EQ(failure.place, (FailurePlace{"«Судно на волне», «Эквивалентный брус», строка 2, столбец «F, см²»",
                                            "/input/strength/girder/1/1"}));
@@ -178,6 +181,42 @@ TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
     ResultStream empty(none);
     empty.finish();
     EXPECT_EQ(Json::parse(none.str()), (Json{{"results", Json::array()}, {"schema", resultSchema}}));
+}
+
+}  // namespace
+}  // namespace hullcalc
+
+namespace hullcalc {
+namespace {
+
+// With z_g typed the run computes the large-angle stability after the trim
+// calculation, in the ship's trim mode; the document and the readable report
+// carry it, every general criterion passed for the example at z_g 2,0 m.
+TEST(ShipRun, LargeAngleStabilityInTheDocumentAndTheReport)
+{
+    for (const StabilityTrim mode : {StabilityTrim::fixed, StabilityTrim::free}) {
+        Ship ship = exampleShip();
+        ship.particulars.shipType = ShipType::river;
+        ship.particulars.verticalCentreOfGravity = "2,0";
+        ship.particulars.stabilityTrim = mode;
+        const ShipRun run = runShip(ship, RunRequest{{}, false, RunStep::kumai});
+        ASSERT_TRUE(run.step(RunStep::stability).computed());
+        const nlohmann::json stability = resultJson(run)["large_angle_stability"];
+        EXPECT_EQ(stability["trim_mode"], stabilityTrimKey(mode));
+        EXPECT_EQ(stability["heel"].size(), 19u);
+        EXPECT_EQ(stability["righting_lever"].size(), 19u);
+        EXPECT_EQ(stability["criteria"].size(), 6u);
+        for (const auto& criterion : stability["criteria"])
+            EXPECT_TRUE(criterion["passed"].get<bool>()) << criterion["name"];
+        EXPECT_EQ(stability["cross_curves"]["kn"].size(), 11u);
+        std::ostringstream report;
+        printTextReport(report, run);
+        EXPECT_NE(report.str().find("Остойчивость на больших углах"), std::string::npos);
+    }
+    // Without z_g the step is not asked for and the key is null.
+    const ShipRun plain = runShip(exampleShip(), RunRequest{{}, false, RunStep::kumai});
+    EXPECT_FALSE(plain.step(RunStep::stability).computed());
+    EXPECT_TRUE(resultJson(plain)["large_angle_stability"].is_null());
 }
 
 }  // namespace

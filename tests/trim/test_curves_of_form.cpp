@@ -1,9 +1,10 @@
 // The curves of form and the initial stability: a box barge and a double-wedge
 // hull with V sections against their closed forms, worked by hand in
-// fractions; the undefined base line; h and H interpolated at a mean draft.
+// fractions; the undefined base line; h and H on the design waterline itself.
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
+#include "stability/initial_stability.h"
 #include "trim/curves_of_form.h"
 #include "trim/design_checks.h"
 #include "trim/trim_calculation.h"
@@ -52,10 +53,16 @@ protected:
                 << infoOf(e.quantity).caption << " on waterline " << waterline;
     }
 
-    InitialStability stabilityAt(double meanDraft)
+    // On the drafts Tн, Tк of a design waterline, the hull drawn to the top waterline.
+    InitialStability stabilityAt(double forwardDraft, double aftDraft)
     {
+        const WaterlineHeights& z = sheet.bonjean.waterlineHeights;
+        sheet.iteration.forwardDraft = forwardDraft;
+        sheet.iteration.aftDraft = aftDraft;
+        sheet.iteration.trimSlope = (aftDraft - forwardDraft) / 75.0;
+        const HullSections hull = buildHullSections(sheet.input.offsets, z, z[waterlineCount], 75.0, 3.75);
         InitialStability stability;
-        computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, values(), meanDraft, stability);
+        computeInitialStability(hull, sheet.iteration, values(), stability);
         return stability;
     }
 };
@@ -189,38 +196,46 @@ TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
     EXPECT_EQ(points[4].x, value(Q::displacement, 5));
 }
 
-// h and H of the box barge with z_g = 2 m. On waterline 5 (T = 1,56 m):
-// h = 0,78 + 121/18,72 − 2 = 5,2437 m. Halfway to waterline 6 (T = 1,755 m) the
-// values are the means of the two waterlines': Zc = 0,8775 m, r = (3025 +
-// 2420)/936 = 605/104 m, R = 5625·(25 + 20)/936 = 28125/104 m, so
-// h = 4,6948 m and H = 269,3102 m.
+// h and H of the box barge with z_g = 2 m on its own waterplane. Level at
+// T = 1,56 m: Zc = 0,78, r = 121/18,72, h = 5,2437 m. Trimmed from Tн 1,2 to
+// Tк 1,8 m: each frame's draft T(x) = 1,5 − 0,008·x, and by the trapezoid rule
+// over the frames (weights w) Zc = Σw·T²/2 / Σw·T, r = B²/12 / (Σw·T / L), R =
+// Σw·x² / Σw·T (the waterplane is a rectangle, its centre of flotation at midship).
 TEST_F(CurvesOfFormTest, InitialStabilityOfTheBoxBarge)
 {
     setOffsetsEverywhere("5,5");
     compute();
-    const WaterlineHeights& z = sheet.bonjean.waterlineHeights;
     particulars.verticalCentreOfGravity = "2";
 
-    const InitialStability onWaterline = stabilityAt(z[5]);
-    EXPECT_EQ(onWaterline.centreOfBuoyancyHeight, "0,78");
-    EXPECT_EQ(onWaterline.metacentricHeight, "5,24");
+    const InitialStability level = stabilityAt(1.56, 1.56);
+    EXPECT_EQ(level.centreOfBuoyancyHeight, "0,78");
+    EXPECT_EQ(level.metacentricHeight, "5,24");
 
-    const InitialStability between = stabilityAt((z[5] + z[6]) / 2);
-    EXPECT_EQ(between.verticalCentreOfGravity, "2,00");
-    EXPECT_EQ(between.centreOfBuoyancyHeight, "0,88");
-    EXPECT_EQ(between.transverseMetacentre, "6,69");
-    EXPECT_EQ(between.metacentricHeight, "4,69");
-    EXPECT_EQ(between.longitudinalMetacentre, "271,31");
-    EXPECT_EQ(between.longitudinalMetacentricHeight, "269,31");
-
-    // Between the base line and waterline 2 Zc and r are not defined.
-    const InitialStability low = stabilityAt(z[2] / 2);
-    EXPECT_TRUE(low.undefinedAtDraft);
-    EXPECT_EQ(low.metacentricHeight, "");
+    double volume = 0.0;  // per metre of breadth
+    double moment = 0.0;
+    double inertia = 0.0;
+    for (int i = 0; i <= 20; ++i) {
+        const double w = (i == 0 || i == 20) ? 1.875 : 3.75;
+        const double x = 37.5 - 3.75 * i;
+        const double draft = 1.5 - 0.008 * x;
+        volume += w * draft;
+        moment += w * draft * draft / 2.0;
+        inertia += w * x * x;
+    }
+    const double zc = moment / volume;
+    const double km = zc + 121.0 / 12.0 * 75.0 / volume;
+    const double kml = zc + inertia / volume;
+    const InitialStability trimmed = stabilityAt(1.2, 1.8);
+    EXPECT_EQ(trimmed.verticalCentreOfGravity, "2,00");
+    EXPECT_EQ(trimmed.centreOfBuoyancyHeight, formatF(zc));
+    EXPECT_EQ(trimmed.transverseMetacentre, formatF(km));
+    EXPECT_EQ(trimmed.metacentricHeight, formatF(km - 2.0));
+    EXPECT_EQ(trimmed.longitudinalMetacentre, formatF(kml));
+    EXPECT_EQ(trimmed.longitudinalMetacentricHeight, formatF(kml - 2.0));
 
     // Not given: nothing computed, nothing undefined.
     particulars.verticalCentreOfGravity = "  ";
-    EXPECT_TRUE(stabilityAt(z[5]) == InitialStability{});
+    EXPECT_TRUE(stabilityAt(1.56, 1.56) == InitialStability{});
 }
 
 // Through the whole run: a z_g that is not a number is refused before any step

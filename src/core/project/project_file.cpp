@@ -32,6 +32,7 @@ constexpr std::string_view formatKey = "format";
 constexpr std::string_view versionKey = "version";
 constexpr std::string_view particularsKey = "particulars";
 constexpr std::string_view shipTypeKey = "shipType";
+constexpr std::string_view heelTrimKey = "stabilityTrim";
 constexpr std::string_view offsetsKey = "offsets";
 constexpr std::string_view massesKey = "masses";
 constexpr std::string_view sectionInertiaKey = "sectionInertia";
@@ -405,6 +406,18 @@ std::optional<ShipType> shipTypeOf(const Json& root)
                 jsonString(seaShip) + " (морское), " + jsonString(riverShip) + " (речное) или null", type);
 }
 
+// Projects written before the choice existed hold the design waterline's trim.
+StabilityTrim readStabilityTrim(const Json& root)
+{
+    const Json* mode = member(root, heelTrimKey);
+    if (mode == nullptr || mode->is_null())
+        return StabilityTrim::fixed;
+    if (mode->is_string())
+        if (const auto known = stabilityTrimOf(mode->get_ref<const std::string&>()))
+            return *known;
+    refuseValue(partPlace("Дифферент при крене", heelTrimKey), "\"fixed\" или \"free\"", mode);
+}
+
 void readOffsets(const Json& root, TextGrid& offsets)
 {
     const std::string table = partPlace("Таблица ординат", offsetsKey);
@@ -514,9 +527,13 @@ std::string projectFileBytes(const Project& project)
         offsets.push_back(std::move(frame));
     }
     OrderedJson document = {
-        {formatKey, projectFormatName},           {versionKey, projectFormatVersion},
-        {particularsKey, std::move(particulars)}, {shipTypeKey, shipTypeText(project.particulars.shipType)},
-        {offsetsKey, std::move(offsets)},         {massesKey, spacingTexts(project.input.masses)},
+        {formatKey, projectFormatName},
+        {versionKey, projectFormatVersion},
+        {particularsKey, std::move(particulars)},
+        {shipTypeKey, shipTypeText(project.particulars.shipType)},
+        {heelTrimKey, stabilityTrimKey(project.particulars.stabilityTrim)},
+        {offsetsKey, std::move(offsets)},
+        {massesKey, spacingTexts(project.input.masses)},
     };
     if (project.sectionInertia)
         document[std::string(sectionInertiaKey)] = spacingTexts(*project.sectionInertia);
@@ -549,6 +566,7 @@ Project readProject(std::string_view bytes)
     Project project;
     readParticulars(root, project.particulars);
     project.particulars.shipType = shipTypeOf(root);
+    project.particulars.stabilityTrim = readStabilityTrim(root);
     writeInputHeaders(project.input);
     readOffsets(root, project.input.offsets);
     readSpacingTexts(member(root, massesKey), partPlace("Таблица масс", massesKey), project.input.masses);

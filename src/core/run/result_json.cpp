@@ -242,6 +242,48 @@ Json summaryJson(const TrimSheet& sheet)
     };
 }
 
+// The righting-lever curve every 5° of heel, the criteria and the cross
+// curves; null without z_g or when the step did not complete.
+Json largeAngleStabilityJson(const std::optional<LargeAngleStability>& stability)
+{
+    if (!stability)
+        return nullptr;
+    const RightingLeverCurve& curve = stability->rightingLevers;
+    Json heel = Json::array();
+    Json lever = Json::array();
+    Json trim = Json::array();
+    for (std::size_t k = 0; k < curve.heel.size(); k += 5) {
+        heel.push_back(curve.heel[k]);
+        lever.push_back(curve.rightingLever[k]);
+        trim.push_back(curve.trim[k]);
+    }
+    Json criteria = Json::array();
+    for (const StabilityCriterion& c : stability->criteria)
+        criteria.push_back({{"name", c.key}, {"value", c.value}, {"limit", c.limit}, {"passed", c.passed}});
+    const CrossCurves& cross = stability->crossCurves;
+    Json kn = Json::array();
+    for (const auto& row : cross.crossCurveLever) {
+        Json values = Json::array();
+        for (const std::optional<double>& value : row)
+            values.push_back(orNull(value));
+        kn.push_back(values);
+    }
+    return {{"trim_mode", stabilityTrimKey(curve.trimMode)},
+            {"trim", trim},
+            {"heel", heel},
+            {"righting_lever", lever},
+            {"gm0", curve.metacentricHeight},
+            {"area_0_30", curve.area0To30},
+            {"area_0_40", curve.area0To40},
+            {"area_30_40", curve.area30To40},
+            {"max_righting_lever", {{"value", curve.maxRightingLever}, {"heel", curve.maxRightingLeverHeel}}},
+            {"vanishing_angle", orNull(curve.vanishingAngle)},
+            {"deck_edge_angle", orNull(curve.deckEdgeAngle)},
+            {"bilge_emergence_angle", orNull(curve.bilgeEmergenceAngle)},
+            {"criteria", criteria},
+            {"cross_curves", {{"volumes", cross.volumes}, {"heel", cross.heel}, {"kn", kn}}}};
+}
+
 Json kumaiJson(const std::optional<KumaiEstimate>& kumai)
 {
     if (!kumai)
@@ -424,6 +466,7 @@ Json resultObject(const ShipRun& run)
         {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
         {"summary", summaryJson(sheet)},
         {"stability", stabilityJson(sheet.stability)},
+        {"large_angle_stability", largeAngleStabilityJson(run.stability)},
         {"vibration", tones},
     };
     addStrengthJson(run, result);

@@ -8,6 +8,8 @@ std::string_view stepCaption(RunStep step)
     switch (step) {
     case RunStep::trim:
         return "удифферентовка";
+    case RunStep::stability:
+        return "остойчивость на больших углах";
     case RunStep::strength:
         return "расчет на волне";
     case RunStep::tones:

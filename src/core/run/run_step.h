@@ -15,12 +15,14 @@
 namespace hullcalc {
 
 enum class RunStep {
-    trim,      // the trim calculation with the curves of form and the initial stability
-    strength,  // the ship on a wave, the girder, the stresses and the rule loads
-    tones,     // the tones asked for by the energy method, each with its beam model
-    kumai,     // Kumai's estimate of tone I beside the energy method's
+    trim,       // the trim calculation with the curves of form and the initial stability
+    stability,  // stability at large angles, when z_g is given
+    strength,   // the ship on a wave, the girder, the stresses and the rule loads
+    tones,      // the tones asked for by the energy method, each with its beam model
+    kumai,      // Kumai's estimate of tone I beside the energy method's
 };
-inline constexpr std::array runSteps{RunStep::trim, RunStep::strength, RunStep::tones, RunStep::kumai};
+inline constexpr std::array runSteps{RunStep::trim, RunStep::stability, RunStep::strength, RunStep::tones,
+                                     RunStep::kumai};
 inline constexpr int runStepCount = static_cast<int>(runSteps.size());
 
 // What the user reads a step as: «расчет на волне».

@@ -174,6 +174,26 @@ void runStrength(ShipRun& run, StepRecord& record)
         record.warnings.push_back(Warning{warning});
 }
 
+// The cross curves, the righting-lever curve in the ship's trim mode and the
+// criteria, on the hull the trim run left; each criterion failed is a warning.
+void runStabilityStep(ShipRun& run, StepRecord& record)
+{
+    try {
+        run.stability = computeLargeAngleStability(
+            run.trim.sheet.input, run.trim.sheet.bonjean, run.trim.sheet.hydrostatics, run.trim.sheet.iteration,
+            run.trim.particulars, readDepth(run.ship.particulars), run.ship.particulars.stabilityTrim);
+    } catch (const std::exception& e) {
+        record.failure = runFailureOf(e, run.trim.sheet);
+        return;
+    }
+    if (run.stability)
+        for (const StabilityCriterion& c : run.stability->criteria)
+            if (!c.passed)
+                record.warnings.push_back(Warning{"Критерий остойчивости не выполнен: " + std::string(c.caption) + " "
+                                                  + formatFixed(c.value, 3) + " " + std::string(c.unit) + " < "
+                                                  + formatFixed(c.limit, 3) + " " + std::string(c.unit)});
+}
+
 // Each tone asked for until one fails; where the two methods disagree on a
 // tone, the user is told which to believe.
 void runTones(ShipRun& run, StepRecord& record)
@@ -210,6 +230,8 @@ bool asked(const ShipRun& run, RunStep step)
     switch (step) {
     case RunStep::trim:
         return true;
+    case RunStep::stability:
+        return run.ship.particulars.verticalCentreOfGravity.find_first_not_of(" \t") != std::string::npos;
     case RunStep::strength:
         return run.ship.strength.has_value();
     case RunStep::tones:
@@ -241,6 +263,9 @@ ShipRun runShip(Ship ship, RunRequest request)
             run.trim = runTrim(run.ship);
             record.failure = run.trim.failure;
             record.warnings = run.trim.warnings;
+            break;
+        case RunStep::stability:
+            runStabilityStep(run, record);
             break;
         case RunStep::strength:
             runStrength(run, record);

@@ -9,6 +9,7 @@
 #include "run/failure_place.h"
 #include "run/run_step.h"
 #include "run/ship.h"
+#include "stability/large_angle_stability.h"
 #include "strength/strength_calculation.h"
 #include "trim/design_checks.h"
 #include "trim/particular_values.h"
@@ -97,6 +98,8 @@ struct ShipRun {
     Ship ship;                             // the input, the user's edits included
     RunRequest request;
     TrimRun trim;
+    // Stability at large angles, when z_g is given and it completed.
+    std::optional<LargeAngleStability> stability;
     // The strength check, run after the trim calculation when the ship holds
     // its input; complete only when it ran to its end.
     std::optional<StrengthSheet> strength;

@@ -186,6 +186,32 @@ void printCurvesOfForm(std::ostream& out, const CurvesOfForm& form)
     out << curvesOfFormNote << "\n\n";
 }
 
+// The righting-lever curve every 10°, its areas and angles, and the criteria.
+void printLargeAngleStability(std::ostream& out, const LargeAngleStability& stability)
+{
+    const RightingLeverCurve& curve = stability.rightingLevers;
+    out << "\nОстойчивость на больших углах (" << stabilityTrimCaption(curve.trimMode)
+        << "; палуба плоская на высоте H, без седловатости и надстроек)\n";
+    out << "Крен, град.   KN, м   GZ, м   дифферент, м\n";
+    for (std::size_t k = 0; k < curve.heel.size(); k += 10)
+        out << padded(formatFixed(curve.heel[k], 0), 11) << ' ' << padded(formatFixed(curve.crossCurveLever[k], 3), 7)
+            << ' ' << padded(formatFixed(curve.rightingLever[k], 3), 7) << ' '
+            << padded(formatFixed(curve.trim[k], 3), 12) << '\n';
+    const auto angle = [](const std::optional<double>& a) { return a ? formatFixed(*a, 2) : std::string("нет"); };
+    out << "GM0, м " << formatFixed(curve.metacentricHeight, 3) << '\n'
+        << "Наибольшее плечо GZ, м " << formatFixed(curve.maxRightingLever, 3) << " при крене "
+        << formatFixed(curve.maxRightingLeverHeel, 2) << "°\n"
+        << "Угол заката диаграммы, град. " << angle(curve.vanishingAngle) << '\n'
+        << "Угол входа кромки палубы в воду (мидель), град. " << angle(curve.deckEdgeAngle) << '\n'
+        << "Угол выхода скулы из воды (мидель), град. " << angle(curve.bilgeEmergenceAngle) << '\n';
+    out << "Критерии ИМО: значение / норматив / запас\n";
+    for (const StabilityCriterion& c : stability.criteria)
+        out << "  " << c.caption << ", " << c.unit << ": " << formatFixed(c.value, 3) << " / "
+            << formatFixed(c.limit, 3) << " / " << formatFixed(c.margin(), 3) << " — "
+            << (c.passed ? "выполнен" : "НЕ выполнен") << '\n';
+    out << stabilityCriteriaNote << '\n';
+}
+
 }  // namespace
 
 void printTextReport(std::ostream& out, const ShipRun& run)
@@ -206,6 +232,8 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     if (!sheet.stability.verticalCentreOfGravity.empty())
         for (const StabilityLine& line : stabilityLines)
             out << line.caption << ' ' << sheet.stability.*line.text << '\n';
+    if (run.stability)
+        printLargeAngleStability(out, *run.stability);
     if (run.strength && run.strength->complete)
         printStrength(out, *run.strength);
     if (run.tones.size() > 1)

@@ -201,40 +201,4 @@ void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& c
     drawCharts(form);
 }
 
-void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ParticularValues& particulars,
-                             double meanDraft, InitialStability& stability)
-{
-    stability = {};
-    const std::optional<double> zg = particulars.verticalCentreOfGravity;
-    if (!zg)
-        return;
-    stability.verticalCentreOfGravity = formatF(*zg);
-
-    const int top = form.table.rowCount() - 1;
-    requireDraftWithinWaterlines(meanDraft, z, top, "Осадка средняя");
-    const WaterlineBracket bracket = bracketDraft(meanDraft, z, top);
-    const auto atDraft = [&](Q quantity) -> std::optional<double> {
-        const std::optional<double> y1 = formValue(form.table, quantity, bracket.lower);
-        const std::optional<double> y2 = formValue(form.table, quantity, bracket.upper);
-        if (!y1 || !y2)
-            return std::nullopt;
-        if (bracket.lower == bracket.upper)
-            return y1;
-        return interpolate(meanDraft, z[static_cast<std::size_t>(bracket.lower)], *y1,
-                           z[static_cast<std::size_t>(bracket.upper)], *y2);
-    };
-    const std::optional<double> Zc = atDraft(Q::centreOfBuoyancyHeight);
-    const std::optional<double> r = atDraft(Q::transverseRadius);
-    const std::optional<double> R = atDraft(Q::longitudinalRadius);
-    if (!Zc || !r || !R) {
-        stability.undefinedAtDraft = true;
-        return;
-    }
-    stability.centreOfBuoyancyHeight = formatF(*Zc);
-    stability.transverseMetacentre = formatF(*Zc + *r);
-    stability.longitudinalMetacentre = formatF(*Zc + *R);
-    stability.metacentricHeight = formatF(*Zc + *r - *zg);
-    stability.longitudinalMetacentricHeight = formatF(*Zc + *R - *zg);
-}
-
 }  // namespace hullcalc

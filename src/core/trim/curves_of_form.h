@@ -1,7 +1,7 @@
 // The curves of form (кривые элементов теоретического чертежа) per waterline:
 // displacement, the height of the centre of buoyancy, the metacentres, the
 // coefficients of fineness, tonnes per centimetre and the moment to trim one
-// centimetre; and the initial stability of the loaded ship at its mean draft.
+// centimetre; and the texts of the loaded ship's initial stability.
 #pragma once
 
 #include "common/chart_model.h"
@@ -114,8 +114,9 @@ void writeCurvesOfFormHeaders(CurvesOfForm& form);
 void computeCurvesOfForm(const BonjeanScale& bonjean, const HydrostaticCurves& curves,
                          const ParticularValues& particulars, CurvesOfForm& form);
 
-// Initial stability of the loaded ship, empty texts when z_g is not given or
-// the curves are undefined at the mean draft. Texts "%f" as the summary's.
+// Initial stability of the loaded ship on its design waterline (computed by
+// the stability step), empty texts when z_g is not given or nothing is
+// immersed there. Texts "%f" as the summary's.
 struct InitialStability {
     std::string verticalCentreOfGravity;        // z_g as read, m
     std::string centreOfBuoyancyHeight;         // Zc at the mean draft, m
@@ -123,7 +124,7 @@ struct InitialStability {
     std::string longitudinalMetacentre;         // Zc + R, m
     std::string metacentricHeight;              // h = Zc + r − z_g, m
     std::string longitudinalMetacentricHeight;  // H = Zc + R − z_g, m
-    // z_g was given but the mean draft lies where Zc, r or R is undefined.
+    // z_g was given but the design waterline immerses nothing.
     bool undefinedAtDraft = false;
 
     bool operator==(const InitialStability&) const = default;
@@ -146,11 +147,5 @@ inline const std::array<StabilityLine, 6> stabilityLines = {{
     {&InitialStability::longitudinalMetacentricHeight,
      "Продольная метацентрическая высота, м   H =", "longitudinal_metacentric_height"},
 }};
-
-// Zc, r and R interpolated at the mean draft between the waterlines as the
-// summary interpolates XF and R (a draft on a waterline takes its value),
-// then h and H against the z_g typed; nothing when none is.
-void computeInitialStability(const CurvesOfForm& form, const WaterlineHeights& z, const ParticularValues& particulars,
-                             double meanDraft, InitialStability& stability);
 
 }  // namespace hullcalc

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "stability/stability_trim.h"
 #include "trim/ship_type.h"
 
 #include <array>
@@ -27,6 +28,8 @@ struct ShipParticulars {
     std::string frameSpacing = "3,75";      // theoretical frame spacing ΔL, m
     std::string waterlineSpacing = "0,39";  // distance ΔT between the waterlines of the offsets, m
     std::optional<ShipType> shipType;       // none until one is chosen
+    // How the ship trims on its righting-lever curve.
+    StabilityTrim stabilityTrim = StabilityTrim::fixed;
 };
 
 // One particular as the outside world knows it.

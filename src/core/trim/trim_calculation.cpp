@@ -1,6 +1,7 @@
 #include "trim/trim_calculation.h"
 
 #include "common/grid_values.h"
+#include "stability/initial_stability.h"
 #include "trim/bonjean_drawing.h"
 #include "trim/particular_values.h"
 
@@ -26,8 +27,12 @@ ParticularValues runTrimCalculation(TrimSheet& sheet, const ShipParticulars& typ
     drawDesignWaterline(sheet.iteration, sheet.bonjean);
     buildTrimTable(sheet.input, sheet.iteration, sheet.hydrostatics.frameSpacing, particulars, waterline,
                    sheet.results);
-    computeInitialStability(sheet.curvesOfForm, sheet.bonjean.waterlineHeights, particulars, waterline.meanDraft,
-                            sheet.stability);
+    // h and H from the design waterline's own waterplane, on the hull as the
+    // offsets draw it (up to the top waterline, which holds the waterline).
+    const WaterlineHeights& z = sheet.bonjean.waterlineHeights;
+    const HullSections drawnHull =
+        buildHullSections(sheet.input.offsets, z, z[waterlineCount], particulars.length, particulars.frameSpacing);
+    computeInitialStability(drawnHull, sheet.iteration, particulars, sheet.stability);
     sheet.complete = true;
     return particulars;
 }
