@@ -117,8 +117,8 @@ double shearModulusOf(double modulus, double poissonRatio)
 {
     if (!std::isfinite(poissonRatio) || poissonRatio <= -1 || poissonRatio >= 0.5)
         throw Error("Коэффициент Пуассона должен лежать между −1 и 0,5");
-    // Hooke's law of an isotropic material, G = E / (2·(1 + ν)) (as the
-    // oxiphysics-materials crate documents IsotropicElastic::shear_modulus).
+    // Hooke's law of an isotropic material, G = E / (2·(1 + ν)), as EN
+    // 1993-1-1:2005, 3.2.6 gives it for structural steel.
     return modulus / (2 * (1 + poissonRatio));
 }
 

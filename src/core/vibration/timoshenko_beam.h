@@ -21,7 +21,12 @@ struct TimoshenkoBeam {
     double shearModulus = 0.0;              // G, kN/m²
 };
 
-// G = E / (2·(1 + ν)) of an isotropic material.
+// Poisson's ratio of structural steel in the elastic range, ν = 0,3 (EN
+// 1993-1-1:2005, 3.2.6).
+inline constexpr double steelPoissonRatio = 0.3;
+
+// G = E / (2·(1 + ν)) of an isotropic material. Throws Error for a ν outside
+// (−1, 0,5).
 double shearModulusOf(double modulus, double poissonRatio);
 
 // Elastic modes 1..modeCount (tones I, II, ...); the two rigid-body motions are
