@@ -103,6 +103,18 @@ struct OptionTable {
                               "FILE.csv"};
     QCommandLineOption allowableStress{
         "allowable-stress", "Допускаемое напряжение при изгибе, МПа (без него — 175); включает --strength.", "TEXT"};
+    QCommandLineOption shearArea{"shear-area",
+                                 "Площадь сдвига миделевого сечения, м² (без него — по вертикальным связям сечения "
+                                 "--girder); тоны считаются и балкой со сдвигом.",
+                                 "TEXT"};
+    QCommandLineOption addedMass{"added-mass",
+                                 "Присоединенная масса воды для балочных моделей: formula (по умолчанию) или lewis "
+                                 "(сечения Льюиса с коэффициентом J тона).",
+                                 "formula|lewis"};
+    QCommandLineOption shaftRpm{"shaft-rpm", "Частота вращения гребного вала, об/мин, для проверки резонанса.", "TEXT"};
+    QCommandLineOption blades{"blades", "Число лопастей гребного винта.", "N"};
+    QCommandLineOption engineRpm{"engine-rpm", "Частота вращения двигателя, об/мин.", "TEXT"};
+    QCommandLineOption firingPerRevolution{"firing-per-revolution", "Число вспышек двигателя за оборот.", "N"};
     QCommandLineOption json{"json",
                             "Записывает результаты в JSON (схема hullcalc-result/1, описана в "
                             "docs/json-schema.md); - — в стандартный вывод.",
@@ -129,9 +141,11 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {
-            &set,  &offset, &mass,    &inertia,   &tone,     &waveHeight, &waveProfile, &girder,     &allowableStress,
-            &json, &dump,   &results, &saveInput, &printPdf, &report,     &xlsx,        &saveProject};
+        return {&set,        &offset,      &mass,       &inertia,         &tone,
+                &waveHeight, &waveProfile, &girder,     &allowableStress, &shearArea,
+                &addedMass,  &shaftRpm,    &blades,     &engineRpm,       &firingPerRevolution,
+                &json,       &dump,        &results,    &saveInput,       &printPdf,
+                &report,     &xlsx,        &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
@@ -351,6 +365,23 @@ void readStrength(const QCommandLineParser& parser, const OptionTable& table, Cl
                        || options.allowableStress;
 }
 
+// The beam with shear, the added mass and the resonance check: texts the run
+// reads as the project's, the added-mass method by its key.
+void readVibrationOptions(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    options.shearArea = lastValueOf(parser, table.shearArea);
+    if (const auto method = lastValueOf(parser, table.addedMass)) {
+        AddedMassMethod parsed = AddedMassMethod::formula;
+        if (!addedMassFromKey(*method, parsed))
+            throw UsageError("--added-mass: " + echoedName(*method) + " — не formula и не lewis");
+        options.addedMass = parsed;
+    }
+    options.shaftRpm = lastValueOf(parser, table.shaftRpm);
+    options.blades = lastValueOf(parser, table.blades);
+    options.engineRpm = lastValueOf(parser, table.engineRpm);
+    options.firingPerRevolution = lastValueOf(parser, table.firingPerRevolution);
+}
+
 void readOutputs(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
 {
     options.jsonFile = lastValueOf(parser, table.json);
@@ -399,6 +430,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
     readTypedTexts(parser, table, options);
     readTones(parser, table, options);
     readStrength(parser, table, options);
+    readVibrationOptions(parser, table, options);
     readOutputs(parser, table, options);
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(toBytes(input));

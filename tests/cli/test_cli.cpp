@@ -192,6 +192,7 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"json_without_file", {"--json"}, "Нет значения после '--json'"},
         {"value_to_a_switch", {"--sea=1"}, "Лишнее значение у '--sea'"},
         {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' — не trochoid и не cosine"},
+        {"added_mass_strip", {"--added-mass", "strip"}, "--added-mass: 'strip' — не formula и не lewis"},
         {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",
@@ -451,6 +452,20 @@ TEST_F(Cli, SavedProjectGivesTheSameResults)
         actual.remove("input_file");
         EXPECT_EQ(actual, expected) << c.name;
     }
+}
+
+// The beam with shear's, the added mass's and the resonance check's options
+// are kept in the project the run writes, as typed.
+TEST_F(Cli, VibrationOptionsGoIntoTheProject)
+{
+    const std::string project = path("options.hullcalc");
+    const Outcome r = run({"--shear-area", "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4",
+                           "--engine-rpm", "600", "--firing-per-revolution", "3", "--save-project", project});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = bytesOf(dir / "options.hullcalc");
+    for (const char* entry : {"\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"", "\"shaftRpm\": \"300\"",
+                              "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
+        EXPECT_TRUE(contains(bytes, entry)) << entry;
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ void expectSameProject(const Project& loaded, const Project& saved)
     EXPECT_TRUE(loaded.input == saved.input);
     EXPECT_TRUE(loaded.sectionInertia == saved.sectionInertia);
     EXPECT_TRUE(loaded.strength == saved.strength);
+    EXPECT_TRUE(loaded.vibrationOptions == saved.vibrationOptions);
 }
 
 // The strength input of the example with a cosine wave, a typed height and a
@@ -86,8 +87,11 @@ TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
     withStrength.strength = changedStrength();
     Project withEmptyGirder = riverWithoutInertia;
     withEmptyGirder.strength = StrengthInput{};
+    Project withVibrationOptions = changed;
+    withVibrationOptions.vibrationOptions =
+        VibrationOptions{"0,035", "0,28", AddedMassMethod::lewis, "0,6", "", "300", "4", "600", "3", "", "15"};
     for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType,
-                                                            &withStrength, &withEmptyGirder}) {
+                                                            &withStrength, &withEmptyGirder, &withVibrationOptions}) {
         const std::filesystem::path path = directory.path() / "ship.json";
         saveProjectFile(path, *saved);
         expectSameProject(loadProjectFile(path), *saved);
@@ -175,6 +179,12 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
          "\"cosine\", в файле текст \"sine\""},
         {replaced(good, "\n}\n", ",\n  \"strength\": {\"girder\": [[\"Палуба\", \"140\", \"3,5\"]]}\n}\n"),
          "Файл проекта поврежден: «Прочность» (\"strength\"), \"girder\", строка 1 - ячеек 3 вместо 4"},
+        {replaced(good, "\n}\n", ",\n  \"vibrationOptions\": {\"addedMass\": \"strip\", \"blades\": \"4\"}\n}\n"),
+         "Файл проекта поврежден: «Параметры вибрации» (\"vibrationOptions\"), \"addedMass\" - ожидается "
+         "\"formula\" или \"lewis\", в файле текст \"strip\""},
+        {replaced(good, "\n}\n", ",\n  \"vibrationOptions\": {\"blades\": 4}\n}\n"),
+         "Файл проекта поврежден: «Параметры вибрации» (\"vibrationOptions\"), \"blades\" - ожидается текст, в "
+         "файле число 4"},
         {"{\"deep\": " + std::string(100000, '['),
          "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
         // A key given twice would mean either text: refused at the second

@@ -7,6 +7,7 @@
 #include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
+#include "vibration/vibration_options.h"
 
 #include <optional>
 
@@ -23,6 +24,9 @@ struct Project {
     // The strength check's wave, allowable stress and midship section; absent
     // in projects written before it existed.
     std::optional<StrengthInput> strength;
+    // The beam with shear, the added mass and the resonance check's input;
+    // absent in projects written before them, which load with the defaults.
+    std::optional<VibrationOptions> vibrationOptions;
 };
 
 }  // namespace hullcalc

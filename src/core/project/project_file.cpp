@@ -39,6 +39,26 @@ constexpr std::string_view waveHeightKey = "waveHeight";
 constexpr std::string_view waveProfileKey = "waveProfile";
 constexpr std::string_view allowableStressKey = "allowableStress";
 constexpr std::string_view girderKey = "girder";
+constexpr std::string_view vibrationOptionsKey = "vibrationOptions";
+constexpr std::string_view addedMassKeyName = "addedMass";
+
+// The texts of the vibration options, each under its key.
+struct OptionText {
+    std::string_view key;
+    std::string VibrationOptions::*text;
+};
+constexpr OptionText optionTexts[] = {
+    {"shearArea", &VibrationOptions::shearArea},
+    {"poissonRatio", &VibrationOptions::poissonRatio},
+    {"reductionToneIII", &VibrationOptions::reductionToneIII},
+    {"reductionToneIV", &VibrationOptions::reductionToneIV},
+    {"shaftRpm", &VibrationOptions::shaftRpm},
+    {"blades", &VibrationOptions::blades},
+    {"engineRpm", &VibrationOptions::engineRpm},
+    {"firingPerRevolution", &VibrationOptions::firingPerRevolution},
+    {"excitingFrequency", &VibrationOptions::excitingFrequency},
+    {"resonanceMargin", &VibrationOptions::resonanceMargin},
+};
 
 constexpr std::string_view seaShip = "sea";
 constexpr std::string_view riverShip = "river";
@@ -93,6 +113,15 @@ OrderedJson strengthObject(const StrengthInput& strength)
             {waveProfileKey, profileKey(strength.profile)},
             {allowableStressKey, strength.allowableStress},
             {girderKey, std::move(rows)}};
+}
+
+OrderedJson vibrationOptionsObject(const VibrationOptions& options)
+{
+    OrderedJson object = OrderedJson::object();
+    object[std::string(addedMassKeyName)] = addedMassKey(options.addedMass);
+    for (const OptionText& option : optionTexts)
+        object[std::string(option.key)] = options.*option.text;
+    return object;
 }
 
 // --- Reading ---
@@ -453,6 +482,23 @@ StrengthInput readStrength(const Json& value)
     return strength;
 }
 
+VibrationOptions readVibrationOptions(const Json& value)
+{
+    const std::string place = partPlace("Параметры вибрации", vibrationOptionsKey);
+    if (!value.is_object())
+        refuseValue(place, "объект", &value);
+    VibrationOptions options;
+    if (const Json* method = member(value, addedMassKeyName)) {
+        const std::string where = place + ", " + jsonString(addedMassKeyName);
+        if (!addedMassFromKey(textAt(*method, where), options.addedMass))
+            refuseValue(where, "\"formula\" или \"lewis\"", method);
+    }
+    for (const OptionText& option : optionTexts)
+        if (const Json* text = member(value, option.key))
+            options.*option.text = textAt(*text, place + ", " + jsonString(option.key));
+    return options;
+}
+
 }  // namespace
 
 std::string projectFileBytes(const Project& project)
@@ -476,6 +522,8 @@ std::string projectFileBytes(const Project& project)
         document[std::string(sectionInertiaKey)] = spacingTexts(*project.sectionInertia);
     if (project.strength)
         document[std::string(strengthKey)] = strengthObject(*project.strength);
+    if (project.vibrationOptions)
+        document[std::string(vibrationOptionsKey)] = vibrationOptionsObject(*project.vibrationOptions);
     return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + '\n';
 }
 
@@ -508,6 +556,8 @@ Project readProject(std::string_view bytes)
     }
     if (const Json* strength = member(root, strengthKey); strength != nullptr && !strength->is_null())
         project.strength = readStrength(*strength);
+    if (const Json* options = member(root, vibrationOptionsKey); options != nullptr && !options->is_null())
+        project.vibrationOptions = readVibrationOptions(*options);
     return project;
 }
 

@@ -50,9 +50,13 @@ Ship shipOf(const Project& project)
     if (project.sectionInertia)
         ship.sectionInertia = *project.sectionInertia;
     ship.strength = project.strength;
+    ship.vibrationOptions = project.vibrationOptions.value_or(VibrationOptions{});
     return ship;
 }
 
-Project projectOf(const Ship& ship) { return {ship.particulars, ship.input, ship.sectionInertia, ship.strength}; }
+Project projectOf(const Ship& ship)
+{
+    return {ship.particulars, ship.input, ship.sectionInertia, ship.strength, ship.vibrationOptions};
+}
 
 }  // namespace hullcalc

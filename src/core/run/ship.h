@@ -10,6 +10,7 @@
 #include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
+#include "vibration/vibration_options.h"
 
 #include <filesystem>
 #include <optional>
@@ -26,6 +27,8 @@ struct Ship {
     TextGrid sectionInertia{2, spacingCount + 1};
     // The strength check's input; absent when the check is not asked for.
     std::optional<StrengthInput> strength;
+    // The beam with shear, the added mass and the resonance check, as typed.
+    VibrationOptions vibrationOptions;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

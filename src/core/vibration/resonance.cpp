@@ -28,7 +28,43 @@ int positiveCount(std::optional<int> value, const char* what)
     return *value;
 }
 
+std::optional<double> typedNumber(const std::string& text, const char* what)
+{
+    if (trimmed(text).empty())
+        return std::nullopt;
+    try {
+        return parseNumber(text);
+    } catch (const Error& e) {
+        throw Error(std::string(what) + ": " + e.what());
+    }
+}
+
+std::optional<int> typedCount(const std::string& text, const char* what)
+{
+    const std::optional<double> value = typedNumber(text, what);
+    if (!value)
+        return std::nullopt;
+    if (*value != std::floor(*value) || *value < 1 || *value > 1000)
+        throw Error(std::string(what) + ": нужно целое число от 1 до 1000");
+    return static_cast<int>(*value);
+}
+
 }  // namespace
+
+PropulsionInput propulsionInputOf(const VibrationOptions& options)
+{
+    return {typedNumber(options.shaftRpm, "Частота вращения вала"),
+            typedCount(options.blades, "Число лопастей гребного винта"),
+            typedNumber(options.engineRpm, "Частота вращения двигателя"),
+            typedCount(options.firingPerRevolution, "Число вспышек за оборот двигателя"),
+            typedNumber(options.excitingFrequency, "Частота возбуждения")};
+}
+
+double resonanceMarginOf(const VibrationOptions& options)
+{
+    return typedNumber(options.resonanceMargin, "Допустимая отстройка от резонанса")
+        .value_or(defaultResonanceMarginPercent);
+}
 
 std::vector<Excitation> excitationsOf(const PropulsionInput& input)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/chart_model.h"
+#include "vibration/vibration_options.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,13 @@ struct PropulsionInput {
 // excitation frequency" (written there for panels; no figure written for the
 // hull girder itself was found, so the user may type another).
 inline constexpr double defaultResonanceMarginPercent = 20.0;
+
+// The typed texts as numbers: an empty text leaves its value out. Throws Error
+// naming the input for a text that is not a number, or a count that is not a
+// whole number.
+PropulsionInput propulsionInputOf(const VibrationOptions& options);
+// The typed margin, %; the default when empty.
+double resonanceMarginOf(const VibrationOptions& options);
 
 struct Excitation {
     std::string name;  // «Вал», «Лопастная», «2 × лопастная», «Вспышки», «Заданная»
