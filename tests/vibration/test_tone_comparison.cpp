@@ -100,6 +100,8 @@ TEST_F(ToneComparison, BeamWithShearAndLewisAddedMass)
         EXPECT_NEAR(drop, shearDrops[n], 1.0) << n;
         EXPECT_EQ(signChanges(shear[n].shearBeamShape), static_cast<int>(n) + 2) << n;
         EXPECT_EQ(recommendedMethod(shear[n]), "балка со сдвигом");
+        EXPECT_EQ(recommendedFrequency(shear[n]), shear[n].shearBeamFrequency);
+        EXPECT_EQ(recommendedMethod(plain[n]), n < 2 ? "энергетический метод" : "балочная модель");
     }
     settings.addedMass = AddedMassMethod::lewis;
     settings.typedReduction = {std::nullopt, std::nullopt, 0.65, 0.6};

@@ -190,4 +190,11 @@ std::string recommendedMethod(const ToneSummary& tone)
     return tone.tone >= 3 ? "балочная модель" : "энергетический метод";
 }
 
+double recommendedFrequency(const ToneSummary& tone)
+{
+    if (tone.shearBeamFrequency > 0.0)
+        return tone.shearBeamFrequency;
+    return tone.tone >= 3 ? tone.beamFrequency : tone.energyFrequency;
+}
+
 }  // namespace hullcalc

@@ -67,6 +67,8 @@ std::vector<ToneSummary> compareTones(const TrimmedHull& hull, const ParticularV
 // computed (shear deflection lowers the higher tones most), else the bending
 // beam for tones III and IV and the energy method for I and II.
 std::string recommendedMethod(const ToneSummary& tone);
+// The frequency of that result, ω, 1/s.
+double recommendedFrequency(const ToneSummary& tone);
 
 // Where the energy method's frequency of a tone differs from the beam model's
 // by more than this, in % of the beam model's, the user is told which to
