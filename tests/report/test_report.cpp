@@ -334,14 +334,16 @@ TEST(KumaiComparison, ComparesToneIOnly)
                                              .beamShape = {},
                                              .energyShape = {},
                                              .shearBeamFrequency = 0.0,
-                                             .shearBeamShape = {}},
+                                             .shearBeamShape = {},
+                                             .lewisAddedMass = false},
                                             {.tone = 2,
                                              .energyFrequency = 12.0,
                                              .beamFrequency = 13.0,
                                              .beamShape = {},
                                              .energyShape = {},
                                              .shearBeamFrequency = 0.0,
-                                             .shearBeamShape = {}}};
+                                             .shearBeamShape = {},
+                                             .lewisAddedMass = false}};
     const std::vector<CaptionedValue> compared = kumaiLines(40.0, &toneII, tones);
     ASSERT_EQ(compared.size(), 5u) << "tone I of the comparison, by both methods";
     EXPECT_EQ(compared[1].value, formatFixed(frequencyOf(5.0).perMinute, 2));

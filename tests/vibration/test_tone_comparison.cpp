@@ -104,8 +104,11 @@ TEST_F(ToneComparison, BeamWithShearAndLewisAddedMass)
         EXPECT_EQ(recommendedMethod(plain[n]), n < 2 ? "энергетический метод" : "балочная модель");
     }
     settings.addedMass = AddedMassMethod::lewis;
-    settings.typedReduction = {std::nullopt, std::nullopt, 0.65, 0.6};
+    settings.typedReduction = {std::nullopt, std::nullopt, 0.65, std::nullopt};
     const auto lewis = compareTones(trimmedHull(sheet), values(), vibration, settings);
+    EXPECT_TRUE(lewis[2].lewisAddedMass);
+    EXPECT_FALSE(lewis[3].lewisAddedMass) << "no J of tone IV: the formula's water";
+    EXPECT_EQ(lewis[3].beamFrequency, plain[3].beamFrequency);
     const double lewisDrops[] = {1.6, 2.4};
     for (std::size_t n = 0; n < 2; ++n)
         EXPECT_NEAR((1 - lewis[n].beamFrequency / plain[n].beamFrequency) * 100, lewisDrops[n], 0.2) << n;
@@ -176,10 +179,10 @@ TEST_F(ToneComparison, KumaiEstimateByHand)
 // against 15,98 and 37,90 against 29,74 1/s.)
 TEST(ToneDifference, WarnsBeyondTenPerCent)
 {
-    const std::vector<ToneSummary> tones = {{1, 0, 0, 1.0, 0.95, {}, {}, 0.0, {}},
-                                            {2, 0, 0, 1.0, 1.09, {}, {}, 0.0, {}},
-                                            {3, 0, 0, 1.0, 1.47, {}, {}, 0.0, {}},
-                                            {4, 0, 0, 1.0, 0.72, {}, {}, 0.85, {}}};
+    const std::vector<ToneSummary> tones = {{1, 0, 0, 1.0, 0.95, {}, {}, 0.0, {}, false},
+                                            {2, 0, 0, 1.0, 1.09, {}, {}, 0.0, {}, false},
+                                            {3, 0, 0, 1.0, 1.47, {}, {}, 0.0, {}, false},
+                                            {4, 0, 0, 1.0, 0.72, {}, {}, 0.85, {}, false}};
     EXPECT_EQ(toneDifferenceWarnings(tones),
               (std::vector<std::string>{
                   "Тон III: энергетический метод отличается от балочной модели на 47 %; для высших тонов принимайте "

@@ -107,15 +107,19 @@ ToneSummary beamModelsOf(const VibrationSheet& computedSheet, const ParticularVa
         hullMass.push_back(cellValue(table, column::hullMass, r));
         massPerMetre.push_back(cellValue(table, column::totalMass, r));
     }
-    if (settings.addedMass == AddedMassMethod::lewis) {
-        const LewisAddedMass water =
-            lewisAddedMass(table, particulars.waterDensity, particulars.length / particulars.breadth, tone,
-                           settings.typedReduction.at(static_cast<std::size_t>(tone - 1)));
+    // Lewis's sections need J of the tone: tones III and IV without a typed J
+    // keep the formula's added mass, and the summary says which was taken.
+    const std::optional<double> typedReduction = settings.typedReduction.at(static_cast<std::size_t>(tone - 1));
+    const bool lewis = settings.addedMass == AddedMassMethod::lewis && (tone <= 2 || typedReduction);
+    if (lewis) {
+        const LewisAddedMass water = lewisAddedMass(table, particulars.waterDensity,
+                                                    particulars.length / particulars.breadth, tone, typedReduction);
         for (std::size_t r = 0; r < massPerMetre.size(); ++r)
             massPerMetre[r] = hullMass[r] + water.perMetre[r];
     }
     ToneSummary summary;
     summary.tone = tone;
+    summary.lewisAddedMass = lewis;
     summary.energyStiffness = parseNumber(computedSheet.stiffness);
     summary.energyMass = parseNumber(computedSheet.mass);
     summary.energyFrequency = parseNumber(computedSheet.frequency);

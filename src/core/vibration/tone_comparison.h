@@ -47,8 +47,9 @@ BeamSettings beamSettingsOf(const VibrationOptions& options, const TextGrid* gir
                             std::string& note);
 
 // The beam model of the computed sheet's tone, as beamModelOf, with the added
-// mass of `settings` and, when it has a shear area, the beam with shear on the
-// same masses (rotary inertia of the hull's masses over the depth).
+// mass of `settings` (Lewis's for tones I and II, and for III and IV where J is
+// typed; the formula's otherwise) and, when it has a shear area, the beam with
+// shear on the same masses (rotary inertia of the hull's masses over the depth).
 ToneSummary beamModelsOf(const VibrationSheet& computedSheet, const ParticularValues& particulars, double frameSpacing,
                          const BeamSettings& settings);
 

@@ -18,6 +18,9 @@ struct ToneSummary {
     // 0..20; 0 and empty when it was not computed.
     double shearBeamFrequency = 0.0;
     std::vector<double> shearBeamShape;
+    // The beam models took the added mass by Lewis's sections (else by the
+    // energy method's formula).
+    bool lewisAddedMass = false;
 };
 
 // How far `value` lies from `reference`, in % of the reference: the beam
