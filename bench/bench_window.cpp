@@ -1,12 +1,12 @@
 // "Расчет" in the trim window from the click until every view shows the new
 // results: the calculation, every grid and chart refreshed, and the trim window
 // and the open graph windows repainted. Runs without a display.
+#include "presentation/trim_window_names.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/results_window.h"
 #include "trim/trim_window.h"
-#include "trim/trim_window_names.h"
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 

@@ -3,12 +3,14 @@
 // exception of this module (or ValueError, KeyError, IndexError for a bad
 // argument); none crosses the boundary untranslated.
 #include "calculation_result.h"
+#include "constructed_instances.h"
 #include "particulars_view.h"
 #include "python_values.h"
 #include "scripted_ship.h"
 #include "tone_result.h"
 
 #include "common/error.h"
+#include "common/file_error.h"
 #include "project/project_file.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
@@ -57,15 +59,26 @@ class Error(Exception):
 
 class CalculationError(Error):
     """A calculation stopped. `result` holds what it had computed until then,
-    with result.error set, as hullcalc-cli --json writes a failed run."""
+    with result.error set, as hullcalc-cli --json writes a failed run.
 
-    def __init__(self, message, place=None, result=None):
+    message: the result document's Russian "message" («Пустое значение: нужно
+        число»); error: its system text, as "error" holds it
+        ("'' is not a valid floating point value").
+    """
+
+    def __init__(self, message, place=None, result=None, error=None):
         super().__init__(message, place)
         self.result = result
+        self.error = error
 
 
 class FileError(Error, OSError):
-    """A file could not be read or written, or is not a ship's file."""
+    """A file could not be read or written, or is not a ship's file.
+
+    message: the Russian cause the windows show, with the file
+        («Файл не найден: /home/user/ship.hullcalc»).
+    errno: the system's error number where the system reported one, else None.
+    """
 
 
 Kumai = _collections.namedtuple("Kumai", "per_minute difference_percent note")
@@ -90,25 +103,32 @@ PythonTypes& types()
     return types;
 }
 
-[[noreturn]] void raise(py::handle type, const std::string& message, py::object place, py::object result = py::none())
+// Raises `type` with the message and place, and each of `attributes` set on it.
+[[noreturn]] void raise(py::handle type, const std::string& message, py::object place, const py::dict& attributes = {})
 {
     py::object error = type(message, place);
-    if (!result.is_none())
-        error.attr("result") = result;
+    for (const auto& [name, value] : attributes)
+        py::setattr(error, name, value);
     PyErr_SetObject(type.ptr(), error.ptr());
     throw py::error_already_set();
 }
 
 py::object placeOrNone(const std::string& place) { return place.empty() ? py::none() : py::object(py::str(place)); }
 
-// A file of the core read or written: its failure as FileError.
+// A file of the core read or written: its failure as FileError, in the
+// windows' Russian, with the system's error number where there is one.
 template<typename Operation>
 auto fileOperation(Operation&& operation)
 {
     try {
         return operation();
+    } catch (const FileError& e) {
+        const std::error_condition cause = e.cause().default_error_condition();
+        py::object number =
+            cause.category() == std::generic_category() ? py::object(py::int_(cause.value())) : py::none();
+        raise(types().fileError, userMessage(e.what()), py::none(), py::dict("errno"_a = number));
     } catch (const Error& e) {
-        raise(types().fileError, e.what(), py::none());
+        raise(types().fileError, userMessage(e.what()), py::none());
     }
 }
 
@@ -147,13 +167,17 @@ py::object calculate(ScriptedShip& ship, const py::object& tones, std::optional<
     {
         // The core touches no Python object: other threads run meanwhile.
         py::gil_scoped_release release;
-        const ShipRun run = runShip(std::move(input), toneList, withKumai);
+        const ShipRun run = runShip(std::move(input), RunRequest{toneList, withKumai});
         document = resultJson(run);
         failure = run.failure;
     }
+    // The message and the system text as the result document holds them.
+    const py::object message = toPython(document.at("message"));
+    const py::object error = toPython(document.at("error"));
     py::object result = py::cast(CalculationResult(std::move(document)));
     if (failure)
-        raise(types().calculationError, failure->message, placeOrNone(failure->place.pointer), result);
+        raise(types().calculationError, message.cast<std::string>(), placeOrNone(failure->place.pointer),
+              py::dict("result"_a = result, "error"_a = error));
     return result;
 }
 
@@ -592,7 +616,7 @@ results equal those of the windows and of hullcalc-cli for the same input.)";
             if (thrown)
                 std::rethrow_exception(thrown);
         } catch (const hullcalc::Error& e) {
-            PyErr_SetObject(types().error.ptr(), types().error(e.what()).ptr());
+            PyErr_SetObject(types().error.ptr(), types().error(hullcalc::userMessage(e.what())).ptr());
         }
     });
 

@@ -90,12 +90,7 @@ ScriptedShip ScriptedShip::fromProject(const Project& project) { return Scripted
 
 ScriptedShip ScriptedShip::load(const std::filesystem::path& path)
 {
-    if (looksLikeProject(readFileBytes(path, maxInputFileBytes)))
-        return fromProject(loadProjectFile(path));
-    // Read by the trim window's rules, which refuse a file that is no data file.
-    Ship ship = blankShip();
-    loadInputFile(path, ship.input);
-    return ScriptedShip(withShipType(std::move(ship)));
+    return ScriptedShip(withShipType(loadShip(path)));
 }
 
 void ScriptedShip::save(const std::filesystem::path& path) { saveProjectFile(path, projectOf(ship())); }

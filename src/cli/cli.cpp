@@ -5,12 +5,13 @@
 #include "cli/cli_options.h"
 #include "cli/file_names.h"
 #include "cli/output_writer.h"
-#include "cli/run_report.h"
 #include "cli/ship_run.h"
 #include "cli/usage_error.h"
 #include "common/error.h"
+#include "common/file_io.h"
 #include "project/project_file.h"
 #include "report/calculation_report.h"
+#include "report/report_content.h"
 #include "report/workbook_export.h"
 #include "run/component_dump.h"
 #include "run/result_json.h"
@@ -30,7 +31,7 @@ namespace {
 void reportMessages(std::ostream& err, const ShipRun& run)
 {
     const std::string prefix = "hullcalc-cli: " + (run.inputFile ? shortened(*run.inputFile) + ": " : std::string());
-    for (const Warning& warning : run.trim.warnings)
+    for (const Warning& warning : run.warnings())
         err << prefix << "Предупреждение: " << warning.message << '\n';
     if (!run.failure)
         return;
@@ -69,7 +70,10 @@ bool writeShipFiles(const CliOptions& options, const ShipRun& run, OutputWriter&
     if (options.projectFile)
         written &= writer.write(*options.projectFile, projectFileBytes(projectOf(run.ship)));
     if (options.reportFile || options.workbookFile) {
-        const ReportContent content = reportContentOf(run, todayText());
+        std::string fileName;
+        if (run.inputFile)
+            fileName = utf8Of(pathFromUtf8(*run.inputFile).filename());
+        const ReportContent content = reportContentOf(run, std::move(fileName), todayText());
         if (options.reportFile)
             written &= writer.save(*options.reportFile,
                                    [&](const std::filesystem::path& path) { saveReportPdf(path, content); });

@@ -241,9 +241,8 @@ std::string unknownOptionsMessage(const QStringList& names)
     return (names.size() == 1 ? "неизвестный параметр " : "неизвестные параметры ") + list;
 }
 
-// Two outputs naming one file would overwrite each other; one file named by
-// two spellings ("a.json", "./a.json") is the same file.
-void requireDistinctTargets(const CliOptions& options)
+// Every file the run may write, with the option that names it.
+std::vector<std::pair<std::string, std::string>> outputTargets(const CliOptions& options)
 {
     std::vector<std::pair<std::string, std::string>> targets;  // option, file
     const auto add = [&](const char* option, const std::optional<std::string>& file) {
@@ -260,13 +259,36 @@ void requireDistinctTargets(const CliOptions& options)
     if (options.printDirectory)
         for (int chart = 1; chart <= printedChartCount; ++chart)
             targets.emplace_back("--print-pdf", printedChartFile(*options.printDirectory, chart));
+    return targets;
+}
 
+// Two outputs naming one file would overwrite each other; one file named by
+// two spellings ("a.json", "./a.json") is the same file.
+void requireDistinctTargets(const CliOptions& options)
+{
+    const std::vector<std::pair<std::string, std::string>> targets = outputTargets(options);
     for (std::size_t i = 0; i < targets.size(); ++i)
         for (std::size_t j = i + 1; j < targets.size(); ++j)
             if (namesSameFile(targets[i].second, targets[j].second))
                 throw UsageError(targets[i].first + " и " + targets[j].first
                                  + (targets[i].second == "-" ? " оба пишут в стандартный вывод"
                                                              : " называют один файл " + echoedName(targets[j].second)));
+}
+
+// An output written over a file the run reads would replace the user's data
+// with the program's: refused before anything is read or written. A file is
+// the same by its identity (a link, another spelling) or, not existing yet,
+// by its path.
+void requireOutputsApartFromInputs(const CliOptions& options)
+{
+    std::vector<std::string> inputs = options.inputFiles;
+    if (options.girderFile)
+        inputs.push_back(*options.girderFile);
+    for (const auto& [option, target] : outputTargets(options))
+        for (const std::string& input : inputs)
+            if (namesSameFile(target, input))
+                throw UsageError("вывод совпадает с входным файлом: " + option + " " + echoedName(target)
+                                 + (target == input ? std::string() : ", это входной файл " + echoedName(input)));
 }
 
 // Outputs that hold one input's files cannot hold those of several.
@@ -437,6 +459,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
 
     requireOneInputForFileOutputs(options);
     requireDistinctTargets(options);
+    requireOutputsApartFromInputs(options);
     return options;
 }
 

@@ -16,10 +16,7 @@ bool namesSameFile(const std::string& first, const std::string& second)
 {
     if (first == "-" || second == "-")
         return first == second;
-    std::error_code error;
-    const fs::path a = fs::absolute(pathFromUtf8(first), error).lexically_normal();
-    const fs::path b = fs::absolute(pathFromUtf8(second), error).lexically_normal();
-    return a == b || fs::equivalent(a, b, error);
+    return isSameFile(pathFromUtf8(first), pathFromUtf8(second));
 }
 
 }  // namespace hullcalc

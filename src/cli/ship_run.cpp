@@ -79,7 +79,7 @@ ShipRun runInput(const CliOptions& options, const std::optional<std::string>& in
         return run;
     }
     applyEdits(options, ship);
-    ShipRun run = runShip(std::move(ship), options.tones, options.allTones);
+    ShipRun run = runShip(std::move(ship), RunRequest{options.tones, options.allTones});
     run.inputFile = inputFile;
     return run;
 }

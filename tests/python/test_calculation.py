@@ -64,6 +64,9 @@ def test_failed_run_carries_the_command_lines_document():
     with pytest.raises(hullcalc.CalculationError) as failure:
         ship.calculate()
     assert json.loads(failure.value.result.to_json()) == cli_document("--set", "length=abc")
+    # The message in Russian as the windows show it; the system text beside it.
+    assert failure.value.message == "Не число: «abc» (десятичный разделитель — запятая)"
+    assert failure.value.error == "'abc' is not a valid floating point value"
 
 
 # Each row: the table of the example ship spoilt, its key and the value
@@ -93,7 +96,8 @@ def test_failure_names_its_place(table, key, value, tones, message, place):
     getattr(ship, table)[key] = value
     with pytest.raises(hullcalc.CalculationError) as failure:
         ship.calculate(tones=tones)
-    assert failure.value.message.startswith(message)
+    assert failure.value.error.startswith(message)
+    assert failure.value.message == failure.value.result.to_dict()["message"]
     assert failure.value.place == place
     assert failure.value.result.error.startswith(message)
     assert isinstance(failure.value, hullcalc.Error)

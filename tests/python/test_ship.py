@@ -2,6 +2,7 @@
 projects and data files read back, and bad arguments and files are refused
 with a clear exception, never a crash."""
 
+import errno
 import json
 import math
 
@@ -125,8 +126,11 @@ def test_bad_arguments_are_refused(misuse, error, text, tmp_path, monkeypatch):
 
 
 def test_file_errors(tmp_path):
-    with pytest.raises(hullcalc.FileError, match="File not found") as missing:
-        hullcalc.load(tmp_path / "missing.hullcalc")
+    missing_file = tmp_path / "missing.hullcalc"
+    with pytest.raises(hullcalc.FileError) as missing:
+        hullcalc.load(missing_file)
+    assert missing.value.message == f"Файл не найден: {missing_file}"
+    assert missing.value.errno == errno.ENOENT
     assert missing.value.place is None and isinstance(missing.value, OSError)
 
     (tmp_path / "notes.txt").write_text("just some notes\n")
@@ -141,6 +145,26 @@ def test_file_errors(tmp_path):
         hullcalc.example().save(tmp_path / "no such folder" / "ship.hullcalc")
 
     (tmp_path / "folder.hullcalc").mkdir()
-    with pytest.raises(hullcalc.FileError):
+    with pytest.raises(hullcalc.FileError, match="^Это папка, а не файл: ") as folder:
         hullcalc.example().save(tmp_path / "folder.hullcalc")
+    assert folder.value.errno == errno.EISDIR
     assert (tmp_path / "folder.hullcalc").is_dir()
+
+    # As large a file as the windows and hullcalc-cli read, and no more.
+    (tmp_path / "large.hullcalc").write_text("{" + " " * (1 << 20))
+    with pytest.raises(hullcalc.FileError, match="^Файл слишком большой: в нем больше 1 МБ\nФайл: ") as large:
+        hullcalc.load(tmp_path / "large.hullcalc")
+    assert large.value.errno == errno.EFBIG
+
+
+# An object made by __new__ alone holds nothing: using it is a TypeError, not a crash.
+@pytest.mark.parametrize("use", [
+    lambda: hullcalc.Particulars.__new__(hullcalc.Particulars)["length"],
+    lambda: hullcalc.Ship.__new__(hullcalc.Ship).calculate(),
+    lambda: hullcalc.Ship.__new__(hullcalc.Ship).offsets,
+    lambda: hullcalc.Result.__new__(hullcalc.Result).to_json(),
+    lambda: hullcalc.Tone.__new__(hullcalc.Tone).frequency,
+], ids=["particulars", "calculate", "offsets", "result", "tone"])
+def test_object_without_init_is_refused(use):
+    with pytest.raises(TypeError, match="without __init__"):
+        use()

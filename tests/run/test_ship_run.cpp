@@ -3,6 +3,7 @@
 // carries, and the batch document written a ship at a time.
 #include "run/result_json.h"
 #include "run/ship_run.h"
+#include "strength/hull_girder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace hullcalc {
 namespace {
@@ -58,7 +60,7 @@ TEST_P(RunFailure, NamesItsPlaceAsLabelAndAsPointerIntoTheResult)
     Ship ship = exampleShip();
     ship.particulars.shipType = ShipType::river;
     c.edit(ship);
-    const ShipRun run = runShip(ship, c.tone ? std::vector{c.tone} : std::vector<int>{}, false);
+    const ShipRun run = runShip(ship, RunRequest{c.tone ? std::vector{c.tone} : std::vector<int>{}});
     ASSERT_TRUE(run.failure);
     EXPECT_EQ(run.failure->message, c.message);
     EXPECT_EQ(run.failure->place, c.place);
@@ -83,11 +85,11 @@ TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
     Ship ship = exampleShip();
     ship.particulars.shipType = ShipType::river;
     ship.input.offsets.setCell(5, 10, "-5");  // frame row 10 is frame 9
-    const ShipRun run = runShip(ship, {1}, false);
+    const ShipRun run = runShip(ship, RunRequest{{1}});
     ASSERT_FALSE(run.failure) << run.failure->message;
     ASSERT_EQ(run.tones.size(), 1u);
-    ASSERT_FALSE(run.trim.warnings.empty());
-    const Warning& first = run.trim.warnings.front();
+    ASSERT_FALSE(run.warnings().empty());
+    const Warning first = run.warnings().front();
     // The message the README shows for this very edit.
     EXPECT_EQ(first.message, "Отрицательная полуширина -5 м: шпангоут «9 шп», ватерлиния 5");
     EXPECT_EQ(pointerOf(first), "/input/offsets/9/4");
@@ -109,6 +111,44 @@ TEST(ShipRun, AToneOnAnUnfinishedTrimFailsWithoutThrowing)
     EXPECT_FALSE(tone.beam);
 }
 
+// Each step's record: a failed step names its cause, the later ones say why
+// they were not computed; a run asked for up to a step leaves the rest unasked.
+TEST(ShipRun, AFailedStepStopsTheLaterOnesWhichSayWhy)
+{
+    Ship ship = exampleShip();
+    ship.particulars.shipType = ShipType::river;
+    StrengthInput& strength = ship.strength.emplace();
+    fillExampleGirder(strength.girderMembers);
+    const auto status = [](const ShipRun& run) {
+        std::vector<StepRecord::Status> all;
+        for (const StepRecord& record : run.steps)
+            all.push_back(record.status);
+        return all;
+    };
+    using S = StepRecord::Status;
+
+    const ShipRun whole = runShip(ship, everyTone());
+    EXPECT_EQ(status(whole), (std::vector{S::computed, S::computed, S::computed, S::computed}));
+    EXPECT_EQ(whole.tones.size(), 4u);
+    EXPECT_TRUE(whole.kumai);
+
+    const ShipRun trimOnly = runShip(ship, everyTone(RunStep::trim));
+    EXPECT_EQ(status(trimOnly), (std::vector{S::computed, S::notComputed, S::notComputed, S::notComputed}));
+    EXPECT_TRUE(trimOnly.step(RunStep::tones).why.empty()) << "not asked for is no failure";
+
+    // Row 2, F: the member cell (1, 2) of the table.
+    ship.strength->girderMembers.setCell(1, 2, "x");
+    const ShipRun failed = runShip(ship, everyTone());
+    EXPECT_EQ(status(failed), (std::vector{S::computed, S::failed, S::notComputed, S::notComputed}));
+    const hullcalc::RunFailure& failure = *failed.step(RunStep::strength).failure;
+    EXPECT_EQ(failure.place, (FailurePlace{"«Судно на волне», «Эквивалентный брус», строка 2, столбец «F, см²»",
+                                           "/input/strength/girder/1/1"}));
+    EXPECT_EQ(failed.step(RunStep::tones).why, "не рассчитано: ошибка на шаге «расчет на волне»");
+    EXPECT_TRUE(failed.tones.empty());
+    const Json result = Json::parse(resultDocument(failed));
+    EXPECT_EQ(result.at(Json::json_pointer(failure.place.pointer)), "x");
+}
+
 // The streamed batch is the documents of its ships, schema key aside, in order.
 TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
 {
@@ -116,7 +156,7 @@ TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
     river.particulars.shipType = ShipType::river;
     Ship sea = river;
     sea.particulars.shipType = ShipType::sea;
-    const ShipRun runs[] = {runShip(river, {}, false), runShip(sea, {1}, false)};
+    const ShipRun runs[] = {runShip(river, {}), runShip(sea, RunRequest{{1}})};
 
     std::ostringstream out;
     ResultStream stream(out);

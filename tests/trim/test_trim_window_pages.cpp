@@ -1,7 +1,7 @@
 // The table of the trim window's pages: every grid of the sheet on exactly one
 // page, the component names the dump keys by once each, and workbook sheet
 // names that the spreadsheet format accepts.
-#include "trim/trim_window_pages.h"
+#include "presentation/trim_window_pages.h"
 
 #include "common/utf8_text.h"
 

@@ -1,8 +1,9 @@
 // Everything the calculation report and the Excel workbook are made from: the
-// sheets as the windows hold them after a calculation, and what the caller
-// knows besides (the tones compared, the checks' remarks, the file and date).
+// sheets of a run, the tones compared, the remarks, the file and the date.
+// The windows and the command line make it from their run by one function.
 #pragma once
 
+#include "run/ship_run.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -27,5 +28,20 @@ struct ReportContent {
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
     bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
 };
+
+// The remarks of a run: every step's warnings, Kumai's note, a beam model that
+// could not be made, and each step that failed (with the place of its cause)
+// or was not computed (with why).
+std::vector<std::string> reportRemarks(const ShipRun& run);
+
+// The run's particulars and trim sheet, the vibration sheet of `shownTone`
+// (or of the last tone computed; null without one), the tones compared by
+// both methods, Kumai's estimate when computed, the remarks, the file's name
+// (empty for the example ship) and `date`. Refers to the run, which must
+// outlive it.
+ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::string date, int shownTone = 0);
+
+// Today's local date as the report prints it: "07.12.2026".
+std::string todayText();
 
 }  // namespace hullcalc

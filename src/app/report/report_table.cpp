@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace hullcalc {
 
@@ -14,6 +15,23 @@ ReportTable shownTable(const ReportTable& table, bool fullPrecision)
         for (std::size_t column = 0; column < row.size() && column < table.precision.size(); ++column)
             row[column] = displayText(row[column], table.precision[column]);
     return shown;
+}
+
+ReportTable gridTable(std::string title, const TextGrid& grid, std::string note, bool fixedDecimals)
+{
+    ReportTable table;
+    table.title = std::move(title);
+    table.note = std::move(note);
+    table.labelColumns = grid.fixedColumns();
+    table.fixedDecimals = fixedDecimals;
+    for (int column = 0; column < grid.columnCount(); ++column)
+        table.header.push_back(grid.fixedRows() > 0 ? grid.cell(column, 0) : std::to_string(column));
+    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row) {
+        std::vector<std::string>& cells = table.rows.emplace_back();
+        for (int column = 0; column < grid.columnCount(); ++column)
+            cells.push_back(grid.cell(column, row));
+    }
+    return table;
 }
 
 bool hasValues(const ReportTable& table)

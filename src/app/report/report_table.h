@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/display_precision.h"
+#include "common/text_grid.h"
 
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ struct ReportTable {
 // The table as the reader sees it: each number rounded by its column's
 // precision, or with every stored digit when `fullPrecision`.
 ReportTable shownTable(const ReportTable& table, bool fullPrecision);
+
+// A grid as it stands: its header row (or the column numbers when it has
+// none) over its rows, its header columns as the labels. `fixedDecimals` for
+// the texts written with a chosen count of decimals.
+ReportTable gridTable(std::string title, const TextGrid& grid, std::string note = {}, bool fixedDecimals = false);
 
 // Whether any cell right of the labels holds a text: a step that has not run
 // leaves its table empty.

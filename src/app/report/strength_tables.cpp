@@ -6,21 +6,6 @@ namespace hullcalc {
 
 namespace {
 
-// A grid of "%f"-like texts with its captions in row 0.
-ReportTable gridTable(std::string title, const TextGrid& grid, std::string note = {})
-{
-    ReportTable table{std::move(title), std::move(note), {}, {}, 1, true, {}};
-    for (int column = 0; column < grid.columnCount(); ++column)
-        table.header.push_back(grid.cell(column, 0));
-    for (int row = 1; row < grid.rowCount(); ++row) {
-        std::vector<std::string> cells;
-        for (int column = 0; column < grid.columnCount(); ++column)
-            cells.push_back(grid.cell(column, row));
-        table.rows.push_back(std::move(cells));
-    }
-    return table;
-}
-
 std::vector<CaptionedValue> lines(const std::vector<SummaryEntry>& entries)
 {
     std::vector<CaptionedValue> values;
@@ -38,20 +23,22 @@ ReportTable waveCaseTable(const StrengthSheet& sheet, WaveCase waveCase)
     return gridTable(title, sheet.balance(waveCase).frames,
                      "x — абсцисса от миделя в нос; η — возвышение волны над ее средним уровнем; T — осадка "
                      "шпангоута; ω — погруженная площадь; N, M — перерезывающая сила и изгибающий момент; Nв, "
-                     "Mв — их волновые части (за вычетом тихой воды)");
+                     "Mв — их волновые части (за вычетом тихой воды)",
+                     true);
 }
 
 ReportTable girderSumsTable(const StrengthSheet& sheet)
 {
     return gridTable("Эквивалентный брус", sheet.girder.sums,
                      "F — площадь связи, z — отстояние ее центра тяжести от основной плоскости, i — собственный "
-                     "момент инерции; справа нарастающие суммы");
+                     "момент инерции; справа нарастающие суммы",
+                     true);
 }
 
 ReportTable stressesTable(const StrengthSheet& sheet)
 {
     return gridTable("Напряжения в палубе и днище", stressTable(sheet),
-                     "Напряжения при наибольшем по модулю изгибающем моменте случая; растяжение положительно");
+                     "Напряжения при наибольшем по модулю изгибающем моменте случая; растяжение положительно", true);
 }
 
 std::vector<CaptionedValue> waveLines(const StrengthSheet& sheet) { return lines(waveSummary(sheet)); }

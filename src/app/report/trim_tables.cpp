@@ -272,21 +272,6 @@ ReportTable internalForcesTable(const TrimTable& results)
     return table;
 }
 
-ReportTable gridTable(std::string title, const TextGrid& grid)
-{
-    ReportTable table;
-    table.title = std::move(title);
-    table.labelColumns = grid.fixedColumns();
-    for (int column = 0; column < grid.columnCount(); ++column)
-        table.header.push_back(grid.fixedRows() > 0 ? grid.cell(column, 0) : std::to_string(column));
-    for (int row = grid.fixedRows(); row < grid.rowCount(); ++row) {
-        std::vector<std::string>& cells = table.rows.emplace_back();
-        for (int column = 0; column < grid.columnCount(); ++column)
-            cells.push_back(grid.cell(column, row));
-    }
-    return table;
-}
-
 std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet)
 {
     std::vector<CaptionedValue> lines;

@@ -54,11 +54,6 @@ ReportTable bendingMomentTable(const TrimTable& results);
 // Shear force and bending moment side by side, frame by frame, for paper.
 ReportTable internalForcesTable(const TrimTable& results);
 
-// A grid as it stands: its header row (or the column numbers when it has
-// none) over its rows, its header column as the labels. For a page that no
-// table above lays out.
-ReportTable gridTable(std::string title, const TextGrid& grid);
-
 // The eleven summary lines with the captions the windows and the results file use.
 std::vector<CaptionedValue> summaryLines(const TrimSheet& sheet);
 

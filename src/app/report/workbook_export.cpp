@@ -5,11 +5,11 @@
 #include "common/file_io.h"
 #include "common/number_text.h"
 #include "common/utf8_text.h"
+#include "presentation/trim_window_pages.h"
 #include "report/save_failure.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
-#include "trim/trim_window_pages.h"
 
 #include <xlsxwriter.h>
 
@@ -365,8 +365,9 @@ void saveWorkbook(const std::filesystem::path& path, const ReportContent& conten
     if (path.filename().empty())
         throw Error(saveFailure(path, "Invalid filename"));
     try {
-        // The library writes to a file name: a temporary one beside the target,
-        // whose bytes replace the target only once the workbook is complete.
+        // The library writes to a file name: one in memory (or a temporary file
+        // beside the target), whose bytes replace the target only once the
+        // workbook is complete.
         const auto writeWorkbook = [&](const std::filesystem::path& temporary) {
             const std::u8string name = temporary.u8string();
             std::unique_ptr<lxw_workbook, WorkbookDeleter> workbook(
@@ -379,7 +380,7 @@ void saveWorkbook(const std::filesystem::path& path, const ReportContent& conten
             if (error != LXW_NO_ERROR)
                 throw Error(lxw_strerror(error));
         };
-        saveFileSafely(path, bytesWrittenBeside(path, writeWorkbook, maxWorkbookBytes));
+        saveFileSafely(path, bytesWrittenToFile(path, writeWorkbook, maxWorkbookBytes));
     } catch (const Error& e) {
         throw Error(saveFailure(path, e.what()));
     }

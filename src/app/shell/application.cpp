@@ -66,7 +66,8 @@ void Application::connectMainWindow()
             trimWindow_->clearStatus();
             trimWindow_->redrawBodyPlanSoon();
         }
-        invalidateVibrationResults();
+        if (vibrationWindow_)
+            vibrationWindow_->showRun();
     });
     showSessionState();
 }
@@ -91,7 +92,8 @@ TrimWindow& Application::trimWindow()
 {
     if (!trimWindow_) {
         trimWindow_ = std::make_unique<TrimWindow>(document_.trim, document_.particulars, session_->undoStack(),
-                                                   document_.strengthInput, document_.strength, errors_);
+                                                   document_.strengthInput, document_.strength, document_.run, errors_);
+        trimWindow_->setChainRunner([this](RunStep upTo) { runChain(upTo); });
         activation_.watch(trimWindow_.get(), [this] { trimWindow_->activate(); });
         connectTrimWindow();
         showSessionState();
@@ -111,7 +113,6 @@ void Application::connectTrimWindow()
     QObject::connect(trim, &TrimWindow::bonjeanScaleRequested, trim, [this] { openGraphWindow(&bonjeanWindow()); });
     QObject::connect(trim, &TrimWindow::helpRequested, trim,
                      [this](const QString& topic) { helpWindow().showTopic(topic); });
-    QObject::connect(trim, &TrimWindow::calculated, trim, [this] { invalidateVibrationResults(); });
     // A particular that stops a calculation is shown where it is typed.
     QObject::connect(trim, &TrimWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
 
@@ -122,22 +123,18 @@ void Application::connectTrimWindow()
     QObject::connect(trim, &TrimWindow::reportRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
             return;
-        const ReportExtras extras = reportExtrasOf(document_);
-        showReportPreview(trim, reportContentOf(document_, extras, session_->fileName()), errors_);
+        showReportPreview(trim, reportContentOf(document_, session_->fileName()), errors_);
     });
     QObject::connect(trim, &TrimWindow::workbookRequested, trim, [this, trim] {
         if (!trim->bringResultsUpToDate())
             return;
-        const ReportExtras extras = reportExtrasOf(document_);
-        exportWorkbook(trim, reportContentOf(document_, extras, session_->fileName()), chooseWorkbook_, errors_);
+        exportWorkbook(trim, reportContentOf(document_, session_->fileName()), chooseWorkbook_, errors_);
     });
     QObject::connect(trim, &TrimWindow::strengthInputEdited, session, &ProjectSession::markChanged);
     // The girder of the midship section gives the vibration window its inertias.
     QObject::connect(trim, &TrimWindow::sectionInertiaOffered, trim,
                      [this](const QString& inertia) { vibrationWindow().setEverySectionInertia(inertia); });
-    // Results follow the input: any change marks them outdated until the next
-    // calculation, which the vibration window runs first when they are.
-    QObject::connect(trim, &TrimWindow::calculated, session, &ProjectSession::calculationRan);
+    // Results follow the input: any change marks them outdated until the next run.
     QObject::connect(session, &ProjectSession::resultsOutdatedChanged, trim, &TrimWindow::setResultsOutdated);
     trim->setResultsOutdated(session->resultsOutdated());
 }
@@ -190,15 +187,15 @@ ResultsWindow& Application::resultsWindow() { return graphWindow(resultsWindow_,
 VibrationWindow& Application::vibrationWindow()
 {
     if (!vibrationWindow_) {
-        vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.trim, document_.particulars,
-                                                             session_->undoStack(), errors_);
+        vibrationWindow_ =
+            std::make_unique<VibrationWindow>(document_.vibration, document_.run, session_->undoStack(), errors_);
         activation_.watch(vibrationWindow_.get(), [this] { vibrationWindow_->activate(); });
         VibrationWindow* vibration = vibrationWindow_.get();
         QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,
                          [this](const QString& topic) { helpWindow().showTopic(topic); });
         QObject::connect(vibration, &VibrationWindow::particularToShow, mainWindow_.get(), &MainWindow::showParticular);
         QObject::connect(vibration, &VibrationWindow::inputEdited, session_.get(), &ProjectSession::markChanged);
-        vibration->setTrimUpToDate([this] { return trimWindow().bringResultsUpToDate(); });
+        vibration->setChainRunner([this](RunStep upTo) { runChain(upTo); });
         QObject::connect(session_.get(), &ProjectSession::resultsOutdatedChanged, vibration,
                          &VibrationWindow::setResultsOutdated);
         vibration->setResultsOutdated(session_->resultsOutdated());
@@ -213,12 +210,14 @@ HelpWindow& Application::helpWindow()
     return *helpWindow_;
 }
 
-void Application::invalidateVibrationResults()
+void Application::runChain(RunStep upTo)
 {
+    computeRun(document_, upTo);
+    session_->calculationRan();
+    if (trimWindow_)
+        trimWindow_->showRun();
     if (vibrationWindow_)
-        vibrationWindow_->clearResults();
-    else
-        clearVibrationResults(document_.vibration);
+        vibrationWindow_->showRun();
 }
 
 void Application::setWorkbookFileChooser(std::function<QString(QWidget*)> chooser)

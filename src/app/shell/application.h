@@ -68,9 +68,9 @@ private:
     // the trim sheet.
     template<typename Window, typename... Charts>
     Window& graphWindow(std::unique_ptr<Window>& window, const Charts&... charts);
-    // A new trim calculation or another document invalidates the vibration
-    // results resting on the old one, whether its window exists yet or not.
-    void invalidateVibrationResults();
+    // The one way any window calculates: the document's run up to `upTo`,
+    // then every window shows it and the results are current.
+    void runChain(RunStep upTo);
     // Shows a graph window; the first time beside the trim window, each one
     // a step further down and right, so that none covers the main window.
     void openGraphWindow(QWidget* window);

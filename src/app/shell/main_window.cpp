@@ -1,7 +1,7 @@
 #include "shell/main_window.h"
 
+#include "presentation/main_window_names.h"
 #include "trim/design_checks.h"
-#include "trim/main_window_names.h"
 #include "widgets/activation.h"
 #include "widgets/qt_text.h"
 #include "widgets/recent_files_menu.h"

@@ -1,6 +1,7 @@
 #include "shell/project_session.h"
 
 #include "common/file_io.h"
+#include "common/file_limits.h"
 #include "project/project_file.h"
 #include "trim/data_files.h"
 #include "widgets/error_display.h"
@@ -119,7 +120,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
     Project project;
     bool isProject = false;
     const bool read = errors_.run(parent, [&] {
-        const std::string bytes = readFileBytes(toPath(path), maxInputFileBytes);
+        const std::string bytes = readFileBytes(toPath(path), maxShipFileBytes);
         isProject = looksLikeProject(bytes);
         if (isProject) {
             project = readProject(bytes);
@@ -145,14 +146,13 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
         document_.strengthInput = project.strength.value_or(StrengthInput{});
     }
     document_.trim.input = project.input;
-    clearTrimResults(document_.trim);
-    clearVibrationResults(document_.vibration);
-    clearStrengthResults(document_.strength);
+    forgetRun(document_);
     undo_.clear();
     otherChanges_ = false;
     calculated_ = false;
     setResultsOutdated(false);
     setPath(isProject ? path : QString());
+    sourceDataFile_ = isProject ? QString() : QFileInfo(path).absoluteFilePath();
     rememberRecent(path);
     emit documentReplaced();
     emit stateChanged();
@@ -169,6 +169,11 @@ bool ProjectSession::saveAs(QWidget* parent)
 
 bool ProjectSession::saveTo(const QString& path, QWidget* parent)
 {
+    if (!sourceDataFile_.isEmpty() && isSameFile(toPath(path), toPath(sourceDataFile_))) {
+        errors_.show(parent, "Проект не сохранен: вывод совпадает с входным файлом: " + sourceDataFile_
+                                 + "\nЭто открытый файл исходных данных; выберите другое имя.");
+        return false;
+    }
     Project project;
     project.particulars = document_.particulars;
     project.input = document_.trim.input;

@@ -87,6 +87,9 @@ private:
     bool calculated_ = false;  // a calculation ran on this document
     bool resultsOutdated_ = false;
     QString path_;
+    // The input data file the document was opened from, if it was: saving the
+    // project over it would replace the user's data file with a project.
+    QString sourceDataFile_;
     Question ask_;
     FileChooser chooseFile_;
 };

@@ -2,14 +2,10 @@
 
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
-#include "run/ship_run.h"
-#include "vibration/kumai_estimate.h"
-#include "vibration/tone_comparison.h"
 #include "widgets/error_display.h"
 #include "widgets/full_precision_action.h"
 #include "widgets/window_placement.h"
 
-#include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -21,45 +17,10 @@
 
 namespace hullcalc {
 
-ReportExtras reportExtrasOf(const Document& document)
+ReportContent reportContentOf(const Document& document, const QString& fileName)
 {
-    ReportExtras extras;
-    for (const Warning& warning : checkShip(document.particulars, document.trim))
-        extras.warnings.push_back(warning.message);
-    if (!document.trim.complete)
-        return extras;
-    // The comparison is part of the report where it can be made; where it
-    // cannot (an inertia that is not a number), the report goes without it.
-    try {
-        const TrimmedHull hull = trimmedHull(document.trim);
-        const ParticularValues particulars = readParticularValues(document.particulars);
-        extras.tones = compareTones(hull, particulars, document.vibration);
-        const TwoNodeEstimate kumai = kumaiTwoNodeFrequency(document.trim, particulars, document.vibration);
-        extras.kumaiPerMinute = kumai.perMinute;
-        if (!kumai.note.empty())
-            extras.warnings.push_back("Оценка по Кумаи: " + kumai.note);
-    } catch (const Error&) {
-        extras.tones.clear();
-        extras.kumaiPerMinute.reset();
-    }
-    for (std::string& warning : toneDifferenceWarnings(extras.tones))
-        extras.warnings.push_back(std::move(warning));
-    return extras;
-}
-
-ReportContent reportContentOf(const Document& document, const ReportExtras& extras, const QString& fileName)
-{
-    const VibrationSheet* vibration = document.vibration.frequency.empty() ? nullptr : &document.vibration;
-    ReportContent content{document.particulars,
-                          document.trim,
-                          vibration,
-                          extras.tones,
-                          extras.kumaiPerMinute,
-                          extras.warnings,
-                          fileName.toStdString(),
-                          QDate::currentDate().toString("dd.MM.yyyy").toStdString()};
-    if (document.strength.complete)
-        content.strength = &document.strength;
+    const int tone = document.vibration.tone > 0 ? document.vibration.tone : lowestTone;
+    ReportContent content = reportContentOf(document.run, fileName.toStdString(), todayText(), tone);
     content.fullPrecision = fullPrecisionSetting();
     return content;
 }

@@ -1,6 +1,5 @@
-// "Файл → Отчет…" and "Файл → Экспорт в Excel…": the document as the windows
-// hold it now, with the tones compared and the checks' remarks, shown in a
-// print preview or written as a workbook.
+// "Файл → Отчет…" and "Файл → Экспорт в Excel…": the document's last run,
+// shown in a print preview or written as a workbook.
 #pragma once
 
 #include "report/report_content.h"
@@ -9,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 class QWidget;
 
@@ -17,19 +15,11 @@ namespace hullcalc {
 
 class ErrorDisplay;
 
-// What the report needs beyond the document's own sheets.
-struct ReportExtras {
-    std::vector<ToneSummary> tones;
-    std::optional<double> kumaiPerMinute;
-    std::vector<std::string> warnings;
-};
-
-// The tones I–IV by both methods and the Kumai estimate when a trim run has
-// completed (none where they cannot be computed), and the checks' remarks.
-ReportExtras reportExtrasOf(const Document& document);
-
-// The report's content, referring to the document and to `extras`.
-ReportContent reportContentOf(const Document& document, const ReportExtras& extras, const QString& fileName);
+// The report's content from the document's last run, as the command line
+// makes it from its own: the tone chosen in the vibration window (tone I
+// before any is chosen), the project's file name, today's date and the
+// precision the windows show.
+ReportContent reportContentOf(const Document& document, const QString& fileName);
 
 // The print preview, from which the user prints or saves a PDF. A page that
 // cannot be drawn is reported on `errors`.

@@ -2,7 +2,7 @@
 // never stop a calculation.
 #include "trim/design_checks_panel.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/qt_text.h"
 
 #include <QListWidget>

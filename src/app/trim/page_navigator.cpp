@@ -2,7 +2,7 @@
 // seventeen pages stay a click away without a tab bar wider than the window.
 #include "trim/page_navigator.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/qt_text.h"
 
 #include <QEvent>

@@ -2,10 +2,10 @@
 // chart, with a line saying what it holds and the buttons that belong to it.
 #include "trim/trim_pages.h"
 
+#include "presentation/trim_window_names.h"
+#include "presentation/trim_window_pages.h"
 #include "trim/trim_display_precision.h"
 #include "trim/trim_summary_panel.h"
-#include "trim/trim_window_names.h"
-#include "trim/trim_window_pages.h"
 #include "widgets/chart_looks.h"
 #include "widgets/chart_view.h"
 #include "widgets/grid_view.h"

@@ -4,8 +4,8 @@
 // results with their summary, and the curves of form.
 #pragma once
 
+#include "presentation/trim_window_pages.h"
 #include "trim/trim_sheet.h"
-#include "trim/trim_window_pages.h"
 #include "widgets/chart_view.h"
 #include "widgets/text_grid_model.h"
 

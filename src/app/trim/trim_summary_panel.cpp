@@ -3,7 +3,7 @@
 #include "trim/trim_summary_panel.h"
 
 #include "common/number_text.h"
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/qt_text.h"
 #include "widgets/separator_line.h"
 

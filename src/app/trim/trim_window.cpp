@@ -2,6 +2,8 @@
 // and the handlers of the buttons and commands.
 #include "trim/trim_window.h"
 
+#include "presentation/trim_window_names.h"
+#include "presentation/trim_window_pages.h"
 #include "run/ship_run.h"
 #include "trim/bonjean_scale.h"
 #include "trim/data_files.h"
@@ -9,10 +11,7 @@
 #include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
 #include "trim/page_navigator.h"
-#include "trim/trim_calculation.h"
 #include "trim/trim_pages.h"
-#include "trim/trim_window_names.h"
-#include "trim/trim_window_pages.h"
 #include "trim/wave_page.h"
 #include "widgets/chart_printing.h"
 #include "widgets/error_display.h"
@@ -82,14 +81,16 @@ std::filesystem::path toPath(const QString& name) { return std::filesystem::path
 }  // namespace
 
 TrimWindow::TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo,
-                       StrengthInput& strengthInput, StrengthSheet& strength, const ErrorDisplay& errors,
-                       QWidget* parent)
+                       StrengthInput& strengthInput, StrengthSheet& strength, const ShipRun& run,
+                       const ErrorDisplay& errors, QWidget* parent)
     : QMainWindow(parent),
       sheet_(sheet),
       particulars_(particulars),
       undo_(undo),
       strengthInput_(strengthInput),
       strength_(strength),
+      run_(run),
+      runChain_([](RunStep) {}),
       errors_(errors),
       mayDiscardChanges_([](QWidget*) { return true; })
 {
@@ -133,14 +134,14 @@ void TrimWindow::createCentralWidget()
     };
     pages_ = new TrimPages(sheet_, recordInputEdit, this);
     connectPageButtons();
-    // The ship on a wave follows the results: it starts from the still-water
-    // waterline and its moments, and a new calculation makes it stale.
-    wavePage_ = new WavePage(strengthInput_, strength_, sheet_, particulars_, undo_, errors_, pages_);
+    // The ship on a wave shows the run's strength step; its «Расчет на волне»
+    // runs the chain up to it.
+    wavePage_ = new WavePage(strengthInput_, strength_, run_, undo_, errors_, pages_);
+    wavePage_->setChainRunner([this](RunStep upTo) { runChain_(upTo); });
     pages_->insertTab(wavePageIndex(), wavePage_,
                       toQString(trimWindowPages()[static_cast<std::size_t>(wavePageIndex())].caption));
     connect(wavePage_, &WavePage::sectionInertiaOffered, this, &TrimWindow::sectionInertiaOffered);
     connect(wavePage_, &WavePage::inputEdited, this, &TrimWindow::strengthInputEdited);
-    connect(this, &TrimWindow::calculated, wavePage_, &WavePage::clearResults);
 
     // The page captions flow in rows above the pages, as many rows as the
     // window's width needs, so that the pages keep the whole width.
@@ -303,27 +304,44 @@ void TrimWindow::redrawBodyPlan()
     emit bodyPlanRedrawn();
 }
 
-void TrimWindow::calculate() { runCalculation(); }
+void TrimWindow::setChainRunner(ChainRunner runner)
+{
+    runChain_ = runner ? std::move(runner) : ChainRunner([](RunStep) {});
+}
 
+void TrimWindow::calculate()
+{
+    errors_.run(this, [&] { runCalculation(); });
+}
+
+// Every step with its current input; the trim calculation's failure is shown
+// here, those of the later steps on their pages.
 bool TrimWindow::runCalculation()
 {
-    const Failure failure = catchFailure([&] { runTrimCalculation(sheet_, particulars_); });
-    // Also after a failure: what this run wrote before it is shown, and
-    // nothing of an earlier run.
+    runChain_(RunStep::kumai);
+    const StepRecord& trim = run_.step(RunStep::trim);
+    if (!trim.failed())
+        return true;
+    const QString place = pointAt(*trim.failure);
+    errors_.show(this, toQString(userMessage(trim.failure->message)), place);
+    return false;
+}
+
+// Also after a failure: what the run wrote before it is shown, and nothing of
+// an earlier run.
+void TrimWindow::showRun()
+{
     refreshViews();
     const int warnings = updateChecks();
-    emit calculated();
-    if (!failure) {
+    const StepRecord& trim = run_.step(RunStep::trim);
+    if (trim.failed())
+        lastStatus_ = "Расчет остановлен: " + toQString(userMessage(trim.failure->message));
+    else if (trim.computed())
         lastStatus_ = QString("Расчет выполнен: принято приближение %1; ").arg(sheet_.iteration.approximations)
                       + (warnings == 0 ? QString("замечаний нет") : QString("замечаний: %1").arg(warnings));
-        showStatus();
-        return true;
-    }
-    lastStatus_ = "Расчет остановлен: " + failure.message;
+    else
+        lastStatus_.clear();
     showStatus();
-    const QString place = pointAt(failure);
-    errors_.show(this, failure.message, place);
-    return false;
 }
 
 void TrimWindow::setResultsOutdated(bool outdated)
@@ -347,10 +365,14 @@ void TrimWindow::clearStatus()
 
 bool TrimWindow::bringResultsUpToDate()
 {
-    if (!resultsOutdated_)
+    const bool ran = run_.step(RunStep::trim).status != StepRecord::Status::notComputed;
+    if (!resultsOutdated_ && ran && run_.request.upTo == RunStep::kumai)
         return true;
-    const bool completed = runCalculation();
-    if (completed) {
+    const bool outdated = resultsOutdated_;
+    bool completed = false;
+    if (!errors_.run(this, [&] { completed = runCalculation(); }))
+        return false;
+    if (completed && outdated) {
         lastStatus_ = "Исходные данные изменены — выполнен пересчет. " + lastStatus_;
         showStatus();
     }
@@ -360,19 +382,21 @@ bool TrimWindow::bringResultsUpToDate()
 // Where the failure's cause stands, as a line for the message; the page with
 // a failing cell is shown and the cell selected, a failing particular's edit
 // is shown by the main window.
-QString TrimWindow::pointAt(const Failure& failure)
+QString TrimWindow::pointAt(const RunFailure& failure)
 {
-    try {
-        std::rethrow_exception(failure.exception);
-    } catch (const CellError& e) {
-        selectCell(e.grid(), e.column(), e.row());
-        return toQString(placeOf(e, sheet_).label);
-    } catch (const ParticularError& e) {
-        emit particularToShow(&e.field());
-        return toQString(placeOf(e, sheet_).label);
-    } catch (...) {
-    }
-    return {};
+    if (failure.cell.particular)
+        emit particularToShow(failure.cell.particular);
+    else if (!failure.cell.grid.empty())
+        selectNamedCell(failure.cell.grid, failure.cell.column, failure.cell.row);
+    return toQString(failure.place.label);
+}
+
+// A cell of a grid of the pages by the grid's component name.
+void TrimWindow::selectNamedCell(std::string_view grid, int column, int row)
+{
+    for (const NamedGrid& named : trimWindowGrids(sheet_))
+        if (named.name == grid)
+            selectCell(named.grid, column, row);
 }
 
 void TrimWindow::selectCell(const TextGrid& grid, int column, int row)

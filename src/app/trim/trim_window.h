@@ -6,6 +6,8 @@
 
 #include "widgets/chart_printing.h"
 
+#include "run/ship_run.h"
+
 #include "strength/strength_calculation.h"
 #include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
@@ -26,7 +28,6 @@ namespace hullcalc {
 
 class DesignChecksPanel;
 class ErrorDisplay;
-struct Failure;
 class PageNavigator;
 class TrimPages;
 class WavePage;
@@ -36,12 +37,19 @@ class TrimWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The window shows and edits `sheet`, reads the particulars when it
-    // calculates, and records every change of the input tables on `undo`.
+    // The window shows and edits `sheet`, whose results the last run `run`
+    // left, and records every change of the input tables on `undo`.
     // `strengthInput` and `strength` are the page «Судно на волне». Failures
     // are shown on `errors`.
     TrimWindow(TrimSheet& sheet, const ShipParticulars& particulars, QUndoStack& undo, StrengthInput& strengthInput,
-               StrengthSheet& strength, const ErrorDisplay& errors, QWidget* parent = nullptr);
+               StrengthSheet& strength, const ShipRun& run, const ErrorDisplay& errors, QWidget* parent = nullptr);
+
+    // Runs the document's chain up to a step and shows the run in every
+    // window (the application's); by default nothing runs.
+    using ChainRunner = std::function<void(RunStep upTo)>;
+    void setChainRunner(ChainRunner runner);
+    // A run ended: every page, the status line and the checks show it.
+    void showRun();
 
     TrimSheet& sheet() { return sheet_; }
     QTabWidget* pages() const;
@@ -55,8 +63,9 @@ public:
     void setResultsOutdated(bool outdated);
     bool resultsOutdated() const { return resultsOutdated_; }
     // Before results are printed or saved: runs "Расчет" when they are
-    // outdated and says so in the status line. False when that run stopped
-    // (its message shown, pointing at the cause): nothing is to be written.
+    // outdated or not every step was run, and says so in the status line.
+    // False when that run stopped (its message shown, pointing at the
+    // cause): nothing is to be written.
     bool bringResultsUpToDate();
     // Another document was opened: no line about a calculation of the last one.
     void clearStatus();
@@ -106,9 +115,6 @@ signals:
     void sheetChanged();
     // The body plan was drawn anew from the offsets as typed.
     void bodyPlanRedrawn();
-    // A trim calculation ran, whether it completed or stopped: results that
-    // rest on the previous one are no longer valid.
-    void calculated();
     // «Судно на волне» offers the girder's I (m⁴) for the vibration window's inertias.
     void sectionInertiaOffered(const QString& inertia);
     // The strength input was edited.
@@ -144,8 +150,9 @@ private:
     void createActions();
     void createMenus();
     void setIntermediatePagesVisible(bool visible);
-    QString pointAt(const Failure& failure);
+    QString pointAt(const RunFailure& failure);
     void selectCell(const TextGrid& grid, int column, int row);
+    void selectNamedCell(std::string_view grid, int column, int row);
     bool runCalculation();
     void showStatus();
     void showChangedCells(const InputTables& replaced);
@@ -160,6 +167,8 @@ private:
     QUndoStack& undo_;
     StrengthInput& strengthInput_;
     StrengthSheet& strength_;
+    const ShipRun& run_;
+    ChainRunner runChain_;
     const ErrorDisplay& errors_;
     TrimPages* pages_ = nullptr;
     WavePage* wavePage_ = nullptr;

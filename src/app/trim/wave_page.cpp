@@ -1,7 +1,7 @@
 #include "trim/wave_page.h"
 
 #include "common/number_text.h"
-#include "strength/strength_page_names.h"
+#include "presentation/strength_page_names.h"
 #include "strength/strength_summary.h"
 #include "widgets/chart_looks.h"
 #include "widgets/chart_view.h"
@@ -45,13 +45,13 @@ ChartLook alongTheHull(const QString& yTitle)
 
 }  // namespace
 
-WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim,
-                   const ShipParticulars& particulars, QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
+WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const ShipRun& run, QUndoStack& undo,
+                   const ErrorDisplay& errors, QWidget* parent)
     : QWidget(parent),
       input_(input),
       results_(results),
-      trim_(trim),
-      particulars_(particulars),
+      run_(run),
+      runChain_([](RunStep) {}),
       undo_(undo),
       errors_(errors)
 {
@@ -188,20 +188,24 @@ QWidget* WavePage::createGirderBox()
     return box;
 }
 
+// The chain up to the ship on a wave, the trim calculation included, on the
+// current input; the first step that failed is shown with its place.
 void WavePage::calculate()
 {
-    try {
-        runStrengthCalculation(trim_, particulars_, input_, results_);
-    } catch (const CellError& e) {
-        refresh();
-        errors_.show(this, toQString(e.what()), toQString(girderCellLocation(input_.girderMembers, e)));
-        return;
-    } catch (const Error& e) {
-        refresh();
-        errors_.show(this, toQString(e.what()));
-        return;
-    }
-    refresh();
+    errors_.run(this, [&] {
+        runChain_(RunStep::strength);
+        for (const RunStep step : {RunStep::trim, RunStep::strength})
+            if (const StepRecord& record = run_.step(step); record.failed()) {
+                const FailureCell& cell = record.failure->cell;
+                if (cell.grid == names::girderMembers)
+                    members_->setCurrentIndex(
+                        members_->model()->index(cell.row - input_.girderMembers.fixedRows(),
+                                                 cell.column - input_.girderMembers.fixedColumns()));
+                errors_.show(this, toQString(userMessage(record.failure->message)),
+                             toQString(record.failure->place.label));
+                return;
+            }
+    });
 }
 
 void WavePage::fillExampleGirder()
@@ -225,16 +229,19 @@ void WavePage::sendInertiaToVibration()
     emit sectionInertiaOffered(toQString(formatFixed(results_.girder.inertiaM4(), 4)));
 }
 
-void WavePage::clearResults()
-{
-    clearStrengthResults(results_);
-    refresh();
-}
-
 void WavePage::showSummary()
 {
     if (!results_.complete) {
-        summary_->setText("Расчет на волне не выполнен");
+        const StepRecord& step = run_.step(RunStep::strength);
+        QString text = "Расчет на волне не выполнен";
+        if (step.failed()) {
+            text += ": " + toQString(firstLine(userMessage(step.failure->message)));
+            if (!step.failure->place.label.empty())
+                text += "\nМесто: " + toQString(step.failure->place.label);
+        } else if (!step.why.empty()) {
+            text += " (" + toQString(step.why) + ")";
+        }
+        summary_->setText(text);
         girderSummary_->clear();
         return;
     }

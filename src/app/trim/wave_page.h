@@ -3,12 +3,15 @@
 // the members of the midship section and the stresses against the allowable.
 #pragma once
 
+#include "run/ship_run.h"
 #include "strength/strength_calculation.h"
 #include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -25,19 +28,20 @@ class WavePage : public QWidget {
     Q_OBJECT
 
 public:
-    // Shows and edits `input`, shows `results`; reads the still-water
-    // calculation in `trim` and the particulars when it calculates. Edits of
-    // the members are undo steps on `undo`; failures are shown on `errors`.
-    WavePage(StrengthInput& input, StrengthSheet& results, const TrimSheet& trim, const ShipParticulars& particulars,
-             QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent = nullptr);
+    // Shows and edits `input`, shows `results` and how the strength step of
+    // the last run `run` ended. Edits of the members are undo steps on
+    // `undo`; failures are shown on `errors`.
+    WavePage(StrengthInput& input, StrengthSheet& results, const ShipRun& run, QUndoStack& undo,
+             const ErrorDisplay& errors, QWidget* parent = nullptr);
+
+    // Runs the document's chain up to a step and shows the run (the trim window's).
+    void setChainRunner(std::function<void(RunStep upTo)> runner) { runChain_ = std::move(runner); }
 
     // Handlers, public so that tests can press them.
     void calculate();               // "Расчет на волне"
     void fillExampleGirder();       // "Пример сечения"
     void sendInertiaToVibration();  // "I в таблицу вибрации"
 
-    // Empties the results (a new still-water calculation invalidates them).
-    void clearResults();
     // Redraws every view from the input and the results.
     void refresh();
 
@@ -55,8 +59,8 @@ private:
 
     StrengthInput& input_;
     StrengthSheet& results_;
-    const TrimSheet& trim_;
-    const ShipParticulars& particulars_;
+    const ShipRun& run_;
+    std::function<void(RunStep upTo)> runChain_;
     QUndoStack& undo_;
     const ErrorDisplay& errors_;
     QLineEdit* waveHeight_ = nullptr;

@@ -2,13 +2,13 @@
 
 #include "common/display_precision.h"
 #include "common/number_text.h"
+#include "presentation/trim_window_names.h"
+#include "presentation/vibration_window_names.h"
 #include "run/failure_place.h"
-#include "trim/trim_window_names.h"
 #include "vibration/beam_model.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
-#include "vibration/vibration_window_names.h"
 #include "widgets/chart_looks.h"
 #include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
@@ -68,16 +68,15 @@ QString frequencyInOtherUnits(const std::string& perSecond)
 
 }  // namespace
 
-VibrationWindow::VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars,
-                                 QUndoStack& undo, const ErrorDisplay& errors, QWidget* parent)
+VibrationWindow::VibrationWindow(VibrationSheet& sheet, const ShipRun& run, QUndoStack& undo,
+                                 const ErrorDisplay& errors, QWidget* parent)
     : QWidget(parent, Qt::Window),
       sheet_(sheet),
-      trim_(trim),
-      particulars_(particulars),
+      run_(run),
       undo_(undo),
       errors_(errors),
       pages_(new QTabWidget(this)),
-      bringTrimUpToDate_([] { return true; })
+      runChain_([](RunStep) {})
 {
     setObjectName(toQString(names::window));
     setWindowTitle("Вибрация");
@@ -199,8 +198,14 @@ void VibrationWindow::addToneButtons(QGridLayout& layout, QWidget* page)
         // The tone's parameters follow the button whenever it becomes checked,
         // by the user or by the activation.
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                selectTone(sheet_, i + 1);
+            if (!checked)
+                return;
+            // The run holds every tone: the one chosen is shown as it computed it.
+            selectTone(sheet_, i + 1);
+            if (run_.toneRun(i + 1)) {
+                showToneResults(run_, i + 1, sheet_);
+                refreshViews();
+            }
         });
         layout.addWidget(button, i, 0, 1, 2);
         toneButtons_[static_cast<std::size_t>(i)] = button;
@@ -359,30 +364,26 @@ void VibrationWindow::showResults()
     }
 }
 
-void VibrationWindow::setTrimUpToDate(std::function<bool()> bringUpToDate)
+void VibrationWindow::setChainRunner(ChainRunner runner)
 {
-    bringTrimUpToDate_ = bringUpToDate ? std::move(bringUpToDate) : std::function<bool()>([] { return true; });
+    runChain_ = runner ? std::move(runner) : ChainRunner([](RunStep) {});
 }
 
 void VibrationWindow::setResultsOutdated(bool outdated) { outdatedNotice_->setVisible(outdated); }
 
+// The chain up to the tones, the trim calculation included, on the current
+// input; the failure of the first step that stopped is shown with its place.
 void VibrationWindow::calculate()
 {
-    if (!bringTrimUpToDate_())
-        return;
-    clearVibrationResults(sheet_);
-    beam_.reset();
-    const Failure failure = catchFailure([&] {
-        const TrimmedHull hull = trimmedHull(trim_);
-        computeVibration(hull, readParticularValues(particulars_), sheet_);
-        beam_ = beamModelOf(sheet_, hull.frameSpacing);
+    errors_.run(this, [&] {
+        runChain_(RunStep::tones);
+        for (const RunStep step : {RunStep::trim, RunStep::tones})
+            if (const StepRecord& record = run_.step(step); record.failed()) {
+                const QString place = pointAt(*record.failure);
+                errors_.show(this, toQString(userMessage(record.failure->message)), place);
+                return;
+            }
     });
-    // Also after a failure: what this run wrote before it is shown.
-    refreshViews();
-    if (!failure)
-        return;
-    const QString place = pointAt(failure);
-    errors_.show(this, failure.message, place);
 }
 
 void VibrationWindow::setEverySectionInertia(const QString& inertia)
@@ -393,42 +394,40 @@ void VibrationWindow::setEverySectionInertia(const QString& inertia)
     });
 }
 
-void VibrationWindow::clearResults()
-{
-    clearVibrationResults(sheet_);
-    beam_.reset();
-    tones_->setRowCount(0);
-    kumai_->clear();
-    refreshViews();
-}
-
-// Tones I to IV by both methods, on a copy: the chosen tone's table and chart
-// stay as they are.
+// Tones I to IV by both methods with Kumai's estimate, as the run computes
+// every tone: the chosen tone's table and chart stay the chosen tone's.
 void VibrationWindow::compareAllTones()
 {
-    if (!bringTrimUpToDate_())
-        return;
-    std::vector<ToneSummary> tones;
-    TwoNodeEstimate kumai;
-    const Failure failure = catchFailure([&] {
-        const TrimmedHull hull = trimmedHull(trim_);
-        const ParticularValues particulars = readParticularValues(particulars_);
-        tones = compareTones(hull, particulars, sheet_);
-        kumai = kumaiTwoNodeFrequency(trim_, particulars, sheet_);
+    errors_.run(this, [&] {
+        runChain_(RunStep::kumai);
+        for (const RunStep step : {RunStep::trim, RunStep::tones, RunStep::kumai})
+            if (const StepRecord& record = run_.step(step); record.failed()) {
+                const QString place = pointAt(*record.failure);
+                errors_.show(this, toQString(userMessage(record.failure->message)), place);
+                return;
+            }
     });
+}
+
+void VibrationWindow::showRun()
+{
+    refreshViews();
+    showComparedTones();
+}
+
+// The tones compared, Kumai's estimate and the remarks on both; a step that
+// did not complete says so in their place.
+void VibrationWindow::showComparedTones()
+{
     tones_->setRowCount(0);
     kumai_->clear();
-    comparedTones_.clear();
-    if (failure) {
-        const QString place = pointAt(failure);
-        errors_.show(this, failure.message, place);
-        return;
-    }
+    comparedTones_ = run_.comparedTones();
     const auto cell = [](const std::string& text) {
         auto* item = new QTableWidgetItem(toQString(text));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return item;
     };
+    const std::vector<ToneSummary>& tones = comparedTones_;
     tones_->setRowCount(static_cast<int>(tones.size()));
     for (int row = 0; row < static_cast<int>(tones.size()); ++row) {
         const ToneSummary& tone = tones[static_cast<std::size_t>(row)];
@@ -445,36 +444,38 @@ void VibrationWindow::compareAllTones()
         tones_->setItem(row, 8, cell(formatFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
     }
     tones_->resizeColumnsToContents();
-    comparedTones_ = tones;
-    QString notes =
-        QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
-            .arg(toQString(formatFixed(kumai.perMinute, 1)),
-                 toQString(formatFixed(differenceFromKumai(tones.front().energyFrequency, kumai.perMinute), 1)));
-    if (!kumai.note.empty())
-        notes += " (" + toQString(kumai.note) + ")";
+    QStringList notes;
+    if (run_.kumai)
+        notes << QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
+                         .arg(toQString(formatFixed(run_.kumai->perMinute, 1)),
+                              toQString(formatFixed(run_.kumai->differencePercent, 1)))
+                     + (run_.kumai->note.empty() ? QString() : " (" + toQString(run_.kumai->note) + ")");
     for (const std::string& warning : toneDifferenceWarnings(tones))
-        notes += "\n" + toQString(warning);
-    kumai_->setText(notes);
+        notes << toQString(warning);
+    for (const RunStep step : {RunStep::tones, RunStep::kumai}) {
+        const StepRecord& record = run_.step(step);
+        if (record.failed())
+            notes << "Не рассчитано (" + toQString(stepCaption(step))
+                         + "): " + toQString(firstLine(userMessage(record.failure->message)))
+                         + (record.failure->place.label.empty() ? QString()
+                                                                : "; место: " + toQString(record.failure->place.label));
+        else if (!record.why.empty())
+            notes << toQString(record.why);
+    }
+    kumai_->setText(notes.join('\n'));
 }
 
 // Where the failure's cause stands, as a line for the message: an inertia of
 // this window is selected; a particular's edit is shown by the main window.
-QString VibrationWindow::pointAt(const Failure& failure)
+QString VibrationWindow::pointAt(const RunFailure& failure)
 {
-    try {
-        std::rethrow_exception(failure.exception);
-    } catch (const CellError& e) {
-        if (&e.grid() == &sheet_.sectionInertia) {
-            inertia_->setCurrentIndex(inertia_->model()->index(e.row() - 1, e.column() - 1));
-            inertia_->setFocus();
-        }
-        return toQString(placeOf(e, trim_, &sheet_).label);
-    } catch (const ParticularError& e) {
-        emit particularToShow(&e.field());
-        return toQString(placeOf(e, trim_, &sheet_).label);
-    } catch (...) {
+    if (failure.cell.particular) {
+        emit particularToShow(failure.cell.particular);
+    } else if (failure.cell.grid == names::sectionInertia) {
+        inertia_->setCurrentIndex(inertia_->model()->index(failure.cell.row - 1, failure.cell.column - 1));
+        inertia_->setFocus();
     }
-    return {};
+    return toQString(failure.place.label);
 }
 
 // The energy method's shape as the sheet holds it, at the spacings' middles,
@@ -486,14 +487,21 @@ void VibrationWindow::showModeShapes()
     std::vector<double> energy;
     for (const ChartPoint& point : sheet_.modeShape.series.at(0).points())
         energy.push_back(point.y);
-    drawModeShapes(energy, beam_ ? beam_->beamShape : std::vector<double>());
-    if (!beam_) {
+    // The shown table is the chosen tone's of the run, so is its beam model.
+    const ToneRun* tone = sheet_.frequency.empty() ? nullptr : run_.toneRun(sheet_.tone);
+    const std::optional<ToneSummary> beam = tone ? tone->beam : std::nullopt;
+    drawModeShapes(energy, beam ? beam->beamShape : std::vector<double>());
+    if (tone && tone->beamError) {
+        beamModel_->setText("Балочная модель не построена: " + toQString(*tone->beamError));
+        return;
+    }
+    if (!beam) {
         beamModel_->clear();
         return;
     }
-    QString text = "По балочной модели: " + frequencyText(beam_->beamFrequency) + "; отличие от энергетического метода "
-                   + toQString(formatFixed(differencePercent(beam_->beamFrequency, beam_->energyFrequency), 1)) + " %";
-    for (const std::string& warning : toneDifferenceWarnings({*beam_}))
+    QString text = "По балочной модели: " + frequencyText(beam->beamFrequency) + "; отличие от энергетического метода "
+                   + toQString(formatFixed(differencePercent(beam->beamFrequency, beam->energyFrequency), 1)) + " %";
+    for (const std::string& warning : toneDifferenceWarnings({*beam}))
         text += "\n" + toQString(warning);
     beamModel_->setText(text);
 }

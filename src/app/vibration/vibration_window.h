@@ -5,8 +5,7 @@
 
 #include "widgets/chart_printing.h"
 
-#include "trim/ship_particulars.h"
-#include "trim/trim_sheet.h"
+#include "run/ship_run.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
@@ -30,26 +29,29 @@ namespace hullcalc {
 
 class ChartView;
 class ErrorDisplay;
-struct Failure;
 class GridView;
 
 class VibrationWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The window shows and fills `sheet` from the last trim run of `trim`;
-    // edits of the section inertias are undo steps on `undo`; failures are
-    // shown on `errors`.
-    VibrationWindow(VibrationSheet& sheet, const TrimSheet& trim, const ShipParticulars& particulars, QUndoStack& undo,
-                    const ErrorDisplay& errors, QWidget* parent = nullptr);
+    // The window edits the section inertias and the tone of `sheet` and shows
+    // the tones of the last run `run` (the chosen one in `sheet`); edits of
+    // the section inertias are undo steps on `undo`; failures are shown on
+    // `errors`.
+    VibrationWindow(VibrationSheet& sheet, const ShipRun& run, QUndoStack& undo, const ErrorDisplay& errors,
+                    QWidget* parent = nullptr);
 
     VibrationSheet& sheet() { return sheet_; }
     QTabWidget* pages() const { return pages_; }
 
-    // Asked before "Расчет" and "Все тоны": brings the trim results up to date
-    // with the input (running the trim calculation when they are outdated);
-    // false when that failed and nothing is to be computed. By default true.
-    void setTrimUpToDate(std::function<bool()> bringUpToDate);
+    // Runs the document's chain up to a step and shows the run in every
+    // window (the application's); by default nothing runs.
+    using ChainRunner = std::function<void(RunStep upTo)>;
+    void setChainRunner(ChainRunner runner);
+    // A run ended: the chosen tone's table and results, the tones compared
+    // and Kumai's estimate as the run left them.
+    void showRun();
     // The input changed since the results shown were computed.
     void setResultsOutdated(bool outdated);
 
@@ -60,10 +62,6 @@ public:
 
     // Where "Печать графика" prints: the print dialog unless a test answers.
     void setPrinterChoice(PrinterChoice choose) { choosePrinter_ = std::move(choose); }
-
-    // The trim calculation ran again: the results resting on the previous one
-    // are emptied.
-    void clearResults();
 
     // The same moment of inertia (m⁴, typed text) in every spacing, as one
     // undo step: the girder of the midship section taken along the hull.
@@ -98,7 +96,8 @@ private:
     void captionTable();
     void refreshViews();
     void showResults();
-    QString pointAt(const Failure& failure);
+    QString pointAt(const RunFailure& failure);
+    void showComparedTones();
     void showModeShapes();
     // The energy method's shape at the spacings 1..20 and the beam model's at
     // the frames, on the chart with the same sign at the bow and scale.
@@ -107,8 +106,7 @@ private:
     void showComparedTone(int row);
 
     VibrationSheet& sheet_;
-    const TrimSheet& trim_;
-    const ShipParticulars& particulars_;
+    const ShipRun& run_;
     QUndoStack& undo_;
     const ErrorDisplay& errors_;
     QTabWidget* pages_;
@@ -125,9 +123,8 @@ private:
     QTableWidget* tones_ = nullptr;  // all tones by both methods
     QLabel* kumai_ = nullptr;
     QLabel* outdatedNotice_ = nullptr;
-    std::function<bool()> bringTrimUpToDate_;
+    ChainRunner runChain_;
     ChartModel shownShapes_;  // the energy method's mode shape and the beam model's
-    std::optional<ToneSummary> beam_;
     std::vector<ToneSummary> comparedTones_;
     bool shownBefore_ = false;
     PrinterChoice choosePrinter_ = choosePrinterInDialog;

@@ -1,6 +1,6 @@
 #include "widgets/graph_window.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/legend_widget.h"
 #include "widgets/outdated_notice.h"
 

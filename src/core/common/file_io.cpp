@@ -1,9 +1,11 @@
 // Whole-file reading and safe saving over C stdio, so that every failure carries
 // the system's error code and the file's name; on Windows the paths are opened as
-// wide strings.
+// wide strings. On Linux a file being written has no name until it is complete
+// (O_TMPFILE), so a killed process leaves nothing behind.
 #include "common/file_io.h"
 
 #include "common/error.h"
+#include "common/file_error.h"
 #include "common/utf8_text.h"
 
 #include <cerrno>
@@ -21,6 +23,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef __linux__
+#include <fcntl.h>
+#include <sys/mman.h>
+#endif
 
 namespace hullcalc {
 
@@ -33,6 +39,40 @@ constexpr const char* accessDenied = "File access denied";
 constexpr const char* diskFull = "Disk full";
 constexpr const char* invalidFilename = "Invalid filename";
 constexpr const char* tooManyOpenFiles = "Too many open files";
+constexpr const char* isADirectory = "Is a directory";
+constexpr const char* isAPipe = "Is a pipe";
+constexpr const char* pipeWithoutReader = "Pipe has no reader";
+constexpr const char* notARegularFile = "Not a regular file";
+constexpr const char* fileExists = "File exists";
+constexpr const char* fileTooLarge = "File too large";
+
+// Causes the program finds itself, where no system call failed.
+enum class FileCause { pipe = 1, notRegularFile };
+
+class FileCauseCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "hullcalc-file"; }
+    std::string message(int cause) const override
+    {
+        return cause == static_cast<int>(FileCause::pipe) ? isAPipe : notARegularFile;
+    }
+};
+
+const std::error_category& fileCauseCategory()
+{
+    static const FileCauseCategory category;
+    return category;
+}
+
+std::error_code causeCode(FileCause cause) { return {static_cast<int>(cause), fileCauseCategory()}; }
+
+// Why a path that exists is not read as a file: a folder, a pipe, a device.
+std::error_code notAFileCause(const std::filesystem::file_status& status)
+{
+    if (std::filesystem::is_directory(status))
+        return std::make_error_code(std::errc::is_a_directory);
+    return causeCode(status.type() == std::filesystem::file_type::fifo ? FileCause::pipe : FileCause::notRegularFile);
+}
 
 // A message quotes at most this much of a name, whatever was given.
 constexpr std::size_t maxFileNameCharacters = 100;
@@ -82,7 +122,7 @@ auto namingTheFile(const fs::path& file, Operation&& operation)
     try {
         return operation();
     } catch (const std::system_error& e) {
-        throw Error(fileErrorMessage(e.code(), file));
+        throw FileError(fileErrorMessage(e.code(), file), e.code());
     }
 }
 
@@ -162,18 +202,32 @@ void removeStaleTemporaryFiles(const fs::path& folder)
     }
 }
 
-// A new file beside the one it will replace, removed again unless kept.
+// ".hullcalc-" + 16 random hex digits + ".tmp".
+fs::path randomTemporaryName(std::random_device& random)
+{
+    char name[40];
+    std::snprintf(name, sizeof name, ".hullcalc-%08x%08x.tmp", random(), random());
+    return name;
+}
+
+// A new file in the folder of the one it will replace, removed again unless
+// kept. On Linux it is made without a name where the file system allows
+// (O_TMPFILE): a process killed while writing leaves nothing, and the file
+// gets its name only once complete, just before it replaces the target.
+// Elsewhere it is a named file from the start, removed on every way out but a
+// kill, which the stale-file clean-up takes care of.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const fs::path& destination)
+    explicit TemporaryFile(const fs::path& destination) : folder_(destination.parent_path())
     {
-        removeStaleTemporaryFiles(destination.parent_path());
-        std::random_device random;
+        removeStaleTemporaryFiles(folder_);
+#ifdef __linux__
+        if (openWithoutName())
+            return;
+#endif
         std::error_code error;
         for (int attempt = 0; attempt < 16; ++attempt) {
-            char name[40];
-            std::snprintf(name, sizeof name, ".hullcalc-%08x%08x.tmp", random(), random());
-            path_ = destination.parent_path() / name;
+            path_ = folder_ / randomTemporaryName(random_);
             // "x": created here or not at all, never an existing file reused.
             file_ = openFile(path_, "wbx", error);
             if (file_)
@@ -190,20 +244,73 @@ public:
     ~TemporaryFile()
     {
         file_.reset();
-        if (!kept_) {
+        if (!kept_ && !path_.empty()) {
             std::error_code ignored;
             fs::remove(path_, ignored);
         }
     }
 
-    const fs::path& path() const { return path_; }
+    // The file's name in the folder; a file without one is given one now
+    // (the bytes written so far stay).
+    const fs::path& name()
+    {
+#ifdef __linux__
+        if (path_.empty())
+            linkIntoFolder();
+#endif
+        return path_;
+    }
     FileHandle& file() { return file_; }
     void keep() { kept_ = true; }
 
 private:
+#ifdef __linux__
+    // False where the file system or the kernel has no files without a name,
+    // or /proc (through which one is linked) is missing: then a named file is
+    // made. Any other failure (no folder, no permission) is the save's.
+    bool openWithoutName()
+    {
+        if (::access("/proc/self/fd", X_OK) != 0)
+            return false;
+        const fs::path folder = folder_.empty() ? fs::path(".") : folder_;
+        errno = 0;
+        const int descriptor = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (descriptor < 0) {
+            if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
+                return false;
+            fail(lastError());
+        }
+        file_.reset(::fdopen(descriptor, "wb"));
+        if (!file_) {
+            const std::error_code error = lastError();
+            ::close(descriptor);
+            fail(error);
+        }
+        return true;
+    }
+
+    void linkIntoFolder()
+    {
+        const std::string self = "/proc/self/fd/" + std::to_string(::fileno(file_.get()));
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            const fs::path name = folder_ / randomTemporaryName(random_);
+            errno = 0;
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                path_ = name;
+                return;
+            }
+            if (errno != EEXIST)
+                fail(lastError());
+        }
+        fail(std::make_error_code(std::errc::file_exists));
+    }
+#endif
+
+    fs::path folder_;
     fs::path path_;
     FileHandle file_;
     bool kept_ = false;
+    std::random_device random_;
 };
 
 // The replacement keeps the owner and group of the file it replaces, as far as
@@ -273,9 +380,33 @@ void writeContent(std::FILE* file, const FileContentWriter& write)
     buffer.finish();
 }
 
-void writeDirectly(const fs::path& target, const FileContentWriter& write)
+// Opens a pipe for writing without waiting for a reader: a pipe nobody reads
+// would keep the open waiting for ever. Elsewhere than Linux it opens as a file.
+FileHandle openPipe([[maybe_unused]] const fs::path& pipe)
 {
-    FileHandle file = openOrFail(target, "wb");
+#ifdef __linux__
+    errno = 0;
+    const int descriptor = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        fail(errno == ENXIO ? std::make_error_code(std::errc::no_such_device_or_address) : lastError());
+    // With a reader there, the writes may wait for it as any pipe's do.
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    FileHandle file(flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0 ? nullptr
+                                                                                       : ::fdopen(descriptor, "wb"));
+    if (!file) {
+        const std::error_code error = lastError();
+        ::close(descriptor);
+        fail(error);
+    }
+    return file;
+#else
+    return openOrFail(pipe, "wb");
+#endif
+}
+
+void writeDirectly(const fs::path& target, const fs::file_status& status, const FileContentWriter& write)
+{
+    FileHandle file = status.type() == fs::file_type::fifo ? openPipe(target) : openOrFail(target, "wb");
     writeContent(file.get(), write);
     closeOrFail(file);
 }
@@ -299,7 +430,7 @@ void saveFile(const fs::path& target, const FileContentWriter& write)
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A device or a pipe is the file itself: renaming over it would put a
         // plain file in its place.
-        writeDirectly(target, write);
+        writeDirectly(target, status, write);
         return;
     }
 
@@ -317,15 +448,16 @@ void saveFile(const fs::path& target, const FileContentWriter& write)
 
     TemporaryFile temporary(destination);
     writeContent(temporary.file().get(), write);
+    const fs::path written = temporary.name();
     closeOrFail(temporary.file());
     if (fs::is_regular_file(status)) {
         // The replacement keeps the old file's permissions; failing to copy them
         // does not make the new content any less saved.
         std::error_code ignored;
-        fs::permissions(temporary.path(), status.permissions(), ignored);
-        keepOwner(destination, temporary.path());
+        fs::permissions(written, status.permissions(), ignored);
+        keepOwner(destination, written);
     }
-    fs::rename(temporary.path(), destination, error);
+    fs::rename(written, destination, error);
     if (error)
         fail(error);
     temporary.keep();
@@ -339,7 +471,38 @@ std::string sizeText(std::size_t bytes)
     return std::to_string(bytes) + " байт";
 }
 
-std::string readFile(const fs::path& path, std::size_t maxBytes)
+#ifdef __linux__
+// Standard error goes to /dev/null while this lives, and comes back after.
+class StandardErrorSilenced {
+public:
+    StandardErrorSilenced()
+    {
+        std::fflush(stderr);
+        saved_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0)
+            static_cast<void>(::dup2(null, STDERR_FILENO));
+        if (null >= 0)
+            ::close(null);
+    }
+    ~StandardErrorSilenced()
+    {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            static_cast<void>(::dup2(saved_, STDERR_FILENO));
+            ::close(saved_);
+        }
+    }
+    StandardErrorSilenced(const StandardErrorSilenced&) = delete;
+    StandardErrorSilenced& operator=(const StandardErrorSilenced&) = delete;
+
+private:
+    int saved_ = -1;
+};
+#endif
+
+// `shownName` is the file a refusal names: the target of a file in memory.
+std::string readFile(const fs::path& path, std::size_t maxBytes, const fs::path& shownName)
 {
     if (path.empty())
         fail(std::make_error_code(std::errc::invalid_argument));
@@ -349,10 +512,8 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
         fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
     // A directory, device or pipe is no data file, and is never opened: a pipe
     // without a writer would keep the open waiting for ever.
-    if (fs::is_directory(status))
-        fail(std::make_error_code(std::errc::is_a_directory));
     if (!fs::is_regular_file(status))
-        fail(std::make_error_code(std::errc::permission_denied));
+        fail(notAFileCause(status));
     FileHandle file = openOrFail(path, "rb");
 
     std::string bytes;
@@ -365,7 +526,8 @@ std::string readFile(const fs::path& path, std::size_t maxBytes)
         const std::size_t got = std::fread(chunk, 1, wanted, file.get());
         bytes.append(chunk, got);
         if (bytes.size() > maxBytes)
-            throw Error("Файл слишком большой: в нем больше " + sizeText(maxBytes) + nameLine(path));
+            throw FileError("Файл слишком большой: в нем больше " + sizeText(maxBytes) + nameLine(shownName),
+                            std::make_error_code(std::errc::file_too_large));
         if (got < wanted) {
             if (std::ferror(file.get()))
                 fail(lastError());
@@ -388,14 +550,32 @@ std::string utf8Of(const fs::path& path)
     }
 }
 
+bool isSameFile(const fs::path& first, const fs::path& second)
+{
+    std::error_code error;
+    const fs::path a = fs::absolute(first, error).lexically_normal();
+    const fs::path b = fs::absolute(second, error).lexically_normal();
+    return a == b || fs::equivalent(a, b, error);
+}
+
 std::string fileErrorMessage(std::error_code error)
 {
     using std::errc;
     if (error == errc::no_such_file_or_directory || error == errc::not_a_directory)
         return fileNotFound;
+    if (error.category() == fileCauseCategory())
+        return error.message();
     if (error == errc::permission_denied || error == errc::operation_not_permitted
-        || error == errc::read_only_file_system || error == errc::is_a_directory)
+        || error == errc::read_only_file_system)
         return accessDenied;
+    if (error == errc::is_a_directory)
+        return isADirectory;
+    if (error == errc::no_such_device_or_address)
+        return pipeWithoutReader;
+    if (error == errc::file_exists)
+        return fileExists;
+    if (error == errc::file_too_large)
+        return fileTooLarge;
     if (error == errc::no_space_on_device)
         return diskFull;
     if (error == errc::invalid_argument || error == errc::filename_too_long)
@@ -423,21 +603,47 @@ void saveFileSafely(const fs::path& target, const FileContentWriter& write)
 
 std::string readFileBytes(const fs::path& path, std::size_t maxBytes)
 {
-    return namingTheFile(path, [&] { return readFile(path, maxBytes); });
+    return namingTheFile(path, [&] { return readFile(path, maxBytes, path); });
 }
 
-std::string bytesWrittenBeside(const fs::path& target, const std::function<void(const fs::path&)>& write,
+std::string bytesWrittenToFile(const fs::path& target, const std::function<void(const fs::path&)>& write,
                                std::size_t maxBytes)
 {
-    std::optional<TemporaryFile> temporary;
     namingTheFile(target, [&] {
         if (!target.has_filename())
             fail(std::make_error_code(std::errc::invalid_argument));
+    });
+#ifdef __linux__
+    // A file in memory, named through /proc: nothing on disk while the library
+    // writes, so neither a kill nor a full disk leaves anything behind.
+    const int memory = ::memfd_create("hullcalc-output", MFD_CLOEXEC);
+    if (memory >= 0 && ::access("/proc/self/fd", X_OK) == 0) {
+        struct Closer {
+            int descriptor;
+            ~Closer() { ::close(descriptor); }
+        } closer{memory};
+        const fs::path name = "/proc/self/fd/" + std::to_string(memory);
+        {
+            // What the library would print of a failure (English, naming the
+            // file in memory) the caller reports from its return in the
+            // user's words.
+            const StandardErrorSilenced silenced;
+            write(name);
+        }
+        return namingTheFile(target, [&] { return readFile(name, maxBytes, target); });
+    }
+    if (memory >= 0)
+        ::close(memory);
+#endif
+    std::optional<TemporaryFile> temporary;
+    fs::path name;
+    namingTheFile(target, [&] {
         temporary.emplace(target);
+        name = temporary->name();
         closeOrFail(temporary->file());
     });
-    write(temporary->path());
-    return namingTheFile(target, [&] { return readFile(temporary->path(), maxBytes); });
+    write(name);
+    return namingTheFile(target, [&] { return readFile(name, maxBytes, target); });
 }
 
 }  // namespace hullcalc

@@ -10,6 +10,10 @@ namespace hullcalc {
 inline constexpr int frameCount = 21;
 inline constexpr int spacingCount = frameCount - 1;
 inline constexpr int waterlineCount = 10;
+// Frame 10 stands at midship: levers along the hull are counted from it. In a
+// table with the frames in rows 1..21 it is row midshipRow.
+inline constexpr int midshipFrame = spacingCount / 2;
+inline constexpr int midshipRow = midshipFrame + 1;
 
 // "7 шп": theoretical frame 7.
 std::string frameLabel(int frame);

@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "common/file_io.h"
+#include "common/file_limits.h"
 #include "common/hull_frames.h"
 #include "common/utf8_text.h"
 #include "strength/hull_girder.h"
@@ -568,17 +569,7 @@ void saveProjectFile(const std::filesystem::path& path, const Project& project)
 
 Project loadProjectFile(const std::filesystem::path& path)
 {
-    // readFileBytes refuses a long file with the system's "file too large" code;
-    // a regular file's size is known beforehand, so it gets a plain message.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error)) {
-        const std::uintmax_t size = std::filesystem::file_size(path, error);
-        if (!error && size > maxProjectFileBytes)
-            throw Error("Файл слишком велик для файла проекта: " + std::to_string(size)
-                        + " байт, а файл проекта не бывает больше " + std::to_string(maxProjectFileBytes >> 20)
-                        + " МБ");
-    }
-    return readProject(readFileBytes(path, maxProjectFileBytes));
+    return readProject(readFileBytes(path, maxShipFileBytes));
 }
 
 bool looksLikeProject(std::string_view bytes)

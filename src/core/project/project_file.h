@@ -16,10 +16,6 @@ namespace hullcalc {
 inline constexpr std::string_view projectFormatName = "hullcalc-project";
 inline constexpr int projectFormatVersion = 1;
 
-// A project is about 2,5 KB; a file beyond this is not one. The limit also
-// bounds the memory a hostile file takes while it is parsed (some 30 MB).
-inline constexpr std::size_t maxProjectFileBytes = 1u << 20;
-
 // The bytes of the project file, the same for the same project: a JSON object
 // indented by two blanks, keys in this order,
 //
@@ -53,7 +49,7 @@ Project readProject(std::string_view bytes);
 // Saves through saveFileSafely, so a failed save keeps the old file. Throws Error.
 void saveProjectFile(const std::filesystem::path& path, const Project& project);
 
-// Reads the file (refusing one longer than maxProjectFileBytes) and then
+// Reads the file (refusing one longer than maxShipFileBytes) and then
 // readProject. Throws Error; the caller's project is changed only on success.
 Project loadProjectFile(const std::filesystem::path& path);
 

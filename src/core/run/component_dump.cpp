@@ -2,10 +2,10 @@
 // names from the windows' names tables.
 #include "run/component_dump.h"
 
+#include "presentation/main_window_names.h"
+#include "presentation/trim_window_names.h"
+#include "presentation/vibration_window_names.h"
 #include "trim/curves_of_form.h"
-#include "trim/main_window_names.h"
-#include "trim/trim_window_names.h"
-#include "vibration/vibration_window_names.h"
 
 #include <nlohmann/json.hpp>
 

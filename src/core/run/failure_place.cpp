@@ -3,8 +3,11 @@
 #include "run/failure_place.h"
 
 #include "common/error.h"
+#include "presentation/strength_page_names.h"
+#include "presentation/trim_window_names.h"
+#include "presentation/trim_window_pages.h"
+#include "presentation/vibration_window_names.h"
 #include "trim/ship_particulars.h"
-#include "trim/trim_window_names.h"
 
 namespace hullcalc {
 
@@ -27,9 +30,13 @@ std::string spacingPointer(std::string_view table, int row)
 
 std::string particularPointer(const ParticularField& field) { return "/input/particulars/" + resultKeyOf(field); }
 
-FailurePlace cellPlace(const CellError& error, const TrimSheet& trim, const VibrationSheet* vibration)
+FailurePlace cellPlace(const CellError& error, const TrimSheet& trim, const VibrationSheet* vibration,
+                       const TextGrid* girderMembers)
 {
     const TextGrid& grid = error.grid();
+    if (&grid == girderMembers)
+        return {girderCellLocation(grid, error),
+                "/input/strength/girder/" + std::to_string(error.row() - 1) + "/" + std::to_string(error.column())};
     if (vibration && &grid == &vibration->sectionInertia)
         return {"«Вибрация», шпация " + header(grid, 0, error.row()), spacingPointer("section_inertia", error.row())};
     if (vibration && &grid == &vibration->table)
@@ -55,12 +62,35 @@ std::string resultKeyOf(const ParticularField& field)
     return key;
 }
 
-FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration)
+FailureCell failureCellOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration,
+                          const TextGrid* girderMembers)
+{
+    if (const auto* particular = dynamic_cast<const ParticularError*>(&error))
+        return {{}, 0, 0, &particular->field()};
+    const auto* cell = dynamic_cast<const CellError*>(&error);
+    if (!cell)
+        return {};
+    const TextGrid& grid = cell->grid();
+    std::string_view name;
+    if (&grid == girderMembers)
+        name = strengthPageNames::girderMembers;
+    else if (vibration && &grid == &vibration->sectionInertia)
+        name = vibrationWindowNames::sectionInertia;
+    else if (vibration && &grid == &vibration->table)
+        name = vibrationWindowNames::table;
+    for (const NamedGrid& named : trimWindowGrids(trim))
+        if (&named.grid == &grid)
+            name = named.name;
+    return {name, cell->column(), cell->row(), nullptr};
+}
+
+FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration,
+                     const TextGrid* girderMembers)
 {
     if (const auto* particular = dynamic_cast<const ParticularError*>(&error))
         return {particularLocation(*particular), particularPointer(particular->field())};
     if (const auto* cell = dynamic_cast<const CellError*>(&error))
-        return cellPlace(*cell, trim, vibration);
+        return cellPlace(*cell, trim, vibration, girderMembers);
     return {};
 }
 

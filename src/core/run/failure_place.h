@@ -24,10 +24,25 @@ struct FailurePlace {
     bool operator==(const FailurePlace&) const = default;
 };
 
-// The place of `error`'s cause: a CellError in `trim`'s grids or in
-// `vibration`'s section inertias or table (vibration may be null), or a
-// ParticularError. Any other exception has no place.
-FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr);
+// The cell or particular a failure's cause stands in, for a window to show
+// it: the grid by its component name (as the names tables give it) with the
+// cell's column and row, or the particular's field.
+struct FailureCell {
+    std::string_view grid;  // empty when no cell of a shown grid is the cause
+    int column = 0;
+    int row = 0;
+    const ParticularField* particular = nullptr;
+};
+
+FailureCell failureCellOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr,
+                          const TextGrid* girderMembers = nullptr);
+
+// The place of `error`'s cause: a CellError in `trim`'s grids, in
+// `vibration`'s section inertias or table or in the members of the midship
+// section (each may be null), or a ParticularError. Any other exception has
+// no place.
+FailurePlace placeOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr,
+                     const TextGrid* girderMembers = nullptr);
 
 // The JSON Pointer to the input value a warning is about, or empty for the
 // results as a whole.

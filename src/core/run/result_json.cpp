@@ -73,6 +73,29 @@ Json frameTable(const TextGrid& grid)
     return frames;
 }
 
+// The strength check's input as typed; the members' table as its rows of cell
+// texts (name, F, z, i) up to the last that holds one.
+Json strengthInputJson(const StrengthInput& input)
+{
+    const TextGrid& grid = input.girderMembers;
+    int last = 0;
+    for (int row = 1; row < grid.rowCount(); ++row)
+        for (int column = 0; column < grid.columnCount(); ++column)
+            if (!grid.cell(column, row).empty())
+                last = row;
+    Json members = Json::array();
+    for (int row = 1; row <= last; ++row) {
+        Json cells = Json::array();
+        for (int column = 0; column < grid.columnCount(); ++column)
+            cells.push_back(grid.cell(column, row));
+        members.push_back(cells);
+    }
+    return {{"wave_height", {{"text", input.waveHeight}, {"value", number(input.waveHeight)}}},
+            {"profile", profileKey(input.profile)},
+            {"allowable_stress", {{"text", input.allowableStress}, {"value", number(input.allowableStress)}}},
+            {"girder", members}};
+}
+
 Json inputJson(const ShipRun& run)
 {
     Json particulars = Json::object();
@@ -87,6 +110,7 @@ Json inputJson(const ShipRun& run)
         {"offsets", frameTable(input.offsets)},
         {"masses", columnValues(input.masses, 1, 1, spacingCount)},
         {"section_inertia", columnValues(run.ship.sectionInertia, 1, 1, spacingCount)},
+        {"strength", run.ship.strength ? strengthInputJson(*run.ship.strength) : Json(nullptr)},
     };
 }
 
@@ -352,7 +376,7 @@ Json resultObject(const ShipRun& run)
     const TrimSheet& sheet = run.trim.sheet;
     const TrimTable& results = sheet.results;
     Json warnings = Json::array();
-    for (const Warning& warning : run.trim.warnings)
+    for (const Warning& warning : run.warnings())
         warnings.push_back({{"message", warning.message}, {"place", orNull(pointerOf(warning))}});
     Json tones = Json::array();
     for (const ToneRun& tone : run.tones)
@@ -382,6 +406,17 @@ Json resultObject(const ShipRun& run)
     return result;
 }
 
+Json unreadInputObject(const ShipRun& run)
+{
+    const std::string message = run.failure ? run.failure->message : std::string();
+    return {
+        {"input_file", orNull(run.inputFile)},
+        {"error", firstLine(message)},
+        {"message", firstLine(userMessage(message))},
+        {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
+    };
+}
+
 // Indented by four blanks a level, as the document has always been; a text
 // that is no valid UTF-8 (a file name from the command line) is written with
 // U+FFFD in place of its bad bytes rather than refused.
@@ -402,8 +437,11 @@ ResultStream::ResultStream(std::ostream& out) : out_(out) { out_ << "{\n    \"re
 
 void ResultStream::add(const ShipRun& run)
 {
+    // An input that could not be read has no tables to show: its entry says
+    // which file and why.
+    const Json result = run.inputLoaded ? resultObject(run) : unreadInputObject(run);
     // Each result two levels deep: its lines shifted by eight blanks.
-    std::string text = indented(resultObject(run));
+    std::string text = indented(result);
     std::string shifted;
     shifted.reserve(text.size() + text.size() / 8);
     shifted += empty_ ? "\n        " : ",\n        ";

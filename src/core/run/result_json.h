@@ -26,7 +26,8 @@ nlohmann::json resultJson(const ShipRun& run);
 std::string resultDocument(const ShipRun& run);
 
 // The document of a batch, {"results": [result, …], "schema": …}, written to
-// `out` one result at a time, so that nothing of a ship is kept after it is
+// `out` one result at a time (an input that could not be read as its name,
+// the error and its place only), so that nothing of a ship is kept after it is
 // written: begin, add each run in the order of the input files, finish.
 class ResultStream {
 public:

@@ -2,6 +2,7 @@
 #include "run/ship.h"
 
 #include "common/file_io.h"
+#include "common/file_limits.h"
 #include "project/project_file.h"
 #include "trim/data_files.h"
 #include "vibration/vibration_sheet.h"
@@ -29,7 +30,7 @@ Ship exampleShip()
 
 Ship loadShip(const std::filesystem::path& file)
 {
-    const std::string bytes = readFileBytes(file, maxInputFileBytes);
+    const std::string bytes = readFileBytes(file, maxShipFileBytes);
     if (!looksLikeProject(bytes)) {
         // Only what "Файл → Загрузить" accepts: a note or a copy in another
         // code page is refused here, before any output could replace it.
@@ -37,9 +38,7 @@ Ship loadShip(const std::filesystem::path& file)
         loadInputFileBytes(bytes, ship.input);
         return ship;
     }
-    // Read again by the project's own rules, which refuse a file too long for
-    // a project before parsing it.
-    return shipOf(loadProjectFile(file));
+    return shipOf(readProject(bytes));
 }
 
 Ship shipOf(const Project& project)

@@ -4,7 +4,6 @@
 
 #include "common/error.h"
 #include "common/number_text.h"
-#include "strength/strength_page_names.h"
 #include "trim/trim_calculation.h"
 #include "vibration/kumai_estimate.h"
 #include "vibration/tone_comparison.h"
@@ -42,9 +41,11 @@ VibrationSheet vibrationInputOf(const Ship& ship)
 
 }  // namespace
 
-RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration)
+RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration,
+                        const TextGrid* girderMembers)
 {
-    return {error.what(), placeOf(error, trim, vibration)};
+    return {error.what(), placeOf(error, trim, vibration, girderMembers),
+            failureCellOf(error, trim, vibration, girderMembers)};
 }
 
 std::vector<Warning> checkShip(const ShipParticulars& particulars, const TrimSheet& trim)
@@ -105,60 +106,154 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
     return run;
 }
 
+RunRequest everyTone(RunStep upTo) { return RunRequest{{1, 2, 3, 4}, true, upTo}; }
+
+std::vector<Warning> ShipRun::warnings() const
+{
+    std::vector<Warning> all;
+    for (const StepRecord& record : steps)
+        all.insert(all.end(), record.warnings.begin(), record.warnings.end());
+    return all;
+}
+
+const ToneRun* ShipRun::toneRun(int tone) const
+{
+    for (const ToneRun& run : tones)
+        if (run.sheet.tone == tone)
+            return &run;
+    return nullptr;
+}
+
+std::vector<ToneSummary> ShipRun::comparedTones() const
+{
+    std::vector<ToneSummary> compared;
+    for (const ToneRun& tone : tones)
+        if (tone.beam)
+            compared.push_back(*tone.beam);
+    return compared;
+}
+
 namespace {
 
-// The strength check on the trim run: its failure is placed at the member
-// cell at fault when one is; the stresses above the allowable are warnings.
-std::optional<RunFailure> runStrength(ShipRun& run)
+// The strength check on the trim run, with the particulars the trim
+// calculation read and the depth read here, once: a member cell at fault is
+// its failure's place; the stresses above the allowable are
+// warnings.
+void runStrength(ShipRun& run, StepRecord& record)
 {
     const StrengthInput& input = *run.ship.strength;
     StrengthSheet& strength = run.strength.emplace();
     try {
-        runStrengthCalculation(run.trim.sheet, run.ship.particulars, input, strength);
+        runStrengthCalculation(run.trim.sheet, run.trim.particulars, readDepth(run.ship.particulars),
+                               run.ship.particulars.shipType == ShipType::sea, input, strength);
     } catch (const std::exception& e) {
-        if (const auto* cell = dynamic_cast<const CellError*>(&e); cell && &cell->grid() == &input.girderMembers)
-            return RunFailure{e.what(), {girderCellLocation(input.girderMembers, *cell), {}}};
-        return runFailureOf(e, run.trim.sheet);
+        record.failure = runFailureOf(e, run.trim.sheet, nullptr, &input.girderMembers);
+        return;
     }
     for (const std::string& warning : strength.warnings)
-        run.trim.warnings.push_back(Warning{warning});
-    return std::nullopt;
+        record.warnings.push_back(Warning{warning});
+}
+
+// Each tone asked for until one fails; where the two methods disagree on a
+// tone, the user is told which to believe.
+void runTones(ShipRun& run, StepRecord& record)
+{
+    for (const int tone : run.request.tones) {
+        const ToneRun& computed = run.tones.emplace_back(runTone(run.ship, run.trim, tone));
+        if (computed.failure) {
+            record.failure = computed.failure;
+            return;
+        }
+    }
+    for (std::string& message : toneDifferenceWarnings(run.comparedTones()))
+        record.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
+}
+
+// The estimate checks the energy method's tone I, so only beside it.
+void runKumaiStep(ShipRun& run, StepRecord& record)
+{
+    const ToneRun* toneOne = run.toneRun(lowestTone);
+    if (!toneOne) {
+        record.why = "не рассчитано: оценка по Кумаи сравнивается с I тоном, а он не рассчитан";
+        return;
+    }
+    KumaiRun estimate = runKumai(run.ship, run.trim, *toneOne);
+    run.kumai = estimate.estimate;
+    record.failure = estimate.failure;
+}
+
+// Whether `step` is part of what the run was asked for.
+bool asked(const ShipRun& run, RunStep step)
+{
+    if (step > run.request.upTo)
+        return false;
+    switch (step) {
+    case RunStep::trim:
+        return true;
+    case RunStep::strength:
+        return run.ship.strength.has_value();
+    case RunStep::tones:
+        return !run.request.tones.empty();
+    case RunStep::kumai:
+        return run.request.kumai;
+    }
+    return false;
 }
 
 }  // namespace
 
-ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai)
+ShipRun runShip(Ship ship, RunRequest request)
 {
     ShipRun run;
     run.ship = std::move(ship);
-    run.trim = runTrim(run.ship);
-    run.failure = run.trim.failure;
-    if (run.failure)
-        return run;
-    if (run.ship.strength)
-        if ((run.failure = runStrength(run)))
-            return run;
-    for (const int tone : tones) {
-        const ToneRun& computed = run.tones.emplace_back(runTone(run.ship, run.trim, tone));
-        if (computed.failure) {
-            run.failure = computed.failure;
-            return run;
+    run.request = std::move(request);
+    std::optional<RunStep> failed;
+    for (const RunStep step : runSteps) {
+        StepRecord& record = run.step(step);
+        if (!asked(run, step))
+            continue;
+        if (failed) {
+            record.why = notComputedAfter(*failed);
+            continue;
+        }
+        switch (step) {
+        case RunStep::trim:
+            run.trim = runTrim(run.ship);
+            record.failure = run.trim.failure;
+            record.warnings = run.trim.warnings;
+            break;
+        case RunStep::strength:
+            runStrength(run, record);
+            break;
+        case RunStep::tones:
+            runTones(run, record);
+            break;
+        case RunStep::kumai:
+            runKumaiStep(run, record);
+            break;
+        }
+        if (record.failure) {
+            record.status = StepRecord::Status::failed;
+            failed = step;
+            if (!run.failure)
+                run.failure = record.failure;
+        } else if (record.why.empty()) {
+            record.status = StepRecord::Status::computed;
         }
     }
-    // Where the two methods disagree on a tone, the user is told which to believe.
-    std::vector<ToneSummary> compared;
-    for (const ToneRun& tone : run.tones)
-        if (tone.beam)
-            compared.push_back(*tone.beam);
-    for (std::string& message : toneDifferenceWarnings(compared))
-        run.trim.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
-    // The estimate checks the energy method's tone I, so only beside it.
-    if (kumai && !run.tones.empty()) {
-        KumaiRun estimate = runKumai(run.ship, run.trim, run.tones.front());
-        run.kumai = estimate.estimate;
-        run.failure = estimate.failure;
-    }
     return run;
+}
+
+void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet)
+{
+    const ToneRun* computed = run.toneRun(tone);
+    if (!computed) {
+        clearVibrationResults(sheet);
+        return;
+    }
+    TextGrid typed = std::move(sheet.sectionInertia);
+    sheet = computed->sheet;
+    sheet.sectionInertia = std::move(typed);
 }
 
 ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message)

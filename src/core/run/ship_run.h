@@ -1,10 +1,13 @@
-// One way to run a ship, for every front end: the checks and the trim
-// calculation, the vibration of a tone with the beam model beside it, and
-// Kumai's estimate of tone I. Each returns its results, its warnings and, when
-// it stopped, the message with the place of its cause; none throws for bad input.
+// One run of a ship, for every front end: the checks and the trim calculation,
+// the ship on a wave with the stresses, the vibration of the tones asked for
+// with the beam model beside each, and Kumai's estimate of tone I. The run
+// keeps each step's inputs, results, warnings and failure with its place;
+// nothing throws for bad input. The windows, the report, the workbook, the
+// JSON, the dump, the readable report and Python all show a ShipRun.
 #pragma once
 
 #include "run/failure_place.h"
+#include "run/run_step.h"
 #include "run/ship.h"
 #include "strength/strength_calculation.h"
 #include "trim/design_checks.h"
@@ -13,6 +16,8 @@
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,21 +30,16 @@ inline constexpr int massPerMetre = 7;  // hull and added water, t/m
 inline constexpr int modeShape = 17;    // the corrected mode shape w
 }  // namespace vibrationTableColumn
 
-// A calculation or the loading stopped: the message the windows show and
-// where its cause stands.
-struct RunFailure {
-    std::string message;
-    FailurePlace place;
-};
-
-// The failure of `error` with its place in `trim` or `vibration` (may be null).
-RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr);
+// The failure of `error` with its place in `trim`, `vibration` or the members
+// of the midship section (each may be null).
+RunFailure runFailureOf(const std::exception& error, const TrimSheet& trim, const VibrationSheet* vibration = nullptr,
+                        const TextGrid* girderMembers = nullptr);
 
 // "Расчет" of the trim window with «Проверка данных» around it.
 struct TrimRun {
     TrimSheet sheet;  // complete only when the calculation ran to its end
-    // The particulars as the calculation read them, once, for the tones and
-    // the estimate of the same run (zero until it read them).
+    // The particulars as the calculation read them, once, for the later steps
+    // of the same run (zero until it read them).
     ParticularValues particulars;
     // The checks of the input before the calculation, then of the results after it.
     std::vector<Warning> warnings;
@@ -78,22 +78,48 @@ struct KumaiRun {
 // `toneOne` is the energy method's run of tone I.
 KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne);
 
-// A whole ship as the command line computes it: trim, then each tone asked
-// for until one fails, then (with `kumai`, after tone I) the estimate.
+// What a run is to compute beyond the trim calculation; the strength check
+// runs when the ship holds its input.
+struct RunRequest {
+    std::vector<int> tones;         // 1..4, each on its own sheet, in this order
+    bool kumai = false;             // Kumai's estimate, after tone I
+    RunStep upTo = RunStep::kumai;  // the last step computed
+};
+
+// The tones I to IV with Kumai's estimate beside them.
+RunRequest everyTone(RunStep upTo = RunStep::kumai);
+
+// A whole ship: trim, the strength check, each tone asked for until one
+// fails, then the estimate; each step's record says how it ended.
 struct ShipRun {
     std::optional<std::string> inputFile;  // as given; none for the example ship
     bool inputLoaded = true;               // false when the input file could not be read
     Ship ship;                             // the input, the user's edits included
+    RunRequest request;
     TrimRun trim;
-    std::vector<ToneRun> tones;  // those attempted: none after a failed trim calculation
-    std::optional<KumaiEstimate> kumai;
     // The strength check, run after the trim calculation when the ship holds
     // its input; complete only when it ran to its end.
     std::optional<StrengthSheet> strength;
+    std::vector<ToneRun> tones;  // those attempted: none after a failed trim calculation
+    std::optional<KumaiEstimate> kumai;
+    std::array<StepRecord, runStepCount> steps;
     std::optional<RunFailure> failure;  // the first
+
+    const StepRecord& step(RunStep s) const { return steps[static_cast<std::size_t>(s)]; }
+    StepRecord& step(RunStep s) { return steps[static_cast<std::size_t>(s)]; }
+    // Every step's warnings in the order of the steps.
+    std::vector<Warning> warnings() const;
+    // The run of tone `tone`, or null when it was not attempted.
+    const ToneRun* toneRun(int tone) const;
+    // The tones compared by both methods: the beam models of the tones computed.
+    std::vector<ToneSummary> comparedTones() const;
 };
 
-ShipRun runShip(Ship ship, const std::vector<int>& tones, bool kumai);
+ShipRun runShip(Ship ship, RunRequest request);
+
+// The results of `tone` as the run computed them, in `sheet`, whose typed
+// section inertias stay; emptied where the run holds no such tone.
+void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet);
 
 // A ship whose input could not be loaded: `ship` is what the user's edits made
 // of the blank one; nothing is computed.

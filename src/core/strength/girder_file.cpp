@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "common/file_io.h"
+#include "common/file_limits.h"
 #include "common/number_text.h"
 #include "strength/hull_girder.h"
 
@@ -11,9 +12,6 @@
 namespace hullcalc {
 
 namespace {
-
-// A members file of 20 lines is a few kilobytes.
-constexpr std::size_t maxGirderFileBytes = 1u << 16;
 
 std::vector<std::string> fieldsOf(std::string_view line)
 {

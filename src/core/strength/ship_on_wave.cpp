@@ -1,6 +1,7 @@
 #include "strength/ship_on_wave.h"
 
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/trim_table.h"
 #include "trim/waterline_interpolation.h"
@@ -13,7 +14,7 @@ namespace hullcalc {
 namespace {
 
 // Lever of frame row r about midship in spacings, positive to the bow.
-double leverOf(int row) { return 11 - row; }
+double leverOf(int row) { return midshipRow - row; }
 
 // Volume, moment about midship and their derivatives by the mean draft Tm and
 // the trim slope ψ (draft change per metre going aft) at one waterline.
@@ -143,7 +144,7 @@ struct WaveEquilibrium {
 WaveEquilibrium findEquilibrium(const WaveWaterline& waterline, const WaterlineIteration& stillWaterline,
                                 double designVolume, double centreOfGravity, double length, WaveCase waveCase)
 {
-    double meanDraft = stillWaterline.frameDraft[11];
+    double meanDraft = stillWaterline.frameDraft[midshipRow];
     double slope = stillWaterline.trimSlope;
     const auto residual = [&](const Buoyancy& b) {
         return std::abs(b.volume - designVolume) / designVolume

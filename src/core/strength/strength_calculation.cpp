@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/waterline_interpolation.h"
 
@@ -153,10 +154,18 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed,
     clearStrengthResults(sheet);
     if (!trim.complete)
         throw Error("Сначала выполните расчет удифферентовки на тихой воде");
-    const ParticularValues particulars = readParticularValues(typed);
+    runStrengthCalculation(trim, readParticularValues(typed), readDepth(typed), typed.shipType == ShipType::sea, input,
+                           sheet);
+}
+
+void runStrengthCalculation(const TrimSheet& trim, const ParticularValues& particulars, double depth, bool seaGoing,
+                            const StrengthInput& input, StrengthSheet& sheet)
+{
+    clearStrengthResults(sheet);
+    if (!trim.complete)
+        throw Error("Сначала выполните расчет удифферентовки на тихой воде");
     const double length = particulars.length;
     const double breadth = particulars.breadth;
-    const double depth = readDepth(typed);
 
     sheet.wave = {input.profile, designWaveHeight(input, length), length};
     balanceOnWave(trim.input, trim.bonjean, trim.iteration, trim.results, particulars, depth, sheet.wave,
@@ -166,8 +175,7 @@ void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& typed,
 
     // The block coefficient of the still-water waterline, V / (L·B·T).
     const double designVolume = particulars.designDisplacement / particulars.waterDensity;
-    const double meanDraft = trim.iteration.frameDraft[11];
-    const bool seaGoing = typed.shipType == ShipType::sea;
+    const double meanDraft = trim.iteration.frameDraft[midshipRow];
     sheet.ruleLoads = computeRuleWaveLoads(length, breadth, designVolume / (length * breadth * meanDraft), seaGoing);
 
     computeHullGirder(input.girderMembers, depth, sheet.girder);

@@ -70,7 +70,12 @@ double designWaveHeight(const StrengthInput& input, double length);
 
 // Runs after a complete trim calculation (throws Error otherwise): balances
 // the ship on the wave in both cases, sums the girder, works out the stresses
-// and the rule's wave moments and draws the charts.
+// and the rule's wave moments and draws the charts. `particulars` as the trim
+// calculation read them, `depth` H (readDepth), m; `seaGoing` for the rule loads.
+void runStrengthCalculation(const TrimSheet& trim, const ParticularValues& particulars, double depth, bool seaGoing,
+                            const StrengthInput& input, StrengthSheet& sheet);
+
+// The same, reading the particulars' texts first.
 void runStrengthCalculation(const TrimSheet& trim, const ShipParticulars& particulars, const StrengthInput& input,
                             StrengthSheet& sheet);
 

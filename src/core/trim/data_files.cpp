@@ -5,6 +5,7 @@
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "common/file_io.h"
+#include "common/file_limits.h"
 
 #include <array>
 #include <cstdint>
@@ -247,7 +248,7 @@ void saveResultsFile(const std::filesystem::path& path, const TrimTable& results
 
 void loadInputFile(const std::filesystem::path& path, InputTables& input)
 {
-    loadInputFileBytes(readFileBytes(path, maxInputFileBytes), input);
+    loadInputFileBytes(readFileBytes(path, maxShipFileBytes), input);
 }
 
 void loadInputFileBytes(const std::string& bytes, InputTables& input)

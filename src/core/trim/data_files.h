@@ -14,8 +14,6 @@
 
 namespace hullcalc {
 
-// An input file for 21 frames is about 1,5 KB; anything beyond this is not one.
-inline constexpr std::size_t maxInputFileBytes = 16u << 20;
 // A cell of at most this many bytes is read: a half-breadth or a mass is a
 // short number, and a longer cell is refused rather than cut.
 inline constexpr std::size_t maxCellBytes = 4096;
@@ -55,7 +53,7 @@ InputFileContents readInputFile(std::istream& in, InputTables& input);
 
 // The three file operations on a path, for callers without a save of their own.
 // Saving replaces the file only once it is complete (saveFileSafely); loading
-// refuses a file longer than maxInputFileBytes, and a file that fills no cell
+// refuses a file longer than maxShipFileBytes, and a file that fills no cell
 // of the offsets or of the masses (it is not a data file, or its masses are
 // missing), saying which; the tables change only when it loads. Throw Error on
 // failure.

@@ -3,6 +3,7 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/grid_values.h"
+#include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "trim/waterline_interpolation.h"
 
@@ -153,12 +154,12 @@ Displacement integrateDesignSectionalAreas(double frameSpacing, int approximatio
     for (int i = 1; i <= last; ++i) {
         const double area = cellValue(areas, i, 1);
         sumAreas += area;
-        sumMoments += area * (11 - i);
+        sumMoments += area * (midshipRow - i);
     }
     const double firstArea = cellValue(areas, 1, 1);
     const double lastArea = cellValue(areas, last, 1);
     sumAreas = sumAreas - (firstArea + lastArea) * 0.5;
-    sumMoments = sumMoments - (firstArea * (11 - 1) + lastArea * (11 - last)) * 0.5;
+    sumMoments = sumMoments - (firstArea * (midshipRow - 1) + lastArea * (midshipRow - last)) * 0.5;
 
     Displacement displacement;
     displacement.volume = frameSpacing * sumAreas;

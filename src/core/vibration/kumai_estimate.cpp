@@ -41,7 +41,8 @@ TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ParticularVal
     const double breadth = particulars.breadth;                  // B, m
     const double length = particulars.length;                    // L, m
     // Midship lies between spacings 9-10 and 10-11.
-    const double inertia = (cellValue(sheet.sectionInertia, 1, 10) + cellValue(sheet.sectionInertia, 1, 11)) / 2;
+    const double inertia =
+        (cellValue(sheet.sectionInertia, 1, midshipFrame) + cellValue(sheet.sectionInertia, 1, midshipFrame + 1)) / 2;
 
     TwoNodeEstimate estimate;
     estimate.breadthToDraft = breadth / draft;

@@ -1,6 +1,6 @@
 #include "trim/graphs/body_plan_window.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/legend_widget.h"
 #include "widgets/qt_text.h"
 

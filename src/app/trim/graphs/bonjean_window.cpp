@@ -1,6 +1,6 @@
 #include "trim/graphs/bonjean_window.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/qt_text.h"
 
 #include <QTabWidget>

@@ -1,6 +1,6 @@
 #include "trim/graphs/sectional_area_window.h"
 
-#include "trim/trim_window_names.h"
+#include "presentation/trim_window_names.h"
 #include "widgets/chart_looks.h"
 #include "widgets/qt_text.h"
 

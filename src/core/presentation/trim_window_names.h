@@ -4,8 +4,8 @@
 // pages' grids and charts, in the table of pages, and nowhere else.
 #pragma once
 
+#include "presentation/trim_window_pages.h"
 #include "trim/trim_sheet.h"
-#include "trim/trim_window_pages.h"
 
 #include "common/error.h"
 

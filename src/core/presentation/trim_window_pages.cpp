@@ -1,7 +1,7 @@
-#include "trim/trim_window_pages.h"
+#include "presentation/trim_window_pages.h"
 
+#include "presentation/trim_window_names.h"
 #include "trim/curves_of_form.h"
-#include "trim/trim_window_names.h"
 
 #include <algorithm>
 #include <array>

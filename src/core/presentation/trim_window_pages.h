@@ -5,7 +5,7 @@
 // made from this table, so a new step with its own page is one entry here.
 #pragma once
 
-#include "strength/strength_page_names.h"
+#include "presentation/strength_page_names.h"
 #include "trim/trim_sheet.h"
 
 #include <optional>
