@@ -605,6 +605,12 @@ None without the strength check:
                                "Natural frequency of the finite-element beam model (Балочная модель), ω, 1/s; None "
                                "when the model could not be solved (see beam_error).")
         .def_property_readonly("beam_error", value("beam_error"), "Why beam_frequency is None, or None.")
+        .def_property_readonly("shear_beam_frequency", value("shear_beam_frequency"),
+                               "Natural frequency of the beam with shear (Timoshenko), ω, 1/s; None without a "
+                               "shear area (typed, or from the midship section's vertical members).")
+        .def_property_readonly("recommended_method", value("recommended_method"),
+                               "Which result to take for the tone: «балка со сдвигом», «балочная модель» or "
+                               "«энергетический метод».")
         .def_property_readonly("shift", value("shift"), "Shift δ of the corrected mode shape (delta).")
         .def_property_readonly("turn", value("turn"), "Turn β of the corrected mode shape (betta).")
         .def_property_readonly(

@@ -126,6 +126,18 @@ struct OptionTable {
                                      "сохраняется (по умолчанию у примера и файла данных), free — свободный "
                                      "(ЦВ под ЦТ по длине при каждом крене); без него — как в проекте.",
                                      "fixed|free"};
+    QCommandLineOption shearArea{"shear-area",
+                                 "Площадь сдвига миделевого сечения, м² (без него — по вертикальным связям сечения "
+                                 "--girder); тоны считаются и балкой со сдвигом.",
+                                 "TEXT"};
+    QCommandLineOption addedMass{"added-mass",
+                                 "Присоединенная масса воды для балочных моделей: formula (по умолчанию) или lewis "
+                                 "(сечения Льюиса с коэффициентом J тона).",
+                                 "formula|lewis"};
+    QCommandLineOption shaftRpm{"shaft-rpm", "Частота вращения гребного вала, об/мин, для проверки резонанса.", "TEXT"};
+    QCommandLineOption blades{"blades", "Число лопастей гребного винта.", "N"};
+    QCommandLineOption engineRpm{"engine-rpm", "Частота вращения двигателя, об/мин.", "TEXT"};
+    QCommandLineOption firingPerRevolution{"firing-per-revolution", "Число вспышек двигателя за оборот.", "N"};
     QCommandLineOption json{"json",
                             "Записывает результаты в JSON (схема hullcalc-result/1, описана в "
                             "docs/json-schema.md); - — в стандартный вывод.",
@@ -156,11 +168,35 @@ struct OptionTable {
 
     std::vector<const QCommandLineOption*> withValues() const
     {
-        return {&set,    &titleField, &offset,          &mass,          &inertia,
-                &tone,   &waveHeight, &navigationClass, &waveProfile,   &scantlingDraft,
-                &steel,  &girder,     &allowableStress, &stabilityTrim, &json,
-                &dump,   &results,    &saveInput,       &printPdf,      &charts,
-                &report, &xlsx,       &saveProject};
+        return {&set,
+                &titleField,
+                &offset,
+                &mass,
+                &inertia,
+                &tone,
+                &waveHeight,
+                &navigationClass,
+                &waveProfile,
+                &scantlingDraft,
+                &steel,
+                &girder,
+                &allowableStress,
+                &stabilityTrim,
+                &shearArea,
+                &addedMass,
+                &shaftRpm,
+                &blades,
+                &engineRpm,
+                &firingPerRevolution,
+                &json,
+                &dump,
+                &results,
+                &saveInput,
+                &printPdf,
+                &charts,
+                &report,
+                &xlsx,
+                &saveProject};
     }
 
     void addTo(QCommandLineParser& parser) const
@@ -441,6 +477,23 @@ void readStrength(const QCommandLineParser& parser, const OptionTable& table, Cl
                        || options.scantlingDraft || options.steel;
 }
 
+// The beam with shear, the added mass and the resonance check: texts the run
+// reads as the project's, the added-mass method by its key.
+void readVibrationOptions(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
+{
+    options.shearArea = lastValueOf(parser, table.shearArea);
+    if (const auto method = lastValueOf(parser, table.addedMass)) {
+        AddedMassMethod parsed = AddedMassMethod::formula;
+        if (!addedMassFromKey(*method, parsed))
+            throw UsageError("--added-mass: " + echoedName(*method) + " — не formula и не lewis");
+        options.addedMass = parsed;
+    }
+    options.shaftRpm = lastValueOf(parser, table.shaftRpm);
+    options.blades = lastValueOf(parser, table.blades);
+    options.engineRpm = lastValueOf(parser, table.engineRpm);
+    options.firingPerRevolution = lastValueOf(parser, table.firingPerRevolution);
+}
+
 void readOutputs(const QCommandLineParser& parser, const OptionTable& table, CliOptions& options)
 {
     options.jsonFile = lastValueOf(parser, table.json);
@@ -495,6 +548,7 @@ CliOptions parseCliOptions(const std::vector<std::string>& args)
         if (!options.stabilityTrim)
             throw UsageError("--stability-trim: " + echoedName(*mode) + " — не fixed и не free");
     }
+    readVibrationOptions(parser, table, options);
     readOutputs(parser, table, options);
     for (const QString& input : parser.positionalArguments())
         options.inputFiles.push_back(toBytes(input));

@@ -9,6 +9,7 @@
 #include "strength/wave_profile.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
+#include "vibration/vibration_options.h"
 #include "vibration/vibration_sheet.h"
 
 #include <cstddef>
@@ -59,6 +60,14 @@ struct CliOptions {
 
     // How the ship trims on its righting-lever curve; none keeps the project's.
     std::optional<StabilityTrim> stabilityTrim;
+    // The beam with shear, the added mass and the resonance check, over the
+    // project's: each a typed text, as the project keeps it.
+    std::optional<std::string> shearArea;  // m²
+    std::optional<AddedMassMethod> addedMass;
+    std::optional<std::string> shaftRpm;             // об/мин
+    std::optional<std::string> blades;               // propeller blades
+    std::optional<std::string> engineRpm;            // об/мин
+    std::optional<std::string> firingPerRevolution;  // firing impulses per revolution
 
     // Outputs: a file name, or "-" for standard output where allowed.
     std::optional<std::string> jsonFile;

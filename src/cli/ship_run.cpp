@@ -59,6 +59,20 @@ void applyStrengthOptions(const CliOptions& options, Ship& ship)
         loadGirderFile(pathFromUtf8(*options.girderFile), strength.girderMembers);
 }
 
+// The command line's vibration options over the project's.
+void applyVibrationOptions(const CliOptions& options, Ship& ship)
+{
+    VibrationOptions& vibration = ship.vibrationOptions;
+    for (const auto& [typed, text] :
+         {std::pair{&options.shearArea, &vibration.shearArea}, std::pair{&options.shaftRpm, &vibration.shaftRpm},
+          std::pair{&options.blades, &vibration.blades}, std::pair{&options.engineRpm, &vibration.engineRpm},
+          std::pair{&options.firingPerRevolution, &vibration.firingPerRevolution}})
+        if (*typed)
+            *text = **typed;
+    if (options.addedMass)
+        vibration.addedMass = *options.addedMass;
+}
+
 }  // namespace
 
 ShipRun runInput(const CliOptions& options, const std::optional<std::string>& inputFile)
@@ -67,6 +81,7 @@ ShipRun runInput(const CliOptions& options, const std::optional<std::string>& in
     try {
         ship = inputFile ? loadShip(pathFromUtf8(*inputFile)) : exampleShip();
         applyStrengthOptions(options, ship);
+        applyVibrationOptions(options, ship);
     } catch (const std::exception& e) {
         // What the JSON shows of an unread input: the blank ship with the edits.
         Ship blank = blankShip();

@@ -117,7 +117,7 @@ TEST_F(Cli, ReportOfTonesShowsBothMethods)
     EXPECT_TRUE(
         one.out.ends_with("\nЧастота    12,5002\ndelta    -0,0145\nbetta     2,4546\nЧастота по балочной "
                           "модели: 12,2982 1/с; 1,957 Гц; 117,4 кол/мин; отличие от энергетического метода "
-                          "-1,6 %\n"));
+                          "-1,6 %\nПринять: энергетический метод\n"));
     const Outcome all = run({"--tone", "all"});
     // Kumai by hand: Δᵢ = (1,2 + 11/(3·1,23))·886,74 t at the floating draft
     // 1,23 m, I = 0,236 m⁴ at midship, L = 75 m: 3,07·10⁶·√(I/(Δᵢ·L³)) = 37,71;
@@ -194,6 +194,7 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"value_to_a_switch", {"--sea=1"}, "Лишнее значение у '--sea'"},
         {"wave_profile_sine", {"--wave-profile", "sine"}, "--wave-profile: 'sine' — не trochoid и не cosine"},
         {"stability_trim_level", {"--stability-trim", "level"}, "--stability-trim: 'level' — не fixed и не free"},
+        {"added_mass_strip", {"--added-mass", "strip"}, "--added-mass: 'strip' — не formula и не lewis"},
         {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",
@@ -534,6 +535,46 @@ TEST_F(Cli, SavedProjectGivesTheSameResults)
         actual.remove("input_file");
         EXPECT_EQ(actual, expected) << c.name;
     }
+}
+
+// The beam with shear's, the added mass's and the resonance check's options
+// are kept in the project the run writes, as typed.
+TEST_F(Cli, VibrationOptionsGoIntoTheProject)
+{
+    const std::string project = path("options.hullcalc");
+    const Outcome r = run({"--shear-area", "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4",
+                           "--engine-rpm", "600", "--firing-per-revolution", "3", "--save-project", project});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = bytesOf(dir / "options.hullcalc");
+    for (const char* entry : {"\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"", "\"shaftRpm\": \"300\"",
+                              "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
+        EXPECT_TRUE(contains(bytes, entry)) << entry;
+}
+
+// The example with the sides' shear area and a 4-bladed propeller at 300
+// об/мин: the beam with shear lies below the bending beam, tone IV the most,
+// and every tone is checked against 5, 20 and 40 Hz.
+TEST_F(Cli, BeamWithShearAndResonanceInTheJson)
+{
+    const Outcome r = run(
+        {"--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--json", path("r.json")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
+    const QJsonArray tones = json["vibration"].toArray();
+    ASSERT_EQ(tones.size(), 4);
+    double drops[4];
+    for (int n = 0; n < 4; ++n) {
+        const QJsonObject tone = tones[n].toObject();
+        drops[n] = 1 - tone["shear_beam_frequency"].toDouble() / tone["beam_frequency"].toDouble();
+        EXPECT_GT(drops[n], 0) << n;
+        EXPECT_EQ(tone["recommended_method"].toString(), QString::fromUtf8("балка со сдвигом"));
+    }
+    EXPECT_GT(drops[3], drops[0]);
+    const QJsonArray margins = json["resonance"].toObject()["margins"].toArray();
+    ASSERT_EQ(margins.size(), 12);
+    const double excitations[] = {5.0, 20.0, 40.0};
+    for (int k = 0; k < 3; ++k)
+        EXPECT_DOUBLE_EQ(margins[k].toObject()["excitation_hertz"].toDouble(), excitations[k]);
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ void expectSameProject(const Project& loaded, const Project& saved)
     EXPECT_TRUE(loaded.strength == saved.strength);
     for (const TitleField& field : titleFields)
         EXPECT_EQ(loaded.title.*field.text, saved.title.*field.text) << field.key;
+    EXPECT_TRUE(loaded.vibrationOptions == saved.vibrationOptions);
 }
 
 // The strength input of the example with a cosine wave, a typed height and a
@@ -96,8 +97,12 @@ TEST_F(ProjectFile, SaveAndLoadKeepEveryText)
     withEmptyGirder.strength = StrengthInput{};
     Project withTitle = withStrength;
     withTitle.title = {"Ока \"2\"", "Иванов И. И.", "СК-31", "7", "", "01.02.2027"};
-    for (const Project* saved : std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType,
-                                                            &withStrength, &withEmptyGirder, &withTitle}) {
+    Project withVibrationOptions = changed;
+    withVibrationOptions.vibrationOptions =
+        VibrationOptions{"0,035", "0,28", AddedMassMethod::lewis, "0,6", "", "300", "4", "600", "3", "", "15"};
+    for (const Project* saved :
+         std::vector<const Project*>{&changed, &riverWithoutInertia, &emptyWithoutShipType, &withStrength,
+                                     &withEmptyGirder, &withTitle, &withVibrationOptions}) {
         const std::filesystem::path path = directory.path() / "ship.json";
         saveProjectFile(path, *saved);
         expectSameProject(loadProjectFile(path), *saved);
@@ -204,6 +209,12 @@ TEST_F(ProjectFile, DamagedForeignAndNewerFilesAreRefusedByCause)
         {replaced(good, "\n}\n", ",\n  \"title\": {\"author\": 5}\n}\n"),
          "Файл проекта поврежден: «Сведения о проекте» (\"title\"), «Выполнил» (\"author\") - ожидается текст, "
          "в файле число 5"},
+        {replaced(good, "\n}\n", ",\n  \"vibrationOptions\": {\"addedMass\": \"strip\", \"blades\": \"4\"}\n}\n"),
+         "Файл проекта поврежден: «Параметры вибрации» (\"vibrationOptions\"), \"addedMass\" - ожидается "
+         "\"formula\" или \"lewis\", в файле текст \"strip\""},
+        {replaced(good, "\n}\n", ",\n  \"vibrationOptions\": {\"blades\": 4}\n}\n"),
+         "Файл проекта поврежден: «Параметры вибрации» (\"vibrationOptions\"), \"blades\" - ожидается текст, в "
+         "файле число 4"},
         {"{\"deep\": " + std::string(100000, '['),
          "Файл проекта поврежден: в записи JSON больше 16 уровней вложенности"},
         // A key given twice would mean either text: refused at the second

@@ -149,6 +149,10 @@ def test_deeper_hull_vibrates_slower():
     energy = [r.tones[1].frequency for r in results]
     beam = [r.tones[1].beam_frequency for r in results]
     assert (np.diff(energy) < 0).all() and (np.diff(beam) < 0).all()
+    # Without a shear area the beam with shear is not computed, and tone I is
+    # taken from the energy method.
+    assert results[0].tones[1].shear_beam_frequency is None
+    assert results[0].tones[1].recommended_method == "энергетический метод"
 
 
 def test_curves_of_form_are_an_array_per_quantity():

@@ -380,9 +380,22 @@ TEST(KumaiComparison, ComparesToneIOnly)
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].value, "44,83");
     EXPECT_EQ(lines[2].value, "12,1");
-    const std::vector<ToneSummary> tones = {
-        {.tone = 1, .energyFrequency = 5.0, .beamFrequency = 6.0, .beamShape = {}, .energyShape = {}},
-        {.tone = 2, .energyFrequency = 12.0, .beamFrequency = 13.0, .beamShape = {}, .energyShape = {}}};
+    const std::vector<ToneSummary> tones = {{.tone = 1,
+                                             .energyFrequency = 5.0,
+                                             .beamFrequency = 6.0,
+                                             .beamShape = {},
+                                             .energyShape = {},
+                                             .shearBeamFrequency = 0.0,
+                                             .shearBeamShape = {},
+                                             .lewisAddedMass = false},
+                                            {.tone = 2,
+                                             .energyFrequency = 12.0,
+                                             .beamFrequency = 13.0,
+                                             .beamShape = {},
+                                             .energyShape = {},
+                                             .shearBeamFrequency = 0.0,
+                                             .shearBeamShape = {},
+                                             .lewisAddedMass = false}};
     const std::vector<CaptionedValue> compared = kumaiLines(40.0, &toneII, tones);
     ASSERT_EQ(compared.size(), 5u) << "tone I of the comparison, by both methods";
     EXPECT_EQ(compared[1].value, formatFixed(frequencyOf(5.0).perMinute, 2));

@@ -8,6 +8,7 @@
 #include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
+#include "vibration/vibration_options.h"
 
 #include <optional>
 
@@ -27,6 +28,9 @@ struct Project {
     // Ship name, author, group, variant, supervisor and date; blank in
     // projects written before it existed.
     TitleBlock title;
+    // The beam with shear, the added mass and the resonance check's input;
+    // absent in projects written before them, which load with the defaults.
+    std::optional<VibrationOptions> vibrationOptions;
 };
 
 }  // namespace hullcalc

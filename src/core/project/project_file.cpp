@@ -46,6 +46,26 @@ constexpr std::string_view scantlingDraftKey = "scantlingDraft";
 constexpr std::string_view steelKey = "steel";
 constexpr std::string_view girderKey = "girder";
 constexpr std::string_view titleKey = "title";
+constexpr std::string_view vibrationOptionsKey = "vibrationOptions";
+constexpr std::string_view addedMassKeyName = "addedMass";
+
+// The texts of the vibration options, each under its key.
+struct OptionText {
+    std::string_view key;
+    std::string VibrationOptions::*text;
+};
+constexpr OptionText optionTexts[] = {
+    {"shearArea", &VibrationOptions::shearArea},
+    {"poissonRatio", &VibrationOptions::poissonRatio},
+    {"reductionToneIII", &VibrationOptions::reductionToneIII},
+    {"reductionToneIV", &VibrationOptions::reductionToneIV},
+    {"shaftRpm", &VibrationOptions::shaftRpm},
+    {"blades", &VibrationOptions::blades},
+    {"engineRpm", &VibrationOptions::engineRpm},
+    {"firingPerRevolution", &VibrationOptions::firingPerRevolution},
+    {"excitingFrequency", &VibrationOptions::excitingFrequency},
+    {"resonanceMargin", &VibrationOptions::resonanceMargin},
+};
 
 constexpr std::string_view seaShip = "sea";
 constexpr std::string_view riverShip = "river";
@@ -104,6 +124,15 @@ OrderedJson strengthObject(const StrengthInput& strength)
             {steelKey, hullSteelKey(strength.steel)},
             {allowableStressKey, strength.allowableStress},
             {girderKey, std::move(rows)}};
+}
+
+OrderedJson vibrationOptionsObject(const VibrationOptions& options)
+{
+    OrderedJson object = OrderedJson::object();
+    object[std::string(addedMassKeyName)] = addedMassKey(options.addedMass);
+    for (const OptionText& option : optionTexts)
+        object[std::string(option.key)] = options.*option.text;
+    return object;
 }
 
 // --- Reading ---
@@ -512,6 +541,23 @@ TitleBlock readTitle(const Json& value)
     return title;
 }
 
+VibrationOptions readVibrationOptions(const Json& value)
+{
+    const std::string place = partPlace("Параметры вибрации", vibrationOptionsKey);
+    if (!value.is_object())
+        refuseValue(place, "объект", &value);
+    VibrationOptions options;
+    if (const Json* method = member(value, addedMassKeyName)) {
+        const std::string where = place + ", " + jsonString(addedMassKeyName);
+        if (!addedMassFromKey(textAt(*method, where), options.addedMass))
+            refuseValue(where, "\"formula\" или \"lewis\"", method);
+    }
+    for (const OptionText& option : optionTexts)
+        if (const Json* text = member(value, option.key))
+            options.*option.text = textAt(*text, place + ", " + jsonString(option.key));
+    return options;
+}
+
 }  // namespace
 
 std::string projectFileBytes(const Project& project)
@@ -546,6 +592,8 @@ std::string projectFileBytes(const Project& project)
             title[std::string(field.key)] = project.title.*field.text;
         document[std::string(titleKey)] = std::move(title);
     }
+    if (project.vibrationOptions)
+        document[std::string(vibrationOptionsKey)] = vibrationOptionsObject(*project.vibrationOptions);
     return document.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + '\n';
 }
 
@@ -581,6 +629,8 @@ Project readProject(std::string_view bytes)
         project.strength = readStrength(*strength);
     if (const Json* title = member(root, titleKey); title != nullptr && !title->is_null())
         project.title = readTitle(*title);
+    if (const Json* options = member(root, vibrationOptionsKey); options != nullptr && !options->is_null())
+        project.vibrationOptions = readVibrationOptions(*options);
     return project;
 }
 

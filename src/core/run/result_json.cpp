@@ -11,6 +11,7 @@
 #include "trim/trim_table.h"
 #include "trim/waterline_iteration.h"
 #include "vibration/beam_model.h"
+#include "vibration/tone_comparison.h"
 
 #include <nlohmann/json.hpp>
 
@@ -315,6 +316,10 @@ Json toneJson(const ToneRun& tone, const std::optional<KumaiEstimate>& kumai)
         {"mass_per_metre", columnValues(sheet.table, vibrationTableColumn::massPerMetre, 1, spacingCount)},
         {"mode_shape", columnValues(sheet.table, vibrationTableColumn::modeShape, 1, spacingCount)},
         {"beam_frequency", tone.beam ? Json(tone.beam->beamFrequency) : Json(nullptr)},
+        {"shear_beam_frequency",
+         tone.beam && tone.beam->shearBeamFrequency > 0 ? Json(tone.beam->shearBeamFrequency) : Json(nullptr)},
+        {"lewis_added_mass", tone.beam ? Json(tone.beam->lewisAddedMass) : Json(nullptr)},
+        {"recommended_method", tone.beam ? Json(recommendedMethod(*tone.beam)) : Json(nullptr)},
         {"beam_error", orNull(tone.beamError)},
         {"kumai", kumaiJson(kumai)},
     };
@@ -437,6 +442,22 @@ void addStrengthJson(const ShipRun& run, Json& result)
                                     : Json(nullptr);
 }
 
+// Each tone against each exciting frequency; null when none was typed.
+Json resonanceJson(const ShipRun& run)
+{
+    if (run.resonance.empty())
+        return nullptr;
+    Json margins = Json::array();
+    for (const ResonanceMargin& m : run.resonance)
+        margins.push_back({{"tone", m.tone},
+                           {"tone_hertz", m.toneHertz},
+                           {"excitation", m.excitation},
+                           {"excitation_hertz", m.excitationHertz},
+                           {"margin_percent", m.marginPercent},
+                           {"inside_limit", m.inside}});
+    return {{"limit_percent", run.resonanceLimitPercent}, {"margins", margins}};
+}
+
 Json resultObject(const ShipRun& run)
 {
     const TrimSheet& sheet = run.trim.sheet;
@@ -468,6 +489,8 @@ Json resultObject(const ShipRun& run)
         {"stability", stabilityJson(sheet.stability)},
         {"large_angle_stability", largeAngleStabilityJson(run.stability)},
         {"vibration", tones},
+        {"shear_area_note", run.tones.empty() ? Json(nullptr) : Json(run.shearAreaNote)},
+        {"resonance", resonanceJson(run)},
     };
     addStrengthJson(run, result);
     return result;

@@ -51,12 +51,13 @@ Ship shipOf(const Project& project)
         ship.sectionInertia = *project.sectionInertia;
     ship.strength = project.strength;
     ship.title = project.title;
+    ship.vibrationOptions = project.vibrationOptions.value_or(VibrationOptions{});
     return ship;
 }
 
 Project projectOf(const Ship& ship)
 {
-    return {ship.particulars, ship.input, ship.sectionInertia, ship.strength, ship.title};
+    return {ship.particulars, ship.input, ship.sectionInertia, ship.strength, ship.title, ship.vibrationOptions};
 }
 
 }  // namespace hullcalc

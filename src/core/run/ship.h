@@ -10,6 +10,7 @@
 #include "strength/strength_input.h"
 #include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
+#include "vibration/vibration_options.h"
 
 #include <filesystem>
 #include <optional>
@@ -31,6 +32,8 @@ struct Ship {
     StrengthInput strengthDefaults;
     // Ship name, author, group, variant, supervisor and date of the report.
     TitleBlock title;
+    // The beam with shear, the added mass and the resonance check, as typed.
+    VibrationOptions vibrationOptions;
 };
 
 // The start-up state: default particulars, no ship type, headers written,

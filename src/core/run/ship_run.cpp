@@ -7,10 +7,13 @@
 #include "presentation/strength_page_names.h"
 #include "trim/trim_calculation.h"
 #include "vibration/kumai_estimate.h"
+#include "vibration/resonance.h"
 #include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 
+#include <cmath>
 #include <exception>
+#include <numbers>
 #include <utility>
 
 namespace hullcalc {
@@ -90,6 +93,19 @@ TrimRun runTrim(const Ship& ship)
     return run;
 }
 
+// The beam models' settings of the ship's typed options: the girder's members
+// of its strength input, the depth for the rotary inertia (none: no rotary
+// inertia where H is not a number).
+BeamSettings beamSettingsOf(const Ship& ship, std::string& note)
+{
+    double depth = 0.0;
+    try {
+        depth = readDepth(ship.particulars);
+    } catch (const std::exception&) {
+    }
+    return beamSettingsOf(ship.vibrationOptions, ship.strength ? &ship.strength->girderMembers : nullptr, depth, note);
+}
+
 ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
 {
     ToneRun run{vibrationInputOf(ship), {}, {}, {}};
@@ -102,7 +118,9 @@ ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
     if (run.failure)
         return run;
     try {
-        run.beam = beamModelOf(run.sheet, trim.sheet.hydrostatics.frameSpacing);
+        std::string note;
+        run.beam =
+            beamModelsOf(run.sheet, trim.particulars, trim.sheet.hydrostatics.frameSpacing, beamSettingsOf(ship, note));
     } catch (const Error& e) {
         run.beamError = e.what();
     }
@@ -205,8 +223,34 @@ void runTones(ShipRun& run, StepRecord& record)
             return;
         }
     }
-    for (std::string& message : toneDifferenceWarnings(run.comparedTones()))
+    const std::vector<ToneSummary> compared = run.comparedTones();
+    for (std::string& message : toneDifferenceWarnings(compared))
         record.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
+    try {
+        beamSettingsOf(run.ship, run.shearAreaNote);
+    } catch (const Error& e) {
+        run.shearAreaNote = e.what();
+    }
+    // The resonance check on the result to take for each tone: a typed
+    // input that is not a number is told, and the tones stand.
+    try {
+        const std::vector<Excitation> excitations = excitationsOf(propulsionInputOf(run.ship.vibrationOptions));
+        if (excitations.empty())
+            return;
+        std::vector<double> hertz;
+        for (const ToneSummary& tone : compared)
+            hertz.push_back(recommendedFrequency(tone) / (2 * std::numbers::pi));
+        run.resonanceLimitPercent = resonanceMarginOf(run.ship.vibrationOptions);
+        run.resonance = resonanceMargins(hertz, excitations, run.resonanceLimitPercent);
+        // resonanceMargins numbers the tones by their place in `hertz`.
+        for (std::size_t k = 0; k < run.resonance.size(); ++k)
+            run.resonance[k].tone = compared[k / excitations.size()].tone;
+        for (std::string& message : resonanceWarnings(run.resonance, run.resonanceLimitPercent))
+            record.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
+    } catch (const Error& e) {
+        record.warnings.push_back(
+            {std::string("Проверка резонанса: ") + e.what(), Warning::Place::None, 0, 0, nullptr});
+    }
 }
 
 // The estimate checks the energy method's tone I, so only beside it.

@@ -14,6 +14,7 @@
 #include "trim/design_checks.h"
 #include "trim/particular_values.h"
 #include "trim/trim_sheet.h"
+#include "vibration/resonance.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
@@ -105,6 +106,13 @@ struct ShipRun {
     std::optional<StrengthSheet> strength;
     std::vector<ToneRun> tones;  // those attempted: none after a failed trim calculation
     std::optional<KumaiEstimate> kumai;
+    // The tones' margins from the propeller's and the engine's exciting
+    // frequencies, those typed; empty when none is.
+    std::vector<ResonanceMargin> resonance;
+    double resonanceLimitPercent = 0.0;
+    // Where the beam with shear took its shear area from, or why it was not
+    // computed.
+    std::string shearAreaNote;
     std::array<StepRecord, runStepCount> steps;
     std::optional<RunFailure> failure;  // the first
 

@@ -7,6 +7,7 @@
 #include "strength/strength_summary.h"
 #include "trim/curves_of_form.h"
 #include "vibration/beam_model.h"
+#include "vibration/tone_comparison.h"
 
 #include <algorithm>
 #include <array>
@@ -65,6 +66,31 @@ void printBeamModel(std::ostream& out, const ToneRun& tone, const char* indent)
             << differenceText(tone.beam->beamFrequency, tone.beam->energyFrequency) << '\n';
     else
         out << "не вычислена: " << tone.beamError.value_or("") << '\n';
+    if (tone.beam && tone.beam->shearBeamFrequency > 0)
+        out << indent << "Частота по балке со сдвигом: " << frequencyText(tone.beam->shearBeamFrequency)
+            << "; отличие от энергетического метода "
+            << differenceText(tone.beam->shearBeamFrequency, tone.beam->energyFrequency) << '\n';
+    if (tone.beam)
+        out << indent << "Принять: " << recommendedMethod(*tone.beam)
+            << (tone.beam->lewisAddedMass ? " (присоединенная масса по Льюису)" : "") << '\n';
+}
+
+// The margins of the tones from the exciting frequencies, when any was typed.
+void printResonance(std::ostream& out, const ShipRun& run)
+{
+    const bool withShear = std::any_of(run.tones.begin(), run.tones.end(), [](const ToneRun& tone) {
+        return tone.beam && tone.beam->shearBeamFrequency > 0;
+    });
+    if (withShear)
+        out << run.shearAreaNote << '\n';
+    if (run.resonance.empty())
+        return;
+    out << "\nРезонанс: отстройка тонов от частот возбуждения (допустимо ±" << formatFixed(run.resonanceLimitPercent, 0)
+        << " %)\n";
+    for (const ResonanceMargin& m : run.resonance)
+        out << "Тон " << toneNumeral(m.tone) << " " << formatFixed(m.toneHertz, 2) << " Гц — " << m.excitation << " "
+            << formatFixed(m.excitationHertz, 2) << " Гц: " << formatFixed(m.marginPercent, 1) << " %"
+            << (m.inside ? " — в резонансной зоне" : "") << '\n';
 }
 
 // One tone as the vibration window shows it after "Расчет".
@@ -241,6 +267,8 @@ void printTextReport(std::ostream& out, const ShipRun& run)
     else
         for (const ToneRun& tone : run.tones)
             printTone(out, tone);
+    if (!run.tones.empty())
+        printResonance(out, run);
 }
 
 }  // namespace hullcalc

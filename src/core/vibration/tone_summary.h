@@ -14,6 +14,13 @@ struct ToneSummary {
     double beamFrequency = 0.0;       // finite-element beam model, ω, 1/s
     std::vector<double> beamShape;    // beam model's deflection at frames 0..20, largest |value| 1
     std::vector<double> energyShape;  // energy method's corrected shape w at spacings 1..20
+    // The beam with shear (Timoshenko), ω, 1/s, and its deflection at frames
+    // 0..20; 0 and empty when it was not computed.
+    double shearBeamFrequency = 0.0;
+    std::vector<double> shearBeamShape;
+    // The beam models took the added mass by Lewis's sections (else by the
+    // energy method's formula).
+    bool lewisAddedMass = false;
 };
 
 // How far `value` lies from `reference`, in % of the reference: the beam
