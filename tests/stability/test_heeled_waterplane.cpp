@@ -1,7 +1,7 @@
 // A section clipped by an inclined waterline against its areas and moments
 // worked by hand; the deck cut by the depth H between waterlines or above them.
-#include "stability/heeled_waterplane.h"
-#include "stability/hull_sections.h"
+#include "trim/heeled_waterplane.h"
+#include "trim/hull_sections.h"
 #include "trim/bonjean_scale.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
-#include "stability/initial_stability.h"
+#include "trim/initial_stability.h"
 #include "trim/curves_of_form.h"
 #include "trim/design_checks.h"
 #include "trim/trim_calculation.h"

@@ -3,7 +3,7 @@
 // as they are drawn in textbooks.
 #pragma once
 
-#include "stability/hull_sections.h"
+#include "trim/hull_sections.h"
 
 #include <optional>
 #include <vector>

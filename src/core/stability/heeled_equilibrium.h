@@ -4,7 +4,7 @@
 // of gravity lengthwise).
 #pragma once
 
-#include "stability/heeled_waterplane.h"
+#include "trim/heeled_waterplane.h"
 
 namespace hullcalc {
 

@@ -2,7 +2,7 @@
 
 #include "common/checked_math.h"
 #include "stability/heeled_equilibrium.h"
-#include "stability/initial_stability.h"
+#include "trim/initial_stability.h"
 
 #include <algorithm>
 #include <cmath>

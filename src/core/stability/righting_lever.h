@@ -6,8 +6,8 @@
 // the bilge emerges at midship.
 #pragma once
 
-#include "stability/heeled_waterplane.h"
-#include "stability/stability_trim.h"
+#include "trim/heeled_waterplane.h"
+#include "trim/stability_trim.h"
 
 #include <optional>
 #include <vector>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/error.h"
-#include "stability/stability_trim.h"
 #include "trim/ship_type.h"
+#include "trim/stability_trim.h"
 
 #include <array>
 #include <optional>

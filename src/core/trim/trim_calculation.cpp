@@ -1,8 +1,8 @@
 #include "trim/trim_calculation.h"
 
 #include "common/grid_values.h"
-#include "stability/initial_stability.h"
 #include "trim/bonjean_drawing.h"
+#include "trim/initial_stability.h"
 #include "trim/particular_values.h"
 
 namespace hullcalc {

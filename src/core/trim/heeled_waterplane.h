@@ -4,7 +4,7 @@
 // derivatives the balancing of the waterplane needs.
 #pragma once
 
-#include "stability/hull_sections.h"
+#include "trim/hull_sections.h"
 
 namespace hullcalc {
 

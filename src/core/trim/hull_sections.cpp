@@ -1,4 +1,4 @@
-#include "stability/hull_sections.h"
+#include "trim/hull_sections.h"
 
 #include "common/grid_values.h"
 #include "common/hull_frames.h"

@@ -1,4 +1,4 @@
-#include "stability/initial_stability.h"
+#include "trim/initial_stability.h"
 
 #include "common/checked_math.h"
 #include "common/number_text.h"

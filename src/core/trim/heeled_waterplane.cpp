@@ -1,4 +1,4 @@
-#include "stability/heeled_waterplane.h"
+#include "trim/heeled_waterplane.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 // righting-lever curve integrates, so that h is the slope of GZ at the origin.
 #pragma once
 
-#include "stability/heeled_waterplane.h"
 #include "trim/curves_of_form.h"
+#include "trim/heeled_waterplane.h"
 #include "trim/particular_values.h"
 #include "trim/waterline_iteration.h"
 

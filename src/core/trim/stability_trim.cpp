@@ -1,4 +1,4 @@
-#include "stability/stability_trim.h"
+#include "trim/stability_trim.h"
 
 namespace hullcalc {
 
