@@ -1,16 +1,16 @@
 // What the user types into the windows: a number typed on a cell lands in that
 // cell however fast it follows the clicks, and the extremes of the double range
 // typed into any input never stop the program, whatever button follows.
+#include "presentation/strength_page_names.h"
+#include "presentation/trim_window_names.h"
+#include "presentation/vibration_window_names.h"
 #include "report/calculation_report.h"
 #include "report/workbook_export.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/report_requests.h"
-#include "presentation/strength_page_names.h"
 #include "trim/trim_window.h"
-#include "presentation/trim_window_names.h"
 #include "vibration/vibration_window.h"
-#include "presentation/vibration_window_names.h"
 #include "widgets/error_display.h"
 #include "widgets/grid_view.h"
 #include "widgets/qt_text.h"

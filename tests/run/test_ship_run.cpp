@@ -118,8 +118,7 @@ TEST(ShipRun, AFailedStepStopsTheLaterOnesWhichSayWhy)
 {
     Ship ship = exampleShip();
     ship.particulars.shipType = ShipType::river;
-    StrengthInput& strength = ship.strength.emplace();
-    fillExampleGirder(strength.girderMembers);
+    ship.strength = exampleStrengthInput();
     const auto status = [](const ShipRun& run) {
         std::vector<StepRecord::Status> all;
         for (const StepRecord& record : run.steps)

@@ -1,8 +1,8 @@
 // A section clipped by an inclined waterline against its areas and moments
 // worked by hand; the deck cut by the depth H between waterlines or above them.
+#include "trim/bonjean_scale.h"
 #include "trim/heeled_waterplane.h"
 #include "trim/hull_sections.h"
-#include "trim/bonjean_scale.h"
 
 #include <gtest/gtest.h>
 

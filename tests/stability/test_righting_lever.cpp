@@ -5,9 +5,9 @@
 // origin GM0.
 #include "stability/cross_curves.h"
 #include "stability/heeled_equilibrium.h"
-#include "trim/hull_sections.h"
 #include "stability/righting_lever.h"
 #include "trim/bonjean_scale.h"
+#include "trim/hull_sections.h"
 #include "trim/input_tables.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 #include "trim_fixture.h"
 
 #include "common/number_text.h"
-#include "trim/initial_stability.h"
 #include "trim/curves_of_form.h"
 #include "trim/design_checks.h"
+#include "trim/initial_stability.h"
 #include "trim/trim_calculation.h"
 
 #include <algorithm>

@@ -72,7 +72,7 @@ TEST_F(ToneComparison, ExampleShipAllTones)
     EXPECT_EQ(errorOf([&] { beamModelOf(VibrationSheet{}, 3.75); }), "Сначала выполните расчет вибрации");
 }
 
-// The example's midship section: its vertical members are the sheer strakes
+// A midship section of the example's size: its vertical members are the sheer strakes
 // (128 cm², plate 0,81 m high) and the sides (220 cm², 2,2 m), not the keel
 // (0,49 m) nor the bilge strakes (0,58 m), under 0,2·H = 0,7 m: 0,0348 m².
 // Shear deflection lowers every tone, the higher ones the more; a separate
@@ -84,8 +84,17 @@ TEST_F(ToneComparison, ExampleShipAllTones)
 TEST_F(ToneComparison, BeamWithShearAndLewisAddedMass)
 {
     runTrimCalculation(sheet, particulars);
+    // A lighter midship section than the example's, typed here.
     TextGrid members = emptyGirderMembers();
-    fillExampleGirder(members);
+    const char* rows[][4] = {{"Палубный стрингер 2 × 1,0 м × 7 мм", "140", "3,5", "0"},
+                             {"Ширстрек 2 × 0,8 м × 8 мм", "128", "3,1", "7"},
+                             {"Борт 2 × 2,2 м × 5 мм", "220", "1,7", "89"},
+                             {"Скула 2 × 0,6 м × 6 мм", "72", "0,2", "2"},
+                             {"Днище 10 м × 5 мм", "500", "0", "0"},
+                             {"Вертикальный киль 0,5 м × 6 мм", "30", "0,25", "0,6"}};
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 4; ++column)
+            members.setCell(column, row + 1, rows[row][column]);
     std::string note;
     BeamSettings settings = beamSettingsOf(VibrationOptions{}, &members, 3.5, note);
     ASSERT_TRUE(settings.midshipShearArea.has_value());

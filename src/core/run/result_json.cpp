@@ -437,9 +437,9 @@ void addStrengthJson(const ShipRun& run, Json& result)
     const bool girder = strength && strength->girder.present && run.ship.strength;
     result["girder"] = girder ? girderJson(*run.ship.strength, strength->girder) : Json(nullptr);
     result["stresses"] = girder ? stressesJson(*strength) : Json(nullptr);
-    result["rule_loads"] = strength ? ruleLoadsJson(strength->ruleLoads, run.trim.particulars.length,
-                                                    run.trim.particulars.breadth)
-                                    : Json(nullptr);
+    result["rule_loads"] =
+        strength ? ruleLoadsJson(strength->ruleLoads, run.trim.particulars.length, run.trim.particulars.breadth)
+                 : Json(nullptr);
 }
 
 // Each tone against each exciting frequency; null when none was typed.

@@ -182,7 +182,8 @@ void runStrength(ShipRun& run, StepRecord& record)
     StrengthSheet& strength = run.strength.emplace();
     try {
         runStrengthCalculation(run.trim.sheet, run.trim.particulars, readDepth(run.ship.particulars),
-                               run.ship.particulars.shipType == ShipType::sea, run.ship.particulars.draft, input, strength);
+                               run.ship.particulars.shipType == ShipType::sea, run.ship.particulars.draft, input,
+                               strength);
     } catch (const std::exception& e) {
         record.failure =
             atStep(runFailureOf(e, run.trim.sheet, nullptr, &input.girderMembers), strengthPageNames::caption);

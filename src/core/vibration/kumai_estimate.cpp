@@ -41,8 +41,9 @@ TwoNodeEstimate kumaiTwoNodeFrequency(const TrimSheet& trim, const ParticularVal
     const double breadth = particulars.breadth;                  // B, m
     const double length = particulars.length;                    // L, m
     // Midship lies between spacings 9-10 and 10-11.
-    const double inertia =
-        (typedCellValue(sheet.sectionInertia, 1, midshipFrame) + typedCellValue(sheet.sectionInertia, 1, midshipFrame + 1)) / 2;
+    const double inertia = (typedCellValue(sheet.sectionInertia, 1, midshipFrame)
+                            + typedCellValue(sheet.sectionInertia, 1, midshipFrame + 1))
+                           / 2;
 
     TwoNodeEstimate estimate;
     estimate.breadthToDraft = breadth / draft;
