@@ -171,7 +171,9 @@ bool computeAll(const CliOptions& options, std::ostream* json, OutputWriter& wri
         const std::string readable = report && !run.failure ? readableReport(run) : std::string();
         reportMessages(err, run);
         succeeded &= !run.failure;
-        if (!run.inputLoaded)
+        // An INPUT that could not be read is never written over; a girder
+        // file that failed on the example ship leaves no INPUT to protect.
+        if (!run.inputLoaded && input)
             writer.protect(*input);
         try {
             succeeded &= writeShipFiles(options, run, writer);
