@@ -202,6 +202,21 @@ void removeStaleTemporaryFiles(const fs::path& folder)
     }
 }
 
+// The replacement keeps the owner and group of the file it replaces, as far as
+// the system lets this user: another user's file rewritten by its group
+// stays that user's only where the process may give it away (root); the
+// group is kept where the user belongs to it. Windows files keep no such owner.
+void keepOwner([[maybe_unused]] const fs::path& original, [[maybe_unused]] const fs::path& replacement)
+{
+#ifndef _WIN32
+    struct stat old {};
+    if (::stat(original.c_str(), &old) != 0)
+        return;
+    if (::chown(replacement.c_str(), old.st_uid, old.st_gid) != 0)
+        static_cast<void>(::chown(replacement.c_str(), static_cast<uid_t>(-1), old.st_gid));
+#endif
+}
+
 // ".hullcalc-" + 16 random hex digits + ".tmp".
 fs::path randomTemporaryName(std::random_device& random)
 {
@@ -263,6 +278,27 @@ public:
     FileHandle& file() { return file_; }
     void keep() { kept_ = true; }
 
+    // Gives the file the permissions, owner and group of the file it will
+    // replace; a file without a name gets them before it has one, so that the
+    // moment between naming it and the replacement is as short as it can be.
+    // Failing to copy them does not make the new content any less saved.
+    void takeAccessOf(const fs::path& original, fs::perms permissions)
+    {
+#ifdef __linux__
+        if (path_.empty()) {
+            const int descriptor = ::fileno(file_.get());
+            static_cast<void>(::fchmod(descriptor, static_cast<mode_t>(permissions & fs::perms::mask)));
+            struct stat old {};
+            if (::stat(original.c_str(), &old) == 0 && ::fchown(descriptor, old.st_uid, old.st_gid) != 0)
+                static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid));
+            return;
+        }
+#endif
+        std::error_code ignored;
+        fs::permissions(path_, permissions, ignored);
+        keepOwner(original, path_);
+    }
+
 private:
 #ifdef __linux__
     // False where the file system or the kernel has no files without a name,
@@ -312,21 +348,6 @@ private:
     bool kept_ = false;
     std::random_device random_;
 };
-
-// The replacement keeps the owner and group of the file it replaces, as far as
-// the system lets this user: another user's file rewritten by its group
-// stays that user's only where the process may give it away (root); the
-// group is kept where the user belongs to it. Windows files keep no such owner.
-void keepOwner([[maybe_unused]] const fs::path& original, [[maybe_unused]] const fs::path& replacement)
-{
-#ifndef _WIN32
-    struct stat old {};
-    if (::stat(original.c_str(), &old) != 0)
-        return;
-    if (::chown(replacement.c_str(), old.st_uid, old.st_gid) != 0)
-        static_cast<void>(::chown(replacement.c_str(), static_cast<uid_t>(-1), old.st_gid));
-#endif
-}
 
 // An output stream over an open C file. A failed write is remembered rather
 // than thrown in the middle of the writer's work; finish() reports it.
@@ -448,15 +469,15 @@ void saveFile(const fs::path& target, const FileContentWriter& write)
 
     TemporaryFile temporary(destination);
     writeContent(temporary.file().get(), write);
+    // Every byte is out of the buffer before the file gets a name: a run
+    // killed after that leaves at worst a complete copy beside the target.
+    errno = 0;
+    if (std::fflush(temporary.file().get()) != 0)
+        fail(lastError());
+    if (fs::is_regular_file(status))
+        temporary.takeAccessOf(destination, status.permissions());
     const fs::path written = temporary.name();
     closeOrFail(temporary.file());
-    if (fs::is_regular_file(status)) {
-        // The replacement keeps the old file's permissions; failing to copy them
-        // does not make the new content any less saved.
-        std::error_code ignored;
-        fs::permissions(written, status.permissions(), ignored);
-        keepOwner(destination, written);
-    }
     fs::rename(written, destination, error);
     if (error)
         fail(error);
