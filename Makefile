@@ -7,6 +7,8 @@ PRESET_BUILD = cmake --preset $(1) >/dev/null && cmake --build --preset $(1)
 # folders (a clean clone, CI): paths below the checkout are hashed relative to it.
 export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= true
+# Objects compiled on a precompiled header are cached only with these.
+export CCACHE_SLOPPINESS ?= pch_defines,time_macros,include_file_mtime,include_file_ctime
 
 all: build
 
@@ -27,8 +29,13 @@ run: build
 	  build/dev/src/cli/hullcalc-cli; \
 	fi
 
-test: build
-	@ctest --preset dev
+# The configuration `make test` builds and runs: the debug one unless
+# TEST_PRESET names another. CI runs the optimised one (release), from which
+# `make package` then makes the package without compiling again.
+TEST_PRESET ?= dev
+test: deps
+	@$(call PRESET_BUILD,$(TEST_PRESET))
+	@ctest --preset $(TEST_PRESET)
 
 test-asan: deps
 	@$(call PRESET_BUILD,asan)

@@ -1,10 +1,15 @@
-// What one calculation of a ship found, held as its result document (schema
-// hullcalc-result/1, as hullcalc-cli --json writes it) and read from there, so
-// a script sees exactly the numbers the windows and the command line show.
+// What one calculation of a ship found: its run, read as its result document
+// (schema hullcalc-result/1, as hullcalc-cli --json writes it), so a script
+// sees exactly the numbers the windows and the command line show. The
+// document is built a key at a time as a script reads it: a script that reads
+// the summary of a thousand variants does not pay for every table of each.
 #pragma once
+
+#include "run/ship_run.h"
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -12,20 +17,27 @@ namespace hullcalc::python {
 
 class CalculationResult {
 public:
-    explicit CalculationResult(nlohmann::json document)
-        : document_(std::make_shared<const nlohmann::json>(std::move(document)))
-    {}
+    explicit CalculationResult(ShipRun run);
 
-    const nlohmann::json& document() const { return *document_; }
-    // The document shared with the views into it (one tone of the vibration).
-    const std::shared_ptr<const nlohmann::json>& shared() const { return document_; }
+    // One key of the document, built on first use and kept.
+    const nlohmann::json& part(const std::string& key) const;
+    // The whole document, built on first use and shared with the views into
+    // it (one tone of the vibration).
+    const nlohmann::json& document() const { return *shared(); }
+    const std::shared_ptr<const nlohmann::json>& shared() const;
 
     // The document as hullcalc-cli writes it: UTF-8, indented, ending in a
     // newline; a text that is not valid UTF-8 gets U+FFFD, so it never fails.
-    std::string text() const { return document_->dump(4, ' ', false, nlohmann::json::error_handler_t::replace) + "\n"; }
+    std::string text() const;
 
 private:
-    std::shared_ptr<const nlohmann::json> document_;
+    // Shared by the copies Python makes of the object.
+    struct State {
+        ShipRun run;
+        std::map<std::string, nlohmann::json, std::less<>> parts;
+        std::shared_ptr<const nlohmann::json> document;
+    };
+    std::shared_ptr<State> state_;
 };
 
 }  // namespace hullcalc::python

@@ -167,22 +167,19 @@ py::object calculate(ScriptedShip& ship, const py::object& tones, std::optional<
     } else {
         input.strength.reset();
     }
-    std::optional<RunFailure> failure;
-    nlohmann::json document;
+    std::optional<ShipRun> run;
     {
         // The core touches no Python object: other threads run meanwhile.
         py::gil_scoped_release release;
-        const ShipRun run = runShip(std::move(input), RunRequest{toneList, withKumai});
-        document = resultJson(run);
-        failure = run.failure;
+        run.emplace(runShip(std::move(input), RunRequest{toneList, withKumai}));
     }
-    // The message and the system text as the result document holds them.
-    const py::object message = toPython(document.at("message"));
-    const py::object error = toPython(document.at("error"));
-    py::object result = py::cast(CalculationResult(std::move(document)));
+    const std::optional<RunFailure> failure = run->failure;
+    const CalculationResult found(std::move(*run));
+    py::object result = py::cast(found);
     if (failure)
-        raise(types().calculationError, message.cast<std::string>(), placeOrNone(failure->place.pointer),
-              py::dict("result"_a = result, "error"_a = error));
+        // The message and the system text as the result document holds them.
+        raise(types().calculationError, found.part("message").get<std::string>(), placeOrNone(failure->place.pointer),
+              py::dict("result"_a = result, "error"_a = toPython(found.part("error"))));
     return result;
 }
 
@@ -415,16 +412,28 @@ py::object withArrays(const nlohmann::json& value)
     return toPython(value);
 }
 
+// The keys of the document the summaries read: the particulars of the input,
+// the design waterline, the hydrostatic curves, the trim table (for the
+// closures) and the summary page.
+nlohmann::json summaryParts(const CalculationResult& result)
+{
+    return {{"input", {{"particulars", result.part("input").at("particulars")}}},
+            {"design_waterline", result.part("design_waterline")},
+            {"hydrostatic_curves", result.part("hydrostatic_curves")},
+            {"trim_table", result.part("trim_table")},
+            {"summary", result.part("summary")}};
+}
+
 void defineResult(py::module_& m)
 {
     const auto member = [](const char* key) {
-        return [key](const CalculationResult& result) { return toPython(result.document().at(key)); };
+        return [key](const CalculationResult& result) { return toPython(result.part(key)); };
     };
     const auto array = [](const char* key) {
-        return [key](const CalculationResult& result) { return numberArray(result.document().at(key)); };
+        return [key](const CalculationResult& result) { return numberArray(result.part(key)); };
     };
     const auto part = [](const char* key) {
-        return [key](const CalculationResult& result) { return withArrays(result.document().at(key)); };
+        return [key](const CalculationResult& result) { return withArrays(result.part(key)); };
     };
     py::class_<CalculationResult>(m, "Result", R"(What one calculation found.
 
@@ -435,7 +444,7 @@ same as Python objects. A value the calculation did not reach is None (NaN in
 the arrays).)")
         .def_property_readonly(
             "summary",
-            [](const CalculationResult& result) { return toPython(fullPrecisionSummary(result.document())); },
+            [](const CalculationResult& result) { return toPython(fullPrecisionSummary(summaryParts(result))); },
             R"(The result summary (Результаты) as a dict of floats at full precision:
 
     displacement_volume              V, m³ (Водоизмещение по ГВЛ)
@@ -455,7 +464,8 @@ Abscissae from midship, positive to the bow; None where the calculation did
 not get so far. The page shows these rounded to two decimals: summary_text;
 to_dict()["summary"] holds the rounded numbers.)")
         .def_property_readonly(
-            "summary_text", [](const CalculationResult& result) { return toPython(summaryTexts(result.document())); },
+            "summary_text",
+            [](const CalculationResult& result) { return toPython(summaryTexts(summaryParts(result))); },
             "The summary as the page «Результаты» shows it: texts with two decimals and a decimal comma "
             "(\"886,76\"), None where the page is empty; the keys of summary without trim. "
             "bending_moment_closure is in kN·m, as in summary (the page shows the sum before the factor ΔL/2).")
@@ -472,7 +482,7 @@ to_dict()["summary"] holds the rounded numbers.)")
             [](const CalculationResult& result) {
                 // Column by column: one array of the 10 waterlines per quantity.
                 py::dict curves;
-                const nlohmann::json& waterlines = result.document().at("curves_of_form");
+                const nlohmann::json& waterlines = result.part("curves_of_form");
                 if (waterlines.empty())
                     return curves;
                 for (const auto& [key, value] : waterlines.front().items()) {
@@ -546,7 +556,7 @@ None without the strength check:
             "warnings",
             [](const CalculationResult& result) {
                 py::list warnings;
-                for (const nlohmann::json& warning : result.document().at("warnings"))
+                for (const nlohmann::json& warning : result.part("warnings"))
                     warnings.append(py::make_tuple(toPython(warning.at("message")), toPython(warning.at("place"))));
                 return warnings;
             },
@@ -581,10 +591,10 @@ None without the strength check:
             "to_dict", [](const CalculationResult& result) { return toPython(result.document()); },
             "The result document as dicts, lists, floats and None.")
         .def("__repr__", [](const CalculationResult& result) {
-            const nlohmann::json& draft = result.document().at("summary").at("mean_draft");
+            const nlohmann::json& draft = result.part("summary").at("mean_draft");
             return "<hullcalc.Result mean draft " + (draft.is_number() ? draft.dump() + " m" : "none") + ", "
-                   + std::to_string(result.document().at("warnings").size()) + " warnings, "
-                   + std::to_string(result.document().at("vibration").size()) + " tones>";
+                   + std::to_string(result.part("warnings").size()) + " warnings, "
+                   + std::to_string(result.part("vibration").size()) + " tones>";
         });
 
     const auto value = [](const char* key) {

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <numbers>
+#include <set>
 #include <sstream>
 
 namespace hullcalc {
@@ -217,6 +220,53 @@ TEST(ResultJson, ValuesThatAreNoNumbersAreNull)
     const QJsonObject huge = jsonOf(out.str());
     EXPECT_EQ(huge["input"]["section_inertia"][4].toDouble(), 1e300);
     EXPECT_EQ(huge["error_location"].toString(), "«Вибрация», шпация «4-5»");
+}
+
+// Every key a full run writes (strength, large angles, every tone) is named in
+// docs/json-schema.md, so that no key appears undocumented.
+void collectKeys(const QJsonValue& value, std::set<std::string>& keys)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto i = object.begin(); i != object.end(); ++i) {
+            keys.insert(i.key().toStdString());
+            collectKeys(i.value(), keys);
+        }
+    } else if (value.isArray()) {
+        for (const QJsonValue& item : value.toArray())
+            collectKeys(item, keys);
+    }
+}
+
+TEST(ResultJson, EveryKeyIsDocumented)
+{
+    std::ifstream file(fs::path(HULLCALC_SOURCE_DIR) / "docs" / "json-schema.md");
+    const std::string schema((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(schema.empty());
+    // The words of every `code span` of the page: keys are written alone,
+    // as paths (`particulars.breadth`) or in objects (`{value, heel}`).
+    std::set<std::string> documented;
+    for (std::size_t open = schema.find('`'); open != std::string::npos; open = schema.find('`', open + 1)) {
+        const std::size_t close = schema.find('`', open + 1);
+        if (close == std::string::npos)
+            break;
+        std::string word;
+        for (std::size_t i = open + 1; i <= close; ++i) {
+            const char c = schema[i];
+            if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+                word += c;
+            } else if (!word.empty()) {
+                documented.insert(word);
+                word.clear();
+            }
+        }
+        open = close;
+    }
+    std::set<std::string> keys;
+    collectKeys(resultOf({"--strength", "--tone", "all", "--set", "vertical-centre-of-gravity=2,0"}), keys);
+    EXPECT_GT(keys.size(), 100u);
+    for (const std::string& key : keys)
+        EXPECT_TRUE(documented.contains(key)) << key;
 }
 
 }  // namespace

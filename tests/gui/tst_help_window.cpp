@@ -1,5 +1,6 @@
 // The help window: its page comes from the resources of the widgets library,
 // every section a window may ask for is there, and asking for one scrolls to it.
+#include "presentation/trim_window_pages.h"
 #include "widgets/help_window.h"
 #include "widgets/help_window_names.h"
 #include "widgets/qt_text.h"
@@ -64,6 +65,9 @@ private slots:
         QVERIFY(text.contains("1,025"));
         const QRegularExpressionMatch point = QRegularExpression(R"(\d+\.\d+)").match(QString(text).remove("(2.25)"));
         QVERIFY2(!point.hasMatch(), qPrintable(point.captured()));
+        // Every page of the trim window is described, by its caption.
+        for (const TrimWindowPage& page : trimWindowPages())
+            QVERIFY2(text.contains(toQString(page.caption)), std::string(page.caption).c_str());
     }
 
     // Every section a window asks for has its anchor, and asking for it

@@ -218,5 +218,19 @@ TEST(ShipRun, LargeAngleStabilityInTheDocumentAndTheReport)
     EXPECT_TRUE(resultJson(plain)["large_angle_stability"].is_null());
 }
 
+// A reader that builds the document a key at a time (the Python module) reads
+// what the whole document holds, for every key of a run with every step.
+TEST(ResultJson, EachPartBuiltAloneIsTheDocumentsOwn)
+{
+    Ship ship = exampleShip();
+    ship.particulars.verticalCentreOfGravity = "2,0";
+    ship.strength.emplace(ship.strengthDefaults);
+    const ShipRun run = runShip(ship, everyTone());
+    const nlohmann::json document = resultJson(run);
+    for (const auto& [key, value] : document.items())
+        EXPECT_EQ(resultPart(run, key), value) << key;
+    EXPECT_TRUE(resultPart(run, "no_such_key").is_null());
+}
+
 }  // namespace
 }  // namespace hullcalc

@@ -444,11 +444,23 @@ void TrimWindow::showWarning(const Warning& warning)
 }
 
 // Every change of the input tables as one undo step; nothing is recorded when
-// the tables stay as they were.
+// the tables stay as they were. Inside the window's error boundary, as every
+// handler: a change or a redraw that fails shows its message and leaves the
+// tables as they were.
 void TrimWindow::changeInput(const QString& description, const std::function<void()>& change)
 {
+    errors_.run(this, [&] { recordInputChange(description, change); });
+}
+
+void TrimWindow::recordInputChange(const QString& description, const std::function<void()>& change)
+{
     InputTables before = sheet_.input;
-    change();
+    try {
+        change();
+    } catch (...) {
+        sheet_.input = std::move(before);
+        throw;
+    }
     if (sheet_.input == before) {
         refreshViews();
         return;

@@ -104,6 +104,7 @@ public:
 
     // Replaces the input tables as one undo step.
     void changeInput(const QString& description, const std::function<void()>& change);
+    void recordInputChange(const QString& description, const std::function<void()>& change);
 
     // The user came to this window from another one of the program: shows
     // again what the other windows may have changed, on the page the user

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace hullcalc {
 
@@ -422,26 +423,6 @@ Json ruleLoadsJson(const RuleWaveLoads& loads, double length, double breadth)
             {"shear_force_along_hull", ruleShearForcesJson(loads, length, breadth)}};
 }
 
-// The strength check's keys, null where it was not asked for or did not complete.
-void addStrengthJson(const ShipRun& run, Json& result)
-{
-    const StrengthSheet* strength = run.strength && run.strength->complete ? &*run.strength : nullptr;
-    result["wave"] = strength ? Json{{"profile", profileKey(strength->wave.profile)},
-                                     {"height", strength->wave.height},
-                                     {"length", strength->wave.length},
-                                     {"height_source", strength->waveSource},
-                                     {"smith_effect", strength->wave.smithEffect},
-                                     {"hogging", waveCaseJson(strength->hogging)},
-                                     {"sagging", waveCaseJson(strength->sagging)}}
-                              : Json(nullptr);
-    const bool girder = strength && strength->girder.present && run.ship.strength;
-    result["girder"] = girder ? girderJson(*run.ship.strength, strength->girder) : Json(nullptr);
-    result["stresses"] = girder ? stressesJson(*strength) : Json(nullptr);
-    result["rule_loads"] =
-        strength ? ruleLoadsJson(strength->ruleLoads, run.trim.particulars.length, run.trim.particulars.breadth)
-                 : Json(nullptr);
-}
-
 // Each tone against each exciting frequency; null when none was typed.
 Json resonanceJson(const ShipRun& run)
 {
@@ -458,41 +439,111 @@ Json resonanceJson(const ShipRun& run)
     return {{"limit_percent", run.resonanceLimitPercent}, {"margins", margins}};
 }
 
-Json resultObject(const ShipRun& run)
+Json warningsJson(const ShipRun& run)
 {
-    const TrimSheet& sheet = run.trim.sheet;
-    const TrimTable& results = sheet.results;
     Json warnings = Json::array();
     for (const Warning& warning : run.warnings())
         warnings.push_back({{"message", warning.message}, {"place", orNull(pointerOf(warning))}});
+    return warnings;
+}
+
+Json tonesJson(const ShipRun& run)
+{
     Json tones = Json::array();
     for (const ToneRun& tone : run.tones)
         tones.push_back(toneJson(tone, tone.sheet.tone == lowestTone ? run.kumai : std::nullopt));
-    Json result = {
-        {"input_file", orNull(run.inputFile)},
-        {"error", run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr)},
-        {"message", run.failure ? Json(firstLine(userMessage(run.failure->message))) : Json(nullptr)},
-        {"error_location", run.failure ? orNull(run.failure->place.label) : Json(nullptr)},
-        {"warnings", warnings},
-        {"input", inputJson(run)},
+    return tones;
+}
+
+const StrengthSheet* completeStrength(const ShipRun& run)
+{
+    return run.strength && run.strength->complete ? &*run.strength : nullptr;
+}
+
+bool hasGirder(const ShipRun& run)
+{
+    const StrengthSheet* strength = completeStrength(run);
+    return strength && strength->girder.present && run.ship.strength;
+}
+
+struct ResultPart {
+    std::string_view key;
+    Json (*build)(const ShipRun&);
+};
+
+// The result's keys, each with what builds its value from the run; the
+// strength check's are null where it was not asked for or did not complete.
+const std::vector<ResultPart>& resultParts()
+{
+    static const std::vector<ResultPart> parts = {
+        {"input_file", [](const ShipRun& run) { return orNull(run.inputFile); }},
+        {"error",
+         [](const ShipRun& run) { return run.failure ? Json(firstLine(run.failure->message)) : Json(nullptr); }},
+        {"message",
+         [](const ShipRun& run) {
+             return run.failure ? Json(firstLine(userMessage(run.failure->message))) : Json(nullptr);
+         }},
+        {"error_location",
+         [](const ShipRun& run) { return run.failure ? orNull(run.failure->place.label) : Json(nullptr); }},
+        {"warnings", warningsJson},
+        {"input", inputJson},
         {"bonjean_scale",
-         {{"section_area", frameTable(sheet.bonjean.sectionAreas)},
-          {"static_moment", frameTable(sheet.bonjean.sectionMoments)}}},
-        {"hydrostatic_curves", hydrostaticCurvesJson(sheet)},
-        {"curves_of_form", curvesOfFormJson(sheet.curvesOfForm)},
-        {"design_waterline", designWaterlineJson(sheet.iteration)},
-        {"trim_table", trimTableJson(results.table)},
-        {"load_per_spacing", columnValues(results.loads, 1, 0, spacingCount - 1)},
-        {"shear_force", columnValues(results.shearForce, 1, 0, frameCount - 1)},
-        {"bending_moment", columnValues(results.bendingMoment, 1, 0, frameCount - 1)},
-        {"summary", summaryJson(sheet)},
-        {"stability", stabilityJson(sheet.stability)},
-        {"large_angle_stability", largeAngleStabilityJson(run.stability)},
-        {"vibration", tones},
-        {"shear_area_note", run.tones.empty() ? Json(nullptr) : Json(run.shearAreaNote)},
-        {"resonance", resonanceJson(run)},
+         [](const ShipRun& run) {
+             const BonjeanScale& bonjean = run.trim.sheet.bonjean;
+             return Json{{"section_area", frameTable(bonjean.sectionAreas)},
+                         {"static_moment", frameTable(bonjean.sectionMoments)}};
+         }},
+        {"hydrostatic_curves", [](const ShipRun& run) { return hydrostaticCurvesJson(run.trim.sheet); }},
+        {"curves_of_form", [](const ShipRun& run) { return curvesOfFormJson(run.trim.sheet.curvesOfForm); }},
+        {"design_waterline", [](const ShipRun& run) { return designWaterlineJson(run.trim.sheet.iteration); }},
+        {"trim_table", [](const ShipRun& run) { return trimTableJson(run.trim.sheet.results.table); }},
+        {"load_per_spacing",
+         [](const ShipRun& run) { return columnValues(run.trim.sheet.results.loads, 1, 0, spacingCount - 1); }},
+        {"shear_force",
+         [](const ShipRun& run) { return columnValues(run.trim.sheet.results.shearForce, 1, 0, frameCount - 1); }},
+        {"bending_moment",
+         [](const ShipRun& run) { return columnValues(run.trim.sheet.results.bendingMoment, 1, 0, frameCount - 1); }},
+        {"summary", [](const ShipRun& run) { return summaryJson(run.trim.sheet); }},
+        {"stability", [](const ShipRun& run) { return stabilityJson(run.trim.sheet.stability); }},
+        {"large_angle_stability", [](const ShipRun& run) { return largeAngleStabilityJson(run.stability); }},
+        {"vibration", tonesJson},
+        {"shear_area_note",
+         [](const ShipRun& run) { return run.tones.empty() ? Json(nullptr) : Json(run.shearAreaNote); }},
+        {"resonance", resonanceJson},
+        {"wave",
+         [](const ShipRun& run) {
+             const StrengthSheet* strength = completeStrength(run);
+             if (!strength)
+                 return Json(nullptr);
+             return Json{{"profile", profileKey(strength->wave.profile)},
+                         {"height", strength->wave.height},
+                         {"length", strength->wave.length},
+                         {"height_source", strength->waveSource},
+                         {"smith_effect", strength->wave.smithEffect},
+                         {"hogging", waveCaseJson(strength->hogging)},
+                         {"sagging", waveCaseJson(strength->sagging)}};
+         }},
+        {"girder",
+         [](const ShipRun& run) {
+             return hasGirder(run) ? girderJson(*run.ship.strength, run.strength->girder) : Json(nullptr);
+         }},
+        {"stresses", [](const ShipRun& run) { return hasGirder(run) ? stressesJson(*run.strength) : Json(nullptr); }},
+        {"rule_loads",
+         [](const ShipRun& run) {
+             const StrengthSheet* strength = completeStrength(run);
+             return strength
+                        ? ruleLoadsJson(strength->ruleLoads, run.trim.particulars.length, run.trim.particulars.breadth)
+                        : Json(nullptr);
+         }},
     };
-    addStrengthJson(run, result);
+    return parts;
+}
+
+Json resultObject(const ShipRun& run)
+{
+    Json result = Json::object();
+    for (const ResultPart& part : resultParts())
+        result[std::string(part.key)] = part.build(run);
     return result;
 }
 
@@ -519,6 +570,16 @@ Json resultJson(const ShipRun& run)
     Json document = resultObject(run);
     document["schema"] = resultSchema;
     return document;
+}
+
+Json resultPart(const ShipRun& run, std::string_view key)
+{
+    if (key == "schema")
+        return resultSchema;
+    for (const ResultPart& part : resultParts())
+        if (part.key == key)
+            return part.build(run);
+    return nullptr;
 }
 
 std::string resultDocument(const ShipRun& run) { return indented(resultJson(run)) + '\n'; }

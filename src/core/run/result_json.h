@@ -19,6 +19,10 @@ inline constexpr std::string_view resultSchema = "hullcalc-result/1";
 // that reads them (the Python module's results).
 nlohmann::json resultJson(const ShipRun& run);
 
+// One key of that document built alone (what resultJson(run)[key] holds), for
+// a reader that needs only some; null for a key the document does not have.
+nlohmann::json resultPart(const ShipRun& run, std::string_view key);
+
 // The document of one run: its result with the schema key beside its own
 // keys. Every number is the value of the text the windows show (null where
 // that text is empty or not a number). UTF-8, indented, ending in a newline;

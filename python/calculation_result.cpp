@@ -1,0 +1,34 @@
+#include "calculation_result.h"
+
+#include "run/result_json.h"
+
+#include <utility>
+
+namespace hullcalc::python {
+
+CalculationResult::CalculationResult(ShipRun run) : state_(std::make_shared<State>(State{std::move(run), {}, {}})) {}
+
+const nlohmann::json& CalculationResult::part(const std::string& key) const
+{
+    if (state_->document)
+        return state_->document->at(key);
+    auto found = state_->parts.find(key);
+    if (found == state_->parts.end())
+        found = state_->parts.emplace(key, resultPart(state_->run, key)).first;
+    return found->second;
+}
+
+const std::shared_ptr<const nlohmann::json>& CalculationResult::shared() const
+{
+    if (!state_->document) {
+        state_->document = std::make_shared<const nlohmann::json>(resultJson(state_->run));
+    }
+    return state_->document;
+}
+
+std::string CalculationResult::text() const
+{
+    return document().dump(4, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace hullcalc::python
