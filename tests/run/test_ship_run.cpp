@@ -182,12 +182,6 @@ TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
     EXPECT_EQ(Json::parse(none.str()), (Json{{"results", Json::array()}, {"schema", resultSchema}}));
 }
 
-}  // namespace
-}  // namespace hullcalc
-
-namespace hullcalc {
-namespace {
-
 // With z_g typed the run computes the large-angle stability after the trim
 // calculation, in the ship's trim mode; the document and the readable report
 // carry it, every general criterion passed for the example at z_g 2,0 m.
