@@ -129,18 +129,13 @@ TEST_F(Cli, ReportOfTonesShowsBothMethods)
         << all.out;
     EXPECT_TRUE(std::regex_search(all.out, std::regex("\nIV +29,7359 +4,733 +284,0 +6,334\n +Частота по балочной")));
 
-    // Kumai takes the draft the ship floats at, not the draft T typed.
-    // In the JSON: the four tones, each with its beam frequency, Kumai beside tone I only.
+    // Kumai takes the draft the ship floats at, not the draft T typed; in the
+    // JSON it stands beside tone I only.
     const Outcome noDraft = run({"--tone", "all", "--set", "ShipT=", "--json", "-"});
     EXPECT_EQ(noDraft.status, 0) << noDraft.err;
     const QJsonArray tones = jsonOf(noDraft.out)["vibration"].toArray();
-    ASSERT_EQ(tones.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(tones[i]["tone"].toInt(), i + 1);
-        EXPECT_GT(tones[i]["beam_frequency"].toDouble(), 0) << i;
-        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << i;
-    }
     EXPECT_NEAR(tones[0]["kumai"]["per_minute"].toDouble(), 37.7105, 1e-4);
+    EXPECT_FALSE(tones[3]["kumai"].isObject());
     // The energy method's tones III and IV against the beam model: more than
     // 10 % apart, so both are warned about, on standard error and in the JSON.
     for (const char* tone : {"Тон III: ", "Тон IV: "})
@@ -172,9 +167,6 @@ TEST_F(Cli, HelpListsBothNamesOfEveryParticular)
 TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
 {
     const std::string output = path("out.json");
-    std::string cyrillic;
-    for (int i = 0; i < 150; ++i)
-        cyrillic += "ш";
     const Case cases[] = {
         {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' — не число от 1 до 10"},
         {"semicolon", {"--offset", "3;5=1"}, "--offset ожидает COL,ROW=TEXT, а получено '3;5=1'"},
@@ -182,7 +174,6 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"inertia_no_text", {"--inertia", "3"}, "--inertia ожидает ROW=TEXT, а получено '3'"},
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: нет главного размерения 'ShipX'"},
         {"tone_5", {"--tone", "5"}, "--tone: '5' — не число от 1 до 4 и не all"},
-        {"tone_al", {"--tone", "al"}, "--tone: 'al' — не число от 1 до 4 и не all"},
         {"report_to_stdout", {"--report", "-"}, "--report пишет файл: укажите его имя, а не -"},
         {"report_and_workbook_one_file",
          {"--report", output, "--xlsx", output},
@@ -196,13 +187,11 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"stability_trim_level", {"--stability-trim", "level"}, "--stability-trim: 'level' — не fixed и не free"},
         {"added_mass_strip", {"--added-mass", "strip"}, "--added-mass: 'strip' — не formula и не lewis"},
         {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
+        {"unknown_title_field", {"--title-field", "teacher=Петров"}, "--title-field: нет поля 'teacher'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",
          {"--set", std::string(300, 'x') + "=1"},
          "--set: нет главного размерения '" + std::string(100, 'x') + "…'"},
-        {"long_cyrillic_name",
-         {"--set", cyrillic + "=1"},
-         "--set: нет главного размерения '" + cyrillic.substr(0, 200) + "…'"},
         {"long_option", {"--" + std::string(500, 'y')}, "неизвестный параметр '--" + std::string(98, 'y') + "…'"},
     };
     for (const Case& c : cases) {
@@ -461,21 +450,6 @@ TEST_F(Cli, ChartsGoToAFolderAsPictureAndDrawing)
     EXPECT_TRUE(contains(refused.err, "входной файл, а графики пишутся в папку")) << refused.err;
 }
 
-// The title block typed on the command line goes into the project and the report.
-TEST_F(Cli, TitleFieldsGoIntoTheProject)
-{
-    const std::string project = path("судно.hullcalc");
-    ASSERT_EQ(
-        run({"--title-field", "author=Иванов И. И.", "--title-field", "variant=7", "--save-project", project}).status,
-        0);
-    const std::string bytes = bytesOf(dir / "судно.hullcalc");
-    EXPECT_TRUE(contains(bytes, "\"author\": \"Иванов И. И.\""));
-    EXPECT_TRUE(contains(bytes, "\"variant\": \"7\""));
-    const Outcome unknown = run({"--title-field", "teacher=Петров"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_TRUE(contains(unknown.err, "--title-field: нет поля 'teacher'")) << unknown.err;
-}
-
 // The report's layout is tested in tests/report; here, that it holds the run:
 // its results, its checks, the tones compared and today's date. The sheets of
 // the vibration (14 in all) stand uncompressed in the workbook's zip headers.
@@ -537,17 +511,19 @@ TEST_F(Cli, SavedProjectGivesTheSameResults)
     }
 }
 
-// The beam with shear's, the added mass's and the resonance check's options
-// are kept in the project the run writes, as typed.
-TEST_F(Cli, VibrationOptionsGoIntoTheProject)
+// The title block, the beam with shear's, the added mass's and the resonance
+// check's options are kept in the project the run writes, as typed.
+TEST_F(Cli, TitleAndVibrationOptionsGoIntoTheProject)
 {
-    const std::string project = path("options.hullcalc");
-    const Outcome r = run({"--shear-area", "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4",
-                           "--engine-rpm", "600", "--firing-per-revolution", "3", "--save-project", project});
+    const std::string project = path("судно.hullcalc");
+    const Outcome r = run({"--title-field", "author=Иванов И. И.", "--title-field", "variant=7", "--shear-area",
+                           "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm",
+                           "600", "--firing-per-revolution", "3", "--save-project", project});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string bytes = bytesOf(dir / "options.hullcalc");
-    for (const char* entry : {"\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"", "\"shaftRpm\": \"300\"",
-                              "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
+    const std::string bytes = bytesOf(dir / "судно.hullcalc");
+    for (const char* entry :
+         {"\"author\": \"Иванов И. И.\"", "\"variant\": \"7\"", "\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"",
+          "\"shaftRpm\": \"300\"", "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
         EXPECT_TRUE(contains(bytes, entry)) << entry;
 }
 
