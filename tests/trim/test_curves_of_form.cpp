@@ -162,7 +162,8 @@ TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
 }
 
 // The example ship's base line is its flat bottom: a waterplane (α defined)
-// but no volume, so no R, Zc, δ or M₁.
+// but no volume, so no R, Zc, δ or M₁; the displacement chart has ten
+// points, the draft on the vertical axis.
 TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
 {
     compute();
@@ -171,11 +172,9 @@ TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
     EXPECT_EQ(text(Q::longitudinalRadius, 1) + text(Q::centreOfBuoyancyHeight, 1) + text(Q::blockCoefficient, 1)
                   + text(Q::momentToTrimOneCentimetre, 1),
               "");
-    // The displacement chart: ten points, the draft on the vertical axis.
     const std::vector<ChartPoint>& points = sheet.curvesOfForm.charts.at(0).series.at(0).points();
     ASSERT_EQ(points.size(), 10u);
-    EXPECT_EQ(points[4].y, sheet.bonjean.waterlineHeights[5]);
-    EXPECT_EQ(points[4].x, value(Q::displacement, 5));
+    EXPECT_EQ(points[4], (ChartPoint{value(Q::displacement, 5), sheet.bonjean.waterlineHeights[5], ""}));
 }
 
 // h and H of the box barge with z_g = 2 m on its own waterplane. Level at
