@@ -69,19 +69,6 @@ TEST_F(Cli, DumpHoldsTheExampleShipAsTheWindowsShowIt)
     EXPECT_TRUE(contains(tone.out, R"("VibrForm":{"Vibr1Grid":[)"));
 }
 
-TEST_F(Cli, ChangedInputAndSeaWater)
-{
-    const Outcome r = run({"--sea", "--set", "centre-of-gravity=-3,5", "--offset", "3,5=5,3", "--mass", "4=40",
-                           "--inertia", "2=0,2", "--tone", "1", "--dump", "-"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(contains(r.out, R"("ShipXct":"-3,5")"));
-    EXPECT_TRUE(contains(r.out, R"("WaterDensity":1.025})"));
-    EXPECT_TRUE(contains(r.out, R"(["4 шп","5,35","5,5","5,3",)"));
-    EXPECT_TRUE(contains(r.out, R"(["3-4","40"])"));
-    // The typed inertia goes into column 20 of the spacing's row.
-    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(\["1-2",("[^"]*",){19}"0,2",)")));
-}
-
 // The checks of the trim window run before and after the calculation; a
 // warning never stops it, and the JSON points at the input it is about.
 TEST_F(Cli, WarningsNameTheirPlaceAndNeverStopTheRun)
@@ -129,18 +116,13 @@ TEST_F(Cli, ReportOfTonesShowsBothMethods)
         << all.out;
     EXPECT_TRUE(std::regex_search(all.out, std::regex("\nIV +29,7359 +4,733 +284,0 +6,334\n +Частота по балочной")));
 
-    // Kumai takes the draft the ship floats at, not the draft T typed.
-    // In the JSON: the four tones, each with its beam frequency, Kumai beside tone I only.
+    // Kumai takes the draft the ship floats at, not the draft T typed; in the
+    // JSON it stands beside tone I only.
     const Outcome noDraft = run({"--tone", "all", "--set", "ShipT=", "--json", "-"});
     EXPECT_EQ(noDraft.status, 0) << noDraft.err;
     const QJsonArray tones = jsonOf(noDraft.out)["vibration"].toArray();
-    ASSERT_EQ(tones.size(), 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(tones[i]["tone"].toInt(), i + 1);
-        EXPECT_GT(tones[i]["beam_frequency"].toDouble(), 0) << i;
-        EXPECT_EQ(tones[i]["kumai"].isObject(), i == 0) << i;
-    }
     EXPECT_NEAR(tones[0]["kumai"]["per_minute"].toDouble(), 37.7105, 1e-4);
+    EXPECT_FALSE(tones[3]["kumai"].isObject());
     // The energy method's tones III and IV against the beam model: more than
     // 10 % apart, so both are warned about, on standard error and in the JSON.
     for (const char* tone : {"Тон III: ", "Тон IV: "})
@@ -172,9 +154,6 @@ TEST_F(Cli, HelpListsBothNamesOfEveryParticular)
 TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
 {
     const std::string output = path("out.json");
-    std::string cyrillic;
-    for (int i = 0; i < 150; ++i)
-        cyrillic += "ш";
     const Case cases[] = {
         {"waterline_0", {"--offset", "0,5=1"}, "--offset: '0' — не число от 1 до 10"},
         {"semicolon", {"--offset", "3;5=1"}, "--offset ожидает COL,ROW=TEXT, а получено '3;5=1'"},
@@ -182,7 +161,6 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"inertia_no_text", {"--inertia", "3"}, "--inertia ожидает ROW=TEXT, а получено '3'"},
         {"unknown_particular", {"--set", "ShipX=1"}, "--set: нет главного размерения 'ShipX'"},
         {"tone_5", {"--tone", "5"}, "--tone: '5' — не число от 1 до 4 и не all"},
-        {"tone_al", {"--tone", "al"}, "--tone: 'al' — не число от 1 до 4 и не all"},
         {"report_to_stdout", {"--report", "-"}, "--report пишет файл: укажите его имя, а не -"},
         {"report_and_workbook_one_file",
          {"--report", output, "--xlsx", output},
@@ -196,13 +174,11 @@ TEST_F(Cli, BadUsageExitsWithTwoNamingTheFault)
         {"stability_trim_level", {"--stability-trim", "level"}, "--stability-trim: 'level' — не fixed и не free"},
         {"added_mass_strip", {"--added-mass", "strip"}, "--added-mass: 'strip' — не formula и не lewis"},
         {"unknown_option", {"--frobnicate"}, "неизвестный параметр '--frobnicate'"},
+        {"unknown_title_field", {"--title-field", "teacher=Петров"}, "--title-field: нет поля 'teacher'"},
         {"two_outputs_to_stdout", {"--json", "-", "--dump", "-"}, "--json и --dump оба пишут в стандартный вывод"},
         {"long_name",
          {"--set", std::string(300, 'x') + "=1"},
          "--set: нет главного размерения '" + std::string(100, 'x') + "…'"},
-        {"long_cyrillic_name",
-         {"--set", cyrillic + "=1"},
-         "--set: нет главного размерения '" + cyrillic.substr(0, 200) + "…'"},
         {"long_option", {"--" + std::string(500, 'y')}, "неизвестный параметр '--" + std::string(98, 'y') + "…'"},
     };
     for (const Case& c : cases) {
@@ -289,10 +265,10 @@ TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
     EXPECT_TRUE(contains(r.out, R"(["20 шп","0","0","0","0","0","0","0,2925",)"));
 }
 
-TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
+TEST_F(Cli, SavedInputLoadsBackAsTheWindowsWriteIt)
 {
     const fs::path input = dir / "вход.txt";
-    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string(), "--results", path("r.txt")}).status, 0);
+    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string()}).status, 0);
     InputTables example;
     writeInputHeaders(example);
     fillExampleShip(example);
@@ -303,8 +279,6 @@ TEST_F(Cli, SavedInputLoadsBackAndResultsMatchTheWindowsFile)
     const Outcome loaded = run({input.string(), "--dump", "-"});
     ASSERT_EQ(loaded.status, 0) << loaded.err;
     EXPECT_TRUE(contains(loaded.out, R"(["0-1","50"])"));
-    EXPECT_EQ(bytesOf(dir / "r.txt").substr(0, 22),
-              "\xCD\xE0\xE3\xF0\xF3\xE7\xEA\xE0 \xED\xE0 \xF8\xEF\xE0\xF6\xE8\xFE\r\n0-");
 }
 
 // Each file on its own with the same options; a failed one stops neither the
@@ -461,21 +435,6 @@ TEST_F(Cli, ChartsGoToAFolderAsPictureAndDrawing)
     EXPECT_TRUE(contains(refused.err, "входной файл, а графики пишутся в папку")) << refused.err;
 }
 
-// The title block typed on the command line goes into the project and the report.
-TEST_F(Cli, TitleFieldsGoIntoTheProject)
-{
-    const std::string project = path("судно.hullcalc");
-    ASSERT_EQ(
-        run({"--title-field", "author=Иванов И. И.", "--title-field", "variant=7", "--save-project", project}).status,
-        0);
-    const std::string bytes = bytesOf(dir / "судно.hullcalc");
-    EXPECT_TRUE(contains(bytes, "\"author\": \"Иванов И. И.\""));
-    EXPECT_TRUE(contains(bytes, "\"variant\": \"7\""));
-    const Outcome unknown = run({"--title-field", "teacher=Петров"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_TRUE(contains(unknown.err, "--title-field: нет поля 'teacher'")) << unknown.err;
-}
-
 // The report's layout is tested in tests/report; here, that it holds the run:
 // its results, its checks, the tones compared and today's date. The sheets of
 // the vibration (14 in all) stand uncompressed in the workbook's zip headers.
@@ -537,17 +496,19 @@ TEST_F(Cli, SavedProjectGivesTheSameResults)
     }
 }
 
-// The beam with shear's, the added mass's and the resonance check's options
-// are kept in the project the run writes, as typed.
-TEST_F(Cli, VibrationOptionsGoIntoTheProject)
+// The title block, the beam with shear's, the added mass's and the resonance
+// check's options are kept in the project the run writes, as typed.
+TEST_F(Cli, TitleAndVibrationOptionsGoIntoTheProject)
 {
-    const std::string project = path("options.hullcalc");
-    const Outcome r = run({"--shear-area", "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4",
-                           "--engine-rpm", "600", "--firing-per-revolution", "3", "--save-project", project});
+    const std::string project = path("судно.hullcalc");
+    const Outcome r = run({"--title-field", "author=Иванов И. И.", "--title-field", "variant=7", "--shear-area",
+                           "0,035", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm",
+                           "600", "--firing-per-revolution", "3", "--save-project", project});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string bytes = bytesOf(dir / "options.hullcalc");
-    for (const char* entry : {"\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"", "\"shaftRpm\": \"300\"",
-                              "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
+    const std::string bytes = bytesOf(dir / "судно.hullcalc");
+    for (const char* entry :
+         {"\"author\": \"Иванов И. И.\"", "\"variant\": \"7\"", "\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"",
+          "\"shaftRpm\": \"300\"", "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
         EXPECT_TRUE(contains(bytes, entry)) << entry;
 }
 
@@ -562,14 +523,12 @@ TEST_F(Cli, BeamWithShearAndResonanceInTheJson)
     const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
     const QJsonArray tones = json["vibration"].toArray();
     ASSERT_EQ(tones.size(), 4);
-    double drops[4];
-    for (int n = 0; n < 4; ++n) {
-        const QJsonObject tone = tones[n].toObject();
-        drops[n] = 1 - tone["shear_beam_frequency"].toDouble() / tone["beam_frequency"].toDouble();
-        EXPECT_GT(drops[n], 0) << n;
-        EXPECT_EQ(tone["recommended_method"].toString(), QString::fromUtf8("балка со сдвигом"));
-    }
-    EXPECT_GT(drops[3], drops[0]);
+    const auto drop = [&](int n) {
+        EXPECT_EQ(tones[n]["recommended_method"].toString(), QString::fromUtf8("балка со сдвигом"));
+        return 1 - tones[n]["shear_beam_frequency"].toDouble() / tones[n]["beam_frequency"].toDouble();
+    };
+    EXPECT_GT(drop(3), drop(0));
+    EXPECT_GT(drop(0), 0);
     const QJsonArray margins = json["resonance"].toObject()["margins"].toArray();
     ASSERT_EQ(margins.size(), 12);
     const double excitations[] = {5.0, 20.0, 40.0};

@@ -1,18 +1,13 @@
 // The real hullcalc-cli under a file-size limit and with standard output on a
 // full device: a failed write exits 1, names the file and leaves the old one
 // byte for byte. POSIX only: the limit and the device are what make writes fail.
+#include "cli_process.h"
 #include "test_directory.h"
 
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -26,33 +21,11 @@ struct Exit {
     std::string err;
 };
 
-// Runs the tool with files limited to `maxFileBytes` (SIGXFSZ ignored, so that
-// a write past the limit fails instead of killing it), standard output to
-// `stdoutFile`, standard error collected in `errFile`.
-Exit runLimited(std::vector<std::string> args, rlim_t maxFileBytes, const fs::path& errFile,
+// The tool's exit status and standard error, run by startCli.
+Exit runLimited(const std::vector<std::string>& args, rlim_t maxFileBytes, const fs::path& errFile,
                 const char* stdoutFile = "/dev/null")
 {
-    args.insert(args.begin(), HULLCALC_CLI_PATH);
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        // Only async-signal-safe calls between fork and exec.
-        const int out = open(stdoutFile, O_WRONLY);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0)
-            _exit(126);
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{maxFileBytes, maxFileBytes};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            _exit(126);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
+    const int status = waitStatusOf(startCli(args, stdoutFile, errFile.c_str(), maxFileBytes));
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, bytesOf(errFile)};
 }
 

@@ -3,16 +3,12 @@
 // beside the target, and the target holds either its old bytes or the whole
 // new file, never a part. Linux only: elsewhere a killed run leaves its named
 // temporary file to the next save's clean-up.
+#include "cli_process.h"
 #include "test_directory.h"
 
 #include <gtest/gtest.h>
 
 #if defined(__linux__)
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -25,32 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-// Starts the tool with its standard streams on /dev/null.
-pid_t start(std::vector<std::string> args)
-{
-    args.insert(args.begin(), HULLCALC_CLI_PATH);
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_RDWR);
-        if (null < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0)
-            _exit(126);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    return child;
-}
-
-int finish(pid_t child)
-{
-    int status = 0;
-    waitpid(child, &status, 0);
-    return status;
-}
 
 // Whether `bytes` are a whole zip archive: it ends with its end-of-central-
 // directory record (22 bytes, no comment).
@@ -74,7 +44,7 @@ TEST(CliKilledWrites, LeaveNoTemporaryFileAndNoTornTarget)
 
         // One whole run: the new file, and how long the tool takes.
         const auto begin = Clock::now();
-        ASSERT_EQ(finish(start(args)), 0) << c.option;
+        ASSERT_EQ(waitStatusOf(startCli(args)), 0) << c.option;
         const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - begin);
         const std::string whole = bytesOf(target);
         ASSERT_TRUE(c.option == std::string("--json") ? whole.ends_with("}\n") : isWholeZip(whole)) << c.option;
@@ -83,10 +53,10 @@ TEST(CliKilledWrites, LeaveNoTemporaryFileAndNoTornTarget)
         int replaced = 0;
         for (int i = 0; i < kills; ++i) {
             std::ofstream(target, std::ios::binary | std::ios::trunc) << "old bytes";
-            const pid_t child = start(args);
+            const pid_t child = startCli(args);
             std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
             kill(child, SIGKILL);
-            finish(child);
+            waitStatusOf(child);
 
             // A kill in the moment between naming the complete new file and
             // putting it in place leaves that complete copy under a temporary

@@ -33,6 +33,16 @@ QJsonObject resultOf(const std::vector<std::string>& args)
 
 double valueOfText(const QJsonValue& text) { return parseNumber(text.toString().toStdString()); }
 
+// The options that make the example a box barge 75 × 11 m: every offset 5,5 m.
+std::vector<std::string> boxBarge()
+{
+    std::vector<std::string> args;
+    for (int row = 1; row <= frameCount; ++row)
+        for (int column = 1; column <= waterlineCount; ++column)
+            args.insert(args.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
+    return args;
+}
+
 TEST(ResultJson, ExampleShip)
 {
     const QJsonObject json = resultOf({});
@@ -94,13 +104,10 @@ TEST(ResultJson, BoxBargeOnACosineWave)
     const fs::path girder = directory.path() / "girder.csv";
     std::ofstream(girder) << "Связь;F, см²;z, м;i, см²·м²\nПалуба;800;3;\r\nБорт;300;1,5;225\nБорт;300;1,5;225\n"
                              "Днище;1000;0;0\n\n";
-    std::vector<std::string> args = {"--set",          "ShipDr=990", "--set",         "ShipXct=0",
-                                     "--set",          "ShipH=3",    "--wave-height", "1",
-                                     "--wave-profile", "cosine",     "--girder",      girder.string()};
-    for (int row = 1; row <= 21; ++row)
-        for (int column = 1; column <= 10; ++column)
-            args.insert(args.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
-    for (int row = 1; row <= 20; ++row)
+    std::vector<std::string> args = boxBarge();
+    args.insert(args.end(), {"--set", "ShipDr=990", "--set", "ShipXct=0", "--set", "ShipH=3", "--wave-height", "1",
+                             "--wave-profile", "cosine", "--girder", girder.string()});
+    for (int row = 1; row <= spacingCount; ++row)
         args.insert(args.end(), {"--mass", std::to_string(row) + "=49,5"});
     const QJsonObject json = resultOf(args);
 
@@ -178,11 +185,7 @@ TEST(ResultJson, NumbersAreTheShownTexts)
 // stability is null throughout; with z_g = 2 m, h = KM − z_g.
 TEST(ResultJson, CurvesOfFormOfABoxBargeAndTheStability)
 {
-    std::vector<std::string> box;
-    for (int column = 1; column <= waterlineCount; ++column)
-        for (int row = 1; row <= frameCount; ++row)
-            box.insert(box.end(), {"--offset", std::to_string(column) + "," + std::to_string(row) + "=5,5"});
-    const QJsonObject json = resultOf(box);
+    const QJsonObject json = resultOf(boxBarge());
     const QJsonValue waterline5 = json["curves_of_form"][4];
     EXPECT_EQ(json["curves_of_form"].toArray().size(), waterlineCount);
     EXPECT_NEAR(waterline5["draft"].toDouble(), 1.56, 1e-12);

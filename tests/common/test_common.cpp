@@ -54,15 +54,13 @@ TEST(ChartSeries, AscendingSeriesInsertsAfterEqualAbscissae)
     EXPECT_EQ(heights, (std::vector<double>{1.17, 0.39, 0.0, 0.78}));
 }
 
-TEST(Cp1251, EncodesTheFileTitles)
+// The titles' bytes from the code page's table by hand; every byte survives
+// decoding and encoding.
+TEST(Cp1251, EncodesTheFileTitlesAndKeepsEveryByte)
 {
     EXPECT_EQ(encodeCp1251("Таблица масс"), "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xEC\xE0\xF1\xF1");
     EXPECT_EQ(encodeCp1251("№ Ёё"), "\xB9 \xA8\xB8");
     EXPECT_EQ(decodeCp1251("\xCD\xE0\xE3\xF0\xF3\xE7\xEA\xE0"), "Нагрузка");
-}
-
-TEST(Cp1251, EveryByteSurvivesDecodeAndEncode)
-{
     std::string bytes;
     for (int b = 0; b < 256; ++b)
         bytes += static_cast<char>(b);

@@ -189,20 +189,17 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{807.4449999999999, 2, 0, "807,45"}, FixedCase{807.44499999999, 2, 0, "807,44"}),
     [](const testing::TestParamInfo<FixedCase>& row) { return rowName(row.param.text, row.index); });
 
-TEST(Formats, RefuseInfinityAndNaN)
+// Neither infinity nor NaN has a text. The largest double,
+// 1,7976931348623157E308, rounds at 15 digits to 1,79769313486232E308, beyond
+// the range: writing it would leave a text that reads back as no number, so it
+// is an overflow. The first double to round so is the one above
+// 1,797693134862315E308 (which itself lies at ...3149E308).
+TEST(Formats, NoTextBeyondTheDoubleRangeIsWritten)
 {
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_THROW(formatGeneral(inf), Error);
     EXPECT_THROW(formatF(-inf), Error);
     EXPECT_THROW(format84(std::nan("")), Error);
-}
-
-// The largest double, 1,7976931348623157E308, rounds at 15 digits to
-// 1,79769313486232E308, beyond the range: writing it would leave a text that
-// reads back as no number, so it is an overflow. The first double to round so is
-// the one above 1,797693134862315E308 (which itself lies at ...3149E308).
-TEST(Formats, NoTextBeyondTheDoubleRangeIsWritten)
-{
     const double largest = std::numeric_limits<double>::max();
     const double highestInRange = 1.797693134862315e308;
     EXPECT_EQ(formatGeneral(highestInRange), "1,79769313486231E308");

@@ -22,7 +22,8 @@ TEST(Utf8Text, CountsCharactersNotBytes)
         EXPECT_EQ(characterCount(text), characters) << text;
 }
 
-// A cut after n characters keeps whole characters and marks the cut with "…".
+// A cut after n characters keeps whole characters and marks the cut with "…";
+// the end of a long file name in a message is whole characters from the back.
 TEST(Utf8Text, CutsAfterWholeCharacters)
 {
     const struct {
@@ -37,15 +38,10 @@ TEST(Utf8Text, CutsAfterWholeCharacters)
     };
     for (const auto& c : cases)
         EXPECT_EQ(messageExcerpt(c.text, c.characters), c.cut) << c.text;
-}
-
-// The end of a long file name in a message: whole characters from the back.
-TEST(Utf8Text, KeepsTheLastWholeCharacters)
-{
-    const std::tuple<std::string_view, std::size_t, std::string_view> cases[] = {
+    const std::tuple<std::string_view, std::size_t, std::string_view> ends[] = {
         {"Судно 1.txt", 5, "1.txt"}, {"Судно 1.txt", 9, "дно 1.txt"}, {"м⁴", 1, "⁴"}, {"ab", 5, "ab"}, {"ab", 0, ""},
     };
-    for (const auto& [text, characters, end] : cases)
+    for (const auto& [text, characters, end] : ends)
         EXPECT_EQ(lastCharacters(text, characters), end) << text;
 }
 

@@ -99,21 +99,9 @@ TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
     EXPECT_EQ(result.at(Json::json_pointer("/input/offsets/9/4")), -5.0);
 }
 
-TEST(ShipRun, AToneOnAnUnfinishedTrimFailsWithoutThrowing)
-{
-    Ship ship = exampleShip();
-    ship.particulars.shipType = ShipType::river;
-    ship.particulars.designDisplacement = "0";  // refused before any step writes
-    const TrimRun trim = runTrim(ship);
-    ASSERT_TRUE(trim.failure);
-    EXPECT_EQ(trim.failure->place.pointer, "/input/particulars/design_displacement");
-    const ToneRun tone = runTone(ship, trim, 1);
-    EXPECT_TRUE(tone.failure);
-    EXPECT_FALSE(tone.beam);
-}
-
 // Each step's record: a failed step names its cause, the later ones say why
 // they were not computed; a run asked for up to a step leaves the rest unasked.
+// A tone asked for on a failed trim run fails without throwing.
 TEST(ShipRun, AFailedStepStopsTheLaterOnesWhichSayWhy)
 {
     Ship ship = exampleShip();
@@ -149,6 +137,14 @@ TEST(ShipRun, AFailedStepStopsTheLaterOnesWhichSayWhy)
     EXPECT_TRUE(failed.tones.empty());
     const Json result = Json::parse(resultDocument(failed));
     EXPECT_EQ(result.at(Json::json_pointer(failure.place.pointer)), "x");
+
+    ship.particulars.designDisplacement = "0";  // refused before any step writes
+    const TrimRun trim = runTrim(ship);
+    ASSERT_TRUE(trim.failure);
+    EXPECT_EQ(trim.failure->place.pointer, "/input/particulars/design_displacement");
+    const ToneRun tone = runTone(ship, trim, 1);
+    EXPECT_TRUE(tone.failure);
+    EXPECT_FALSE(tone.beam);
 }
 
 // The streamed batch is the documents of its ships, schema key aside, in order.
@@ -181,12 +177,6 @@ TEST(ResultStream, BatchHoldsEachShipsDocumentInOrder)
     empty.finish();
     EXPECT_EQ(Json::parse(none.str()), (Json{{"results", Json::array()}, {"schema", resultSchema}}));
 }
-
-}  // namespace
-}  // namespace hullcalc
-
-namespace hullcalc {
-namespace {
 
 // With z_g typed the run computes the large-angle stability after the trim
 // calculation, in the ship's trim mode; the document and the readable report

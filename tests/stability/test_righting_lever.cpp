@@ -119,9 +119,10 @@ protected:
     LoadingCondition loading;
 };
 
-// Mirror-symmetric sections: the lever to port is the lever to starboard
-// negated, in both trim modes.
-TEST_F(ExampleHull, LeverIsOddInTheHeel)
+// In both trim modes: mirror-symmetric sections make the lever to port the
+// lever to starboard negated; GM0 from the upright waterplane's inertia is the
+// slope of GZ at the origin, GZ(φ)/sin φ = GM0 + O(φ²), at 0,01° within 1e-6 m.
+TEST_F(ExampleHull, LeverIsOddInTheHeelWithTheSlopeGM0)
 {
     for (const StabilityTrim mode : {StabilityTrim::fixed, StabilityTrim::free}) {
         const Waterplane start{0.0, loading.designMidshipDraft, loading.designTrimSlope};
@@ -130,16 +131,7 @@ TEST_F(ExampleHull, LeverIsOddInTheHeel)
             const double port = balanceAtHeel(hull, loading, mode, -heel, start).rightingLever;
             EXPECT_NEAR(port, -starboard, 1e-9) << stabilityTrimKey(mode) << " " << heel;
         }
-    }
-}
-
-// GM0 from the upright waterplane's inertia is the slope of GZ at the origin:
-// GZ(φ)/sin φ = GM0 + O(φ²), at 0,01° within 1e-6 m.
-TEST_F(ExampleHull, MetacentricHeightIsTheSlopeAtTheOrigin)
-{
-    for (const StabilityTrim mode : {StabilityTrim::fixed, StabilityTrim::free}) {
         const RightingLeverCurve curve = computeRightingLevers(hull, loading, mode);
-        const Waterplane start{0.0, loading.designMidshipDraft, loading.designTrimSlope};
         const double small = 0.01;
         const double slope = balanceAtHeel(hull, loading, mode, small, start).rightingLever / std::sin(small * radian);
         EXPECT_NEAR(slope, curve.metacentricHeight, 1e-6) << stabilityTrimKey(mode);

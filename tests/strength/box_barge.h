@@ -29,6 +29,29 @@ protected:
         return parseNumber(balance.frames.cell(waveFrameColumn::bendingMoment, 11));
     }
 
+    // The four-plate box of test_hull_girder.cpp (I = 0,44625 m⁴, z₀ = 1,375 m,
+    // W_deck = 0,274615 m³) with every area and own inertia times `scale`,
+    // which keeps z₀ and scales I and W; the hull 3 m deep.
+    void typeFourPlateBox(double scale)
+    {
+        particulars.depth = "3";
+        const double rows[][3] = {{800, 3, 0}, {300, 1.5, 225}, {300, 1.5, 225}, {1000, 0, 0}};
+        for (int row = 0; row < 4; ++row) {
+            input.girderMembers.setCell(0, row + 1, "Связь");
+            input.girderMembers.setCell(1, row + 1, formatGeneral(rows[row][0] * scale));
+            input.girderMembers.setCell(2, row + 1, formatGeneral(rows[row][1]));
+            input.girderMembers.setCell(3, row + 1, formatGeneral(rows[row][2] * scale));
+        }
+    }
+
+    // The example ship on river water in place of the barge.
+    void loadExampleShip()
+    {
+        fillExampleShip(sheet.input);
+        particulars = ShipParticulars{};
+        particulars.shipType = ShipType::river;
+    }
+
     StrengthInput input;
     StrengthSheet strength;
 };

@@ -62,14 +62,6 @@ TEST(HullGirder, MembersThatCannotBeSummedAreRefused)
     EXPECT_FALSE(girder.present);
 
     EXPECT_EQ(errorOf([&] {
-                  computeHullGirder(membersOf({{"Палуба", "8OO", "3", ""}}), 3.0, girder);
-              }),
-              "'8OO' is not a valid floating point value");
-    EXPECT_EQ(errorOf([&] {
-                  computeHullGirder(membersOf({{"Палуба", "", "3", ""}}), 3.0, girder);
-              }),
-              "'' is not a valid floating point value");
-    EXPECT_EQ(errorOf([&] {
                   computeHullGirder(membersOf({{"Палуба", "800", "3", ""}}), 3.0, girder);
               }),
               "Нейтральная ось эквивалентного бруса z₀ = 3 м не лежит между основной плоскостью и палубой (H = 3 м)");
@@ -87,6 +79,7 @@ TEST(HullGirder, MembersThatCannotBeSummedAreRefused)
          girderColumn::ownInertia,
          "Собственный момент инерции связи не может быть отрицательным: -1 см²·м²"},
         {{"Б", "", "", "7"}, girderColumn::area, "'' is not a valid floating point value"},
+        {{"Б", "8OO", "2", ""}, girderColumn::area, "'8OO' is not a valid floating point value"},
     };
     for (const Case& c : cases) {
         const TextGrid members = membersOf({{"А", "100", "1", ""}, c.member});

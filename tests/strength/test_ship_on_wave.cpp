@@ -195,9 +195,7 @@ TEST_F(BoxBarge, SmithEffectScalesTheBoxBargesWaveMomentByTheDecayAtItsKeel)
 // keeps its weight: the totals of weight and buoyancy agree as in still water.
 TEST_F(BoxBarge, ExampleShipBalancesInAFewSteps)
 {
-    fillExampleShip(sheet.input);
-    particulars = ShipParticulars{};
-    particulars.shipType = ShipType::river;
+    loadExampleShip();
     input.navigationClass = exampleNavigationClass;
     runOnWave(WaveProfile::trochoid, "");
     for (const WaveBalance* balance : {&strength.hogging, &strength.sagging}) {

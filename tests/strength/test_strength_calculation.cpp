@@ -10,24 +10,13 @@
 namespace hullcalc {
 namespace {
 
-// The four-plate box of the girder test (I = 0,44625 m⁴, z₀ = 1,375 m in a
-// hull 3 m deep), on the barge of 3,5 m depth raised to H = 3 m; the barge on
-// a cosine wave of 1 m carries M = ±15 123 kN·m at midship (see the balancing
-// test), so σ_deck = 15 123/0,274615 kPa = 55,07 MPa and σ_bottom = −15 123/
-// 0,324545 kPa = −46,60 MPa in hogging; the margin to 175 MPa is
-// (175 − 55,07)/175 = 68,53 %.
+// The four-plate box on the barge; on a cosine wave of 1 m it carries
+// M = ±15 123 kN·m at midship (test_ship_on_wave.cpp), so σ_deck = 15 123/0,274615 kPa = 55,07 MPa and σ_bottom = −15
+// 123/ 0,324545 kPa = −46,60 MPa in hogging; the margin to 175 MPa is (175 − 55,07)/175 = 68,53 %.
 TEST_F(BoxBarge, StressesAgainstTheAllowable)
 {
-    particulars.depth = "3";
-    const char* rows[][4] = {{"Палуба", "800", "3", ""},
-                             {"Борт", "300", "1,5", "225"},
-                             {"Борт", "300", "1,5", "225"},
-                             {"Днище", "1000", "0", "0"}};
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 4; ++column)
-            input.girderMembers.setCell(column, row + 1, rows[row][column]);
+    typeFourPlateBox(1);
     runOnWave(WaveProfile::cosine, "1");
-
     const GirderStress& hogging = strength.stresses[1];
     EXPECT_EQ(hogging.frame, 10);
     EXPECT_NEAR(hogging.deckStress, 55.07, 0.06);
@@ -55,18 +44,11 @@ TEST_F(BoxBarge, StressesAgainstTheAllowable)
               "Вершина волны на миделе: напряжение 55,1 МПа на шпангоуте 10 шп больше допускаемого 50 МПа");
 }
 
-// A tenth of the four-plate box's areas and own inertias keeps z₀ and makes W
-// a tenth: 550,7 MPa at the deck in hogging, above the yield of mild steel.
+// A tenth of the four-plate box: 550,7 MPa at the deck in hogging, above the
+// yield of mild steel.
 TEST_F(BoxBarge, StressAboveTheYieldIsNamed)
 {
-    particulars.depth = "3";
-    const char* rows[][4] = {{"Палуба", "80", "3", ""},
-                             {"Борт", "30", "1,5", "22,5"},
-                             {"Борт", "30", "1,5", "22,5"},
-                             {"Днище", "100", "0", "0"}};
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 4; ++column)
-            input.girderMembers.setCell(column, row + 1, rows[row][column]);
+    typeFourPlateBox(0.1);
     runOnWave(WaveProfile::cosine, "1");
     EXPECT_TRUE(strength.stresses[1].yielded);
     ASSERT_EQ(strength.warnings.size(), 2u);
@@ -80,9 +62,7 @@ TEST_F(BoxBarge, StressAboveTheYieldIsNamed)
 // over the deck or under the keel.
 TEST_F(BoxBarge, TenMetreWaveOnTheExampleNamesTheFramesOverDeckAndUnderKeel)
 {
-    fillExampleShip(sheet.input);
-    particulars = ShipParticulars{};
-    particulars.shipType = ShipType::river;
+    loadExampleShip();
     runOnWave(WaveProfile::trochoid, "10");
     const auto framesWhere = [&](const WaveBalance& b, bool overDeck) {
         std::string runs;
@@ -116,9 +96,7 @@ TEST_F(BoxBarge, TenMetreWaveOnTheExampleNamesTheFramesOverDeckAndUnderKeel)
 // allowable in still water nor on its class's wave, and no warning.
 TEST_F(BoxBarge, ExampleShipPassesOnItsClasssWave)
 {
-    fillExampleShip(sheet.input);
-    particulars = ShipParticulars{};
-    particulars.shipType = ShipType::river;
+    loadExampleShip();
     input = exampleStrengthInput();
     runTrimCalculation(sheet, particulars);
     runStrengthCalculation(sheet, particulars, input, strength);
@@ -183,31 +161,19 @@ TEST_F(BoxBarge, RuleMomentsStandBesideTheWaveCasesOfASeaGoingShip)
 }
 
 // The sea-going barge above (Z_min = C·L²·B·(C_b + 0,7)·10⁻⁶ = 7,921573·100²·
-// 15·1,7·10⁻⁶ = 2,0200 m³) with the four-plate box of the stress test, whose
-// smaller modulus is the deck's 0,274615 m³: short of the rule. Ten times
-// every area and own inertia keeps z₀ and makes W ten times larger, 2,746 m³:
-// the rule is met.
+// 15·1,7·10⁻⁶ = 2,0200 m³) with the four-plate box, W_deck 0,274615 m³: short
+// of the rule; ten times the box, 2,746 m³, meets it.
 TEST_F(BoxBarge, GirderModulusIsComparedWithTheRulesMinimum)
 {
     makeSeaGoingBarge(sheet, particulars);
-    particulars.depth = "3";
-    const auto typeGirder = [&](int scale) {
-        const double rows[][3] = {{800, 3, 0}, {300, 1.5, 225}, {300, 1.5, 225}, {1000, 0, 0}};
-        for (int row = 0; row < 4; ++row) {
-            input.girderMembers.setCell(0, row + 1, "Связь");
-            input.girderMembers.setCell(1, row + 1, formatF(rows[row][0] * scale));
-            input.girderMembers.setCell(2, row + 1, formatF(rows[row][1]));
-            input.girderMembers.setCell(3, row + 1, formatF(rows[row][2] * scale));
-        }
-    };
     input.allowableStress = "1000";  // only the modulus may warn
-    typeGirder(1);
+    typeFourPlateBox(1);
     runOnWave(WaveProfile::cosine, "1");
     EXPECT_NEAR(strength.ruleLoads.minimumSectionModulus, 2.0200, 1e-4);
     ASSERT_EQ(strength.warnings.size(), 1u);
     EXPECT_EQ(strength.warnings[0], "Момент сопротивления миделевого сечения 0,2746 м³ меньше требуемого IACS 2,02 м³");
 
-    typeGirder(10);
+    typeFourPlateBox(10);
     runOnWave(WaveProfile::cosine, "1");
     EXPECT_NEAR(strength.girder.deckModulus, 2.74615, 1e-4);
     EXPECT_TRUE(strength.warnings.empty());

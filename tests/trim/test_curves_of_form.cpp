@@ -21,13 +21,6 @@ using Q = FormQuantity;
 
 class CurvesOfFormTest : public ExampleShip {
 protected:
-    void setOffsetsEverywhere(const char* text)
-    {
-        for (int row = 1; row <= frameCount; ++row)
-            for (int column = 1; column <= waterlineCount; ++column)
-                sheet.input.offsets.setCell(column, row, text);
-    }
-
     void compute()
     {
         computeCurves();
@@ -71,11 +64,10 @@ protected:
 // Every section is the rectangle B·T with its centroid at T/2, so Zc = T/2;
 // r = B²/(12T), R = L²/(12T); every coefficient of fineness is 1; D = ρLBT;
 // q = ρ·L·B/100 = 8,25 t/cm on river water; M₁ = ρ·LBT·R/(100L) = ρ·B·L²/1200
-// = 51,5625 t·m/cm. On waterline 5 (T = 1,56 m): Zc = 0,78 m, r = 121/18,72 =
-// 6,46367521… m.
+// = 51,5625 t·m/cm.
 TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
 {
-    setOffsetsEverywhere("5,5");
+    setOffsets("5,5");
     compute();
     const double L = 75.0;
     const double B = 11.0;
@@ -84,6 +76,7 @@ TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
         expectValues(j, {{Q::draft, T},
                          {Q::displacement, L * B * T},
                          {Q::centreOfBuoyancyHeight, T / 2},
+                         {Q::transverseRadius, B * B / (12 * T)},
                          {Q::transverseMetacentre, T / 2 + B * B / (12 * T)},
                          {Q::longitudinalMetacentre, T / 2 + L * L / (12 * T)},
                          {Q::midshipSectionArea, B * T},
@@ -95,8 +88,6 @@ TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
                          {Q::tonnesPerCentimetre, 8.25},
                          {Q::momentToTrimOneCentimetre, 51.5625}});
     }
-    EXPECT_NEAR(value(Q::centreOfBuoyancyHeight, 5), 0.78, 1e-12);
-    EXPECT_NEAR(value(Q::transverseRadius, 5), 6.4637, 5e-5);
 
     // Sea water: q = 1,025·825/100.
     particulars.shipType = ShipType::sea;
@@ -111,9 +102,7 @@ TEST_F(CurvesOfFormTest, BoxBargeMatchesClosedForms)
 // Iz of one side = ∫(cT)³/3 dx = T³·L/12, r = 2Iz/V = T/3; the rhombic
 // waterplane has S = T·L and about its middle I = T·L³/24, R = L²/(12T);
 // α = S/(LB) = T/9, δ = V/(LBT) = T/18, β = T²/(BT) = T/9, φ = χ = 1/2;
-// q = ρ·T·L/100, M₁ = ρ·V·R/(100L) = ρ·T·L²/2400. Waterline 5 (T = 2 m):
-// V = 150 m³, Zc = 4/3, r = 2/3, KM = 2, R = 5625/24 = 234,375 m, α = 2/9,
-// δ = 1/9, q = 1,5 t/cm, M₁ = 4,6875 t·m/cm.
+// q = ρ·T·L/100, M₁ = ρ·V·R/(100L) = ρ·T·L²/2400.
 TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
 {
     particulars.waterlineSpacing = "0,5";
@@ -142,13 +131,6 @@ TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
                          {Q::tonnesPerCentimetre, T * L / 100},
                          {Q::momentToTrimOneCentimetre, T * L * L / 2400}});
     }
-    expectValues(5, {{Q::volume, 150},
-                     {Q::centreOfBuoyancyHeight, 4.0 / 3},
-                     {Q::transverseMetacentre, 2},
-                     {Q::longitudinalRadius, 234.375},
-                     {Q::blockCoefficient, 1.0 / 9},
-                     {Q::tonnesPerCentimetre, 1.5},
-                     {Q::momentToTrimOneCentimetre, 4.6875}});
 
     // The base line of this hull has neither volume nor waterplane: D, q and α
     // are 0, everything divided by V or T is undefined and has no point on the
@@ -180,7 +162,8 @@ TEST_F(CurvesOfFormTest, DoubleWedgeWithVSectionsIsExact)
 }
 
 // The example ship's base line is its flat bottom: a waterplane (α defined)
-// but no volume, so no R, Zc, δ or M₁.
+// but no volume, so no R, Zc, δ or M₁; the displacement chart has ten
+// points, the draft on the vertical axis.
 TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
 {
     compute();
@@ -189,11 +172,9 @@ TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
     EXPECT_EQ(text(Q::longitudinalRadius, 1) + text(Q::centreOfBuoyancyHeight, 1) + text(Q::blockCoefficient, 1)
                   + text(Q::momentToTrimOneCentimetre, 1),
               "");
-    // The displacement chart: ten points, the draft on the vertical axis.
     const std::vector<ChartPoint>& points = sheet.curvesOfForm.charts.at(0).series.at(0).points();
     ASSERT_EQ(points.size(), 10u);
-    EXPECT_EQ(points[4].y, sheet.bonjean.waterlineHeights[5]);
-    EXPECT_EQ(points[4].x, value(Q::displacement, 5));
+    EXPECT_EQ(points[4], (ChartPoint{value(Q::displacement, 5), sheet.bonjean.waterlineHeights[5], ""}));
 }
 
 // h and H of the box barge with z_g = 2 m on its own waterplane. Level at
@@ -203,7 +184,7 @@ TEST_F(CurvesOfFormTest, ExampleShipBaseLineHasNoVolumeRatios)
 // Σw·x² / Σw·T (the waterplane is a rectangle, its centre of flotation at midship).
 TEST_F(CurvesOfFormTest, InitialStabilityOfTheBoxBarge)
 {
-    setOffsetsEverywhere("5,5");
+    setOffsets("5,5");
     compute();
     particulars.verticalCentreOfGravity = "2";
 
@@ -238,22 +219,12 @@ TEST_F(CurvesOfFormTest, InitialStabilityOfTheBoxBarge)
     EXPECT_TRUE(stabilityAt(1.56, 1.56) == InitialStability{});
 }
 
-// Through the whole run: a z_g that is not a number is refused before any step
-// writes; a high z_g gives the warning of an unstable ship, a low h on a
-// sea-going ship cites the code, and the same h on a river ship does not.
+// Through the whole run (a z_g that is no number is refused before any step,
+// TrimCalculation.ParticularsThatCannotBeUsedAreRefusedFirst): a high z_g gives
+// the warning of an unstable ship, a low h on a sea-going ship cites the code,
+// and the same h on a river ship does not.
 TEST_F(CurvesOfFormTest, StabilityInTheRunAndItsWarnings)
 {
-    const TrimSheet cleared = sheet;
-    particulars.verticalCentreOfGravity = "2.0";
-    try {
-        runTrimCalculation(sheet, particulars);
-        ADD_FAILURE() << "2.0 accepted";
-    } catch (const ParticularError& e) {
-        EXPECT_EQ(e.field().text, &ShipParticulars::verticalCentreOfGravity);
-    }
-    EXPECT_TRUE(sheet.curvesOfForm == cleared.curvesOfForm);
-    EXPECT_TRUE(sheet.results == cleared.results);
-
     particulars.verticalCentreOfGravity = "2,0";
     runTrimCalculation(sheet, particulars);
     const double h = parseNumber(sheet.stability.metacentricHeight);

@@ -149,16 +149,10 @@ TEST_F(ExampleShip, InputWarnings)
         {"z_g above the deck",
          set(&ShipParticulars::verticalCentreOfGravity, "3,51"),
          {on("Аппликата ЦТ z_g = 3,51 м выше палубы (H = 3,5 м)", &ShipParticulars::verticalCentreOfGravity)}},
-        {"z_g the largest double",
-         set(&ShipParticulars::verticalCentreOfGravity, "1,7976931348623157E308"),
-         {on("Аппликата ЦТ z_g = 1,798E308 м выше палубы (H = 3,5 м)", &ShipParticulars::verticalCentreOfGravity)}},
         {"breadth at the range of ships", set(&ShipParticulars::breadth, "100"), {}},
         {"breadth beyond the range of ships",
          set(&ShipParticulars::breadth, "100,5"),
          {on("Ширина B = 100,5 м больше, чем у любого судна (до 100 м)", &ShipParticulars::breadth)}},
-        {"displacement beyond the range of ships",
-         set(&ShipParticulars::displacement, "1000001"),
-         {on("Водоизмещение D = 1000001 т больше, чем у любого судна (до 1000000 т)", &ShipParticulars::displacement)}},
         {"a mass of 1E300 t against 1E-7 t",
          [](TrimSheet& s, ShipParticulars& p) {
              s.input.masses.setCell(1, 4, "1E300");

@@ -14,39 +14,21 @@
 namespace hullcalc {
 namespace {
 
+// Each grid a page lists is found on that page and on no other; the sheet holds
+// 20 grids (trim_sheet.h and the parts it holds), every one of them listed.
 TEST(TrimWindowPages, EveryGridOfTheSheetIsShownOnExactlyOnePage)
 {
-    const TrimSheet sheet;
-    const HydrostaticCurves& curves = sheet.hydrostatics;
-    // Every TextGrid member of the sheet, written out from trim_sheet.h and the
-    // parts it holds, with the page the window has always shown it on.
-    const std::pair<const TextGrid*, int> expected[] = {
-        {&sheet.input.offsets, 0},
-        {&sheet.input.masses, 0},
-        {&sheet.bonjean.sectionAreas, 1},
-        {&sheet.bonjean.sectionMoments, 2},
-        {&curves.volume.values, 3},
-        {&curves.centreOfBuoyancy.values, 4},
-        {&curves.waterplaneArea.values, 5},
-        {&curves.centreOfFlotation.values, 6},
-        {&curves.longitudinalInertia.values, 7},
-        {&curves.transverseInertia.values, 8},
-        {&curves.transverseRadius.values, 9},
-        {&curves.longitudinalRadius.values, 10},
-        {&sheet.iteration.log, 11},
-        {&sheet.iteration.frameDrafts, 12},
-        {&sheet.iteration.designSectionAreas, 13},
-        {&sheet.results.table, 14},
-        {&sheet.results.loads, 15},
-        {&sheet.results.shearForce, 15},
-        {&sheet.results.bendingMoment, 15},
-        {&sheet.curvesOfForm.table, 16},
-    };
-    for (const auto& [grid, page] : expected)
-        EXPECT_EQ(pageShowing(sheet, *grid), page) << "page " << page;
-    EXPECT_EQ(trimWindowGrids(sheet).size(), std::size(expected));
-    const TextGrid elsewhere(2, 2);
-    EXPECT_EQ(pageShowing(sheet, elsewhere), std::nullopt);
+    TrimSheet sheet;
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    std::size_t listed = 0;
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        for (const PageGrid& grid : pages[page].grids) {
+            EXPECT_EQ(pageShowing(sheet, grid.in(sheet)), static_cast<int>(page)) << grid.name;
+            ++listed;
+        }
+    EXPECT_EQ(listed, 20u);
+    EXPECT_EQ(trimWindowGrids(sheet).size(), listed);
+    EXPECT_EQ(pageShowing(sheet, TextGrid(2, 2)), std::nullopt);
 }
 
 // The input and the results shown at start, the intermediate pages all

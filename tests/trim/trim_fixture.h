@@ -34,14 +34,20 @@ protected:
         computeHydrostaticCurves(sheet.input, sheet.bonjean, values(), sheet.hydrostatics);
     }
 
+    // `text` in the offsets of frame rows fromRow..toRow, waterlines 1..toColumn.
+    void setOffsets(const std::string& text, int fromRow = 1, int toRow = frameCount, int toColumn = waterlineCount)
+    {
+        for (int row = fromRow; row <= toRow; ++row)
+            for (int column = 1; column <= toColumn; ++column)
+                sheet.input.offsets.setCell(column, row, text);
+    }
+
     // A wall-sided box barge 75 × 11 m (every offset 5,5 m) of `displacement` t
     // spread evenly over the 20 spacings (`perSpacing` t each), XG 0: weight and
     // buoyancy balance in every spacing on an even keel.
     void loadBoxBarge(const std::string& displacement, const std::string& perSpacing)
     {
-        for (int row = 1; row <= frameCount; ++row)
-            for (int column = 1; column <= waterlineCount; ++column)
-                sheet.input.offsets.setCell(column, row, "5,5");
+        setOffsets("5,5");
         for (int row = 1; row <= spacingCount; ++row)
             sheet.input.masses.setCell(1, row, perSpacing);
         particulars.designDisplacement = displacement;

@@ -51,7 +51,6 @@ TEST_F(ToneComparison, ExampleShipAllTones)
     const std::vector<ToneSummary> tones = compareTones(trimmedHull(sheet), values(), vibration);
     EXPECT_EQ(vibration, before) << "the caller's sheet, table and tone stay";
     ASSERT_EQ(tones.size(), 4u);
-    EXPECT_EQ(format84(tones[0].energyFrequency), "  4,6944");
     for (int n = 1; n <= 4; ++n) {
         const ToneSummary& tone = tones[static_cast<std::size_t>(n - 1)];
         const VibrationSheet alone = computed(n);
