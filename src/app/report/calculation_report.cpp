@@ -326,9 +326,9 @@ void largeAngleStabilitySection(ReportDocument& document, const ReportContent& c
     dynamic.legend = false;
     chartsWithPoints(document,
                      {{sheet.staticDiagram, diagram,
-                       "Диаграмма статической остойчивости: касательная в начале достигает GM0 при 1 рад = 57,3°"},
+                       "Диаграмма статической остойчивости: касательная в 0° достигает GM0 при 1 рад = 57,3°"},
                       {sheet.dynamicDiagram, dynamic, "Диаграмма динамической остойчивости, м·рад"}},
-                     1, 170);
+                     1, 200);
     document.table(rightingLeverTable(sheet));
     document.table(crossCurveTable(sheet));
     ChartLook cross = onPaper({});
@@ -337,7 +337,7 @@ void largeAngleStabilitySection(ReportDocument& document, const ReportContent& c
     cross.legend = true;
     chartsWithPoints(
         document, {{sheet.crossCurveChart, cross, "Пантокарены: KN по объемному водоизмещению при крене 10°–90°, м"}},
-        1, 170);
+        1, 260);
 }
 
 // The section a page names, under its heading.

@@ -111,7 +111,9 @@ void fillCriteria(const std::vector<StabilityCriterion>& criteria, StabilityShee
 std::vector<StabilityFigure> figuresOf(const RightingLeverCurve& curve)
 {
     return {
-        {"Дифферент при наклонении", std::string(stabilityTrimCaption(curve.trimMode))},
+        // Short enough for the value column of the report's list.
+        {"Дифферент при наклонении",
+         curve.trimMode == StabilityTrim::free ? "свободный (ЦВ под ЦТ по длине)" : "расчетной ватерлинии"},
         {"Начальная метацентрическая высота GM0, м", formatFixed(curve.metacentricHeight, 3)},
         {"Наибольшее плечо GZ, м",
          formatFixed(curve.maxRightingLever, 3) + " при крене " + formatFixed(curve.maxRightingLeverHeel, 1) + "°"},
@@ -130,11 +132,11 @@ StabilitySheet::StabilitySheet()
     : crossCurves(crossCurveTableHeels + 2, loadingRow + 1),
       rightingLevers(5, rightingLeverHeelCount / rightingLeverTableStep + 2),
       criteria(5, 7),
-      staticDiagram{"Диаграмма статической остойчивости", {}},
+      staticDiagram{"Диаграмма статической остойчивости: касательная в 0° достигает GM0 при 57,3°", {}},
       dynamicDiagram{"Диаграмма динамической остойчивости", {}},
       crossCurveChart{"Пантокарены", {}}
 {
-    crossCurves.setCell(0, 0, "Ватерлиния");
+    crossCurves.setCell(0, 0, "ВЛ");
     crossCurves.setCell(1, 0, "V, куб. м");
     for (int h = 1; h <= crossCurveTableHeels; ++h)
         crossCurves.setCell(h + 1, 0, "KN " + std::to_string(10 * h) + "°, м");
@@ -142,17 +144,17 @@ StabilitySheet::StabilitySheet()
         crossCurves.setCell(0, j, "ВЛ " + std::to_string(j));
     crossCurves.setCell(0, loadingRow, "Нагрузка");
 
-    const char* leverCaptions[] = {"Крен, °", "Дифферент, м", "KN, м", "GZ, м", "∫GZ dφ, м·рад"};
+    const char* leverCaptions[] = {"φ, °", "Дифферент, м", "KN, м", "GZ, м", "∫GZ dφ, м·рад"};
     for (int column = 0; column < 5; ++column)
         rightingLevers.setCell(column, 0, leverCaptions[column]);
     const char* criterionCaptions[] = {"Критерий", "Значение", "Норматив", "Запас", "Оценка"};
     for (int column = 0; column < 5; ++column)
         criteria.setCell(column, 0, criterionCaptions[column]);
 
-    staticDiagram.series = {
-        ChartSeries("GZ, м", colours::navy), ChartSeries("Касательная в начале: GM0 при 57,3°", colours::grey),
-        ChartSeries("Угол наибольшего GZ", colours::red), ChartSeries("Угол входа кромки палубы", colours::green),
-        ChartSeries("Угол заката диаграммы", colours::maroon)};
+    staticDiagram.series = {ChartSeries("GZ, м", colours::navy), ChartSeries("Касательная в 0°", colours::grey),
+                            ChartSeries("Угол наибольшего GZ", colours::red),
+                            ChartSeries("Угол входа кромки палубы", colours::green),
+                            ChartSeries("Угол заката диаграммы", colours::maroon)};
     dynamicDiagram.series = {ChartSeries("∫GZ dφ, м·рад", colours::navy)};
     constexpr Colour heelColours[crossCurveTableHeels] = {colours::navy,  colours::blue,   colours::teal,
                                                           colours::green, colours::olive,  colours::maroon,
