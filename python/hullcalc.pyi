@@ -30,6 +30,54 @@ class Kumai(NamedTuple):
     difference_percent: float  # the energy method's tone I against it, %
     note: str | None
 
+class RightingLeverMaximum(NamedTuple):
+    value: float  # the largest GZ, m
+    heel: float  # degrees
+
+class StabilityCriterion(NamedTuple):
+    name: str  # area_0_30, area_0_40, area_30_40 (m·rad), righting_lever_30 (m), max_righting_lever_heel (°), gm0 (m)
+    value: float
+    limit: float  # the least value allowed
+    passed: bool
+
+class CrossCurves(NamedTuple):
+    volumes: Array  # m³: waterlines 1..10, then the loading's
+    heel: Array  # 0, 10, ... 90 degrees
+    kn: Array  # KN about the keel point, m, [volume, heel]; NaN beyond the deck
+
+class LargeAngleStability:
+    # Arrays over heel every 5° from 0 to 90.
+    @property
+    def trim_mode(self) -> Literal["fixed", "free"]: ...
+    @property
+    def heel(self) -> Array: ...  # degrees
+    @property
+    def righting_lever(self) -> Array: ...  # GZ, m
+    @property
+    def trim(self) -> Array: ...  # Tк − Tн, m, by the stern positive
+    @property
+    def dynamic_lever(self) -> Array: ...  # ∫GZ dφ, m·rad
+    @property
+    def gm0(self) -> float: ...  # m
+    @property
+    def area_0_30(self) -> float: ...  # m·rad
+    @property
+    def area_0_40(self) -> float: ...  # m·rad
+    @property
+    def area_30_40(self) -> float: ...  # m·rad
+    @property
+    def vanishing_angle(self) -> float | None: ...  # degrees
+    @property
+    def deck_edge_angle(self) -> float | None: ...  # degrees
+    @property
+    def bilge_emergence_angle(self) -> float | None: ...  # degrees
+    @property
+    def max_righting_lever(self) -> RightingLeverMaximum: ...
+    @property
+    def criteria(self) -> list[StabilityCriterion]: ...
+    @property
+    def cross_curves(self) -> CrossCurves: ...
+
 class Particulars(Mapping[str, float]):
     # displacement, length, breadth, depth, draft (t, m), design_displacement
     # (t), centre_of_gravity, vertical_centre_of_gravity, frame_spacing,
@@ -83,7 +131,8 @@ class Tone:
 
 TableName = Literal[
     "summary", "frames", "spacings", "curves_of_form", "hydrostatic_curves", "approximations", "tones",
-    "mode_shapes", "wave_hogging", "wave_sagging", "girder", "stresses", "warnings",
+    "mode_shapes", "wave_hogging", "wave_sagging", "girder", "stresses", "righting_levers", "stability_criteria",
+    "warnings",
 ]
 
 class Result:
@@ -101,6 +150,8 @@ class Result:
     def curves_of_form(self) -> dict[str, Array]: ...  # 10 waterlines per quantity
     @property
     def stability(self) -> dict[str, float | None]: ...  # m
+    @property
+    def large_angle_stability(self) -> LargeAngleStability | None: ...  # None without z_g
     @property
     def wave(self) -> dict[str, Any] | None: ...
     @property

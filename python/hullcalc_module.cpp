@@ -5,6 +5,7 @@
 #include "calculation_result.h"
 #include "constructed_instances.h"
 #include "full_precision_summary.h"
+#include "large_angle_stability_result.h"
 #include "notebook_views.h"
 #include "particulars_view.h"
 #include "python_values.h"
@@ -93,6 +94,26 @@ per_minute: the estimate, oscillations per minute (кол/мин).
 difference_percent: the energy method's tone I against it, % of the estimate,
     positive when the energy method gives the higher frequency.
 note: why the estimate may not hold for this ship (Russian), or None."""
+
+
+RightingLeverMaximum = _collections.namedtuple("RightingLeverMaximum", "value heel")
+RightingLeverMaximum.__doc__ = """The largest righting lever: value GZ, m, at heel, degrees."""
+
+StabilityCriterion = _collections.namedtuple("StabilityCriterion", "name value limit passed")
+StabilityCriterion.__doc__ = """One general intact stability criterion of the IMO.
+
+name: area_0_30, area_0_40, area_30_40 (m·rad), righting_lever_30 (the largest
+    GZ at 30° or more, m), max_righting_lever_heel (degrees) or gm0 (m).
+value, limit: the ship's value and the least value allowed, in that unit.
+passed: value >= limit."""
+
+CrossCurves = _collections.namedtuple("CrossCurves", "volumes heel kn")
+CrossCurves.__doc__ = """The cross curves of stability (пантокарены) at level trim.
+
+volumes: m³, of waterlines 1 to 10, then the loading's.
+heel: 0, 10, ... 90 degrees.
+kn: KN about the keel point, m, kn[volume, heel]; NaN for a volume the hull
+    cannot hold up to the deck."""
 )";
 
 struct PythonTypes {
@@ -100,6 +121,9 @@ struct PythonTypes {
     py::handle calculationError;
     py::handle fileError;
     py::handle kumai;
+    py::handle rightingLeverMaximum;
+    py::handle stabilityCriterion;
+    py::handle crossCurves;
 };
 
 PythonTypes& types()
@@ -424,6 +448,74 @@ nlohmann::json summaryParts(const CalculationResult& result)
             {"summary", result.part("summary")}};
 }
 
+void defineLargeAngleStability(py::module_& m)
+{
+    using Stability = LargeAngleStabilityResult;
+    const auto number = [](const char* key) {
+        return [key](const Stability& stability) { return toPython(stability.data().at(key)); };
+    };
+    const auto curve = [](const char* key) {
+        return [key](const Stability& stability) { return numberArray(stability.data().at(key)); };
+    };
+    py::class_<Stability>(m, "LargeAngleStability", R"(Stability at large angles of the loading condition
+(Остойчивость на больших углах): the hull's sections up to a flat watertight
+deck at H (no camber, sheer or superstructure), V = D/ρ, G at (XG, z_g);
+levers about the keel point. The arrays run over heel, every 5° from 0 to 90.)")
+        .def_property_readonly("trim_mode", number("trim_mode"),
+                               "\"fixed\" (the design waterline's trim held) or \"free\" (the centre of buoyancy "
+                               "over G lengthwise).")
+        .def_property_readonly("heel", curve("heel"), "Heel φ, degrees: 0, 5, ... 90.")
+        .def_property_readonly("righting_lever", curve("righting_lever"),
+                               "Righting lever GZ = KN − z_g·sin φ at each heel, m.")
+        .def_property_readonly("trim", curve("trim"),
+                               "Trim Tк − Tн of the heeled waterplane at each heel, m, by the stern positive.")
+        .def_property_readonly("dynamic_lever", curve("dynamic_lever"),
+                               "Dynamic lever ∫₀^φ GZ dφ (φ in rad) at each heel, m·rad.")
+        .def_property_readonly("gm0", number("gm0"), "Initial metacentric height GM0, m.")
+        .def_property_readonly("area_0_30", number("area_0_30"), "Area under GZ from 0° to 30°, m·rad.")
+        .def_property_readonly("area_0_40", number("area_0_40"), "Area under GZ from 0° to 40°, m·rad.")
+        .def_property_readonly("area_30_40", number("area_30_40"), "Area under GZ from 30° to 40°, m·rad.")
+        .def_property_readonly("vanishing_angle", number("vanishing_angle"),
+                               "Angle of vanishing stability, degrees (sought to 180°), or None.")
+        .def_property_readonly("deck_edge_angle", number("deck_edge_angle"),
+                               "Heel at which the deck edge immerses at midship, degrees (to 90°), or None.")
+        .def_property_readonly("bilge_emergence_angle", number("bilge_emergence_angle"),
+                               "Heel at which the bilge emerges at midship, degrees (to 90°), or None.")
+        .def_property_readonly(
+            "max_righting_lever",
+            [](const Stability& stability) {
+                const nlohmann::json& largest = stability.data().at("max_righting_lever");
+                return types().rightingLeverMaximum(toPython(largest.at("value")), toPython(largest.at("heel")));
+            },
+            "The largest GZ as a RightingLeverMaximum (value m, heel degrees).")
+        .def_property_readonly(
+            "criteria",
+            [](const Stability& stability) {
+                py::list criteria;
+                for (const nlohmann::json& c : stability.data().at("criteria"))
+                    criteria.append(types().stabilityCriterion(toPython(c.at("name")), toPython(c.at("value")),
+                                                               toPython(c.at("limit")), toPython(c.at("passed"))));
+                return criteria;
+            },
+            "The IMO general criteria, a list of StabilityCriterion (name, value, limit, passed).")
+        .def_property_readonly(
+            "cross_curves",
+            [](const Stability& stability) {
+                const nlohmann::json& cross = stability.data().at("cross_curves");
+                py::list rows;
+                for (const nlohmann::json& row : cross.at("kn"))
+                    rows.append(numberArray(row));
+                return types().crossCurves(numberArray(cross.at("volumes")), numberArray(cross.at("heel")),
+                                           numpy().attr("array")(rows, "dtype"_a = "float64"));
+            },
+            "The cross curves as CrossCurves (volumes m³, heel degrees, kn m as a 2-D array [volume, heel]).")
+        .def("__repr__", [](const Stability& stability) {
+            const nlohmann::json& largest = stability.data().at("max_righting_lever");
+            return "<hullcalc.LargeAngleStability GZmax " + largest.at("value").dump() + " m at "
+                   + largest.at("heel").dump() + "°, " + stability.data().at("trim_mode").get<std::string>() + " trim>";
+        });
+}
+
 void defineResult(py::module_& m)
 {
     const auto member = [](const char* key) {
@@ -502,6 +594,15 @@ to_dict()["summary"] holds the rounded numbers.)")
                                "vertical_centre_of_gravity z_g, centre_of_buoyancy_height Zc, "
                                "transverse_metacentre KM, longitudinal_metacentre KML, metacentric_height h, "
                                "longitudinal_metacentric_height H; None values without z_g.")
+        .def_property_readonly(
+            "large_angle_stability",
+            [](const CalculationResult& result) -> py::object {
+                if (result.document().at("large_angle_stability").is_null())
+                    return py::none();
+                return py::cast(LargeAngleStabilityResult(result.shared()));
+            },
+            "Stability at large angles (Остойчивость на больших углах), a LargeAngleStability; None without "
+            "the vertical centre of gravity z_g or when that step failed.")
         .def_property_readonly("wave", part("wave"),
                                R"(The ship balanced on a wave as long as the ship (Судно на волне), a dict;
 None without the strength check (calculate(strength=True)):
@@ -633,6 +734,7 @@ None without the strength check:
             return "<hullcalc.Tone " + tone.data().at("tone").dump()
                    + ": ω = " + tone.data().at("frequency").at("per_second").dump() + " 1/s>";
         });
+    defineLargeAngleStability(m);
 }
 
 }  // namespace
@@ -662,6 +764,9 @@ results equal those of the windows and of hullcalc-cli for the same input.)";
     known.calculationError = py::object(m.attr("CalculationError")).release();
     known.fileError = py::object(m.attr("FileError")).release();
     known.kumai = py::object(m.attr("Kumai")).release();
+    known.rightingLeverMaximum = py::object(m.attr("RightingLeverMaximum")).release();
+    known.stabilityCriterion = py::object(m.attr("StabilityCriterion")).release();
+    known.crossCurves = py::object(m.attr("CrossCurves")).release();
 
     // A failure of the core that no function above turned into its own
     // exception: hullcalc.Error with the core's message.

@@ -172,6 +172,29 @@ def _stresses(result, document):
     ])
 
 
+def _righting_levers(result, document):
+    stability = document["large_angle_stability"]
+    if stability is None:
+        return None
+    return ("heel", stability["heel"], [
+        ("righting_lever", stability["righting_lever"], "m"),
+        ("trim", stability["trim"], "m"),
+        ("dynamic_lever", stability["dynamic_lever"], "m·rad"),
+    ])
+
+
+def _stability_criteria(result, document):
+    stability = document["large_angle_stability"]
+    if stability is None:
+        return None
+    criteria = stability["criteria"]
+    return ("criterion", [c["name"] for c in criteria], [
+        ("value", [c["value"] for c in criteria], ""),
+        ("limit", [c["limit"] for c in criteria], ""),
+        ("passed", [c["passed"] for c in criteria], ""),
+    ])
+
+
 def _warnings(result, document):
     warnings = result.warnings
     return (None, list(range(len(warnings))), [
@@ -192,6 +215,8 @@ _TABLES = {
     "wave_sagging": _wave_case("sagging"),
     "girder": _girder,
     "stresses": _stresses,
+    "righting_levers": _righting_levers,
+    "stability_criteria": _stability_criteria,
     "warnings": _warnings,
 }
 
@@ -215,7 +240,10 @@ def _to_dataframe(self, name):
     kN·m), "spacings" (20 spacings: mass t, buoyancy, weight, load kN),
     "curves_of_form", "hydrostatic_curves" (per waterline), "approximations",
     "tones", "mode_shapes" (with tones), "wave_hogging", "wave_sagging",
-    "girder", "stresses" (with the strength check) or "warnings"; see
+    "girder", "stresses" (with the strength check), "righting_levers" (every
+    5° of heel: righting_lever m, trim m, dynamic_lever m·rad) and
+    "stability_criteria" (value, limit, passed; units by criterion as in
+    LargeAngleStability.criteria), both with z_g, or "warnings"; see
     Result.tables. The units of the columns are in frame.attrs["units"].
 
     Raises KeyError for another name, ValueError for a table this calculation

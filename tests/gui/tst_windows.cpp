@@ -8,6 +8,7 @@
 #include "presentation/trim_window_pages.h"
 #include "presentation/vibration_window_names.h"
 #include "report/report_content.h"
+#include "run/result_json.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/report_requests.h"
@@ -61,6 +62,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <nlohmann/json.hpp>
 
 using namespace hullcalc;
 namespace names = hullcalc::trimWindowNames;
@@ -588,6 +591,45 @@ private slots:
         QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
         QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
         QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
+    }
+
+    // The page «Остойчивость на больших углах» asks for z_g until it is typed;
+    // with z_g 2,0 m F9 shows every general criterion of the example met and
+    // GZ at 30° as the result document holds it; an edit marks it outdated.
+    void largeAngleStabilityPageShowsTheRunOrWhatItNeeds()
+    {
+        TrimWindow* udif = calculatedExample();
+        udif->pages()->setCurrentIndex(largeAngleStabilityPageIndex());
+        QVERIFY(child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
+        QVERIFY(labelText(udif, names::stabilityStatus).contains("«Аппликата ЦТ судна z_g, м»"));
+        QVERIFY(!child<GridView>(udif, names::rightingLeverGrid)->isVisibleTo(udif));
+
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
+        activate(udif);
+        QTest::keyClick(udif, Qt::Key_F9);
+        QCOMPARE(udif->pages()->currentIndex(), largeAngleStabilityPageIndex());
+        QVERIFY(!child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
+        auto* criteria = child<GridView>(udif, names::stabilityCriteriaGrid);
+        QCOMPARE(criteria->model()->rowCount(), 6);
+        for (int row = 1; row <= 6; ++row)
+            QCOMPARE(shownCell(criteria, 4, row), QString("выполнен"));
+        const nlohmann::json stability = resultJson(app->document().run).at("large_angle_stability");
+        QCOMPARE(stability.at("heel").at(6).get<double>(), 30.0);
+        const double gz30 = stability.at("righting_lever").at(6).get<double>();
+        auto* levers = child<GridView>(udif, names::rightingLeverGrid);
+        QCOMPARE(levers->gridModel()->grid().cell(0, 7), std::string("30"));
+        QCOMPARE(shownCell(levers, 3, 7), toQString(formatFixed(gz30, 3)));
+        QVERIFY(gz30 > 0.2);
+        QCOMPARE(pointsShown(udif, names::staticStabilityChart, 0), 91);
+        // 30°: every volume of a waterline and the loading's the hull holds up to the deck.
+        const nlohmann::json& kn = stability.at("cross_curves").at("kn");
+        const auto held = std::ranges::count_if(kn, [](const nlohmann::json& row) { return !row.at(3).is_null(); });
+        QCOMPARE(pointsShown(udif, names::crossCurvesChart, 2), static_cast<int>(held));
+
+        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
+        masses->model()->setData(masses->model()->index(0, 0), "500");
+        QVERIFY(child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
     }
 

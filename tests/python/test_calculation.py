@@ -239,3 +239,32 @@ def test_project_with_a_girder_runs_the_strength_check(tmp_path):
     assert girder["inertia_m4"] == pytest.approx(0.44625, abs=1e-12)
     assert [case["case"] for case in result.stresses["cases"]] == ["still_water", "hogging", "sagging"]
     assert ship.calculate(strength=False).wave is None
+
+
+def test_large_angle_stability_arrays_start_upright_and_follow_the_initial_stability():
+    assert edited_example().calculate().large_angle_stability is None, "no z_g, no curve"
+    result = edited_example(particulars=[("vertical_centre_of_gravity", 2.0)]).calculate()
+    stability = result.large_angle_stability
+    heel = stability.heel
+    np.testing.assert_array_equal(heel, np.arange(0.0, 91.0, 5.0))
+    for curve in (stability.righting_lever, stability.trim, stability.dynamic_lever):
+        assert curve.shape == heel.shape
+    assert stability.righting_lever[0] == pytest.approx(0.0, abs=1e-9)
+    assert stability.dynamic_lever[0] == pytest.approx(0.0, abs=1e-12)
+    # GM0 is h of the initial stability (printed to 0,01 m); near upright
+    # GZ = GM0·sin φ, so at 5° within a few per cent for a wall-sided hull.
+    assert stability.gm0 == pytest.approx(result.stability["metacentric_height"], abs=0.006)
+    assert stability.righting_lever[1] == pytest.approx(stability.gm0 * math.sin(math.radians(5.0)), rel=0.05)
+    # The dynamic lever is ∫GZ dφ: Simpson's rule on the 5° points, to every
+    # 10°, agrees with the 1° integral within a millimetre·radian (the curve
+    # kinks where the deck edge immerses, which the coarse grid smooths over).
+    gz, step = stability.righting_lever, math.radians(5.0)
+    simpson = np.cumsum([0.0] + [(gz[k] + 4.0 * gz[k + 1] + gz[k + 2]) * step / 3.0 for k in range(0, 18, 2)])
+    np.testing.assert_allclose(stability.dynamic_lever[::2], simpson, atol=1e-3)
+    assert stability.area_0_30 == pytest.approx(stability.dynamic_lever[6], abs=1e-6)
+    assert stability.max_righting_lever.value >= stability.righting_lever.max() - 1e-12
+    assert [c.name for c in stability.criteria] == ["area_0_30", "area_0_40", "area_30_40", "righting_lever_30",
+                                                     "max_righting_lever_heel", "gm0"]
+    cross = stability.cross_curves
+    assert cross.kn.shape == (cross.volumes.size, cross.heel.size) == (11, 10)
+    assert stability.trim_mode == "fixed"

@@ -1,4 +1,5 @@
-// The example ship after "Пример" and "Расчет" on river water with z_g = 2 m, with tone I
+// The example ship after "Пример" and "Расчет" on river water with z_g = 2 m and its
+// stability at large angles, with tone I
 // computed in the vibration window, all four tones compared by both methods
 // and the Kumai estimate, and the strength check with the example's midship
 // section on the wave of its class, as the content of a report.
@@ -6,6 +7,8 @@
 
 #include "common/number_text.h"
 #include "report/report_content.h"
+#include "stability/large_angle_stability.h"
+#include "stability/stability_sheet.h"
 #include "strength/strength_calculation.h"
 #include "trim/trim_calculation.h"
 #include "vibration/beam_model.h"
@@ -25,6 +28,7 @@ struct ExampleReport {
     double kumai = 0.0;
     StrengthInput strengthInput;
     StrengthSheet strength;
+    std::optional<StabilitySheet> stability;
 
     ExampleReport()
     {
@@ -37,6 +41,10 @@ struct ExampleReport {
         selectTone(vibration, 1);
         computeVibration(trimmedHull(trim), values, vibration);
         tones = compareTones(trimmedHull(trim), values, vibration);
+        if (const std::optional<LargeAngleStability> computed =
+                computeLargeAngleStability(trim.input, trim.bonjean, trim.hydrostatics, trim.iteration, values,
+                                           readDepth(particulars), StabilityTrim::fixed))
+            stability = stabilitySheetOf(*computed);
         kumai = kumaiTwoNodeFrequency(trim, values, vibration).perMinute;
         strengthInput = exampleStrengthInput();
         runStrengthCalculation(trim, particulars, strengthInput, strength);
@@ -46,6 +54,7 @@ struct ExampleReport {
     {
         ReportContent content{particulars, trim, &vibration, tones, kumai, {}, "пример.txt", "07.12.2026"};
         content.strength = &strength;
+        content.stability = stability;
         return content;
     }
 };

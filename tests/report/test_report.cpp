@@ -104,8 +104,14 @@ TEST_F(Report, ExampleShipIsANumberedA4ReportOfEveryPart)
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
     for (const char* expected :
          {"886,74", "Речное", "пример.txt", "07.12.2026", "19227,52", "886,76", "Замечаний нет", "Частота", "кол/мин",
-          "Кумаи", "(продолжение)", "Стр. 1 из ", "10. Общая прочность: судно на волне", "Эквивалентный брус",
+          "Кумаи", "(продолжение)", "Стр. 1 из ", "11. Общая прочность: судно на волне", "Эквивалентный брус",
           "Нейтральная ось z₀", "Напряжения в палубе и днище", "Вершина волны на миделе (перегиб)"})
+        EXPECT_NE(text->find(expected), std::string::npos) << expected;
+    // Stability at large angles: its tables and the titles of its three charts.
+    for (const char* expected : {"8. Остойчивость на больших углах", "Общие критерии остойчивости ИМО", "выполнен",
+                                 "Плечи остойчивости через 5°", "Пантокарены", "Диаграмма статической остойчивости",
+                                 "Диаграмма динамической остойчивости", "Пантокарены: KN по объемному водоизмещению",
+                                 "плоская водонепроницаемая палуба"})
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
     const std::string lastPage = "Стр. " + std::to_string(pages) + " из " + std::to_string(pages);
     EXPECT_NE(text->find(lastPage), std::string::npos) << lastPage;
@@ -242,13 +248,14 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     const fs::path file = dir / "расчет.xlsx";
     saveWorkbook(file, example.content());
     // Sheet names stand uncompressed in the zip's headers.
-    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet19.xml"), std::string::npos)
-        << "the summary, twelve tables, two of vibration and four of the ship on the wave";
+    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet22.xml"), std::string::npos)
+        << "the summary, twelve tables, three of stability at large angles, two of vibration and four of the ship "
+           "on the wave";
 
     const QJsonArray book = readBack(file);
     if (book.isEmpty())
         GTEST_SKIP() << "no Python with openpyxl to read the workbook back";
-    ASSERT_EQ(book.size(), 19);
+    ASSERT_EQ(book.size(), 22);
     EXPECT_EQ(book[0][0], QJsonValue("Сводка"));
     std::map<QString, std::vector<QJsonValue>> numbers;  // sheet: its cells that hold numbers
     std::size_t count = 0;
@@ -257,6 +264,8 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
             if (cell[1].isDouble() && ++count)
                 numbers[sheet[0].toString()].push_back(cell);
     EXPECT_GE(count, 500u);
+    // The cross curves are numbers: the eleven volumes and KN at nine heels of most of them.
+    EXPECT_GE(numbers["Пантокарены"].size(), 11u + 9u * 8u);
 
     // The results file's numbers, in its order: loads, shear force, bending
     // moment, then the summary; the workbook has them on three sheets and the

@@ -56,8 +56,10 @@ TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
     std::set<std::string_view> captions;
     for (const TrimWindowPage& page : trimWindowPages()) {
         EXPECT_TRUE(captions.insert(page.caption).second) << page.caption;
-        // The ship on a wave shows the strength sheet's grids, named by its page.
-        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave) << page.caption;
+        // The ship on a wave and stability at large angles show their own
+        // sheets' grids, named by their pages.
+        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave || page.layout == PageLayout::largeAngleStability)
+            << page.caption;
         EXPECT_FALSE(page.reportSections.empty()) << page.caption;
         EXPECT_FALSE(page.workbookSheets.empty()) << page.caption;
         for (const PageGrid& grid : page.grids)

@@ -7,6 +7,7 @@
 #include "presentation/trim_window_pages.h"
 #include "report/report_document.h"
 #include "report/save_failure.h"
+#include "report/stability_tables.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
@@ -302,6 +303,43 @@ void waveSection(ReportDocument& document, const StrengthSheet& strength)
     document.table(stressesTable(strength));
 }
 
+// The criteria and the figures of the curve, the static and dynamic diagrams,
+// the levers and the cross curves; or why the run holds none.
+void largeAngleStabilitySection(ReportDocument& document, const ReportContent& content)
+{
+    if (!content.stability) {
+        document.paragraph(content.stabilityAbsence.empty() ? QString("Не рассчитано.")
+                                                            : toQString(content.stabilityAbsence));
+        return;
+    }
+    const StabilitySheet& sheet = *content.stability;
+    document.paragraph(toQString(stabilityModelNote));
+    document.captionedValues(stabilityFigureLines(sheet));
+    document.table(stabilityCriteriaTable(sheet));
+    ChartLook diagram = onPaper({});
+    diagram.pointMarks = false;
+    diagram.xTitle = "Крен φ, град.";
+    diagram.yTitle = "GZ, м";
+    diagram.legend = true;
+    ChartLook dynamic = diagram;
+    dynamic.yTitle = "∫GZ dφ, м·рад";
+    dynamic.legend = false;
+    chartsWithPoints(document,
+                     {{sheet.staticDiagram, diagram,
+                       "Диаграмма статической остойчивости: касательная в 0° достигает GM0 при 1 рад = 57,3°"},
+                      {sheet.dynamicDiagram, dynamic, "Диаграмма динамической остойчивости, м·рад"}},
+                     1, 200);
+    document.table(rightingLeverTable(sheet));
+    document.table(crossCurveTable(sheet));
+    ChartLook cross = onPaper({});
+    cross.xTitle = "Объемное водоизмещение V, куб. м";
+    cross.yTitle = "KN, м";
+    cross.legend = true;
+    chartsWithPoints(
+        document, {{sheet.crossCurveChart, cross, "Пантокарены: KN по объемному водоизмещению при крене 10°–90°, м"}},
+        1, 260);
+}
+
 // The section a page names, under its heading.
 void pageSection(ReportDocument& document, const QString& heading, std::string_view section,
                  const ReportContent& content)
@@ -309,6 +347,10 @@ void pageSection(ReportDocument& document, const QString& heading, std::string_v
     document.heading(heading);
     if (section == reportSection::wave) {
         waveSection(document, *content.strength);
+        return;
+    }
+    if (section == reportSection::largeAngleStability) {
+        largeAngleStabilitySection(document, content);
         return;
     }
     using SectionWriter = void (*)(ReportDocument&, const TrimSheet&);

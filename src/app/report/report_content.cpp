@@ -63,6 +63,9 @@ ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::str
     if (run.strength && run.strength->complete)
         content.strength = &*run.strength;
     content.title = run.ship.title;
+    if (run.stability)
+        content.stability = stabilitySheetOf(*run.stability);
+    content.stabilityAbsence = largeAngleStabilityAbsence(run);
     return content;
 }
 

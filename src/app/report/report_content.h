@@ -5,6 +5,7 @@
 
 #include "project/title_block.h"
 #include "run/ship_run.h"
+#include "stability/stability_sheet.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -29,6 +30,10 @@ struct ReportContent {
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
     bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
     TitleBlock title{};                         // ship, author, group, variant, supervisor, date
+    // Stability at large angles as its page shows it, when the run holds it;
+    // else why not.
+    std::optional<StabilitySheet> stability = std::nullopt;
+    std::string stabilityAbsence = {};
 };
 
 // The remarks of a run: every step's warnings, Kumai's note, a beam model that

@@ -7,6 +7,7 @@
 #include "common/utf8_text.h"
 #include "presentation/trim_window_pages.h"
 #include "report/save_failure.h"
+#include "report/stability_tables.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
@@ -286,8 +287,30 @@ void pageGridsSheet(SheetWriter& sheet, std::string_view name, const TrimSheet& 
 }
 
 // The sheets of the trim window's pages, in the order the pages name them.
-void trimSheets(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim)
+// A sheet of stability at large angles, when the run holds it.
+std::optional<ReportTable> stabilityTableOf(std::string_view name, const std::optional<StabilitySheet>& stability)
 {
+    using TableOf = ReportTable (*)(const StabilitySheet&);
+    const std::pair<std::string_view, TableOf> tables[] = {
+        {workbookSheet::stabilityCriteria, &stabilityCriteriaTable},
+        {workbookSheet::rightingLevers, &rightingLeverTable},
+        {workbookSheet::crossCurves, &crossCurveTable},
+    };
+    const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
+    if (table == std::end(tables) || !stability)
+        return std::nullopt;
+    return table->second(*stability);
+}
+
+bool isStabilitySheet(std::string_view name)
+{
+    return name == workbookSheet::stabilityCriteria || name == workbookSheet::rightingLevers
+           || name == workbookSheet::crossCurves;
+}
+
+void trimSheets(lxw_workbook* workbook, Formats& formats, const ReportContent& content)
+{
+    const TrimSheet& trim = content.trim;
     using TableOf = ReportTable (*)(const TrimSheet&);
     const std::pair<std::string_view, TableOf> tables[] = {
         {workbookSheet::offsets, [](const TrimSheet& t) { return offsetsTable(t.input); }},
@@ -304,6 +327,11 @@ void trimSheets(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim)
     };
     for (std::string_view name : trimWorkbookSheets()) {
         const std::string sheetName(name);
+        if (isStabilitySheet(name)) {
+            if (const std::optional<ReportTable> table = stabilityTableOf(name, content.stability))
+                tableSheet(workbook, formats, sheetName.c_str(), *table);
+            continue;
+        }
         const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
         if (table != std::end(tables)) {
             tableSheet(workbook, formats, sheetName.c_str(), table->second(trim));
@@ -348,7 +376,7 @@ void writeSheets(lxw_workbook* workbook, const ReportContent& content)
 {
     Formats formats(workbook, content.fullPrecision);
     summarySheet(workbook, formats, content);
-    trimSheets(workbook, formats, content.trim);
+    trimSheets(workbook, formats, content);
     vibrationSheets(workbook, formats, content);
     if (content.strength)
         strengthSheets(workbook, formats, *content.strength);

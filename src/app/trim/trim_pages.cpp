@@ -101,6 +101,7 @@ TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, Q
             contents = chartsPage(page);
             break;
         case PageLayout::wave:
+        case PageLayout::largeAngleStability:
             // The window inserts the page over its own sheet in this place.
             continue;
         }

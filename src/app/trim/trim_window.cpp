@@ -10,6 +10,7 @@
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
+#include "trim/large_angle_stability_page.h"
 #include "trim/page_navigator.h"
 #include "trim/trim_pages.h"
 #include "trim/wave_page.h"
@@ -66,6 +67,16 @@ QString chooseWithDialog(QWidget* parent, TrimWindow::FileDialog dialog, QString
     if (!name.isEmpty())
         folder = QFileInfo(name).absolutePath();
     return name;
+}
+
+// The part of the help about the page shown.
+QString helpTopicOf(int page)
+{
+    if (page == inputPageIndex)
+        return "offsets";
+    if (page == largeAngleStabilityPageIndex())
+        return "large-angles";
+    return "pages";
 }
 
 std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
@@ -126,6 +137,11 @@ void TrimWindow::createCentralWidget()
     };
     pages_ = new TrimPages(sheet_, recordInputEdit, this);
     connectPageButtons();
+    // Stability at large angles shows the run's step; the page before the
+    // ship on a wave is inserted first, so that both take their places.
+    stabilityPage_ = new LargeAngleStabilityPage(run_, pages_);
+    pages_->insertTab(largeAngleStabilityPageIndex(), stabilityPage_,
+                      toQString(trimWindowPages()[static_cast<std::size_t>(largeAngleStabilityPageIndex())].caption));
     // The ship on a wave shows the run's strength step; its «Расчет на волне»
     // runs the chain up to it.
     wavePage_ = new WavePage(strengthInput_, strength_, run_, undo_, errors_, pages_);
@@ -195,8 +211,7 @@ void TrimWindow::createActions()
     pages_->setFullPrecision(fullPrecision_->isChecked());
     help_ = new QAction("Справка", this);
     help_->setShortcut(QKeySequence::HelpContents);
-    connect(help_, &QAction::triggered, this,
-            [this] { emit helpRequested(pages_->currentIndex() == 0 ? "offsets" : "pages"); });
+    connect(help_, &QAction::triggered, this, [this] { emit helpRequested(helpTopicOf(pages_->currentIndex())); });
 }
 
 void TrimWindow::createMenus()
@@ -282,6 +297,7 @@ void TrimWindow::showEvent(QShowEvent* event)
 void TrimWindow::refreshViews()
 {
     pages_->refresh();
+    stabilityPage_->refresh();
     wavePage_->refresh();
     updateChecks();
     emit sheetChanged();

@@ -1,7 +1,7 @@
 // The trim window: the input tables, every intermediate and final result of
-// the trim calculation on its seventeen pages and the ship on a wave on the
-// last, the summary, the file menu and the buttons that run the calculation
-// and open the graph windows.
+// the trim calculation on its seventeen pages, stability at large angles and
+// the ship on a wave on the last two, the summary, the file menu and the
+// buttons that run the calculation and open the graph windows.
 #pragma once
 
 #include "widgets/chart_printing.h"
@@ -30,6 +30,7 @@ class DesignChecksPanel;
 class ErrorDisplay;
 class PageNavigator;
 class TrimPages;
+class LargeAngleStabilityPage;
 class WavePage;
 struct Warning;
 
@@ -172,6 +173,7 @@ private:
     ChainRunner runChain_;
     const ErrorDisplay& errors_;
     TrimPages* pages_ = nullptr;
+    LargeAngleStabilityPage* stabilityPage_ = nullptr;
     WavePage* wavePage_ = nullptr;
     PageNavigator* pageNavigator_ = nullptr;
     QAction* showIntermediate_ = nullptr;

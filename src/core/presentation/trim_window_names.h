@@ -21,6 +21,7 @@ inline constexpr std::string_view window = "UdifForm";
 inline constexpr std::string_view pages = "PageControl1";
 inline constexpr std::string_view inputPage = "TabSheet1";
 inline constexpr std::string_view resultsPage = "TabSheet16";
+inline constexpr std::string_view largeAngleStabilityPage = "StabilityPage";
 inline constexpr std::string_view calculate = "SpeedButton8";
 inline constexpr std::string_view bodyPlanButton = "OrdinatGraphButton";
 inline constexpr std::string_view clearButton = "ClearButton";
@@ -52,6 +53,17 @@ inline constexpr std::string_view bendingMomentClosure = "bendingMomentClosure";
 inline constexpr std::array<std::string_view, summaryLineCount> summaryLabels = {
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24",
     "Label25", "Label26", "Label27", "Label28", "Label29"};
+
+// The page «Остойчивость на больших углах»: why it is empty or the trim mode
+// with the figures of the curve, its tables and its diagrams.
+inline constexpr std::string_view stabilityStatus = "StabilityStatus";
+inline constexpr std::string_view stabilityFigures = "StabilityFigures";
+inline constexpr std::string_view stabilityCriteriaGrid = "CriteriaGrid";
+inline constexpr std::string_view rightingLeverGrid = "GZGrid";
+inline constexpr std::string_view crossCurvesGrid = "KNGrid";
+inline constexpr std::string_view staticStabilityChart = "GZGraph";
+inline constexpr std::string_view dynamicStabilityChart = "DynamicGZGraph";
+inline constexpr std::string_view crossCurvesChart = "KNGraph";
 
 // The value labels of the initial stability under the summary, in the order
 // of stabilityLines.

@@ -213,6 +213,17 @@ std::vector<TrimWindowPage> describePages()
          {reportSection::strength, reportSection::summary},
          {workbookSheet::loads, workbookSheet::shearForce, workbookSheet::bendingMoment}},
         curvesOfFormPage(),
+        {"Остойчивость на больших углах",
+         names::largeAngleStabilityPage,
+         PageLayout::largeAngleStability,
+         false,
+         "Пантокарены, диаграммы статической и динамической остойчивости и общие критерии ИМО для нагрузки "
+         "расчетного случая; плечи, м; углы, град.",
+         {},
+         {},
+         {},
+         {reportSection::largeAngleStability},
+         {workbookSheet::stabilityCriteria, workbookSheet::rightingLevers, workbookSheet::crossCurves}},
         {strengthPageNames::caption,
          strengthPageNames::page,
          PageLayout::wave,
@@ -245,6 +256,8 @@ int pageIndex(PageLayout layout)
 int resultsPageIndex() { return pageIndex(PageLayout::results); }
 
 int wavePageIndex() { return pageIndex(PageLayout::wave); }
+
+int largeAngleStabilityPageIndex() { return pageIndex(PageLayout::largeAngleStability); }
 
 std::vector<std::string_view> trimReportSections(ReportPart part)
 {

@@ -26,6 +26,7 @@ inline constexpr std::string_view trimTable = "Таблица удифферен
 inline constexpr std::string_view strength = "Нагрузка, перерезывающая сила и изгибающий момент";
 inline constexpr std::string_view summary = "Результаты удифферентовки";
 inline constexpr std::string_view wave = "Общая прочность: судно на волне";
+inline constexpr std::string_view largeAngleStability = "Остойчивость на больших углах";
 }  // namespace reportSection
 
 namespace workbookSheet {
@@ -45,6 +46,9 @@ inline constexpr std::string_view wave = "Судно на волне";
 inline constexpr std::string_view hogging = "Перегиб";
 inline constexpr std::string_view sagging = "Прогиб";
 inline constexpr std::string_view girder = strengthPageNames::girderCaption;
+inline constexpr std::string_view rightingLevers = "Диаграмма остойчивости";
+inline constexpr std::string_view stabilityCriteria = "Критерии остойчивости";
+inline constexpr std::string_view crossCurves = "Пантокарены";
 }  // namespace workbookSheet
 
 // How a page lays its contents out.
@@ -55,6 +59,8 @@ enum class PageLayout {
     charts,   // a table over its note and its charts, two abreast
     results,  // loads, shear force and bending moment beside the summary
     wave,     // the ship on a wave: its own widget over the strength sheet, built by the window
+    // stability at large angles: its own widget over the run's stability, built by the window
+    largeAngleStability,
 };
 
 // Where the report and the workbook put a page's sections and sheets: with
@@ -123,6 +129,7 @@ const std::vector<TrimWindowPage>& trimWindowPages();
 inline constexpr int inputPageIndex = 0;
 int resultsPageIndex();
 int wavePageIndex();
+int largeAngleStabilityPageIndex();
 
 // The report's section headings of one part in the order the pages give
 // them, and the workbook's sheet names in the order of those sections and,

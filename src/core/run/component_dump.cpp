@@ -5,6 +5,7 @@
 #include "presentation/main_window_names.h"
 #include "presentation/trim_window_names.h"
 #include "presentation/vibration_window_names.h"
+#include "stability/stability_sheet.h"
 #include "trim/curves_of_form.h"
 
 #include <nlohmann/json.hpp>
@@ -51,6 +52,25 @@ void addChartsOf(Json& window, const TrimSheet& sheet, std::string_view name)
     for (const NamedChart& named : trimCharts(sheet))
         if (named.window == name)
             window[std::string(named.name)] = chartJson(named.chart);
+}
+
+// The page «Остойчивость на больших углах»: why it is empty, or its figures,
+// tables and diagrams; its tables keep their captions when it is empty.
+void addLargeAngleStability(Json& window, const ShipRun& run)
+{
+    namespace names = trimWindowNames;
+    const StabilitySheet stability = run.stability ? stabilitySheetOf(*run.stability) : StabilitySheet{};
+    window[std::string(names::stabilityStatus)] = largeAngleStabilityAbsence(run);
+    Json figures = Json::object();
+    for (const StabilityFigure& figure : stability.figures)
+        figures[figure.caption] = figure.value;
+    window[std::string(names::stabilityFigures)] = std::move(figures);
+    window[std::string(names::stabilityCriteriaGrid)] = gridJson(stability.criteria);
+    window[std::string(names::rightingLeverGrid)] = gridJson(stability.rightingLevers);
+    window[std::string(names::crossCurvesGrid)] = gridJson(stability.crossCurves);
+    window[std::string(names::staticStabilityChart)] = chartJson(stability.staticDiagram);
+    window[std::string(names::dynamicStabilityChart)] = chartJson(stability.dynamicDiagram);
+    window[std::string(names::crossCurvesChart)] = chartJson(stability.crossCurveChart);
 }
 
 // Entries 1..count of a kept array, as the grids number them.
@@ -102,6 +122,7 @@ std::string componentDump(const ShipRun& run)
     for (std::size_t i = 0; i < stabilityLines.size(); ++i)
         trim[std::string(trimWindowNames::stabilityLabels[i])] = sheet.stability.*stabilityLines[i].text;
     addChartsOf(trim, sheet, trimWindowNames::window);
+    addLargeAngleStability(trim, run);
 
     namespace graphs = graphWindowNames;
     for (const std::string_view name : {graphs::bodyPlanWindow, graphs::bonjeanWindow, graphs::sectionalAreaWindow,

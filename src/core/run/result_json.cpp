@@ -254,10 +254,12 @@ Json largeAngleStabilityJson(const std::optional<LargeAngleStability>& stability
     Json heel = Json::array();
     Json lever = Json::array();
     Json trim = Json::array();
+    Json dynamicLever = Json::array();
     for (std::size_t k = 0; k < curve.heel.size(); k += 5) {
         heel.push_back(curve.heel[k]);
         lever.push_back(curve.rightingLever[k]);
         trim.push_back(curve.trim[k]);
+        dynamicLever.push_back(curve.dynamicLever[k]);
     }
     Json criteria = Json::array();
     for (const StabilityCriterion& c : stability->criteria)
@@ -274,6 +276,7 @@ Json largeAngleStabilityJson(const std::optional<LargeAngleStability>& stability
             {"trim", trim},
             {"heel", heel},
             {"righting_lever", lever},
+            {"dynamic_lever", dynamicLever},
             {"gm0", curve.metacentricHeight},
             {"area_0_30", curve.area0To30},
             {"area_0_40", curve.area0To40},

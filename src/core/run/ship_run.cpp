@@ -358,6 +358,28 @@ ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message)
     return run;
 }
 
+std::string largeAngleStabilityAbsence(const ShipRun& run)
+{
+    if (run.stability)
+        return {};
+    const StepRecord& record = run.step(RunStep::stability);
+    if (record.failed()) {
+        std::string text =
+            "Остойчивость на больших углах не рассчитана: " + firstLine(userMessage(record.failure->message));
+        if (!record.failure->place.label.empty())
+            text += "\nМесто: " + record.failure->place.label;
+        return text;
+    }
+    if (run.ship.particulars.verticalCentreOfGravity.find_first_not_of(" \t") == std::string::npos) {
+        return "Для расчета остойчивости на больших углах нужна «"
+               + captionOf(fieldOf(&ShipParticulars::verticalCentreOfGravity))
+               + "» (главные размерения судна): введите ее и выполните расчет (F9).";
+    }
+    if (!record.why.empty())
+        return "Остойчивость на больших углах " + record.why + ".";
+    return "Остойчивость на больших углах еще не рассчитана: выполните расчет (F9).";
+}
+
 std::string firstLine(const std::string& message) { return message.substr(0, message.find('\n')); }
 
 }  // namespace hullcalc

@@ -132,6 +132,12 @@ ShipRun runShip(Ship ship, RunRequest request);
 // section inertias stay; emptied where the run holds no such tone.
 void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet);
 
+// Why the run holds no stability at large angles, as the page and the report
+// say it: z_g not typed (named by the particular's own caption), the step's
+// failure with its place, an earlier step's failure, or no run yet; empty
+// when it completed.
+std::string largeAngleStabilityAbsence(const ShipRun& run);
+
 // A ship whose input could not be loaded: `ship` is what the user's edits made
 // of the blank one; nothing is computed.
 ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message);
