@@ -132,6 +132,11 @@ ShipRun runShip(Ship ship, RunRequest request);
 // section inertias stay; emptied where the run holds no such tone.
 void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet);
 
+// The Campbell diagram of the run's resonance check: the tones at the
+// frequencies the check took, the excitations of the typed propulsion against
+// shaft speed, the operating speed marked; no series without a check.
+ChartModel campbellDiagramOf(const ShipRun& run);
+
 // A ship whose input could not be loaded: `ship` is what the user's edits made
 // of the blank one; nothing is computed.
 ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message);
