@@ -63,6 +63,10 @@ ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::str
     if (run.strength && run.strength->complete)
         content.strength = &*run.strength;
     content.title = run.ship.title;
+    content.shearAreaNote = run.shearAreaNote;
+    content.resonance = run.resonance;
+    content.resonanceLimitPercent = run.resonanceLimitPercent;
+    content.campbell = campbellDiagramOf(run);
     return content;
 }
 
