@@ -556,7 +556,16 @@ private slots:
         QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("Тон II"));
         QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("резонансной зоне"));
         QCOMPARE(app->document().vibrationOptions.blades, std::string("4"));
-        QCOMPARE(app->document().vibrationOptions.shearArea, std::string("0,035"));
+
+        // The project keeps them: saved, emptied, opened again, shown again.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("вибрация.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        QVERIFY(app->session().save(vibr));
+        app->document().vibrationOptions = VibrationOptions{};
+        QVERIFY(app->session().open(file, vibr));
+        QCOMPARE(child<QLineEdit>(vibr, vibrationNames::optionFields[0].name)->text(), QString("0,035"));
+        QCOMPARE(child<QLineEdit>(vibr, vibrationNames::optionFields[2].name)->text(), QString("4"));
     }
 
     // Saved and loaded again; a cancelled dialog changes nothing; a failed load
