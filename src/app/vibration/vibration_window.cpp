@@ -663,8 +663,9 @@ void VibrationWindow::showOptions()
         lewis_->setChecked(options_.addedMass == AddedMassMethod::lewis);
         formula_->setChecked(options_.addedMass == AddedMassMethod::formula);
     }
+    // The run's note names the area taken and where from, or why none was.
     shearSource_->setText(run_.tones.empty() ? QString("Принятая площадь сдвига будет показана после расчета")
-                                             : "Принято: " + toQString(run_.shearAreaNote));
+                                             : toQString(run_.shearAreaNote));
 }
 
 void VibrationWindow::showResonance()
