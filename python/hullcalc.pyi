@@ -98,6 +98,12 @@ class Ship:
     offsets: Array  # half-breadths, m, 21 frames × 10 waterlines
     masses: Array  # t, 20 spacings
     inertias: Array  # section moments of inertia, m⁴, 20 spacings
+    shear_area: float | str | None  # midship shear area of the beam with shear, m²; None: from the girder
+    added_mass: Literal["formula", "lewis"]  # the beam models' added mass of water
+    shaft_rpm: float | str | None  # propeller shaft, об/мин
+    blades: int | str | None  # propeller blades
+    engine_rpm: float | str | None  # engine, об/мин
+    firing_per_revolution: int | str | None  # firing impulses per engine revolution
     def calculate(self, tones: Literal[1, 2, 3, 4, "all"] | None = None, strength: bool | None = None) -> Result: ...
     def save(self, path: str | os.PathLike[str]) -> None: ...
     def copy(self) -> Ship: ...
@@ -120,6 +126,10 @@ class Tone:
     def beam_frequency(self) -> float | None: ...  # ω of the beam model, 1/s
     @property
     def beam_error(self) -> str | None: ...
+    @property
+    def shear_beam_frequency(self) -> float | None: ...  # ω of the beam with shear, 1/s
+    @property
+    def recommended_method(self) -> str | None: ...
     @property
     def shift(self) -> float | None: ...
     @property
@@ -166,6 +176,10 @@ class Result:
     def tones(self) -> dict[int, Tone]: ...
     @property
     def kumai(self) -> Kumai | None: ...
+    @property
+    def resonance(self) -> dict[str, Any] | None: ...  # limit_percent, %; margins: tone_hertz, Гц, margin_percent, %
+    @property
+    def shear_area_note(self) -> str | None: ...
     @property
     def error(self) -> str | None: ...
     @property

@@ -14,11 +14,13 @@
 
 #include "common/error.h"
 #include "common/file_error.h"
+#include "common/number_text.h"
 #include "common/program_version.h"
 #include "project/project_file.h"
 #include "project/title_block.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
+#include "vibration/vibration_options.h"
 #include "vibration/vibration_sheet.h"
 
 #include <pybind11/eval.h>
@@ -28,11 +30,13 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace py = pybind11;
@@ -159,6 +163,34 @@ auto fileOperation(Operation&& operation)
     } catch (const Error& e) {
         raise(types().fileError, userMessage(e.what()), py::none());
     }
+}
+
+// A vibration option as a script reads it: None while its text is empty, else
+// the number its text holds (NaN for a text that is none); a count as an int.
+py::object optionValue(const std::string& text, bool count)
+{
+    if (trimmed(text).empty())
+        return py::none();
+    const double number = numberOrNaN(text);
+    if (count && std::isfinite(number) && number == std::floor(number))
+        return py::int_(static_cast<long long>(number));
+    return py::float_(number);
+}
+
+// A vibration option as a script writes it: None empties it, a number becomes
+// the text the windows would show (15 significant digits, decimal comma), a
+// str is typed as it is. Throws ValueError naming the option for a number
+// that is not finite.
+std::string optionText(const char* name, const std::optional<std::variant<double, std::string>>& value)
+{
+    if (!value)
+        return {};
+    if (const std::string* typed = std::get_if<std::string>(&*value))
+        return *typed;
+    const double number = std::get<double>(*value);
+    if (!std::isfinite(number))
+        throw py::value_error(std::string(name) + " must be a finite number, not " + std::to_string(number));
+    return formatGeneral(number);
 }
 
 // The tones of `tones`: None, 1..4 or "all" (with Kumai's estimate).
@@ -367,6 +399,53 @@ for a cell that holds no number; writing NaN over a number empties the cell.)")
             arraySetter(&ScriptedShip::inertias, spacingShape),
             "Section moments of inertia of the hull girder in the 20 spacings from the bow, m⁴, as the vibration "
             "window takes them.")
+        .def_property(
+            "added_mass",
+            [](ScriptedShip& ship) { return std::string(addedMassKey(ship.vibrationOptions().addedMass)); },
+            [](ScriptedShip& ship, const std::string& key) {
+                if (!addedMassFromKey(key, ship.vibrationOptions().addedMass))
+                    throw py::value_error("added_mass must be \"formula\" or \"lewis\", not \"" + key + "\"");
+            },
+            "How the beam models take the added mass of water (Присоединенная масса): \"formula\", the energy "
+            "method's formula (the default), or \"lewis\", Lewis's sections. The energy method always uses the "
+            "formula.")
+        .def_property(
+            "shear_area", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().shearArea, false); },
+            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
+                ship.vibrationOptions().shearArea = optionText("shear_area", value);
+            },
+            "Shear area of the midship section for the beam with shear (Площадь сдвига), m²; None: taken from the "
+            "vertical members of the strength check's midship section, or no beam with shear without one. A str is "
+            "typed as it is (\"0,035\"); the project keeps it.")
+        .def_property(
+            "shaft_rpm", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().shaftRpm, false); },
+            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
+                ship.vibrationOptions().shaftRpm = optionText("shaft_rpm", value);
+            },
+            "Propeller shaft speed (Частота вращения вала), об/мин (rpm); None: no propeller excitation. A str is "
+            "typed as it is (\"0,035\"); the project keeps it.")
+        .def_property(
+            "blades", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().blades, true); },
+            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
+                ship.vibrationOptions().blades = optionText("blades", value);
+            },
+            "Number of propeller blades z: the blade rate z·n/60 Гц and its double; None: no blade rate. A str is "
+            "typed as it is (\"0,035\"); the project keeps it.")
+        .def_property(
+            "engine_rpm", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().engineRpm, false); },
+            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
+                ship.vibrationOptions().engineRpm = optionText("engine_rpm", value);
+            },
+            "Engine speed (Частота вращения двигателя), об/мин (rpm); None: no firing excitation. A str is typed as it "
+            "is (\"0,035\"); the project keeps it.")
+        .def_property(
+            "firing_per_revolution",
+            [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().firingPerRevolution, true); },
+            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
+                ship.vibrationOptions().firingPerRevolution = optionText("firing_per_revolution", value);
+            },
+            "Firing impulses per revolution of the engine k: the firing rate k·n_e/60 Гц; None: no firing rate. A str "
+            "is typed as it is (\"0,035\"); the project keeps it.")
         .def("calculate", &calculate, "tones"_a = py::none(), "strength"_a = py::none(),
              R"(Runs the calculation, as hullcalc-cli does.
 
@@ -684,6 +763,16 @@ None without the strength check:
                 return py::none();
             },
             "Kumai's estimate of tone I (a Kumai), computed with tones=\"all\"; None otherwise.")
+        .def_property_readonly(
+            "resonance", member("resonance"),
+            "The tones' margins from the exciting frequencies (Резонанс), or None when no shaft or engine speed "
+            "was given: a dict with limit_percent (±%, 20 unless typed) and margins, one dict per tone and "
+            "excitation: tone, tone_hertz (Гц, the recommended result's frequency), excitation («Вал», "
+            "«Лопастная», «2 × лопастная», «Вспышки», «Заданная»), excitation_hertz (Гц), margin_percent "
+            "((f_tone − f_exc)/f_exc·100, %) and inside_limit.")
+        .def_property_readonly("shear_area_note", member("shear_area_note"),
+                               "Where the beam with shear took its shear area from, or why it was not computed; "
+                               "None without tones.")
         .def_property_readonly("error", member("error"),
                                "The first line of the message that stopped the calculation, or None.")
         .def("to_json", &CalculationResult::text,

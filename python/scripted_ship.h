@@ -58,6 +58,8 @@ public:
 
     ShipParticulars& particulars() { return ship_.particulars; }
     TitleBlock& title() { return ship_.title; }
+    // The beam with shear's, the added mass's and the resonance check's options, as typed.
+    VibrationOptions& vibrationOptions() { return ship_.vibrationOptions; }
 
     bool sea() const;
     void setSea(bool sea);

@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include <QCategoryAxis>
 #include <QClipboard>
@@ -113,6 +114,9 @@ T* child(QObject* window, std::string_view name)
         qFatal("no widget %s", std::string(name).c_str());
     return widget;
 }
+
+// The number a cell or a label shows; NaN for a text that is none.
+double numberIn(const QString& text) { return numberOrNothing(text.toStdString()).value_or(std::nan("")); }
 
 void click(QWidget* window, std::string_view button) { child<QPushButton>(window, button)->click(); }
 QString labelText(QWidget* window, std::string_view label) { return child<QLabel>(window, label)->text(); }
@@ -452,7 +456,7 @@ private slots:
     {
         VibrationWindow* vibr = &app->vibrationWindow();
         activate(vibr);
-        QCOMPARE(visibleTabs(vibr->pages()), QStringList{"Исходные данные"});
+        QCOMPARE(visibleTabs(vibr->pages()), (QStringList{"Исходные данные", "Формы тонов", "Параметры", "Резонанс"}));
         QVERIFY(child<QRadioButton>(vibr, vibrationNames::toneButtons[0])->isChecked());
         // Without offsets the chain stops at the trim calculation, named.
         click(vibr, vibrationNames::calculate);
@@ -477,9 +481,10 @@ private slots:
         QVERIFY(shownErrors.isEmpty());
         auto* tones = child<QTableWidget>(vibr, vibrationNames::allTones);
         QCOMPARE(tones->rowCount(), 4);
-        QCOMPARE(tones->item(0, 1)->text(), QString("4,6944"));
-        QCOMPARE(tones->item(2, 1)->text().trimmed(), toneThree.trimmed());
-        QVERIFY(labelText(vibr, vibrationNames::kumaiEstimate).contains("Кумаи"));
+        // ω = 4,6944 1/с is 4,6944/2π = 0,747 Гц.
+        QCOMPARE(tones->item(0, 1)->text(), QString("0,747"));
+        QCOMPARE(tones->item(2, 1)->text(), toQString(readableFixed(numberIn(toneThree) / (2 * std::numbers::pi), 3)));
+        QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("Кумаи"));
         QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), toneThree);
 
         // Whatever the results make the page need, and however small the
@@ -503,6 +508,67 @@ private slots:
         click(udif, names::calculate);
         QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), toneThree);
         QCOMPARE(pointsShown(vibr, vibrationNames::modeShape, 0), 20);
+    }
+
+    // «Все тоны» before any «Расчет», with a typed shear area: the chosen tone's
+    // fields and chart fill, the four tones lie on top by the three methods,
+    // shear lowering each tone below the bending beam. A 4-bladed propeller
+    // turning at 60·f_II/4 об/мин puts its blade rate z·n/60 on tone II: the
+    // margins table marks that cell and the warnings on top say so; each edit
+    // marks the run outdated, and the options go into the project.
+    void allTonesByThreeMethodsWithResonance()
+    {
+        calculatedExample();
+        VibrationWindow* vibr = &app->vibrationWindow();
+        activate(vibr);
+        QTest::keyClicks(child<QLineEdit>(vibr, vibrationNames::optionFields[0].name), "0,035");
+        click(vibr, vibrationNames::compareAllTones);
+        QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join('\n')));
+        QVERIFY(!labelText(vibr, vibrationNames::resultLabels[2].name).isEmpty());
+        QCOMPARE(pointsShown(vibr, vibrationNames::modeShape, 0), 20);
+        auto* tones = child<QTableWidget>(vibr, vibrationNames::allTones);
+        QCOMPARE(tones->rowCount(), 4);
+        for (int row = 0; row < 4; ++row) {
+            const double bending = numberIn(tones->item(row, 2)->text());
+            const double withShear = numberIn(tones->item(row, 3)->text());
+            QVERIFY2(withShear < bending, qPrintable(tones->item(row, 0)->text()));
+            QCOMPARE(tones->item(row, 4)->text(), QString("балка со сдвигом"));
+        }
+        QVERIFY(labelText(vibr, vibrationNames::shearAreaSource).contains("0,0350"));
+        vibr->pages()->setCurrentWidget(child<QWidget>(vibr, vibrationNames::modeShapesPage));
+        for (int tone = 0; tone < 4; ++tone)
+            QCOMPARE(pointsShown(vibr, vibrationNames::allModeShapes, tone), 21);
+
+        const double toneTwo = numberIn(tones->item(1, 5)->text());
+        QTest::keyClicks(child<QLineEdit>(vibr, vibrationNames::optionFields[1].name),
+                         toQString(readableFixed(60 * toneTwo / 4, 3)));
+        QVERIFY(child<QWidget>(vibr, vibrationNames::outdatedNotice)->isVisibleTo(vibr));
+        QTest::keyClicks(child<QLineEdit>(vibr, vibrationNames::optionFields[2].name), "4");
+        click(vibr, vibrationNames::calculate);
+        QVERIFY(!child<QWidget>(vibr, vibrationNames::outdatedNotice)->isVisibleTo(vibr));
+        auto* margins = child<QTableWidget>(vibr, vibrationNames::resonanceTable);
+        QCOMPARE(margins->columnCount(), 2 + 4);
+        QStringList marked;
+        for (int row = 0; row < margins->rowCount(); ++row)
+            for (int column = 2; column < margins->columnCount(); ++column)
+                if (margins->item(row, column)->text().endsWith("!"))
+                    marked << margins->item(row, 0)->text() + "/"
+                                  + margins->horizontalHeaderItem(column)->text().replace('\n', ' ');
+        QVERIFY2(marked.contains(QString("Лопастная/Тон II (%1 Гц)").arg(toQString(readableFixed(toneTwo, 2)))),
+                 qPrintable(marked.join("; ")));
+        QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("Тон II"));
+        QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("резонансной зоне"));
+        QCOMPARE(app->document().vibrationOptions.blades, std::string("4"));
+
+        // The project keeps them: saved, emptied, opened again, shown again.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("вибрация.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        QVERIFY(app->session().save(vibr));
+        app->document().vibrationOptions = VibrationOptions{};
+        QVERIFY(app->session().open(file, vibr));
+        QCOMPARE(child<QLineEdit>(vibr, vibrationNames::optionFields[0].name)->text(), QString("0,035"));
+        QCOMPARE(child<QLineEdit>(vibr, vibrationNames::optionFields[2].name)->text(), QString("4"));
     }
 
     // Saved and loaded again; a cancelled dialog changes nothing; a failed load

@@ -224,7 +224,8 @@ private slots:
     }
 
     // The vibration window after one tone and after all tones, whose results
-    // make its page grow: its three buttons and four tones stay in reach.
+    // make its page grow: its three buttons, four tones and the table of the
+    // tones compared with its warnings stay in reach.
     void vibrationWindowAfterARun()
     {
         app->mainWindow().findChild<QAction*>("vibr")->trigger();
@@ -237,6 +238,11 @@ private slots:
         vibration->findChild<QPushButton*>("allTonesButton")->click();
         QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join('\n')));
         verifyButtonsInReach(vibration, 7);
+        // The tones compared and their warnings are in sight together, above the pages.
+        for (std::string_view name : {vibrationNames::allTones, vibrationNames::toneNotes}) {
+            const QString reach = outOfReach(vibration->findChild<QWidget*>(nameOf(name)));
+            QVERIFY2(reach.isEmpty(), qPrintable(reach));
+        }
     }
 
     // The report's print preview opens at the page width, its print button

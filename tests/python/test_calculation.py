@@ -268,3 +268,38 @@ def test_large_angle_stability_arrays_start_upright_and_follow_the_initial_stabi
     cross = stability.cross_curves
     assert cross.kn.shape == (cross.volumes.size, cross.heel.size) == (11, 10)
     assert stability.trim_mode == "fixed"
+def test_vibration_options_give_the_command_lines_numbers():
+    # The options set from Python are the texts the command line types: the
+    # same document for --tone all --shear-area 0,035 with a propeller and an
+    # engine, the beam with shear below the bending beam in every tone.
+    ship = hullcalc.example()
+    ship.shear_area = 0.035
+    ship.shaft_rpm = 300
+    ship.blades = 4
+    ship.engine_rpm = 600
+    ship.firing_per_revolution = "3"
+    assert (ship.shear_area, ship.blades, ship.firing_per_revolution, ship.added_mass) == (0.035, 4, 3, "formula")
+    result = ship.calculate(tones="all")
+    assert json.loads(result.to_json()) == cli_document(
+        "--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm", "600",
+        "--firing-per-revolution", "3")
+    for tone in result.tones.values():
+        assert tone.shear_beam_frequency < tone.beam_frequency
+    # Four tones against shaft, blade rate, its double and firing; the blade
+    # rate 4·300/60 = 20 Гц.
+    margins = result.resonance["margins"]
+    assert len(margins) == 4 * 4
+    blade = [m for m in margins if m["excitation"] == "Лопастная"]
+    assert all(m["excitation_hertz"] == pytest.approx(20.0) for m in blade)
+    for m in margins:
+        assert m["margin_percent"] == pytest.approx((m["tone_hertz"] - m["excitation_hertz"]) / m["excitation_hertz"] * 100)
+    assert "0,0350" in result.shear_area_note
+
+    ship.added_mass = "lewis"
+    ship.shear_area = None
+    assert ship.shear_area is None
+    assert json.loads(ship.calculate(tones="all").to_json()) == cli_document(
+        "--tone", "all", "--added-mass", "lewis", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm", "600",
+        "--firing-per-revolution", "3")
+    with pytest.raises(ValueError):
+        ship.added_mass = "strip"

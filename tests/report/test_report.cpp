@@ -7,12 +7,15 @@
 #include "example_report.h"
 #include "file_size_limit.h"
 #include "report/calculation_report.h"
+#include "report/report_content.h"
 #include "report/vibration_tables.h"
 #include "report/workbook_export.h"
 #include "test_directory.h"
 #include "widgets/drawing_application.h"
 
 #include "common/file_io.h"
+#include "run/ship.h"
+#include "run/ship_run.h"
 #include "trim/data_files.h"
 
 #include <QPrintPreviewWidget>
@@ -115,6 +118,30 @@ TEST_F(Report, ExampleShipIsANumberedA4ReportOfEveryPart)
         EXPECT_NE(text->find(expected), std::string::npos) << expected;
     const std::string lastPage = "Стр. " + std::to_string(pages) + " из " + std::to_string(pages);
     EXPECT_NE(text->find(lastPage), std::string::npos) << lastPage;
+}
+
+// The vibration section of a run with a typed shear area and a 4-bladed
+// propeller at 300 об/мин: the three methods side by side with the result to
+// take, the added mass and the shear area with its source, the margins with
+// their limit and the Campbell diagram.
+TEST_F(Report, VibrationSectionNamesTheThreeMethodsAndTheMargins)
+{
+    Ship ship = exampleShip();
+    ship.particulars.shipType = ShipType::river;
+    ship.vibrationOptions.shearArea = "0,035";
+    ship.vibrationOptions.shaftRpm = "300";
+    ship.vibrationOptions.blades = "4";
+    const ShipRun run = runShip(ship, everyTone());
+    const fs::path file = dir / "вибрация.pdf";
+    saveReportPdf(file, reportContentOf(run, "пример.hullcalc", "07.12.2026"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "no pdftotext to read the text back";
+    const std::string text = outputOf(pdftotext, {QString::fromStdU16String(file.u16string()), "-"}).value_or("");
+    for (const char* expected : {"Тоны по трем методам", "Энергетический", "Изгибная", "сдвигом", "Принять",
+                                 "Площадь сдвига задана: 0,0350 м²", "по формуле энергетического метода",
+                                 "Проверка резонанса", "допустимая ±20 %", "Лопастная", "Диаграмма Кэмпбелла"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
 }
 
 // What a lecturer reads: words spelt right, every residual and stress with its
@@ -248,14 +275,14 @@ TEST_F(Report, WorkbookHoldsEveryTableWithNumbersAsTheResultsFile)
     const fs::path file = dir / "расчет.xlsx";
     saveWorkbook(file, example.content());
     // Sheet names stand uncompressed in the zip's headers.
-    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet22.xml"), std::string::npos)
-        << "the summary, twelve tables, three of stability at large angles, two of vibration and four of the ship "
-           "on the wave";
+    EXPECT_NE(readFileBytes(file, 64 << 20).find("xl/worksheets/sheet23.xml"), std::string::npos)
+        << "the summary, twelve tables, three of stability at large angles, three of vibration and four of the "
+           "ship on the wave";
 
     const QJsonArray book = readBack(file);
     if (book.isEmpty())
         GTEST_SKIP() << "no Python with openpyxl to read the workbook back";
-    ASSERT_EQ(book.size(), 22);
+    ASSERT_EQ(book.size(), 23);
     EXPECT_EQ(book[0][0], QJsonValue("Сводка"));
     std::map<QString, std::vector<QJsonValue>> numbers;  // sheet: its cells that hold numbers
     std::size_t count = 0;

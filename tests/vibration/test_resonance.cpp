@@ -55,11 +55,15 @@ TEST(Resonance, BladeRateOnToneTwoWarns)
 }
 
 // The blade rate's ray reaches 4·360/60 = 24 Hz at 1,2 times the shaft speed;
-// the tones are horizontal.
+// the tones are horizontal; the operating speed stands at 300 об/мин as high
+// as high as the highest curve, the double blade rate's 8·360/60 = 48 Hz.
 TEST(Resonance, CampbellDiagramRaysAndLines)
 {
     const auto chart = campbellDiagram({2.0, 20.0}, excitationsOf(propulsion), propulsion);
-    ASSERT_EQ(chart.series.size(), 6u);
+    ASSERT_EQ(chart.series.size(), 7u);
+    EXPECT_DOUBLE_EQ(chart.series[6].points().front().x, 300.0);
+    EXPECT_DOUBLE_EQ(chart.series[6].points().back().x, 300.0);
+    EXPECT_DOUBLE_EQ(chart.series[6].points().back().y, 48.0);
     EXPECT_DOUBLE_EQ(chart.series[1].points().back().y, 20.0);
     EXPECT_DOUBLE_EQ(chart.series[3].points().front().y, 0.0);
     EXPECT_DOUBLE_EQ(chart.series[3].points().back().x, 360.0);

@@ -251,8 +251,22 @@ void vibrationSections(ReportDocument& document, const QString& heading, const R
         document.subheading("Частота свободных колебаний (энергетический метод)");
         document.captionedValues(vibrationResultLines(*vibration));
     }
-    if (!content.tones.empty())
+    if (!content.tones.empty()) {
+        document.subheading("Тоны по трем методам");
+        document.table(methodComparisonTable(content.tones));
+        document.captionedValues(beamModelLines(content.tones, content.shearAreaNote));
         document.table(toneComparisonTable(content.tones));
+    }
+    if (!content.resonance.empty()) {
+        document.subheading("Проверка резонанса");
+        document.table(resonanceTable(content.resonance, content.resonanceLimitPercent));
+        for (const std::string& warning : resonanceWarnings(content.resonance, content.resonanceLimitPercent))
+            document.paragraph("• " + toQString(warning));
+        ChartLook look = onPaper(campbellLook());
+        chartsWithPoints(
+            document, {{content.campbell, look, "Диаграмма Кэмпбелла: частота, Гц, по частоте вращения вала, об/мин"}},
+            1, 200);
+    }
     const std::vector<CaptionedValue> kumai = kumaiLines(content.kumaiPerMinute, vibration, content.tones);
     if (!kumai.empty()) {
         document.subheading("Сравнение с оценкой частоты по Кумаи");

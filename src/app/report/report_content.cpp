@@ -66,6 +66,10 @@ ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::str
     if (run.stability)
         content.stability = stabilitySheetOf(*run.stability);
     content.stabilityAbsence = largeAngleStabilityAbsence(run);
+    content.shearAreaNote = run.shearAreaNote;
+    content.resonance = run.resonance;
+    content.resonanceLimitPercent = run.resonanceLimitPercent;
+    content.campbell = campbellDiagramOf(run);
     return content;
 }
 

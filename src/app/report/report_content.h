@@ -3,12 +3,14 @@
 // The windows and the command line make it from their run by one function.
 #pragma once
 
+#include "common/chart_model.h"
 #include "project/title_block.h"
 #include "run/ship_run.h"
 #include "stability/stability_sheet.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
+#include "vibration/resonance.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
@@ -34,6 +36,10 @@ struct ReportContent {
     // else why not.
     std::optional<StabilitySheet> stability = std::nullopt;
     std::string stabilityAbsence = {};
+    std::string shearAreaNote{};               // the beam with shear's shear area and its source
+    std::vector<ResonanceMargin> resonance{};  // the tones' margins from the exciting frequencies
+    double resonanceLimitPercent = 0.0;        // inside ±this a tone is near resonance
+    ChartModel campbell{};                     // the tones and excitations against shaft speed
 };
 
 // The remarks of a run: every step's warnings, Kumai's note, a beam model that

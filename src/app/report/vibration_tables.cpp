@@ -4,8 +4,10 @@
 #include "common/hull_frames.h"
 #include "common/number_text.h"
 #include "vibration/beam_model.h"
+#include "vibration/tone_comparison.h"
 #include "vibration/vibration.h"
 
+#include <algorithm>
 #include <array>
 
 namespace hullcalc {
@@ -118,6 +120,70 @@ ReportTable toneComparisonTable(const std::vector<ToneSummary>& tones)
                               readableFixed(energy.hertz, 4), readableFixed(energy.perMinute, 2),
                               readableFixed(beam.perSecond, 4), readableFixed(beam.hertz, 4),
                               readableFixed(beam.perMinute, 2), perCent(tone.beamFrequency, tone.energyFrequency)});
+    }
+    return table;
+}
+
+ReportTable methodComparisonTable(const std::vector<ToneSummary>& tones)
+{
+    ReportTable table;
+    table.title = "Частоты тонов по трем методам, Гц";
+    table.note =
+        "Энергетический метод — по таблице расчета вибрации; изгибная балка — конечно-элементная модель корпуса "
+        "как свободной балки Эйлера — Бернулли; балка со сдвигом — та же балка с деформацией сдвига и инерцией "
+        "поворота (Тимошенко). Принимается балка со сдвигом, где она рассчитана, иначе для тонов I и II "
+        "энергетический метод, для III и IV изгибная балка.";
+    table.fixedDecimals = true;
+    table.header = {"Тон",       "Энергетический метод", "Изгибная балка", "Балка со сдвигом", "Принять", "f, Гц",
+                    "N, кол/мин"};
+    const auto hertz = [](double omega) { return omega > 0.0 ? readableFixed(frequencyOf(omega).hertz, 3) : "—"; };
+    for (const ToneSummary& tone : tones) {
+        const Frequency taken = frequencyOf(recommendedFrequency(tone));
+        table.rows.push_back({toneNumeral(tone.tone), hertz(tone.energyFrequency), hertz(tone.beamFrequency),
+                              hertz(tone.shearBeamFrequency), recommendedMethod(tone), readableFixed(taken.hertz, 3),
+                              readableFixed(taken.perMinute, 1)});
+    }
+    return table;
+}
+
+std::vector<CaptionedValue> beamModelLines(const std::vector<ToneSummary>& tones, const std::string& shearAreaNote)
+{
+    if (tones.empty())
+        return {};
+    const bool lewis = std::any_of(tones.begin(), tones.end(), [](const ToneSummary& t) { return t.lewisAddedMass; });
+    std::vector<CaptionedValue> lines = {
+        {"Присоединенная масса воды в балочных моделях",
+         lewis ? "по Льюису (шпангоуты Льюиса)" : "по формуле энергетического метода"}};
+    if (!shearAreaNote.empty())
+        lines.push_back({"Площадь сдвига", shearAreaNote});
+    return lines;
+}
+
+ReportTable resonanceTable(const std::vector<ResonanceMargin>& margins, double limitPercent)
+{
+    ReportTable table;
+    table.title = "Отстройка тонов от частот возбуждения, %";
+    table.note = "Отстройка (f тона − f возбуждения) / f возбуждения · 100; допустимая ±"
+                 + readableFixed(limitPercent, 0) + " %; «!» — тон в резонансной зоне.";
+    table.labelColumns = 2;
+    table.fixedDecimals = true;
+    table.header = {"Возбуждение", "f, Гц"};
+    // The margins come tone by tone, each with every excitation in the same order.
+    std::vector<std::string> excitations;
+    for (const ResonanceMargin& m : margins) {
+        if (std::find(excitations.begin(), excitations.end(), m.excitation) != excitations.end())
+            break;
+        excitations.push_back(m.excitation);
+        table.rows.push_back({m.excitation, readableFixed(m.excitationHertz, 2)});
+    }
+    if (excitations.empty())
+        return table;
+    for (std::size_t k = 0; k < margins.size(); ++k) {
+        const ResonanceMargin& m = margins[k];
+        if (k % excitations.size() == 0)
+            table.header.push_back("Тон " + toneNumeral(m.tone) + " (" + readableFixed(m.toneHertz, 2) + " Гц)");
+        table.rows[k % excitations.size()].push_back(readableFixed(m.marginPercent, 1)
+                                                     + (m.inside ? std::string(resonanceMark) : std::string()));
     }
     return table;
 }

@@ -6,11 +6,13 @@
 #include "common/chart_model.h"
 #include "report/captioned_value.h"
 #include "report/report_table.h"
+#include "vibration/resonance.h"
 #include "vibration/tone_summary.h"
 #include "vibration/vibration_sheet.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hullcalc {
@@ -29,6 +31,21 @@ ReportTable modeShapeTable(const VibrationSheet& vibration);
 
 // Each tone's frequency by both methods in the three units, and how far apart they are.
 ReportTable toneComparisonTable(const std::vector<ToneSummary>& tones);
+
+// Each tone by the three methods side by side - the energy method, the
+// bending beam (the beam model) and the beam with shear, in Гц - with the
+// result to take and its frequency in Гц and кол/мин.
+ReportTable methodComparisonTable(const std::vector<ToneSummary>& tones);
+
+// How the beam models took the added mass of water, and the shear area of the
+// beam with shear with where it came from (`shearAreaNote`, the run's).
+std::vector<CaptionedValue> beamModelLines(const std::vector<ToneSummary>& tones, const std::string& shearAreaNote);
+
+// The margin of each tone from each exciting frequency, %: a row per
+// excitation, a column per tone; a margin inside ±limitPercent is marked
+// with resonanceMark.
+ReportTable resonanceTable(const std::vector<ResonanceMargin>& margins, double limitPercent);
+inline constexpr std::string_view resonanceMark = " !";
 
 // The beam model's mode shapes, frame by frame, a column per tone.
 ReportTable beamShapesTable(const std::vector<ToneSummary>& tones);

@@ -257,6 +257,20 @@ void vibrationSheets(lxw_workbook* workbook, Formats& formats, const ReportConte
         if (vibration)
             sheet.table(sectionInertiaTable(*vibration), false);
     }
+    // The three methods side by side with the result to take, the models'
+    // settings and the resonance margins, as the report's section shows them.
+    if (!content.tones.empty()) {
+        SheetWriter sheet(workbook, formats, "Тоны и резонанс");
+        sheet.table(methodComparisonTable(content.tones), false);
+        sheet.skip();
+        sheet.captionedValues(beamModelLines(content.tones, content.shearAreaNote));
+        if (!content.resonance.empty()) {
+            sheet.skip();
+            sheet.table(resonanceTable(content.resonance, content.resonanceLimitPercent), false);
+            for (const std::string& warning : resonanceWarnings(content.resonance, content.resonanceLimitPercent))
+                sheet.text(warning);
+        }
+    }
     if (vibration)
         tableSheet(workbook, formats, "Таблица вибрации", vibrationCalculationTable(*vibration));
 }

@@ -201,8 +201,8 @@ ResultsWindow& Application::resultsWindow() { return graphWindow(resultsWindow_,
 VibrationWindow& Application::vibrationWindow()
 {
     if (!vibrationWindow_) {
-        vibrationWindow_ =
-            std::make_unique<VibrationWindow>(document_.vibration, document_.run, session_->undoStack(), errors_);
+        vibrationWindow_ = std::make_unique<VibrationWindow>(document_.vibration, document_.vibrationOptions,
+                                                             document_.run, session_->undoStack(), errors_);
         activation_.watch(vibrationWindow_.get(), [this] { vibrationWindow_->activate(); });
         VibrationWindow* vibration = vibrationWindow_.get();
         QObject::connect(vibration, &VibrationWindow::helpRequested, vibration,

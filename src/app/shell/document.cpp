@@ -13,6 +13,7 @@ Ship shipOf(const Document& document)
     ship.input = document.trim.input;
     ship.sectionInertia = document.vibration.sectionInertia;
     ship.title = document.title;
+    ship.vibrationOptions = document.vibrationOptions;
     if (document.strengthAsked || document.strengthInput != StrengthInput{})
         ship.strength = document.strengthInput;
     return ship;

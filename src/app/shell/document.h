@@ -9,6 +9,7 @@
 #include "strength/strength_input.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
+#include "vibration/vibration_options.h"
 #include "vibration/vibration_sheet.h"
 
 namespace hullcalc {
@@ -17,6 +18,8 @@ struct Document {
     ShipParticulars particulars;  // with the water density of the ship type
     TrimSheet trim;               // the input tables typed; the results of the last run
     VibrationSheet vibration;     // the section inertias typed, the tone chosen; its results of the last run
+    // The shear area, the added mass and the propulsion of the resonance check, as typed.
+    VibrationOptions vibrationOptions;
     StrengthInput strengthInput;  // the wave, the allowable stress, the midship section
     StrengthSheet strength;       // the ship on the wave, the girder, the stresses of the last run
     ShipRun run;                  // the last run, every step with its inputs, results and failure

@@ -150,6 +150,7 @@ bool ProjectSession::open(const QString& path, QWidget* parent)
             document_.vibration.sectionInertia = *project.sectionInertia;
         document_.strengthInput = project.strength.value_or(StrengthInput{});
         document_.title = project.title;
+        document_.vibrationOptions = project.vibrationOptions.value_or(VibrationOptions{});
     }
     document_.trim.input = project.input;
     forgetRun(document_);
@@ -188,6 +189,9 @@ bool ProjectSession::saveTo(const QString& path, QWidget* parent)
     project.sectionInertia = document_.vibration.sectionInertia;
     project.strength = document_.strengthInput;
     project.title = document_.title;
+    // Kept only where the user changed them, so that a project of defaults stays as it was.
+    if (document_.vibrationOptions != VibrationOptions{})
+        project.vibrationOptions = document_.vibrationOptions;
     if (!errors_.run(parent, [&] { saveProjectFile(toPath(path), project); }))
         return false;
     undo_.setClean();

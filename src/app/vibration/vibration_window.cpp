@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "presentation/trim_window_names.h"
 #include "presentation/vibration_window_names.h"
+#include "report/vibration_tables.h"
 #include "run/failure_place.h"
 #include "vibration/beam_model.h"
 #include "vibration/kumai_estimate.h"
@@ -15,6 +16,7 @@
 #include "widgets/error_display.h"
 #include "widgets/full_precision_action.h"
 #include "widgets/grid_view.h"
+#include "widgets/legend_widget.h"
 #include "widgets/outdated_notice.h"
 #include "widgets/qt_text.h"
 #include "widgets/text_grid_model.h"
@@ -25,11 +27,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -66,12 +70,24 @@ QString frequencyInOtherUnits(const std::string& perSecond)
     return omega ? inOtherUnits(frequencyOf(*omega)) : QString();
 }
 
+// Tones I to IV, the same colour on every chart of the window.
+constexpr std::array<Colour, highestTone> toneColours = {colours::red, colours::blue, colours::green, colours::purple};
+
+// A number of a table, right-aligned; its text as the core wrote it.
+QTableWidgetItem* numberCell(const std::string& text)
+{
+    auto* item = new QTableWidgetItem(toQString(text));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
 }  // namespace
 
-VibrationWindow::VibrationWindow(VibrationSheet& sheet, const ShipRun& run, QUndoStack& undo,
+VibrationWindow::VibrationWindow(VibrationSheet& sheet, VibrationOptions& options, const ShipRun& run, QUndoStack& undo,
                                  const ErrorDisplay& errors, QWidget* parent)
     : QWidget(parent, Qt::Window),
       sheet_(sheet),
+      options_(options),
       run_(run),
       undo_(undo),
       errors_(errors),
@@ -93,7 +109,6 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const ShipRun& run, QUnd
     outdatedNotice_ = createOutdatedNotice("Исходные данные изменены — результаты устарели (F9 — пересчитать)",
                                            names::outdatedNotice, this);
     layout->addWidget(outdatedNotice_);
-    layout->addWidget(pages_);
     fullPrecision_ = createFullPrecisionAction(this, [this](bool full) {
         table_->gridModel()->setFullPrecision(full);
         showResults();
@@ -107,25 +122,22 @@ VibrationWindow::VibrationWindow(VibrationSheet& sheet, const ShipRun& run, QUnd
 
 void VibrationWindow::addPages()
 {
-    // The page scrolls where the screen is smaller than the page needs; its
-    // buttons stay below it, in sight whatever the page's content.
-    auto* firstPage = new QWidget(pages_);
-    auto* scrolled = new QScrollArea(firstPage);
-    scrolled->setWidget(inputPage());
+    // The tones compared and the pages scroll together where the screen is
+    // smaller than they need; the buttons stay below them, in sight whatever
+    // the results.
+    auto* body = new QWidget(this);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(4, 4, 4, 0);
+    bodyLayout->addWidget(comparedTonesStrip(body));
+    bodyLayout->addWidget(pages_, 1);
+    pages_->addTab(inputPage(), "Исходные данные");
+    auto* scrolled = new QScrollArea(this);
+    scrolled->setWidget(body);
     scrolled->setWidgetResizable(true);
     scrolled->setFrameShape(QFrame::NoFrame);
-    auto* firstPageLayout = new QVBoxLayout(firstPage);
-    firstPageLayout->setContentsMargins(0, 0, 0, 0);
-    firstPageLayout->addWidget(scrolled, 1);
+    static_cast<QVBoxLayout*>(layout())->addWidget(scrolled, 1);
     QWidget* buttons = buttonBar();
-    firstPageLayout->addWidget(buttons);
-    pages_->addTab(firstPage, "Исходные данные");
-    // 1005 × 565, or larger where the page needs it with this platform's
-    // fonts; smaller where the screen is, the page then scrolling.
-    resize(QSize(1005, 565).expandedTo(
-        scrolled->widget()->sizeHint()
-        + QSize(8, 40 + layout()->menuBar()->sizeHint().height() + buttons->sizeHint().height())));
-    placeOnScreen(this, QPoint(12, 44));
+    layout()->addWidget(buttons);
 
     auto* tablePage = new QWidget(pages_);
     tablePage->setObjectName(toQString(names::tablePage));
@@ -153,23 +165,78 @@ void VibrationWindow::addPages()
     // calculation fills them all the same.
     pages_->setTabVisible(1, false);
     pages_->setTabVisible(2, false);
+    pages_->addTab(modeShapesPage(), "Формы тонов");
+    pages_->addTab(optionsPage(), "Параметры");
+    pages_->addTab(resonancePage(), "Резонанс");
+
+    // 1005 × 640, or larger where the pages need it with this platform's
+    // fonts; smaller where the screen is, the pages then scrolling.
+    resize(QSize(1005, 640).expandedTo(
+        body->sizeHint() + QSize(8, 8 + layout()->menuBar()->sizeHint().height() + buttons->sizeHint().height())));
+    placeOnScreen(this, QPoint(12, 44));
+}
+
+// Tones I to IV side by side by the energy method, the bending beam and the
+// beam with shear with the result to take, and beside them Kumai's estimate
+// and every warning of the tones and of the resonance check.
+QWidget* VibrationWindow::comparedTonesStrip(QWidget* parent)
+{
+    auto* strip = new QWidget(parent);
+    tones_ = new QTableWidget(0, 7, strip);
+    tones_->setObjectName(toQString(names::allTones));
+    tones_->setHorizontalHeaderLabels({"Тон", "Энергетический\nметод, Гц", "Изгибная\nбалка, Гц",
+                                       "Балка со\nсдвигом, Гц", "Принять", "f, Гц", "N, кол/мин"});
+    tones_->verticalHeader()->hide();
+    tones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tones_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tones_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tones_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tones_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Rows as high as a line of text, so that the table keeps low on a small screen.
+    const int rowHeight = tones_->fontMetrics().height() + 6;
+    tones_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    tones_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    tones_->setFixedHeight(tones_->horizontalHeader()->sizeHint().height() + highestTone * rowHeight
+                           + 2 * tones_->frameWidth());
+    tones_->setToolTip(
+        "Тоны I–IV: энергетический метод, конечно-элементная изгибная балка и балка со сдвигом; «Принять» — "
+        "результат, по которому проверяется резонанс; щелчок по строке показывает тон на графике "
+        "«Исходные данные»");
+    connect(tones_, &QTableWidget::cellClicked, this, [this](int row, int) { showComparedTone(row); });
+    notes_ = new QLabel(strip);
+    notes_->setObjectName(toQString(names::toneNotes));
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notes_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    notes_->setMinimumHeight(tones_->height());
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tones_);
+    layout->addWidget(notes_, 1);
+    return strip;
 }
 
 QWidget* VibrationWindow::inputPage()
 {
+    // The tone and its results, the section inertias, the chart: three
+    // columns, so that the page keeps low on a small screen.
     auto* page = new QWidget(pages_);
     page->setObjectName(toQString(names::inputPage));
     auto* layout = new QGridLayout(page);
     addToneButtons(*layout, page);
-    layout->setRowMinimumHeight(4, 24);
+    layout->setRowMinimumHeight(4, 12);
     int row = addEnergyMethodResults(*layout, page, 5);
     frequencyUnits_ = new QLabel(page);
     frequencyUnits_->setObjectName(toQString(names::frequencyInOtherUnits));
     frequencyUnits_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    frequencyUnits_->setWordWrap(true);
     layout->addWidget(frequencyUnits_, row++, 0, 1, 3);
+    layout->setRowStretch(row++, 1);
     auto* inertiaCaption = new QLabel("Моменты инерции сечений, м⁴", page);
     inertiaCaption->setWordWrap(true);
-    layout->addWidget(inertiaCaption, row++, 0, 1, 3);
+    layout->addWidget(inertiaCaption, 0, 3);
     inertia_ = new GridView(sheet_.sectionInertia, GridLook{70, 22, true}, page);
     inertia_->setObjectName(toQString(names::sectionInertia));
     inertia_->gridModel()->setCornerCaption("Шпация");
@@ -177,11 +244,11 @@ QWidget* VibrationWindow::inputPage()
     // An edit of the inertias is an undo step of the document and a change to save.
     editInertia_ = undoableEdits(*inertia_, sheet_.sectionInertia, undo_, [this] { emit inputEdited(); });
     inertia_->gridModel()->setEditRunner(editInertia_);
-    inertia_->setMinimumHeight(160);
-    layout->addWidget(inertia_, row, 0, 1, 3);
-    layout->setRowStretch(row++, 1);
-    layout->addLayout(chartColumn(page), 0, 3, row, 1);
-    layout->setColumnStretch(3, 1);
+    inertia_->setMinimumHeight(120);
+    inertia_->setMaximumWidth(190);
+    layout->addWidget(inertia_, 1, 3, row - 1, 1);
+    layout->addLayout(chartColumn(page), 0, 4, row, 1);
+    layout->setColumnStretch(4, 1);
 
     // The tone buttons, the inertias, the chart.
     setTabOrder(toneButtons_[3], inertia_);
@@ -231,8 +298,131 @@ int VibrationWindow::addEnergyMethodResults(QGridLayout& layout, QWidget* page, 
     return row;
 }
 
-// The mode shapes, the chosen tone by the beam model, all tones by both
-// methods and the Kumai estimate, one below the other.
+// Tones I to IV on one chart along the frames.
+QWidget* VibrationWindow::modeShapesPage()
+{
+    auto* page = new QWidget(pages_);
+    page->setObjectName(toQString(names::modeShapesPage));
+    allShapes_.title = "Формы колебаний тонов I–IV";
+    for (int tone = lowestTone; tone <= highestTone; ++tone)
+        allShapes_.series.emplace_back("Тон " + toneNumeral(tone), toneColours[static_cast<std::size_t>(tone - 1)]);
+    allShapesView_ = new ChartView(allShapes_, alongFrames("Прогиб, отн."), page);
+    allShapesView_->setObjectName(toQString(names::allModeShapes));
+    allShapesView_->setMinimumSize(320, 180);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(allShapesView_, 1);
+    layout->addWidget(new LegendWidget(*allShapesView_, 1, page));
+    return page;
+}
+
+// The shear area typed or taken from the girder, the added mass, what drives
+// the hull and the margin: kept in the project, each edit marks the results
+// outdated.
+QWidget* VibrationWindow::optionsPage()
+{
+    auto* page = new QWidget(pages_);
+    page->setObjectName(toQString(names::optionsPage));
+    auto* layout = new QGridLayout(page);
+    struct Caption {
+        const char* text;
+        const char* hint;
+    };
+    const std::array<Caption, names::optionFields.size()> captions = {{
+        {"Площадь сдвига миделя, м²", "пусто — по связям миделя (расчет на волне)"},
+        {"Частота вращения вала, об/мин", "пусто — без винта"},
+        {"Число лопастей винта", "лопастная z·n/60 и двойная"},
+        {"Частота вращения двигателя, об/мин", "пусто — без двигателя"},
+        {"Вспышек за оборот двигателя", "вспышки k·nдв/60"},
+        {"Допустимая отстройка, %", "по умолчанию ±20 %"},
+    }};
+    int row = 0;
+    for (std::size_t i = 0; i < captions.size(); ++i, ++row) {
+        // The added mass follows the shear area: both are the beam models'.
+        if (i == 1) {
+            layout->addWidget(new QLabel("Присоединенная масса воды", page), row, 0);
+            formula_ = new QRadioButton("по формуле", page);
+            formula_->setObjectName(toQString(names::addedMassFormula));
+            lewis_ = new QRadioButton("по Льюису", page);
+            lewis_->setObjectName(toQString(names::addedMassLewis));
+            auto* methods = new QHBoxLayout;
+            methods->addWidget(formula_);
+            methods->addWidget(lewis_);
+            methods->addStretch();
+            layout->addLayout(methods, row, 1);
+            auto* scope = new QLabel("для балочных моделей", page);
+            scope->setToolTip("Энергетический метод всегда берет присоединенную массу по формуле");
+            layout->addWidget(scope, row, 2);
+            connect(lewis_, &QRadioButton::toggled, this, [this](bool lewis) {
+                const AddedMassMethod method = lewis ? AddedMassMethod::lewis : AddedMassMethod::formula;
+                if (options_.addedMass == method)
+                    return;
+                options_.addedMass = method;
+                emit inputEdited();
+            });
+            ++row;
+        }
+        layout->addWidget(new QLabel(captions[i].text, page), row, 0);
+        auto* edit = new QLineEdit(page);
+        edit->setObjectName(toQString(names::optionFields[i].name));
+        edit->setMaximumWidth(110);
+        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            options_.*names::optionFields[i].text = text.toStdString();
+            emit inputEdited();
+        });
+        layout->addWidget(edit, row, 1);
+        auto* hint = new QLabel(captions[i].hint, page);
+        hint->setWordWrap(true);
+        layout->addWidget(hint, row, 2);
+        optionEdits_[i] = edit;
+        if (i == 0) {
+            // Which shear area the last run took, or why it took none.
+            shearSource_ = new QLabel(page);
+            shearSource_->setObjectName(toQString(names::shearAreaSource));
+            shearSource_->setWordWrap(true);
+            shearSource_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            layout->addWidget(shearSource_, ++row, 0, 1, 3);
+        }
+    }
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(row, 1);
+    showOptions();
+    return page;
+}
+
+// The margins, the warnings under them and the Campbell diagram beside.
+QWidget* VibrationWindow::resonancePage()
+{
+    auto* page = new QWidget(pages_);
+    page->setObjectName(toQString(names::resonancePage));
+    resonance_ = new QTableWidget(page);
+    resonance_->setObjectName(toQString(names::resonanceTable));
+    resonance_->verticalHeader()->hide();
+    resonance_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resonance_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    resonance_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    const int rowHeight = resonance_->fontMetrics().height() + 6;
+    resonance_->verticalHeader()->setMinimumSectionSize(rowHeight);
+    resonance_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    resonance_->setToolTip(
+        "Отстройка тона от частоты возбуждения, % от частоты возбуждения; красным — тон в "
+        "резонансной зоне");
+    resonanceNotes_ = new QLabel(page);
+    resonanceNotes_->setObjectName(toQString(names::resonanceNotes));
+    resonanceNotes_->setWordWrap(true);
+    resonanceNotes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    resonanceNotes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(resonance_);
+    tableColumn->addWidget(resonanceNotes_, 1);
+    campbellRow_ = new QHBoxLayout;
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(tableColumn);
+    layout->addLayout(campbellRow_, 1);
+    showResonance();
+    return page;
+}
+
+// The mode shapes and the chosen tone by the beam model below them.
 QVBoxLayout* VibrationWindow::chartColumn(QWidget* page)
 {
     // The chart shows the energy method's mode shape and the beam model's
@@ -242,34 +432,15 @@ QVBoxLayout* VibrationWindow::chartColumn(QWidget* page)
     shownShapes_.series.emplace_back("Балочная модель", colours::blue, SeriesKind::Line, PointOrder::AscendingX);
     modeShape_ = new ChartView(shownShapes_, modeShapeLook(), page);
     modeShape_->setObjectName(toQString(names::modeShape));
-    modeShape_->setMinimumSize(500, 300);
+    modeShape_->setMinimumSize(320, 180);
     beamModel_ = new QLabel(page);
     beamModel_->setObjectName(toQString(names::beamModel));
     beamModel_->setWordWrap(true);
     beamModel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tones_ = new QTableWidget(0, 9, page);
-    tones_->setObjectName(toQString(names::allTones));
-    tones_->setHorizontalHeaderLabels(
-        {"Тон", "ω, 1/с", "Гц", "кол/мин", "к I тону", "Балочная\nмодель ω, 1/с", "Гц", "кол/мин", "Разница, %"});
-    tones_->verticalHeader()->hide();
-    tones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tones_->setMaximumHeight(tones_->horizontalHeader()->sizeHint().height()
-                             + 4 * tones_->verticalHeader()->defaultSectionSize() + 2 * tones_->frameWidth() + 2);
-    tones_->setToolTip(
-        "Тоны I–IV: энергетический метод и конечно-элементная балочная модель корпуса; щелчок по "
-        "строке показывает тон на графике");
-    tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    connect(tones_, &QTableWidget::cellClicked, this, [this](int row, int) { showComparedTone(row); });
-    kumai_ = new QLabel(page);
-    kumai_->setObjectName(toQString(names::kumaiEstimate));
-    kumai_->setWordWrap(true);
-    kumai_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* column = new QVBoxLayout;
     column->addWidget(modeShape_, 1);
     column->addWidget(beamModel_);
-    column->addWidget(tones_);
-    column->addWidget(kumai_);
     return column;
 }
 
@@ -398,6 +569,9 @@ void VibrationWindow::setEverySectionInertia(const QString& inertia)
 // every tone: the chosen tone's table and chart stay the chosen tone's.
 void VibrationWindow::compareAllTones()
 {
+    // Before any "Расчет" the chosen tone is tone I: its table and chart fill too.
+    if (sheet_.tone == 0)
+        toneButtons_[0]->setChecked(true);
     errors_.run(this, [&] {
         runChain_(RunStep::kumai);
         for (const RunStep step : {RunStep::trim, RunStep::tones, RunStep::kumai})
@@ -413,45 +587,38 @@ void VibrationWindow::showRun()
 {
     refreshViews();
     showComparedTones();
+    showAllModeShapes();
+    showOptions();
+    showResonance();
 }
 
-// The tones compared, Kumai's estimate and the remarks on both; a step that
-// did not complete says so in their place.
+// The tones compared, Kumai's estimate and the warnings of the tones and of
+// the resonance check; a step that did not complete says so in their place.
 void VibrationWindow::showComparedTones()
 {
-    tones_->setRowCount(0);
-    kumai_->clear();
     comparedTones_ = run_.comparedTones();
-    const auto cell = [](const std::string& text) {
-        auto* item = new QTableWidgetItem(toQString(text));
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return item;
-    };
-    const std::vector<ToneSummary>& tones = comparedTones_;
-    tones_->setRowCount(static_cast<int>(tones.size()));
-    for (int row = 0; row < static_cast<int>(tones.size()); ++row) {
-        const ToneSummary& tone = tones[static_cast<std::size_t>(row)];
-        const Frequency energy = frequencyOf(tone.energyFrequency);
-        const Frequency beam = frequencyOf(tone.beamFrequency);
-        tones_->setItem(row, 0, new QTableWidgetItem(toQString(toneNumeral(tone.tone))));
-        tones_->setItem(row, 1, cell(readableFixed(energy.perSecond, 4)));
-        tones_->setItem(row, 2, cell(readableFixed(energy.hertz, 3)));
-        tones_->setItem(row, 3, cell(readableFixed(energy.perMinute, 1)));
-        tones_->setItem(row, 4, cell(readableFixed(tone.energyFrequency / tones.front().energyFrequency, 3)));
-        tones_->setItem(row, 5, cell(readableFixed(beam.perSecond, 4)));
-        tones_->setItem(row, 6, cell(readableFixed(beam.hertz, 3)));
-        tones_->setItem(row, 7, cell(readableFixed(beam.perMinute, 1)));
-        tones_->setItem(row, 8, cell(readableFixed(differencePercent(tone.beamFrequency, tone.energyFrequency), 1)));
+    const ReportTable compared = methodComparisonTable(comparedTones_);
+    tones_->setRowCount(static_cast<int>(compared.rows.size()));
+    for (int row = 0; row < tones_->rowCount(); ++row) {
+        const std::vector<std::string>& cells = compared.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column)
+            tones_->setItem(row, column, numberCell(cells[static_cast<std::size_t>(column)]));
+        tones_->item(row, 0)->setTextAlignment(Qt::AlignCenter);
+        tones_->item(row, 4)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        const ToneSummary& tone = comparedTones_[static_cast<std::size_t>(row)];
+        tones_->item(row, 5)->setToolTip(
+            QString("ω = %1 1/с").arg(toQString(readableFixed(recommendedFrequency(tone), 4))));
     }
-    tones_->resizeColumnsToContents();
     QStringList notes;
     if (run_.kumai)
         notes << QString("I тон по эмпирической формуле Кумаи: N = %1 кол/мин; энергетический метод отличается на %2 %")
                          .arg(toQString(readableFixed(run_.kumai->perMinute, 1)),
                               toQString(readableFixed(run_.kumai->differencePercent, 1)))
                      + (run_.kumai->note.empty() ? QString() : " (" + toQString(run_.kumai->note) + ")");
-    for (const std::string& warning : toneDifferenceWarnings(tones))
-        notes << toQString(warning);
+    // The tones' step warns where the methods disagree and where a tone lies
+    // near an exciting frequency.
+    for (const Warning& warning : run_.step(RunStep::tones).warnings)
+        notes << "⚠ " + toQString(warning.message);
     for (const RunStep step : {RunStep::tones, RunStep::kumai}) {
         const StepRecord& record = run_.step(step);
         if (record.failed())
@@ -462,7 +629,99 @@ void VibrationWindow::showComparedTones()
         else if (!record.why.empty())
             notes << toQString(record.why);
     }
-    kumai_->setText(notes.join('\n'));
+    notes_->setText(notes.join('\n'));
+}
+
+void VibrationWindow::showAllModeShapes()
+{
+    allShapes_.clear();
+    bool withShear = false;
+    for (const ToneSummary& tone : comparedTones_) {
+        if (tone.tone < lowestTone || tone.tone > highestTone)
+            continue;
+        withShear = withShear || !tone.shearBeamShape.empty();
+        const std::vector<double>& shape = tone.shearBeamShape.empty() ? tone.beamShape : tone.shearBeamShape;
+        ChartSeries& series = allShapes_.series[static_cast<std::size_t>(tone.tone - 1)];
+        for (std::size_t frame = 0; frame < shape.size(); ++frame)
+            series.append(static_cast<double>(frame), shape[frame]);
+    }
+    allShapes_.title =
+        withShear ? "Формы колебаний тонов I–IV (балка со сдвигом)" : "Формы колебаний тонов I–IV (изгибная балка)";
+    allShapesView_->refresh();
+}
+
+void VibrationWindow::showOptions()
+{
+    for (std::size_t i = 0; i < optionEdits_.size(); ++i) {
+        const QString typed = toQString(options_.*names::optionFields[i].text);
+        if (optionEdits_[i]->text() != typed)
+            optionEdits_[i]->setText(typed);
+    }
+    {
+        const QSignalBlocker blockLewis(lewis_);
+        const QSignalBlocker blockFormula(formula_);
+        lewis_->setChecked(options_.addedMass == AddedMassMethod::lewis);
+        formula_->setChecked(options_.addedMass == AddedMassMethod::formula);
+    }
+    // The run's note names the area taken and where from, or why none was.
+    shearSource_->setText(run_.tones.empty() ? QString("Принятая площадь сдвига будет показана после расчета")
+                                             : toQString(run_.shearAreaNote));
+}
+
+void VibrationWindow::showResonance()
+{
+    const ReportTable margins = resonanceTable(run_.resonance, run_.resonanceLimitPercent);
+    resonance_->clear();
+    resonance_->setColumnCount(static_cast<int>(margins.header.size()));
+    // "Тон II (1,80 Гц)" on two lines: the columns keep narrow.
+    QStringList header = toQStringList(margins.header);
+    header.replaceInStrings(" (", "\n(");
+    resonance_->setHorizontalHeaderLabels(header);
+    resonance_->setRowCount(static_cast<int>(margins.rows.size()));
+    const std::vector<std::string> warnings = resonanceWarnings(run_.resonance, run_.resonanceLimitPercent);
+    for (int row = 0; row < resonance_->rowCount(); ++row) {
+        const std::vector<std::string>& cells = margins.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+            const std::string& text = cells[static_cast<std::size_t>(column)];
+            QTableWidgetItem* item = numberCell(text);
+            // A tone inside the margin: the cell stands out and says why.
+            if (text.ends_with(resonanceMark)) {
+                item->setBackground(QColor(255, 200, 200));
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setToolTip("Тон в резонансной зоне");
+            }
+            resonance_->setItem(row, column, item);
+        }
+        resonance_->item(row, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    QString text;
+    if (run_.resonance.empty())
+        text =
+            "Резонанс не проверен: задайте частоту вращения вала с числом лопастей или частоту вращения "
+            "двигателя с числом вспышек на странице «Параметры» и нажмите «Расчет».";
+    else
+        text = toQString(margins.note) + (warnings.empty() ? "\nНи один тон не в резонансной зоне." : QString());
+    for (const std::string& warning : warnings)
+        text += "\n⚠ " + toQString(warning);
+    resonanceNotes_->setText(text);
+
+    // The diagram's curves differ from run to run: its view is made anew.
+    campbell_ = campbellDiagramOf(run_);
+    delete campbellLegend_;
+    delete campbellView_;
+    // The legend beside the diagram lists every curve, however small the window.
+    ChartLook look = campbellLook();
+    look.legend = false;
+    QWidget* page = resonance_->parentWidget();
+    campbellView_ = new ChartView(campbell_, look, page);
+    campbellView_->setObjectName(toQString(names::campbellDiagram));
+    campbellView_->setMinimumSize(240, 180);
+    campbellLegend_ = new LegendWidget(*campbellView_, 1, page);
+    campbellRow_->addWidget(campbellView_, 1);
+    campbellRow_->addWidget(campbellLegend_);
+    campbellView_->refresh();
 }
 
 // Where the failure's cause stands, as a line for the message: an inertia of

@@ -49,6 +49,16 @@ ChartLook modeShapeLook()
     return look;
 }
 
+ChartLook campbellLook()
+{
+    ChartLook look;
+    look.xTitle = "n вала, об/мин";
+    look.yTitle = "Частота, Гц";
+    look.yMinimum = 0.0;
+    look.legend = true;
+    return look;
+}
+
 QStringList frameNames()
 {
     QStringList names;

@@ -21,6 +21,10 @@ ChartLook againstDraft(const QString& quantity, const QString& draft = "Осад
 // The mode shapes of vertical vibration, by spacing, relative deflection.
 ChartLook modeShapeLook();
 
+// The Campbell diagram: tones and exciting frequencies in Гц against the
+// shaft speed, об/мин, each curve named in the legend.
+ChartLook campbellLook();
+
 // The names of the curves as the tables name frames and waterlines:
 // "0 шп" .. "20 шп", "ВЛ 1" .. "ВЛ 10".
 QStringList frameNames();

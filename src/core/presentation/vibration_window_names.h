@@ -3,6 +3,7 @@
 // dump of every component's text. Kept here and nowhere else.
 #pragma once
 
+#include "vibration/vibration_options.h"
 #include "vibration/vibration_sheet.h"
 
 #include <array>
@@ -25,10 +26,36 @@ inline constexpr std::string_view sectionInertia = "sectionInertia";
 inline constexpr std::string_view frequencyInOtherUnits = "frequencyInOtherUnits";
 inline constexpr std::string_view beamModel = "beamModel";
 inline constexpr std::string_view allTones = "allTones";
-inline constexpr std::string_view kumaiEstimate = "kumaiEstimate";
+// Kumai's estimate and the warnings of the tones and of the resonance check.
+inline constexpr std::string_view toneNotes = "toneNotes";
+inline constexpr std::string_view modeShapesPage = "modeShapesPage";
+inline constexpr std::string_view allModeShapes = "allModeShapes";
+inline constexpr std::string_view optionsPage = "optionsPage";
+inline constexpr std::string_view shearAreaSource = "shearAreaSource";
+inline constexpr std::string_view addedMassFormula = "addedMassFormula";
+inline constexpr std::string_view addedMassLewis = "addedMassLewis";
+inline constexpr std::string_view resonancePage = "resonancePage";
+inline constexpr std::string_view resonanceTable = "resonanceTable";
+inline constexpr std::string_view resonanceNotes = "resonanceNotes";
+inline constexpr std::string_view campbellDiagram = "campbellDiagram";
 // Tones I to IV.
 inline constexpr std::array<std::string_view, highestTone> toneButtons = {"RadioButton1", "RadioButton2",
                                                                           "RadioButton3", "RadioButton4"};
+
+// The typed options of the beam models and the resonance check, each edit
+// with the option's text it writes.
+struct NamedOption {
+    std::string_view name;
+    std::string VibrationOptions::*text;
+};
+inline const std::array<NamedOption, 6> optionFields = {{
+    {"shearArea", &VibrationOptions::shearArea},
+    {"shaftRpm", &VibrationOptions::shaftRpm},
+    {"blades", &VibrationOptions::blades},
+    {"engineRpm", &VibrationOptions::engineRpm},
+    {"firingPerRevolution", &VibrationOptions::firingPerRevolution},
+    {"resonanceMargin", &VibrationOptions::resonanceMargin},
+}};
 
 // The five result labels and the sheet's text each shows.
 struct NamedText {

@@ -346,6 +346,22 @@ void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet)
     sheet.sectionInertia = std::move(typed);
 }
 
+ChartModel campbellDiagramOf(const ShipRun& run)
+{
+    if (run.resonance.empty())
+        return ChartModel{"Диаграмма Кэмпбелла", {}};
+    // The margins come tone by tone, each tone once per excitation.
+    std::vector<int> tones;
+    std::vector<double> hertz;
+    for (const ResonanceMargin& margin : run.resonance)
+        if (tones.empty() || tones.back() != margin.tone) {
+            tones.push_back(margin.tone);
+            hertz.push_back(margin.toneHertz);
+        }
+    const PropulsionInput input = propulsionInputOf(run.ship.vibrationOptions);
+    return campbellDiagram(hertz, excitationsOf(input), input, tones);
+}
+
 ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message)
 {
     ShipRun run;

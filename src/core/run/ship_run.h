@@ -137,6 +137,10 @@ void showToneResults(const ShipRun& run, int tone, VibrationSheet& sheet);
 // failure with its place, an earlier step's failure, or no run yet; empty
 // when it completed.
 std::string largeAngleStabilityAbsence(const ShipRun& run);
+// The Campbell diagram of the run's resonance check: the tones at the
+// frequencies the check took, the excitations of the typed propulsion against
+// shaft speed, the operating speed marked; no series without a check.
+ChartModel campbellDiagramOf(const ShipRun& run);
 
 // A ship whose input could not be loaded: `ship` is what the user's edits made
 // of the blank one; nothing is computed.

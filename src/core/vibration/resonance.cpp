@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "vibration/vibration_sheet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -123,7 +124,7 @@ std::vector<std::string> resonanceWarnings(const std::vector<ResonanceMargin>& m
 }
 
 ChartModel campbellDiagram(const std::vector<double>& toneHertz, const std::vector<Excitation>& excitations,
-                           const PropulsionInput& input)
+                           const PropulsionInput& input, const std::vector<int>& toneNumbers)
 {
     constexpr double reach = 1.2;  // the chart runs a fifth beyond the speed given
     const double top = input.shaftRpm ? reach * *input.shaftRpm : input.engineRpm ? reach * *input.engineRpm : 600.0;
@@ -131,7 +132,8 @@ ChartModel campbellDiagram(const std::vector<double>& toneHertz, const std::vect
     chart.title = "Диаграмма Кэмпбелла";
     static constexpr Colour toneColours[] = {colours::navy, colours::teal, colours::purple, colours::maroon};
     for (std::size_t i = 0; i < toneHertz.size(); ++i) {
-        ChartSeries tone("Тон " + toneNumeral(static_cast<int>(i) + 1), toneColours[i % 4]);
+        const int number = i < toneNumbers.size() ? toneNumbers[i] : static_cast<int>(i) + 1;
+        ChartSeries tone("Тон " + toneNumeral(number), toneColours[static_cast<std::size_t>(number - 1) % 4]);
         tone.append(0, toneHertz[i]);
         tone.append(top, toneHertz[i]);
         chart.series.push_back(std::move(tone));
@@ -145,6 +147,18 @@ ChartModel campbellDiagram(const std::vector<double>& toneHertz, const std::vect
         line.append(0, followsShaft ? 0.0 : e.hertz);
         line.append(top, followsShaft ? e.shaftOrder * top / 60 : e.hertz);
         chart.series.push_back(std::move(line));
+    }
+    // The operating shaft speed as a vertical line across every curve: where
+    // it crosses a tone on an excitation's ray, that tone is excited.
+    if (input.shaftRpm) {
+        double highest = 0.0;
+        for (const ChartSeries& series : chart.series)
+            for (const ChartPoint& point : series.points())
+                highest = std::max(highest, point.y);
+        ChartSeries operating("Рабочая частота", colours::black);
+        operating.append(*input.shaftRpm, 0.0);
+        operating.append(*input.shaftRpm, highest);
+        chart.series.push_back(std::move(operating));
     }
     return chart;
 }

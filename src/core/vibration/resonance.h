@@ -70,10 +70,12 @@ std::vector<std::string> resonanceWarnings(const std::vector<ResonanceMargin>& m
 
 // A Campbell diagram against shaft speed from 0 to 1,2 times the shaft speed
 // given: each tone a horizontal line at its frequency, each excitation that
-// follows the shaft a ray f = order·n/60, a typed one a horizontal line.
+// follows the shaft a ray f = order·n/60, a typed one a horizontal line, and
+// the shaft speed given a vertical line (the last series).
 // Without a shaft speed the chart has the tones only, up to 1,2 times the
-// engine speed, or 600 об/мин.
+// engine speed, or 600 об/мин. toneNumbers names the tones of toneHertz
+// (1 for tone I); empty: toneHertz[i] is tone i + 1.
 ChartModel campbellDiagram(const std::vector<double>& toneHertz, const std::vector<Excitation>& excitations,
-                           const PropulsionInput& input);
+                           const PropulsionInput& input, const std::vector<int>& toneNumbers = {});
 
 }  // namespace hullcalc
