@@ -217,26 +217,38 @@ void ReportDocument::captionedValues(const std::vector<CaptionedValue>& storedLi
     const QFont bodyFont = font(bodySize);
     const double gap = points(12);
     double captionWidth = 0;
-    double valueWidth = points(40);
-    for (const CaptionedValue& line : lines) {
+    for (const CaptionedValue& line : lines)
         captionWidth = std::max(captionWidth, textWidth(bodyFont, toQString(line.caption)));
-        valueWidth = std::max(valueWidth, textWidth(bodyFont, toQString(line.value)));
-    }
     captionWidth = std::min(captionWidth, width_ * 0.7 - gap);
-    valueWidth = std::min(valueWidth, width_ - captionWidth - gap);
+    const double valueRoom = width_ - captionWidth - gap;
+    // A value too long for the column beside the captions (a sentence naming
+    // a source) takes its own lines under its caption, never over it.
+    double valueWidth = points(40);
+    for (const CaptionedValue& line : lines)
+        if (const double w = textWidth(bodyFont, toQString(line.value)); w <= valueRoom)
+            valueWidth = std::max(valueWidth, w);
+    const double indent = points(18);
     for (const CaptionedValue& line : lines) {
         const QString caption = toQString(line.caption);
         // An empty value is a result not computed.
         const QString value = line.value.empty() ? QString("—") : toQString(line.value);
-        const double h = textHeight(bodyFont, caption, captionWidth);
-        const double top = place(h + points(3));
+        const bool below = textWidth(bodyFont, value) > valueRoom;
+        const double h = textHeight(bodyFont, caption, below ? width_ : captionWidth);
+        const double valueHeight = below ? textHeight(bodyFont, value, width_ - indent) : 0.0;
+        const double top = place(h + valueHeight + points(3));
+        const double right = captionWidth + gap + valueWidth;
+        const double width = width_;
         add([=](QPainter& painter) {
             painter.setFont(bodyFont);
-            painter.drawText(QRectF(0, top, captionWidth, h), Qt::TextWordWrap, caption);
-            painter.drawText(QRectF(captionWidth + gap, top, valueWidth, h), Qt::AlignRight | Qt::AlignBottom, value);
+            painter.drawText(QRectF(0, top, below ? width : captionWidth, h), Qt::TextWordWrap, caption);
+            if (below)
+                painter.drawText(QRectF(indent, top + h, width - indent, valueHeight), Qt::TextWordWrap, value);
+            else
+                painter.drawText(QRectF(captionWidth + gap, top, valueWidth, h), Qt::AlignRight | Qt::AlignBottom,
+                                 value);
             painter.setPen(QPen(lightRuleColour, 0));
-            const double rule = top + h + 1;
-            painter.drawLine(QPointF(0, rule), QPointF(captionWidth + gap + valueWidth, rule));
+            const double rule = top + h + valueHeight + 1;
+            painter.drawLine(QPointF(0, rule), QPointF(below ? width : right, rule));
         });
     }
     y_ += points(4);
