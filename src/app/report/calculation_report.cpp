@@ -24,6 +24,9 @@ namespace hullcalc {
 
 namespace {
 
+// Points high: four rows of two curves of form fill one page with their captions.
+constexpr double formChartHeight = 140;
+
 // The sections after those of the trim calculation's pages.
 const QString remarksSection = "Замечания";
 const QString vibrationSection = "Вибрация корпуса";
@@ -147,10 +150,9 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
 {
     tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
     const HydrostaticCurves& curves = trim.hydrostatics;
-    if (hasPoints(curves.volume.chart)) {
-        document.subheading("Графики кривых элементов");
-        document.paragraph("По горизонтали — величина, по вертикали — осадка z, м.");
-    }
+    // The subheading waits for the charts, so that it goes to their page.
+    if (hasPoints(curves.volume.chart))
+        document.subheading("Графики кривых элементов (по горизонтали — величина, по вертикали — осадка z, м)");
     chartsWithPoints(
         document,
         {hydrostaticCurve(curves.volume, "Объемное водоизмещение V, куб. м", "V, куб. м"),
@@ -163,7 +165,7 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
                           "Iz, м⁴"),
          hydrostaticCurve(curves.transverseRadius, "Поперечный метацентрический радиус r, м", "r, м"),
          hydrostaticCurve(curves.longitudinalRadius, "Продольный метацентрический радиус R, м", "R, м")},
-        2, 150);
+        2, formChartHeight);
 
     tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
     std::vector<ReportChart> formCharts;
@@ -173,7 +175,7 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
         formLook.legend = chart.series.size() > 1;
         formCharts.push_back({chart, formLook, toQString(chart.title)});
     }
-    chartsWithPoints(document, formCharts, 2, 150);
+    chartsWithPoints(document, formCharts, 2, formChartHeight);
 }
 
 void waterlineSection(ReportDocument& document, const TrimSheet& trim)
@@ -188,7 +190,7 @@ void waterlineSection(ReportDocument& document, const TrimSheet& trim)
                      {{trim.iteration.frameDraftChart, drafts, "Осадки на шпангоутах 0–20, м"},
                       {trim.iteration.designSectionAreaChart, onPaper(alongFrameRows("Площадь шпангоута, кв. м")),
                        "Погруженные площади шпангоутов 0–20, кв. м"}},
-                     1, 150);
+                     1, 300);
 }
 
 void trimTableSection(ReportDocument& document, const TrimSheet& trim)
