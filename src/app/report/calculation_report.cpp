@@ -212,7 +212,7 @@ void strengthSection(ReportDocument& document, const TrimSheet& trim)
         chartLook.showTitle = false;
         charts.push_back({printed[i].model, chartLook, captions[i]});
     }
-    chartsWithPoints(document, charts, 1, 190);
+    chartsWithPoints(document, charts, 1, 205);
 }
 
 void summarySection(ReportDocument& document, const TrimSheet& trim)
