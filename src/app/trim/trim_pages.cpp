@@ -223,7 +223,18 @@ void TrimPages::remember(QSplitter* splitter, const TrimWindowPage& page)
 {
     splitter->setChildrenCollapsible(false);
     const QString key = "splitters/" + toQString(page.caption);
-    splitter->restoreState(QSettings().value(key).toByteArray());
+    if (!splitter->restoreState(QSettings().value(key).toByteArray())) {
+        // First shown: each table as tall (or wide) as it needs, the last part the rest.
+        const bool across = splitter->orientation() == Qt::Horizontal;
+        QList<int> sizes;
+        for (int i = 0; i + 1 < splitter->count(); ++i) {
+            const QWidget* part = splitter->widget(i);
+            sizes.append(across ? part->sizeHint().width()
+                                : std::min(part->maximumHeight(), part->sizeHint().height()));
+        }
+        sizes.append(QWIDGETSIZE_MAX / 2);
+        splitter->setSizes(sizes);
+    }
     connect(splitter, &QSplitter::splitterMoved, splitter,
             [splitter, key] { QSettings().setValue(key, splitter->saveState()); });
 }
