@@ -144,6 +144,18 @@ void bonjeanSection(ReportDocument& document, const TrimSheet& trim)
 {
     tableOrNothing(document, sectionAreasTable(trim.bonjean));
     tableOrNothing(document, sectionMomentsTable(trim.bonjean));
+    // The scale drawn as the Bonjean window draws it: each frame's curve from
+    // its own station, the scale in the chart's title, the two on one page.
+    ChartLook scale;
+    scale.showTitle = true;
+    scale.frameAxis = std::pair(0, frameCount);  // room for the stern frame's curve beyond frame 20
+    scale.xTitle = "Шпангоут; кривая — от своего шпангоута в масштабе заголовка";
+    scale.yTitle = "Высота от основной линии, м";
+    chartsWithPoints(
+        document,
+        {{trim.bonjean.bonjeanCurves, scale, "Масштаб Бонжана: погруженные площади шпангоутов"},
+         {trim.bonjean.bonjeanMomentCurves, scale, "Масштаб Бонжана: статические моменты площадей шпангоутов"}},
+        1, 300);
 }
 
 void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
