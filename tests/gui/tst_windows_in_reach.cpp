@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -254,6 +256,30 @@ private slots:
 
             QVERIFY2(rowsShown >= 12, qPrintable(QString("%1: %2 rows").arg(name).arg(rowsShown)));
         }
+    }
+
+    // Where the user leaves the results page's splitter it stands when the
+    // program is started again.
+    void splitterRememberedBetweenSessions()
+    {
+        const auto resultsSplitter = [this] {
+            app->mainWindow().findChild<QAction*>("udif")->trigger();
+            TrimWindow* trim = &app->trimWindow();
+            trim->pages()->setCurrentIndex(resultsPageIndex());
+            QCoreApplication::processEvents();
+            return trim->pages()->currentWidget()->findChild<QSplitter*>();
+        };
+        QSplitter* splitter = resultsSplitter();
+        QVERIFY(splitter);
+        const int moved = splitter->sizes().at(0) + 30;
+        splitter->setSizes({moved, splitter->sizes().at(1) - 30});
+        emit splitter->splitterMoved(moved, 1);
+        app.reset();
+        init();
+        splitter = resultsSplitter();
+        QVERIFY(splitter);
+        QCOMPARE(splitter->sizes().at(0), moved);
+        QSettings().remove("splitters");
     }
 
     // The vibration window after one tone and after all tones, whose results
