@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace hullcalc {
 namespace {
@@ -64,6 +66,48 @@ INSTANTIATE_TEST_SUITE_P(Unchanged, DisplayTextTest,
                                          DisplayCase{"  0,7539", P::asStored, "  0,7539"},
                                          // beyond the double range once rounded: the text is all there is
                                          DisplayCase{"1,7976931348623157E308", P::magnitude, "1,798E308"}));
+
+// A column reads with one count of decimals: a magnitude column that of its
+// largest number at 4 significant digits, zeros kept; a typed column the most
+// typed in it, zeros added and nothing rounded.
+struct ColumnCase {
+    const char* name;
+    std::vector<std::string> stored;
+    DisplayPrecision kind;
+    std::vector<std::string> shown;
+};
+
+class DisplayColumnTest : public testing::TestWithParam<ColumnCase> {};
+
+TEST_P(DisplayColumnTest, ShowsOneCountOfDecimals)
+{
+    const ColumnCase& c = GetParam();
+    const std::optional<int> decimals = columnDecimals(c.stored, c.kind);
+    for (std::size_t i = 0; i < c.stored.size(); ++i)
+        EXPECT_EQ(displayText(c.stored[i], c.kind, decimals), c.shown[i]) << c.name << ": «" << c.stored[i] << "»";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Columns, DisplayColumnTest,
+    testing::Values(
+        // M₁ by waterline: 44,02 has 4 digits with 2 decimals, so 42,7 shows 42,70.
+        ColumnCase{"moment to trim", {"42,7", "44,0187", "33,4949"}, P::magnitude, {"42,70", "44,02", "33,49"}},
+        ColumnCase{"waterplane area", {"753", "762,7234", "678,2"}, P::magnitude, {"753,0", "762,7", "678,2"}},
+        // 9999,7 rounds to 10000, five digits: no decimal for the column.
+        ColumnCase{"carry", {"9999,7", "12,34", ""}, P::magnitude, {"10000", "12", ""}},
+        ColumnCase{"zeros", {"0", "0"}, P::magnitude, {"0", "0"}},
+        ColumnCase{"too small for plain", {"5E-5", "1,2345E-5"}, P::magnitude, {"5E-5", "1,235E-5"}},
+        ColumnCase{"length", {"0,39", "-1,55742694805195"}, P::length, {"0,390", "-1,557"}},
+        ColumnCase{"offsets",
+                   {"0", "0,15", "5,125", "Готово", " 5,5"},
+                   P::typed,
+                   {"0,000", "0,150", "5,125", "Готово", "5,500"}},
+        ColumnCase{"typed with an exponent", {"1E3", "0,5"}, P::typed, {"1E3", "0,5"}}),
+    [](const testing::TestParamInfo<ColumnCase>& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 }  // namespace
 }  // namespace hullcalc

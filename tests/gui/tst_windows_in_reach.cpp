@@ -28,7 +28,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -221,6 +224,62 @@ private slots:
             const QString reach = outOfReach(label);
             QVERIFY2(reach.isEmpty(), qPrintable(reach));
         }
+    }
+
+    // On the results page the load, the shear force and the bending moment
+    // show at least twelve of their rows at once, also at a scale of 1,5.
+    void resultsTablesShowTwelveRows()
+    {
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* trim = &app->trimWindow();
+        trim->fillExample();
+        trim->calculate();
+        trim->pages()->setCurrentIndex(resultsPageIndex());
+        QCoreApplication::processEvents();
+        for (const char* name : {"NagrGrid", "ForceGrid", "MomGrid"}) {
+            auto* table = trim->findChild<QTableView*>(name);
+            QVERIFY2(table && table->isVisible(), name);
+            // A row is shown when its cell lies inside every widget from the
+            // table's viewport up to the window (the page's scroll area too).
+            int rowsShown = 0;
+            for (int row = 0; row < table->model()->rowCount(); ++row) {
+                const QRect cell(0, table->rowViewportPosition(row), 1, table->rowHeight(row));
+                bool inside = true;
+                for (QWidget* holder = table->viewport(); holder && inside; holder = holder->parentWidget()) {
+                    inside =
+                        holder->rect().contains(QRect(table->viewport()->mapTo(holder, cell.topLeft()), cell.size()));
+                    if (holder->isWindow())
+                        break;
+                }
+                rowsShown += inside;
+            }
+
+            QVERIFY2(rowsShown >= 12, qPrintable(QString("%1: %2 rows").arg(name).arg(rowsShown)));
+        }
+    }
+
+    // Where the user leaves the results page's splitter it stands when the
+    // program is started again.
+    void splitterRememberedBetweenSessions()
+    {
+        const auto resultsSplitter = [this] {
+            app->mainWindow().findChild<QAction*>("udif")->trigger();
+            TrimWindow* trim = &app->trimWindow();
+            trim->pages()->setCurrentIndex(resultsPageIndex());
+            QCoreApplication::processEvents();
+            return trim->pages()->currentWidget()->findChild<QSplitter*>();
+        };
+        QSplitter* splitter = resultsSplitter();
+        QVERIFY(splitter);
+        const int moved = splitter->sizes().at(0) + 30;
+        splitter->setSizes({moved, splitter->sizes().at(1) - 30});
+        emit splitter->splitterMoved(moved, 1);
+        app.reset();
+        init();
+        splitter = resultsSplitter();
+        QVERIFY(splitter);
+        QCOMPARE(splitter->sizes().at(0), moved);
+        QSettings().remove("splitters");
     }
 
     // The vibration window after one tone and after all tones, whose results

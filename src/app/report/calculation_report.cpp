@@ -25,6 +25,9 @@ namespace hullcalc {
 
 namespace {
 
+// Points high: four rows of two curves of form fill one page with their captions.
+constexpr double formChartHeight = 140;
+
 // The sections after those of the trim calculation's pages.
 const QString remarksSection = "Замечания";
 const QString vibrationSection = "Вибрация корпуса";
@@ -142,16 +145,27 @@ void bonjeanSection(ReportDocument& document, const TrimSheet& trim)
 {
     tableOrNothing(document, sectionAreasTable(trim.bonjean));
     tableOrNothing(document, sectionMomentsTable(trim.bonjean));
+    // The scale drawn as the Bonjean window draws it: each frame's curve from
+    // its own station, the scale in the chart's title, the two on one page.
+    ChartLook scale;
+    scale.showTitle = true;
+    scale.frameAxis = std::pair(0, frameCount);  // room for the stern frame's curve beyond frame 20
+    scale.xTitle = "Шпангоут; кривая — от своего шпангоута в масштабе заголовка";
+    scale.yTitle = "Высота от основной линии, м";
+    chartsWithPoints(
+        document,
+        {{trim.bonjean.bonjeanCurves, scale, "Масштаб Бонжана: погруженные площади шпангоутов"},
+         {trim.bonjean.bonjeanMomentCurves, scale, "Масштаб Бонжана: статические моменты площадей шпангоутов"}},
+        1, 300);
 }
 
 void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
 {
     tableOrNothing(document, hydrostaticsTable(trim.bonjean, trim.hydrostatics));
     const HydrostaticCurves& curves = trim.hydrostatics;
-    if (hasPoints(curves.volume.chart)) {
-        document.subheading("Графики кривых элементов");
-        document.paragraph("По горизонтали — величина, по вертикали — осадка z, м.");
-    }
+    // The subheading waits for the charts, so that it goes to their page.
+    if (hasPoints(curves.volume.chart))
+        document.subheading("Графики кривых элементов (по горизонтали — величина, по вертикали — осадка z, м)");
     chartsWithPoints(
         document,
         {hydrostaticCurve(curves.volume, "Объемное водоизмещение V, куб. м", "V, куб. м"),
@@ -164,7 +178,7 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
                           "Iz, м⁴"),
          hydrostaticCurve(curves.transverseRadius, "Поперечный метацентрический радиус r, м", "r, м"),
          hydrostaticCurve(curves.longitudinalRadius, "Продольный метацентрический радиус R, м", "R, м")},
-        2, 150);
+        2, formChartHeight);
 
     tableOrNothing(document, curvesOfFormTable(trim.curvesOfForm));
     std::vector<ReportChart> formCharts;
@@ -174,7 +188,7 @@ void hydrostaticsSection(ReportDocument& document, const TrimSheet& trim)
         formLook.legend = chart.series.size() > 1;
         formCharts.push_back({chart, formLook, toQString(chart.title)});
     }
-    chartsWithPoints(document, formCharts, 2, 150);
+    chartsWithPoints(document, formCharts, 2, formChartHeight);
 }
 
 void waterlineSection(ReportDocument& document, const TrimSheet& trim)
@@ -189,7 +203,7 @@ void waterlineSection(ReportDocument& document, const TrimSheet& trim)
                      {{trim.iteration.frameDraftChart, drafts, "Осадки на шпангоутах 0–20, м"},
                       {trim.iteration.designSectionAreaChart, onPaper(alongFrameRows("Площадь шпангоута, кв. м")),
                        "Погруженные площади шпангоутов 0–20, кв. м"}},
-                     1, 150);
+                     1, 300);
 }
 
 void trimTableSection(ReportDocument& document, const TrimSheet& trim)
@@ -211,7 +225,7 @@ void strengthSection(ReportDocument& document, const TrimSheet& trim)
         chartLook.showTitle = false;
         charts.push_back({printed[i].model, chartLook, captions[i]});
     }
-    chartsWithPoints(document, charts, 1, 190);
+    chartsWithPoints(document, charts, 1, 205);
 }
 
 void summarySection(ReportDocument& document, const TrimSheet& trim)

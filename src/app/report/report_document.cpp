@@ -113,17 +113,25 @@ void ReportDocument::newPage()
 {
     pages_.emplace_back();
     y_ = 0;
+    headingBottom_ = -1;
 }
 
 void ReportDocument::add(Drawing drawing) { pages_.back().drawings.push_back(std::move(drawing)); }
+
+double ReportDocument::pendingSubheadingsHeight() const
+{
+    const QFont headingFont = font(subheadingSize, true);
+    double headings = 0;
+    for (const QString& text : pendingSubheadings_)
+        headings += points(8) + textHeight(headingFont, text, width_) + points(3);
+    return headings;
+}
 
 double ReportDocument::place(double height)
 {
     const QFont headingFont = font(subheadingSize, true);
     const double spaceAbove = points(8);
-    double headings = 0;
-    for (const QString& text : pendingSubheadings_)
-        headings += spaceAbove + textHeight(headingFont, text, width_) + points(3);
+    const double headings = pendingSubheadingsHeight();
     const bool pageEmpty = pages_.back().drawings.empty();
     if (y_ + headings + height > bottom_ && !pageEmpty)
         newPage();
@@ -187,6 +195,7 @@ void ReportDocument::heading(const QString& text, bool newPage)
     const double start = place(spaceAbove + h + points(6));
     const double top = start > 0 ? start + spaceAbove : 0;
     y_ = top + h + points(6);
+    headingBottom_ = y_;
     headingPages_[text] = static_cast<int>(pages_.size());
     add([=, this](QPainter& painter) {
         painter.setFont(headingFont);
@@ -217,26 +226,38 @@ void ReportDocument::captionedValues(const std::vector<CaptionedValue>& storedLi
     const QFont bodyFont = font(bodySize);
     const double gap = points(12);
     double captionWidth = 0;
-    double valueWidth = points(40);
-    for (const CaptionedValue& line : lines) {
+    for (const CaptionedValue& line : lines)
         captionWidth = std::max(captionWidth, textWidth(bodyFont, toQString(line.caption)));
-        valueWidth = std::max(valueWidth, textWidth(bodyFont, toQString(line.value)));
-    }
     captionWidth = std::min(captionWidth, width_ * 0.7 - gap);
-    valueWidth = std::min(valueWidth, width_ - captionWidth - gap);
+    const double valueRoom = width_ - captionWidth - gap;
+    // A value too long for the column beside the captions (a sentence naming
+    // a source) takes its own lines under its caption, never over it.
+    double valueWidth = points(40);
+    for (const CaptionedValue& line : lines)
+        if (const double w = textWidth(bodyFont, toQString(line.value)); w <= valueRoom)
+            valueWidth = std::max(valueWidth, w);
+    const double indent = points(18);
     for (const CaptionedValue& line : lines) {
         const QString caption = toQString(line.caption);
         // An empty value is a result not computed.
         const QString value = line.value.empty() ? QString("—") : toQString(line.value);
-        const double h = textHeight(bodyFont, caption, captionWidth);
-        const double top = place(h + points(3));
+        const bool below = textWidth(bodyFont, value) > valueRoom;
+        const double h = textHeight(bodyFont, caption, below ? width_ : captionWidth);
+        const double valueHeight = below ? textHeight(bodyFont, value, width_ - indent) : 0.0;
+        const double top = place(h + valueHeight + points(3));
+        const double right = captionWidth + gap + valueWidth;
+        const double width = width_;
         add([=](QPainter& painter) {
             painter.setFont(bodyFont);
-            painter.drawText(QRectF(0, top, captionWidth, h), Qt::TextWordWrap, caption);
-            painter.drawText(QRectF(captionWidth + gap, top, valueWidth, h), Qt::AlignRight | Qt::AlignBottom, value);
+            painter.drawText(QRectF(0, top, below ? width : captionWidth, h), Qt::TextWordWrap, caption);
+            if (below)
+                painter.drawText(QRectF(indent, top + h, width - indent, valueHeight), Qt::TextWordWrap, value);
+            else
+                painter.drawText(QRectF(captionWidth + gap, top, valueWidth, h), Qt::AlignRight | Qt::AlignBottom,
+                                 value);
             painter.setPen(QPen(lightRuleColour, 0));
-            const double rule = top + h + 1;
-            painter.drawLine(QPointF(0, rule), QPointF(captionWidth + gap + valueWidth, rule));
+            const double rule = top + h + valueHeight + 1;
+            painter.drawLine(QPointF(0, rule), QPointF(below ? width : right, rule));
         });
     }
     y_ += points(4);
@@ -414,7 +435,12 @@ void ReportDocument::tableColumns(const ReportTable& table, const std::vector<in
         const double top = place(above + layout.rowHeight * static_cast<double>(std::min<std::size_t>(left, 2)));
         const auto fit =
             static_cast<std::size_t>(std::max(0.0, std::floor((bottom_ - top - above) / layout.rowHeight)));
-        const std::size_t count = std::min(left, std::max<std::size_t>(fit, 1));
+        std::size_t count = std::min(left, std::max<std::size_t>(fit, 1));
+        // A sum row alone on the next page reads as a stray: at least three
+        // rows go over together.
+        constexpr std::size_t fewestCarried = 3;
+        if (count < left && left - count < fewestCarried && count > 2 * fewestCarried)
+            count = left - fewestCarried;
 
         std::vector<QStringList> rows;
         for (std::size_t r = next; r < next + count; ++r)
@@ -442,11 +468,23 @@ void ReportDocument::charts(const std::vector<ReportChart>& charts, int perRow, 
     const double gap = points(10);
     const double chartWidth = (width_ - gap * (perRow - 1)) / perRow;
     const double chartHeight = points(heightPoints);
+    const auto captionHeightOf = [&](std::size_t first) {
+        double height = 0;
+        for (std::size_t i = first; i < std::min(charts.size(), first + static_cast<std::size_t>(perRow)); ++i)
+            height = std::max(height, textHeight(captionFont, charts[i].caption, chartWidth));
+        return height;
+    };
+    // Charts that fit one page stay together on one, under their subheading,
+    // rather than leave a row of them alone on the next page; a section's
+    // heading is never left alone for them.
+    double allRows = pendingSubheadingsHeight();
+    for (std::size_t first = 0; first < charts.size(); first += static_cast<std::size_t>(perRow))
+        allRows += captionHeightOf(first) + points(2) + chartHeight + points(8);
+    if (y_ + allRows > bottom_ && allRows <= bottom_ && y_ > headingBottom_ + 1.0)
+        newPage();
     for (std::size_t first = 0; first < charts.size(); first += static_cast<std::size_t>(perRow)) {
         const std::size_t last = std::min(charts.size(), first + static_cast<std::size_t>(perRow));
-        double captionHeight = 0;
-        for (std::size_t i = first; i < last; ++i)
-            captionHeight = std::max(captionHeight, textHeight(captionFont, charts[i].caption, chartWidth));
+        const double captionHeight = captionHeightOf(first);
         const double top = place(captionHeight + points(2) + chartHeight + points(8));
         for (std::size_t i = first; i < last; ++i) {
             const ReportChart& chart = charts[i];

@@ -72,6 +72,8 @@ private:
     // Makes room for a unit `height` high, with the pending subheadings above
     // it, on this page or the next; returns the top of the unit.
     double place(double height);
+    // The height the subheadings waiting for the next unit take above it.
+    double pendingSubheadingsHeight() const;
     void add(Drawing drawing);
     // The columns' widths in one type size; with `spread` the room left on the
     // line widens the columns whose captions would wrap.
@@ -90,9 +92,10 @@ private:
     double deviceScaleX_;  // device pixels per dot of the layout
     double deviceScaleY_;
     // In dots of the layout, from the top left of the text area.
-    double width_;   // of the text area
-    double bottom_;  // of the text area, above the footer
-    double y_ = 0;   // where the next block begins
+    double width_;               // of the text area
+    double bottom_;              // of the text area, above the footer
+    double y_ = 0;               // where the next block begins
+    double headingBottom_ = -1;  // where the last section heading ends, on its page
     std::vector<Page> pages_;
     std::vector<QString> pendingSubheadings_;
     std::map<QString, int> headingPages_;  // page (from 1) each heading begins on

@@ -11,9 +11,18 @@ ReportTable shownTable(const ReportTable& table, bool fullPrecision)
     ReportTable shown = table;
     if (fullPrecision)
         return shown;
-    for (std::vector<std::string>& row : shown.rows)
-        for (std::size_t column = 0; column < row.size() && column < table.precision.size(); ++column)
-            row[column] = displayText(row[column], table.precision[column]);
+    for (std::size_t column = 0; column < table.precision.size(); ++column) {
+        // One count of decimals down the whole column, as the windows show it.
+        std::vector<std::string> stored;
+        for (const std::vector<std::string>& row : table.rows)
+            if (column < row.size())
+                stored.push_back(row[column]);
+        const DisplayPrecision kind = table.precision[column];
+        const std::optional<int> decimals = columnDecimals(stored, kind);
+        for (std::vector<std::string>& row : shown.rows)
+            if (column < row.size())
+                row[column] = displayText(row[column], kind, decimals);
+    }
     return shown;
 }
 

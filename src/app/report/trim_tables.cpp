@@ -84,12 +84,15 @@ ReportTable offsetsTable(const InputTables& input)
 {
     ReportTable table = frameByWaterline(input.offsets, "Ординаты теоретического чертежа (полуширины), м");
     table.fixedDecimals = true;
+    showValuesAs(table, P::typed);
     return table;
 }
 
 ReportTable massesTable(const InputTables& input)
 {
-    return alongTheHull(input.masses, 1, true, "Массы по шпациям", "Масса, т");
+    ReportTable table = alongTheHull(input.masses, 1, true, "Массы по шпациям", "Масса, т");
+    showValuesAs(table, P::typed);
+    return table;
 }
 
 ReportTable sectionAreasTable(const BonjeanScale& bonjean)

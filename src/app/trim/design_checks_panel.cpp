@@ -36,6 +36,11 @@ void DesignChecksPanel::showWarnings(std::vector<Warning> warnings)
     // With nothing to say the panel is its title line, and the pages get the room.
     setTitle(warnings_.empty() ? "Проверка данных: замечаний нет" : "Проверка данных");
     list_->setVisible(!warnings_.empty());
+    // Collapsed, the frame around the hidden list would stand as an empty
+    // grey strip: the title alone, flat, with no room under it.
+    setFlat(warnings_.empty());
+    layout()->setContentsMargins(warnings_.empty() ? QMargins() : QMargins(4, 2, 4, 4));
+    setMaximumHeight(warnings_.empty() ? fontMetrics().height() + 6 : QWIDGETSIZE_MAX);
 }
 
 void DesignChecksPanel::reportClick(int row)

@@ -14,9 +14,12 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
+#include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -157,9 +160,11 @@ void TrimPages::addPage(QWidget* page, std::string_view caption)
     addTab(scrolled, toQString(caption));
 }
 
-GridView* TrimPages::addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent)
+GridView* TrimPages::addGrid(const PageGrid& pageGrid, bool editable, QWidget* parent)
 {
-    auto* view = new GridView(grid, GridLook{columnWidth, 25, editable}, parent);
+    TextGrid& grid = pageGrid.in(sheet_);
+    auto* view = new GridView(grid, GridLook{pageGrid.columnWidth, 25, editable}, parent);
+    view->setObjectName(toQString(pageGrid.name));
     grids_.push_back(view);
     view->gridModel()->setCellPrecision(
         [this, &grid](int column, int row) { return displayPrecisionOf(sheet_, grid, column, row); });
@@ -185,7 +190,7 @@ QWidget* TrimPages::gridPage(const TrimWindowPage& page)
         layout->addWidget(buttonBarOf(page, contents));
     layout->addWidget(description(toQString(page.description), contents));
     for (const PageGrid& grid : page.grids)
-        layout->addWidget(addGrid(grid.in(sheet_), grid.columnWidth, false, contents));
+        layout->addWidget(addGrid(grid, false, contents));
     return contents;
 }
 
@@ -194,20 +199,45 @@ QWidget* TrimPages::chartPage(const TrimWindowPage& page)
     auto* contents = new QWidget(this);
     auto* layout = new QVBoxLayout(contents);
     layout->addWidget(description(toQString(page.description), contents));
+    auto* splitter = new QSplitter(Qt::Vertical, contents);
     for (const PageGrid& pageGrid : page.grids) {
-        TextGrid& grid = pageGrid.in(sheet_);
-        GridView* view = addGrid(grid, pageGrid.columnWidth, false, contents);
-        // Tall enough for its header, its rows and a scroll bar, no more: the chart takes the rest.
+        const TextGrid& grid = pageGrid.in(sheet_);
+        GridView* view = addGrid(pageGrid, false, splitter);
+        // At most its header, its rows and a scroll bar: the chart takes the rest.
         const int headerHeight = 25;
-        view->setFixedHeight(headerHeight + rowHeight * (grid.rowCount() - grid.fixedRows()) + 22);
-        layout->addWidget(view);
+        view->setMaximumHeight(headerHeight + rowHeight * (grid.rowCount() - grid.fixedRows()) + 22);
+        splitter->addWidget(view);
     }
     for (const PageChart& chart : page.charts) {
-        auto* chartView = new ChartView(chart.in(sheet_), chartLook(chart), contents);
+        auto* chartView = new ChartView(chart.in(sheet_), chartLook(chart), splitter);
         charts_.push_back(chartView);
-        layout->addWidget(chartView, 1);
+        splitter->addWidget(chartView);
+        splitter->setStretchFactor(splitter->count() - 1, 1);
     }
+    layout->addWidget(splitter, 1);
+    remember(splitter, page);
     return contents;
+}
+
+// Where the user leaves a page's splitter it stays, in this session and the next.
+void TrimPages::remember(QSplitter* splitter, const TrimWindowPage& page)
+{
+    splitter->setChildrenCollapsible(false);
+    const QString key = "splitters/" + toQString(page.caption);
+    if (!splitter->restoreState(QSettings().value(key).toByteArray())) {
+        // First shown: each table as tall (or wide) as it needs, the last part the rest.
+        const bool across = splitter->orientation() == Qt::Horizontal;
+        QList<int> sizes;
+        for (int i = 0; i + 1 < splitter->count(); ++i) {
+            const QWidget* part = splitter->widget(i);
+            sizes.append(across ? part->sizeHint().width()
+                                : std::min(part->maximumHeight(), part->sizeHint().height()));
+        }
+        sizes.append(QWIDGETSIZE_MAX / 2);
+        splitter->setSizes(sizes);
+    }
+    connect(splitter, &QSplitter::splitterMoved, splitter,
+            [splitter, key] { QSettings().setValue(key, splitter->saveState()); });
 }
 
 // A button of a page by its object name, with its caption, its hint and the
@@ -302,22 +332,31 @@ ChartLook TrimPages::chartLook(const PageChart& chart)
 QWidget* TrimPages::chartsPage(const TrimWindowPage& page)
 {
     auto* contents = new QWidget(this);
-    auto* layout = new QGridLayout(contents);
-    layout->addWidget(description(toQString(page.description), contents), 0, 0, 1, 2);
+    auto* layout = new QVBoxLayout(contents);
+    layout->addWidget(description(toQString(page.description), contents));
+    auto* splitter = new QSplitter(Qt::Vertical, contents);
     for (const PageGrid& pageGrid : page.grids) {
-        TextGrid& grid = pageGrid.in(sheet_);
-        GridView* view = addGrid(grid, pageGrid.columnWidth, false, contents);
-        view->setFixedHeight(rowHeight * grid.rowCount() + 22);
-        layout->addWidget(view, 1, 0, 1, 2);
+        const TextGrid& grid = pageGrid.in(sheet_);
+        GridView* view = addGrid(pageGrid, false, splitter);
+        view->setMinimumHeight(rowHeight * 4);
+        view->setMaximumHeight(rowHeight * grid.rowCount() + 22);
+        splitter->addWidget(view);
     }
-    layout->addWidget(description(toQString(page.note), contents), 2, 0, 1, 2);
+    auto* charts = new QWidget(splitter);
+    auto* chartsLayout = new QGridLayout(charts);
+    chartsLayout->setContentsMargins(0, 0, 0, 0);
+    chartsLayout->addWidget(description(toQString(page.note), charts), 0, 0, 1, 2);
     for (std::size_t i = 0; i < page.charts.size(); ++i) {
-        auto* chart = new ChartView(page.charts[i].in(sheet_), chartLook(page.charts[i]), contents);
+        auto* chart = new ChartView(page.charts[i].in(sheet_), chartLook(page.charts[i]), charts);
         chart->setObjectName(toQString(page.charts[i].name));
         chart->setMinimumHeight(280);
         charts_.push_back(chart);
-        layout->addWidget(chart, 3 + static_cast<int>(i) / 2, static_cast<int>(i) % 2);
+        chartsLayout->addWidget(chart, 1 + static_cast<int>(i) / 2, static_cast<int>(i) % 2);
     }
+    splitter->addWidget(charts);
+    splitter->setStretchFactor(splitter->count() - 1, 1);
+    layout->addWidget(splitter, 1);
+    remember(splitter, page);
     return contents;
 }
 
@@ -333,10 +372,8 @@ QWidget* TrimPages::inputPage(const TrimWindowPage& page)
     layout->addWidget(
         description("Полуширины, м: строки — шпангоуты от носа, столбцы — ватерлинии от основной", contents), 2, 0);
     layout->addWidget(description("т", contents), 2, 1);
-    const PageGrid& offsets = page.grids.at(0);
-    layout->addWidget(addGrid(offsets.in(sheet_), offsets.columnWidth, true, contents), 3, 0);
-    const PageGrid& masses = page.grids.at(1);
-    GridView* massesView = addGrid(masses.in(sheet_), masses.columnWidth, true, contents);
+    layout->addWidget(addGrid(page.grids.at(0), true, contents), 3, 0);
+    GridView* massesView = addGrid(page.grids.at(1), true, contents);
     massesView->setFixedWidth(150);
     layout->addWidget(massesView, 3, 1);
     layout->setColumnStretch(0, 1);
@@ -348,24 +385,42 @@ QWidget* TrimPages::inputPage(const TrimWindowPage& page)
 QWidget* TrimPages::resultsPage(const TrimWindowPage& page)
 {
     auto* contents = new QWidget(this);
-    auto* layout = new QGridLayout(contents);
-    layout->addWidget(buttonBarOf(page, contents), 0, 0, 1, 4);
+    auto* layout = new QVBoxLayout(contents);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(buttonBarOf(page, contents));
+    auto* splitter = new QSplitter(Qt::Horizontal, contents);
+    auto* tables = new QWidget(splitter);
+    auto* tablesLayout = new QGridLayout(tables);
+    tablesLayout->setContentsMargins(0, 0, 0, 0);
     // The captions of the page's grids, in their order.
     const char* titles[] = {"Нагрузка на шпацию, кН", "Перерезывающая сила, кН", "Изгибающий момент, кН·м"};
     int column = 0;
     for (const PageGrid& grid : page.grids) {
-        auto* label = new QLabel(titles[column], contents);
+        auto* label = new QLabel(titles[column], tables);
         label->setWordWrap(true);
-        layout->addWidget(label, 1, column);
-        GridView* view = addGrid(grid.in(sheet_), grid.columnWidth, false, contents);
+        tablesLayout->addWidget(label, 0, column);
+        GridView* view = addGrid(grid, false, tables);
         view->setFixedWidth(140);
-        layout->addWidget(view, 2, column++);
+        // Rows a little closer than elsewhere: a dozen of them show on a
+        // laptop's screen at 150 %.
+        view->verticalHeader()->setDefaultSectionSize(22);
+        tablesLayout->addWidget(view, 1, column++);
     }
+    tablesLayout->setRowStretch(1, 1);
+    splitter->addWidget(tables);
 
-    summary_ = new TrimSummaryPanel(contents);
-    layout->addWidget(summary_, 2, 3);
-    layout->setColumnStretch(3, 1);
-    layout->setRowStretch(2, 1);
+    // The summary scrolls on its own where the window is low, so that the
+    // tables keep the page's height.
+    auto* summaryArea = new QScrollArea(splitter);
+    summaryArea->setFrameShape(QFrame::NoFrame);
+    summaryArea->setWidgetResizable(true);
+    summary_ = new TrimSummaryPanel(summaryArea);
+    summaryArea->setWidget(summary_);
+    summaryArea->setMinimumWidth(200);
+    splitter->addWidget(summaryArea);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+    remember(splitter, page);
     return contents;
 }
 

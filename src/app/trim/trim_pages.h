@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 class QPushButton;
+class QSplitter;
 
 #include <string_view>
 
@@ -68,10 +69,11 @@ private:
     void captionTrimTable();
     void captionResults();
     void addPage(QWidget* page, std::string_view caption);
+    void remember(QSplitter* splitter, const TrimWindowPage& page);
     QWidget* buttonBarOf(const TrimWindowPage& page, QWidget* parent);
     QPushButton* pageButton(std::string_view name, QWidget* parent);
     static ChartLook chartLook(const PageChart& chart);
-    GridView* addGrid(TextGrid& grid, int columnWidth, bool editable, QWidget* parent);
+    GridView* addGrid(const PageGrid& grid, bool editable, QWidget* parent);
 
     TrimSheet& sheet_;
     TextGridModel::EditRunner runInputEdit_;

@@ -16,6 +16,7 @@
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -127,6 +128,8 @@ ChartView::ChartView(const ChartModel& model, const ChartLook& look, QWidget* pa
     redraw();
     if (categoryAxis_)
         connect(chart, &QChart::plotAreaChanged, this, &ChartView::fitCategoryLabels);
+    if (look_.pointLabels)
+        connect(chart, &QChart::plotAreaChanged, this, &ChartView::placePointLabels);
 }
 
 void ChartView::buildSeries()
@@ -207,11 +210,6 @@ QAbstractSeries* ChartView::newLineSeries(const ChartSeries& model, const QStrin
     line->setName(name);
     line->setPointsVisible(look_.pointMarks);
     line->setMarkerSize(look_.markSize);
-    line->setPointLabelsVisible(look_.pointLabels);
-    if (look_.pointLabels) {
-        line->setPointLabelsFormat(QStringLiteral("@xPoint"));
-        line->setPointLabelsClipping(false);
-    }
     return line;
 }
 
@@ -342,6 +340,8 @@ void ChartView::redraw()
             drawSeries(i);
     drawn_ = model_;
     fitAxes();
+    if (look_.pointLabels)
+        placePointLabels();
 }
 
 void ChartView::drawSeries(std::size_t index)
@@ -385,6 +385,33 @@ double ChartView::labelled(double x) const
     if (!look_.pointLabels || look_.labelPrecision == DisplayPrecision::asStored)
         return x;
     return numberOrNothing(displayText(formatGeneral(x), look_.labelPrecision)).value_or(x);
+}
+
+// Qt writes a point label in its general form, trailing zeros dropped ("1,2"
+// beside "1,254"): the labels are drawn here instead, every one of a chart
+// with the same count of decimals, centred above its point.
+void ChartView::placePointLabels()
+{
+    for (QGraphicsSimpleTextItem* label : pointLabels_)
+        delete label;
+    pointLabels_.clear();
+    std::vector<std::string> stored;
+    for (const ChartSeries& series : model_.series)
+        for (const ChartPoint& p : series.points())
+            stored.push_back(formatGeneral(labelled(p.x)));
+    const std::optional<int> decimals = columnDecimals(stored, look_.labelPrecision);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < series_.size() && i < model_.series.size(); ++i) {
+        for (const ChartPoint& p : model_.series[i].points()) {
+            auto* label = new QGraphicsSimpleTextItem(
+                QString::fromStdString(displayText(stored[next++], look_.labelPrecision, decimals)), chart());
+            const QPointF at = chart()->mapToPosition(QPointF(labelled(p.x), p.y), series_[i]);
+            const QRectF box = label->boundingRect();
+            label->setPos(at.x() - box.width() / 2, at.y() - box.height() - look_.markSize / 2 - 1);
+            label->setZValue(chart()->zValue() + 10);
+            pointLabels_.push_back(label);
+        }
+    }
 }
 
 // Qt drops a category's label that is wider than its slot where it would

@@ -17,6 +17,7 @@ class QAbstractAxis;
 class QAbstractSeries;
 class QBarCategoryAxis;
 class QBarSet;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 namespace hullcalc {
@@ -111,6 +112,8 @@ private:
     void fitEqualScales();
     // The abscissa as a point label writes it.
     double labelled(double x) const;
+    // Writes each point's abscissa above it, as the look's labels ask.
+    void placePointLabels();
     QString exportTitle() const;
 
     const ChartModel& model_;
@@ -123,6 +126,7 @@ private:
     Range xRange_;                          // fitted to the points, before equal scales widen one
     Range yRange_;
     bool stale_ = false;
+    std::vector<QGraphicsSimpleTextItem*> pointLabels_;  // owned by the chart
 };
 
 }  // namespace hullcalc

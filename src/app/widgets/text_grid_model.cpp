@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace hullcalc {
 
@@ -59,11 +60,23 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const
     const std::string& stored = grid_.cell(column, row);
     if (role == Qt::EditRole)
         return QString::fromStdString(stored);
-    const std::string shown = precision_ && !fullPrecision_ ? displayText(stored, precision_(column, row)) : stored;
+    const std::string shown = precision_ && !fullPrecision_ ? shownText(column, row) : stored;
     if (role == Qt::DisplayRole)
         return QString::fromStdString(shown);
     // The tooltip tells the digits the rounding hides.
     return shown == stored ? QVariant() : QVariant(QString::fromStdString(stored));
+}
+
+std::string TextGridModel::shownText(int column, int row) const
+{
+    // The column reads with one count of decimals: that of its cells holding
+    // the same quantity (the approximations log mixes them down a column).
+    const DisplayPrecision kind = precision_(column, row);
+    std::vector<std::string> sameKind;
+    for (int other = grid_.fixedRows(); other < grid_.rowCount(); ++other)
+        if (precision_(column, other) == kind)
+            sameKind.push_back(grid_.cell(column, other));
+    return displayText(grid_.cell(column, row), kind, columnDecimals(sameKind, kind));
 }
 
 bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int role)

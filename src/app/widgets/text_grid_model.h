@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
 namespace hullcalc {
 
@@ -97,6 +98,8 @@ private:
     void runEdit(const QString& description, const std::function<void()>& writeCells, const QModelIndex& topLeft,
                  const QModelIndex& bottomRight);
     void setText(const QModelIndex& index, const QString& text);
+    // The stored text of a cell rounded by its precision, with the decimals of its column.
+    std::string shownText(int column, int row) const;
 
     TextGrid& grid_;
     bool editable_;

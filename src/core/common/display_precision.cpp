@@ -81,16 +81,54 @@ std::string rounded(double value, DisplayPrecision kind)
     case DisplayPrecision::magnitude:
         return significant(value, significantDigits);
     case DisplayPrecision::asStored:
+    case DisplayPrecision::typed:
         break;
     }
     return {};
+}
+
+// The decimals of a typed number's text, or nothing for one in the scientific form.
+std::optional<int> typedDecimals(std::string_view text)
+{
+    text = trimmed(text);
+    if (text.find_first_of("eE") != std::string_view::npos)
+        return std::nullopt;
+    const std::size_t comma = text.find(',');
+    return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
+}
+
+// The most decimals typed in the column; nothing when a number is in the scientific form.
+std::optional<int> mostTypedDecimals(const std::vector<std::string>& storedColumn)
+{
+    int most = 0;
+    for (const std::string& text : storedColumn) {
+        if (!numberOrNothing(text))
+            continue;
+        const std::optional<int> decimals = typedDecimals(text);
+        if (!decimals)
+            return std::nullopt;
+        most = std::max(most, *decimals);
+    }
+    return most;
+}
+
+// The typed text with zeros added up to `decimals` ("5,5" to "5,500"), never rounded.
+std::string paddedTyped(std::string_view stored, int decimals)
+{
+    const std::optional<int> typed = typedDecimals(stored);
+    std::string text(trimmed(stored));
+    if (!typed || *typed >= decimals)
+        return text;
+    if (*typed == 0)
+        text += ',';
+    return text + std::string(static_cast<std::size_t>(decimals - *typed), '0');
 }
 
 }  // namespace
 
 std::string displayText(std::string_view stored, DisplayPrecision kind)
 {
-    if (kind == DisplayPrecision::asStored)
+    if (kind == DisplayPrecision::asStored || kind == DisplayPrecision::typed)
         return std::string(stored);
     const std::optional<double> value = numberOrNothing(stored);
     if (!value)
@@ -103,9 +141,55 @@ std::string displayText(std::string_view stored, DisplayPrecision kind)
     }
 }
 
+std::optional<int> columnDecimals(const std::vector<std::string>& storedColumn, DisplayPrecision kind)
+{
+    switch (kind) {
+    case DisplayPrecision::length:
+    case DisplayPrecision::coefficient:
+        return 3;
+    case DisplayPrecision::forceOrMass:
+        return 2;
+    case DisplayPrecision::magnitude:
+        break;
+    case DisplayPrecision::typed:
+        return mostTypedDecimals(storedColumn);
+    case DisplayPrecision::asStored:
+        return std::nullopt;
+    }
+    double largest = 0.0;
+    for (const std::string& text : storedColumn)
+        if (const std::optional<double> value = numberOrNothing(text))
+            largest = std::max(largest, std::fabs(*value));
+    if (largest == 0.0 || largest >= largestPlain || largest < smallestPlain)
+        return std::nullopt;
+    try {
+        // The exponent after rounding: 9999,7 shows as 10000, with no decimal.
+        const double shown = std::fabs(parseNumber(significant(largest, significantDigits)));
+        return std::max(0, significantDigits - 1 - decimalExponent(shown));
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::string displayText(std::string_view stored, DisplayPrecision kind, std::optional<int> decimals)
+{
+    if (!decimals || kind == DisplayPrecision::asStored)
+        return displayText(stored, kind);
+    const std::optional<double> value = numberOrNothing(stored);
+    if (!value)
+        return std::string(stored);
+    if (kind == DisplayPrecision::typed)
+        return paddedTyped(stored, *decimals);
+    try {
+        return fixed(*value, *decimals);
+    } catch (const Error&) {
+        return std::string(stored);
+    }
+}
+
 std::string displayNumber(double value, DisplayPrecision kind)
 {
-    if (!std::isfinite(value) || kind == DisplayPrecision::asStored)
+    if (!std::isfinite(value) || kind == DisplayPrecision::asStored || kind == DisplayPrecision::typed)
         return readableGeneral(value);
     try {
         return rounded(value, kind);
