@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <random>
@@ -102,6 +104,29 @@ INSTANTIATE_TEST_SUITE_P(
                  std::numeric_limits<double>::denorm_min()},
         LongText{"BelowHalfTheSmallestSubnormalIsZero", "0,00" + zeros + "247E-224", 0.0}),
     [](const testing::TestParamInfo<LongText>& info) { return std::string(info.param.name); });
+
+// Short texts of every shape a cell holds read as the correctly rounded value
+// of their decimal, which std::from_chars gives for the same digits in C form.
+TEST(ParseNumber, ShortTextsReadAsTheirCorrectlyRoundedValue)
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t digits = random() >> (random() % 64);
+        const int decimals = static_cast<int>(random() % 20);
+        const int exponent = static_cast<int>(random() % 61) - 30;
+        std::string c = std::to_string(digits);
+        c.insert(c.size() > static_cast<std::size_t>(decimals) ? c.size() - decimals : 0, ".");
+        if (i % 2)
+            c = "-" + c;
+        if (i % 3)
+            c += "e" + std::to_string(exponent);
+        double expected = 0.0;
+        std::from_chars(c.data(), c.data() + c.size(), expected);
+        std::string text = c;
+        text[text.find('.')] = ',';
+        ASSERT_EQ(parseNumber(text), expected) << text;
+    }
+}
 
 // A refused text is quoted in the message, but a huge one only by its start.
 TEST(ParseNumber, QuotesAtMost100CharactersOfARefusedText)

@@ -135,8 +135,67 @@ std::optional<NumberParts> splitNumber(std::string_view text)
 
 // The double nearest to the number, correctly rounded; none beyond the
 // largest double, zero below the smallest.
+// The number in the C form std::from_chars reads ("-12.5e3"), written into a
+// buffer on the stack: the common case of a short text with a modest
+// exponent, read without building strings. Nothing where the text is long or
+// the value lies beyond the double range, which the general way decides.
+std::optional<double> nearestDoubleOfShortText(const NumberParts& parts)
+{
+    // Most texts are a few digits with a comma: their digits as an integer
+    // below 2^53 and a power of ten up to 10^22 are both exact doubles, so one
+    // multiplication or division rounds the exact quotient once, correctly
+    // (Clinger's fast path).
+    constexpr std::uint64_t exactLimit = std::uint64_t{1} << 53;
+    std::uint64_t mantissa = 0;
+    bool exact = true;
+    for (const std::string_view part : {parts.integerDigits, parts.fractionDigits})
+        for (const char digit : part) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit - '0');
+            if (mantissa >= exactLimit) {
+                exact = false;
+                break;
+            }
+        }
+    const std::int64_t powerOfTen = parts.exponent - static_cast<std::int64_t>(parts.fractionDigits.size());
+    if (exact && powerOfTen >= -22 && powerOfTen <= 22) {
+        static constexpr std::array<double, 23> powers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const auto digits = static_cast<double>(mantissa);
+        const double value = powerOfTen >= 0 ? digits * powers[static_cast<std::size_t>(powerOfTen)]
+                                             : digits / powers[static_cast<std::size_t>(-powerOfTen)];
+        return parts.negative ? -value : value;
+    }
+
+    std::array<char, 64> buffer{};
+    const std::size_t digits = parts.integerDigits.size() + parts.fractionDigits.size();
+    if (digits + 16 > buffer.size() || parts.exponent > 300 || parts.exponent < -300)
+        return std::nullopt;
+    char* out = buffer.data();
+    if (parts.negative)
+        *out++ = '-';
+    if (parts.integerDigits.empty())
+        *out++ = '0';
+    out = std::copy(parts.integerDigits.begin(), parts.integerDigits.end(), out);
+    if (!parts.fractionDigits.empty()) {
+        *out++ = '.';
+        out = std::copy(parts.fractionDigits.begin(), parts.fractionDigits.end(), out);
+    }
+    if (parts.exponent != 0) {
+        *out++ = 'e';
+        out = std::to_chars(out, buffer.data() + buffer.size(), parts.exponent).ptr;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(buffer.data(), out, value);
+    if (result.ec != std::errc() || result.ptr != out)
+        return std::nullopt;
+    return value;
+}
+
 std::optional<double> nearestDouble(const NumberParts& parts)
 {
+    if (const std::optional<double> value = nearestDoubleOfShortText(parts))
+        return value;
     const double zero = parts.negative ? -0.0 : 0.0;
     // Normalised to d.ddd...e<n>: the significant digits without the zeros
     // around them, and the decimal exponent of the first one.
