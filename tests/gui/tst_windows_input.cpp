@@ -211,19 +211,20 @@ private slots:
         QCOMPARE(offsets.cell(5, 6), std::string("3,5"));
     }
 
-    // The largest and the smallest positive double and 1E-305 in each input a
-    // button reads, then every button: the program stays alive, no handler
-    // lets an exception out, and each failure reads in Russian.
+    // The largest and the smallest positive double in each input a button
+    // reads, then every button twice (a run after a failed one) and the
+    // outputs: the program stays alive, no handler lets an exception out, and
+    // each failure reads in Russian.
     void extremeNumbersNeverStopTheProgram_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("value");
         const char* inputs[] = {"ShipL",      "ShipB",     "ShipZg",     "mass",   "offset",
                                 "waveHeight", "allowable", "girderArea", "inertia"};
-        const char* values[] = {"1,7976931348623157E308", "4,9E-324", "1E-305"};
-        const char* valueNames[] = {"largest", "smallest", "tiny"};
+        const char* values[] = {"1,7976931348623157E308", "4,9E-324"};
+        const char* valueNames[] = {"largest", "smallest"};
         for (const char* input : inputs)
-            for (int v = 0; v < 3; ++v)
+            for (int v = 0; v < 2; ++v)
                 QTest::newRow(QByteArray(input) + "_" + valueNames[v]) << QString(input) << QString(values[v]);
     }
 
@@ -258,14 +259,14 @@ private slots:
             QTest::keyClick(udif, Qt::Key_F9);
             child<QPushButton>(udif, waveNames::calculate)->click();
             child<QPushButton>(&vibration, vibrationNames::calculate)->click();
-            child<QPushButton>(&vibration, vibrationNames::compareAllTones)->click();
-            const QString failure = failureOf([&] {
-                const ReportContent content = reportContentOf(document, "судно");
-                saveReportPdf(pathOf(dir.filePath("report.pdf")), content);
-                saveWorkbook(pathOf(dir.filePath("book.xlsx")), content);
-            });
-            QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
+        child<QPushButton>(&vibration, vibrationNames::compareAllTones)->click();
+        const QString failure = failureOf([&] {
+            const ReportContent content = reportContentOf(document, "судно");
+            saveReportPdf(pathOf(dir.filePath("report.pdf")), content);
+            saveWorkbook(pathOf(dir.filePath("book.xlsx")), content);
+        });
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(!escaped);
         QVERIFY(app->mainWindow().isVisible());
         for (const QString& message : shownErrors) {
