@@ -18,6 +18,17 @@ const nlohmann::json& CalculationResult::part(const std::string& key) const
     return found->second;
 }
 
+const nlohmann::json& CalculationResult::particulars() const
+{
+    static const std::string key = "/input/particulars";
+    if (state_->document)
+        return state_->document->at(nlohmann::json::json_pointer(key));
+    auto found = state_->parts.find(key);
+    if (found == state_->parts.end())
+        found = state_->parts.emplace(key, particularsJson(state_->run)).first;
+    return found->second;
+}
+
 const std::shared_ptr<const nlohmann::json>& CalculationResult::shared() const
 {
     if (!state_->document) {

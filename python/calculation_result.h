@@ -21,6 +21,8 @@ public:
 
     // One key of the document, built on first use and kept.
     const nlohmann::json& part(const std::string& key) const;
+    // The input's main particulars ("/input/particulars"), without its tables.
+    const nlohmann::json& particulars() const;
     // The whole document, built on first use and shared with the views into
     // it (one tone of the vibration).
     const nlohmann::json& document() const { return *shared(); }

@@ -55,10 +55,10 @@ std::optional<double> curveAtDraft(const Json& curves, const char* curve, double
 
 }  // namespace
 
-Json fullPrecisionSummary(const Json& document)
+Json fullPrecisionSummary(const SummarySources& sources)
 {
-    const std::optional<double> forward = numberAt(document, "/design_waterline/forward_draft"_json_pointer);
-    const std::optional<double> aft = numberAt(document, "/design_waterline/aft_draft"_json_pointer);
+    const std::optional<double> forward = numberAt(sources.designWaterline, "/forward_draft"_json_pointer);
+    const std::optional<double> aft = numberAt(sources.designWaterline, "/aft_draft"_json_pointer);
     std::optional<double> mean;
     std::optional<double> trim;
     if (forward && aft) {
@@ -69,16 +69,15 @@ Json fullPrecisionSummary(const Json& document)
     // its volume and centre of buoyancy.
     std::optional<double> volume;
     std::optional<double> centreOfBuoyancy;
-    const Json approximations = document.contains("/design_waterline/approximations"_json_pointer)
-                                    ? document.at("/design_waterline/approximations"_json_pointer)
-                                    : Json::array();
+    static const Json none = Json::array();
+    const Json& approximations =
+        sources.designWaterline.contains("approximations") ? sources.designWaterline.at("approximations") : none;
     if (approximations.is_array() && !approximations.empty() && mean) {
         volume = numberAt(approximations.back(), "/volume"_json_pointer);
         centreOfBuoyancy = numberAt(approximations.back(), "/centre_of_buoyancy"_json_pointer);
     }
-    const Json& curves = document.value("hydrostatic_curves", Json::object());
     const auto atMeanDraft = [&](const char* curve) {
-        return mean ? curveAtDraft(curves, curve, *mean) : std::nullopt;
+        return mean ? curveAtDraft(sources.hydrostaticCurves, curve, *mean) : std::nullopt;
     };
 
     // What is left at the stern before the correction: the running sum of the
@@ -87,16 +86,15 @@ Json fullPrecisionSummary(const Json& document)
     std::optional<double> shearClosure;
     std::optional<double> momentClosure;
     if (mean) {
-        shearClosure = numberAt(document, Json::json_pointer("/trim_table/uncorrected_shear_force/" + stern));
-        const std::optional<double> sum =
-            numberAt(document, Json::json_pointer("/trim_table/shear_force_sum/" + stern));
-        const std::optional<double> spacing = numberAt(document, "/input/particulars/frame_spacing/value"_json_pointer);
+        shearClosure = numberAt(sources.trimTable, Json::json_pointer("/uncorrected_shear_force/" + stern));
+        const std::optional<double> sum = numberAt(sources.trimTable, Json::json_pointer("/shear_force_sum/" + stern));
+        const std::optional<double> spacing = numberAt(sources.particulars, "/frame_spacing/value"_json_pointer);
         if (sum && spacing)
             momentClosure = *sum * *spacing / 2;
     }
     return {
         {"displacement_volume", orNull(volume)},
-        {"centre_of_gravity", orNull(numberAt(document, "/input/particulars/centre_of_gravity/value"_json_pointer))},
+        {"centre_of_gravity", orNull(numberAt(sources.particulars, "/centre_of_gravity/value"_json_pointer))},
         {"centre_of_buoyancy", orNull(centreOfBuoyancy)},
         {"centre_of_flotation", orNull(atMeanDraft("centre_of_flotation"))},
         {"longitudinal_metacentric_radius", orNull(atMeanDraft("longitudinal_radius"))},
@@ -110,10 +108,10 @@ Json fullPrecisionSummary(const Json& document)
     };
 }
 
-Json summaryTexts(const Json& document)
+Json summaryTexts(const Json& summary)
 {
     Json texts = Json::object();
-    for (const auto& [key, value] : document.at("summary").items())
+    for (const auto& [key, value] : summary.items())
         texts[key] = value.is_number() ? Json(formatF(value.get<double>())) : Json(nullptr);
     return texts;
 }

@@ -515,16 +515,11 @@ py::object withArrays(const nlohmann::json& value)
     return toPython(value);
 }
 
-// The keys of the document the summaries read: the particulars of the input,
-// the design waterline, the hydrostatic curves, the trim table (for the
-// closures) and the summary page.
-nlohmann::json summaryParts(const CalculationResult& result)
+// The keys of the document the full-precision summary reads, built once each.
+SummarySources summarySources(const CalculationResult& result)
 {
-    return {{"input", {{"particulars", result.part("input").at("particulars")}}},
-            {"design_waterline", result.part("design_waterline")},
-            {"hydrostatic_curves", result.part("hydrostatic_curves")},
-            {"trim_table", result.part("trim_table")},
-            {"summary", result.part("summary")}};
+    return {result.particulars(), result.part("design_waterline"), result.part("hydrostatic_curves"),
+            result.part("trim_table")};
 }
 
 void defineLargeAngleStability(py::module_& m)
@@ -615,7 +610,7 @@ same as Python objects. A value the calculation did not reach is None (NaN in
 the arrays).)")
         .def_property_readonly(
             "summary",
-            [](const CalculationResult& result) { return toPython(fullPrecisionSummary(summaryParts(result))); },
+            [](const CalculationResult& result) { return toPython(fullPrecisionSummary(summarySources(result))); },
             R"(The result summary (Результаты) as a dict of floats at full precision:
 
     displacement_volume              V, m³ (Водоизмещение по ГВЛ)
@@ -636,7 +631,7 @@ not get so far. The page shows these rounded to two decimals: summary_text;
 to_dict()["summary"] holds the rounded numbers.)")
         .def_property_readonly(
             "summary_text",
-            [](const CalculationResult& result) { return toPython(summaryTexts(summaryParts(result))); },
+            [](const CalculationResult& result) { return toPython(summaryTexts(result.part("summary"))); },
             "The summary as the page «Результаты» shows it: texts with two decimals and a decimal comma "
             "(\"886,76\"), None where the page is empty; the keys of summary without trim. "
             "bending_moment_closure is in kN·m, as in summary (the page shows the sum before the factor ΔL/2).")

@@ -100,14 +100,9 @@ Json strengthInputJson(const StrengthInput& input)
 
 Json inputJson(const ShipRun& run)
 {
-    Json particulars = Json::object();
-    for (const ParticularField& field : particularFields) {
-        const std::string& shown = run.ship.particulars.*field.text;
-        particulars[resultKeyOf(field)] = {{"text", shown}, {"value", number(shown)}};
-    }
     const InputTables& input = run.trim.sheet.input;
     return {
-        {"particulars", particulars},
+        {"particulars", particularsJson(run)},
         {"water_density", waterDensity(run.ship.particulars.shipType)},
         {"offsets", frameTable(input.offsets)},
         {"masses", columnValues(input.masses, 1, 1, spacingCount)},
@@ -573,6 +568,16 @@ Json resultJson(const ShipRun& run)
     Json document = resultObject(run);
     document["schema"] = resultSchema;
     return document;
+}
+
+Json particularsJson(const ShipRun& run)
+{
+    Json particulars = Json::object();
+    for (const ParticularField& field : particularFields) {
+        const std::string& shown = run.ship.particulars.*field.text;
+        particulars[resultKeyOf(field)] = {{"text", shown}, {"value", number(shown)}};
+    }
+    return particulars;
 }
 
 Json resultPart(const ShipRun& run, std::string_view key)

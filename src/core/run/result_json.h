@@ -23,6 +23,10 @@ nlohmann::json resultJson(const ShipRun& run);
 // a reader that needs only some; null for a key the document does not have.
 nlohmann::json resultPart(const ShipRun& run, std::string_view key);
 
+// The main particulars of the input as the document holds them
+// (resultJson(run)["input"]["particulars"]), without the input's tables.
+nlohmann::json particularsJson(const ShipRun& run);
+
 // The document of one run: its result with the schema key beside its own
 // keys. Every number is the value of the text the windows show (null where
 // that text is empty or not a number). UTF-8, indented, ending in a newline;
