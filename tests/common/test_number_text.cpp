@@ -8,15 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hullcalc {
 namespace {
@@ -114,8 +119,9 @@ TEST(ParseNumber, ShortTextsReadAsTheirCorrectlyRoundedValue)
         const std::uint64_t digits = random() >> (random() % 64);
         const int decimals = static_cast<int>(random() % 20);
         const int exponent = static_cast<int>(random() % 61) - 30;
-        std::string c = std::to_string(digits);
-        c.insert(c.size() > static_cast<std::size_t>(decimals) ? c.size() - decimals : 0, ".");
+        const std::string whole = std::to_string(digits);
+        const std::size_t point = whole.size() > static_cast<std::size_t>(decimals) ? whole.size() - decimals : 0;
+        std::string c = whole.substr(0, point) + "." + whole.substr(point);
         if (i % 2)
             c = "-" + c;
         if (i % 3)
@@ -268,6 +274,47 @@ TEST(GeneralText, ReadsBackWithin15SignificantDigits)
         const double back = parseNumber(formatGeneral(value));
         ASSERT_LE(std::fabs(back - value), std::fabs(value) * 5.1e-15) << formatGeneral(value);
         ASSERT_EQ(formatGeneral(back), formatGeneral(value));
+    }
+}
+
+// printf's %.15g rounds the exact binary value: formatGeneral (and with it
+// every fixed text, from the same 15 digits) must give the same digits for any double - random bit patterns from the
+// subnormals to 10^308, the doubles nearest to 16-digit ties (…5) and to the edges between positional and exponent
+// form, and short decimals.
+TEST(GeneralText, RoundsEveryDoubleAsPrintf)
+{
+    const auto printfText = [](double value) {
+        std::array<char, 48> c{};
+        std::snprintf(c.data(), c.size(), "%.15g", value);
+        std::string text(c.data());
+        std::replace(text.begin(), text.end(), '.', ',');
+        const std::size_t e = text.find('e');
+        if (e != std::string::npos) {
+            const int exponent = std::stoi(text.substr(e + 1));
+            text = text.substr(0, e) + "E" + std::to_string(exponent);
+        }
+        return text;
+    };
+    std::mt19937_64 random(20261208);
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        const double bits = std::bit_cast<double>(random() & ~(std::uint64_t{1} << 63));
+        if (std::isfinite(bits) && bits > 0.0 && bits < 1e308)
+            values.push_back(bits);
+        const std::string tie = std::to_string(random() % 9 + 1) + "." + std::to_string(random() % 100000000000000)
+                                + "5e" + std::to_string(static_cast<int>(random() % 41) - 20);
+        values.push_back(std::stod(tie));
+        values.push_back(std::nextafter(values.back(), 0.0));
+        values.push_back(std::stod(std::to_string(random() % 99999 + 1) + "e" + std::to_string(int(random() % 9) - 6)));
+        values.push_back(std::pow(10.0, std::uniform_real_distribution<double>(-10.0, 17.0)(random)));
+    }
+    for (const double edge : {1e15, 1e-4, 1e-5, 1e-8, 999999999999999.5, 0.000099999999999999995, 0.5, 2.5e-8,
+                              123456789012345.5, 123456789012344.5})
+        for (double value = edge, n = 0; n < 4; ++n, value = std::nextafter(value, 0.0))
+            values.insert(values.end(), {value, std::nextafter(edge, 2 * edge)});
+    for (const double value : values) {
+        ASSERT_EQ(formatGeneral(value), printfText(value)) << std::hexfloat << value;
+        ASSERT_EQ(formatGeneral(-value), "-" + printfText(value)) << std::hexfloat << value;
     }
 }
 

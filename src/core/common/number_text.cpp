@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -39,7 +41,9 @@ void requireReadableRounding(double value, const char* rounded, const char* end)
         throw Error(std::string(messages::overflow));
 }
 
-Digits15 digits15(double value)
+// The digits by printf's own rounding of the exact binary value: the slow way,
+// for the ties the shortest text cannot decide and the largest doubles.
+Digits15 exactDigits15(double value)
 {
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
@@ -54,6 +58,114 @@ Digits15 digits15(double value)
         out.digits[i] = *p++;
     ++p;  // 'e'
     std::from_chars(*p == '+' ? p + 1 : p, result.ptr, out.exponent);
+    return out;
+}
+
+// 128-bit integers, which GCC and Clang have on every 64-bit target we build for.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::array<Wide, 23> powersOfTen = [] {
+    std::array<Wide, 23> powers{};
+    Wide power = 1;
+    for (Wide& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// |value| rounded to 15 significant digits by integer arithmetic, exactly:
+// |value| = m·2^-s with integers m < 2^53 and s > 0, so |value|·10^(14-X),
+// with X the decimal exponent of the leading digit, is m·10^(14-X) / 2^s, whose
+// quotient is the 15 digits and whose remainder against 2^(s-1) rounds them.
+// None outside 10^-8..10^15 (where 10^(14-X) or the product leaves 128 bits)
+// and for an exact tie, which printf rounds by its own rule.
+std::optional<Digits15> integerDigits15(double magnitude)
+{
+    if (!(magnitude >= 1e-8 && magnitude < 1e15))
+        return std::nullopt;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1023;  // magnitude in [2^e, 2^(e+1))
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 52 - binaryExponent;                // magnitude = mantissa / 2^shift, shift >= 3 below 10^15
+    constexpr std::uint64_t least = 100'000'000'000'000;  // 10^14
+    // log10(2) rounded down: the estimate is X or one above or below it.
+    int exponent = static_cast<int>(std::floor(binaryExponent * 0.30102999566398119));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 14 - exponent;
+        if (scale < 0 || scale > 22)
+            return std::nullopt;
+        const Wide scaled = mantissa * powersOfTen[static_cast<std::size_t>(scale)];
+        const auto whole = static_cast<std::uint64_t>(scaled >> shift);
+        if (whole >= 10 * least) {
+            ++exponent;
+            continue;
+        }
+        if (whole < least) {
+            --exponent;
+            continue;
+        }
+        const Wide remainder = scaled & ((Wide{1} << shift) - 1);
+        const Wide half = Wide{1} << (shift - 1);
+        if (remainder == half)
+            return std::nullopt;
+        std::uint64_t rounded = whole + (remainder > half ? 1 : 0);
+        Digits15 out;
+        out.exponent = exponent;
+        if (rounded == 10 * least) {
+            rounded = least;
+            ++out.exponent;
+        }
+        for (auto digit = out.digits.rbegin(); digit != out.digits.rend(); ++digit, rounded /= 10)
+            *digit = static_cast<char>('0' + rounded % 10);
+        return out;
+    }
+    return std::nullopt;
+}
+
+// The shortest text that reads back as a normal double has at most 17
+// significant digits and lies within half an ulp of it, nearer than any
+// 15-digit tie can (ties are 10^-15 apart relative, the ulp at most
+// 2,2·10^-16). So rounding the shortest text to 15 digits rounds the exact
+// value, unless the shortest text is that tie itself (16 digits ending in 5):
+// then the exact value decides, as it does for the subnormals, whose ulp is
+// wider. Twice as cheap as rounding the exact binary value, for the doubles
+// the integer way leaves.
+Digits15 digits15(double value)
+{
+    const double magnitude = std::fabs(value);
+    if (const std::optional<Digits15> digits = integerDigits15(magnitude))
+        return *digits;
+    if (magnitude > 1e308 || magnitude < std::numeric_limits<double>::min())
+        return exactDigits15(value);
+    std::array<char, 32> buffer{};
+    const auto shortest =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value), std::chars_format::scientific);
+    // "d.ddde+XX" or "de-XX"
+    const char* e = std::find(buffer.data(), shortest.ptr, 'e');
+    std::array<char, 17> digits{};
+    std::size_t count = 0;
+    for (const char* p = buffer.data(); p != e; ++p)
+        if (*p != '.')
+            digits[count++] = *p;
+    if (count == 16 && digits[15] == '5')
+        return exactDigits15(value);
+
+    Digits15 out;
+    std::from_chars(e[1] == '+' ? e + 2 : e + 1, shortest.ptr, out.exponent);
+    out.digits.fill('0');
+    std::copy_n(digits.begin(), std::min(count, out.digits.size()), out.digits.begin());
+    if (count > out.digits.size() && digits[15] >= '5') {
+        auto last = out.digits.rbegin();
+        for (; last != out.digits.rend() && *last == '9'; ++last)
+            *last = '0';
+        if (last != out.digits.rend()) {
+            ++*last;
+        } else {
+            out.digits[0] = '1';
+            ++out.exponent;
+        }
+    }
     return out;
 }
 
@@ -237,10 +349,47 @@ std::optional<double> nearestDouble(const NumberParts& parts)
     return parts.negative ? -value : value;
 }
 
+// The common text of a cell, read in one pass: a sign, at most 15 digits
+// around a comma, no exponent and no blanks; its digits as an integer below
+// 10^15 and a power of ten up to 10^15 are exact doubles, so one division
+// rounds the exact quotient once, correctly. None for any other text, which
+// the general way reads.
+std::optional<double> shortPlainNumber(std::string_view text)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool comma = false;
+    for (; p != end; ++p) {
+        if (isDigit(*p)) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++digits;
+            decimals += comma ? 1 : 0;
+        } else if (*p == ',' && !comma) {
+            comma = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 15)
+        return std::nullopt;
+    static constexpr std::array<double, 16> powers = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double value = static_cast<double>(mantissa) / powers[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 double parseNumber(std::string_view original)
 {
+    if (const std::optional<double> value = shortPlainNumber(original))
+        return *value;
     const std::optional<NumberParts> parts = splitNumber(trimmed(original));
     const std::optional<double> value = parts ? nearestDouble(*parts) : std::nullopt;
     if (!value)
@@ -261,31 +410,38 @@ std::string formatGeneral(double value)
     requireFinite(value);
     if (value == 0.0)
         return "0";
-    // std::to_chars with a precision behaves as printf("%.15g") but ignores the locale.
-    std::array<char, 40> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-    requireReadableRounding(value, buffer.data(), result.ptr);
-    std::string text;
-    for (const char* p = buffer.data(); p != result.ptr; ++p) {
-        if (*p == '.') {
-            text += ',';
-        } else if (*p == 'e') {
-            // "e+20" -> "E20", "e-05" -> "E-5"
-            text += 'E';
-            ++p;
-            if (*p == '-')
-                text += '-';
-            ++p;
-            while (p + 1 != result.ptr && *p == '0')
-                ++p;
-            text.append(p, static_cast<std::size_t>(result.ptr - p));
-            break;
-        } else {
-            text += *p;
+    // As printf("%.15g") lays the rounded digits out, whatever the locale:
+    // without trailing zeros, in positional form for a leading digit at
+    // 10^-4..10^14 and with an exponent otherwise.
+    const Digits15 d = digits15(value);
+    const auto first = d.digits.begin();
+    const auto end = std::find_if(d.digits.rbegin(), d.digits.rend(), [](char c) { return c != '0'; }).base();
+    std::array<char, 40> text{};
+    char* out = text.data();
+    if (value < 0)
+        *out++ = '-';
+    if (d.exponent < -4 || d.exponent >= static_cast<int>(d.digits.size())) {
+        *out++ = *first;
+        if (end - first > 1) {
+            *out++ = ',';
+            out = std::copy(first + 1, end, out);
+        }
+        *out++ = 'E';
+        out = std::to_chars(out, text.data() + text.size(), d.exponent).ptr;
+    } else if (d.exponent < 0) {
+        *out++ = '0';
+        *out++ = ',';
+        out = std::fill_n(out, -d.exponent - 1, '0');
+        out = std::copy(first, end, out);
+    } else {
+        const auto point = first + d.exponent + 1;
+        out = std::copy(first, point, out);
+        if (end > point) {
+            *out++ = ',';
+            out = std::copy(point, end, out);
         }
     }
-    return text;
+    return std::string(text.data(), out);
 }
 
 std::string formatFixed(double value, int decimals, int width)
