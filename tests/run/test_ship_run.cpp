@@ -81,6 +81,18 @@ TEST_P(RunFailure, NamesItsPlaceAsLabelAndAsPointerIntoTheResult)
 INSTANTIATE_TEST_SUITE_P(Places, RunFailure, testing::ValuesIn(failureCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Tables that come without their captions (the windows' before the trim
+// window first shows) still name the bad cell by its frame and waterline.
+TEST(ShipRun, FailureInTablesWithoutCaptionsNamesTheFrameAndWaterline)
+{
+    Ship ship = blankShip();
+    ship.input = InputTables{};
+    const ShipRun run = runShip(ship, RunRequest{{1}});
+    ASSERT_TRUE(run.failure);
+    EXPECT_EQ(run.failure->place,
+              (FailurePlace{"«Исходные данные», шпангоут «0 шп», ватерлиния «1»", "/input/offsets/0/0"}));
+}
+
 TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
 {
     Ship ship = exampleShip();

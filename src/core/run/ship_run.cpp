@@ -75,8 +75,11 @@ std::vector<Warning> checkShip(const ShipParticulars& particulars, const TrimShe
 TrimRun runTrim(const Ship& ship)
 {
     TrimRun run;
-    writeHeaders(run.sheet);
+    // The captions after the input: a front end's tables without them (the
+    // windows' before the trim window first shows) still name a bad cell by
+    // its frame and waterline.
     run.sheet.input = ship.input;
+    writeHeaders(run.sheet);
     // A check that cannot even state its finding (a value beyond any text)
     // stops the run as a failed step would.
     run.failure = attempt(run.sheet, nullptr, [&] { run.warnings = checkInput(ship.particulars, run.sheet.input); });
@@ -368,8 +371,8 @@ ShipRun unloadedShip(Ship ship, std::string inputFile, std::string message)
     run.inputFile = std::move(inputFile);
     run.inputLoaded = false;
     run.ship = std::move(ship);
-    writeHeaders(run.trim.sheet);
     run.trim.sheet.input = run.ship.input;
+    writeHeaders(run.trim.sheet);
     run.failure = RunFailure{std::move(message), {}};
     return run;
 }
