@@ -171,6 +171,9 @@ QAbstractAxis* ChartView::addHorizontalAxis()
     } else if (look_.frameAxis) {
         auto* frames = new QCategoryAxis(chart);
         frames->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        // A label stands on its value with room to either side: Qt's measure
+        // of the room between two values would cut "10".."20" to "...".
+        frames->setTruncateLabels(false);
         axisX_ = frames;
         labelFrames(look_.frameAxis->first, look_.frameAxis->second);
         horizontal = axisX_;
