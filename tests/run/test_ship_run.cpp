@@ -5,6 +5,7 @@
 #include "run/ship_run.h"
 #include "run/text_report.h"
 #include "strength/hull_girder.h"
+#include "vibration/tone_comparison.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -91,6 +92,31 @@ TEST(ShipRun, FailureInTablesWithoutCaptionsNamesTheFrameAndWaterline)
     ASSERT_TRUE(run.failure);
     EXPECT_EQ(run.failure->place,
               (FailurePlace{"«Исходные данные», шпангоут «0 шп», ватерлиния «1»", "/input/offsets/0/0"}));
+}
+
+// A shear area beyond any beam (its stiffness overflows) leaves every tone
+// without its beam models: each still stands with the energy method's
+// frequency, taken and checked for resonance, and the reasons read in Russian.
+TEST(ShipRun, ToneWithoutItsBeamModelKeepsTheEnergyMethod)
+{
+    Ship ship = exampleShip();
+    ship.particulars.shipType = ShipType::river;
+    ship.vibrationOptions.shearArea = "1,7976931348623157E308";
+    ship.vibrationOptions.shaftRpm = "300";
+    ship.vibrationOptions.blades = "4";
+    const ShipRun run = runShip(ship, RunRequest{{1, 2, 3, 4}});
+    ASSERT_FALSE(run.failure);
+    const std::vector<ToneSummary> compared = run.comparedTones();
+    ASSERT_EQ(compared.size(), 4u);
+    for (const ToneSummary& tone : compared) {
+        EXPECT_GT(tone.energyFrequency, 0.0);
+        EXPECT_EQ(tone.beamFrequency, 0.0);
+        EXPECT_EQ(recommendedFrequency(tone), tone.energyFrequency);
+        EXPECT_EQ(recommendedMethod(tone), "энергетический метод");
+    }
+    EXPECT_EQ(run.resonance.size(), 4u * 3u) << "the shaft, blade and twice the blade frequency for each tone";
+    EXPECT_EQ(run.tones.at(0).beamError, "Переполнение при расчете: числа слишком велики");
+    EXPECT_EQ(run.shearAreaNote, "Переполнение при расчете: числа слишком велики");
 }
 
 TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)

@@ -125,7 +125,7 @@ ToneRun runTone(const Ship& ship, const TrimRun& trim, int tone)
         run.beam =
             beamModelsOf(run.sheet, trim.particulars, trim.sheet.hydrostatics.frameSpacing, beamSettingsOf(ship, note));
     } catch (const Error& e) {
-        run.beamError = e.what();
+        run.beamError = userMessage(e.what());
     }
     return run;
 }
@@ -166,10 +166,15 @@ const ToneRun* ShipRun::toneRun(int tone) const
 
 std::vector<ToneSummary> ShipRun::comparedTones() const
 {
+    // A tone whose beam model failed stands with the energy method alone: its
+    // frequency is still compared, taken and checked for resonance.
     std::vector<ToneSummary> compared;
-    for (const ToneRun& tone : tones)
+    for (const ToneRun& tone : tones) {
         if (tone.beam)
             compared.push_back(*tone.beam);
+        else if (!tone.failure)
+            compared.push_back(energyMethodSummary(tone.sheet));
+    }
     return compared;
 }
 
@@ -233,7 +238,7 @@ void runTones(ShipRun& run, StepRecord& record)
     try {
         beamSettingsOf(run.ship, run.shearAreaNote);
     } catch (const Error& e) {
-        run.shearAreaNote = e.what();
+        run.shearAreaNote = userMessage(e.what());
     }
     // The resonance check on the result to take for each tone: a typed
     // input that is not a number is told, and the tones stand.
@@ -253,7 +258,7 @@ void runTones(ShipRun& run, StepRecord& record)
             record.warnings.push_back({std::move(message), Warning::Place::None, 0, 0, nullptr});
     } catch (const Error& e) {
         record.warnings.push_back(
-            {std::string("Проверка резонанса: ") + e.what(), Warning::Place::None, 0, 0, nullptr});
+            {"Проверка резонанса: " + userMessage(e.what()), Warning::Place::None, 0, 0, nullptr});
     }
 }
 

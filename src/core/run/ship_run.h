@@ -122,7 +122,8 @@ struct ShipRun {
     std::vector<Warning> warnings() const;
     // The run of tone `tone`, or null when it was not attempted.
     const ToneRun* toneRun(int tone) const;
-    // The tones compared by both methods: the beam models of the tones computed.
+    // The tones computed, compared by the methods: each with its beam models,
+    // or with the energy method alone where the beam model failed.
     std::vector<ToneSummary> comparedTones() const;
 };
 

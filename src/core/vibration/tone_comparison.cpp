@@ -17,11 +17,23 @@
 
 namespace hullcalc {
 
-ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing)
+ToneSummary energyMethodSummary(const VibrationSheet& computedSheet)
 {
     if (computedSheet.tone < lowestTone || computedSheet.tone > highestTone || computedSheet.frequency.empty())
         throw Error("Сначала выполните расчет вибрации");
+    ToneSummary summary;
+    summary.tone = computedSheet.tone;
+    summary.energyStiffness = parseNumber(computedSheet.stiffness);
+    summary.energyMass = parseNumber(computedSheet.mass);
+    summary.energyFrequency = parseNumber(computedSheet.frequency);
+    for (int r = 1; r <= spacingCount; ++r)
+        summary.energyShape.push_back(cellValue(computedSheet.table, vibrationTableColumn::correctedShape, r));
+    return summary;
+}
 
+ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing)
+{
+    ToneSummary summary = energyMethodSummary(computedSheet);
     namespace column = vibrationTableColumn;
     const TextGrid& table = computedSheet.table;
     std::vector<double> inertia;
@@ -35,16 +47,8 @@ ToneSummary beamModelOf(const VibrationSheet& computedSheet, double frameSpacing
     const int tone = computedSheet.tone;
     const std::vector<BeamMode> modes = freeFreeBeamModes(inertia, massPerMetre, frameSpacing, hullModulus, tone);
     const BeamMode& mode = modes.at(static_cast<std::size_t>(tone - 1));
-
-    ToneSummary summary;
-    summary.tone = tone;
-    summary.energyStiffness = parseNumber(computedSheet.stiffness);
-    summary.energyMass = parseNumber(computedSheet.mass);
-    summary.energyFrequency = parseNumber(computedSheet.frequency);
     summary.beamFrequency = mode.circularFrequency;
     summary.beamShape = mode.deflection;
-    for (int r = 1; r <= spacingCount; ++r)
-        summary.energyShape.push_back(cellValue(table, column::correctedShape, r));
     return summary;
 }
 
@@ -187,18 +191,19 @@ std::vector<std::string> toneDifferenceWarnings(const std::vector<ToneSummary>& 
     return warnings;
 }
 
+// A tone whose beam model could not be built keeps the energy method's frequency.
 std::string recommendedMethod(const ToneSummary& tone)
 {
     if (tone.shearBeamFrequency > 0.0)
         return "балка со сдвигом";
-    return tone.tone >= 3 ? "балочная модель" : "энергетический метод";
+    return tone.tone >= 3 && tone.beamFrequency > 0.0 ? "балочная модель" : "энергетический метод";
 }
 
 double recommendedFrequency(const ToneSummary& tone)
 {
     if (tone.shearBeamFrequency > 0.0)
         return tone.shearBeamFrequency;
-    return tone.tone >= 3 ? tone.beamFrequency : tone.energyFrequency;
+    return tone.tone >= 3 && tone.beamFrequency > 0.0 ? tone.beamFrequency : tone.energyFrequency;
 }
 
 }  // namespace hullcalc

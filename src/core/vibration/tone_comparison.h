@@ -16,6 +16,11 @@
 
 namespace hullcalc {
 
+// The energy method's side of the computed sheet's tone: its stiffness, mass,
+// frequency and shape, with no beam model (frequencies 0, shapes empty).
+// Throws Error for a sheet that holds no completed calculation.
+ToneSummary energyMethodSummary(const VibrationSheet& computedSheet);
+
 // The beam model of the tone the energy method has just computed in
 // `computedSheet`: one element per spacing, frameSpacing m long (ΔL of the
 // trimmed hull), with the section inertia (column 20, m⁴) and the mass per
