@@ -4,7 +4,9 @@
 // on a 1366 × 768 screen, and again at a scale factor of 1,5 (the screen is
 // then 911 × 512 device-independent pixels); the screen comes from the
 // offscreen platform's configuration (see CMakeLists.txt).
+#include "presentation/strength_page_names.h"
 #include "presentation/trim_window_names.h"
+#include "presentation/trim_window_pages.h"
 #include "presentation/vibration_window_names.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
@@ -28,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
@@ -161,6 +165,7 @@ private slots:
         TrimWindow* trim = &app->trimWindow();
         trim->fillExample();
         trim->calculate();
+        trim->findChild<QPushButton*>(nameOf(strengthPageNames::calculate))->click();
         QVERIFY(shownErrors.isEmpty());
         trim->showIntermediatePages();
         QTabWidget* pages = trim->pages();
@@ -171,6 +176,10 @@ private slots:
             ++pagesShown;
             pages->setCurrentIndex(page);
             verifyButtonsInReach(trim, 0);
+            // The wave page scrolls down, never sideways: its long lines wrap.
+            if (page == wavePageIndex())
+                for (QScrollArea* area : pages->widget(page)->findChildren<QScrollArea*>())
+                    QVERIFY2(!area->horizontalScrollBar()->isVisible(), "the wave page scrolls sideways");
             if (QTest::currentTestFailed())
                 qWarning() << "on the page" << pages->tabText(page);
         }

@@ -85,6 +85,9 @@ WavePage::WavePage(StrengthInput& input, StrengthSheet& results, const ShipRun& 
     summary_ = new QLabel(contents);
     summary_->setObjectName(toQString(names::summary));
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The wave height's source is a long line: wrapped, it keeps the page as
+    // wide as the window instead of pushing the inputs past its edge.
+    summary_->setWordWrap(true);
     layout->addWidget(summary_);
 
     for (auto [grid, name, caption] :
