@@ -49,9 +49,11 @@ std::vector<std::string> reportRemarks(const ShipRun& run)
 
 ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::string date, int shownTone)
 {
+    // Without a tone chosen the report details the lowest one computed, as
+    // the vibration window opens on tone I and the dump holds it.
     const ToneRun* tone = shownTone > 0 ? run.toneRun(shownTone) : nullptr;
     if (!tone && !run.tones.empty())
-        tone = &run.tones.back();
+        tone = &run.tones.front();
     ReportContent content{run.ship.particulars,
                           run.trim.sheet,
                           tone ? &tone->sheet : nullptr,

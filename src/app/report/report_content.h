@@ -48,8 +48,8 @@ struct ReportContent {
 std::vector<std::string> reportRemarks(const ShipRun& run);
 
 // The run's particulars and trim sheet, the vibration sheet of `shownTone`
-// (or of the last tone computed; null without one), the tones compared by
-// both methods, Kumai's estimate when computed, the remarks, the file's name
+// (or of the lowest tone computed; null without one), the tones compared by
+// the methods, Kumai's estimate when computed, the remarks, the file's name
 // (empty for the example ship) and `date`. Refers to the run, which must
 // outlive it.
 ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::string date, int shownTone = 0);
