@@ -214,11 +214,6 @@ TEST_F(Cli, FailureNamesItsCause)
          "'' is not a valid floating point value",
          "«Исходные данные», шпация «3-4»",
          "Пустое значение: нужно число"},
-        {"inertia_not_a_number",
-         {"--tone", "2", "--inertia", "4=0.2"},
-         "'0.2' is not a valid floating point value",
-         "«Вибрация», шпация «3-4»",
-         "Не число: «0.2» (десятичный разделитель — запятая)"},
         {"frame_spacing_zero",
          {"--set", "ShipdL=0"},
          notPositive + "«0»",
@@ -510,30 +505,6 @@ TEST_F(Cli, TitleAndVibrationOptionsGoIntoTheProject)
          {"\"author\": \"Иванов И. И.\"", "\"variant\": \"7\"", "\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"",
           "\"shaftRpm\": \"300\"", "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
         EXPECT_TRUE(contains(bytes, entry)) << entry;
-}
-
-// The example with the sides' shear area and a 4-bladed propeller at 300
-// об/мин: the beam with shear lies below the bending beam, tone IV the most,
-// and every tone is checked against 5, 20 and 40 Hz.
-TEST_F(Cli, BeamWithShearAndResonanceInTheJson)
-{
-    const Outcome r = run(
-        {"--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--json", path("r.json")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
-    const QJsonArray tones = json["vibration"].toArray();
-    ASSERT_EQ(tones.size(), 4);
-    const auto drop = [&](int n) {
-        EXPECT_EQ(tones[n]["recommended_method"].toString(), QString::fromUtf8("балка со сдвигом"));
-        return 1 - tones[n]["shear_beam_frequency"].toDouble() / tones[n]["beam_frequency"].toDouble();
-    };
-    EXPECT_GT(drop(3), drop(0));
-    EXPECT_GT(drop(0), 0);
-    const QJsonArray margins = json["resonance"].toObject()["margins"].toArray();
-    ASSERT_EQ(margins.size(), 12);
-    const double excitations[] = {5.0, 20.0, 40.0};
-    for (int k = 0; k < 3; ++k)
-        EXPECT_DOUBLE_EQ(margins[k].toObject()["excitation_hertz"].toDouble(), excitations[k]);
 }
 
 }  // namespace

@@ -69,16 +69,14 @@ def test_failed_run_carries_the_command_lines_document():
 
 # Each row: the table of the example ship spoilt, its key and the value
 # written, the tones, the message and the place (a JSON Pointer into the result
-# document). A NaN written over a number empties the cell, which the
-# calculation then refuses as the windows do.
+# document); the places of every table are checked in the core's run. A NaN
+# written over a number empties the cell, which the calculation then refuses
+# as the windows do.
 FAILURES = {
     "particular not a number": ("particulars", "length", "abc", None,
                                 "'abc' is not a valid floating point value", "/input/particulars/length"),
-    "particular not positive": ("particulars", "frame_spacing", 0.0, None,
-                                "Значение должно быть больше нуля: «0»", "/input/particulars/frame_spacing"),
     "empty offset": ("offsets", (3, 4), math.nan, None,
                      "'' is not a valid floating point value", "/input/offsets/3/4"),
-    "empty mass": ("masses", 5, math.nan, None, "'' is not a valid floating point value", "/input/masses/5"),
     "empty section inertia": ("inertias", 7, math.nan, 1,
                               "'' is not a valid floating point value", "/input/section_inertia/7"),
     # Waterlines 0,1 m apart hold at most 665,6 m³, less than the 886,74 t asked for.
@@ -165,13 +163,6 @@ def test_curves_of_form_are_an_array_per_quantity():
     np.testing.assert_allclose(curves["volume"][1:], 75 * 11 * draft, rtol=1e-9)
     np.testing.assert_allclose(curves["centre_of_buoyancy_height"][1:], draft / 2, rtol=1e-9)
     assert np.isnan(curves["block_coefficient"][0])  # null on the base line, which holds no volume
-
-
-def test_sea_water_floats_the_same_ship_higher():
-    # The same mass displaces 1/1,025 of the volume in sea water.
-    river, sea = displacement_sweep([900.0]) + displacement_sweep([900.0], sea=True)
-    assert sea.summary["displacement_volume"] == pytest.approx(900.0 / 1.025, rel=0.004)
-    assert sea.summary["mean_draft"] < river.summary["mean_draft"]
 
 
 def test_threads_give_what_a_loop_gives():
@@ -271,7 +262,7 @@ def test_large_angle_stability_arrays_start_upright_and_follow_the_initial_stabi
 def test_vibration_options_give_the_command_lines_numbers():
     # The options set from Python are the texts the command line types: the
     # same document for --tone all --shear-area 0,035 with a propeller and an
-    # engine, the beam with shear below the bending beam in every tone.
+    # engine.
     ship = hullcalc.example()
     ship.shear_area = 0.035
     ship.shaft_rpm = 300
@@ -283,16 +274,12 @@ def test_vibration_options_give_the_command_lines_numbers():
     assert json.loads(result.to_json()) == cli_document(
         "--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm", "600",
         "--firing-per-revolution", "3")
-    for tone in result.tones.values():
-        assert tone.shear_beam_frequency < tone.beam_frequency
-    # Four tones against shaft, blade rate, its double and firing; the blade
-    # rate 4·300/60 = 20 Гц.
+    # Four tones against shaft, blade rate, its double and firing (the margins
+    # themselves are checked in the core); the blade rate 4·300/60 = 20 Гц.
     margins = result.resonance["margins"]
     assert len(margins) == 4 * 4
     blade = [m for m in margins if m["excitation"] == "Лопастная"]
     assert all(m["excitation_hertz"] == pytest.approx(20.0) for m in blade)
-    for m in margins:
-        assert m["margin_percent"] == pytest.approx((m["tone_hertz"] - m["excitation_hertz"]) / m["excitation_hertz"] * 100)
     assert "0,0350" in result.shear_area_note
 
     ship.added_mass = "lewis"
