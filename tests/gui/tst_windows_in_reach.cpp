@@ -180,6 +180,9 @@ private slots:
             QVERIFY2(graphs->isVisible(), qPrintable(graphs->objectName()));
             verifyButtonsInReach(graphs, 0);
         }
+        // The results window opens on its first page, not on top of the body plan.
+        QCOMPARE(child<QTabWidget>(&app->resultsWindow(), graphWindowNames::resultsPages)->currentIndex(), 0);
+        QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
 
         app->helpWindow().showTopic("pages");
         verifyButtonsInReach(&app->helpWindow(), 0);

@@ -71,15 +71,6 @@ std::optional<std::string> pdfText(const fs::path& file, bool layout = false)
     return outputOf(pdftotext, layout ? QStringList{"-layout"} + arguments : arguments).value_or("");
 }
 
-// The example ship's sheets before "Расчет": headers and the example's input alone.
-TrimSheet uncalculatedExample()
-{
-    TrimSheet trim;
-    writeHeaders(trim);
-    fillExampleShip(trim.input);
-    return trim;
-}
-
 // A Python with openpyxl to read workbooks back, or empty.
 QString pythonWithOpenpyxl()
 {
@@ -297,19 +288,6 @@ TEST_F(Report, PrintPreviewAtAnyResolutionGetsThePagesOfThePdf)
     EXPECT_GT(preview.pageCount(), 0);
 }
 
-// Before "Расчет" every table but the inputs is empty and no chart has a point.
-TEST_F(Report, UncalculatedSheetGivesAShortReportSayingSo)
-{
-    const ShipParticulars particulars;
-    const TrimSheet trim = uncalculatedExample();
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdU16String((dir / "empty.pdf").u16string()));
-    const int pages = renderReport(printer, {particulars, trim, nullptr, {}, {}, {"Проверка"}, {}, {}});
-    EXPECT_GE(pages, 4);
-    EXPECT_LT(pages, renderReport(printer, example.content()));
-}
-
 // A workbook as openpyxl reads it back: [sheet, [[cell, value, format], ...]]
 // for each sheet in order and every cell that holds something, a number as a
 // JSON number; empty without a Python with openpyxl.
@@ -432,7 +410,9 @@ TEST_F(Report, TablesShowRoundedNumbersUnderHeadersAndEveryDigitOnRequest)
 TEST_F(Report, WorkbookKeepsTextsAndBlanksAsTyped)
 {
     const ShipParticulars particulars;
-    TrimSheet trim = uncalculatedExample();
+    TrimSheet trim;  // before "Расчет": headers and the example's input alone
+    writeHeaders(trim);
+    fillExampleShip(trim.input);
     // Under the title and the header row, frame 0 is row 3, waterline 1 column B.
     trim.input.offsets.setCell(1, 1, "две");
     trim.input.offsets.setCell(2, 1, "");
