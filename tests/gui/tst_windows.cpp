@@ -309,9 +309,12 @@ private slots:
         QCOMPARE(app->mainWindow().focusWidget(), spacing);
     }
 
-    // Opened before any calculation a graph window is empty and fills with the
-    // run, without reopening; closing only hides it; frames are numbered from 0.
-    void graphWindowsHideOnCloseAndShowEveryFrame()
+    // Opened before any calculation a graph window is empty. The body plan
+    // follows the offsets as they are typed, before any run: a cell that is no
+    // number yet ("-") is left out of its frame's curve, and nothing throws;
+    // mended, the point is back. The run fills it without reopening; closing
+    // only hides it; frames are numbered from 0.
+    void graphWindowsFollowTheInputAndHideOnClose()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
@@ -320,6 +323,14 @@ private slots:
         QVERIFY(bodyPlan->isVisible());
         QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 0);
         click(udif, names::exampleButton);
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 10);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
+        const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "-"));
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 9);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "5,5"));
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 10);
+        QVERIFY(shownErrors.isEmpty());
         click(udif, names::calculate);
         QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 10);
         bodyPlan->close();
@@ -632,19 +643,6 @@ private slots:
         QCOMPARE(atWaterline8.data().toString(), QString("1994"));
     }
 
-    // A chart goes to the clipboard as a picture and as a drawing; the status
-    // line says so.
-    void chartIsCopiedAsPictureAndDrawing()
-    {
-        TrimWindow* udif = calculatedExample();
-        ChartView* chart = udif->findChild<ChartView*>();
-        QVERIFY(chart);
-        chart->copyToClipboard();
-        const QMimeData* copied = QApplication::clipboard()->mimeData();
-        QVERIFY(copied && copied->hasImage() && copied->hasFormat("image/svg+xml"));
-        QVERIFY(udif->statusBar()->currentMessage().contains("скопирован в буфер обмена"));
-    }
-
     // The program's own dialogs speak Russian whatever the system's language
     // (ctest runs this under LANG=C), and open in the project's folder.
     void fileDialogIsRussianAndOpensInTheProjectFolder()
@@ -803,7 +801,7 @@ private slots:
     // A block copied from a spreadsheet goes into the offsets with decimal
     // commas as one undo step, named so in the menu; undo and redo select the
     // cells they change; result grids are shown, not edited, and the trim
-    // table's view names its columns.
+    // table's view names its columns. A block that does not fit is refused.
     void pastedBlockIsOneUndoStep()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -829,18 +827,12 @@ private slots:
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
         GridView* table = gridViewOf(udif, udif->sheet().results.table);
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
-    }
 
-    // A grid's refusal reaches the application's error display from each
-    // window: a block two columns wide pasted into the masses and into the
-    // section inertias, one column each.
-    void refusedPasteIsShownFromEveryWindow()
-    {
+        // A block that does not fit reaches the error display from each window:
+        // two columns into the masses and into the section inertias, one column each.
         QApplication::clipboard()->setText("1\t2\n3\t4\n");
-        TrimWindow* udif = &app->trimWindow();
-        VibrationWindow* vibr = &app->vibrationWindow();
         for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
-                               child<GridView>(vibr, vibrationWindowNames::sectionInertia)}) {
+                               child<GridView>(&app->vibrationWindow(), vibrationNames::sectionInertia)}) {
             shownErrors.clear();
             grid->setCurrentIndex(grid->model()->index(0, 0));
             grid->pasteClipboard();
@@ -909,8 +901,9 @@ private slots:
     }
 
     // Both windows that print charts print them where the print dialog says,
-    // a PDF file included (all a machine without a printer offers).
-    void chartsArePrinted()
+    // a PDF file included (all a machine without a printer offers); a chart
+    // is copied.
+    void chartsArePrintedAndCopied()
     {
         QTemporaryDir dir;
         TrimWindow* udif = calculatedExample();
@@ -941,6 +934,14 @@ private slots:
         udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
         click(udif, names::printChartsButton);
         QVERIFY(shownErrors.isEmpty());
+
+        // A chart goes to the clipboard as a picture and as a drawing; the status line says so.
+        ChartView* chart = udif->findChild<ChartView*>();
+        QVERIFY(chart);
+        chart->copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied && copied->hasImage() && copied->hasFormat("image/svg+xml"));
+        QVERIFY(udif->statusBar()->currentMessage().contains("скопирован в буфер обмена"));
     }
 
     // Results follow the input. After "Пример" → "Расчет" the mass of spacing
@@ -1076,25 +1077,6 @@ private slots:
         child<QLineEdit>(&main, "ShipT")->setText("2,25");
         QVERIFY(!warning->isVisible());
         QCOMPARE(main.height(), height);
-    }
-
-    // The body plan follows the offsets as they are typed, before any run: a
-    // cell that is no number yet ("-") is left out of its frame's curve, and
-    // nothing throws; mended, the point is back.
-    void bodyPlanRedrawsAsOffsetsAreTyped()
-    {
-        TrimWindow* udif = exampleEntered();
-        click(udif, names::bodyPlanButton);
-        QWidget* plan = &app->bodyPlanWindow();
-        const std::string_view chart = graphNames::bodyPlanChart;
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
-        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
-        const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
-        QVERIFY(offsets->model()->setData(frame9waterline5, "-"));
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 9);
-        QVERIFY(offsets->model()->setData(frame9waterline5, "5,5"));
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
-        QVERIFY(shownErrors.isEmpty());
     }
 };
 
