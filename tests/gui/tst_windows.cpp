@@ -178,8 +178,9 @@ private slots:
     }
 
     // The main window starts on river water; Tab runs down the edits to the
-    // ship types.
-    void mainWindowStartsOnRiverWaterAndTabRunsDownTheEdits()
+    // ship types. Coming back to a window keeps the choice of sea water, the
+    // tables and the page the user was on.
+    void mainWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
@@ -193,13 +194,7 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus);
             QCOMPARE(w->objectName(), QString(next));
         }
-    }
 
-    // Coming back to a window keeps the choice of sea water, the tables and
-    // the page the user was on.
-    void returningToAWindowKeepsWhatTheUserChose()
-    {
-        MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
         activate(main);
         child<QRadioButton>(main, mainNames::seaGoing)->click();
@@ -772,7 +767,8 @@ private slots:
 
     // With an allowable stress of 1 MPa every case exceeds it: the report of
     // the windows and the one hullcalc-cli makes of the same project list the
-    // same remarks, the strength warnings among them.
+    // same remarks, the strength warnings among them. Opened again, the project
+    // shows no calculation.
     void reportRemarksAreTheCommandLines()
     {
         TrimWindow* udif = calculatedExample();
@@ -796,6 +792,11 @@ private slots:
         options.allTones = true;
         const ShipRun cli = runInput(options, project.toStdString());
         QCOMPARE(reportRemarks(cli), windows);
+
+        // Opening a project forgets the last document's calculation: no status line.
+        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
+        QVERIFY(app->session().open(project, udif));
+        QCOMPARE(labelText(udif, names::calculationStatus), QString());
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal
@@ -1044,18 +1045,6 @@ private slots:
         chosen = dir.filePath("судно.hullcalc");
         QVERIFY(app->session().saveAs(udif));
         QCOMPARE(shownErrors.size(), 1);
-    }
-
-    // Opening a project forgets the last document's calculation: no status line.
-    void openingAProjectClearsTheStatusLine()
-    {
-        QTemporaryDir dir;
-        const QString file = projectFileChosen(dir, "ship.hullcalc");
-        TrimWindow* udif = calculatedExample();
-        QVERIFY(app->session().save(udif));
-        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
-        QVERIFY(app->session().open(file, udif));
-        QCOMPARE(labelText(udif, names::calculationStatus), QString());
     }
 
     // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
