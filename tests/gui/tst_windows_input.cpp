@@ -165,15 +165,6 @@ private slots:
         QCOMPARE(typedInto->cell(column + typedInto->fixedColumns(), row + typedInto->fixedRows()), std::string("45"));
     }
 
-    // A decimal point typed into a number cell becomes the comma.
-    void typedDecimalPointBecomesAComma()
-    {
-        TrimWindow* udif = exampleTrimWindow();
-        const TextGrid& offsets = app->document().trim.input.offsets;
-        clickAndType(gridViewOf(udif, offsets), 5, 4, Clicks::once, "3.5");
-        QCOMPARE(offsets.cell(5, 6), std::string("3,5"));
-    }
-
     // The largest and the smallest positive double in each input a button
     // reads, then every button twice (a run after a failed one) and the
     // outputs: the program stays alive, no handler lets an exception out, and
