@@ -701,8 +701,10 @@ private slots:
     }
 
     // "Очистка" is one undo step: Ctrl+Z brings the tables back, Ctrl+Y clears
-    // them again; the title marks the changes not yet saved.
-    void clearingIsUndoneWithCtrlZ()
+    // them again; the title marks the changes not yet saved. "Выход" with
+    // unsaved changes asks «Сохранить изменения?»: Отмена keeps the program
+    // running, Сохранить saves the project first.
+    void clearingIsUndoneAndExitAsksToSave()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
@@ -717,6 +719,21 @@ private slots:
         QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
         QTest::keyClick(udif, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+
+        QTemporaryDir dir;
+        child<QLineEdit>(&app->mainWindow(), "ShipL")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&app->mainWindow(), "ShipL"), "0");
+        QVERIFY(app->mainWindow().isWindowModified());
+        answer = ProjectSession::Answer::Cancel;
+        QVERIFY(!app->mainWindow().close());
+        QCOMPARE(questionsAsked, 2);
+        QVERIFY(app->mainWindow().isVisible());
+        answer = ProjectSession::Answer::Save;
+        const QString file = dir.filePath("судно.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool forSaving) { return forSaving ? file : QString(); });
+        QVERIFY(app->mainWindow().close());
+        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(!app->mainWindow().isWindowModified());
     }
 
     // «Судно на волне» after "Пример" and "Расчет": the example's midship
@@ -858,27 +875,6 @@ private slots:
             QCOMPARE(shownErrors.size(), 1);
             QVERIFY(shownErrors[0].startsWith("Блок из буфера обмена не помещается"));
         }
-    }
-
-    // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
-    // program running, Сохранить saves the project first.
-    void exitWithUnsavedChangesAsks()
-    {
-        QTemporaryDir dir;
-        child<QLineEdit>(&app->mainWindow(), "ShipL")->setFocus();
-        QTest::keyClicks(child<QLineEdit>(&app->mainWindow(), "ShipL"), "0");
-        QVERIFY(app->mainWindow().isWindowModified());
-        answer = ProjectSession::Answer::Cancel;
-        QVERIFY(!app->mainWindow().close());
-        QCOMPARE(questionsAsked, 1);
-        QVERIFY(app->mainWindow().isVisible());
-
-        answer = ProjectSession::Answer::Save;
-        const QString file = dir.filePath("судно.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool forSaving) { return forSaving ? file : QString(); });
-        QVERIFY(app->mainWindow().close());
-        QVERIFY(QFileInfo::exists(file));
-        QVERIFY(!app->mainWindow().isWindowModified());
     }
 
     // A project keeps what the user typed: particulars, sea water, offsets,
