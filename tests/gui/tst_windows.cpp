@@ -553,37 +553,10 @@ private slots:
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 
-    // The Bonjean scale opens from its page and shows every frame's curve and
-    // the waterline; the curves of form have their page of table and charts;
-    // z_g typed on the main window brings h under the summary.
-    void bonjeanScaleCurvesOfFormAndStabilityAreShown()
-    {
-        TrimWindow* udif = &app->trimWindow();
-        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
-        calculatedExample();
-        udif->showIntermediatePages();
-        udif->pages()->setCurrentIndex(inputPageIndex + 1);
-        click(udif, names::bonjeanButton);
-        QWidget* bonjean = &app->bonjeanWindow();
-        QVERIFY(bonjean->isVisible());
-        QCOMPARE(child<ChartView>(bonjean, graphNames::bonjeanChart)->chart()->series().size(), 22);
-        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 10), 11);
-        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 21), 2);
-
-        const int formPage = pageIndex(PageLayout::charts);
-        udif->pages()->setCurrentIndex(formPage);
-        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
-        const std::vector<PageChart>& formCharts = trimWindowPages()[static_cast<std::size_t>(formPage)].charts;
-        QCOMPARE(pointsShown(udif, formCharts.at(0).name, 0), 10);  // displacement
-        QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
-        QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
-        QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
-    }
-
     // The page «Остойчивость на больших углах» asks for z_g until it is typed;
     // with z_g 2,0 m F9 shows every general criterion of the example met and
-    // GZ at 30° as the result document holds it.
-    void largeAngleStabilityPageShowsTheRunOrWhatItNeeds()
+    // GZ at 30° as the result document holds it; the other pages of the run.
+    void stabilityPagesShowTheRunOrWhatItNeeds()
     {
         TrimWindow* udif = calculatedExample();
         udif->pages()->setCurrentIndex(largeAngleStabilityPageIndex());
@@ -612,6 +585,27 @@ private slots:
         const nlohmann::json& kn = stability.at("cross_curves").at("kn");
         const auto held = std::ranges::count_if(kn, [](const nlohmann::json& row) { return !row.at(3).is_null(); });
         QCOMPARE(pointsShown(udif, names::crossCurvesChart, 2), static_cast<int>(held));
+
+        // The Bonjean scale opens from its page and shows every frame's curve
+        // and the waterline; the curves of form have their page of table and
+        // charts; z_g brings h under the summary.
+        udif->showIntermediatePages();
+        udif->pages()->setCurrentIndex(inputPageIndex + 1);
+        click(udif, names::bonjeanButton);
+        QWidget* bonjean = &app->bonjeanWindow();
+        QVERIFY(bonjean->isVisible());
+        QCOMPARE(child<ChartView>(bonjean, graphNames::bonjeanChart)->chart()->series().size(), 22);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 10), 11);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 21), 2);
+
+        const int formPage = pageIndex(PageLayout::charts);
+        udif->pages()->setCurrentIndex(formPage);
+        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
+        const std::vector<PageChart>& formCharts = trimWindowPages()[static_cast<std::size_t>(formPage)].charts;
+        QCOMPARE(pointsShown(udif, formCharts.at(0).name, 0), 10);  // displacement
+        QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
+        QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
+        QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
     }
 
     // Numbers show rounded by their quantity, the stored text in the tooltip
