@@ -997,14 +997,11 @@ private slots:
         QTest::keyClick(udif, Qt::Key_F9);
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
         QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен"));
-    }
 
-    // A particular typed after the run: the vibration window's "Расчет" runs
-    // the trim calculation first, on the particulars now typed; where that run
-    // stops, nothing of the vibration is computed and the message names the cause.
-    void vibrationRunsTheTrimFirstWhenTheResultsAreOutdated()
-    {
-        TrimWindow* udif = calculatedExample();
+        // A particular typed after the run: the vibration window's "Расчет" runs
+        // the trim calculation first, on the particulars now typed; where that
+        // run stops, nothing of the vibration is computed and the message names
+        // the cause.
         auto* xg = child<QLineEdit>(&app->mainWindow(), "ShipXct");
         xg->setFocus();
         QTest::keyClick(xg, Qt::Key_End);
