@@ -178,8 +178,9 @@ private slots:
     }
 
     // The main window starts on river water; Tab runs down the edits to the
-    // ship types. Coming back to a window keeps the choice of sea water, the
-    // tables and the page the user was on.
+    // ship types, and a draft the hull cannot hold is warned about as it is
+    // typed. Coming back to a window keeps the choice of sea water, the tables
+    // and the page the user was on.
     void mainWindowKeepsWhatTheUserChose()
     {
         MainWindow* main = &app->mainWindow();
@@ -194,6 +195,22 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus);
             QCOMPARE(w->objectName(), QString(next));
         }
+        // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
+        // warned about under the particulars as it is typed, and the warning
+        // goes when the draft is mended.
+        auto* warning = child<QLabel>(main, mainNames::draftWarning);
+        QVERIFY(!warning->isVisible());
+        const int height = main->height();
+        child<QLineEdit>(main, "ShipH")->setText("2");
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(), QString("⚠ Высота борта H = 2 м меньше осадки T = 2,25 м: палуба ниже ватерлинии"));
+        QVERIFY2(main->height() > height, "the window grows by the warning rather than squeezing the edits");
+        child<QLineEdit>(main, "ShipT")->setText("3,6");
+        QCOMPARE(warning->text().count("⚠"), 2);
+        child<QLineEdit>(main, "ShipH")->setText("3,6");
+        child<QLineEdit>(main, "ShipT")->setText("2,25");
+        QVERIFY(!warning->isVisible());
+        QCOMPARE(main->height(), height);
 
         TrimWindow* udif = &app->trimWindow();
         activate(main);
@@ -1023,27 +1040,6 @@ private slots:
         QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
                  qPrintable(shownErrors.join("|")));
         QVERIFY(vibration->sheet().frequency.empty());
-    }
-
-    // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
-    // warned about under the particulars as it is typed, and the warning goes
-    // when the draft is mended; the calculation still runs.
-    void draftWarningFollowsTheTyping()
-    {
-        MainWindow& main = app->mainWindow();
-        auto* warning = child<QLabel>(&main, mainNames::draftWarning);
-        QVERIFY(!warning->isVisible());
-        const int height = main.height();
-        child<QLineEdit>(&main, "ShipH")->setText("2");
-        QVERIFY(warning->isVisible());
-        QCOMPARE(warning->text(), QString("⚠ Высота борта H = 2 м меньше осадки T = 2,25 м: палуба ниже ватерлинии"));
-        QVERIFY2(main.height() > height, "the window grows by the warning rather than squeezing the edits");
-        child<QLineEdit>(&main, "ShipT")->setText("3,6");
-        QCOMPARE(warning->text().count("⚠"), 2);
-        child<QLineEdit>(&main, "ShipH")->setText("3,6");
-        child<QLineEdit>(&main, "ShipT")->setText("2,25");
-        QVERIFY(!warning->isVisible());
-        QCOMPARE(main.height(), height);
     }
 };
 
