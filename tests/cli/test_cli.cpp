@@ -241,16 +241,6 @@ TEST_F(Cli, FailureNamesItsCause)
     }
 }
 
-// Letters O for zeros in the first member's area: no caption line taken, no
-// member dropped, the run stops naming the file, line and field.
-TEST_F(Cli, GirderFileWithATypoStopsNamingItsLine)
-{
-    std::ofstream(dir / "typo.csv") << "Палуба;8OO;3;0\nДнище;500;0;0\n";
-    const Outcome r = run({"--girder", path("typo.csv")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(contains(r.err, "typo.csv», строка 1, поле 2 («F, см²»): «8OO» не является числом")) << r.err;
-}
-
 TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
 {
     const Outcome r = run({"--mass", "7=abc", "--dump", "-"});

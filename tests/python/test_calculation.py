@@ -57,6 +57,7 @@ def test_document_equals_the_command_lines(ship, tones, options):
     result = ship.calculate(tones=tones)
     assert json.loads(result.to_json()) == cli_document(*options)
     assert result.error is None
+    assert np.isnan(result.curves_of_form["block_coefficient"][0])  # null on the base line, which holds no volume
 
 
 def test_failed_run_carries_the_command_lines_document():
@@ -149,20 +150,6 @@ def test_deeper_hull_vibrates_slower():
     # taken from the energy method.
     assert results[0].tones[1].shear_beam_frequency is None
     assert results[0].tones[1].recommended_method == "энергетический метод"
-
-
-def test_curves_of_form_are_an_array_per_quantity():
-    # A box 75 × 11 m (every half-breadth 5,5 m): V = L·B·T and Zc = T/2 on
-    # every waterline, in waterline order; the closed forms of every quantity
-    # are tested in the core and in the result JSON.
-    ship = hullcalc.example()
-    ship.offsets[:] = 5.5
-    curves = ship.calculate().curves_of_form
-    draft = curves["draft"][1:]
-    np.testing.assert_allclose(draft, 0.39 * np.arange(1, 10))
-    np.testing.assert_allclose(curves["volume"][1:], 75 * 11 * draft, rtol=1e-9)
-    np.testing.assert_allclose(curves["centre_of_buoyancy_height"][1:], draft / 2, rtol=1e-9)
-    assert np.isnan(curves["block_coefficient"][0])  # null on the base line, which holds no volume
 
 
 def test_threads_give_what_a_loop_gives():
