@@ -3,6 +3,7 @@
 // input files in one call, the data files and the printed charts.
 #include "cli/cli.h"
 #include "cli_outcome.h"
+#include "program_output.h"
 #include "qt_json_printers.h"
 #include "test_directory.h"
 #include "trim/data_files.h"
@@ -11,9 +12,6 @@
 #include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
@@ -376,19 +374,6 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
     }
 }
 
-// The standard output of a program, or nothing when it is missing or fails.
-std::optional<std::string> outputOf(const char* program, const QStringList& arguments)
-{
-    const QString found = QStandardPaths::findExecutable(program);
-    if (found.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(found, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput().toStdString();
-}
-
 // --charts: every chart with points as a PNG other programs read at 300 dpi
 // and an SVG that rsvg-convert draws; a folder that is the input is refused.
 TEST_F(Cli, ChartsGoToAFolderAsPictureAndDrawing)
@@ -431,17 +416,13 @@ TEST_F(Cli, ReportAndWorkbookOfARun)
     const Outcome report = run({"--tone", "all", "--report", path("отчет.pdf")});
     ASSERT_EQ(report.status, 0) << report.err;
     EXPECT_TRUE(bytesOf(dir / "отчет.pdf").starts_with("%PDF-"));
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
+    const std::optional<std::string> text = pdfText(dir / "отчет.pdf");
+    if (!text)
         GTEST_SKIP() << "no pdftotext to read the report's text back";
-    QProcess process;
-    process.start(pdftotext, {QString::fromStdString(path("отчет.pdf")), "-"});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const std::string text = process.readAllStandardOutput().toStdString();
     // The remarks: tones III and IV by the two methods, and Kumai's range.
     for (const char* expected : {"19227,52", "Кумаи", "Тон III", "B/T = 8,9"})
-        EXPECT_TRUE(contains(text, expected)) << expected;
-    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
+        EXPECT_TRUE(contains(*text, expected)) << expected;
+    EXPECT_TRUE(std::regex_search(*text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
 }
 
 // A project holds everything the run was given: computed again from the

@@ -6,6 +6,7 @@
 #include "error_of.h"
 #include "example_report.h"
 #include "file_size_limit.h"
+#include "program_output.h"
 #include "report/calculation_report.h"
 #include "report/report_content.h"
 #include "report/vibration_tables.h"
@@ -22,7 +23,6 @@
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -48,27 +48,6 @@ int pageCount(const std::string& pdf)
     for (auto at = pdf.find(page); at != std::string::npos; at = pdf.find(page, at + 1))
         pages += at + page.size() < pdf.size() && pdf[at + page.size()] != 's';
     return pages;
-}
-
-// The standard output of a program, or nothing when it cannot be run or fails.
-std::optional<std::string> outputOf(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput().toStdString();
-}
-
-// The text of a PDF as pdftotext reads it (with -layout where asked), or
-// nothing without pdftotext.
-std::optional<std::string> pdfText(const fs::path& file, bool layout = false)
-{
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
-        return std::nullopt;
-    const QStringList arguments = {QString::fromStdU16String(file.u16string()), "-"};
-    return outputOf(pdftotext, layout ? QStringList{"-layout"} + arguments : arguments).value_or("");
 }
 
 // A Python with openpyxl to read workbooks back, or empty.
@@ -208,13 +187,12 @@ int decimalsOf(const std::string& number)
 // that no "42,7" stands over "44,02" nor "753" over "762,7".
 TEST_F(Report, EveryTableColumnReadsWithOneCountOfDecimals)
 {
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "no pdftotext to read the text back";
     const fs::path file = dir / "отчет.pdf";
     saveReportPdf(file, example.content());
-    const std::string text =
-        outputOf(pdftotext, {"-layout", QString::fromStdU16String(file.u16string()), "-"}).value_or("");
+    const std::optional<std::string> read = pdfText(file, true);
+    if (!read)
+        GTEST_SKIP() << "no pdftotext to read the text back";
+    const std::string& text = *read;
     ASSERT_FALSE(text.empty());
     const std::regex row(R"(^\s*(\d+ шп|\d+-\d+|\d+|Итого)((\s+-?\d+(,\d+)?)+)\s*$)");
     using Part = std::vector<std::vector<std::string>>;
