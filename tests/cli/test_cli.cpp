@@ -6,10 +6,7 @@
 #include "program_output.h"
 #include "qt_json_printers.h"
 #include "test_directory.h"
-#include "trim/data_files.h"
-#include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
-#include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +15,6 @@
 #include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
 
 namespace hullcalc {
 namespace {
@@ -246,22 +242,6 @@ TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
     EXPECT_TRUE(contains(r.out, R"({"error":"'abc' is not a valid floating point value",)"));
     // The trim table stopped at the weights: the Bonjean table is complete.
     EXPECT_TRUE(contains(r.out, R"(["20 шп","0","0","0","0","0","0","0,2925",)"));
-}
-
-TEST_F(Cli, SavedInputLoadsBackAsTheWindowsWriteIt)
-{
-    const fs::path input = dir / "вход.txt";
-    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string()}).status, 0);
-    InputTables example;
-    writeInputHeaders(example);
-    fillExampleShip(example);
-    example.masses.setCell(1, 1, "50");
-    EXPECT_EQ(bytesOf(input), inputFileBytes(example));
-
-    // The file replaces the example ship: its changed mass is in the results.
-    const Outcome loaded = run({input.string(), "--dump", "-"});
-    ASSERT_EQ(loaded.status, 0) << loaded.err;
-    EXPECT_TRUE(contains(loaded.out, R"(["0-1","50"])"));
 }
 
 // Each file on its own with the same options; a failed one stops neither the

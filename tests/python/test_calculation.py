@@ -48,7 +48,6 @@ SAME_INPUT = {
         3,
         ["--sea", "--set", "ShipDr=905,5", "--offset", "5,3=2,1", "--mass", "4=40", "--tone", "3"],
     ),
-    "all tones with Kumai": (edited_example(), "all", ["--tone", "all"]),
 }
 
 

@@ -16,8 +16,6 @@
 
 #include "common/file_io.h"
 #include "common/number_text.h"
-#include "run/ship.h"
-#include "run/ship_run.h"
 #include "trim/data_files.h"
 #include "vibration/beam_model.h"
 
