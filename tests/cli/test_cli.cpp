@@ -3,24 +3,18 @@
 // input files in one call, the data files and the printed charts.
 #include "cli/cli.h"
 #include "cli_outcome.h"
+#include "program_output.h"
 #include "qt_json_printers.h"
 #include "test_directory.h"
-#include "trim/data_files.h"
-#include "trim/input_tables.h"
 #include "trim/ship_particulars.h"
-#include "trim/trim_sheet.h"
 
 #include <gtest/gtest.h>
-
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
 
 namespace hullcalc {
 namespace {
@@ -214,11 +208,6 @@ TEST_F(Cli, FailureNamesItsCause)
          "'' is not a valid floating point value",
          "«Исходные данные», шпация «3-4»",
          "Пустое значение: нужно число"},
-        {"inertia_not_a_number",
-         {"--tone", "2", "--inertia", "4=0.2"},
-         "'0.2' is not a valid floating point value",
-         "«Вибрация», шпация «3-4»",
-         "Не число: «0.2» (десятичный разделитель — запятая)"},
         {"frame_spacing_zero",
          {"--set", "ShipdL=0"},
          notPositive + "«0»",
@@ -246,16 +235,6 @@ TEST_F(Cli, FailureNamesItsCause)
     }
 }
 
-// Letters O for zeros in the first member's area: no caption line taken, no
-// member dropped, the run stops naming the file, line and field.
-TEST_F(Cli, GirderFileWithATypoStopsNamingItsLine)
-{
-    std::ofstream(dir / "typo.csv") << "Палуба;8OO;3;0\nДнище;500;0;0\n";
-    const Outcome r = run({"--girder", path("typo.csv")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(contains(r.err, "typo.csv», строка 1, поле 2 («F, см²»): «8OO» не является числом")) << r.err;
-}
-
 TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
 {
     const Outcome r = run({"--mass", "7=abc", "--dump", "-"});
@@ -263,22 +242,6 @@ TEST_F(Cli, FailedCalculationStillWritesItsPartialResults)
     EXPECT_TRUE(contains(r.out, R"({"error":"'abc' is not a valid floating point value",)"));
     // The trim table stopped at the weights: the Bonjean table is complete.
     EXPECT_TRUE(contains(r.out, R"(["20 шп","0","0","0","0","0","0","0,2925",)"));
-}
-
-TEST_F(Cli, SavedInputLoadsBackAsTheWindowsWriteIt)
-{
-    const fs::path input = dir / "вход.txt";
-    ASSERT_EQ(run({"--mass", "1=50", "--save-input", input.string()}).status, 0);
-    InputTables example;
-    writeInputHeaders(example);
-    fillExampleShip(example);
-    example.masses.setCell(1, 1, "50");
-    EXPECT_EQ(bytesOf(input), inputFileBytes(example));
-
-    // The file replaces the example ship: its changed mass is in the results.
-    const Outcome loaded = run({input.string(), "--dump", "-"});
-    ASSERT_EQ(loaded.status, 0) << loaded.err;
-    EXPECT_TRUE(contains(loaded.out, R"(["0-1","50"])"));
 }
 
 // Each file on its own with the same options; a failed one stops neither the
@@ -391,19 +354,6 @@ TEST_F(Cli, PrintsEachResultsChartOnOneLandscapePage)
     }
 }
 
-// The standard output of a program, or nothing when it is missing or fails.
-std::optional<std::string> outputOf(const char* program, const QStringList& arguments)
-{
-    const QString found = QStandardPaths::findExecutable(program);
-    if (found.isEmpty())
-        return std::nullopt;
-    QProcess process;
-    process.start(found, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput().toStdString();
-}
-
 // --charts: every chart with points as a PNG other programs read at 300 dpi
 // and an SVG that rsvg-convert draws; a folder that is the input is refused.
 TEST_F(Cli, ChartsGoToAFolderAsPictureAndDrawing)
@@ -446,17 +396,13 @@ TEST_F(Cli, ReportAndWorkbookOfARun)
     const Outcome report = run({"--tone", "all", "--report", path("отчет.pdf")});
     ASSERT_EQ(report.status, 0) << report.err;
     EXPECT_TRUE(bytesOf(dir / "отчет.pdf").starts_with("%PDF-"));
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty())
+    const std::optional<std::string> text = pdfText(dir / "отчет.pdf");
+    if (!text)
         GTEST_SKIP() << "no pdftotext to read the report's text back";
-    QProcess process;
-    process.start(pdftotext, {QString::fromStdString(path("отчет.pdf")), "-"});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const std::string text = process.readAllStandardOutput().toStdString();
     // The remarks: tones III and IV by the two methods, and Kumai's range.
     for (const char* expected : {"19227,52", "Кумаи", "Тон III", "B/T = 8,9"})
-        EXPECT_TRUE(contains(text, expected)) << expected;
-    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
+        EXPECT_TRUE(contains(*text, expected)) << expected;
+    EXPECT_TRUE(std::regex_search(*text, std::regex(R"(\b\d\d\.\d\d\.20\d\d\b)"))) << "today's date";
 }
 
 // A project holds everything the run was given: computed again from the
@@ -510,30 +456,6 @@ TEST_F(Cli, TitleAndVibrationOptionsGoIntoTheProject)
          {"\"author\": \"Иванов И. И.\"", "\"variant\": \"7\"", "\"addedMass\": \"lewis\"", "\"shearArea\": \"0,035\"",
           "\"shaftRpm\": \"300\"", "\"blades\": \"4\"", "\"engineRpm\": \"600\"", "\"firingPerRevolution\": \"3\""})
         EXPECT_TRUE(contains(bytes, entry)) << entry;
-}
-
-// The example with the sides' shear area and a 4-bladed propeller at 300
-// об/мин: the beam with shear lies below the bending beam, tone IV the most,
-// and every tone is checked against 5, 20 and 40 Hz.
-TEST_F(Cli, BeamWithShearAndResonanceInTheJson)
-{
-    const Outcome r = run(
-        {"--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--json", path("r.json")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const QJsonObject json = jsonOf(bytesOf(dir / "r.json"));
-    const QJsonArray tones = json["vibration"].toArray();
-    ASSERT_EQ(tones.size(), 4);
-    const auto drop = [&](int n) {
-        EXPECT_EQ(tones[n]["recommended_method"].toString(), QString::fromUtf8("балка со сдвигом"));
-        return 1 - tones[n]["shear_beam_frequency"].toDouble() / tones[n]["beam_frequency"].toDouble();
-    };
-    EXPECT_GT(drop(3), drop(0));
-    EXPECT_GT(drop(0), 0);
-    const QJsonArray margins = json["resonance"].toObject()["margins"].toArray();
-    ASSERT_EQ(margins.size(), 12);
-    const double excitations[] = {5.0, 20.0, 40.0};
-    for (int k = 0; k < 3; ++k)
-        EXPECT_DOUBLE_EQ(margins[k].toObject()["excitation_hertz"].toDouble(), excitations[k]);
 }
 
 }  // namespace

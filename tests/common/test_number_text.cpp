@@ -171,26 +171,6 @@ INSTANTIATE_TEST_SUITE_P(NotNumbers, RejectsText,
                                          "1,2,3", "0x10", "1,5 м", "--1", "٣"),
                          [](const testing::TestParamInfo<const char*>& row) { return rowName(row.param, row.index); });
 
-struct FormatCase {
-    double value;
-    const char* text;
-};
-
-class GeneralText : public testing::TestWithParam<FormatCase> {};
-
-TEST_P(GeneralText, MatchesPercentDot15g) { EXPECT_EQ(formatGeneral(GetParam().value), GetParam().text); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, GeneralText,
-    testing::Values(FormatCase{0.0, "0"}, FormatCase{-0.0, "0"}, FormatCase{4.29, "4,29"}, FormatCase{-2.5, "-2,5"},
-                    FormatCase{0.1 + 0.2, "0,3"}, FormatCase{1.0 / 3.0, "0,333333333333333"},
-                    FormatCase{0.0001, "0,0001"}, FormatCase{0.00009, "9E-5"}, FormatCase{5e-5, "5E-5"},
-                    FormatCase{-1.5e-7, "-1,5E-7"}, FormatCase{123456789012345.0, "123456789012345"},
-                    FormatCase{1234567890123456.0, "1,23456789012346E15"}, FormatCase{1e15, "1E15"},
-                    FormatCase{999999999999999.5, "1E15"}, FormatCase{1.5e20, "1,5E20"},
-                    FormatCase{2595.8278125, "2595,8278125"}, FormatCase{1e-100, "1E-100"}, FormatCase{12.0, "12"}),
-    [](const testing::TestParamInfo<FormatCase>& row) { return rowName(row.param.text, row.index); });
-
 struct FixedCase {
     double value;
     int decimals, width;
@@ -312,6 +292,10 @@ TEST(GeneralText, RoundsEveryDoubleAsPrintf)
                               123456789012345.5, 123456789012344.5})
         for (double value = edge, n = 0; n < 4; ++n, value = std::nextafter(value, 0.0))
             values.insert(values.end(), {value, std::nextafter(edge, 2 * edge)});
+    // Zero has no sign in a cell, where printf would write "-0".
+    EXPECT_EQ(formatGeneral(0.0), "0");
+    EXPECT_EQ(formatGeneral(-0.0), "0");
+    values.insert(values.end(), {0.1 + 0.2, 1.0 / 3.0, 2595.8278125, 1e-100});
     for (const double value : values) {
         ASSERT_EQ(formatGeneral(value), printfText(value)) << std::hexfloat << value;
         ASSERT_EQ(formatGeneral(-value), "-" + printfText(value)) << std::hexfloat << value;

@@ -132,8 +132,8 @@ private slots:
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(view->currentIndex(), at(1, 0));
         view->setCurrentIndex(at(0, 1));
-        QTest::keyClick(view, Qt::Key_7);  // typing opens the editor
-        QTest::keyClicks(QApplication::focusWidget(), ",5");
+        QTest::keyClick(view, Qt::Key_7);                     // typing opens the editor
+        QTest::keyClicks(QApplication::focusWidget(), ".5");  // a decimal point typed becomes the comma
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(view->currentIndex(), at(1, 1));
         QCOMPARE(grid.cell(2, 1), std::string("7,5"));

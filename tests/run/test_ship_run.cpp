@@ -1,6 +1,6 @@
 // The run of a whole ship: where a failure's cause stands, as the windows
-// label it and as the JSON Pointer into the result document, the warnings it
-// carries, and the batch document written a ship at a time.
+// label it and as the JSON Pointer into the result document, and the batch
+// document written a ship at a time.
 #include "run/result_json.h"
 #include "run/ship_run.h"
 #include "run/text_report.h"
@@ -117,24 +117,6 @@ TEST(ShipRun, ToneWithoutItsBeamModelKeepsTheEnergyMethod)
     EXPECT_EQ(run.resonance.size(), 4u * 3u) << "the shaft, blade and twice the blade frequency for each tone";
     EXPECT_EQ(run.tones.at(0).beamError, "Переполнение при расчете: числа слишком велики");
     EXPECT_EQ(run.shearAreaNote, "Переполнение при расчете: числа слишком велики");
-}
-
-TEST(ShipRun, WarningsAreCarriedWithTheirPointersAndNeverStopTheRun)
-{
-    Ship ship = exampleShip();
-    ship.particulars.shipType = ShipType::river;
-    ship.input.offsets.setCell(5, 10, "-5");  // frame row 10 is frame 9
-    const ShipRun run = runShip(ship, RunRequest{{1}});
-    ASSERT_FALSE(run.failure) << run.failure->message;
-    ASSERT_EQ(run.tones.size(), 1u);
-    ASSERT_FALSE(run.warnings().empty());
-    const Warning first = run.warnings().front();
-    // The message the README shows for this very edit.
-    EXPECT_EQ(first.message, "Отрицательная полуширина -5 м: шпангоут «9 шп», ватерлиния 5");
-    EXPECT_EQ(pointerOf(first), "/input/offsets/9/4");
-    const Json result = Json::parse(resultDocument(run));
-    EXPECT_EQ(result.at("warnings").at(0).at("place"), "/input/offsets/9/4");
-    EXPECT_EQ(result.at(Json::json_pointer("/input/offsets/9/4")), -5.0);
 }
 
 // Each step's record: a failed step names its cause, the later ones say why

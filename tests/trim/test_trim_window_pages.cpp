@@ -31,20 +31,6 @@ TEST(TrimWindowPages, EveryGridOfTheSheetIsShownOnExactlyOnePage)
     EXPECT_EQ(pageShowing(sheet, TextGrid(2, 2)), std::nullopt);
 }
 
-// The input and the results shown at start, the intermediate pages all
-// between them.
-TEST(TrimWindowPages, InputFirstIntermediateBeforeTheResults)
-{
-    const std::vector<TrimWindowPage>& pages = trimWindowPages();
-    EXPECT_EQ(pages[inputPageIndex].layout, PageLayout::input);
-    EXPECT_FALSE(pages[inputPageIndex].intermediate);
-    const auto results = static_cast<std::size_t>(resultsPageIndex());
-    EXPECT_EQ(pages.at(results).layout, PageLayout::results);
-    EXPECT_FALSE(pages[results].intermediate);
-    for (std::size_t page = 0; page < pages.size(); ++page)
-        EXPECT_EQ(pages[page].intermediate, page > inputPageIndex && page < results) << pages[page].caption;
-}
-
 TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
 {
     const TrimSheet sheet;
