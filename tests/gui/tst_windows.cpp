@@ -657,7 +657,7 @@ private slots:
     void largeAngleStabilityPageShowsTheRunOrWhatItNeeds()
     {
         TrimWindow* udif = calculatedExample();
-        udif->pages()->setCurrentIndex(largeAngleStabilityPageIndex());
+        udif->pages()->setCurrentIndex(sheetPageIndex(sheetKey::largeAngleStability));
         QVERIFY(child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
         QVERIFY(labelText(udif, names::stabilityStatus).contains("«Аппликата ЦТ судна z_g, м»"));
         QVERIFY(!child<GridView>(udif, names::rightingLeverGrid)->isVisibleTo(udif));
@@ -665,7 +665,7 @@ private slots:
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
         activate(udif);
         QTest::keyClick(udif, Qt::Key_F9);
-        QCOMPARE(udif->pages()->currentIndex(), largeAngleStabilityPageIndex());
+        QCOMPARE(udif->pages()->currentIndex(), sheetPageIndex(sheetKey::largeAngleStability));
         QVERIFY(!child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
         auto* criteria = child<GridView>(udif, names::stabilityCriteriaGrid);
         QCOMPARE(criteria->model()->rowCount(), 6);

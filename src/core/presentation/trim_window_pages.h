@@ -59,9 +59,15 @@ enum class PageLayout {
     charts,   // a table over its note and its charts, two abreast
     results,  // loads, shear force and bending moment beside the summary
     wave,     // the ship on a wave: its own widget over the strength sheet, built by the window
-    // stability at large angles: its own widget over the run's stability, built by the window
-    largeAngleStability,
+    // a step's sheet drawn from the run (figures, tables, charts), or why the run holds none
+    sheet,
 };
+
+// The keys of the steps whose page shows their sheet: the step's key in the
+// result JSON, its attribute in Python and its entry among the run's sheets.
+namespace sheetKey {
+inline constexpr std::string_view largeAngleStability = "large_angle_stability";
+}  // namespace sheetKey
 
 // Where the report and the workbook put a page's sections and sheets: with
 // the still-water calculation, before the remarks, or after the vibration
@@ -120,6 +126,10 @@ struct TrimWindowPage {
     std::vector<std::string_view> workbookSheets;
     std::string_view note = {};  // the line below the table, or empty
     ReportPart reportPart = ReportPart::stillWater;
+    // For a page laid out as a sheet: the step's key (sheetKey), whose sheet
+    // the run makes; its grids name their workbook sheets.
+    std::string_view sheet = {};
+    std::string_view helpTopic = "pages";  // the part of the help about the page
 };
 
 // The pages in their order: the input first, the intermediate results (hidden
@@ -129,13 +139,19 @@ const std::vector<TrimWindowPage>& trimWindowPages();
 inline constexpr int inputPageIndex = 0;
 int resultsPageIndex();
 int wavePageIndex();
-int largeAngleStabilityPageIndex();
+// The index of the page showing the sheet of step `key`, or -1.
+int sheetPageIndex(std::string_view key);
 
 // The report's section headings of one part in the order the pages give
 // them, and the workbook's sheet names in the order of those sections and,
-// within one, of the pages; each once.
+// within one, of the pages; each once. The sheets of a step's sheet are its
+// grids': see sheetPageOf.
 std::vector<std::string_view> trimReportSections(ReportPart part = ReportPart::stillWater);
 std::vector<std::string_view> trimWorkbookSheets(ReportPart part = ReportPart::stillWater);
+std::vector<std::string_view> workbookSheetsOf(std::string_view section);
+
+// The page laid out as a step's sheet that prints section `section`, or null.
+const TrimWindowPage* sheetPageOf(std::string_view section);
 
 // The index of the page laid out as `layout` (the first of them).
 int pageIndex(PageLayout layout);
