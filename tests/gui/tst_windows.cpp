@@ -9,6 +9,7 @@
 #include "presentation/vibration_window_names.h"
 #include "report/report_content.h"
 #include "run/result_json.h"
+#include "run/step_sheets.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/report_requests.h"
@@ -683,6 +684,32 @@ private slots:
         const nlohmann::json& kn = stability.at("cross_curves").at("kn");
         const auto held = std::ranges::count_if(kn, [](const nlohmann::json& row) { return !row.at(3).is_null(); });
         QCOMPARE(pointsShown(udif, names::crossCurvesChart, 2), static_cast<int>(held));
+    }
+
+    // Every step with a sheet has its page in the window's place, showing
+    // each of its tables and charts, and its section in the report's content.
+    void everySheetStepHasItsPageAndReportSection()
+    {
+        TrimWindow* udif = calculatedExample();
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
+        activate(udif);
+        QTest::keyClick(udif, Qt::Key_F9);
+        const ReportContent content = reportContentOf(app->document().run, {}, {});
+        for (const SheetStep& step : sheetSteps()) {
+            const int index = sheetPageIndex(step.key);
+            QVERIFY(index >= 0);
+            udif->pages()->setCurrentIndex(index);
+            QWidget* page = udif->pages()->widget(index);
+            QCOMPARE(page->objectName(), toQString(trimWindowPages()[static_cast<std::size_t>(index)].objectName));
+            const StepSheet* sheet = content.sheet(step.key);
+            QVERIFY(sheet && sheet->computed());
+            QVERIFY(!child<QLabel>(page, sheet->statusName)->isVisibleTo(udif));
+            QVERIFY(!child<QLabel>(page, sheet->figuresName)->text().isEmpty());
+            for (const SheetGrid& grid : sheet->grids)
+                QCOMPARE(child<GridView>(page, grid.name)->gridModel()->grid().cell(1, 1), grid.grid.cell(1, 1));
+            for (const SheetChart& chart : sheet->charts)
+                QVERIFY(child<ChartView>(page, chart.name)->isVisibleTo(udif));
+        }
     }
 
     // Numbers show rounded by their quantity, the stored text in the tooltip
