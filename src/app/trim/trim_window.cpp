@@ -334,7 +334,7 @@ void TrimWindow::calculate()
 // here, those of the later steps on their pages.
 bool TrimWindow::runCalculation()
 {
-    runChain_(RunStep::kumai);
+    runChain_(lastRunStep);
     const StepRecord& trim = run_.step(RunStep::trim);
     if (!trim.failed())
         return true;
@@ -382,7 +382,7 @@ void TrimWindow::clearStatus()
 bool TrimWindow::bringResultsUpToDate()
 {
     const bool ran = run_.step(RunStep::trim).status != StepRecord::Status::notComputed;
-    if (!resultsOutdated_ && ran && run_.request.upTo == RunStep::kumai)
+    if (!resultsOutdated_ && ran && run_.request.upTo == lastRunStep)
         return true;
     const bool outdated = resultsOutdated_;
     bool completed = false;
