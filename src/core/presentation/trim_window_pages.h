@@ -46,9 +46,6 @@ inline constexpr std::string_view wave = "Судно на волне";
 inline constexpr std::string_view hogging = "Перегиб";
 inline constexpr std::string_view sagging = "Прогиб";
 inline constexpr std::string_view girder = strengthPageNames::girderCaption;
-inline constexpr std::string_view rightingLevers = "Диаграмма остойчивости";
-inline constexpr std::string_view stabilityCriteria = "Критерии остойчивости";
-inline constexpr std::string_view crossCurves = "Пантокарены";
 }  // namespace workbookSheet
 
 // How a page lays its contents out.
@@ -62,12 +59,6 @@ enum class PageLayout {
     // a step's sheet drawn from the run (figures, tables, charts), or why the run holds none
     sheet,
 };
-
-// The keys of the steps whose page shows their sheet: the step's key in the
-// result JSON, its attribute in Python and its entry among the run's sheets.
-namespace sheetKey {
-inline constexpr std::string_view largeAngleStability = "large_angle_stability";
-}  // namespace sheetKey
 
 // Where the report and the workbook put a page's sections and sheets: with
 // the still-water calculation, before the remarks, or after the vibration
@@ -126,8 +117,8 @@ struct TrimWindowPage {
     std::vector<std::string_view> workbookSheets;
     std::string_view note = {};  // the line below the table, or empty
     ReportPart reportPart = ReportPart::stillWater;
-    // For a page laid out as a sheet: the step's key (sheetKey), whose sheet
-    // the run makes; its grids name their workbook sheets.
+    // For a page laid out as a sheet: the step's key (sheetKey of the names
+    // table), whose sheet the run makes; its grids name their workbook sheets.
     std::string_view sheet = {};
     std::string_view helpTopic = "pages";  // the part of the help about the page
 };

@@ -34,18 +34,18 @@ StepSheet largeAngleStabilitySheet(const ShipRun& run)
     sheet.grids = {
         {names::stabilityCriteriaGrid, std::move(stability.criteria), "Общие критерии остойчивости ИМО",
          "Общие критерии остойчивости ИМО", std::string(stabilityCriteriaNote), true, 72,
-         "/large_angle_stability/criteria", workbookSheet::stabilityCriteria, true},
+         "/large_angle_stability/criteria", "Критерии остойчивости", true},
         {names::rightingLeverGrid, std::move(stability.rightingLevers),
          "Плечи остойчивости через 5° (дифферент — Tк − Tн, на корму положительный)", "Плечи остойчивости через 5°",
          "Дифферент — Tк − Tн ватерлинии при крене, на корму положительный; KN — плечо центра величины "
          "относительно точки киля; GZ = KN − z_g·sin φ; ∫GZ dφ — плечо динамической остойчивости",
-         false, 72, "/large_angle_stability", workbookSheet::rightingLevers, false},
+         false, 72, "/large_angle_stability", "Диаграмма остойчивости", false},
         {names::crossCurvesGrid, std::move(stability.crossCurves),
          "Пантокарены: плечо KN относительно точки киля на ровный киль, м; пусто — объем не вмещается до палубы",
          "Пантокарены",
          "KN, м — плечо центра величины относительно точки киля на ровный киль для объема V "
          "ватерлиний 1–10 и нагрузки расчетного случая; пусто — объем не вмещается до палубы",
-         false, 72, "/large_angle_stability/cross_curves", workbookSheet::crossCurves, false},
+         false, 72, "/large_angle_stability/cross_curves", "Пантокарены", false},
     };
     sheet.charts = {
         {names::staticStabilityChart,
