@@ -6,7 +6,8 @@
 namespace hullcalc {
 
 // A step added to runSteps without its caption would read as nothing.
-static_assert(std::ranges::none_of(runStepCaptions, &std::string_view::empty), "every step has its caption");
+static_assert(std::ranges::none_of(runStepCaptions, [](std::string_view caption) { return caption.empty(); }),
+              "every step has its caption");
 
 std::string_view stepCaption(RunStep step) { return runStepCaptions.at(static_cast<std::size_t>(step)); }
 
