@@ -26,11 +26,11 @@ struct SheetGrid {
     std::string caption;             // the bold line above it on the page
     std::string title;               // above it in the report and the workbook
     std::string note;                // under the title there: what the symbols mean, or empty
-    bool noteOnPage;                 // the note also under the table on the page
-    int columnWidth;                 // pixels
+    bool noteOnPage = false;         // the note also under the table on the page
+    int columnWidth = 72;            // pixels
     std::string_view jsonPointer;    // where the result JSON holds its values
     std::string_view workbookSheet;  // the workbook sheet of its own
-    bool withFigures;                // on top with the figures; else under the charts, each followed by its own charts
+    bool withFigures = false;        // on top with the figures; else under the charts, each followed by its own charts
 };
 
 struct SheetChart {
@@ -38,11 +38,11 @@ struct SheetChart {
     ChartModel chart;
     std::string xTitle;  // the quantity and unit along each axis
     std::string yTitle;
-    bool legend;                 // the series named beside the chart
+    bool legend = false;         // the series named beside the chart
     std::string caption;         // above it in the report
-    int pageHeight;              // least height on the page, pixels
-    double reportHeight;         // points
-    bool markedOnPaper;          // each point marked in the report
+    int pageHeight = 300;        // least height on the page, pixels
+    double reportHeight = 200;   // points
+    bool markedOnPaper = false;  // each point marked in the report
     std::string_view underGrid;  // the grid it follows, or empty for the charts after the figures
 };
 
