@@ -1,6 +1,7 @@
 #include "calculation_result.h"
 
 #include "run/result_json.h"
+#include "run/step_sheets.h"
 
 #include <utility>
 
@@ -36,6 +37,8 @@ const std::shared_ptr<const nlohmann::json>& CalculationResult::shared() const
     }
     return state_->document;
 }
+
+StepSheet CalculationResult::sheet(std::string_view key) const { return stepSheetOf(state_->run, key); }
 
 std::string CalculationResult::text() const
 {

@@ -5,6 +5,7 @@
 // the summary of a thousand variants does not pay for every table of each.
 #pragma once
 
+#include "common/step_sheet.h"
 #include "run/ship_run.h"
 
 #include <nlohmann/json.hpp>
@@ -12,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace hullcalc::python {
 
@@ -27,6 +29,9 @@ public:
     // it (one tone of the vibration).
     const nlohmann::json& document() const { return *shared(); }
     const std::shared_ptr<const nlohmann::json>& shared() const;
+
+    // The sheet of the step `key` (a key of sheetSteps), made from the run.
+    StepSheet sheet(std::string_view key) const;
 
     // The document as hullcalc-cli writes it: UTF-8, indented, ending in a
     // newline; a text that is not valid UTF-8 gets U+FFFD, so it never fails.

@@ -10,6 +10,7 @@
 #include "particulars_view.h"
 #include "python_values.h"
 #include "scripted_ship.h"
+#include "step_sheet_view.h"
 #include "tone_result.h"
 
 #include "common/error.h"
@@ -866,5 +867,6 @@ results equal those of the windows and of hullcalc-cli for the same input.)";
     defineParticulars(m);
     defineShip(m);
     defineResult(m);
+    defineStepSheets(m);
     defineNotebookViews(m);
 }

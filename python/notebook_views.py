@@ -361,7 +361,20 @@ def _ship_html(self):
     return "".join(parts)
 
 
+def _sheet_to_dataframe(self, name):
+    """One table of the sheet as a pandas DataFrame (pandas is optional): its
+    first column, the row labels, the index; the other columns as
+    Sheet.columns(name) gives them. Raises KeyError for a name the sheet has
+    not, ImportError without pandas."""
+    columns = self.columns(name)
+    pandas = _pandas()
+    headers = list(columns)
+    return pandas.DataFrame({header: columns[header] for header in headers[1:]},
+                            index=pandas.Index(list(columns[headers[0]]), name=headers[0]))
+
+
 Result.to_dataframe = _to_dataframe
+Sheet.to_dataframe = _sheet_to_dataframe
 Result.tables = property(_tables, doc=_tables.__doc__)
 Result._repr_html_ = _result_html
 Ship._repr_html_ = _ship_html

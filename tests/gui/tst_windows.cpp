@@ -9,6 +9,7 @@
 #include "presentation/vibration_window_names.h"
 #include "report/report_content.h"
 #include "run/result_json.h"
+#include "run/step_sheets.h"
 #include "shell/report_requests.h"
 #include "shell/startup.h"
 #include "trim/data_files.h"
@@ -574,7 +575,7 @@ private slots:
     void stabilityPagesShowTheRunOrWhatItNeeds()
     {
         TrimWindow* udif = calculatedExample();
-        udif->pages()->setCurrentIndex(largeAngleStabilityPageIndex());
+        udif->pages()->setCurrentIndex(sheetPageIndex(sheetKey::largeAngleStability));
         QVERIFY(child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
         QVERIFY(labelText(udif, names::stabilityStatus).contains("«Аппликата ЦТ судна z_g, м»"));
         QVERIFY(!child<GridView>(udif, names::rightingLeverGrid)->isVisibleTo(udif));
@@ -582,7 +583,7 @@ private slots:
         child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
         activate(udif);
         QTest::keyClick(udif, Qt::Key_F9);
-        QCOMPARE(udif->pages()->currentIndex(), largeAngleStabilityPageIndex());
+        QCOMPARE(udif->pages()->currentIndex(), sheetPageIndex(sheetKey::largeAngleStability));
         QVERIFY(!child<QLabel>(udif, names::stabilityStatus)->isVisibleTo(udif));
         auto* criteria = child<GridView>(udif, names::stabilityCriteriaGrid);
         QCOMPARE(criteria->model()->rowCount(), 6);
@@ -621,6 +622,32 @@ private slots:
         QCOMPARE(pointsShown(udif, formCharts.at(1).name, 0), 9);   // centres
         QCOMPARE(labelText(udif, names::stabilityLabels[0]), QString("2,00"));
         QVERIFY(!labelText(udif, names::stabilityLabels[4]).isEmpty());
+    }
+
+    // Every step with a sheet has its page in the window's place, showing
+    // each of its tables and charts, and its section in the report's content.
+    void everySheetStepHasItsPageAndReportSection()
+    {
+        TrimWindow* udif = calculatedExample();
+        child<QLineEdit>(&app->mainWindow(), "ShipZg")->setText("2,0");
+        activate(udif);
+        QTest::keyClick(udif, Qt::Key_F9);
+        const ReportContent content = reportContentOf(app->document().run, {}, {});
+        for (const SheetStep& step : sheetSteps()) {
+            const int index = sheetPageIndex(step.key);
+            QVERIFY(index >= 0);
+            udif->pages()->setCurrentIndex(index);
+            QWidget* page = udif->pages()->widget(index);
+            QCOMPARE(page->objectName(), toQString(trimWindowPages()[static_cast<std::size_t>(index)].objectName));
+            const StepSheet* sheet = content.sheet(step.key);
+            QVERIFY(sheet && sheet->computed());
+            QVERIFY(!child<QLabel>(page, sheet->statusName)->isVisibleTo(udif));
+            QVERIFY(!child<QLabel>(page, sheet->figuresName)->text().isEmpty());
+            for (const SheetGrid& grid : sheet->grids)
+                QCOMPARE(child<GridView>(page, grid.name)->gridModel()->grid().cell(1, 1), grid.grid.cell(1, 1));
+            for (const SheetChart& chart : sheet->charts)
+                QVERIFY(child<ChartView>(page, chart.name)->isVisibleTo(udif));
+        }
     }
 
     // Numbers show rounded by their quantity, the stored text in the tooltip

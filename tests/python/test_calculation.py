@@ -5,7 +5,9 @@ threads."""
 import json
 import math
 import os
+import re
 import subprocess
+import zipfile
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -235,6 +237,42 @@ def test_large_angle_stability_arrays_start_upright_and_follow_the_initial_stabi
     assert stability.max_righting_lever.value >= stability.righting_lever.max() - 1e-12
     cross = stability.cross_curves
     assert cross.kn.shape == (cross.volumes.size, cross.heel.size)
+
+
+def test_every_sheet_step_reaches_python_the_dump_and_the_workbook(tmp_path):
+    # Each step that has a sheet: its attribute and key in the document, its
+    # tables' numbers as the command line's dump shows their cells (decimal
+    # comma), and a workbook sheet for each table.
+    if not CLI:
+        pytest.skip("hullcalc-cli is not built (configured without Qt)")
+    book, dump = tmp_path / "book.xlsx", tmp_path / "dump.json"
+    run = subprocess.run([CLI, "--set", "ShipZg=2", "--xlsx", book, "--dump", dump], capture_output=True, check=False)
+    assert run.returncode == 0, run.stderr.decode()
+    components = json.loads(dump.read_text(encoding="utf-8"))["UdifForm"]
+    with zipfile.ZipFile(book) as workbook:
+        sheets = re.findall(r'<sheet name="([^"]+)"', workbook.read("xl/workbook.xml").decode())
+    result = edited_example(particulars=[("vertical_centre_of_gravity", 2.0)]).calculate()
+    document = result.to_dict()
+    assert hullcalc.sheet_keys()
+    for key in hullcalc.sheet_keys():
+        sheet = result.sheet(key)
+        assert sheet.computed and getattr(result, key) is not None and document[key] is not None, key
+        assert sheet.figures
+        for name, columns in sheet.grids.items():
+            assert sheet.workbook_sheets[name] in sheets
+            rows = components[name]
+            assert [row for row in rows[0]] == list(columns)
+            for index, values in enumerate(columns.values()):
+                cells = [row[index] for row in rows[1:]]
+                if isinstance(values, np.ndarray):
+                    shown = [float(c.replace(",", ".")) if c else math.nan for c in cells]
+                    np.testing.assert_array_equal(values, shown)
+                else:
+                    assert values == cells
+        for name in sheet.charts:
+            assert name in components
+    with pytest.raises(KeyError):
+        result.sheet("no_such_step")
 
 
 def test_vibration_options_give_the_command_lines_numbers():

@@ -1,8 +1,12 @@
 // The run of a whole ship: where a failure's cause stands, as the windows
 // label it and as the JSON Pointer into the result document, and the batch
 // document written a ship at a time.
+#include "common/error.h"
+#include "common/utf8_text.h"
+#include "presentation/trim_window_pages.h"
 #include "run/result_json.h"
 #include "run/ship_run.h"
+#include "run/step_sheets.h"
 #include "run/text_report.h"
 #include "strength/hull_girder.h"
 #include "vibration/tone_comparison.h"
@@ -11,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -240,6 +245,54 @@ TEST(ResultJson, EachPartBuiltAloneIsTheDocumentsOwn)
     for (const auto& [key, value] : document.items())
         EXPECT_EQ(resultPart(run, key), value) << key;
     EXPECT_TRUE(resultPart(run, "no_such_key").is_null());
+}
+
+// Every page laid out as a step's sheet has its step among the run's sheets
+// and the other way round. The trim window's dump is one object and the
+// workbook refuses a sheet name twice: each sheet's components and workbook
+// sheets are named once among all of them. A run without the step keeps the
+// captions of its tables and says why.
+TEST(StepSheets, EachPageHasItsStepAndNamesEachPartOnce)
+{
+    std::vector<std::string_view> pageKeys;
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (page.layout == PageLayout::sheet)
+            pageKeys.push_back(page.sheet);
+    std::vector<std::string_view> stepKeys;
+    for (const SheetStep& step : sheetSteps())
+        stepKeys.push_back(step.key);
+    EXPECT_EQ(pageKeys, stepKeys);
+
+    const ShipRun run = runShip(exampleShip(), RunRequest{{}, false, RunStep::kumai});
+    const TrimSheet& trim = run.trim.sheet;
+    std::set<std::string_view> names;
+    for (const NamedGrid& grid : trimWindowGrids(trim))
+        names.insert(grid.name);
+    for (const NamedChart& chart : trimCharts(trim))
+        names.insert(chart.name);
+    std::vector<std::string_view> books = trimWorkbookSheets();
+    std::set<std::string_view> workbookSheets(books.begin(), books.end());
+    for (const SheetStep& step : sheetSteps()) {
+        const StepSheet sheet = stepSheetOf(run, step.key);
+        EXPECT_FALSE(sheet.computed()) << step.key;
+        EXPECT_TRUE(sheet.figures.empty()) << step.key;
+        EXPECT_TRUE(names.insert(sheet.statusName).second) << sheet.statusName;
+        EXPECT_TRUE(names.insert(sheet.figuresName).second) << sheet.figuresName;
+        for (const SheetGrid& grid : sheet.grids) {
+            EXPECT_TRUE(names.insert(grid.name).second) << grid.name;
+            EXPECT_TRUE(workbookSheets.insert(grid.workbookSheet).second) << grid.workbookSheet;
+            EXPECT_LE(characterCount(grid.workbookSheet), 31u) << grid.workbookSheet;
+            EXPECT_EQ(grid.jsonPointer.substr(0, step.key.size() + 1), "/" + std::string(step.key)) << grid.name;
+            EXPECT_FALSE(grid.grid.cell(grid.grid.columnCount() - 1, 0).empty()) << grid.name;
+        }
+        for (const SheetChart& chart : sheet.charts) {
+            EXPECT_TRUE(names.insert(chart.name).second) << chart.name;
+            const bool followsAGrid =
+                std::ranges::find(sheet.grids, chart.underGrid, &SheetGrid::name) != sheet.grids.end();
+            EXPECT_TRUE(chart.underGrid.empty() || followsAGrid) << chart.name;
+        }
+    }
+    EXPECT_THROW(stepSheetOf(run, "no_such_step"), Error);
 }
 
 }  // namespace

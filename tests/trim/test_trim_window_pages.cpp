@@ -44,10 +44,11 @@ TEST(TrimWindowPages, ComponentNamesAreUniqueAndEveryPageShowsAGrid)
         EXPECT_TRUE(captions.insert(page.caption).second) << page.caption;
         // The ship on a wave and stability at large angles show their own
         // sheets' grids, named by their pages.
-        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave || page.layout == PageLayout::largeAngleStability)
+        EXPECT_EQ(page.grids.empty(), page.layout == PageLayout::wave || page.layout == PageLayout::sheet)
             << page.caption;
         EXPECT_FALSE(page.reportSections.empty()) << page.caption;
-        EXPECT_FALSE(page.workbookSheets.empty()) << page.caption;
+        // A step's sheet names the workbook sheets of its grids itself.
+        EXPECT_EQ(page.workbookSheets.empty(), page.layout == PageLayout::sheet) << page.caption;
         for (const PageGrid& grid : page.grids)
             EXPECT_EQ(grid.jsonKey.substr(0, 1), "/") << grid.name;
     }

@@ -7,7 +7,6 @@
 #include "presentation/trim_window_pages.h"
 #include "report/report_document.h"
 #include "report/save_failure.h"
-#include "report/stability_tables.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
@@ -331,41 +330,59 @@ void waveSection(ReportDocument& document, const StrengthSheet& strength)
     document.table(stressesTable(strength));
 }
 
-// The criteria and the figures of the curve, the static and dynamic diagrams,
-// the levers and the cross curves; or why the run holds none.
-void largeAngleStabilitySection(ReportDocument& document, const ReportContent& content)
+// The charts of a step's sheet that follow `grid` (or the figures, for an
+// empty name), those of one height drawn together so that they share pages.
+void sheetCharts(ReportDocument& document, const StepSheet& sheet, std::string_view grid)
 {
-    if (!content.stability) {
-        document.paragraph(content.stabilityAbsence.empty() ? QString("Не рассчитано.")
-                                                            : toQString(content.stabilityAbsence));
+    std::vector<ReportChart> group;
+    double height = 0.0;
+    const auto draw = [&] {
+        chartsWithPoints(document, group, 1, height);
+        group.clear();
+    };
+    for (const SheetChart& chart : sheet.charts) {
+        if (chart.underGrid != grid)
+            continue;
+        if (!group.empty() && chart.reportHeight != height)
+            draw();
+        ChartLook look = onPaper({});
+        look.pointMarks = chart.markedOnPaper;
+        look.xTitle = toQString(chart.xTitle);
+        look.yTitle = toQString(chart.yTitle);
+        look.legend = chart.legend;
+        group.push_back({chart.chart, look, toQString(chart.caption)});
+        height = chart.reportHeight;
+    }
+    if (!group.empty())
+        draw();
+}
+
+ReportTable sheetTable(const SheetGrid& grid) { return gridTable(grid.title, grid.grid, grid.note, true); }
+
+// A step's sheet: the model's note, the figures and the tables beside them,
+// the charts, then each further table with its charts; or why the run holds
+// none.
+void stepSheetSection(ReportDocument& document, const StepSheet* sheet)
+{
+    if (!sheet || !sheet->computed()) {
+        document.paragraph(!sheet || sheet->absence.empty() ? QString("Не рассчитано.") : toQString(sheet->absence));
         return;
     }
-    const StabilitySheet& sheet = *content.stability;
-    document.paragraph(toQString(stabilityModelNote));
-    document.captionedValues(stabilityFigureLines(sheet));
-    document.table(stabilityCriteriaTable(sheet));
-    ChartLook diagram = onPaper({});
-    diagram.pointMarks = false;
-    diagram.xTitle = "Крен φ, град.";
-    diagram.yTitle = "GZ, м";
-    diagram.legend = true;
-    ChartLook dynamic = diagram;
-    dynamic.yTitle = "∫GZ dφ, м·рад";
-    dynamic.legend = false;
-    chartsWithPoints(document,
-                     {{sheet.staticDiagram, diagram,
-                       "Диаграмма статической остойчивости: касательная в 0° достигает GM0 при 1 рад = 57,3°"},
-                      {sheet.dynamicDiagram, dynamic, "Диаграмма динамической остойчивости, м·рад"}},
-                     1, 200);
-    document.table(rightingLeverTable(sheet));
-    document.table(crossCurveTable(sheet));
-    ChartLook cross = onPaper({});
-    cross.xTitle = "Объемное водоизмещение V, куб. м";
-    cross.yTitle = "KN, м";
-    cross.legend = true;
-    chartsWithPoints(
-        document, {{sheet.crossCurveChart, cross, "Пантокарены: KN по объемному водоизмещению при крене 10°–90°, м"}},
-        1, 260);
+    if (!sheet->note.empty())
+        document.paragraph(toQString(sheet->note));
+    std::vector<CaptionedValue> figures;
+    for (const SheetFigure& figure : sheet->figures)
+        figures.push_back({figure.caption, figure.value, true});
+    document.captionedValues(figures);
+    for (const SheetGrid& grid : sheet->grids)
+        if (grid.withFigures)
+            document.table(sheetTable(grid));
+    sheetCharts(document, *sheet, {});
+    for (const SheetGrid& grid : sheet->grids)
+        if (!grid.withFigures) {
+            document.table(sheetTable(grid));
+            sheetCharts(document, *sheet, grid.name);
+        }
 }
 
 // The section a page names, under its heading.
@@ -377,8 +394,8 @@ void pageSection(ReportDocument& document, const QString& heading, std::string_v
         waveSection(document, *content.strength);
         return;
     }
-    if (section == reportSection::largeAngleStability) {
-        largeAngleStabilitySection(document, content);
+    if (const TrimWindowPage* page = sheetPageOf(section)) {
+        stepSheetSection(document, content.sheet(page->sheet));
         return;
     }
     using SectionWriter = void (*)(ReportDocument&, const TrimSheet&);

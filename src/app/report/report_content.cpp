@@ -3,6 +3,7 @@
 #include "report/report_content.h"
 
 #include "common/error.h"
+#include "run/step_sheets.h"
 #include "vibration/vibration_sheet.h"
 
 #include <QDate>
@@ -65,14 +66,21 @@ ReportContent reportContentOf(const ShipRun& run, std::string fileName, std::str
     if (run.strength && run.strength->complete)
         content.strength = &*run.strength;
     content.title = run.ship.title;
-    if (run.stability)
-        content.stability = stabilitySheetOf(*run.stability);
-    content.stabilityAbsence = largeAngleStabilityAbsence(run);
+    for (const SheetStep& step : sheetSteps())
+        content.sheets.emplace_back(step.key, step.sheetOf(run));
     content.shearAreaNote = run.shearAreaNote;
     content.resonance = run.resonance;
     content.resonanceLimitPercent = run.resonanceLimitPercent;
     content.campbell = campbellDiagramOf(run);
     return content;
+}
+
+const StepSheet* ReportContent::sheet(std::string_view key) const
+{
+    for (const auto& [sheetKey, sheet] : sheets)
+        if (sheetKey == key)
+            return &sheet;
+    return nullptr;
 }
 
 std::string todayText() { return QDate::currentDate().toString("dd.MM.yyyy").toStdString(); }

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "common/chart_model.h"
+#include "common/step_sheet.h"
 #include "project/title_block.h"
 #include "run/ship_run.h"
-#include "stability/stability_sheet.h"
 #include "strength/strength_calculation.h"
 #include "trim/ship_particulars.h"
 #include "trim/trim_sheet.h"
@@ -16,6 +16,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace hullcalc {
@@ -32,14 +34,15 @@ struct ReportContent {
     const StrengthSheet* strength = nullptr;    // the strength check, when it completed
     bool fullPrecision = false;                 // every stored digit ("Полная точность"), else rounded
     TitleBlock title{};                         // ship, author, group, variant, supervisor, date
-    // Stability at large angles as its page shows it, when the run holds it;
-    // else why not.
-    std::optional<StabilitySheet> stability = std::nullopt;
-    std::string stabilityAbsence = {};
+    // The sheets of the steps that have one, by key, as their pages show them.
+    std::vector<std::pair<std::string_view, StepSheet>> sheets = {};
     std::string shearAreaNote{};               // the beam with shear's shear area and its source
     std::vector<ResonanceMargin> resonance{};  // the tones' margins from the exciting frequencies
     double resonanceLimitPercent = 0.0;        // inside ±this a tone is near resonance
     ChartModel campbell{};                     // the tones and excitations against shaft speed
+
+    // The sheet of step `key`, or null.
+    const StepSheet* sheet(std::string_view key) const;
 };
 
 // The remarks of a run: every step's warnings, Kumai's note, a beam model that

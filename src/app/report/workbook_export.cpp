@@ -7,7 +7,6 @@
 #include "common/utf8_text.h"
 #include "presentation/trim_window_pages.h"
 #include "report/save_failure.h"
-#include "report/stability_tables.h"
 #include "report/strength_tables.h"
 #include "report/trim_tables.h"
 #include "report/vibration_tables.h"
@@ -300,31 +299,9 @@ void pageGridsSheet(SheetWriter& sheet, std::string_view name, const TrimSheet& 
     }
 }
 
-// The sheets of the trim window's pages, in the order the pages name them.
-// A sheet of stability at large angles, when the run holds it.
-std::optional<ReportTable> stabilityTableOf(std::string_view name, const std::optional<StabilitySheet>& stability)
+// One sheet of the trim calculation's pages.
+void trimSheet(lxw_workbook* workbook, Formats& formats, const TrimSheet& trim, std::string_view name)
 {
-    using TableOf = ReportTable (*)(const StabilitySheet&);
-    const std::pair<std::string_view, TableOf> tables[] = {
-        {workbookSheet::stabilityCriteria, &stabilityCriteriaTable},
-        {workbookSheet::rightingLevers, &rightingLeverTable},
-        {workbookSheet::crossCurves, &crossCurveTable},
-    };
-    const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
-    if (table == std::end(tables) || !stability)
-        return std::nullopt;
-    return table->second(*stability);
-}
-
-bool isStabilitySheet(std::string_view name)
-{
-    return name == workbookSheet::stabilityCriteria || name == workbookSheet::rightingLevers
-           || name == workbookSheet::crossCurves;
-}
-
-void trimSheets(lxw_workbook* workbook, Formats& formats, const ReportContent& content)
-{
-    const TrimSheet& trim = content.trim;
     using TableOf = ReportTable (*)(const TrimSheet&);
     const std::pair<std::string_view, TableOf> tables[] = {
         {workbookSheet::offsets, [](const TrimSheet& t) { return offsetsTable(t.input); }},
@@ -339,23 +316,39 @@ void trimSheets(lxw_workbook* workbook, Formats& formats, const ReportContent& c
         {workbookSheet::shearForce, [](const TrimSheet& t) { return shearForceTable(t.results); }},
         {workbookSheet::bendingMoment, [](const TrimSheet& t) { return bendingMomentTable(t.results); }},
     };
-    for (std::string_view name : trimWorkbookSheets()) {
-        const std::string sheetName(name);
-        if (isStabilitySheet(name)) {
-            if (const std::optional<ReportTable> table = stabilityTableOf(name, content.stability))
-                tableSheet(workbook, formats, sheetName.c_str(), *table);
+    const std::string sheetName(name);
+    const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
+    if (table != std::end(tables)) {
+        tableSheet(workbook, formats, sheetName.c_str(), table->second(trim));
+        return;
+    }
+    SheetWriter sheet(workbook, formats, sheetName.c_str());
+    if (name == workbookSheet::approximations)
+        approximationsSheet(sheet, formats, trim);
+    else
+        pageGridsSheet(sheet, name, trim);
+}
+
+// The sheets of the trim window's pages, in the order of their report
+// sections; a step's sheet gives one workbook sheet to each of its tables,
+// when the run holds its values.
+void trimSheets(lxw_workbook* workbook, Formats& formats, const ReportContent& content)
+{
+    std::vector<std::string_view> written;
+    for (std::string_view section : trimReportSections()) {
+        if (const TrimWindowPage* page = sheetPageOf(section)) {
+            const StepSheet* sheet = content.sheet(page->sheet);
+            if (sheet && sheet->computed())
+                for (const SheetGrid& grid : sheet->grids)
+                    tableSheet(workbook, formats, std::string(grid.workbookSheet).c_str(),
+                               gridTable(grid.title, grid.grid, grid.note, true));
             continue;
         }
-        const auto* table = std::ranges::find(tables, name, &std::pair<std::string_view, TableOf>::first);
-        if (table != std::end(tables)) {
-            tableSheet(workbook, formats, sheetName.c_str(), table->second(trim));
-            continue;
-        }
-        SheetWriter sheet(workbook, formats, sheetName.c_str());
-        if (name == workbookSheet::approximations)
-            approximationsSheet(sheet, formats, trim);
-        else
-            pageGridsSheet(sheet, name, trim);
+        for (std::string_view name : workbookSheetsOf(section))
+            if (std::ranges::find(written, name) == written.end()) {
+                written.push_back(name);
+                trimSheet(workbook, formats, content.trim, name);
+            }
     }
 }
 

@@ -104,8 +104,8 @@ TrimPages::TrimPages(TrimSheet& sheet, TextGridModel::EditRunner runInputEdit, Q
             contents = chartsPage(page);
             break;
         case PageLayout::wave:
-        case PageLayout::largeAngleStability:
-            // The window inserts the page over its own sheet in this place.
+        case PageLayout::sheet:
+            // The window inserts the page over the run in this place.
             continue;
         }
         if (!page.objectName.empty())

@@ -10,8 +10,8 @@
 #include "trim/design_checks.h"
 #include "trim/design_checks_panel.h"
 #include "trim/input_tables.h"
-#include "trim/large_angle_stability_page.h"
 #include "trim/page_navigator.h"
+#include "trim/step_sheet_page.h"
 #include "trim/trim_pages.h"
 #include "trim/wave_page.h"
 #include "widgets/chart_printing.h"
@@ -74,9 +74,10 @@ QString helpTopicOf(int page)
 {
     if (page == inputPageIndex)
         return "offsets";
-    if (page == largeAngleStabilityPageIndex())
-        return "large-angles";
-    return "pages";
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    return page >= 0 && page < static_cast<int>(pages.size())
+               ? toQString(pages[static_cast<std::size_t>(page)].helpTopic)
+               : QString("pages");
 }
 
 std::filesystem::path toPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
@@ -137,11 +138,17 @@ void TrimWindow::createCentralWidget()
     };
     pages_ = new TrimPages(sheet_, recordInputEdit, this);
     connectPageButtons();
-    // Stability at large angles shows the run's step; the page before the
-    // ship on a wave is inserted first, so that both take their places.
-    stabilityPage_ = new LargeAngleStabilityPage(run_, pages_);
-    pages_->insertTab(largeAngleStabilityPageIndex(), stabilityPage_,
-                      toQString(trimWindowPages()[static_cast<std::size_t>(largeAngleStabilityPageIndex())].caption));
+    // The pages of the steps' sheets show the run's steps; inserted in the
+    // order of the pages, so that each, and the ship on a wave after them,
+    // takes its place.
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (pages[i].layout == PageLayout::sheet) {
+            auto* page = new StepSheetPage(run_, pages[i].sheet, pages_);
+            page->setObjectName(toQString(pages[i].objectName));
+            pages_->insertTab(static_cast<int>(i), page, toQString(pages[i].caption));
+            sheetPages_.push_back(page);
+        }
     // The ship on a wave shows the run's strength step; its «Расчет на волне»
     // runs the chain up to it.
     wavePage_ = new WavePage(strengthInput_, strength_, run_, undo_, errors_, pages_);
@@ -297,7 +304,8 @@ void TrimWindow::showEvent(QShowEvent* event)
 void TrimWindow::refreshViews()
 {
     pages_->refresh();
-    stabilityPage_->refresh();
+    for (StepSheetPage* page : sheetPages_)
+        page->refresh();
     wavePage_->refresh();
     updateChecks();
     emit sheetChanged();
@@ -326,7 +334,7 @@ void TrimWindow::calculate()
 // here, those of the later steps on their pages.
 bool TrimWindow::runCalculation()
 {
-    runChain_(RunStep::kumai);
+    runChain_(lastRunStep);
     const StepRecord& trim = run_.step(RunStep::trim);
     if (!trim.failed())
         return true;
@@ -374,7 +382,7 @@ void TrimWindow::clearStatus()
 bool TrimWindow::bringResultsUpToDate()
 {
     const bool ran = run_.step(RunStep::trim).status != StepRecord::Status::notComputed;
-    if (!resultsOutdated_ && ran && run_.request.upTo == RunStep::kumai)
+    if (!resultsOutdated_ && ran && run_.request.upTo == lastRunStep)
         return true;
     const bool outdated = resultsOutdated_;
     bool completed = false;

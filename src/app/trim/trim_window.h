@@ -16,6 +16,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -30,7 +31,7 @@ class DesignChecksPanel;
 class ErrorDisplay;
 class PageNavigator;
 class TrimPages;
-class LargeAngleStabilityPage;
+class StepSheetPage;
 class WavePage;
 struct Warning;
 
@@ -173,7 +174,7 @@ private:
     ChainRunner runChain_;
     const ErrorDisplay& errors_;
     TrimPages* pages_ = nullptr;
-    LargeAngleStabilityPage* stabilityPage_ = nullptr;
+    std::vector<StepSheetPage*> sheetPages_;  // the pages of the steps' sheets
     WavePage* wavePage_ = nullptr;
     PageNavigator* pageNavigator_ = nullptr;
     QAction* showIntermediate_ = nullptr;

@@ -573,7 +573,7 @@ void VibrationWindow::compareAllTones()
     if (sheet_.tone == 0)
         toneButtons_[0]->setChecked(true);
     errors_.run(this, [&] {
-        runChain_(RunStep::kumai);
+        runChain_(lastRunStep);
         for (const RunStep step : {RunStep::trim, RunStep::tones, RunStep::kumai})
             if (const StepRecord& record = run_.step(step); record.failed()) {
                 const QString place = pointAt(*record.failure);

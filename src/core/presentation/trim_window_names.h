@@ -71,6 +71,12 @@ inline constexpr std::array<std::string_view, 6> stabilityLabels = {"ZgLabel",  
                                                                     "KMLLabel", "hLabel",  "BigHLabel"};
 }  // namespace trimWindowNames
 
+// The keys of the steps whose page shows their sheet: the step's key in the
+// result JSON, its attribute in Python and its entry among the run's sheets.
+namespace sheetKey {
+inline constexpr std::string_view largeAngleStability = "large_angle_stability";
+}  // namespace sheetKey
+
 namespace graphWindowNames {
 inline constexpr std::string_view bodyPlanWindow = "OrdinatGraphForm";
 inline constexpr std::string_view bodyPlanChart = "OTChGraphResults";

@@ -215,7 +215,7 @@ std::vector<TrimWindowPage> describePages()
         curvesOfFormPage(),
         {"Остойчивость на больших углах",
          names::largeAngleStabilityPage,
-         PageLayout::largeAngleStability,
+         PageLayout::sheet,
          false,
          "Пантокарены, диаграммы статической и динамической остойчивости и общие критерии ИМО для нагрузки "
          "расчетного случая; плечи, м; углы, град.",
@@ -223,7 +223,11 @@ std::vector<TrimWindowPage> describePages()
          {},
          {},
          {reportSection::largeAngleStability},
-         {workbookSheet::stabilityCriteria, workbookSheet::rightingLevers, workbookSheet::crossCurves}},
+         {},
+         {},
+         ReportPart::stillWater,
+         sheetKey::largeAngleStability,
+         "large-angles"},
         {strengthPageNames::caption,
          strengthPageNames::page,
          PageLayout::wave,
@@ -257,7 +261,12 @@ int resultsPageIndex() { return pageIndex(PageLayout::results); }
 
 int wavePageIndex() { return pageIndex(PageLayout::wave); }
 
-int largeAngleStabilityPageIndex() { return pageIndex(PageLayout::largeAngleStability); }
+int sheetPageIndex(std::string_view key)
+{
+    const std::vector<TrimWindowPage>& pages = trimWindowPages();
+    const auto page = std::ranges::find(pages, key, &TrimWindowPage::sheet);
+    return page == pages.end() || key.empty() ? -1 : static_cast<int>(page - pages.begin());
+}
 
 std::vector<std::string_view> trimReportSections(ReportPart part)
 {
@@ -269,16 +278,34 @@ std::vector<std::string_view> trimReportSections(ReportPart part)
     return sections;
 }
 
+std::vector<std::string_view> workbookSheetsOf(std::string_view section)
+{
+    std::vector<std::string_view> sheets;
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (page.reportSections.front() == section)
+            for (std::string_view sheet : page.workbookSheets)
+                if (std::ranges::find(sheets, sheet) == sheets.end())
+                    sheets.push_back(sheet);
+    return sheets;
+}
+
 std::vector<std::string_view> trimWorkbookSheets(ReportPart part)
 {
     std::vector<std::string_view> sheets;
     for (std::string_view section : trimReportSections(part))
-        for (const TrimWindowPage& page : trimWindowPages())
-            if (page.reportSections.front() == section)
-                for (std::string_view sheet : page.workbookSheets)
-                    if (std::ranges::find(sheets, sheet) == sheets.end())
-                        sheets.push_back(sheet);
+        for (std::string_view sheet : workbookSheetsOf(section))
+            if (std::ranges::find(sheets, sheet) == sheets.end())
+                sheets.push_back(sheet);
     return sheets;
+}
+
+const TrimWindowPage* sheetPageOf(std::string_view section)
+{
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (page.layout == PageLayout::sheet
+            && std::ranges::find(page.reportSections, section) != page.reportSections.end())
+            return &page;
+    return nullptr;
 }
 
 std::vector<NamedGrid> trimWindowGrids(const TrimSheet& sheet)

@@ -46,9 +46,6 @@ inline constexpr std::string_view wave = "Судно на волне";
 inline constexpr std::string_view hogging = "Перегиб";
 inline constexpr std::string_view sagging = "Прогиб";
 inline constexpr std::string_view girder = strengthPageNames::girderCaption;
-inline constexpr std::string_view rightingLevers = "Диаграмма остойчивости";
-inline constexpr std::string_view stabilityCriteria = "Критерии остойчивости";
-inline constexpr std::string_view crossCurves = "Пантокарены";
 }  // namespace workbookSheet
 
 // How a page lays its contents out.
@@ -59,8 +56,8 @@ enum class PageLayout {
     charts,   // a table over its note and its charts, two abreast
     results,  // loads, shear force and bending moment beside the summary
     wave,     // the ship on a wave: its own widget over the strength sheet, built by the window
-    // stability at large angles: its own widget over the run's stability, built by the window
-    largeAngleStability,
+    // a step's sheet drawn from the run (figures, tables, charts), or why the run holds none
+    sheet,
 };
 
 // Where the report and the workbook put a page's sections and sheets: with
@@ -120,6 +117,10 @@ struct TrimWindowPage {
     std::vector<std::string_view> workbookSheets;
     std::string_view note = {};  // the line below the table, or empty
     ReportPart reportPart = ReportPart::stillWater;
+    // For a page laid out as a sheet: the step's key (sheetKey of the names
+    // table), whose sheet the run makes; its grids name their workbook sheets.
+    std::string_view sheet = {};
+    std::string_view helpTopic = "pages";  // the part of the help about the page
 };
 
 // The pages in their order: the input first, the intermediate results (hidden
@@ -129,13 +130,19 @@ const std::vector<TrimWindowPage>& trimWindowPages();
 inline constexpr int inputPageIndex = 0;
 int resultsPageIndex();
 int wavePageIndex();
-int largeAngleStabilityPageIndex();
+// The index of the page showing the sheet of step `key`, or -1.
+int sheetPageIndex(std::string_view key);
 
 // The report's section headings of one part in the order the pages give
 // them, and the workbook's sheet names in the order of those sections and,
-// within one, of the pages; each once.
+// within one, of the pages; each once. The sheets of a step's sheet are its
+// grids': see sheetPageOf.
 std::vector<std::string_view> trimReportSections(ReportPart part = ReportPart::stillWater);
 std::vector<std::string_view> trimWorkbookSheets(ReportPart part = ReportPart::stillWater);
+std::vector<std::string_view> workbookSheetsOf(std::string_view section);
+
+// The page laid out as a step's sheet that prints section `section`, or null.
+const TrimWindowPage* sheetPageOf(std::string_view section);
 
 // The index of the page laid out as `layout` (the first of them).
 int pageIndex(PageLayout layout);

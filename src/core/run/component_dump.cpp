@@ -5,7 +5,7 @@
 #include "presentation/main_window_names.h"
 #include "presentation/trim_window_names.h"
 #include "presentation/vibration_window_names.h"
-#include "stability/stability_sheet.h"
+#include "run/step_sheets.h"
 #include "trim/curves_of_form.h"
 
 #include <nlohmann/json.hpp>
@@ -54,23 +54,19 @@ void addChartsOf(Json& window, const TrimSheet& sheet, std::string_view name)
             window[std::string(named.name)] = chartJson(named.chart);
 }
 
-// The page «Остойчивость на больших углах»: why it is empty, or its figures,
-// tables and diagrams; its tables keep their captions when it is empty.
-void addLargeAngleStability(Json& window, const ShipRun& run)
+// A page showing a step's sheet: why it is empty, or its figures; then its
+// tables, which keep their captions when it is empty, and its charts.
+void addStepSheet(Json& window, const StepSheet& sheet)
 {
-    namespace names = trimWindowNames;
-    const StabilitySheet stability = run.stability ? stabilitySheetOf(*run.stability) : StabilitySheet{};
-    window[std::string(names::stabilityStatus)] = largeAngleStabilityAbsence(run);
+    window[std::string(sheet.statusName)] = sheet.absence;
     Json figures = Json::object();
-    for (const StabilityFigure& figure : stability.figures)
+    for (const SheetFigure& figure : sheet.figures)
         figures[figure.caption] = figure.value;
-    window[std::string(names::stabilityFigures)] = std::move(figures);
-    window[std::string(names::stabilityCriteriaGrid)] = gridJson(stability.criteria);
-    window[std::string(names::rightingLeverGrid)] = gridJson(stability.rightingLevers);
-    window[std::string(names::crossCurvesGrid)] = gridJson(stability.crossCurves);
-    window[std::string(names::staticStabilityChart)] = chartJson(stability.staticDiagram);
-    window[std::string(names::dynamicStabilityChart)] = chartJson(stability.dynamicDiagram);
-    window[std::string(names::crossCurvesChart)] = chartJson(stability.crossCurveChart);
+    window[std::string(sheet.figuresName)] = std::move(figures);
+    for (const SheetGrid& grid : sheet.grids)
+        window[std::string(grid.name)] = gridJson(grid.grid);
+    for (const SheetChart& chart : sheet.charts)
+        window[std::string(chart.name)] = chartJson(chart.chart);
 }
 
 // Entries 1..count of a kept array, as the grids number them.
@@ -122,7 +118,9 @@ std::string componentDump(const ShipRun& run)
     for (std::size_t i = 0; i < stabilityLines.size(); ++i)
         trim[std::string(trimWindowNames::stabilityLabels[i])] = sheet.stability.*stabilityLines[i].text;
     addChartsOf(trim, sheet, trimWindowNames::window);
-    addLargeAngleStability(trim, run);
+    for (const TrimWindowPage& page : trimWindowPages())
+        if (page.layout == PageLayout::sheet)
+            addStepSheet(trim, stepSheetOf(run, page.sheet));
 
     namespace graphs = graphWindowNames;
     for (const std::string_view name : {graphs::bodyPlanWindow, graphs::bonjeanWindow, graphs::sectionalAreaWindow,

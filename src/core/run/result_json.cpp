@@ -6,6 +6,7 @@
 #include "common/error.h"
 #include "common/hull_frames.h"
 #include "common/number_text.h"
+#include "run/step_sheets.h"
 #include "strength/strength_calculation.h"
 #include "trim/curves_of_form.h"
 #include "trim/trim_table.h"
@@ -15,6 +16,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -537,11 +539,49 @@ const std::vector<ResultPart>& resultParts()
     return parts;
 }
 
+// A grid of a step's sheet by its columns: each header with the column's
+// numbers (null where empty), or its texts where a cell is no number.
+Json sheetGridJson(const TextGrid& grid)
+{
+    Json columns = Json::object();
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        Json values = Json::array();
+        for (int row = 1; row < grid.rowCount(); ++row) {
+            const std::string& text = grid.cell(column, row);
+            const std::optional<double> value = numberOrNothing(text);
+            values.push_back(value ? Json(*value) : text.empty() ? Json(nullptr) : Json(text));
+        }
+        columns[grid.cell(column, 0)] = std::move(values);
+    }
+    return columns;
+}
+
+// A sheet step without a part of its own above: each grid's columns where
+// its JSON Pointer points, under the step's key; null when not computed.
+Json sheetJson(const ShipRun& run, std::string_view key)
+{
+    const StepSheet sheet = stepSheetOf(run, key);
+    if (!sheet.computed())
+        return nullptr;
+    Json document = Json::object();
+    for (const SheetGrid& grid : sheet.grids)
+        document[Json::json_pointer(std::string(grid.jsonPointer))] = sheetGridJson(grid.grid);
+    return document[std::string(key)];
+}
+
+bool hasOwnPart(std::string_view key)
+{
+    return std::ranges::find(resultParts(), key, &ResultPart::key) != resultParts().end();
+}
+
 Json resultObject(const ShipRun& run)
 {
     Json result = Json::object();
     for (const ResultPart& part : resultParts())
         result[std::string(part.key)] = part.build(run);
+    for (const SheetStep& step : sheetSteps())
+        if (!hasOwnPart(step.key))
+            result[std::string(step.key)] = sheetJson(run, step.key);
     return result;
 }
 
@@ -587,6 +627,9 @@ Json resultPart(const ShipRun& run, std::string_view key)
     for (const ResultPart& part : resultParts())
         if (part.key == key)
             return part.build(run);
+    for (const SheetStep& step : sheetSteps())
+        if (step.key == key)
+            return sheetJson(run, key);
     return nullptr;
 }
 

@@ -24,6 +24,11 @@ enum class RunStep {
 inline constexpr std::array runSteps{RunStep::trim, RunStep::stability, RunStep::strength, RunStep::tones,
                                      RunStep::kumai};
 inline constexpr int runStepCount = static_cast<int>(runSteps.size());
+// What the user reads each step as, in the order of runSteps.
+inline constexpr std::array<std::string_view, runStepCount> runStepCaptions = {
+    "удифферентовка", "остойчивость на больших углах", "расчет на волне", "вибрация", "оценка по Кумаи"};
+// The end of the whole chain, which F9 and every output run up to.
+inline constexpr RunStep lastRunStep = runSteps.back();
 
 // What the user reads a step as: «расчет на волне».
 std::string_view stepCaption(RunStep step);

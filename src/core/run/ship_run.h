@@ -83,13 +83,13 @@ KumaiRun runKumai(const Ship& ship, const TrimRun& trim, const ToneRun& toneOne)
 // What a run is to compute beyond the trim calculation; the strength check
 // runs when the ship holds its input.
 struct RunRequest {
-    std::vector<int> tones;         // 1..4, each on its own sheet, in this order
-    bool kumai = false;             // Kumai's estimate, after tone I
-    RunStep upTo = RunStep::kumai;  // the last step computed
+    std::vector<int> tones;      // 1..4, each on its own sheet, in this order
+    bool kumai = false;          // Kumai's estimate, after tone I
+    RunStep upTo = lastRunStep;  // the last step computed
 };
 
 // The tones I to IV with Kumai's estimate beside them.
-RunRequest everyTone(RunStep upTo = RunStep::kumai);
+RunRequest everyTone(RunStep upTo = lastRunStep);
 
 // A whole ship: trim, the strength check, each tone asked for until one
 // fails, then the estimate; each step's record says how it ended.
