@@ -194,6 +194,19 @@ std::string optionText(const char* name, const std::optional<std::variant<double
     return formatGeneral(number);
 }
 
+// A vibration option of the ship as a property: read as optionValue, written
+// as optionText, so a script's None, number or text lands as the windows type it.
+void defineOption(py::class_<ScriptedShip>& ship, const char* name, std::string VibrationOptions::*text, bool count,
+                  const char* doc)
+{
+    ship.def_property(
+        name, [text, count](ScriptedShip& s) { return optionValue(s.vibrationOptions().*text, count); },
+        [name, text](ScriptedShip& s, const std::optional<std::variant<double, std::string>>& value) {
+            s.vibrationOptions().*text = optionText(name, value);
+        },
+        doc);
+}
+
 // The tones of `tones`: None, 1..4 or "all" (with Kumai's estimate).
 std::pair<std::vector<int>, bool> tonesOf(const py::object& tones)
 {
@@ -341,7 +354,7 @@ void defineShip(py::module_& m)
     const std::vector<py::ssize_t> offsetShape{ScriptedShip::offsetRows, ScriptedShip::offsetColumns};
     const std::vector<py::ssize_t> spacingShape{ScriptedShip::spacingRows};
 
-    py::class_<ScriptedShip>(m, "Ship", R"(One ship: what the user types into the windows.
+    py::class_<ScriptedShip> ship(m, "Ship", R"(One ship: what the user types into the windows.
 
 Ship() is the program as it starts: the default particulars, empty tables,
 river water. hullcalc.example() and hullcalc.load() give the others.
@@ -349,8 +362,8 @@ river water. hullcalc.example() and hullcalc.load() give the others.
 The tables are numpy views: what a script writes there is typed into the cells
 (15 significant digits, decimal comma) before anything reads them, so a
 calculation gives what the windows would give for the same input. NaN stands
-for a cell that holds no number; writing NaN over a number empties the cell.)")
-        .def(py::init<>())
+for a cell that holds no number; writing NaN over a number empties the cell.)");
+    ship.def(py::init<>())
         .def_property_readonly(
             "particulars", [](ScriptedShip& ship) { return ParticularsView(ship.particulars()); },
             py::keep_alive<0, 1>(), "The main particulars by name, see Particulars.")
@@ -409,45 +422,27 @@ for a cell that holds no number; writing NaN over a number empties the cell.)")
             },
             "How the beam models take the added mass of water (Присоединенная масса): \"formula\", the energy "
             "method's formula (the default), or \"lewis\", Lewis's sections. The energy method always uses the "
-            "formula.")
-        .def_property(
-            "shear_area", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().shearArea, false); },
-            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
-                ship.vibrationOptions().shearArea = optionText("shear_area", value);
-            },
-            "Shear area of the midship section for the beam with shear (Площадь сдвига), m²; None: taken from the "
-            "vertical members of the strength check's midship section, or no beam with shear without one. A str is "
-            "typed as it is (\"0,035\"); the project keeps it.")
-        .def_property(
-            "shaft_rpm", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().shaftRpm, false); },
-            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
-                ship.vibrationOptions().shaftRpm = optionText("shaft_rpm", value);
-            },
-            "Propeller shaft speed (Частота вращения вала), об/мин (rpm); None: no propeller excitation. A str is "
-            "typed as it is (\"0,035\"); the project keeps it.")
-        .def_property(
-            "blades", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().blades, true); },
-            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
-                ship.vibrationOptions().blades = optionText("blades", value);
-            },
-            "Number of propeller blades z: the blade rate z·n/60 Гц and its double; None: no blade rate. A str is "
-            "typed as it is (\"0,035\"); the project keeps it.")
-        .def_property(
-            "engine_rpm", [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().engineRpm, false); },
-            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
-                ship.vibrationOptions().engineRpm = optionText("engine_rpm", value);
-            },
-            "Engine speed (Частота вращения двигателя), об/мин (rpm); None: no firing excitation. A str is typed as it "
-            "is (\"0,035\"); the project keeps it.")
-        .def_property(
-            "firing_per_revolution",
-            [](ScriptedShip& ship) { return optionValue(ship.vibrationOptions().firingPerRevolution, true); },
-            [](ScriptedShip& ship, const std::optional<std::variant<double, std::string>>& value) {
-                ship.vibrationOptions().firingPerRevolution = optionText("firing_per_revolution", value);
-            },
-            "Firing impulses per revolution of the engine k: the firing rate k·n_e/60 Гц; None: no firing rate. A str "
-            "is typed as it is (\"0,035\"); the project keeps it.")
-        .def("calculate", &calculate, "tones"_a = py::none(), "strength"_a = py::none(),
+            "formula.");
+    defineOption(
+        ship, "shear_area", &VibrationOptions::shearArea, false,
+        "Shear area of the midship section for the beam with shear (Площадь сдвига), m²; None: taken from the "
+        "vertical members of the strength check's midship section, or no beam with shear without one. A str is "
+        "typed as it is (\"0,035\"); the project keeps it.");
+    defineOption(ship, "shaft_rpm", &VibrationOptions::shaftRpm, false,
+                 "Propeller shaft speed (Частота вращения вала), об/мин (rpm); None: no propeller excitation. A str is "
+                 "typed as it is (\"0,035\"); the project keeps it.");
+    defineOption(ship, "blades", &VibrationOptions::blades, true,
+                 "Number of propeller blades z: the blade rate z·n/60 Гц and its double; None: no blade rate. A str is "
+                 "typed as it is (\"0,035\"); the project keeps it.");
+    defineOption(
+        ship, "engine_rpm", &VibrationOptions::engineRpm, false,
+        "Engine speed (Частота вращения двигателя), об/мин (rpm); None: no firing excitation. A str is typed as it "
+        "is (\"0,035\"); the project keeps it.");
+    defineOption(
+        ship, "firing_per_revolution", &VibrationOptions::firingPerRevolution, true,
+        "Firing impulses per revolution of the engine k: the firing rate k·n_e/60 Гц; None: no firing rate. A str "
+        "is typed as it is (\"0,035\"); the project keeps it.");
+    ship.def("calculate", &calculate, "tones"_a = py::none(), "strength"_a = py::none(),
              R"(Runs the calculation, as hullcalc-cli does.
 
 The checks of the input, the trim calculation (Bonjean scale, hydrostatic

@@ -81,6 +81,21 @@ QTableWidgetItem* numberCell(const std::string& text)
     return item;
 }
 
+// A table of results the user reads but never edits, its columns as wide as
+// their texts and its rows as high as a line of text, so that it keeps low on
+// a small screen. Returns the row height.
+int makeCompactResultTable(QTableWidget* table)
+{
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    const int rowHeight = table->fontMetrics().height() + 6;
+    table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    return rowHeight;
+}
+
 }  // namespace
 
 VibrationWindow::VibrationWindow(VibrationSheet& sheet, VibrationOptions& options, const ShipRun& run, QUndoStack& undo,
@@ -186,17 +201,10 @@ QWidget* VibrationWindow::comparedTonesStrip(QWidget* parent)
     tones_->setObjectName(toQString(names::allTones));
     tones_->setHorizontalHeaderLabels({"Тон", "Энергетический\nметод, Гц", "Изгибная\nбалка, Гц",
                                        "Балка со\nсдвигом, Гц", "Принять", "f, Гц", "N, кол/мин"});
-    tones_->verticalHeader()->hide();
-    tones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const int rowHeight = makeCompactResultTable(tones_);
     tones_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tones_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tones_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tones_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tones_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    // Rows as high as a line of text, so that the table keeps low on a small screen.
-    const int rowHeight = tones_->fontMetrics().height() + 6;
-    tones_->verticalHeader()->setMinimumSectionSize(rowHeight);
-    tones_->verticalHeader()->setDefaultSectionSize(rowHeight);
     tones_->setFixedHeight(tones_->horizontalHeader()->sizeHint().height() + highestTone * rowHeight
                            + 2 * tones_->frameWidth());
     tones_->setToolTip(
@@ -396,13 +404,7 @@ QWidget* VibrationWindow::resonancePage()
     page->setObjectName(toQString(names::resonancePage));
     resonance_ = new QTableWidget(page);
     resonance_->setObjectName(toQString(names::resonanceTable));
-    resonance_->verticalHeader()->hide();
-    resonance_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    resonance_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    resonance_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    const int rowHeight = resonance_->fontMetrics().height() + 6;
-    resonance_->verticalHeader()->setMinimumSectionSize(rowHeight);
-    resonance_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    makeCompactResultTable(resonance_);
     resonance_->setToolTip(
         "Отстройка тона от частоты возбуждения, % от частоты возбуждения; красным — тон в "
         "резонансной зоне");
