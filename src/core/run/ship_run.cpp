@@ -399,8 +399,13 @@ std::string largeAngleStabilityAbsence(const ShipRun& run)
                + captionOf(fieldOf(&ShipParticulars::verticalCentreOfGravity))
                + "» (главные размерения судна): введите ее и выполните расчет (F9).";
     }
-    if (!record.why.empty())
-        return "Остойчивость на больших углах " + record.why + ".";
+    if (!record.why.empty()) {
+        // «не рассчитано: ошибка на шаге …» said of the stability, which is feminine.
+        constexpr std::string_view notComputed = "не рассчитано: ";
+        const std::string_view why = record.why;
+        return "Остойчивость на больших углах не рассчитана: "
+               + std::string(why.starts_with(notComputed) ? why.substr(notComputed.size()) : why) + ".";
+    }
     return "Остойчивость на больших углах еще не рассчитана: выполните расчет (F9).";
 }
 
